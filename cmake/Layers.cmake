@@ -1,0 +1,44 @@
+# One static library per source folder. Each library's headers are reachable only through its own
+# include directory, which is handed on to the libraries that link it; a header that includes a
+# header of a higher layer therefore fails to compile.
+#
+#   layer_library(<target> [DEPS <layer targets>...] [LIBS <system libraries>...])
+#
+# Sources are the folder's *.cpp files (a large unit may keep topic files in sub-folders named
+# after the unit; list them with SUBDIRS).
+function(layer_library target)
+  cmake_parse_arguments(L "" "" "DEPS;LIBS;SUBDIRS" ${ARGN})
+  set(globs ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(sub IN LISTS L_SUBDIRS)
+    list(APPEND globs ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.cpp)
+  endforeach()
+  file(GLOB sources CONFIGURE_DEPENDS ${globs})
+  if(sources)
+    add_library(${target} STATIC ${sources})
+    target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${target} PUBLIC ${L_DEPS} PRIVATE ${L_LIBS})
+  else()
+    # A folder whose units are not written yet: keeps the dependency graph whole.
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${target} INTERFACE ${L_DEPS})
+  endif()
+endfunction()
+
+# One test executable per library, built from the mirrored folder under tests/. The shared main
+# starts the units of the library (and of every layer below it) before the tests and stops them after.
+#
+#   layer_tests(<library target> <folder under tests/>)
+function(layer_tests lib folder)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${folder}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  string(REPLACE "/" "_" name "${folder}")
+  set(exe test_${name})
+  add_executable(${exe} ${sources} ${CMAKE_SOURCE_DIR}/tests/support/TestMain.cpp)
+  target_include_directories(${exe} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
+  target_compile_definitions(${exe} PRIVATE TEST_UNITS_OF=RegisterUnits_${name})
+  target_link_libraries(${exe} PRIVATE ${lib} GTest::gtest Threads::Threads)
+  add_test(NAME ${name} COMMAND ${exe} --gtest_brief=1)
+endfunction()

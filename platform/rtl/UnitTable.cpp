@@ -1,0 +1,24 @@
+// The start-up order of every unit of the program that has initialisation or finalisation code.
+// A unit follows the units it builds on: the platform layers first, then the foundation's geometry,
+// theme, theme-manager, Office 2003, class and graphics units; the look-and-feel painters, scroll
+// bar, base controls and look-and-feel settings; the text, date and format services; the editor
+// units with the container unit and the storage, filter and data-controller units; the grid family;
+// the accessibility unit and the toolbar units with the style unit; the page-control units; and the
+// application's form units last. Add a unit at its place when it gains start-up code.
+#include "Units.h"
+
+namespace Units {
+
+const std::vector<String>& StartupOrder() {
+  static const std::vector<String> order = {
+      // platform/rtl
+      "SysLocale",
+      "SysUtils",
+      "Classes",
+  };
+  return order;
+}
+
+void RegisterUnits_platform_rtl() {}
+
+}  // namespace Units
