@@ -84,7 +84,7 @@ DECLARE_EXCEPTION(EComponentError, Exception)
 DECLARE_EXCEPTION(EParserError, Exception)
 DECLARE_EXCEPTION(EOutOfResources, Exception)
 DECLARE_EXCEPTION(EInvalidOperation, Exception)
-DECLARE_EXCEPTION(EAssignError, Exception)  // "Cannot assign a %s to a %s"
+DECLARE_EXCEPTION(EAssignError, EConvertError)  // "Cannot assign a %s to a %s"
 DECLARE_EXCEPTION(EIniFileException, Exception)
 DECLARE_EXCEPTION(ERegistryException, Exception)
 DECLARE_EXCEPTION(EThread, Exception)
