@@ -1,6 +1,10 @@
 // The locale-dependent format settings that number, currency, date and time texts follow. The global
-// `FormatSettings` is filled from the platform locale at start-up (GetFormatSettings re-reads it);
+// `FormatSettings` is filled from the thread locale at start-up (GetFormatSettings re-reads it);
 // routines that take a TFormatSettings use the one they are given instead.
+//
+// The time formats are built from the locale's hour style, not copied from its time picture: "h:mm"
+// and "h:mm:ss" for a 24-hour locale, with "AMPM" before or after for a 12-hour one, so that the
+// class library's "h" (24-hour unless a marker follows) and ":" (the time separator) read them.
 #pragma once
 
 #include <array>
@@ -40,6 +44,10 @@ extern TFormatSettings FormatSettings;
 void GetFormatSettings();
 // The format settings of a locale, without touching the global ones.
 TFormatSettings GetLocaleFormatSettings(uint32_t locale);
+
+// The locale's start-up: the user's locale from the environment, the system locale record, then
+// the format settings.
+void InitSysLocale();
 
 }  // namespace SysFormat
 

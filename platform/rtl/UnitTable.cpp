@@ -5,6 +5,7 @@
 // units with the container unit and the storage, filter and data-controller units; the grid family;
 // the accessibility unit and the toolbar units with the style unit; the page-control units; and the
 // application's form units last. Add a unit at its place when it gains start-up code.
+#include "FormatSettings.h"
 #include "Units.h"
 
 namespace Units {
@@ -19,6 +20,8 @@ const std::vector<String>& StartupOrder() {
   return order;
 }
 
-void RegisterUnits_platform_rtl() {}
+void RegisterUnits_platform_rtl() {
+  RegisterUnit("SysLocale", &SysFormat::InitSysLocale, nullptr);
+}
 
 }  // namespace Units
