@@ -1,11 +1,18 @@
 #include "Persistent.h"
 
 #include "Exceptions.h"
+#include "Filer.h"
 #include "SysConst.h"
 
 namespace Persistent {
 
 IMPLEMENT_CLASS(TPersistent)
+
+// A component reference still waiting to be resolved must never be written into a freed object.
+void TPersistent::Destroy() {
+  RemoveFixups(this);
+  inherited::Destroy();
+}
 
 void TPersistent::Assign(TPersistent* source) {
   if (source) source->AssignTo(this);

@@ -24,6 +24,7 @@ class TPersistent : public TObject {
  protected:
   friend class Filer::TReader;
   friend class Filer::TWriter;
+  void Destroy() override;
   virtual void AssignTo(TPersistent* dest);
   // Lists the extra named stream entries that published properties cannot express.
   virtual void DefineProperties(Filer::TFiler* filer) {}
