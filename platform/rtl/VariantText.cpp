@@ -1,9 +1,10 @@
 // The text forms behind the Variant conversions: numbers, dates and Booleans in the program's locale.
-#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
+#include "FloatFormat.h"
+#include "Multibyte.h"
+#include "Strings.h"
 #include "SysConst.h"
 #include "VariantsInternal.h"
 
@@ -11,35 +12,11 @@ namespace Variants::VarText {
 
 namespace {
 
-char DecimalSeparator() { return '.'; }
-
-bool EqualsIgnoreCase(const String& a, const char* b) {
-  size_t n = std::strlen(b);
-  if (a.size() != n) return false;
-  for (size_t i = 0; i < n; ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
-
 String TrimBlanks(const String& text) {
   size_t first = 0, last = text.size();
   while (first < last && static_cast<unsigned char>(text[first]) <= ' ') ++first;
   while (last > first && static_cast<unsigned char>(text[last - 1]) <= ' ') --last;
   return text.substr(first, last - first);
-}
-
-// Significant digits (no trailing zeros) and decimal exponent of a finite, non-zero value, rounded
-// to `precision` digits: value = 0.d1d2... * 10^exponent.
-void DecimalDigits(double value, int precision, String& digits, int& exponent) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*e", precision - 1, std::fabs(value));
-  const char* e = std::strchr(buf, 'e');
-  digits.clear();
-  for (const char* p = buf; p < e; ++p)
-    if (*p >= '0' && *p <= '9') digits += *p;
-  exponent = std::atoi(e + 1) + 1;
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 }
 
 // Days from 1899-12-30 to a Gregorian date, and back.
@@ -66,51 +43,11 @@ void CivilFromDays(Int64 days, Int64& y, unsigned& m, unsigned& d) {
 
 }  // namespace
 
-String FromInt(Int64 value) { return std::to_string(value); }
-
-String FromFloat(double value) {
-  if (std::isnan(value)) return "NAN";
-  if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
-  if (value == 0) return "0";
-  String digits;
-  int exponent;
-  DecimalDigits(value, 15, digits, exponent);
-  String text = value < 0 ? "-" : "";
-  if (exponent > 15 || exponent < -3) {
-    text += digits[0];
-    if (digits.size() > 1) text += DecimalSeparator() + digits.substr(1);
-    return text + "E" + std::to_string(exponent - 1);
-  }
-  if (exponent <= 0) return text + "0" + DecimalSeparator() + String(-exponent, '0') + digits;
-  if (static_cast<int>(digits.size()) <= exponent) return text + digits + String(exponent - digits.size(), '0');
-  return text + digits.substr(0, exponent) + DecimalSeparator() + digits.substr(exponent);
-}
-
-String FromSingle(float value) {
-  // A Single carries about seven digits; more would show the binary fraction's noise.
-  if (!std::isfinite(value) || value == 0) return FromFloat(value);
-  String digits;
-  int exponent;
-  DecimalDigits(value, 7, digits, exponent);
-  double rounded = std::strtod(("0." + digits + "e" + std::to_string(exponent)).c_str(), nullptr);
-  return FromFloat(value < 0 ? -rounded : rounded);
-}
-
-String FromCurrency(Currency value) {
-  Int64 raw = value.Raw;
-  bool negative = raw < 0;
-  UInt64 magnitude = negative ? UInt64(0) - UInt64(raw) : UInt64(raw);
-  String text = (negative ? "-" : "") + std::to_string(magnitude / Currency::Scale);
-  unsigned fraction = static_cast<unsigned>(magnitude % Currency::Scale);
-  if (fraction) {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "%04u", fraction);
-    String f = buf;
-    while (f.back() == '0') f.pop_back();
-    text += DecimalSeparator() + f;
-  }
-  return text;
-}
+String FromInt(Int64 value) { return IntToStr(value); }
+String FromFloat(double value) { return FloatToStr(value); }
+// A Single carries about seven digits; more would show the binary fraction's noise.
+String FromSingle(float value) { return FloatToStrF(value, ffGeneral, 7, 0); }
+String FromCurrency(Currency value) { return CurrToStr(value); }
 
 String FromDateTime(TDateTime value) {
   Int64 day = static_cast<Int64>(std::trunc(value));
@@ -134,57 +71,8 @@ String FromDateTime(TDateTime value) {
   return text;
 }
 
-bool ToInt(const String& text, Int64& value) {
-  String s = TrimBlanks(text);
-  if (s.empty()) return false;
-  size_t i = 0;
-  bool negative = false;
-  if (s[i] == '+' || s[i] == '-') negative = s[i++] == '-';
-  int base = 10;
-  if (i < s.size() && s[i] == '$') {
-    base = 16;
-    ++i;
-  } else if (i + 1 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
-    base = 16;
-    i += 2;
-  }
-  if (i >= s.size()) return false;
-  UInt64 magnitude = 0;
-  auto [end, ec] = std::from_chars(s.data() + i, s.data() + s.size(), magnitude, base);
-  if (ec != std::errc() || end != s.data() + s.size()) return false;
-  if (base == 16 && !negative) {
-    value = static_cast<Int64>(magnitude);  // hexadecimal text gives the bit pattern
-    return true;
-  }
-  if (magnitude > (negative ? UInt64(MaxInt64) + 1 : UInt64(MaxInt64))) return false;
-  value = negative ? static_cast<Int64>(UInt64(0) - magnitude) : static_cast<Int64>(magnitude);
-  return true;
-}
-
-bool ToFloat(const String& text, double& value) {
-  String s = TrimBlanks(text), plain;
-  size_t i = 0;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) plain += s[i++];
-  size_t digits = 0;
-  while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) plain += s[i++], ++digits;
-  if (i < s.size() && s[i] == DecimalSeparator()) {
-    plain += '.';
-    ++i;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) plain += s[i++], ++digits;
-  }
-  if (!digits) return false;
-  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-    plain += s[i++];
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) plain += s[i++];
-    size_t expDigits = 0;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) plain += s[i++], ++expDigits;
-    if (!expDigits) return false;
-  }
-  if (i != s.size()) return false;
-  const char* begin = plain.data() + (plain[0] == '+' ? 1 : 0);
-  auto [end, ec] = std::from_chars(begin, plain.data() + plain.size(), value);
-  return ec == std::errc() && end == plain.data() + plain.size() && std::isfinite(value);
-}
+bool ToInt(const String& text, Int64& value) { return TryStrToInt64(text, value); }
+bool ToFloat(const String& text, double& value) { return TryStrToFloat(text, value); }
 
 bool ToDateTime(const String& text, TDateTime& value) {
   int y, m, d, hh = 0, nn = 0, ss = 0, used = 0;
@@ -203,69 +91,9 @@ bool ToDateTime(const String& text, TDateTime& value) {
   return true;
 }
 
-bool ToBool(const String& text, bool& value) {
-  String s = TrimBlanks(text);
-  if (EqualsIgnoreCase(s, SysConst::STrueString)) return value = true, true;
-  if (EqualsIgnoreCase(s, SysConst::SFalseString)) return value = false, true;
-  return false;
-}
-
-WideString ToWide(const String& text) {
-  WideString out;
-  for (size_t i = 0; i < text.size();) {
-    unsigned char c = text[i];
-    char32_t cp = 0xFFFD;
-    size_t len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-    if (len == 0 || i + len > text.size()) {
-      ++i;
-    } else {
-      cp = len == 1 ? c : c & (0x7F >> len);
-      bool ok = true;
-      for (size_t k = 1; k < len; ++k) {
-        unsigned char t = text[i + k];
-        if ((t & 0xC0) != 0x80) ok = false;
-        cp = (cp << 6) | (t & 0x3F);
-      }
-      if (!ok) cp = 0xFFFD, len = 1;
-      i += len;
-    }
-    if (cp >= 0x10000) {
-      cp -= 0x10000;
-      out += static_cast<char16_t>(0xD800 + (cp >> 10));
-      out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-    } else {
-      out += static_cast<char16_t>(cp);
-    }
-  }
-  return out;
-}
-
-String FromWide(const WideString& text) {
-  String out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char32_t cp = text[i];
-    if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (text[++i] - 0xDC00);
-    else if (cp >= 0xD800 && cp < 0xE000)
-      cp = 0xFFFD;
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (cp >> 18));
-      out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-  }
-  return out;
-}
+bool ToBool(const String& text, bool& value) { return TryStrToBool(text, value); }
+WideString ToWide(const String& text) { return Utf8ToWide(text); }
+String FromWide(const WideString& text) { return WideToUtf8(text); }
 
 bool RoundToInt64(double value, Int64& result) {
   if (!std::isfinite(value)) return false;

@@ -66,7 +66,7 @@ String FromDateTime(TDateTime value);
 bool ToInt(const String& text, Int64& value);
 bool ToFloat(const String& text, double& value);
 bool ToDateTime(const String& text, TDateTime& value);
-bool ToBool(const String& text, bool& value);  // the true and false words, any case
+bool ToBool(const String& text, bool& value);  // the true and false words (any case) or a number
 WideString ToWide(const String& text);
 String FromWide(const WideString& text);
 // Banker's rounding to an integer; false when the value is no number or beyond Int64.
