@@ -3,7 +3,8 @@
 //
 // Handles (HANDLE, an opaque pointer) are checked on every call: an unknown or closed handle makes
 // the call fail with ERROR_INVALID_HANDLE instead of touching memory. Mutexes are recursive for the
-// thread that owns them, as the system's are; only unnamed objects exist (a name makes the creation
+// thread that owns them, as the system's are (a mutex whose owner thread ends without releasing
+// it stays owned: there is no abandoned state); only unnamed objects exist (a name makes the creation
 // fail with ERROR_INVALID_PARAMETER): nothing here is shared with other processes.
 #pragma once
 

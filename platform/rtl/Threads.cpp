@@ -223,11 +223,13 @@ void TThread::Synchronize(TThread* thread, const TThreadMethod& method) {
   entry->Waiting = true;
   HandOver(thread, entry);
   auto& q = SyncQueue();
+  std::exception_ptr error;
   {
     std::unique_lock lock(q.Lock);
     q.Changed.wait(lock, [&] { return entry->Done; });
+    error = std::move(entry->Error);  // so that the exception lives and dies on this thread
   }
-  if (entry->Error) std::rethrow_exception(entry->Error);
+  if (error) std::rethrow_exception(error);
 }
 
 void TThread::Queue(TThread* thread, const TThreadMethod& method) {
