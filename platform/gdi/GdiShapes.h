@@ -1,0 +1,23 @@
+// Stroking and filling in device coordinates with a DC's pen and brush: what the shape calls and
+// the path calls share.
+#pragma once
+
+#include <vector>
+
+#include "GdiDraw.h"
+
+namespace GdiShapes {
+
+// Strokes connected points with the DC's pen (style, width and mix mode); closed joins the last
+// point to the first. Each segment stops short of its end point.
+void StrokeDevice(const TPaintContext& pc, const std::vector<POINT>& points, bool closed);
+// Fills polygons (points split by counts) with the DC's brush, mix mode and fill mode.
+void FillDevicePolygons(const TPaintContext& pc, const std::vector<POINT>& points, const std::vector<int>& counts);
+// The pixels a wide pen of the given width covers along the points.
+TPixelRegion WideStroke(const std::vector<POINT>& points, bool closed, int width, bool roundEnds);
+// Points approximating cubic Bezier segments: p0 followed by three points per segment.
+std::vector<POINT> FlattenBeziers(POINT p0, const POINT* points, int count);
+
+}  // namespace GdiShapes
+
+using namespace GdiShapes;
