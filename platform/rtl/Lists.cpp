@@ -3,23 +3,13 @@
 #include <algorithm>
 
 #include "Exceptions.h"
+#include "Format.h"
 #include "SysConst.h"
 
 namespace Lists {
 
 IMPLEMENT_CLASS(TList)
 IMPLEMENT_CLASS(TObjectList)
-
-namespace {
-
-// The list messages carry one number, in the place of their "%d".
-String FormatListMessage(const char* Msg, NativeInt Data) {
-  String text = Msg;
-  if (auto at = text.find("%d"); at != String::npos) text.replace(at, 2, std::to_string(Data));
-  return text;
-}
-
-}  // namespace
 
 std::vector<Integer> SortedPositions(Integer Count, TPositionCompare Compare, void* Context) {
   std::vector<Integer> order(Count > 0 ? Count : 0);
@@ -47,7 +37,7 @@ std::vector<Integer> SortedPositions(Integer Count, TPositionCompare Compare, vo
 
 // ---- TList -------------------------------------------------------------------------------------------
 
-void TList::Error(const char* Msg, NativeInt Data) { throw EListError(FormatListMessage(Msg, Data)); }
+void TList::Error(const char* Msg, NativeInt Data) { throw EListError(Format(Msg, {Data})); }
 
 void TList::Destroy() {
   Clear();

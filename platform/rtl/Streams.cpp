@@ -11,6 +11,7 @@
 #include <new>
 
 #include "Exceptions.h"
+#include "Format.h"
 #include "SysConst.h"
 
 namespace Streams {
@@ -283,9 +284,8 @@ void TFileStream::Construct() {
   if (ec) fullName = FFileName;
   auto fail = [&](int code) {
     String reason = std::strerror(code);
-    String text = String(FMode == fmCreate ? "Cannot create file \"" : "Cannot open file \"") + fullName + "\". " + reason;
-    if (FMode == fmCreate) throw EFCreateError(text);
-    throw EFOpenError(text);
+    if (FMode == fmCreate) throw EFCreateError(Format(SysConst::SFCreateErrorEx, {fullName, reason}));
+    throw EFOpenError(Format(SysConst::SFOpenErrorEx, {fullName, reason}));
   };
   int flags = O_CLOEXEC;
   if (FMode == fmCreate) flags |= O_RDWR | O_CREAT | O_TRUNC;

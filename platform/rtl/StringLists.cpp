@@ -3,8 +3,11 @@
 #include <algorithm>
 
 #include "Exceptions.h"
+#include "Filer.h"
+#include "Format.h"
 #include "Lists.h"
 #include "Streams.h"
+#include "Strings.h"
 #include "SysConst.h"
 
 namespace StringLists {
@@ -14,43 +17,10 @@ IMPLEMENT_CLASS(TStringList)
 
 namespace {
 
-// The locale comparison of the list's strings.
-Integer LocaleCompare(const String& S1, const String& S2, bool CaseSensitive) {
-  auto fold = [CaseSensitive](unsigned char c) {
-    return !CaseSensitive && c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 32) : c;
-  };
-  size_t n = std::min(S1.size(), S2.size());
-  for (size_t i = 0; i < n; ++i) {
-    unsigned char a = fold(static_cast<unsigned char>(S1[i])), b = fold(static_cast<unsigned char>(S2[i]));
-    if (a != b) return a < b ? -1 : 1;
-  }
-  return S1.size() < S2.size() ? -1 : (S1.size() > S2.size() ? 1 : 0);
-}
-
-// The string in Quote, with every Quote inside doubled.
-String QuoteString(const String& S, Char Quote) {
-  String result(1, Quote);
-  for (Char c : S) {
-    result += c;
-    if (c == Quote) result += Quote;
-  }
-  return result + Quote;
-}
-
-// Reads the quoted string that starts at text[pos]: doubled quotes become one; the reading stops after
-// the closing quote or at the end of the text.
-String ExtractQuoted(const String& text, size_t& pos, Char Quote) {
-  String result;
-  ++pos;
-  while (pos < text.size()) {
-    Char c = text[pos++];
-    if (c == Quote) {
-      if (pos < text.size() && text[pos] == Quote) ++pos;
-      else break;
-    }
-    result += c;
-  }
-  return result;
+// Where the name of a name=value line ends (npos when the line has no separator).
+size_t SeparatorPos(const String& S, Char Separator) {
+  Integer p = AnsiPos(String(1, Separator), S);
+  return p > 0 ? static_cast<size_t>(p - 1) : String::npos;
 }
 
 bool IsBlankOrControl(Char c) { return static_cast<unsigned char>(c) <= ' '; }
@@ -67,12 +37,10 @@ struct TUpdateBracket {
 // ---- TStrings -----------------------------------------------------------------------------------------
 
 void TStrings::Error(const char* Msg, NativeInt Data) {
-  String text = Msg;
-  if (auto at = text.find("%d"); at != String::npos) text.replace(at, 2, std::to_string(Data));
-  throw EStringListError(text);
+  throw EStringListError(Format(Msg, {Data}));
 }
 
-Integer TStrings::CompareStrings(const String& S1, const String& S2) { return LocaleCompare(S1, S2, false); }
+Integer TStrings::CompareStrings(const String& S1, const String& S2) { return AnsiCompareText(S1, S2); }
 
 Integer TStrings::Add(const String& S) {
   Integer result = GetCount();
@@ -143,7 +111,7 @@ Integer TStrings::IndexOf(const String& S) {
 Integer TStrings::IndexOfName(const String& Name) {
   for (Integer i = 0, n = GetCount(); i < n; ++i) {
     String s = Get(i);
-    size_t p = s.find(FNameValueSeparator);
+    size_t p = SeparatorPos(s, FNameValueSeparator);
     if (p != String::npos && CompareStrings(s.substr(0, p), Name) == 0) return i;
   }
   return -1;
@@ -211,7 +179,7 @@ String TStrings::GetDelimitedText() {
     bool quote = std::any_of(s.begin(), s.end(),
                              [&](Char c) { return IsBlankOrControl(c) || c == FQuoteChar || c == FDelimiter; });
     if (i > 0) result += FDelimiter;
-    result += quote ? QuoteString(s, FQuoteChar) : s;
+    result += quote ? AnsiQuotedStr(s, FQuoteChar) : s;
   }
   return result;
 }
@@ -228,7 +196,9 @@ void TStrings::SetDelimitedText(const String& Value) {
   skipBlanks(p);
   while (at(p) != '\0') {
     if (at(p) == FQuoteChar) {
-      Add(ExtractQuoted(Value, p, FQuoteChar));
+      const char* from = Value.c_str() + p;
+      Add(AnsiExtractQuotedStr(from, FQuoteChar));
+      p = static_cast<size_t>(from - Value.c_str());
     } else {
       size_t start = p;
       while (!IsBlankOrControl(at(p)) && at(p) != FDelimiter) ++p;
@@ -280,14 +250,14 @@ void TStrings::SetCommaText(const String& Value) {
 
 String TStrings::GetNames(Integer Index) {
   String s = Get(Index);
-  size_t p = s.find(FNameValueSeparator);
+  size_t p = SeparatorPos(s, FNameValueSeparator);
   return p == String::npos ? String() : s.substr(0, p);
 }
 
 String TStrings::GetValueFromIndex(Integer Index) {
   if (Index < 0) return String();
   String s = Get(Index);
-  size_t p = s.find(FNameValueSeparator);
+  size_t p = SeparatorPos(s, FNameValueSeparator);
   return p == String::npos ? String() : s.substr(p + 1);
 }
 
@@ -353,7 +323,33 @@ void TStrings::SaveToFile(const String& FileName) {
   stream->Free();
 }
 
-void TStrings::DefineProperties(Filer::TFiler* Filer) { inherited::DefineProperties(Filer); }
+// ---- The object stream ------------------------------------------------------------------------------
+
+void TStrings::DefineProperties(Filer::TFiler* Filer) {
+  bool hasData = GetCount() > 0;
+  if (TPersistent* ancestor = Filer->GetAncestor()) {
+    auto* strings = dynamic_cast<TStrings*>(ancestor);
+    hasData = !strings || !Equals(strings);
+  }
+  Filer->DefineProperty("Strings", Filer::TReaderProc(this, &TStrings::ReadData),
+                        Filer::TWriterProc(this, &TStrings::WriteData), hasData);
+}
+
+void TStrings::ReadData(Filer::TReader* Reader) {
+  Reader->ReadListBegin();
+  {
+    TUpdateBracket bracket(this);
+    Clear();
+    while (!Reader->EndOfList()) Add(Reader->ReadString());
+  }
+  Reader->ReadListEnd();
+}
+
+void TStrings::WriteData(Filer::TWriter* Writer) {
+  Writer->WriteListBegin();
+  for (Integer i = 0, n = GetCount(); i < n; ++i) Writer->WriteString(Get(i));
+  Writer->WriteListEnd();
+}
 
 // ---- TStringList ------------------------------------------------------------------------------------
 
@@ -382,7 +378,7 @@ void TStringList::SetUpdateState(bool Updating) {
 }
 
 Integer TStringList::CompareStrings(const String& S1, const String& S2) {
-  return LocaleCompare(S1, S2, FCaseSensitive);
+  return FCaseSensitive ? AnsiCompareStr(S1, S2) : AnsiCompareText(S1, S2);
 }
 
 Integer TStringList::Add(const String& S) { return AddObject(S, nullptr); }

@@ -93,9 +93,13 @@ class TStrings : public TPersistent {
   virtual void SetUpdateState(bool Updating) {}
   // How the list compares strings in IndexOf and IndexOfName: locale order, ignoring case.
   virtual Integer CompareStrings(const String& S1, const String& S2);
+  // The strings are one "Strings" entry of the object stream (written when there are any, or when
+  // they differ from the ancestor's).
   void DefineProperties(Filer::TFiler* Filer) override;
 
  private:
+  void ReadData(Filer::TReader* Reader);
+  void WriteData(Filer::TWriter* Writer);
   Integer FUpdateCount = 0;
   Char FDelimiter = ',';
   Char FQuoteChar = '"';

@@ -7,9 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "Components.h"
 #include "Exceptions.h"
+#include "Filer.h"
 #include "StringLists.h"
 #include "Streams.h"
+#include "TypInfo.h"
 
 namespace {
 
@@ -48,6 +51,29 @@ std::string ErrorOf(const std::function<void()>& action) {
   }
   return "no error";
 }
+
+// A component that publishes a string list, as a memo publishes its lines.
+class TNoteHolder : public TComponent {
+  DECLARE_CLASS(TNoteHolder, TComponent)
+ public:
+  TStrings* GetNotes() const { return FNotes; }
+  void SetNotes(TStrings* Value) { FNotes->Assign(Value); }
+
+ protected:
+  using TComponent::TComponent;
+  void Construct() override {
+    inherited::Construct();
+    FNotes = New<TStringList>();
+  }
+  void Destroy() override {
+    FreeAndNil(FNotes);
+    inherited::Destroy();
+  }
+
+ private:
+  TStringList* FNotes = nullptr;
+};
+IMPLEMENT_CLASS_PUBLISHED(TNoteHolder) { d.Property("Notes", &TNoteHolder::GetNotes, &TNoteHolder::SetNotes); }
 
 }  // namespace
 
@@ -324,4 +350,33 @@ TEST(TStrings, FilesAndStreamsCarryLinesWithCrLf) {
 
   EXPECT_THROW(back->LoadFromFile((path.parent_path() / "no-such-dir" / "x.txt").string()), EFOpenError);
   EXPECT_EQ(Lines(back), (TLines{"keep", "this"})) << "a file that cannot be opened changes nothing";
+}
+
+TEST(TStrings, StreamTheirStringsAsOneEntry) {
+  RegisterClass(TNoteHolder::StaticClass());
+  TOwned own;
+  auto written = [&](TNoteHolder* holder) {
+    TMemoryStream* m = own(New<TMemoryStream>());
+    WriteComponent(m, holder);
+    m->SetPosition(0);
+    return m;
+  };
+  auto holds = [](TStream* s, const String& text) {
+    String bytes(static_cast<size_t>(s->GetSize()), '\0');
+    s->SetPosition(0);
+    s->ReadBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
+    s->SetPosition(0);
+    return bytes.find(text) != String::npos;
+  };
+
+  TNoteHolder* source = own(CreateComponent<TNoteHolder>(nullptr));
+  EXPECT_FALSE(holds(written(source), "Notes.Strings")) << "an empty list writes no entry";
+
+  source->GetNotes()->SetText("first\n竞拍\n\nlast");
+  TMemoryStream* stream = written(source);
+  EXPECT_TRUE(holds(stream, "Notes.Strings"));
+  TNoteHolder* copy = own(CreateComponent<TNoteHolder>(nullptr));
+  copy->GetNotes()->SetText("replaced");
+  ReadComponent(stream, copy);
+  EXPECT_EQ(Lines(copy->GetNotes()), (TLines{"first", "竞拍", "", "last"}));
 }
