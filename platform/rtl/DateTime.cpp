@@ -127,7 +127,11 @@ void DecodeTime(TDateTime time, Word& hour, Word& min, Word& sec, Word& msec) {
   msec = static_cast<Word>(ms % 1000);
 }
 
-Word DayOfWeek(TDateTime date) { return static_cast<Word>(DateTimeToTimeStamp(date).Date % 7 + 1); }
+// Counted on before 0001-01-01 too, so that the null date still has a day of the week.
+Word DayOfWeek(TDateTime date) {
+  Integer days = DateTimeToTimeStamp(date).Date;
+  return static_cast<Word>((days % 7 + 7) % 7 + 1);
+}
 
 TDateTime IncMonth(TDateTime date, Integer months) {
   Word year, month, day;
