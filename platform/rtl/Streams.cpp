@@ -7,10 +7,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <new>
+#include <stdexcept>
 
 #include "Exceptions.h"
+#include "FileNames.h"
 #include "Format.h"
 #include "SysConst.h"
 
@@ -279,9 +280,7 @@ void THandleStream::SetSize(Int64 NewSize) {
 
 void TFileStream::Construct() {
   inherited::Construct();
-  std::error_code ec;
-  String fullName = std::filesystem::absolute(FFileName, ec).string();
-  if (ec) fullName = FFileName;
+  String fullName = ExpandFileName(FFileName);
   auto fail = [&](int code) {
     String reason = std::strerror(code);
     if (FMode == fmCreate) throw EFCreateError(Format(SysConst::SFCreateErrorEx, {fullName, reason}));
