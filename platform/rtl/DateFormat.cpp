@@ -1,10 +1,12 @@
 #include "DateFormat.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "DateTime.h"
 #include "Exceptions.h"
+#include "Format.h"
+#include "Multibyte.h"
+#include "Strings.h"
 #include "SysConst.h"
 
 namespace SysDateFormat {
@@ -19,29 +21,13 @@ bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The length of the UTF-8 sequence starting with `lead` (1 for a stray continuation byte).
-size_t SequenceLength(char lead) {
-  auto b = static_cast<unsigned char>(lead);
-  if (b >= 0xF0) return 4;
-  if (b >= 0xE0) return 3;
-  if (b >= 0xC0) return 2;
-  return 1;
-}
-
-// Case-insensitive comparison of the first `n` bytes (ASCII letters fold; other bytes match exactly).
+// Whether the format letters at `a` are the `n` letters of `b`, ASCII case ignored.
 bool SameTextPrefix(const char* a, const char* b, size_t n) {
   for (size_t i = 0; i < n; ++i) {
     if (!a[i] || !b[i]) return a[i] == b[i];
     if (UpCase(a[i]) != UpCase(b[i])) return false;
   }
   return true;
-}
-
-String WithText(const char* pattern, const String& text) {
-  String result = pattern;
-  auto at = result.find("%s");
-  if (at != String::npos) result.replace(at, 2, text);
-  return result;
 }
 
 // ---- Formatting ------------------------------------------------------------------------------------
@@ -116,11 +102,9 @@ void TDateTimeWriter::AppendFormat(const char* format) {
   while (*p) {
     char starter = *p;
     if (static_cast<unsigned char>(starter) >= 0x80) {  // a whole multibyte character is literal text
-      size_t len = SequenceLength(starter);
-      size_t avail = std::strlen(p);
-      if (len > avail) len = avail;
-      FOut.append(p, len);
-      p += len;
+      const char* next = CharNext(p);
+      FOut.append(p, next - p);
+      p = next;
       continue;
     }
     ++p;
@@ -346,19 +330,20 @@ class TScanner {
   bool ScanString(const String& symbol) {
     if (symbol.empty()) return false;
     ScanBlanks();
-    if (S.size() - Pos >= symbol.size() && SameTextPrefix(S.c_str() + Pos, symbol.c_str(), symbol.size())) {
+    if (AtMarker(symbol)) {
       Pos += symbol.size();
       return true;
     }
     return false;
   }
   void ScanToNumber() {
-    while (Pos < S.size() && !IsDigit(S[Pos])) Pos += SequenceLength(S[Pos]);
-    if (Pos > S.size()) Pos = S.size();
+    const char* start = S.c_str();
+    while (Pos < S.size() && !IsDigit(S[Pos])) Pos = CharNext(start + Pos) - start;
   }
+  // The text at the position is `marker`, compared by the locale's rules with case ignored.
   bool AtMarker(const String& marker) const {
     return !marker.empty() && S.size() - Pos >= marker.size() &&
-           SameTextPrefix(S.c_str() + Pos, marker.c_str(), marker.size());
+           AnsiCompareText(marker, S.substr(Pos, marker.size())) == 0;
   }
 
   const String& S;
@@ -504,7 +489,7 @@ bool TryStrToDate(const String& text, TDateTime& value) { return TryStrToDate(te
 
 TDateTime StrToDate(const String& text, const TFormatSettings& settings) {
   TDateTime result;
-  if (!TryStrToDate(text, result, settings)) throw EConvertError(WithText(SysConst::SInvalidDate, text));
+  if (!TryStrToDate(text, result, settings)) throw EConvertError(Format(SysConst::SInvalidDate, {text}));
   return result;
 }
 TDateTime StrToDate(const String& text) { return StrToDate(text, FormatSettings); }
@@ -528,7 +513,7 @@ bool TryStrToTime(const String& text, TDateTime& value) { return TryStrToTime(te
 
 TDateTime StrToTime(const String& text, const TFormatSettings& settings) {
   TDateTime result;
-  if (!TryStrToTime(text, result, settings)) throw EConvertError(WithText(SysConst::SInvalidTime, text));
+  if (!TryStrToTime(text, result, settings)) throw EConvertError(Format(SysConst::SInvalidTime, {text}));
   return result;
 }
 TDateTime StrToTime(const String& text) { return StrToTime(text, FormatSettings); }
@@ -558,7 +543,7 @@ bool TryStrToDateTime(const String& text, TDateTime& value) {
 TDateTime StrToDateTime(const String& text, const TFormatSettings& settings) {
   TDateTime result;
   if (!TryStrToDateTime(text, result, settings))
-    throw EConvertError(WithText(SysConst::SInvalidDateTime, text));
+    throw EConvertError(Format(SysConst::SInvalidDateTime, {text}));
   return result;
 }
 TDateTime StrToDateTime(const String& text) { return StrToDateTime(text, FormatSettings); }

@@ -1,8 +1,8 @@
 #include "FormatSettings.h"
 
-#include <cstdlib>
-
 #include "Locale.h"
+#include "Multibyte.h"
+#include "Strings.h"
 
 namespace SysFormat {
 
@@ -18,10 +18,7 @@ const char* const kDefShortDayNames[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fr
 const char* const kDefLongDayNames[7] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 
 Integer LocaleInt(LCID locale, LCTYPE type, Integer defaultValue) {
-  String text = GetLocaleStr(locale, type, String());
-  char* end = nullptr;
-  long value = std::strtol(text.c_str(), &end, 10);
-  return text.empty() || *end ? defaultValue : static_cast<Integer>(value);
+  return StrToIntDef(GetLocaleStr(locale, type, String()), defaultValue);
 }
 
 // The Chinese, Japanese and Korean locales' Gregorian pictures may name the era, which the
@@ -79,6 +76,10 @@ void GetFormatSettings() { FormatSettings = GetLocaleFormatSettings(GetThreadLoc
 
 void InitSysLocale() {
   SelectUserLocale(LocaleFromEnvironment());
+  LANGID language = GetUserDefaultLangID();
+  SysLocale.DefaultLCID = static_cast<Integer>(GetUserDefaultLCID());
+  SysLocale.PriLangID = PRIMARYLANGID(language);
+  SysLocale.SubLangID = SUBLANGID(language);
   GetFormatSettings();
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "LocaleData.h"
+#include "Multibyte.h"
 #include "SysInfo.h"
 
 namespace WinNls {
@@ -266,9 +267,7 @@ String FormatTimePicture(const TLocaleRecord& locale, DWORD flags, const SYSTEMT
         String marker = Value(locale, st.wHour < 12 ? LOCALE_S1159 : LOCALE_S2359);
         if (part.Count == 1 && !marker.empty()) {
           // One letter of the marker: its first whole character.
-          size_t len = 1;
-          while (len < marker.size() && (static_cast<unsigned char>(marker[len]) & 0xC0) == 0x80) ++len;
-          marker.resize(len);
+          marker.resize(CharNext(marker.c_str()) - marker.c_str());
         }
         out += marker;
         break;
