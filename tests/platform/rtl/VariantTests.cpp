@@ -95,6 +95,8 @@ TEST(Variant, VarToStrGivesTheTextOfEveryKind) {
       {Currency::FromRaw(123400), "12.34"},
       {Currency::FromRaw(-5), "-0.0005"},
       {u"中文", "中文"},
+      {VarFromDateTime(45351.5625), "2024-2-29 13:30:00"},  // in the default locale
+      {VarFromDateTime(45351), "2024-2-29"},
   };
   for (const Case& c : cases) EXPECT_EQ(VarToStr(c.value), c.text) << VarTypeAsText(VarType(c.value));
   EXPECT_EQ(VarToStrDef(Null(), "none"), "none");
