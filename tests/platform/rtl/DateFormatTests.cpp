@@ -4,6 +4,7 @@
 #include "DateTime.h"
 #include "Exceptions.h"
 #include "Locale.h"
+#include "LocaleTestSupport.h"
 
 namespace {
 
@@ -103,7 +104,8 @@ TEST(DateFormat, DateAndTimeTextsOfBothLocales) {
   EXPECT_EQ(DateToStr(kAfternoon, En()), "3/5/2024");
   EXPECT_EQ(TimeToStr(kAfternoon, En()), "2:07:09 PM");
   EXPECT_EQ(DateTimeToStr(kAfternoon, En()), "3/5/2024 2:07:09 PM");
-  // The forms without settings read the global ones, Chinese at start-up.
+  // The forms without settings read the global ones.
+  TLocaleScope scope(LOCALE_ZH_CN);
   EXPECT_EQ(DateTimeToStr(kAfternoon), "2024-3-5 14:07:09");
   EXPECT_EQ(FormatDateTime("dddd", kAfternoon), "星期二");
 }
@@ -225,6 +227,7 @@ TEST_F(DateParsing, ErrorsNameTheTextAndDefaultsStandIn) {
       EXPECT_STREQ(e.what(), r.message);
     }
   }
+  TLocaleScope scope(LOCALE_ZH_CN);
   EXPECT_EQ(StrToDateDef("nonsense", 7.0, Zh()), 7.0);
   EXPECT_EQ(StrToTimeDef("nonsense", 0.25, Zh()), 0.25);
   EXPECT_EQ(StrToDateTimeDef("nonsense", NullDate, Zh()), NullDate);

@@ -3,24 +3,15 @@
 #include <cstdlib>
 
 #include "FormatSettings.h"
+#include "LocaleTestSupport.h"
 #include "Locale.h"
+#include "Multibyte.h"
 #include "SysInfo.h"
 
 namespace {
 
 constexpr LCID zh = LOCALE_ZH_CN;
 constexpr LCID en = LOCALE_EN_US;
-
-// Restores the user's and the thread's locale and the format settings after a test changes them.
-struct LocaleGuard {
-  LCID user = GetUserDefaultLCID();
-  LCID thread = GetThreadLocale();
-  ~LocaleGuard() {
-    SelectUserLocale(user);
-    SetThreadLocale(thread);
-    GetFormatSettings();
-  }
-};
 
 String Info(LCID locale, LCTYPE type) {
   char buf[128];
@@ -114,8 +105,8 @@ TEST(Locale, ReturnsNumbersAndReportsMisuse) {
 }
 
 TEST(Locale, DefaultsFollowTheUsersChoiceAndNeutralLanguagesResolve) {
-  LocaleGuard guard;
-  EXPECT_EQ(GetUserDefaultLCID(), zh);  // the test environment leaves AT_LOCALE unset
+  TLocaleScope scope(zh);
+  EXPECT_EQ(GetUserDefaultLCID(), zh);
   EXPECT_EQ(Info(LOCALE_USER_DEFAULT, LOCALE_SDATE), "-");
   ASSERT_TRUE(SelectUserLocale(en));
   EXPECT_EQ(Info(LOCALE_USER_DEFAULT, LOCALE_SDATE), "/");
@@ -148,6 +139,32 @@ TEST(Locale, EnvironmentChoosesTheLocale) {
   unsetenv("AT_LOCALE");
   EXPECT_EQ(LocaleFromEnvironment(), zh);
   if (before) setenv("AT_LOCALE", saved.c_str(), 1);
+}
+
+TEST(Locale, StartUpLoadsTheEnvironmentsLocaleIntoTheFormatSettings) {
+  TLocaleScope scope(zh);
+  const char* before = std::getenv("AT_LOCALE");
+  String saved = before ? before : "";
+  setenv("AT_LOCALE", "en-US", 1);
+  InitSysLocale();
+  EXPECT_EQ(GetUserDefaultLCID(), en);
+  EXPECT_EQ(GetThreadLocale(), en);
+  EXPECT_EQ(SysLocale.DefaultLCID, static_cast<Integer>(en));
+  EXPECT_EQ(SysLocale.PriLangID, LANG_ENGLISH);
+  EXPECT_EQ(FormatSettings.ShortDateFormat, "M/d/yyyy");
+  EXPECT_EQ(FormatSettings.TimePMString, "PM");
+
+  setenv("AT_LOCALE", "zh-CN", 1);
+  InitSysLocale();
+  EXPECT_EQ(SysLocale.DefaultLCID, static_cast<Integer>(zh));
+  EXPECT_EQ(SysLocale.SubLangID, SUBLANG_CHINESE_SIMPLIFIED);
+  EXPECT_EQ(FormatSettings.ShortDateFormat, "yyyy-M-d");
+
+  if (before)
+    setenv("AT_LOCALE", saved.c_str(), 1);
+  else
+    unsetenv("AT_LOCALE");
+  InitSysLocale();
 }
 
 TEST(Locale, CalendarInformation) {
@@ -324,8 +341,8 @@ TEST(FormatSettings, FilledFromTheLocaleOfEachLanguage) {
 }
 
 TEST(FormatSettings, GlobalSettingsFollowTheThreadLocaleWhenReadAgain) {
-  LocaleGuard guard;
-  EXPECT_EQ(FormatSettings.ShortDateFormat, "yyyy-M-d");  // filled at start-up
+  TLocaleScope scope(zh);
+  EXPECT_EQ(FormatSettings.ShortDateFormat, "yyyy-M-d");
   SetThreadLocale(en);
   EXPECT_EQ(FormatSettings.ShortDateFormat, "yyyy-M-d");
   GetFormatSettings();
