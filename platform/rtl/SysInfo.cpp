@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -12,6 +14,8 @@
 #include <mutex>
 #include <set>
 #include <vector>
+
+#include "Resources.h"
 
 namespace SysInfo {
 
@@ -87,8 +91,7 @@ std::vector<String> CommandLine() {
   return args;
 }
 
-// The program's own module handle; any distinct non-null value serves, since it is only compared.
-HMODULE const MainModule = reinterpret_cast<HMODULE>(static_cast<uintptr_t>(0x00400000));
+HMODULE const MainModule = HInstance;
 
 String LowerAscii(String s) {
   for (char& c : s)

@@ -66,7 +66,8 @@ bool CheckWin32Version(Integer major, Integer minor = 0);
 String ParamStr(Integer index);
 Integer ParamCount();
 
-// The program's own module: null, or the handle GetModuleHandle(nullptr) answers.
+// Null names the program's own module, whose handle is HInstance (Resources.h); a name gives a
+// loaded optional library (below), or null with ERROR_MOD_NOT_FOUND.
 HMODULE GetModuleHandle(const char* moduleName);
 // The executable's path for the program's module, the library's name for a loaded optional
 // library. Copies at most size - 1 bytes and a terminating zero; a cut name answers `size` with
