@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Exceptions.h"
+#include "Format.h"
 #include "SysConst.h"
 #include "TypInfo.h"
 
@@ -10,9 +11,7 @@ namespace Collections {
 
 namespace {
 [[noreturn]] void IndexError(Integer Index) {
-  String msg = SysConst::SListIndexError;
-  msg.replace(msg.find("%d"), 2, std::to_string(Index));
-  throw EListError(msg);
+  throw EListError(Format(SysConst::SListIndexError, {Index}));
 }
 }  // namespace
 

@@ -4,6 +4,7 @@
 
 #include "Exceptions.h"
 #include "Filer.h"
+#include "Format.h"
 #include "Strings.h"
 #include "SysConst.h"
 #include "TypInfo.h"
@@ -11,14 +12,6 @@
 namespace Components {
 
 namespace {
-
-String WithArg(const char* text, const String& arg) {
-  String r = text;
-  size_t at = r.find("%s");
-  if (at == String::npos) at = r.find("%d");
-  if (at != String::npos) r.replace(at, 2, arg);
-  return r;
-}
 
 std::vector<TFindGlobalComponent>& GlobalFinders() {
   static std::vector<TFindGlobalComponent> procs;
@@ -96,7 +89,7 @@ void TComponent::DestroyComponents() {
 // ---- Owner and owned components ----------------------------------------------------------------------------
 TComponent* TComponent::GetComponent(Integer Index) const {
   if (Index < 0 || Index >= ComponentCount())
-    throw EListError(WithArg(SysConst::SListIndexError, std::to_string(Index)));
+    throw EListError(Format(SysConst::SListIndexError, {Index}));
   return FComponents[static_cast<size_t>(Index)];
 }
 
@@ -161,13 +154,13 @@ void TComponent::ValidateContainer(TComponent* AComponent) { AComponent->Validat
 void TComponent::ValidateRename(TComponent* AComponent, const String& CurName, const String& NewName) {
   if (!AComponent || SameText(CurName, NewName)) return;
   TComponent* found = FindComponent(NewName);
-  if (found && found != AComponent) throw EComponentError(WithArg(SysConst::SDuplicateName, NewName));
+  if (found && found != AComponent) throw EComponentError(Format(SysConst::SDuplicateName, {NewName}));
 }
 
 // ---- Name ------------------------------------------------------------------------------------------------
 void TComponent::SetName(const String& NewName) {
   if (FName == NewName) return;
-  if (!NewName.empty() && !IsValidIdent(NewName)) throw EComponentError(WithArg(SysConst::SInvalidName, NewName));
+  if (!NewName.empty() && !IsValidIdent(NewName)) throw EComponentError(Format(SysConst::SInvalidName, {NewName}));
   if (FOwner) FOwner->ValidateRename(this, FName, NewName);
   else ValidateRename(nullptr, FName, NewName);
   ChangeName(NewName);

@@ -8,6 +8,7 @@
 #include "Components.h"
 #include "Exceptions.h"
 #include "FilerInternal.h"
+#include "Format.h"
 #include "Streams.h"
 #include "Strings.h"
 #include "SysConst.h"
@@ -52,16 +53,7 @@ double ExtendedToDouble(const Byte in[10]) {
 }
 
 String PropertyErrorMessage(const String& ObjectName, const String& PropPath, const String& Message) {
-  String r = SysConst::SPropertyException;  // "Error reading %s%s%s: %s"
-  const String parts[] = {ObjectName, ".", PropPath, Message};
-  size_t at = 0;
-  for (const String& part : parts) {
-    at = r.find("%s", at);
-    if (at == String::npos) break;
-    r.replace(at, 2, part);
-    at += part.size();
-  }
-  return r;
+  return Format(SysConst::SPropertyException, {ObjectName, ".", PropPath, Message});
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include "Exceptions.h"
 #include "Filer.h"
 #include "FilerInternal.h"
+#include "Format.h"
 #include "Streams.h"
 #include "Strings.h"
 #include "SysConst.h"
@@ -19,13 +20,6 @@ namespace {
 // An entry error that already names its object and property: passed on as it is by the entries
 // that enclose it (a collection item inside a component's property).
 DECLARE_EXCEPTION(EEntryReadError, EReadError)
-
-String WithArg(const char* text, const String& arg) {
-  String r = text;
-  size_t at = r.find("%s");
-  if (at != String::npos) r.replace(at, 2, arg);
-  return r;
-}
 
 constexpr const char* SAncestorNotFound = "Ancestor for '%s' not found";
 }  // namespace
@@ -48,7 +42,7 @@ TMethod TReader::FindMethod(TComponent* Root, const String& MethodName) {
   TMethod result = MethodAddress(Root, MethodName);
   bool error = !result.Assigned();
   if (OnFindMethod) OnFindMethod(this, MethodName, result, error);
-  if (error) throw EMethodNotFound(WithArg(SysConst::SMethodNotFound, MethodName));
+  if (error) throw EMethodNotFound(Format(SysConst::SMethodNotFound, {MethodName}));
   return result;
 }
 
@@ -65,14 +59,14 @@ TClass TReader::FindComponentClass(const String& ClassName) {
   TClass result = GetClass(ClassName);
   if (OnFindComponentClass) OnFindComponentClass(this, ClassName, result);
   if (!result || !result->InheritsFrom(TComponent::StaticClass()))
-    throw EClassNotFound(WithArg(SysConst::SClassNotFound, ClassName));
+    throw EClassNotFound(Format(SysConst::SClassNotFound, {ClassName}));
   return result;
 }
 
 TComponent* TReader::FindAncestorComponent(const String& Name, TClass ComponentClass) {
   TComponent* result = FLookupRoot ? FLookupRoot->FindComponent(Name) : nullptr;
   if (!result && OnAncestorNotFound) OnAncestorNotFound(this, Name, ComponentClass, result);
-  if (!result) throw EReadError(WithArg(SAncestorNotFound, Name));
+  if (!result) throw EReadError(Format(SAncestorNotFound, {Name}));
   return result;
 }
 
@@ -103,7 +97,7 @@ void TReader::DefineBinaryProperty(const String& Name, TStreamProc ReadData, TSt
 // ---- Properties -------------------------------------------------------------------------------------------
 void TReader::PropertyError(const String& Name) {
   SkipValue();
-  throw EReadError(WithArg(SysConst::SUnknownProperty, Name));
+  throw EReadError(Format(SysConst::SUnknownProperty, {Name}));
 }
 
 void TReader::ReadProperty(TPersistent* AInstance) {
