@@ -21,6 +21,7 @@
 #include <type_traits>
 
 #include "System.h"
+#include "WinDef.h"
 
 namespace Strings {
 
@@ -53,6 +54,18 @@ Integer AnsiStrComp(const char* S1, const char* S2);
 Integer AnsiStrIComp(const char* S1, const char* S2);
 Integer AnsiStrLComp(const char* S1, const char* S2, Cardinal MaxLen);
 Integer AnsiStrLIComp(const char* S1, const char* S2, Cardinal MaxLen);
+
+// The system call over the same collation: Count1/Count2 are byte counts (-1: up to the terminator).
+// Answers CSTR_LESS_THAN, CSTR_EQUAL or CSTR_GREATER_THAN, or 0 for a null string. Of the flags only
+// NORM_IGNORECASE changes the result; the locale is the program's.
+constexpr DWORD NORM_IGNORECASE = 0x00000001;
+constexpr DWORD NORM_IGNORENONSPACE = 0x00000002;
+constexpr DWORD NORM_IGNORESYMBOLS = 0x00000004;
+constexpr DWORD SORT_STRINGSORT = 0x00001000;
+constexpr int CSTR_LESS_THAN = 1;
+constexpr int CSTR_EQUAL = 2;
+constexpr int CSTR_GREATER_THAN = 3;
+int CompareString(LCID Locale, DWORD CmpFlags, const char* String1, int Count1, const char* String2, int Count2);
 
 // ---- Positions (1-based byte positions; 0 = not found) -----------------------------------------------
 Integer Pos(const String& Substr, const String& S);

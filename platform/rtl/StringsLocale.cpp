@@ -309,4 +309,12 @@ Integer AnsiStrLIComp(const char* S1, const char* S2, Cardinal MaxLen) {
   return AnsiCompareText(CutToBoundary(S1 ? S1 : "", MaxLen), CutToBoundary(S2 ? S2 : "", MaxLen));
 }
 
+int CompareString(LCID, DWORD CmpFlags, const char* String1, int Count1, const char* String2, int Count2) {
+  if (!String1 || !String2) return 0;
+  size_t n1 = Count1 < 0 ? std::strlen(String1) : static_cast<size_t>(Count1);
+  size_t n2 = Count2 < 0 ? std::strlen(String2) : static_cast<size_t>(Count2);
+  int r = AnsiCollate(String1, n1, String2, n2, (CmpFlags & NORM_IGNORECASE) != 0);
+  return r < 0 ? CSTR_LESS_THAN : (r > 0 ? CSTR_GREATER_THAN : CSTR_EQUAL);
+}
+
 }  // namespace Strings

@@ -93,6 +93,10 @@ TEST(Strings, LengthLimitedCompareNeverComparesPartOfACharacter) {
   EXPECT_NE(AnsiStrLComp("a中国", "a中华", 7), 0);
   EXPECT_EQ(AnsiStrLIComp("ab", "ABC", 2), 0);
   EXPECT_LT(AnsiStrLIComp("ab", "ABC", 3), 0);
+  EXPECT_EQ(CompareString(0, 0, "a", 1, "A", 1), CSTR_LESS_THAN);
+  EXPECT_EQ(CompareString(0, NORM_IGNORECASE, "a", 1, "A", -1), CSTR_EQUAL);
+  EXPECT_EQ(CompareString(0, 0, "b", -1, "abc", 1), CSTR_GREATER_THAN);
+  EXPECT_EQ(CompareString(0, 0, nullptr, 0, "a", 1), 0);
   EXPECT_EQ(AnsiStrComp("x", "x"), 0);
   EXPECT_EQ(AnsiStrIComp("x", "X"), 0);
 }
