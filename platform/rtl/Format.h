@@ -84,8 +84,9 @@ struct TVarRec {
   TVarRec(const WideString& v) : VType(vtWideString), VWideString(&v) {}
   TVarRec(std::nullptr_t) : VType(vtPointer), VPointer(nullptr) {}
   TVarRec(const void* v) : VType(vtPointer), VPointer(v) {}
+  // (Convertibility, unlike derivation, may be asked of an incomplete type such as a handle's.)
   template <class T>
-    requires std::is_base_of_v<TObject, T>
+    requires std::is_convertible_v<T*, TObject*>
   TVarRec(T* v) : VType(vtObject), VObject(v) {}
   TVarRec(TClass v) : VType(vtClass), VClass(v) {}
 };

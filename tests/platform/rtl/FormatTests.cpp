@@ -4,6 +4,7 @@
 #include "Format.h"
 #include "FormatSettings.h"
 #include "System.h"
+#include "WinDef.h"
 
 namespace {
 
@@ -53,6 +54,9 @@ TEST(Format, IntegersWidthPrecisionAndJustification) {
             {"%x", {minus1}, "FFFFFFFFFFFFFFFF"},
             {"%p", {reinterpret_cast<const void*>(0x1234)}, "0000000000001234"},
             {"%p", {nullptr}, "0000000000000000"},
+            {"%p", {reinterpret_cast<HWND>(0x10)}, "0000000000000010"},  // a handle of an incomplete type
+            {"%x", {0xFFFFFFFFu}, "FFFFFFFF"},
+            {"%d", {Byte{200}}, "200"},
             {"100%%", {}, "100%"},
             {"%d%%", {5}, "5%"},
         },
