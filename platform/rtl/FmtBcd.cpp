@@ -397,10 +397,15 @@ class TFMTBcdVariantType final : public TCustomVariantType {
       bcd = IntegerToBcd(source.ToInt64());
     } else if (type == varCurrency) {
       bcd = PackOrRaise(FromCurrency(source.ToCurrency()));
-    } else if (type == varSingle || type == varDouble || type == varDate) {
-      bcd = DoubleToBcd(source.ToDouble());
-    } else if (FindCustomVariantType(type)) {
-      bcd = DoubleToBcd(source.ToDouble());
+    } else if (type == varSingle || type == varDouble || type == varDate || FindCustomVariantType(type)) {
+      // A float that no decimal can hold fails as a Variant conversion, as every other source does.
+      try {
+        bcd = DoubleToBcd(source.ToDouble());
+      } catch (const EBcdOverflowException&) {
+        RaiseOverflowError(type, VarType());
+      } catch (const EBcdException&) {
+        RaiseCastError(type, VarType());
+      }
     } else {
       RaiseCastError(type, VarType());
     }

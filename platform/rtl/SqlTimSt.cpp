@@ -81,7 +81,13 @@ class TSQLTimeStampVariantType final : public TCustomVariantType {
     if (IsStringType(source.VType())) {
       if (!TryStrToSQLTimeStamp(source.ToString(), stamp)) RaiseCastError(source.VType(), VarType());
     } else {
-      stamp = DateTimeToSQLTimeStamp(source.ToDateTime());
+      TDateTime value = source.ToDateTime();
+      // A number no calendar date stands for fails as a Variant conversion, as every other source does.
+      try {
+        stamp = DateTimeToSQLTimeStamp(value);
+      } catch (const Exception&) {
+        RaiseCastError(source.VType(), VarType());
+      }
     }
     return Variant::MakeCustom(*this, new TVarBox<TSQLTimeStamp>(stamp));
   }

@@ -64,7 +64,11 @@ int CompareValues(const Variant& a, const Variant& b) {
     __int128 rb = tb == varCurrency ? __int128(TVarAccess::Int(b)) : __int128(WholeValue(b)) * Currency::Scale;
     return Sign(ra, rb);
   }
-  return Sign(a.ToDouble(), b.ToDouble());
+  double da = a.ToDouble(), db = b.ToDouble();
+  // NaN has no place among numbers: it goes after them all and equals only itself, so that
+  // sorting and searching still see one consistent order.
+  if (std::isnan(da) || std::isnan(db)) return std::isnan(da) - std::isnan(db);
+  return Sign(da, db);
 }
 
 void CheckComparable(const Variant& a, const Variant& b) {

@@ -19,7 +19,8 @@
 //  - A string against a number, date or Boolean is converted to the other operand's type first; a
 //    text that does not convert raises EVariantTypeCastError.
 //  - Numbers compare by value (integers exactly, otherwise as doubles; currencies exactly); dates as
-//    day numbers; False < True; a Boolean against a number reads as -1 / 0.
+//    day numbers; False < True; a Boolean against a number reads as -1 / 0. A NaN follows every
+//    number and equals only a NaN.
 //  - A value of a custom type compares through that type, the other operand converted to it.
 //  - Arrays do not compare: EVariantInvalidOpError.
 // Arithmetic (+ - * / VarDiv %, unary -):

@@ -254,6 +254,9 @@ TEST_F(FmtBcdTest, VariantTypeIsMadeFromStandardValues) {
   EXPECT_THROW(VarAsType(Variant("abc"), VarFMTBcd()), EVariantTypeCastError);
   EXPECT_THROW(VarAsType(Null(), VarFMTBcd()), EVariantTypeCastError);
   EXPECT_THROW(VarToBcd(VarArrayOf({1})), EVariantTypeCastError);
+  EXPECT_THROW(VarToBcd(Variant(std::nan(""))), EVariantTypeCastError);
+  EXPECT_THROW(VarToBcd(Variant(1e80)), EVariantOverflowError);
+  EXPECT_THROW((void)(VarFMTBcdCreate("1") == Variant(1e80)), EVariantOverflowError);
 }
 
 TEST_F(FmtBcdTest, VariantTypeComparesAndComputesWithNumbers) {

@@ -120,6 +120,7 @@ TEST(SqlTimSt, VariantTypeHasItsOwnCodeAndConvertsThroughTheDate) {
   EXPECT_EQ(VarToSQLTimeStamp(VarSQLTimeStampCreate(TDateTime(1.5))), Stamp(1899, 12, 31, 12));
   EXPECT_THROW(VarToSQLTimeStamp(Variant("never")), EVariantTypeCastError);
   EXPECT_THROW(VarToSQLTimeStamp(Null()), EVariantTypeCastError);
+  EXPECT_THROW(VarToSQLTimeStamp(Variant(1e300)), EVariantTypeCastError);
   EXPECT_THROW(VarSQLTimeStampCreate(String("never")), EConvertError);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <functional>
 
 #include "Exceptions.h"
@@ -230,6 +231,8 @@ TEST(Variant, ComparisonFollowsTheMixedTypeRules) {
       {VarFromDateTime(2), VarFromDateTime(1.5), 1},
       {VarFromDateTime(45351.5625), "2024-2-29 13:30:00", 0},
       {uint8_t(255), int8_t(-1), 1},
+      {std::nan(""), 1e300, 1},
+      {std::nan(""), std::nan(""), 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(VarToStr(c.a) + " vs " + VarToStr(c.b));
