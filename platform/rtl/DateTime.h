@@ -114,7 +114,8 @@ class TManualClock : public TClock {
   UInt64 FTicks;
 };
 
-// The clock in use: the system clock unless one was set. SetClock(nullptr) restores the system
+// The clock in use: the system clock (local time; ticks counted from the system's start) unless
+// one was set. SetClock(nullptr) restores the system
 // clock; the caller keeps ownership of the clock it sets.
 TClock& GetClock();
 void SetClock(TClock* clock);

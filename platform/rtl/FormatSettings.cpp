@@ -3,6 +3,7 @@
 #include "Locale.h"
 #include "Multibyte.h"
 #include "Strings.h"
+#include "SysInfo.h"
 
 namespace SysFormat {
 
@@ -75,6 +76,8 @@ TFormatSettings GetLocaleFormatSettings(uint32_t locale) {
 void GetFormatSettings() { FormatSettings = GetLocaleFormatSettings(GetThreadLocale()); }
 
 void InitSysLocale() {
+  // The calendar service is one the design looks up in the system library at each call.
+  RegisterSystemFunction("kernel32", "GetCalendarInfoA", reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&GetCalendarInfoA)));
   SelectUserLocale(LocaleFromEnvironment());
   LANGID language = GetUserDefaultLangID();
   SysLocale.DefaultLCID = static_cast<Integer>(GetUserDefaultLCID());

@@ -167,6 +167,19 @@ TEST(Locale, StartUpLoadsTheEnvironmentsLocaleIntoTheFormatSettings) {
   InitSysLocale();
 }
 
+TEST(Locale, CalendarInformationIsFoundInTheSystemLibrary) {
+  HMODULE kernel = LoadLibrary("Kernel32");
+  ASSERT_NE(kernel, nullptr);
+  using TGetCalendarInfo = int (*)(LCID, CALID, CALTYPE, char*, int, DWORD*);
+  auto call = reinterpret_cast<TGetCalendarInfo>(
+      reinterpret_cast<void (*)()>(GetProcAddress(kernel, "GetCalendarInfoA")));
+  ASSERT_NE(call, nullptr);
+  DWORD max = 0;
+  EXPECT_EQ(call(LOCALE_USER_DEFAULT, CAL_GREGORIAN, CAL_ITWODIGITYEARMAX | CAL_RETURN_NUMBER, nullptr, 0, &max), 4);
+  EXPECT_EQ(max, 2029u);
+  FreeLibrary(kernel);
+}
+
 TEST(Locale, CalendarInformation) {
   struct Limit {
     CALID calendar;
