@@ -11,6 +11,15 @@
 
 namespace GdiBlit {
 
+namespace {
+
+// The rectangle between two corners, ordered: a negative extent covers [a + extent, a).
+RECT Span(POINT a, POINT b) {
+  return RECT{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+}
+
+}  // namespace
+
 uint32_t TBlit::Convert(uint32_t s) const {
   switch (Conversion) {
     case 1: return (s & 0x00FFFFFF) ? MonoWhite : MonoBlack;
@@ -24,15 +33,15 @@ bool PrepareBlit(TBlit& b, TDCObj* dst, int x, int y, int w, int h, TDCObj* src,
   if (!dst || w == 0 || h == 0) return false;
   POINT d0 = ToDevice(dst->S, POINT{x, y}), d1 = ToDevice(dst->S, POINT{x + w, y + h});
   b.Dst = dst;
-  b.Map.Dest = RECT{std::min(d0.x, d1.x), std::min(d0.y, d1.y), std::max(d0.x, d1.x), std::max(d0.y, d1.y)};
+  b.Map.Dest = Span(d0, d1);
   if (!src) return true;
   if (ws == 0 || hs == 0) return false;
   TGdiSurface* surface = src->Target();
   if (!surface) return false;
   if (src->S.Bitmap) src->S.Bitmap->PullDibBits();
   POINT s0 = ToDevice(src->S, POINT{xs, ys}), s1 = ToDevice(src->S, POINT{xs + ws, ys + hs});
-  RECT sr{std::min(s0.x, s1.x) + src->Origin.x, std::min(s0.y, s1.y) + src->Origin.y,
-          std::max(s0.x, s1.x) + src->Origin.x, std::max(s0.y, s1.y) + src->Origin.y};
+  RECT sr = Span(s0, s1);
+  sr = RECT{sr.left + src->Origin.x, sr.top + src->Origin.y, sr.right + src->Origin.x, sr.bottom + src->Origin.y};
   b.Map.MirrorX = (d1.x < d0.x) != (s1.x < s0.x);
   b.Map.MirrorY = (d1.y < d0.y) != (s1.y < s0.y);
   b.Map.Halftone = halftone;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "GdiSurface.h"
 #include "WinGdi.h"
 #include "WinUserDraw.h"
 
@@ -34,7 +35,8 @@ struct TTestCanvas {
     FillRect(DC, &r, b);
     DeleteObject(b);
   }
-  COLORREF At(int x, int y) const { return GetPixel(DC, x, y); }
+  // The pixel at device (x, y), whatever the DC's mapping and clip.
+  COLORREF At(int x, int y) const { return PixelToColor(GetDCSurface(DC)->Pixel(x, y)) & 0x00FFFFFF; }
   // Rows of the whole canvas, separated by newlines.
   std::string Art(COLORREF background = RGB(255, 255, 255)) const {
     std::string s;
