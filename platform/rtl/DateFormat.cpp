@@ -319,8 +319,11 @@ class TScanner {
     msec = static_cast<Word>(ms);
     return true;
   }
+  // A blank separator is found in the blanks that any separator may have around it.
   bool ScanChar(char c) {
+    size_t start = Pos;
     ScanBlanks();
+    if (c == ' ') return Pos > start;
     if (Pos < S.size() && S[Pos] == c) {
       ++Pos;
       return true;

@@ -168,6 +168,10 @@ TEST_F(DateParsing, DatesFollowTheFieldOrderAndSeparatorOfTheShortDate) {
   dayFirst.ShortDateFormat = "dd.MM.yyyy";
   dayFirst.DateSeparator = '.';
   Check(TryStrToDate, dayFirst, {{"05.03.2024", true, mar5}, {"5.3", true, EncodeDate(2025, 3, 5)}});
+  TFormatSettings blankSeparated = Zh();
+  blankSeparated.DateSeparator = ' ';
+  Check(TryStrToDateTime, blankSeparated,
+        {{"2024 3 5", true, mar5}, {"2024  3 5 12:00", true, mar5 + 0.5}, {"2024-3-5", false, 0}});
   TFormatSettings noWindow = Zh();
   noWindow.TwoDigitYearCenturyWindow = 0;
   Check(TryStrToDate, noWindow, {{"99-1-2", true, EncodeDate(2099, 1, 2)}});
