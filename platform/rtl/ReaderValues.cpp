@@ -96,7 +96,11 @@ void TReader::CheckValue(TValueType Value) {
   if (ReadValue() != Value) PropValueError();
 }
 
-bool TReader::EndOfList() { return NextValue() == vaNull; }
+// Only the end marker is tested: a component's prefix byte may follow instead.
+bool TReader::EndOfList() {
+  if (FBufPos == FBufEnd) ReadBuffer();
+  return FBuffer[static_cast<size_t>(FBufPos)] == vaNull;
+}
 
 void TReader::ReadListBegin() { CheckValue(vaList); }
 
