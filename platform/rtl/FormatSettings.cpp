@@ -77,7 +77,8 @@ void GetFormatSettings() { FormatSettings = GetLocaleFormatSettings(GetThreadLoc
 
 void InitSysLocale() {
   // The calendar service is one the design looks up in the system library at each call.
-  RegisterSystemFunction("kernel32", "GetCalendarInfoA", reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&GetCalendarInfoA)));
+  auto calendarInfo = reinterpret_cast<void (*)()>(&GetCalendarInfoA);
+  RegisterSystemFunction("kernel32", "GetCalendarInfoA", reinterpret_cast<FARPROC>(calendarInfo));
   SelectUserLocale(LocaleFromEnvironment());
   LANGID language = GetUserDefaultLangID();
   SysLocale.DefaultLCID = static_cast<Integer>(GetUserDefaultLCID());

@@ -222,8 +222,8 @@ TEST_F(DateParsing, ErrorsNameTheTextAndDefaultsStandIn) {
     TDateTime (*parse)(const String&, const TFormatSettings&);
     const char* message;
   };
-  for (auto r : {Raise{StrToDate, "'2024-13-1' is not a valid date"}, Raise{StrToTime, "'2024-13-1' is not a valid time"},
-                 Raise{StrToDateTime, "'2024-13-1' is not a valid date and time"}}) {
+  for (auto r : {Raise{StrToDate, "'2024-13-1' is not a valid date"},
+                 Raise{StrToTime, "'2024-13-1' is not a valid time"}, Raise{StrToDateTime, "'2024-13-1' is not a valid date and time"}}) {
     try {
       r.parse("2024-13-1", Zh());
       ADD_FAILURE() << r.message;
