@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -387,27 +388,34 @@ Integer TCustomIniFile::ReadBinaryStream(const String& Section, const String& Na
     if (hi < 0 || lo < 0) break;
     bytes.push_back(static_cast<Byte>(hi * 16 + lo));
   }
-  if (bytes.empty()) return 0;
+  return PutBinary(Value, bytes.data(), static_cast<Integer>(bytes.size()));
+}
+
+Integer TCustomIniFile::PutBinary(Streams::TStream* Value, const void* Data, Integer Count) {
+  if (Count <= 0) return 0;
   Int64 start = Value->GetPosition();
-  Value->WriteBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
+  Value->WriteBuffer(Data, Count);
   if (::System::Is<TMemoryStream>(Value)) Value->SetPosition(start);
-  return static_cast<Integer>(bytes.size());
+  return Count;
+}
+
+String TCustomIniFile::BytesToHex(const void* Data, size_t Count) {
+  static const char digits[] = "0123456789ABCDEF";
+  const Byte* bytes = static_cast<const Byte*>(Data);
+  String text;
+  text.reserve(Count * 2);
+  for (size_t i = 0; i < Count; ++i) {
+    text += digits[bytes[i] >> 4];
+    text += digits[bytes[i] & 15];
+  }
+  return text;
 }
 
 void TCustomIniFile::WriteBinaryStream(const String& Section, const String& Name, Streams::TStream* Value) {
-  static const char digits[] = "0123456789ABCDEF";
   Int64 count = Value->GetSize() - Value->GetPosition();
-  String text;
-  if (count > 0) {
-    std::vector<Byte> bytes(static_cast<size_t>(count));
-    Value->ReadBuffer(bytes.data(), static_cast<Integer>(count));
-    text.reserve(bytes.size() * 2);
-    for (Byte b : bytes) {
-      text += digits[b >> 4];
-      text += digits[b & 15];
-    }
-  }
-  WriteString(Section, Name, text);
+  std::vector<Byte> bytes(static_cast<size_t>(std::max<Int64>(count, 0)));
+  if (!bytes.empty()) Value->ReadBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
+  WriteString(Section, Name, BytesToHex(bytes.data(), bytes.size()));
 }
 
 // ---- TMemIniFile --------------------------------------------------------------------------------------------

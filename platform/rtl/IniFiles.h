@@ -73,6 +73,10 @@ class TCustomIniFile : public TObject {
 
  protected:
   explicit TCustomIniFile(String FileName = String()) : FFileName(std::move(FileName)) {}
+  // How ReadBinaryStream hands its bytes to the stream; answers Count.
+  static Integer PutBinary(Streams::TStream* Value, const void* Data, Integer Count);
+  // Bytes as the upper-case hexadecimal text binary values are stored as.
+  static String BytesToHex(const void* Data, size_t Count);
   String FFileName;
 };
 
