@@ -192,7 +192,20 @@ bool operator<(const Variant& a, const Variant& b) {
 bool VarSameValue(const Variant& a, const Variant& b) {
   for (TVarType special : {varEmpty, varNull})
     if (a.VType() == special || b.VType() == special) return a.VType() == b.VType();
-  return a == b;
+  if (VarIsArray(a) || VarIsArray(b)) {
+    if (!VarIsArray(a) || !VarIsArray(b)) return false;
+    const TVarArrayData &x = TVarAccess::Array(a), &y = TVarAccess::Array(b);
+    if (x.Bounds != y.Bounds) return false;
+    for (size_t i = 0; i < x.Items.size(); ++i)
+      if (!VarSameValue(x.Items[i], y.Items[i])) return false;
+    return true;
+  }
+  // Values that cannot even be compared ("abc" and 1) are not the same value.
+  try {
+    return a == b;
+  } catch (const EVariantError&) {
+    return false;
+  }
 }
 
 Variant operator+(const Variant& a, const Variant& b) { return Arithmetic(opAdd, a, b); }

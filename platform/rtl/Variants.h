@@ -183,7 +183,9 @@ String VarToStr(const Variant& v);                                // Null gives 
 String VarToStrDef(const Variant& v, const String& defaultValue);  // Null gives the default
 WideString VarToWideStr(const Variant& v);
 TDateTime VarToDateTime(const Variant& v);
-// Same value and both Empty, both Null, or neither: what a change check compares.
+// Same value and both Empty, both Null, or neither: what a change check compares. Arrays are the
+// same when their bounds and every element are. Never raises: values that do not compare are not
+// the same.
 bool VarSameValue(const Variant& a, const Variant& b);
 
 // ---- Comparison and arithmetic ----------------------------------------------------------------------------

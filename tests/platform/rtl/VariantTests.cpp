@@ -259,6 +259,11 @@ TEST(Variant, VarSameValueKeepsEmptyAndNullApart) {
   EXPECT_FALSE(VarSameValue("", Null()));
   EXPECT_TRUE(VarSameValue(1, 1.0));
   EXPECT_FALSE(VarSameValue(1, 2));
+  EXPECT_FALSE(VarSameValue("abc", 1));
+  EXPECT_TRUE(VarSameValue(VarArrayOf({1, "a"}), VarArrayOf({1.0, "a"})));
+  EXPECT_FALSE(VarSameValue(VarArrayOf({1, "a"}), VarArrayOf({1, "b"})));
+  EXPECT_FALSE(VarSameValue(VarArrayOf({1}), VarArrayOf({1, 1})));
+  EXPECT_FALSE(VarSameValue(VarArrayOf({1}), 1));
 }
 
 // ---- Arithmetic ----------------------------------------------------------------------------------------------
