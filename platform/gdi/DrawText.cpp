@@ -249,9 +249,7 @@ int DrawTextCore(HDC dc, char* text, int count, RECT* rect, UINT format, DRAWTEX
   if (params) params->uiLengthDrawn = static_cast<UINT>(count);
 
   if (flags & DT_CALCRECT) {
-    int right = area.left + maxWidth + (params ? params->iRightMargin : 0);
-    if (flags & DT_CENTER && !(flags & DT_SINGLELINE)) right = area.left + maxWidth;
-    rect->right = right;
+    rect->right = area.left + maxWidth + (params ? params->iRightMargin : 0);
     rect->bottom = rect->top + height;
     return height;
   }

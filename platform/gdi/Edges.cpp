@@ -13,11 +13,12 @@ void Fill(const TPaintContext& pc, TDCObj* d, const RECT& r, int sysColor) {
 }
 
 // One ring of an edge: the top and left lines in one colour, the bottom and right ones in another
-// (which own the corners they share).
+// (which own the corners they share with them).
 void Ring(const TPaintContext& pc, TDCObj* d, RECT& r, UINT sides, int topLeft, int bottomRight) {
   if (topLeft < 0) return;
-  if (sides & BF_TOP) Fill(pc, d, RECT{r.left, r.top, r.right - 1, r.top + 1}, topLeft);
-  if (sides & BF_LEFT) Fill(pc, d, RECT{r.left, r.top, r.left + 1, r.bottom - 1}, topLeft);
+  int right = (sides & BF_RIGHT) ? r.right - 1 : r.right, bottom = (sides & BF_BOTTOM) ? r.bottom - 1 : r.bottom;
+  if (sides & BF_TOP) Fill(pc, d, RECT{r.left, r.top, right, r.top + 1}, topLeft);
+  if (sides & BF_LEFT) Fill(pc, d, RECT{r.left, r.top, r.left + 1, bottom}, topLeft);
   if (sides & BF_BOTTOM) Fill(pc, d, RECT{r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
   if (sides & BF_RIGHT) Fill(pc, d, RECT{r.right - 1, r.top, r.right, r.bottom}, bottomRight);
   if (sides & BF_LEFT) ++r.left;
