@@ -18,8 +18,11 @@ using namespace FilerInternal;
 
 namespace {
 // An entry error that already names its object and property: passed on as it is by the entries
-// that enclose it (a collection item inside a component's property).
-DECLARE_EXCEPTION(EEntryReadError, EReadError)
+// that enclose it (a collection item inside a component's property). It shows as EReadError.
+class EEntryReadError : public EReadError {
+ public:
+  using EReadError::EReadError;
+};
 
 constexpr const char* SAncestorNotFound = "Ancestor for '%s' not found";
 }  // namespace
