@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <mutex>
 
+#include "GdiPng.h"
 #include "GdiSurface.h"
 #include "Messages.h"
 #include "WinBackend.h"
@@ -198,6 +199,17 @@ bool CaptureWindow(HWND hwnd, TGdiSurface& picture) {
     for (int x = 0; x < width; ++x)
       if (top->Surface->Contains(ox + x, oy + y)) picture.SetPixel(x, y, Opaque(top->Surface->Pixel(ox + x, oy + y)));
   return true;
+}
+
+bool SaveScreenPng(const String& fileName) {
+  TGdiSurface screen;
+  ComposeScreen(screen);
+  return SaveSurfaceToPng(screen, fileName);
+}
+
+bool SaveWindowPng(HWND hwnd, const String& fileName) {
+  TGdiSurface picture;
+  return CaptureWindow(hwnd, picture) && SaveSurfaceToPng(picture, fileName);
 }
 
 int BeepCount() {

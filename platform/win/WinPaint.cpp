@@ -376,6 +376,8 @@ HDC GetDCEx(HWND hwnd, HRGN clip, DWORD flags) {
   }
   POINT o = SurfaceOffset(w);
   if (!window) o = POINT{o.x + w->Client.left, o.y + w->Client.top};
+  // The system clip of a surface DC is in its device coordinates, which start at its origin.
+  OffsetRgn(vis, -o.x, -o.y);
   HDC dc = CreateSurfaceDC(top->Surface.get(), o, vis);
   DeleteObject(vis);
   if (dc) Paint().DCs[dc] = hwnd;
