@@ -163,7 +163,7 @@ HGDIOBJ GetStockObject(int index) { return Stock(index); }
 
 DWORD GetObjectType(HGDIOBJ obj) {
   TGdiObj* o = Lookup(obj);
-  if (!o) return 0;
+  if (!o || o->Kind > OBJ_EXTPEN) return 0;
   if (o->Kind == OBJ_DC) return static_cast<TDCObj*>(o)->DCKind == TDCObj::dkMemory ? OBJ_MEMDC : OBJ_DC;
   if (o->Kind == OBJ_PEN && static_cast<TPenObj*>(o)->Extended) return OBJ_EXTPEN;
   return o->Kind;
@@ -208,7 +208,7 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ obj) {
 
 BOOL DeleteObject(HGDIOBJ obj) {
   TGdiObj* o = Lookup(obj);
-  if (!o || o->Kind == OBJ_DC) return FALSE;
+  if (!o || o->Kind == OBJ_DC || o->Kind > OBJ_EXTPEN) return FALSE;  // DCs and non-GDI lists have their own calls
   if (o->Stock) return TRUE;
   if (o->Uses > 0) return FALSE;
   Destroy(o);

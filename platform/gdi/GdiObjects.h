@@ -17,6 +17,9 @@ class TFontInstance;
 
 namespace GdiObjects {
 
+// Objects of other services that share the handle table (never GDI objects to DeleteObject).
+constexpr DWORD OBJ_IMAGELIST_ = 0x1001;
+
 struct TGdiObj {
   explicit TGdiObj(DWORD kind) : Kind(kind) {}
   virtual ~TGdiObj() = default;
