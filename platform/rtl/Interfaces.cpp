@@ -91,7 +91,10 @@ Integer TInterfacedObject::_AddRef() { return ++FRefCount; }
 
 Integer TInterfacedObject::_Release() {
   Integer count = --FRefCount;
-  if (count == 0) Free();
+  if (count == 0 && !FFreeing) {
+    FFreeing = true;
+    Free();
+  }
   return count;
 }
 
@@ -102,6 +105,7 @@ void TInterfacedObject::AfterConstruction() {
 
 void TInterfacedObject::BeforeDestruction() {
   if (FRefCount != 0) throw EInvalidPointer("Invalid pointer operation");
+  FFreeing = true;
   inherited::BeforeDestruction();
 }
 

@@ -155,6 +155,7 @@ class TInterfacedObject : public TObject, public virtual IInterface {
 
  private:
   std::atomic<Integer> FRefCount{1};  // 1 until AfterConstruction: the construction guard
+  bool FFreeing = false;              // references taken and dropped while it is freed free nothing
 };
 
 // A counted reference to an interface, as an interface variable of the design holds one: taking a

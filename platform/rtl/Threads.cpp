@@ -115,7 +115,11 @@ struct TThread::TState {
   bool Done = false;  // Execute and OnTerminate are over (guarded by the hand-over queue's lock)
 };
 
-TThread::~TThread() { delete FState; }
+TThread::~TThread() {
+  // An object freed by its own Execute cannot wait for its thread; the thread runs out on its own.
+  if (FState && FState->Thread.joinable()) FState->Thread.detach();
+  delete FState;
+}
 
 void TThread::AfterConstruction() {
   inherited::AfterConstruction();

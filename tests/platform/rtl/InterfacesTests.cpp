@@ -40,6 +40,8 @@ class TSquare : public TInterfacedObject, public IShape, public IColoured {
   }
   void Destroy() override {
     journal.push_back("square freed");
+    // Nor may references taken and dropped while freeing free it a second time.
+    TInterfaceRef<IShape> self(static_cast<IShape*>(this));
     inherited::Destroy();
   }
 };
