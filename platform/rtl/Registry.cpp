@@ -300,6 +300,7 @@ struct TStore {
     String folder = StoreFolder();
     String path = folder.empty() ? String() : folder + "/" + name + ".reg";
     TRootStore& r = Roots[name];
+    if (r.Loaded && r.Path != path) Save(name, r);  // the configuration folder moved: keep what changed
     struct stat now;
     bool exists = !path.empty() && stat(path.c_str(), &now) == 0;
     bool stale = !r.Loaded || r.Path != path ||
@@ -320,26 +321,30 @@ struct TStore {
     return &r;
   }
 
-  // Writes every changed root; false when a file could not be written (it stays changed).
+  // Writes one root's tree to its file; false when it could not (it stays changed).
+  static bool Save(const String& name, TRootStore& r) {
+    if (!r.Dirty || r.Path.empty()) return true;
+    String folder = r.Path.substr(0, r.Path.rfind('/'));
+    String text = "; registry store: " + name + "\n";
+    WriteNode(r.Root, String(), text);
+    for (size_t at = folder.find('/', 1);; at = folder.find('/', at + 1)) {
+      mkdir(folder.substr(0, at).c_str(), 0700);
+      if (at == String::npos) break;
+    }
+    if (!ReplaceFileContents(r.Path, text)) return false;
+    r.Dirty = false;
+    r.Stamped = stat(r.Path.c_str(), &r.Stamp) == 0;
+    return true;
+  }
+
+  // Writes every changed root; false when a file could not be written.
   bool Flush(String* failedPath = nullptr) {
     bool ok = true;
-    for (auto& [name, r] : Roots) {
-      if (!r.Dirty || r.Path.empty()) continue;
-      String folder = r.Path.substr(0, r.Path.rfind('/'));
-      String text = "; registry store: " + name + "\n";
-      WriteNode(r.Root, String(), text);
-      for (size_t at = folder.find('/', 1); ; at = folder.find('/', at + 1)) {
-        mkdir(folder.substr(0, at).c_str(), 0700);
-        if (at == String::npos) break;
-      }
-      if (!ReplaceFileContents(r.Path, text)) {
+    for (auto& [name, r] : Roots)
+      if (!Save(name, r)) {
         ok = false;
         if (failedPath) *failedPath = r.Path;
-        continue;
       }
-      r.Dirty = false;
-      r.Stamped = stat(r.Path.c_str(), &r.Stamp) == 0;
-    }
     return ok;
   }
 };
