@@ -34,7 +34,8 @@ using TGetChildProc = TClosure<void(TComponent* Child)>;
 // underscores (ASCII only).
 bool IsValidIdent(const String& Ident);
 
-class TComponent : public TPersistent {
+// A component implements interfaces without reference counting (its owner frees it).
+class TComponent : public TPersistent, public TNoRefCountObject {
   DECLARE_CLASS(TComponent, TPersistent)
  public:
   // New<T>(owner) for classes that take the owner through their constructor; CreateComponent below

@@ -2,7 +2,6 @@
 #include "Filer.h"
 
 #include <algorithm>
-#include <cmath>
 #include <mutex>
 
 #include "Components.h"
@@ -15,42 +14,6 @@
 #include "TypInfo.h"
 
 namespace FilerInternal {
-
-void DoubleToExtended(double value, Byte out[10]) {
-  UInt64 bits;
-  std::memcpy(&bits, &value, sizeof bits);
-  const bool negative = bits >> 63;
-  const int exp = static_cast<int>((bits >> 52) & 0x7FF);
-  const UInt64 frac = bits & ((UInt64{1} << 52) - 1);
-  UInt64 mantissa = 0;
-  int e = 0;
-  if (exp == 0x7FF) {  // infinity or NaN
-    e = 0x7FFF;
-    mantissa = (UInt64{1} << 63) | (frac << 11);
-  } else if (exp != 0) {
-    e = exp - 1023 + 16383;
-    mantissa = (UInt64{1} << 63) | (frac << 11);
-  } else if (frac != 0) {  // a subnormal double is a normal extended
-    int shift = 0;
-    while (!(frac & (UInt64{1} << (63 - shift)))) ++shift;  // frac < 2^52, so shift >= 11
-    mantissa = frac << shift;
-    e = 63 - 1074 - shift + 16383;
-  }
-  PutLE<UInt64>(out, mantissa);
-  PutLE<uint16_t>(out + 8, static_cast<uint16_t>(e | (negative ? 0x8000 : 0)));
-}
-
-double ExtendedToDouble(const Byte in[10]) {
-  const UInt64 mantissa = GetLE<UInt64>(in);
-  const uint16_t se = GetLE<uint16_t>(in + 8);
-  const bool negative = se & 0x8000;
-  const int e = se & 0x7FFF;
-  double r;
-  if (e == 0x7FFF) r = (mantissa << 1) == 0 ? HUGE_VAL : std::nan("");
-  else if (mantissa == 0) r = 0.0;
-  else r = std::ldexp(static_cast<double>(mantissa), e - 16383 - 63);
-  return negative ? -r : r;
-}
 
 String PropertyErrorMessage(const String& ObjectName, const String& PropPath, const String& Message) {
   return Format(SysConst::SPropertyException, {ObjectName, ".", PropPath, Message});

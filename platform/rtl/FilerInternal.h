@@ -1,8 +1,8 @@
-// Private helpers shared by the object stream's sources: little-endian byte codecs, the 80-bit
-// extended codec, and the pending-reference list. Not for use outside the filer.
+// Private helpers shared by the object stream's sources: little-endian byte codecs and the
+// pending-reference list. Not for use outside the filer.
 #pragma once
 
-#include <cstring>
+#include <type_traits>
 
 #include "System.h"
 
@@ -36,10 +36,6 @@ T GetLE(const Byte* in) {
   for (size_t i = 0; i < sizeof(T); ++i) u |= static_cast<U>(static_cast<U>(in[i]) << (8 * i));
   return static_cast<T>(u);
 }
-
-// The 80-bit extended format: 64-bit mantissa with explicit integer bit, 15-bit exponent, sign.
-void DoubleToExtended(double value, Byte out[10]);
-double ExtendedToDouble(const Byte in[10]);
 
 // A component reference read from a stream, waiting for the component it names.
 struct TPendingReference {

@@ -7,6 +7,7 @@
 namespace Persistent {
 
 IMPLEMENT_CLASS(TPersistent)
+IMPLEMENT_CLASS(TInterfacedPersistent)
 
 // A component reference still waiting to be resolved must never be written into a freed object.
 void TPersistent::Destroy() {

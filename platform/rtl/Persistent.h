@@ -2,6 +2,7 @@
 // from the object stream.
 #pragma once
 
+#include "Interfaces.h"
 #include "System.h"
 
 namespace Filer {
@@ -32,6 +33,12 @@ class TPersistent : public TObject {
 
  private:
   [[noreturn]] void AssignError(TPersistent* source);
+};
+
+// A persistent object that implements interfaces without counting references: whoever owns it
+// frees it, never an interface reference.
+class TInterfacedPersistent : public TPersistent, public TNoRefCountObject {
+  DECLARE_CLASS(TInterfacedPersistent, TPersistent)
 };
 
 }  // namespace Persistent

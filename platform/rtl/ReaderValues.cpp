@@ -6,6 +6,7 @@
 #include "Filer.h"
 #include "FilerInternal.h"
 #include "Multibyte.h"
+#include "RtlMath.h"
 #include "Streams.h"
 #include "SysConst.h"
 #include "TypInfo.h"
@@ -143,7 +144,7 @@ Extended TReader::ReadFloat() {
   if (IsIntegerKind(kind)) return static_cast<Extended>(ReadInt64());
   Byte b[10];
   switch (ReadValue()) {
-    case vaExtended: Read(b, 10); return ExtendedToDouble(b);
+    case vaExtended: Read(b, 10); return BytesToExtended(b);
     case vaSingle: {
       Read(b, 4);
       float f;

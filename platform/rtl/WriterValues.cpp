@@ -4,6 +4,7 @@
 #include "Filer.h"
 #include "FilerInternal.h"
 #include "Multibyte.h"
+#include "RtlMath.h"
 #include "Streams.h"
 #include "Strings.h"
 #include "SysConst.h"
@@ -94,7 +95,7 @@ void TWriter::WriteInteger(Int64 Value) {
 
 void TWriter::WriteFloat(Extended Value) {
   Byte b[10];
-  DoubleToExtended(Value, b);
+  ExtendedToBytes(Value, b);
   WriteValue(vaExtended);
   Write(b, 10);
 }

@@ -4,6 +4,7 @@
 
 #include "Components.h"
 #include "Exceptions.h"
+#include "Interfaces.h"
 #include "Strings.h"
 
 namespace {
@@ -205,6 +206,44 @@ TEST_F(ComponentsTest, NestedAndGlobalLookup) {
   UnregisterFindGlobalComponentProc(FindTestForm);
   EXPECT_EQ(FindGlobalComponent("MainForm"), nullptr);
   form->Free();
+}
+
+class IcxSized : public virtual IInterface {
+  DECLARE_INTERFACE_GUID(IcxSized, "{5B0D6C1E-2F7A-4C1B-9E3D-8A41C2F0B7D5}")
+ public:
+  virtual Integer Size() = 0;
+};
+
+class TSizedComponent : public TComponent, public IcxSized {
+  DECLARE_CLASS(TSizedComponent, TComponent)
+ public:
+  Integer Size() override { return 7; }
+};
+IMPLEMENT_CLASS(TSizedComponent)
+
+class TSizedPersistent : public TInterfacedPersistent, public IcxSized {
+  DECLARE_CLASS(TSizedPersistent, TInterfacedPersistent)
+ public:
+  Integer Size() override { return 9; }
+};
+IMPLEMENT_CLASS(TSizedPersistent)
+
+TEST_F(ComponentsTest, ComponentsAndInterfacedPersistentsAnswerInterfacesWithoutCounting) {
+  TObject* objects[] = {CreateComponent<TSizedComponent>(nullptr), New<TSizedPersistent>()};
+  const Integer sizes[] = {7, 9};
+  for (int i = 0; i < 2; ++i) {
+    IcxSized* sized = Supports<IcxSized>(objects[i]);
+    ASSERT_NE(sized, nullptr);
+    EXPECT_EQ(sized->Size(), sizes[i]);
+    void* byGuid = nullptr;
+    EXPECT_TRUE(Supports(objects[i], IIDOf<IcxSized>(), &byGuid));
+    EXPECT_EQ(byGuid, static_cast<void*>(sized));
+    EXPECT_EQ(sized->_Release(), -1);  // never freed through the interface
+    objects[i]->Free();
+  }
+  TProbe* plain = MakeProbe(nullptr, "Plain");
+  EXPECT_EQ(Supports<IcxSized>(plain), nullptr);
+  plain->Free();
 }
 
 }  // namespace
