@@ -155,7 +155,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (wParam == HTCAPTION && (w->Style & WinManage::WS_MAXIMIZEBOX))
         return SendMessageA(hwnd, WM_SYSCOMMAND, w->Maximized ? SC_RESTORE : SC_MAXIMIZE, lParam);
       if (wParam == HTSYSMENU) return SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
-      if (wParam == HTVSCROLL || wParam == HTHSCROLL) NcButtonDown(w, wParam, Unpack(lParam));
+      // A second click on a button or a bar is another press.
+      NcButtonDown(w, wParam == HTCAPTION ? HTNOWHERE : wParam, Unpack(lParam));
       return 0;
     case WM_RBUTTONUP: {
       POINT p = Unpack(lParam);
