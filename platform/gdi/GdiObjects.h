@@ -18,7 +18,7 @@ class TFontInstance;
 namespace GdiObjects {
 
 // Objects of other services that share the handle table (never GDI objects to DeleteObject).
-constexpr DWORD OBJ_IMAGELIST_ = 0x1001;
+constexpr DWORD OBJ_IMAGELIST_ = 0x1001, OBJ_ICON_ = 0x1002;
 
 struct TGdiObj {
   explicit TGdiObj(DWORD kind) : Kind(kind) {}
