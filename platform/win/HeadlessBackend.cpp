@@ -227,6 +227,7 @@ void ResetWindowManager() {
   ResetFocusState();
   ResetInputState();
   ResetPaintState();
+  ResetCaret();
   ResetClasses();
   ResetSystemParameters();
   SetCursor(nullptr);

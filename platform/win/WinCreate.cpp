@@ -50,6 +50,7 @@ void FreeTree(TWindow* w) {
   while (!w->Children.empty()) FreeTree(w->Children.front());
   CallProc(w, WM_NCDESTROY, 0, 0);
   KillWindowTimers(w->Handle);
+  CaretOwnerDestroyed(w->Handle);
   PurgeWindowMessages(w->Handle);
   WindowLosesState(w, TLoss::Destroyed);
   UnlinkWindow(w);

@@ -221,6 +221,11 @@ void InvalidateParentArea(TWindow* parent, const RECT& area);
 // A top-level window's surface follows its size.
 void SyncSurface(TWindow* w);
 void ResetPaintState();
+// The caret steps aside while its owner paints, and goes with its owner.
+bool CaretHiddenForPaint(HWND hwnd);
+void CaretShownAfterPaint(HWND hwnd);
+void CaretOwnerDestroyed(HWND hwnd);
+void ResetCaret();
 
 }  // namespace WinInternals
 

@@ -338,6 +338,8 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
   if (GetRgnBox(update, &box) != NULLREGION) ps->rcPaint = Offset(box, -w->Client.left, -w->Client.top);
   POINT o = WindowOrigin(w);
   OffsetRgn(update, o.x, o.y);
+  // The caret is drawn over the pixels, so it steps aside while they are painted.
+  ps->fRestore = CaretHiddenForPaint(hwnd) ? TRUE : FALSE;
   HDC dc = GetDCEx(hwnd, update, DCX_INTERSECTRGN);
   DeleteObject(update);
   ps->hdc = dc;
@@ -348,6 +350,7 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
 BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
   if (!ps) return FALSE;
   if (ps->hdc) ReleaseDC(hwnd, ps->hdc);
+  if (ps->fRestore) CaretShownAfterPaint(hwnd);
   return TRUE;
 }
 
@@ -426,6 +429,13 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
   CombineRgn(uncovered, visibleSrc, moved, RGN_DIFF);
 
   if (IsVisibleChain(w) && (dx || dy)) {
+    struct TCaretAside {
+      HWND H;
+      bool Hidden;
+      ~TCaretAside() {
+        if (Hidden) CaretShownAfterPaint(H);
+      }
+    } aside{hwnd, CaretHiddenForPaint(hwnd)};
     HDC dc = GetDCEx(hwnd, nullptr, (flags & SW_SCROLLCHILDREN) ? 0 : DCX_CLIPCHILDREN);
     ScrollDC(dc, dx, dy, &src, &limit, nullptr, nullptr);
     ReleaseDC(hwnd, dc);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Messages.h"
+#include "WinCaret.h"
 #include "WinClasses.h"
 #include "WinCursor.h"
 #include "WinDefProc.h"

@@ -168,3 +168,35 @@ TEST_F(Painting, LayeredWindowsBlendOverWhatIsBelow) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Painting, CaretInvertsWhileShownBlinksAndNestsHiding) {
+  HWND w = MakeWindow("w", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50);
+  ProcessMessages();
+  ASSERT_EQ(PixelAt(w, 11, 12), White);
+  ASSERT_TRUE(CreateCaret(w, nullptr, 2, 10));
+  SetCaretPos(10, 10);
+  EXPECT_EQ(PixelAt(w, 11, 12), White) << "a new caret is hidden";
+  ShowCaret(w);
+  EXPECT_EQ(PixelAt(w, 11, 12), 0u);
+  HideCaret(w);
+  HideCaret(w);
+  ShowCaret(w);
+  EXPECT_EQ(PixelAt(w, 11, 12), White) << "hidden twice, shown once";
+  ShowCaret(w);
+  EXPECT_EQ(PixelAt(w, 11, 12), 0u);
+  InvalidateRect(w, nullptr, TRUE);
+  ProcessMessages();
+  EXPECT_EQ(PixelAt(w, 11, 12), 0u) << "painting under the caret keeps it drawn";
+  Advance(GetCaretBlinkTime());
+  ProcessMessages();
+  EXPECT_EQ(PixelAt(w, 11, 12), White) << "blinked off";
+  Advance(GetCaretBlinkTime());
+  ProcessMessages();
+  EXPECT_EQ(PixelAt(w, 11, 12), 0u);
+  DestroyCaret();
+  EXPECT_EQ(PixelAt(w, 11, 12), White);
+}
+
+}  // namespace
