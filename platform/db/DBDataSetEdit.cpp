@@ -1,0 +1,279 @@
+// TDataSet: editing, inserting, posting, cancelling and deleting records; calculated and lookup
+// fields; searching.
+#include <algorithm>
+
+#include "DB.h"
+#include "DBConsts.h"
+#include "DBKeys.h"
+#include "Strings.h"
+
+namespace DB {
+
+using namespace DBConsts;
+
+void TDataSet::CheckCanModify() {
+  if (!CanModify()) DatabaseError(SDataSetReadOnly, this);
+}
+
+void TDataSet::CheckNotEmpty() const {
+  if (RecordCount() == 0) DatabaseError(SDataSetEmpty, const_cast<TDataSet*>(this));
+}
+
+void TDataSet::DoOnNewRecord() { DoEvent(OnNewRecord); }
+
+void TDataSet::CheckBrowseMode() {
+  CheckActive();
+  DataEvent(deCheckBrowseMode, 0);
+  if (FState == dsEdit || FState == dsInsert) {
+    UpdateRecord();
+    if (FModified)
+      Post();
+    else
+      Cancel();
+  }
+}
+
+void TDataSet::UpdateRecord() {
+  if (FState != dsEdit && FState != dsInsert) DatabaseError(SNotEditing, this);
+  DataEvent(deUpdateRecord, 0);
+}
+
+void TDataSet::FieldChanged(TField* Field) {
+  FModified = true;
+  if (FAutoCalcFields && FCalcFieldCount && Field->GetFieldKind() == fkData) {
+    TRecordData copy;
+    copy.Values = std::move(FEditValues);
+    CalculateFields(copy);
+    FEditValues = std::move(copy.Values);
+  }
+  DataEvent(deFieldChange, reinterpret_cast<NativeInt>(Field));
+}
+
+void TDataSet::CalculateFields(TRecordData& Record) {
+  if (FCalcFieldCount == 0) return;
+  TDataSetState saved = FState;
+  TRecordData* savedRecord = FCalcRecord;
+  FState = dsCalcFields;
+  FCalcRecord = &Record;
+  try {
+    for (TField* field : FFields->FList) {
+      if (field->GetFieldKind() == fkData || field->FValueIndex < 0) continue;
+      Record.Values[field->FValueIndex] = Null();
+      if (!field->Lookup()) continue;
+      TDataSet* lookup = field->GetLookupDataSet();
+      if (!lookup || !lookup->GetActive()) continue;
+      Variant keys = GetFieldValues(field->GetKeyFields());
+      if (!VarIsNull(keys)) Record.Values[field->FValueIndex] =
+          lookup->Lookup(field->GetLookupKeyFields(), keys, field->GetLookupResultField());
+    }
+    if (OnCalcFields) OnCalcFields(this);
+  } catch (...) {
+    FState = saved;
+    FCalcRecord = savedRecord;
+    throw;
+  }
+  FState = saved;
+  FCalcRecord = savedRecord;
+}
+
+// ---- Edit, insert and append ---------------------------------------------------------------------------------
+void TDataSet::Edit() {
+  CheckActive();
+  if (FState == dsEdit || FState == dsInsert) return;
+  if (FRecords.empty()) {
+    Insert();
+    return;
+  }
+  CheckBrowseMode();
+  CheckCanModify();
+  DoEvent(BeforeEdit);
+  FEditValues = FRecords[static_cast<size_t>(FCursor)]->Values;
+  SetState(dsEdit);
+  DataEvent(deRecordChange, 0);
+  DoEvent(AfterEdit);
+}
+
+void TDataSet::Insert() { BeginInsertAppend(false); }
+void TDataSet::Append() { BeginInsertAppend(true); }
+
+void TDataSet::BeginInsertAppend(bool Appending) {
+  CheckBrowseMode();
+  CheckCanModify();
+  DoEvent(BeforeInsert);
+  DoEvent(BeforeScroll);
+  NativeInt n = static_cast<NativeInt>(FRecords.size());
+  NativeInt pos = Appending || n == 0 ? n : FCursor;
+  auto record = std::make_unique<TRecordData>();
+  record->Key = Keys::Between(pos > 0 ? FRecords[static_cast<size_t>(pos - 1)]->Key : String(),
+                              pos < n ? FRecords[static_cast<size_t>(pos)]->Key : String());
+  record->Pending = true;
+  record->Values.assign(static_cast<size_t>(FFieldDefs->Count() + FCalcFieldCount), Null());
+  FEditValues = record->Values;
+  FRecords.insert(FRecords.begin() + pos, std::move(record));
+  SetCursor(pos);
+  FBOF = false;
+  FEOF = Appending || pos == n;
+  SetState(dsInsert);
+  try {
+    DoOnNewRecord();
+  } catch (...) {
+    Cancel();
+    throw;
+  }
+  FModified = false;
+  DataEvent(deDataSetChange, 0);
+  DoEvent(AfterInsert);
+  DoEvent(AfterScroll);
+}
+
+// ---- Post and cancel ------------------------------------------------------------------------------------------
+void TDataSet::Post() {
+  CheckActive();
+  if (FState != dsEdit && FState != dsInsert) return;
+  UpdateRecord();
+  DataEvent(deCheckBrowseMode, 0);
+  DoEvent(BeforePost);
+  for (TField* field : FFields->FList)
+    if (field->GetRequired() && field->GetFieldKind() == fkData && field->IsNull()) {
+      field->FocusControl();
+      DatabaseErrorFmt(SFieldRequired, field->GetDisplayLabel(), this);
+    }
+  TRecordData& record = *FRecords[static_cast<size_t>(FCursor)];
+  bool inserting = FState == dsInsert;
+  InternalPost(static_cast<Integer>(FCursor), inserting, FEditValues);
+  record.Values = std::move(FEditValues);
+  FEditValues.clear();
+  record.Pending = false;
+  CalculateFields(record);
+  SetState(dsBrowse);
+  FBOF = FEOF = false;
+  DataEvent(deDataSetChange, 0);
+  DoEvent(AfterPost);
+}
+
+void TDataSet::Cancel() {
+  CheckActive();
+  if (FState != dsEdit && FState != dsInsert) return;
+  DataEvent(deCheckBrowseMode, 0);
+  DoEvent(BeforeCancel);
+  if (FState == dsInsert) {
+    FRecords.erase(FRecords.begin() + FCursor);
+    FitWindow();
+  }
+  FEditValues.clear();
+  SetState(dsBrowse);
+  FBOF = FEOF = FRecords.empty();
+  DataEvent(deDataSetChange, 0);
+  DoEvent(AfterCancel);
+}
+
+void TDataSet::Delete() {
+  CheckActive();
+  if (FState == dsInsert) {
+    Cancel();
+    return;
+  }
+  CheckCanModify();
+  CheckNotEmpty();
+  DataEvent(deCheckBrowseMode, 0);
+  DoEvent(BeforeDelete);
+  DoEvent(BeforeScroll);
+  InternalDelete(static_cast<Integer>(FCursor));
+  FRecords.erase(FRecords.begin() + FCursor);
+  FEditValues.clear();
+  FitWindow();
+  SetState(dsBrowse);
+  FBOF = FEOF = FRecords.empty();
+  DataEvent(deDataSetChange, 0);
+  DoEvent(AfterDelete);
+  DoEvent(AfterScroll);
+}
+
+// ---- Refresh and resync ---------------------------------------------------------------------------------------
+void TDataSet::Refresh() {
+  CheckBrowseMode();
+  String key = FCursor >= 0 ? FRecords[static_cast<size_t>(FCursor)]->Key : String();
+  NativeInt oldPos = FCursor;
+  InternalRefresh();
+  RecalcAll();
+  NativeInt pos = StorePos(key);
+  SetCursor(pos >= 0 ? pos : oldPos);
+  if (FRecords.empty()) FBOF = FEOF = true;
+  DataEvent(deDataSetChange, 0);
+}
+
+void TDataSet::Resync(TResyncMode) {
+  CheckActive();
+  FitWindow();
+  DataEvent(deDataSetChange, 0);
+}
+
+// ---- Searching -------------------------------------------------------------------------------------------------
+namespace {
+bool KeyMatches(const Variant& value, const Variant& key, TLocateOptions options) {
+  if (VarIsNull(key) || VarIsEmpty(key)) return VarIsNull(value) || VarIsEmpty(value);
+  if (VarIsNull(value) || VarIsEmpty(value)) return false;
+  if (VarIsStr(key) || VarIsStr(value)) {
+    String v = VarToStr(value), k = VarToStr(key);
+    if (options.Contains(loPartialKey) && v.size() > k.size()) v.resize(k.size());
+    return options.Contains(loCaseInsensitive) ? AnsiSameText(v, k) : v == k;
+  }
+  return VarSameValue(value, key);
+}
+
+// The key values in field order: an array for several fields, the value itself for one.
+std::vector<Variant> SplitKeys(const Variant& KeyValues, size_t count) {
+  std::vector<Variant> keys;
+  if (count == 1 && !VarIsArray(KeyValues)) {
+    keys.push_back(KeyValues);
+  } else {
+    if (!VarIsArray(KeyValues)) throw EDatabaseError(DBConsts::SInvalidFieldValue);
+    Integer low = VarArrayLowBound(KeyValues, 1);
+    for (size_t i = 0; i < count; ++i) keys.push_back(VarArrayGet(KeyValues, {low + static_cast<Integer>(i)}));
+  }
+  return keys;
+}
+}  // namespace
+
+bool TDataSet::Locate(const String& KeyFields, const Variant& KeyValues, TLocateOptions Options) {
+  CheckBrowseMode();
+  std::vector<TField*> fields;
+  GetFieldList(fields, KeyFields);
+  std::vector<Variant> keys = SplitKeys(KeyValues, fields.size());
+  for (size_t pos = 0; pos < FRecords.size(); ++pos) {
+    const TRecordData& r = *FRecords[pos];
+    bool all = true;
+    for (size_t i = 0; i < fields.size() && all; ++i)
+      all = KeyMatches(r.Values[static_cast<size_t>(fields[i]->FValueIndex)], keys[i], Options);
+    if (!all) continue;
+    DoEvent(BeforeScroll);
+    SetCursor(static_cast<NativeInt>(pos));
+    FBOF = FEOF = false;
+    DataEvent(deDataSetChange, 0);
+    DoEvent(AfterScroll);
+    return true;
+  }
+  return false;
+}
+
+Variant TDataSet::Lookup(const String& KeyFields, const Variant& KeyValues, const String& ResultFields) {
+  CheckActive();
+  std::vector<TField*> fields, results;
+  GetFieldList(fields, KeyFields);
+  GetFieldList(results, ResultFields);
+  std::vector<Variant> keys = SplitKeys(KeyValues, fields.size());
+  for (const auto& record : FRecords) {
+    if (record->Pending) continue;
+    bool all = true;
+    for (size_t i = 0; i < fields.size() && all; ++i)
+      all = KeyMatches(record->Values[static_cast<size_t>(fields[i]->FValueIndex)], keys[i], {});
+    if (!all) continue;
+    if (results.size() == 1) return record->Values[static_cast<size_t>(results[0]->FValueIndex)];
+    std::vector<Variant> values;
+    for (TField* f : results) values.push_back(record->Values[static_cast<size_t>(f->FValueIndex)]);
+    return VarArrayOf(values);
+  }
+  return Null();
+}
+
+}  // namespace DB
