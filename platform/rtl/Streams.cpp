@@ -105,14 +105,8 @@ void TCustomMemoryStream::SaveToStream(TStream* Stream) {
 }
 
 void TCustomMemoryStream::SaveToFile(const String& FileName) {
-  TFileStream* stream = New<TFileStream>(FileName, fmCreate);
-  try {
-    SaveToStream(stream);
-  } catch (...) {
-    stream->Free();
-    throw;
-  }
-  stream->Free();
+  auto stream = NewOwned<TFileStream>(FileName, fmCreate);
+  SaveToStream(stream.get());
 }
 
 // ---- TMemoryStream ------------------------------------------------------------------------------------
@@ -180,14 +174,8 @@ void TMemoryStream::LoadFromStream(TStream* Stream) {
 }
 
 void TMemoryStream::LoadFromFile(const String& FileName) {
-  TFileStream* stream = New<TFileStream>(FileName, fmOpenRead | fmShareDenyWrite);
-  try {
-    LoadFromStream(stream);
-  } catch (...) {
-    stream->Free();
-    throw;
-  }
-  stream->Free();
+  auto stream = NewOwned<TFileStream>(FileName, fmOpenRead | fmShareDenyWrite);
+  LoadFromStream(stream.get());
 }
 
 // ---- TStringStream ------------------------------------------------------------------------------------

@@ -302,25 +302,13 @@ void TStrings::SaveToStream(Streams::TStream* Stream) {
 }
 
 void TStrings::LoadFromFile(const String& FileName) {
-  TStream* stream = New<TFileStream>(FileName, fmOpenRead | fmShareDenyWrite);
-  try {
-    LoadFromStream(stream);
-  } catch (...) {
-    stream->Free();
-    throw;
-  }
-  stream->Free();
+  auto stream = NewOwned<TFileStream>(FileName, fmOpenRead | fmShareDenyWrite);
+  LoadFromStream(stream.get());
 }
 
 void TStrings::SaveToFile(const String& FileName) {
-  TStream* stream = New<TFileStream>(FileName, fmCreate);
-  try {
-    SaveToStream(stream);
-  } catch (...) {
-    stream->Free();
-    throw;
-  }
-  stream->Free();
+  auto stream = NewOwned<TFileStream>(FileName, fmCreate);
+  SaveToStream(stream.get());
 }
 
 // ---- The object stream ------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include <bitset>
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -193,6 +194,18 @@ void FreeAndNil(T*& obj) {
 
 inline void FreeObject(TObject* obj) {
   if (obj) obj->Free();
+}
+
+// Owns an object for the length of a scope and frees it when the scope ends, however it ends: the
+// design's "try ... finally Obj.Free".
+struct TFreeObject {
+  void operator()(TObject* obj) const { obj->Free(); }
+};
+template <class T>
+using TOwnedPtr = std::unique_ptr<T, TFreeObject>;
+template <class T, class... A>
+TOwnedPtr<T> NewOwned(A&&... args) {
+  return TOwnedPtr<T>(New<T>(std::forward<A>(args)...));
 }
 
 // `is`: the object is non-null and of class T or a descendant.
