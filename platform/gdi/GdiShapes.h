@@ -13,8 +13,9 @@ namespace GdiShapes {
 void StrokeDevice(const TPaintContext& pc, const std::vector<POINT>& points, bool closed);
 // Fills polygons (points split by counts) with the DC's brush, mix mode and fill mode.
 void FillDevicePolygons(const TPaintContext& pc, const std::vector<POINT>& points, const std::vector<int>& counts);
-// The pixels a wide pen of the given width covers along the points.
-TPixelRegion WideStroke(const std::vector<POINT>& points, bool closed, int width, bool roundEnds);
+// The pixels a wide pen of the given width covers along the points, with the end caps and joins of
+// its style (PS_ENDCAP_*, PS_JOIN_*).
+TPixelRegion WideStroke(const std::vector<POINT>& points, bool closed, int width, UINT style);
 // Points approximating cubic Bezier segments: p0 followed by three points per segment.
 std::vector<POINT> FlattenBeziers(POINT p0, const POINT* points, int count);
 

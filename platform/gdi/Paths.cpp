@@ -153,10 +153,9 @@ BOOL WidenPath(HDC dc) {
   TDCObj* d = ClosedPathDC(dc);
   if (!d || !d->S.Pen) return FALSE;
   int width = std::max(1, ToDeviceWidth(d->S, d->S.Pen->Width));
-  bool round = (d->S.Pen->Style & PS_ENDCAP_MASK) == PS_ENDCAP_ROUND;
   TPixelRegion area;
   for (const TFigure& f : Figures(d->S.Path))
-    area = TPixelRegion::Combine(area, WideStroke(f.Points, f.Closed, width, round), roOr);
+    area = TPixelRegion::Combine(area, WideStroke(f.Points, f.Closed, width, d->S.Pen->Style), roOr);
   TPath wide;
   wide.State = TPath::psClosed;
   for (const RECT& r : area.Rects()) {

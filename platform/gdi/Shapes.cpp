@@ -33,31 +33,61 @@ std::vector<TSpan> Disc(POINT c, int width) {
 
 }  // namespace
 
-TPixelRegion WideStroke(const std::vector<POINT>& pts, bool closed, int width, bool roundEnds) {
+TPixelRegion WideStroke(const std::vector<POINT>& pts, bool closed, int width, UINT style) {
   std::vector<TSpan> spans;
   size_t n = pts.size();
-  size_t segs = closed ? n : (n ? n - 1 : 0);
+  if (n == 0) return {};
+  size_t segs = closed ? n : n - 1;
   double hw = width / 2.0;
+  UINT cap = style & PS_ENDCAP_MASK, join = style & PS_JOIN_MASK;
+  auto add = [&](const std::vector<std::pair<double, double>>& poly) {
+    std::vector<POINT> q;
+    for (auto [x, y] : poly) q.push_back(POINT{LONG(std::lround(x)), LONG(std::lround(y))});
+    int count = static_cast<int>(q.size());
+    std::vector<TSpan> part = PolygonSpans(q.data(), &count, 1, WINDING);
+    spans.insert(spans.end(), part.begin(), part.end());
+  };
+  // Each segment's band around the pixel centres; square caps reach half the width past open ends.
   for (size_t i = 0; i < segs; ++i) {
     POINT a = pts[i], b = pts[(i + 1) % n];
     double dx = b.x - a.x, dy = b.y - a.y, len = std::hypot(dx, dy);
-    if (len > 0) {
-      // The segment's band as a polygon around the pixel centres.
-      double nx = -dy / len * hw, ny = dx / len * hw;
-      POINT quad[4] = {{LONG(std::lround(a.x + 0.5 + nx)), LONG(std::lround(a.y + 0.5 + ny))},
-                       {LONG(std::lround(b.x + 0.5 + nx)), LONG(std::lround(b.y + 0.5 + ny))},
-                       {LONG(std::lround(b.x + 0.5 - nx)), LONG(std::lround(b.y + 0.5 - ny))},
-                       {LONG(std::lround(a.x + 0.5 - nx)), LONG(std::lround(a.y + 0.5 - ny))}};
-      int four = 4;
-      std::vector<TSpan> band = PolygonSpans(quad, &four, 1, WINDING);
-      spans.insert(spans.end(), band.begin(), band.end());
+    if (len == 0) continue;
+    double ux = dx / len, uy = dy / len, nx = -uy * hw, ny = ux * hw;
+    double ax = a.x + 0.5, ay = a.y + 0.5, bx = b.x + 0.5, by = b.y + 0.5;
+    if (cap == PS_ENDCAP_SQUARE && !closed) {
+      if (i == 0) ax -= ux * hw, ay -= uy * hw;
+      if (i + 1 == segs) bx += ux * hw, by += uy * hw;
     }
+    add({{ax + nx, ay + ny}, {bx + nx, by + ny}, {bx - nx, by - ny}, {ax - nx, ay - ny}});
   }
   for (size_t i = 0; i < n; ++i) {
     bool end = !closed && (i == 0 || i + 1 == n);
-    if (end && !roundEnds) continue;
-    std::vector<TSpan> d = Disc(pts[i], width);
-    spans.insert(spans.end(), d.begin(), d.end());
+    if (end ? cap == PS_ENDCAP_ROUND : join == PS_JOIN_ROUND) {
+      std::vector<TSpan> d = Disc(pts[i], width);
+      spans.insert(spans.end(), d.begin(), d.end());
+      continue;
+    }
+    if (end) continue;
+    // Bevel and mitre joins fill the wedge between the two bands on the outer side.
+    POINT p = pts[(i + n - 1) % n], v = pts[i], q = pts[(i + 1) % n];
+    double d1x = v.x - p.x, d1y = v.y - p.y, d2x = q.x - v.x, d2y = q.y - v.y;
+    double l1 = std::hypot(d1x, d1y), l2 = std::hypot(d2x, d2y);
+    if (l1 == 0 || l2 == 0) continue;
+    double n1x = -d1y / l1 * hw, n1y = d1x / l1 * hw, n2x = -d2y / l2 * hw, n2y = d2x / l2 * hw;
+    double cx = v.x + 0.5, cy = v.y + 0.5;
+    for (int side : {1, -1}) {
+      double ax = cx + side * n1x, ay = cy + side * n1y, bx = cx + side * n2x, by = cy + side * n2y;
+      std::vector<std::pair<double, double>> wedge{{cx, cy}, {ax, ay}, {bx, by}};
+      if (join == PS_JOIN_MITER) {
+        double mx = n1x + n2x, my = n1y + n2y, ml = std::hypot(mx, my);
+        double cosHalf = ml / (2 * hw);
+        if (ml > 0 && cosHalf > 0.1) {  // within the mitre limit of 10
+          double reach = hw / cosHalf;
+          wedge = {{cx, cy}, {ax, ay}, {cx + side * mx / ml * reach, cy + side * my / ml * reach}, {bx, by}};
+        }
+      }
+      add(wedge);
+    }
   }
   return TPixelRegion::FromSpans(std::move(spans));
 }
@@ -69,8 +99,7 @@ void StrokeDevice(const TPaintContext& pc, const std::vector<POINT>& pts, bool c
   TBrushSource ink = SolidSource(d, PenColor(d, pen));
   int width = ToDeviceWidth(d->S, pen->Width);
   if (width > 1) {
-    bool round = (pen->Style & PS_ENDCAP_MASK) == PS_ENDCAP_ROUND;
-    FillRegion(pc.Target(), WideStroke(pts, closed, width, round), ink, d->S.Rop2);
+    FillRegion(pc.Target(), WideStroke(pts, closed, width, pen->Style), ink, d->S.Rop2);
     return;
   }
   const std::vector<int>* dash = DashPattern(pen->DashStyle());

@@ -192,3 +192,30 @@ TEST(Shapes, WidePensCoverTheirWidthAcrossTheLine) {
     EXPECT_EQ(c.At(x, 6), RGB(255, 255, 255));
   }
 }
+
+TEST(Shapes, GeometricPensKeepTheirCapsAndJoins) {
+  LOGBRUSH lb{BS_SOLID, 0, 0};
+  struct Case {
+    DWORD Style;
+    bool CornerFilled, PastTheEnd;
+  } cases[] = {
+      {PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT | PS_JOIN_MITER, true, false},
+      {PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_SQUARE | PS_JOIN_MITER, true, true},
+      {PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT | PS_JOIN_ROUND, false, false},
+  };
+  for (const Case& k : cases) {
+    TTestCanvas c(30, 30);
+    HPEN pen = ExtCreatePen(k.Style, 7, &lb, 0, nullptr);
+    ASSERT_NE(pen, nullptr);
+    HGDIOBJ old = SelectObject(c.DC, pen);
+    POINT corner[3] = {{5, 20}, {20, 20}, {20, 5}};
+    Polyline(c.DC, corner, 3);
+    SelectObject(c.DC, old);
+    DeleteObject(pen);
+    EXPECT_EQ(c.At(23, 23) == 0, k.CornerFilled) << std::hex << k.Style;  // the outer corner of the join
+    EXPECT_EQ(c.At(3, 20) == 0, k.PastTheEnd) << std::hex << k.Style;    // before the first point
+    EXPECT_EQ(c.At(12, 17), 0u);
+  }
+  // A cosmetic pen must be one pixel wide.
+  EXPECT_EQ(ExtCreatePen(PS_COSMETIC | PS_SOLID, 3, &lb, 0, nullptr), nullptr);
+}
