@@ -3,6 +3,7 @@
 #include "ResStrings.h"
 #include "Resources.h"
 #include "Units.h"
+#include "cxDataStorage.h"
 
 DECLARE_RESOURCE_TABLE(framework_data, STRING)
 
@@ -14,6 +15,8 @@ void RegisterUnits_framework_data() {
   RegisterUnits_framework_editors();
   RegisterResourceTable(ResourceTable_framework_data_STRING());
   RegisterStringTable("CXDATASTRINGS");
+  RegisterUnit("cxDataStorage", &cxDataStorage::cxDataStorageInitialization,
+               &cxDataStorage::cxDataStorageFinalization);
 }
 
 }  // namespace Units
