@@ -16,6 +16,8 @@ const std::vector<String>& StartupOrder() {
       "SysLocale",
       "SysUtils",
       "Classes",
+      // framework/data
+      "cxDataStorage",
   };
   return order;
 }
