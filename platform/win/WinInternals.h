@@ -206,6 +206,16 @@ TWndClassRec* FindClassRec(const char* name);
 ATOM RegisterSystemClass(const WNDCLASSEXA& wc);
 void RegisterStandardClasses();
 void ResetClasses();
+// The standard classes' procedures, and what they share: a WM_COMMAND notification to the parent and
+// the font a control was given with WM_SETFONT (the default GUI font until then).
+LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT MessageBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+void NotifyParent(HWND control, WORD code);
+HFONT ControlFont(HWND control);
+void SetControlFont(HWND control, HFONT font);
 // Z-order among siblings: puts `w` after `after` (or HWND_TOP/BOTTOM/TOPMOST/NOTOPMOST) keeping the
 // topmost band first; true when the order changed.
 bool LinkWindow(TWindow* w, HWND after);
