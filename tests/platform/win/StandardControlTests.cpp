@@ -130,3 +130,145 @@ TEST_F(StandardControls, OwnerDrawnButtonsAskTheirParentToDraw) {
 }
 
 }  // namespace
+
+namespace {
+
+class EditControl : public TWinFixture {
+ protected:
+  void SetUp() override {
+    TWinFixture::SetUp();
+    Form = MakeWindow("form", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200);
+    Edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10, 120, 21, Form,
+                           reinterpret_cast<HMENU>(31), nullptr, nullptr);
+    SetFocus(Edit);
+    ProcessMessages();
+  }
+  std::string Text() { return GetWindowTextString(Edit); }
+  std::pair<DWORD, DWORD> Sel() {
+    DWORD a = 0, b = 0;
+    SendMessage(Edit, EM_GETSEL, reinterpret_cast<WPARAM>(&a), reinterpret_cast<LPARAM>(&b));
+    return {a, b};
+  }
+  int Changes() {
+    int n = 0;
+    for (const TRecord& r : Recorder().Log) n += r.Msg == WM_COMMAND && HIWORD(r.WParam) == EN_CHANGE;
+    return n;
+  }
+  HWND Form = nullptr, Edit = nullptr;
+};
+
+TEST_F(EditControl, TypingAndKeysEditTheTextAroundTheSelection) {
+  struct TCase {
+    const char* Start;
+    std::vector<int> Keys;  // a key, or a negative character typed; VK_SHIFT/VK_CONTROL toggle holding
+    const char* Text;
+    std::pair<DWORD, DWORD> Sel;
+  };
+  const TCase cases[] = {
+      {"", {-'a', -'b', -'c'}, "abc", {3, 3}},
+      {"abc", {VK_HOME, VK_DELETE}, "bc", {0, 0}},
+      {"abc", {VK_LEFT, VK_BACK}, "ac", {1, 1}},
+      {"abcdef", {VK_SHIFT, VK_LEFT, VK_LEFT, VK_SHIFT, -'X'}, "abcdX", {5, 5}},
+      {"one two", {VK_CONTROL, VK_LEFT, VK_CONTROL, VK_SHIFT, VK_END, VK_SHIFT}, "one two", {4, 7}},
+      {"abc", {VK_SHIFT, VK_HOME, VK_SHIFT, VK_RIGHT}, "abc", {3, 3}},
+      {"\xE4\xB8\xAD\xE6\x96\x87", {VK_LEFT, VK_BACK}, "\xE6\x96\x87", {0, 0}},  // whole characters only
+      {"ab", {-0xE4, -0xB8, -0xAD}, "ab\xE4\xB8\xAD", {5, 5}},                   // a character typed byte by byte
+  };
+  for (const TCase& c : cases) {
+    SetWindowTextA(Edit, c.Start);
+    SendMessage(Edit, EM_SETSEL, 0, -1);
+    SendMessage(Edit, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+    InjectKeyPress(VK_END);
+    bool shift = false, ctrl = false;
+    for (int k : c.Keys) {
+      if (k == VK_SHIFT || k == VK_CONTROL) {
+        bool& held = k == VK_SHIFT ? shift : ctrl;
+        held = !held;
+        InjectKey(k, held);
+      } else if (k < 0) {
+        InjectText(std::string(1, static_cast<char>(-k)));
+      } else {
+        InjectKeyPress(k);
+      }
+    }
+    ProcessMessages();
+    EXPECT_EQ(Text(), c.Text) << c.Start;
+    EXPECT_EQ(Sel(), c.Sel) << c.Start;
+  }
+}
+
+TEST_F(EditControl, ChangesAreAnnouncedAndLimitedAndUndoToggles) {
+  Recorder().Clear();
+  Recorder().Watched = {WM_COMMAND};
+  SetWindowTextA(Edit, "hello");
+  EXPECT_EQ(Changes(), 1) << "WM_SETTEXT announces the change";
+  SendMessage(Edit, EM_LIMITTEXT, 6, 0);
+  SendMessage(Edit, EM_SETSEL, 5, 5);
+  InjectText("!?");
+  ProcessMessages();
+  EXPECT_EQ(Text(), "hello!") << "typing stops at the limit";
+  SendMessage(Edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(" world"));
+  EXPECT_EQ(Text(), "hello! world") << "a program's replacement is not limited";
+  EXPECT_EQ(Changes(), 3);
+  EXPECT_TRUE(SendMessage(Edit, EM_CANUNDO, 0, 0));
+  SendMessage(Edit, WM_UNDO, 0, 0);
+  EXPECT_EQ(Text(), "hello!");
+  SendMessage(Edit, WM_UNDO, 0, 0);
+  EXPECT_EQ(Text(), "hello! world") << "a second undo redoes";
+  SendMessage(Edit, EM_SETREADONLY, TRUE, 0);
+  InjectText("x");
+  ProcessMessages();
+  EXPECT_EQ(Text(), "hello! world");
+}
+
+TEST_F(EditControl, ClipboardCommandsAndPasswords) {
+  SetWindowTextA(Edit, "secret");
+  SendMessage(Edit, EM_SETSEL, 0, 3);
+  InjectKey(VK_CONTROL, true);
+  InjectKeyPress('C');
+  InjectKey(VK_CONTROL, false);
+  ProcessMessages();
+  String clip;
+  ASSERT_TRUE(GetClipboardText(clip));
+  EXPECT_EQ(clip, "sec");
+  SendMessage(Edit, EM_SETSEL, 6, 6);
+  InjectKey(VK_SHIFT, true);
+  InjectKeyPress(VK_INSERT);
+  InjectKey(VK_SHIFT, false);
+  ProcessMessages();
+  EXPECT_EQ(Text(), "secretsec");
+  SendMessage(Edit, EM_SETPASSWORDCHAR, '*', 0);
+  SendMessage(Edit, EM_SETSEL, 0, -1);
+  SendMessage(Edit, WM_COPY, 0, 0);
+  GetClipboardText(clip);
+  EXPECT_EQ(clip, "sec") << "a password is never copied out";
+  SendMessage(Edit, WM_CUT, 0, 0);
+  EXPECT_EQ(Text(), "secretsec");
+}
+
+TEST_F(EditControl, CaretPositionsAndMouseSelection) {
+  SetWindowTextA(Edit, "abcdef");
+  LRESULT x0 = SendMessage(Edit, EM_POSFROMCHAR, 0, 0), x3 = SendMessage(Edit, EM_POSFROMCHAR, 3, 0);
+  EXPECT_EQ(LOWORD(x0), 1) << "after the left margin";
+  EXPECT_GT(LOWORD(x3), LOWORD(x0));
+  EXPECT_EQ(SendMessage(Edit, EM_POSFROMCHAR, 6, 0), -1);
+  SendMessage(Edit, EM_SETSEL, 4, 1);
+  EXPECT_EQ(Sel(), (std::pair<DWORD, DWORD>{1, 4}));
+  POINT caret;
+  GetCaretPos(&caret);
+  EXPECT_EQ(caret.x, LOWORD(SendMessage(Edit, EM_POSFROMCHAR, 1, 0))) << "the caret is at the end argument";
+  // Pressing at character 3 and dragging to the start selects backwards from there.
+  POINT p{LOWORD(x3), 5};
+  ClientToScreen(Edit, &p);
+  InjectMouseMove(p.x, p.y);
+  InjectMouseButton(0, true);
+  POINT q{0, 5};
+  ClientToScreen(Edit, &q);
+  InjectMouseMove(q.x, q.y);
+  InjectMouseButton(0, false);
+  ProcessMessages();
+  EXPECT_EQ(Sel(), (std::pair<DWORD, DWORD>{0, 3}));
+  EXPECT_EQ(LOWORD(SendMessage(Edit, EM_CHARFROMPOS, 0, MAKELPARAM(LOWORD(x3), 5))), 3);
+}
+
+}  // namespace
