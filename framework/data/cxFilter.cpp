@@ -283,8 +283,12 @@ bool TcxFilterCriteriaItem::Evaluate(void* AData) {
   try {
     Variant value;
     GetDataValue(AData, value);
-    const Variant D = criteria->PrepareValue(value);
-    const Variant W = criteria->PrepareValue(FValue);
+    const Variant D = criteria->PrepareValue(std::move(value));
+    if (FPreparedAt != criteria->FChangeCount) {
+      FPreparedValue = criteria->PrepareValue(FValue);
+      FPreparedAt = criteria->FChangeCount;
+    }
+    const Variant& W = FPreparedValue;
     if (criteria->GetOptions().Contains(fcoIgnoreNull) && !FOperator->IsNullOperator() && ValueIsNull(D))
       return false;
     return FOperator->CompareValues(D, W);
@@ -377,6 +381,7 @@ void TcxFilterCriteria::EndUpdate() {
 
 void TcxFilterCriteria::Changed() {
   FChanged = true;
+  ++FChangeCount;
   CheckChanges();
 }
 
@@ -500,7 +505,7 @@ String TcxFilterCriteria::ConvertDateToStr(const Variant& AValue) {
   return VarToStr(AValue);
 }
 
-Variant TcxFilterCriteria::PrepareValue(const Variant& AValue) {
+Variant TcxFilterCriteria::PrepareValue(Variant AValue) {
   const TVarType type = VarType(AValue);
   if (type & varArray) {
     const Integer low = VarArrayLowBound(AValue, 1), high = VarArrayHighBound(AValue, 1);

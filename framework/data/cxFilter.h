@@ -136,6 +136,9 @@ class TcxFilterCriteriaItem : public TcxCustomFilterCriteriaItem {
   TcxFilterOperatorKind FOperatorKind = foEqual;
   Variant FValue;
   String FDisplayValue;
+  // FValue through the criteria's PrepareValue, kept until the criteria change.
+  Variant FPreparedValue;
+  Int64 FPreparedAt = -1;
 };
 
 // ---- The criteria --------------------------------------------------------------------------------------
@@ -177,7 +180,7 @@ class TcxFilterCriteria : public TPersistent {
   String GetFilterText() { return GetFilterExpression(false); }
   virtual void SetFilterText(const String& Value) {}
 
-  virtual Variant PrepareValue(const Variant& AValue);
+  virtual Variant PrepareValue(Variant AValue);
   virtual String ConvertBoolToStr(const Variant& AValue);
   virtual String ConvertDateToStr(const Variant& AValue);
   virtual void FormatFilterTextValue(TcxFilterCriteriaItem* AItem, const Variant& AValue, String& ADisplayValue) {}
@@ -218,6 +221,8 @@ class TcxFilterCriteria : public TPersistent {
   Integer GetVersionWritten() const { return FVersionWritten; }
   bool IsSavingToStream() const { return FSavingToStream; }
   TNotifyEvent GetOnChanged() const { return OnChanged; }
+  // Counts every change; what was derived from the tree at one count holds until the next.
+  Int64 GetChangeCount() const { return FChangeCount; }
   void SetOnChanged(TNotifyEvent Value) { OnChanged = Value; }
 
   TNotifyEvent OnChanged;
@@ -254,6 +259,7 @@ class TcxFilterCriteria : public TPersistent {
   Integer FVersionWritten = 0;
   Integer FLockCount = 0;
   bool FChanged = false;
+  Int64 FChangeCount = 0;  // every change counted, for values prepared in advance
   bool FSavingToStream = false;
 };
 

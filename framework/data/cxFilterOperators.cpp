@@ -154,12 +154,12 @@ CX_OPERATOR_TEXTS(TcxFilterNullOperator, cxSFilterOperatorIsNull, "=")
 CX_OPERATOR_TEXTS(TcxFilterNotNullOperator, cxSFilterOperatorIsNotNull, "<>")
 #undef CX_OPERATOR_TEXTS
 
-bool TcxFilterEqualOperator::CompareValues(const Variant& D, const Variant& W) { return Compare(D, W) == 0; }
-bool TcxFilterNotEqualOperator::CompareValues(const Variant& D, const Variant& W) { return Compare(D, W) != 0; }
-bool TcxFilterLessOperator::CompareValues(const Variant& D, const Variant& W) { return Compare(D, W) < 0; }
-bool TcxFilterLessEqualOperator::CompareValues(const Variant& D, const Variant& W) { return Compare(D, W) <= 0; }
-bool TcxFilterGreaterOperator::CompareValues(const Variant& D, const Variant& W) { return Compare(D, W) > 0; }
-bool TcxFilterGreaterEqualOperator::CompareValues(const Variant& D, const Variant& W) { return Compare(D, W) >= 0; }
+bool TcxFilterEqualOperator::CompareValues(const Variant& D, const Variant& W) { return D == W; }
+bool TcxFilterNotEqualOperator::CompareValues(const Variant& D, const Variant& W) { return D != W; }
+bool TcxFilterLessOperator::CompareValues(const Variant& D, const Variant& W) { return D < W; }
+bool TcxFilterLessEqualOperator::CompareValues(const Variant& D, const Variant& W) { return D <= W; }
+bool TcxFilterGreaterOperator::CompareValues(const Variant& D, const Variant& W) { return D > W; }
+bool TcxFilterGreaterEqualOperator::CompareValues(const Variant& D, const Variant& W) { return D >= W; }
 
 bool TcxFilterEqualOperator::IsExpression() { return FCriteriaItem && VarIsArray(FCriteriaItem->GetValue()); }
 
@@ -245,10 +245,34 @@ String TcxFilterNotLikeOperator::GetExpressionFilterText(const Variant& AValue) 
 
 // ---- BETWEEN -------------------------------------------------------------------------------------------
 
+namespace {
+// The elements of an array value, taken apart again only after the criteria changed (or when
+// the operator is used outside criteria).
+const std::vector<Variant>& CachedElements(TcxFilterOperator* AOperator, const Variant& AValue,
+                                           std::vector<Variant>& AElements, Int64& AAt) {
+  TcxFilterCriteria* criteria = AOperator->GetCriteria();
+  if (criteria && AAt == criteria->GetChangeCount() && AAt >= 0) return AElements;
+  CheckArray(AValue);
+  AElements.clear();
+  for (Integer i = 0; i < ArrayCount(AValue); ++i) AElements.push_back(ArrayElement(AValue, i));
+  AAt = criteria ? criteria->GetChangeCount() : -1;
+  return AElements;
+}
+}  // namespace
+
+const std::vector<Variant>& TcxFilterBetweenOperator::Elements(const Variant& AValue) {
+  return CachedElements(this, AValue, FElements, FElementsAt);
+}
+
+const std::vector<Variant>& TcxFilterInListOperator::Elements(const Variant& AValue) {
+  return CachedElements(this, AValue, FElements, FElementsAt);
+}
+
 bool TcxFilterBetweenOperator::CompareValues(const Variant& D, const Variant& W) {
-  CheckArray(W);
-  if (Compare(ArrayElement(W, 0), D) > 0) return false;
-  return Compare(D, ArrayElement(W, 1)) <= 0;
+  const std::vector<Variant>& range = Elements(W);
+  if (range.size() < 2) throw EVariantNotAnArrayError("The range has fewer than two bounds");
+  if (range[0] > D) return false;
+  return D <= range[1];
 }
 
 bool TcxFilterNotBetweenOperator::CompareValues(const Variant& D, const Variant& W) {
@@ -287,9 +311,8 @@ void TcxFilterBetweenOperator::PrepareDisplayValue(String& AText) {
 // ---- IN ------------------------------------------------------------------------------------------------
 
 bool TcxFilterInListOperator::CompareValues(const Variant& D, const Variant& W) {
-  CheckArray(W);
-  for (Integer i = 0; i < ArrayCount(W); ++i)
-    if (ArrayElement(W, i) == D) return true;
+  for (const Variant& element : Elements(W))
+    if (element == D) return true;
   return false;
 }
 

@@ -5,6 +5,8 @@
 // each time the criteria prepare for filtering.
 #pragma once
 
+#include <vector>
+
 #include "Variants.h"
 
 namespace cxFilter {
@@ -83,6 +85,11 @@ CX_FILTER_OPERATOR(TcxFilterNotLikeOperator, TcxFilterLikeOperator)
 };
 CX_FILTER_OPERATOR(TcxFilterBetweenOperator, TcxFilterOperator)
   bool IsDescription() override { return true; }
+ protected:
+  const std::vector<Variant>& Elements(const Variant& AValue);
+  std::vector<Variant> FElements;  // the leaf's array, taken apart once per change of the criteria
+  Int64 FElementsAt = -1;
+ public:
   bool IsExpression() override;
   String GetExpressionFilterText(const Variant& AValue) override;
   bool PrepareExpressionValue(const Variant& AValue, String& AText) override;
@@ -93,6 +100,11 @@ CX_FILTER_OPERATOR(TcxFilterNotBetweenOperator, TcxFilterBetweenOperator)
 };
 CX_FILTER_OPERATOR(TcxFilterInListOperator, TcxFilterOperator)
   bool IsDescription() override { return true; }
+ protected:
+  const std::vector<Variant>& Elements(const Variant& AValue);
+  std::vector<Variant> FElements;
+  Int64 FElementsAt = -1;
+ public:
   bool IsExpression() override;
   String GetExpressionFilterText(const Variant& AValue) override;
   bool PrepareExpressionValue(const Variant& AValue, String& AText) override;
