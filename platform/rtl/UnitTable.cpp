@@ -16,6 +16,11 @@ const std::vector<String>& StartupOrder() {
       "SysLocale",
       "SysUtils",
       "Classes",
+      // framework/foundation
+      "cxGeometry",
+      "cxClasses",
+      // framework/controls
+      "cxControls",
       // framework/data
       "cxDataStorage",
   };

@@ -1,0 +1,7 @@
+#include "cxClasses.h"
+
+namespace cxClasses {
+
+void cxClassesFinalization() { cxClearResourceStrings(); }
+
+}  // namespace cxClasses

@@ -1,0 +1,38 @@
+// Resource strings shared by the framework's units: registry and style-repository messages and the
+// words of the smart date input. Read them with cxGetResourceString(&name).
+#pragma once
+
+#include "ResStrings.h"
+
+namespace cxLibraryStrs {
+
+extern const TResStringRec scxCantCreateRegistryKey;
+extern const TResStringRec scxCantOpenRegistryKey;
+extern const TResStringRec scxErrorStoreObject;
+extern const TResStringRec scxInvalidPropertyElement;
+extern const TResStringRec scxConverterCantCreateStyleRepository;
+
+extern const TResStringRec cxSDateToday;
+extern const TResStringRec cxSDateYesterday;
+extern const TResStringRec cxSDateTomorrow;
+extern const TResStringRec cxSDateSunday;
+extern const TResStringRec cxSDateMonday;
+extern const TResStringRec cxSDateTuesday;
+extern const TResStringRec cxSDateWednesday;
+extern const TResStringRec cxSDateThursday;
+extern const TResStringRec cxSDateFriday;
+extern const TResStringRec cxSDateSaturday;
+extern const TResStringRec cxSDateFirst;
+extern const TResStringRec cxSDateSecond;
+extern const TResStringRec cxSDateThird;
+extern const TResStringRec cxSDateFourth;
+extern const TResStringRec cxSDateFifth;
+extern const TResStringRec cxSDateSixth;
+extern const TResStringRec cxSDateSeventh;
+extern const TResStringRec cxSDateBOM;
+extern const TResStringRec cxSDateEOM;
+extern const TResStringRec cxSDateNow;
+
+}  // namespace cxLibraryStrs
+
+using namespace cxLibraryStrs;
