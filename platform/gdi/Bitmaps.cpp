@@ -155,7 +155,7 @@ HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits
   else if (colors) {
     auto p = DefaultPalette(b, h.biBitCount);
     b->Palette.resize(p.size());
-    std::memcpy(b->Palette.data(), p.data(), p.size() * sizeof(RGBQUAD));
+    std::memcpy(static_cast<void*>(b->Palette.data()), p.data(), p.size() * sizeof(RGBQUAD));
   }
   int stride = DibStride(w, h.biBitCount);
   b->DibBits.assign(static_cast<size_t>(stride) * ht, 0);
@@ -203,7 +203,7 @@ int GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAP
   int bpp = h.biBitCount;
   bool topDown = h.biHeight < 0;
   std::vector<TDibColor> palette = bpp <= 8 ? DefaultPalette(b, bpp) : std::vector<TDibColor>{};
-  if (bpp <= 8) std::memcpy(info->bmiColors, palette.data(), palette.size() * sizeof(RGBQUAD));
+  if (bpp <= 8) std::memcpy(static_cast<void*>(info->bmiColors), palette.data(), palette.size() * sizeof(RGBQUAD));
   h.biSizeImage = static_cast<DWORD>(DibStride(w, bpp) * ht);
   if (!bits) return ht;
   int stride = DibStride(w, bpp);

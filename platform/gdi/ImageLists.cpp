@@ -345,7 +345,7 @@ HIMAGELIST ImageList_Read(const BYTE* data, size_t size) {
   for (uint32_t i = 0; i < count; ++i)
     for (uint32_t y = 0; y < cy; ++y)
       for (uint32_t x = 0; x < cx; ++x) {
-        uint32_t v;
+        uint32_t v = 0;
         ReadInt(p, end, v);
         img->Pixels.SetPixel(static_cast<int>(i * cx + x), static_cast<int>(y), v);
         if (per == 5) msk->Pixels.SetPixel(static_cast<int>(i * cx + x), static_cast<int>(y), *p++ ? 0x00FFFFFF : 0);
