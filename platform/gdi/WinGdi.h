@@ -404,7 +404,7 @@ int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom);
 int OffsetClipRgn(HDC dc, int dx, int dy);
 int GetClipBox(HDC dc, RECT* rect);               // logical coordinates
 int GetClipRgn(HDC dc, HRGN rgn);                 // 1 copied, 0 no clip region, -1 error
-int GetRandomRgn(HDC dc, HRGN rgn, INT which);    // SYSRGN 4: the system clip
+int GetRandomRgn(HDC dc, HRGN rgn, INT which);    // SYSRGN 4: the system clip, in surface coordinates
 constexpr INT SYSRGN = 4;
 BOOL RectVisible(HDC dc, const RECT* rect);
 BOOL PtVisible(HDC dc, int x, int y);

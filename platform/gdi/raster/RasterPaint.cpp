@@ -1,6 +1,7 @@
 #include "RasterPaint.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "RasterOps.h"
 
@@ -81,8 +82,16 @@ const TGdiSurface& HatchTile(int style) {
 
 void FillRect(const TPaintTarget& t, const RECT& device, const TBrushSource& brush, int rop2) {
   if (brush.Kind == TBrushSource::bkNone || !t.Clip) return;
-  for (const RECT& r : t.Clip->RectsWithin(device))
-    for (int y = r.top; y < r.bottom; ++y) FillRow(t, y, r.left, r.right, brush, rop2);
+  bool copy = brush.Kind == TBrushSource::bkSolid && rop2 == 13;
+  for (const RECT& r : t.Clip->RectsWithin(device)) {
+    FillRow(t, r.top, r.left, r.right, brush, rop2);
+    // A solid colour repeats its first row, which block copies lay down fastest.
+    const uint32_t* first = t.Surface->Scanline(r.top + t.Origin.y) + t.Origin.x + r.left;
+    for (int y = r.top + 1; y < r.bottom; ++y) {
+      if (copy) std::memcpy(t.Surface->Scanline(y + t.Origin.y) + t.Origin.x + r.left, first, sizeof(uint32_t) * (r.right - r.left));
+      else FillRow(t, y, r.left, r.right, brush, rop2);
+    }
+  }
 }
 
 void FillRegion(const TPaintTarget& t, const TPixelRegion& device, const TBrushSource& brush, int rop2) {
