@@ -272,3 +272,124 @@ TEST_F(EditControl, CaretPositionsAndMouseSelection) {
 }
 
 }  // namespace
+
+namespace {
+
+class ListBoxControl : public TWinFixture {
+ protected:
+  HWND Make(DWORD style) {
+    Form = MakeWindow("form", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 300);
+    HWND lb = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | style, 10, 10, 150,
+                              100, Form, reinterpret_cast<HMENU>(41), nullptr, nullptr);
+    for (const char* s : {"pear", "Apple", "banana", "apricot", "cherry", "date", "fig", "grape", "kiwi", "lemon"})
+      SendMessage(lb, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
+    ProcessMessages();
+    return lb;
+  }
+  int SelChanges() {
+    int n = 0;
+    for (const TRecord& r : Recorder().Log) n += r.Msg == WM_COMMAND && HIWORD(r.WParam) == LBN_SELCHANGE;
+    return n;
+  }
+  HWND Form = nullptr;
+};
+
+TEST_F(ListBoxControl, ItemsFindingAndSorting) {
+  HWND lb = Make(LBS_SORT);
+  EXPECT_EQ(SendMessage(lb, LB_GETCOUNT, 0, 0), 10);
+  char buf[32];
+  SendMessage(lb, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(buf));
+  EXPECT_STREQ(buf, "Apple") << "sorted by byte order";
+  struct TCase {
+    intptr_t Start;
+    const char* Text;
+    LRESULT Found;
+  };
+  const TCase cases[] = {{-1, "AP", 0}, {0, "ap", 1}, {1, "ap", 0}, {-1, "zz", LB_ERR}, {-1, "", 0}};
+  for (const TCase& c : cases)
+    EXPECT_EQ(SendMessage(lb, LB_FINDSTRING, static_cast<WPARAM>(c.Start), reinterpret_cast<LPARAM>(c.Text)), c.Found)
+        << c.Start << " " << c.Text;
+  EXPECT_EQ(SendMessage(lb, LB_DELETESTRING, 0, 0), 9);
+  EXPECT_EQ(SendMessage(lb, LB_DELETESTRING, 20, 0), LB_ERR);
+  SendMessage(lb, LB_SETITEMDATA, 2, 1234);
+  EXPECT_EQ(SendMessage(lb, LB_GETITEMDATA, 2, 0), 1234);
+}
+
+TEST_F(ListBoxControl, MouseAndKeysSelectAndScroll) {
+  HWND lb = Make(0);
+  Recorder().Clear();
+  Recorder().Watched = {WM_COMMAND};
+  RECT item;
+  SendMessage(lb, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
+  POINT p{20, (item.top + item.bottom) / 2};
+  ClientToScreen(lb, &p);
+  InjectClick(p.x, p.y);
+  ProcessMessages();
+  EXPECT_EQ(SendMessage(lb, LB_GETCURSEL, 0, 0), 2);
+  InjectKeyPress(VK_END);
+  ProcessMessages();
+  EXPECT_EQ(SendMessage(lb, LB_GETCURSEL, 0, 0), 9);
+  EXPECT_GT(SendMessage(lb, LB_GETTOPINDEX, 0, 0), 0) << "the selection was scrolled into view";
+  EXPECT_TRUE(GetWindowLongPtr(lb, GWL_STYLE) & WS_VSCROLL) << "ten items outgrow the box";
+  EXPECT_EQ(SelChanges(), 2);
+  InjectText("b");
+  ProcessMessages();
+  EXPECT_EQ(SendMessage(lb, LB_GETCURSEL, 0, 0), 2) << "a typed letter finds the next item starting with it";
+  SendMessage(lb, LB_RESETCONTENT, 0, 0);
+  EXPECT_FALSE(GetWindowLongPtr(lb, GWL_STYLE) & WS_VSCROLL);
+  EXPECT_EQ(SendMessage(lb, LB_GETCURSEL, 0, 0), LB_ERR);
+}
+
+TEST_F(ListBoxControl, ExtendedSelectionWithShiftAndCtrl) {
+  HWND lb = Make(LBS_EXTENDEDSEL);
+  auto clickItem = [&](int i, WPARAM keys) {
+    RECT item;
+    SendMessage(lb, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    POINT p{20, (item.top + item.bottom) / 2};
+    ClientToScreen(lb, &p);
+    if (keys & MK_SHIFT) SetKeyState(VK_SHIFT, true);
+    if (keys & MK_CONTROL) SetKeyState(VK_CONTROL, true);
+    InjectClick(p.x, p.y);
+    ProcessMessages();
+    SetKeyState(VK_SHIFT, false);
+    SetKeyState(VK_CONTROL, false);
+    Advance(1000);
+  };
+  clickItem(1, 0);
+  clickItem(3, MK_SHIFT);
+  clickItem(5, MK_CONTROL);
+  int items[10];
+  int n = static_cast<int>(SendMessage(lb, LB_GETSELITEMS, 10, reinterpret_cast<LPARAM>(items)));
+  EXPECT_EQ(std::vector<int>(items, items + n), (std::vector<int>{1, 2, 3, 5}));
+  EXPECT_EQ(SendMessage(lb, LB_GETSELCOUNT, 0, 0), 4);
+  SendMessage(lb, LB_SELITEMRANGE, FALSE, MAKELPARAM(0, 9));
+  EXPECT_EQ(SendMessage(lb, LB_GETSELCOUNT, 0, 0), 0);
+}
+
+TEST_F(ListBoxControl, OwnerDrawnItemsAreMeasuredAndDrawnByTheParent) {
+  std::vector<UINT> measured, drawn;
+  Recorder().OnMessage = [&](HWND, UINT msg, WPARAM, LPARAM l, LRESULT& r) {
+    if (msg == WM_MEASUREITEM) {
+      auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(l);
+      measured.push_back(mis->itemID);
+      mis->itemHeight = 10 + mis->itemID;
+    } else if (msg == WM_DRAWITEM) {
+      auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(l);
+      EXPECT_EQ(dis->CtlType, ODT_LISTBOX);
+      drawn.push_back(dis->itemID);
+    } else {
+      return false;
+    }
+    r = TRUE;
+    return true;
+  };
+  HWND lb = Make(LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS);
+  EXPECT_EQ(measured.size(), 10u);
+  EXPECT_EQ(SendMessage(lb, LB_GETITEMHEIGHT, 3, 0), 13);
+  RECT r;
+  SendMessage(lb, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&r));
+  EXPECT_EQ(r.top, 10 + 11);
+  EXPECT_FALSE(drawn.empty());
+}
+
+}  // namespace
