@@ -301,3 +301,58 @@ TEST(TcxCollection, AssignReusesItemsAndDeletesTheRest) {
 }
 
 }  // namespace
+
+namespace {
+
+class IcxTestQuery : public virtual IInterface {
+  DECLARE_INTERFACE_GUID(IcxTestQuery, "{5B1E2C61-7D0A-4C8E-9F1B-2A3C4D5E6F70}")
+ public:
+  virtual Integer Answer() = 0;
+};
+
+class TTestSettings : public TcxOwnedInterfacedPersistent, public IcxTestQuery {
+  DECLARE_CLASS(TTestSettings, TcxOwnedInterfacedPersistent)
+ public:
+  using TcxOwnedInterfacedPersistent::TcxOwnedInterfacedPersistent;
+  Integer Answer() override { return 42; }
+  TPersistent* OwnerSeenByConstruct = nullptr;
+
+ protected:
+  void Construct() override {
+    inherited::Construct();
+    OwnerSeenByConstruct = GetOwner();
+  }
+};
+IMPLEMENT_CLASS(TTestSettings)
+
+class TTestLookAndFeel : public TcxInterfacedPersistent {
+  DECLARE_CLASS(TTestLookAndFeel, TcxInterfacedPersistent)
+ public:
+  using TcxInterfacedPersistent::TcxInterfacedPersistent;
+};
+IMPLEMENT_CLASS(TTestLookAndFeel)
+
+TEST(TcxOwnedPersistent, MadeFromItsClassWithTheOwnerInPlace) {
+  auto* owner = New<TcxOwnedPersistent>();
+  TcxOwnedPersistent* settings = TcxOwnedPersistent::Create(TTestSettings::StaticClass(), owner);
+  ASSERT_TRUE(Is<TTestSettings>(settings));
+  EXPECT_EQ(static_cast<TTestSettings*>(settings)->OwnerSeenByConstruct, owner);
+  EXPECT_EQ(GetPersistentOwner(settings), owner);
+  EXPECT_THROW(TcxOwnedPersistent::Create(TcxComponent::StaticClass(), owner), EInvalidCast);
+
+  // Interface queries answer from the class; references are not counted.
+  void* found = nullptr;
+  RegisterInterface<IcxTestQuery>();
+  ASSERT_TRUE(Supports(static_cast<TObject*>(settings), IIDOf<IcxTestQuery>(), &found));
+  EXPECT_EQ(static_cast<IcxTestQuery*>(found)->Answer(), 42);
+  EXPECT_EQ(static_cast<TTestSettings*>(settings)->_AddRef(), -1);
+  EXPECT_EQ(static_cast<TTestSettings*>(settings)->_Release(), -1);
+
+  TcxInterfacedPersistent* lookAndFeel = TcxInterfacedPersistent::Create(TTestLookAndFeel::StaticClass(), owner);
+  EXPECT_EQ(lookAndFeel->GetOwner(), owner);
+  lookAndFeel->Free();
+  settings->Free();
+  owner->Free();
+}
+
+}  // namespace
