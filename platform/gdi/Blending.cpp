@@ -105,12 +105,12 @@ BOOL GradientFill(HDC dc, const TRIVERTEX* v, ULONG vertexCount, const void* mes
       // The colour runs from the first vertex's side to the second's.
       const TRIVERTEX& first = horizontal ? (pa.x <= pb.x ? a : b) : (pa.y <= pb.y ? a : b);
       const TRIVERTEX& last = &first == &a ? b : a;
-      int span = horizontal ? area.right - area.left : area.bottom - area.top;
+      double span = horizontal ? double(area.right) - area.left : double(area.bottom) - area.top;
       for (const RECT& r : pc.Clip().RectsWithin(area))
         for (int y = r.top; y < r.bottom; ++y)
           for (int x = r.left; x < r.right; ++x) {
-            int pos = horizontal ? x - area.left : y - area.top;
-            put(x, y, colorAt(first, last, span > 1 ? double(pos) / span : 0.0));
+            double pos = horizontal ? double(x) - area.left : double(y) - area.top;
+            put(x, y, colorAt(first, last, span > 1 ? pos / span : 0.0));
           }
     } else {
       const auto& g = static_cast<const GRADIENT_TRIANGLE*>(mesh)[m];
@@ -121,7 +121,7 @@ BOOL GradientFill(HDC dc, const TRIVERTEX* v, ULONG vertexCount, const void* mes
       double den = double(p[1].y - p[2].y) * (p[0].x - p[2].x) + double(p[2].x - p[1].x) * (p[0].y - p[2].y);
       if (den == 0) continue;
       int three = 3;
-      TPixelRegion tri = TPixelRegion::FromSpans(PolygonSpans(p, &three, 1, ALTERNATE));
+      TPixelRegion tri = TPixelRegion::FromSpans(PolygonSpans(p, &three, 1, ALTERNATE, pc.Clip().Box()));
       for (const RECT& r : TPixelRegion::Combine(tri, pc.Clip(), roAnd).Rects())
         for (int y = r.top; y < r.bottom; ++y)
           for (int x = r.left; x < r.right; ++x) {

@@ -56,16 +56,20 @@ BOOL DrawFocusRect(HDC dc, const RECT* rect) {
   if (r.left >= r.right || r.top >= r.bottom) return TRUE;
   TPaintContext pc(d);
   if (!pc.Ok()) return FALSE;
+  // Only the sides that can show are walked.
+  RECT box = pc.Clip().Box();
+  int x0 = std::max(r.left, box.left - 1), x1 = std::min(r.right, box.right + 1);
+  int y0 = std::max(r.top + 1, box.top - 1), y1 = std::min(r.bottom - 1, box.bottom + 1);
   // Every other pixel of the one-pixel frame, counted from the top-left corner, is inverted.
   std::vector<TSpan> dots;
   auto dot = [&](int x, int y) {
-    if (((x - r.left) + (y - r.top)) % 2 == 0) dots.push_back({y, x, x + 1});
+    if (((static_cast<long long>(x) - r.left) + (static_cast<long long>(y) - r.top)) % 2 == 0) dots.push_back({y, x, x + 1});
   };
-  for (int x = r.left; x < r.right; ++x) {
+  for (int x = x0; x < x1; ++x) {
     dot(x, r.top);
     if (r.bottom - 1 > r.top) dot(x, r.bottom - 1);
   }
-  for (int y = r.top + 1; y < r.bottom - 1; ++y) {
+  for (int y = y0; y < y1; ++y) {
     dot(r.left, y);
     if (r.right - 1 > r.left) dot(r.right - 1, y);
   }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "GdiDraw.h"
+#include "raster/ShapeSpans.h"
 
 namespace GdiShapes {
 
@@ -15,7 +16,10 @@ void StrokeDevice(const TPaintContext& pc, const std::vector<POINT>& points, boo
 void FillDevicePolygons(const TPaintContext& pc, const std::vector<POINT>& points, const std::vector<int>& counts);
 // The pixels a wide pen of the given width covers along the points, with the end caps and joins of
 // its style (PS_ENDCAP_*, PS_JOIN_*).
-TPixelRegion WideStroke(const std::vector<POINT>& points, bool closed, int width, UINT style);
+TPixelRegion WideStroke(const std::vector<POINT>& points, bool closed, int width, UINT style,
+                        const RECT& limit = kShapeLimit);
+// The paint context's clip box grown by `grow` pixels: how far shapes need to be worked out.
+RECT Limit(const TPaintContext& pc, int grow);
 // Points approximating cubic Bezier segments: p0 followed by three points per segment.
 std::vector<POINT> FlattenBeziers(POINT p0, const POINT* points, int count);
 

@@ -64,7 +64,7 @@ HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int w, int h) 
 }
 
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
-  return CreateRoundRectRgn(left, top, right, bottom, std::abs(right - left), std::abs(bottom - top));
+  return CreateRoundRectRgn(left, top, right, bottom, INT32_MAX, INT32_MAX);  // corners as large as the box
 }
 
 HRGN CreateEllipticRgnIndirect(const RECT* r) {

@@ -25,15 +25,15 @@ const std::vector<int>* DashPattern(UINT style) {
   }
 }
 
-std::vector<TSpan> Disc(POINT c, int width) {
+std::vector<TSpan> Disc(POINT c, int width, const RECT& limit) {
   int r0 = width / 2;
   RECT box{c.x - r0, c.y - r0, c.x - r0 + width, c.y - r0 + width};
-  return RoundRectSpans(box, width, width);
+  return RoundRectSpans(box, width, width, limit);
 }
 
 }  // namespace
 
-TPixelRegion WideStroke(const std::vector<POINT>& pts, bool closed, int width, UINT style) {
+TPixelRegion WideStroke(const std::vector<POINT>& pts, bool closed, int width, UINT style, const RECT& limit) {
   std::vector<TSpan> spans;
   size_t n = pts.size();
   if (n == 0) return {};
@@ -44,7 +44,7 @@ TPixelRegion WideStroke(const std::vector<POINT>& pts, bool closed, int width, U
     std::vector<POINT> q;
     for (auto [x, y] : poly) q.push_back(POINT{LONG(std::lround(x)), LONG(std::lround(y))});
     int count = static_cast<int>(q.size());
-    std::vector<TSpan> part = PolygonSpans(q.data(), &count, 1, WINDING);
+    std::vector<TSpan> part = PolygonSpans(q.data(), &count, 1, WINDING, limit);
     spans.insert(spans.end(), part.begin(), part.end());
   };
   // Each segment's band around the pixel centres; square caps reach half the width past open ends.
@@ -63,7 +63,7 @@ TPixelRegion WideStroke(const std::vector<POINT>& pts, bool closed, int width, U
   for (size_t i = 0; i < n; ++i) {
     bool end = !closed && (i == 0 || i + 1 == n);
     if (end ? cap == PS_ENDCAP_ROUND : join == PS_JOIN_ROUND) {
-      std::vector<TSpan> d = Disc(pts[i], width);
+      std::vector<TSpan> d = Disc(pts[i], width, limit);
       spans.insert(spans.end(), d.begin(), d.end());
       continue;
     }
@@ -92,6 +92,11 @@ TPixelRegion WideStroke(const std::vector<POINT>& pts, bool closed, int width, U
   return TPixelRegion::FromSpans(std::move(spans));
 }
 
+RECT Limit(const TPaintContext& pc, int grow) {
+  RECT b = pc.Clip().Box();
+  return RECT{b.left - grow, b.top - grow, b.right + grow, b.bottom + grow};
+}
+
 void StrokeDevice(const TPaintContext& pc, const std::vector<POINT>& pts, bool closed) {
   TDCObj* d = pc.DC();
   const TPenObj* pen = d->S.Pen;
@@ -99,7 +104,7 @@ void StrokeDevice(const TPaintContext& pc, const std::vector<POINT>& pts, bool c
   TBrushSource ink = SolidSource(d, PenColor(d, pen));
   int width = ToDeviceWidth(d->S, pen->Width);
   if (width > 1) {
-    FillRegion(pc.Target(), WideStroke(pts, closed, width, pen->Style), ink, d->S.Rop2);
+    FillRegion(pc.Target(), WideStroke(pts, closed, width, pen->Style, Limit(pc, 1)), ink, d->S.Rop2);
     return;
   }
   const std::vector<int>* dash = DashPattern(pen->DashStyle());
@@ -108,8 +113,28 @@ void StrokeDevice(const TPaintContext& pc, const std::vector<POINT>& pts, bool c
   int runLeft = dash ? (*dash)[0] : 0;
   size_t n = pts.size();
   size_t segs = closed ? n : n - 1;
+  RECT limit = Limit(pc, 1);
+  int period = 0;
+  if (dash)
+    for (int len : *dash) period += len;
+  long walked = 0;  // pixels of the line so far, clipped or not: the dash phase runs on
   for (size_t i = 0; i < segs; ++i) {
-    for (POINT p : LinePixels(pts[i], pts[(i + 1) % n])) {
+    POINT a = pts[i], b = pts[(i + 1) % n];
+    long skipped = 0;
+    std::vector<POINT> pixels = LinePixels(a, b, limit, &skipped);
+    if (dash) {
+      long phase = (walked + skipped) % period;
+      runIndex = 0;
+      runLeft = (*dash)[0];
+      while (phase >= runLeft) {
+        phase -= runLeft;
+        runIndex = (runIndex + 1) % dash->size();
+        runLeft = (*dash)[runIndex];
+      }
+      runLeft -= static_cast<int>(phase);
+    }
+    walked += static_cast<long>(std::max(std::labs(long(b.x) - a.x), std::labs(long(b.y) - a.y)));
+    for (POINT p : pixels) {
       bool ink_ = !dash || runIndex % 2 == 0;
       (ink_ ? on : off).push_back({p.y, p.x, p.x + 1});
       if (dash && --runLeft == 0) {
@@ -127,7 +152,8 @@ void FillDevicePolygons(const TPaintContext& pc, const std::vector<POINT>& pts, 
   TDCObj* d = pc.DC();
   TBrushSource brush = BrushSource(d, d->S.Brush);
   if (brush.Kind == TBrushSource::bkNone) return;
-  FillSpans(pc.Target(), PolygonSpans(pts.data(), counts.data(), static_cast<int>(counts.size()), d->S.PolyFillMode),
+  FillSpans(pc.Target(),
+            PolygonSpans(pts.data(), counts.data(), static_cast<int>(counts.size()), d->S.PolyFillMode, Limit(pc, 1)),
             brush, d->S.Rop2);
 }
 
@@ -202,27 +228,28 @@ void PaintRounded(TDCObj* d, const TShapeBox& sb, int cw, int ch, bool ellipse) 
   TPaintContext pc(d);
   if (!pc.Ok()) return;
   const RECT& b = sb.Box;
-  auto corners = [&](const RECT& r, int grow) {
-    return ellipse ? std::pair<int, int>(r.right - r.left, r.bottom - r.top)
+  auto corners = [&](const RECT&, int grow) {
+    return ellipse ? std::pair<int, int>(INT32_MAX, INT32_MAX)
                    : std::pair<int, int>(std::max(cw + grow, 0), std::max(ch + grow, 0));
   };
   if (sb.PenWidth == 0) {
     auto [w, h] = corners(b, 0);
-    FillSpans(pc.Target(), RoundRectSpans(b, w, h), BrushSource(d, d->S.Brush), d->S.Rop2);
+    FillSpans(pc.Target(), RoundRectSpans(b, w, h, Limit(pc, 1)), BrushSource(d, d->S.Brush), d->S.Rop2);
     return;
   }
   int w = sb.PenWidth;
   RECT outer = sb.InsideFrame || w == 1 ? b : RECT{b.left - w / 2, b.top - w / 2, b.right + (w - 1) / 2, b.bottom + (w - 1) / 2};
   auto [ow, oh] = corners(outer, sb.InsideFrame || w == 1 ? 0 : w - 1);
-  TPixelRegion shape = TPixelRegion::FromSpans(RoundRectSpans(outer, ow, oh));
+  RECT limit = Limit(pc, 1);
+  TPixelRegion shape = TPixelRegion::FromSpans(RoundRectSpans(outer, ow, oh, limit));
   TPixelRegion ring;
   if (w == 1 && d->S.Pen->DashStyle() != PS_SOLID && d->S.Pen->DashStyle() != PS_INSIDEFRAME) {
-    ring = TPixelRegion::FromSpans(RoundRectOutline(outer, ow, oh));
+    ring = TPixelRegion::FromSpans(RoundRectOutline(outer, ow, oh, limit));
   } else {
     RECT inner{outer.left + w, outer.top + w, outer.right - w, outer.bottom - w};
     auto [iw, ih] = corners(inner, -(w + 1));
-    TPixelRegion in = w == 1 ? TPixelRegion::Combine(shape, TPixelRegion::FromSpans(RoundRectOutline(outer, ow, oh)), roDiff)
-                             : TPixelRegion::FromSpans(RoundRectSpans(inner, iw, ih));
+    TPixelRegion in = w == 1 ? TPixelRegion::Combine(shape, TPixelRegion::FromSpans(RoundRectOutline(outer, ow, oh, limit)), roDiff)
+                             : TPixelRegion::FromSpans(RoundRectSpans(inner, iw, ih, limit));
     ring = TPixelRegion::Combine(shape, in, roDiff);
   }
   TPixelRegion interior = TPixelRegion::Combine(shape, ring, roDiff);
@@ -241,16 +268,16 @@ BOOL ArcShape(HDC dc, int kind, int left, int top, int right, int bottom, int xs
   if (!d) return FALSE;
   RECT box = ToDeviceRect(d->S, RECT{std::min(left, right), std::min(top, bottom), std::max(left, right),
                                      std::max(top, bottom)});
-  if (box.right - box.left < 1 || box.bottom - box.top < 1) return TRUE;
+  if (box.right <= box.left || box.bottom <= box.top) return TRUE;
   POINT ps = ToDevice(d->S, POINT{xs, ys}), pe = ToDevice(d->S, POINT{xe, ye});
-  double cx = (box.left + box.right - 1) / 2.0, cy = (box.top + box.bottom - 1) / 2.0;
+  double cx = (double(box.left) + box.right - 1) / 2.0, cy = (double(box.top) + box.bottom - 1) / 2.0;
   double a0 = AngleOf(cx, cy, ps.x, ps.y), a1 = AngleOf(cx, cy, pe.x, pe.y);
   if (d->S.ArcDirection == AD_CLOCKWISE) std::swap(a0, a1);
   double sweep = std::fmod(a1 - a0 + 4 * M_PI, 2 * M_PI);
   if (sweep < 1e-9) sweep = 2 * M_PI;
   auto within = [&](int x, int y) { return std::fmod(AngleOf(cx, cy, x, y) - a0 + 4 * M_PI, 2 * M_PI) <= sweep + 1e-9; };
   // The points where the arc starts and ends, on the ellipse.
-  double rx = (box.right - box.left - 1) / 2.0, ry = (box.bottom - box.top - 1) / 2.0;
+  double rx = (double(box.right) - box.left - 1) / 2.0, ry = (double(box.bottom) - box.top - 1) / 2.0;
   auto onEllipse = [&](double a) {
     return POINT{LONG(std::lround(cx + rx * std::cos(a))), LONG(std::lround(cy - ry * std::sin(a)))};
   };
@@ -258,10 +285,10 @@ BOOL ArcShape(HDC dc, int kind, int left, int top, int right, int bottom, int xs
   POINT centre{LONG(std::lround(cx)), LONG(std::lround(cy))};
   TPaintContext pc(d);
   if (!pc.Ok()) return FALSE;
-  int w = box.right - box.left, h = box.bottom - box.top;
+  const int w = INT32_MAX, h = INT32_MAX;  // corners as large as the box: the ellipse
   if (kind != 0) {
     std::vector<TSpan> inside;
-    for (const TSpan& s : RoundRectSpans(box, w, h))
+    for (const TSpan& s : RoundRectSpans(box, w, h, Limit(pc, 1)))
       for (int x = s.X0; x < s.X1; ++x) {
         bool in;
         if (kind == 2) in = within(x, s.Y);
@@ -273,11 +300,11 @@ BOOL ArcShape(HDC dc, int kind, int left, int top, int right, int bottom, int xs
   }
   if (NoPen(d)) return TRUE;
   std::vector<TSpan> outline;
-  for (const TSpan& s : RoundRectOutline(box, w, h))
+  for (const TSpan& s : RoundRectOutline(box, w, h, Limit(pc, 1)))
     for (int x = s.X0; x < s.X1; ++x)
       if (within(x, s.Y)) outline.push_back({s.Y, x, x + 1});
   auto addLine = [&](POINT a, POINT b) {
-    for (POINT p : LinePixels(a, b)) outline.push_back({p.y, p.x, p.x + 1});
+    for (POINT p : LinePixels(a, b, Limit(pc, 1))) outline.push_back({p.y, p.x, p.x + 1});
   };
   if (kind == 1) addLine(start, end);
   if (kind == 2) {

@@ -219,3 +219,30 @@ TEST(Shapes, GeometricPensKeepTheirCapsAndJoins) {
   // A cosmetic pen must be one pixel wide.
   EXPECT_EQ(ExtCreatePen(PS_COSMETIC | PS_SOLID, 3, &lb, 0, nullptr), nullptr);
 }
+
+TEST(Shapes, FarAwayCoordinatesCostOnlyWhatIsVisible) {
+  TTestCanvas c(20, 10);
+  const int far = 1 << 30;
+  HPEN dash = CreatePen(PS_DASH, 1, 0);
+  HGDIOBJ old = SelectObject(c.DC, dash);
+  MoveToEx(c.DC, -far, 5, nullptr);
+  LineTo(c.DC, far, 5);  // a line two billion pixels long
+  SelectObject(c.DC, old);
+  DeleteObject(dash);
+  int onRow = 0;
+  for (int x = 0; x < 20; ++x) onRow += c.At(x, 5) == 0;
+  EXPECT_GT(onRow, 0);
+  EXPECT_LT(onRow, 20);  // dashed, with the phase it has this far along
+  POINT tri[3] = {{-far, -far}, {far, -far}, {0, far}};
+  Polygon(c.DC, tri, 3);
+  Ellipse(c.DC, -far, -far, far, far);
+  HPEN wide = CreatePen(PS_SOLID, 9, 0);
+  old = SelectObject(c.DC, wide);
+  Rectangle(c.DC, -far, -far, far, 8);
+  SelectObject(c.DC, old);
+  DeleteObject(wide);
+  HRGN r = CreateEllipticRgn(-far, -far, far, far);
+  RECT box;
+  EXPECT_NE(GetRgnBox(r, &box), ERROR);
+  DeleteObject(r);
+}
