@@ -21,6 +21,9 @@ const std::vector<String>& StartupOrder() {
       "cxClasses",
       // framework/controls
       "cxControls",
+      // framework/foundation: the date and format services
+      "cxDateUtils",
+      "cxFormats",
       // framework/data
       "cxDataStorage",
   };
