@@ -1,0 +1,18 @@
+// libFuzzer target of the record storage's record stream reader (built with clang when FUZZ is on).
+#include "Units.h"
+#include "cxFilterReaderFuzz.h"
+
+namespace Units {
+void RegisterUnits_framework_data();
+}
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  Units::RegisterUnits_framework_data();
+  Units::InitializeUnits();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  cxFilterFuzz::FuzzRecordReader(data, size);
+  return 0;
+}
