@@ -267,6 +267,40 @@ void TComponent::WriteLeft(TWriter* Writer) { Writer->WriteInteger(static_cast<I
 
 void TComponent::WriteTop(TWriter* Writer) { Writer->WriteInteger(static_cast<Integer>(static_cast<SmallInt>((FDesignInfo >> 16) & 0xFFFF))); }
 
+// ---- Component lists -----------------------------------------------------------------------------------
+// The component that receives the members' free notifications for the list.
+class TComponentList::TNexus : public TComponent {
+  DECLARE_CLASS(TNexus, TComponent)
+ public:
+  TComponentList* List = nullptr;
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    inherited::Notification(AComponent, Operation);
+    if (Operation == opRemove && List)
+      while (List->IndexOf(AComponent) >= 0) List->Extract(AComponent);
+  }
+};
+IMPLEMENT_CLASS(TComponentList::TNexus)
+IMPLEMENT_CLASS(TComponentList)
+
+void TComponentList::Notify(void* Ptr, TListNotification Action) {
+  if (!FNexus) {
+    FNexus = CreateComponent<TNexus>(nullptr);
+    FNexus->List = this;
+  }
+  if (auto* component = dynamic_cast<TComponent*>(static_cast<TObject*>(Ptr))) {
+    if (Action == lnAdded) component->FreeNotification(FNexus);
+    else if (IndexOf(component) < 0) component->RemoveFreeNotification(FNexus);  // its last place in the list
+  }
+  inherited::Notify(Ptr, Action);
+}
+
+void TComponentList::Destroy() {
+  inherited::Destroy();
+  FreeAndNil(FNexus);
+}
+
 // ---- Global lookup ------------------------------------------------------------------------------------------
 void RegisterFindGlobalComponentProc(TFindGlobalComponent Proc) {
   auto& procs = GlobalFinders();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Closures.h"
+#include "Lists.h"
 #include "Persistent.h"
 
 namespace Filer {
@@ -135,6 +136,32 @@ template <class T>
 T* CreateComponent(TComponent* AOwner) {
   return static_cast<T*>(CreateComponent(T::StaticClass(), AOwner));
 }
+
+// A list of components that forgets a member when the member is freed (by free notification). When
+// it owns its members, deleting one (or clearing, or freeing the list) frees it; Extract never does.
+class TComponentList : public TObjectList {
+  DECLARE_CLASS(TComponentList, TObjectList)
+ public:
+  Integer Add(TComponent* AComponent) { return TObjectList::Add(AComponent); }
+  void Insert(Integer Index, TComponent* AComponent) { TObjectList::Insert(Index, AComponent); }
+  Integer Remove(TComponent* AComponent) { return TObjectList::Remove(AComponent); }
+  TComponent* Extract(TComponent* Item) { return As<TComponent>(TObjectList::Extract(Item)); }
+  Integer IndexOf(TComponent* AComponent) const { return TObjectList::IndexOf(AComponent); }
+  TComponent* First() const { return As<TComponent>(TObjectList::First()); }
+  TComponent* Last() const { return As<TComponent>(TObjectList::Last()); }
+  TComponent* GetItems(Integer Index) const { return As<TComponent>(TObjectList::GetItems(Index)); }
+  void SetItems(Integer Index, TComponent* AComponent) { TObjectList::SetItems(Index, AComponent); }
+  TComponent* operator[](Integer Index) const { return GetItems(Index); }
+
+ protected:
+  explicit TComponentList(bool AOwnsObjects = true) : TObjectList(AOwnsObjects) {}
+  void Destroy() override;
+  void Notify(void* Ptr, TListNotification Action) override;
+
+ private:
+  class TNexus;
+  TNexus* FNexus = nullptr;
+};
 
 // The hook the object stream and name paths use to find a top-level component ("Form2") by name.
 // The forms unit registers one; several may be registered, the first that answers wins.

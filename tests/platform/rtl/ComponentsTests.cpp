@@ -208,6 +208,33 @@ TEST_F(ComponentsTest, NestedAndGlobalLookup) {
   form->Free();
 }
 
+TEST_F(ComponentsTest, AComponentListForgetsFreedMembersAndMayOwnThem) {
+  TProbe* form = MakeProbe(nullptr, "Form");
+  TProbe* a = MakeProbe(form, "A");
+  TProbe* b = MakeProbe(nullptr, "B");
+  TProbe* c = MakeProbe(nullptr, "C");
+  TComponentList* watching = New<TComponentList>(false);
+  watching->Add(a);
+  watching->Add(b);
+  watching->Add(a);
+  a->Free();
+  EXPECT_EQ(watching->GetCount(), 1);
+  EXPECT_EQ(watching->First(), b);
+  EXPECT_EQ(watching->Extract(b), b);
+  b->Free();  // extracted: no longer watched, nothing to forget
+  EXPECT_EQ(watching->GetCount(), 0);
+
+  TComponentList* owning = New<TComponentList>(true);
+  owning->Add(c);
+  owning->Add(MakeProbe(nullptr, "D"));
+  owning->Delete(0);
+  EXPECT_EQ(std::count(events.begin(), events.end(), "destroy C destroying"), 1);
+  owning->Free();
+  EXPECT_EQ(events.back(), "destroy D destroying");
+  watching->Free();
+  form->Free();
+}
+
 class IcxSized : public virtual IInterface {
   DECLARE_INTERFACE_GUID(IcxSized, "{5B0D6C1E-2F7A-4C1B-9E3D-8A41C2F0B7D5}")
  public:
