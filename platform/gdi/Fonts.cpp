@@ -210,8 +210,9 @@ std::shared_ptr<TFontInstance> TFontInstance::Realize(const LOGFONTA& lf) {
     FT_Set_Transform(ft, &mx, nullptr);
   }
 
-  tm.tmAscent = Scale(winAscent, ppem, upem);
   tm.tmDescent = Scale(winDescent, ppem, upem);
+  // A cell height asked for is the height answered; the ascent takes the rounding.
+  tm.tmAscent = height > 0 ? std::max(1, height - static_cast<int>(tm.tmDescent)) : Scale(winAscent, ppem, upem);
   tm.tmHeight = tm.tmAscent + tm.tmDescent;
   tm.tmInternalLeading = std::max(0, static_cast<int>(tm.tmHeight) - ppem);
   long gap = hhea ? hhea->Line_Gap - ((winAscent + winDescent) - (hhea->Ascender - hhea->Descender)) : 0;

@@ -46,8 +46,8 @@ TEST(Text, HeightsFollowTheCharacterAndCellRules) {
     // Negative: the em is 12 pixels, so the cell minus its internal leading is 12.
     EXPECT_EQ(a.tmHeight - a.tmInternalLeading, 12) << face;
     EXPECT_EQ(a.tmHeight, a.tmAscent + a.tmDescent) << face;
-    // Positive: the cell itself is 16 pixels (within rounding of the two halves).
-    EXPECT_NEAR(b.tmHeight, 16, 1) << face;
+    // Positive: the cell itself is 16 pixels.
+    EXPECT_EQ(b.tmHeight, 16) << face;
     EXPECT_TRUE(a.tmPitchAndFamily & TMPF_TRUETYPE) << face;
     DeleteObject(em);
     DeleteObject(cell);
