@@ -302,6 +302,7 @@ void TcxFormatController::Construct() {
 }
 
 void TcxFormatController::Destroy() {
+  if (FController == this) FController = nullptr;
   DeallocateWindow();
   FListeners.clear();
   inherited::Destroy();
@@ -448,6 +449,7 @@ void TcxFormatController::CalculateDateEditMasks(bool AUseSmartInputWhenRegExpr)
 }
 
 void TcxFormatController::GetFormats() {
+  if (!FController) FController = this;
   if (!FAssignedCurrencyFormat) FCurrencyFormat = GetCurrencyFormat();
   if (!FAssignedStartOfWeek) FStartOfWeek = cxDateUtils::GetStartOfWeek();
   CalculateDateEditMasks(true);
@@ -622,7 +624,8 @@ void TcxFormatController::DeallocateWindow() {
 // ---- The process-wide controller ----------------------------------------------------------------------
 
 TcxFormatController* cxFormatController() {
-  if (!FController) FController = New<TcxFormatController>();
+  // The constructor reads the formats, and so makes itself the process-wide controller.
+  if (!FController) New<TcxFormatController>();
   return FController;
 }
 

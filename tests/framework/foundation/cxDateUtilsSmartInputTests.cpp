@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "DateFormat.h"
 #include "DateTime.h"
 #include "cxClasses.h"
@@ -184,35 +182,4 @@ TEST(cxSmartInput, WordsBecomeAlternativesOfTheDateExpression) {
   AddDateRegExprMaskSmartInput(mask, true);
   EXPECT_NE(mask.find("|'o'\\''clock')"), String::npos);
   cxClearResourceStrings();
-}
-
-// Any text is read as a date or refused; nothing escapes and no date lies outside the calendar.
-TEST(cxSmartInput, AnyBytesGiveADateOrACleanFailure) {
-  TFixedClock clock(kNow);
-  std::mt19937 random(20240214);
-  const String pieces[] = {"2024", "3", "05", "-", "/", ":", " ", "+", "today", "eom", "上午", "PM",
-                           "13", "99", "\xE4", "\xFF", "0", "9999999999", "'", "\""};
-  for (LCID lcid : {LOCALE_ZH_CN, LOCALE_EN_US}) {
-    TFormatsLocaleScope locale(lcid);
-    for (int i = 0; i < 4000; ++i) {
-      String text;
-      int length = static_cast<int>(random() % 24);
-      for (int k = 0; k < length; ++k) {
-        if (i % 2)
-          text += static_cast<char>(random() % 256);
-        else
-          text += pieces[random() % std::size(pieces)];
-      }
-      TDateTime date = 0;
-      bool result = false;
-      ASSERT_NO_THROW(result = TextToDateEx(text, date)) << text;
-      if (result) {
-        EXPECT_GE(date, EncodeDate(1, 1, 1)) << text;
-        EXPECT_LE(date, MaxDateTime + 1) << text;
-      } else {
-        EXPECT_DOUBLE_EQ(date, NullDate) << text;
-      }
-      ASSERT_NO_THROW(cxStrToDateTime(text, i % 3 == 0, date)) << text;
-    }
-  }
 }

@@ -337,3 +337,17 @@ TEST(cxFormatController, ListenersMayLeaveWhileTheyAreTold) {
   EXPECT_EQ(controller->ListenerCount(), 0);
   EXPECT_EQ(controller->GetWindow(), nullptr);
 }
+
+TEST(cxFormatController, OneControllerServesTheProcess) {
+  TcxFormatController* global = cxFormatController();
+  EXPECT_EQ(cxFormatController(), global);
+  auto* other = New<TcxFormatController>();
+  EXPECT_EQ(cxFormatController(), global);
+  other->Free();
+  EXPECT_EQ(cxFormatController(), global);
+  // Freed at the unit's end, the controller is made again on the next use.
+  cxFormatsFinalization();
+  TcxFormatController* next = cxFormatController();
+  ASSERT_NE(next, nullptr);
+  EXPECT_EQ(next->GetStandardDateEditMask(), InternalGetDateTimeEditStandardMask(next->GetDateFormatInfo(), dtmkDate));
+}
