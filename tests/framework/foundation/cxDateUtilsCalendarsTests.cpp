@@ -271,3 +271,17 @@ TEST(cxCalendars, LunarWeekNumbersCountFromTheCalendarsNewYear) {
   TcxDateTime lastDay = hijri->FromDateTime(nextNewYear - 1);
   EXPECT_EQ(hijri->GetWeekNumber(lastDay, hijri->GetWeekDay(nextNewYear - 1), fwyJan1), 1u);
 }
+
+TEST(cxCalendars, ErasAssignTheirFiveValues) {
+  TCalendarPtr japanese = Calendar(3);
+  TcxEras* eras = japanese->GetEras();
+  eras->SetItem(0, eras->GetItem(3));
+  EXPECT_EQ(eras->GetItem(0)->Era, 4);
+  EXPECT_EQ(eras->GetItem(0)->YearOffset, 1988);
+  EXPECT_EQ(eras->GetItem(0)->MinEraYear, 1);
+  EXPECT_EQ(eras->GetItem(0)->MaxEraYear, 8011);
+  EXPECT_DOUBLE_EQ(eras->GetItem(0)->StartDate, EncodeDate(1989, 1, 8));
+  TPersistent* other = New<TPersistent>();
+  EXPECT_THROW(eras->GetItem(1)->Assign(other), EConvertError);
+  other->Free();
+}

@@ -72,6 +72,8 @@ TEST(cxDateText, OwnParserReadsFieldsNamesAndTimeInEitherLocale) {
   // Blanks between the fields when they are the separator.
   TFormatSettings blank = WithShortDate("d MMMM yyyy", ' ');
   EXPECT_DOUBLE_EQ(cxStrToDate("5 三月 2024 6:00", blank, CALID(1)), kMar5 + 0.25);
+  // An era name before the first digit is set aside.
+  EXPECT_DOUBLE_EQ(cxStrToDate("AD 2024-3-5", WithShortDate("g yyyy-M-d", '-'), CALID(1)), kMar5);
   // The Korean calendar counts the year in its era.
   EXPECT_DOUBLE_EQ(cxStrToDate("4357-3-5", FormatSettings, CALID(5)), kMar5);
   EXPECT_THROW(cxStrToDate("2024-x-5", nullptr), EConvertError);
