@@ -70,7 +70,13 @@ bool Mirrored(const TDCState& s) {
 }
 
 uint32_t ColorPixel(const TDCObj* dc, COLORREF color) {
-  // Palette-relative forms (high byte 1 or 2) carry the colour in the low three bytes.
+  // A palette index reads the DC's palette; the palette-relative RGB form is the RGB itself.
+  if ((color >> 24) == 1) {
+    const TPaletteObj* pal = dc && dc->S.Palette ? dc->S.Palette : StockPalette();
+    size_t i = color & 0xFFFF;
+    const PALETTEENTRY& e = pal->Entries.empty() ? PALETTEENTRY{} : pal->Entries[i < pal->Entries.size() ? i : 0];
+    color = RGB(e.peRed, e.peGreen, e.peBlue);
+  }
   uint32_t p = ColorToPixel(color & 0x00FFFFFF);
   return dc && dc->Mono() ? SnapMono(p) : p;
 }
@@ -147,6 +153,7 @@ TDCObj* NewDC(TDCObj::TDCKind kind) {
   d->S.Pen = static_cast<TPenObj*>(Stock(BLACK_PEN));
   d->S.Brush = static_cast<TBrushObj*>(Stock(WHITE_BRUSH));
   d->S.Font = static_cast<TFontObj*>(Stock(SYSTEM_FONT));
+  d->S.Palette = StockPalette();
   if (kind == TDCObj::dkMemory) d->S.Bitmap = StockBitmap();
   UseState(d->S);
   Register(d);

@@ -61,6 +61,16 @@ TGdiObj* MakeStock(int index) {
     case SYSTEM_FONT:
     case DEVICE_DEFAULT_FONT: return MakeStockFont(16, FW_NORMAL, "\xE5\xAE\x8B\xE4\xBD\x93");  // 宋体
     case DEFAULT_GUI_FONT: return MakeStockFont(-12, FW_NORMAL, "\xE5\xAE\x8B\xE4\xBD\x93");
+    case DEFAULT_PALETTE: {
+      static const BYTE colours[20][3] = {
+          {0, 0, 0},       {128, 0, 0},     {0, 128, 0},     {128, 128, 0},   {0, 0, 128},
+          {128, 0, 128},   {0, 128, 128},   {192, 192, 192}, {192, 220, 192}, {166, 202, 240},
+          {255, 251, 240}, {160, 160, 164}, {128, 128, 128}, {255, 0, 0},     {0, 255, 0},
+          {255, 255, 0},   {0, 0, 255},     {255, 0, 255},   {0, 255, 255},   {255, 255, 255}};
+      auto* p = new TPaletteObj();
+      for (const auto& c : colours) p->Entries.push_back(PALETTEENTRY{c[0], c[1], c[2], 0});
+      return p;
+    }
     case DC_BRUSH: {
       auto* b = brush(BS_SOLID, RGB(255, 255, 255));
       b->DCBrush = true;
@@ -115,12 +125,14 @@ void Unuse(TGdiObj* obj) {
   if (obj) --obj->Uses;
 }
 void UseState(const TDCState& s) {
+  Use(s.Palette);
   Use(s.Pen);
   Use(s.Brush);
   Use(s.Font);
   Use(s.Bitmap);
 }
 void UnuseState(const TDCState& s) {
+  Unuse(s.Palette);
   Unuse(s.Pen);
   Unuse(s.Brush);
   Unuse(s.Font);
@@ -141,6 +153,8 @@ TGdiObj* Stock(int index) {
   }();
   return index >= 0 && index <= DC_PEN ? stock[index] : nullptr;
 }
+
+TPaletteObj* StockPalette() { return static_cast<TPaletteObj*>(Stock(DEFAULT_PALETTE)); }
 
 TBitmapObj* StockBitmap() {
   static TBitmapObj* b = [] {
@@ -264,6 +278,10 @@ int GetObjectA(HGDIOBJ obj, int size, void* buffer) {
       return put(&l, static_cast<int>(sizeof l));
     }
     case OBJ_FONT: return put(&static_cast<TFontObj*>(o)->Log, static_cast<int>(sizeof(LOGFONTA)));
+    case OBJ_PAL: {
+      WORD count = static_cast<WORD>(static_cast<TPaletteObj*>(o)->Entries.size());
+      return put(&count, static_cast<int>(sizeof count));
+    }
     case OBJ_BITMAP: {
       auto* b = static_cast<TBitmapObj*>(o);
       DIBSECTION ds;

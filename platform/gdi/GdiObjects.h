@@ -72,6 +72,11 @@ struct TBitmapObj : TGdiObj {
   void PushDibBits();
 };
 
+struct TPaletteObj : TGdiObj {
+  TPaletteObj() : TGdiObj(OBJ_PAL) {}
+  std::vector<PALETTEENTRY> Entries;
+};
+
 struct TRegionObj : TGdiObj {
   TRegionObj() : TGdiObj(OBJ_REGION) {}
   TPixelRegion Rgn;
@@ -90,6 +95,7 @@ struct TDCState {
   TBrushObj* Brush = nullptr;
   TFontObj* Font = nullptr;
   TBitmapObj* Bitmap = nullptr;  // memory DCs
+  TPaletteObj* Palette = nullptr;
   COLORREF BkColor = 0x00FFFFFF;
   COLORREF TextColor = 0;
   COLORREF DCBrushColor = 0x00FFFFFF;
@@ -155,6 +161,7 @@ void UnuseState(const TDCState& s);
 // The stock objects, created once.
 TGdiObj* Stock(int index);
 TBitmapObj* StockBitmap();               // the 1 x 1 monochrome bitmap of a new memory DC
+TPaletteObj* StockPalette();             // the default palette: the twenty static colours
 
 }  // namespace GdiObjects
 

@@ -162,9 +162,25 @@ struct RGNDATA {
   RGNDATAHEADER rdh;
   char Buffer[1];
 };
+struct PALETTEENTRY {
+  BYTE peRed = 0;
+  BYTE peGreen = 0;
+  BYTE peBlue = 0;
+  BYTE peFlags = 0;
+};
+// The entries follow the header; callers allocate room for palNumEntries of them.
+struct LOGPALETTE {
+  WORD palVersion = 0x300;
+  WORD palNumEntries = 0;
+  PALETTEENTRY palPalEntry[1];
+};
 struct XFORM {
   float eM11 = 1, eM12 = 0, eM21 = 0, eM22 = 1, eDx = 0, eDy = 0;
 };
+
+// ---- Colour forms: an explicit RGB, an index into the DC's palette, or the palette's nearest RGB --------
+constexpr COLORREF PALETTEINDEX(WORD index) { return 0x01000000u | index; }
+constexpr COLORREF PALETTERGB(BYTE r, BYTE g, BYTE b) { return 0x02000000u | RGB(r, g, b); }
 
 // ---- Object kinds, stock objects ---------------------------------------------------------------------
 constexpr DWORD OBJ_PEN = 1, OBJ_BRUSH = 2, OBJ_DC = 3, OBJ_METADC = 4, OBJ_PAL = 5, OBJ_FONT = 6,
@@ -302,6 +318,17 @@ HBRUSH CreateHatchBrush(int hatch, COLORREF color);
 HBRUSH CreatePatternBrush(HBITMAP bitmap);       // the bitmap is copied
 HBRUSH CreateBrushIndirect(const LOGBRUSH* brush);
 HBRUSH CreateDIBPatternBrushPt(const void* packedDIB, UINT usage);
+
+// ---- Palettes ---------------------------------------------------------------------------------------
+// A 32-bit display has no hardware palette: realising maps nothing and PALETTEINDEX colours read the
+// DC's selected palette (the default one answers the twenty static colours).
+HPALETTE CreatePalette(const LOGPALETTE* palette);
+HPALETTE SelectPalette(HDC dc, HPALETTE palette, BOOL forceBackground);
+UINT RealizePalette(HDC dc);
+BOOL UpdateColors(HDC dc);
+UINT GetPaletteEntries(HPALETTE palette, UINT start, UINT count, PALETTEENTRY* entries);
+UINT SetPaletteEntries(HPALETTE palette, UINT start, UINT count, const PALETTEENTRY* entries);
+UINT GetNearestPaletteIndex(HPALETTE palette, COLORREF color);
 
 // ---- Bitmaps ----------------------------------------------------------------------------------------
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);

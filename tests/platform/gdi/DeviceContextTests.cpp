@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "GdiSurface.h"
 #include "GdiTestCanvas.h"
@@ -167,4 +168,28 @@ TEST(DeviceContext, CapabilitiesAreThoseOfThe96DpiDesktop) {
   EXPECT_EQ(GetNearestColor(screen, RGB(12, 34, 56)), RGB(12, 34, 56));
   DeleteDC(screen);
   EXPECT_EQ(GetDeviceCaps(nullptr, LOGPIXELSX), 0);
+}
+
+TEST(DeviceContext, PaletteIndexesReadTheSelectedPalette) {
+  TTestCanvas c(2, 1);
+  std::vector<char> buffer(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY));
+  auto* lp = reinterpret_cast<LOGPALETTE*>(buffer.data());
+  lp->palVersion = 0x300;
+  lp->palNumEntries = 2;
+  lp->palPalEntry[0] = PALETTEENTRY{10, 20, 30, 0};
+  lp->palPalEntry[1] = PALETTEENTRY{200, 100, 50, 0};
+  HPALETTE pal = CreatePalette(lp);
+  SetPixel(c.DC, 0, 0, PALETTEINDEX(13));  // the default palette's red
+  EXPECT_EQ(c.At(0, 0), RGB(255, 0, 0));
+  HPALETTE old = SelectPalette(c.DC, pal, FALSE);
+  EXPECT_EQ(RealizePalette(c.DC), 0u);
+  HBRUSH b = CreateSolidBrush(PALETTEINDEX(1));
+  RECT r{1, 0, 2, 1};
+  FillRect(c.DC, &r, b);
+  EXPECT_EQ(c.At(1, 0), RGB(200, 100, 50));
+  EXPECT_FALSE(DeleteObject(pal));  // selected
+  SelectPalette(c.DC, old, FALSE);
+  EXPECT_EQ(GetNearestPaletteIndex(pal, RGB(190, 90, 60)), 1u);
+  EXPECT_TRUE(DeleteObject(pal));
+  DeleteObject(b);
 }

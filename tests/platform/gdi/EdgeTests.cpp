@@ -59,7 +59,9 @@ TEST(Edges, FrameControlsAreDeterministicAndRadioMasksCoverTheImage) {
     for (int x = 0; x < 13; ++x) {
       bool drawn = a.At(x, y) != RGB(255, 255, 255) || (x > 2 && x < 10 && y > 2 && y < 10);
       bool inMask = mask.At(x, y) == 0;
-      if (drawn) EXPECT_TRUE(inMask) << x << "," << y;
+      if (drawn) {
+        EXPECT_TRUE(inMask) << x << "," << y;
+      }
       EXPECT_TRUE(mask.At(x, y) == 0 || mask.At(x, y) == RGB(255, 255, 255));
     }
   EXPECT_EQ(mask.At(0, 0), RGB(255, 255, 255));
@@ -84,24 +86,23 @@ TEST(Edges, CheckBoxesShowTheirStateAndTheStripHoldsTwelveCells) {
 TEST(Edges, ScrollArrowsPointTheirWay) {
   struct Case {
     UINT Kind;
-    bool WideAtTop, WideAtLeft;
-  } cases[] = {{DFCS_SCROLLUP, false, true}, {DFCS_SCROLLDOWN, true, true}, {DFCS_SCROLLLEFT, true, false},
-               {DFCS_SCROLLRIGHT, true, true}};
+  } cases[] = {{DFCS_SCROLLUP}, {DFCS_SCROLLDOWN}, {DFCS_SCROLLLEFT}, {DFCS_SCROLLRIGHT}};
   for (const Case& k : cases) {
     TTestCanvas c(17, 17);
     RECT r{0, 0, 17, 17};
     DrawFrameControl(c.DC, &r, DFC_SCROLL, k.Kind);
-    // Count arrow pixels in the top and bottom, left and right halves of the face.
+    // Arrow pixels in the halves of the face on either side of its middle row and column.
     int top = 0, bottom = 0, left = 0, right = 0;
     for (int y = 3; y < 14; ++y)
-      for (int x = 3; x < 14; ++x)
-        if (c.At(x, y) == GetSysColor(COLOR_BTNTEXT)) {
-          (y < 8 ? top : y > 8 ? bottom : top) += y == 8 ? 0 : 1;
-          (x < 8 ? left : x > 8 ? right : left) += x == 8 ? 0 : 1;
-        }
-    if (k.Kind == DFCS_SCROLLUP) EXPECT_LT(top, bottom);
-    if (k.Kind == DFCS_SCROLLDOWN) EXPECT_GT(top, bottom);
-    if (k.Kind == DFCS_SCROLLLEFT) EXPECT_LT(left, right);
-    if (k.Kind == DFCS_SCROLLRIGHT) EXPECT_GT(left, right);
+      for (int x = 3; x < 14; ++x) {
+        if (c.At(x, y) != GetSysColor(COLOR_BTNTEXT)) continue;
+        top += y < 8, bottom += y > 8, left += x < 8, right += x > 8;
+      }
+    switch (k.Kind) {
+      case DFCS_SCROLLUP: EXPECT_LT(top, bottom); break;
+      case DFCS_SCROLLDOWN: EXPECT_GT(top, bottom); break;
+      case DFCS_SCROLLLEFT: EXPECT_LT(left, right); break;
+      default: EXPECT_GT(left, right); break;
+    }
   }
 }
