@@ -357,8 +357,19 @@ AT_DC_MODE(SetROP2, GetROP2, Rop2, R2_BLACK, R2_WHITE)
 AT_DC_MODE(SetPolyFillMode, GetPolyFillMode, PolyFillMode, ALTERNATE, WINDING)
 AT_DC_MODE(SetStretchBltMode, GetStretchBltMode, StretchMode, BLACKONWHITE, HALFTONE)
 AT_DC_MODE(SetArcDirection, GetArcDirection, ArcDirection, AD_COUNTERCLOCKWISE, AD_CLOCKWISE)
-AT_DC_MODE(SetMapMode, GetMapMode, MapMode, MM_TEXT, MM_ANISOTROPIC)
 #undef AT_DC_MODE
+
+// Every mode but the two scalable ones has fixed extents; ours are one to one.
+int SetMapMode(HDC dc, int mode) {
+  TDCObj* d = DCOf(dc);
+  if (!d || mode < MM_TEXT || mode > MM_ANISOTROPIC) return 0;
+  if (mode != MM_ISOTROPIC && mode != MM_ANISOTROPIC) d->S.WindowExt = d->S.ViewportExt = SIZE{1, 1};
+  return std::exchange(d->S.MapMode, mode);
+}
+int GetMapMode(HDC dc) {
+  TDCObj* d = DCOf(dc);
+  return d ? d->S.MapMode : 0;
+}
 
 int SetTextCharacterExtra(HDC dc, int extra) {
   TDCObj* d = DCOf(dc);
