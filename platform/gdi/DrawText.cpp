@@ -309,9 +309,21 @@ LONG TabbedTextOutA(HDC dc, int x, int y, LPCSTR text, int count, int tabCount, 
   std::lock_guard<std::recursive_mutex> lock(TextLock());
   TTabs tabs = TabsFor(d, tabCount, tabStops, tabOrigin - x);
   TLineLayout ll = LayoutLine(d, std::string(text, static_cast<size_t>(count)), &tabs);
-  for (const TSegment& seg : ll.Segs)
-    ExtTextOutA(dc, x + seg.X, y, 0, nullptr, text + seg.Byte, static_cast<UINT>(seg.Layout.Chars.Byte.empty() ? 0 : seg.Layout.Chars.Byte.back() + seg.Layout.Chars.Bytes.back()), nullptr);
-  return static_cast<LONG>(MAKELONG(static_cast<WORD>(ll.Width), static_cast<WORD>(FontOf(d).Metrics().tmHeight)));
+  int height = FontOf(d).Metrics().tmHeight;
+  // An opaque background runs under the tab gaps too: it is laid once over the whole extent.
+  int mode = d->S.BkMode;
+  if (mode == OPAQUE) {
+    RECT cell{x, y, x + ll.Width, y + height};
+    ExtTextOutA(dc, x, y, ETO_OPAQUE, &cell, "", 0, nullptr);
+    d->S.BkMode = TRANSPARENT;
+  }
+  for (const TSegment& seg : ll.Segs) {
+    const TChars& ch = seg.Layout.Chars;
+    UINT bytes = ch.Byte.empty() ? 0 : static_cast<UINT>(ch.Byte.back() + ch.Bytes.back());
+    ExtTextOutA(dc, x + seg.X, y, 0, nullptr, text + seg.Byte, bytes, nullptr);
+  }
+  d->S.BkMode = mode;
+  return static_cast<LONG>(MAKELONG(static_cast<WORD>(ll.Width), static_cast<WORD>(height)));
 }
 
 DWORD GetTabbedTextExtentA(HDC dc, LPCSTR text, int count, int tabCount, const INT* tabStops) {

@@ -174,3 +174,11 @@ TEST(DrawText, TabsExpandToStops) {
   EXPECT_EQ(LOWORD(ext), 80 + c.Width("c"));
   EXPECT_EQ(HIWORD(ext), c.Tm.tmHeight);
 }
+
+TEST(DrawText, TabbedTextOutFillsItsWholeExtentWhenOpaque) {
+  TTextCanvas c(200, 30);
+  INT stops[1] = {50};
+  LONG ext = TabbedTextOut(c.DC, 4, 2, "ab\tc", 4, 1, stops, 4);
+  EXPECT_EQ(LOWORD(ext), 50 + c.Width("c"));
+  EXPECT_EQ(c.Ink(), (RECT{4, 2, 4 + LOWORD(ext), 2 + c.Tm.tmHeight}));
+}
