@@ -9,10 +9,10 @@ namespace Exceptions {
 
 void Abort() { throw EAbort(SysConst::SOperationAborted); }
 
-void Assert(bool condition, const String& message, std::source_location where) {
+void Assert(bool condition, const String& message, const char* file, int line) {
   if (condition) return;
   String text = message.empty() ? String(SysConst::SAssertionFailed) : message;
-  throw EAssertionFailed(text + " (" + where.file_name() + ", line " + std::to_string(where.line()) + ")");
+  throw EAssertionFailed(text + " (" + file + ", line " + std::to_string(line) + ")");
 }
 
 void RaiseLastOSError() {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <exception>
-#include <source_location>
 
 #include "System.h"
 
@@ -92,8 +91,9 @@ DECLARE_EXCEPTION(EThread, Exception)
 // Raises the silent EAbort.
 [[noreturn]] void Abort();
 // Raises EAssertionFailed, naming the message and where it failed, when the condition is false.
-void Assert(bool condition, const String& message = String(),
-            std::source_location where = std::source_location::current());
+// (The caller's place comes from the compiler's builtins, which every supported compiler offers.)
+void Assert(bool condition, const String& message = String(), const char* file = __builtin_FILE(),
+            int line = __builtin_LINE());
 
 // Raises a system error (EOSError) with the message of the last error code set by a platform call.
 [[noreturn]] void RaiseLastOSError();
