@@ -690,6 +690,10 @@ void TX11::HandleEvent(XEvent& ev) {
       if (FindX(ev.xcrossing.window) && ev.xcrossing.mode == NotifyNormal)
         HandleMotion(ev.xcrossing.x_root, ev.xcrossing.y_root);
       break;
+    case MappingNotify:
+      // Another keyboard layout or a remapped key: lookups must see it.
+      if (ev.xmapping.request != MappingPointer) XRefreshKeyboardMapping(&ev.xmapping);
+      break;
     case SelectionRequest:
       HandleSelectionRequest(ev.xselectionrequest);
       break;
