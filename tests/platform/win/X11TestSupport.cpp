@@ -32,14 +32,16 @@ std::string StartServer(std::string& error) {
   }
   pid_t pid = fork();
   if (pid == 0) {
-    // The server picks a free display number itself and writes it to the pipe.
+    // The server picks a free display number itself and writes it to the pipe; it must not reset when
+    // its last client leaves between two tests.
     close(fds[0]);
     int null = open("/dev/null", O_RDWR);
     dup2(null, 0);
     dup2(null, 1);
     dup2(null, 2);
     std::string fd = std::to_string(fds[1]);
-    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", nullptr);
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+           "-noreset", nullptr);
     _exit(127);
   }
   close(fds[1]);
