@@ -179,20 +179,21 @@ void TADOConnection::Open() {
   String file = ConnectionStringValue(text, "Data Source");
   if (file.empty()) throw EADOError(SMissingConnection);
   String password = ConnectionStringValue(text, "Jet OLEDB:Database Password");
-  Guarded(this, [&] { FDatabase = SqliteDatabase::TSqliteDatabase::Open(file, password); });
+  Guarded(this, [&] { FDatabase = SqliteDatabase::TSqliteDatabase::Open(file, password).release(); });
   if (AfterConnect) AfterConnect(this);
 }
 
 void TADOConnection::Close() {
   if (!FDatabase) return;
   for (TADOQuery* q : std::vector<TADOQuery*>(FDataSets)) q->Close();
-  FDatabase.reset();
+  delete FDatabase;
+  FDatabase = nullptr;
   if (AfterDisconnect && !ComponentState().Contains(csDestroying)) AfterDisconnect(this);
 }
 
 SqliteDatabase::TSqliteDatabase* TADOConnection::Database() {
   Open();
-  return FDatabase.get();
+  return FDatabase;
 }
 
 Integer TADOConnection::Execute(const String& CommandText) {

@@ -11,8 +11,6 @@
 // that return no rows, each text in one transaction.
 #pragma once
 
-#include <memory>
-
 #include "DB.h"
 
 namespace StringLists {
@@ -92,7 +90,7 @@ class TADOConnection : public TComponent {
 
  private:
   WideString FConnectionString;
-  std::unique_ptr<SqliteDatabase::TSqliteDatabase> FDatabase;
+  SqliteDatabase::TSqliteDatabase* FDatabase = nullptr;  // owned; deleted by Close
   std::vector<TADOQuery*> FDataSets;
   bool FLoginPrompt = true;
   bool FStreamedConnected = false;

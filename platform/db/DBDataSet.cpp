@@ -88,9 +88,10 @@ void TDataSet::SetActive(bool Value) {
 }
 
 void TDataSet::OpenCursor() {
+  // Fields left when closed are persistent ones: the default ones were freed then.
+  FDefaultFields = FFields->Count() == 0;
   ClearRecords();
   InternalOpen();
-  FDefaultFields = FFields->Count() == 0;
   if (FDefaultFields) CreateFields();
   BindFields(true);
   RecalcAll();
@@ -349,8 +350,9 @@ void TDataSet::SetState(TDataSetState Value) {
 
 void TDataSet::DataEvent(TDataEvent Event, NativeInt Info) {
   if (FDisableCount != 0) {
-    // Remembered for EnableControls: a layout change outranks a plain content change.
-    if (Event == deLayoutChange) FEnableEvent = deLayoutChange;
+    // Remembered for EnableControls: a layout change (a close and reopen makes new default fields)
+    // outranks a plain content change.
+    if (Event == deLayoutChange || (Event == deUpdateState && FState == dsInactive)) FEnableEvent = deLayoutChange;
     return;
   }
   // A handler may detach a data source: walk a copy and skip those gone.

@@ -99,8 +99,13 @@ TFieldDef* TFieldDefs::Find(const String& Name) const {
 IMPLEMENT_CLASS(TFields)
 
 void TFields::Destroy() {
-  // The fields stay with their owners; they only lose their dataset.
-  while (!FList.empty()) FList.back()->SetDataSet(nullptr);
+  // The fields stay with their owners; they only lose their dataset (which is going).
+  for (TField* field : FList) {
+    field->FDataSet = nullptr;
+    field->FFieldNo = 0;
+    field->FValueIndex = -1;
+  }
+  FList.clear();
   inherited::Destroy();
 }
 
