@@ -89,7 +89,8 @@ bool TX11::ReadIncr(Window window, Atom property, std::vector<unsigned char>& da
     if (!WaitForEvent(ev, window, PropertyNotify, property, ReplyTimeoutMs)) return false;
     Atom type = None;
     std::vector<unsigned char> chunk;
-    if (!ReadProperty(window, property, type, chunk)) return false;
+    // An event from before the transfer (the INCR announcement itself) finds the property gone.
+    if (!ReadProperty(window, property, type, chunk)) continue;
     if (chunk.empty()) return true;
     data.insert(data.end(), chunk.begin(), chunk.end());
   }
