@@ -31,6 +31,9 @@ class TWinBackend {
   virtual void CursorChanged(HCURSOR) {}
   virtual void CursorMoved(POINT) {}
   virtual void Beep() {}
+  // A notification-area icon was added or changed (true when the desktop shows it), or removed.
+  virtual bool TrayIconSet(HWND, UINT id, UINT callbackMessage, HICON icon, const String& tip) { return true; }
+  virtual bool TrayIconRemove(HWND, UINT id) { return true; }
   // Text on the clipboard shared with other programs; false when there is none.
   virtual bool GetClipboardText(String& text) { return false; }
   virtual bool SetClipboardText(const String& text) { return false; }

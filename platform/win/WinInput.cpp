@@ -18,6 +18,7 @@
 #include "WinMetrics.h"
 #include "WinNonClient.h"
 #include "WinQueue.h"
+#include "WinTimers.h"
 
 namespace WinInput {
 
@@ -60,6 +61,9 @@ struct TInput {
   HWND Tracking = nullptr;
   DWORD TrackingFlags = 0;
   bool TrackingNonClient = false;
+  UINT_PTR HoverTimer = 0;
+  UINT HoverTime = 400;
+  POINT HoverPt;
 };
 
 TInput& Input() {
@@ -119,12 +123,58 @@ bool IsDoubleClick(TInput& in, HWND hwnd, UINT message, POINT pt, DWORD time) {
          std::abs(pt.y - l.Pt.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
 }
 
+void StopHover(TInput& in) {
+  if (in.HoverTimer) KillTimer(nullptr, in.HoverTimer);
+  in.HoverTimer = 0;
+}
+
+void StartHover(TInput& in);
+
+// The pointer rested: WM_MOUSEHOVER once, if it stayed within the hover rectangle; else wait again.
+void HoverDue(HWND, UINT, UINT_PTR, DWORD) {
+  TInput& in = Input();
+  StopHover(in);
+  if (!in.Tracking || !(in.TrackingFlags & TME_HOVER) || !FindWindowRec(in.Tracking)) return;
+  UINT w = 4, h = 4;
+  SystemParametersInfoA(SPI_GETMOUSEHOVERWIDTH, 0, &w, 0);
+  SystemParametersInfoA(SPI_GETMOUSEHOVERHEIGHT, 0, &h, 0);
+  if (std::abs(in.Cursor.x - in.HoverPt.x) > static_cast<int>(w / 2) || std::abs(in.Cursor.y - in.HoverPt.y) > static_cast<int>(h / 2)) {
+    StartHover(in);
+    return;
+  }
+  in.TrackingFlags &= ~TME_HOVER;
+  MSG m;
+  m.hwnd = in.Tracking;
+  m.time = QueueTickCount();
+  if (in.TrackingNonClient) {
+    LRESULT hit = SendMessageA(in.Tracking, WM_NCHITTEST, 0, Pack(in.Cursor));
+    m.message = WM_NCMOUSEHOVER;
+    m.wParam = static_cast<WPARAM>(hit);
+    m.lParam = Pack(in.Cursor);
+  } else {
+    POINT o = ClientOrigin(FindWindowRec(in.Tracking));
+    m.message = WM_MOUSEHOVER;
+    m.wParam = KeysOf(in.SyncState);
+    m.lParam = Pack(POINT{in.Cursor.x - o.x, in.Cursor.y - o.y});
+  }
+  PostInternal(m);
+}
+
+void StartHover(TInput& in) {
+  StopHover(in);
+  in.HoverPt = in.Cursor;
+  in.HoverTimer = SetTimer(nullptr, 0, in.HoverTime, HoverDue);
+}
+
 void EndTracking(TInput& in) {
+  StopHover(in);
   if (!in.Tracking) return;
   HWND h = in.Tracking;
   bool nc = in.TrackingNonClient;
+  bool leave = (in.TrackingFlags & TME_LEAVE) != 0;
   in.Tracking = nullptr;
   in.TrackingFlags = 0;
+  if (!leave) return;
   MSG m;
   m.hwnd = h;
   m.message = nc ? WM_NCMOUSELEAVE : WM_MOUSELEAVE;
@@ -295,8 +345,9 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* t) {
   }
   if (t->dwFlags & TME_CANCEL) {
     if (in.Tracking == t->hwndTrack) {
-      in.Tracking = nullptr;
-      in.TrackingFlags = 0;
+      in.TrackingFlags &= ~(t->dwFlags & (TME_HOVER | TME_LEAVE));
+      if (!(in.TrackingFlags & TME_HOVER)) StopHover(in);
+      if (!in.TrackingFlags) in.Tracking = nullptr;
     }
     return TRUE;
   }
@@ -308,7 +359,14 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* t) {
   // The pointer is not over the window any more: the leave comes at once.
   LRESULT hit = 0;
   TWindow* under = HitWindowAt(in.Cursor, &hit);
-  if ((t->dwFlags & TME_LEAVE) && (under != w || (hit == HTCLIENT) == in.TrackingNonClient)) EndTracking(in);
+  if ((t->dwFlags & TME_LEAVE) && (under != w || (hit == HTCLIENT) == in.TrackingNonClient)) {
+    EndTracking(in);
+    return TRUE;
+  }
+  if (t->dwFlags & TME_HOVER) {
+    in.HoverTime = t->dwHoverTime == HOVER_DEFAULT ? 400 : std::max<DWORD>(t->dwHoverTime, 10);
+    StartHover(in);
+  }
   return TRUE;
 }
 
@@ -618,6 +676,7 @@ void ResetInputState() {
   in.LastClick = TLastClick{};
   in.Tracking = nullptr;
   in.TrackingFlags = 0;
+  in.HoverTimer = 0;
 }
 
 }  // namespace WinInternals

@@ -20,5 +20,6 @@
 #include "WinQueue.h"
 #include "WinScrollBars.h"
 #include "WinTimers.h"
+#include "WinTray.h"
 #include "WinUserDraw.h"
 #include "WinUserTypes.h"

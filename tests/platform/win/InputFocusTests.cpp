@@ -1,4 +1,6 @@
 // Mouse and keyboard input, capture, focus and activation, with the messages in their order.
+#include <cstring>
+
 #include "WinTestSupport.h"
 
 using namespace WinTest;
@@ -191,6 +193,58 @@ TEST_F(InputFocus, DisabledWindowsGetNoMouseButtonsAndBeep) {
   EXPECT_TRUE(Recorder().Log.empty());
   EXPECT_EQ(GetActiveWindow(), modal);
   EXPECT_EQ(BeepCount(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(InputFocus, MouseTrackingReportsLeavingAndResting) {
+  HWND a = MakeWindow("a", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
+  MakeWindow("b", WS_POPUP | WS_VISIBLE, 200, 0, 100, 100);
+  InjectMouseMove(50, 50);
+  ProcessMessages();
+  Recorder().Clear();
+  Recorder().Watched = {WM_MOUSELEAVE, WM_MOUSEHOVER};
+  TRACKMOUSEEVENT t;
+  t.dwFlags = TME_LEAVE | TME_HOVER;
+  t.hwndTrack = a;
+  ASSERT_TRUE(TrackMouseEvent(&t));
+  Advance(300);
+  ProcessMessages();
+  EXPECT_TRUE(Recorder().Log.empty());
+  Advance(200);
+  ProcessMessages();
+  EXPECT_EQ(Recorder().Names(), std::vector<std::string>{"a:MOUSEHOVER"});
+  EXPECT_EQ(Recorder().Log[0].LParam, MAKELPARAM(50, 50));
+  InjectMouseMove(250, 50);
+  ProcessMessages();
+  EXPECT_EQ(Recorder().Names(), (std::vector<std::string>{"a:MOUSEHOVER", "a:MOUSELEAVE"}));
+  InjectMouseMove(50, 50);
+  ProcessMessages();
+  EXPECT_EQ(Recorder().Log.size(), 2u) << "tracking ends with the leave";
+}
+
+TEST_F(InputFocus, TrayIconsReportClicksToTheirWindow) {
+  HWND w = MakeWindow("w", WS_POPUP, 0, 0, 10, 10);
+  NOTIFYICONDATA d;
+  d.hWnd = w;
+  d.uID = 1;
+  d.uFlags = NIF_MESSAGE | NIF_TIP;
+  d.uCallbackMessage = WM_USER;
+  std::strcpy(d.szTip, "tip");
+  EXPECT_TRUE(Shell_NotifyIcon(NIM_ADD, &d));
+  EXPECT_FALSE(Shell_NotifyIcon(NIM_ADD, &d));
+  ASSERT_EQ(TrayIcons().size(), 1u);
+  EXPECT_EQ(TrayIcons()[0].Tip, "tip");
+  Recorder().Clear();
+  Recorder().Watched = {WM_USER};
+  EXPECT_TRUE(ReportTrayMouse(w, 1, WM_LBUTTONUP));
+  ProcessMessages();
+  ASSERT_EQ(Recorder().Log.size(), 1u);
+  EXPECT_EQ(Recorder().Log[0].LParam, static_cast<LPARAM>(WM_LBUTTONUP));
+  EXPECT_TRUE(Shell_NotifyIcon(NIM_DELETE, &d));
+  EXPECT_TRUE(TrayIcons().empty());
 }
 
 }  // namespace
