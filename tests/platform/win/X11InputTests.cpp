@@ -193,5 +193,35 @@ TEST_F(X11Input, TheLayersCaptureGrabsThePointer) {
   EXPECT_TRUE(PumpUntil(peerCanGrab));
 }
 
+TEST_F(X11Input, ActivationAndTheInputFocusFollowEachOther) {
+  HWND other = MakeWindow("other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 100, 300, 200);
+  auto xFocus = [&] {
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(Peer, &focus, &revert);
+    return focus;
+  };
+  // The layer activates a window: it gets the X input focus.
+  EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == other && xFocus() == XOf(other); }));
+  // The focus given to a window from outside (a click through the window manager) activates it.
+  XSetInputFocus(Peer, XOf(Main), RevertToParent, CurrentTime);
+  XFlush(Peer);
+  EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == Main; }));
+  EXPECT_EQ(GetFocus(), Main);
+}
+
+TEST_F(X11Input, KeysHeldWhenTheFocusLeavesTheProgramAreReleased) {
+  Key(XKeysymToKeycode(Peer, XK_Control_L), true, 0);
+  ASSERT_TRUE(PumpUntil([&] { return GetKeyState(VK_CONTROL) < 0; }));
+  Window elsewhere = XCreateSimpleWindow(Peer, DefaultRootWindow(Peer), 0, 0, 10, 10, 0, 0, 0);
+  XMapWindow(Peer, elsewhere);
+  XSync(Peer, False);
+  XSetInputFocus(Peer, elsewhere, RevertToParent, CurrentTime);
+  XFlush(Peer);
+  EXPECT_TRUE(PumpUntil([&] { return GetKeyState(VK_CONTROL) >= 0; }));
+  XDestroyWindow(Peer, elsewhere);
+  XSync(Peer, False);
+}
+
 }  // namespace
 }  // namespace X11Test

@@ -171,5 +171,31 @@ TEST_F(X11Windows, ClosingThroughTheWindowManagerAsksTheWindowToClose) {
   EXPECT_EQ(Recorder().Names(), (std::vector<std::string>{"main:SYSCOMMAND", "main:CLOSE"}));
 }
 
+TEST_F(X11Windows, MinimisingFollowsTheLayerAndTheWindowManager) {
+  HWND main = MakeWindow("main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300, 200);
+  ASSERT_TRUE(PumpUntil([&] { return Viewable(main); }));
+  // Without a window manager the minimised window is out of sight until restored, at its old place.
+  ShowWindow(main, SW_MINIMIZE);
+  EXPECT_TRUE(PumpUntil([&] { return !Viewable(main); }));
+  ShowWindow(main, SW_RESTORE);
+  EXPECT_TRUE(PumpUntil([&] { return Viewable(main); }));
+  RECT g = XGeometry(main);
+  EXPECT_EQ(std::vector<LONG>({g.left, g.top, g.right, g.bottom}), std::vector<LONG>({40, 40, 340, 240}));
+
+  // The window manager iconifies and restores the window (from its task bar): the layer follows.
+  auto setWmState = [&](long state) {
+    long value[2] = {state, 0};
+    XChangeProperty(Peer, XOf(main), Intern("WM_STATE"), Intern("WM_STATE"), 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(value), 2);
+    XFlush(Peer);
+  };
+  setWmState(IconicState);
+  EXPECT_TRUE(PumpUntil([&] { return IsIconic(main) != FALSE; }));
+  setWmState(NormalState);
+  EXPECT_TRUE(PumpUntil([&] { return IsIconic(main) == FALSE; }));
+  GetWindowRect(main, &g);
+  EXPECT_EQ(std::vector<LONG>({g.left, g.top, g.right, g.bottom}), std::vector<LONG>({40, 40, 340, 240}));
+}
+
 }  // namespace
 }  // namespace X11Test
