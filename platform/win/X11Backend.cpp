@@ -246,9 +246,10 @@ TXWindow* TX11::Ensure(HWND hwnd) {
 }
 
 void TX11::Forget(TXWindow& xw) {
-  if (FGrabbedFor && TopLevelOf(FindWindowRec(FGrabbedFor)) == FindWindowRec(xw.Hwnd)) {
-    XUngrabPointer(FDpy, CurrentTime);
+  if (FGrabbedFor) {
+    // Whichever window the grab was for: it may be gone too.
     FGrabbedFor = nullptr;
+    XUngrabPointer(FDpy, CurrentTime);
   }
   if (xw.Ic) XDestroyIC(xw.Ic);
   FreeImage(xw);
@@ -592,7 +593,18 @@ void TX11::SyncActivation() {
   }
 }
 
+void TX11::SweepGoneWindows() {
+  // Windows destroyed, or made children, since the last look lose their X windows.
+  std::vector<HWND> gone;
+  for (auto& [hwnd, xw] : FWindows) {
+    TWindow* w = FindWindowRec(hwnd);
+    if (!w || !IsTopLevel(w)) gone.push_back(hwnd);
+  }
+  for (HWND h : gone) WindowDestroyed(h);
+}
+
 void TX11::PollInput() {
+  SweepGoneWindows();
   FlushSurfaces();
   SyncActivation();
   SyncCapture();

@@ -109,6 +109,7 @@ class TX11 : public WinBackend::TWinBackend {
   TXWindow* FindX(Window xid);
   TXWindow* Ensure(HWND hwnd);
   void Forget(TXWindow& xw);
+  void SweepGoneWindows();
   void UpdateHints(TXWindow& xw);
   void SetNetState(TXWindow& xw, const std::vector<Atom>& wanted);
   void Map(TXWindow& xw);

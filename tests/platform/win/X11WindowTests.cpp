@@ -165,10 +165,20 @@ TEST_F(X11Windows, ClosingThroughTheWindowManagerAsksTheWindowToClose) {
   ev.xclient.message_type = Intern("WM_PROTOCOLS");
   ev.xclient.format = 32;
   ev.xclient.data.l[0] = static_cast<long>(Intern("WM_DELETE_WINDOW"));
-  XSendEvent(Peer, XOf(main), False, NoEventMask, &ev);
+  Window x = XOf(main);
+  XSendEvent(Peer, x, False, NoEventMask, &ev);
   XFlush(Peer);
   EXPECT_TRUE(PumpUntil([&] { return !IsWindow(main); }));
   EXPECT_EQ(Recorder().Names(), (std::vector<std::string>{"main:SYSCOMMAND", "main:CLOSE"}));
+  // The destroyed window's X window goes with it.
+  EXPECT_TRUE(PumpUntil([&] {
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    XQueryTree(Peer, DefaultRootWindow(Peer), &root, &parent, &children, &count);
+    bool present = std::find(children, children + count, x) != children + count;
+    if (children) XFree(children);
+    return !present;
+  }));
 }
 
 TEST_F(X11Windows, MinimisingFollowsTheLayerAndTheWindowManager) {
