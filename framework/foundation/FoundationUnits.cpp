@@ -4,6 +4,8 @@
 #include "ResStrings.h"
 #include "Units.h"
 #include "cxClasses.h"
+#include "cxDateUtils.h"
+#include "cxFormats.h"
 #include "cxGeometry.h"
 
 DECLARE_RESOURCE_TABLE(framework_foundation, STRING)
@@ -18,6 +20,8 @@ void RegisterUnits_framework_foundation() {
   RegisterStringTable("CXSTRINGS");
   RegisterUnit("cxGeometry", &cxGeometry::cxGeometryInitialization, &cxGeometry::cxGeometryFinalization);
   RegisterUnit("cxClasses", nullptr, &cxClasses::cxClassesFinalization);
+  RegisterUnit("cxDateUtils", nullptr, &cxDateUtils::cxDateUtilsFinalization);
+  RegisterUnit("cxFormats", nullptr, &cxFormats::cxFormatsFinalization);
 }
 
 }  // namespace Units
