@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "Messages.h"
+#include "Multibyte.h"
 #include "WinCursor.h"
 #include "WinFocus.h"
 #include "WinGdi.h"
@@ -26,8 +27,7 @@ POINT Unpack(LPARAM l) { return POINT{GET_X_LPARAM(l), GET_Y_LPARAM(l)}; }
 // Copies UTF-8 text into a buffer of `size` bytes with its terminating zero, never cutting a character.
 int CopyText(const String& text, char* buffer, size_t size) {
   if (!buffer || size == 0) return 0;
-  size_t n = std::min(text.size(), size - 1);
-  while (n > 0 && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+  size_t n = CharBoundaryBefore(text, size - 1);
   std::memcpy(buffer, text.data(), n);
   buffer[n] = 0;
   return static_cast<int>(n);
