@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -82,7 +83,8 @@ bool TX11::Open(const char* displayName, String& error) {
   FDpy = XOpenDisplay(displayName);
   if (!FDpy) {
     const char* shown = displayName ? displayName : getenv("DISPLAY");
-    error = String("cannot open the X display \"") + (shown ? shown : "") + "\"";
+    error = shown && *shown ? String("cannot open the X display \"") + shown + "\""
+                            : String("no X display is set (DISPLAY is empty)");
     return false;
   }
   XSetErrorHandler(OnXError);
@@ -767,7 +769,12 @@ std::unique_ptr<TWinBackend> CreateBackendForEnvironment() {
   if (choice && strcmp(choice, "headless") == 0) return nullptr;
   const char* display = getenv("DISPLAY");
   bool wanted = (choice && strcmp(choice, "x11") == 0) || (display && *display);
-  return wanted ? CreateX11Backend() : nullptr;
+  if (!wanted) return nullptr;
+  String error;
+  auto backend = CreateX11Backend(nullptr, &error);
+  // Windows nobody can see must not come silently.
+  if (!backend) fprintf(stderr, "%s: %s; the windows are not shown\n", program_invocation_short_name, error.c_str());
+  return backend;
 }
 
 bool X11TrayIconSet(HWND wnd, UINT id, UINT callbackMessage, HICON icon, const String& tip) {

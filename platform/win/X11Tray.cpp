@@ -93,9 +93,13 @@ bool TX11::TrayIconSet(HWND wnd, UINT id, UINT callbackMessage, HICON icon, cons
     long info[2] = {0, XembedMapped};
     XChangeProperty(FDpy, t->Xid, A.XembedInfo, A.XembedInfo, 32, PropModeReplace,
                     reinterpret_cast<unsigned char*>(info), 2);
+    if (!Dock(*t)) {  // the tray went away meanwhile: not added
+      XFreeGC(FDpy, t->Gc);
+      XDestroyWindow(FDpy, t->Xid);
+      return false;
+    }
     found = t.get();
     FTray.push_back(std::move(t));
-    if (!Dock(*found)) return false;
   }
   found->Message = callbackMessage;
   if (icon) found->Image = IconPixels(icon);
