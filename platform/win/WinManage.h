@@ -2,6 +2,7 @@
 // coordinates, window data, text, properties, regions and enabling.
 #pragma once
 
+#include "System.h"
 #include "WinUserTypes.h"
 
 namespace WinManage {

@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "Messages.h"
+#include "WinManage.h"
+#include "WinQueue.h"
 
 namespace WinMetrics {
 
@@ -107,7 +109,22 @@ int GetSystemMetrics(int index) {
   }
 }
 
-BOOL SystemParametersInfoA(UINT action, UINT uiParam, void* pv, UINT) {
+namespace {
+BOOL Query(UINT action, UINT uiParam, void* pv);
+}
+
+// A setting changed with SPIF_SENDCHANGE is announced to every top-level window (hidden ones too).
+BOOL SystemParametersInfoA(UINT action, UINT uiParam, void* pv, UINT winIni) {
+  BOOL ok = Query(action, uiParam, pv);
+  bool isSet = action == SPI_SETWORKAREA || action == SPI_SETWHEELSCROLLLINES || action == SPI_SETDRAGFULLWINDOWS ||
+               action == SPI_SETTOOLTIPANIMATION || action == SPI_SETTOOLTIPFADE || action == SPI_SETNONCLIENTMETRICS;
+  if (ok && isSet && (winIni & SPIF_SENDCHANGE)) SendMessageA(HWND_BROADCAST, WM_SETTINGCHANGE, action, 0);
+  return ok;
+}
+
+namespace {
+
+BOOL Query(UINT action, UINT uiParam, void* pv) {
   TParams& p = Params();
   auto getBool = [&](BOOL value) {
     if (!pv) return FALSE;
@@ -218,9 +235,12 @@ BOOL SystemParametersInfoA(UINT action, UINT uiParam, void* pv, UINT) {
       *static_cast<UINT*>(pv) = 10;
       return TRUE;
     case SPI_SETDOUBLECLICKTIME: return FALSE;  // set through SetDoubleClickTime
+    case SPI_SETNONCLIENTMETRICS: return TRUE;    // the metrics stay those of the designed-on desktop
     default: return FALSE;
   }
 }
+
+}  // namespace
 
 BOOL GetVersionExA(OSVERSIONINFOA* info) {
   if (!info || info->dwOSVersionInfoSize < sizeof(OSVERSIONINFOA)) return FALSE;

@@ -154,3 +154,27 @@ TEST_F(Placement, HitTestCodesOfACaptionedSizableWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Placement, SettingChangesReachHiddenTopLevelWindows) {
+  HWND hidden = MakeWindow("hidden", WS_POPUP, 0, 0, 0, 0);
+  Recorder().Clear();
+  Recorder().Watched = {WM_SETTINGCHANGE};
+  RECT work{0, 0, 1280, 900};
+  EXPECT_TRUE(SystemParametersInfo(SPI_SETWORKAREA, 0, &work, SPIF_SENDCHANGE));
+  ASSERT_EQ(Recorder().Log.size(), 1u);
+  EXPECT_EQ(Recorder().Log[0].WParam, SPI_SETWORKAREA);
+  RECT got;
+  SystemParametersInfo(SPI_GETWORKAREA, 0, &got, 0);
+  EXPECT_EQ(got, work);
+  MONITORINFO mi;
+  ASSERT_TRUE(GetMonitorInfo(MonitorFromWindow(hidden, MONITOR_DEFAULTTONEAREST), &mi));
+  EXPECT_EQ(mi.rcWork, work);
+  EXPECT_EQ(mi.rcMonitor, (RECT{0, 0, 1280, 1024}));
+  OSVERSIONINFO vi;
+  ASSERT_TRUE(GetVersionEx(&vi));
+  EXPECT_EQ(vi.dwMajorVersion * 10 + vi.dwMinorVersion, 51u);
+}
+
+}  // namespace
