@@ -19,6 +19,7 @@
 #include "WinPaint.h"
 #include "WinQueue.h"
 #include "WinScrollBars.h"
+#include "WinSound.h"
 #include "WinTimers.h"
 #include "WinTray.h"
 #include "WinUserDraw.h"
