@@ -322,6 +322,16 @@ TEST_F(FilerComponents, AReferenceToAFormNotYetLoadedWaitsForIt) {
   UnregisterFindGlobalComponentProc(FindOtherForm);
 }
 
+TEST_F(FilerComponents, AStoredPredicateDecidesWhetherAPropertyIsWritten) {
+  TTestForm* form = ReadForm(MainFormBinary());
+  auto* button = dynamic_cast<TTestControl*>(form->FindComponent("Button1"));
+  button->SetHint("OK");  // the same as the caption: not stored
+  EXPECT_EQ(FormText(form).find("Hint"), String::npos);
+  button->SetHint("Press");
+  EXPECT_NE(FormText(form).find("      Hint = 'Press'\n"), String::npos);
+  form->Free();
+}
+
 TEST_F(FilerComponents, HandlersTheRootDoesNotPublishAreNotWritten) {
   TTestForm* form = ReadForm(MainFormBinary());
   auto* button = dynamic_cast<TTestControl*>(form->FindComponent("Button1"));

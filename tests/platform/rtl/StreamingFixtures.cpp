@@ -87,6 +87,7 @@ void TTestItem::Assign(TPersistent* Source) {
 IMPLEMENT_CLASS_PUBLISHED(TTestControl) {
   d.Property("Left", &TTestControl::GetLeft, &TTestControl::SetLeft);
   d.Property("Caption", &TTestControl::GetCaption, &TTestControl::SetCaption);
+  d.Property("Hint", &TTestControl::GetHint, &TTestControl::SetHint).Stored(&TTestControl::IsHintStored);
   d.Property("Visible", &TTestControl::GetVisible, &TTestControl::SetVisible).Default(true);
   d.Property("Side", &TTestControl::GetSide, &TTestControl::SetSide).Default(sideNone);
   d.Property("Font", &TTestControl::GetFont, &TTestControl::SetFont);
@@ -140,6 +141,12 @@ TComponent* TTestControl::GetParentComponent() { return FParent; }
 void TTestControl::SetParentComponent(TComponent* Value) { SetParent(dynamic_cast<TTestPanel*>(Value)); }
 
 IMPLEMENT_CLASS(TTestPanel)
+
+// As a parent control does, the panel frees its children with itself.
+void TTestPanel::Destroy() {
+  while (!FChildren.empty()) FChildren.back()->Free();
+  inherited::Destroy();
+}
 
 void TTestPanel::GetChildren(TGetChildProc Proc, TComponent* Root) {
   for (TTestControl* c : FChildren)

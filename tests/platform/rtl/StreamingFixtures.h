@@ -71,6 +71,10 @@ class TTestControl : public TComponent {
   void SetLeft(Integer V) { FLeft = V; }
   String GetCaption() const { return FCaption; }
   void SetCaption(const String& V) { FCaption = V; }
+  // Stored only when it differs from the caption.
+  String GetHint() const { return FHint; }
+  void SetHint(const String& V) { FHint = V; }
+  bool IsHintStored() const { return FHint != FCaption; }
   bool GetVisible() const { return FVisible; }
   void SetVisible(bool V) { FVisible = V; }
   TTestSide GetSide() const { return FSide; }
@@ -100,6 +104,7 @@ class TTestControl : public TComponent {
  private:
   Integer FLeft = 0;
   String FCaption;
+  String FHint;
   bool FVisible = true;
   TTestSide FSide = sideNone;
   TTestFont* FFont = nullptr;
@@ -116,6 +121,7 @@ class TTestPanel : public TTestControl {
 
  protected:
   friend class TTestControl;
+  void Destroy() override;
   void SetChildOrder(TComponent* Child, Integer Order) override;
 
  private:
