@@ -344,6 +344,9 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
     return nullptr;
   }
 
+  // What a failed component had read (components finished, references waiting) goes with it.
+  const size_t loadedMark = FLoaded ? FLoaded->size() : 0;
+  const size_t fixupMark = FFixups ? FFixups->size() : 0;
   try {
     if (result->FComponentState.Contains(csInline)) FLookupRoot = result;
     if (created && FParent && result->HasParent()) result->SetParentComponent(FParent);
@@ -354,10 +357,9 @@ TComponent* TReader::ReadComponent(TComponent* Component) {
     if (FLoaded && std::find(FLoaded->begin(), FLoaded->end(), result) == FLoaded->end())
       FLoaded->push_back(result);
   } catch (...) {
-    if (created) {
-      if (FLoaded) FLoaded->erase(std::remove(FLoaded->begin(), FLoaded->end(), result), FLoaded->end());
-      result->Free();
-    }
+    if (FLoaded && FLoaded->size() > loadedMark) FLoaded->resize(loadedMark);
+    if (FFixups && FFixups->size() > fixupMark) FFixups->resize(fixupMark);
+    if (created) result->Free();
     throw;
   }
   return result;
