@@ -87,6 +87,8 @@ TEST_F(FormResourcesTest, AFormResourceBuildsTheTreeWithItsValues) {
   EXPECT_EQ(price->GetCaption(), "价格");
   EXPECT_EQ(price->GetWidth(), 80);
   EXPECT_EQ(second->GetWidth(), 64);
+  ASSERT_EQ(form->GetLines()->GetCount(), 2);
+  EXPECT_EQ(form->GetLines()->GetStrings(0), "第一行");
   EXPECT_EQ(form->GetBig(), 5000000000LL);
   EXPECT_EQ(form->GetAmount().Raw, 123456);
   EXPECT_EQ(form->GetRatio(), 0.25);

@@ -174,6 +174,7 @@ void TTestTimer::Loaded() {
 // ---- The form ----------------------------------------------------------------------------------------
 IMPLEMENT_CLASS_PUBLISHED(TTestForm) {
   d.Property("Items", &TTestForm::GetItems, &TTestForm::SetItems);
+  d.Property("Lines", &TTestForm::GetLines, &TTestForm::SetLines);
   d.Property("Big", &TTestForm::GetBig, &TTestForm::SetBig).Default(0);
   d.Property("Amount", &TTestForm::GetAmount, &TTestForm::SetAmount);
   d.Property("Ratio", &TTestForm::GetRatio, &TTestForm::SetRatio);
@@ -185,10 +186,12 @@ IMPLEMENT_CLASS_PUBLISHED(TTestForm) {
 void TTestForm::Construct() {
   inherited::Construct();
   FItems = New<TOwnedCollection>(this, TTestItem::StaticClass());
+  FLines = New<TStringList>();
 }
 
 void TTestForm::Destroy() {
   FreeAndNil(FItems);
+  FreeAndNil(FLines);
   inherited::Destroy();
 }
 
@@ -231,6 +234,9 @@ const char* const MainFormText = R"(object MainForm: TTestForm
     item
       Caption = 'Second'
     end>
+  Lines.Strings = (
+    '第一行'
+    'two')
   Big = 5000000000
   Amount = 12.3456c
   Ratio = 0.25

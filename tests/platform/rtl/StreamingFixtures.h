@@ -10,6 +10,7 @@
 #include "Collections.h"
 #include "Components.h"
 #include "Filer.h"
+#include "StringLists.h"
 #include "TypInfo.h"
 #include "Variants.h"
 
@@ -144,9 +145,10 @@ class TTestTimer : public TComponent {
   TNotifyEvent FOnTimer;
 };
 
-// The root: a panel that also lists its non-visual components, with a collection, an Int64, a
-// currency, a float, a Variant, a defined integer entry ("Secret", written when not zero) and a
-// defined binary entry ("Blob", written when not empty), and published handlers.
+// The root: a panel that also lists its non-visual components, with a collection, a string list, an
+// Int64, a currency, a float, a Variant, a defined integer entry ("Secret") and a defined binary
+// entry ("Blob"), each written when it differs from the ancestor (or from zero and empty), and
+// published handlers.
 class TTestForm : public TTestPanel {
   DECLARE_CLASS(TTestForm, TTestPanel)
  public:
@@ -159,6 +161,8 @@ class TTestForm : public TTestPanel {
   void SetAmount(Currency V) { FAmount = V; }
   double GetRatio() const { return FRatio; }
   void SetRatio(double V) { FRatio = V; }
+  TStrings* GetLines() const { return FLines; }
+  void SetLines(TStrings* V) { FLines->Assign(V); }
   Variant GetValue() const { return FValue; }
   void SetValue(const Variant& V) { FValue = V; }
   Integer Secret = 0;
@@ -179,6 +183,7 @@ class TTestForm : public TTestPanel {
   void WriteBlob(TStream* Stream);
 
   TOwnedCollection* FItems = nullptr;
+  TStrings* FLines = nullptr;
   Int64 FBig = 0;
   Currency FAmount;
   double FRatio = 0;
