@@ -18,14 +18,17 @@
 
 #include "Messages.h"
 #include "WinFocus.h"
+#include "WinGdi.h"
 #include "WinInternals.h"
 #include "WinManage.h"
 #include "WinNonClient.h"
+#include "WinPaint.h"
 #include "WinQueue.h"
 
 #include "X11Internals.h"
 
 #include <X11/XKBlib.h>
+#include <X11/extensions/shape.h>
 
 namespace X11Internals {
 
@@ -103,7 +106,8 @@ bool TX11::Open(const char* displayName, String& error) {
                          "_NET_WM_NAME", "_NET_WM_STATE", "_NET_WM_STATE_ABOVE", "_NET_WM_STATE_SKIP_TASKBAR",
                          "_NET_WM_STATE_MODAL", "_NET_WM_STATE_HIDDEN", "_NET_WM_WINDOW_TYPE",
                          "_NET_WM_WINDOW_TYPE_NORMAL", "_NET_WM_WINDOW_TYPE_DIALOG", "_NET_WM_WINDOW_TYPE_UTILITY",
-                         "_NET_WM_PID", "_NET_ACTIVE_WINDOW", "_NET_SUPPORTING_WM_CHECK", "_MOTIF_WM_HINTS",
+                         "_NET_WM_PID", "_NET_ACTIVE_WINDOW", "_NET_SUPPORTING_WM_CHECK", "_NET_WM_WINDOW_OPACITY",
+                         "_MOTIF_WM_HINTS",
                          "UTF8_STRING", "CLIPBOARD", "TARGETS", "TEXT", "TIMESTAMP", "INCR", "WIN_CLIPBOARD",
                          "WIN_TIMESTAMP", "MANAGER", "_NET_SYSTEM_TRAY_OPCODE", trayName, "_XEMBED_INFO", "_XEMBED"};
   constexpr int count = sizeof(names) / sizeof(names[0]);
@@ -113,6 +117,8 @@ bool TX11::Open(const char* displayName, String& error) {
   int major = 0, minor = 0;
   Bool pixmaps = False;
   FUseShm = XShmQueryVersion(FDpy, &major, &minor, &pixmaps);
+  int shapeEvent = 0, shapeError = 0;
+  FHaveShape = XShapeQueryExtension(FDpy, &shapeEvent, &shapeError);
   if (pipe2(FWake, O_NONBLOCK | O_CLOEXEC) != 0) {
     error = String("cannot make the wake-up pipe: ") + strerror(errno);
     return false;
@@ -254,6 +260,7 @@ void TX11::Forget(TXWindow& xw) {
     XUngrabPointer(FDpy, CurrentTime);
   }
   if (xw.Ic) XDestroyIC(xw.Ic);
+  if (xw.Shape) DeleteObject(xw.Shape);
   FreeImage(xw);
   if (xw.Gc) XFreeGC(FDpy, xw.Gc);
   XDestroyWindow(FDpy, xw.Xid);
@@ -305,6 +312,48 @@ void TX11::UpdateHints(TXWindow& xw) {
   if (skipTaskbar) states.push_back(A.NetWmStateSkipTaskbar);
   if (modal) states.push_back(A.NetWmStateModal);
   SetNetState(xw, states);
+  UpdateShapeAndOpacity(xw, w);
+}
+
+void TX11::UpdateShapeAndOpacity(TXWindow& xw, const TWindow* w) {
+  // A window region cuts the X window to the same shape (the parts outside show what is beneath).
+  bool same = w->WindowRgn ? xw.Shape && EqualRgn(w->WindowRgn, xw.Shape) : !xw.Shape;
+  if (!same && FHaveShape) {
+    if (xw.Shape) DeleteObject(xw.Shape);
+    xw.Shape = nullptr;
+    if (!w->WindowRgn) {
+      XShapeCombineMask(FDpy, xw.Xid, ShapeBounding, 0, 0, None, ShapeSet);
+    } else {
+      xw.Shape = CreateRectRgn(0, 0, 0, 0);
+      CombineRgn(xw.Shape, w->WindowRgn, nullptr, RGN_COPY);
+      DWORD size = GetRegionData(w->WindowRgn, 0, nullptr);
+      std::vector<char> buffer(std::max<DWORD>(size, sizeof(RGNDATA)));
+      auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+      std::vector<XRectangle> rects;
+      if (size && GetRegionData(w->WindowRgn, size, data)) {
+        const RECT* r = reinterpret_cast<const RECT*>(data->Buffer);
+        for (DWORD i = 0; i < data->rdh.nCount; ++i)
+          rects.push_back(XRectangle{static_cast<short>(r[i].left), static_cast<short>(r[i].top),
+                                     static_cast<unsigned short>(r[i].right - r[i].left),
+                                     static_cast<unsigned short>(r[i].bottom - r[i].top)});
+      }
+      XShapeCombineRectangles(FDpy, xw.Xid, ShapeBounding, 0, 0, rects.data(), static_cast<int>(rects.size()),
+                              ShapeSet, YXBanded);
+    }
+  }
+  // A layered window's constant alpha, for the compositor where one runs.
+  bool translucent = (w->ExStyle & WinManage::WS_EX_LAYERED) && (w->LayerFlags & LWA_ALPHA) && w->LayerAlpha < 255;
+  unsigned long opacity = translucent ? w->LayerAlpha * 0x01010101ul : 0xFFFFFFFFul;
+  if (opacity != xw.Opacity) {
+    xw.Opacity = opacity;
+    if (translucent) {
+      long value = static_cast<long>(opacity);
+      XChangeProperty(FDpy, xw.Xid, A.NetWmWindowOpacity, XA_CARDINAL, 32, PropModeReplace,
+                      reinterpret_cast<unsigned char*>(&value), 1);
+    } else {
+      XDeleteProperty(FDpy, xw.Xid, A.NetWmWindowOpacity);
+    }
+  }
 }
 
 void TX11::SetNetState(TXWindow& xw, const std::vector<Atom>& wanted) {

@@ -18,13 +18,17 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
 
+namespace WinInternals {
+struct TWindow;
+}
+
 namespace X11Internals {
 
 struct TAtoms {
   Atom WmProtocols, WmDeleteWindow, WmState, WmChangeState, WmTransientFor, NetWmName, NetWmState,
       NetWmStateAbove, NetWmStateSkipTaskbar, NetWmStateModal, NetWmStateHidden, NetWmWindowType,
       NetWmWindowTypeNormal, NetWmWindowTypeDialog, NetWmWindowTypeUtility, NetWmPid, NetActiveWindow,
-      NetSupportingWmCheck, MotifWmHints, Utf8String, Clipboard, Targets, Text, Timestamp, Incr,
+      NetSupportingWmCheck, NetWmWindowOpacity, MotifWmHints, Utf8String, Clipboard, Targets, Text, Timestamp, Incr,
       ClipProperty, TimeProperty, Manager, TrayOpcode, TraySelection, XembedInfo, Xembed;
 };
 
@@ -52,6 +56,8 @@ struct TXWindow {
   std::vector<Atom> States;
   Atom Type = 0;
   bool TakesFocus = true;
+  HRGN Shape = nullptr;                // a copy of the window region last applied (null: rectangular)
+  unsigned long Opacity = 0xFFFFFFFFul;
 };
 
 // One notification-area icon: a small window the tray embeds (XEmbed), showing the icon's opaque pixels
@@ -112,6 +118,7 @@ class TX11 : public WinBackend::TWinBackend {
   void SweepGoneWindows();
   void UpdateHints(TXWindow& xw);
   void SetNetState(TXWindow& xw, const std::vector<Atom>& wanted);
+  void UpdateShapeAndOpacity(TXWindow& xw, const WinInternals::TWindow* w);
   void Map(TXWindow& xw);
   void EnsureImage(TXWindow& xw, int width, int height);
   void FreeImage(TXWindow& xw);
@@ -160,6 +167,7 @@ class TX11 : public WinBackend::TWinBackend {
   Visual* FVisual = nullptr;
   int FDepth = 0;
   bool FUseShm = false;
+  bool FHaveShape = false;
   int FWake[2] = {-1, -1};
   TAtoms A{};
   Window FHidden = 0;                  // owns the clipboard and receives replies

@@ -207,5 +207,34 @@ TEST_F(X11Windows, MinimisingFollowsTheLayerAndTheWindowManager) {
   EXPECT_EQ(std::vector<LONG>({g.left, g.top, g.right, g.bottom}), std::vector<LONG>({40, 40, 340, 240}));
 }
 
+TEST_F(X11Windows, WindowRegionsShapeAndLayeredAlphaIsOffered) {
+  HWND w = MakeWindow("shaped", WS_POPUP | WS_VISIBLE, 200, 200, 120, 80);
+  auto shape = [&] {
+    int count = 0, ordering = 0;
+    XRectangle* rects = XShapeGetRectangles(Peer, XOf(w), ShapeBounding, &count, &ordering);
+    std::vector<std::vector<int>> out;
+    for (int i = 0; i < count; ++i) out.push_back({rects[i].x, rects[i].y, rects[i].width, rects[i].height});
+    if (rects) XFree(rects);
+    return out;
+  };
+  ASSERT_TRUE(PumpUntil([&] { return Viewable(w); }));
+  HRGN region = CreateRectRgn(10, 10, 50, 40);
+  CombineRgn(region, region, CreateRectRgn(60, 20, 100, 30), RGN_OR);
+  SetWindowRgn(w, region, TRUE);
+  const std::vector<std::vector<int>> cut = {{10, 10, 40, 10}, {10, 20, 40, 10}, {60, 20, 40, 10}, {10, 30, 40, 10}};
+  EXPECT_TRUE(PumpUntil([&] { return shape() == cut; })) << shape().size();
+  SetWindowRgn(w, nullptr, TRUE);
+  EXPECT_TRUE(PumpUntil([&] { return shape() == std::vector<std::vector<int>>{{0, 0, 120, 80}}; }));
+
+  SetWindowLongPtrA(w, GWL_EXSTYLE, WS_EX_LAYERED);
+  SetLayeredWindowAttributes(w, 0, 128, LWA_ALPHA);
+  EXPECT_TRUE(PumpUntil([&] {
+    std::vector<long> opacity = LongsProp(XOf(w), "_NET_WM_WINDOW_OPACITY");
+    return opacity.size() == 1 && (opacity[0] & 0xFFFFFFFFl) == 0x80808080l;  // Xlib may sign-extend
+  }));
+  SetLayeredWindowAttributes(w, 0, 255, LWA_ALPHA);
+  EXPECT_TRUE(PumpUntil([&] { return LongsProp(XOf(w), "_NET_WM_WINDOW_OPACITY").empty(); }));
+}
+
 }  // namespace
 }  // namespace X11Test
