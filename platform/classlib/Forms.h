@@ -1,0 +1,306 @@
+// Forms, the application and the screen: top-level windows read from the form resource of their
+// class, shown modelessly or in their own modal loop; the application's message loop with its
+// exception display; and the screen's forms, cursors and metrics.
+#pragma once
+
+#include <vector>
+
+#include "Controls.h"
+
+namespace Forms {
+
+PUBLISHED_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
+               poDesktopCenter, poMainFormCenter, poOwnerFormCenter)
+PUBLISHED_ENUM(TWindowState, wsNormal, wsMinimized, wsMaximized)
+PUBLISHED_ENUM(TFormStyle, fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop)
+PUBLISHED_ENUM(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp)
+using TBorderIcons = TSet<TBorderIcon, 8>;
+using TFormBorderStyle = TBorderStyle;
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum TFormStateItem { fsCreating, fsVisible, fsShowing, fsModal, fsCreatedMDIChild, fsActivated };
+using TFormState = TSet<TFormStateItem, 8>;
+
+using TModalResult = Integer;
+constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6,
+                       mrNo = 7, mrAll = 8, mrNoToAll = 9, mrYesToAll = 10;
+
+using TCloseEvent = TClosure<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = TClosure<void(TObject* Sender, bool& CanClose)>;
+using TIdleEvent = TClosure<void(TObject* Sender, bool& Done)>;
+using TMessageEvent = TClosure<void(MSG& Msg, bool& Handled)>;
+using TExceptionEvent = TClosure<void(TObject* Sender, Exception& E)>;
+
+// ---- TCustomForm ------------------------------------------------------------------------------------
+class TCustomForm : public TWinControl {
+  DECLARE_CLASS(TCustomForm, TWinControl)
+ public:
+  explicit TCustomForm(TComponent* AOwner = nullptr) : TWinControl(AOwner) {}
+  // A form of class Cls without reading its form resource.
+  static TCustomForm* CreateNew(TClass Cls, TComponent* AOwner);
+  template <class T>
+  static T* CreateNew(TComponent* AOwner) {
+    return static_cast<T*>(CreateNew(T::StaticClass(), AOwner));
+  }
+
+  void Dispatch(TMessage& Message) override;
+  TRect GetClientRect() override;
+  void Show();
+  void Hide();
+  // Shows the form and runs its own message loop until ModalResult is set (or the application
+  // ends); answers ModalResult. EInvalidOperation when the form is visible or disabled already.
+  virtual TModalResult ShowModal();
+  void Close();
+  virtual bool CloseQuery();
+  void Release();  // freed once the messages now queued are handled
+  TModalResult ModalResult = mrNone;
+  TFormState FormState;
+
+  bool GetActive() const { return FActive; }
+  TWinControl* GetActiveControl() const { return FActiveControl; }
+  void SetActiveControl(TWinControl* Control);
+  // Moves the form's focus bookkeeping to Control (CM_EXIT to the old chain, CM_ENTER to the new);
+  // false when a handler moved the focus elsewhere meanwhile.
+  virtual bool SetFocusedControl(TWinControl* Control);
+  void FocusControl(TWinControl* Control);
+  void DefocusControl(TWinControl* Control, bool Removing);
+  void SendCancelMode(TControl* Sender);
+  virtual bool IsShortCut(TMessage& Message) { return false; }
+  bool CanFocus() override { return GetVisible() && GetEnabled(); }
+  void SetFocus() override;
+
+  bool GetKeyPreview() const { return FKeyPreview; }
+  void SetKeyPreview(bool Value) { FKeyPreview = Value; }
+  TFormBorderStyle GetBorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TFormBorderStyle Value);
+  TBorderIcons GetBorderIcons() const { return FBorderIcons; }
+  void SetBorderIcons(TBorderIcons Value);
+  TFormStyle GetFormStyle() const { return FFormStyle; }
+  void SetFormStyle(TFormStyle Value);
+  TPosition GetPosition() const { return FPosition; }
+  void SetPosition(TPosition Value) { FPosition = Value; }
+  TWindowState GetWindowState() const { return FWindowState; }
+  void SetWindowState(TWindowState Value);
+  bool GetOldCreateOrder() const { return FOldCreateOrder; }
+  void SetOldCreateOrder(bool Value) { FOldCreateOrder = Value; }
+  Integer GetPixelsPerInch() const { return FPixelsPerInch; }
+  void SetPixelsPerInch(Integer Value) { FPixelsPerInch = Value; }
+  Integer GetTextHeight() const { return FTextHeight; }
+  void SetTextHeight(Integer Value) { FTextHeight = Value; }
+  bool GetAlphaBlend() const { return FAlphaBlend; }
+  void SetAlphaBlend(bool Value);
+  Integer GetAlphaBlendValue() const { return FAlphaBlendValue; }
+  void SetAlphaBlendValue(Integer Value);
+  bool GetTransparentColor() const { return FTransparentColor; }
+  void SetTransparentColor(bool Value);
+  TColor GetTransparentColorValue() const { return FTransparentColorValue; }
+  void SetTransparentColorValue(TColor Value);
+  Integer GetClientWidthProp() { return GetClientWidth(); }
+  void SetClientWidthProp(Integer Value);
+  Integer GetClientHeightProp() { return GetClientHeight(); }
+  void SetClientHeightProp(Integer Value);
+
+  TNotifyEvent OnCreate, OnDestroy, OnShow, OnHide, OnActivate, OnDeactivate;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+
+ protected:
+  void Construct() override;
+  void AfterConstruction() override;
+  void BeforeDestruction() override;
+  void Destroy() override;
+  void Loaded() override;
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void ChangeScaleIfNeeded() {}
+  virtual void DoCreate();
+  virtual void DoDestroy();
+  virtual void DoShow();
+  virtual void DoHide();
+  virtual void DoClose(TCloseAction& Action);
+  virtual void Activate();
+  virtual void Deactivate();
+  void CloseModal();
+
+ private:
+  void UpdateLayered();
+  void PlaceOnScreen();
+
+  bool FActive = false;
+  TWinControl* FActiveControl = nullptr;
+  TWinControl* FFocusedControl = nullptr;
+  bool FKeyPreview = false;
+  bool FOldCreateOrder = false;
+  bool FCreatedNew = false;
+  TFormBorderStyle FBorderStyle = bsSizeable;
+  TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
+  TFormStyle FFormStyle = fsNormal;
+  TPosition FPosition = poDesigned;
+  TWindowState FWindowState = wsNormal;
+  Integer FPixelsPerInch = 96;
+  Integer FTextHeight = 0;
+  bool FAlphaBlend = false;
+  Integer FAlphaBlendValue = 255;
+  bool FTransparentColor = false;
+  TColor FTransparentColorValue = clBlack;
+  Integer FStoredClientWidth = -1;
+  Integer FStoredClientHeight = -1;
+};
+
+// The form class whose published properties and events the form resources use.
+class TForm : public TCustomForm {
+  DECLARE_CLASS(TForm, TCustomForm)
+ public:
+  explicit TForm(TComponent* AOwner = nullptr) : TCustomForm(AOwner) {}
+  TNotifyEvent GetOnCreate() const { return OnCreate; }
+  void SetOnCreate(TNotifyEvent V) { OnCreate = V; }
+  TNotifyEvent GetOnDestroy() const { return OnDestroy; }
+  void SetOnDestroy(TNotifyEvent V) { OnDestroy = V; }
+  TNotifyEvent GetOnShow() const { return OnShow; }
+  void SetOnShow(TNotifyEvent V) { OnShow = V; }
+  TNotifyEvent GetOnHide() const { return OnHide; }
+  void SetOnHide(TNotifyEvent V) { OnHide = V; }
+  TNotifyEvent GetOnActivate() const { return OnActivate; }
+  void SetOnActivate(TNotifyEvent V) { OnActivate = V; }
+  TNotifyEvent GetOnDeactivate() const { return OnDeactivate; }
+  void SetOnDeactivate(TNotifyEvent V) { OnDeactivate = V; }
+  TCloseEvent GetOnClose() const { return OnClose; }
+  void SetOnClose(TCloseEvent V) { OnClose = V; }
+  TCloseQueryEvent GetOnCloseQuery() const { return OnCloseQuery; }
+  void SetOnCloseQuery(TCloseQueryEvent V) { OnCloseQuery = V; }
+};
+
+// ---- TScreen ----------------------------------------------------------------------------------------
+class TScreen : public TComponent {
+  DECLARE_CLASS(TScreen, TComponent)
+ public:
+  Integer FormCount() const { return static_cast<Integer>(FForms.size()); }
+  TCustomForm* Forms(Integer Index) const { return FForms.at(static_cast<size_t>(Index)); }
+  TCustomForm* ActiveCustomForm() const { return FActiveForm; }
+  TCustomForm* ActiveForm() const { return FActiveForm; }
+  TWinControl* ActiveControl() const { return FActiveControl; }
+  TCursor GetCursor() const { return FCursor; }
+  void SetCursor(TCursor Value);
+  // The cursor handle of a cursor number: the built-in ones and those the program registered.
+  HCURSOR GetCursors(Integer Index) const;
+  void SetCursors(Integer Index, HCURSOR Handle);
+  Integer Width() const;
+  Integer Height() const;
+  Integer PixelsPerInch() const { return 96; }
+  TRect WorkAreaRect() const;
+  TRect DesktopRect() const { return TRect(0, 0, Width(), Height()); }
+  TFont* HintFont() const { return FHintFont; }
+  TFont* MenuFont() const { return FMenuFont; }
+  TFont* IconFont() const { return FIconFont; }
+
+ protected:
+  friend class TCustomForm;
+  void Construct() override;
+  void Destroy() override;
+
+ private:
+  void AddForm(TCustomForm* Form);
+  void RemoveForm(TCustomForm* Form);
+
+  std::vector<TCustomForm*> FForms;
+  TCustomForm* FActiveForm = nullptr;
+  TWinControl* FActiveControl = nullptr;
+  TCursor FCursor = crDefault;
+  std::vector<std::pair<Integer, HCURSOR>> FCursors;
+  TFont* FHintFont = nullptr;
+  TFont* FMenuFont = nullptr;
+  TFont* FIconFont = nullptr;
+};
+
+// ---- TApplication -----------------------------------------------------------------------------------
+class TApplication : public TComponent {
+  DECLARE_CLASS(TApplication, TComponent)
+ public:
+  // Runs the initialisation hooks registered with AddInitializeHook, newest first.
+  void Initialize();
+  // Makes a form of class Cls owned by the application; the first one becomes MainForm.
+  TCustomForm* CreateForm(TClass Cls);
+  template <class T>
+  T* CreateForm() {
+    return static_cast<T*>(CreateForm(T::StaticClass()));
+  }
+  // Shows the main form and handles messages until Terminate (closing the main form does it).
+  void Run();
+  void Terminate();
+  bool Terminated() const { return FTerminate; }
+  void ProcessMessages();
+  void HandleMessage();
+  void HandleException(TObject* Sender);
+  void ShowException(Exception& E);
+  Integer MessageBox(const String& Text, const String& Caption, UINT Flags = 0);
+  void Minimize();
+  void Restore();
+  void ModalStarted();
+  void ModalFinished();
+  void CancelHint() {}
+  void ControlDestroyed(TControl* Control);
+
+  HWND GetHandle();  // the hidden application window
+  TCustomForm* MainForm() const { return FMainForm; }
+  bool Active() const { return FActive; }
+  bool ShowMainForm = true;
+  String GetTitle() const { return FTitle; }
+  void SetTitle(const String& Value);
+  String ExeName() const;
+  String Hint;
+  TColor HintColor = clInfoBk;
+  Integer HintPause = 500;
+  Integer HintShortPause = 50;
+  Integer HintHidePause = 2500;
+  bool HintShortCuts = true;
+  bool ShowHint = true;
+  TClass HintWindowClass = nullptr;
+  bool UpdateFormatSettings = true;
+  Integer HelpContext = 0;
+  Integer ModalLevel() const { return FModalLevel; }
+
+  TIdleEvent OnIdle;
+  TMessageEvent OnMessage;
+  TExceptionEvent OnException;
+  TNotifyEvent OnModalBegin, OnModalEnd, OnActivate, OnDeactivate, OnMinimize, OnRestore;
+
+  using TInitHook = void (*)();
+  static void AddInitializeHook(TInitHook Hook);
+
+ protected:
+  friend class TCustomForm;
+  void Construct() override;
+  void Destroy() override;
+
+ private:
+  bool ProcessMessage(MSG& Msg);
+  bool IsKeyMsg(MSG& Msg);
+  void Idle(const MSG& Msg);
+  void WndProc(TMessage& Message);
+
+  HWND FHandle = nullptr;
+  WNDPROC FObjectInstance = nullptr;
+  TCustomForm* FMainForm = nullptr;
+  bool FTerminate = false;
+  bool FActive = true;
+  bool FHandleCreated = false;
+  String FTitle;
+  Integer FModalLevel = 0;
+};
+
+// The program's application and screen objects, made on first use and freed by DoneApplication.
+template <class T>
+class TGlobalObject {
+ public:
+  T* operator->() const { return Get(); }
+  operator T*() const { return Get(); }
+  T* Get() const;
+};
+extern TGlobalObject<TApplication> Application;
+extern TGlobalObject<TScreen> Screen;
+bool ApplicationAssigned();
+// Frees every form, the application and the screen (end of the program, or between tests).
+void DoneApplication();
+
+}  // namespace Forms
+
+using namespace Forms;
