@@ -11,6 +11,7 @@
 namespace Filer {
 class TReader;
 class TWriter;
+void NotifyGlobalLoading();
 }  // namespace Filer
 
 namespace Components {
@@ -80,6 +81,7 @@ class TComponent : public TPersistent, public TNoRefCountObject {
  protected:
   friend class Filer::TReader;
   friend class Filer::TWriter;
+  friend void Filer::NotifyGlobalLoading();
   friend TComponent* CreateComponent(TClass, TComponent*, TComponentState);
 
   void Construct() override;

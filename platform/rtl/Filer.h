@@ -319,6 +319,15 @@ void RemoveFixupReferences(TComponent* Root, const String& RootName);
 // Forgets the waiting references of one object (when it is freed).
 void RemoveFixups(TPersistent* Instance);
 
+// ---- Loading several streams as one ---------------------------------------------------------------
+// Between BeginGlobalLoading and EndGlobalLoading, ReadRootComponent does not call Loaded itself:
+// the components read by every stream in between are collected, each once, and NotifyGlobalLoading
+// calls Loaded for them (a form and the resources of its ancestor classes load as one tree).
+// The calls nest.
+void BeginGlobalLoading();
+void NotifyGlobalLoading();
+void EndGlobalLoading();
+
 // ---- Whole components on a stream ------------------------------------------------------------------
 // ReadComponent reads a stream into Instance (a new component of the stream's class when null)
 // and answers it; WriteComponent writes Instance; WriteDescendent writes only what differs from

@@ -56,8 +56,17 @@ bool InitInheritedComponent(TComponent* Instance, TClass RootAncestor) {
   std::vector<TClass> chain;
   for (TClass c = Instance->ClassType(); c && c != TComponent::StaticClass() && c != RootAncestor; c = c->Parent)
     chain.insert(chain.begin(), c);
+  // One tree: Loaded runs once for each component, after the last resource.
   bool found = false;
-  for (TClass c : chain) found = InitComponentRes(c->Name, Instance) || found;
+  BeginGlobalLoading();
+  try {
+    for (TClass c : chain) found = InitComponentRes(c->Name, Instance) || found;
+    NotifyGlobalLoading();
+  } catch (...) {
+    EndGlobalLoading();
+    throw;
+  }
+  EndGlobalLoading();
   return found;
 }
 

@@ -15,8 +15,8 @@ namespace FormResources {
 using Components::TComponent;
 
 // Reads into Instance the form resource of each class from the one below RootAncestor (or below
-// TComponent) down to Instance's own class, ancestors first, skipping classes without one.
-// Answers whether any resource was read.
+// TComponent) down to Instance's own class, ancestors first, skipping classes without one; then
+// Loaded runs once for every component read. Answers whether any resource was read.
 bool InitInheritedComponent(TComponent* Instance, TClass RootAncestor);
 
 // Reads the form resource ResName into Instance; false when the program has none of that name.

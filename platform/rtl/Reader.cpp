@@ -27,6 +27,11 @@ class EEntryReadError : public EReadError {
 constexpr const char* SAncestorNotFound = "Ancestor for '%s' not found";
 }  // namespace
 
+namespace {
+// The components of the streams being loaded as one (BeginGlobalLoading), innermost last.
+thread_local std::vector<std::vector<TComponent*>*> globalLoading;
+}  // namespace
+
 struct TReader::TFixup {
   TPersistent* Instance;
   const TPropInfo* PropInfo;
@@ -424,10 +429,25 @@ void TReader::EndReferences() {
   FLoaded = nullptr;
 }
 
+void BeginGlobalLoading() { globalLoading.push_back(new std::vector<TComponent*>()); }
+
+void NotifyGlobalLoading() {
+  if (globalLoading.empty()) return;
+  std::vector<TComponent*> loaded = *globalLoading.back();
+  for (TComponent* c : loaded) c->Loaded();
+}
+
+void EndGlobalLoading() {
+  if (globalLoading.empty()) return;
+  delete globalLoading.back();
+  globalLoading.pop_back();
+}
+
 TComponent* TReader::ReadRootComponent(TComponent* Root) {
   ReadSignature();
   TComponent* result = nullptr;
   std::vector<TComponent*> loaded;
+  std::vector<TComponent*>* global = globalLoading.empty() ? nullptr : globalLoading.back();
   try {
     TFilerFlags flags;
     Integer position = 0;
@@ -455,13 +475,13 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
     FRoot = result;
     FLookupRoot = result;
     FOwner = result;
-    FLoaded = &loaded;
-    loaded.push_back(result);
+    FLoaded = global ? global : &loaded;
+    if (std::find(FLoaded->begin(), FLoaded->end(), result) == FLoaded->end()) FLoaded->push_back(result);
     result->FComponentState.Include(csLoading);
     result->FComponentState.Include(csReading);
     result->ReadState(this);
     result->FComponentState.Exclude(csReading);
-    CallLoaded();
+    if (!global) CallLoaded();
     FLoaded = nullptr;
     GlobalFixupReferences();
   } catch (...) {

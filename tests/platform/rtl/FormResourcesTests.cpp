@@ -156,6 +156,9 @@ TEST_F(FormResourcesTest, AnInheritedFormReadsItsAncestorsResourceFirst) {
   EXPECT_EQ(Control(form, "Button1")->GetBuddy(), Control(form, "Label2"));
   EXPECT_EQ(panel->Children().back(), extra);
   EXPECT_EQ(form->GetItems()->Count(), 2);
+  // Loaded once for each component, after both resources.
+  EXPECT_EQ(Journal(), (std::vector<String>{"Loaded DerivedForm", "Loaded Button1 buddy=Label2:It's\r\ntwo lines",
+                                            "Loaded Panel1", "Loaded Label2", "Loaded Timer1", "Loaded Extra"}));
 
   // Written against its ancestor, only the differences remain.
   TTestForm* ancestor = MakeForm<TTestForm>();
