@@ -20,7 +20,8 @@
 //   vaString         a short string;            vaLString, vaUTF8String: 4-byte length and UTF-8 bytes
 //   vaWString        4-byte count, then that many UTF-16 code units
 //   vaIdent          a short string holding an identifier (an enumeration value, a component
-//                    reference "Name" or "Owner.Name", an event handler's method name)
+//                    reference "Name" or "Owner.Name", an event handler's method name, the
+//                    Variant values Empty and Null)
 //   vaFalse, vaTrue, vaNil   nothing
 //   vaBinary         4-byte length and the bytes
 //   vaSet            short strings (member names) ended by an empty one
