@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Controls.h"
+#include "Exceptions.h"
 
 namespace Forms {
 

@@ -127,7 +127,7 @@ void TWinControl::CreateHandle() {
   if (FHandle) return;
   CreateWnd();
   SetPropA(FHandle, ControlProp, this);
-  if (FParent) SetWindowPos(FHandle, PrecedingWindow(this), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (FParent) SetWindowPos(FHandle, FParent->PrecedingWindow(this), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SendMessage(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont->GetHandle()), 0);
   for (TControl* c : FControls) c->UpdateAnchorRules();
 }
@@ -598,7 +598,8 @@ void SetMouseControl(TControl* Control) {
   if (Control == TheMouseControl) return;
   TControl* old = TheMouseControl;
   TheMouseControl = Control;
-  if (old) old->Perform(CM_MOUSELEAVE, 0, 0);
+  // A control on its way out is only forgotten: its handlers may belong to objects already gone.
+  if (old && !old->ComponentState().Contains(csDestroying)) old->Perform(CM_MOUSELEAVE, 0, 0);
   if (Control) Control->Perform(CM_MOUSEENTER, 0, 0);
 }
 
