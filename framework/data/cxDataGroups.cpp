@@ -311,20 +311,13 @@ bool FilterRecordList(TcxRecordList& AList, Integer AKeptRecord, const TcxRecord
   return W > 0;
 }
 
-void BuildDataGroups(TcxDataGroups* AGroups, const TcxRecordList& AList, const TcxGroupCompare& ACompare) {
-  AGroups->ClearItems();
+namespace {
+
+// Starts new groups at every level from the first one where a record leaves its predecessor's group.
+void AddGroupsFrom(TcxDataGroups* AGroups, const TcxRecordList& AList, const TcxGroupCompare& ACompare,
+                   std::vector<TcxDataGroupInfo*>& AOpen, std::vector<Integer>& AKey, Integer& ATopCounter) {
   const Integer F = AGroups->FieldCount();
   const Integer ACount = static_cast<Integer>(AList.size());
-  if (F == 0 || ACount == 0) return;
-  std::vector<TcxDataGroupInfo*> AOpen(static_cast<size_t>(F));
-  std::vector<Integer> AKey(static_cast<size_t>(F), AList[0]);
-  for (Integer K = 0; K < F; ++K) {
-    TcxDataGroupInfo* G = AGroups->AddEmpty();
-    G->Level = K;
-    G->FirstIndex = K < F - 1 ? K + 1 : 0;
-    AOpen[static_cast<size_t>(K)] = G;
-  }
-  Integer ATopCounter = 0;
   for (Integer P = 1; P < ACount; ++P) {
     const Integer ARecord = AList[static_cast<size_t>(P)];
     Integer K = 0;
@@ -341,6 +334,31 @@ void BuildDataGroups(TcxDataGroups* AGroups, const TcxRecordList& AList, const T
       AOpenGroup = G;
       AKey[static_cast<size_t>(K)] = ARecord;
     }
+  }
+}
+
+}  // namespace
+
+void BuildDataGroups(TcxDataGroups* AGroups, const TcxRecordList& AList, const TcxGroupCompare& ACompare) {
+  AGroups->ClearItems();
+  const Integer F = AGroups->FieldCount();
+  const Integer ACount = static_cast<Integer>(AList.size());
+  if (F == 0 || ACount == 0) return;
+  std::vector<TcxDataGroupInfo*> AOpen(static_cast<size_t>(F));
+  std::vector<Integer> AKey(static_cast<size_t>(F), AList[0]);
+  for (Integer K = 0; K < F; ++K) {
+    TcxDataGroupInfo* G = AGroups->AddEmpty();
+    G->Level = K;
+    G->FirstIndex = K < F - 1 ? K + 1 : 0;
+    AOpen[static_cast<size_t>(K)] = G;
+  }
+  Integer ATopCounter = 0;
+  // A comparison that raises leaves no half-built tree behind: its open groups have no end yet.
+  try {
+    AddGroupsFrom(AGroups, AList, ACompare, AOpen, AKey, ATopCounter);
+  } catch (...) {
+    AGroups->ClearItems();
+    throw;
   }
   for (Integer K = 0; K < F; ++K)
     AOpen[static_cast<size_t>(K)]->LastIndex = K < F - 1 ? AGroups->ItemCount() - 1 : ACount - 1;

@@ -101,7 +101,8 @@ void QuickSortList(TcxRecordList& AList, Integer L, Integer R, const TcxRecordCo
 bool FilterRecordList(TcxRecordList& AList, Integer AKeptRecord, const TcxRecordFilter& AReject);
 
 // Clears AGroups' items (its fields, one per level, stay) and builds the groups of the sorted
-// AList: every group collapsed at the row of a fully collapsed tree.
+// AList: every group collapsed at the row of a fully collapsed tree. When ACompare raises, the
+// exception passes on and the tree is left without items.
 void BuildDataGroups(TcxDataGroups* AGroups, const TcxRecordList& AList, const TcxGroupCompare& ACompare);
 
 }  // namespace cxDataGroups

@@ -4,6 +4,7 @@
 #include <numeric>
 #include <random>
 
+#include "Exceptions.h"
 #include "cxDataGroups.h"
 
 namespace {
@@ -113,6 +114,17 @@ TEST(cxDataGroups, NavigationQueriesAndNeutralAnswers) {
       {T.Groups->GetFirstLevelCount(), 2},       {T.Groups->GetFirstLevelIndex(5), -1},
   };
   for (size_t I = 0; I < std::size(Cases); ++I) EXPECT_EQ(Cases[I].Got, Cases[I].Want) << "case " << I;
+
+  // A comparison that raises leaves no half-built groups.
+  int ACalls = 0;
+  EXPECT_THROW(BuildDataGroups(T.Groups, T.List,
+                               [&](Integer, Integer, Integer) -> Integer {
+                                 if (++ACalls == 3) throw Exception("conversion failed");
+                                 return 1;
+                               }),
+               Exception);
+  EXPECT_EQ(T.Groups->ItemCount(), 0);
+  EXPECT_EQ(T.Groups->GetRowCount(), 0);
 
   TTree Empty({}, 2);
   EXPECT_EQ(Empty.Groups->ItemCount(), 0);
