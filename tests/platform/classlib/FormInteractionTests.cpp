@@ -192,4 +192,35 @@ TEST_F(FormInteraction, AnExceptionFromAHandlerIsShownAndTheLoopGoesOn) {
   EXPECT_EQ(clicks, 2) << "the loop goes on after the exception";
 }
 
+TEST_F(FormInteraction, KeyPreviewLetsTheFormSeeKeysFirst) {
+  TTestMainForm* form = ShowMainForm();
+  auto* entry = Find<TTestButton>(form, "Entry1");
+  entry->SetFocus();
+  Application->ProcessMessages();
+  ASSERT_TRUE(entry->Focused());
+  form->SetKeyPreview(true);
+  form->OnKeyPress = [](TObject*, char& key) {
+    Journal().push_back(String("form ") + key);
+    if (key == 'x') key = 0;  // swallowed: the control never sees it
+  };
+  Journal().clear();
+  InjectText("xy");
+  Application->ProcessMessages();
+  EXPECT_EQ(Journal(), (std::vector<String>{"form x", "form y", "KeyPress Entry1 y"}));
+}
+
+TEST_F(FormInteraction, RunEndsWhenTheMainFormCloses) {
+  TTestMainForm* form = Application->CreateForm<TTestMainForm>();
+  auto* ticker = As<TTestTicker>(form->FindComponent("Ticker1"));
+  ticker->SetOnTimer([&](TObject*) {
+    if (++form->Ticks == 2) PostMessage(form->GetHandle(), WM_CLOSE, 0, 0);
+  });
+  bool closed = false;
+  form->OnClose = [&](TObject*, TCloseAction&) { closed = true; };
+  Application->Run();
+  EXPECT_TRUE(Application->Terminated());
+  EXPECT_TRUE(closed);
+  EXPECT_GE(form->Ticks, 2);
+}
+
 }  // namespace
