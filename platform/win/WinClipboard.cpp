@@ -36,6 +36,10 @@ struct TClipboard {
   std::map<UINT, HGLOBAL> Data;
   bool TextChanged = false;
   std::vector<std::string> Names;
+  // The data the program left on the clipboard goes with the program.
+  ~TClipboard() {
+    for (auto& entry : Data) delete static_cast<TBlock*>(entry.second);
+  }
 };
 
 TClipboard& Clip() {
