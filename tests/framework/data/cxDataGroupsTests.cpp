@@ -139,7 +139,10 @@ struct TNaiveRow {
   Integer Level;
   bool Expanded;
   Integer ListIndex;
-  bool operator==(const TNaiveRow&) const = default;
+  Integer Item = -1;  // the group shown, -1 for a data row
+  bool operator==(const TNaiveRow& R) const {
+    return Level == R.Level && Expanded == R.Expanded && ListIndex == R.ListIndex;
+  }
 };
 
 void NaiveRows(const TTree& T, const std::vector<bool>& AExpanded, Integer F, Integer AFirst, Integer ALast,
@@ -153,11 +156,12 @@ void NaiveRows(const TTree& T, const std::vector<bool>& AExpanded, Integer F, In
       return true;
     };
     while (Q + 1 <= ALast && SameGroup(P, Q + 1)) ++Q;
-    bool AExp = AExpanded[static_cast<size_t>(AItem++)];
-    if (AVisible) ARows.push_back({ALevel, AExp, P});
+    Integer AThis = AItem++;
+    bool AExp = AExpanded[static_cast<size_t>(AThis)];
+    if (AVisible) ARows.push_back({ALevel, AExp, P, AThis});
     if (ALevel == F - 1) {
       if (AVisible && AExp)
-        for (Integer R = P; R <= Q; ++R) ARows.push_back({F, false, R});
+        for (Integer R = P; R <= Q; ++R) ARows.push_back({F, false, R, -1});
     } else {
       NaiveRows(T, AExpanded, F, P, Q, ALevel + 1, AItem, AVisible && AExp, ARows);
     }
@@ -181,22 +185,37 @@ TEST(cxDataGroups, RandomTreesMatchNaiveEnumeration) {
     for (Integer I = 0; I < T.Groups->ItemCount(); ++I) T.Groups->GetItem(I)->Expanded = Flags[static_cast<size_t>(I)];
     T.Groups->Rebuild();
 
-    std::vector<TNaiveRow> Want;
-    Integer AItem = 0;
-    NaiveRows(T, Flags, F, 0, N - 1, 0, AItem, true, Want);
-    ASSERT_EQ(AItem, T.Groups->ItemCount()) << "round " << Round;
-    ASSERT_EQ(T.Groups->GetRowCount(), static_cast<Integer>(Want.size())) << "round " << Round;
-    for (Integer R = 0; R < static_cast<Integer>(Want.size()); ++R) {
-      TcxRowInfo I = T.Groups->GetRowInfo(R);
-      ASSERT_EQ((TNaiveRow{I.Level, I.Expanded, I.RecordIndex}), Want[static_cast<size_t>(R)])
-          << "round " << Round << " row " << R;
-      Integer AIndex = T.Groups->GetIndexByRowIndex(R);
-      ASSERT_GE(AIndex, 0);
-      if (Want[static_cast<size_t>(R)].Level < F) {
-        ASSERT_TRUE(T.Groups->IsVisible(AIndex));
-        ASSERT_EQ(T.Groups->GetItem(AIndex)->RowIndex, R);
-      } else {
-        ASSERT_EQ(T.Groups->FindByIndex(I.RecordIndex, F - 1), AIndex);
+    // Expansion changed through the tree's own operations, followed in the naive flags: a group
+    // row's subtree in depth-first order is every following item of a greater level.
+    for (int Step = 0; Step < 6; ++Step) {
+      std::vector<TNaiveRow> Want;
+      Integer AItem = 0;
+      NaiveRows(T, Flags, F, 0, N - 1, 0, AItem, true, Want);
+      ASSERT_EQ(AItem, T.Groups->ItemCount()) << "round " << Round;
+      ASSERT_EQ(T.Groups->GetRowCount(), static_cast<Integer>(Want.size())) << "round " << Round;
+      for (Integer R = 0; R < static_cast<Integer>(Want.size()); ++R) {
+        TcxRowInfo I = T.Groups->GetRowInfo(R);
+        ASSERT_EQ((TNaiveRow{I.Level, I.Expanded, I.RecordIndex}), Want[static_cast<size_t>(R)])
+            << "round " << Round << " step " << Step << " row " << R;
+        Integer AIndex = T.Groups->GetIndexByRowIndex(R);
+        ASSERT_GE(AIndex, 0);
+        if (Want[static_cast<size_t>(R)].Item >= 0) {
+          ASSERT_EQ(AIndex, Want[static_cast<size_t>(R)].Item);
+          ASSERT_TRUE(T.Groups->IsVisible(AIndex));
+          ASSERT_EQ(T.Groups->GetItem(AIndex)->RowIndex, R);
+        } else {
+          ASSERT_EQ(T.Groups->FindByIndex(I.RecordIndex, F - 1), AIndex);
+        }
+      }
+      if (Want.empty()) break;
+      const TNaiveRow& ARow = Want[Rng() % Want.size()];
+      const bool AExpand = Rng() % 2, ARecursive = Rng() % 2;
+      T.Groups->ChangeExpanding(static_cast<Integer>(&ARow - Want.data()), AExpand, ARecursive);
+      if (ARow.Item >= 0) {
+        Flags[static_cast<size_t>(ARow.Item)] = AExpand;
+        const Integer ALevel = T.Groups->GetItem(ARow.Item)->Level;
+        for (Integer J = ARow.Item + 1; ARecursive && J < T.Groups->ItemCount() && T.Groups->GetItem(J)->Level > ALevel; ++J)
+          Flags[static_cast<size_t>(J)] = AExpand;
       }
     }
   }
