@@ -3,10 +3,13 @@
 #include "Resources.h"
 #include "ResStrings.h"
 #include "Units.h"
+#include "UxTheme.h"
 #include "cxClasses.h"
 #include "cxDateUtils.h"
 #include "cxFormats.h"
 #include "cxGeometry.h"
+#include "dxThemeManager.h"
+#include "dxUxTheme.h"
 
 DECLARE_RESOURCE_TABLE(framework_foundation, STRING)
 
@@ -18,7 +21,11 @@ void RegisterUnits_framework_foundation() {
   RegisterUnits_platform_db();
   RegisterResourceTable(ResourceTable_framework_foundation_STRING());
   RegisterStringTable("CXSTRINGS");
+  RegisterUnit("UxTheme", &UxTheme::InstallUxThemeLibrary, &UxTheme::RemoveUxThemeLibrary);
   RegisterUnit("cxGeometry", &cxGeometry::cxGeometryInitialization, &cxGeometry::cxGeometryFinalization);
+  RegisterUnit("dxUxTheme", &dxUxTheme::dxUxThemeInitialization, &dxUxTheme::dxUxThemeFinalization);
+  RegisterUnit("dxThemeManager", &dxThemeManager::dxThemeManagerInitialization,
+               &dxThemeManager::dxThemeManagerFinalization);
   RegisterUnit("cxClasses", nullptr, &cxClasses::cxClassesFinalization);
   RegisterUnit("cxDateUtils", nullptr, &cxDateUtils::cxDateUtilsFinalization);
   RegisterUnit("cxFormats", nullptr, &cxFormats::cxFormatsFinalization);

@@ -16,8 +16,13 @@ const std::vector<String>& StartupOrder() {
       "SysLocale",
       "SysUtils",
       "Classes",
+      // platform/win: the visual-styles services
+      "UxTheme",
       // framework/foundation
       "cxGeometry",
+      "dxUxTheme",
+      "dxThemeManager",
+      "dxOffice11",
       "cxClasses",
       // framework/controls
       "cxControls",

@@ -11,46 +11,6 @@
 
 namespace UxTheme {
 
-// ---- Records ----------------------------------------------------------------------------------------
-struct MARGINS {
-  int cxLeftWidth = 0;
-  int cxRightWidth = 0;
-  int cyTopHeight = 0;
-  int cyBottomHeight = 0;
-};
-constexpr int MAX_INTLIST_COUNT = 10;
-struct INTLIST {
-  int iValueCount = 0;
-  int iValues[MAX_INTLIST_COUNT] = {};
-};
-enum THEMESIZE { TS_MIN = 0, TS_TRUE = 1, TS_DRAW = 2 };
-enum PROPERTYORIGIN { PO_STATE = 0, PO_PART = 1, PO_CLASS = 2, PO_GLOBAL = 3, PO_NOTFOUND = 4 };
-using DTT_CALLBACK_PROC = int (*)(HDC, LPWSTR, int, RECT*, UINT, LPARAM);
-struct DTTOPTS {
-  DWORD dwSize = sizeof(DTTOPTS);
-  DWORD dwFlags = 0;
-  COLORREF crText = 0;
-  COLORREF crBorder = 0;
-  COLORREF crShadow = 0;
-  int iTextShadowType = 0;
-  POINT ptShadowOffset;
-  int iBorderSize = 0;
-  int iFontPropId = 0;
-  int iColorPropId = 0;
-  int iStateId = 0;
-  BOOL fApplyOverlay = FALSE;
-  int iGlowSize = 0;
-  DTT_CALLBACK_PROC pfnDrawTextCallback = nullptr;
-  LPARAM lParam = 0;
-};
-enum BP_BUFFERFORMAT { BPBF_COMPATIBLEBITMAP = 0, BPBF_DIB = 1, BPBF_TOPDOWNDIB = 2, BPBF_TOPDOWNMONODIB = 3 };
-struct BP_PAINTPARAMS {
-  DWORD cbSize = sizeof(BP_PAINTPARAMS);
-  DWORD dwFlags = 0;
-  const RECT* prcExclude = nullptr;
-  const BLENDFUNCTION* pBlendFunction = nullptr;
-};
-using HPAINTBUFFER = void*;
 constexpr HRESULT E_HANDLE = static_cast<HRESULT>(0x80070006u);
 constexpr HRESULT E_POINTER = static_cast<HRESULT>(0x80004003u);
 constexpr HRESULT E_PROP_ID_UNSUPPORTED = static_cast<HRESULT>(0x80070490u);  // element not found
