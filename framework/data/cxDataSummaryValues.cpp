@@ -1,5 +1,9 @@
 #include "cxDataSummaryValues.h"
 
+#include <algorithm>
+
+#include "cxDataGroups.h"
+
 namespace cxDataSummaryValues {
 
 void cxSummaryAccumulate(TcxSummaryKind AKind, TcxSummaryOptions AOptions, bool AFieldless, const Variant& AValue,
@@ -34,6 +38,59 @@ void cxSummaryFinish(TcxSummaryKind AKind, Variant& ARunning, Integer ACount) {
     ARunning = ARunning / Variant(ACount);
     if (AIsDate) ARunning = VarAsType(ARunning, varDate);
   }
+}
+
+namespace {
+
+struct TAccumulators {
+  std::vector<Variant> Values;
+  std::vector<Integer> Counts;
+  explicit TAccumulators(size_t ACount) : Values(ACount), Counts(ACount) {}
+  void Reset() {
+    std::fill(Values.begin(), Values.end(), Unassigned());
+    std::fill(Counts.begin(), Counts.end(), 0);
+  }
+};
+
+Variant FinishAll(const std::vector<TcxSummaryItemInfo>& AItems, TAccumulators& A) {
+  if (AItems.empty()) return Null();
+  Variant AResult = VarArrayCreate({0, static_cast<Integer>(AItems.size()) - 1}, varVariant);
+  for (size_t I = 0; I < AItems.size(); ++I) {
+    cxSummaryFinish(AItems[I].Kind, A.Values[I], A.Counts[I]);
+    VarArrayPut(AResult, A.Values[I], {static_cast<Integer>(I)});
+  }
+  return AResult;
+}
+
+}  // namespace
+
+// The array is depth-first, so between two groups of level ALevel come exactly the last-level
+// groups of the first one's subtree.
+void cxCalculateGroupSummary(cxDataGroups::TcxDataGroups* AGroups, Integer ALevel, const std::vector<Integer>& AList,
+                             const std::vector<TcxSummaryItemInfo>& AItems, TcxSummaryOptions AOptions,
+                             const TcxSummaryValueFunc& AGetValue) {
+  const Integer ALastLevel = AGroups->FieldCount() - 1;
+  TAccumulators A(AItems.size());
+  cxDataGroups::TcxDataGroupInfo* AOpen = nullptr;
+  for (Integer I = 0; I < AGroups->ItemCount(); ++I) {
+    cxDataGroups::TcxDataGroupInfo* G = AGroups->GetItem(I);
+    if (G->Level == ALevel) {
+      if (AOpen) AOpen->SummaryValues = FinishAll(AItems, A);
+      A.Reset();
+      AOpen = G;
+    }
+    if (G->Level != ALastLevel || !AOpen) continue;
+    for (Integer P = std::max(G->FirstIndex, 0); P <= G->LastIndex && P < static_cast<Integer>(AList.size()); ++P) {
+      const Integer ARecord = AList[static_cast<size_t>(P)];
+      if (ARecord == -1) continue;
+      for (size_t K = 0; K < AItems.size(); ++K)
+        if (AItems[K].Kind != skNone)
+          cxSummaryAccumulate(AItems[K].Kind, AOptions, AItems[K].Fieldless,
+                              AItems[K].Fieldless ? Null() : AGetValue(ARecord, static_cast<Integer>(K)), A.Values[K],
+                              A.Counts[K]);
+    }
+  }
+  if (AOpen) AOpen->SummaryValues = FinishAll(AItems, A);
 }
 
 }  // namespace cxDataSummaryValues

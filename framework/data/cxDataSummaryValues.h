@@ -3,7 +3,14 @@
 // average). The summary items and their collections call these for every record they cover.
 #pragma once
 
+#include <vector>
+
+#include "Closures.h"
 #include "Variants.h"
+
+namespace cxDataGroups {
+class TcxDataGroups;
+}
 
 namespace cxDataSummaryValues {
 
@@ -20,6 +27,21 @@ void cxSummaryAccumulate(TcxSummaryKind AKind, TcxSummaryOptions AOptions, bool 
 // The finished value: Null for no values (a count gives 0), the count for skCount, the mean for
 // skAverage (a date stays a date).
 void cxSummaryFinish(TcxSummaryKind AKind, Variant& ARunning, Integer ACount);
+
+// One summary item as the calculation sees it.
+struct TcxSummaryItemInfo {
+  TcxSummaryKind Kind = skNone;
+  bool Fieldless = false;  // a count naming no field
+};
+// The value of summary item AItem for a record (not asked for a field-less count).
+using TcxSummaryValueFunc = TClosure<Variant(Integer ARecordIndex, Integer AItem)>;
+
+// Gives every group of level ALevel its finished values, one element per item (a Variant array;
+// Null when there are no items), over the records of its subtree. AList is the record list the
+// tree was built over; a record index of -1 in it is passed over.
+void cxCalculateGroupSummary(cxDataGroups::TcxDataGroups* AGroups, Integer ALevel, const std::vector<Integer>& AList,
+                             const std::vector<TcxSummaryItemInfo>& AItems, TcxSummaryOptions AOptions,
+                             const TcxSummaryValueFunc& AGetValue);
 
 }  // namespace cxDataSummaryValues
 

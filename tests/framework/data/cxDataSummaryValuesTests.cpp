@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
+#include "cxDataGroups.h"
 #include "cxDataSummaryValues.h"
 
 namespace {
@@ -51,6 +55,59 @@ TEST(cxDataSummaryValues, AverageOfDatesIsADate) {
   cxSummaryFinish(skAverage, ARunning, ACount);
   EXPECT_TRUE(VarIsType(ARunning, varDate));
   EXPECT_TRUE(VarAsType(ARunning, varDouble) == Variant(45001.0));
+}
+
+}  // namespace
+
+
+namespace {
+
+// Group sums and counts against a direct pass over the records sharing each group's keys.
+TEST(cxDataSummaryValues, GroupSummariesMatchTheRecordsOfEachGroup) {
+  std::mt19937 Rng(11);
+  for (int Round = 0; Round < 100; ++Round) {
+    const Integer N = static_cast<Integer>(Rng() % 60);
+    std::vector<std::pair<std::pair<int, int>, Variant>> Rows;  // keys, value (Null sometimes)
+    for (Integer I = 0; I < N; ++I)
+      Rows.push_back({{static_cast<int>(Rng() % 3), static_cast<int>(Rng() % 3)},
+                      Rng() % 4 ? Variant(static_cast<Integer>(Rng() % 100)) : Null()});
+    std::sort(Rows.begin(), Rows.end(), [](auto& A, auto& B) { return A.first < B.first; });
+    TcxRecordList List(static_cast<size_t>(N));
+    for (Integer I = 0; I < N; ++I) List[static_cast<size_t>(I)] = I;
+    auto Key = [&](Integer R, Integer L) { return L == 0 ? Rows[static_cast<size_t>(R)].first.first : Rows[static_cast<size_t>(R)].first.second; };
+    TcxDataGroups* Groups = New<TcxDataGroups>();
+    Groups->AddField(nullptr);
+    Groups->AddField(nullptr);
+    BuildDataGroups(Groups, List, [&](Integer A, Integer B, Integer L) { return Key(A, L) - Key(B, L); });
+
+    const std::vector<TcxSummaryItemInfo> Items{{skSum, false}, {skCount, false}, {skCount, true}};
+    TcxSummaryOptions AOptions;
+    AOptions.Include(soNullIgnore);
+    for (Integer ALevel = 0; ALevel < 2; ++ALevel) {
+      cxCalculateGroupSummary(Groups, ALevel, List, Items, AOptions,
+                              [&](Integer R, Integer) { return Rows[static_cast<size_t>(R)].second; });
+      for (Integer G = 0; G < Groups->ItemCount(); ++G) {
+        if (Groups->GetItem(G)->Level != ALevel) continue;
+        const Integer AFirst = Groups->GetDataRecordListIndex(Groups->GetItem(G));
+        Integer ASum = 0, ANonNull = 0, AAll = 0;
+        for (Integer R = 0; R < N; ++R) {
+          bool ASame = Key(R, 0) == Key(AFirst, 0) && (ALevel == 0 || Key(R, 1) == Key(AFirst, 1));
+          if (!ASame) continue;
+          ++AAll;
+          if (!VarIsNull(Rows[static_cast<size_t>(R)].second)) {
+            ++ANonNull;
+            ASum += std::stoi(VarToStr(Rows[static_cast<size_t>(R)].second));
+          }
+        }
+        const Variant& V = Groups->GetItem(G)->SummaryValues;
+        if (ANonNull) EXPECT_TRUE(VarArrayGet(V, {0}) == Variant(ASum)) << Round;
+        else EXPECT_TRUE(VarIsNull(VarArrayGet(V, {0}))) << Round;
+        EXPECT_TRUE(VarArrayGet(V, {1}) == Variant(ANonNull)) << Round;
+        EXPECT_TRUE(VarArrayGet(V, {2}) == Variant(AAll)) << Round;
+      }
+    }
+    Groups->Free();
+  }
 }
 
 }  // namespace
