@@ -62,7 +62,28 @@ Variant FinishAll(const std::vector<TcxSummaryItemInfo>& AItems, TAccumulators& 
   return AResult;
 }
 
+void AccumulateRange(TAccumulators& A, const std::vector<Integer>& AList, Integer AFirst, Integer ALast,
+                     const std::vector<TcxSummaryItemInfo>& AItems, TcxSummaryOptions AOptions,
+                     const TcxSummaryValueFunc& AGetValue) {
+  for (Integer P = std::max(AFirst, 0); P <= ALast && P < static_cast<Integer>(AList.size()); ++P) {
+    const Integer ARecord = AList[static_cast<size_t>(P)];
+    if (ARecord == -1) continue;
+    for (size_t K = 0; K < AItems.size(); ++K)
+      if (AItems[K].Kind != skNone)
+        cxSummaryAccumulate(AItems[K].Kind, AOptions, AItems[K].Fieldless,
+                            AItems[K].Fieldless ? Null() : AGetValue(ARecord, static_cast<Integer>(K)), A.Values[K],
+                            A.Counts[K]);
+  }
+}
+
 }  // namespace
+
+Variant cxCalculateFooterSummary(const std::vector<Integer>& AList, const std::vector<TcxSummaryItemInfo>& AItems,
+                                 TcxSummaryOptions AOptions, const TcxSummaryValueFunc& AGetValue) {
+  TAccumulators A(AItems.size());
+  AccumulateRange(A, AList, 0, static_cast<Integer>(AList.size()) - 1, AItems, AOptions, AGetValue);
+  return FinishAll(AItems, A);
+}
 
 // The array is depth-first, so between two groups of level ALevel come exactly the last-level
 // groups of the first one's subtree.
@@ -79,16 +100,8 @@ void cxCalculateGroupSummary(cxDataGroups::TcxDataGroups* AGroups, Integer ALeve
       A.Reset();
       AOpen = G;
     }
-    if (G->Level != ALastLevel || !AOpen) continue;
-    for (Integer P = std::max(G->FirstIndex, 0); P <= G->LastIndex && P < static_cast<Integer>(AList.size()); ++P) {
-      const Integer ARecord = AList[static_cast<size_t>(P)];
-      if (ARecord == -1) continue;
-      for (size_t K = 0; K < AItems.size(); ++K)
-        if (AItems[K].Kind != skNone)
-          cxSummaryAccumulate(AItems[K].Kind, AOptions, AItems[K].Fieldless,
-                              AItems[K].Fieldless ? Null() : AGetValue(ARecord, static_cast<Integer>(K)), A.Values[K],
-                              A.Counts[K]);
-    }
+    if (G->Level == ALastLevel && AOpen)
+      AccumulateRange(A, AList, G->FirstIndex, G->LastIndex, AItems, AOptions, AGetValue);
   }
   if (AOpen) AOpen->SummaryValues = FinishAll(AItems, A);
 }

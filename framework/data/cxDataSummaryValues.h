@@ -36,6 +36,11 @@ struct TcxSummaryItemInfo {
 // The value of summary item AItem for a record (not asked for a field-less count).
 using TcxSummaryValueFunc = TClosure<Variant(Integer ARecordIndex, Integer AItem)>;
 
+// The finished values of the items over every record of AList (Null when there are no items); a
+// record index of -1 in it is passed over.
+Variant cxCalculateFooterSummary(const std::vector<Integer>& AList, const std::vector<TcxSummaryItemInfo>& AItems,
+                                 TcxSummaryOptions AOptions, const TcxSummaryValueFunc& AGetValue);
+
 // Gives every group of level ALevel its finished values, one element per item (a Variant array;
 // Null when there are no items), over the records of its subtree. AList is the record list the
 // tree was built over; a record index of -1 in it is passed over.

@@ -83,6 +83,11 @@ TEST(cxDataSummaryValues, GroupSummariesMatchTheRecordsOfEachGroup) {
     const std::vector<TcxSummaryItemInfo> Items{{skSum, false}, {skCount, false}, {skCount, true}};
     TcxSummaryOptions AOptions;
     AOptions.Include(soNullIgnore);
+    Integer ANonNullAll = 0;
+    for (auto& R : Rows) ANonNullAll += !VarIsNull(R.second);
+    Variant AFooter = cxCalculateFooterSummary(List, Items, AOptions, [&](Integer R, Integer) { return Rows[static_cast<size_t>(R)].second; });
+    EXPECT_TRUE(VarArrayGet(AFooter, {1}) == Variant(ANonNullAll)) << Round;
+    EXPECT_TRUE(VarArrayGet(AFooter, {2}) == Variant(N)) << Round;
     for (Integer ALevel = 0; ALevel < 2; ++ALevel) {
       cxCalculateGroupSummary(Groups, ALevel, List, Items, AOptions,
                               [&](Integer R, Integer) { return Rows[static_cast<size_t>(R)].second; });
