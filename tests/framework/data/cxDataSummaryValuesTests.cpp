@@ -43,7 +43,9 @@ TEST(cxDataSummaryValues, KindsOverValuesWithAndWithoutNulls) {
     EXPECT_EQ(ACount, C.WantCount) << C.Name;
     cxSummaryFinish(C.Kind, ARunning, ACount);
     EXPECT_EQ(VarIsNull(ARunning), VarIsNull(C.Want)) << C.Name;
-    if (!VarIsNull(C.Want)) EXPECT_TRUE(ARunning == C.Want) << C.Name << ": " << VarToStr(ARunning);
+    if (!VarIsNull(C.Want)) {
+      EXPECT_TRUE(ARunning == C.Want) << C.Name << ": " << VarToStr(ARunning);
+    }
   }
 }
 
@@ -105,8 +107,11 @@ TEST(cxDataSummaryValues, GroupSummariesMatchTheRecordsOfEachGroup) {
           }
         }
         const Variant& V = Groups->GetItem(G)->SummaryValues;
-        if (ANonNull) EXPECT_TRUE(VarArrayGet(V, {0}) == Variant(ASum)) << Round;
-        else EXPECT_TRUE(VarIsNull(VarArrayGet(V, {0}))) << Round;
+        if (ANonNull) {
+          EXPECT_TRUE(VarArrayGet(V, {0}) == Variant(ASum)) << Round;
+        } else {
+          EXPECT_TRUE(VarIsNull(VarArrayGet(V, {0}))) << Round;
+        }
         EXPECT_TRUE(VarArrayGet(V, {1}) == Variant(ANonNull)) << Round;
         EXPECT_TRUE(VarArrayGet(V, {2}) == Variant(AAll)) << Round;
       }
