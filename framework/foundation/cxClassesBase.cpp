@@ -1,6 +1,7 @@
 #include "cxClassesBase.h"
 
 #include "cxClassesLinks.h"
+#include "TypInfo.h"
 
 namespace cxClasses {
 

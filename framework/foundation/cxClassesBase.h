@@ -4,11 +4,12 @@
 // item, the owning object list and the list that can be written past its end.
 #pragma once
 
+#include "ClassTypes.h"
 #include "Collections.h"
 #include "Components.h"
 #include "Interfaces.h"
 #include "Lists.h"
-#include "TypInfo.h"
+#include "TypeInfoBase.h"
 
 namespace cxClasses {
 
@@ -17,10 +18,6 @@ PUBLISHED_ENUM(TcxAlignmentVert, vaTop, vaBottom, vaCenter)
 PUBLISHED_ENUM(TcxPosition, posNone, posLeft, posRight, posTop, posBottom)
 PUBLISHED_ENUM(TcxCollectionOperation, copAdd, copDelete, copChanged)
 PUBLISHED_ENUM(TcxComponentCollectionNotification, ccnAdded, ccnChanged, ccnExtracting, ccnExtracted, ccnDeleting)
-
-// The class library's horizontal alignment. Declared here until the class library's controls
-// declare it; it then moves there.
-PUBLISHED_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
 
 class TcxComponentCollectionItem;
 

@@ -4,6 +4,7 @@
 
 #include "RtlMath.h"
 #include "SysConst.h"
+#include "TypInfo.h"
 
 namespace cxClasses {
 

@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "ClassTypes.h"
 #include "Collections.h"
 #include "Components.h"
 #include "Variants.h"
@@ -59,9 +60,6 @@ enum TResyncModeItem { rmExact, rmCenter };
 using TResyncMode = TSet<TResyncModeItem, 8>;
 
 enum TGetMode { gmCurrent, gmNext, gmPrior };
-
-// Horizontal alignment of a field's text (the class library declares it with its basic types).
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 using TBookmarkStr = String;
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cxClasses.h"
+#include "TypInfo.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "StringLists.h"
 #include "Streams.h"
 #include "cxClasses.h"
+#include "TypInfo.h"
 
 namespace {
 

@@ -1,0 +1,13 @@
+// Enumerations of the class library shared by its data, control and framework classes.
+#pragma once
+
+#include "TypeInfoBase.h"
+
+namespace ClassTypes {
+
+// Horizontal alignment of text in a field, a column or a control.
+PUBLISHED_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
+
+}  // namespace ClassTypes
+
+using namespace ClassTypes;
