@@ -67,12 +67,6 @@ constexpr UINT CN_CHARTOITEM = CN_BASE + WM_CHARTOITEM, CN_COMMAND = CN_BASE + W
                CN_SYSKEYDOWN = CN_BASE + WM_SYSKEYDOWN, CN_SYSCHAR = CN_BASE + WM_SYSCHAR,
                CN_NOTIFY = CN_BASE + WM_NOTIFY;
 
-// WM_GETDLGCODE answers: the keys a control keeps for itself instead of the dialog navigation.
-constexpr LRESULT DLGC_WANTARROWS = 0x0001, DLGC_WANTTAB = 0x0002, DLGC_WANTALLKEYS = 0x0004,
-                  DLGC_WANTMESSAGE = 0x0004, DLGC_HASSETSEL = 0x0008, DLGC_DEFPUSHBUTTON = 0x0010,
-                  DLGC_UNDEFPUSHBUTTON = 0x0020, DLGC_RADIOBUTTON = 0x0040, DLGC_WANTCHARS = 0x0080,
-                  DLGC_STATIC = 0x0100, DLGC_BUTTON = 0x2000;
-
 // ---- Types ------------------------------------------------------------------------------------------
 PUBLISHED_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom)
 using TAlignSet = TSet<TAlign, 8>;

@@ -223,4 +223,32 @@ TEST_F(FormInteraction, RunEndsWhenTheMainFormCloses) {
   EXPECT_GE(form->Ticks, 2);
 }
 
+TEST_F(FormInteraction, AControlClaimingTabThroughItsDialogCodeKeepsIt) {
+  TTestMainForm* form = ShowMainForm();
+  auto* entry = Find<TTestButton>(form, "Entry1");
+  entry->SetFocus();
+  TWndMethod old = entry->WindowProc;
+  entry->WindowProc = [&](TMessage& m) {
+    if (m.Msg == WM_GETDLGCODE) m.Result = DLGC_WANTTAB;
+    else old(m);
+  };
+  Journal().clear();
+  Press(VK_TAB);
+  EXPECT_TRUE(entry->Focused());
+  EXPECT_EQ(Journal(), std::vector<String>{"KeyPress Entry1 \t"});
+  entry->WindowProc = old;
+  Press(VK_TAB);
+  EXPECT_FALSE(entry->Focused());
+}
+
+TEST_F(FormInteraction, ADoubleBufferedControlPaintsTheSame) {
+  TTestMainForm* form = ShowMainForm();
+  auto* panel = Find<TTestPanel>(form, "Panel1");
+  panel->SetDoubleBuffered(true);
+  panel->Repaint();
+  EXPECT_EQ(ClientPixel(form, 250, 40), ColorToRGB(clNavy));
+  EXPECT_EQ(ClientPixel(form, 50, 20), ColorToRGB(clSilver)) << "windowed children paint themselves";
+  EXPECT_EQ(ClientPixel(form, 150, 45), ColorToRGB(clNavy)) << "non-windowed children paint into the buffer";
+}
+
 }  // namespace
