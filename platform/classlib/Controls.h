@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "ClassTypes.h"
 #include "Components.h"
 #include "Graphics.h"
 #include "Messages.h"
@@ -72,7 +73,6 @@ PUBLISHED_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient, alCus
 using TAlignSet = TSet<TAlign, 8>;
 PUBLISHED_ENUM(TAnchorKind, akLeft, akTop, akRight, akBottom)
 using TAnchors = TSet<TAnchorKind, 8>;
-PUBLISHED_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
 PUBLISHED_ENUM(TBiDiMode, bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly)
 PUBLISHED_ENUM(TDragMode, dmManual, dmAutomatic)
 PUBLISHED_ENUM(TDragKind, dkDrag, dkDock)
