@@ -8,6 +8,7 @@
 #include "cxDateUtils.h"
 #include "cxFormats.h"
 #include "cxGeometry.h"
+#include "dxOffice11.h"
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
 
@@ -26,6 +27,7 @@ void RegisterUnits_framework_foundation() {
   RegisterUnit("dxUxTheme", &dxUxTheme::dxUxThemeInitialization, &dxUxTheme::dxUxThemeFinalization);
   RegisterUnit("dxThemeManager", &dxThemeManager::dxThemeManagerInitialization,
                &dxThemeManager::dxThemeManagerFinalization);
+  RegisterUnit("dxOffice11", &dxOffice11::dxOffice11Initialization, &dxOffice11::dxOffice11Finalization);
   RegisterUnit("cxClasses", nullptr, &cxClasses::cxClassesFinalization);
   RegisterUnit("cxDateUtils", nullptr, &cxDateUtils::cxDateUtilsFinalization);
   RegisterUnit("cxFormats", nullptr, &cxFormats::cxFormatsFinalization);

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "UxTheme.h"
+#include "dxOffice11.h"
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
 
@@ -14,6 +15,7 @@ namespace {
 class dxUxThemeWithoutLibrary : public ::testing::Test {
  protected:
   void SetUp() override {
+    dxOffice11Finalization();
     dxThemeManagerFinalization();
     dxUxThemeFinalization();
     RemoveUxThemeLibrary();
@@ -26,6 +28,7 @@ class dxUxThemeWithoutLibrary : public ::testing::Test {
     InstallUxThemeLibrary();
     dxUxThemeInitialization();
     dxThemeManagerInitialization();
+    dxOffice11Initialization();
   }
 };
 
