@@ -1,6 +1,7 @@
 // Creating and destroying windows, with the messages in the order the framework relies on.
 #include <algorithm>
 
+#include "WinBackend.h"
 #include "WinFocus.h"
 #include "WinGdi.h"
 #include "WinHooks.h"
@@ -53,6 +54,8 @@ void FreeTree(TWindow* w) {
   CaretOwnerDestroyed(w->Handle);
   PurgeWindowMessages(w->Handle);
   WindowLosesState(w, TLoss::Destroyed);
+  // A top-level window is what the display backend shows: it removes its own counterpart now.
+  if (w->Parent == State().Desktop) Backend().WindowDestroyed(w->Handle);
   UnlinkWindow(w);
   if (w->WindowRgn) DeleteObject(w->WindowRgn);
   if (w->Update) DeleteObject(w->Update);
