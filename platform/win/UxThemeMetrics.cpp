@@ -34,7 +34,8 @@ bool IsRounded(TThemeClass cls, int part) {
 // Parts that cover every pixel of their rectangle.
 bool IsOpaque(TThemeClass cls, int part) {
   switch (cls) {
-    case tcEdit: case tcListBox: case tcHeader: return part != HP_HEADERSORTARROW || cls != tcHeader;
+    case tcEdit: case tcListBox: return true;
+    case tcHeader: return part != HP_HEADERSORTARROW;
     case tcScrollBar: return Between(part, SBP_LOWERTRACKHORZ, SBP_UPPERTRACKVERT);
     case tcTab: return part == TABP_PANE || part == TABP_BODY;
     case tcWindow: return Between(part, WP_CAPTION, WP_SMALLFRAMEBOTTOM) || part == WP_DIALOG;
@@ -442,7 +443,8 @@ HRESULT GetThemeFilename(HTHEME theme, int, int, int, LPWSTR buffer, int) {
 
 COLORREF GetThemeSysColor(HTHEME, int colorId) { return GetSysColor(colorId); }
 HBRUSH GetThemeSysColorBrush(HTHEME, int colorId) { return GetSysColorBrush(colorId); }
-BOOL GetThemeSysBool(HTHEME, int boolId) { return boolId == TMT_FLATMENUS ? FALSE : FALSE; }
+// The style's menus are not flat, and it sets no other system switch.
+BOOL GetThemeSysBool(HTHEME, int) { return FALSE; }
 
 int GetThemeSysSize(HTHEME, int sizeId) {
   switch (sizeId) {
