@@ -3,7 +3,6 @@
 #include "Resources.h"
 #include "ResStrings.h"
 #include "Units.h"
-#include "UxTheme.h"
 #include "cxClasses.h"
 #include "cxDateUtils.h"
 #include "cxFormats.h"
@@ -22,7 +21,6 @@ void RegisterUnits_framework_foundation() {
   RegisterUnits_platform_db();
   RegisterResourceTable(ResourceTable_framework_foundation_STRING());
   RegisterStringTable("CXSTRINGS");
-  RegisterUnit("UxTheme", &UxTheme::InstallUxThemeLibrary, &UxTheme::RemoveUxThemeLibrary);
   RegisterUnit("cxGeometry", &cxGeometry::cxGeometryInitialization, &cxGeometry::cxGeometryFinalization);
   RegisterUnit("dxUxTheme", &dxUxTheme::dxUxThemeInitialization, &dxUxTheme::dxUxThemeFinalization);
   RegisterUnit("dxThemeManager", &dxThemeManager::dxThemeManagerInitialization,
