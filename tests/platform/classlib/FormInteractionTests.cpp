@@ -251,4 +251,32 @@ TEST_F(FormInteraction, ADoubleBufferedControlPaintsTheSame) {
   EXPECT_EQ(ClientPixel(form, 150, 45), ColorToRGB(clNavy)) << "non-windowed children paint into the buffer";
 }
 
+TEST_F(FormInteraction, ClosingAsksTheFormThenHidesOrFreesIt) {
+  ShowMainForm();
+  auto* second = TCustomForm::CreateNew<TForm>(Application);
+  second->SetBounds(20, 20, 200, 120);
+  std::vector<String> log;
+  bool canClose = false;
+  TCloseAction action = caHide;
+  second->OnShow = [&](TObject*) { log.push_back("show"); };
+  second->OnHide = [&](TObject*) { log.push_back("hide"); };
+  second->OnCloseQuery = [&](TObject*, bool& ok) { ok = canClose; };
+  second->OnClose = [&](TObject*, TCloseAction& a) { a = action; };
+  Integer forms = Screen->FormCount();
+
+  second->Show();
+  second->Close();
+  EXPECT_TRUE(second->GetVisible()) << "the close query refused";
+  canClose = true;
+  second->Close();
+  EXPECT_FALSE(second->GetVisible());
+  second->Show();
+  action = caFree;
+  second->Close();
+  EXPECT_EQ(Screen->FormCount(), forms) << "freed only once the queued messages are handled";
+  Application->ProcessMessages();
+  EXPECT_EQ(Screen->FormCount(), forms - 1);
+  EXPECT_EQ(log, (std::vector<String>{"show", "hide", "show"}));
+}
+
 }  // namespace
