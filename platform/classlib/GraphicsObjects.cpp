@@ -196,9 +196,10 @@ void TGraphicsObject::Destroy() {
   inherited::Destroy();
 }
 
+// The owner hears first, so that a canvas deselects the old handle before the cache may delete it.
 void TGraphicsObject::Changed() {
-  DropHandle(this);
   if (OnChange) OnChange(this);
+  DropHandle(this);
 }
 
 // ---- TFont ------------------------------------------------------------------------------------------

@@ -210,6 +210,7 @@ void TTestMainForm::DefineProperties(TFiler* Filer) {
 const char* const MainFormText = R"(object TestMainForm: TTestMainForm
   Left = 100
   Top = 80
+  ActiveControl = Entry1
   BorderStyle = bsSingle
   Caption = '拍卖计时器'
   ClientHeight = 200

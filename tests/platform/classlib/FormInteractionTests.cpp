@@ -54,7 +54,7 @@ TEST_F(FormInteraction, AnswersClicksAndKeysThroughItsEventsAndSavesItsPicture) 
   auto* entry1 = Find<TTestButton>(form, "Entry1");
   auto* entry2 = Find<TTestButton>(form, "Entry2");
   ASSERT_TRUE(form->Showing());
-  EXPECT_TRUE(button->Focused()) << "the first tab stop takes the focus when the form activates";
+  EXPECT_TRUE(entry1->Focused()) << "the active control read from the resource takes the focus";
 
   Journal().clear();
   ClickAt(button);
@@ -87,6 +87,7 @@ TEST_F(FormInteraction, AnswersClicksAndKeysThroughItsEventsAndSavesItsPicture) 
   String file = (std::filesystem::temp_directory_path() / "classlib-main-form.png").string();
   ASSERT_TRUE(SaveWindowPng(form->GetHandle(), file));
   EXPECT_GT(std::filesystem::file_size(file), 100u);
+  std::filesystem::remove(file);
 }
 
 TEST_F(FormInteraction, APressHoldsTheCaptureAndClicksOnlyWhenReleasedInside) {

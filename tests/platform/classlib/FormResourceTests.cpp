@@ -38,6 +38,7 @@ TEST_F(FormResource, BuildsTheTreeWithValuesReferencesAndEvents) {
   EXPECT_EQ(button->GetParent(), panel);
   EXPECT_EQ(label->GetParent(), panel);
   EXPECT_EQ(entry->GetParent(), form);
+  EXPECT_EQ(form->GetActiveControl(), entry) << "a component reference fixed up after reading";
   EXPECT_EQ(panel->GetAlign(), alTop);
   EXPECT_EQ(panel->GetWidth(), form->GetClientWidth()) << "aligned once the form is read";
   EXPECT_EQ(label->GetColor(), clNavy) << "a ParentColor child takes its parent's colour";
