@@ -285,6 +285,25 @@ void TWinControl::Dispatch(TMessage& Message) {
       return;
     }
     case WM_KILLFOCUS: DefaultHandler(Message); return;
+    case WM_SETCURSOR:
+      // The screen's cursor overrides; otherwise the cursor of the non-windowed child under the
+      // pointer, then the control's own; the class cursor when all say crDefault.
+      if (reinterpret_cast<HWND>(Message.WParam) == FHandle && static_cast<int16_t>(Message.LParamLo()) == HTCLIENT) {
+        TCursor cursor = Forms::Screen->GetCursor();
+        if (cursor == crDefault) {
+          POINT p;
+          GetCursorPos(&p);
+          if (TControl* c = ControlAtPos(ScreenToClient(p), false)) cursor = c->GetCursor();
+          if (cursor == crDefault) cursor = GetCursor();
+        }
+        if (cursor != crDefault) {
+          ::SetCursor(Forms::Screen->GetCursors(cursor));
+          Message.Result = 1;
+          return;
+        }
+      }
+      DefaultHandler(Message);
+      return;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       if (!DoKeyDown(Message)) DefaultHandler(Message);

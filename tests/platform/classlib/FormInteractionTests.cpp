@@ -280,4 +280,27 @@ TEST_F(FormInteraction, ClosingAsksTheFormThenHidesOrFreesIt) {
   EXPECT_EQ(log, (std::vector<String>{"show", "hide", "show"}));
 }
 
+TEST_F(FormInteraction, ThePointerShowsTheCursorOfTheControlUnderIt) {
+  TTestMainForm* form = ShowMainForm();
+  auto* label = Find<TTestLabel>(form, "Label1");
+  auto* entry = Find<TTestButton>(form, "Entry1");
+  label->SetCursor(crHandPoint);
+  entry->SetCursor(crIBeam);
+  struct TCase {
+    TControl* Over;
+    TCursor ScreenCursor;
+    const char* Expected;
+  };
+  const TCase cases[] = {{label, crDefault, IDC_HAND}, {entry, crDefault, IDC_IBEAM}, {form, crDefault, IDC_ARROW},
+                         {label, crHourGlass, IDC_WAIT}};
+  for (const TCase& c : cases) {
+    Screen->SetCursor(c.ScreenCursor);
+    TPoint p = c.Over == form ? form->ClientToScreen(TPoint(250, 150)) : c.Over->ClientToScreen(TPoint(3, 3));
+    InjectMouseMove(p.x, p.y);
+    Application->ProcessMessages();
+    EXPECT_EQ(GetCursor(), LoadCursor(nullptr, c.Expected)) << c.Over->GetName() << " " << c.ScreenCursor;
+  }
+  Screen->SetCursor(crDefault);
+}
+
 }  // namespace
