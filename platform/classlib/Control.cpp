@@ -4,6 +4,7 @@
 #include "Exceptions.h"
 #include "Filer.h"
 #include "Forms.h"
+#include "RtlMath.h"
 #include "Strings.h"
 #include "WinUser.h"
 
@@ -515,6 +516,23 @@ void TControl::DoAnchors(const TRect& ParentClient) {
 
 void TControl::RequestAlign() {
   if (FParent) FParent->AlignControl(this);
+}
+
+void TControl::ChangeScale(Integer M, Integer D) {
+  if (M == D || D == 0) return;
+  // Edges are scaled, not lengths, so that neighbouring controls stay neighbours.
+  Integer l = MulDiv(FLeft, M, D), t = MulDiv(FTop, M, D);
+  Integer w = MulDiv(FLeft + FWidth, M, D) - l, h = MulDiv(FTop + FHeight, M, D) - t;
+  TSizeConstraints* c = FConstraints;
+  c->SetMinWidth(MulDiv(c->GetMinWidth(), M, D));
+  c->SetMinHeight(MulDiv(c->GetMinHeight(), M, D));
+  c->SetMaxWidth(MulDiv(c->GetMaxWidth(), M, D));
+  c->SetMaxHeight(MulDiv(c->GetMaxHeight(), M, D));
+  SetBounds(l, t, w, h);
+  if (!FParentFont) {
+    FFont->SetHeight(MulDiv(FFont->GetHeight(), M, D));
+    FParentFont = false;
+  }
 }
 
 void TControl::BringToFront() {

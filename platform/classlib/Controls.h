@@ -194,6 +194,9 @@ class TControl : public TComponent {
   void SetConstraints(TSizeConstraints* Value) { FConstraints->Assign(Value); }
   void BringToFront();
   void SendToBack();
+  // Scales position, size, constraints and an own font by M/D (a parent's font is followed anyway);
+  // a windowed control scales its children first.
+  virtual void ChangeScale(Integer M, Integer D);
 
   // ---- Appearance and state
   bool GetVisible() const { return FVisible; }
@@ -391,6 +394,7 @@ class TWinControl : public TControl {
   void EnableAlign();
   void Realign();
   bool AlignDisabled() const { return FAlignLevel != 0; }
+  void ChangeScale(Integer M, Integer D) override;
 
   // ---- Focus and tab order
   bool GetTabStop() const { return FTabStop; }

@@ -103,6 +103,19 @@ void TWinControl::AlignControl(TControl* AControl) {
   --FAlignLevel;
 }
 
+void TWinControl::ChangeScale(Integer M, Integer D) {
+  if (M == D || D == 0) return;
+  DisableAlign();
+  try {
+    for (TControl* c : std::vector<TControl*>(FControls)) c->ChangeScale(M, D);
+    inherited::ChangeScale(M, D);
+  } catch (...) {
+    EnableAlign();
+    throw;
+  }
+  EnableAlign();
+}
+
 void TWinControl::AdjustClientRect(TRect& Rect) {
   Rect.left += FBorderWidth;
   Rect.top += FBorderWidth;

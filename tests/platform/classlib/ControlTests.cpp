@@ -128,4 +128,18 @@ TEST_F(ControlBehaviour, TextAndBoundsSurviveTheWindowHandle) {
   form->Free();
 }
 
+TEST_F(ControlBehaviour, ScalingMovesEdgesSoNeighboursStayNeighbours) {
+  auto* a = Child(alNone, 0, 0, 33, 10);
+  auto* b = Child(alNone, 33, 0, 33, 10);
+  auto* top = Child(alTop, 0, 0, 10, 21);
+  b->GetFont()->SetHeight(-16);
+  Parent->ChangeScale(3, 2);
+  EXPECT_EQ(Parent->GetBoundsRect(), Bounds(0, 0, 600, 450));
+  EXPECT_EQ(a->GetBoundsRect(), Bounds(0, 0, 50, 15));
+  EXPECT_EQ(b->GetBoundsRect(), Bounds(50, 0, 49, 15)) << "b starts where a ends";
+  EXPECT_EQ(top->GetBoundsRect(), Bounds(0, 0, 600, 32)) << "aligned children realign once afterwards";
+  EXPECT_EQ(b->GetFont()->GetHeight(), -24);
+  EXPECT_EQ(a->GetFont()->GetHeight(), Parent->GetFont()->GetHeight()) << "a parent-font child follows";
+}
+
 }  // namespace
