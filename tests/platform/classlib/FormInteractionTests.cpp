@@ -78,6 +78,10 @@ TEST_F(FormInteraction, AnswersClicksAndKeysThroughItsEventsAndSavesItsPicture) 
   InjectKey(VK_SHIFT, false);
   Application->ProcessMessages();
   EXPECT_TRUE(entry2->Focused()) << "Shift+Tab walks backwards";
+  Press(VK_UP);
+  EXPECT_TRUE(entry1->Focused()) << "arrows move among the siblings";
+  Press(VK_DOWN);
+  EXPECT_TRUE(entry2->Focused());
 
   EXPECT_EQ(ClientPixel(form, 250, 40), ColorToRGB(clNavy)) << "the panel paints its colour";
   EXPECT_EQ(ClientPixel(form, 100, 70), ColorToRGB(clWhite));
