@@ -111,7 +111,8 @@ TOffice11Scheme DetectScheme() {
   WideString name = Upper16(file);
   size_t slash = name.find_last_of(u"\\/");
   if (slash != WideString::npos) name.erase(0, slash + 1);
-  SysInfo::OSVERSIONINFO version;
+  SysInfo::OSVERSIONINFO version{};
+  version.dwOSVersionInfoSize = sizeof version;
   SysInfo::GetVersionEx(&version);
   if (name != u"LUNA.MSSTYLES" && version.dwMajorVersion <= 5) return schUnknown;
   WideString colorName = Upper16(color);

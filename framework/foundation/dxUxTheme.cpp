@@ -231,7 +231,8 @@ HRESULT BufferedPaintSetAlpha(HPAINTBUFFER buffer, const RECT* rect, BYTE alpha)
 #undef DX_FORWARD
 
 void dxUxThemeInitialization() {
-  SysInfo::OSVERSIONINFO version;
+  SysInfo::OSVERSIONINFO version{};
+  version.dwOSVersionInfoSize = sizeof version;
   SysInfo::GetVersionEx(&version);
   FIsWindowsXPOrLater =
       version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion != 0);
