@@ -7,6 +7,7 @@
 #include "WinInternals.h"
 #include "WinManage.h"
 #include "WinQueue.h"
+#include "Threads.h"
 
 namespace WinFocus {
 

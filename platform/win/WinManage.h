@@ -105,7 +105,6 @@ BOOL EnumWindows(WNDENUMPROC proc, LPARAM lParam);          // top-level windows
 BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam);  // descendants, depth first
 BOOL EnumThreadWindows(DWORD threadId, WNDENUMPROC proc, LPARAM lParam);
 DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* processId);
-DWORD GetCurrentThreadId();
 HWND FindWindowA(const char* className, const char* windowName);
 inline HWND FindWindow(const char* className, const char* windowName) { return FindWindowA(className, windowName); }
 

@@ -9,6 +9,7 @@
 #include "WinManage.h"
 #include "WinPaint.h"
 #include "WinQueue.h"
+#include "Threads.h"
 
 namespace WinManage {
 
@@ -148,20 +149,16 @@ BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam) {
   return EnumTree(p, proc, lParam) ? TRUE : FALSE;
 }
 
+// Every window lives on the user-interface thread.
 BOOL EnumThreadWindows(DWORD threadId, WNDENUMPROC proc, LPARAM lParam) {
-  if (threadId != GetCurrentThreadId()) return FALSE;
+  if (threadId != MainThreadID()) return FALSE;
   return EnumWindows(proc, lParam);
-}
-
-DWORD GetCurrentThreadId() {
-  static const DWORD id = static_cast<DWORD>(gettid());
-  return id;
 }
 
 DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* processId) {
   if (!FindWindowRec(hwnd)) return 0;
   if (processId) *processId = static_cast<DWORD>(getpid());
-  return GetCurrentThreadId();
+  return MainThreadID();
 }
 
 HWND FindWindowA(const char* className, const char* windowName) {

@@ -1,5 +1,6 @@
 // Thread hooks that observe, swallow or rewrite messages.
 #include "WinTestSupport.h"
+#include "Threads.h"
 
 using namespace WinTest;
 
