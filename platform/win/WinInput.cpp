@@ -26,7 +26,7 @@ namespace {
 
 enum class TKind { Move, Button, Wheel, Key, Char };
 
-struct TEvent {
+struct TInputEvent {
   TKind Kind = TKind::Move;
   POINT Pt;
   int Button = 0;
@@ -52,7 +52,7 @@ struct TLastClick {
 };
 
 struct TInput {
-  std::deque<TEvent> Events;
+  std::deque<TInputEvent> Events;
   BYTE SyncState[256] = {};
   BYTE AsyncState[256] = {};
   POINT Cursor{640, 512};
@@ -104,7 +104,7 @@ int ButtonKey(int button) { return button == 0 ? VK_LBUTTON : button == 1 ? VK_R
 
 LPARAM Pack(POINT p) { return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)); }
 
-void Push(TEvent e) {
+void Push(TInputEvent e) {
   e.Time = QueueTickCount();
   Input().Events.push_back(e);
 }
@@ -183,7 +183,7 @@ void EndTracking(TInput& in) {
 }
 
 // Turns an event into the message its target gets; false when no window takes it.
-bool Cook(TEvent& e) {
+bool Cook(TInputEvent& e) {
   TInput& in = Input();
   MSG& m = e.Msg;
   m = MSG{};
@@ -267,7 +267,7 @@ bool IsButtonDown(UINT msg) {
          msg == WM_NCRBUTTONDBLCLK || msg == WM_NCMBUTTONDBLCLK;
 }
 
-void ApplyToSyncState(const TEvent& e) {
+void ApplyToSyncState(const TInputEvent& e) {
   TInput& in = Input();
   switch (e.Kind) {
     case TKind::Button: SetKey(in.SyncState, ButtonKey(e.Button), e.Down); break;
@@ -277,7 +277,7 @@ void ApplyToSyncState(const TEvent& e) {
 }
 
 // Filters, activation and cursor for a mouse message being removed; false when it is eaten.
-bool DeliverMouse(TEvent& e) {
+bool DeliverMouse(TInputEvent& e) {
   MSG& m = e.Msg;
   if (HasHooks(WH_MOUSE)) {
     MOUSEHOOKSTRUCT mh;
@@ -557,7 +557,7 @@ POINT CursorPosition() { return Input().Cursor; }
 void QueueMouseMove(POINT screen) {
   TInput& in = Input();
   in.Cursor = screen;
-  TEvent e;
+  TInputEvent e;
   e.Kind = TKind::Move;
   e.Pt = screen;
   e.Keys = KeysOf(in.AsyncState);
@@ -568,7 +568,7 @@ void QueueMouseButton(int button, bool down) {
   TInput& in = Input();
   if (MouseButtonsSwapped() && button != 2) button = 1 - button;
   SetKey(in.AsyncState, ButtonKey(button), down);
-  TEvent e;
+  TInputEvent e;
   e.Kind = TKind::Button;
   e.Pt = in.Cursor;
   e.Button = button;
@@ -579,7 +579,7 @@ void QueueMouseButton(int button, bool down) {
 
 void QueueMouseWheel(int delta) {
   TInput& in = Input();
-  TEvent e;
+  TInputEvent e;
   e.Kind = TKind::Wheel;
   e.Pt = in.Cursor;
   e.Value = delta;
@@ -589,7 +589,7 @@ void QueueMouseWheel(int delta) {
 
 void QueueKey(int vk, bool down) {
   TInput& in = Input();
-  TEvent e;
+  TInputEvent e;
   e.Kind = TKind::Key;
   e.Value = vk & 0xFF;
   e.Down = down;
@@ -602,7 +602,7 @@ void QueueKey(int vk, bool down) {
 }
 
 void QueueChar(BYTE ch) {
-  TEvent e;
+  TInputEvent e;
   e.Kind = TKind::Char;
   e.Value = ch;
   e.Pt = Input().Cursor;
@@ -620,12 +620,12 @@ bool HasInput() { return !Input().Events.empty(); }
 bool PeekInput(MSG* msg, HWND filter, UINT min, UINT max, bool remove) {
   TInput& in = Input();
   for (size_t i = 0; i < in.Events.size();) {
-    TEvent& e = in.Events[i];
+    TInputEvent& e = in.Events[i];
     if (!e.Cooked) {
       e.Cooked = true;
       e.Dropped = !Cook(in.Events[i]);
     }
-    TEvent ev = in.Events[i];
+    TInputEvent ev = in.Events[i];
     if (ev.Dropped || (ev.Msg.hwnd && !FindWindowRec(ev.Msg.hwnd))) {
       ApplyToSyncState(ev);
       in.Events.erase(in.Events.begin() + static_cast<std::ptrdiff_t>(i));

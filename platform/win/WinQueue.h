@@ -7,6 +7,7 @@
 
 #include "Closures.h"
 #include "Messages.h"
+#include "SyncObjs.h"  // INFINITE and the WAIT_ results of MsgWaitForMultipleObjects
 #include "WinUserTypes.h"
 
 namespace WinQueue {
@@ -18,8 +19,6 @@ constexpr UINT QS_KEY = 0x0001, QS_MOUSEMOVE = 0x0002, QS_MOUSEBUTTON = 0x0004, 
                QS_INPUT = QS_MOUSE | QS_KEY,
                QS_ALLEVENTS = QS_INPUT | QS_POSTMESSAGE | QS_TIMER | QS_PAINT | QS_HOTKEY,
                QS_ALLINPUT = QS_ALLEVENTS | QS_SENDMESSAGE;
-constexpr DWORD INFINITE = 0xFFFFFFFF;
-constexpr DWORD WAIT_OBJECT_0 = 0, WAIT_TIMEOUT = 258;
 
 // ---- Sending ----------------------------------------------------------------------------------------
 // Calls the window procedure at once (re-entrant); 0 for an invalid window. HWND_BROADCAST sends to
