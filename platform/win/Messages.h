@@ -74,7 +74,7 @@ constexpr UINT WM_NCMOUSEHOVER = 0x02A0, WM_MOUSEHOVER = 0x02A1, WM_NCMOUSELEAVE
 
 // ---- Clipboard and editing, printing, themes --------------------------------------------------------
 constexpr UINT WM_CUT = 0x0300, WM_COPY = 0x0301, WM_PASTE = 0x0302, WM_CLEAR = 0x0303,
-               WM_UNDO = 0x0304, WM_HOTKEY = 0x0312, WM_PRINT = 0x0317, WM_PRINTCLIENT = 0x0318,
+               WM_UNDO = 0x0304, WM_DESTROYCLIPBOARD = 0x0307, WM_HOTKEY = 0x0312, WM_PRINT = 0x0317, WM_PRINTCLIENT = 0x0318,
                WM_THEMECHANGED = 0x031A;
 
 constexpr UINT WM_USER = 0x0400, WM_APP = 0x8000;

@@ -37,6 +37,8 @@ class TWinBackend {
   // Text on the clipboard shared with other programs; false when there is none.
   virtual bool GetClipboardText(String& text) { return false; }
   virtual bool SetClipboardText(const String& text) { return false; }
+  // False once another program has taken the shared clipboard over from the layer.
+  virtual bool OwnsSharedClipboard() { return true; }
 };
 
 // The backend in use (headless until another is set). The layer owns it.

@@ -9,6 +9,7 @@
 
 #include "WinBackend.h"
 #include "WinInternals.h"
+#include "WinQueue.h"
 
 namespace WinClipboard {
 
@@ -34,7 +35,7 @@ struct TClipboard {
   HWND Opener = nullptr;
   HWND Owner = nullptr;
   std::map<UINT, HGLOBAL> Data;
-  bool TextChanged = false;
+  bool Changed = false;  // emptied or given data since it was opened
   std::vector<std::string> Names;
   // The data the program left on the clipboard goes with the program.
   ~TClipboard() {
@@ -59,10 +60,23 @@ HGLOBAL TextBlock(const String& text) {
   return h;
 }
 
-// Text another program put on the shared clipboard replaces ours when we do not own it.
+// The clipboard's owner hears that what it put there is gone.
+void ReleaseOwner() {
+  HWND owner = Clip().Owner;
+  Clip().Owner = nullptr;
+  if (owner && owner != reinterpret_cast<HWND>(-1)) SendMessageA(owner, WM_DESTROYCLIPBOARD, 0, 0);
+}
+
+// Text another program put on the shared clipboard replaces ours when we do not own it. Once
+// another program has taken the clipboard over, what the layer held is gone for every reader, as
+// it is when a second program empties the clipboard: the owner hears WM_DESTROYCLIPBOARD.
 void PullSharedText() {
   TClipboard& c = Clip();
-  if (c.Owner) return;
+  if (c.Owner) {
+    if (Backend().OwnsSharedClipboard()) return;
+    Clear();
+    ReleaseOwner();
+  }
   String text;
   if (!Backend().GetClipboardText(text)) return;
   auto it = c.Data.find(CF_TEXT);
@@ -117,14 +131,18 @@ BOOL CloseClipboard() {
   TClipboard& c = Clip();
   if (!c.Open) return FALSE;
   c.Open = false;
-  if (c.TextChanged) {
-    c.TextChanged = false;
+  if (c.Changed) {
+    // The shared clipboard follows the layer's: its text, or none when the layer holds no text,
+    // so other programs never paste what was there before the layer emptied it.
+    c.Changed = false;
+    String text;
     auto it = c.Data.find(CF_TEXT);
     if (it != c.Data.end()) {
       const char* p = static_cast<const char*>(GlobalLock(it->second));
-      Backend().SetClipboardText(p ? String(p, strnlen(p, GlobalSize(it->second))) : String());
+      if (p) text.assign(p, strnlen(p, GlobalSize(it->second)));
       GlobalUnlock(it->second);
     }
+    Backend().SetClipboardText(text);
   }
   return TRUE;
 }
@@ -133,7 +151,10 @@ BOOL EmptyClipboard() {
   TClipboard& c = Clip();
   if (!c.Open) return FALSE;
   Clear();
-  c.Owner = c.Opener ? c.Opener : reinterpret_cast<HWND>(-1);
+  HWND opener = c.Opener ? c.Opener : reinterpret_cast<HWND>(-1);
+  ReleaseOwner();
+  c.Owner = opener;
+  c.Changed = true;
   return TRUE;
 }
 
@@ -144,7 +165,7 @@ HANDLE SetClipboardData(UINT format, HANDLE data) {
   if (it != c.Data.end() && it->second != data) GlobalFree(it->second);
   c.Data[format] = data;
   if (!c.Owner) c.Owner = c.Opener ? c.Opener : reinterpret_cast<HWND>(-1);
-  if (format == CF_TEXT) c.TextChanged = true;
+  c.Changed = true;
   return data;
 }
 

@@ -98,6 +98,7 @@ class TX11 : public WinBackend::TWinBackend {
   void Beep() override;
   bool GetClipboardText(String& text) override;
   bool SetClipboardText(const String& text) override;
+  bool OwnsSharedClipboard() override { return FOwnClipboard; }
 
   // The notification-area icon (X11Tray.cpp).
   bool TrayIconSet(HWND wnd, UINT id, UINT callbackMessage, HICON icon, const String& tip);
