@@ -6,6 +6,7 @@
 #include "cxClasses.h"
 #include "cxDateUtils.h"
 #include "cxFormats.h"
+#include "cxGraphicsBrushCache.h"
 #include "cxGeometry.h"
 #include "dxOffice11.h"
 #include "dxThemeManager.h"
@@ -27,6 +28,7 @@ void RegisterUnits_framework_foundation() {
                &dxThemeManager::dxThemeManagerFinalization);
   RegisterUnit("dxOffice11", &dxOffice11::dxOffice11Initialization, &dxOffice11::dxOffice11Finalization);
   RegisterUnit("cxClasses", nullptr, &cxClasses::cxClassesFinalization);
+  RegisterUnit("cxGraphics", &cxGraphics::cxGraphicsInitialization, &cxGraphics::cxGraphicsFinalization);
   RegisterUnit("cxDateUtils", nullptr, &cxDateUtils::cxDateUtilsFinalization);
   RegisterUnit("cxFormats", nullptr, &cxFormats::cxFormatsFinalization);
 }

@@ -24,6 +24,7 @@ const std::vector<String>& StartupOrder() {
       "dxThemeManager",
       "dxOffice11",
       "cxClasses",
+      "cxGraphics",
       // framework/controls
       "cxControls",
       // framework/foundation: the date and format services
