@@ -2,6 +2,9 @@
 
 namespace cxClasses {
 
-void cxClassesFinalization() { cxClearResourceStrings(); }
+void cxClassesFinalization() {
+  cxDialogsMetricsStoreFinalization();
+  cxClearResourceStrings();
+}
 
 }  // namespace cxClasses

@@ -4,6 +4,7 @@
 
 #include "cxClassesBase.h"
 #include "cxClassesComponentCollection.h"
+#include "cxClassesDialogMetrics.h"
 #include "cxClassesLinks.h"
 #include "cxClassesRegistry.h"
 #include "cxClassesResStrings.h"
