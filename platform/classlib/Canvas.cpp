@@ -282,17 +282,28 @@ void TCanvas::CopyRect(const TRect& Dest, TCanvas* Canvas, const TRect& Source) 
   Changed();
 }
 
-void TCanvas::BrushCopy(const TRect& Dest, HBITMAP Bitmap, const TRect& Source, TColor TransparentColor) {
+void TCanvas::BrushCopy(const TRect& Dest, TBitmap* Bitmap, const TRect& Source, TColor TransparentColor) {
+  if (!Bitmap || Bitmap->GetEmpty()) return;
   Changing();
   RequiredState({csHandleValid, csBrushValid});
-  HDC src = CreateCompatibleDC(FHandle);
-  HGDIOBJ old = SelectObject(src, Bitmap);
+  HDC src = Bitmap->GetCanvas()->GetHandle();
   // The brush first, then the bitmap with its transparent colour left out.
   ::FillRect(FHandle, &Dest, FBrush->GetHandle());
   TransparentBlt(FHandle, Dest.left, Dest.top, Dest.Width(), Dest.Height(), src, Source.left, Source.top,
-                 Source.Width(), Source.Height(), ColorToRGB(TransparentColor));
-  SelectObject(src, old);
-  DeleteDC(src);
+                 Source.Width(), Source.Height(), ColorToRGB(TransparentColor) & 0x00FFFFFF);
+  Changed();
+}
+
+void TCanvas::Draw(Integer X, Integer Y, TGraphic* Graphic) {
+  if (!Graphic || Graphic->GetEmpty()) return;
+  StretchDraw(TRect(X, Y, X + Graphic->GetWidth(), Y + Graphic->GetHeight()), Graphic);
+}
+
+void TCanvas::StretchDraw(const TRect& Rect, TGraphic* Graphic) {
+  if (!Graphic || Graphic->GetEmpty()) return;
+  Changing();
+  RequiredState({csHandleValid});
+  Graphic->Draw(this, Rect);
   Changed();
 }
 

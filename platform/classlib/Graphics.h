@@ -1,9 +1,10 @@
 // Graphics objects of the class library: colours and their names, the font, pen and brush whose
-// device handles are shared through a resource cache, and the canvas that draws with them on a
-// device context.
+// device handles are shared through a resource cache, the canvas that draws with them on a device
+// context, and the pictures it draws: bitmaps, icons and the picture that holds either.
 #pragma once
 
 #include "Closures.h"
+#include "Exceptions.h"
 #include "Persistent.h"
 #include "TypInfo.h"
 #include "Types.h"
@@ -13,9 +14,20 @@ namespace WinGdi {
 struct LOGFONTA;
 }
 
+namespace Streams {
+class TStream;
+}
+
 namespace Graphics {
 
 using WinGdi::LOGFONTA;
+using Streams::TStream;
+class TBitmap;
+class TGraphic;
+
+// A damaged or unknown picture; an operation the picture cannot do in its state.
+DECLARE_EXCEPTION(EInvalidGraphic, Exception)
+DECLARE_EXCEPTION(EInvalidGraphicOperation, Exception)
 
 // ---- Colours ----------------------------------------------------------------------------------------
 // 0x00BBGGRR, or a system colour (0x80000000 + index), or one of the two markers below.
@@ -150,14 +162,14 @@ class TBrush : public TGraphicsObject {
   void SetColor(TColor Value);  // a clear brush becomes solid
   TBrushStyle GetStyle() const { return FStyle; }
   void SetStyle(TBrushStyle Value);
-  // A pattern brush from a bitmap handle (the caller keeps the bitmap alive); null: back to the style.
-  HBITMAP GetBitmap() const { return FBitmap; }
-  void SetBitmap(HBITMAP Value);
+  // A pattern brush from a bitmap (the caller keeps the bitmap alive); null: back to the style.
+  TBitmap* GetBitmap() const { return FBitmap; }
+  void SetBitmap(TBitmap* Value);
 
  private:
   TColor FColor = clWhite;
   TBrushStyle FStyle = bsSolid;
-  HBITMAP FBitmap = nullptr;
+  TBitmap* FBitmap = nullptr;
 };
 
 // ---- Canvas -----------------------------------------------------------------------------------------
@@ -218,7 +230,11 @@ class TCanvas : public TPersistent {
   // Copies a rectangle from another canvas with CopyMode, stretching to Dest.
   void CopyRect(const TRect& Dest, TCanvas* Canvas, const TRect& Source);
   // Draws the bitmap's Source rectangle into Dest, its TransparentColor pixels showing the brush.
-  void BrushCopy(const TRect& Dest, HBITMAP Bitmap, const TRect& Source, TColor TransparentColor);
+  void BrushCopy(const TRect& Dest, TBitmap* Bitmap, const TRect& Source, TColor TransparentColor);
+  // The graphic at its own size with its top-left at (X, Y); transparent graphics leave their
+  // transparent pixels alone.
+  void Draw(Integer X, Integer Y, TGraphic* Graphic);
+  void StretchDraw(const TRect& Rect, TGraphic* Graphic);
   void Refresh();  // deselects the objects so that the next drawing selects them afresh
 
  protected:
@@ -247,6 +263,200 @@ class TCanvas : public TPersistent {
   Integer FLockCount = 0;
   HGDIOBJ FOldFont = nullptr, FOldPen = nullptr, FOldBrush = nullptr;
 };
+
+// ---- Pictures ---------------------------------------------------------------------------------------
+enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
+enum TBitmapHandleType { bmDIB, bmDDB };
+PUBLISHED_ENUM(TTransparentMode, tmAuto, tmFixed)
+
+// A picture that draws itself on a canvas, streams itself (as a whole file with SaveToStream, and
+// as the "Data" entry of a form resource) and tells OnChange when it changes.
+class TGraphic : public TInterfacedPersistent {
+  DECLARE_CLASS(TGraphic, TInterfacedPersistent)
+ public:
+  TNotifyEvent OnChange;
+
+  virtual void LoadFromStream(TStream* Stream) = 0;  // from the position to the end
+  virtual void SaveToStream(TStream* Stream) = 0;
+  void LoadFromFile(const String& FileName);
+  void SaveToFile(const String& FileName);
+  // Same class and the same saved bytes.
+  virtual bool Equals(TGraphic* Graphic);
+
+  virtual bool GetEmpty() = 0;
+  virtual Integer GetWidth() = 0;
+  virtual void SetWidth(Integer Value) = 0;
+  virtual Integer GetHeight() = 0;
+  virtual void SetHeight(Integer Value) = 0;
+  virtual HPALETTE GetPalette() { return nullptr; }
+  virtual void SetPalette(HPALETTE Value) {}
+  bool GetModified() const { return FModified; }
+  virtual void SetModified(bool Value);
+  virtual bool GetTransparent() { return FTransparent; }
+  virtual void SetTransparent(bool Value);
+
+ protected:
+  friend class TCanvas;
+  friend class TPicture;
+  virtual void Changed(TObject* Sender);
+  void DefineProperties(Filer::TFiler* Filer) override;
+  virtual void Draw(TCanvas* ACanvas, const TRect& Rect) = 0;
+  // The stream entry "Data": what LoadFromStream/SaveToStream hold, behind its size where the
+  // format needs one (a bitmap's Int32 byte count).
+  virtual void ReadData(TStream* Stream);
+  virtual void WriteData(TStream* Stream);
+
+  bool FTransparent = false;
+
+ private:
+  void ReadDataProc(TStream* Stream) { ReadData(Stream); }
+  void WriteDataProc(TStream* Stream) { WriteData(Stream); }
+  bool FModified = false;
+};
+
+struct TBitmapImage;  // the pixels, shared by bitmaps assigned from each other until one changes
+
+// A bitmap whose pixels are a device-independent section of PixelFormat (pfDevice: a bitmap of the
+// display's format), created when first needed and shared with assigned copies until either one
+// is changed through its Canvas, ScanLine or Handle.
+class TBitmap : public TGraphic {
+  DECLARE_CLASS(TBitmap, TGraphic)
+ public:
+  void Assign(TPersistent* Source) override;
+  // Keeps the pixels as bytes and gives up the device handle until it is needed again.
+  void Dormant();
+  // Drops the bytes kept for a dormant bitmap (the handle stays).
+  void FreeImage();
+  void LoadFromStream(TStream* Stream) override;  // a BMP file; EInvalidGraphic when damaged
+  void SaveToStream(TStream* Stream) override;    // a BMP file (nothing for an empty bitmap)
+  // A bitmap resource (RT_BITMAP) of the program; EResNotFound when there is none of that name.
+  void LoadFromResourceName(HINSTANCE Instance, const String& ResName);
+  void LoadFromResourceID(HINSTANCE Instance, Integer ResID);
+  // Hands the handle to the caller, who deletes it; the bitmap keeps a copy of its pixels.
+  HBITMAP ReleaseHandle();
+  HPALETTE ReleasePalette();
+  // Makes the mask (white where the colour is) the bitmap's mask handle.
+  void Mask(TColor TransparentColor);
+  virtual void SetSize(Integer AWidth, Integer AHeight);
+
+  TCanvas* GetCanvas();
+  bool HandleAllocated() const;
+  HBITMAP GetHandle();  // made on demand; the caller may draw with it but does not own it
+  void SetHandle(HBITMAP Value);  // takes ownership
+  HBITMAP GetMaskHandle();
+  void SetMaskHandle(HBITMAP Value);
+  TBitmapHandleType GetHandleType();
+  void SetHandleType(TBitmapHandleType Value);
+  bool GetMonochrome();
+  void SetMonochrome(bool Value);
+  TPixelFormat GetPixelFormat();
+  void SetPixelFormat(TPixelFormat Value);
+  // Row Row of the pixels in the pixel format's layout (top row 0); EInvalidGraphicOperation
+  // outside 0..Height-1.
+  void* GetScanLine(Integer Row);
+  TColor GetTransparentColor();  // tmAuto: the bottom-left pixel
+  void SetTransparentColor(TColor Value);
+  TTransparentMode GetTransparentMode() const { return FTransparentMode; }
+  void SetTransparentMode(TTransparentMode Value);
+
+  bool GetEmpty() override;
+  Integer GetWidth() override;
+  void SetWidth(Integer Value) override;
+  Integer GetHeight() override;
+  void SetHeight(Integer Value) override;
+  HPALETTE GetPalette() override;
+  void SetPalette(HPALETTE Value) override;
+
+ protected:
+  void Construct() override;
+  void Destroy() override;
+  void Changed(TObject* Sender) override;
+  void Draw(TCanvas* ACanvas, const TRect& Rect) override;
+  void ReadData(TStream* Stream) override;
+  void WriteData(TStream* Stream) override;
+  // Makes the device handle exist (from the kept bytes of a dormant bitmap).
+  void HandleNeeded();
+  void MaskHandleNeeded();
+  void PaletteNeeded();
+
+ private:
+  friend class TBitmapCanvas;
+  void Changing(TObject* Sender);
+  void FreeContext();
+  void NewImage(HBITMAP Handle, TPixelFormat Format);
+  void ReleaseImage();
+  void CopyOnWrite();
+  void Resize(Integer AWidth, Integer AHeight, TPixelFormat Format, bool Mono);
+  void ReadImage(TStream* Stream, Int64 Size);
+
+  TBitmapImage* FImage = nullptr;
+  TCanvas* FCanvas = nullptr;
+  TColor FTransparentColor = clDefault;
+  TTransparentMode FTransparentMode = tmAuto;
+};
+
+// An icon: an image with its mask, read from and written to the icon file format.
+class TIcon : public TGraphic {
+  DECLARE_CLASS(TIcon, TGraphic)
+ public:
+  void Assign(TPersistent* Source) override;
+  void LoadFromStream(TStream* Stream) override;  // an icon file; EInvalidGraphic when damaged
+  void SaveToStream(TStream* Stream) override;
+  HICON ReleaseHandle();
+  HICON GetHandle();  // null for an empty icon
+  void SetHandle(HICON Value);  // takes ownership
+  bool HandleAllocated() const { return FHandle != nullptr; }
+
+  bool GetEmpty() override { return !FHandle; }
+  Integer GetWidth() override;
+  void SetWidth(Integer Value) override;  // an icon's size comes from its image
+  Integer GetHeight() override;
+  void SetHeight(Integer Value) override;
+  bool GetTransparent() override { return true; }
+
+ protected:
+  void Construct() override;
+  void Destroy() override;
+  void Draw(TCanvas* ACanvas, const TRect& Rect) override;
+
+ private:
+  HICON FHandle = nullptr;
+};
+
+// Holds one graphic of any kind, made as a bitmap or icon when asked for one.
+class TPicture : public TInterfacedPersistent {
+  DECLARE_CLASS(TPicture, TInterfacedPersistent)
+ public:
+  TNotifyEvent OnChange;
+  void Assign(TPersistent* Source) override;  // a picture, a graphic or nothing
+  void LoadFromFile(const String& FileName);   // by extension: .bmp, .ico
+  void SaveToFile(const String& FileName);
+
+  TGraphic* GetGraphic() const { return FGraphic; }
+  void SetGraphic(TGraphic* Value);  // a copy of Value; null empties the picture
+  TBitmap* GetBitmap();              // replaces a graphic of another kind by an empty bitmap
+  void SetBitmap(TBitmap* Value) { SetGraphic(Value); }
+  TIcon* GetIcon();
+  void SetIcon(TIcon* Value) { SetGraphic(Value); }
+  Integer GetWidth() const;
+  Integer GetHeight() const;
+
+ protected:
+  void Destroy() override;
+  void DefineProperties(Filer::TFiler* Filer) override;
+  virtual void Changed(TObject* Sender);
+  void AssignTo(TPersistent* Dest) override;
+
+ private:
+  template <class T> T* ForceGraphic();
+  void ReadData(TStream* Stream);
+  void WriteData(TStream* Stream);
+  TGraphic* FGraphic = nullptr;
+};
+
+// An 8 x 8 checkerboard of the two colours, shared by every caller asking for the same pair; the
+// bitmap stays the library's.
+TBitmap* AllocPatternBitmap(TColor BkColor, TColor FgColor);
 
 // Frees every cached font, pen and brush handle that no object uses (tests, shut-down).
 void ClearGraphicsCache();

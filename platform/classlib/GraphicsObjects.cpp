@@ -408,9 +408,9 @@ HBRUSH TBrush::GetHandle() {
   THandleSlot& slot = Slots()[this];
   if (!slot.Handle) {
     LOGBRUSH lb;
-    if (FBitmap) {
+    if (FBitmap && !FBitmap->GetEmpty()) {
       lb.lbStyle = BS_PATTERN;
-      lb.lbHatch = reinterpret_cast<ULONG_PTR>(FBitmap);
+      lb.lbHatch = reinterpret_cast<ULONG_PTR>(FBitmap->GetHandle());
     } else if (FStyle == bsClear) {
       lb.lbStyle = BS_NULL;
     } else if (FStyle == bsSolid) {
@@ -444,7 +444,7 @@ void TBrush::SetStyle(TBrushStyle Value) {
   Changed();
 }
 
-void TBrush::SetBitmap(HBITMAP Value) {
+void TBrush::SetBitmap(TBitmap* Value) {
   if (Value == FBitmap) return;
   FBitmap = Value;
   Changed();
