@@ -13,6 +13,7 @@
 #include "WinHooks.h"
 #include "WinInput.h"
 #include "WinManage.h"
+#include "WinMenus.h"
 #include "WinMessageBox.h"
 #include "WinMetrics.h"
 #include "WinNonClient.h"
