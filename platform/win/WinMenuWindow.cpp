@@ -177,33 +177,24 @@ SIZE Layout(TShown& s) {
 // ---- Drawing ----------------------------------------------------------------------------------------
 void FillColor(HDC dc, const RECT& r, int sysColor) { FillRect(dc, &r, GetSysColorBrush(sysColor)); }
 
-void Runs(HDC dc, int x, int y, const int (*rows)[2], int count, COLORREF color) {
-  HBRUSH b = CreateSolidBrush(color);
-  for (int i = 0; i < count; ++i) {
-    if (rows[i][1] <= 0) continue;
-    RECT r{x + rows[i][0], y + i, x + rows[i][0] + rows[i][1], y + i + 1};
-    FillRect(dc, &r, b);
-  }
-  DeleteObject(b);
-}
-
-// The classic 7 x 7 check mark, centred in the box.
-void CheckGlyph(HDC dc, const RECT& box, COLORREF color) {
-  static const int rows[7][2] = {{6, 1}, {5, 2}, {0, 1}, {0, 2}, {0, 5}, {1, 3}, {2, 1}};
-  static const int extra[7][2] = {{0, 0}, {0, 0}, {4, 3}, {3, 3}, {0, 0}, {0, 0}, {0, 0}};
-  int x = (box.left + box.right - 7) / 2, y = (box.top + box.bottom - 7) / 2;
-  Runs(dc, x, y, rows, 7, color);
-  Runs(dc, x, y, extra, 7, color);
-}
-
-void BulletGlyph(HDC dc, const RECT& box, COLORREF color) {
-  static const int rows[6][2] = {{1, 4}, {0, 6}, {0, 6}, {0, 6}, {0, 6}, {1, 4}};
-  Runs(dc, (box.left + box.right - 6) / 2, (box.top + box.bottom - 6) / 2, rows, 6, color);
-}
-
-void ArrowGlyph(HDC dc, const RECT& box, COLORREF color) {
-  static const int rows[7][2] = {{0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 3}, {0, 2}, {0, 1}};
-  Runs(dc, (box.left + box.right - 4) / 2, (box.top + box.bottom - 7) / 2, rows, 7, color);
+// The menu glyphs of the frame controls (black masks on white), painted in a colour in a square of
+// the check-mark size centred in the box.
+void Glyph(HDC dc, const RECT& box, UINT kind, COLORREF color) {
+  int size = GetSystemMetrics(SM_CXMENUCHECK);
+  int x = (box.left + box.right - size) / 2, y = (box.top + box.bottom - size) / 2;
+  HDC mem = CreateCompatibleDC(dc);
+  HBITMAP mask = CreateCompatibleBitmap(dc, size, size);
+  HGDIOBJ oldMask = SelectObject(mem, mask);
+  RECT r{0, 0, size, size};
+  DrawFrameControl(mem, &r, DFC_MENU, kind);
+  HBRUSH brush = CreateSolidBrush(color);
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  BitBlt(dc, x, y, size, size, mem, 0, 0, 0x00B8074A);  // the brush where the mask is black
+  SelectObject(dc, oldBrush);
+  DeleteObject(brush);
+  SelectObject(mem, oldMask);
+  DeleteObject(mask);
+  DeleteDC(mem);
 }
 
 void ItemBitmap(HDC dc, const RECT& box, HBITMAP bitmap) {
@@ -266,7 +257,7 @@ void DrawMenuItem(TShown& s, HDC dc, int index) {
       Inked(dc, it.Disabled(), selected, [&](int d, COLORREF c) {
         RECT b = arrowBox;
         OffsetRect(&b, d, d);
-        ArrowGlyph(dc, b, c);
+        Glyph(dc, b, DFCS_MENUARROW, c);
       });
     return;
   }
@@ -276,8 +267,7 @@ void DrawMenuItem(TShown& s, HDC dc, int index) {
     Inked(dc, it.Disabled(), selected, [&](int d, COLORREF c) {
       RECT b = checkBox;
       OffsetRect(&b, d, d);
-      if (it.Type & MFT_RADIOCHECK) BulletGlyph(dc, b, c);
-      else CheckGlyph(dc, b, c);
+      Glyph(dc, b, (it.Type & MFT_RADIOCHECK) ? DFCS_MENUBULLET : DFCS_MENUCHECK, c);
     });
   } else if (it.Bitmap) {
     ItemBitmap(dc, checkBox, it.Bitmap);
@@ -297,7 +287,7 @@ void DrawMenuItem(TShown& s, HDC dc, int index) {
     if (it.Sub) {
       RECT b = arrowBox;
       OffsetRect(&b, d, d);
-      ArrowGlyph(dc, b, c);
+      Glyph(dc, b, DFCS_MENUARROW, c);
     }
   });
   SetTextColor(dc, oldColor);

@@ -440,11 +440,12 @@ TEST_F(WinMenus, APictureOfAnOpenMenuShowsTheClassicLook) {
   AppendMenuA(sub, MF_STRING, 4, "CSV");
   AppendMenuA(m, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), "\xE5\xAF\xBC\xE5\x87\xBA(&E)");             // 导出(&E)
   GdiSurface::TGdiSurface picture;
-  RECT first{}, grey{};
+  RECT first{}, grey{}, more{};
   Script = {[&] { Keys({VK_DOWN}); },
             [&] {
               GetMenuItemRect(nullptr, m, 0, &first);
               GetMenuItemRect(nullptr, m, 3, &grey);
+              GetMenuItemRect(nullptr, m, 4, &more);
               HWND w = FindWindowA(MenuWindowClass, nullptr);
               UpdateWindow(w);
               ASSERT_TRUE(CaptureWindow(w, picture));
@@ -473,6 +474,10 @@ TEST_F(WinMenus, APictureOfAnOpenMenuShowsTheClassicLook) {
     }
   EXPECT_TRUE(white);
   EXPECT_TRUE(shadow && light);
+  int arrow = 0;  // the sub-menu arrow at the right end of its item
+  for (int y = more.top; y < more.bottom; ++y)
+    for (int x = more.right - 16; x < more.right; ++x) arrow += at(x, y) == rgb(COLOR_MENUTEXT);
+  EXPECT_GE(arrow, 6);
   DestroyMenu(m);
 }
 
