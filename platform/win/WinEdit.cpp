@@ -274,9 +274,13 @@ void TypeCharacter(HWND hwnd, TEdit& e, unsigned char c) {
   }
   // The bytes of one UTF-8 character arrive one by one.
   if (c >= 0x80) {
+    // The lead byte says how many bytes follow; a stray continuation byte is dropped.
+    if ((c & 0xC0) == 0x80 && e.Pending.empty()) return;
+    if ((c & 0xC0) != 0x80) e.Pending.clear();
     e.Pending.push_back(static_cast<char>(c));
-    int need = Utf8CharLen(e.Pending.data(), e.Pending.data() + 4);
-    if (static_cast<int>(e.Pending.size()) < need) return;
+    auto lead = static_cast<unsigned char>(e.Pending[0]);
+    size_t need = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (e.Pending.size() < need) return;
     String ch = e.Pending;
     e.Pending.clear();
     if (!Replace(hwnd, e, ch, true, true)) MessageBeep(0);
