@@ -4,6 +4,7 @@
 #include "ResStrings.h"
 #include "Units.h"
 #include "cxClasses.h"
+#include "cxDWMApi.h"
 #include "cxDateUtils.h"
 #include "cxFormats.h"
 #include "cxGraphicsBrushCache.h"
@@ -24,6 +25,7 @@ void RegisterUnits_framework_foundation() {
   RegisterStringTable("CXSTRINGS");
   RegisterUnit("cxGeometry", &cxGeometry::cxGeometryInitialization, &cxGeometry::cxGeometryFinalization);
   RegisterUnit("dxUxTheme", &dxUxTheme::dxUxThemeInitialization, &dxUxTheme::dxUxThemeFinalization);
+  RegisterUnit("cxDWMApi", &cxDWMApi::cxDWMApiInitialization, &cxDWMApi::cxDWMApiFinalization);
   RegisterUnit("dxThemeManager", &dxThemeManager::dxThemeManagerInitialization,
                &dxThemeManager::dxThemeManagerFinalization);
   RegisterUnit("dxOffice11", &dxOffice11::dxOffice11Initialization, &dxOffice11::dxOffice11Finalization);

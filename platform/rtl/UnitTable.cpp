@@ -21,6 +21,7 @@ const std::vector<String>& StartupOrder() {
       // framework/foundation
       "cxGeometry",
       "dxUxTheme",
+      "cxDWMApi",
       "dxThemeManager",
       "dxOffice11",
       "cxClasses",

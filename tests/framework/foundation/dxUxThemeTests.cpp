@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "UxTheme.h"
+#include "cxDWMApi.h"
 #include "dxOffice11.h"
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
@@ -44,6 +45,13 @@ TEST(dxUxTheme, BindsTheServicesAtStart) {
   EXPECT_EQ(dxUxTheme::GetThemePartSize(theme, nullptr, BP_CHECKBOX, CBS_CHECKEDNORMAL, TS_TRUE, size), S_OK);
   EXPECT_EQ(size, (SIZE{13, 13}));
   EXPECT_EQ(dxUxTheme::CloseThemeData(theme), S_OK);
+}
+
+// Desktop composition belongs to later systems: on this one the window manager's library is never
+// bound, and composition answers off, so no glass paths run.
+TEST(cxDWMApi, CompositionIsOffOnThisSystem) {
+  EXPECT_FALSE(IsDwmPresent());
+  EXPECT_FALSE(IsCompositionEnabled());
 }
 
 TEST_F(dxUxThemeWithoutLibrary, EveryForwarderAnswersAFailure) {
