@@ -1,5 +1,5 @@
-// The foundation's registration routine: the layers below, the framework's string table, and the
-// units with start-up code.
+// The foundation's registration routine: the layers below, the framework's string table and bitmaps,
+// and the units with start-up code.
 #include "Resources.h"
 #include "ResStrings.h"
 #include "Units.h"
@@ -14,6 +14,7 @@
 #include "dxUxTheme.h"
 
 DECLARE_RESOURCE_TABLE(framework_foundation, STRING)
+DECLARE_RESOURCE_TABLE(framework_foundation, BITMAP)
 
 namespace Units {
 
@@ -23,6 +24,7 @@ void RegisterUnits_framework_foundation() {
   RegisterUnits_platform_db();
   RegisterResourceTable(ResourceTable_framework_foundation_STRING());
   RegisterStringTable("CXSTRINGS");
+  RegisterResourceTable(ResourceTable_framework_foundation_BITMAP());
   RegisterUnit("cxGeometry", &cxGeometry::cxGeometryInitialization, &cxGeometry::cxGeometryFinalization);
   RegisterUnit("dxUxTheme", &dxUxTheme::dxUxThemeInitialization, &dxUxTheme::dxUxThemeFinalization);
   RegisterUnit("cxDWMApi", &cxDWMApi::cxDWMApiInitialization, &cxDWMApi::cxDWMApiFinalization);

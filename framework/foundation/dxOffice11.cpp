@@ -4,6 +4,9 @@
 
 #include <algorithm>
 
+#include "Exceptions.h"
+#include "Graphics.h"
+#include "Resources.h"
 #include "RtlMath.h"
 #include "SysInfo.h"
 #include "WinUser.h"
@@ -45,7 +48,7 @@ HBRUSH dxOffice11BarFingerBrush1, dxOffice11BarFingerBrush2, dxOffice11BarSepara
     dxOffice11OwnerControlDownedBrush, dxOffice11DownedBrush, dxOffice11DownedSelectedBrush,
     dxOffice11DetachableBrush, dxOffice11DetachableSelectedBrush, dxOffice11StaticBorderBrush,
     dxOffice11InPlaceSubItemBrush;
-HBITMAP dxOffice11SubMenuExpandBitmap, dxOffice11ExpandButtonBitmap1, dxOffice11ExpandButtonBitmap2;
+TBitmap *dxOffice11SubMenuExpandBitmap, *dxOffice11ExpandButtonBitmap1, *dxOffice11ExpandButtonBitmap2;
 
 namespace {
 
@@ -246,8 +249,6 @@ void CreateBrushes() {
   dxOffice11DetachableSelectedBrush = dxOffice11ToolbarSelectedBrush;
   dxOffice11StaticBorderBrush = dxOffice11DropDownBorderBrush1;
   dxOffice11InPlaceSubItemBrush = CreateSolidBrush(dxOffice11InPlaceSubItemColor);
-  // The glyph bitmaps come from resources the program does not carry: they stay empty.
-  dxOffice11SubMenuExpandBitmap = dxOffice11ExpandButtonBitmap1 = dxOffice11ExpandButtonBitmap2 = nullptr;
   dxOffice11ExpandButtonColor1 = 0xBFAE9E;
   dxOffice11ExpandButtonColor2 = 0x5F462E;
 }
@@ -265,6 +266,54 @@ void DestroyBrushes() {
   }
 }
 
+TBitmap* LoadBitmap(const char* name) {
+  TBitmap* bitmap = New<TBitmap>();
+  try {
+    bitmap->LoadFromResourceName(HInstance, name);
+  } catch (const Exception&) {
+    bitmap->Assign(nullptr);
+  }
+  return bitmap;
+}
+
+// The mark's shading (its red channel, from darkest to lightest) becomes the toolbar gradient, from
+// the second toolbar colour to the first; black outlines and the transparent colour stay.
+void RecolorSubMenuBitmap(TBitmap* bitmap) {
+  if (bitmap->GetEmpty()) return;
+  TCanvas* canvas = bitmap->GetCanvas();
+  const TColor transparent = canvas->GetPixel(0, 0);
+  auto shaded = [&](TColor c) { return c != transparent && (c & 0xFFFFFF) != 0; };
+  int minimum = 255, maximum = 1;
+  for (int y = 0; y < bitmap->GetHeight(); ++y)
+    for (int x = 0; x < bitmap->GetWidth(); ++x) {
+      TColor c = canvas->GetPixel(x, y);
+      if (!shaded(c)) continue;
+      minimum = std::min<int>(minimum, GetRValue(c));
+      maximum = std::max<int>(maximum, GetRValue(c));
+    }
+  COLORREF light = dxOffice11ToolbarsColor1, dark = dxOffice11ToolbarsColor2;
+  if (light == dark) dark = light == 0 ? 0xFFFFFF : 0;
+  for (int y = 0; y < bitmap->GetHeight(); ++y)
+    for (int x = 0; x < bitmap->GetWidth(); ++x) {
+      TColor c = canvas->GetPixel(x, y);
+      if (shaded(c))
+        canvas->SetPixel(x, y, GetMiddleRGB(light, dark, MulDiv(GetRValue(c) - minimum, 100, maximum - minimum)));
+    }
+}
+
+void CreateBitmaps() {
+  dxOffice11SubMenuExpandBitmap = LoadBitmap("DXSUBMENUEXPAND");
+  RecolorSubMenuBitmap(dxOffice11SubMenuExpandBitmap);
+  dxOffice11ExpandButtonBitmap1 = LoadBitmap("DXEXPANDBUTTON_MINUS");
+  dxOffice11ExpandButtonBitmap2 = LoadBitmap("DXEXPANDBUTTON_PLUS");
+}
+
+void DestroyBitmaps() {
+  FreeAndNil(dxOffice11SubMenuExpandBitmap);
+  FreeAndNil(dxOffice11ExpandButtonBitmap1);
+  FreeAndNil(dxOffice11ExpandButtonBitmap2);
+}
+
 }  // namespace
 
 TOffice11Scheme GetOffice11Scheme() { return FScheme; }
@@ -275,6 +324,7 @@ void CreateOffice11Colors() {
   if (FReferenceCount++ == 0) {
     ComputeColors();
     CreateBrushes();
+    CreateBitmaps();
   }
 }
 
@@ -282,13 +332,18 @@ void RefreshOffice11Colors() {
   ComputeColors();
   if (FReferenceCount > 0) {
     DestroyBrushes();
+    DestroyBitmaps();
     CreateBrushes();
+    CreateBitmaps();
   }
 }
 
 void ReleaseOffice11Colors() {
   if (FReferenceCount == 0) return;
-  if (--FReferenceCount == 0) DestroyBrushes();
+  if (--FReferenceCount == 0) {
+    DestroyBrushes();
+    DestroyBitmaps();
+  }
 }
 
 bool IsHighContrastBlack() { return Sys(COLOR_BTNFACE) == 0; }

@@ -6,6 +6,10 @@
 
 #include "WinGdi.h"
 
+namespace Graphics {
+class TBitmap;
+}
+
 namespace dxOffice11 {
 
 enum TOffice11Scheme { schUnknown, schNormalColor, schHomestead, schMetallic };
@@ -46,7 +50,10 @@ extern HBRUSH dxOffice11BarFingerBrush1, dxOffice11BarFingerBrush2, dxOffice11Ba
     dxOffice11OwnerControlDownedBrush, dxOffice11DownedBrush, dxOffice11DownedSelectedBrush,
     dxOffice11DetachableBrush, dxOffice11DetachableSelectedBrush, dxOffice11StaticBorderBrush,
     dxOffice11InPlaceSubItemBrush;
-extern HBITMAP dxOffice11SubMenuExpandBitmap, dxOffice11ExpandButtonBitmap1, dxOffice11ExpandButtonBitmap2;
+// The sub-menu expand mark is recoloured to the toolbar gradient; a bitmap whose resource cannot be
+// loaded stays empty.
+extern Graphics::TBitmap *dxOffice11SubMenuExpandBitmap, *dxOffice11ExpandButtonBitmap1,
+    *dxOffice11ExpandButtonBitmap2;
 
 // ---- The scheme and the colour set ----------------------------------------------------------------------
 TOffice11Scheme GetOffice11Scheme();
