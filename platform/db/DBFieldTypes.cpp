@@ -8,6 +8,7 @@
 #include "FloatFormat.h"
 #include "Format.h"
 #include "FormatSettings.h"
+#include "Graphics.h"
 #include "StringLists.h"
 #include "Streams.h"
 #include "Strings.h"
@@ -584,12 +585,34 @@ void TBlobField::Assign(TPersistent* Source) {
     SetAsString(strings->GetText());
     return;
   }
+  if (auto* picture = dynamic_cast<Graphics::TPicture*>(Source)) Source = picture->GetGraphic();
+  if (auto* bitmap = dynamic_cast<Graphics::TBitmap*>(Source)) {
+    // A picture is kept as its BMP file; an empty one leaves the field null.
+    TOwnedPtr<Streams::TMemoryStream> bytes(New<Streams::TMemoryStream>());
+    if (!bitmap->GetEmpty()) bitmap->SaveToStream(bytes.get());
+    SetAsString(String(static_cast<const char*>(bytes->GetMemory()), static_cast<size_t>(bytes->GetSize())));
+    return;
+  }
   inherited::Assign(Source);
 }
 
 void TBlobField::AssignTo(TPersistent* Dest) {
   if (auto* strings = dynamic_cast<TStrings*>(Dest)) {
     strings->SetText(GetAsString());
+    return;
+  }
+  if (auto* picture = dynamic_cast<Graphics::TPicture*>(Dest)) Dest = picture->GetBitmap();
+  if (auto* bitmap = dynamic_cast<Graphics::TBitmap*>(Dest)) {
+    // A null field gives an empty bitmap; bytes that are no BMP file raise EInvalidGraphic.
+    String data = GetAsString();
+    if (data.empty()) {
+      bitmap->Assign(nullptr);
+      return;
+    }
+    TOwnedPtr<Streams::TMemoryStream> bytes(New<Streams::TMemoryStream>());
+    bytes->WriteBuffer(data.data(), static_cast<Integer>(data.size()));
+    bytes->SetPosition(0);
+    bitmap->LoadFromStream(bytes.get());
     return;
   }
   inherited::AssignTo(Dest);

@@ -5,6 +5,7 @@
 #include "DB.h"
 #include "DateFormat.h"
 #include "DateTime.h"
+#include "Graphics.h"
 #include "MemoryDataSet.h"
 #include "StringLists.h"
 
@@ -103,6 +104,40 @@ TEST_F(FieldTest, BlobFieldsTakeStringListsAndOtherBlobs) {
   EXPECT_THROW(copy->Assign(lines), EConvertError);
   Data->Post();
   lines->Free();
+}
+
+TEST(GraphicFields, HoldPicturesAsBitmapFiles) {
+  TOwnedPtr<TMemoryDataSet> data(New<TMemoryDataSet>(nullptr));
+  data->FieldDefs()->Add("g", ftGraphic);
+  data->AddRow({});
+  data->Open();
+  TField* field = data->FieldByName("g");
+  TOwnedPtr<TBitmap> source(New<TBitmap>()), target(New<TBitmap>());
+  source->SetPixelFormat(pf24bit);
+  source->SetSize(3, 2);
+  source->GetCanvas()->SetPixel(2, 1, clRed);
+
+  data->Edit();
+  field->Assign(source.get());
+  data->Post();
+  EXPECT_FALSE(field->IsNull());
+  target->Assign(field);
+  ASSERT_EQ(target->GetWidth(), 3);
+  EXPECT_EQ(target->GetCanvas()->GetPixel(2, 1), clRed);
+
+  TOwnedPtr<TPicture> picture(New<TPicture>());
+  picture->Assign(field);
+  EXPECT_EQ(picture->GetBitmap()->GetHeight(), 2);
+
+  data->Edit();
+  field->SetAsString("not a picture");
+  EXPECT_THROW(target->Assign(field), EInvalidGraphic);
+  TOwnedPtr<TBitmap> empty(New<TBitmap>());
+  field->Assign(empty.get());  // an empty bitmap empties the field
+  EXPECT_TRUE(field->IsNull());
+  target->Assign(field);
+  EXPECT_TRUE(target->GetEmpty());
+  data->Cancel();
 }
 
 TEST(CalculatedFields, ComputedPerRecordAndLookedUp) {
