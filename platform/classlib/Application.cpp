@@ -1,11 +1,13 @@
 // TApplication: the program's forms, its message loop with key preprocessing for the dialog keys,
-// idle handling, and the display of exceptions that escape a handler; the application and screen
+// idle handling (pointer tracking, the status hint, action updates, methods handed over by other
+// threads), and the display of exceptions that escape a handler; the application and screen
 // objects themselves.
 #include <unistd.h>
 
 #include "Exceptions.h"
 #include "FileNames.h"
 #include "Forms.h"
+#include "Threads.h"
 #include "WinUser.h"
 
 namespace Forms {
@@ -59,10 +61,14 @@ IMPLEMENT_CLASS(TApplication)
 void TApplication::Construct() {
   inherited::Construct();
   FTitle = ChangeFileExt(ExtractFileName(ExeName()), "");
+  Threads::WakeMainThread = TNotifyEvent(this, &TApplication::WakeMainThread);
 }
 
 void TApplication::Destroy() {
   Destroying();
+  if (Threads::WakeMainThread.Data() == this) Threads::WakeMainThread = nullptr;
+  CancelHint();
+  FHintWindow = nullptr;  // owned: freed with the other components
   FMainForm = nullptr;
   DestroyComponents();
   if (FHandle && IsWindow(FHandle)) DestroyWindow(FHandle);
@@ -115,8 +121,18 @@ void TApplication::WndProc(TMessage& Message) {
       case WM_CLOSE:
         if (FMainForm) FMainForm->Close();
         return;
+      case WM_NULL:
+        Threads::CheckSynchronize();
+        return;
+      case WM_TIMER:
+        if (Message.WParam == HintTimerId) {
+          HintTimerExpired();
+          return;
+        }
+        break;
       case WM_ACTIVATEAPP:
         FActive = Message.WParam != 0;
+        if (!FActive) CancelHint();
         if (FActive && OnActivate) OnActivate(this);
         if (!FActive && OnDeactivate) OnDeactivate(this);
         break;
@@ -139,6 +155,15 @@ TCustomForm* TApplication::CreateForm(TClass Cls) {
 
 void TApplication::ControlDestroyed(TControl* Control) {
   if (FMainForm == Control) FMainForm = nullptr;
+  if (FHintControl == Control) CancelHint();
+  if (FHintWindow == Control) FHintWindow = nullptr;
+}
+
+// Called on the worker that hands a method over: the posted message wakes whichever loop runs,
+// modal loops of the window layer included, and the application window runs the method.
+void TApplication::WakeMainThread(TObject*) {
+  if (HWND wnd = FHandle) PostMessage(wnd, WM_NULL, 0, 0);
+  else PostThreadMessage(Threads::MainThreadID(), WM_NULL, 0, 0);
 }
 
 // ---- The loop ---------------------------------------------------------------------------------------
@@ -174,6 +199,11 @@ bool TApplication::ProcessMessage(MSG& Msg) {
   }
   bool handled = false;
   if (OnMessage) OnMessage(Msg, handled);
+  if (!handled) {
+    IsHintMsg(Msg);
+    if ((Msg.message >= WM_MOUSEFIRST && Msg.message <= WM_MOUSELAST) || Msg.message == WM_NCMOUSEMOVE)
+      HintMouseMessage(nullptr, Msg.pt);
+  }
   if (!handled && !IsKeyMsg(Msg)) {
     TranslateMessage(&Msg);
     DispatchMessage(&Msg);
@@ -198,9 +228,40 @@ void TApplication::Idle(const MSG&) {
     TControl* c = FindDragTarget(p, false);
     if (c != MouseControl()) SetMouseControl(c);
   }
+  TControl* control = MouseControl();
+  if (FShowHint && !control) CancelHint();
+  SetHint(GetLongHint(Forms::GetHint(control)));
   bool done = true;
-  if (OnIdle) OnIdle(this, done);
+  try {
+    if (OnIdle) OnIdle(this, done);
+    if (done) DoActionIdle();
+    if (Threads::GetCurrentThreadId() == Threads::MainThreadID() && Threads::CheckSynchronize()) done = false;
+  } catch (...) {
+    done = false;  // the loop looks again before it sleeps
+    HandleException(this);
+  }
   if (done) WaitMessage();
+}
+
+// Every visible form lets its actions update themselves.
+void TApplication::DoActionIdle() {
+  for (Integer i = 0; i < Screen->FormCount(); ++i) {
+    TCustomForm* form = Screen->Forms(i);
+    if (form->HandleAllocated() && IsWindowVisible(form->GetHandle()) && IsWindowEnabled(form->GetHandle()))
+      form->UpdateActions();
+  }
+}
+
+bool TApplication::ExecuteAction(TBasicAction* Action) {
+  bool handled = false;
+  if (OnActionExecute) OnActionExecute(Action, handled);
+  return handled;
+}
+
+bool TApplication::UpdateAction(TBasicAction* Action) {
+  bool handled = false;
+  if (OnActionUpdate) OnActionUpdate(Action, handled);
+  return handled;
 }
 
 // ---- Exceptions -------------------------------------------------------------------------------------
@@ -261,6 +322,13 @@ void TScreen::Construct() {
   FHintFont = New<TFont>();
   FMenuFont = New<TFont>();
   FIconFont = New<TFont>();
+  // Hints and menus are written in the desktop's own fonts.
+  NONCLIENTMETRICSA metrics;
+  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+    FHintFont->AssignLogFont(metrics.lfStatusFont);
+    FHintFont->SetColor(clInfoText);
+    FMenuFont->AssignLogFont(metrics.lfMenuFont);
+  }
 }
 
 void TScreen::Destroy() {

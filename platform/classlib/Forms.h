@@ -1,6 +1,7 @@
 // Forms, the application and the screen: top-level windows read from the form resource of their
 // class, shown modelessly or in their own modal loop; the application's message loop with its
-// exception display; and the screen's forms, cursors and metrics.
+// exception display, hints, action updates and the methods threads hand to it; the hint window;
+// and the screen's forms, cursors and metrics.
 #pragma once
 
 #include <vector>
@@ -8,7 +9,13 @@
 #include "Controls.h"
 #include "Exceptions.h"
 
+namespace ActnList {
+class TBasicAction;
+}
+
 namespace Forms {
+
+using ActnList::TBasicAction;
 
 PUBLISHED_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
                poDesktopCenter, poMainFormCenter, poOwnerFormCenter)
@@ -30,6 +37,62 @@ using TCloseQueryEvent = TClosure<void(TObject* Sender, bool& CanClose)>;
 using TIdleEvent = TClosure<void(TObject* Sender, bool& Done)>;
 using TMessageEvent = TClosure<void(MSG& Msg, bool& Handled)>;
 using TExceptionEvent = TClosure<void(TObject* Sender, Exception& E)>;
+using TActionEvent = TClosure<void(TBasicAction* Action, bool& Handled)>;
+
+// ---- Hints ------------------------------------------------------------------------------------------
+// The part of a hint before "|" (the tooltip), and the part after it (the status line); a hint
+// without "|" is both.
+String GetShortHint(const String& Hint);
+String GetLongHint(const String& Hint);
+// The hint of the control or, when it has none, of its nearest parent that has one.
+String GetHint(TControl* Control);
+
+// What the application is about to show as a control's hint; CM_HINTSHOW hands it to the control
+// (lParam) to change, and a non-zero result shows nothing. CursorRect (client coordinates of the
+// control) is where the pointer may move without the hint being shown anew; ReshowTimeout, when
+// non-zero, shows it anew (asking again) after that time instead of hiding it after HideTimeout.
+struct THintInfo {
+  TControl* HintControl = nullptr;
+  TClass HintWindowClass = nullptr;
+  TPoint HintPos;  // screen coordinates of the hint window's top left
+  Integer HintMaxWidth = 0;
+  TColor HintColor = clInfoBk;
+  TRect CursorRect;
+  TPoint CursorPos;  // client coordinates of the control
+  Integer ReshowTimeout = 0;
+  Integer HideTimeout = 0;
+  String HintStr;
+  void* HintData = nullptr;
+};
+using TShowHintEvent = TClosure<void(String& HintStr, bool& CanShow, THintInfo& HintInfo)>;
+
+// The small window a hint is shown in: a borderless-looking popup with a drop shadow that never
+// takes the focus or the mouse, sized to its text.
+class THintWindow : public TCustomControl {
+  DECLARE_CLASS(THintWindow, TCustomControl)
+ public:
+  explicit THintWindow(TComponent* AOwner = nullptr) : TCustomControl(AOwner) {}
+  // Shows Hint in a window of Rect (screen coordinates), kept on the screen, above every window and
+  // without activating it.
+  virtual void ActivateHint(TRect Rect, const String& AHint);
+  virtual void ActivateHintData(const TRect& Rect, const String& AHint, void* AData);
+  // The window rectangle (at 0, 0) that shows AHint wrapped at MaxWidth.
+  virtual TRect CalcHintRect(Integer MaxWidth, const String& AHint, void* AData);
+  // Whether Msg is one that ends a hint shown now (keys, clicks, activation changes).
+  virtual bool IsHintMsg(const MSG& Msg);
+  void ReleaseHandle() { DestroyHandle(); }
+  bool IsShowing();  // the window is on the screen
+  void Dispatch(TMessage& Message) override;
+
+ protected:
+  void Construct() override;
+  void CreateParams(TCreateParams& Params) override;
+  void Paint() override;
+  bool FActivating = false;
+};
+using THintWindowClass = TClass;
+// The class of the application's hint window (THintWindow unless the program puts its own).
+extern THintWindowClass HintWindowClass;
 
 // ---- TCustomForm ------------------------------------------------------------------------------------
 class TCustomForm : public TWinControl {
@@ -53,6 +116,8 @@ class TCustomForm : public TWinControl {
   void Close();
   virtual bool CloseQuery();
   void Release();  // freed once the messages now queued are handled
+  // Lets the actions of the form and of its visible controls update themselves (at idle).
+  virtual void UpdateActions();
   TModalResult ModalResult = mrNone;
   TFormState FormState;
 
@@ -228,7 +293,10 @@ class TApplication : public TComponent {
   void Run();
   void Terminate();
   bool Terminated() const { return FTerminate; }
+  // Handles every waiting message; returns when none is left.
   void ProcessMessages();
+  // Handles one message, or idles (status hint, action updates, methods handed over by threads)
+  // and waits when there is none.
   void HandleMessage();
   void HandleException(TObject* Sender);
   void ShowException(Exception& E);
@@ -237,8 +305,30 @@ class TApplication : public TComponent {
   void Restore();
   void ModalStarted();
   void ModalFinished();
-  void CancelHint() {}
   void ControlDestroyed(TControl* Control);
+
+  // ---- Hints
+  // Hides the hint shown now and forgets the control it was for.
+  void CancelHint();
+  // Shows the hint of the hint control under CursorPos (screen coordinates) now.
+  void ActivateHint(const TPoint& CursorPos);
+  // What a mouse message at Pos (screen coordinates) means to the hint: another control, or the
+  // pointer leaving the area of the hint shown, starts the pause until the next one.
+  void HintMouseMessage(TControl* Control, const TPoint& Pos);
+  bool IsHintMsg(const MSG& Msg);
+  String GetHint() const { return FHint; }
+  void SetHint(const String& Value);
+  bool GetShowHint() const { return FShowHint; }
+  void SetShowHint(bool Value);
+  TColor GetHintColor() const { return FHintColor; }
+  void SetHintColor(TColor Value);
+  THintWindow* HintWindow() const { return FHintWindow; }
+  TControl* HintControl() const { return FHintControl; }
+
+  // ---- Actions
+  // Offers an action to the application's OnActionExecute / OnActionUpdate; true when handled.
+  bool ExecuteAction(TBasicAction* Action);
+  bool UpdateAction(TBasicAction* Action);
 
   HWND GetHandle();  // the hidden application window
   TCustomForm* MainForm() const { return FMainForm; }
@@ -247,14 +337,10 @@ class TApplication : public TComponent {
   String GetTitle() const { return FTitle; }
   void SetTitle(const String& Value);
   String ExeName() const;
-  String Hint;
-  TColor HintColor = clInfoBk;
   Integer HintPause = 500;
   Integer HintShortPause = 50;
   Integer HintHidePause = 2500;
   bool HintShortCuts = true;
-  bool ShowHint = true;
-  TClass HintWindowClass = nullptr;
   bool UpdateFormatSettings = true;
   Integer HelpContext = 0;
   Integer ModalLevel() const { return FModalLevel; }
@@ -262,7 +348,9 @@ class TApplication : public TComponent {
   TIdleEvent OnIdle;
   TMessageEvent OnMessage;
   TExceptionEvent OnException;
-  TNotifyEvent OnModalBegin, OnModalEnd, OnActivate, OnDeactivate, OnMinimize, OnRestore;
+  TNotifyEvent OnModalBegin, OnModalEnd, OnActivate, OnDeactivate, OnMinimize, OnRestore, OnHint;
+  TShowHintEvent OnShowHint;
+  TActionEvent OnActionExecute, OnActionUpdate;
 
   using TInitHook = void (*)();
   static void AddInitializeHook(TInitHook Hook);
@@ -276,7 +364,15 @@ class TApplication : public TComponent {
   bool ProcessMessage(MSG& Msg);
   bool IsKeyMsg(MSG& Msg);
   void Idle(const MSG& Msg);
+  void DoActionIdle();
   void WndProc(TMessage& Message);
+  void WakeMainThread(TObject* Sender);
+  void ValidateHintWindow(TClass HintClass);
+  void StartHintTimer(Integer Value, bool ToShow);
+  void StopHintTimer();
+  void HintTimerExpired();
+  void HideHint();
+  static constexpr UINT_PTR HintTimerId = 1;  // the application window's timer for hints
 
   HWND FHandle = nullptr;
   WNDPROC FObjectInstance = nullptr;
@@ -286,6 +382,15 @@ class TApplication : public TComponent {
   bool FHandleCreated = false;
   String FTitle;
   Integer FModalLevel = 0;
+  String FHint;
+  bool FShowHint = true;
+  TColor FHintColor = clInfoBk;
+  THintWindow* FHintWindow = nullptr;
+  TControl* FHintControl = nullptr;
+  bool FHintActive = false;
+  TRect FHintCursorRect;
+  bool FHintTimerShows = false;  // what the running hint timer does when it fires
+  bool FHintTimerRunning = false;
 };
 
 // The program's application and screen objects, made on first use and freed by DoneApplication.
