@@ -36,6 +36,11 @@ void TButtonControl::Construct() {
   SetTabStop(true);
 }
 
+void TButtonControl::Dispatch(TMessage& Message) {
+  PassMouseToWindow(this, Message);
+  inherited::Dispatch(Message);
+}
+
 void TButtonControl::SetWordWrap(bool Value) {
   if (FWordWrap == Value) return;
   FWordWrap = Value;

@@ -228,6 +228,10 @@ void TCustomEdit::AdjustHeight() {
 
 // ---- Messages ---------------------------------------------------------------------------------------
 void TCustomEdit::Dispatch(TMessage& Message) {
+  if (PassMouseToWindow(this, Message)) {
+    inherited::Dispatch(Message);
+    return;
+  }
   switch (Message.Msg) {
     case CN_COMMAND:
       if (Message.WParamHi() == EN_CHANGE && !FCreating) Change();

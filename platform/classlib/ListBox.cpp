@@ -515,6 +515,10 @@ void TCustomListBox::KeyPress(char& Key) {
 }
 
 void TCustomListBox::Dispatch(TMessage& Message) {
+  if (PassMouseToWindow(this, Message)) {
+    inherited::Dispatch(Message);
+    return;
+  }
   switch (Message.Msg) {
     case CN_COMMAND:
       switch (Message.WParamHi()) {

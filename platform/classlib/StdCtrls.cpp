@@ -19,6 +19,18 @@ void CreateSubClass(TCreateParams& Params, const char* ClassName) {
   Params.WindowClass.style = standard.style | keep;
 }
 
+bool PassMouseToWindow(TWinControl* Control, TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+      if (Control->HandleAllocated()) Control->DefaultHandler(Message);
+      return true;
+    default: return false;
+  }
+}
+
 int CanvasDrawText(TCanvas* Canvas, const String& Text, RECT& Rect, UINT Flags) {
   HDC dc = Canvas->GetHandle();
   HGDIOBJ oldFont = SelectObject(dc, Canvas->GetFont()->GetHandle());

@@ -37,6 +37,11 @@ using TLBFindDataEvent = TClosure<Integer(TWinControl* Control, String FindStrin
 // control's own class name; the standard procedure answers what the control leaves to it.
 void CreateSubClass(TCreateParams& Params, const char* ClassName);
 
+// Hands the left button's and the pointer's messages to the standard window procedure, which
+// places carets, selects items and presses buttons by them; the control's own mouse handling
+// (events, clicks) follows. True when Message was such a message.
+bool PassMouseToWindow(TWinControl* Control, TMessage& Message);
+
 // DrawText on the canvas's device context with the canvas's font and its colour, over a
 // transparent background.
 int CanvasDrawText(TCanvas* Canvas, const String& Text, RECT& Rect, UINT Flags);
@@ -288,6 +293,7 @@ class TButtonControl : public TWinControl {
   DECLARE_CLASS(TButtonControl, TWinControl)
  public:
   explicit TButtonControl(TComponent* AOwner = nullptr) : TWinControl(AOwner) {}
+  void Dispatch(TMessage& Message) override;
   bool GetWordWrap() const { return FWordWrap; }
   void SetWordWrap(bool Value);
 

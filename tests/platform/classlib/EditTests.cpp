@@ -150,6 +150,21 @@ TEST_F(EditTest, TabbingInSelectsTheTextWhenAutoSelect) {
   EXPECT_EQ(second->GetSelLength(), 0);
 }
 
+TEST_F(EditTest, AClickPlacesTheCaretWithoutSelectingAll) {
+  auto* other = New<TEdit>(Form);
+  other->SetParent(Form);
+  other->SetBounds(10, 40, 150, 21);
+  other->SetFocus();
+  Edit->SetText("Hello");
+  Application->ProcessMessages();
+  TPoint p = Edit->ClientToScreen(TPoint(140, 8));
+  InjectClick(p.x, p.y);
+  Application->ProcessMessages();
+  ASSERT_TRUE(Edit->Focused());
+  EXPECT_EQ(Edit->GetSelStart(), 5);
+  EXPECT_EQ(Edit->GetSelLength(), 0);
+}
+
 TEST_F(EditTest, PasswordTextIsNeitherCopiedNorCut) {
   Edit->SetPasswordChar('*');
   Edit->SetText("secret");
