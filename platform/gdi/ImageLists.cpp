@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "GdiDraw.h"
+#include "WinIcons.h"
 #include "WinImageList.h"
 #include "WinUserDraw.h"
 
@@ -206,6 +207,46 @@ BOOL ImageList_Replace(HIMAGELIST list, int index, HBITMAP image, HBITMAP mask) 
   TImageListObj* l = ListOf(list);
   if (!l || index < 0 || index >= l->Count) return FALSE;
   return Put(l, index, image, l->Masked() ? mask : nullptr, CLR_NONE, 1) >= 0;
+}
+
+int ImageList_ReplaceIcon(HIMAGELIST list, int index, HICON icon) {
+  TImageListObj* l = ListOf(list);
+  ICONINFO ii;
+  if (!l || index < -1 || index >= l->Count || !GetIconInfo(icon, &ii)) return -1;
+  int result = -1;
+  if (ii.hbmColor) {
+    // The icon's colour image is black where its mask is white, as the list keeps masked images.
+    auto image = static_cast<HBITMAP>(CopyImage(ii.hbmColor, IMAGE_BITMAP, l->Cx, l->Cy, 0));
+    auto mask = static_cast<HBITMAP>(CopyImage(ii.hbmMask, IMAGE_BITMAP, l->Cx, l->Cy, LR_MONOCHROME));
+    result = Put(l, index < 0 ? l->Count : index, image, l->Masked() ? mask : nullptr, CLR_NONE, 1);
+    DeleteObject(image);
+    DeleteObject(mask);
+  }
+  DeleteObject(ii.hbmColor);
+  DeleteObject(ii.hbmMask);
+  return result;
+}
+
+HICON ImageList_GetIcon(HIMAGELIST list, int index, UINT flags) {
+  TImageListObj* l = ListOf(list);
+  if (!l || index < 0 || index >= l->Count) return nullptr;
+  HBITMAP image = CreateBitmap(l->Cx, l->Cy, 1, 32, nullptr);
+  HBITMAP mask = CreateBitmap(l->Cx, l->Cy, 1, 1, nullptr);
+  TBitmapObj *di = Strip(image), *dm = Strip(mask);
+  TBitmapObj *si = Strip(l->Image), *sm = Strip(l->Mask);
+  for (int y = 0; y < l->Cy; ++y)
+    for (int x = 0; x < l->Cx; ++x) {
+      bool transparent = sm && (sm->Pixels.Pixel(index * l->Cx + x, y) & 0x00FFFFFF) != 0;
+      di->Pixels.SetPixel(x, y, transparent ? 0 : si->Pixels.Pixel(index * l->Cx + x, y));
+      dm->Pixels.SetPixel(x, y, transparent ? 0x00FFFFFF : 0);
+    }
+  ICONINFO ii;
+  ii.hbmColor = image;
+  ii.hbmMask = mask;
+  HICON icon = CreateIconIndirect(&ii);
+  DeleteObject(image);
+  DeleteObject(mask);
+  return icon;
 }
 
 BOOL ImageList_Remove(HIMAGELIST list, int index) {

@@ -37,6 +37,11 @@ int ImageList_Add(HIMAGELIST list, HBITMAP image, HBITMAP mask);
 // Pixels of the mask colour become transparent (and black in the image).
 int ImageList_AddMasked(HIMAGELIST list, HBITMAP image, COLORREF mask);
 BOOL ImageList_Replace(HIMAGELIST list, int index, HBITMAP image, HBITMAP mask);
+// Puts an icon (stretched to the list's size) at index, or adds it for -1; answers its index or -1.
+int ImageList_ReplaceIcon(HIMAGELIST list, int index, HICON icon);
+inline int ImageList_AddIcon(HIMAGELIST list, HICON icon) { return ImageList_ReplaceIcon(list, -1, icon); }
+// A new icon of one image (its mask from the list's mask, or opaque); the caller destroys it.
+HICON ImageList_GetIcon(HIMAGELIST list, int index, UINT flags);
 BOOL ImageList_Remove(HIMAGELIST list, int index);             // -1 removes all
 BOOL ImageList_Copy(HIMAGELIST dest, int destIndex, HIMAGELIST src, int srcIndex, UINT flags);
 BOOL ImageList_GetImageInfo(HIMAGELIST list, int index, IMAGEINFO* info);
