@@ -33,6 +33,10 @@ class TTestController : public TcxCustomDataController {
   Integer GetItemID(TObject* AItem) override { return AItem ? static_cast<TTestColumn*>(AItem)->ID : -1; }
   String GetFilterItemFieldCaption(TObject* AItem) override { return GetItemName(AItem); }
   void UpdateControl(TcxUpdateControlInfo* AInfo) override;
+  bool CanFocusRecord(Integer ARecordIndex) override {
+    return inherited::CanFocusRecord(ARecordIndex) && (!CanFocus || CanFocus(ARecordIndex));
+  }
+  TClosure<bool(Integer)> CanFocus;
 
   Integer AddColumn(const String& AName, TcxValueTypeClass AType);
   void SetRows(const std::vector<std::vector<Variant>>& ARows);
