@@ -10,6 +10,8 @@
 
 namespace Controls {
 
+void DragControlDestroyed(TControl* Control);  // DragDrop.cpp
+
 TShiftState KeyDataToShiftState(LPARAM KeyData) {
   TShiftState s;
   if (GetKeyState(VK_SHIFT) < 0) s.Include(ssShift);
@@ -143,6 +145,13 @@ void TControl::Destroy() {
   if (Forms::ApplicationAssigned()) Forms::Application->ControlDestroyed(this);
   if (MouseControl() == this) SetMouseControl(nullptr);
   if (GetCaptureControl() == this) SetCaptureControl(nullptr);
+  DragControlDestroyed(this);
+  if (TWinControl* host = FHostDockSite) {
+    FHostDockSite = nullptr;
+    host->FDockClients.erase(std::remove(host->FDockClients.begin(), host->FDockClients.end(), this),
+                             host->FDockClients.end());
+    if (!host->ComponentState().Contains(csDestroying)) host->DoRemoveDockClient(this);
+  }
   SetParent(nullptr);
   FreeAndNil(FConstraints);
   FreeAndNil(FFont);
@@ -188,11 +197,18 @@ void TControl::SetName(const String& Value) {
   if (follow && ComponentState().Contains(csDesigning)) SetText(Value);
 }
 
+// A windowed control's window is made again for its new place: a top-level window (a form) that
+// becomes a child needs a child window, and a child that loses its parent a top-level one.
 void TControl::SetParent(TWinControl* AParent) {
   if (FParent == AParent) return;
   if (AParent == this) throw EInvalidOperation("A control cannot have itself as its parent");
+  auto* self = dynamic_cast<TWinControl*>(this);
+  if (AParent && self && self->ContainsControl(AParent))
+    throw EInvalidOperation("A control cannot have one of its own children as its parent");
   if (FParent) FParent->RemoveControl(this);
+  else if (AParent && self && self->HandleAllocated() && !self->GetParentWindow()) self->DestroyHandle();
   if (AParent) AParent->InsertControl(this);
+  else if (self && !ComponentState().Contains(csDestroying)) self->UpdateControlState();
 }
 
 // ---- Messages ---------------------------------------------------------------------------------------
@@ -209,6 +225,12 @@ void TControl::WndProc(TMessage& Message) {
       if (ControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
       if (ControlStyle.Contains(csClickEvents)) ControlState.Include(csClicked);
       ControlState.Include(csLButtonDown);
+      // An automatic drag starts on the press, after the control has had it.
+      if (FDragMode == dmAutomatic && !ComponentState().Contains(csDesigning)) {
+        Dispatch(Message);
+        if (!ComponentState().Contains(csDestroying)) BeginAutoDrag();
+        return;
+      }
     } else if (Message.Msg == WM_LBUTTONUP) {
       ControlState.Exclude(csLButtonDown);
     }
@@ -316,6 +338,8 @@ void TControl::Dispatch(TMessage& Message) {
       if (Message.LParam == 0) MouseLeave();
       return;
     case CM_HITTEST: Message.Result = 1; return;  // HTCLIENT
+    case CM_DRAG: DoDragMsg(Message); return;
+    case CM_FLOAT: CMFloat(Message); return;
     default: DefaultHandler(Message);
   }
 }

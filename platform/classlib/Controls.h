@@ -1,7 +1,7 @@
 // Controls of the class library: the control messages (CM_, CN_), TControl with its bounds,
-// alignment, colour, font, text and mouse events; TWinControl with its window handle, child
-// controls, tab order, focus, keys and painting; TCustomControl and TGraphicControl, which paint on
-// a canvas; and the control canvas.
+// alignment, colour, font, text, mouse events, dragging and docking; TWinControl with its window
+// handle, child controls, tab order, focus, keys, painting and dock clients; TCustomControl and
+// TGraphicControl, which paint on a canvas; the control canvas; the drag objects and the mouse.
 #pragma once
 
 #include <vector>
@@ -14,6 +14,9 @@
 
 namespace Forms {
 class TCustomForm;
+}
+namespace ImgList {
+class TDragImageList;
 }
 
 namespace Controls {
@@ -117,9 +120,133 @@ TShiftState KeysToShiftState(WORD Keys);
 
 class TWinControl;
 class TControl;
+class TDragObject;
+class TDragDockObject;
 TControl* GetCaptureControl();
 void SetCaptureControl(TControl* Control);
 using TWndMethod = TClosure<void(TMessage&)>;
+
+// ---- Drag and drop and docking types ----------------------------------------------------------------
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+// What a CM_DRAG message (wParam) asks of the control; lParam points at a TDragRec.
+enum TDragMessage { dmDragEnter, dmDragLeave, dmDragMove, dmDragDrop, dmDragCancel, dmFindTarget };
+struct TDragRec {
+  TPoint Pos;                    // screen coordinates
+  TDragObject* Source = nullptr;
+  void* Target = nullptr;        // the control found so far (dmFindTarget answers the final one)
+  bool Docking = false;
+};
+using TDragOverEvent =
+    TClosure<void(TObject* Sender, TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept)>;
+using TDragDropEvent = TClosure<void(TObject* Sender, TObject* Source, Integer X, Integer Y)>;
+using TStartDragEvent = TClosure<void(TObject* Sender, TDragObject*& DragObject)>;
+using TEndDragEvent = TClosure<void(TObject* Sender, TObject* Target, Integer X, Integer Y)>;
+using TStartDockEvent = TClosure<void(TObject* Sender, TDragDockObject*& DragObject)>;
+using TDockOverEvent =
+    TClosure<void(TObject* Sender, TDragDockObject* Source, Integer X, Integer Y, TDragState State, bool& Accept)>;
+using TDockDropEvent = TClosure<void(TObject* Sender, TDragDockObject* Source, Integer X, Integer Y)>;
+using TUnDockEvent = TClosure<void(TObject* Sender, TControl* Client, TWinControl* NewTarget, bool& Allow)>;
+using TGetSiteInfoEvent =
+    TClosure<void(TObject* Sender, TControl* DockClient, TRect& InfluenceRect, TPoint MousePos, bool& CanDock)>;
+
+// ---- Drag objects -----------------------------------------------------------------------------------
+// What is being dragged. The drag machinery fills in the target and positions as the pointer moves;
+// Finished is called once when the drag ends, dropped or not.
+class TDragObject : public TObject {
+  DECLARE_CLASS(TDragObject, TObject)
+ public:
+  virtual void Assign(TDragObject* Source);
+  virtual String GetName() { return ClassName(); }
+  virtual TCursor GetDragCursor(bool Accepted, Integer X, Integer Y);
+  virtual ImgList::TDragImageList* GetDragImages() { return nullptr; }
+  virtual void HideDragImage();
+  virtual void ShowDragImage();
+  virtual void Finished(TObject* Target, Integer X, Integer Y, bool Accepted) {}
+
+  bool AlwaysShowDragImages = false;
+  bool Cancelling = false;        // the drag is ending; no further drag messages
+  bool Dropped = false;           // it ended with a release, not a cancel
+  HWND DragHandle = nullptr;      // the window under the pointer
+  TPoint DragPos;                 // the pointer, screen coordinates
+  void* DragTarget = nullptr;     // the control under the pointer that takes drag messages
+  TPoint DragTargetPos;           // the pointer in the target's client coordinates
+};
+
+// A drag of a control: the control hears about the end of the drag.
+class TBaseDragControlObject : public TDragObject {
+  DECLARE_CLASS(TBaseDragControlObject, TDragObject)
+ public:
+  explicit TBaseDragControlObject(TControl* AControl = nullptr) : FControl(AControl) {}
+  void Assign(TDragObject* Source) override;
+  void Finished(TObject* Target, Integer X, Integer Y, bool Accepted) override;
+  TControl* GetControl() const { return FControl; }
+  void SetControl(TControl* Value) { FControl = Value; }
+
+ protected:
+  virtual void EndDrag(TObject* Target, Integer X, Integer Y);
+
+ private:
+  TControl* FControl;
+};
+
+// The drag object a control makes for itself when its OnStartDrag supplies none; freed by the
+// drag machinery.
+class TDragControlObject : public TBaseDragControlObject {
+  DECLARE_CLASS(TDragControlObject, TBaseDragControlObject)
+ public:
+  explicit TDragControlObject(TControl* AControl = nullptr) : TBaseDragControlObject(AControl) {}
+  TCursor GetDragCursor(bool Accepted, Integer X, Integer Y) override;
+  ImgList::TDragImageList* GetDragImages() override;
+  void HideDragImage() override;
+  void ShowDragImage() override;
+};
+
+// A drag object an OnStartDrag handler creates and does not keep: it frees itself when finished.
+class TDragControlObjectEx : public TDragControlObject {
+  DECLARE_CLASS(TDragControlObjectEx, TDragControlObject)
+ public:
+  explicit TDragControlObjectEx(TControl* AControl = nullptr) : TDragControlObject(AControl) {}
+  void Finished(TObject* Target, Integer X, Integer Y, bool Accepted) override;
+};
+
+// A control dragged to be docked: where it would land (DockRect, screen coordinates), on which side
+// of which control, and whether it would float.
+class TDragDockObject : public TBaseDragControlObject {
+  DECLARE_CLASS(TDragDockObject, TBaseDragControlObject)
+ public:
+  explicit TDragDockObject(TControl* AControl = nullptr) : TBaseDragControlObject(AControl) {}
+  void Assign(TDragObject* Source) override;
+  TCursor GetDragCursor(bool Accepted, Integer X, Integer Y) override { return crDefault; }
+  TRect DockRect;
+  TAlign DropAlign = alNone;
+  TControl* DropOnControl = nullptr;
+  bool Floating = false;
+  Integer FrameWidth = 4;
+
+ protected:
+  void EndDrag(TObject* Target, Integer X, Integer Y) override;
+};
+
+// The mouse settings controls use: how far the pointer moves before a pending drag starts, whether
+// an automatic drag starts at once, and the lines a wheel notch scrolls.
+class TMouse : public TObject {
+  DECLARE_CLASS(TMouse, TObject)
+ public:
+  bool DragImmediate = true;
+  Integer DragThreshold = 5;
+  Integer GetWheelScrollLines() const;
+  TPoint GetCursorPos() const;
+  bool IsDragging() const;
+};
+struct TMouseAccess {
+  TMouse* operator->() const;
+};
+inline constexpr TMouseAccess Mouse{};
+
+// Ends the current drag as not dropped (Escape does it too).
+void CancelDrag();
+// The drag object of the drag in progress; null when none.
+TDragObject* DragObject();
 
 // ---- Size constraints -------------------------------------------------------------------------------
 class TSizeConstraints : public TPersistent {
@@ -233,6 +360,28 @@ class TControl : public TComponent {
   void SetDragKind(TDragKind Value) { FDragKind = Value; }
   TCursor GetDragCursor() const { return FDragCursor; }
   void SetDragCursor(TCursor Value) { FDragCursor = Value; }
+
+  // ---- Drag and drop
+  // Starts dragging the control: at once, or once the pointer has moved more than Threshold pixels
+  // (Mouse.DragThreshold when negative) with the button held; a release before that is a click.
+  void BeginDrag(bool Immediate, Integer Threshold = -1);
+  void EndDrag(bool Drop);
+  bool Dragging() const;
+  virtual void DragDrop(TObject* Source, Integer X, Integer Y);
+  virtual ImgList::TDragImageList* GetDragImages() { return nullptr; }
+
+  // ---- Docking
+  TWinControl* GetHostDockSite() const { return FHostDockSite; }
+  bool Floating() const;
+  TClass GetFloatingDockSiteClass() const;
+  void SetFloatingDockSiteClass(TClass Value) { FFloatingDockSiteClass = Value; }
+  // Docks the control into NewDockSite (null floats it) as a drop would; false when the current
+  // host refuses to let it go.
+  bool ManualDock(TWinControl* NewDockSite, TControl* DropControl = nullptr, TAlign ControlSide = alNone);
+  // Floats the control at ScreenPos: in a new host of FloatingDockSiteClass, or on its own when that
+  // class is its own (a form); false when the current host refuses.
+  bool ManualFloat(const TRect& ScreenPos);
+  void Dock(TWinControl* NewDockSite, const TRect& ARect);
   TControlStyle ControlStyle;
   TControlState ControlState;
   bool IsRightToLeft() const { return false; }
@@ -261,6 +410,11 @@ class TControl : public TComponent {
   TMouseMoveEvent OnMouseMove;
   TMouseWheelEvent OnMouseWheel;
   TContextPopupEvent OnContextPopup;
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TStartDragEvent OnStartDrag;
+  TEndDragEvent OnEndDrag, OnEndDock;
+  TStartDockEvent OnStartDock;
 
   // Published-style accessors for events, for descendants' published tables.
   TNotifyEvent GetOnClick() const { return OnClick; }
@@ -275,9 +429,24 @@ class TControl : public TComponent {
   void SetOnMouseUp(TMouseEvent V) { OnMouseUp = V; }
   TMouseMoveEvent GetOnMouseMove() const { return OnMouseMove; }
   void SetOnMouseMove(TMouseMoveEvent V) { OnMouseMove = V; }
+  TDragOverEvent GetOnDragOver() const { return OnDragOver; }
+  void SetOnDragOver(TDragOverEvent V) { OnDragOver = V; }
+  TDragDropEvent GetOnDragDrop() const { return OnDragDrop; }
+  void SetOnDragDrop(TDragDropEvent V) { OnDragDrop = V; }
+  TStartDragEvent GetOnStartDrag() const { return OnStartDrag; }
+  void SetOnStartDrag(TStartDragEvent V) { OnStartDrag = V; }
+  TEndDragEvent GetOnEndDrag() const { return OnEndDrag; }
+  void SetOnEndDrag(TEndDragEvent V) { OnEndDrag = V; }
+  TStartDockEvent GetOnStartDock() const { return OnStartDock; }
+  void SetOnStartDock(TStartDockEvent V) { OnStartDock = V; }
+  TEndDragEvent GetOnEndDock() const { return OnEndDock; }
+  void SetOnEndDock(TEndDragEvent V) { OnEndDock = V; }
 
  protected:
   friend class TWinControl;
+  friend class TBaseDragControlObject;
+  friend class TDragControlObject;
+  friend class TDragDockObject;
   friend TControl* GetCaptureControl();
   friend void SetCaptureControl(TControl* Control);
   void Construct() override;
@@ -304,6 +473,19 @@ class TControl : public TComponent {
   virtual bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos);
   virtual void DoContextPopup(TPoint MousePos, bool& Handled);
   virtual void SetName(const String& Value) override;
+  // Dragging: Accept starts true only when OnDragOver is assigned.
+  virtual void DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept);
+  virtual void DoStartDrag(TDragObject*& DragObject);
+  virtual void DoEndDrag(TObject* Target, Integer X, Integer Y);
+  virtual void DragCanceled() {}
+  virtual void BeginAutoDrag();
+  virtual void DoStartDock(TDragObject*& DragObject);
+  virtual void DoEndDock(TObject* Target, Integer X, Integer Y);
+  virtual void DoDock(TWinControl* NewDockSite, TRect& ARect);
+  virtual TWinControl* CreateFloatingDockSite(const TRect& Bounds);
+  // CM_DRAG: positions in the message are screen coordinates; the events get client ones.
+  virtual void DoDragMsg(TMessage& Message);
+  void CMFloat(TMessage& Message);
   TWinControl* FParent = nullptr;
   Integer FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
   String FText;
@@ -335,6 +517,8 @@ class TControl : public TComponent {
   TDragKind FDragKind = dkDrag;
   String FHint;
   TComponent* FPopupMenu = nullptr;
+  TWinControl* FHostDockSite = nullptr;
+  TClass FFloatingDockSiteClass = nullptr;
 };
 
 // ---- TWinControl ------------------------------------------------------------------------------------
@@ -436,6 +620,30 @@ class TWinControl : public TControl {
   bool DoKeyPress(TMessage& Message);
   bool DoKeyUp(TMessage& Message);
 
+  // ---- Docking
+  bool GetDockSite() const { return FDockSite; }
+  void SetDockSite(bool Value) { FDockSite = Value; }
+  bool GetUseDockManager() const { return FUseDockManager; }
+  void SetUseDockManager(bool Value) { FUseDockManager = Value; }
+  Integer DockClientCount() const { return static_cast<Integer>(FDockClients.size()); }
+  TControl* DockClients(Integer Index) const { return FDockClients.at(static_cast<size_t>(Index)); }
+  // Whether Client may dock here with the pointer at MousePos (screen): InfluenceRect, the area in
+  // which the site offers itself, starts as its window rectangle.
+  virtual void GetSiteInfo(TControl* Client, TRect& InfluenceRect, TPoint MousePos, bool& CanDock);
+  virtual void DockDrop(TDragDockObject* Source, Integer X, Integer Y);
+  TDockOverEvent OnDockOver;
+  TDockDropEvent OnDockDrop;
+  TUnDockEvent OnUnDock;
+  TGetSiteInfoEvent OnGetSiteInfo;
+  TDockOverEvent GetOnDockOver() const { return OnDockOver; }
+  void SetOnDockOver(TDockOverEvent V) { OnDockOver = V; }
+  TDockDropEvent GetOnDockDrop() const { return OnDockDrop; }
+  void SetOnDockDrop(TDockDropEvent V) { OnDockDrop = V; }
+  TUnDockEvent GetOnUnDock() const { return OnUnDock; }
+  void SetOnUnDock(TUnDockEvent V) { OnUnDock = V; }
+  TGetSiteInfoEvent GetOnGetSiteInfo() const { return OnGetSiteInfo; }
+  void SetOnGetSiteInfo(TGetSiteInfoEvent V) { OnGetSiteInfo = V; }
+
  protected:
   friend class TControl;
   friend class Forms::TCustomForm;
@@ -468,6 +676,15 @@ class TWinControl : public TControl {
   virtual void DoExit();
   virtual bool IsControlMouseMsg(TMessage& Message);
   HWND PrecedingWindow(TWinControl* Control);
+  // Docking: Accept starts true; OnDockOver may change it.
+  virtual void DockOver(TDragDockObject* Source, Integer X, Integer Y, TDragState State, bool& Accept);
+  virtual void DoAddDockClient(TControl* Client, const TRect& ARect);
+  virtual void DoRemoveDockClient(TControl* Client) {}
+  // Whether Client may leave for NewTarget (null: floating); OnUnDock may refuse.
+  virtual bool DoUnDock(TWinControl* NewTarget, TControl* Client);
+  void DoDragMsg(TMessage& Message) override;
+  void CMDockClient(TMessage& Message);
+  void ReleaseDockClients();
 
   HWND FHandle = nullptr;
 
@@ -491,6 +708,9 @@ class TWinControl : public TControl {
   bool FTabStop = false;
   bool FDoubleBuffered = false;
   bool FParentBackground = false;
+  bool FDockSite = false;
+  bool FUseDockManager = false;
+  std::vector<TControl*> FDockClients;
 };
 
 // ---- Controls that paint on a canvas ----------------------------------------------------------------

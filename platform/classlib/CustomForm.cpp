@@ -87,6 +87,7 @@ void TCustomForm::Construct() {
   GetBrush()->SetColor(FColor);
   FParentColor = false;
   FParentFont = false;
+  SetFloatingDockSiteClass(ClassType());
   Screen->AddForm(this);
   if (FCreatedNew || ClassType() == TForm::StaticClass()) return;
   FormState.Include(fsCreating);
@@ -147,37 +148,54 @@ void TCustomForm::SetClientHeightProp(Integer Value) {
 }
 
 // ---- The window -------------------------------------------------------------------------------------
-void TCustomForm::CreateParams(TCreateParams& Params) {
-  inherited::CreateParams(Params);
-  Params.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-  Params.ExStyle = 0;
-  Params.WndParent = nullptr;
-  switch (FBorderStyle) {
-    case bsNone: Params.Style |= WS_POPUP; break;
-    case bsSingle: Params.Style |= WS_CAPTION | WS_BORDER; break;
+namespace {
+// The window styles that the form's border style, icons and form style call for; a form placed in
+// another control is a child window there and, docked, shows no frame of its own.
+void FormWindowStyles(TCustomForm* Form, DWORD& Style, DWORD& ExStyle) {
+  TFormBorderStyle border = Form->GetBorderStyle();
+  TBorderIcons icons = Form->GetBorderIcons();
+  Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  ExStyle = 0;
+  switch (border) {
+    case bsNone: Style |= WS_POPUP; break;
+    case bsSingle: Style |= WS_CAPTION | WS_BORDER; break;
     case bsToolWindow:
-      Params.Style |= WS_CAPTION | WS_BORDER;
-      Params.ExStyle |= WS_EX_TOOLWINDOW;
+      Style |= WS_CAPTION | WS_BORDER;
+      ExStyle |= WS_EX_TOOLWINDOW;
       break;
-    case bsSizeable: Params.Style |= WS_CAPTION | WS_THICKFRAME; break;
+    case bsSizeable: Style |= WS_CAPTION | WS_THICKFRAME; break;
     case bsSizeToolWin:
-      Params.Style |= WS_CAPTION | WS_THICKFRAME;
-      Params.ExStyle |= WS_EX_TOOLWINDOW;
+      Style |= WS_CAPTION | WS_THICKFRAME;
+      ExStyle |= WS_EX_TOOLWINDOW;
       break;
     case bsDialog:
-      Params.Style |= WS_POPUP | WS_CAPTION;
-      Params.ExStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+      Style |= WS_POPUP | WS_CAPTION;
+      ExStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
       break;
   }
-  if (FBorderStyle != bsNone && FBorderIcons.Contains(biSystemMenu)) {
-    Params.Style |= WS_SYSMENU;
-    if (FBorderStyle != bsDialog && FBorderStyle != bsToolWindow && FBorderStyle != bsSizeToolWin) {
-      if (FBorderIcons.Contains(biMinimize)) Params.Style |= WS_MINIMIZEBOX;
-      if (FBorderIcons.Contains(biMaximize)) Params.Style |= WS_MAXIMIZEBOX;
+  if (border != bsNone && icons.Contains(biSystemMenu)) {
+    Style |= WS_SYSMENU;
+    if (border != bsDialog && border != bsToolWindow && border != bsSizeToolWin) {
+      if (icons.Contains(biMinimize)) Style |= WS_MINIMIZEBOX;
+      if (icons.Contains(biMaximize)) Style |= WS_MAXIMIZEBOX;
     }
   }
-  if (FFormStyle == fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
-  if (FAlphaBlend || FTransparentColor) Params.ExStyle |= WS_EX_LAYERED;
+  if (Form->GetFormStyle() == fsStayOnTop) ExStyle |= WS_EX_TOPMOST;
+  if (Form->GetAlphaBlend() || Form->GetTransparentColor()) ExStyle |= WS_EX_LAYERED;
+  if (Form->GetParent()) {
+    Style = (Style & ~static_cast<DWORD>(WS_POPUP)) | WS_CHILD;
+    ExStyle &= ~static_cast<DWORD>(WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TOOLWINDOW);
+    if (Form->GetHostDockSite())
+      Style &= ~static_cast<DWORD>(WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_SYSMENU | WS_MINIMIZEBOX |
+                                   WS_MAXIMIZEBOX);
+  }
+}
+}  // namespace
+
+void TCustomForm::CreateParams(TCreateParams& Params) {
+  inherited::CreateParams(Params);
+  FormWindowStyles(this, Params.Style, Params.ExStyle);
+  if (!GetParent()) Params.WndParent = nullptr;
   Params.WindowClass.style = CS_DBLCLKS;
 }
 
@@ -197,10 +215,10 @@ void TCustomForm::UpdateLayered() {
 // Without a window the client area follows from the frame that the window's styles will give it.
 TRect TCustomForm::GetClientRect() {
   if (HandleAllocated()) return inherited::GetClientRect();
-  TCreateParams params;
-  CreateParams(params);
+  DWORD style, exStyle;
+  FormWindowStyles(this, style, exStyle);
   RECT frame{0, 0, 0, 0};
-  AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
   return TRect(0, 0, std::max<LONG>(0, FWidth - (frame.right - frame.left)),
                std::max<LONG>(0, FHeight - (frame.bottom - frame.top)));
 }

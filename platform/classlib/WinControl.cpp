@@ -27,6 +27,7 @@ void TWinControl::Construct() {
 
 void TWinControl::Destroy() {
   Destroying();
+  ReleaseDockClients();
   if (auto* form = GetParentForm(this); form && form != this) form->DefocusControl(this, true);
   if (FHandle) DestroyWindowHandle();
   while (!FControls.empty()) {
@@ -365,6 +366,7 @@ void TWinControl::Dispatch(TMessage& Message) {
     case CM_INVALIDATE:
       if (FHandle) InvalidateRect(FHandle, nullptr, !ControlStyle.Contains(csOpaque));
       return;
+    case CM_DOCKCLIENT: CMDockClient(Message); return;
     default: inherited::Dispatch(Message);
   }
 }
