@@ -36,6 +36,16 @@ void TButtonControl::Construct() {
   SetTabStop(true);
 }
 
+void TButtonControl::CreateWnd() {
+  inherited::CreateWnd();
+  RestoreFocusAfterRecreate(this);
+}
+
+void TButtonControl::DestroyWnd() {
+  ReleaseFocusForRecreate(this);
+  inherited::DestroyWnd();
+}
+
 void TButtonControl::Dispatch(TMessage& Message) {
   PassMouseToWindow(this, Message);
   inherited::Dispatch(Message);

@@ -87,10 +87,12 @@ void TCustomEdit::CreateWnd() {
   SendMessage(FHandle, EM_SETMODIFY, FModified, 0);
   if (FPasswordChar) SendMessage(FHandle, EM_SETPASSWORDCHAR, static_cast<unsigned char>(FPasswordChar), 0);
   UpdateHeight();
+  RestoreFocusAfterRecreate(this);
 }
 
 void TCustomEdit::DestroyWnd() {
   FModified = GetModified();
+  ReleaseFocusForRecreate(this);
   inherited::DestroyWnd();
 }
 

@@ -154,7 +154,8 @@ IMPLEMENT_CLASS_PUBLISHED(TListBox) {
 
 void TCustomListBox::Construct() {
   inherited::Construct();
-  ControlStyle = {csSetCaption, csDoubleClicks};
+  // Double clicks come as the list's notification, on items only.
+  ControlStyle = {csSetCaption};
   SetBounds(FLeft, FTop, 121, 97);
   SetTabStop(true);
   SetParentColor(false);
@@ -210,6 +211,7 @@ void TCustomListBox::CreateWnd() {
   if (FSaveItemIndex >= 0) SetItemIndex(FSaveItemIndex);
   FSaveTopIndex = 0;
   FSaveItemIndex = -1;
+  RestoreFocusAfterRecreate(this);
 }
 
 void TCustomListBox::DestroyWnd() {
@@ -221,6 +223,7 @@ void TCustomListBox::DestroyWnd() {
     if (!FSaveItems) FSaveItems = New<TStringList>();
     FSaveItems->Assign(FItems);
   }
+  ReleaseFocusForRecreate(this);
   inherited::DestroyWnd();
 }
 

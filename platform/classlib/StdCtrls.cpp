@@ -2,7 +2,9 @@
 // names, and the '&' accelerators of captions.
 #include "StdCtrls.h"
 
+#include <algorithm>
 #include <cctype>
+#include <vector>
 
 #include "Exceptions.h"
 #include "WinUser.h"
@@ -29,6 +31,31 @@ bool PassMouseToWindow(TWinControl* Control, TMessage& Message) {
       return true;
     default: return false;
   }
+}
+
+namespace {
+
+std::vector<TWinControl*>& Refocus() {
+  static std::vector<TWinControl*> controls;
+  return controls;
+}
+
+}  // namespace
+
+void ReleaseFocusForRecreate(TWinControl* Control) {
+  if (!Control->HandleAllocated() || GetFocus() != Control->GetHandle() ||
+      Control->ComponentState().Contains(csDestroying))
+    return;
+  Refocus().push_back(Control);
+  ::SetFocus(nullptr);
+}
+
+void RestoreFocusAfterRecreate(TWinControl* Control) {
+  auto& list = Refocus();
+  auto it = std::find(list.begin(), list.end(), Control);
+  if (it == list.end()) return;
+  list.erase(it);
+  if (Control->HandleAllocated()) ::SetFocus(Control->GetHandle());
 }
 
 int CanvasDrawText(TCanvas* Canvas, const String& Text, RECT& Rect, UINT Flags) {

@@ -42,6 +42,11 @@ void CreateSubClass(TCreateParams& Params, const char* ClassName);
 // (events, clicks) follows. True when Message was such a message.
 bool PassMouseToWindow(TWinControl* Control, TMessage& Message);
 
+// A focused control whose window is made again lets go of the keyboard focus while the old window
+// goes (so that nothing hands the focus back to the dying window) and takes it back in its new one.
+void ReleaseFocusForRecreate(TWinControl* Control);
+void RestoreFocusAfterRecreate(TWinControl* Control);
+
 // DrawText on the canvas's device context with the canvas's font and its colour, over a
 // transparent background.
 int CanvasDrawText(TCanvas* Canvas, const String& Text, RECT& Rect, UINT Flags);
@@ -299,6 +304,8 @@ class TButtonControl : public TWinControl {
 
  protected:
   void Construct() override;
+  void CreateWnd() override;
+  void DestroyWnd() override;
   virtual bool GetChecked() const { return false; }
   virtual void SetChecked(bool Value) {}
   // Setting the check from code must not fire the click the user's toggle fires.
