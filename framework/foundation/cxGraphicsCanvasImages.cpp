@@ -1,8 +1,9 @@
-// The canvas wrapper's bitmaps: tiled fills, constant-alpha drawing, rotation and flipping, and
-// elliptic pie slices.
+// The canvas wrapper's bitmaps: tiled fills, glyphs and image-list images, constant-alpha drawing,
+// rotation and flipping, and elliptic pie slices.
 #include <cmath>
 #include <numbers>
 
+#include "ImgList.h"
 #include "RtlMath.h"
 #include "WinGdi.h"
 #include "cxGraphicsBrushCache.h"
@@ -65,6 +66,48 @@ void TcxCanvas::FillRect(const TRect& R, TBitmap* ABitmap, bool AExcludeRect) {
 }
 
 void TcxCanvas::Draw(Integer X, Integer Y, TGraphic* AGraphic) { FCanvas->Draw(X, Y, AGraphic); }
+
+void TcxCanvas::DrawGlyph(Integer X, Integer Y, TBitmap* AGlyph, bool AEnabled, TColor ABackgroundColor) {
+  const Integer w = AGlyph->GetWidth(), h = AGlyph->GetHeight();
+  if (AEnabled) {
+    const TBrushStyle style = GetBrush()->GetStyle();
+    if (ABackgroundColor == clNone)
+      GetBrush()->SetStyle(bsClear);
+    else
+      SetBrushColor(ABackgroundColor);
+    FCanvas->BrushCopy(cxRectBounds(X, Y, w, h), AGlyph, TRect(0, 0, w, h), AGlyph->GetTransparentColor());
+    GetBrush()->SetStyle(style);
+    return;
+  }
+  // The disabled look is the image list's own: the glyph goes through a temporary list.
+  TOwnedPtr<TCustomImageList> images(TCustomImageList::CreateSize(w, h));
+  TOwnedPtr<TBitmap> background;
+  if (ABackgroundColor != clNone) {
+    background.reset(New<TBitmap>());
+    background->SetSize(w, h);
+    background->GetCanvas()->GetBrush()->SetColor(ABackgroundColor);
+    background->GetCanvas()->FillRect(TRect(0, 0, w, h));
+  }
+  // An automatic transparent colour is the top-left pixel's, as image lists take it.
+  images->AddMasked(AGlyph, AGlyph->GetTransparentMode() == tmFixed ? AGlyph->GetTransparentColor()
+                                                                    : AGlyph->GetCanvas()->GetPixel(0, 0));
+  if (background) {
+    images->Draw(background->GetCanvas(), 0, 0, 0, false);
+    FCanvas->Draw(X, Y, background.get());
+  } else {
+    images->Draw(FCanvas, X, Y, 0, false);
+  }
+}
+
+void TcxCanvas::DrawImage(TCustomImageList* AImages, Integer X, Integer Y, Integer AIndex, bool AEnabled) {
+  if (!AImages || AIndex < 0 || AIndex >= AImages->GetCount()) return;
+  SaveDC();
+  struct TRestore {
+    TcxCanvas* Canvas;
+    ~TRestore() { Canvas->RestoreDC(); }
+  } restore{this};
+  AImages->Draw(FCanvas, X, Y, AIndex, AEnabled);
+}
 
 void TcxCanvas::TransparentDraw(Integer X, Integer Y, TBitmap* ABitmap, Byte AAlpha, TBitmap* ABackground) {
   const Integer w = ABitmap->GetWidth(), h = ABitmap->GetHeight();
