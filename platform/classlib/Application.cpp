@@ -157,6 +157,7 @@ void TApplication::ControlDestroyed(TControl* Control) {
   if (FMainForm == Control) FMainForm = nullptr;
   if (FHintControl == Control) CancelHint();
   if (FHintWindow == Control) FHintWindow = nullptr;
+  Control->SetAction(nullptr);
 }
 
 // Called on the worker that hands a method over: the posted message wakes whichever loop runs,

@@ -15,6 +15,10 @@
 namespace Forms {
 class TCustomForm;
 }
+namespace ActnList {
+class TBasicAction;
+class TControlActionLink;
+}
 namespace ImgList {
 class TDragImageList;
 }
@@ -403,6 +407,12 @@ class TControl : public TComponent {
   void SendCancelMode(TControl* Sender);
   virtual void Click();
   virtual void DblClick();
+  // The action the control follows: caption, enabled state, hint, visibility and click (ActnList).
+  ActnList::TBasicAction* GetAction() const;
+  void SetAction(ActnList::TBasicAction* Value);
+  ActnList::TControlActionLink* GetActionLink() const { return FActionLink; }
+  virtual void InitiateAction();
+  virtual void ActionChange(TObject* Sender, bool CheckDefaults);
 
   // ---- Events
   TNotifyEvent OnClick, OnDblClick, OnResize, OnMouseEnter, OnMouseLeave;
@@ -517,6 +527,7 @@ class TControl : public TComponent {
   TDragKind FDragKind = dkDrag;
   String FHint;
   TComponent* FPopupMenu = nullptr;
+  ActnList::TControlActionLink* FActionLink = nullptr;
   TWinControl* FHostDockSite = nullptr;
   TClass FFloatingDockSiteClass = nullptr;
 };

@@ -6,16 +6,11 @@
 
 #include <vector>
 
+#include "ActnList.h"
 #include "Controls.h"
 #include "Exceptions.h"
 
-namespace ActnList {
-class TBasicAction;
-}
-
 namespace Forms {
-
-using ActnList::TBasicAction;
 
 PUBLISHED_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
                poDesktopCenter, poMainFormCenter, poOwnerFormCenter)
@@ -37,7 +32,6 @@ using TCloseQueryEvent = TClosure<void(TObject* Sender, bool& CanClose)>;
 using TIdleEvent = TClosure<void(TObject* Sender, bool& Done)>;
 using TMessageEvent = TClosure<void(MSG& Msg, bool& Handled)>;
 using TExceptionEvent = TClosure<void(TObject* Sender, Exception& E)>;
-using TActionEvent = TClosure<void(TBasicAction* Action, bool& Handled)>;
 
 // ---- Hints ------------------------------------------------------------------------------------------
 // The part of a hint before "|" (the tooltip), and the part after it (the status line); a hint

@@ -1,0 +1,98 @@
+// A control's action: the control's link that makes it show the action's caption, enabled state,
+// hint and visibility and click through the action's handler, for as long as it still shows them.
+#include "ActnList.h"
+#include "Controls.h"
+#include "Forms.h"
+
+namespace ActnList {
+
+IMPLEMENT_CLASS(TControlActionLink)
+
+void TControlActionLink::AssignClient(TObject* AClient) { FClientControl = As<TControl>(AClient); }
+
+namespace {
+TCustomAction* CustomAction(TBasicAction* Action) { return dynamic_cast<TCustomAction*>(Action); }
+}  // namespace
+
+bool TControlActionLink::IsCaptionLinked() {
+  return inherited::IsCaptionLinked() && FClientControl->GetCaption() == CustomAction(FAction)->GetCaption();
+}
+
+bool TControlActionLink::IsEnabledLinked() {
+  return inherited::IsEnabledLinked() && FClientControl->GetEnabled() == CustomAction(FAction)->GetEnabled();
+}
+
+bool TControlActionLink::IsHintLinked() {
+  return inherited::IsHintLinked() && FClientControl->GetHint() == CustomAction(FAction)->GetHint();
+}
+
+bool TControlActionLink::IsVisibleLinked() {
+  return inherited::IsVisibleLinked() && FClientControl->GetVisible() == CustomAction(FAction)->GetVisible();
+}
+
+bool TControlActionLink::IsOnExecuteLinked() {
+  return inherited::IsOnExecuteLinked() && FAction && FClientControl->OnClick == FAction->GetOnExecute();
+}
+
+void TControlActionLink::SetCaption(const String& Value) {
+  if (IsCaptionLinked()) FClientControl->SetCaption(Value);
+}
+
+void TControlActionLink::SetEnabled(bool Value) {
+  if (IsEnabledLinked()) FClientControl->SetEnabled(Value);
+}
+
+void TControlActionLink::SetHint(const String& Value) {
+  if (IsHintLinked()) FClientControl->SetHint(Value);
+}
+
+void TControlActionLink::SetVisible(bool Value) {
+  if (IsVisibleLinked()) FClientControl->SetVisible(Value);
+}
+
+void TControlActionLink::SetOnExecute(TNotifyEvent Value) {
+  if (IsOnExecuteLinked()) FClientControl->OnClick = Value;
+}
+
+}  // namespace ActnList
+
+namespace Controls {
+
+TBasicAction* TControl::GetAction() const { return FActionLink ? FActionLink->GetAction() : nullptr; }
+
+void TControl::SetAction(TBasicAction* Value) {
+  if (!Value) {
+    if (TControlActionLink* link = FActionLink) {
+      FActionLink = nullptr;
+      link->Free();
+    }
+    ControlStyle.Exclude(csActionClient);
+    return;
+  }
+  // The application hears of the control's end (ControlDestroyed), which frees the link.
+  Forms::Application.Get();
+  ControlStyle.Include(csActionClient);
+  if (!FActionLink) FActionLink = New<TControlActionLink>(this);
+  FActionLink->SetAction(Value);
+  FActionLink->OnChange = [this](TObject* Sender) {
+    if (FActionLink && Sender == FActionLink) ActionChange(FActionLink->GetAction(), false);
+  };
+  // A control read from a form resource keeps what the resource gave it.
+  ActionChange(Value, Value->ComponentState().Contains(csLoading));
+}
+
+void TControl::InitiateAction() {
+  if (FActionLink) FActionLink->Update();
+}
+
+void TControl::ActionChange(TObject* Sender, bool CheckDefaults) {
+  auto* action = dynamic_cast<TCustomAction*>(Sender);
+  if (!action) return;
+  if (!CheckDefaults || GetCaption().empty() || GetCaption() == GetName()) SetCaption(action->GetCaption());
+  if (!CheckDefaults || GetEnabled()) SetEnabled(action->GetEnabled());
+  if (!CheckDefaults || GetHint().empty()) SetHint(action->GetHint());
+  if (!CheckDefaults || GetVisible()) SetVisible(action->GetVisible());
+  if (!CheckDefaults || !OnClick) OnClick = action->GetOnExecute();
+}
+
+}  // namespace Controls
