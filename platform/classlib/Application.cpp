@@ -4,6 +4,7 @@
 // objects themselves.
 #include <unistd.h>
 
+#include "Clipbrd.h"
 #include "Exceptions.h"
 #include "FileNames.h"
 #include "Forms.h"
@@ -52,6 +53,7 @@ void DoneApplication() {
     TheScreen = nullptr;
   }
   SetMouseControl(nullptr);
+  if (TClipboard* clipboard = SetClipboard(nullptr)) clipboard->Free();
   Finishing = false;
 }
 
