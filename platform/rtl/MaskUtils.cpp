@@ -1,5 +1,6 @@
 #include "MaskUtils.h"
 
+#include <cctype>
 #include <vector>
 
 #include "FormatSettings.h"
@@ -10,21 +11,7 @@ namespace MaskUtils {
 
 namespace {
 
-enum TCaseRule { crNone, crUpper, crLower };
-
-// One place of a mask: a literal (Text) or a place for one entered character.
-struct TMaskPlace {
-  bool Literal = false;
-  String Text;
-  TCaseRule Case = crNone;
-};
-
-struct TMask {
-  std::vector<TMaskPlace> Places;
-  bool LeadingBlanks = false;
-  bool SaveLiterals = true;
-  Char Blank = DefaultBlank;
-};
+using TMask = TEditMaskInfo;
 
 // The fields of "mask;save;blank" split at the separators that are not escaped by '\'.
 std::vector<String> Fields(const String& editMask) {
@@ -51,7 +38,7 @@ TMask Parse(const String& editMask) {
   const String& s = f[0];
   const char* p = s.data();
   const char* end = p + s.size();
-  TCaseRule rule = crNone;
+  TMaskCase rule = mcNone;
   auto literal = [&](String text) {
     TMaskPlace place;
     place.Literal = true;
@@ -63,13 +50,13 @@ TMask Parse(const String& editMask) {
     int n = Utf8CharLen(p, end);
     switch (c) {
       case '!': m.LeadingBlanks = true; break;
-      case '>': rule = crUpper; break;
+      case '>': rule = mcUpper; break;
       case '<':
         if (p + 1 < end && p[1] == '>') {
-          rule = crNone;
+          rule = mcNone;
           ++p;
         } else {
-          rule = crLower;
+          rule = mcLower;
         }
         break;
       case '\\':
@@ -81,6 +68,7 @@ TMask Parse(const String& editMask) {
         break;
       case 'L': case 'l': case 'A': case 'a': case 'C': case 'c': case '0': case '9': case '#': {
         TMaskPlace place;
+        place.Kind = c;
         place.Case = rule;
         m.Places.push_back(place);
         break;
@@ -95,10 +83,10 @@ TMask Parse(const String& editMask) {
   return m;
 }
 
-String Cased(const String& ch, TCaseRule rule) {
+String Cased(const String& ch, TMaskCase rule) {
   switch (rule) {
-    case crUpper: return AnsiUpperCase(ch);
-    case crLower: return AnsiLowerCase(ch);
+    case mcUpper: return AnsiUpperCase(ch);
+    case mcLower: return AnsiLowerCase(ch);
     default: return ch;
   }
 }
@@ -139,6 +127,29 @@ void Emit(const TMask& m, size_t from, size_t to, const std::vector<String>& cha
 }
 
 }  // namespace
+
+TEditMaskInfo ParseEditMask(const String& EditMask) { return Parse(EditMask); }
+
+bool MaskPlaceRequired(const TMaskPlace& Place) {
+  return !Place.Literal && (Place.Kind == 'L' || Place.Kind == 'A' || Place.Kind == 'C' || Place.Kind == '0');
+}
+
+bool MaskPlaceAccepts(const TMaskPlace& Place, const String& Ch) {
+  if (Place.Literal || Ch.empty()) return false;
+  auto c = static_cast<unsigned char>(Ch[0]);
+  bool letter = c >= 0x80 || std::isalpha(c);
+  bool digit = c < 0x80 && std::isdigit(c);
+  switch (Place.Kind) {
+    case 'L': case 'l': return letter;
+    case 'A': case 'a': return letter || digit;
+    case 'C': case 'c': return c >= 0x20;
+    case '0': case '9': return digit;
+    case '#': return digit || c == '+' || c == '-';
+    default: return false;
+  }
+}
+
+String MaskPlaceCased(const TMaskPlace& Place, const String& Ch) { return Cased(Ch, Place.Case); }
 
 bool MaskGetMaskSave(const String& EditMask) { return Parse(EditMask).SaveLiterals; }
 Char MaskGetMaskBlank(const String& EditMask) { return Parse(EditMask).Blank; }

@@ -9,6 +9,8 @@
 // character shown for an empty place (default '_').
 #pragma once
 
+#include <vector>
+
 #include "System.h"
 
 namespace MaskUtils {
@@ -23,6 +25,35 @@ inline constexpr Char MaskNoSave = '0';
 // with '!'); characters the mask has no place for are left out. A character is one whole UTF-8
 // sequence. An empty mask gives the value unchanged.
 String FormatMaskText(const String& EditMask, const String& Value);
+
+// ---- The parsed mask, for editors that check each place --------------------------------------------
+enum TMaskCase { mcNone, mcUpper, mcLower };
+
+// One place of a mask: a literal (Text) or a place for one entered character of the kind of its mask
+// character (L l A a C c 0 9 #) with the case rule in force there.
+struct TMaskPlace {
+  bool Literal = false;
+  String Text;
+  Char Kind = 0;
+  TMaskCase Case = mcNone;
+};
+
+struct TEditMaskInfo {
+  std::vector<TMaskPlace> Places;
+  bool LeadingBlanks = false;
+  bool SaveLiterals = true;
+  Char Blank = DefaultBlank;
+};
+
+TEditMaskInfo ParseEditMask(const String& EditMask);
+// Whether the place must be filled (L A C 0) rather than optional (l a c 9 #).
+bool MaskPlaceRequired(const TMaskPlace& Place);
+// Whether the character (one whole UTF-8 sequence) may stand in the place: letters (any non-ASCII
+// character counts as one) for L l, letters and digits for A a, anything for C c, digits for 0 9,
+// digits and signs for #.
+bool MaskPlaceAccepts(const TMaskPlace& Place, const String& Ch);
+// The character as the place's case rule makes it.
+String MaskPlaceCased(const TMaskPlace& Place, const String& Ch);
 bool MaskGetMaskSave(const String& EditMask);
 Char MaskGetMaskBlank(const String& EditMask);
 
