@@ -3,6 +3,7 @@
 // size the file states is checked against the bytes there are before anything is allocated.
 #include "BitmapFile.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "GdiBmp.h"
@@ -121,6 +122,8 @@ HBITMAP ReadBmp(const uint8_t* Data, size_t Size, int& BitsPerPixel, std::vector
   if (h.Bpp <= 8) {
     uint32_t full = 1u << h.Bpp;
     uint32_t count = h.ColorsUsed && h.ColorsUsed <= full ? h.ColorsUsed : full;
+    // The old core header states no count: the table runs up to the pixels.
+    if (h.Size == 12 && offset > at) count = std::min<uint32_t>(full, static_cast<uint32_t>((offset - at) / 3));
     if (at + static_cast<size_t>(count) * h.ColorEntry > Size) Damaged("the colour table is cut short");
     for (uint32_t i = 0; i < count; ++i) {
       const uint8_t* e = Data + at + i * h.ColorEntry;
