@@ -1,5 +1,5 @@
 // Further controls and components of the class library: the timer component with the hidden
-// utility windows it receives its ticks on.
+// utility windows it receives its ticks on, and the notification-area icon.
 #pragma once
 
 #include "Controls.h"
@@ -43,6 +43,82 @@ class TTimer : public TComponent {
   HWND FWindowHandle = nullptr;
   TNotifyEvent FOnTimer;
   bool FEnabled = true;
+};
+
+// ---- TTrayIcon --------------------------------------------------------------------------------------
+// Which mouse messages on the icon restore the application or open the popup menu.
+PUBLISHED_ENUM(TIconMessage, imNone, imClick, imDoubleClick, imMouseDown, imMouseUp, imLeftClickUp,
+               imLeftDoubleClick, imRightClickUp, imRightDoubleClick)
+
+// The program's icon in the desktop's notification area while Visible. With Hide, minimising the
+// main form also hides its task-bar window, but only where the desktop shows the icon (else the
+// program could not be reached again); RestoreOn brings it back.
+class TTrayIcon : public TComponent {
+  DECLARE_CLASS(TTrayIcon, TComponent)
+ public:
+  explicit TTrayIcon(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
+  bool GetVisible() const { return FVisible; }
+  void SetVisible(bool Value);
+  String GetHint() const { return FHint; }
+  void SetHint(const String& Value);
+  // The icon's picture (the caller keeps the handle); none shows the desktop's blank icon.
+  HICON GetIcon() const { return FIcon; }
+  void SetIcon(HICON Value);
+  bool GetHide() const { return FHide; }
+  void SetHide(bool Value) { FHide = Value; }
+  TIconMessage GetRestoreOn() const { return FRestoreOn; }
+  void SetRestoreOn(TIconMessage Value) { FRestoreOn = Value; }
+  TIconMessage GetPopupMenuOn() const { return FPopupMenuOn; }
+  void SetPopupMenuOn(TIconMessage Value) { FPopupMenuOn = Value; }
+  TComponent* GetPopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TComponent* Value);
+  // Whether the desktop shows the icon now.
+  bool Shown() const { return FShown; }
+  // Shows the main form again (after Hide took its task-bar window away) and activates it.
+  void Restore();
+  HWND WindowHandle() const { return FWindowHandle; }
+
+  TNotifyEvent OnClick, OnDblClick, OnMinimize, OnRestore;
+  TMouseEvent OnMouseDown, OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
+  TNotifyEvent GetOnClick() const { return OnClick; }
+  void SetOnClick(TNotifyEvent V) { OnClick = V; }
+  TNotifyEvent GetOnDblClick() const { return OnDblClick; }
+  void SetOnDblClick(TNotifyEvent V) { OnDblClick = V; }
+  TMouseEvent GetOnMouseDown() const { return OnMouseDown; }
+  void SetOnMouseDown(TMouseEvent V) { OnMouseDown = V; }
+  TMouseEvent GetOnMouseUp() const { return OnMouseUp; }
+  void SetOnMouseUp(TMouseEvent V) { OnMouseUp = V; }
+
+  static constexpr UINT WM_TRAYNOTIFY = 0x0400 + 1024;  // the icon's callback message
+
+ protected:
+  void Construct() override;
+  void Destroy() override;
+  void Loaded() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+ private:
+  void UpdateIcon();
+  void WndProc(TMessage& Msg);
+  void Notify(UINT MouseMessage);
+  void HookMainForm();
+  void UnhookMainForm();
+  void MainFormWndProc(TMessage& Msg);
+
+  HWND FWindowHandle = nullptr;
+  HICON FIcon = nullptr;
+  TComponent* FPopupMenu = nullptr;
+  String FHint;
+  bool FVisible = false;
+  bool FShown = false;  // the icon is added (and the desktop shows it)
+  bool FAdded = false;
+  bool FHide = false;
+  bool FHidden = false;  // the main form's window was hidden on minimise
+  TIconMessage FRestoreOn = imDoubleClick;
+  TIconMessage FPopupMenuOn = imClick;
+  TControl* FHookedForm = nullptr;
+  TWndMethod FOldWndProc;
 };
 
 }  // namespace ExtCtrls
