@@ -8,6 +8,7 @@
 #include "Filer.h"
 #include "Graphics.h"
 #include "ImgList.h"
+#include "WinImageList.h"
 #include "Resources.h"
 #include "Streams.h"
 #include "WinGdi.h"
@@ -273,6 +274,19 @@ TEST(ImageLists, BitmapResourcesBecomeImages) {
   EXPECT_FALSE(list->GetResource(rtBitmap, "NoSuchStrip", 0, {}, clNone));
   EXPECT_FALSE(list->ResourceLoad(rtBitmap, "NoSuchStrip", clNone));
   EXPECT_EQ(list->GetCount(), 6);
+}
+
+TEST(ImageLists, SharedHandlesOutliveTheListAndOwnedListsGoWithTheirOwner) {
+  HIMAGELIST handle = ImageList_Create(3, 5, ILC_COLOR32 | ILC_MASK, 1, 1);
+  TOwnedPtr<TComponent> owner = NewOwned<TComponent>();
+  auto* list = New<TImageList>(owner.get());
+  list->SetShareImages(true);
+  list->SetHandle(handle);
+  EXPECT_EQ(list->GetWidth(), 3);
+  EXPECT_EQ(list->GetHeight(), 5);
+  EXPECT_EQ(owner->ComponentCount(), 1);
+  owner.reset();
+  EXPECT_TRUE(ImageList_Destroy(handle)) << "a shared handle is not the list's to destroy";
 }
 
 TEST(ImageLists, IconsGoInAndComeOut) {
