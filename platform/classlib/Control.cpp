@@ -4,6 +4,7 @@
 #include "Exceptions.h"
 #include "Filer.h"
 #include "Forms.h"
+#include "Menus.h"
 #include "RtlMath.h"
 #include "Strings.h"
 #include "WinUser.h"
@@ -288,6 +289,7 @@ void TControl::Dispatch(TMessage& Message) {
       TPoint at(static_cast<int16_t>(Message.LParamLo()), static_cast<int16_t>(Message.LParamHi()));
       bool handled = false;
       DoContextPopup(at, handled);
+      if (!handled) handled = ControlContextPopup(this, at);
       if (handled) Message.Result = 1;
       else DefaultHandler(Message);
       return;

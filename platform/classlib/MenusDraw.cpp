@@ -1,0 +1,118 @@
+// Owner-drawn menu items (a menu with OwnerDraw, an item with a bitmap): their size and their own
+// painting, which keeps the look of the layer's menus: the highlight bar, the glyph column with the
+// bitmap or the check mark, the caption with its accelerator, the shortcut, embossed disabled text.
+#include <algorithm>
+
+#include "Menus.h"
+#include "Strings.h"
+#include "WinUser.h"
+
+namespace Menus {
+
+namespace {
+
+// The column of bitmaps and check marks, as wide as the widest of the two plus a margin.
+Integer GlyphColumn(TMenuItem* Item) {
+  Integer glyph = GetSystemMetrics(SM_CXMENUCHECK);
+  if (Item->HasBitmap()) glyph = std::max(glyph, Item->GetBitmap()->GetWidth());
+  return glyph + 6;
+}
+
+// A menu glyph of the frame controls (a black mask on white) painted in a colour in the box's centre.
+void PaintGlyph(HDC DC, const TRect& Box, UINT Kind, TColor Color) {
+  int size = GetSystemMetrics(SM_CXMENUCHECK);
+  int x = (Box.left + Box.right - size) / 2, y = (Box.top + Box.bottom - size) / 2;
+  HDC mem = CreateCompatibleDC(DC);
+  HBITMAP mask = CreateCompatibleBitmap(DC, size, size);
+  HGDIOBJ oldMask = SelectObject(mem, mask);
+  RECT r{0, 0, size, size};
+  DrawFrameControl(mem, &r, DFC_MENU, Kind);
+  HBRUSH brush = CreateSolidBrush(ColorToRGB(Color));
+  HGDIOBJ oldBrush = SelectObject(DC, brush);
+  BitBlt(DC, x, y, size, size, mem, 0, 0, 0x00B8074A);  // the brush where the mask is black
+  SelectObject(DC, oldBrush);
+  DeleteObject(brush);
+  SelectObject(mem, oldMask);
+  DeleteObject(mask);
+  DeleteDC(mem);
+}
+
+}  // namespace
+
+void TMenuItem::MeasureItem(TCanvas* ACanvas, Integer& Width, Integer& Height) {
+  if (IsLine()) {
+    Height = GetSystemMetrics(SM_CYMENUSIZE) / 2;
+    Width = 0;
+  } else {
+    TFontStyles style = ACanvas->GetFont()->GetStyle();
+    if (FDefault) ACanvas->GetFont()->SetStyle(style + TFontStyles{fsBold});
+    Integer glyphHeight = HasBitmap() ? FBitmap->GetHeight() : GetSystemMetrics(SM_CYMENUCHECK);
+    Height = std::max({Height, ACanvas->TextHeight("Qg") + 4, glyphHeight + 4});
+    Width = GlyphColumn(this) + ACanvas->TextWidth(StripHotkey(FCaption));
+    if (FShortCut) Width += ACanvas->TextWidth(ShortCutToText(FShortCut)) + 2 * ACanvas->TextWidth("W");
+    ACanvas->GetFont()->SetStyle(style);
+  }
+  if (OnMeasureItem) OnMeasureItem(this, ACanvas, Width, Height);
+}
+
+void TMenuItem::DrawItem(TCanvas* ACanvas, TRect ARect, bool Selected) {
+  if (OnDrawItem) {
+    OnDrawItem(this, ACanvas, ARect, Selected);
+    return;
+  }
+  ACanvas->GetBrush()->SetColor(Selected ? clHighlight : clMenu);
+  ACanvas->FillRect(ARect);
+  HDC dc = ACanvas->GetHandle();
+  TRect glyph(ARect.left, ARect.top, ARect.left + GlyphColumn(this), ARect.bottom);
+  if (HasBitmap()) {
+    TBitmap* bitmap = FBitmap;
+    Integer w = std::min(bitmap->GetWidth(), glyph.Width()), h = std::min(bitmap->GetHeight(), glyph.Height());
+    TRect dest(glyph.left + (glyph.Width() - w) / 2, glyph.top + (glyph.Height() - h) / 2, 0, 0);
+    dest.right = dest.left + w;
+    dest.bottom = dest.top + h;
+    ACanvas->BrushCopy(dest, bitmap, TRect(0, 0, w, h), bitmap->GetTransparentColor());
+    if (FChecked) {
+      // A checked item with a picture shows it pressed in.
+      RECT frame{dest.left - 2, dest.top - 2, dest.right + 2, dest.bottom + 2};
+      DrawEdge(dc, &frame, BDR_SUNKENOUTER, BF_RECT);
+    }
+  }
+  // Disabled text is embossed: a highlight copy down and right of the shadow-coloured one; on the
+  // selection bar it is grey.
+  struct TInk {
+    int Offset;
+    TColor Color;
+  };
+  std::vector<TInk> inks;
+  if (!FEnabled && !Selected) inks = {{1, clBtnHighlight}, {0, clBtnShadow}};
+  else if (!FEnabled) inks = {{0, clGrayText}};
+  else inks = {{0, Selected ? clHighlightText : clMenuText}};
+  TFontStyles style = ACanvas->GetFont()->GetStyle();
+  if (FDefault) ACanvas->GetFont()->SetStyle(style + TFontStyles{fsBold});
+  HGDIOBJ oldFont = SelectObject(dc, ACanvas->GetFont()->GetHandle());
+  int oldMode = SetBkMode(dc, TRANSPARENT);
+  COLORREF oldColor = GetTextColor(dc);
+  Integer arrowColumn = GetSystemMetrics(SM_CXMENUCHECK) + 4;
+  for (const TInk& ink : inks) {
+    if (FChecked && !HasBitmap()) {
+      TRect box = glyph;
+      OffsetRect(&box, ink.Offset, ink.Offset);
+      PaintGlyph(dc, box, FRadioItem ? DFCS_MENUBULLET : DFCS_MENUCHECK, ink.Color);
+    }
+    SetTextColor(dc, ColorToRGB(ink.Color));
+    RECT text{glyph.right + ink.Offset, ARect.top + ink.Offset, ARect.right - arrowColumn + ink.Offset,
+              ARect.bottom + ink.Offset};
+    DrawTextA(dc, FCaption.c_str(), static_cast<int>(FCaption.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    if (FShortCut) {
+      String shortcut = ShortCutToText(FShortCut);
+      DrawTextA(dc, shortcut.c_str(), static_cast<int>(shortcut.size()), &text,
+                DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
+    }
+  }
+  SetTextColor(dc, oldColor);
+  SetBkMode(dc, oldMode);
+  SelectObject(dc, oldFont);
+  ACanvas->GetFont()->SetStyle(style);
+}
+
+}  // namespace Menus
