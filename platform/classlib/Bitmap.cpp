@@ -454,8 +454,11 @@ TColor TBitmap::GetTransparentColor() {
   if (FTransparentMode == tmFixed) return FTransparentColor;
   if (GetEmpty()) return clDefault;
   HandleNeeded();
-  std::vector<uint32_t> rows = ReadPixels(FImage->Handle, FImage->Width, FImage->Height);
-  return PixelColor(rows[static_cast<size_t>(FImage->Height - 1) * FImage->Width]);
+  // Only the bottom row is read.
+  std::vector<uint32_t> row(static_cast<size_t>(FImage->Width));
+  BITMAPINFO info = TopDown32(FImage->Width, FImage->Height);
+  GetDIBits(nullptr, FImage->Handle, static_cast<UINT>(FImage->Height - 1), 1, row.data(), &info, DIB_RGB_COLORS);
+  return PixelColor(row[0]);
 }
 
 void TBitmap::SetTransparentColor(TColor Value) {

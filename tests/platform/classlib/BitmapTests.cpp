@@ -53,8 +53,9 @@ TEST(Bitmaps, EachPixelFormatSurvivesABmpFile) {
     TPixelFormat Format, Loaded;
     TColor Red;  // what red becomes in the format
   };
-  const TCase cases[] = {{pf1bit, pf1bit, clBlack}, {pf4bit, pf4bit, clRed},   {pf8bit, pf8bit, clRed},
-                         {pf24bit, pf24bit, clRed}, {pf32bit, pf32bit, clRed}, {pfDevice, pf24bit, clRed}};
+  const TCase cases[] = {{pf1bit, pf1bit, clBlack},   {pf4bit, pf4bit, clRed},   {pf8bit, pf8bit, clRed},
+                         {pf15bit, pf15bit, clRed}, {pf24bit, pf24bit, clRed}, {pf32bit, pf32bit, clRed},
+                         {pfDevice, pf24bit, clRed}};
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Format);
     TOwnedPtr<TBitmap> b = NewOwned<TBitmap>();
@@ -305,6 +306,47 @@ TEST(Bitmaps, ResourcesLoadAsFilesOrPackedBitmaps) {
   }
   TOwnedPtr<TBitmap> b = NewOwned<TBitmap>();
   EXPECT_THROW(b->LoadFromResourceName(HInstance, "NoSuchGlyph"), EResNotFound);
+}
+
+// A component with a picture, to keep one in a form resource.
+class TPictureHolder : public TComponent {
+  DECLARE_CLASS(TPictureHolder, TComponent)
+ public:
+  TPicture* GetPicture() const { return FPicture; }
+  void SetPicture(TPicture* Value) { FPicture->Assign(Value); }
+
+ protected:
+  void Construct() override {
+    inherited::Construct();
+    FPicture = New<TPicture>();
+  }
+  void Destroy() override {
+    FPicture->Free();
+    inherited::Destroy();
+  }
+
+ private:
+  TPicture* FPicture = nullptr;
+};
+
+IMPLEMENT_CLASS_PUBLISHED(TPictureHolder) {
+  d.Property("Picture", &TPictureHolder::GetPicture, &TPictureHolder::SetPicture);
+}
+
+TEST(Pictures, FormResourcesKeepTheGraphicWithItsClass) {
+  TOwnedPtr<TPictureHolder> holder = NewOwned<TPictureHolder>();
+  Paint(holder->GetPicture()->GetBitmap());
+  TOwnedPtr<TMemoryStream> stream = NewOwned<TMemoryStream>();
+  WriteComponent(stream.get(), holder.get());
+  stream->SetPosition(0);
+  TOwnedPtr<TPictureHolder> read = NewOwned<TPictureHolder>();
+  read->GetPicture()->GetIcon();  // a graphic of another kind, to be replaced
+  ReadComponent(stream.get(), read.get());
+  auto* bitmap = dynamic_cast<TBitmap*>(read->GetPicture()->GetGraphic());
+  ASSERT_NE(bitmap, nullptr);
+  EXPECT_EQ(bitmap->GetCanvas()->GetPixel(0, 1), clRed);
+  TOwnedPtr<TPicture> p = NewOwned<TPicture>();
+  EXPECT_THROW(p->LoadFromFile("picture.xyz"), EInvalidGraphic);
 }
 
 TEST(Icons, AnIconFileKeepsImageAndMask) {
