@@ -1,5 +1,5 @@
 // Further controls and components of the class library: the timer component with the hidden
-// utility windows it receives its ticks on, and the notification-area icon.
+// utility windows it receives its ticks on, the notification-area icon, and the panel.
 #pragma once
 
 #include "Controls.h"
@@ -43,6 +43,62 @@ class TTimer : public TComponent {
   HWND FWindowHandle = nullptr;
   TNotifyEvent FOnTimer;
   bool FEnabled = true;
+};
+
+// ---- Panels -----------------------------------------------------------------------------------------
+PUBLISHED_ENUM(TBevelCut, bvNone, bvLowered, bvRaised, bvSpace)
+using TPanelBevel = TBevelCut;
+
+// Draws Width nested one-pixel frames inside Rect, top and left in TopColor, bottom and right in
+// BottomColor, and leaves Rect as the area inside them.
+void Frame3D(TCanvas* Canvas, TRect& Rect, TColor TopColor, TColor BottomColor, Integer Width);
+
+// A container with bevels and a centred one-line caption. The client area that children align in
+// lies inside the border width and the bevels.
+class TCustomPanel : public TCustomControl {
+  DECLARE_CLASS(TCustomPanel, TCustomControl)
+ public:
+  explicit TCustomPanel(TComponent* AOwner = nullptr) : TCustomControl(AOwner) {}
+  void Dispatch(TMessage& Message) override;
+
+  TAlignment GetAlignment() const { return FAlignment; }
+  void SetAlignment(TAlignment Value);
+  TPanelBevel GetBevelInner() const { return FBevelInner; }
+  void SetBevelInner(TPanelBevel Value);
+  TPanelBevel GetBevelOuter() const { return FBevelOuter; }
+  void SetBevelOuter(TPanelBevel Value);
+  Integer GetBevelWidth() const { return FBevelWidth; }
+  void SetBevelWidth(Integer Value);
+  void SetPanelBorderWidth(Integer Value);  // BorderWidth, the band between the bevels
+  TBorderStyle GetBorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle Value);
+  bool GetFullRepaint() const { return FFullRepaint; }
+  void SetFullRepaint(bool Value) { FFullRepaint = Value; }
+  void SetPanelParentBackground(bool Value);
+
+ protected:
+  void Construct() override;
+  void CreateParams(TCreateParams& Params) override;
+  void AdjustClientRect(TRect& Rect) override;
+  void Resize() override;
+  void Paint() override;
+
+ private:
+  Integer BevelPixels() const;
+  void BevelsChanged();
+
+  TAlignment FAlignment = taCenter;
+  TPanelBevel FBevelInner = bvNone;
+  TPanelBevel FBevelOuter = bvRaised;
+  Integer FBevelWidth = 1;
+  TBorderStyle FBorderStyle = bsNone;
+  bool FFullRepaint = true;
+};
+
+class TPanel : public TCustomPanel {
+  DECLARE_CLASS(TPanel, TCustomPanel)
+ public:
+  explicit TPanel(TComponent* AOwner = nullptr) : TCustomPanel(AOwner) {}
 };
 
 // ---- TTrayIcon --------------------------------------------------------------------------------------
