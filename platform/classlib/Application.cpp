@@ -200,6 +200,15 @@ bool TApplication::ProcessMessage(MSG& Msg) {
     FTerminate = true;
     return true;
   }
+  if (Msg.message == WM_NULL && !Msg.hwnd) {
+    // A worker's wake-up sent before the application window existed.
+    try {
+      Threads::CheckSynchronize();
+    } catch (...) {
+      HandleException(this);
+    }
+    return true;
+  }
   bool handled = false;
   if (OnMessage) OnMessage(Msg, handled);
   if (!handled) {

@@ -5,6 +5,7 @@
 
 #include "DateTime.h"
 #include "HeadlessBackend.h"
+#include "Strings.h"
 #include "WinUser.h"
 
 using namespace ClasslibTest;
@@ -105,6 +106,7 @@ TEST_F(HintTest, EndsOnAKeyAClickAndThePointerLeavingEveryControl) {
        }},
       {"pointer leaving", [](HintTest& t) { InjectMouseMove(5, 5); }},
       {"cancel", [](HintTest&) { Application->CancelHint(); }},
+      {"deactivation", [](HintTest&) { SendMessage(Application->GetHandle(), WM_ACTIVATEAPP, FALSE, 0); }},
   };
   for (const TCase& c : cases) {
     MoveTo(Form, 200, 150);
@@ -181,6 +183,31 @@ TEST_F(HintTest, TheControlChangesTheHintThroughHintShowOrRefusesIt) {
   Step(Application->HintPause);
   EXPECT_FALSE(HintShown());
   First->WindowProc = original;
+}
+
+TEST_F(HintTest, AReshowTimeoutAsksTheControlAgainInsteadOfHiding) {
+  TWndMethod original = First->WindowProc;
+  int asked = 0;
+  First->WindowProc = [&](TMessage& m) {
+    if (m.Msg == CM_HINTSHOW) {
+      auto* info = reinterpret_cast<THintInfo*>(m.LParam);
+      info->HintStr = "Remaining " + IntToStr(10 - asked++);
+      info->ReshowTimeout = 100;
+      return;
+    }
+    original(m);
+  };
+  MoveTo(First);
+  Step(Application->HintPause);
+  EXPECT_EQ(HintText(), "Remaining 10");
+  Step(100);
+  EXPECT_TRUE(HintShown());
+  EXPECT_EQ(HintText(), "Remaining 9");
+  for (int i = 0; i < Application->HintHidePause / 100; ++i) Step(100);
+  EXPECT_TRUE(HintShown()) << "kept up to date while the pointer stays, past the hide pause";
+  EXPECT_EQ(asked, 2 + Application->HintHidePause / 100);
+  First->WindowProc = original;
+  Application->CancelHint();
 }
 
 TEST_F(HintTest, StaysOnTheScreenNearItsEdges) {
