@@ -517,29 +517,13 @@ bool TCustomImageList::GetResource(TResType ResType, const String& Name, Integer
 bool TCustomImageList::GetInstRes(HINSTANCE Instance, TResType ResType, const String& Name, Integer Width,
                                   TLoadResources LoadFlags, TColor MaskColor) {
   if (ResType == rtBitmap) {
-    TOwnedPtr<TBitmap> bitmap = NewOwned<TBitmap>();
-    try {
-      bitmap->LoadFromResourceName(Instance, Name);
-    } catch (const EResNotFound&) {
-      return false;
-    }
-    Integer w = Width > 0 ? Width : bitmap->GetHeight();
-    if (w <= 0 || bitmap->GetHeight() <= 0) return false;
-    BeginUpdate();
-    try {
-      FreeHandle();
-      FWidth = w;
-      FHeight = bitmap->GetHeight();
-      CreateImageList();
-      // clDefault: the colour of the top-left pixel is the transparent one.
-      if (MaskColor == clDefault) MaskColor = bitmap->GetCanvas()->GetPixel(0, 0);
-      AddMasked(bitmap.get(), MaskColor);
-      Change();
-    } catch (...) {
-      EndUpdate();
-      throw;
-    }
-    EndUpdate();
+    UINT flags = LR_CREATEDIBSECTION;
+    if (LoadFlags.Contains(lrFromFile)) flags |= LR_LOADFROMFILE;
+    if (LoadFlags.Contains(lrMonoChrome)) flags |= LR_MONOCHROME;
+    HIMAGELIST list = ImageList_LoadImage(Instance, Name.c_str(), Width, FAllocBy, RGBOf(MaskColor), IMAGE_BITMAP, flags);
+    if (!list) return false;
+    FMasked = MaskColor != clNone;
+    SetHandle(list);
     return true;
   }
   if (ResType == rtIcon) {

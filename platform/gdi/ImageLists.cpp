@@ -4,7 +4,12 @@
 #include <cstring>
 #include <utility>
 
+#include <fstream>
+#include <iterator>
+
+#include "GdiBmp.h"
 #include "GdiDraw.h"
+#include "Resources.h"
 #include "WinIcons.h"
 #include "WinImageList.h"
 #include "WinUserDraw.h"
@@ -345,6 +350,37 @@ BOOL ImageList_DrawEx(HIMAGELIST list, int index, HDC dc, int x, int y, int dx, 
       }
     }
   return TRUE;
+}
+
+HIMAGELIST ImageList_LoadImage(HINSTANCE instance, const char* name, int cx, int grow, COLORREF mask, UINT type,
+                               UINT flags) {
+  if (type != IMAGE_BITMAP || !name) return nullptr;
+  HBITMAP bitmap = nullptr;
+  if (flags & LR_LOADFROMFILE) {
+    std::ifstream file(name, std::ios::binary);
+    if (!file) return nullptr;
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    bitmap = DecodeBmp(bytes.data(), bytes.size());
+  } else {
+    HRSRC res = FindResource(instance, name, RT_BITMAP);
+    if (!res) return nullptr;
+    auto* data = static_cast<const uint8_t*>(LockResource(LoadResource(instance, res)));
+    size_t size = SizeofResource(instance, res);
+    // Compiled-in bitmaps are whole files or, as resource compilers keep them, packed bitmaps.
+    bitmap = size >= 2 && data[0] == 'B' && data[1] == 'M' ? DecodeBmp(data, size) : DecodePackedDib(data, size);
+  }
+  TBitmapObj* b = BitmapOf(bitmap);
+  if (!b) return nullptr;
+  int h = b->Pixels.Height();
+  if (cx <= 0) cx = h;
+  HIMAGELIST list = nullptr;
+  if (cx > 0 && b->Pixels.Width() >= cx) {
+    list = ImageList_Create(cx, h, ILC_COLOR32 | (mask != CLR_NONE ? ILC_MASK : 0), b->Pixels.Width() / cx, grow);
+    if (mask == CLR_DEFAULT) mask = PixelToColor(b->Pixels.Pixel(0, 0)) & 0x00FFFFFF;
+    if (list) ImageList_AddMasked(list, bitmap, mask);
+  }
+  DeleteObject(bitmap);
+  return list;
 }
 
 BOOL ImageList_Write(HIMAGELIST list, std::vector<BYTE>& out) {

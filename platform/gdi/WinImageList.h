@@ -10,9 +10,10 @@ namespace WinImageList {
 
 constexpr UINT ILC_MASK = 0x0001, ILC_COLOR = 0x0000, ILC_COLORDDB = 0x00FE, ILC_COLOR4 = 0x0004,
                ILC_COLOR8 = 0x0008, ILC_COLOR16 = 0x0010, ILC_COLOR24 = 0x0018, ILC_COLOR32 = 0x0020;
+constexpr UINT ILC_PALETTE = 0x0800, ILC_MIRROR = 0x2000, ILC_PERITEMMIRROR = 0x8000;
 constexpr UINT ILD_NORMAL = 0x0000, ILD_TRANSPARENT = 0x0001, ILD_MASK = 0x0010, ILD_IMAGE = 0x0020,
                ILD_BLEND25 = 0x0002, ILD_BLEND50 = 0x0004, ILD_FOCUS = ILD_BLEND25, ILD_SELECTED = ILD_BLEND50,
-               ILD_BLEND = ILD_BLEND50;
+               ILD_BLEND = ILD_BLEND50, ILD_ROP = 0x0040, ILD_OVERLAYMASK = 0x0F00, ILD_PRESERVEALPHA = 0x1000;
 constexpr UINT ILCF_MOVE = 0, ILCF_SWAP = 1;
 constexpr COLORREF CLR_NONE = 0xFFFFFFFF, CLR_DEFAULT = 0xFF000000;
 
@@ -52,6 +53,13 @@ BOOL ImageList_Draw(HIMAGELIST list, int index, HDC dc, int x, int y, UINT style
 // list's background; fg is the blend colour (CLR_DEFAULT: the highlight colour).
 BOOL ImageList_DrawEx(HIMAGELIST list, int index, HDC dc, int x, int y, int dx, int dy, COLORREF bk, COLORREF fg,
                       UINT style);
+// A list of the images of a bitmap resource of the program (or, with LR_LOADFROMFILE, a BMP file
+// named by name), cx wide each (0: as wide as the bitmap is high). mask: the transparent colour,
+// CLR_DEFAULT for the top-left pixel's, CLR_NONE for none. Only IMAGE_BITMAP is read; null when
+// there is no such bitmap.
+HIMAGELIST ImageList_LoadImage(HINSTANCE instance, const char* name, int cx, int grow, COLORREF mask, UINT type,
+                               UINT flags);
+
 // The list as bytes (the same list always gives the same bytes) and back.
 BOOL ImageList_Write(HIMAGELIST list, std::vector<BYTE>& out);
 HIMAGELIST ImageList_Read(const BYTE* data, size_t size);
