@@ -222,12 +222,7 @@ TBitmapImage::~TBitmapImage() {
 }
 
 // ---- TBitmap ----------------------------------------------------------------------------------------
-IMPLEMENT_CLASS_PUBLISHED(TBitmap) {
-  d.Property("TransparentColor", &TBitmap::GetTransparentColor, &TBitmap::SetTransparentColor)
-      .Type(ColorTypeInfo())
-      .Stored(false);
-  d.Property("TransparentMode", &TBitmap::GetTransparentMode, &TBitmap::SetTransparentMode).Default(tmAuto);
-}
+IMPLEMENT_CLASS(TBitmap)
 
 void TBitmap::Construct() {
   inherited::Construct();
