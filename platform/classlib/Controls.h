@@ -296,6 +296,7 @@ class TControl : public TComponent {
   virtual void SetParent(TWinControl* AParent);
   TComponent* GetParentComponent() override;
   bool HasParent() override { return true; }
+  void SetName(const String& Value) override;
 
   // ---- Bounds
   Integer GetLeft() const { return FLeft; }
@@ -482,7 +483,6 @@ class TControl : public TComponent {
   virtual void MouseLeave() { if (OnMouseLeave) OnMouseLeave(this); }
   virtual bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos);
   virtual void DoContextPopup(TPoint MousePos, bool& Handled);
-  virtual void SetName(const String& Value) override;
   // Dragging: Accept starts true only when OnDragOver is assigned.
   virtual void DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept);
   virtual void DoStartDrag(TDragObject*& DragObject);

@@ -213,10 +213,9 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& List) {
 bool TWinControl::CanFocus() {
   Forms::TCustomForm* form = GetParentForm(this);
   if (!form) return false;
-  for (TWinControl* c = this; c; c = c->FParent) {
+  // The form's own state does not count: a form not yet shown may name its active control.
+  for (TWinControl* c = this; c && c != form; c = c->FParent)
     if (!c->GetVisible() || !c->GetEnabled()) return false;
-    if (c == form) break;
-  }
   return true;
 }
 
