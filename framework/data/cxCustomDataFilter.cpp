@@ -24,6 +24,11 @@ TcxCustomDataController* TcxDataFilterCriteriaItem::GetDataController() {
   return C ? C->GetDataController() : nullptr;
 }
 
+TcxCustomDataField* TcxDataFilterCriteriaItem::GetField() {
+  if (FItemLink && !dynamic_cast<TcxCustomDataField*>(FItemLink)) SetItemLink(FItemLink);
+  return static_cast<TcxCustomDataField*>(FItemLink);
+}
+
 // The evaluation passes the record index as the data.
 void TcxDataFilterCriteriaItem::GetDataValue(void* AData, Variant& AValue) {
   TcxCustomDataController* C = GetDataController();

@@ -24,7 +24,8 @@ class TcxDataFilterCriteriaItem : public TcxFilterCriteriaItem {
   String GetFieldName() override;
   TObject* GetItemLink() override;
   void SetItemLink(TObject* Value) override;
-  TcxCustomDataField* GetField() const { return static_cast<TcxCustomDataField*>(FItemLink); }
+  // The leaf's field; a view item stored by the generic tree code is replaced by its field first.
+  TcxCustomDataField* GetField();
   TcxCustomDataController* GetDataController();
 };
 

@@ -430,7 +430,8 @@ void TcxCustomDataControllerInfo::SaveExpanding(TcxDataExpandingInfoStateSet ASa
 void TcxCustomDataControllerInfo::CheckExpanding() {
   TcxDataExpandingInfos* E = FExpandingInfo;
   if (IsGrouped() && IsAlwaysExpanded()) FDataGroups->FullExpanding(true);
-  if (E->Empty()) return;
+  // An ungrouped view remembers no groups, only that the selection is to be re-mapped.
+  if (E->SaveStates.Empty()) return;
   bool AFieldsDiffer = E->FieldCount() != FDataGroups->FieldCount();
   for (Integer I = 0; !AFieldsDiffer && I < E->FieldCount(); ++I) AFieldsDiffer = E->GetField(I) != FDataGroups->GetField(I);
   if (AFieldsDiffer) {
