@@ -216,6 +216,39 @@ TEST(Bitmaps, DormantBitmapsComeBackWithTheirFormatAndColours) {
   EXPECT_EQ(device->GetCanvas()->GetPixel(0, 1), clRed) << "the bitmap kept its pixels";
 }
 
+TEST(Bitmaps, FormatHandleTypeAndPaletteChangesKeepThePicture) {
+  TOwnedPtr<TBitmap> b = NewOwned<TBitmap>();
+  Paint(b.get());
+  EXPECT_EQ(b->GetHandleType(), bmDDB);
+  b->SetHandleType(bmDIB);
+  EXPECT_EQ(b->GetPixelFormat(), pf32bit);
+  EXPECT_EQ(b->GetCanvas()->GetPixel(0, 0), clRed);
+  b->SetMonochrome(true);
+  EXPECT_TRUE(b->GetMonochrome());
+  EXPECT_EQ(b->GetPixelFormat(), pf1bit);
+  EXPECT_EQ(b->GetCanvas()->GetPixel(1, 0), clWhite);
+  EXPECT_EQ(b->GetCanvas()->GetPixel(2, 0), clBlack);
+  EXPECT_THROW(b->SetPixelFormat(pfCustom), EInvalidGraphic);
+
+  // A new palette gives the indexes new colours.
+  TOwnedPtr<TBitmap> indexed = NewOwned<TBitmap>();
+  Load(indexed.get(), Valid8Bit());
+  std::vector<uint8_t> buffer(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY));
+  auto* lp = reinterpret_cast<LOGPALETTE*>(buffer.data());
+  lp->palVersion = 0x300;
+  lp->palNumEntries = 2;
+  lp->palPalEntry[0] = PALETTEENTRY{0, 0, 255, 0};
+  lp->palPalEntry[1] = PALETTEENTRY{0, 255, 0, 0};
+  int changes = 0;
+  indexed->OnChange = [&](TObject*) { ++changes; };
+  indexed->SetPalette(CreatePalette(lp));
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(indexed->GetCanvas()->GetPixel(0, 0), clLime);
+  EXPECT_EQ(indexed->GetCanvas()->GetPixel(1, 0), clBlue);
+  HPALETTE released = indexed->ReleasePalette();
+  EXPECT_TRUE(DeleteObject(released));
+}
+
 TEST(Bitmaps, TransparentBitmapsDrawWithoutTheirTransparentColour) {
   TOwnedPtr<TBitmap> b = NewOwned<TBitmap>();
   Paint(b.get());
