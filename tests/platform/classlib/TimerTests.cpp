@@ -99,6 +99,20 @@ TEST_F(TimerTest, TicksInsideAModalLoop) {
   EXPECT_EQ(ticks, 3);
 }
 
+TEST_F(TimerTest, TicksWhileTheWindowLayerRunsAMessageBox) {
+  auto* timer = CreateComponent<TTimer>(nullptr);
+  timer->SetInterval(10);
+  int ticks = 0;
+  timer->SetOnTimer([&](TObject*) {
+    Clock.Advance(10);  // the box's loop moves no test clock: the tick moves it for the next one
+    if (++ticks == 3) InjectKeyPress(VK_RETURN);
+  });
+  Clock.Advance(10);
+  EXPECT_EQ(MessageBoxA(nullptr, "Waiting", "Timer", MB_OK), IDOK);
+  EXPECT_EQ(ticks, 3);
+  timer->Free();
+}
+
 TEST_F(TimerTest, AHandlerMayFreeItsOwnTimer) {
   auto* owner = CreateComponent<TComponent>(nullptr);
   auto* timer = CreateComponent<TTimer>(owner);
