@@ -2,6 +2,8 @@
 // brackets, insertion order, assignment, form resources, bitmap resources and the drag image.
 #include <gtest/gtest.h>
 
+#include "ClasslibTestSupport.h"
+
 #include <vector>
 
 #include "Exceptions.h"
@@ -331,6 +333,33 @@ TEST(ImageLists, TheDragImageFollowsTheMouseAndPutsBackWhatItCovered) {
   EXPECT_FALSE(list->GetDragging());
   EXPECT_FALSE(list->DragMove(10, 10)) << "no drag, nothing to move";
   ReleaseDC(nullptr, screen);
+}
+
+class DragImageOverAWindow : public ClasslibTest::TClasslibFixture {};
+
+TEST_F(DragImageOverAWindow, ItIsDrawnInTheWindowsCoordinatesAndTakenAwayAgain) {
+  auto* form = TCustomForm::CreateNew<TForm>(nullptr);
+  form->SetBounds(100, 100, 200, 150);
+  form->SetColor(clWhite);
+  form->Show();
+  Application->ProcessMessages();
+  TOwnedPtr<TDragImageList> list = NewOwned<TDragImageList>();
+  list->SetWidth(2);
+  list->SetHeight(2);
+  TOwnedPtr<TBitmap> strip = Strip({clRed});
+  list->AddMasked(strip.get(), clFuchsia);
+  HWND window = form->GetHandle();
+  HDC dc = GetWindowDC(window);
+  COLORREF before = GetPixel(dc, 61, 41);
+  COLORREF corner = GetPixel(dc, 60, 40);
+  ASSERT_TRUE(list->SetDragImage(0, 1, 1));
+  ASSERT_TRUE(list->BeginDrag(window, 61, 41));
+  EXPECT_EQ(GetPixel(dc, 61, 41), RGB(255, 0, 0)) << "the hot spot stands at the mouse";
+  EXPECT_EQ(GetPixel(dc, 60, 40), corner) << "the image's transparent corner";
+  list->EndDrag();
+  EXPECT_EQ(GetPixel(dc, 61, 41), before);
+  ReleaseDC(window, dc);
+  form->Free();
 }
 
 }  // namespace
