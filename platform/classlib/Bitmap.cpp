@@ -345,8 +345,13 @@ void TBitmap::SetSize(Integer AWidth, Integer AHeight) {
 bool TBitmap::GetEmpty() { return FImage->Width <= 0 || FImage->Height <= 0; }
 Integer TBitmap::GetWidth() { return FImage->Width; }
 Integer TBitmap::GetHeight() { return FImage->Height; }
-void TBitmap::SetWidth(Integer Value) { SetSize(Value, FImage->Height); }
-void TBitmap::SetHeight(Integer Value) { SetSize(FImage->Width, Value); }
+// Not through SetSize: descendants that redo their pixels on SetSize keep them on Width and Height.
+void TBitmap::SetWidth(Integer Value) {
+  if (Value != FImage->Width) Resize(Value, FImage->Height, FImage->Format, FImage->Monochrome);
+}
+void TBitmap::SetHeight(Integer Value) {
+  if (Value != FImage->Height) Resize(FImage->Width, Value, FImage->Format, FImage->Monochrome);
+}
 
 TCanvas* TBitmap::GetCanvas() {
   if (!FCanvas) {
