@@ -45,8 +45,9 @@ Integer EstimateFit(HDC ADC, const char* AText, Integer ALength, Integer AWidth,
                     Integer& AFitWidth) {
   AWidth = std::max<Integer>(AWidth, 1);
   if (TextWidth(ADC, AText, ALength, false) > 8 * AWidth) {
+    // Far too wide for a search: measure from the first character on, which is then counted too.
     AFitWidth = 0;
-    return 1;
+    return 0;
   }
   Integer c = ALength;
   Integer width = TextWidth(ADC, AText, c, P.ExpandTabs);

@@ -118,6 +118,9 @@ TEST(cxDrawTextUtils, RowsBreakByTable) {
       {"words", "aaa bbb ccc", 5 * dc.A, cxtoWordBreak, false, {"aaa ", "bbb ", "ccc"}},
       {"a long word stays whole", "abcdefghij kl", 4 * dc.A, cxtoWordBreak, false, {"abcdefghij ", "kl"}},
       {"character break", "abcdefghij", 4 * dc.A, cxtoWordBreak | cxtoCharBreak, false, {"abcd", "efgh", "ij"}},
+      // Text more than 8 times wider than the rectangle: the first character counts as well.
+      {"a very long text", "abcdefghijklmnopqrstu", 2 * dc.A, cxtoWordBreak | cxtoCharBreak, false,
+       {"ab", "cd", "ef", "gh", "ij", "kl", "mn", "op", "qr", "st", "u"}},
       {"far-east locale breaks characters", "abcdefghij", 4 * dc.A, cxtoWordBreak, true, {"abcd", "efgh", "ij"}},
       {"line breaks", "ab\r\ncd\nef", 100 * dc.A, 0, false, {"ab", "cd", "ef"}},
       {"an empty paragraph", "ab\r\n\r\ncd", 100 * dc.A, 0, false, {"ab", "", "cd"}},
