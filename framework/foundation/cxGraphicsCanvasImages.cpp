@@ -8,38 +8,11 @@
 #include "WinGdi.h"
 #include "cxGraphicsBrushCache.h"
 #include "cxGraphicsCanvas.h"
+#include "cxGraphicsFunctions.h"
 
 namespace cxGraphics {
 
 namespace {
-
-// The pixels of a bitmap as 32-bit values, rows top-down, whatever the bitmap's own format.
-std::vector<RGBQUAD> ReadPixels(TBitmap* ABitmap) {
-  const Integer w = ABitmap->GetWidth(), h = ABitmap->GetHeight();
-  std::vector<RGBQUAD> pixels(static_cast<size_t>(w) * h);
-  if (pixels.empty()) return pixels;
-  BITMAPINFO info{};
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;
-  info.bmiHeader.biBitCount = 32;
-  HDC dc = CreateCompatibleDC(nullptr);
-  GetDIBits(dc, ABitmap->GetHandle(), 0, h, pixels.data(), &info, DIB_RGB_COLORS);
-  DeleteDC(dc);
-  return pixels;
-}
-
-void WritePixels(TBitmap* ABitmap, const std::vector<RGBQUAD>& APixels) {
-  const Integer w = ABitmap->GetWidth(), h = ABitmap->GetHeight();
-  if (APixels.size() != static_cast<size_t>(w) * h || APixels.empty()) return;
-  BITMAPINFO info{};
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;
-  info.bmiHeader.biBitCount = 32;
-  HDC dc = CreateCompatibleDC(nullptr);
-  SetDIBits(dc, ABitmap->GetHandle(), 0, h, APixels.data(), &info, DIB_RGB_COLORS);
-  DeleteDC(dc);
-  ABitmap->SetModified(true);
-}
 
 // Division rounding toward minus infinity, so that tiles stay anchored left of and above the origin.
 Integer FloorDiv(Integer A, Integer B) { return A / B - ((A % B != 0) && ((A < 0) != (B < 0))); }
@@ -124,8 +97,8 @@ void TcxCanvas::TransparentDraw(Integer X, Integer Y, TBitmap* ABitmap, Byte AAl
     BLENDFUNCTION blend{AC_SRC_OVER, 0, AAlpha, 0};
     cxSystemAlphaBlendFunc(workDC, 0, 0, w, h, ABitmap->GetCanvas()->GetHandle(), 0, 0, w, h, blend);
   } else {
-    const std::vector<RGBQUAD> source = ReadPixels(ABitmap);
-    std::vector<RGBQUAD> background = ReadPixels(work.get());
+    const TRGBColors source = GetBitmapBits(ABitmap, true);
+    TRGBColors background = GetBitmapBits(work.get(), true);
     auto mix = [AAlpha](BYTE b, BYTE s) {
       return static_cast<BYTE>(MulDiv(b, 255 - AAlpha, 255) + MulDiv(s, AAlpha, 255));
     };
@@ -134,7 +107,7 @@ void TcxCanvas::TransparentDraw(Integer X, Integer Y, TBitmap* ABitmap, Byte AAl
       background[i].rgbGreen = mix(background[i].rgbGreen, source[i].rgbGreen);
       background[i].rgbRed = mix(background[i].rgbRed, source[i].rgbRed);
     }
-    WritePixels(work.get(), background);
+    SetBitmapBits(work.get(), background, true);
   }
   BitBlt(GetHandle(), X, Y, w, h, work->GetCanvas()->GetHandle(), 0, 0, SRCCOPY);
 }
@@ -142,8 +115,8 @@ void TcxCanvas::TransparentDraw(Integer X, Integer Y, TBitmap* ABitmap, Byte AAl
 void TcxCanvas::RotateBitmap(TBitmap* ABitmap, TcxRotationAngle ARotationAngle, bool AFlipVertically) {
   if (ARotationAngle == ra0 && !AFlipVertically) return;
   const Integer w = ABitmap->GetWidth(), h = ABitmap->GetHeight();
-  const std::vector<RGBQUAD> source = ReadPixels(ABitmap);
-  std::vector<RGBQUAD> dest(source.size());
+  const TRGBColors source = GetBitmapBits(ABitmap, true);
+  TRGBColors dest(source.size());
   const bool turned = ARotationAngle == raPlus90 || ARotationAngle == raMinus90;
   const Integer newWidth = turned ? h : w;
   for (Integer y = 0; y < h; ++y)
@@ -173,17 +146,17 @@ void TcxCanvas::RotateBitmap(TBitmap* ABitmap, TcxRotationAngle ARotationAngle, 
     ABitmap->SetWidth(h);
     ABitmap->SetHeight(w);
   }
-  WritePixels(ABitmap, dest);
+  SetBitmapBits(ABitmap, dest, true);
 }
 
 void TcxCanvas::FlipHorizontally(TBitmap* ABitmap) {
   const Integer w = ABitmap->GetWidth(), h = ABitmap->GetHeight();
-  std::vector<RGBQUAD> pixels = ReadPixels(ABitmap);
+  TRGBColors pixels = GetBitmapBits(ABitmap, true);
   for (Integer y = 0; y < h; ++y) {
     RGBQUAD* line = pixels.data() + static_cast<size_t>(y) * w;
     for (Integer i = 0; i <= (w - 1) / 2; ++i) std::swap(line[i], line[w - 1 - i]);
   }
-  WritePixels(ABitmap, pixels);
+  SetBitmapBits(ABitmap, pixels, true);
 }
 
 void TcxCanvas::Pie(const TRect& R, const TPoint& ARadial1, const TPoint& ARadial2) {
