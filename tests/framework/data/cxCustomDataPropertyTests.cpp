@@ -1,0 +1,227 @@
+// Properties of the controller on random data: the grouped view against a naive enumeration of
+// the groups, and the filtered view against a naive evaluation of the criteria.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <random>
+
+#include "cxDataControllerFixture.h"
+
+namespace {
+
+using TKey = std::optional<int>;  // nullopt: Null
+
+int CompareKeys(const TKey& A, const TKey& B) {
+  if (!A || !B) return (A ? 1 : 0) - (B ? 1 : 0);  // Null first
+  return (*A > *B) - (*A < *B);
+}
+
+struct TRowExpect {
+  Integer Level, Record;
+  bool operator==(const TRowExpect&) const = default;
+};
+
+// The rows of a fully expanded view, built from the sorted records alone.
+std::vector<TRowExpect> NaiveGroupRows(const std::vector<std::vector<TKey>>& AKeys, const std::vector<int>& ALevels,
+                                       const std::vector<bool>& ADescending, bool AExpanded) {
+  std::vector<Integer> AOrder(AKeys.size());
+  for (size_t I = 0; I < AOrder.size(); ++I) AOrder[I] = static_cast<Integer>(I);
+  std::sort(AOrder.begin(), AOrder.end(), [&](Integer A, Integer B) {
+    for (size_t L = 0; L < ALevels.size(); ++L) {
+      int R = CompareKeys(AKeys[A][ALevels[L]], AKeys[B][ALevels[L]]);
+      if (ADescending[L]) R = -R;
+      if (R != 0) return R < 0;
+    }
+    return A < B;
+  });
+  const Integer F = static_cast<Integer>(ALevels.size());
+  std::vector<TRowExpect> ARows;
+  for (size_t P = 0; P < AOrder.size(); ++P) {
+    Integer AFirstNew = 0;
+    if (P > 0) {
+      AFirstNew = F;
+      for (Integer L = 0; L < F; ++L)
+        if (CompareKeys(AKeys[AOrder[P]][ALevels[L]], AKeys[AOrder[P - 1]][ALevels[L]]) != 0) {
+          AFirstNew = L;
+          break;
+        }
+    }
+    for (Integer L = AFirstNew; L < F; ++L)
+      if (AExpanded || L == 0) ARows.push_back({L, AOrder[P]});
+    if (AExpanded) ARows.push_back({F, AOrder[P]});
+  }
+  return ARows;
+}
+
+TEST_F(DataControllerTest, GroupedViewMatchesANaiveEnumeration) {
+  std::mt19937 ARandom(2026);
+  for (int ACol = 0; ACol < 3; ++ACol) C->AddColumn("C" + std::to_string(ACol), IntType());
+  TcxDataGroupSummaryItems* ACount = C->GetSummary()->GetDefaultGroupSummaryItems();
+  ACount->Add(nullptr, spGroup, skCount);
+  for (int ARound = 0; ARound < 120; ++ARound) {
+    const int N = static_cast<int>(ARandom() % 40);
+    std::vector<std::vector<TKey>> AKeys(N);
+    std::vector<std::vector<Variant>> ARows(N);
+    for (int R = 0; R < N; ++R)
+      for (int ACol = 0; ACol < 3; ++ACol) {
+        TKey K;
+        if (ARandom() % 6 != 0) K = static_cast<int>(ARandom() % 4);
+        AKeys[R].push_back(K);
+        ARows[R].push_back(K ? Variant(*K) : Null());
+      }
+    std::vector<int> ALevels = {0, 1, 2};
+    std::shuffle(ALevels.begin(), ALevels.end(), ARandom);
+    ALevels.resize(1 + ARandom() % 3);
+    std::vector<bool> ADescending;
+    C->BeginUpdate();
+    C->GetGroups()->ClearGrouping();
+    C->ClearSorting(false);
+    C->SetRows(ARows);
+    for (size_t L = 0; L < ALevels.size(); ++L) {
+      C->GetGroups()->ChangeGrouping(ALevels[L], static_cast<Integer>(L));
+      ADescending.push_back(ARandom() % 2 == 0);
+      if (ADescending.back()) C->ChangeSorting(ALevels[L], soDescending);
+    }
+    C->EndUpdate();
+
+    for (bool AExpanded : {true, false}) {
+      if (AExpanded)
+        C->GetGroups()->FullExpand();
+      else
+        C->GetGroups()->FullCollapse();
+      const std::vector<TRowExpect> AExpected = NaiveGroupRows(AKeys, ALevels, ADescending, AExpanded);
+      std::vector<TRowExpect> AActual;
+      for (Integer R = 0; R < C->GetRowCount(); ++R) {
+        const TcxRowInfo I = C->GetRowInfo(R);
+        AActual.push_back({I.Level, I.RecordIndex});
+      }
+      ASSERT_EQ(AActual, AExpected) << "round " << ARound << (AExpanded ? " expanded" : " collapsed");
+    }
+    // every group counts the records of its subtree
+    TcxDataGroups* G = C->GetDataControllerInfo()->GetDataGroups();
+    for (Integer I = 0; I < G->ItemCount(); ++I) {
+      std::vector<Integer> ARecords;
+      C->GetGroups()->LoadRecordIndexes(ARecords, I);
+      ASSERT_EQ(C->GetSummary()->GetGroupSummaryValue(I, 0).ToInteger(), static_cast<Integer>(ARecords.size()));
+    }
+  }
+}
+
+// ---- The filter -----------------------------------------------------------------------------------------------
+
+struct TRecord {
+  int K;
+  std::string S;
+};
+
+bool NaiveLike(const std::string& AText, const std::string& APattern) {
+  std::function<bool(size_t, size_t)> M = [&](size_t T, size_t P) -> bool {
+    if (P == APattern.size()) return T == AText.size();
+    if (APattern[P] == '%') return M(T, P + 1) || (T < AText.size() && M(T + 1, P));
+    if (T == AText.size()) return false;
+    return (APattern[P] == '_' || APattern[P] == AText[T]) && M(T + 1, P + 1);
+  };
+  return M(0, 0);
+}
+
+class FilterProperty : public DataControllerTest {
+ protected:
+  std::mt19937 Random{7};
+  std::vector<TRecord> Records;
+
+  std::string Word(int AMax, const char* AAlphabet) {
+    std::string S;
+    const int N = 1 + static_cast<int>(Random() % AMax);
+    for (int I = 0; I < N; ++I) S += AAlphabet[Random() % std::strlen(AAlphabet)];
+    return S;
+  }
+
+  // Adds a random condition to AList and answers its naive evaluation.
+  std::function<bool(const TRecord&)> AddLeaf(TcxDataFilterCriteria* F, TcxFilterCriteriaItemList* AList) {
+    const int AKind = static_cast<int>(Random() % 8);
+    const int A = static_cast<int>(Random() % 10);
+    const int B = A + static_cast<int>(Random() % 4);
+    switch (AKind) {
+      case 0: F->AddItem(AList, C->Columns[0], foEqual, A, ""); return [A](const TRecord& R) { return R.K == A; };
+      case 1: F->AddItem(AList, C->Columns[0], foLess, A, ""); return [A](const TRecord& R) { return R.K < A; };
+      case 2: F->AddItem(AList, C->Columns[0], foGreaterEqual, A, ""); return [A](const TRecord& R) { return R.K >= A; };
+      case 3:
+        F->AddItem(AList, C->Columns[0], foBetween, VarArrayOf({A, B}), "");
+        return [A, B](const TRecord& R) { return R.K >= A && R.K <= B; };
+      case 4:
+        F->AddItem(AList, C->Columns[0], foNotInList, VarArrayOf({A, B}), "");
+        return [A, B](const TRecord& R) { return R.K != A && R.K != B; };
+      case 5: {
+        const std::string P = Word(4, "ab%_");
+        F->AddItem(AList, C->Columns[1], foLike, P, P);
+        return [P](const TRecord& R) { return NaiveLike(R.S, P); };
+      }
+      case 6: {
+        const std::string P = Word(3, "ab%");
+        F->AddItem(AList, C->Columns[1], foNotLike, P, P);
+        return [P](const TRecord& R) { return !NaiveLike(R.S, P); };
+      }
+      default: {
+        const std::string W = Word(2, "ab");
+        F->AddItem(AList, C->Columns[1], foNotEqual, W, W);
+        return [W](const TRecord& R) { return R.S != W; };
+      }
+    }
+  }
+
+  std::function<bool(const TRecord&)> AddList(TcxDataFilterCriteria* F, TcxFilterCriteriaItemList* AList, int ADepth) {
+    std::vector<std::function<bool(const TRecord&)>> AChildren;
+    const int N = 1 + static_cast<int>(Random() % 3);
+    for (int I = 0; I < N; ++I) {
+      if (ADepth < 2 && Random() % 3 == 0) {
+        const auto AKind = static_cast<TcxFilterBoolOperatorKind>(Random() % 4);
+        TcxFilterCriteriaItemList* ASub = AList->AddItemList(AKind);
+        AChildren.push_back(AddList(F, ASub, ADepth + 1));
+      } else {
+        AChildren.push_back(AddLeaf(F, AList));
+      }
+    }
+    const TcxFilterBoolOperatorKind AKind = AList->GetBoolOperatorKind();
+    return [AChildren, AKind](const TRecord& R) {
+      const bool AOr = AKind == fboOr || AKind == fboNotOr;
+      bool AResult = !AOr;
+      for (const auto& Ch : AChildren) AResult = AOr ? (AResult || Ch(R)) : (AResult && Ch(R));
+      return AKind == fboNotAnd || AKind == fboNotOr ? !AResult : AResult;
+    };
+  }
+};
+
+TEST_F(FilterProperty, FilteredViewMatchesANaiveEvaluation) {
+  C->AddColumn("K", IntType());
+  C->AddColumn("S", StrType());
+  TcxDataFilterCriteria* F = C->GetFilter();
+  int ANonTrivial = 0;
+  for (int ARound = 0; ARound < 200; ++ARound) {
+    Records.clear();
+    std::vector<std::vector<Variant>> ARows;
+    const int N = static_cast<int>(Random() % 50);
+    for (int I = 0; I < N; ++I) {
+      Records.push_back({static_cast<int>(Random() % 12), Word(3, "abc")});
+      ARows.push_back({Records.back().K, Records.back().S});
+    }
+    C->BeginUpdate();
+    C->SetRows(ARows);
+    F->BeginUpdate();
+    F->Clear();
+    F->GetRoot()->SetBoolOperatorKind(static_cast<TcxFilterBoolOperatorKind>(Random() % 4));
+    auto AExpect = AddList(F, F->GetRoot(), 0);
+    F->SetActive(true);
+    F->EndUpdate();
+    C->EndUpdate();
+    std::vector<Integer> AExpected;
+    for (int I = 0; I < N; ++I)
+      if (AExpect(Records[static_cast<size_t>(I)])) AExpected.push_back(I);
+    if (!AExpected.empty() && static_cast<int>(AExpected.size()) < N) ++ANonTrivial;
+    ASSERT_EQ(C->ViewRecords(), AExpected) << "round " << ARound << ": " << F->GetFilterText();
+  }
+  EXPECT_GT(ANonTrivial, 50);  // the criteria do select
+}
+
+}  // namespace
