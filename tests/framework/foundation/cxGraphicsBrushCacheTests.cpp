@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "SysInfo.h"
 #include "WinGdi.h"
 #include "WinUserDraw.h"
 #include "cxGraphics.h"
@@ -141,4 +142,22 @@ TEST(cxGraphicsUnit, SystemBrushesAndTheHalfToneBrush) {
 
   // No system alpha-blend library is present here: the software blend is what the canvas uses.
   EXPECT_EQ(cxSystemAlphaBlendFunc, nullptr);
+}
+
+TEST(cxGraphicsUnit, TheSystemAlphaBlendIsBoundWhenItsLibraryHasIt) {
+  // The unit starts again with the library present, and once more without it afterwards.
+  cxGraphicsFinalization();
+  RegisterSystemFunction("msimg32.dll", "AlphaBlend",
+                         reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&WinGdi::AlphaBlend)));
+  cxGraphicsInitialization();
+  EXPECT_EQ(cxSystemAlphaBlendFunc, &WinGdi::AlphaBlend);
+  EXPECT_NE(cxHalfToneBrush, nullptr);
+  cxGraphicsFinalization();
+  EXPECT_EQ(cxSystemAlphaBlendFunc, nullptr);
+  EXPECT_EQ(cxHalfToneBrush, nullptr);
+  EXPECT_EQ(cxSystemBrush(0), nullptr);
+  UnregisterSystemLibrary("msimg32");
+  cxGraphicsInitialization();
+  EXPECT_EQ(cxSystemAlphaBlendFunc, nullptr);
+  EXPECT_NE(cxSystemBrush(0), nullptr);
 }
