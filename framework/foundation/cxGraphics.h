@@ -5,6 +5,6 @@
 
 #include "cxGraphicsBrushCache.h"
 #include "cxGraphicsCanvas.h"
-// #include "cxGraphicsFunctions.h"
-// #include "cxGraphicsBitmaps.h"
-// #include "cxGraphicsImageList.h"
+#include "cxGraphicsFunctions.h"
+#include "cxGraphicsBitmaps.h"
+#include "cxGraphicsImageList.h"

@@ -97,9 +97,24 @@ void TcxCustomBitmap::CopyBitmap(TBitmap* ASrcBitmap, DWORD ACopyMode) {
   CopyBitmap(ASrcBitmap, GetClientRect(), TPoint{0, 0}, ACopyMode);
 }
 
+namespace {
+
+// A blit whose raster operation reads the pattern gets the canvas's brush selected for it: the
+// canvas selects its objects only for its own drawing members.
+void BlitWithBrush(TCanvas* ADest, HDC ASrcDC, const TRect& ADestRect, const TPoint& ASrcTopLeft, DWORD ARop) {
+  HDC dc = ADest->GetHandle();
+  BYTE code = static_cast<BYTE>(ARop >> 16);
+  bool usesPattern = (((code >> 4) ^ code) & 0x0F) != 0;
+  HGDIOBJ old = usesPattern ? SelectObject(dc, ADest->GetBrush()->GetHandle()) : nullptr;
+  cxBitBlt(dc, ASrcDC, ADestRect, ASrcTopLeft, ARop);
+  if (old) SelectObject(dc, old);
+}
+
+}  // namespace
+
 void TcxCustomBitmap::CopyBitmap(TBitmap* ASrcBitmap, const TRect& ADestRect, const TPoint& ASrcTopLeft,
                                  DWORD ACopyMode) {
-  cxBitBlt(GetCanvas()->GetHandle(), ASrcBitmap->GetCanvas()->GetHandle(), ADestRect, ASrcTopLeft, ACopyMode);
+  BlitWithBrush(GetCanvas(), ASrcBitmap->GetCanvas()->GetHandle(), ADestRect, ASrcTopLeft, ACopyMode);
 }
 
 void TcxCustomBitmap::Clear() {
@@ -239,9 +254,9 @@ void TcxBitmap::Filter(TBitmap* AMaskBitmap) { CopyBitmap(AMaskBitmap, 0x0022032
 void TcxBitmap::Invert() { CopyBitmap(this, NOTSRCCOPY); }
 
 void TcxBitmap::Shade(TBitmap* AMaskBitmap) {
-  HDC maskDC = AMaskBitmap->GetCanvas()->GetHandle();
-  cxBitBlt(maskDC, maskDC, TRect{0, 0, AMaskBitmap->GetWidth(), AMaskBitmap->GetHeight()}, TPoint{0, 0},
-           PATINVERT);
+  TCanvas* maskCanvas = AMaskBitmap->GetCanvas();
+  BlitWithBrush(maskCanvas, maskCanvas->GetHandle(), TRect{0, 0, AMaskBitmap->GetWidth(), AMaskBitmap->GetHeight()},
+                TPoint{0, 0}, PATINVERT);
   CopyBitmap(AMaskBitmap, cxRectOffset(GetClientRect(), 1, 1), TPoint{0, 0}, SRCCOPY);
   GetCanvas()->GetBrush()->SetColor(clBtnShadow);
   CopyBitmap(AMaskBitmap, GetClientRect(), TPoint{0, 0}, 0x00E20746);

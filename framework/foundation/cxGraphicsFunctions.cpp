@@ -6,9 +6,7 @@
 
 #include "Components.h"
 #include "RtlMath.h"
-#if __has_include("ImgList.h")  // TEMP
 #include "ImgList.h"
-#endif
 #include "Strings.h"
 #include "WinUserDraw.h"
 #include "cxGraphics.h"
@@ -216,7 +214,6 @@ void ExtendRect(TRect& Rect, const TRect& AExtension) {
 
 bool IsGlyphAssigned(TBitmap* AGlyph) { return AGlyph != nullptr && !AGlyph->GetEmpty(); }
 
-#if __has_include("ImgList.h")  // TEMP
 bool IsImageAssigned(TCustomImageList* AImageList, Integer AImageIndex) {
   return AImageList != nullptr && AImageIndex >= 0 && AImageIndex < AImageList->GetCount();
 }
@@ -235,8 +232,6 @@ void cxSetImageList(TCustomImageList* ANewImageList, TCustomImageList*& AImageLi
   }
   if (AChangeLink != nullptr) AChangeLink->Change();
 }
-
-#endif  // TEMP
 
 // The platform's common controls are those of the designed-on desktop with its visual styles: version 6.
 bool IsXPManifestEnabled() { return 0x00060000 > 0x5FFFF; }

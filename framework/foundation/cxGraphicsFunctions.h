@@ -8,6 +8,7 @@
 
 #include "ClassTypes.h"
 #include "Graphics.h"
+#include "ImgList.h"
 #include "WinGdi.h"
 #include "cxClassesBase.h"
 #include "cxGraphicsCanvas.h"
@@ -15,10 +16,6 @@
 
 namespace Graphics {
 class TBitmap;
-}
-namespace ImgList {
-class TCustomImageList;
-class TChangeLink;
 }
 namespace Components {
 class TComponent;
@@ -127,10 +124,8 @@ void cxDrawImage(HDC ADC, const TRect& AGlyphRect, const TRect& ABackgroundRect,
                  TCustomImageList* AImages, Integer AImageIndex, TcxImageDrawMode ADrawMode,
                  bool ASmoothImage = false, HBRUSH ABrush = nullptr, TColor ATransparentColor = clNone,
                  bool AUseLeftBottomPixelAsTransparent = true);
-#if __has_include("ImgList.h")  // TEMP
 void cxDrawImageList(HIMAGELIST AImageListHandle, Integer AImageIndex, HDC ADC, const TPoint& APoint,
                      ImgList::TDrawingStyle ADrawingStyle, ImgList::TImageType AImageType);
-#endif
 void cxDrawHatch(HDC ADC, const TRect& ARect, TColor AColor1, TColor AColor2, BYTE AStep,
                  BYTE AAlpha1 = 0xFF, BYTE AAlpha2 = 0xFF);
 void cxDrawArrows(TCanvas* ACanvas, const TRect& ARect, TcxBorder ASide, TColor AColor, TColor APenColor = clDefault);

@@ -4,10 +4,7 @@
 #include <algorithm>
 
 #include "Controls.h"
-#if __has_include("ImgList.h")  // TEMP
 #include "ImgList.h"
-#include "cxGraphicsImageList.h"
-#endif
 #include "Messages.h"
 #include "RtlMath.h"
 #include "WinImageList.h"
@@ -18,6 +15,7 @@
 #include "cxGraphicsBitmaps.h"
 #include "cxGraphicsBrushCache.h"
 #include "cxGraphicsFunctions.h"
+#include "cxGraphicsImageList.h"
 #include "dxUxTheme.h"
 
 namespace cxGraphics {
@@ -47,7 +45,6 @@ TcxBitmap* WorkBitmap(TWorkBitmap AKind, Integer AWidth, Integer AHeight) {
 
 HDC BitmapDC(TBitmap* ABitmap) { return ABitmap->GetCanvas()->GetHandle(); }
 
-#if __has_include("ImgList.h")  // TEMP
 // Whether the image fetched into AImage may carry its own alpha channel.
 bool FetchImage(TcxBitmap* AImage, TBitmap* AGlyph, TCustomImageList* AImages, Integer AImageIndex) {
   if (IsGlyphAssigned(AGlyph)) {
@@ -60,10 +57,7 @@ bool FetchImage(TcxBitmap* AImage, TBitmap* AGlyph, TCustomImageList* AImages, I
   else TcxImageList::GetImageInfo(AImages->GetHandle(), AImageIndex, AImage, nullptr);
   return TcxImageList::GetPixelFormat(AImages->GetHandle()) >= 32;
 }
-#endif  // TEMP
-
 }  // namespace
-#if __has_include("ImgList.h")  // TEMP
 
 void cxDrawImage(HDC ADC, const TRect& AGlyphRect, const TRect& ABackgroundRect, TBitmap* AGlyph,
                  TCustomImageList* AImages, Integer AImageIndex, TcxImageDrawMode ADrawMode, bool ASmoothImage,
@@ -138,8 +132,6 @@ void cxDrawImageList(HIMAGELIST AImageListHandle, Integer AImageIndex, HDC ADC, 
   ImageList_Draw(AImageListHandle, AImageIndex, ADC, APoint.x, APoint.y,
                  styles[ADrawingStyle] | types[AImageType]);
 }
-
-#endif  // TEMP
 
 void cxDrawHatch(HDC ADC, const TRect& ARect, TColor AColor1, TColor AColor2, BYTE AStep, BYTE AAlpha1,
                  BYTE AAlpha2) {

@@ -1,0 +1,274 @@
+// The image drawer on a small fixture glyph in each of its looks, with colour-keyed and alpha glyphs;
+// hatching, tinting, blending without the system's alpha blend, and resizing to one-pixel sizes.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "WinUserDraw.h"
+#include "cxGraphicsBitmaps.h"
+#include "cxGraphicsBrushCache.h"
+#include "cxGraphicsFunctions.h"
+
+namespace {
+
+constexpr COLORREF kBack = RGB(200, 200, 200);
+
+RGBQUAD Quad(COLORREF c, BYTE a = 255) { return RGBQUAD{GetBValue(c), GetGValue(c), GetRValue(c), a}; }
+COLORREF Rgb(const RGBQUAD& q) { return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue); }
+
+// A 4 x 4 24-bit glyph: fuchsia (its transparent colour, taken from the bottom-left pixel) with a
+// red 2 x 2 block at (1, 1).
+TOwnedPtr<TBitmap> ColourKeyedGlyph() {
+  auto glyph = NewOwned<TBitmap>();
+  glyph->SetPixelFormat(Graphics::pf24bit);
+  glyph->SetSize(4, 4);
+  TCanvas* c = glyph->GetCanvas();
+  c->GetBrush()->SetColor(clFuchsia);
+  c->FillRect(TRect(0, 0, 4, 4));
+  c->GetBrush()->SetColor(clRed);
+  c->FillRect(TRect(1, 1, 3, 3));
+  return glyph;
+}
+
+class cxDrawImageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FDest = NewOwned<TcxBitmap>(8, 8);
+    FDest->GetCanvas()->GetBrush()->SetColor(static_cast<TColor>(kBack));
+    FDest->GetCanvas()->FillRect(TRect(0, 0, 8, 8));
+  }
+  void TearDown() override { CustomDrawImageProc = nullptr; }
+  HDC DC() { return FDest->GetCanvas()->GetHandle(); }
+  COLORREF At(int x, int y) { return FDest->GetCanvas()->GetPixel(x, y) & 0xFFFFFF; }
+  void Draw(TBitmap* glyph, TcxImageDrawMode mode) {
+    cxDrawImage(DC(), TRect(2, 2, 6, 6), TRect(0, 0, 8, 8), glyph, nullptr, -1, mode);
+  }
+  TOwnedPtr<TcxBitmap> FDest;
+};
+
+// The colour a look gives an opaque pixel, blended over the background at the look's alpha.
+COLORREF Over(RGBQUAD look, BYTE alpha) {
+  RGBQUAD d = Quad(kBack);
+  cxBlendFunction(look, d, alpha);
+  return Rgb(d);
+}
+
+TEST_F(cxDrawImageTest, ColourKeyedGlyphInEachLook) {
+  auto glyph = ColourKeyedGlyph();
+  RGBQUAD faded = Quad(clRed), dirty = Quad(clRed);
+  TcxBitmap::Scale(faded, FadeMap);
+  TcxBitmap::Scale(dirty, GrayMap);
+  cxBlendFunction(cxColorToRGBQuad(clBtnShadow, 0xC0), dirty, 238);
+  struct TCase {
+    const char* Name;
+    TcxImageDrawMode Mode;
+    COLORREF Inside;  // at (3, 3), a pixel of the red block
+  } cases[] = {
+      {"normal", idmNormal, RGB(255, 0, 0)},
+      {"grayscale", idmGrayScale, RGB(85, 85, 85)},
+      {"dingy", idmDingy, RGB(255, 77, 77)},
+      {"faded", idmFaded, Over(faded, 64)},
+      {"disabled", idmDisabled, Rgb(dirty)},
+  };
+  for (const TCase& c : cases) {
+    SetUp();
+    Draw(glyph.get(), c.Mode);
+    EXPECT_EQ(At(3, 3), c.Inside) << c.Name;
+    EXPECT_EQ(At(2, 2), kBack) << c.Name;  // the transparent colour shows the background
+    EXPECT_EQ(At(0, 0), kBack) << c.Name;  // outside the image
+  }
+}
+
+TEST_F(cxDrawImageTest, DisabledColourKeyedGlyphHasAHighlightEdge) {
+  Draw(ColourKeyedGlyph().get(), idmDisabled);
+  COLORREF highlight = ColorToRGB(clBtnHighlight);
+  // One pixel right and below the block, where the glyph is transparent.
+  EXPECT_EQ(At(5, 5), highlight);
+  EXPECT_EQ(At(5, 4), highlight);
+  EXPECT_EQ(At(4, 5), highlight);
+  EXPECT_NE(At(4, 4), highlight);  // the block itself
+}
+
+TEST_F(cxDrawImageTest, ShadowedGlyphMovesUpLeftOverItsShadow) {
+  Draw(ColourKeyedGlyph().get(), idmShadowed);
+  COLORREF shadow = ColorToRGB(clBtnShadow);
+  EXPECT_EQ(At(2, 2), RGB(255, 0, 0));
+  EXPECT_EQ(At(3, 3), RGB(255, 0, 0));
+  EXPECT_EQ(At(4, 4), shadow);
+  EXPECT_EQ(At(5, 5), shadow);
+  EXPECT_EQ(At(4, 2), kBack);
+  EXPECT_EQ(At(6, 6), kBack);
+}
+
+TEST_F(cxDrawImageTest, AlphaGlyphBlendsPerPixel) {
+  auto glyph = NewOwned<TcxBitmap>(4, 4);
+  std::vector<RGBQUAD> colors(16, RGBQUAD{0, 0, 0, 0});
+  colors[0] = RGBQUAD{0, 0, 100, 128};  // premultiplied half red, at the bottom-left
+  colors[15] = RGBQUAD{0, 200, 0, 255};
+  glyph->SetBitmapColors(colors);
+  Draw(glyph.get(), idmNormal);
+  EXPECT_EQ(At(2, 5), Over(colors[0], 255));
+  EXPECT_EQ(At(5, 2), RGB(0, 200, 0));
+  EXPECT_EQ(At(3, 3), kBack);  // fully transparent
+
+  SetUp();
+  Draw(glyph.get(), idmDisabled);
+  RGBQUAD disabled = colors[15];
+  TcxBitmap::Scale(disabled, DisableMap);
+  EXPECT_EQ(At(5, 2), Over(disabled, DisableMap.SrcConstantAlpha));
+}
+
+TEST_F(cxDrawImageTest, NothingToDrawLeavesTheDestination) {
+  cxDrawImage(DC(), TRect(2, 2, 6, 6), TRect(0, 0, 8, 8), nullptr, nullptr, 0, idmNormal);
+  auto empty = NewOwned<TBitmap>();
+  Draw(empty.get(), idmNormal);
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(At(i, i), kBack);
+}
+
+TEST_F(cxDrawImageTest, ACustomDrawingTakesOver) {
+  static TRect seen;
+  CustomDrawImageProc = [](TcxCanvas* ACanvas, TCustomImageList*, Integer, TcxImageDrawMode, const TRect& R,
+                           TBitmap*) {
+    seen = R;
+    ACanvas->FillRect(R, clBlue);
+    return true;
+  };
+  cxDrawImage(DC(), TRect(3, 3, 7, 7), TRect(1, 1, 8, 8), ColourKeyedGlyph().get(), nullptr, -1, idmNormal);
+  EXPECT_EQ(seen.left, 2);  // relative to the background rect
+  EXPECT_EQ(seen.top, 2);
+  EXPECT_EQ(At(4, 4), RGB(0, 0, 255));
+  EXPECT_EQ(At(2, 2), kBack);
+}
+
+TEST_F(cxDrawImageTest, ABrushFillsTheBackground) {
+  HBRUSH brush = CreateSolidBrush(RGB(0, 0, 255));
+  cxDrawImage(DC(), TRect(2, 2, 6, 6), TRect(1, 1, 7, 7), ColourKeyedGlyph().get(), nullptr, -1, idmNormal, false,
+              brush);
+  DeleteObject(brush);
+  EXPECT_EQ(At(1, 1), RGB(0, 0, 255));
+  EXPECT_EQ(At(2, 2), RGB(0, 0, 255));
+  EXPECT_EQ(At(3, 3), RGB(255, 0, 0));
+  EXPECT_EQ(At(0, 0), kBack);
+}
+
+// ---- Hatching, tinting, blending, resizing -----------------------------------------------------------------
+
+TEST(cxGraphicsDrawing, HatchPaintsOnlyItsRect) {
+  auto dest = NewOwned<TcxBitmap>(6, 6);
+  cxDrawHatch(dest->GetCanvas()->GetHandle(), TRect(1, 1, 5, 5), clRed, clBlue, 2);
+  TCanvas* c = dest->GetCanvas();
+  EXPECT_EQ(c->GetPixel(0, 0) & 0xFFFFFF, 0u);
+  EXPECT_EQ(c->GetPixel(5, 5) & 0xFFFFFF, 0u);
+  // Cells of 2 x 2 alternate; the rect's bottom-left cell (bottom-up rows) has the first colour.
+  EXPECT_EQ(c->GetPixel(1, 4) & 0xFFFFFF, static_cast<uint32_t>(clRed));
+  EXPECT_EQ(c->GetPixel(3, 4) & 0xFFFFFF, static_cast<uint32_t>(clBlue));
+  EXPECT_EQ(c->GetPixel(3, 2) & 0xFFFFFF, static_cast<uint32_t>(clRed));
+}
+
+TEST(cxGraphicsDrawing, TintBlendsTheColourIntoTheRectOnly) {
+  auto bitmap = NewOwned<TcxBitmap>(4, 4, RGBQUAD{255, 255, 255, 255});
+  cxAlphaBlend(bitmap.get(), TRect(1, 1, 3, 3), clRed, 128);
+  std::vector<RGBQUAD> colors = bitmap->GetBitmapColors();  // bottom-up
+  const RGBQUAD& inside = colors[1 * 4 + 1];
+  EXPECT_EQ(inside.rgbRed, 255);   // 127 + 128
+  EXPECT_EQ(inside.rgbGreen, 127);
+  EXPECT_EQ(inside.rgbBlue, 127);
+  EXPECT_EQ(inside.rgbReserved, 127);
+  EXPECT_EQ(colors[0].rgbGreen, 255);
+  // A rect outside the bitmap changes nothing.
+  cxAlphaBlend(bitmap.get(), TRect(10, 10, 20, 20), clRed, 128);
+  EXPECT_EQ(bitmap->GetBitmapColors()[0].rgbGreen, 255);
+}
+
+class cxSoftwareBlend : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FSaved = cxSystemAlphaBlendFunc;
+    cxSystemAlphaBlendFunc = nullptr;
+  }
+  void TearDown() override { cxSystemAlphaBlendFunc = FSaved; }
+  TAlphaBlendFunc FSaved = nullptr;
+};
+
+TEST_F(cxSoftwareBlend, ConstantAlphaOverBitmapsOfAnyFormat) {
+  for (Graphics::TPixelFormat format : {Graphics::pf24bit, Graphics::pf32bit, Graphics::pfDevice}) {
+    auto back = NewOwned<TBitmap>(), source = NewOwned<TBitmap>(), result = NewOwned<TBitmap>();
+    for (TBitmap* b : {back.get(), source.get(), result.get()}) {
+      b->SetPixelFormat(format);
+      b->SetSize(5, 3);
+    }
+    back->GetCanvas()->GetBrush()->SetColor(static_cast<TColor>(RGB(0, 100, 200)));
+    back->GetCanvas()->FillRect(TRect(0, 0, 5, 3));
+    source->GetCanvas()->GetBrush()->SetColor(static_cast<TColor>(RGB(200, 100, 0)));
+    source->GetCanvas()->FillRect(TRect(0, 0, 5, 3));
+    cxAlphaBlend(result.get(), back.get(), source.get(), 51);  // a fifth of the source
+    for (int x : {0, 4})
+      for (int y : {0, 2}) EXPECT_EQ(result->GetCanvas()->GetPixel(x, y) & 0xFFFFFF, RGB(40, 100, 160)) << format;
+  }
+}
+
+TEST_F(cxSoftwareBlend, PerPixelOverADeviceContext) {
+  auto dest = NewOwned<TcxBitmap>(2, 1, RGBQUAD{0, 0, 200, 255});
+  auto source = NewOwned<TcxBitmap>(2, 1);
+  source->SetBitmapColors({RGBQUAD{0, 100, 0, 128}, RGBQUAD{0, 0, 0, 0}});
+  cxAlphaBlend(dest->GetCanvas()->GetHandle(), source.get(), TRect(0, 0, 2, 1), TRect(0, 0, 2, 1));
+  RGBQUAD expected{0, 0, 200, 255};
+  cxBlendFunction(RGBQUAD{0, 100, 0, 128}, expected, 255);
+  std::vector<RGBQUAD> colors = dest->GetBitmapColors();
+  EXPECT_EQ(Rgb(colors[0]), Rgb(expected));
+  EXPECT_EQ(Rgb(colors[1]), RGB(200, 0, 0));
+}
+
+TEST(cxGraphicsDrawing, SmoothResizeToOnePixelOnEitherAxis) {
+  for (bool software : {false, true}) {
+    auto source = NewOwned<TcxBitmap>(6, 4, RGBQUAD{50, 100, 150, 255});
+    struct TSizeCase {
+      int W, H;
+    } sizes[] = {{1, 4}, {6, 1}, {1, 1}, {12, 9}};
+    for (const TSizeCase& s : sizes) {
+      auto dest = NewOwned<TcxBitmap>(s.W, s.H);
+      cxSmoothResizeBitmap(source.get(), dest.get(), software);
+      for (const RGBQUAD& q : dest->GetBitmapColors()) {
+        EXPECT_NEAR(q.rgbGreen, 100, 5) << s.W << "x" << s.H << (software ? " software" : " system");
+        EXPECT_NEAR(q.rgbRed, 150, 5);
+      }
+    }
+    auto empty = NewOwned<TcxBitmap>();
+    cxSmoothResizeBitmap(source.get(), empty.get(), software);  // nothing to do
+    cxSmoothResizeBitmap(empty.get(), source.get(), software);
+  }
+}
+
+TEST(cxGraphicsDrawing, TrueColorAndMaskFromAColourKeyedBitmap) {
+  auto glyph = ColourKeyedGlyph();
+  auto trueColor = NewOwned<TBitmap>();
+  cxMakeTrueColorBitmap(glyph.get(), trueColor.get());
+  EXPECT_EQ(trueColor->GetPixelFormat(), Graphics::pf32bit);
+  std::vector<RGBQUAD> colors = GetBitmapBits(trueColor.get(), true);
+  ASSERT_EQ(colors.size(), 16u);
+  EXPECT_EQ(colors[0].rgbReserved, 0);  // the transparent colour is cleared
+  EXPECT_EQ(colors[0].rgbRed, 0);
+  EXPECT_EQ(colors[5].rgbReserved, 255);
+  EXPECT_EQ(colors[5].rgbRed, 255);
+
+  auto mask = NewOwned<TcxBitmap>(4, 4);
+  cxMakeMaskBitmap(glyph.get(), mask.get());
+  EXPECT_EQ(mask->GetCanvas()->GetPixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
+  EXPECT_EQ(mask->GetCanvas()->GetPixel(1, 1) & 0xFFFFFF, 0u);
+}
+
+TEST(cxGraphicsDrawing, BitmapBitsRoundTripAndEmptyTheArray) {
+  auto bitmap = NewOwned<TcxBitmap>(3, 2);
+  TRGBColors colors(6, RGBQUAD{1, 2, 3, 4});
+  colors[0] = RGBQUAD{9, 9, 9, 9};  // top-left, top-down
+  SetBitmapBits(bitmap.get(), colors, true);
+  EXPECT_TRUE(colors.empty());
+  EXPECT_EQ(bitmap->GetCanvas()->GetPixel(0, 0) & 0xFFFFFF, RGB(9, 9, 9));
+  TRGBColors bottomUp = GetBitmapBits(bitmap.get(), false);
+  EXPECT_EQ(bottomUp[3].rgbRed, 9);
+  TRGBColors tooFew(2);
+  SetBitmapBits(bitmap.get(), tooFew, true);  // ignored rather than read past its end
+  EXPECT_EQ(bitmap->GetCanvas()->GetPixel(0, 0) & 0xFFFFFF, RGB(9, 9, 9));
+}
+
+}  // namespace
