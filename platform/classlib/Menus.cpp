@@ -88,7 +88,7 @@ TMenuItem* ItemOfHandle(HMENU Handle) {
 
 HWND g_MenusWindow = nullptr;
 
-void MenusWindowProc(TMessage& M) {
+void HandleMenusMessage(TMessage& M) {
   switch (M.Msg) {
     case WM_COMMAND:
       if (HIWORD(M.WParam) == 0) {
@@ -152,6 +152,16 @@ void MenusWindowProc(TMessage& M) {
     default: break;
   }
   M.Result = DefWindowProcA(g_MenusWindow, M.Msg, M.WParam, M.LParam);
+}
+
+// A handler that raises (an item's OnClick as its sub-menu opens, an owner-drawing event) is reported
+// by the application; the menu goes on.
+void MenusWindowProc(TMessage& M) {
+  try {
+    HandleMenusMessage(M);
+  } catch (...) {
+    Application->HandleException(nullptr);
+  }
 }
 
 HWND MenusWindow() {

@@ -725,6 +725,34 @@ bool HandleInput(TTracking& t, MSG& m) {
 }  // namespace
 
 // ---- The calls --------------------------------------------------------------------------------------
+namespace {
+
+// Runs the loop of one tracking; whatever way it ends (a handler may raise), the menus close, the
+// capture and fonts go and the outer tracking is current again.
+struct TTrackingScope {
+  TTracking& T;
+  TTracking* Outer;
+  explicit TTrackingScope(TTracking& t) : T(t), Outer(g_Current) { g_Current = &t; }
+  ~TTrackingScope() {
+    T.Done = true;
+    if (!T.Open.empty() && GetCapture() == T.Open.front()->Window) ReleaseCapture();
+    g_Current = Outer;
+    try {
+      CloseFrom(T, 0);
+    } catch (...) {
+      // The owner's WM_UNINITMENUPOPUP raised while another exception may be passing: the menus are
+      // closed all the same.
+      for (auto& s : T.Open)
+        if (IsWindow(s->Window)) DestroyWindow(s->Window);
+      T.Open.clear();
+    }
+    DeleteObject(T.Font);
+    DeleteObject(T.BoldFont);
+  }
+};
+
+}  // namespace
+
 BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, const TPMPARAMS* params) {
   if (!IsMenu(menu) || !IsWindow(owner)) return FALSE;
   if (g_Current && !(flags & TPM_RECURSE)) return FALSE;
@@ -738,40 +766,34 @@ BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, const TP
   t.Font = CreateFontIndirectA(&ncm.lfMenuFont);
   ncm.lfMenuFont.lfWeight = FW_BOLD;
   t.BoldFont = CreateFontIndirectA(&ncm.lfMenuFont);
-  TTracking* outer = g_Current;
-  g_Current = &t;
-
-  NotifyOwner(t, WM_ENTERMENULOOP, TRUE, 0);
   bool quit = false;
   int quitCode = 0;
-  if (OpenMenu(t, menu, x, y, flags, params ? &params->rcExclude : nullptr, -1)) {
-    SetCapture(t.Open.front()->Window);
-    t.LastMouse = CursorPosition();
-    while (!t.Done && !t.Open.empty()) {
-      if (!IsWindow(owner) || !IsMenu(menu) || !IsWindow(t.Open.front()->Window)) break;
-      MSG m;
-      if (!PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-        NotifyOwner(t, WM_ENTERIDLE, MsgfMenu, reinterpret_cast<LPARAM>(t.Open.front()->Window));
-        if (!t.Done) WaitMessage();
-        continue;
+  {
+    TTrackingScope scope(t);
+    NotifyOwner(t, WM_ENTERMENULOOP, TRUE, 0);
+    if (OpenMenu(t, menu, x, y, flags, params ? &params->rcExclude : nullptr, -1)) {
+      SetCapture(t.Open.front()->Window);
+      t.LastMouse = CursorPosition();
+      while (!t.Done && !t.Open.empty()) {
+        if (!IsWindow(owner) || !IsMenu(menu) || !IsWindow(t.Open.front()->Window)) break;
+        MSG m;
+        if (!PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+          NotifyOwner(t, WM_ENTERIDLE, MsgfMenu, reinterpret_cast<LPARAM>(t.Open.front()->Window));
+          if (!t.Done) WaitMessage();
+          continue;
+        }
+        if (m.message == WM_QUIT) {
+          quit = true;
+          quitCode = static_cast<int>(m.wParam);
+          break;
+        }
+        if (HandleInput(t, m)) continue;
+        DispatchMessageA(&m);
       }
-      if (m.message == WM_QUIT) {
-        quit = true;
-        quitCode = static_cast<int>(m.wParam);
-        break;
-      }
-      if (HandleInput(t, m)) continue;
-      DispatchMessageA(&m);
     }
-    t.Done = true;
-    if (!t.Open.empty() && GetCapture() == t.Open.front()->Window) ReleaseCapture();
   }
-  CloseFrom(t, 0);
   NotifyOwner(t, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
   NotifyOwner(t, WM_EXITMENULOOP, TRUE, 0);
-  g_Current = outer;
-  DeleteObject(t.Font);
-  DeleteObject(t.BoldFont);
   if (quit) PostQuitMessage(quitCode);
   if (flags & TPM_RETURNCMD) return t.Chosen ? static_cast<BOOL>(t.Command) : 0;
   if (t.Chosen && t.Notify && IsWindow(owner)) PostMessageA(owner, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(t.Command), 0), 0);

@@ -273,6 +273,16 @@ TEST_F(WinMenus, AQuitMessageEndsTheMenuAndIsPostedAgain) {
   EXPECT_EQ(m.wParam, 3u);
 }
 
+TEST_F(WinMenus, AnExceptionFromAHandlerClosesTheMenuOnItsWayOut) {
+  Script = {[] { throw std::runtime_error("handler failed"); }};
+  EXPECT_THROW(TrackPopupMenuEx(Menu.Root, TPM_RETURNCMD, 100, 80, Owner, nullptr), std::runtime_error);
+  EXPECT_EQ(MenuWindowCount(), 0);
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_FALSE(EndMenu()) << "no menu is tracked any more";
+  Keys({VK_DOWN, VK_RETURN});
+  EXPECT_EQ(Track(), IdOpen) << "the next menu tracks normally";
+}
+
 // ---- Tracking with the mouse ------------------------------------------------------------------------
 TEST_F(WinMenus, AClickChoosesAnItemAndOpensASubMenu) {
   Script = {[&] {
