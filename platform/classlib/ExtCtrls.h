@@ -4,6 +4,10 @@
 
 #include "Controls.h"
 
+namespace Menus {
+class TPopupMenu;
+}
+
 namespace ExtCtrls {
 
 // ---- Utility windows --------------------------------------------------------------------------------
@@ -117,17 +121,18 @@ class TTrayIcon : public TComponent {
   void SetVisible(bool Value);
   String GetHint() const { return FHint; }
   void SetHint(const String& Value);
-  // The icon's picture (the caller keeps the handle); none shows the desktop's blank icon.
-  HICON GetIcon() const { return FIcon; }
-  void SetIcon(HICON Value);
+  // The icon's picture; an empty one shows the desktop's blank icon.
+  TIcon* GetIcon() const { return FIcon; }
+  void SetIcon(TIcon* Value);
   bool GetHide() const { return FHide; }
   void SetHide(bool Value) { FHide = Value; }
   TIconMessage GetRestoreOn() const { return FRestoreOn; }
   void SetRestoreOn(TIconMessage Value) { FRestoreOn = Value; }
   TIconMessage GetPopupMenuOn() const { return FPopupMenuOn; }
   void SetPopupMenuOn(TIconMessage Value) { FPopupMenuOn = Value; }
-  TComponent* GetPopupMenu() const { return FPopupMenu; }
-  void SetPopupMenu(TComponent* Value);
+  // Pops up at the pointer on PopupMenuOn, with the icon as its PopupComponent.
+  Menus::TPopupMenu* GetPopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(Menus::TPopupMenu* Value);
   // Whether the desktop shows the icon now.
   bool Shown() const { return FShown; }
   // Shows the main form again (after Hide took its task-bar window away) and activates it.
@@ -156,6 +161,7 @@ class TTrayIcon : public TComponent {
 
  private:
   void UpdateIcon();
+  void IconChanged(TObject* Sender) { UpdateIcon(); }
   void WndProc(TMessage& Msg);
   void Notify(UINT MouseMessage);
   void HookMainForm();
@@ -163,8 +169,8 @@ class TTrayIcon : public TComponent {
   void MainFormWndProc(TMessage& Msg);
 
   HWND FWindowHandle = nullptr;
-  HICON FIcon = nullptr;
-  TComponent* FPopupMenu = nullptr;
+  TIcon* FIcon = nullptr;
+  Menus::TPopupMenu* FPopupMenu = nullptr;
   String FHint;
   bool FVisible = false;
   bool FShown = false;  // the icon is added (and the desktop shows it)

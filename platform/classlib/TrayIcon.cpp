@@ -4,6 +4,7 @@
 
 #include "ExtCtrls.h"
 #include "Forms.h"
+#include "Menus.h"
 #include "WinTray.h"
 #include "WinUser.h"
 
@@ -12,6 +13,7 @@ namespace ExtCtrls {
 IMPLEMENT_CLASS_PUBLISHED(TTrayIcon) {
   d.Property("Hide", &TTrayIcon::GetHide, &TTrayIcon::SetHide).Default(false);
   d.Property("Hint", &TTrayIcon::GetHint, &TTrayIcon::SetHint);
+  d.Property("Icon", &TTrayIcon::GetIcon, &TTrayIcon::SetIcon);
   d.Property("PopupMenu", &TTrayIcon::GetPopupMenu, &TTrayIcon::SetPopupMenu);
   d.Property("PopupMenuOn", &TTrayIcon::GetPopupMenuOn, &TTrayIcon::SetPopupMenuOn).Default(imClick);
   d.Property("RestoreOn", &TTrayIcon::GetRestoreOn, &TTrayIcon::SetRestoreOn).Default(imDoubleClick);
@@ -24,6 +26,8 @@ IMPLEMENT_CLASS_PUBLISHED(TTrayIcon) {
 
 void TTrayIcon::Construct() {
   inherited::Construct();
+  FIcon = New<TIcon>();
+  FIcon->OnChange = TNotifyEvent(this, &TTrayIcon::IconChanged);
   FWindowHandle = AllocateHWnd(TWndMethod(this, &TTrayIcon::WndProc));
 }
 
@@ -33,6 +37,7 @@ void TTrayIcon::Destroy() {
   UpdateIcon();
   DeallocateHWnd(FWindowHandle);
   FWindowHandle = nullptr;
+  FreeAndNil(FIcon);
   inherited::Destroy();
 }
 
@@ -64,13 +69,9 @@ void TTrayIcon::SetHint(const String& Value) {
   UpdateIcon();
 }
 
-void TTrayIcon::SetIcon(HICON Value) {
-  if (Value == FIcon) return;
-  FIcon = Value;
-  UpdateIcon();
-}
+void TTrayIcon::SetIcon(TIcon* Value) { FIcon->Assign(Value); }
 
-void TTrayIcon::SetPopupMenu(TComponent* Value) {
+void TTrayIcon::SetPopupMenu(TPopupMenu* Value) {
   if (Value == FPopupMenu) return;
   if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
   FPopupMenu = Value;
@@ -91,7 +92,7 @@ void TTrayIcon::UpdateIcon() {
   }
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = WM_TRAYNOTIFY;
-  data.hIcon = FIcon;
+  data.hIcon = FIcon->GetHandle();
   // The tip is cut to the record's room, never inside a character.
   size_t n = std::min(FHint.size(), sizeof data.szTip - 1);
   while (n > 0 && n < FHint.size() && (static_cast<unsigned char>(FHint[n]) & 0xC0) == 0x80) --n;
@@ -222,6 +223,10 @@ void TTrayIcon::Notify(UINT MouseMessage) {
     default: return;
   }
   if (Matches(FRestoreOn, MouseMessage)) Restore();
+  if (Matches(FPopupMenuOn, MouseMessage) && FPopupMenu) {
+    FPopupMenu->SetPopupComponent(this);
+    FPopupMenu->Popup(p.x, p.y);
+  }
 }
 
 }  // namespace ExtCtrls

@@ -3,7 +3,10 @@
 #include "ClasslibTestSupport.h"
 
 #include "ExtCtrls.h"
+#include "HeadlessBackend.h"
+#include "Menus.h"
 #include "TypInfo.h"
+#include "WinIcons.h"
 #include "WinTray.h"
 #include "WinUser.h"
 
@@ -64,6 +67,41 @@ TEST_F(TrayIconTest, ClicksReachItsEvents) {
   Tray->SetVisible(true);
   for (UINT m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONUP}) Report(m);
   EXPECT_EQ(events, (std::vector<String>{"down left", "up left", "click", "double", "down right", "up right"}));
+}
+
+TEST_F(TrayIconTest, ShowsItsIconAndPopsUpItsMenuOnTheChosenClick) {
+  Tray->SetVisible(true);
+  EXPECT_EQ(TrayIcons()[0].Icon, nullptr) << "an empty icon";
+  auto* icon = New<TIcon>();
+  ICONINFO info;
+  info.hbmMask = CreateBitmap(16, 16, 1, 1, nullptr);
+  info.hbmColor = CreateBitmap(16, 16, 1, 32, nullptr);
+  icon->SetHandle(CreateIconIndirect(&info));
+  DeleteObject(info.hbmMask);
+  DeleteObject(info.hbmColor);
+  Tray->SetIcon(icon);
+  icon->Free();
+  EXPECT_NE(TrayIcons()[0].Icon, nullptr);
+  EXPECT_EQ(TrayIcons()[0].Icon, Tray->GetIcon()->GetHandle()) << "the icon follows its picture";
+
+  auto* menu = CreateComponent<TPopupMenu>(Main);
+  std::vector<TComponent*> popups;
+  menu->OnPopup = [&](TObject*) {
+    popups.push_back(menu->GetPopupComponent());
+    InjectKeyPress(VK_ESCAPE);  // the menu is read once it is up
+  };
+  Tray->SetPopupMenu(menu);
+  SetEnumProp(Tray, "PopupMenuOn", "imRightClickUp");
+  Report(WM_LBUTTONUP);
+  Report(WM_RBUTTONDOWN);
+  EXPECT_TRUE(popups.empty());
+  Report(WM_RBUTTONUP);
+  EXPECT_EQ(popups, std::vector<TComponent*>{Tray});
+  SetEnumProp(Tray, "PopupMenuOn", "imNone");
+  Report(WM_RBUTTONUP);
+  EXPECT_EQ(popups.size(), 1u);
+  menu->Free();
+  EXPECT_EQ(Tray->GetPopupMenu(), nullptr);
 }
 
 TEST_F(TrayIconTest, WithHideAMinimisedMainFormLeavesTheTaskBarUntilTheRestoringClick) {
