@@ -488,12 +488,13 @@ void TCustomImageList::Assign(TPersistent* Source) {
   BeginUpdate();
   try {
     if (FHandle) ImageList_Remove(FHandle, -1);
+    bool otherKind = FMasked != list->FMasked;
     FMasked = list->FMasked;
     FImageType = list->FImageType;
     FDrawingStyle = list->FDrawingStyle;
     FBlendColor = list->FBlendColor;
     FAllocBy = list->FAllocBy;
-    if (FWidth != list->FWidth || FHeight != list->FHeight || (FHandle && !FMasked != !list->FMasked)) {
+    if (FWidth != list->FWidth || FHeight != list->FHeight || otherKind) {
       FWidth = list->FWidth;
       FHeight = list->FHeight;
       FreeHandle();

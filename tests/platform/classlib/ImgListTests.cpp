@@ -216,7 +216,10 @@ TEST(ImageLists, AssignAndFormResourcesCopyEveryImage) {
   list->SetBkColor(clSilver);
 
   TOwnedPtr<TImageList> copy = NewOwned<TImageList>();
+  copy->SetMasked(false);
+  copy->GetHandle();
   copy->Assign(list.get());
+  EXPECT_TRUE(copy->GetMasked());
   EXPECT_EQ(copy->GetCount(), 2);
   EXPECT_EQ(copy->GetWidth(), 2);
   EXPECT_EQ(copy->GetBkColor(), clSilver);
