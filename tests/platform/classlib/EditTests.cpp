@@ -2,13 +2,134 @@
 // ReadOnly; the selection and clipboard commands; OnChange and Modified; AutoSelect on entry.
 #include "ClasslibTestSupport.h"
 
+#include <cstring>
+
 #include "HeadlessBackend.h"
+#include "Mask.h"
+#include "Resources.h"
 #include "StdCtrls.h"
+#include "StringLists.h"
 #include "WinUser.h"
 
 using namespace ClasslibTest;
 
 namespace {
+
+// A form of every standard control, read from its form resource.
+class TStdCtrlsForm : public TForm {
+  DECLARE_CLASS(TStdCtrlsForm, TForm)
+};
+IMPLEMENT_CLASS(TStdCtrlsForm)
+
+const char* const StdCtrlsFormText = R"(object StdCtrlsForm: TStdCtrlsForm
+  Left = 50
+  Top = 50
+  Width = 420
+  Height = 320
+  Caption = '标准控件'
+  object Label1: TLabel
+    Left = 8
+    Top = 8
+    Width = 40
+    Height = 13
+    Caption = '名称(&N)'
+    FocusControl = Edit1
+  end
+  object Edit1: TEdit
+    Left = 80
+    Top = 8
+    Width = 121
+    Height = 21
+    MaxLength = 10
+    TabOrder = 0
+    Text = 'abc'
+  end
+  object Memo1: TMemo
+    Left = 8
+    Top = 40
+    Width = 185
+    Height = 89
+    Lines.Strings = (
+      '第一行'
+      'second')
+    ScrollBars = ssVertical
+    TabOrder = 1
+  end
+  object ListBox1: TListBox
+    Left = 200
+    Top = 40
+    Width = 121
+    Height = 97
+    ItemHeight = 20
+    Items.Strings = (
+      'a'
+      'b')
+    MultiSelect = True
+    Style = lbOwnerDrawFixed
+    TabOrder = 2
+  end
+  object CheckBox1: TCheckBox
+    Left = 8
+    Top = 140
+    Width = 97
+    Height = 17
+    AllowGrayed = True
+    Caption = '提醒'
+    State = cbGrayed
+    TabOrder = 3
+  end
+  object RadioButton1: TRadioButton
+    Left = 8
+    Top = 160
+    Width = 97
+    Height = 17
+    Caption = '一'
+    Checked = True
+    TabOrder = 4
+  end
+  object Button1: TButton
+    Left = 8
+    Top = 190
+    Width = 75
+    Height = 25
+    Caption = '确定'
+    Default = True
+    ModalResult = 1
+    TabOrder = 5
+  end
+  object MaskEdit1: TMaskEdit
+    Left = 100
+    Top = 190
+    Width = 121
+    Height = 21
+    EditMask = '000-00;1;_'
+    TabOrder = 6
+    Text = '123-45'
+  end
+  object GroupBox1: TGroupBox
+    Left = 240
+    Top = 150
+    Width = 150
+    Height = 80
+    Caption = '分组'
+    TabOrder = 7
+  end
+end
+)";
+
+void RegisterStdCtrlsForm() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  RegisterClasses({TLabel::StaticClass(), TEdit::StaticClass(), TMemo::StaticClass(), TListBox::StaticClass(),
+                   TCheckBox::StaticClass(), TRadioButton::StaticClass(), TButton::StaticClass(),
+                   TMaskEdit::StaticClass(), TGroupBox::StaticClass(), TStdCtrlsForm::StaticClass()});
+  static const TResourceEntry entries[] = {{"RCDATA", "TSTDCTRLSFORM",
+                                            reinterpret_cast<const unsigned char*>(StdCtrlsFormText),
+                                            std::strlen(StdCtrlsFormText)}};
+  static const TResourceTable table{entries, 1};
+  RegisterResourceTable(table);
+}
 
 class EditTest : public TClasslibFixture {
  protected:
@@ -185,6 +306,52 @@ TEST_F(EditTest, AutoSizeFitsTheHeightToTheFont) {
   Edit->SetAutoSize(false);
   Edit->SetHeight(50);
   EXPECT_EQ(Edit->GetHeight(), 50);
+}
+
+}  // namespace
+
+namespace {
+
+class StdCtrlsFormResource : public TClasslibFixture {};
+
+TEST_F(StdCtrlsFormResource, ReadsEveryStandardControlAndWritesOnlyWhatDiffersFromTheDefaults) {
+  RegisterStdCtrlsForm();
+  auto* form = Application->CreateForm<TStdCtrlsForm>();
+  auto find = [&](const char* name) { return form->FindComponent(name); };
+  auto* label = As<TLabel>(find("Label1"));
+  auto* edit = As<TEdit>(find("Edit1"));
+  auto* memo = As<TMemo>(find("Memo1"));
+  auto* list = As<TListBox>(find("ListBox1"));
+  auto* check = As<TCheckBox>(find("CheckBox1"));
+  auto* radio = As<TRadioButton>(find("RadioButton1"));
+  auto* button = As<TButton>(find("Button1"));
+  auto* mask = As<TMaskEdit>(find("MaskEdit1"));
+  ASSERT_TRUE(label && edit && memo && list && check && radio && button && mask && find("GroupBox1"));
+  EXPECT_EQ(label->GetFocusControl(), edit);
+  EXPECT_EQ(edit->GetText(), "abc");
+  EXPECT_EQ(edit->GetMaxLength(), 10);
+  EXPECT_EQ(memo->GetLines()->GetCount(), 2);
+  EXPECT_EQ(memo->GetLines()->GetStrings(0), "第一行");
+  EXPECT_EQ(list->GetItems()->GetCount(), 2);
+  EXPECT_EQ(list->GetItemHeight(), 20);
+  EXPECT_EQ(check->GetState(), cbGrayed);
+  EXPECT_TRUE(radio->GetChecked());
+  EXPECT_TRUE(button->GetDefault());
+  EXPECT_EQ(button->GetModalResult(), mrOk);
+  EXPECT_EQ(mask->GetText(), "123-45");
+  EXPECT_EQ(mask->GetEditText(), "123-45");
+
+  form->Show();
+  Application->ProcessMessages();
+  EXPECT_EQ(list->GetItems()->GetStrings(1), "b");
+
+  String text = FormText(form);
+  for (const char* written : {"MaxLength = 10", "ScrollBars = ssVertical", "Style = lbOwnerDrawFixed",
+                              "State = cbGrayed", "Default = True", "ModalResult = 1", "EditMask = '000-00;1;_'"})
+    EXPECT_NE(text.find(written), String::npos) << written;
+  for (const char* defaulted : {"AutoSize", "AutoSelect", "HideSelection", "WordWrap", "CharCase", "BorderStyle",
+                                "ExtendedSelect", "IntegralHeight", "Cancel = False", "Alignment"})
+    EXPECT_EQ(text.find(defaulted), String::npos) << defaulted;
 }
 
 }  // namespace
