@@ -109,6 +109,12 @@ TEST(ImageLists, ThirtyTwoBitImagesBlendByTheirAlpha) {
   EXPECT_LT((half >> 8) & 0xFF, 0xA0) << "white shows through by half";
   EXPECT_EQ(At(t.get(), 0, 1), clBlack);
   EXPECT_EQ(At(t.get(), 1, 1), clBlue);
+  TOwnedPtr<TCustomImageList> copy = List2x2();
+  copy->Assign(list.get());
+  TOwnedPtr<TBitmap> again = Target(4, 4, clWhite);
+  copy->Draw(again->GetCanvas(), 0, 0, 0);
+  EXPECT_EQ(At(again.get(), 1, 0), half) << "a copied list keeps the alpha";
+  EXPECT_EQ(At(again.get(), 0, 0), clWhite);
 
   TOwnedPtr<TBitmap> d = Target(4, 4, clLime);
   list->Draw(d->GetCanvas(), 0, 0, 0, false);
