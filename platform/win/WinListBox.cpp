@@ -1,6 +1,7 @@
 // The LISTBOX class: items with text and data, single, multiple and extended selection, owner drawing
-// of fixed and variable height, a vertical scroll bar when the items outgrow the box, the mouse and
-// keyboard, and LBN_ notifications (with LBS_NOTIFY) through WM_COMMAND.
+// of fixed and variable height, a vertical scroll bar when the items outgrow the box, sideways
+// scrolling over the horizontal extent, the mouse and keyboard, and LBN_ notifications (with
+// LBS_NOTIFY) through WM_COMMAND.
 #include <algorithm>
 #include <cstring>
 #include <unordered_map>
@@ -36,9 +37,11 @@ struct TListBox {
   int Anchor = -1;
   int ItemHeight = 0;
   int Extent = 0;
+  int ScrollX = 0;  // how far the items are scrolled sideways
   bool Tracking = false;
   bool Redraw = true;
   bool WantsBar = false;
+  bool WantsHBar = false;  // created with WS_HSCROLL: the bar shows while the extent outgrows the box
 };
 
 std::unordered_map<HWND, TListBox>& Lists() {
@@ -106,11 +109,30 @@ RECT ItemRect(HWND hwnd, const TListBox& l, int index) {
     for (int i = l.Top; i < index; ++i) y += HeightOf(l, i);
   else
     for (int i = index; i < l.Top; ++i) y -= HeightOf(l, i);
-  return RECT{0, y, std::max<LONG>(r.right, l.Extent), y + HeightOf(l, index)};
+  return RECT{-l.ScrollX, y, std::max<LONG>(r.right, l.Extent) - l.ScrollX, y + HeightOf(l, index)};
+}
+
+int ClientWidth(HWND hwnd) {
+  RECT r;
+  GetClientRect(hwnd, &r);
+  return r.right;
+}
+
+void UpdateHorzBar(HWND hwnd, TListBox& l) {
+  l.ScrollX = std::clamp(l.ScrollX, 0, std::max(0, l.Extent - ClientWidth(hwnd)));
+  if (!l.WantsHBar) return;
+  SCROLLINFO si;
+  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  si.nMin = 0;
+  si.nMax = std::max(0, l.Extent - 1);
+  si.nPage = static_cast<UINT>(std::max(1, ClientWidth(hwnd)));
+  si.nPos = l.ScrollX;
+  SetScrollInfo(hwnd, SB_HORZ, &si, TRUE);
 }
 
 void UpdateScrollBar(HWND hwnd, TListBox& l) {
   // A list box created without the bar style keeps none; one with it shows the bar when needed.
+  UpdateHorzBar(hwnd, l);
   if (!l.WantsBar) return;
   SCROLLINFO si;
   si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | ((StyleOf(hwnd) & LBS_DISABLENOSCROLL) ? SIF_DISABLENOSCROLL : 0);
@@ -307,6 +329,7 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NCCREATE:
       l = TListBox{};
       l.WantsBar = (style & WS_VSCROLL) != 0;
+      l.WantsHBar = (style & WS_HSCROLL) != 0;
       break;
     case WM_CREATE:
       l.ItemHeight = (style & LBS_OWNERDRAWFIXED) ? Measure(hwnd, 0, 0) : FontHeight(hwnd);
@@ -563,7 +586,26 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case LB_SETHORIZONTALEXTENT:
       l.Extent = static_cast<int>(wParam);
+      UpdateHorzBar(hwnd, l);
+      Repaint(hwnd);
       return 0;
+    case WM_HSCROLL: {
+      int page = ClientWidth(hwnd), x = l.ScrollX, line = std::max(1, FontHeight(hwnd) / 2);
+      switch (LOWORD(wParam)) {
+        case SB_LINELEFT: x -= line; break;
+        case SB_LINERIGHT: x += line; break;
+        case SB_PAGELEFT: x -= page; break;
+        case SB_PAGERIGHT: x += page; break;
+        case SB_THUMBTRACK: case SB_THUMBPOSITION: x = HIWORD(wParam); break;
+        case SB_LEFT: x = 0; break;
+        case SB_RIGHT: x = l.Extent; break;
+        default: break;
+      }
+      l.ScrollX = x;
+      UpdateHorzBar(hwnd, l);
+      Repaint(hwnd);
+      return 0;
+    }
     case LB_GETHORIZONTALEXTENT: return l.Extent;
     case LB_SETCOUNT:
       if (!(style & LBS_NODATA)) return LB_ERR;

@@ -199,11 +199,25 @@ TEST_F(ListBoxTest, DoubleClickAndMouseUpReachTheEvents) {
   EXPECT_EQ(events, (std::vector<String>{"up", "dblclick 1", "up"}));
 }
 
-TEST_F(ListBoxTest, ScrollWidthIsTheHorizontalExtent) {
+TEST_F(ListBoxTest, ScrollWidthIsTheHorizontalExtentTheItemsScrollOver) {
+  Fill({"a long item", "b"});
   List->SetScrollWidth(400);
   EXPECT_EQ(SendMessage(List->GetHandle(), LB_GETHORIZONTALEXTENT, 0, 0), 400);
+  Integer width = List->GetClientWidth();
+  EXPECT_EQ(List->ItemRect(0).right, 400);
+  SendMessage(List->GetHandle(), WM_HSCROLL, SB_PAGERIGHT, 0);
+  EXPECT_EQ(List->ItemRect(0).left, -width);
+  SendMessage(List->GetHandle(), WM_HSCROLL, SB_RIGHT, 0);
+  EXPECT_EQ(List->ItemRect(1).left, -(400 - width)) << "no further than the extent";
+  SCROLLINFO si;
+  si.fMask = SIF_ALL;
+  ASSERT_TRUE(GetScrollInfo(List->GetHandle(), SB_HORZ, &si));
+  EXPECT_EQ(si.nPos, 400 - width);
+  List->SetScrollWidth(0);
+  EXPECT_EQ(List->ItemRect(0).left, 0) << "a smaller extent scrolls back";
+  List->SetScrollWidth(300);
   List->SetSorted(true);  // recreates the window
-  EXPECT_EQ(List->GetScrollWidth(), 400);
+  EXPECT_EQ(List->GetScrollWidth(), 300);
 }
 
 }  // namespace
