@@ -233,8 +233,10 @@ void cxSetImageList(TCustomImageList* ANewImageList, TCustomImageList*& AImageLi
   if (AChangeLink != nullptr) AChangeLink->Change();
 }
 
-// The platform's common controls are those of the designed-on desktop with its visual styles: version 6.
-bool IsXPManifestEnabled() { return 0x00060000 > 0x5FFFF; }
+// The platform's common controls are those of the designed-on desktop with its visual styles.
+constexpr DWORD cxCommonControlsVersion = 0x00060000;  // 6.0
+
+bool IsXPManifestEnabled() { return cxCommonControlsVersion > 0x5FFFF; }
 
 // ---- Colours ----------------------------------------------------------------------------------------------
 

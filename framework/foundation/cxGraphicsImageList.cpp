@@ -517,6 +517,41 @@ bool TcxImageList::LoadImage(HINSTANCE AInstance, const String& AResourceName, T
   return true;
 }
 
+bool TcxImageList::GetResource(ImgList::TResType AResType, const String& AName, Integer AWidth,
+                               ImgList::TLoadResources ALoadFlags, TColor AMaskColor) {
+  return Locked(this, [&] {
+    bool result = inherited::GetResource(AResType, AName, AWidth, ALoadFlags, AMaskColor);
+    SynchronizeImageInfo();
+    return result;
+  });
+}
+
+bool TcxImageList::GetInstRes(HINSTANCE AInstance, ImgList::TResType AResType, const String& AName, Integer AWidth,
+                              ImgList::TLoadResources ALoadFlags, TColor AMaskColor) {
+  return Locked(this, [&] {
+    bool result = inherited::GetInstRes(AInstance, AResType, AName, AWidth, ALoadFlags, AMaskColor);
+    SynchronizeImageInfo();
+    return result;
+  });
+}
+
+bool TcxImageList::ResourceLoad(ImgList::TResType AResType, const String& AName, TColor AMaskColor) {
+  return Locked(this, [&] {
+    bool result = inherited::ResourceLoad(AResType, AName, AMaskColor);
+    SynchronizeImageInfo();
+    return result;
+  });
+}
+
+bool TcxImageList::ResInstLoad(HINSTANCE AInstance, ImgList::TResType AResType, const String& AName,
+                               TColor AMaskColor) {
+  return Locked(this, [&] {
+    bool result = inherited::ResInstLoad(AInstance, AResType, AName, AMaskColor);
+    SynchronizeImageInfo();
+    return result;
+  });
+}
+
 void TcxImageList::SetHandle(HIMAGELIST Value) {
   TOwnedPtr<TImageList> list = NewOwned<TImageList>();
   list->SetHandle(Value);  // owned by the temporary list, which destroys it

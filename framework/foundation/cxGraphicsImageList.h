@@ -126,6 +126,13 @@ class TcxImageList : public TDragImageList {
                 bool ASmoothResize, bool AEnabled);
 
   // ---- Resources, handle, state
+  // The class library's loaders, then the collection taken from the loaded images.
+  bool GetResource(ImgList::TResType AResType, const String& AName, Integer AWidth, ImgList::TLoadResources ALoadFlags,
+                   TColor AMaskColor);
+  bool GetInstRes(HINSTANCE AInstance, ImgList::TResType AResType, const String& AName, Integer AWidth,
+                  ImgList::TLoadResources ALoadFlags, TColor AMaskColor);
+  bool ResourceLoad(ImgList::TResType AResType, const String& AName, TColor AMaskColor);
+  bool ResInstLoad(HINSTANCE AInstance, ImgList::TResType AResType, const String& AName, TColor AMaskColor);
   bool LoadImage(HINSTANCE AInstance, const String& AResourceName, TColor AMaskColor = clDefault,
                  Integer AWidth = 0, ImgList::TLoadResources AFlags = ImgList::TLoadResources());
   void SetHandle(HIMAGELIST Value);

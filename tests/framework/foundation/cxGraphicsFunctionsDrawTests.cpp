@@ -2,6 +2,7 @@
 // hatching, tinting, blending without the system's alpha blend, and resizing to one-pixel sizes.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 #include "WinUserDraw.h"
@@ -269,6 +270,95 @@ TEST(cxGraphicsDrawing, BitmapBitsRoundTripAndEmptyTheArray) {
   TRGBColors tooFew(2);
   SetBitmapBits(bitmap.get(), tooFew, true);  // ignored rather than read past its end
   EXPECT_EQ(bitmap->GetCanvas()->GetPixel(0, 0) & 0xFFFFFF, RGB(9, 9, 9));
+}
+
+}  // namespace
+
+namespace {
+
+// ---- Shapes, origins and image-list plumbing ---------------------------------------------------------------
+
+TEST(cxGraphicsDrawing, ArrowsPointAtTheSideFromBothAnchors) {
+  auto target = NewOwned<TcxBitmap>(40, 40, RGBQUAD{255, 255, 255, 255});
+  TCanvas* c = target->GetCanvas();
+  cxDrawArrows(c, TRect(20, 10, 30, 30), bLeft, clRed);
+  // The shafts of both arrows: above the top anchor and below the bottom one, at the rect's left.
+  EXPECT_EQ(c->GetPixel(20, 3) & 0xFFFFFF, static_cast<uint32_t>(clRed));
+  EXPECT_EQ(c->GetPixel(20, 36) & 0xFFFFFF, static_cast<uint32_t>(clRed));
+  // The default pen is the colour inverted: the tip's outline is cyan.
+  EXPECT_EQ(c->GetPixel(20, 9) & 0xFFFFFF, static_cast<uint32_t>(clAqua));
+  EXPECT_EQ(c->GetPixel(30, 20) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+TEST(cxGraphicsDrawing, HalfToneIsACheckerboardOfBothColours) {
+  auto target = NewOwned<TcxBitmap>(8, 8);
+  TCanvas* c = target->GetCanvas();
+  HDC dc = c->GetHandle();
+  SetTextColor(dc, RGB(1, 2, 3));
+  cxFillHalfToneRect(c, TRect(0, 0, 8, 8), clRed, clBlue);
+  EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3));  // restored
+  std::set<uint32_t> seen;
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 2; ++x) seen.insert(c->GetPixel(x, y) & 0xFFFFFF);
+  EXPECT_EQ(seen, (std::set<uint32_t>{static_cast<uint32_t>(clRed), static_cast<uint32_t>(clBlue)}));
+  EXPECT_EQ(c->GetPixel(0, 0), c->GetPixel(1, 1));
+  EXPECT_NE(c->GetPixel(0, 0), c->GetPixel(1, 0));
+}
+
+TEST(cxGraphicsDrawing, DesignRectIsFilledFramedShadowedAndExcluded) {
+  auto target = NewOwned<TcxBitmap>(40, 40, RGBQUAD{255, 255, 255, 255});
+  TcxCanvas* c = target->GetcxCanvas();
+  cxDrawDesignRect(c, TRect(5, 5, 25, 25), false);
+  // Both rects are left outside the clip: a fill afterwards paints around them only.
+  c->FillRect(TRect(0, 0, 40, 40), clBlue);
+  SelectClipRgn(c->GetHandle(), nullptr);  // read every pixel
+  TCanvas* pixels = c->GetCanvas();
+  EXPECT_EQ(pixels->GetPixel(5, 5) & 0xFFFFFF, dxOffice11::Dark(0xA0FFA0, 50));  // the frame
+  EXPECT_EQ(pixels->GetPixel(25, 25) & 0xFFFFFF, ColorToRGB(clBtnShadow));      // the shadow's corner
+  EXPECT_EQ(pixels->GetPixel(30, 2) & 0xFFFFFF, static_cast<uint32_t>(clBlue));
+  EXPECT_EQ(pixels->GetPixel(4, 4) & 0xFFFFFF, static_cast<uint32_t>(clBlue));
+  std::set<uint32_t> inside;
+  for (int x = 6; x < 24; ++x) inside.insert(pixels->GetPixel(x, 15) & 0xFFFFFF);
+  EXPECT_TRUE(inside.count(0xA0FFA0)) << "fill";
+  EXPECT_TRUE(inside.count(dxOffice11::Dark(0xA0FFA0, 75))) << "hatch lines";
+  EXPECT_FALSE(inside.count(static_cast<uint32_t>(clBlue)));
+  cxDrawDesignRect(c, TRect(5, 5, 5, 25), true);  // empty: nothing
+}
+
+TEST(cxGraphicsDrawing, CanvasOriginIsSwappedWithTheRectsTopLeft) {
+  auto target = NewOwned<TcxBitmap>(8, 8);
+  TRect r(3, 4, 100, 100);
+  cxSetCanvasOrg(target->GetCanvas(), r);
+  EXPECT_EQ(r.left, 0);
+  EXPECT_EQ(r.top, 0);
+  EXPECT_EQ(r.right, 100);
+  cxSetCanvasOrg(target->GetCanvas(), r);
+  EXPECT_EQ(r.left, 3);
+  EXPECT_EQ(r.top, 4);
+}
+
+TEST(cxGraphicsDrawing, SetImageListMovesTheLinkAndNotifies) {
+  auto first = NewOwned<TImageList>(), second = NewOwned<TImageList>();
+  auto owner = NewOwned<TComponent>();
+  auto link = NewOwned<TChangeLink>();
+  int changes = 0;
+  link->OnChange = [&](TObject*) { ++changes; };
+  TCustomImageList* field = nullptr;
+  cxSetImageList(first.get(), field, link.get(), owner.get());
+  EXPECT_EQ(field, first.get());
+  EXPECT_EQ(link->GetSender(), first.get());
+  EXPECT_EQ(changes, 1);
+  cxSetImageList(first.get(), field, link.get(), owner.get());  // unchanged: nothing
+  EXPECT_EQ(changes, 1);
+  cxSetImageList(second.get(), field, link.get(), owner.get());
+  EXPECT_EQ(link->GetSender(), second.get());
+  first->SetBkColor(clRed);
+  EXPECT_EQ(changes, 2);  // no longer linked to the first list
+  second->SetBkColor(clRed);
+  EXPECT_EQ(changes, 3);
+  cxSetImageList(nullptr, field, link.get(), owner.get());
+  EXPECT_EQ(field, nullptr);
+  EXPECT_EQ(changes, 4);  // told also when the list goes
 }
 
 }  // namespace

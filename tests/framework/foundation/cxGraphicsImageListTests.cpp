@@ -268,3 +268,50 @@ TEST(TcxImageList, DrawsEnabledAndWithTheDisabledEffect) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TcxImageList, TakesASystemListHandleAndLoadsABitmapFile) {
+  auto source = NewOwned<TImageList>();
+  source->Add(Strip(2).get(), nullptr);
+  HIMAGELIST handle = ImageList_Duplicate(source->GetHandle());
+  auto list = NewOwned<TcxImageList>();
+  list->SetHandle(handle);  // the list copies the images and destroys the handle
+  ExpectOrder(list.get(), {0, 1});
+  EXPECT_EQ(TcxImageList::GetPixelFormat(list->GetHandle()), 32);
+
+  const std::string file = testing::TempDir() + "cxImageListStrip.bmp";
+  Strip(3, 2)->SaveToFile(file);
+  auto loaded = NewOwned<TcxImageList>();
+  EXPECT_TRUE(loaded->LoadImage(nullptr, file, clNone, 16, TLoadResources{lrFromFile}));
+  ExpectOrder(loaded.get(), {2, 3, 4});
+  EXPECT_FALSE(loaded->LoadImage(nullptr, testing::TempDir() + "missing.bmp", clNone, 16, TLoadResources{lrFromFile}));
+  EXPECT_EQ(loaded->GetCount(), 3);
+}
+
+TEST(TcxImageList, StoredImagesStayDormant) {
+  auto list = NewOwned<TcxImageList>();
+  list->Add(Strip(2).get(), nullptr);
+  auto read = NewOwned<TcxBitmap>(16, 16);
+  list->GetImage(1, read.get());
+  for (int i = 0; i < 2; ++i) EXPECT_FALSE(list->GetImageInfoCollection()->GetItems(i)->GetImage()->HandleAllocated());
+}
+
+TEST(TcxImageList, StretchedDrawingWithoutAlphaBlending) {
+  auto list = NewOwned<TcxImageList>();
+  list->SetAlphaBlending(false);
+  // The drawer keys the rendered image on its bottom-left pixel: that one is of another colour.
+  auto image = Strip(1, 1);
+  image->GetCanvas()->SetPixel(0, 15, clWhite);
+  list->Add(image.get(), nullptr);
+  auto canvas = NewOwned<TcxBitmap>(48, 48);
+  list->Draw(canvas->GetCanvas(), TRect(0, 0, 48, 48), 0, true);
+  EXPECT_EQ(canvas->GetCanvas()->GetPixel(2, 2) & 0xFFFFFF, static_cast<uint32_t>(kColors[1]));
+  EXPECT_EQ(canvas->GetCanvas()->GetPixel(45, 45) & 0xFFFFFF, static_cast<uint32_t>(kColors[1]));
+  auto plain = NewOwned<TcxBitmap>(48, 48);
+  list->Draw(plain->GetCanvas(), TRect(0, 0, 48, 48), 0, false);  // centred at its own size
+  EXPECT_EQ(plain->GetCanvas()->GetPixel(2, 2) & 0xFFFFFF, 0u);
+  EXPECT_EQ(plain->GetCanvas()->GetPixel(24, 24) & 0xFFFFFF, static_cast<uint32_t>(kColors[1]));
+}
+
+}  // namespace
