@@ -1,4 +1,5 @@
-// The BUTTON class: push buttons (default, owner-drawn), check boxes, radio buttons and group boxes.
+// The BUTTON class: push buttons (default, owner-drawn), check boxes, radio buttons (the caption after
+// the box, or before it with BS_LEFTTEXT; wrapped with BS_MULTILINE) and group boxes.
 #include <unordered_map>
 
 #include "Messages.h"
@@ -43,6 +44,28 @@ void Outline(HDC dc, RECT r, COLORREF c) {
   DeleteObject(b);
 }
 
+// The caption centred vertically in `r`, on one line or (BS_MULTILINE) wrapped at blanks; answers
+// where it went.
+RECT DrawCaption(HDC dc, const TWindow* w, RECT r, UINT align) {
+  const String& text = w->Text;
+  if (!(w->Style & BS_MULTILINE)) {
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, align | DT_VCENTER | DT_SINGLELINE);
+    SIZE ext{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &ext);
+    int left = align == DT_CENTER ? (r.left + r.right - ext.cx) / 2 : r.left;
+    int top = (r.top + r.bottom - ext.cy) / 2;
+    return RECT{left, top, left + ext.cx, top + ext.cy};
+  }
+  RECT calc = r;
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &calc, align | DT_WORDBREAK | DT_CALCRECT);
+  int height = calc.bottom - calc.top;
+  RECT t{r.left, (r.top + r.bottom - height) / 2, r.right, (r.top + r.bottom - height) / 2 + height};
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &t, align | DT_WORDBREAK);
+  int width = calc.right - calc.left;
+  int left = align == DT_CENTER ? (r.left + r.right - width) / 2 : r.left;
+  return RECT{left, t.top, left + width, t.bottom};
+}
+
 void PaintButton(HWND hwnd, HDC dc) {
   TWindow* w = FindWindowRec(hwnd);
   const TButton& b = Buttons()[hwnd];
@@ -80,7 +103,7 @@ void PaintButton(HWND hwnd, HDC dc) {
       Outline(dc, RECT{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, RGB(105, 130, 238));
     RECT t = r;
     if (b.Pushed) OffsetRect(&t, 1, 1);
-    DrawTextA(dc, w->Text.c_str(), static_cast<int>(w->Text.size()), &t, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawCaption(dc, w, t, DT_CENTER);
     if (focused) {
       RECT f{r.left + 3, r.top + 3, r.right - 3, r.bottom - 3};
       DrawFocusRect(dc, &f);
@@ -95,8 +118,9 @@ void PaintButton(HWND hwnd, HDC dc) {
     DrawTextA(dc, w->Text.c_str(), static_cast<int>(w->Text.size()), &t, DT_LEFT | DT_SINGLELINE);
   } else {
     bool radio = kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON;
+    bool leftText = (w->Style & BS_LEFTTEXT) != 0;  // the caption before the box
     int cy = (r.top + r.bottom) / 2;
-    RECT box{r.left, cy - 6, r.left + 13, cy + 7};
+    RECT box = leftText ? RECT{r.right - 13, cy - 6, r.right, cy + 7} : RECT{r.left, cy - 6, r.left + 13, cy + 7};
     Fill(dc, box, b.Pushed ? RGB(176, 176, 167) : RGB(255, 255, 255));
     Outline(dc, box, RGB(28, 81, 128));
     if (b.Check == BST_CHECKED) {
@@ -110,12 +134,10 @@ void PaintButton(HWND hwnd, HDC dc) {
     } else if (b.Check == BST_INDETERMINATE) {
       Fill(dc, RECT{box.left + 3, box.top + 3, box.right - 3, box.bottom - 3}, RGB(33, 161, 33));
     }
-    RECT t{box.right + 4, r.top, r.right, r.bottom};
-    DrawTextA(dc, w->Text.c_str(), static_cast<int>(w->Text.size()), &t, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    RECT t = leftText ? RECT{r.left, r.top, box.left - 4, r.bottom} : RECT{box.right + 4, r.top, r.right, r.bottom};
+    RECT drawn = DrawCaption(dc, w, t, DT_LEFT);
     if (focused) {
-      SIZE ext{};
-      GetTextExtentPoint32A(dc, w->Text.c_str(), static_cast<int>(w->Text.size()), &ext);
-      RECT f{t.left - 1, cy - ext.cy / 2 - 1, t.left + ext.cx + 1, cy + ext.cy / 2 + 1};
+      RECT f{drawn.left - 1, drawn.top - 1, drawn.right + 1, drawn.bottom + 1};
       DrawFocusRect(dc, &f);
     }
   }

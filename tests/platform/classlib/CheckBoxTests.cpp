@@ -2,6 +2,7 @@
 // event for the user's and the program's changes, and radio buttons unchecking their siblings.
 #include "ClasslibTestSupport.h"
 
+#include "GdiSurface.h"
 #include "HeadlessBackend.h"
 #include "StdCtrls.h"
 #include "WinUser.h"
@@ -70,6 +71,24 @@ TEST_F(CheckBoxTest, SpaceTogglesAndEveryChangeFiresOnClick) {
   box->SetAlignment(taLeftJustify);  // recreates the window
   EXPECT_EQ(SendMessage(box->GetHandle(), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_NE(GetWindowLong(box->GetHandle(), GWL_STYLE) & BS_LEFTTEXT, 0);
+}
+
+TEST_F(CheckBoxTest, LeftAlignmentPutsTheBoxAfterTheCaption) {
+  auto* box = Add<TCheckBox>(Form, 10, 10);
+  box->SetCaption("提醒");
+  // The box's outline colour down the middle of its left edge.
+  auto outlineAt = [&](int x) {
+    Application->ProcessMessages();
+    TGdiSurface picture;
+    EXPECT_TRUE(CaptureWindow(box->GetHandle(), picture));
+    uint32_t p = picture.Pixel(x, box->GetHeight() / 2);
+    return ((p & 0xFF) << 16 | (p & 0xFF00) | ((p >> 16) & 0xFF)) == RGB(28, 81, 128);
+  };
+  EXPECT_TRUE(outlineAt(0));
+  EXPECT_FALSE(outlineAt(box->GetWidth() - 13));
+  box->SetAlignment(taLeftJustify);
+  EXPECT_FALSE(outlineAt(0));
+  EXPECT_TRUE(outlineAt(box->GetWidth() - 13));
 }
 
 TEST_F(CheckBoxTest, CheckingARadioButtonUnchecksTheOthersOfItsParentOnly) {
