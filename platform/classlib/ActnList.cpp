@@ -5,6 +5,7 @@
 
 #include "Filer.h"
 #include "Forms.h"
+#include "ImgList.h"
 #include "TypInfo.h"
 
 namespace ActnList {
@@ -288,7 +289,7 @@ bool TCustomActionList::UpdateAction(TBasicAction* Action) {
   return handled;
 }
 
-void TCustomActionList::SetImages(TComponent* Value) {
+void TCustomActionList::SetImages(TCustomImageList* Value) {
   if (Value == FImages) return;
   if (FImages) FImages->RemoveFreeNotification(this);
   FImages = Value;

@@ -10,6 +10,9 @@
 namespace Controls {
 class TControl;
 }
+namespace ImgList {
+class TCustomImageList;
+}
 
 namespace ActnList {
 
@@ -208,9 +211,9 @@ class TCustomActionList : public TComponent {
   // Offers the action to OnExecute / OnUpdate; true when the handler says it handled it.
   virtual bool ExecuteAction(TBasicAction* Action);
   virtual bool UpdateAction(TBasicAction* Action);
-  // The image list of the actions' ImageIndex (an image-list component).
-  TComponent* GetImages() const { return FImages; }
-  void SetImages(TComponent* Value);
+  // The images the actions' ImageIndex refers to.
+  ImgList::TCustomImageList* GetImages() const { return FImages; }
+  void SetImages(ImgList::TCustomImageList* Value);
   void GetChildren(TGetChildProc Proc, TComponent* Root) override;
 
   TActionEvent GetOnExecute() const { return FOnExecute; }
@@ -228,7 +231,7 @@ class TCustomActionList : public TComponent {
 
  private:
   std::vector<TContainedAction*> FActions;
-  TComponent* FImages = nullptr;
+  ImgList::TCustomImageList* FImages = nullptr;
   TActionEvent FOnExecute, FOnUpdate;
 };
 

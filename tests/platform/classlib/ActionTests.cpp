@@ -7,6 +7,7 @@
 #include "ActnList.h"
 #include "DateTime.h"
 #include "HeadlessBackend.h"
+#include "ImgList.h"
 #include "WinUser.h"
 
 using namespace ClasslibTest;
@@ -206,7 +207,7 @@ TEST_F(ActionTest, AnActionListKeepsItsActionsInOrder) {
   second->SetActionList(nullptr);
   EXPECT_EQ(List->ActionCount(), 2);
   EXPECT_EQ(second->GetIndex(), -1);
-  auto* images = CreateComponent<TComponent>(Form);
+  auto* images = CreateComponent<TImageList>(Form);
   List->SetImages(images);
   images->Free();
   EXPECT_EQ(List->GetImages(), nullptr);
