@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -326,4 +327,37 @@ TEST(cxDrawTextUtils, TheLongestRowIsLimitedToTheCount) {
   EXPECT_EQ(cxGetLongestTextRowWidth(rows, 2), 9);
   EXPECT_EQ(cxGetLongestTextRowWidth(rows, 10), 30);
   EXPECT_EQ(cxGetLongestTextRowWidth(rows, 0), 0);
+}
+
+TEST(cxDrawTextUtils, AnyTextAnyRectAnyFormatEndsInsideTheText) {
+  TTextDC dc;
+  std::mt19937 random(20261210);
+  const char alphabet[] = {'a', 'W', ' ', ' ', '\t', '\r', '\n', '\xE6', '\x8B', '\x8D', '\xFF', '.'};
+  const DWORD bits[] = {cxtoWordBreak, cxtoSingleLine, cxtoExpandTabs,  cxtoEndEllipsis, cxtoWholeRowsOnly,
+                        cxtoNoClip,    cxtoCharBreak,  cxtoCalculate,   cxtoCalcRowCount, cxtoPreventLeftExceed,
+                        cxtoPreventTopExceed, cxtoExternalLeading};
+  for (int round = 0; round < 300; ++round) {
+    std::string text(random() % 40, 'a');
+    for (char& ch : text) ch = alphabet[random() % sizeof alphabet];
+    DWORD format = cxMakeFormat(static_cast<TcxTextAlignX>(random() % 5), static_cast<TcxTextAlignY>(random() % 4));
+    for (DWORD bit : bits)
+      if (random() % 3 == 0) format |= bit;
+    const int width = static_cast<int>(random() % 60) - 5, height = static_cast<int>(random() % 80) - 5;
+    const Integer maxLines = static_cast<Integer>(random() % 4);
+    SCOPED_TRACE(testing::Message() << "round " << round << " format " << std::hex << format);
+
+    TcxTextParams p = cxCalcTextParams(dc.DC, format);
+    TcxTextRows rows;
+    Integer count = 0;
+    cxMakeTextRows(dc.DC, text, TRect(0, 0, width, height), p, rows, count, maxLines);
+    Integer end = 0;
+    for (Integer i = 0; i < count; ++i) {
+      ASSERT_GE(rows[i].StartOffset, end);
+      ASSERT_LE(rows[i].StartOffset + rows[i].TextLength, static_cast<Integer>(text.size()));
+      end = rows[i].StartOffset + rows[i].TextLength;
+    }
+    TRect r(3, 4, 3 + width, 4 + height);
+    cxTextOut(dc.DC, text, r, format, static_cast<Integer>(random() % 50) - 5, static_cast<Integer>(random() % 50),
+              clBlue, clWhite, maxLines, static_cast<Integer>(random() % 5), static_cast<Integer>(random() % 5));
+  }
 }
