@@ -300,7 +300,14 @@ void TBitmap::CopyOnWrite() {
   img->Monochrome = FImage->Monochrome;
   img->Colors = FImage->Colors;
   img->Handle = NewHandle(*img);
-  if (FImage->Handle) CopyPixels(FImage->Handle, img->Width, img->Height, img->Handle);
+  DIBSECTION from, to;
+  if (FImage->Format != pfDevice && GetObject(FImage->Handle, sizeof from, &from) == static_cast<int>(sizeof from) &&
+      GetObject(img->Handle, sizeof to, &to) == static_cast<int>(sizeof to)) {
+    // The same bits, so that indexes stay the indexes they were.
+    std::memcpy(to.dsBm.bmBits, from.dsBm.bmBits, static_cast<size_t>(from.dsBm.bmWidthBytes) * img->Height);
+  } else if (FImage->Handle) {
+    CopyPixels(FImage->Handle, img->Width, img->Height, img->Handle);
+  }
   ReleaseImage();
   FImage = img;
   if (FCanvas) static_cast<TBitmapCanvas*>(FCanvas)->Reselect(img->Handle);

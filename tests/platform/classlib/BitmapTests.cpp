@@ -245,6 +245,12 @@ TEST(Bitmaps, FormatHandleTypeAndPaletteChangesKeepThePicture) {
   EXPECT_EQ(changes, 1);
   EXPECT_EQ(indexed->GetCanvas()->GetPixel(0, 0), clLime);
   EXPECT_EQ(indexed->GetCanvas()->GetPixel(1, 0), clBlue);
+  // A copy made on change keeps the indexes, even of colours the table holds twice.
+  lp->palPalEntry[1] = PALETTEENTRY{0, 0, 255, 0};
+  indexed->SetPalette(CreatePalette(lp));
+  TOwnedPtr<TBitmap> twin = NewOwned<TBitmap>();
+  twin->Assign(indexed.get());
+  EXPECT_EQ(static_cast<uint8_t*>(twin->GetScanLine(0))[0], 1) << "the scan line asks for a copy";
   HPALETTE released = indexed->ReleasePalette();
   EXPECT_TRUE(DeleteObject(released));
 }
