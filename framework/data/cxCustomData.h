@@ -469,6 +469,11 @@ class TcxCustomDataController : public TPersistent {
   virtual void SyncMasterPos();
   virtual void ProviderValueDefSetProc(TcxValueDef* AValueDef, Integer AFromRecordIndex, Integer AToRecordIndex,
                                        cxDataStorage::TcxValueDefReader* AReader);
+  // Whether the view may be sorted by the stored values of the sort items read once into key
+  // columns, which orders exactly as CompareRecords does here (no compare event, no conversion,
+  // no provider, no record being inserted in place). A descendant that compares records otherwise
+  // answers false.
+  virtual bool CanSortByStoredValues();
   virtual Integer CompareRecords(Integer ARecordIndex1, Integer ARecordIndex2, const TcxDataSortInfo& ASortInfo,
                                  TcxDataControllerComparisonMode AMode);
   virtual Integer CompareEqualRecords(Integer ARecordIndex1, Integer ARecordIndex2) {

@@ -378,6 +378,19 @@ void TcxCustomDataController::CheckMode() {
 
 // ---- Comparison ----------------------------------------------------------------------------------------------
 
+bool TcxCustomDataController::CanSortByStoredValues() {
+  if (IsProviderMode() || IsGridMode()) return false;
+  if (FProvider->EditingRecordIndex1 != cxNullEditingRecordIndex ||
+      FProvider->EditingRecordIndex2 != cxNullEditingRecordIndex)
+    return false;
+  TcxSortingFieldList* L = FDataControllerInfo->GetTotalSortingFieldList();
+  for (Integer I = 0; I < L->Count(); ++I) {
+    TcxCustomDataField* F = L->GetItem(I).Field;
+    if (!F->GetValueDef() || (OnCompare && !F->GetIsInternal()) || IsConversionNeededForCompare(F)) return false;
+  }
+  return true;
+}
+
 Integer TcxCustomDataController::CompareRecords(Integer ARecordIndex1, Integer ARecordIndex2,
                                                 const TcxDataSortInfo& ASortInfo, TcxDataControllerComparisonMode AMode) {
   const Integer R = CompareByField(ARecordIndex1, ARecordIndex2, ASortInfo.Field, AMode);

@@ -9,6 +9,7 @@
 #include "cxCustomData.h"
 #include "cxCustomDataFilter.h"
 #include "cxDataConsts.h"
+#include "cxDataSortKeys.h"
 
 namespace cxCustomData {
 
@@ -290,6 +291,15 @@ void TcxCustomDataControllerInfo::DoSort() {
   TPreparedSorting P(this);
   if (C->IsProviderMode() && C->GetProvider()->IsCustomSorting()) {
     C->GetProvider()->CustomSort();
+    return;
+  }
+  if (C->CanSortByStoredValues() && std::all_of(FRecordList.begin(), FRecordList.end(), [](Integer R) { return R >= 0; })) {
+    std::vector<TcxStoredSortKey> AKeys;
+    for (Integer I = 0; I < FTotalSortingFieldList->Count(); ++I) {
+      const TcxDataSortInfo& A = FTotalSortingFieldList->GetItem(I);
+      AKeys.push_back({A.Field->GetValueDef(), A.SortOrder == soDescending});
+    }
+    cxSortRecordsByStoredValues(C->GetDataStorage(), FRecordList, AKeys);
     return;
   }
   QuickSortList(FRecordList, 0, static_cast<Integer>(FRecordList.size()) - 1,

@@ -277,27 +277,7 @@ Integer TcxDataGroups::GetIndexByRowIndexLevel(Integer ARowIndex, Integer ALevel
 // The scans stop at the bounds of the range, so a comparison that contradicts itself cannot lead
 // them outside the list; the smaller part is sorted by recursion, which bounds the stack depth.
 void QuickSortList(TcxRecordList& AList, Integer L, Integer R, const TcxRecordCompare& ACompare) {
-  if (L < 0 || R >= static_cast<Integer>(AList.size())) return;
-  while (L < R) {
-    Integer I = L, J = R;
-    const Integer APivot = AList[static_cast<size_t>(static_cast<Cardinal>(L + R) >> 1)];
-    do {
-      while (I < R && ACompare(AList[static_cast<size_t>(I)], APivot) < 0) ++I;
-      while (J > L && ACompare(AList[static_cast<size_t>(J)], APivot) > 0) --J;
-      if (I <= J) {
-        std::swap(AList[static_cast<size_t>(I)], AList[static_cast<size_t>(J)]);
-        ++I;
-        --J;
-      }
-    } while (I <= J);
-    if (J - L < R - I) {
-      if (L < J) QuickSortList(AList, L, J, ACompare);
-      L = I;
-    } else {
-      if (I < R) QuickSortList(AList, I, R, ACompare);
-      R = J;
-    }
-  }
+  QuickSortListOf(AList, L, R, ACompare);
 }
 
 // One pass from the end, moving the kept records towards the end, then one shift: linear time.

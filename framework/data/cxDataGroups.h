@@ -7,6 +7,7 @@
 // the last level they are positions in the record list.
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "Closures.h"
@@ -95,6 +96,33 @@ using TcxRecordFilter = TClosure<bool(Integer ARecordIndex)>;  // true: the reco
 
 // Partition sort of AList[L..R] in place; not stable (order among equal keys comes from ACompare).
 void QuickSortList(TcxRecordList& AList, Integer L, Integer R, const TcxRecordCompare& ACompare);
+
+// The same sort over any list of integers with a comparison known at compile time (inlined). The
+// scans stay inside L..R whatever the comparison answers.
+template <class TCompare>
+void QuickSortListOf(std::vector<Integer>& AList, Integer L, Integer R, TCompare& ACompare) {
+  if (L < 0 || R >= static_cast<Integer>(AList.size())) return;
+  while (L < R) {
+    Integer I = L, J = R;
+    const Integer APivot = AList[static_cast<size_t>(static_cast<Cardinal>(L + R) >> 1)];
+    do {
+      while (I < R && ACompare(AList[static_cast<size_t>(I)], APivot) < 0) ++I;
+      while (J > L && ACompare(AList[static_cast<size_t>(J)], APivot) > 0) --J;
+      if (I <= J) {
+        std::swap(AList[static_cast<size_t>(I)], AList[static_cast<size_t>(J)]);
+        ++I;
+        --J;
+      }
+    } while (I <= J);
+    if (J - L < R - I) {
+      if (L < J) QuickSortListOf(AList, L, J, ACompare);
+      L = I;
+    } else {
+      if (I < R) QuickSortListOf(AList, I, R, ACompare);
+      R = J;
+    }
+  }
+}
 
 // Drops every record that AReject rejects, except AKeptRecord, keeping the order of the rest. The
 // records are asked from the last position to the first. Answers whether the list shrank.

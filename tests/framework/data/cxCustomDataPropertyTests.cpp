@@ -109,6 +109,56 @@ TEST_F(DataControllerTest, GroupedViewMatchesANaiveEnumeration) {
   }
 }
 
+// The view sorted by the stored values read into key columns, against the record comparison one
+// pair at a time (a compare event forces that path) and against a naive order.
+TEST_F(DataControllerTest, SortedViewMatchesTheRecordComparison) {
+  std::mt19937 ARandom(99);
+  C->AddColumn("I", IntType());
+  C->AddColumn("S", StrType());
+  C->AddColumn("F", FloatType());
+  for (int ARound = 0; ARound < 60; ++ARound) {
+    const int N = static_cast<int>(ARandom() % 60);
+    std::vector<std::vector<Variant>> ARows(N);
+    for (auto& R : ARows) {
+      R.push_back(ARandom() % 5 ? Variant(static_cast<int>(ARandom() % 5) - 2) : Null());
+      R.push_back(ARandom() % 5 ? Variant(String(1 + ARandom() % 2, static_cast<char>('a' + ARandom() % 3))) : Null());
+      R.push_back(ARandom() % 5 ? Variant(static_cast<double>(ARandom() % 7) / 4) : Null());
+    }
+    C->OnCompare = nullptr;
+    C->BeginUpdate();
+    C->ClearSorting(false);
+    C->SetRows(ARows);
+    std::vector<std::pair<int, bool>> AItems;
+    for (int K = 0, M = 1 + static_cast<int>(ARandom() % 3); K < M; ++K) {
+      const int AItem = static_cast<int>(ARandom() % 3);
+      if (std::any_of(AItems.begin(), AItems.end(), [&](auto& P) { return P.first == AItem; })) continue;
+      AItems.push_back({AItem, ARandom() % 2 == 0});
+      C->ChangeSorting(AItem, AItems.back().second ? soDescending : soAscending);
+    }
+    C->EndUpdate();
+    const std::vector<Integer> AFast = C->ViewRecords();
+    std::vector<Integer> ANaive(static_cast<size_t>(N));
+    for (int I = 0; I < N; ++I) ANaive[static_cast<size_t>(I)] = I;
+    std::sort(ANaive.begin(), ANaive.end(), [&](Integer A, Integer B) {
+      for (auto [AItem, ADesc] : AItems) {
+        const Variant& VA = ARows[static_cast<size_t>(A)][static_cast<size_t>(AItem)];
+        const Variant& VB = ARows[static_cast<size_t>(B)][static_cast<size_t>(AItem)];
+        int R = VarIsNull(VA) || VarIsNull(VB) ? (!VarIsNull(VA)) - (!VarIsNull(VB))
+                : AItem == 1 ? VA.ToString().compare(VB.ToString()) : (VB < VA) - (VA < VB);
+        R = (R > 0) - (R < 0);
+        if (ADesc) R = -R;
+        if (R != 0) return R < 0;
+      }
+      return A < B;
+    });
+    ASSERT_EQ(AFast, ANaive) << "round " << ARound;
+    C->OnCompare = [](TcxCustomDataController* D, Integer A, Integer B, Integer AItem, const Variant&, const Variant&,
+                      Integer& R) { R = D->GetDataStorage()->CompareRecords(A, B, D->GetField(AItem)->GetValueDef()); };
+    C->Refresh();
+    ASSERT_EQ(C->ViewRecords(), AFast) << "round " << ARound;
+  }
+}
+
 // ---- The filter -----------------------------------------------------------------------------------------------
 
 struct TRecord {
