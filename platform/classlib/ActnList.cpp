@@ -159,6 +159,12 @@ bool TCustomAction::Execute() {
   return FEnabled && inherited::Execute();
 }
 
+bool TCustomAction::DoHint(String& HintStr) {
+  bool canShow = true;
+  if (OnHint) OnHint(HintStr, canShow);
+  return canShow;
+}
+
 void TCustomAction::SetCaption(const String& Value) {
   if (Value == FCaption) return;
   ForEachActionLink([&](TActionLink* l) { l->SetCaption(Value); });

@@ -103,6 +103,8 @@ class TContainedAction : public TBasicAction {
 };
 
 // ---- TCustomAction / TAction ------------------------------------------------------------------------
+using THintEvent = TClosure<void(String& HintStr, bool& CanShow)>;
+
 // An action with the properties its clients show; a change reaches every linked client that still
 // shows the action's value.
 class TCustomAction : public TContainedAction {
@@ -111,6 +113,9 @@ class TCustomAction : public TContainedAction {
   explicit TCustomAction(TComponent* AOwner = nullptr) : TContainedAction(AOwner) {}
   // Updates the action first; a disabled action does not run.
   bool Execute() override;
+  // Lets OnHint change the hint a client is about to show; false when it must not show.
+  virtual bool DoHint(String& HintStr);
+  THintEvent OnHint;
 
   String GetCaption() const { return FCaption; }
   void SetCaption(const String& Value);
@@ -189,6 +194,9 @@ class TControlActionLink : public TActionLink {
   void SetHint(const String& Value) override;
   void SetVisible(bool Value) override;
   void SetOnExecute(TNotifyEvent Value) override;
+  // The hint the control is about to show: the action's OnHint may change or refuse it, and the
+  // shortcut's text is added when the application asks for it (HintShortCuts).
+  virtual bool DoShowHint(String& HintStr);
 
  protected:
   void AssignClient(TObject* AClient) override;

@@ -3,6 +3,7 @@
 #include "ActnList.h"
 #include "Controls.h"
 #include "Forms.h"
+#include "Menus.h"
 
 namespace ActnList {
 
@@ -52,6 +53,15 @@ void TControlActionLink::SetVisible(bool Value) {
 
 void TControlActionLink::SetOnExecute(TNotifyEvent Value) {
   if (IsOnExecuteLinked()) FClientControl->OnClick = Value;
+}
+
+bool TControlActionLink::DoShowHint(String& HintStr) {
+  TCustomAction* action = CustomAction(FAction);
+  if (!action) return true;
+  if (!action->DoHint(HintStr)) return false;
+  if (Forms::Application->HintShortCuts && action->GetShortCut() != 0 && !HintStr.empty())
+    HintStr += " (" + ShortCutToText(action->GetShortCut()) + ")";
+  return true;
 }
 
 }  // namespace ActnList

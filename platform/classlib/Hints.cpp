@@ -165,7 +165,10 @@ void TApplication::ActivateHint(const TPoint& CursorPos) {
     info.ReshowTimeout = 0;
     info.HideTimeout = HintHidePause;
     info.HintWindowClass = HintWindowClass;
-    bool canShow = control->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) == 0;
+    // A control of an action shows the action's hint, with its shortcut.
+    TControlActionLink* link = control->GetActionLink();
+    bool canShow = !link || link->DoShowHint(info.HintStr);
+    canShow = canShow && control->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) == 0;
     if (canShow && OnShowHint) OnShowHint(info.HintStr, canShow, info);
     // A handler may have freed the control (and cancelled the hint with it).
     FHintActive = canShow && FHintControl == control;

@@ -4,7 +4,9 @@
 #include "ClasslibTestSupport.h"
 
 #include "DateTime.h"
+#include "ActnList.h"
 #include "HeadlessBackend.h"
+#include "Menus.h"
 #include "Strings.h"
 #include "WinUser.h"
 
@@ -208,6 +210,33 @@ TEST_F(HintTest, AReshowTimeoutAsksTheControlAgainInsteadOfHiding) {
   EXPECT_EQ(asked, 2 + Application->HintHidePause / 100);
   First->WindowProc = original;
   Application->CancelHint();
+}
+
+TEST_F(HintTest, AControlOfAnActionShowsTheActionsHintWithItsShortcut) {
+  auto* action = CreateComponent<TAction>(Form);
+  action->SetHint("Delete|Deletes the timer");
+  action->SetShortCut(ShortCut(VK_DELETE, TShiftState{ssCtrl}));
+  First->SetAction(action);
+  bool refuse = false;
+  action->OnHint = [&](String& text, bool& canShow) {
+    EXPECT_EQ(text, "Delete");
+    canShow = !refuse;
+  };
+  struct TCase {
+    bool ShortCuts, Refuse;
+    const char* Shown;  // null: no hint
+  };
+  for (const TCase& c : {TCase{true, false, "Delete (Ctrl+Del)"}, TCase{false, false, "Delete"},
+                         TCase{true, true, nullptr}}) {
+    Application->HintShortCuts = c.ShortCuts;
+    refuse = c.Refuse;
+    Application->CancelHint();
+    MoveTo(Second);
+    MoveTo(First);
+    Step(Application->HintPause);
+    EXPECT_EQ(HintShown(), c.Shown != nullptr) << c.ShortCuts << c.Refuse;
+    if (c.Shown) EXPECT_EQ(HintText(), c.Shown);
+  }
 }
 
 TEST_F(HintTest, StaysOnTheScreenNearItsEdges) {
