@@ -6,6 +6,7 @@
 
 #include "ExtCtrls.h"
 #include "Forms.h"
+#include "ImgList.h"
 #include "Strings.h"
 #include "TypInfo.h"
 #include "WinUser.h"
@@ -247,7 +248,7 @@ void TMenuItem::MenuChanged(bool OwnItems) {
 
 bool TMenuItem::IsOwnerDraw() const {
   TMenu* menu = GetParentMenu();
-  return (menu && menu->GetOwnerDraw()) || HasBitmap();
+  return (menu && (menu->GetOwnerDraw() || menu->GetImages())) || HasBitmap();
 }
 
 // ---- TMenuItem: properties --------------------------------------------------------------------------
@@ -435,6 +436,7 @@ void TMenuItem::SetChildOrder(TComponent* Child, Integer Order) {
 
 // ---- TMenu ------------------------------------------------------------------------------------------
 IMPLEMENT_CLASS_PUBLISHED(TMenu) {
+  d.Property("Images", &TMenu::GetImages, &TMenu::SetImages);
   d.Property("OwnerDraw", &TMenu::GetOwnerDraw, &TMenu::SetOwnerDraw).Default(false);
 }
 
@@ -443,13 +445,35 @@ void TMenu::Construct() {
   EnsureItemClassRegistered();
   FItems = New<TMenuItem>(nullptr);
   FItems->FMenu = this;
+  FImageChangeLink = New<TChangeLink>();
+  FImageChangeLink->OnChange = TNotifyEvent(this, &TMenu::ImageListChange);
   LiveMenus().push_back(this);
 }
 
 void TMenu::Destroy() {
   std::erase(LiveMenus(), this);
+  FreeAndNil(FImageChangeLink);  // unregisters from the image list
   FreeAndNil(FItems);
   inherited::Destroy();
+}
+
+void TMenu::SetImages(TCustomImageList* Value) {
+  if (FImages == Value) return;
+  if (FImages) {
+    FImages->UnRegisterChanges(FImageChangeLink);
+    FImages->RemoveFreeNotification(this);
+  }
+  FImages = Value;
+  if (FImages) {
+    FImages->RegisterChanges(FImageChangeLink);
+    FImages->FreeNotification(this);
+  }
+  RebuildHandles();
+}
+
+void TMenu::Notification(TComponent* AComponent, TOperation Operation) {
+  inherited::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FImages) SetImages(nullptr);
 }
 
 HWND TMenu::GetWindowHandle() { return FWindowHandle; }
@@ -457,7 +481,11 @@ HWND TMenu::GetWindowHandle() { return FWindowHandle; }
 void TMenu::SetOwnerDraw(bool Value) {
   if (FOwnerDraw == Value) return;
   FOwnerDraw = Value;
-  // Every item changes its type: rebuild each menu that exists.
+  RebuildHandles();
+}
+
+void TMenu::RebuildHandles() {
+  if (!FItems) return;
   std::vector<TMenuItem*> stack{FItems};
   while (!stack.empty()) {
     TMenuItem* item = stack.back();

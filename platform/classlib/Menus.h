@@ -9,6 +9,11 @@
 #include "Controls.h"
 #include "Exceptions.h"
 
+namespace ImgList {
+class TChangeLink;
+class TCustomImageList;
+}  // namespace ImgList
+
 namespace Menus {
 
 DECLARE_EXCEPTION(EMenuError, Exception)
@@ -100,7 +105,7 @@ class TMenuItem : public TComponent {
   // with sub-items it runs as their menu opens.
   virtual void Click();
   // The size of an owner-drawn item (OnMeasureItem may change it) and its painting (OnDrawItem, or the
-  // menu's own look).
+  // menu's own look, with its picture from the menu's Images or its Bitmap).
   virtual void MeasureItem(TCanvas* ACanvas, Integer& Width, Integer& Height);
   virtual void DrawItem(TCanvas* ACanvas, TRect ARect, bool Selected);
   bool IsOwnerDraw() const;
@@ -167,6 +172,9 @@ class TMenu : public TComponent {
   void SetWindowHandle(HWND Value) { FWindowHandle = Value; }
   bool GetOwnerDraw() const { return FOwnerDraw; }
   void SetOwnerDraw(bool Value);
+  // The pictures of the items (by ImageIndex); a menu with images draws its items itself.
+  ImgList::TCustomImageList* GetImages() const { return FImages; }
+  void SetImages(ImgList::TCustomImageList* Value);
 
   // The item with this command clicked; false when no item has it.
   bool DispatchCommand(Word ACommand);
@@ -183,11 +191,18 @@ class TMenu : public TComponent {
   void Construct() override;
   void Destroy() override;
   void SetChildOrder(TComponent* Child, Integer Order) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
+  // Every item's type or size may change: each layer menu that exists is rebuilt.
+  void RebuildHandles();
+  void ImageListChange(TObject* Sender) { RebuildHandles(); }
+
   TMenuItem* FItems = nullptr;
   HWND FWindowHandle = nullptr;
   bool FOwnerDraw = false;
+  ImgList::TCustomImageList* FImages = nullptr;
+  ImgList::TChangeLink* FImageChangeLink = nullptr;
 };
 
 // ---- TPopupMenu -------------------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 // bitmap or the check mark, the caption with its accelerator, the shortcut, embossed disabled text.
 #include <algorithm>
 
+#include "ImgList.h"
 #include "Menus.h"
 #include "Strings.h"
 #include "WinUser.h"
@@ -11,9 +12,15 @@ namespace Menus {
 
 namespace {
 
-// The column of bitmaps and check marks, as wide as the widest of the two plus a margin.
+TCustomImageList* ImagesOf(const TMenuItem* Item) {
+  TMenu* menu = Item->GetParentMenu();
+  return menu ? menu->GetImages() : nullptr;
+}
+
+// The column of pictures and check marks, as wide as the widest of them plus a margin.
 Integer GlyphColumn(TMenuItem* Item) {
   Integer glyph = GetSystemMetrics(SM_CXMENUCHECK);
+  if (TCustomImageList* images = ImagesOf(Item)) glyph = std::max(glyph, images->GetWidth());
   if (Item->HasBitmap()) glyph = std::max(glyph, Item->GetBitmap()->GetWidth());
   return glyph + 6;
 }
@@ -47,6 +54,7 @@ void TMenuItem::MeasureItem(TCanvas* ACanvas, Integer& Width, Integer& Height) {
     TFontStyles style = ACanvas->GetFont()->GetStyle();
     if (FDefault) ACanvas->GetFont()->SetStyle(style + TFontStyles{fsBold});
     Integer glyphHeight = HasBitmap() ? FBitmap->GetHeight() : GetSystemMetrics(SM_CYMENUCHECK);
+    if (TCustomImageList* images = ImagesOf(this)) glyphHeight = std::max(glyphHeight, images->GetHeight());
     Height = std::max({Height, ACanvas->TextHeight("Qg") + 4, glyphHeight + 4});
     Width = GlyphColumn(this) + ACanvas->TextWidth(StripHotkey(FCaption));
     if (FShortCut) Width += ACanvas->TextWidth(ShortCutToText(FShortCut)) + 2 * ACanvas->TextWidth("W");
@@ -64,18 +72,23 @@ void TMenuItem::DrawItem(TCanvas* ACanvas, TRect ARect, bool Selected) {
   ACanvas->FillRect(ARect);
   HDC dc = ACanvas->GetHandle();
   TRect glyph(ARect.left, ARect.top, ARect.left + GlyphColumn(this), ARect.bottom);
-  if (HasBitmap()) {
-    TBitmap* bitmap = FBitmap;
-    Integer w = std::min(bitmap->GetWidth(), glyph.Width()), h = std::min(bitmap->GetHeight(), glyph.Height());
-    TRect dest(glyph.left + (glyph.Width() - w) / 2, glyph.top + (glyph.Height() - h) / 2, 0, 0);
-    dest.right = dest.left + w;
-    dest.bottom = dest.top + h;
-    ACanvas->BrushCopy(dest, bitmap, TRect(0, 0, w, h), bitmap->GetTransparentColor());
-    if (FChecked) {
-      // A checked item with a picture shows it pressed in.
-      RECT frame{dest.left - 2, dest.top - 2, dest.right + 2, dest.bottom + 2};
-      DrawEdge(dc, &frame, BDR_SUNKENOUTER, BF_RECT);
-    }
+  // The picture: the menu's image of the item, else its bitmap; a checked item shows it pressed in.
+  TCustomImageList* images = ImagesOf(this);
+  bool hasImage = images && FImageIndex >= 0 && FImageIndex < images->GetCount();
+  TRect picture;
+  if (hasImage) {
+    picture = Bounds(glyph.left + (glyph.Width() - images->GetWidth()) / 2,
+                     glyph.top + (glyph.Height() - images->GetHeight()) / 2, images->GetWidth(), images->GetHeight());
+    images->Draw(ACanvas, picture.left, picture.top, FImageIndex, FEnabled);
+  } else if (HasBitmap()) {
+    Integer w = std::min<Integer>(FBitmap->GetWidth(), glyph.Width()), h = std::min<Integer>(FBitmap->GetHeight(), glyph.Height());
+    picture = Bounds(glyph.left + (glyph.Width() - w) / 2, glyph.top + (glyph.Height() - h) / 2, w, h);
+    ACanvas->BrushCopy(picture, FBitmap, TRect(0, 0, w, h), FBitmap->GetTransparentColor());
+  }
+  bool hasPicture = hasImage || HasBitmap();
+  if (hasPicture && FChecked) {
+    RECT frame{picture.left - 2, picture.top - 2, picture.right + 2, picture.bottom + 2};
+    DrawEdge(dc, &frame, BDR_SUNKENOUTER, BF_RECT);
   }
   // Disabled text is embossed: a highlight copy down and right of the shadow-coloured one; on the
   // selection bar it is grey.
@@ -94,7 +107,7 @@ void TMenuItem::DrawItem(TCanvas* ACanvas, TRect ARect, bool Selected) {
   COLORREF oldColor = GetTextColor(dc);
   Integer arrowColumn = GetSystemMetrics(SM_CXMENUCHECK) + 4;
   for (const TInk& ink : inks) {
-    if (FChecked && !HasBitmap()) {
+    if (FChecked && !hasPicture) {
       TRect box = glyph;
       OffsetRect(&box, ink.Offset, ink.Offset);
       PaintGlyph(dc, box, FRadioItem ? DFCS_MENUBULLET : DFCS_MENUCHECK, ink.Color);

@@ -8,6 +8,7 @@
 #include "ClasslibTestSupport.h"
 #include "GdiSurface.h"
 #include "HeadlessBackend.h"
+#include "ImgList.h"
 #include "Menus.h"
 #include "Resources.h"
 #include "Strings.h"
@@ -367,6 +368,42 @@ TEST_F(Menus, OwnerDrawnItemsMeasureAndDrawThemselves) {
   COLORREF hl = ColorToRGB(clHighlight);
   EXPECT_EQ(deleteBar, static_cast<uint32_t>((GetRValue(hl) << 16) | (GetGValue(hl) << 8) | GetBValue(hl)))
       << "the item's own painting shows the selection bar";
+}
+
+TEST_F(Menus, AMenuWithImagesDrawsEachItemsPictureInTheGlyphColumn) {
+  auto* images = New<TImageList>(Form);
+  images->SetWidth(16);
+  images->SetHeight(16);
+  TOwnedPtr<TBitmap> red = NewOwned<TBitmap>();
+  red->SetSize(16, 16);
+  red->GetCanvas()->GetBrush()->SetColor(clRed);
+  red->GetCanvas()->FillRect(TRect(0, 0, 16, 16));
+  images->AddMasked(red.get(), clNone);
+  Menu->SetImages(images);
+  Open->SetImageIndex(0);
+  EXPECT_EQ(GetMenuState(Menu->GetHandle(), 0, MF_BYPOSITION) & MF_OWNERDRAW, static_cast<UINT>(MF_OWNERDRAW))
+      << "a menu with images draws its items";
+  uint32_t pictured = 0, plain = 0;
+  Arm({[&] {
+    HWND w = MenuWindow();
+    UpdateWindow(w);
+    TGdiSurface picture;
+    ASSERT_TRUE(CaptureWindow(w, picture));
+    RECT wr, open, del;
+    GetWindowRect(w, &wr);
+    GetMenuItemRect(nullptr, Menu->GetHandle(), 0, &open);
+    GetMenuItemRect(nullptr, Menu->GetHandle(), 2, &del);
+    pictured = picture.Pixel(open.left + 11 - wr.left, (open.top + open.bottom) / 2 - wr.top) & 0xFFFFFF;
+    plain = picture.Pixel(del.left + 11 - wr.left, (del.top + del.bottom) / 2 - wr.top) & 0xFFFFFF;
+    EXPECT_TRUE(SaveWindowPng(w, testing::TempDir() + "classlib-menu-images.png"));
+  }});
+  Menu->Popup(300, 300);
+  EXPECT_EQ(pictured, 0xFF0000u) << "the item's image";
+  EXPECT_NE(plain, 0xFF0000u) << "an item without an image index has none";
+
+  images->Free();
+  EXPECT_EQ(Menu->GetImages(), nullptr) << "a freed image list is forgotten";
+  EXPECT_EQ(GetMenuState(Menu->GetHandle(), 0, MF_BYPOSITION) & MF_OWNERDRAW, 0u);
 }
 
 // ---- Form resources ---------------------------------------------------------------------------------
