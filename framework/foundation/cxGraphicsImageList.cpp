@@ -95,6 +95,7 @@ void TcxImageInfo::SetMask(TBitmap* Value) { AssignBitmap(Value, FMask); }
 // ---- TcxImageInfoItem -------------------------------------------------------------------------------------
 
 void TcxImageInfoItem::Construct() {
+  // Made before the item joins its collection, which hands it the collection's compress flag.
   FImageInfo = New<TcxImageInfo>();
   inherited::Construct();
 }

@@ -315,3 +315,33 @@ TEST(TcxImageList, StretchedDrawingWithoutAlphaBlending) {
 }
 
 }  // namespace
+
+namespace {
+
+// A 16 x 16 24-bit bitmap keyed on fuchsia with a red 8 x 8 square in the middle.
+TOwnedPtr<TBitmap> KeyedBitmap() {
+  auto bitmap = NewOwned<TBitmap>();
+  bitmap->SetPixelFormat(Graphics::pf24bit);
+  bitmap->SetSize(16, 16);
+  bitmap->GetCanvas()->GetBrush()->SetColor(clFuchsia);
+  bitmap->GetCanvas()->FillRect(TRect(0, 0, 16, 16));
+  bitmap->GetCanvas()->GetBrush()->SetColor(clRed);
+  bitmap->GetCanvas()->FillRect(TRect(4, 4, 12, 12));
+  return bitmap;
+}
+
+TEST(TcxImageList, MaskedImagesOfEitherListDrawWithTheirTransparency) {
+  auto cxList = NewOwned<TcxImageList>();
+  cxList->AddMasked(KeyedBitmap().get(), clFuchsia);
+  auto platform = NewOwned<TImageList>();
+  platform->AddMasked(KeyedBitmap().get(), clFuchsia);
+  for (TCustomImageList* list : {static_cast<TCustomImageList*>(cxList.get()), static_cast<TCustomImageList*>(platform.get())}) {
+    auto canvas = NewOwned<TcxBitmap>(16, 16, RGBQUAD{0, 255, 0, 255});  // lime
+    cxDrawImage(canvas->GetCanvas()->GetHandle(), TRect(0, 0, 16, 16), TRect(0, 0, 16, 16), nullptr, list, 0,
+                idmNormal);
+    EXPECT_EQ(canvas->GetCanvas()->GetPixel(1, 1) & 0xFFFFFF, static_cast<uint32_t>(clLime)) << list->ClassName();
+    EXPECT_EQ(canvas->GetCanvas()->GetPixel(8, 8) & 0xFFFFFF, static_cast<uint32_t>(clRed)) << list->ClassName();
+  }
+}
+
+}  // namespace
