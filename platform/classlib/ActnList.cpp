@@ -312,7 +312,7 @@ void TCustomActionList::Notification(TComponent* AComponent, TOperation Operatio
 
 void TCustomActionList::GetChildren(TGetChildProc Proc, TComponent* Root) {
   for (TContainedAction* action : FActions)
-    if (action->GetOwner() == Root) Proc(action);
+    if (action->Owner() == Root) Proc(action);
 }
 
 void TCustomActionList::SetChildOrder(TComponent* Component, Integer Order) {

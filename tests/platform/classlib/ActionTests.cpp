@@ -6,8 +6,11 @@
 
 #include "ActnList.h"
 #include "DateTime.h"
+#include "Filer.h"
 #include "HeadlessBackend.h"
 #include "ImgList.h"
+#include "ObjectText.h"
+#include "Streams.h"
 #include "WinUser.h"
 
 using namespace ClasslibTest;
@@ -214,6 +217,54 @@ TEST_F(ActionTest, AnActionListKeepsItsActionsInOrder) {
   List->Free();
   EXPECT_EQ(Action->GetActionList(), nullptr);
   EXPECT_TRUE(Action->Execute() == false) << "no handler: not handled";
+}
+
+TEST_F(ActionTest, AnActionListAndItsActionsComeBackFromAFormResource) {
+  RegisterClasses({TActionList::StaticClass(), TAction::StaticClass()});
+  const char* const text = R"(object Dialog: TForm
+  Left = 0
+  Top = 0
+  Width = 200
+  Height = 100
+  object ActionList1: TActionList
+    object Action2: TAction
+      Caption = '删除'
+      Enabled = False
+      ShortCut = 16430
+      Tag = 7
+    end
+    object Action1: TAction
+      Caption = 'Open'
+      Hint = 'Open|Opens a timer'
+      ImageIndex = 3
+    end
+  end
+end
+)";
+  auto* dialog = TCustomForm::CreateNew<TForm>(Application);
+  TOwnedPtr<TMemoryStream> binary = NewOwned<TMemoryStream>();
+  String data = ObjectTextToBinaryString(text);
+  binary->WriteBuffer(data.data(), static_cast<Integer>(data.size()));
+  binary->SetPosition(0);
+  ReadComponent(binary.get(), dialog);
+  auto* list = As<TActionList>(dialog->FindComponent("ActionList1"));
+  auto* first = As<TAction>(dialog->FindComponent("Action2"));
+  auto* second = As<TAction>(dialog->FindComponent("Action1"));
+  ASSERT_TRUE(list && first && second);
+  EXPECT_EQ(first->Owner(), dialog) << "the form owns the actions; the list holds them";
+  ASSERT_EQ(list->ActionCount(), 2);
+  EXPECT_EQ(list->Actions(0), first) << "in the resource's order";
+  EXPECT_EQ(list->Actions(1), second);
+  EXPECT_EQ(first->GetCaption(), "删除");
+  EXPECT_FALSE(first->GetEnabled());
+  EXPECT_EQ(first->GetShortCut(), 16430);
+  EXPECT_EQ(first->GetTag(), 7);
+  EXPECT_EQ(second->GetImageIndex(), 3);
+  EXPECT_EQ(second->GetHint(), "Open|Opens a timer");
+  // Written back, the actions are children of their list, in its order.
+  std::vector<TComponent*> children;
+  list->GetChildren([&](TComponent* c) { children.push_back(c); }, dialog);
+  EXPECT_EQ(children, (std::vector<TComponent*>{first, second}));
 }
 
 }  // namespace
