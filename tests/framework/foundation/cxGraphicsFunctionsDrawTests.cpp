@@ -362,3 +362,36 @@ TEST(cxGraphicsDrawing, SetImageListMovesTheLinkAndNotifies) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(cxGraphicsDrawing, CopyImageOffsetsDifferBetweenBitmapsAndCanvases) {
+  auto source = NewOwned<TcxBitmap>(10, 10);
+  source->GetCanvas()->SetPixel(3, 4, clRed);
+  // Bitmaps: the source area is moved by the second point, the destination area by the first.
+  auto dest = NewOwned<TcxBitmap>(10, 10);
+  cxCopyImage(source.get(), dest.get(), TPoint(5, 5), TPoint(2, 2), TRect(1, 2, 3, 4));
+  EXPECT_EQ(dest->GetCanvas()->GetPixel(6, 7) & 0xFFFFFF, static_cast<uint32_t>(clRed));
+  // Canvases: the other way round.
+  auto other = NewOwned<TcxBitmap>(10, 10);
+  cxCopyImage(source->GetCanvas(), other->GetCanvas(), TPoint(2, 2), TPoint(5, 5), TRect(1, 2, 3, 4));
+  EXPECT_EQ(other->GetCanvas()->GetPixel(6, 7) & 0xFFFFFF, static_cast<uint32_t>(clRed));
+}
+
+TEST(cxGraphicsDrawing, ImageListDrawingStylesAndTypes) {
+  auto list = NewOwned<TImageList>();
+  list->SetWidth(4);  // 4 x 4 images
+  list->SetHeight(4);
+  list->AddMasked(ColourKeyedGlyph().get(), clFuchsia);
+  auto target = NewOwned<TcxBitmap>(8, 4, RGBQUAD{0, 255, 0, 255});
+  HDC dc = target->GetCanvas()->GetHandle();
+  cxDrawImageList(list->GetHandle(), 0, dc, TPoint(0, 0), dsTransparent, itImage);
+  cxDrawImageList(list->GetHandle(), 0, dc, TPoint(4, 0), dsNormal, itMask);
+  TCanvas* c = target->GetCanvas();
+  EXPECT_EQ(c->GetPixel(0, 0) & 0xFFFFFF, static_cast<uint32_t>(clLime));  // transparent
+  EXPECT_EQ(c->GetPixel(1, 1) & 0xFFFFFF, static_cast<uint32_t>(clRed));
+  EXPECT_EQ(c->GetPixel(4, 0) & 0xFFFFFF, 0xFFFFFFu);  // the mask: white where transparent
+  EXPECT_EQ(c->GetPixel(5, 1) & 0xFFFFFF, 0u);
+}
+
+}  // namespace
