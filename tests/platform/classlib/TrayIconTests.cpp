@@ -5,6 +5,9 @@
 #include "ExtCtrls.h"
 #include "HeadlessBackend.h"
 #include "Menus.h"
+#include "Filer.h"
+#include "ObjectText.h"
+#include "Streams.h"
 #include "TypInfo.h"
 #include "WinIcons.h"
 #include "WinTray.h"
@@ -151,6 +154,39 @@ TEST_F(TrayIconTest, TheMainFormsOwnWindowProcedureStillRunsAndIsGivenBack) {
   Tray->Free();
   EXPECT_TRUE(Main->WindowProc == before);
   Main->WindowProc = original;
+}
+
+TEST_F(TrayIconTest, ComesFromAFormResourceAndShowsOnceRead) {
+  RegisterClass(TTrayIcon::StaticClass());
+  const char* const text = R"(object Host: TForm
+  Left = 0
+  Top = 0
+  Width = 200
+  Height = 100
+  object trycn1: TTrayIcon
+    Hide = True
+    Hint = '拍卖计时器'
+    PopupMenuOn = imNone
+    RestoreOn = imLeftClickUp
+    Visible = True
+  end
+end
+)";
+  auto* host = TCustomForm::CreateNew<TForm>(Application);
+  TOwnedPtr<TMemoryStream> binary = NewOwned<TMemoryStream>();
+  String data = ObjectTextToBinaryString(text);
+  binary->WriteBuffer(data.data(), static_cast<Integer>(data.size()));
+  binary->SetPosition(0);
+  ReadComponent(binary.get(), host);
+  auto* tray = As<TTrayIcon>(host->FindComponent("trycn1"));
+  ASSERT_TRUE(tray);
+  EXPECT_TRUE(tray->GetHide());
+  EXPECT_EQ(tray->GetRestoreOn(), imLeftClickUp);
+  EXPECT_EQ(tray->GetPopupMenuOn(), imNone);
+  ASSERT_EQ(TrayIcons().size(), 1u) << "shown once read, with its hint";
+  EXPECT_EQ(TrayIcons()[0].Tip, "拍卖计时器");
+  host->Free();
+  EXPECT_TRUE(TrayIcons().empty());
 }
 
 }  // namespace
