@@ -126,11 +126,37 @@ void HandleMenusMessage(TMessage& M) {
       auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(M.LParam);
       TMenuItem* item = dis && dis->CtlType == ODT_MENU ? LiveItem(dis->itemData) : nullptr;
       if (!item) break;
-      WithMenuCanvas(dis->hDC, [&](TCanvas* c) {
-        item->DrawItem(c, TRect(dis->rcItem.left, dis->rcItem.top, dis->rcItem.right, dis->rcItem.bottom),
-                       (dis->itemState & ODS_SELECTED) != 0);
-      });
+      static constexpr struct {
+        UINT Flag;
+        StdCtrls::TOwnerDrawStateItem State;
+      } states[] = {{ODS_SELECTED, odSelected}, {ODS_GRAYED, odGrayed},   {ODS_DISABLED, odDisabled},
+                    {ODS_CHECKED, odChecked},   {ODS_FOCUS, odFocused},   {ODS_DEFAULT, odDefault},
+                    {ODS_HOTLIGHT, odHotLight}, {ODS_INACTIVE, odInactive}, {ODS_NOACCEL, odNoAccel}};
+      StdCtrls::TOwnerDrawState state;
+      for (const auto& s : states)
+        if (dis->itemState & s.Flag) state.Include(s.State);
+      WithMenuCanvas(dis->hDC, [&](TCanvas* c) { item->AdvancedDrawItem(c, TRect(dis->rcItem), state, false); });
       M.Result = 1;
+      return;
+    }
+    case WM_MENUSELECT: {
+      // The selected item's long hint is the application's hint while the menu is up.
+      if (HIWORD(M.WParam) == 0xFFFF && M.LParam == 0) {
+        Application->SetHint(String());
+        return;
+      }
+      TMenuItem* item = nullptr;
+      if (HIWORD(M.WParam) & MF_POPUP) {
+        if (TMenuItem* parent = ItemOfHandle(reinterpret_cast<HMENU>(M.LParam))) {
+          Integer position = 0;
+          for (Integer i = 0; i < parent->GetCount() && !item; ++i)
+            if (parent->GetItem(i)->GetVisible() && position++ == LOWORD(M.WParam)) item = parent->GetItem(i);
+        }
+      } else {
+        for (TMenu* m : LiveMenus())
+          if ((item = m->FindItem(LOWORD(M.WParam), fkCommand))) break;
+      }
+      Application->SetHint(item ? GetLongHint(item->GetHint()) : String());
       return;
     }
     case WM_MENUCHAR: {
@@ -142,7 +168,7 @@ void HandleMenusMessage(TMessage& M) {
       for (Integer i = 0; i < parent->GetCount(); ++i) {
         TMenuItem* item = parent->GetItem(i);
         if (!item->GetVisible()) continue;
-        if (item->GetEnabled() && IsAccel(LOWORD(M.WParam), item->GetCaption())) {
+        if (item->GetEnabled() && Strings::IsAccel(LOWORD(M.WParam), item->GetCaption())) {
           M.Result = static_cast<LRESULT>(MAKELONG(static_cast<WORD>(position), MNC_EXECUTE));
           return;
         }
@@ -188,6 +214,7 @@ IMPLEMENT_CLASS_PUBLISHED(TMenuItem) {
   d.Property("ShortCut", &TMenuItem::GetShortCut, &TMenuItem::SetShortCut).Default(0);
   d.Property("Visible", &TMenuItem::GetVisible, &TMenuItem::SetVisible).Default(true);
   d.Property("OnClick", &TMenuItem::GetOnClick, &TMenuItem::SetOnClick);
+  d.Property("OnAdvancedDrawItem", &TMenuItem::GetOnAdvancedDrawItem, &TMenuItem::SetOnAdvancedDrawItem);
   d.Property("OnDrawItem", &TMenuItem::GetOnDrawItem, &TMenuItem::SetOnDrawItem);
   d.Property("OnMeasureItem", &TMenuItem::GetOnMeasureItem, &TMenuItem::SetOnMeasureItem);
 }
@@ -331,6 +358,11 @@ void TMenuItem::SetShortCut(TShortCut Value) {
 
 void TMenuItem::SetOnDrawItem(TMenuDrawItemEvent V) {
   OnDrawItem = V;
+  MenuChanged(false);
+}
+
+void TMenuItem::SetOnAdvancedDrawItem(TAdvancedMenuDrawItemEvent V) {
+  OnAdvancedDrawItem = V;
   MenuChanged(false);
 }
 

@@ -8,6 +8,7 @@
 
 #include "Controls.h"
 #include "Exceptions.h"
+#include "StdCtrls.h"  // TOwnerDrawState
 
 namespace ImgList {
 class TChangeLink;
@@ -38,6 +39,8 @@ class TMenu;
 class TMenuItem;
 using TMenuDrawItemEvent = TClosure<void(TObject* Sender, TCanvas* ACanvas, TRect ARect, bool Selected)>;
 using TMenuMeasureItemEvent = TClosure<void(TObject* Sender, TCanvas* ACanvas, Integer& Width, Integer& Height)>;
+using TAdvancedMenuDrawItemEvent =
+    TClosure<void(TObject* Sender, TCanvas* ACanvas, TRect ARect, StdCtrls::TOwnerDrawState State)>;
 
 // The caption of a separator item.
 inline constexpr const char* cLineCaption = "-";
@@ -104,21 +107,25 @@ class TMenuItem : public TComponent {
   // Fires OnClick when the item is enabled (toggling Checked first for an AutoCheck item). For an item
   // with sub-items it runs as their menu opens.
   virtual void Click();
-  // The size of an owner-drawn item (OnMeasureItem may change it) and its painting (OnDrawItem, or the
-  // menu's own look, with its picture from the menu's Images or its Bitmap).
+  // The size of an owner-drawn item (OnMeasureItem may change it) and its painting: OnAdvancedDrawItem,
+  // else OnDrawItem, else the menu's own look with the picture from the menu's Images or its Bitmap.
   virtual void MeasureItem(TCanvas* ACanvas, Integer& Width, Integer& Height);
+  virtual void AdvancedDrawItem(TCanvas* ACanvas, TRect ARect, StdCtrls::TOwnerDrawState State, bool TopLevel);
   virtual void DrawItem(TCanvas* ACanvas, TRect ARect, bool Selected);
   bool IsOwnerDraw() const;
 
   TNotifyEvent OnClick;
   TMenuDrawItemEvent OnDrawItem;
   TMenuMeasureItemEvent OnMeasureItem;
+  TAdvancedMenuDrawItemEvent OnAdvancedDrawItem;
   TNotifyEvent GetOnClick() const { return OnClick; }
   void SetOnClick(TNotifyEvent V) { OnClick = V; }
   TMenuDrawItemEvent GetOnDrawItem() const { return OnDrawItem; }
   void SetOnDrawItem(TMenuDrawItemEvent V);
   TMenuMeasureItemEvent GetOnMeasureItem() const { return OnMeasureItem; }
   void SetOnMeasureItem(TMenuMeasureItemEvent V);
+  TAdvancedMenuDrawItemEvent GetOnAdvancedDrawItem() const { return OnAdvancedDrawItem; }
+  void SetOnAdvancedDrawItem(TAdvancedMenuDrawItemEvent V);
 
   // ---- Streaming
   void GetChildren(TGetChildProc Proc, TComponent* Root) override;

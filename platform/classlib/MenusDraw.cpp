@@ -63,6 +63,11 @@ void TMenuItem::MeasureItem(TCanvas* ACanvas, Integer& Width, Integer& Height) {
   if (OnMeasureItem) OnMeasureItem(this, ACanvas, Width, Height);
 }
 
+void TMenuItem::AdvancedDrawItem(TCanvas* ACanvas, TRect ARect, StdCtrls::TOwnerDrawState State, bool TopLevel) {
+  if (OnAdvancedDrawItem) OnAdvancedDrawItem(this, ACanvas, ARect, State);
+  else DrawItem(ACanvas, ARect, State.Contains(odSelected));
+}
+
 void TMenuItem::DrawItem(TCanvas* ACanvas, TRect ARect, bool Selected) {
   if (OnDrawItem) {
     OnDrawItem(this, ACanvas, ARect, Selected);

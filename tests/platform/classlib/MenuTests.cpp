@@ -370,6 +370,33 @@ TEST_F(Menus, OwnerDrawnItemsMeasureAndDrawThemselves) {
       << "the item's own painting shows the selection bar";
 }
 
+TEST_F(Menus, TheAdvancedDrawingEventSeesTheStateAndOwnerDrawnItemsKeepTheirAccelerators) {
+  Menu->SetOwnerDraw(true);
+  Open->SetChecked(true);
+  StdCtrls::TOwnerDrawState seen;
+  bool plainEventUsed = false;
+  Open->OnDrawItem = [&](TObject*, TCanvas*, TRect, bool) { plainEventUsed = true; };
+  Open->OnAdvancedDrawItem = [&](TObject*, TCanvas* c, TRect r, StdCtrls::TOwnerDrawState state) {
+    if (state.Contains(odSelected)) seen = state;
+    c->FillRect(r);
+  };
+  Open->SetHint("Open|Opens the record");
+  String hintMeanwhile;
+  Arm({[&] { InjectKeyPress(VK_DOWN); },
+       [&] {
+         hintMeanwhile = Application->GetHint();
+         InjectText("o");  // the owner-drawn item's accelerator, answered by the menus' window
+       }});
+  Menu->Popup(300, 300);
+  EXPECT_TRUE(seen.Contains(odChecked));
+  EXPECT_FALSE(seen.Contains(odGrayed));
+  EXPECT_FALSE(plainEventUsed) << "the advanced event comes first";
+  EXPECT_EQ(hintMeanwhile, "Opens the record") << "the selected item's long hint";
+  EXPECT_EQ(Application->GetHint(), "") << "cleared when the menu closed";
+  EXPECT_EQ(Journal().back(), "Click " + Open->GetCaption());
+  EXPECT_FALSE(Script.Ended);
+}
+
 TEST_F(Menus, AMenuWithImagesDrawsEachItemsPictureInTheGlyphColumn) {
   auto* images = New<TImageList>(Form);
   images->SetWidth(16);
