@@ -3,6 +3,7 @@
 #include <cmath>
 #include <map>
 #include <mutex>
+#include <unordered_map>
 
 #include "Exceptions.h"
 #include "SysConst.h"
@@ -28,6 +29,16 @@ TObject* TClassRec::Create() const {
 }
 
 void TObjectFactory::Delete(TObject* obj) { delete obj; }
+
+TObject* ClassInstance(TClass cls) {
+  if (!cls) RaiseInvalidCast();
+  static std::mutex lock;
+  static std::unordered_map<TClass, TObject*> instances;
+  std::lock_guard<std::mutex> guard(lock);
+  TObject*& instance = instances[cls];
+  if (!instance) instance = cls->Create();
+  return instance;
+}
 
 TClass TObject::StaticClass() {
   static const TClassRec rec{"TObject", nullptr, &NewInstanceOf<TObject>, &TObject::DescribeClass};

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <type_traits>
 #include <string>
 #include <utility>
 
@@ -221,6 +222,38 @@ T* As(TObject* obj) {
   if (T* r = dynamic_cast<T*>(obj)) return r;
   RaiseInvalidCast();
 }
+
+// ---- Class methods ------------------------------------------------------------------------------------
+// A class whose virtual class methods are called through a class reference (painters, registries of
+// kinds) is stateless: its one shared instance stands for the class. It is made through the class
+// record on first use and lives as long as the program. EAbstractError for an abstract class.
+TObject* ClassInstance(TClass cls);
+
+// A class reference of T or a descendant ("class of T"): compared and stored like the class record,
+// and `Ref->Method(...)` calls the class method of the referenced class.
+template <class T>
+class TClassRef {
+ public:
+  TClassRef() = default;
+  TClassRef(std::nullptr_t) {}
+  // EInvalidCast when `cls` is not T or a descendant.
+  explicit TClassRef(TClass cls) : FClass(cls) {
+    if (cls && !cls->InheritsFrom(T::StaticClass())) RaiseInvalidCast();
+  }
+  template <class D>
+  static TClassRef Of() {
+    static_assert(std::is_base_of_v<T, D>);
+    return TClassRef(D::StaticClass());
+  }
+  TClass Class() const { return FClass; }
+  explicit operator bool() const { return FClass != nullptr; }
+  T* operator->() const { return static_cast<T*>(ClassInstance(FClass)); }
+  bool InheritsFrom(TClass cls) const { return FClass && FClass->InheritsFrom(cls); }
+  friend bool operator==(const TClassRef& a, const TClassRef& b) { return a.FClass == b.FClass; }
+
+ private:
+  TClass FClass = nullptr;
+};
 
 // ---- Class registry (by name, for streaming) ------------------------------------------------------------
 void RegisterClass(TClass cls);

@@ -112,6 +112,17 @@ TEST(ObjectModel, ClassRecordsKnowTheirAncestry) {
   s->Free();
 }
 
+TEST(ObjectModel, ClassReferencesCallTheClassMethodsOfTheReferencedClass) {
+  TClassRef<TShape> shape = TClassRef<TShape>::Of<TShape>(), square = TClassRef<TShape>::Of<TSquare>();
+  EXPECT_STREQ(shape->Describe(), "shape");
+  EXPECT_STREQ(square->Describe(), "square");
+  EXPECT_EQ(square.operator->(), TClassRef<TShape>(TSquare::StaticClass()).operator->());  // one shared instance
+  EXPECT_FALSE(shape == square);
+  EXPECT_TRUE(square.InheritsFrom(TShape::StaticClass()));
+  EXPECT_FALSE(TClassRef<TShape>());
+  EXPECT_THROW(TClassRef<TSquare>(TShape::StaticClass()), EInvalidCast);
+}
+
 TEST(ObjectModel, ClassesAreCreatedByRegisteredName) {
   RegisterClass(TSquare::StaticClass());
   EXPECT_EQ(GetClass("tsquare"), TSquare::StaticClass());
