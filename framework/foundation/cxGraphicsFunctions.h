@@ -6,20 +6,12 @@
 
 #include <vector>
 
-#include "ClassTypes.h"
 #include "Graphics.h"
 #include "ImgList.h"
 #include "WinGdi.h"
-#include "cxClassesBase.h"
 #include "cxGraphicsCanvas.h"
 #include "dxOffice11.h"
 
-namespace Graphics {
-class TBitmap;
-}
-namespace Components {
-class TComponent;
-}
 namespace Controls {
 class TWinControl;
 }
