@@ -77,6 +77,9 @@ TEST_F(HintTest, AppearsAfterThePauseBelowThePointerWithTheShortHintAndHidesAfte
   THintWindow* w = Application->HintWindow();
   EXPECT_EQ(w->GetColor(), clInfoBk);
   EXPECT_EQ(GetForegroundWindow(), Form->GetHandle()) << "the hint never activates";
+  EXPECT_TRUE(GetClassLong(w->GetHandle(), GCL_STYLE) & CS_DROPSHADOW);
+  EXPECT_TRUE(GetWindowLongPtr(w->GetHandle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_NE(WindowFromPoint(TPoint(r.left + 3, r.top + 3)), w->GetHandle()) << "the pointer goes through it";
   // Sized to the text: as wide as its extent plus the margins.
   TRect calc = w->CalcHintRect(1000, "First tip", nullptr);
   EXPECT_EQ(r.Width(), calc.Width());
