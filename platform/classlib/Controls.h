@@ -582,6 +582,8 @@ class TWinControl : public TControl {
   // The visible child (windowed ones only when AllowWinControls) at a client point; null for none.
   TControl* ControlAtPos(const TPoint& Pos, bool AllowDisabled, bool AllowWinControls = false);
   void Broadcast(TMessage& Message);  // to each child until one answers with a non-zero result
+  // Moves every child by the deltas, as when the content under them scrolls.
+  void ScrollBy(Integer DeltaX, Integer DeltaY);
   void GetChildren(TGetChildProc Proc, TComponent* Root) override;
 
   // ---- Alignment

@@ -18,6 +18,7 @@ IMPLEMENT_CLASS_PUBLISHED(TForm) {
   d.Property("ActiveControl", &TForm::GetActiveControl, &TForm::SetActiveControl);
   d.Property("AlphaBlend", &TForm::GetAlphaBlend, &TForm::SetAlphaBlend).Default(false);
   d.Property("AlphaBlendValue", &TForm::GetAlphaBlendValue, &TForm::SetAlphaBlendValue).Default(255);
+  d.Property("AutoScroll", &TForm::GetAutoScroll, &TForm::SetAutoScroll).Default(true);
   d.Property("BorderIcons", &TForm::GetBorderIcons, &TForm::SetBorderIcons)
       .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize});
   d.Property("BorderStyle", &TForm::GetBorderStyle, &TForm::SetBorderStyle).Default(bsSizeable);
@@ -30,6 +31,7 @@ IMPLEMENT_CLASS_PUBLISHED(TForm) {
   d.Property("Enabled", &TForm::GetEnabled, &TForm::SetEnabled).Default(true);
   d.Property("Font", &TForm::GetFont, &TForm::SetFont);
   d.Property("FormStyle", &TForm::GetFormStyle, &TForm::SetFormStyle).Default(fsNormal);
+  d.Property("HorzScrollBar", &TForm::GetHorzScrollBar, &TForm::SetHorzScrollBar);
   d.Property("KeyPreview", &TForm::GetKeyPreview, &TForm::SetKeyPreview).Default(false);
   d.Property("OldCreateOrder", &TForm::GetOldCreateOrder, &TForm::SetOldCreateOrder);
   d.Property("ParentFont", &TForm::GetParentFont, &TForm::SetParentFont).Default(false);
@@ -41,6 +43,7 @@ IMPLEMENT_CLASS_PUBLISHED(TForm) {
   d.Property("TransparentColorValue", &TForm::GetTransparentColorValue, &TForm::SetTransparentColorValue)
       .Default(clBlack)
       .Type(ColorTypeInfo());
+  d.Property("VertScrollBar", &TForm::GetVertScrollBar, &TForm::SetVertScrollBar);
   d.Property("Visible", &TForm::GetVisible, &TForm::SetVisible).Default(false);
   d.Property("WindowState", &TForm::GetWindowState, &TForm::SetWindowState).Default(wsNormal);
   d.Property("OnActivate", &TForm::GetOnActivate, &TForm::SetOnActivate);

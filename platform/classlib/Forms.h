@@ -9,6 +9,7 @@
 #include "ActnList.h"
 #include "Controls.h"
 #include "Exceptions.h"
+#include "ScrollingWinControl.h"
 
 namespace Forms {
 
@@ -89,10 +90,10 @@ using THintWindowClass = TClass;
 extern THintWindowClass HintWindowClass;
 
 // ---- TCustomForm ------------------------------------------------------------------------------------
-class TCustomForm : public TWinControl {
-  DECLARE_CLASS(TCustomForm, TWinControl)
+class TCustomForm : public TScrollingWinControl {
+  DECLARE_CLASS(TCustomForm, TScrollingWinControl)
  public:
-  explicit TCustomForm(TComponent* AOwner = nullptr) : TWinControl(AOwner) {}
+  explicit TCustomForm(TComponent* AOwner = nullptr) : TScrollingWinControl(AOwner) {}
   // A form of class Cls without reading its form resource.
   static TCustomForm* CreateNew(TClass Cls, TComponent* AOwner);
   template <class T>
@@ -248,6 +249,11 @@ class TScreen : public TComponent {
   Integer PixelsPerInch() const { return 96; }
   TRect WorkAreaRect() const;
   TRect DesktopRect() const { return TRect(0, 0, Width(), Height()); }
+  Integer MonitorCount() const { return 1; }
+  TMonitor* Monitors(Integer Index) const { return DesktopMonitor(); }
+  TMonitor* MonitorFromPoint(const TPoint& Point, TMonitorDefaultTo MonitorDefault = mdNearest) const {
+    return Forms::MonitorFromPoint(Point, MonitorDefault);
+  }
   TFont* HintFont() const { return FHintFont; }
   TFont* MenuFont() const { return FMenuFont; }
   TFont* IconFont() const { return FIconFont; }

@@ -308,3 +308,28 @@ TEST_F(FormInteraction, ThePointerShowsTheCursorOfTheControlUnderIt) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FormInteraction, TheDesktopIsOneMonitorWithItsWorkArea) {
+  TMonitor* m = Screen->MonitorFromPoint(TPoint(10, 10));
+  ASSERT_NE(m, nullptr);
+  EXPECT_EQ(Screen->MonitorCount(), 1);
+  EXPECT_EQ(Screen->Monitors(0), m);
+  EXPECT_TRUE(m->GetPrimary());
+  EXPECT_EQ(m->GetBoundsRect(), TRect(0, 0, Screen->Width(), Screen->Height()));
+  EXPECT_EQ(m->GetWorkareaRect(), Screen->WorkAreaRect());
+  struct TCase {
+    TPoint at;
+    TMonitorDefaultTo fallback;
+    bool found;
+  };
+  for (const TCase& c : {TCase{TPoint(-50, 10), mdNearest, true}, TCase{TPoint(-50, 10), mdPrimary, true},
+                         TCase{TPoint(-50, 10), mdNull, false}, TCase{TPoint(5000, 5000), mdNull, false},
+                         TCase{TPoint(100, 100), mdNull, true}}) {
+    SCOPED_TRACE(testing::Message() << c.at.x << "," << c.at.y << " " << c.fallback);
+    EXPECT_EQ(Screen->MonitorFromPoint(c.at, c.fallback) != nullptr, c.found);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,100 @@
+// Frames: a frame class made from its own form resource, and placed inline in a form's resource,
+// read with the form's changes to it and written back inline.
+#include "ClasslibTestSupport.h"
+
+#include <cstring>
+
+#include "Resources.h"
+
+using namespace ClasslibTest;
+
+namespace {
+
+class TTestFrame : public TFrame {
+  DECLARE_CLASS(TTestFrame, TFrame)
+};
+IMPLEMENT_CLASS(TTestFrame)
+
+class TFrameHostForm : public TForm {
+  DECLARE_CLASS(TFrameHostForm, TForm)
+};
+IMPLEMENT_CLASS(TFrameHostForm)
+
+const char* const FrameText = R"(object TestFrame: TTestFrame
+  Left = 0
+  Top = 0
+  Width = 200
+  Height = 100
+  TabOrder = 0
+  object Inner: TTestPanel
+    Left = 8
+    Top = 8
+    Width = 100
+    Height = 30
+    Caption = 'Inside'
+  end
+end
+)";
+
+const char* const HostText = R"(object FrameHost: TFrameHostForm
+  Left = 0
+  Top = 0
+  Width = 400
+  Height = 300
+  Caption = 'Host'
+  inline Frame1: TTestFrame
+    Left = 10
+    Top = 20
+    inherited Inner: TTestPanel
+      Caption = 'Changed'
+    end
+  end
+end
+)";
+
+class Frame : public TClasslibFixture {
+ protected:
+  void SetUp() override {
+    TClasslibFixture::SetUp();
+    static bool registered = false;
+    if (registered) return;
+    registered = true;
+    RegisterClasses({TTestFrame::StaticClass(), TFrameHostForm::StaticClass()});
+    static const TResourceEntry entries[] = {
+        {"RCDATA", "TTESTFRAME", reinterpret_cast<const unsigned char*>(FrameText), std::strlen(FrameText)},
+        {"RCDATA", "TFRAMEHOSTFORM", reinterpret_cast<const unsigned char*>(HostText), std::strlen(HostText)},
+    };
+    static const TResourceTable table{entries, 2};
+    RegisterResourceTable(table);
+  }
+};
+
+TEST_F(Frame, AFrameIsMadeFromItsOwnResource) {
+  auto* frame = CreateComponent<TTestFrame>(nullptr);
+  EXPECT_EQ(frame->GetWidth(), 200);
+  auto* inner = As<TTestPanel>(frame->FindComponent("Inner"));
+  EXPECT_EQ(inner->GetParent(), frame);
+  EXPECT_EQ(inner->GetCaption(), "Inside");
+  auto* another = CreateComponent<TTestFrame>(nullptr);
+  EXPECT_NE(another->FindComponent("Inner"), inner) << "each frame owns its own controls";
+  another->Free();
+  frame->Free();
+}
+
+TEST_F(Frame, AnInlineFrameReadsItsResourceThenTheFormsChanges) {
+  auto* form = Application->CreateForm<TFrameHostForm>();
+  auto* frame = As<TTestFrame>(form->FindComponent("Frame1"));
+  EXPECT_TRUE(frame->ComponentState().Contains(csInline));
+  EXPECT_EQ(frame->GetParent(), form);
+  EXPECT_EQ(frame->GetBoundsRect(), TRect(10, 20, 210, 120)) << "its size from its own resource";
+  auto* inner = As<TTestPanel>(frame->FindComponent("Inner"));
+  EXPECT_EQ(inner->Owner(), frame);
+  EXPECT_EQ(inner->GetCaption(), "Changed");
+  EXPECT_EQ(form->FindComponent("Inner"), nullptr) << "the frame's controls are not the form's";
+
+  String text = FormText(form);
+  EXPECT_NE(text.find("inline Frame1: TTestFrame"), String::npos) << text;
+  EXPECT_NE(text.find("Caption = 'Changed'"), String::npos) << text;
+}
+
+}  // namespace
