@@ -165,6 +165,18 @@ TEST(TcxBitmap, FilterClearsWhereTheMaskIsWhite) {
   EXPECT_EQ(Value(after[1]), Value(Quad(40, 50, 60, 255)));
 }
 
+TEST(TcxBitmap, RotatesAQuarterTurnCounterClockwise) {
+  auto bitmap = NewOwned<TcxBitmap>(2, 1);
+  bitmap->SetBitmapColors({Quad(1, 1, 1, 255), Quad(2, 2, 2, 255)});  // left, right
+  bitmap->Rotate(raPlus90);
+  ASSERT_EQ(bitmap->GetWidth(), 1);
+  ASSERT_EQ(bitmap->GetHeight(), 2);
+  std::vector<RGBQUAD> colors = bitmap->GetBitmapColors();  // bottom-up: bottom, top
+  EXPECT_EQ(colors[0].rgbRed, 1);  // the left pixel goes down
+  EXPECT_EQ(colors[1].rgbRed, 2);
+  EXPECT_EQ(bitmap->GetPixelFormat(), Graphics::pf32bit);
+}
+
 // ---- Stream entry ---------------------------------------------------------------------------------------
 
 TOwnedPtr<TStreamedBitmap> Fixture() {
