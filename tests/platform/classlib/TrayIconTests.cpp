@@ -2,6 +2,9 @@
 // its events, and with Hide a minimised main form leaves the task bar until the restoring click.
 #include "ClasslibTestSupport.h"
 
+#include <chrono>
+#include <thread>
+
 #include "ExtCtrls.h"
 #include "HeadlessBackend.h"
 #include "Menus.h"
@@ -9,6 +12,7 @@
 #include "ObjectText.h"
 #include "Streams.h"
 #include "TypInfo.h"
+#include "WinBackend.h"
 #include "WinIcons.h"
 #include "WinTray.h"
 #include "WinUser.h"
@@ -137,6 +141,31 @@ TEST_F(TrayIconTest, WithHideAMinimisedMainFormLeavesTheTaskBarUntilTheRestoring
   ASSERT_FALSE(IsWindowVisible(wnd));
   Tray->SetVisible(false);
   EXPECT_TRUE(IsWindowVisible(wnd)) << "no icon left to bring the program back";
+}
+
+// A desktop without a notification area: icons are refused.
+class TNoTrayBackend : public TWinBackend {
+ public:
+  const char* Name() const override { return "no tray"; }
+  SIZE ScreenSize() const override { return SIZE{1280, 1024}; }
+  void Wait(DWORD milliseconds) override {
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::min<DWORD>(milliseconds, 1)));
+  }
+  void Wake() override {}
+  bool TrayIconSet(HWND, UINT, UINT, HICON, const String&) override { return false; }
+};
+
+TEST_F(TrayIconTest, WhereNoTrayShowsTheIconTheMinimisedFormKeepsItsTaskBarWindow) {
+  SetBackend(std::make_unique<TNoTrayBackend>());
+  struct TRestore {
+    ~TRestore() { SetBackend(nullptr); }
+  } restore;
+  Tray->SetHide(true);
+  Tray->SetVisible(true);
+  EXPECT_FALSE(Tray->Shown());
+  Minimize();
+  EXPECT_TRUE(IsWindowVisible(Main->GetHandle())) << "else the program could not be reached again";
+  EXPECT_TRUE(IsIconic(Main->GetHandle()));
 }
 
 TEST_F(TrayIconTest, TheMainFormsOwnWindowProcedureStillRunsAndIsGivenBack) {
