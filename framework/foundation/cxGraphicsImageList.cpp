@@ -173,7 +173,11 @@ void TcxImageList::EndUpdate(bool AForceUpdate) {
 }
 
 void TcxImageList::Change() {
-  if (!ChangeLocked()) inherited::Change();
+  if (ChangeLocked()) return;
+  // The class library's own operations (a new image size, a call through the base class) change
+  // the system list alone: the collection follows it again before anyone hears of the change.
+  if (FImageInfo != nullptr && !FSynchronizing && FImageInfo->Count() != GetCount()) SynchronizeImageInfo();
+  inherited::Change();
 }
 
 // Runs a multi-step operation inside the update lock, so that it notifies once at its end.

@@ -345,3 +345,17 @@ TEST(TcxImageList, MaskedImagesOfEitherListDrawWithTheirTransparency) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TcxImageList, TheCollectionFollowsChangesMadeByTheClassLibrary) {
+  auto list = NewOwned<TcxImageList>();
+  list->Add(Strip(2).get(), nullptr);
+  static_cast<TCustomImageList*>(list.get())->Add(Strip(1, 2).get(), nullptr);  // the base class's add
+  ExpectOrder(list.get(), {0, 1, 2});
+  list->SetWidth(8);  // a new size removes every image
+  EXPECT_EQ(list->GetCount(), 0);
+  EXPECT_EQ(list->GetImageInfoCollection()->Count(), 0);
+}
+
+}  // namespace
