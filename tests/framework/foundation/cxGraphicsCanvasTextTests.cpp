@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
+#include <string>
 
 #include "ImgList.h"
 #include "WinGdi.h"
@@ -177,6 +179,23 @@ TEST(cxGraphicsCanvasText, LineRectsFollowBreaksAndAlignment) {
   // Too narrow for any character: one character per line, and the loop ends.
   s.Cx->GetTextStringsBounds("abc", TRect(0, 0, 1, 100), cxtfAlignLeft, true, bounds);
   EXPECT_EQ(bounds.size(), 3u);
+}
+
+TEST(cxGraphicsCanvasText, LineRectsOfAnyTextStackDownwards) {
+  TTextSurface s(10, 10);
+  std::mt19937 random(1210);
+  const char alphabet[] = {'a', 'W', ' ', '\r', '\n', '&', '\xE6', '\x8B', '\x8D', '\xFF'};
+  const Integer flags[] = {cxtfAlignLeft, cxtfAlignRight, cxtfAlignHCenter};
+  for (int round = 0; round < 200; ++round) {
+    std::string text(random() % 30, 'a');
+    for (char& ch : text) ch = alphabet[random() % sizeof alphabet];
+    const Integer width = static_cast<Integer>(random() % 80) - 5;
+    Integer f = flags[random() % 3] | (random() % 2 ? cxtfShowPrefix : 0) | (random() % 2 ? cxtfWordBreak : 0);
+    TRectArray bounds;
+    s.Cx->GetTextStringsBounds(text, TRect(0, 0, width, 200), f, random() % 2, bounds);
+    ASSERT_LE(bounds.size(), text.size() + 1) << round;
+    for (size_t i = 1; i < bounds.size(); ++i) ASSERT_EQ(bounds[i].top, bounds[i - 1].bottom) << round;
+  }
 }
 
 TEST(cxGraphicsCanvasText, GlyphsLeaveTheirTransparentColourOut) {
