@@ -1,6 +1,7 @@
 // Buttons over the BUTTON class: the push button that ends a modal form with its ModalResult and
 // reacts to Enter (as the default or focused button) and Escape (as the cancel button), the check
 // box with its optional grayed state, and the radio button that unchecks the ones beside it.
+#include "ActnList.h"
 #include "Forms.h"
 #include "StdCtrls.h"
 #include "WinUser.h"
@@ -59,6 +60,7 @@ void TButtonControl::SetWordWrap(bool Value) {
 
 // ---- TButton ----------------------------------------------------------------------------------------
 IMPLEMENT_CLASS_PUBLISHED(TButton) {
+  d.Property("Action", &TButton::GetAction, &TButton::SetAction);
   d.Property("Anchors", &TButton::GetAnchors, &TButton::SetAnchors).Default(TAnchors{akLeft, akTop});
   d.Property("Cancel", &TButton::GetCancel, &TButton::SetCancel).Default(false);
   d.Property("Caption", &TButton::GetCaption, &TButton::SetCaption);

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "ActnList.h"
 #include "HeadlessBackend.h"
 #include "StdCtrls.h"
 #include "WinUser.h"
@@ -124,6 +125,27 @@ TEST_F(ButtonTest, AMouseClickFiresOnClickOnceAndHandsOverItsModalResult) {
             }),
             mrCancel);
   EXPECT_EQ(Clicks, std::vector<String>{"Cancel"});
+}
+
+TEST_F(ButtonTest, AButtonBoundToAnActionTakesItsCaptionAndStateAndRunsIt) {
+  auto* action = New<TAction>(Dialog);
+  action->SetCaption("执行");
+  int executed = 0;
+  action->SetOnExecute([&](TObject*) { ++executed; });
+  Other->OnClick = nullptr;
+  Other->SetCaption("");
+  Other->SetAction(action);
+  EXPECT_EQ(Other->GetCaption(), "执行");
+  Dialog->Show();
+  Application->ProcessMessages();
+  TPoint p = Other->ClientToScreen(TPoint(10, 10));
+  InjectClick(p.x, p.y);
+  Application->ProcessMessages();
+  EXPECT_EQ(executed, 1);
+  action->SetEnabled(false);
+  EXPECT_FALSE(Other->GetEnabled());
+  action->Free();
+  EXPECT_EQ(Other->GetAction(), nullptr);
 }
 
 }  // namespace
