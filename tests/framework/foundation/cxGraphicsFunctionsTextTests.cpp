@@ -111,3 +111,22 @@ TEST(cxGraphicsText, ScreenPixelsPerInch) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(cxGraphicsText, MeasuringWithAFontAndASize) {
+  auto font = NewOwned<TFont>();
+  font->SetSize(9);
+  TSize normal = cxTextExtent(font.get(), "Wg");
+  EXPECT_GT(normal.cx, 0);
+  EXPECT_GT(normal.cy, 0);
+  EXPECT_EQ(cxTextWidth(font.get(), "WgWg"), cxTextExtent(font.get(), "WgWg").cx);
+  EXPECT_GT(cxTextHeight(font.get(), "Wg", 18), normal.cy);  // the size overrides the font's own
+  EXPECT_EQ(font->GetSize(), 9);                              // which stays as it was
+  EXPECT_EQ(cxTextHeight(font.get()), normal.cy);
+  TRect r = cxGetTextRect(font.get(), "one two three four five six", 2);
+  EXPECT_LE(cxRectHeight(r), 2 * normal.cy);
+  EXPECT_LT(cxRectWidth(r), cxTextWidth(font.get(), "one two three four five six"));
+}
+
+}  // namespace
