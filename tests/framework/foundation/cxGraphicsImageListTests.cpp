@@ -359,3 +359,24 @@ TEST(TcxImageList, TheCollectionFollowsChangesMadeByTheClassLibrary) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TcxImageList, SystemListPicturesOfOneImageOrTheWholeStrips) {
+  auto list = NewOwned<TcxImageList>();
+  EXPECT_EQ(TcxImageList::GetPixelFormat(list->GetHandle()), 0);  // no image to ask about
+  EXPECT_EQ(TcxImageList::GetPixelFormat(nullptr), 0);
+  list->Add(Strip(3).get(), nullptr);
+  auto whole = NewOwned<TcxBitmap>(1, 1), mask = NewOwned<TcxBitmap>(1, 1);
+  TcxImageList::GetImageInfo(list->GetHandle(), -1, whole.get(), mask.get());
+  EXPECT_GE(whole->GetWidth() * whole->GetHeight(), 3 * 16 * 16);  // every image of the strip
+  EXPECT_EQ(mask->GetWidth(), whole->GetWidth());
+  auto one = NewOwned<TcxBitmap>(1, 1);
+  TcxImageList::GetImageInfo(list->GetHandle(), 2, one.get(), nullptr);
+  EXPECT_EQ(one->GetWidth(), 16);
+  EXPECT_EQ(one->GetCanvas()->GetPixel(0, 0) & 0xFFFFFF, static_cast<uint32_t>(kColors[2]));
+  TcxImageList::GetImageInfo(list->GetHandle(), 7, one.get(), nullptr);  // outside: untouched
+  EXPECT_EQ(one->GetCanvas()->GetPixel(0, 0) & 0xFFFFFF, static_cast<uint32_t>(kColors[2]));
+}
+
+}  // namespace
