@@ -66,7 +66,7 @@ IMPLEMENT_CLASS_PUBLISHED(TButton) {
   d.Property("Caption", &TButton::GetCaption, &TButton::SetCaption);
   d.Property("Default", &TButton::GetDefault, &TButton::SetDefault).Default(false);
   d.Property("Enabled", &TButton::GetEnabled, &TButton::SetEnabled).Default(true);
-  d.Property("Font", &TButton::GetFont, &TButton::SetFont);
+  d.Property("Font", &TButton::GetFont, &TButton::SetFont).Stored(&TButton::IsFontStored);
   d.Property("ModalResult", &TButton::GetModalResult, &TButton::SetModalResult).Default(0);
   d.Property("ParentFont", &TButton::GetParentFont, &TButton::SetParentFont).Default(true);
   d.Property("ParentShowHint", &TButton::GetParentShowHint, &TButton::SetParentShowHint).Default(true);
@@ -190,9 +190,9 @@ IMPLEMENT_CLASS_PUBLISHED(TCheckBox) {
   d.Property("Anchors", &TCheckBox::GetAnchors, &TCheckBox::SetAnchors).Default(TAnchors{akLeft, akTop});
   d.Property("Caption", &TCheckBox::GetCaption, &TCheckBox::SetCaption);
   d.Property("Checked", &TCheckBox::GetChecked, &TCheckBox::SetChecked).Default(false);
-  d.Property("Color", &TCheckBox::GetColor, &TCheckBox::SetColor).Default(clBtnFace).Type(ColorTypeInfo());
+  d.Property("Color", &TCheckBox::GetColor, &TCheckBox::SetColor).Default(clBtnFace).Type(ColorTypeInfo()).Stored(&TCheckBox::IsColorStored);
   d.Property("Enabled", &TCheckBox::GetEnabled, &TCheckBox::SetEnabled).Default(true);
-  d.Property("Font", &TCheckBox::GetFont, &TCheckBox::SetFont);
+  d.Property("Font", &TCheckBox::GetFont, &TCheckBox::SetFont).Stored(&TCheckBox::IsFontStored);
   d.Property("ParentColor", &TCheckBox::GetParentColor, &TCheckBox::SetParentColor).Default(true);
   d.Property("ParentFont", &TCheckBox::GetParentFont, &TCheckBox::SetParentFont).Default(true);
   d.Property("State", &TCheckBox::GetState, &TCheckBox::SetState).Default(cbUnchecked);
@@ -278,9 +278,9 @@ IMPLEMENT_CLASS_PUBLISHED(TRadioButton) {
   d.Property("Anchors", &TRadioButton::GetAnchors, &TRadioButton::SetAnchors).Default(TAnchors{akLeft, akTop});
   d.Property("Caption", &TRadioButton::GetCaption, &TRadioButton::SetCaption);
   d.Property("Checked", &TRadioButton::GetChecked, &TRadioButton::SetChecked).Default(false);
-  d.Property("Color", &TRadioButton::GetColor, &TRadioButton::SetColor).Default(clBtnFace).Type(ColorTypeInfo());
+  d.Property("Color", &TRadioButton::GetColor, &TRadioButton::SetColor).Default(clBtnFace).Type(ColorTypeInfo()).Stored(&TRadioButton::IsColorStored);
   d.Property("Enabled", &TRadioButton::GetEnabled, &TRadioButton::SetEnabled).Default(true);
-  d.Property("Font", &TRadioButton::GetFont, &TRadioButton::SetFont);
+  d.Property("Font", &TRadioButton::GetFont, &TRadioButton::SetFont).Stored(&TRadioButton::IsFontStored);
   d.Property("ParentColor", &TRadioButton::GetParentColor, &TRadioButton::SetParentColor).Default(true);
   d.Property("ParentFont", &TRadioButton::GetParentFont, &TRadioButton::SetParentFont).Default(true);
   d.Property("TabOrder", &TRadioButton::GetTabOrder, &TRadioButton::SetTabOrder).Default(-1);

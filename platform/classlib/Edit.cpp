@@ -21,9 +21,9 @@ IMPLEMENT_CLASS_PUBLISHED(TEdit) {
   d.Property("AutoSize", &TEdit::GetAutoSize, &TEdit::SetAutoSize).Default(true);
   d.Property("BorderStyle", &TEdit::GetBorderStyle, &TEdit::SetBorderStyle).Default(bsSingle);
   d.Property("CharCase", &TEdit::GetCharCase, &TEdit::SetCharCase).Default(ecNormal);
-  d.Property("Color", &TEdit::GetColor, &TEdit::SetColor).Default(clWindow).Type(ColorTypeInfo());
+  d.Property("Color", &TEdit::GetColor, &TEdit::SetColor).Default(clWindow).Type(ColorTypeInfo()).Stored(&TEdit::IsColorStored);
   d.Property("Enabled", &TEdit::GetEnabled, &TEdit::SetEnabled).Default(true);
-  d.Property("Font", &TEdit::GetFont, &TEdit::SetFont);
+  d.Property("Font", &TEdit::GetFont, &TEdit::SetFont).Stored(&TEdit::IsFontStored);
   d.Property("HideSelection", &TEdit::GetHideSelection, &TEdit::SetHideSelection).Default(true);
   d.Property("ImeMode", &TEdit::GetImeMode, &TEdit::SetImeMode).Default(imDontCare);
   d.Property("ImeName", &TEdit::GetImeName, &TEdit::SetImeName);

@@ -88,9 +88,9 @@ IMPLEMENT_CLASS_PUBLISHED(TMemo) {
   d.Property("Alignment", &TMemo::GetAlignment, &TMemo::SetAlignment).Default(taLeftJustify);
   d.Property("Anchors", &TMemo::GetAnchors, &TMemo::SetAnchors).Default(TAnchors{akLeft, akTop});
   d.Property("BorderStyle", &TMemo::GetBorderStyle, &TMemo::SetBorderStyle).Default(bsSingle);
-  d.Property("Color", &TMemo::GetColor, &TMemo::SetColor).Default(clWindow).Type(ColorTypeInfo());
+  d.Property("Color", &TMemo::GetColor, &TMemo::SetColor).Default(clWindow).Type(ColorTypeInfo()).Stored(&TMemo::IsColorStored);
   d.Property("Enabled", &TMemo::GetEnabled, &TMemo::SetEnabled).Default(true);
-  d.Property("Font", &TMemo::GetFont, &TMemo::SetFont);
+  d.Property("Font", &TMemo::GetFont, &TMemo::SetFont).Stored(&TMemo::IsFontStored);
   d.Property("HideSelection", &TMemo::GetHideSelection, &TMemo::SetHideSelection).Default(true);
   d.Property("ImeMode", &TMemo::GetImeMode, &TMemo::SetImeMode).Default(imDontCare);
   d.Property("ImeName", &TMemo::GetImeName, &TMemo::SetImeName);

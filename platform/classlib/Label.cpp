@@ -23,10 +23,10 @@ IMPLEMENT_CLASS_PUBLISHED(TLabel) {
   d.Property("Anchors", &TLabel::GetAnchors, &TLabel::SetAnchors).Default(TAnchors{akLeft, akTop});
   d.Property("AutoSize", &TLabel::GetAutoSize, &TLabel::SetAutoSize).Default(true);
   d.Property("Caption", &TLabel::GetCaption, &TLabel::SetCaption);
-  d.Property("Color", &TLabel::GetColor, &TLabel::SetColor).Default(clBtnFace).Type(ColorTypeInfo());
+  d.Property("Color", &TLabel::GetColor, &TLabel::SetColor).Default(clBtnFace).Type(ColorTypeInfo()).Stored(&TLabel::IsColorStored);
   d.Property("Enabled", &TLabel::GetEnabled, &TLabel::SetEnabled).Default(true);
   d.Property("FocusControl", &TLabel::GetFocusControl, &TLabel::SetFocusControl);
-  d.Property("Font", &TLabel::GetFont, &TLabel::SetFont);
+  d.Property("Font", &TLabel::GetFont, &TLabel::SetFont).Stored(&TLabel::IsFontStored);
   d.Property("Layout", &TLabel::GetLayout, &TLabel::SetLayout).Default(tlTop);
   d.Property("ParentColor", &TLabel::GetParentColor, &TLabel::SetParentColor).Default(true);
   d.Property("ParentFont", &TLabel::GetParentFont, &TLabel::SetParentFont).Default(true);

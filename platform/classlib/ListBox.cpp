@@ -122,10 +122,10 @@ IMPLEMENT_CLASS_PUBLISHED(TListBox) {
   d.Property("Anchors", &TListBox::GetAnchors, &TListBox::SetAnchors).Default(TAnchors{akLeft, akTop});
   d.Property("AutoComplete", &TListBox::GetAutoComplete, &TListBox::SetAutoComplete).Default(true);
   d.Property("BorderStyle", &TListBox::GetBorderStyle, &TListBox::SetBorderStyle).Default(bsSingle);
-  d.Property("Color", &TListBox::GetColor, &TListBox::SetColor).Default(clWindow).Type(ColorTypeInfo());
+  d.Property("Color", &TListBox::GetColor, &TListBox::SetColor).Default(clWindow).Type(ColorTypeInfo()).Stored(&TListBox::IsColorStored);
   d.Property("Enabled", &TListBox::GetEnabled, &TListBox::SetEnabled).Default(true);
   d.Property("ExtendedSelect", &TListBox::GetExtendedSelect, &TListBox::SetExtendedSelect).Default(true);
-  d.Property("Font", &TListBox::GetFont, &TListBox::SetFont);
+  d.Property("Font", &TListBox::GetFont, &TListBox::SetFont).Stored(&TListBox::IsFontStored);
   d.Property("IntegralHeight", &TListBox::GetIntegralHeight, &TListBox::SetIntegralHeight).Default(false);
   d.Property("ItemHeight", &TListBox::GetItemHeight, &TListBox::SetItemHeight).Default(16);
   d.Property("Items", &TListBox::GetItems, &TListBox::SetItems);

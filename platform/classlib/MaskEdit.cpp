@@ -35,10 +35,10 @@ IMPLEMENT_CLASS_PUBLISHED(TMaskEdit) {
   d.Property("AutoSize", &TMaskEdit::GetAutoSize, &TMaskEdit::SetAutoSize).Default(true);
   d.Property("BorderStyle", &TMaskEdit::GetBorderStyle, &TMaskEdit::SetBorderStyle).Default(bsSingle);
   d.Property("CharCase", &TMaskEdit::GetCharCase, &TMaskEdit::SetCharCase).Default(ecNormal);
-  d.Property("Color", &TMaskEdit::GetColor, &TMaskEdit::SetColor).Default(clWindow).Type(ColorTypeInfo());
+  d.Property("Color", &TMaskEdit::GetColor, &TMaskEdit::SetColor).Default(clWindow).Type(ColorTypeInfo()).Stored(&TMaskEdit::IsColorStored);
   d.Property("EditMask", &TMaskEdit::GetEditMask, &TMaskEdit::SetEditMask);
   d.Property("Enabled", &TMaskEdit::GetEnabled, &TMaskEdit::SetEnabled).Default(true);
-  d.Property("Font", &TMaskEdit::GetFont, &TMaskEdit::SetFont);
+  d.Property("Font", &TMaskEdit::GetFont, &TMaskEdit::SetFont).Stored(&TMaskEdit::IsFontStored);
   d.Property("MaxLength", &TMaskEdit::GetMaxLength, &TMaskEdit::SetMaxLength).Default(0);
   d.Property("ParentColor", &TMaskEdit::GetParentColor, &TMaskEdit::SetParentColor).Default(false);
   d.Property("ParentFont", &TMaskEdit::GetParentFont, &TMaskEdit::SetParentFont).Default(true);

@@ -62,6 +62,9 @@ class TCustomEdit : public TWinControl {
   DECLARE_CLASS(TCustomEdit, TWinControl)
  public:
   explicit TCustomEdit(TComponent* AOwner = nullptr) : TWinControl(AOwner) {}
+  // A colour or font that follows the parent's is not written to a form resource.
+  bool IsColorStored() const { return !GetParentColor(); }
+  bool IsFontStored() const { return !GetParentFont(); }
   void Dispatch(TMessage& Message) override;
 
   bool GetAutoSelect() const { return FAutoSelect; }
@@ -194,6 +197,9 @@ class TCustomListBox : public TWinControl {
   DECLARE_CLASS(TCustomListBox, TWinControl)
  public:
   explicit TCustomListBox(TComponent* AOwner = nullptr) : TWinControl(AOwner) {}
+  // A colour or font that follows the parent's is not written to a form resource.
+  bool IsColorStored() const { return !GetParentColor(); }
+  bool IsFontStored() const { return !GetParentFont(); }
   void Dispatch(TMessage& Message) override;
 
   // The items live in the window (created on first use); a recreated window gets them back.
@@ -298,6 +304,9 @@ class TButtonControl : public TWinControl {
   DECLARE_CLASS(TButtonControl, TWinControl)
  public:
   explicit TButtonControl(TComponent* AOwner = nullptr) : TWinControl(AOwner) {}
+  // A colour or font that follows the parent's is not written to a form resource.
+  bool IsColorStored() const { return !GetParentColor(); }
+  bool IsFontStored() const { return !GetParentFont(); }
   void Dispatch(TMessage& Message) override;
   bool GetWordWrap() const { return FWordWrap; }
   void SetWordWrap(bool Value);
@@ -406,6 +415,9 @@ class TCustomLabel : public TGraphicControl {
   DECLARE_CLASS(TCustomLabel, TGraphicControl)
  public:
   explicit TCustomLabel(TComponent* AOwner = nullptr) : TGraphicControl(AOwner) {}
+  // A colour or font that follows the parent's is not written to a form resource.
+  bool IsColorStored() const { return !GetParentColor(); }
+  bool IsFontStored() const { return !GetParentFont(); }
   void Dispatch(TMessage& Message) override;
 
   TAlignment GetAlignment() const { return FAlignment; }
@@ -452,6 +464,9 @@ class TCustomGroupBox : public TCustomControl {
   DECLARE_CLASS(TCustomGroupBox, TCustomControl)
  public:
   explicit TCustomGroupBox(TComponent* AOwner = nullptr) : TCustomControl(AOwner) {}
+  // A colour or font that follows the parent's is not written to a form resource.
+  bool IsColorStored() const { return !GetParentColor(); }
+  bool IsFontStored() const { return !GetParentFont(); }
   void Dispatch(TMessage& Message) override;
 
  protected:

@@ -12,9 +12,9 @@ IMPLEMENT_CLASS_PUBLISHED(TGroupBox) {
   d.Property("Align", &TGroupBox::GetAlign, &TGroupBox::SetAlign).Default(alNone);
   d.Property("Anchors", &TGroupBox::GetAnchors, &TGroupBox::SetAnchors).Default(TAnchors{akLeft, akTop});
   d.Property("Caption", &TGroupBox::GetCaption, &TGroupBox::SetCaption);
-  d.Property("Color", &TGroupBox::GetColor, &TGroupBox::SetColor).Default(clBtnFace).Type(ColorTypeInfo());
+  d.Property("Color", &TGroupBox::GetColor, &TGroupBox::SetColor).Default(clBtnFace).Type(ColorTypeInfo()).Stored(&TGroupBox::IsColorStored);
   d.Property("Enabled", &TGroupBox::GetEnabled, &TGroupBox::SetEnabled).Default(true);
-  d.Property("Font", &TGroupBox::GetFont, &TGroupBox::SetFont);
+  d.Property("Font", &TGroupBox::GetFont, &TGroupBox::SetFont).Stored(&TGroupBox::IsFontStored);
   d.Property("ParentColor", &TGroupBox::GetParentColor, &TGroupBox::SetParentColor).Default(true);
   d.Property("ParentFont", &TGroupBox::GetParentFont, &TGroupBox::SetParentFont).Default(true);
   d.Property("TabOrder", &TGroupBox::GetTabOrder, &TGroupBox::SetTabOrder).Default(-1);

@@ -352,6 +352,20 @@ TEST_F(StdCtrlsFormResource, ReadsEveryStandardControlAndWritesOnlyWhatDiffersFr
   for (const char* defaulted : {"AutoSize", "AutoSelect", "HideSelection", "WordWrap", "CharCase", "BorderStyle",
                                 "ExtendedSelect", "IntegralHeight", "Cancel = False", "Alignment"})
     EXPECT_EQ(text.find(defaulted), String::npos) << defaulted;
+
+  // Colours and fonts that follow the parent stay out of the resource, so that they follow it again
+  // when read back.
+  form->SetColor(clNavy);
+  form->GetFont()->SetName("Arial");
+  EXPECT_EQ(label->GetColor(), clNavy);
+  text = FormText(form);
+  auto count = [&](const String& what) {
+    size_t n = 0;
+    for (size_t at = text.find(what); at != String::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+  };
+  EXPECT_EQ(count("Color = clNavy"), 1u) << text;
+  EXPECT_EQ(count("Font.Name = 'Arial'"), 1u) << text;
 }
 
 }  // namespace
