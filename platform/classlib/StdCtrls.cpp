@@ -43,9 +43,10 @@ std::vector<TWinControl*>& Refocus() {
 }  // namespace
 
 void ReleaseFocusForRecreate(TWinControl* Control) {
-  if (!Control->HandleAllocated() || GetFocus() != Control->GetHandle() ||
-      Control->ComponentState().Contains(csDestroying))
-    return;
+  if (!Control->HandleAllocated() || GetFocus() != Control->GetHandle()) return;
+  // A control going away with its parent gets no new window to take the focus back.
+  for (TWinControl* c = Control; c; c = c->GetParent())
+    if (c->ComponentState().Contains(csDestroying)) return;
   Refocus().push_back(Control);
   ::SetFocus(nullptr);
 }
