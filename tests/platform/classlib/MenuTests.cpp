@@ -284,6 +284,19 @@ TEST_F(Menus, PopupReturnsAfterTheClickAndKeepsToItsAlignment) {
   EXPECT_EQ(Journal(), expected) << "an accelerator chooses; OnClick has run when Popup returns";
 }
 
+TEST_F(Menus, AMenuFreedWhileItIsUpClosesAndNothingRuns) {
+  Arm({[&] { InjectKeyPress(VK_DOWN); },
+       [&] {
+         FreeAndNil(Menu);
+         InjectKeyPress(VK_RETURN);
+       }});
+  RightClick(Panel, 30, 40);
+  Application->ProcessMessages();
+  EXPECT_EQ(Journal(), std::vector<String>{"OnPopup"}) << "no item of the freed menu clicks";
+  EXPECT_EQ(MenuWindow(), nullptr);
+  EXPECT_EQ(Panel->GetPopupMenu(), nullptr);
+}
+
 TEST_F(Menus, TheContextMenuNeedsAutoPopupAndGivesWayToTheControlsOwnHandler) {
   Menu->SetAutoPopup(false);
   RightClick(Panel, 30, 40);
