@@ -6,6 +6,7 @@
 #include "Controls.h"
 #include "Exceptions.h"
 #include "Forms.h"
+#include "ImgList.h"
 #include "WinCursor.h"
 #include "WinHooks.h"
 #include "WinInput.h"
@@ -36,6 +37,7 @@ struct TDragProgress {
   HHOOK KeyHook = nullptr;
   HCURSOR SaveCursor = nullptr;
   TControl* ClickControl = nullptr;  // a pending drag's control, until its release is passed on
+  ImgList::TDragImageList* Images = nullptr;  // the drag image following the pointer, if any
 };
 TDragProgress Drag;
 
@@ -174,6 +176,13 @@ void DragTo(const TPoint& Pos) {
   }
   obj->DragPos = Pos;
   obj->DragHandle = WindowFromPoint(Pos);
+  // The image shows over controls that display drag images and outside the program's windows.
+  if (Drag.Images) {
+    Drag.Images->DragMove(Pos.x, Pos.y);
+    auto* t = static_cast<TControl*>(obj->DragTarget);
+    if (!t || t->ControlStyle.Contains(csDisplayDragImage) || obj->AlwaysShowDragImages) obj->ShowDragImage();
+    else obj->HideDragImage();
+  }
   if (obj->DragTarget) obj->DragTargetPos = static_cast<TControl*>(obj->DragTarget)->ScreenToClient(Pos);
   if (auto* dock = dynamic_cast<TDragDockObject*>(obj)) PositionDockRect(dock, Pos);
   bool accepted = SendDragMessage(dmDragMove, obj->DragTarget);
@@ -201,6 +210,7 @@ void DragDone(bool Drop, UINT ReleaseMsg) {
   if (!obj || obj->Cancelling) return;
   obj->Cancelling = true;
   obj->Dropped = Drop;
+  if (Drag.Images) Drag.Images->EndDrag();
   StopCapture();
   TDragOperation active = Drag.Active;
   TControl* control = Drag.Control;
@@ -254,6 +264,9 @@ void DragInit(TControl* Control, TDragObject* Object, bool FreeObject, bool Imme
   Drag.Capture = CreateDragWindow();
   SetCapture(Drag.Capture);
   Drag.KeyHook = SetWindowsHookExA(WH_KEYBOARD, &DragKeyHook, nullptr, 0);
+  Drag.Images = Object->GetDragImages();
+  if (Drag.Images && !Drag.Images->BeginDrag(nullptr, Drag.StartPos.x, Drag.StartPos.y)) Drag.Images = nullptr;
+  if (Drag.Images) Object->HideDragImage();  // until the drag has started and knows its target
   if (Immediate) {
     Drag.Active = Drag.Kind;
     DragTo(Drag.StartPos);
@@ -282,8 +295,13 @@ void TDragObject::Assign(TDragObject* Source) {
 
 TCursor TDragObject::GetDragCursor(bool Accepted, Integer, Integer) { return Accepted ? crDrag : crNoDrop; }
 
-void TDragObject::HideDragImage() {}
-void TDragObject::ShowDragImage() {}
+void TDragObject::HideDragImage() {
+  if (ImgList::TDragImageList* images = GetDragImages()) images->HideDragImage();
+}
+
+void TDragObject::ShowDragImage() {
+  if (ImgList::TDragImageList* images = GetDragImages()) images->ShowDragImage();
+}
 
 void TBaseDragControlObject::Assign(TDragObject* Source) {
   inherited::Assign(Source);
@@ -310,8 +328,8 @@ ImgList::TDragImageList* TDragControlObject::GetDragImages() {
   return GetControl() ? GetControl()->GetDragImages() : nullptr;
 }
 
-void TDragControlObject::HideDragImage() {}
-void TDragControlObject::ShowDragImage() {}
+void TDragControlObject::HideDragImage() { inherited::HideDragImage(); }
+void TDragControlObject::ShowDragImage() { inherited::ShowDragImage(); }
 
 void TDragControlObjectEx::Finished(TObject* Target, Integer X, Integer Y, bool Accepted) {
   inherited::Finished(Target, X, Y, Accepted);

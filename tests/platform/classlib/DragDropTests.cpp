@@ -4,6 +4,7 @@
 #include "ClasslibTestSupport.h"
 
 #include "HeadlessBackend.h"
+#include "ImgList.h"
 #include "Strings.h"
 #include "WinCursor.h"
 #include "WinUser.h"
@@ -11,6 +12,15 @@
 using namespace ClasslibTest;
 
 namespace {
+
+// A panel that drags with an image.
+class TImagePanel : public TTestPanel {
+  DECLARE_CLASS(TImagePanel, TTestPanel)
+ public:
+  TDragImageList* Images = nullptr;
+  TDragImageList* GetDragImages() override { return Images; }
+};
+IMPLEMENT_CLASS(TImagePanel)
 
 class DragDrop : public TClasslibFixture {
  protected:
@@ -192,6 +202,42 @@ TEST_F(DragDrop, FreeingTheTargetOrTheDraggedControlMidwayEndsSafely) {
   FreeAndNil(Source);
   EXPECT_EQ(DragObject(), nullptr);
   EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(DragDrop, TheDragImageFollowsThePointerOverControlsThatShowIt) {
+  auto* source = CreateComponent<TImagePanel>(Form);
+  source->SetBounds(200, 150, 100, 60);
+  source->SetParent(Form);
+  TOwnedPtr<TDragImageList> images = NewOwned<TDragImageList>();
+  images->SetWidth(4);
+  images->SetHeight(4);
+  TOwnedPtr<TBitmap> red = NewOwned<TBitmap>();
+  red->SetPixelFormat(pf24bit);
+  red->SetSize(4, 4);
+  for (Integer y = 0; y < 4; ++y)
+    for (Integer x = 0; x < 4; ++x) red->GetCanvas()->SetPixel(x, y, clRed);
+  images->AddMasked(red.get(), clNone);
+  source->Images = images.get();
+  Target->ControlStyle.Include(csDisplayDragImage);
+  HDC screen = GetDC(nullptr);
+  auto redAt = [screen](TControl* c, int x, int y) {
+    TPoint p = c->ClientToScreen(TPoint(x + 1, y + 1));
+    return GetPixel(screen, p.x, p.y) == RGB(255, 0, 0);
+  };
+
+  MoveTo(source, 10, 10);
+  Button(true);
+  source->BeginDrag(false);
+  EXPECT_TRUE(images->GetDragging());
+  MoveTo(source, 12, 12);
+  EXPECT_FALSE(redAt(source, 12, 12)) << "no image before the drag has started";
+  MoveTo(Target, 30, 30);
+  EXPECT_TRUE(redAt(Target, 30, 30)) << "over a control that displays drag images";
+  MoveTo(Other, 30, 30);
+  EXPECT_FALSE(redAt(Other, 30, 30)) << "hidden over one that does not";
+  Button(false);
+  EXPECT_FALSE(images->GetDragging());
+  ReleaseDC(nullptr, screen);
 }
 
 TEST_F(DragDrop, AFormCannotBeDragged) {
