@@ -66,8 +66,7 @@ void TcxCustomDataController::Destroy() {
   NotifyListenerLinks();
   delete FListenerLinks;
   FListenerLinks = nullptr;
-  delete FSaveObject;  // never left behind by a balanced SaveKeys/RestoreKeys
-  FSaveObject = nullptr;
+  FreeAndNil(FSaveObject);  // only left behind by an unbalanced SaveKeys
   inherited::Destroy();
 }
 
@@ -692,8 +691,9 @@ void TcxCustomDataController::Change(TcxDataControllerChanges AChanges) {
   CheckChanges();
 }
 
+// Nothing is reported while the controller is being destroyed: its parts go one by one.
 void TcxCustomDataController::CheckChanges() {
-  if (GetLockCount() > 0) return;
+  if (FDestroying || GetLockCount() > 0) return;
   Unlocked();
   if (FChanges.Empty()) return;
   if (FStructureChanged) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "Streams.h"
+#include "cxCustomDataSearch.h"
 #include "cxDataConsts.h"
 #include "cxDataControllerFixture.h"
 
@@ -231,7 +232,9 @@ TEST_F(DataControllerTest, StreamRoundTripKeepsValuesAndNulls) {
       const Variant A = C->GetValue(R, I);
       const Variant X = D->GetValue(R, I);
       EXPECT_EQ(VarIsNull(A), VarIsNull(X)) << R << "," << I;
-      if (!VarIsNull(A)) EXPECT_EQ(VarToStr(A), VarToStr(X)) << R << "," << I;
+      if (!VarIsNull(A)) {
+        EXPECT_EQ(VarToStr(A), VarToStr(X)) << R << "," << I;
+      }
     }
   EXPECT_EQ(D->GetRowCount(), 3);
   D->Free();
@@ -317,6 +320,32 @@ TEST_F(DataControllerTest, ShortStreamsFailCleanly) {
     D->Free();
   }
   S->Free();
+}
+
+}  // namespace
+
+namespace {
+
+// Every part holds state that its removal would report: destruction reports nothing and frees all.
+TEST(cxCustomDataLifecycle, DestroyingABusyControllerIsQuiet) {
+  auto* D = New<TTestController>();
+  D->AddColumn("K", IntType());
+  D->AddColumn("S", StrType());
+  D->SetRows({{1, "ab"}, {2, "ac"}, {1, "b"}});
+  D->GetGroups()->ChangeGrouping(0, 0);
+  D->GetGroups()->FullExpand();
+  D->SetMultiSelect(true);
+  D->ChangeRowSelection(1, true);
+  D->GetSummary()->GetFooterSummaryItems()->Add(D->GetItem(0), spFooter, skSum);
+  D->GetRelations()->Add(D->Columns[1]);
+  ASSERT_TRUE(D->GetSearch()->Locate(1, "a"));
+  D->SetIncrementalFilter(1, "a");
+  D->ChangeFocusedRowIndex(1);
+  D->Edit();
+  D->SetEditValue(1, "x", evsValue);
+  D->ClearLog();
+  D->LogEnabled = false;
+  D->Free();
 }
 
 }  // namespace
