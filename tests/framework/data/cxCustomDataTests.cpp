@@ -125,6 +125,8 @@ struct TDataChangeCase {
   std::string Expected;
 };
 
+void PrintTo(const TDataChangeCase& ACase, std::ostream* AStream) { *AStream << ACase.Name; }
+
 class DataChangeFolding : public DataControllerTest, public ::testing::WithParamInterface<TDataChangeCase> {};
 
 TEST_P(DataChangeFolding, OneNoticePerBatch) {
