@@ -437,6 +437,9 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
   }
   FFocusedControl = Control;
   Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(Control));
+  // A control taking the focus is scrolled into view in the scrolling control that holds it.
+  if (Control != this)
+    if (auto* scroller = dynamic_cast<TScrollingWinControl*>(Control->GetParent())) scroller->AutoScrollInView(Control);
   return true;
 }
 

@@ -14,6 +14,7 @@ namespace Forms {
 PUBLISHED_ENUM(TScrollBarKind, sbHorizontal, sbVertical)
 using TScrollBarInc = Integer;  // 1..32767
 class TScrollingWinControl;
+class TCustomForm;
 
 // One scroll bar of a scrolling control. Range is the extent of the content (computed from the
 // children while AutoScroll is on); Position is how far the content is scrolled, kept between 0
@@ -76,6 +77,7 @@ class TScrollingWinControl : public TWinControl {
 
  protected:
   friend class TControlScrollBar;
+  friend class TCustomForm;
   void Construct() override;
   void Destroy() override;
   void CreateWnd() override;

@@ -98,6 +98,18 @@ TEST_F(Scrolling, ScrollInViewBringsAControlWithItsMarginIntoView) {
   EXPECT_EQ(Top->GetTop(), 5);
 }
 
+TEST_F(Scrolling, AControlTakingTheFocusIsScrolledIntoView) {
+  Far->SetTabStop(true);
+  Far->SetFocus();
+  Application->ProcessMessages();
+  ASSERT_TRUE(Far->Focused());
+  EXPECT_EQ(Vert()->GetPosition(), 240);
+  Top->SetFocus();
+  Application->ProcessMessages();
+  EXPECT_EQ(Vert()->GetPosition(), 10) << "scrolled just far enough";
+  EXPECT_EQ(Top->GetTop(), 0);
+}
+
 TEST_F(Scrolling, WithoutAutoScrollTheRangeIsSetByHand) {
   Form->SetAutoScroll(false);
   EXPECT_EQ(Vert()->GetRange(), 0);
