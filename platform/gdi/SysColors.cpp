@@ -77,13 +77,27 @@ HBRUSH GetSysColorBrush(int index) {
   return reinterpret_cast<HBRUSH>(brushes[index]);
 }
 
+namespace {
+void (*gNotifier)() = nullptr;
+void Notify() {
+  if (gNotifier) gNotifier();
+}
+}  // namespace
+
 BOOL SetSysColors(int count, const INT* indexes, const COLORREF* colors) {
   if (count < 0 || (count > 0 && (!indexes || !colors))) return FALSE;
   for (int i = 0; i < count; ++i)
     if (indexes[i] >= 0 && indexes[i] < kColorCount) Colors()[indexes[i]] = colors[i] & 0x00FFFFFF;
+  Notify();
   return TRUE;
 }
 
-void ResetSysColors() { gColorsSet = false; }
+void ResetSysColors() {
+  if (!gColorsSet) return;
+  gColorsSet = false;
+  Notify();
+}
+
+void SetSysColorsNotifier(void (*notifier)()) { gNotifier = notifier; }
 
 }  // namespace WinUserDraw

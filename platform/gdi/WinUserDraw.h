@@ -22,9 +22,12 @@ constexpr int COLOR_SCROLLBAR = 0, COLOR_BACKGROUND = 1, COLOR_DESKTOP = 1, COLO
               COLOR_MENUHILIGHT = 29, COLOR_MENUBAR = 30, COLOR_ENDCOLORS = 30;
 DWORD GetSysColor(int index);                    // 0 for an index out of range
 HBRUSH GetSysColorBrush(int index);              // a stock brush; null for an index out of range
+// Changes colours, then tells the notifier (the window layer sends WM_SYSCOLORCHANGE to its windows).
 BOOL SetSysColors(int count, const INT* indexes, const COLORREF* colors);
-// Back to the colours of the designed-on desktop (tests change colours and restore them).
+// Back to the colours of the designed-on desktop (tests change colours and restore them); the
+// notifier hears it when a colour was changed.
 void ResetSysColors();
+void SetSysColorsNotifier(void (*notifier)());
 
 // ---- Rectangles -------------------------------------------------------------------------------------
 // A brush handle of 1..31 stands for the system colour (handle - 1), as window-class brushes do.

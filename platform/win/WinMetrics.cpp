@@ -113,6 +113,8 @@ namespace {
 BOOL Query(UINT action, UINT uiParam, void* pv);
 }
 
+void AnnounceSysColorChange() { SendMessageA(HWND_BROADCAST, WM_SYSCOLORCHANGE, 0, 0); }
+
 // A setting changed with SPIF_SENDCHANGE is announced to every top-level window (hidden ones too).
 BOOL SystemParametersInfoA(UINT action, UINT uiParam, void* pv, UINT winIni) {
   BOOL ok = Query(action, uiParam, pv);

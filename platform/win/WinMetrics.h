@@ -143,6 +143,10 @@ void SetScreenSize(int width, int height);
 // Restores every parameter changed through SystemParametersInfo (tests).
 void ResetSystemParameters();
 
+// A change of the system colours is announced to every top-level window (hidden ones too) with
+// WM_SYSCOLORCHANGE; the layer's registration makes SetSysColors call it.
+void AnnounceSysColorChange();
+
 }  // namespace WinMetrics
 
 using namespace WinMetrics;

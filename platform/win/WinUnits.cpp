@@ -1,7 +1,10 @@
 // The window layer's registration routine. The window manager's state is created on first use; the
-// visual-styles services put their entries in the table of optional system functions at start-up.
+// visual-styles services put their entries in the table of optional system functions at start-up;
+// system colour changes reach the windows.
 #include "UxTheme.h"
 #include "Units.h"
+#include "WinMetrics.h"
+#include "WinUserDraw.h"
 
 namespace Units {
 
@@ -9,6 +12,7 @@ void RegisterUnits_platform_gdi();
 
 void RegisterUnits_platform_win() {
   RegisterUnits_platform_gdi();
+  WinUserDraw::SetSysColorsNotifier(&WinMetrics::AnnounceSysColorChange);
   RegisterUnit("UxTheme", &UxTheme::InstallUxThemeLibrary, &UxTheme::RemoveUxThemeLibrary);
 }
 

@@ -177,4 +177,16 @@ TEST_F(Placement, SettingChangesReachHiddenTopLevelWindows) {
   EXPECT_EQ(vi.dwMajorVersion * 10 + vi.dwMinorVersion, 51u);
 }
 
+TEST_F(Placement, SystemColourChangesReachHiddenTopLevelWindows) {
+  MakeWindow("hidden", WS_POPUP, 0, 0, 0, 0);
+  Recorder().Clear();
+  Recorder().Watched = {WM_SYSCOLORCHANGE};
+  INT index = COLOR_BTNFACE;
+  COLORREF colour = 0x123456;
+  EXPECT_TRUE(SetSysColors(1, &index, &colour));
+  EXPECT_EQ(GetSysColor(COLOR_BTNFACE), colour);
+  ResetSysColors();
+  EXPECT_EQ(Recorder().Log.size(), 2u);  // the change and the restoration
+}
+
 }  // namespace
