@@ -2,6 +2,7 @@
 // accelerator, and lets go of a FocusControl that is freed.
 #include "ClasslibTestSupport.h"
 
+#include "GdiSurface.h"
 #include "HeadlessBackend.h"
 #include "StdCtrls.h"
 #include "WinUser.h"
@@ -75,6 +76,45 @@ TEST_F(LabelTest, TheAcceleratorFocusesTheFocusControl) {
   EXPECT_EQ(Label->GetFocusControl(), nullptr);
   AltKey('N');
   EXPECT_TRUE(First->Focused());
+}
+
+// The rows of the label (in its own coordinates) where its caption left dark pixels.
+std::pair<int, int> InkRows(TForm* form, TLabel* label) {
+  Application->ProcessMessages();
+  TGdiSurface picture;
+  EXPECT_TRUE(CaptureWindow(form->GetHandle(), picture));
+  RECT w;
+  GetWindowRect(form->GetHandle(), &w);
+  TPoint origin = label->ClientToScreen(TPoint(0, 0));
+  int first = -1, last = -1;
+  for (int y = 0; y < label->GetHeight(); ++y)
+    for (int x = 0; x < label->GetWidth(); ++x) {
+      uint32_t p = picture.Pixel(origin.x - w.left + x, origin.y - w.top + y);
+      if ((p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF) < 200) {
+        if (first < 0) first = y;
+        last = y;
+        break;
+      }
+    }
+  return {first, last};
+}
+
+TEST_F(LabelTest, LayoutPlacesTheCaptionAtTheTopMiddleOrBottom) {
+  Label->SetAutoSize(false);
+  Label->SetBounds(10, 100, 100, 60);
+  Label->SetColor(clWhite);
+  Label->SetCaption("Xg");
+  struct TCase {
+    TTextLayout Layout;
+    int MinFirst, MaxLast;
+  };
+  for (const TCase& c : {TCase{tlTop, 0, 25}, TCase{tlCenter, 15, 45}, TCase{tlBottom, 35, 59}}) {
+    Label->SetLayout(c.Layout);
+    auto [first, last] = InkRows(Form, Label);
+    ASSERT_GE(first, 0) << c.Layout;
+    EXPECT_GE(first, c.MinFirst) << c.Layout;
+    EXPECT_LE(last, c.MaxLast) << c.Layout;
+  }
 }
 
 }  // namespace
