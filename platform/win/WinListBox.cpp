@@ -118,6 +118,18 @@ int ClientWidth(HWND hwnd) {
   return r.right;
 }
 
+// Without LBS_NOINTEGRALHEIGHT the box is as high as a whole number of (fixed-height) items.
+void FitIntegralHeight(HWND hwnd, const TListBox& l, WINDOWPOS& wp) {
+  DWORD style = StyleOf(hwnd);
+  if ((style & (LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWVARIABLE)) || (wp.flags & SWP_NOSIZE) || l.ItemHeight <= 0) return;
+  RECT window, client;
+  GetWindowRect(hwnd, &window);
+  GetClientRect(hwnd, &client);
+  int frame = (window.bottom - window.top) - client.bottom;
+  int height = wp.cy - frame;
+  if (height > l.ItemHeight) wp.cy = frame + height - height % l.ItemHeight;
+}
+
 void UpdateHorzBar(HWND hwnd, TListBox& l) {
   l.ScrollX = std::clamp(l.ScrollX, 0, std::max(0, l.Extent - ClientWidth(hwnd)));
   if (!l.WantsHBar) return;
@@ -334,7 +346,15 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
       l.ItemHeight = (style & LBS_OWNERDRAWFIXED) ? Measure(hwnd, 0, 0) : FontHeight(hwnd);
       UpdateScrollBar(hwnd, l);
+      if (!(style & LBS_NOINTEGRALHEIGHT)) {
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        SetWindowPos(hwnd, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      }
       return 0;
+    case WM_WINDOWPOSCHANGING:
+      FitIntegralHeight(hwnd, l, *reinterpret_cast<WINDOWPOS*>(lParam));
+      break;
     case WM_NCDESTROY:
       Lists().erase(hwnd);
       SetControlFont(hwnd, nullptr);
@@ -570,6 +590,11 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         l.Items[static_cast<size_t>(index)].Height = std::max(1, LOWORD(static_cast<uintptr_t>(lParam)) + 0);
       } else {
         l.ItemHeight = std::max(1, LOWORD(static_cast<uintptr_t>(lParam)) + 0);
+        if (!(style & LBS_NOINTEGRALHEIGHT)) {
+          RECT r;
+          GetWindowRect(hwnd, &r);
+          SetWindowPos(hwnd, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
       }
       UpdateScrollBar(hwnd, l);
       Repaint(hwnd);

@@ -220,4 +220,18 @@ TEST_F(ListBoxTest, ScrollWidthIsTheHorizontalExtentTheItemsScrollOver) {
   EXPECT_EQ(List->GetScrollWidth(), 300);
 }
 
+TEST_F(ListBoxTest, IntegralHeightShowsWholeItemsOnly) {
+  List->SetBorderStyle(bsNone);
+  List->SetStyle(lbOwnerDrawFixed);
+  List->SetItemHeight(20);
+  List->SetHeight(107);
+  EXPECT_EQ(List->GetClientHeight(), 107);
+  List->SetIntegralHeight(true);
+  EXPECT_EQ(List->GetClientHeight(), 100) << "shrunk to five whole items when the window is made";
+  List->SetHeight(75);
+  EXPECT_EQ(List->GetHeight(), 60);
+  List->SetHeight(15);
+  EXPECT_EQ(List->GetHeight(), 15) << "never below one item";
+}
+
 }  // namespace
