@@ -54,8 +54,10 @@ TBrush* TcxBrushCache::Add(TColor AColor) {
 }
 
 void TcxBrushCache::ReleaseBrush(TBrush*& ABrush) {
-  Integer index;
-  if (!ABrush || IsSystemBrush(ABrush) || !IndexOf(ABrush->GetColor(), index)) return;
+  // System brushes are never entries, so they are not found here either.
+  const Integer index = IndexOfBrush(ABrush);
+  ABrush = nullptr;
+  if (index < 0) return;
   --FData[index].RefCount;
   CacheCheck(FData[index].RefCount >= 0, scxBrushCacheReleaseUnusedBrush);
   if (FData[index].RefCount <= 0) Delete(index);
@@ -129,6 +131,13 @@ bool TcxBrushCache::IndexOf(TColor AColor, Integer& AIndex) const {
   }
   AIndex = FindNearestItem(AColor);
   return AIndex < FCount && FData[AIndex].Color == AColor;
+}
+
+Integer TcxBrushCache::IndexOfBrush(const TBrush* ABrush) const {
+  if (!ABrush) return -1;
+  for (Integer i = 0; i < FCount; ++i)
+    if (FData[i].Brush == ABrush) return i;
+  return -1;
 }
 
 void TcxBrushCache::InitItem(TcxBrushData& AItem, TColor AColor) {

@@ -26,7 +26,9 @@ class TcxBrushCache : public TObject {
   DECLARE_CLASS(TcxBrushCache, TObject)
  public:
   TBrush* Add(TColor AColor);
-  void ReleaseBrush(TBrush*& ABrush);  // the variable is left as it is
+  // Gives a brush from Add back and empties the variable. The brush is found by identity, never
+  // read, so that releasing a brush that is already gone is harmless.
+  void ReleaseBrush(TBrush*& ABrush);
   void SetBrushColor(TBrush*& ABrush, TColor AColor);
   void BeginUpdate();
   void EndUpdate();
@@ -47,6 +49,7 @@ class TcxBrushCache : public TObject {
   void Delete(Integer AIndex);
   Integer FindNearestItem(TColor AColor) const;
   bool IndexOf(TColor AColor, Integer& AIndex) const;
+  Integer IndexOfBrush(const TBrush* ABrush) const;
   void InitItem(TcxBrushData& AItem, TColor AColor);
   void Move(Integer ASrc, Integer ADst, Integer ACount);
   void Pack();

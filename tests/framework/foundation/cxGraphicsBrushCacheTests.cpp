@@ -27,10 +27,13 @@ TEST(cxGraphicsBrushCache, SystemColoursAnswerTheSystemBrushes) {
   EXPECT_EQ(cache->GetCount(), 0);
   EXPECT_TRUE(TcxBrushCache::IsSystemBrush(face));
   EXPECT_TRUE(TcxBrushCache::IsSystemBrush(nullptr));
+  TBrush* again = face;
   cache->ReleaseBrush(face);  // not counted: nothing happens
-  cache->ReleaseBrush(face);
+  cache->ReleaseBrush(again);
   EXPECT_EQ(cache->GetCount(), 0);
-  EXPECT_EQ(face, cxSystemBrush(15));
+  EXPECT_EQ(face, nullptr);
+  EXPECT_EQ(cache->Add(clBtnFace), cxSystemBrush(15));
+  EXPECT_EQ(cxSystemBrush(15)->GetColor(), clBtnFace);
 }
 
 TEST(cxGraphicsBrushCache, SystemColoursBeyondTheSystemBrushesArePlainEntries) {
@@ -41,9 +44,10 @@ TEST(cxGraphicsBrushCache, SystemColoursBeyondTheSystemBrushesArePlainEntries) {
   EXPECT_EQ(cxSystemBrush(31), nullptr);
   EXPECT_EQ(cache->GetCount(), 1);
   EXPECT_FALSE(TcxBrushCache::IsSystemBrush(b));
-  EXPECT_EQ(cache->Add(beyond), b);
+  TBrush* c = cache->Add(beyond);
+  EXPECT_EQ(c, b);
   cache->ReleaseBrush(b);
-  cache->ReleaseBrush(b);
+  cache->ReleaseBrush(c);
   EXPECT_EQ(cache->GetCount(), 0);
 }
 
@@ -54,11 +58,14 @@ TEST(cxGraphicsBrushCache, OneColourSharesOneBrushUntilItsLastRelease) {
   EXPECT_EQ(a, b);
   EXPECT_EQ(a->GetColor(), 0x123456);
   EXPECT_EQ(cache->GetItem(0).RefCount, 2);
+  TBrush* stale = a;
   cache->ReleaseBrush(a);
+  EXPECT_EQ(a, nullptr);  // the variable is emptied
   EXPECT_EQ(cache->GetCount(), 1);
   cache->ReleaseBrush(b);
   EXPECT_EQ(cache->GetCount(), 0);
-  // A third release finds no entry and does nothing (the caller's variable is left as it was).
+  // A third release, through a copy of the freed brush, finds no entry and never touches the brush.
+  EXPECT_NO_THROW(cache->ReleaseBrush(stale));
   EXPECT_NO_THROW(cache->ReleaseBrush(b));
 }
 
@@ -82,6 +89,7 @@ TEST(cxGraphicsBrushCache, TheUpdateLockDefersRemovals) {
   auto cache = NewOwned<TcxBrushCache>();
   TBrush* a = cache->Add(0x10);
   TBrush* b = cache->Add(0x20);
+  TBrush* copyOfA = a;
   cache->BeginUpdate();
   cache->BeginUpdate();
   cache->ReleaseBrush(a);
@@ -89,19 +97,20 @@ TEST(cxGraphicsBrushCache, TheUpdateLockDefersRemovals) {
   EXPECT_EQ(cache->GetItem(0).RefCount, 0);
   // Releasing it once more now finds the pending entry and is an error.
   try {
-    cache->ReleaseBrush(a);
+    cache->ReleaseBrush(copyOfA);
     ADD_FAILURE() << "no exception";
   } catch (const EBrushCache& e) {
     EXPECT_STREQ(e.what(), "Release unused brush");
   }
   // An Add of a pending colour revives it.
+  TBrush* keptB = b;
   cache->ReleaseBrush(b);
-  EXPECT_EQ(cache->Add(0x20), b);
+  EXPECT_EQ(cache->Add(0x20), keptB);
   cache->EndUpdate();
   EXPECT_EQ(cache->GetCount(), 2);  // not the outermost lock yet
   cache->EndUpdate();
   EXPECT_EQ(Colours(*cache), (std::vector<TColor>{0x20}));
-  EXPECT_EQ(cache->GetItem(0).Brush, b);
+  EXPECT_EQ(cache->GetItem(0).Brush, keptB);
 }
 
 TEST(cxGraphicsBrushCache, RecreateKeepsEveryEntry) {
