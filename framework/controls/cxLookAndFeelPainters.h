@@ -1,0 +1,5 @@
+// The look-and-feel painters: the painter interface, the standard and flat painters and the others.
+#pragma once
+
+#include "cxLookAndFeelPaintersBase.h"
+#include "cxLookAndFeelPaintersStandard.h"
