@@ -243,11 +243,12 @@ TEST_F(HintTest, AControlOfAnActionShowsTheActionsHintWithItsShortcut) {
 }
 
 TEST_F(HintTest, StaysOnTheScreenNearItsEdges) {
-  Form->SetBounds(1100, 900, 170, 120);
-  First->SetBounds(0, 0, 160, 80);
+  // The control stays inside the client area, so that the form shows no scroll bars over it.
+  Form->SetBounds(1100, 930, 170, 94);
+  First->SetBounds(0, 0, 140, 50);
   First->SetHint("A rather long hint that does not fit at the edge");
   Application->ProcessMessages();
-  MoveTo(First, 150, 60);
+  MoveTo(First, 130, 40);
   Step(Application->HintPause);
   ASSERT_TRUE(HintShown());
   TRect r = HintRect();
