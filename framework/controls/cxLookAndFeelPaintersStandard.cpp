@@ -32,3 +32,24 @@ Integer TcxStandardLookAndFeelPainter::FooterCellOffset() const { return 1; }
 Integer TcxStandardLookAndFeelPainter::TabBorderSize(bool) const { return 1; }
 
 }  // namespace cxLookAndFeelPaintersStandard
+
+namespace cxLookAndFeelPaintersStandard {
+
+// ---- Flat: values ------------------------------------------------------------------------------------
+TcxLookAndFeelStyle TcxFlatLookAndFeelPainter::LookAndFeelStyle() const { return lfsFlat; }
+Integer TcxFlatLookAndFeelPainter::BorderSize() const { return 1; }
+Integer TcxFlatLookAndFeelPainter::ButtonBorderSize(TcxButtonState AState) const {
+  return AState == cxbsDefault ? 2 : 1;
+}
+Integer TcxFlatLookAndFeelPainter::ButtonTextOffset() const { return 1; }
+Integer TcxFlatLookAndFeelPainter::ButtonTextShift() const { return 1; }
+Integer TcxFlatLookAndFeelPainter::ExpandButtonSize() const { return 11; }
+bool TcxFlatLookAndFeelPainter::IsButtonHotTrack() const { return false; }
+Integer TcxFlatLookAndFeelPainter::HeaderBorderSize() const { return 1; }
+TPoint TcxFlatLookAndFeelPainter::SortingMarkSize() const { return TPoint(8, 7); }
+Integer TcxFlatLookAndFeelPainter::FooterBorderSize() const { return 1; }
+Integer TcxFlatLookAndFeelPainter::FooterCellBorderSize() const { return 1; }
+Integer TcxFlatLookAndFeelPainter::FooterCellOffset() const { return 1; }
+Integer TcxFlatLookAndFeelPainter::TabBorderSize(bool) const { return 1; }
+
+}  // namespace cxLookAndFeelPaintersStandard
