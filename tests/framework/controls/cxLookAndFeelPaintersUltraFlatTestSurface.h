@@ -76,6 +76,13 @@ struct TSurface {
       if (At(R.left, y) != AColor || At(R.right - 1, y) != AColor) return false;
     return true;
   }
+  // The number of pixels where the two surfaces differ.
+  int Differences(const TSurface& AOther) const {
+    int n = 0;
+    for (int y = 0; y < Height; ++y)
+      for (int x = 0; x < Width; ++x) n += At(x, y) != AOther.At(x, y);
+    return n;
+  }
 };
 
 }  // namespace PainterTestSurface

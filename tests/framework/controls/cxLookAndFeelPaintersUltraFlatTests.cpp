@@ -116,7 +116,9 @@ TEST(cxUltraFlatPainter, ScrollBarButtonsAndThumb) {
       continue;
     }
     EXPECT_EQ(s.Count(inner, RGBOf(c.Face)) + s.Count(inner, RGBOf(c.Arrow)), inner.Width() * inner.Height());
-    if (c.Part == sbpLineUp) EXPECT_TRUE(cxRectIsEqual(ink, normalArrow));  // pressed: no offset
+    if (c.Part == sbpLineUp) {
+      EXPECT_TRUE(cxRectIsEqual(ink, normalArrow));  // pressed: no offset
+    }
   }
 }
 
