@@ -3,3 +3,6 @@
 
 #include "cxLookAndFeelPaintersBase.h"
 #include "cxLookAndFeelPaintersStandard.h"
+#include "cxLookAndFeelPaintersUltraFlat.h"
+#include "cxLookAndFeelPaintersOffice11.h"
+#include "cxLookAndFeelPaintersNative.h"
