@@ -1,4 +1,6 @@
 // The base painter's calendar, scheduler and clock parts.
+#include <cmath>
+
 #include "Graphics.h"
 #include "cxGeometry.h"
 #include "cxLookAndFeelPaintersBase.h"
@@ -141,9 +143,49 @@ void TcxCustomLookAndFeelPainter::SchedulerNavigationButtonSizes(bool AIsNextBut
 
 Integer TcxCustomLookAndFeelPainter::ChartToolBoxDataLevelInfoBorderSize() const { return 1; }
 
-void TcxCustomLookAndFeelPainter::DrawClock(TcxCanvas* ACanvas, const TRect& ARect, TDateTime,
+void TcxCustomLookAndFeelPainter::DrawClock(TcxCanvas* ACanvas, const TRect& ARect, TDateTime ADateTime,
                                             TColor ABackgroundColor) const {
+  constexpr double Pi = 3.14159265358979323846;
+  constexpr TColor HandColor = 0x808000, MarkLight = 0xFFFF00;
+  const Integer Cx = PainterHalf(ARect.left + ARect.right), Cy = PainterHalf(ARect.top + ARect.bottom);
+  const double Rx = ARect.Width() / 2.0 - 2, Ry = ARect.Height() / 2.0 - 2;
+  // The marks are kept out of the clip while the face is filled; the caller's clip comes back after.
+  ACanvas->SaveClipRegion();
+  for (Integer i = 0; i < 60; i += 5) {
+    const double a = i * 2 * Pi / 60;
+    const TPoint P(static_cast<Integer>(std::lround(Cx + Rx * std::cos(a))),
+                   static_cast<Integer>(std::lround(Cy + Ry * std::sin(a))));
+    const TRect Mark(P.x - 1, P.y - 1, P.x + 2, P.y + 2);
+    ACanvas->DrawComplexFrame(Mark, MarkLight, clBtnText);
+    ACanvas->SetPixel(P.x, P.y, HandColor);
+    ACanvas->ExcludeClipRect(Mark);
+  }
   ACanvas->FillRect(ARect, ABackgroundColor);
+  ACanvas->RestoreClipRegion();
+
+  const double Day = ADateTime - std::floor(ADateTime);
+  const Integer Seconds = static_cast<Integer>(std::lround(Day * 86400)) % 86400;
+  const Integer h = Seconds / 3600, m = Seconds / 60 % 60, s = Seconds % 60;
+  auto At = [&](double AAngle, double ARadius) {
+    return TPoint(static_cast<Integer>(std::lround(Cx + ARadius * Rx * std::cos(AAngle))),
+                  static_cast<Integer>(std::lround(Cy + ARadius * Ry * std::sin(AAngle))));
+  };
+  auto Hand = [&](double AAngle, double ASide, double ATip, double ATail) {
+    const TPoint Tip = At(AAngle, ATip);
+    auto Side = [&](double AOffset) {
+      return TPoint(static_cast<Integer>(std::lround(Cx + ASide * std::cos(AAngle + AOffset))),
+                    static_cast<Integer>(std::lround(Cy + ASide * std::sin(AAngle + AOffset))));
+    };
+    PainterPolygon(ACanvas, TPointArray{Tip, Side(Pi / 2), At(AAngle + Pi, ATail), Side(-Pi / 2)}, HandColor);
+    ACanvas->SetPixel(Tip.x, Tip.y, HandColor);
+  };
+  Hand(((h % 12) * 3600 + m * 60 + s - 10800) * 2 * Pi / 43200, 4.5, 0.75, 0.15);
+  Hand((m * 60 + s - 900) * 2 * Pi / 3600, 3.5, 0.85, 0.2);
+  const TPoint Second = At((s - 15) * 2 * Pi / 60, 0.9);
+  ACanvas->GetPen()->SetStyle(psSolid);
+  ACanvas->GetPen()->SetColor(clRed);
+  ACanvas->MoveTo(Cx, Cy);
+  ACanvas->LineTo(Second.x, Second.y);
 }
 
 }  // namespace cxLookAndFeelPainters
