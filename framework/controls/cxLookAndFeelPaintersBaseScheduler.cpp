@@ -19,7 +19,6 @@ void TcxCustomLookAndFeelPainter::CalculateSchedulerNavigationButtonRects(bool A
   if (AIsOnlyArrow) {
     ATextRect = TRect(0, 0, 0, 0);
     ABounds = cxRectCenter(ABounds, ABounds.Width(), b + Insets.top + Insets.bottom);
-    ABounds.left = ABounds.left;  // keeps the horizontal extent
     AArrowRect = cxRectCenter(ABounds, ArrowSize);
     return;
   }
