@@ -52,6 +52,9 @@ TEST(cxPainterSwatch, EveryPainterSideBySide) {
   const TcxCustomLookAndFeelPainterClass painters[] = {
       TcxCustomLookAndFeelPainterClass::Of<TcxStandardLookAndFeelPainter>(),
       TcxCustomLookAndFeelPainterClass::Of<TcxFlatLookAndFeelPainter>(),
+      TcxCustomLookAndFeelPainterClass::Of<TcxUltraFlatLookAndFeelPainter>(),
+      TcxCustomLookAndFeelPainterClass::Of<TcxOffice11LookAndFeelPainter>(),
+      TcxCustomLookAndFeelPainterClass::Of<TcxWinXPLookAndFeelPainter>(),
   };
   const int rowHeight = 32, w = 820, h = 8 + rowHeight * static_cast<int>(std::size(painters));
   HDC dc = CreateCompatibleDC(nullptr);
