@@ -4,6 +4,7 @@
 
 #include "Filer.h"
 #include "ResStrings.h"
+#include "TypInfo.h"
 #include "cxCustomData.h"
 #include "cxFilterConsts.h"
 #include "cxFilterOperators.h"
@@ -12,7 +13,10 @@
 namespace cxCustomData {
 
 IMPLEMENT_CLASS(TcxDataFilterCriteriaItem)
-IMPLEMENT_CLASS(TcxDataFilterCriteria)
+IMPLEMENT_CLASS_PUBLISHED(TcxDataFilterCriteria) {
+  d.Property("Active", &TcxDataFilterCriteria::GetActive, &TcxDataFilterCriteria::SetActive).Default(false);
+  d.Property("OnGetValueList", &TcxDataFilterCriteria::GetOnGetValueList, &TcxDataFilterCriteria::SetOnGetValueList);
+}
 IMPLEMENT_CLASS(TcxDataFilterValueList)
 IMPLEMENT_CLASS(TcxDataFilterList)
 IMPLEMENT_CLASS(TcxDataControllerGroups)

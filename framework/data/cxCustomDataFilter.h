@@ -54,6 +54,8 @@ class TcxDataFilterCriteria : public TcxFilterCriteria {
   TcxCustomDataController* GetDataController() const { return FDataController; }
   void SetDataController(TcxCustomDataController* Value);
   bool IsStore();
+  TcxDataFilterGetValueListEvent GetOnGetValueList() const { return OnGetValueList; }
+  void SetOnGetValueList(TcxDataFilterGetValueListEvent Value) { OnGetValueList = Value; }
 
   TcxDataFilterGetValueListEvent OnGetValueList;
 

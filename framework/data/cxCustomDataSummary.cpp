@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "DateFormat.h"
+#include "Filer.h"
 #include "FloatFormat.h"
+#include "TypInfo.h"
 #include "cxCustomData.h"
 #include "cxCustomDataGuards.h"
 #include "cxDataUtils.h"
@@ -11,15 +13,41 @@
 namespace cxCustomData {
 
 IMPLEMENT_CLASS(TcxCustomDataSummaryItem)
-IMPLEMENT_CLASS(TcxDataSummaryItem)
-IMPLEMENT_CLASS(TcxDataSummaryItems)
+IMPLEMENT_CLASS_PUBLISHED(TcxDataSummaryItem) {
+  d.Property("Format", &TcxDataSummaryItem::GetFormat, &TcxDataSummaryItem::SetFormat);
+  d.Property("Kind", &TcxDataSummaryItem::GetKind, &TcxDataSummaryItem::SetKind).Default(skNone);
+  d.Property("OnGetText", &TcxDataSummaryItem::GetOnGetText, &TcxDataSummaryItem::SetOnGetText);
+  // Footer items always show in the footer: their position is never written.
+  d.Property("Position", &TcxDataSummaryItem::GetPosition, &TcxDataSummaryItem::SetPosition)
+      .Stored(&TcxDataSummaryItem::PositionStored);
+}
+IMPLEMENT_CLASS_PUBLISHED(TcxDataSummaryItems) {
+  d.Property("OnSummary", &TcxDataSummaryItems::GetOnSummary, &TcxDataSummaryItems::SetOnSummary);
+}
 IMPLEMENT_CLASS(TcxDataFooterSummaryItems)
-IMPLEMENT_CLASS(TcxDataGroupSummaryItems)
+IMPLEMENT_CLASS_PUBLISHED(TcxDataGroupSummaryItems) {
+  d.Property("BeginText", &TcxDataGroupSummaryItems::GetBeginText, &TcxDataGroupSummaryItems::SetBeginText)
+      .Stored(&TcxDataGroupSummaryItems::IsBeginTextStored);
+  d.Property("EndText", &TcxDataGroupSummaryItems::GetEndText, &TcxDataGroupSummaryItems::SetEndText)
+      .Stored(&TcxDataGroupSummaryItems::IsEndTextStored);
+  d.Property("Separator", &TcxDataGroupSummaryItems::GetSeparator, &TcxDataGroupSummaryItems::SetSeparator)
+      .Stored(&TcxDataGroupSummaryItems::IsSeparatorStored);
+}
 IMPLEMENT_CLASS(TcxDataSummaryGroupItemLink)
 IMPLEMENT_CLASS(TcxDataSummaryGroupItemLinks)
-IMPLEMENT_CLASS(TcxDataSummaryGroup)
+IMPLEMENT_CLASS_PUBLISHED(TcxDataSummaryGroup) {
+  d.Property("Links", &TcxDataSummaryGroup::GetLinks, &TcxDataSummaryGroup::SetLinks);
+  d.Property("SummaryItems", &TcxDataSummaryGroup::GetSummaryItems, &TcxDataSummaryGroup::SetSummaryItems);
+}
 IMPLEMENT_CLASS(TcxDataSummaryGroups)
-IMPLEMENT_CLASS(TcxDataSummary)
+IMPLEMENT_CLASS_PUBLISHED(TcxDataSummary) {
+  d.Property("DefaultGroupSummaryItems", &TcxDataSummary::GetDefaultGroupSummaryItems,
+             &TcxDataSummary::SetDefaultGroupSummaryItems);
+  d.Property("FooterSummaryItems", &TcxDataSummary::GetFooterSummaryItems, &TcxDataSummary::SetFooterSummaryItems);
+  d.Property("Options", &TcxDataSummary::GetOptions, &TcxDataSummary::SetOptions).Default(TcxSummaryOptions());
+  d.Property("SummaryGroups", &TcxDataSummary::GetSummaryGroups, &TcxDataSummary::SetSummaryGroups);
+  d.Property("OnAfterSummary", &TcxDataSummary::GetOnAfterSummary, &TcxDataSummary::SetOnAfterSummary);
+}
 
 namespace {
 
@@ -385,6 +413,21 @@ void TcxDataGroupSummaryItems::SetSeparator(const String& Value) {
   ChangedView();
 }
 
+void TcxDataGroupSummaryItems::DefineProperties(Filer::TFiler* AFiler) {
+  inherited::DefineProperties(AFiler);
+  // A published string is not written when empty, yet an emptied text differs from its default:
+  // it is written here under its own name, and read back as the published property.
+  using TSetter = void (TcxDataGroupSummaryItems::*)(const String&);
+  auto define = [this, AFiler](const char* AName, const String& AText, TSetter ASetter) {
+    Filer::TReaderProc read([this, ASetter](Filer::TReader* AReader) { (this->*ASetter)(AReader->ReadString()); });
+    Filer::TWriterProc write([](Filer::TWriter* AWriter) { AWriter->WriteString(String()); });
+    AFiler->DefineProperty(AName, read, write, AText.empty());
+  };
+  define("BeginText", FBeginText, &TcxDataGroupSummaryItems::SetBeginText);
+  define("EndText", FEndText, &TcxDataGroupSummaryItems::SetEndText);
+  define("Separator", FSeparator, &TcxDataGroupSummaryItems::SetSeparator);
+}
+
 // ---- Summary groups ------------------------------------------------------------------------------------------------
 
 TcxDataSummaryGroup* TcxDataSummaryGroupItemLink::GetSummaryGroup() const {
@@ -452,6 +495,10 @@ void TcxDataSummaryGroup::Construct() {
   FSummaryItems = New<TcxDataGroupSummaryItems>(
       S, S ? S->GetSummaryItemClass() : TcxDataSummaryItem::StaticClass(), this);
 }
+
+void TcxDataSummaryGroup::SetLinks(TcxDataSummaryGroupItemLinks* Value) { GetLinks()->Assign(Value); }
+
+void TcxDataSummaryGroup::SetSummaryItems(TcxDataGroupSummaryItems* Value) { FSummaryItems->Assign(Value); }
 
 TcxDataSummaryGroupItemLinks* TcxDataSummaryGroup::GetLinks() {
   if (!FLinks) {

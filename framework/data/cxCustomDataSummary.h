@@ -14,7 +14,7 @@
 
 namespace cxCustomData {
 
-enum TcxSummaryPosition { spGroup, spFooter };
+PUBLISHED_ENUM(TcxSummaryPosition, spGroup, spFooter)
 enum TcxSummaryValueType { svtFloat, svtCurrency, svtDate };
 enum TcxSummaryProperty { spFormat, spKind, spSorted };
 using TcxSummaryProperties = TSet<TcxSummaryProperty, 8>;
@@ -66,6 +66,8 @@ class TcxDataSummaryItem : public TcxCustomDataSummaryItem {
   bool GetSorted() const { return FSorted; }
   void SetSorted(bool Value);
   TcxDataSummaryItems* GetSummaryItems() const;
+  TcxDataSummaryItemGetTextEvent GetOnGetText() const { return OnGetText; }
+  void SetOnGetText(TcxDataSummaryItemGetTextEvent Value) { OnGetText = Value; }
 
   TcxDataSummaryItemGetTextEvent OnGetText;
 
@@ -75,6 +77,9 @@ class TcxDataSummaryItem : public TcxCustomDataSummaryItem {
   void Destroy() override;
 
  private:
+  // The stored rule of the published Position (the collection decides).
+  bool PositionStored() const { return const_cast<TcxDataSummaryItem*>(this)->IsPositionStored(); }
+
   String FFormat;
   TcxSummaryKind FKind = skNone;
   bool FSorted = false;
@@ -138,6 +143,8 @@ class TcxDataSummaryItems : public TcxCollection {
   TcxDataSummaryItem* Items(Integer AIndex) const;
   TcxDataSummary* GetSummary() const { return FSummary; }
   TcxCustomDataController* GetDataController() const;
+  TcxSummaryEvent GetOnSummary() const { return OnSummary; }
+  void SetOnSummary(TcxSummaryEvent Value) { OnSummary = Value; }
 
   TcxSummaryEvent OnSummary;
 
@@ -178,8 +185,12 @@ class TcxDataGroupSummaryItems : public TcxDataSummaryItems {
 
  protected:
   TPersistent* GetOwner() override;
+  void DefineProperties(Filer::TFiler* AFiler) override;
 
  private:
+  bool IsBeginTextStored() const { return FBeginText != "("; }
+  bool IsEndTextStored() const { return FEndText != ")"; }
+  bool IsSeparatorStored() const { return FSeparator != ","; }
   TcxDataSummaryGroup* FOwnerGroup;
   String FBeginText = "(";
   String FEndText = ")";
@@ -224,7 +235,9 @@ class TcxDataSummaryGroup : public TCollectionItem {
   using TCollectionItem::TCollectionItem;
   void Assign(TPersistent* Source) override;
   TcxDataSummaryGroupItemLinks* GetLinks();
+  void SetLinks(TcxDataSummaryGroupItemLinks* Value);
   TcxDataGroupSummaryItems* GetSummaryItems() const { return FSummaryItems; }
+  void SetSummaryItems(TcxDataGroupSummaryItems* Value);
   TcxDataSummaryGroups* GetSummaryGroups() const;
   TcxDataSummary* GetSummary() const;
 
@@ -318,6 +331,8 @@ class TcxDataSummary : public TPersistent {
   bool IsDestroying() const { return FDestroying; }
   bool InAfterSummary() const { return FInAfterSummary; }
   Integer LockCount() const { return FLockCount; }
+  TcxAfterSummaryEvent GetOnAfterSummary() const { return OnAfterSummary; }
+  void SetOnAfterSummary(TcxAfterSummaryEvent Value) { OnAfterSummary = Value; }
 
   TcxAfterSummaryEvent OnAfterSummary;
 

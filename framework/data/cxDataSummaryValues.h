@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Closures.h"
+#include "TypeInfoBase.h"
 #include "Variants.h"
 
 namespace cxDataGroups {
@@ -14,8 +15,8 @@ class TcxDataGroups;
 
 namespace cxDataSummaryValues {
 
-enum TcxSummaryKind { skNone, skSum, skMin, skMax, skCount, skAverage };
-enum TcxSummaryOption { soNullIgnore, soSelectedRecords, soMultipleSelectedRecords };
+PUBLISHED_ENUM(TcxSummaryKind, skNone, skSum, skMin, skMax, skCount, skAverage)
+PUBLISHED_ENUM(TcxSummaryOption, soNullIgnore, soSelectedRecords, soMultipleSelectedRecords)
 using TcxSummaryOptions = TSet<TcxSummaryOption>;
 
 // Takes AValue of one record into the running value ARunning (Empty before the first record) and

@@ -14,9 +14,6 @@ namespace cxFilter {
 
 Integer cxDataFilterVersion = 3;
 
-ENUM_TYPEINFO(TcxFilterCriteriaOption, fcoCaseInsensitive, fcoShowOperatorDescription, fcoSoftNull, fcoSoftCompare,
-              fcoIgnoreNull)
-
 namespace {
 
 // Nesting deeper than this in a stream is taken for damage: reading it would only exhaust the stack.

@@ -13,6 +13,7 @@
 #include "Closures.h"
 #include "Components.h"
 #include "Persistent.h"
+#include "TypeInfoBase.h"
 #include "Variants.h"
 #include "cxFilterOperators.h"
 
@@ -25,7 +26,8 @@ namespace cxFilter {
 using Streams::TStream;
 
 enum TcxFilterBoolOperatorKind { fboAnd, fboOr, fboNotAnd, fboNotOr };
-enum TcxFilterCriteriaOption { fcoCaseInsensitive, fcoShowOperatorDescription, fcoSoftNull, fcoSoftCompare, fcoIgnoreNull };
+PUBLISHED_ENUM(TcxFilterCriteriaOption, fcoCaseInsensitive, fcoShowOperatorDescription, fcoSoftNull, fcoSoftCompare,
+               fcoIgnoreNull)
 using TcxFilterCriteriaOptions = TSet<TcxFilterCriteriaOption, 8>;
 enum TcxFilterValueItemKind {
   fviAll, fviCustom, fviBlanks, fviNonBlanks, fviUser, fviValue, fviMRU, fviMRUSeparator, fviSpecial
