@@ -1,6 +1,8 @@
 // The controls layer's registration routine: the layers below, then its units with start-up code.
 #include "Units.h"
 #include "cxControlsOSFlags.h"
+#include "cxLookAndFeelPaintersRegistry.h"
+#include "cxLookAndFeels.h"
 
 namespace Units {
 
@@ -8,7 +10,10 @@ void RegisterUnits_framework_foundation();
 
 void RegisterUnits_framework_controls() {
   RegisterUnits_framework_foundation();
+  RegisterUnit("cxLookAndFeelPainters", &cxLookAndFeelPainters::InitLookAndFeelPainters,
+               &cxLookAndFeelPainters::DoneLookAndFeelPainters);
   RegisterUnit("cxControls", &cxControls::InitOSFlags, nullptr);
+  RegisterUnit("cxLookAndFeels", &cxLookAndFeels::InitLookAndFeels, &cxLookAndFeels::DoneLookAndFeels);
 }
 
 }  // namespace Units

@@ -27,7 +27,9 @@ const std::vector<String>& StartupOrder() {
       "cxClasses",
       "cxGraphics",
       // framework/controls
+      "cxLookAndFeelPainters",
       "cxControls",
+      "cxLookAndFeels",
       // framework/foundation: the date and format services
       "cxDateUtils",
       "cxFormats",
