@@ -6,8 +6,7 @@
 #include "Strings.h"
 #include "WinUserDraw.h"
 #include "cxGraphicsImageList.h"
-#include "cxLookAndFeelPaintersStandard.h"
-#include "cxLookAndFeelPaintersUltraFlat.h"
+#include "cxLookAndFeelPainters.h"
 #include "cxLookAndFeels.h"
 
 namespace cxLookAndFeelPainters {
@@ -213,6 +212,8 @@ static void RegisterStylePainters() {
   SetStylePainterClass(lfsFlat, TcxCustomLookAndFeelPainterClass::Of<TcxFlatLookAndFeelPainter>());
   SetStylePainterClass(lfsStandard, TcxCustomLookAndFeelPainterClass::Of<TcxStandardLookAndFeelPainter>());
   SetStylePainterClass(lfsUltraFlat, TcxCustomLookAndFeelPainterClass::Of<TcxUltraFlatLookAndFeelPainter>());
+  SetStylePainterClass(lfsNative, TcxCustomLookAndFeelPainterClass::Of<TcxWinXPLookAndFeelPainter>());
+  SetStylePainterClass(lfsOffice11, TcxCustomLookAndFeelPainterClass::Of<TcxOffice11LookAndFeelPainter>());
 }
 
 TRect cxTextRect(const TRect& R) { return TRect(R.left + 2, R.top + 2, R.right - 2, R.bottom - 2); }

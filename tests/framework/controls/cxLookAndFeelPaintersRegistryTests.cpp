@@ -93,7 +93,9 @@ TEST(cxExtendedStylePainters, ALookAndFeelFollowsItsSkinPainterInAndOut) {
 
 TEST(cxLookAndFeelPainterResources, TheUnitStartHandsTheStylePaintersToTheLookAndFeels) {
   EXPECT_EQ(GetStylePainterClass(lfsUltraFlat), GetCurrentPainterClass());
-  EXPECT_NE(GetStylePainterClass(lfsFlat), GetStylePainterClass(lfsStandard));
+  for (int S = lfsFlat; S <= lfsOffice11; ++S) {
+    EXPECT_EQ(GetStylePainterClass(TcxLookAndFeelStyle(S))->LookAndFeelStyle(), S) << S;
+  }
   EXPECT_EQ(RootLookAndFeel()->GetPainter(), GetCurrentPainterClass());
 }
 
