@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <vector>
 
 #include "Messages.h"
 #include "WinBackend.h"
@@ -601,11 +602,14 @@ void SyncSurface(TWindow* w) {
   if (!w->Surface) {
     w->Surface = std::make_unique<TGdiSurface>(width, height);
   } else if (w->Surface->Width() != width || w->Surface->Height() != height) {
-    auto fresh = std::make_unique<TGdiSurface>(width, height);
-    int cw = std::min(width, w->Surface->Width()), ch = std::min(height, w->Surface->Height());
-    for (int y = 0; y < ch; ++y)
-      std::copy(w->Surface->Scanline(y), w->Surface->Scanline(y) + cw, fresh->Scanline(y));
-    w->Surface = std::move(fresh);
+    // Resized in place, keeping what fits: device contexts taken on the window before (a paint
+    // that moves or sizes its own window) go on drawing on the same surface.
+    TGdiSurface& surface = *w->Surface;
+    int cw = std::min(width, surface.Width()), ch = std::min(height, surface.Height());
+    std::vector<uint32_t> kept(static_cast<size_t>(cw) * ch);
+    for (int y = 0; y < ch; ++y) std::copy(surface.Scanline(y), surface.Scanline(y) + cw, kept.data() + y * cw);
+    surface.Resize(width, height);
+    for (int y = 0; y < ch; ++y) std::copy(kept.data() + y * cw, kept.data() + (y + 1) * cw, surface.Scanline(y));
   }
   RECT screen{w->Rect.left, w->Rect.top, w->Rect.right, w->Rect.bottom};
   Backend().WindowMoved(w->Handle, screen);
