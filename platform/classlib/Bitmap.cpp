@@ -656,8 +656,9 @@ TBitmap* AllocPatternBitmap(TColor BkColor, TColor FgColor) {
     TColor Bk, Fg;
     TBitmap* Bitmap;
   };
-  // The patterns live as long as the program: brushes made from them may outlive any one caller.
-  static std::vector<TPattern> patterns;
+  // The patterns live as long as the program (the list is never destroyed): brushes made from them
+  // may outlive any one caller.
+  static auto& patterns = *new std::vector<TPattern>;
   for (const TPattern& p : patterns)
     if (p.Bk == BkColor && p.Fg == FgColor) return p.Bitmap;
   TBitmap* b = New<TBitmap>();

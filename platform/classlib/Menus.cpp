@@ -193,7 +193,12 @@ void MenusWindowProc(TMessage& M) {
 
 HWND MenusWindow() {
   // The window layer may have been reset (tests start on an empty desktop): a lost window is made anew.
-  if (!g_MenusWindow || !IsWindow(g_MenusWindow)) g_MenusWindow = AllocateHWnd(TWndMethod(&MenusWindowProc));
+  // One window procedure serves every such window, so a lost window leaves nothing behind.
+  static const WNDPROC proc = MakeObjectInstance(TWndMethod(&MenusWindowProc));
+  if (!g_MenusWindow || !IsWindow(g_MenusWindow)) {
+    g_MenusWindow = AllocateHWnd(TWndMethod());
+    SetWindowLongPtr(g_MenusWindow, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+  }
   return g_MenusWindow;
 }
 

@@ -32,10 +32,11 @@ void TObjectFactory::Delete(TObject* obj) { delete obj; }
 
 TObject* ClassInstance(TClass cls) {
   if (!cls) RaiseInvalidCast();
+  // Never destroyed: the instances stay reachable until the process ends.
   static std::mutex lock;
-  static std::unordered_map<TClass, TObject*> instances;
+  static auto* instances = new std::unordered_map<TClass, TObject*>;
   std::lock_guard<std::mutex> guard(lock);
-  TObject*& instance = instances[cls];
+  TObject*& instance = (*instances)[cls];
   if (!instance) instance = cls->Create();
   return instance;
 }
