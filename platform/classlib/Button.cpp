@@ -16,17 +16,6 @@ bool Unshifted(LPARAM KeyData) {
   return !shift.Contains(ssShift) && !shift.Contains(ssCtrl) && !shift.Contains(ssAlt);
 }
 
-// Shows which push button of the form reacts to Enter: the focused one, or else the default ones.
-void ShowActiveButtons(TWinControl* Parent, TButton* Focused) {
-  for (Integer i = 0; i < Parent->ControlCount(); ++i) {
-    auto* child = dynamic_cast<TWinControl*>(Parent->GetControl(i));
-    if (!child) continue;
-    if (auto* button = dynamic_cast<TButton*>(child))
-      button->SetButtonStyle(Focused ? button == Focused : button->GetDefault());
-    ShowActiveButtons(child, Focused);
-  }
-}
-
 }  // namespace
 
 // ---- TButtonControl ---------------------------------------------------------------------------------
@@ -35,21 +24,6 @@ IMPLEMENT_CLASS(TButtonControl)
 void TButtonControl::Construct() {
   inherited::Construct();
   SetTabStop(true);
-}
-
-void TButtonControl::CreateWnd() {
-  inherited::CreateWnd();
-  RestoreFocusAfterRecreate(this);
-}
-
-void TButtonControl::DestroyWnd() {
-  ReleaseFocusForRecreate(this);
-  inherited::DestroyWnd();
-}
-
-void TButtonControl::Dispatch(TMessage& Message) {
-  PassMouseToWindow(this, Message);
-  inherited::Dispatch(Message);
 }
 
 void TButtonControl::SetWordWrap(bool Value) {
@@ -164,17 +138,6 @@ void TButton::Dispatch(TMessage& Message) {
       else FActive = FDefault;
       SetButtonStyle(FActive);
       inherited::Dispatch(Message);
-      return;
-    }
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-      // The button's own focus changes show which button Enter clicks: the focused one, else
-      // the default. (A button taking the focus from this one updates the look itself.)
-      inherited::Dispatch(Message);
-      auto* gaining = Message.Msg == WM_KILLFOCUS ? FindControl(reinterpret_cast<HWND>(Message.WParam)) : nullptr;
-      if (FHandle && !dynamic_cast<TButton*>(gaining))
-        if (Forms::TCustomForm* form = GetParentForm(this))
-          ShowActiveButtons(form, Message.Msg == WM_SETFOCUS ? this : nullptr);
       return;
     }
     default: inherited::Dispatch(Message);

@@ -239,14 +239,27 @@ void TControl::WndProc(TMessage& Message) {
   Dispatch(Message);
 }
 
+// The mouse handlers first let the default handling (a windowed control's window procedure) have the
+// message, then run the control's events, so that the events see what the window made of it: the
+// caret an edit placed, the item a list box selected.
 void TControl::Dispatch(TMessage& Message) {
   TPoint pos(static_cast<int16_t>(Message.LParamLo()), static_cast<int16_t>(Message.LParamHi()));
   TShiftState keys = KeysToShiftState(static_cast<WORD>(Message.WParam));
   switch (Message.Msg) {
-    case WM_LBUTTONDOWN: DoMouseDown(Message, mbLeft, {}); return;
-    case WM_RBUTTONDOWN: DoMouseDown(Message, mbRight, {}); return;
-    case WM_MBUTTONDOWN: DoMouseDown(Message, mbMiddle, {}); return;
+    case WM_LBUTTONDOWN:
+      DefaultHandler(Message);
+      DoMouseDown(Message, mbLeft, {});
+      return;
+    case WM_RBUTTONDOWN:
+      DefaultHandler(Message);
+      DoMouseDown(Message, mbRight, {});
+      return;
+    case WM_MBUTTONDOWN:
+      DefaultHandler(Message);
+      DoMouseDown(Message, mbMiddle, {});
+      return;
     case WM_LBUTTONDBLCLK:
+      DefaultHandler(Message);
       if (ControlStyle.Contains(csDoubleClicks)) {
         DoMouseDown(Message, mbLeft, {ssDouble});
         DblClick();
@@ -254,9 +267,16 @@ void TControl::Dispatch(TMessage& Message) {
         DoMouseDown(Message, mbLeft, {});
       }
       return;
-    case WM_RBUTTONDBLCLK: DoMouseDown(Message, mbRight, {ssDouble}); return;
-    case WM_MBUTTONDBLCLK: DoMouseDown(Message, mbMiddle, {ssDouble}); return;
+    case WM_RBUTTONDBLCLK:
+      DefaultHandler(Message);
+      DoMouseDown(Message, mbRight, {ssDouble});
+      return;
+    case WM_MBUTTONDBLCLK:
+      DefaultHandler(Message);
+      DoMouseDown(Message, mbMiddle, {ssDouble});
+      return;
     case WM_LBUTTONUP:
+      DefaultHandler(Message);
       if (ControlStyle.Contains(csCaptureMouse)) SetMouseCapture(false);
       if (ControlState.Contains(csClicked)) {
         ControlState.Exclude(csClicked);
@@ -266,15 +286,16 @@ void TControl::Dispatch(TMessage& Message) {
       DoMouseUp(Message, mbLeft);
       return;
     case WM_RBUTTONUP:
+      // The default handling asks for the context menu (WM_CONTEXTMENU) before the release's event.
+      DefaultHandler(Message);
       DoMouseUp(Message, mbRight);
-      if (Message.Result == 0) {
-        // The context menu comes from the right button's release, as the system's default does.
-        TPoint screen = ClientToScreen(pos);
-        Perform(WM_CONTEXTMENU, 0, MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y)));
-      }
       return;
-    case WM_MBUTTONUP: DoMouseUp(Message, mbMiddle); return;
+    case WM_MBUTTONUP:
+      DefaultHandler(Message);
+      DoMouseUp(Message, mbMiddle);
+      return;
     case WM_MOUSEMOVE:
+      DefaultHandler(Message);
       if (!ControlStyle.Contains(csNoStdEvents)) MouseMove(keys, pos.x, pos.y);
       return;
     case WM_MOUSEWHEEL: {
@@ -285,15 +306,7 @@ void TControl::Dispatch(TMessage& Message) {
         DefaultHandler(Message);
       return;
     }
-    case WM_CONTEXTMENU: {
-      TPoint at(static_cast<int16_t>(Message.LParamLo()), static_cast<int16_t>(Message.LParamHi()));
-      bool handled = false;
-      DoContextPopup(at, handled);
-      if (!handled) handled = ControlContextPopup(this, at);
-      if (handled) Message.Result = 1;
-      else DefaultHandler(Message);
-      return;
-    }
+    case WM_CONTEXTMENU: WMContextMenu(Message); return;
     case WM_CANCELMODE:
       if (GetCaptureControl() == this) SetCaptureControl(nullptr);
       ControlState.Exclude(csClicked);
@@ -366,8 +379,39 @@ void TControl::DefaultHandler(TMessage& Message) {
       FText = Message.LParam ? reinterpret_cast<const char*>(Message.LParam) : "";
       Message.Result = 1;
       return;
+    case WM_RBUTTONUP:
+      // What a window's default procedure does, for a control without a window of its own.
+      Message.Result = 0;
+      if (FParent && !dynamic_cast<TWinControl*>(this)) {
+        TPoint screen = ClientToScreen(TPoint(static_cast<int16_t>(Message.LParamLo()), static_cast<int16_t>(Message.LParamHi())));
+        Message.Result = Perform(WM_CONTEXTMENU, 0, MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y)));
+      }
+      return;
     default: Message.Result = 0;
   }
+}
+
+// The context menu: the message's point is on the screen, or (-1, -1) from the keyboard. A point
+// outside the client area (the frame's) is left to the default handling; otherwise OnContextPopup
+// hears of it in client coordinates first, then the popup menu opens at the screen point.
+void TControl::WMContextMenu(TMessage& Message) {
+  if (Message.Result != 0) return;
+  TPoint screen(static_cast<int16_t>(Message.LParamLo()), static_cast<int16_t>(Message.LParamHi()));
+  bool keyboard = screen.x == -1 && screen.y == -1;
+  TPoint client = screen;
+  if (!keyboard) {
+    client = ScreenToClient(screen);
+    TRect r = GetClientRect();
+    if (client.x < r.left || client.y < r.top || client.x >= r.right || client.y >= r.bottom) {
+      DefaultHandler(Message);
+      return;
+    }
+  }
+  bool handled = false;
+  DoContextPopup(client, handled);
+  if (!handled) handled = ControlContextPopup(this, screen);
+  if (handled) Message.Result = 1;
+  else DefaultHandler(Message);
 }
 
 void TControl::DoMouseDown(TMessage& Message, TMouseButton Button, TShiftState Shift) {
@@ -391,8 +435,13 @@ void TControl::MouseMove(TShiftState Shift, Integer X, Integer Y) {
 void TControl::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
   if (OnMouseUp) OnMouseUp(this, Button, Shift, X, Y);
 }
+// OnClick runs when it is the control's own handler; when it is the action's (or there is none)
+// the action runs through its link, so that the action list and the application see it too.
 void TControl::Click() {
-  if (OnClick) OnClick(this);
+  TBasicAction* action = GetAction();
+  if (OnClick && (!action || OnClick != action->GetOnExecute())) OnClick(this);
+  else if (FActionLink && !ComponentState().Contains(csDesigning)) FActionLink->Execute(this);
+  else if (OnClick) OnClick(this);
 }
 void TControl::DblClick() {
   if (OnDblClick) OnDblClick(this);

@@ -482,6 +482,7 @@ class TControl : public TComponent {
   virtual void MouseEnter() { if (OnMouseEnter) OnMouseEnter(this); }
   virtual void MouseLeave() { if (OnMouseLeave) OnMouseLeave(this); }
   virtual bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos);
+  // MousePos is in client coordinates; (-1, -1) when the menu was asked for from the keyboard.
   virtual void DoContextPopup(TPoint MousePos, bool& Handled);
   // Dragging: Accept starts true only when OnDragOver is assigned.
   virtual void DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept);
@@ -508,6 +509,7 @@ class TControl : public TComponent {
  private:
   void DoMouseDown(TMessage& Message, TMouseButton Button, TShiftState Shift);
   void DoMouseUp(TMessage& Message, TMouseButton Button);
+  void WMContextMenu(TMessage& Message);
   void FontChanged(TObject* Sender);
   void UpdateBoundsRect(const TRect& R);
   void DoAnchors(const TRect& ParentClient);
@@ -706,6 +708,8 @@ class TWinControl : public TControl {
   static LRESULT InitWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   void UpdateBounds();
   void CNKeyDown(TMessage& Message);
+  // Offers a key to the popup menus of the control and its parents, then to the form's shortcuts.
+  bool IsMenuKey(TMessage& Message);
   void WMPaint(TMessage& Message);
   void WMEraseBkgnd(TMessage& Message);
 

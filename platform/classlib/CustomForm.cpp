@@ -385,6 +385,13 @@ void TCustomForm::Dispatch(TMessage& Message) {
   }
 }
 
+void TCustomForm::GetChildren(TGetChildProc Proc, TComponent* Root) {
+  inherited::GetChildren(Proc, Root);
+  if (Root != this) return;
+  for (Integer i = 0; i < ComponentCount(); ++i)
+    if (TComponent* c = GetComponent(i); !c->HasParent()) Proc(c);
+}
+
 // ---- Focus ------------------------------------------------------------------------------------------
 void TCustomForm::SetActiveControl(TWinControl* Control) {
   if (FActiveControl == Control) return;

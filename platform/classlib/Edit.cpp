@@ -87,12 +87,10 @@ void TCustomEdit::CreateWnd() {
   SendMessage(FHandle, EM_SETMODIFY, FModified, 0);
   if (FPasswordChar) SendMessage(FHandle, EM_SETPASSWORDCHAR, static_cast<unsigned char>(FPasswordChar), 0);
   UpdateHeight();
-  RestoreFocusAfterRecreate(this);
 }
 
 void TCustomEdit::DestroyWnd() {
   FModified = GetModified();
-  ReleaseFocusForRecreate(this);
   inherited::DestroyWnd();
 }
 
@@ -230,10 +228,6 @@ void TCustomEdit::AdjustHeight() {
 
 // ---- Messages ---------------------------------------------------------------------------------------
 void TCustomEdit::Dispatch(TMessage& Message) {
-  if (PassMouseToWindow(this, Message)) {
-    inherited::Dispatch(Message);
-    return;
-  }
   switch (Message.Msg) {
     case CN_COMMAND:
       if (Message.WParamHi() == EN_CHANGE && !FCreating) Change();

@@ -128,6 +128,9 @@ class TCustomForm : public TScrollingWinControl {
   virtual bool IsShortCut(TMessage& Message) { return false; }
   bool CanFocus() override { return GetVisible() && GetEnabled(); }
   void SetFocus() override;
+  // The controls, then (when the form is the root being written) the components it owns that have
+  // no parent: menus, timers, action lists, data sets.
+  void GetChildren(TGetChildProc Proc, TComponent* Root) override;
 
   bool GetKeyPreview() const { return FKeyPreview; }
   void SetKeyPreview(bool Value) { FKeyPreview = Value; }

@@ -211,7 +211,6 @@ void TCustomListBox::CreateWnd() {
   if (FSaveItemIndex >= 0) SetItemIndex(FSaveItemIndex);
   FSaveTopIndex = 0;
   FSaveItemIndex = -1;
-  RestoreFocusAfterRecreate(this);
 }
 
 void TCustomListBox::DestroyWnd() {
@@ -223,7 +222,6 @@ void TCustomListBox::DestroyWnd() {
     if (!FSaveItems) FSaveItems = New<TStringList>();
     FSaveItems->Assign(FItems);
   }
-  ReleaseFocusForRecreate(this);
   inherited::DestroyWnd();
 }
 
@@ -518,10 +516,6 @@ void TCustomListBox::KeyPress(char& Key) {
 }
 
 void TCustomListBox::Dispatch(TMessage& Message) {
-  if (PassMouseToWindow(this, Message)) {
-    inherited::Dispatch(Message);
-    return;
-  }
   switch (Message.Msg) {
     case CN_COMMAND:
       switch (Message.WParamHi()) {

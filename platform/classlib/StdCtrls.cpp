@@ -2,9 +2,7 @@
 // names, and the '&' accelerators of captions.
 #include "StdCtrls.h"
 
-#include <algorithm>
 #include <cctype>
-#include <vector>
 
 #include "Exceptions.h"
 #include "WinUser.h"
@@ -19,44 +17,6 @@ void CreateSubClass(TCreateParams& Params, const char* ClassName) {
   UINT keep = Params.WindowClass.style & (CS_VREDRAW | CS_HREDRAW);
   Params.WindowClass = standard;
   Params.WindowClass.style = standard.style | keep;
-}
-
-bool PassMouseToWindow(TWinControl* Control, TMessage& Message) {
-  switch (Message.Msg) {
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-      if (Control->HandleAllocated()) Control->DefaultHandler(Message);
-      return true;
-    default: return false;
-  }
-}
-
-namespace {
-
-std::vector<TWinControl*>& Refocus() {
-  static std::vector<TWinControl*> controls;
-  return controls;
-}
-
-}  // namespace
-
-void ReleaseFocusForRecreate(TWinControl* Control) {
-  if (!Control->HandleAllocated() || GetFocus() != Control->GetHandle()) return;
-  // A control going away with its parent gets no new window to take the focus back.
-  for (TWinControl* c = Control; c; c = c->GetParent())
-    if (c->ComponentState().Contains(csDestroying)) return;
-  Refocus().push_back(Control);
-  ::SetFocus(nullptr);
-}
-
-void RestoreFocusAfterRecreate(TWinControl* Control) {
-  auto& list = Refocus();
-  auto it = std::find(list.begin(), list.end(), Control);
-  if (it == list.end()) return;
-  list.erase(it);
-  if (Control->HandleAllocated()) ::SetFocus(Control->GetHandle());
 }
 
 int CanvasDrawText(TCanvas* Canvas, const String& Text, RECT& Rect, UINT Flags) {

@@ -37,16 +37,6 @@ using TLBFindDataEvent = TClosure<Integer(TWinControl* Control, String FindStrin
 // control's own class name; the standard procedure answers what the control leaves to it.
 void CreateSubClass(TCreateParams& Params, const char* ClassName);
 
-// Hands the left button's and the pointer's messages to the standard window procedure, which
-// places carets, selects items and presses buttons by them; the control's own mouse handling
-// (events, clicks) follows. True when Message was such a message.
-bool PassMouseToWindow(TWinControl* Control, TMessage& Message);
-
-// A focused control whose window is made again lets go of the keyboard focus while the old window
-// goes (so that nothing hands the focus back to the dying window) and takes it back in its new one.
-void ReleaseFocusForRecreate(TWinControl* Control);
-void RestoreFocusAfterRecreate(TWinControl* Control);
-
 // DrawText on the canvas's device context with the canvas's font and its colour, over a
 // transparent background.
 int CanvasDrawText(TCanvas* Canvas, const String& Text, RECT& Rect, UINT Flags);
@@ -307,14 +297,11 @@ class TButtonControl : public TWinControl {
   // A colour or font that follows the parent's is not written to a form resource.
   bool IsColorStored() const { return !GetParentColor(); }
   bool IsFontStored() const { return !GetParentFont(); }
-  void Dispatch(TMessage& Message) override;
   bool GetWordWrap() const { return FWordWrap; }
   void SetWordWrap(bool Value);
 
  protected:
   void Construct() override;
-  void CreateWnd() override;
-  void DestroyWnd() override;
   virtual bool GetChecked() const { return false; }
   virtual void SetChecked(bool Value) {}
   // Setting the check from code must not fire the click the user's toggle fires.

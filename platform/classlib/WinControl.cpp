@@ -353,11 +353,19 @@ void TWinControl::Dispatch(TMessage& Message) {
       for (TControl* c : FControls) c->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
       return;
     case CM_RECREATEWND: {
+      // The focus, when it is in one of the windows about to go, is taken off first (destroying a
+      // focused window would hand it to the parent, which gives it back to the active control's
+      // dying window) and given to that control's new window.
+      TWinControl* focused = FindControl(GetFocus());
+      if (focused && !ContainsControl(focused)) focused = nullptr;
+      if (focused) ::SetFocus(nullptr);
       bool wasShowing = FShowing;
       DestroyHandle();
       if (wasShowing || FParent) UpdateControlState();
+      if (focused && focused->FHandle && GetFocus() == nullptr) ::SetFocus(focused->FHandle);
       return;
     }
+    case CM_FOCUSCHANGED: Broadcast(Message); return;
     case CM_SYSCOLORCHANGE:
     case CM_WININICHANGE:
       for (TControl* c : FControls) c->Perform(Message.Msg, Message.WParam, Message.LParam);

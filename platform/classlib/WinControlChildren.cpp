@@ -5,6 +5,7 @@
 #include "Controls.h"
 #include "Exceptions.h"
 #include "Forms.h"
+#include "Menus.h"
 #include "WinUser.h"
 
 namespace Controls {
@@ -320,6 +321,7 @@ void TWinControl::KeyPress(char& Key) {
 // arrows, Enter, Escape); the answer 1 means the form used it and the key message is not dispatched.
 void TWinControl::CNKeyDown(TMessage& Message) {
   Message.Result = 1;
+  if (IsMenuKey(Message)) return;
   if (Perform(CM_CHILDKEY, Message.WParam, reinterpret_cast<LPARAM>(this)) != 0) return;
   LRESULT mask = 0;
   switch (Message.WParam) {
@@ -339,6 +341,16 @@ void TWinControl::CNKeyDown(TMessage& Message) {
     if (form && form->Perform(CM_DIALOGKEY, Message.WParam, Message.LParam) != 0) return;
   }
   Message.Result = 0;
+}
+
+// The popup menus of the control and of each parent up to the form, then the form's shortcuts: the
+// first that clicks an item for the key uses it.
+bool TWinControl::IsMenuKey(TMessage& Message) {
+  if (ComponentState().Contains(csDesigning)) return false;
+  for (TWinControl* c = this; c; c = c->FParent)
+    if (auto* menu = dynamic_cast<Menus::TMenu*>(c->GetPopupMenu()); menu && menu->IsShortCut(Message)) return true;
+  Forms::TCustomForm* form = GetParentForm(this);
+  return form && form->IsShortCut(Message);
 }
 
 }  // namespace Controls
