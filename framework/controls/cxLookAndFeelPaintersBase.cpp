@@ -11,17 +11,6 @@ namespace cxLookAndFeelPainters {
 
 IMPLEMENT_CLASS(TcxCustomLookAndFeelPainter)
 
-// ---- Shared resources: fallbacks until the painter registry unit provides them ----------------------
-// Weak, so that the registry unit's definitions take over wherever it is linked.
-__attribute__((weak)) TSize cxLookAndFeelCheckButtonSize() { return TSize(13, 13); }
-__attribute__((weak)) TcxImageList* cxLookAndFeelIndicatorImages() { return nullptr; }
-__attribute__((weak)) TBitmap* cxLookAndFeelScrollBarBitmap(bool) { return nullptr; }
-__attribute__((weak)) TcxImageList* PrepareRadioButtonImageList() { return nullptr; }
-__attribute__((weak)) Integer cxLookAndFeelRadioButtonImageIndex(TcxLookAndFeelStyle, TcxButtonState, bool, bool,
-                                                                 bool) {
-  return -1;
-}
-
 // ---- General -----------------------------------------------------------------------------------------
 void TcxCustomLookAndFeelPainter::DrawBackground(TcxCanvas* ACanvas, const TRect& R, bool ATransparent,
                                                  TColor AColor, TBitmap* ABitmap) const {

@@ -47,8 +47,7 @@ using TcxDrawBackgroundEvent = TClosure<bool(TcxCanvas* ACanvas, const TRect& AB
 using TcxArrowPoints = TPoint[3];
 
 // ---- Shared painter resources -------------------------------------------------------------------------
-// Made by the painter unit's start and defined with the painter registry; until that unit is linked in,
-// fallbacks in this unit answer (13 x 13 cells, no images, no patterns).
+// Made by the painter unit's start (the radio images on first use) and kept with the painter registry.
 TSize cxLookAndFeelCheckButtonSize();                   // one cell of the system check-box bitmap
 TcxImageList* cxLookAndFeelIndicatorImages();           // image n-1 belongs to the n-th kind after ikNone
 TBitmap* cxLookAndFeelScrollBarBitmap(bool APressed);   // the 8 x 8 scroll-track pattern

@@ -173,7 +173,10 @@ void MeasureCheckButtonSize() {
 class TSystemPaletteChangedNotifier : public TcxSystemPaletteChangedNotifier {
  public:
   TSystemPaletteChangedNotifier() : TcxSystemPaletteChangedNotifier(true) {}
-  void DoChanged() override { TcxSystemPaletteChangedNotifier::DoChanged(); }
+  void DoChanged() override {
+    TcxSystemPaletteChangedNotifier::DoChanged();
+    RefreshRadioButtonImageList();
+  }
 };
 
 }  // namespace
@@ -231,7 +234,9 @@ void DoneLookAndFeelPainters() {
   FreeAndNil(FPaletteNotifier);
   for (TBitmap*& Bitmap : FScrollBarBitmaps) FreeAndNil(Bitmap);
   FreeAndNil(FIndicatorImages);
+  FreeRadioButtonImageList();
   FreeAndNil(FExtendedStylePainters);
+  ReleaseRadioButtonPattern();
 }
 
 }  // namespace cxLookAndFeelPainters

@@ -1,6 +1,6 @@
 // The painter unit's process-wide state: the registry of named extra painters (skins) that a
 // look-and-feel may select by its skin name, the shared painter resources (check button size,
-// indicator images, scroll-track patterns) and the unit's start and end.
+// indicator images, scroll-track patterns, radio button images) and the unit's start and end.
 #pragma once
 
 #include <vector>
@@ -63,6 +63,11 @@ TcxExtendedStylePainters* GetExtendedStylePainters();  // null before the unit s
 TcxCustomLookAndFeelPainterClass GetCurrentPainterClass();  // the ultra-flat painter
 void UpdateScrollBarBitmaps();
 TRect cxTextRect(const TRect& R);
+// The radio button images rendered again in the current system colours (when they exist), freed,
+// and their pattern and index map released at the unit's end.
+void RefreshRadioButtonImageList();
+void FreeRadioButtonImageList();
+void ReleaseRadioButtonPattern();
 
 void InitLookAndFeelPainters();
 void DoneLookAndFeelPainters();
