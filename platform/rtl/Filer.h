@@ -28,6 +28,8 @@
 //   vaCollection     items up to a vaNull; each item is an optional integer value (its order
 //                    number), then vaList, its properties (name and value) and a vaNull
 // A string value holds UTF-8 text (the program's code page); wide strings convert on reading.
+// A stream of several components (ReadComponents) is a list: each component with its own
+// signature before it, and a vaNull after the last.
 #pragma once
 
 #include <vector>
@@ -79,6 +81,7 @@ class TWriter;
 using TReaderProc = TClosure<void(TReader* Reader)>;
 using TWriterProc = TClosure<void(TWriter* Writer)>;
 using TStreamProc = TClosure<void(TStream* Stream)>;
+using TReadComponentsProc = TClosure<void(TComponent* Component)>;
 
 // The common part of reader and writer: the stream with its buffer, the root being read or
 // written, and the defined-entry interface that DefineProperties talks to.
@@ -95,7 +98,11 @@ class TFiler : public TObject {
   virtual void FlushBuffer() = 0;
 
   TComponent* GetRoot() const { return FRoot; }
-  virtual void SetRoot(TComponent* Value) { FRoot = Value; }
+  // The root is also where references and handlers are looked up.
+  virtual void SetRoot(TComponent* Value) {
+    FRoot = Value;
+    FLookupRoot = Value;
+  }
   TComponent* GetLookupRoot() const { return FLookupRoot; }
   // The object of the ancestor (inherited form) that the one being written is compared with;
   // null when writing without ancestor. Defined entries write only what differs from it.
@@ -173,6 +180,12 @@ class TReader : public TFiler {
   // A whole stream into Root (or a new component of the stream's class when Root is null):
   // signature, tree, component references, then Loaded for every component read.
   TComponent* ReadRootComponent(TComponent* Root);
+  // A list of components (each after its signature) up to the end of the list, as pasted from a
+  // copy: each made with AOwner as owner and root (handlers and references are looked up on it)
+  // and AParent as parent, then handed to Proc. References are fixed up and Loaded runs for all
+  // of them once the list is read; when a component fails, those read before it are finished
+  // the same way before the error goes on.
+  void ReadComponents(TComponent* AOwner, TComponent* AParent, TReadComponentsProc Proc);
   void ReadSignature();
   void ReadPrefix(TFilerFlags& Flags, Integer& AChildPos);
   // Reading several components outside ReadRootComponent: references and Loaded run at
@@ -270,6 +283,10 @@ class TWriter : public TFiler {
   // The stored published properties of Instance that differ from the ancestor (or from their
   // defaults), then its defined entries.
   void WriteProperties(TPersistent* Instance);
+  // One component of the tree. An inline component (a frame placed on a form) that has no
+  // ancestor but whose class has a form resource is written as what differs from a new instance
+  // of its class, made from that resource: only changed properties, changed inherited children
+  // and added children.
   void WriteComponent(TComponent* Component);
   // The properties and children of Instance (what TComponent::WriteState does).
   void WriteData(TComponent* Instance);
@@ -300,12 +317,16 @@ class TWriter : public TFiler {
   void WriteByte(Byte Value);
   void WriteLength(Integer Value);
   void AddAncestor(TComponent* Component);
+  TComponent* MakeInlineAncestor(TComponent* Component);
   bool IsDefaultPropertyValue(TPersistent* Instance, const TypInfo::TPropInfo* PropInfo);
   String GetComponentValue(TComponent* Component);
 
   TComponent* FRootAncestor = nullptr;
   String FPropPath;
   std::vector<TComponent*>* FAncestorList = nullptr;
+  // The instance made from its own form resource that an inline component being written is
+  // compared with; it is not one of the ancestor list's components.
+  TComponent* FInlineAncestor = nullptr;
   Integer FAncestorPos = 0;
   Integer FChildPos = 0;
 };
@@ -336,6 +357,9 @@ void EndGlobalLoading();
 TComponent* ReadComponent(TStream* Stream, TComponent* Instance);
 void WriteComponent(TStream* Stream, TComponent* Instance);
 void WriteDescendent(TStream* Stream, TComponent* Instance, TComponent* Ancestor);
+
+// Two collections are equal when their items write the same values (also for two nulls).
+bool CollectionsEqual(TCollection* A, TCollection* B);
 
 }  // namespace Filer
 

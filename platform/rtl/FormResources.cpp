@@ -51,6 +51,12 @@ TComponent* ReadComponentRes(const String& ResName, TComponent* Instance) {
   return ReadResourceInto(resource, Instance);
 }
 
+bool HasFormResource(TClass Class) {
+  for (TClass c = Class; c && c != TComponent::StaticClass(); c = c->Parent)
+    if (FindResource(HInstance, c->Name, RT_RCDATA)) return true;
+  return false;
+}
+
 bool InitInheritedComponent(TComponent* Instance, TClass RootAncestor) {
   // The chain of classes below the root ancestor, most basic first.
   std::vector<TClass> chain;

@@ -19,6 +19,9 @@ using Components::TComponent;
 // Loaded runs once for every component read. Answers whether any resource was read.
 bool InitInheritedComponent(TComponent* Instance, TClass RootAncestor);
 
+// Whether the program has a form resource for Class or one of its ancestors below TComponent.
+bool HasFormResource(TClass Class);
+
 // Reads the form resource ResName into Instance; false when the program has none of that name.
 bool InitComponentRes(const String& ResName, TComponent* Instance);
 

@@ -1,5 +1,6 @@
 // TReader: properties, defined entries, components, references and the whole tree.
 #include <algorithm>
+#include <exception>
 
 #include "Collections.h"
 #include "Components.h"
@@ -283,8 +284,10 @@ void TReader::ReadDataInner(TComponent* Instance) {
   TComponent* oldOwner = FOwner;
   FParent = Instance->GetChildParent();
   try {
+    // Children added to an inline component belong to it, as its own children do: its writer
+    // lists the children that it owns.
     FOwner = Instance->GetChildOwner();
-    if (!FOwner) FOwner = FRoot;
+    if (!FOwner) FOwner = FLookupRoot ? FLookupRoot : FRoot;
     while (!EndOfList()) ReadComponent(nullptr);
     ReadListEnd();
   } catch (...) {
@@ -494,6 +497,33 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
     throw;
   }
   return result;
+}
+
+void TReader::ReadComponents(TComponent* AOwner, TComponent* AParent, TReadComponentsProc Proc) {
+  SetRoot(AOwner);
+  FOwner = AOwner;
+  FParent = AParent;
+  BeginReferences();
+  std::exception_ptr failure;
+  try {
+    while (!EndOfList()) {
+      ReadSignature();
+      TComponent* component = ReadComponent(nullptr);
+      if (component && Proc) Proc(component);
+    }
+    ReadListEnd();
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  // The components read whole are finished even when a later one failed: they are in their
+  // owner's hands already and must not stay half loaded.
+  try {
+    FixupReferences();
+  } catch (...) {
+    if (!failure) failure = std::current_exception();
+  }
+  EndReferences();
+  if (failure) std::rethrow_exception(failure);
 }
 
 }  // namespace Filer

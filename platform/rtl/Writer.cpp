@@ -7,6 +7,7 @@
 #include "Exceptions.h"
 #include "Filer.h"
 #include "FilerInternal.h"
+#include "FormResources.h"
 #include "Streams.h"
 #include "Strings.h"
 #include "SysConst.h"
@@ -23,7 +24,8 @@ bool AncestorHas(TPersistent* Ancestor, const TPropInfo* PropInfo) {
   return Ancestor && GetPropInfo(Ancestor, PropInfo->Name) == PropInfo;
 }
 
-// Two collections are equal when their items write the same bytes.
+}  // namespace
+
 bool CollectionsEqual(TCollection* A, TCollection* B) {
   if (!A || !B) return A == B;
   if (A->Count() != B->Count()) return false;
@@ -49,8 +51,6 @@ bool CollectionsEqual(TCollection* A, TCollection* B) {
   };
   return image(A) == image(B);
 }
-
-}  // namespace
 
 // ---- Defined entries --------------------------------------------------------------------------------------
 void TWriter::DefineProperty(const String& Name, TReaderProc ReadData, TWriterProc WriteData, bool HasData) {
@@ -263,12 +263,23 @@ void TWriter::WritePrefix(TFilerFlags Flags, Integer AChildPos) {
 
 void TWriter::AddAncestor(TComponent* Component) { FAncestorList->push_back(Component); }
 
+// A new instance of the inline component's class, read from its form resource as the class's
+// construction does; null when the class has no form resource.
+TComponent* TWriter::MakeInlineAncestor(TComponent* Component) {
+  if (!HasFormResource(Component->ClassType())) return nullptr;
+  return CreateComponent(Component->ClassType(), nullptr);
+}
+
 void TWriter::WriteComponent(TComponent* Component) {
   TPersistent* oldAncestor = FAncestor;
   TComponent* oldRootAncestor = FRootAncestor;
+  TComponent* oldInlineAncestor = FInlineAncestor;
+  TComponent* made = nullptr;
   auto restore = [&] {
     FAncestor = oldAncestor;
     FRootAncestor = oldRootAncestor;
+    FInlineAncestor = oldInlineAncestor;
+    if (made) made->Free();
   };
   try {
     Component->FComponentState.Include(csWriting);
@@ -285,6 +296,14 @@ void TWriter::WriteComponent(TComponent* Component) {
       OnFindAncestor(this, Component, Component->GetName(), ancestor, FRootAncestor);
       FAncestor = ancestor;
     }
+    // Written in full, an inline component could not be read back: its class makes its own
+    // children from its resource, and the stream's copies of them would clash with them.
+    FInlineAncestor = nullptr;
+    if (!FAncestor && Component != FRoot && Component->ComponentState().Contains(csInline)) {
+      made = MakeInlineAncestor(Component);
+      FAncestor = made;
+      FInlineAncestor = made;
+    }
     Component->WriteState(this);
     Component->FComponentState.Exclude(csWriting);
   } catch (...) {
@@ -297,22 +316,30 @@ void TWriter::WriteComponent(TComponent* Component) {
 
 void TWriter::WriteData(TComponent* Instance) {
   Int64 previousPosition = GetPosition();
+  // The ancestor that stands for this very component in the ancestor's tree; an inline
+  // component's own resource instance is not one.
+  TPersistent* fromAncestor = FAncestor && FAncestor != FInlineAncestor ? FAncestor : nullptr;
+  const bool listed = fromAncestor && FAncestorList &&
+                      std::find(FAncestorList->begin(), FAncestorList->end(), fromAncestor) != FAncestorList->end();
   TFilerFlags flags;
   if (Instance->ComponentState().Contains(csInline)) {
-    if (FAncestor && Instance->ComponentState().Contains(csAncestor) && FAncestorList) flags.Include(ffInherited);
-    else flags.Include(ffInline);
-  } else if (FAncestor) {
+    // An inline component that the ancestor's tree has already exists when the stream is read.
+    if (listed || (fromAncestor && Instance->ComponentState().Contains(csAncestor) && FAncestorList))
+      flags.Include(ffInherited);
+    else
+      flags.Include(ffInline);
+  } else if (fromAncestor) {
     flags.Include(ffInherited);
   }
   if (FAncestorList && FAncestorPos < static_cast<Integer>(FAncestorList->size()) &&
-      (!FAncestor || (*FAncestorList)[static_cast<size_t>(FAncestorPos)] != FAncestor))
+      (!fromAncestor || (*FAncestorList)[static_cast<size_t>(FAncestorPos)] != fromAncestor))
     flags.Include(ffChildPos);
   WritePrefix(flags, FChildPos);
   WriteStr(Instance->ClassName());
   WriteStr(Instance->GetName());
   Int64 propertiesPosition = GetPosition();
   if (FAncestorList && FAncestorPos < static_cast<Integer>(FAncestorList->size())) {
-    if (FAncestor) ++FAncestorPos;
+    if (fromAncestor) ++FAncestorPos;
     ++FChildPos;
   }
   WriteProperties(Instance);
@@ -336,7 +363,7 @@ void TWriter::WriteData(TComponent* Instance) {
     FChildPos = 0;
     if (!FIgnoreChildren) {
       if (auto* ancestor = dynamic_cast<TComponent*>(FAncestor)) {
-        if (ancestor->ComponentState().Contains(csInline)) FRootAncestor = ancestor;
+        if (ancestor->ComponentState().Contains(csInline) || ancestor == FInlineAncestor) FRootAncestor = ancestor;
         FAncestorList = &ancestors;
         ancestor->GetChildren(TGetChildProc(this, &TWriter::AddAncestor), FRootAncestor);
       }
