@@ -1,4 +1,5 @@
-// The look-and-feel painters: the painter interface, the standard and flat painters and the others.
+// The look-and-feel painters: the painter interface, the standard and flat painters and the others, and
+// the unit's registry of named painters with its shared resources.
 #pragma once
 
 #include "cxLookAndFeelPaintersBase.h"
@@ -6,3 +7,4 @@
 #include "cxLookAndFeelPaintersUltraFlat.h"
 #include "cxLookAndFeelPaintersOffice11.h"
 #include "cxLookAndFeelPaintersNative.h"
+#include "cxLookAndFeelPaintersRegistry.h"

@@ -5,6 +5,7 @@
 #include "Graphics.h"
 #include "WinUserDraw.h"
 #include "cxGeometry.h"
+#include "cxGraphicsBitmaps.h"
 #include "cxGraphicsFunctions.h"
 #include "cxLookAndFeelPaintersUltraFlat.h"
 #include "dxUxTheme.h"
@@ -27,7 +28,7 @@ constexpr int LVP_LISTSORTEDDETAIL = 5;
 constexpr int TKP_TRACK = 1;
 constexpr int WP_SMALLCLOSEBUTTON = 19;
 constexpr int CP_DROPDOWNBUTTON = 1;
-constexpr int TABP_PANE = 9;
+constexpr int TABP_TABITEM = 1, TABP_PANE = 9;
 constexpr int PP_BAR = 1, PP_CHUNK = 3;
 constexpr int TP_BUTTON = 1;
 constexpr int TMT_BUTTONCOLOR = 204;
@@ -70,6 +71,21 @@ void Background(TcxCanvas* ACanvas, TdxTheme ATheme, int APart, int AState, cons
 
 int ScrollArrowState(TcxButtonState AState, TcxArrowDirection ADirection) {
   return 4 * static_cast<int>(ADirection) + kPlain[AState];
+}
+
+// Draws on a copy of R turned a quarter by AAngle: ADraw gets the copy's canvas and bounds; the copy
+// is turned back and put into R. Theme parts exist upright only; this gives their sideways forms.
+template <class TDraw>
+void DrawTurned(TcxCanvas* ACanvas, const TRect& R, TcxRotationAngle AAngle, TDraw ADraw) {
+  if (cxRectIsEmpty(R)) return;
+  auto Bitmap = NewOwned<TcxBitmap>(R.Width(), R.Height());
+  HDC DC = Bitmap->GetCanvas()->GetHandle();
+  BitBlt(DC, 0, 0, R.Width(), R.Height(), ACanvas->GetHandle(), R.left, R.top, SRCCOPY);
+  Bitmap->Rotate(AAngle);
+  ADraw(Bitmap->GetcxCanvas(), TRect(0, 0, Bitmap->GetWidth(), Bitmap->GetHeight()));
+  Bitmap->Rotate(AAngle == raPlus90 ? raMinus90 : raPlus90);
+  BitBlt(ACanvas->GetHandle(), R.left, R.top, R.Width(), R.Height(), Bitmap->GetCanvas()->GetHandle(), 0, 0,
+         SRCCOPY);
 }
 
 TcxCustomLookAndFeelPainterClass UltraFlatPainter() {
@@ -262,6 +278,14 @@ TPoint TcxWinXPLookAndFeelPainter::FilterCloseButtonSize() const {
   if (TdxTheme theme = Theme(totWindow); theme && TrueSize(theme, WP_SMALLCLOSEBUTTON, 1, size))
     return TPoint(size.cx + 4, size.cy + 4);
   return inherited::FilterCloseButtonSize();
+}
+
+bool TcxWinXPLookAndFeelPainter::IsDrawTabImplemented(bool AVertical) const {
+  return Theme(totTab) ? true : inherited::IsDrawTabImplemented(AVertical);
+}
+
+bool TcxWinXPLookAndFeelPainter::IsTabHotTrack(bool AVertical) const {
+  return Theme(totTab) ? true : inherited::IsTabHotTrack(AVertical);
 }
 
 Integer TcxWinXPLookAndFeelPainter::TabBorderSize(bool AVertical) const {
@@ -467,6 +491,44 @@ void TcxWinXPLookAndFeelPainter::DrawFilterDropDownButton(TcxCanvas* ACanvas, TR
 }
 
 // ---- Tabs, indicators, scroll bars and the size grip ------------------------------------------------------
+void TcxWinXPLookAndFeelPainter::DrawTab(TcxCanvas* ACanvas, TRect R, TcxBorders ABorders, const String& AText,
+                                         TcxButtonState AState, bool AVertical, TFont* AFont, TColor ATextColor,
+                                         TColor ABkColor, bool AShowPrefix) const {
+  TdxTheme theme = Theme(totTab);
+  if (!theme)
+    return inherited::DrawTab(ACanvas, R, ABorders, AText, AState, AVertical, AFont, ATextColor, ABkColor,
+                              AShowPrefix);
+  // An upright tab in B; a side without its border runs on under the neighbouring tab. The selected tab
+  // reaches over the pane's edge; the others stop a pixel short of it.
+  auto DrawUpright = [&](TcxCanvas* C, const TRect& B, bool AOpenLeft, bool AOpenRight) {
+    const int state = kPlain[AState];
+    const bool selected = AState == cxbsPressed;
+    TRect D = B, clip = B;
+    if (AOpenLeft) D.left -= 2;
+    if (AOpenRight) D.right += 2;
+    if (selected)
+      ++D.bottom;
+    else
+      --clip.bottom;
+    DrawThemeBackground(theme, C->GetHandle(), TABP_TABITEM, state, D, clip);
+    if (selected) D.bottom -= 2;
+    DrawContent(C, theme, TABP_TABITEM, state, D, D, taCenter, vaCenter, false, false, AShowPrefix, AText, AFont,
+                ATextColor, ABkColor);
+  };
+  if (!AVertical) {
+    ACanvas->SaveDC();
+    ACanvas->IntersectClipRect(R);
+    DrawUpright(ACanvas, R, !ABorders.Contains(bLeft), !ABorders.Contains(bRight));
+    ACanvas->RestoreDC();
+    return;
+  }
+  // A left-hand tab: upright, its bottom (toward the pane) becomes its right side once turned back, its
+  // left side the bottom, and its text reads upward.
+  DrawTurned(ACanvas, R, raMinus90, [&](TcxCanvas* C, const TRect& B) {
+    DrawUpright(C, B, !ABorders.Contains(bBottom), !ABorders.Contains(bTop));
+  });
+}
+
 void TcxWinXPLookAndFeelPainter::DrawTabBorder(TcxCanvas* ACanvas, TRect R, TcxBorder ABorder, TcxBorders ABorders,
                                                bool AVertical) const {
   if (!Theme(totTab)) inherited::DrawTabBorder(ACanvas, R, ABorder, ABorders, AVertical);
@@ -546,6 +608,18 @@ void TcxWinXPLookAndFeelPainter::DrawSchedulerEventProgress(TcxCanvas* ACanvas, 
   if (!theme) return inherited::DrawSchedulerEventProgress(ACanvas, ABounds, AProgress, AViewParams, ATransparent);
   Background(ACanvas, theme, PP_BAR, 1, ABounds);
   Background(ACanvas, theme, PP_CHUNK, 1, AProgress);
+}
+
+void TcxWinXPLookAndFeelPainter::DrawSchedulerNavigationButtonContent(TcxCanvas* ACanvas, const TRect& ARect,
+                                                                      const TRect& AArrowRect, bool AIsNextButton,
+                                                                      TcxButtonState AState) const {
+  TdxTheme theme = Theme(totTab);
+  if (!theme) return inherited::DrawSchedulerNavigationButtonContent(ACanvas, ARect, AArrowRect, AIsNextButton, AState);
+  // A tab item on its side; the two buttons face opposite ways.
+  DrawTurned(ACanvas, ARect, AIsNextButton ? raMinus90 : raPlus90, [&](TcxCanvas* C, const TRect& B) {
+    Background(C, theme, TABP_TABITEM, kPlain[AState], B);
+  });
+  DrawSchedulerNavigationButtonArrow(ACanvas, AArrowRect, AIsNextButton, ButtonSymbolColor(AState));
 }
 
 void TcxWinXPLookAndFeelPainter::DrawSchedulerNavigatorButton(TcxCanvas* ACanvas, const TRect& R,

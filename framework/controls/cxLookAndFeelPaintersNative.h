@@ -57,6 +57,8 @@ class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter {
   bool FooterDrawCellsFirst() const override;
   TPoint FilterActivateButtonSize() const override;
   TPoint FilterCloseButtonSize() const override;
+  bool IsDrawTabImplemented(bool AVertical) const override;
+  bool IsTabHotTrack(bool AVertical) const override;
   Integer TabBorderSize(bool AVertical) const override;
   Integer ScrollBarMinimalThumbSize(bool AVertical) const override;
   TRect SchedulerEventProgressOffsets() const override;
@@ -104,6 +106,9 @@ class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter {
   void DrawFilterCloseButton(TcxCanvas* ACanvas, TRect R, TcxButtonState AState) const override;
   void DrawFilterDropDownButton(TcxCanvas* ACanvas, TRect R, TcxButtonState AState,
                                 bool AIsFilterActive) const override;
+  void DrawTab(TcxCanvas* ACanvas, TRect R, TcxBorders ABorders, const String& AText, TcxButtonState AState,
+               bool AVertical, TFont* AFont, TColor ATextColor, TColor ABkColor,
+               bool AShowPrefix = false) const override;
   void DrawTabBorder(TcxCanvas* ACanvas, TRect R, TcxBorder ABorder, TcxBorders ABorders,
                      bool AVertical) const override;
   void DrawTabsRoot(TcxCanvas* ACanvas, const TRect& R, TcxBorders ABorders, bool AVertical) const override;
@@ -117,6 +122,8 @@ class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter {
                        Integer ASideWidth) const override;
   void DrawSchedulerEventProgress(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& AProgress,
                                   const TcxViewParams& AViewParams, bool ATransparent) const override;
+  void DrawSchedulerNavigationButtonContent(TcxCanvas* ACanvas, const TRect& ARect, const TRect& AArrowRect,
+                                            bool AIsNextButton, TcxButtonState AState) const override;
   void DrawSchedulerNavigatorButton(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) const override;
   void DrawSchedulerSplitterBorder(TcxCanvas* ACanvas, TRect R, const TcxViewParams& AViewParams,
                                    bool AIsHorizontal) const override;

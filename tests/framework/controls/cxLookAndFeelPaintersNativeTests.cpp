@@ -72,6 +72,10 @@ const Drawing kDrawings[] = {
     {"DrawSchedulerEventProgress",
      [](auto p, TcxCanvas* c) { p->DrawSchedulerEventProgress(c, kR, TRect(4, 4, 12, 20), TcxViewParams{}, true); }},
     {"DrawSchedulerNavigatorButton", [](auto p, TcxCanvas* c) { p->DrawSchedulerNavigatorButton(c, kR, cxbsHot); }},
+    {"DrawTab", [](auto p, TcxCanvas* c) { p->DrawTab(c, kR, cxBordersAll, "T", cxbsPressed, false, nullptr, clBlack, clBtnFace); }},
+    {"DrawTab vertical", [](auto p, TcxCanvas* c) { p->DrawTab(c, kR, cxBordersAll, "T", cxbsHot, true, nullptr, clBlack, clBtnFace); }},
+    {"DrawSchedulerNavigationButtonContent",
+     [](auto p, TcxCanvas* c) { p->DrawSchedulerNavigationButtonContent(c, kR, TRect(8, 6, 15, 13), true, cxbsHot); }},
 };
 
 }  // namespace
@@ -127,6 +131,86 @@ TEST_F(cxNativePainter, WithoutAThemeEverySizeIsTheStandardOne) {
   EXPECT_EQ(n->ButtonTextOffset(), s->ButtonTextOffset());
   EXPECT_EQ(n->ScrollBarMinimalThumbSize(true), 8);
   EXPECT_EQ(n->LookAndFeelStyle(), lfsNative);
+}
+
+// A themed tab drawn upright on one surface and as a left-hand tab on another.
+struct TabPair {
+  TSurface Upright, Vertical;
+  TabPair(TcxButtonState AState, TcxBorders AUprightBorders, TcxBorders AVerticalBorders, const String& AText)
+      : Upright(24, 40), Vertical(40, 24) {
+    Native()->DrawTab(Upright.Cx, TRect(2, 3, 22, 37), AUprightBorders, AText, AState, false, nullptr, clBlack,
+                      clBtnFace);
+    Native()->DrawTab(Vertical.Cx, TRect(3, 2, 37, 22), AVerticalBorders, AText, AState, true, nullptr, clBlack,
+                      clBtnFace);
+  }
+  // The upright pixel (x, y) of the 20 x 34 tab, turned a quarter anticlockwise into the vertical one.
+  int Mismatches() const {
+    int n = 0;
+    for (int y = 0; y < 34; ++y)
+      for (int x = 0; x < 20; ++x) n += Upright.At(2 + x, 3 + y) != Vertical.At(3 + y, 2 + 19 - x);
+    return n;
+  }
+};
+
+TEST_F(cxNativePainter, AThemedTabStaysInsideItsRectangle) {
+  const TRect R(4, 4, 30, 20);
+  for (TcxButtonState state : {cxbsNormal, cxbsHot, cxbsPressed, cxbsDisabled}) {
+    SCOPED_TRACE(state);
+    TSurface s(34, 24);
+    Native()->DrawTab(s.Cx, R, TcxBorders{bTop}, "Tab", state, false, nullptr, clBlack, clBtnFace);
+    EXPECT_EQ(s.Count(TRect(0, 0, 34, 24), kWhite), 34 * 24 - (R.Width() * R.Height() - s.Count(R, kWhite)));
+    EXPECT_FALSE(cxRectIsEmpty(s.InkBox(R, kWhite)));
+    // Only the selected tab reaches the pane's edge, R's last row.
+    const TRect lastRow(R.left, R.bottom - 1, R.right, R.bottom);
+    EXPECT_EQ(s.Count(lastRow, kWhite) == lastRow.Width(), state != cxbsPressed);
+  }
+}
+
+TEST_F(cxNativePainter, ALeftHandTabIsTheUprightTabTurnedAQuarter) {
+  // The upright tab's left side is the left-hand tab's bottom, its right side the top.
+  const struct {
+    TcxButtonState State;
+    TcxBorders Upright, Vertical;
+  } cases[] = {
+      {cxbsNormal, cxBordersAll, cxBordersAll},
+      {cxbsPressed, TcxBorders{bTop, bRight}, TcxBorders{bLeft, bTop}},
+      {cxbsHot, TcxBorders{bLeft, bTop}, TcxBorders{bLeft, bBottom}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.State);
+    TabPair pair(c.State, c.Upright, c.Vertical, "Tab");
+    EXPECT_FALSE(pair.Vertical.AllWhite());
+    EXPECT_EQ(pair.Mismatches(), 0);
+  }
+  TabPair unmatched(cxbsNormal, TcxBorders{bTop, bRight}, TcxBorders{bLeft, bBottom}, String());
+  EXPECT_GT(unmatched.Mismatches(), 0);  // the open side runs on under the neighbour
+}
+
+TEST_F(cxNativePainter, TabsAreThemedAndHotTrackedOnlyWithATheme) {
+  EXPECT_TRUE(Native()->IsDrawTabImplemented(false));
+  EXPECT_TRUE(Native()->IsTabHotTrack(true));
+  SetThemeActive(false);
+  EXPECT_FALSE(Native()->IsDrawTabImplemented(false));
+  EXPECT_FALSE(Native()->IsTabHotTrack(true));
+}
+
+TEST_F(cxNativePainter, SchedulerNavigationButtonsAreTabItemsOnTheirSidesFacingApart) {
+  const TRect R(2, 2, 22, 42), arrow(8, 6, 15, 13);
+  TSurface next(24, 44), previous(24, 44), arrowed(24, 44);
+  Native()->DrawSchedulerNavigationButtonContent(next.Cx, R, TRect(), true, cxbsNormal);
+  Native()->DrawSchedulerNavigationButtonContent(previous.Cx, R, TRect(), false, cxbsNormal);
+  EXPECT_FALSE(next.AllWhite());
+  int mismatches = 0;  // the previous button is the next one turned half round
+  for (int y = R.top; y < R.bottom; ++y)
+    for (int x = R.left; x < R.right; ++x) mismatches += next.At(x, y) != previous.At(R.right - 1 - (x - R.left), R.bottom - 1 - (y - R.top));
+  EXPECT_EQ(mismatches, 0);
+  EXPECT_EQ(next.Count(TRect(0, 0, 24, 44), kWhite), 24 * 44 - (R.Width() * R.Height() - next.Count(R, kWhite)));
+  // The arrow comes on top, in the symbol colour of the state, inside its rectangle.
+  Native()->DrawSchedulerNavigationButtonContent(arrowed.Cx, R, arrow, true, cxbsNormal);
+  const COLORREF symbol = RGBOf(Native()->ButtonSymbolColor(cxbsNormal));
+  EXPECT_GT(arrowed.Count(arrow, symbol), 0);
+  EXPECT_EQ(arrowed.Count(TRect(0, 0, 24, 44), symbol) - next.Count(TRect(0, 0, 24, 44), symbol),
+            arrowed.Count(arrow, symbol) - next.Count(arrow, symbol));
 }
 
 TEST_F(cxNativePainter, StateMapsOfThePushButton) {
