@@ -1,5 +1,5 @@
-// A swatch for a person to look at: every painter's buttons, check boxes, headers, scroll bars and tab
-// roots side by side, one row per painter, written as a PNG (GDI_SNAPSHOT_DIR, else the home folder).
+// A swatch for a person to look at: every painter's buttons, check boxes, headers, scroll bars, tab
+// roots, borders and radio buttons side by side, one row per painter, written as a PNG (GDI_SNAPSHOT_DIR, else the home folder).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -43,6 +43,12 @@ void DrawSwatchRow(TcxCanvas* cx, const TcxCustomLookAndFeelPainterClass& painte
   x += 88 + h + 8;
   painter->DrawTabsRoot(cx, TRect(x, top + 2, x + 60, top + 24), TcxBorders{bLeft, bTop, bRight}, false);
   painter->DrawBorder(cx, TRect(x + 68, top, x + 108, top + 24));
+  x += 116;
+  for (bool checked : {false, true})
+    for (TcxButtonState state : {cxbsNormal, cxbsHot, cxbsPressed, cxbsDisabled}) {
+      painter->DrawRadioButton(cx, x, top + 5, state, checked, false, clDefault);
+      x += 16;
+    }
 }
 
 }  // namespace
@@ -56,7 +62,7 @@ TEST(cxPainterSwatch, EveryPainterSideBySide) {
       TcxCustomLookAndFeelPainterClass::Of<TcxOffice11LookAndFeelPainter>(),
       TcxCustomLookAndFeelPainterClass::Of<TcxWinXPLookAndFeelPainter>(),
   };
-  const int rowHeight = 32, w = 820, h = 8 + rowHeight * static_cast<int>(std::size(painters));
+  const int rowHeight = 32, w = 940, h = 8 + rowHeight * static_cast<int>(std::size(painters));
   HDC dc = CreateCompatibleDC(nullptr);
   HBITMAP bitmap = CreateBitmap(w, h, 1, 32, nullptr);
   HGDIOBJ old = SelectObject(dc, bitmap);
@@ -72,7 +78,7 @@ TEST(cxPainterSwatch, EveryPainterSideBySide) {
   const COLORREF face = ColorToRGB(clBtnFace) & 0xFFFFFF;
   for (size_t i = 0; i < std::size(painters); ++i) {
     const int top = 8 + rowHeight * int(i);
-    for (int x0 : {8, 8 + 5 * 64, 8 + 5 * 64 + 6 * 18 + 6, 8 + 5 * 64 + 6 * 18 + 6 + 128}) {
+    for (int x0 : {8, 8 + 5 * 64, 8 + 5 * 64 + 6 * 18 + 6, 8 + 5 * 64 + 6 * 18 + 6 + 128, 798}) {
       bool ink = false;
       for (int y = top; y < top + 24 && !ink; ++y)
         for (int x = x0; x < x0 + 60 && !ink; ++x) ink = (GetPixel(dc, x, y) & 0xFFFFFF) != face;
