@@ -4,7 +4,9 @@
 
 #include <cstring>
 
+#include "ObjectText.h"
 #include "Resources.h"
+#include "Streams.h"
 
 using namespace ClasslibTest;
 
@@ -95,6 +97,39 @@ TEST_F(Frame, AnInlineFrameReadsItsResourceThenTheFormsChanges) {
   String text = FormText(form);
   EXPECT_NE(text.find("inline Frame1: TTestFrame"), String::npos) << text;
   EXPECT_NE(text.find("Caption = 'Changed'"), String::npos) << text;
+}
+
+// Written back, the inline frame carries only what the form changed of it (and its tab order,
+// which only a parent gives it); a new form read from that text rebuilds the same frame from the
+// frame's resource and the changes.
+TEST_F(Frame, AnInlineFrameWritesOnlyItsChangesAndReadsBackEqual) {
+  auto* form = Application->CreateForm<TFrameHostForm>();
+  String text = FormText(form);
+  size_t begin = text.find("  inline Frame1: TTestFrame");
+  ASSERT_NE(begin, String::npos) << text;
+  EXPECT_EQ(text.substr(begin, text.find("\n  end\n", begin) + 7 - begin), R"(  inline Frame1: TTestFrame
+    Left = 10
+    Top = 20
+    TabOrder = 0
+    inherited Inner: TTestPanel
+      Caption = 'Changed'
+    end
+  end
+)") << text;
+
+  form->Free();  // the copy takes its name
+
+  TOwnedPtr<TStringStream> source = NewOwned<TStringStream>(text);
+  TOwnedPtr<TMemoryStream> binary = NewOwned<TMemoryStream>();
+  ObjectTextToBinary(source.get(), binary.get());
+  binary->SetPosition(0);
+  auto* copy = TCustomForm::CreateNew<TFrameHostForm>(nullptr);
+  ReadComponent(binary.get(), copy);
+  auto* frame = As<TTestFrame>(copy->FindComponent("Frame1"));
+  EXPECT_EQ(frame->ComponentCount(), 1);
+  EXPECT_EQ(As<TTestPanel>(frame->FindComponent("Inner"))->GetCaption(), "Changed");
+  EXPECT_EQ(FormText(copy), text);
+  copy->Free();
 }
 
 }  // namespace
