@@ -2,6 +2,8 @@
 // header gradients and edges, and scroll bars that follow the visual style.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "UxTheme.h"
 #include "cxGeometry.h"
 #include "cxLookAndFeelPaintersNative.h"
@@ -148,4 +150,64 @@ TEST_F(cxOffice11Painter, ScrollBarsFollowTheVisualStyleAndLookStandardWithoutIt
       EXPECT_EQ(office.Differences(reference), 0) << part;
     }
   }
+}
+
+
+TEST_F(cxOffice11Painter, ExpandButtonsAreTheSchemeGlyphsWithCornersBlendedIntoTheBackground) {
+  const TRect R(3, 4, 14, 15);  // 11 x 11
+  for (TColor background : {clWhite, clRed}) {
+    for (bool expanded : {true, false}) {
+      SCOPED_TRACE(expanded ? "expanded" : "collapsed");
+      TSurface s(18, 18), small(18, 18);
+      s.Cx->FillRect(TRect(0, 0, 18, 18), background);
+      small.Cx->FillRect(TRect(0, 0, 18, 18), background);
+      Office11()->DrawExpandButton(s.Cx, R, expanded, clGreen);
+      Office11()->DrawSmallExpandButton(small.Cx, R, expanded, clBlue, clGreen);
+      TBitmap* glyph = expanded ? dxOffice11ExpandButtonBitmap1 : dxOffice11ExpandButtonBitmap2;
+      ASSERT_TRUE(glyph && glyph->GetWidth() == 11 && glyph->GetHeight() == 11);
+      const COLORREF back = RGBOf(background);
+      EXPECT_EQ(s.At(3, 4), GetMiddleRGB(dxOffice11ExpandButtonColor1, back, 25) & 0xFFFFFF);
+      for (TPoint p : {TPoint(13, 14), TPoint(3, 14), TPoint(13, 4)})
+        EXPECT_EQ(s.At(p.x, p.y), GetMiddleRGB(dxOffice11ExpandButtonColor2, back, 25) & 0xFFFFFF);
+      int mismatches = 0;  // away from the corners, the glyph as it is
+      for (int y = 1; y < 10; ++y)
+        for (int x = 1; x < 10; ++x)
+          mismatches += s.At(R.left + x, R.top + y) != (glyph->GetCanvas()->GetPixel(x, y) & 0xFFFFFF);
+      EXPECT_EQ(mismatches, 0);
+      EXPECT_EQ(s.Count(TRect(0, 0, 18, 18), back) - s.Count(R, back), 18 * 18 - 121);  // nothing outside R
+      EXPECT_EQ(s.Differences(small), 0);  // the small button is the same drawing
+    }
+  }
+  EXPECT_EQ(Office11()->ExpandButtonSize(), 11);
+  EXPECT_EQ(Office11()->SmallExpandButtonSize(), 11);
+  EXPECT_FALSE(Office11()->DrawExpandButtonFirst());
+}
+
+TEST_F(cxOffice11Painter, PlusAndMinusDifferOnlyInTheirUpright) {
+  TSurface plus(11, 11), minus(11, 11);
+  Office11()->DrawExpandButton(plus.Cx, TRect(0, 0, 11, 11), false);
+  Office11()->DrawExpandButton(minus.Cx, TRect(0, 0, 11, 11), true);
+  EXPECT_GT(plus.Differences(minus), 0);
+  // The difference lies on the middle column.
+  for (int y = 0; y < 11; ++y)
+    for (int x = 0; x < 11; ++x)
+      if (plus.At(x, y) != minus.At(x, y)) EXPECT_EQ(x, 5) << y;
+}
+
+// In a process of its own: the painter unit holds a reference on the Office 2003 colours from its
+// start, so the very first drawing with this look is in the scheme's colours, not in zeros.
+TEST(cxOffice11PainterStart, TheFirstDrawingInAProcessHasTheSchemeColours) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");  // the child runs the program afresh
+  EXPECT_EXIT(
+      {
+        const auto painter = TcxCustomLookAndFeelPainterClass::Of<TcxOffice11LookAndFeelPainter>();
+        TSurface s(30, 20);
+        painter->DrawButton(s.Cx, TRect(0, 0, 30, 20), String(), cxbsNormal);
+        TSurface e(11, 11);
+        painter->DrawExpandButton(e.Cx, TRect(0, 0, 11, 11), true);
+        const bool colours = dxOffice11DockColor1 != 0 && dxOffice11DockColor1 != dxOffice11SelectedBorderColor;
+        const bool face = s.At(15, 10) == (dxOffice11DockColor1 & 0xFFFFFF);
+        std::exit(colours && face && !e.AllWhite() ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
