@@ -94,12 +94,17 @@ class TFont : public TGraphicsObject {
   DECLARE_CLASS(TFont, TGraphicsObject)
  public:
   void Assign(TPersistent* Source) override;
-  // Takes the description of a logical font (face, height, weight, italic, ...).
+  // Takes the whole description of a logical font: what the properties hold (face, height, style,
+  // pitch, charset) and the rest (width, weight, rotation, precisions, quality, family), which stays
+  // with the font through later property changes and is copied by Assign.
   void AssignLogFont(const LOGFONTA& Font);
   // A font handle for this description, shared with every font of the same description.
   HFONT GetHandle();
   // Describes the font by an existing font handle (the handle itself stays its owner's).
   void SetHandle(HFONT Value);
+  // Tenths of a degree, counter-clockwise: the direction of the text line and of each character.
+  Integer GetEscapement() const { return FLogFont.Escapement; }
+  Integer GetOrientation() const { return FLogFont.Orientation; }
 
   String GetName() const { return FName; }
   void SetName(const String& Value);
@@ -124,8 +129,17 @@ class TFont : public TGraphicsObject {
   void Construct() override;
 
  private:
+  // The parts of the logical font that no property shows.
+  struct TLogFontRest {
+    Integer Width = 0;
+    Integer Escapement = 0;
+    Integer Orientation = 0;
+    Integer Weight = 0;  // 0: the weight of the style (normal or bold)
+    Byte OutPrecision = 0, ClipPrecision = 0, Quality = 0, Family = 0;
+  };
   String FName;
   Integer FHeight = -12;
+  TLogFontRest FLogFont;
   TFontStyles FStyle;
   TFontPitch FPitch = fpDefault;
   TFontCharset FCharset = 1;  // DEFAULT_CHARSET

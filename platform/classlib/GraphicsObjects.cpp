@@ -196,10 +196,21 @@ void TGraphicsObject::Destroy() {
   inherited::Destroy();
 }
 
-// The owner hears first, so that a canvas deselects the old handle before the cache may delete it.
+// The handle is renewed before anyone hears, so that a listener asking for it (a control measuring
+// text on CM_FONTCHANGED) gets the new description's. The old handle stays alive until every listener
+// has heard, so that a canvas deselects it before the cache may delete it.
 void TGraphicsObject::Changed() {
+  struct TReleaseOld {
+    HGDIOBJ Handle = nullptr;
+    ~TReleaseOld() { Release(Handle); }
+  } old;
+  auto& slots = Slots();
+  auto it = slots.find(this);
+  if (it != slots.end()) {
+    old.Handle = it->second.Handle;
+    slots.erase(it);
+  }
   if (OnChange) OnChange(this);
-  DropHandle(this);
 }
 
 // ---- TFont ------------------------------------------------------------------------------------------
@@ -228,6 +239,8 @@ void TFont::Assign(TPersistent* Source) {
     if (f == this) return;
     FName = f->FName;
     FHeight = MulDiv(f->FHeight, PixelsPerInch, f->PixelsPerInch);
+    FLogFont = f->FLogFont;
+    FLogFont.Width = MulDiv(f->FLogFont.Width, PixelsPerInch, f->PixelsPerInch);
     FStyle = f->FStyle;
     FPitch = f->FPitch;
     FCharset = f->FCharset;
@@ -252,6 +265,14 @@ void TFont::AssignLogFont(const LOGFONTA& Font) {
     case VARIABLE_PITCH: FPitch = fpVariable; break;
     default: FPitch = fpDefault;
   }
+  FLogFont.Width = Font.lfWidth;
+  FLogFont.Escapement = Font.lfEscapement;
+  FLogFont.Orientation = Font.lfOrientation;
+  FLogFont.Weight = Font.lfWeight;
+  FLogFont.OutPrecision = Font.lfOutPrecision;
+  FLogFont.ClipPrecision = Font.lfClipPrecision;
+  FLogFont.Quality = Font.lfQuality;
+  FLogFont.Family = Font.lfPitchAndFamily & 0xF0;
   Changed();
 }
 
@@ -260,12 +281,25 @@ HFONT TFont::GetHandle() {
   if (!slot.Handle) {
     LOGFONTA lf;
     lf.lfHeight = FHeight;
-    lf.lfWeight = FStyle.Contains(fsBold) ? FW_BOLD : FW_NORMAL;
+    lf.lfWidth = FLogFont.Width;
+    lf.lfEscapement = FLogFont.Escapement;
+    lf.lfOrientation = FLogFont.Orientation;
+    // A weight given with the font (light, semibold, heavy) stays as long as the style agrees with it.
+    const Integer weight = FLogFont.Weight;
+    if (FStyle.Contains(fsBold))
+      lf.lfWeight = weight >= FW_BOLD ? weight : FW_BOLD;
+    else
+      lf.lfWeight = weight > FW_DONTCARE && weight < FW_BOLD ? weight : FW_NORMAL;
     lf.lfItalic = FStyle.Contains(fsItalic);
     lf.lfUnderline = FStyle.Contains(fsUnderline);
     lf.lfStrikeOut = FStyle.Contains(fsStrikeOut);
     lf.lfCharSet = static_cast<BYTE>(FCharset);
-    lf.lfPitchAndFamily = FPitch == fpFixed ? FIXED_PITCH : FPitch == fpVariable ? VARIABLE_PITCH : DEFAULT_PITCH;
+    lf.lfOutPrecision = FLogFont.OutPrecision;
+    lf.lfClipPrecision = FLogFont.ClipPrecision;
+    lf.lfQuality = FLogFont.Quality;
+    lf.lfPitchAndFamily = FLogFont.Family | (FPitch == fpFixed      ? FIXED_PITCH
+                                              : FPitch == fpVariable ? VARIABLE_PITCH
+                                                                     : DEFAULT_PITCH);
     std::strncpy(lf.lfFaceName, FName.c_str(), LF_FACESIZE - 1);
     slot.Handle = Acquire(KeyOf('F', lf), [](const std::string& key) -> HGDIOBJ {
       LOGFONTA l;
