@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "GdiObjects.h"
+#include "PixelSurface.h"
 #include "RtlMath.h"
 #include "WinGdi.h"
 #include "WinUserDraw.h"
@@ -12,62 +13,7 @@
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-
-// A white 32-bit memory surface with a class-library canvas on it and the framework canvas around that.
-struct TSurface {
-  HDC DC;
-  HBITMAP Bitmap;
-  HGDIOBJ Old;
-  TCanvas* Canvas;
-  TcxCanvas* Cx;
-  int Width, Height;
-  TSurface(int w, int h) : Width(w), Height(h) {
-    DC = CreateCompatibleDC(nullptr);
-    Bitmap = CreateBitmap(w, h, 1, 32, nullptr);
-    Old = SelectObject(DC, Bitmap);
-    RECT all{0, 0, w, h};
-    FillRect(DC, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    Canvas = New<TCanvas>();
-    Canvas->SetHandle(DC);
-    Cx = New<TcxCanvas>(Canvas);
-  }
-  ~TSurface() {
-    Cx->Free();
-    Canvas->SetHandle(nullptr);
-    Canvas->Free();
-    SelectObject(DC, Old);
-    DeleteObject(Bitmap);
-    DeleteDC(DC);
-  }
-  // The pixel at device (x, y), whatever the clip and the origins.
-  COLORREF At(int x, int y) const {
-    const int saved = SaveDC(DC);
-    SelectClipRgn(DC, nullptr);
-    SetViewportOrgEx(DC, 0, 0, nullptr);
-    SetWindowOrgEx(DC, 0, 0, nullptr);
-    const COLORREF c = GetPixel(DC, x, y) & 0xFFFFFF;
-    RestoreDC(DC, saved);
-    return c;
-  }
-  // The pixels that are not white, as a box in device coordinates.
-  RECT InkBox() const {
-    RECT r{Width, Height, -1, -1};
-    for (int y = 0; y < Height; ++y)
-      for (int x = 0; x < Width; ++x)
-        if (At(x, y) != kWhite) {
-          r.left = std::min<LONG>(r.left, x), r.top = std::min<LONG>(r.top, y);
-          r.right = std::max<LONG>(r.right, x + 1), r.bottom = std::max<LONG>(r.bottom, y + 1);
-        }
-    return r;
-  }
-  int InkCount() const {
-    int n = 0;
-    for (int y = 0; y < Height; ++y)
-      for (int x = 0; x < Width; ++x) n += At(x, y) != kWhite;
-    return n;
-  }
-};
+using namespace PixelSurface;
 
 // A 32-bit bitmap whose pixel (x, y) is the colour Code(x, y).
 COLORREF Code(int x, int y) { return RGB(10 + x * 10, 10 + y * 10, 77); }

@@ -8,66 +8,25 @@
 #include <string>
 
 #include "ImgList.h"
+#include "PixelSurface.h"
 #include "WinGdi.h"
 #include "WinUserDraw.h"
 #include "cxGraphics.h"
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
+using namespace PixelSurface;
 
-struct TTextSurface {
-  HDC DC;
-  HBITMAP Bitmap;
-  HGDIOBJ Old;
-  TCanvas* Canvas;
-  TcxCanvas* Cx;
-  int Width, Height;
+// The surface with a fixed-advance face in black over a clear brush.
+struct TTextSurface : TSurface {
   Integer Advance, LineHeight;
-  TTextSurface(int w, int h) : Width(w), Height(h) {
-    DC = CreateCompatibleDC(nullptr);
-    Bitmap = CreateBitmap(w, h, 1, 32, nullptr);
-    Old = SelectObject(DC, Bitmap);
-    RECT all{0, 0, w, h};
-    FillRect(DC, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    Canvas = New<TCanvas>();
-    Canvas->SetHandle(DC);
+  TTextSurface(int w, int h) : TSurface(w, h) {
     Canvas->GetFont()->SetName("Courier New");
     Canvas->GetFont()->SetHeight(-13);
     Canvas->GetFont()->SetColor(clBlack);
     Canvas->GetBrush()->SetStyle(bsClear);
-    Cx = New<TcxCanvas>(Canvas);
     Advance = Cx->TextWidth("x");
     LineHeight = Cx->TextHeight("x");
-  }
-  ~TTextSurface() {
-    Cx->Free();
-    Canvas->SetHandle(nullptr);
-    Canvas->Free();
-    SelectObject(DC, Old);
-    DeleteObject(Bitmap);
-    DeleteDC(DC);
-  }
-  COLORREF At(int x, int y) const {
-    const int saved = SaveDC(DC);
-    SelectClipRgn(DC, nullptr);
-    const COLORREF c = GetPixel(DC, x, y) & 0xFFFFFF;
-    RestoreDC(DC, saved);
-    return c;
-  }
-  RECT InkBox() const {
-    RECT r{Width, Height, -1, -1};
-    for (int y = 0; y < Height; ++y)
-      for (int x = 0; x < Width; ++x)
-        if (At(x, y) != kWhite) {
-          r.left = std::min<LONG>(r.left, x), r.top = std::min<LONG>(r.top, y);
-          r.right = std::max<LONG>(r.right, x + 1), r.bottom = std::max<LONG>(r.bottom, y + 1);
-        }
-    return r;
-  }
-  void Clear() {
-    RECT all{0, 0, Width, Height};
-    FillRect(DC, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   }
 };
 
@@ -122,7 +81,7 @@ TEST(cxGraphicsCanvasText, DisabledTextIsEmbossedOnePixelIn) {
   TTextSurface s(120, 30);
   const TRect r(0, 0, 110, 30);
   s.Cx->DrawTexT("", r, cxtfSingleLine);
-  EXPECT_EQ(s.InkBox().right, -1);
+  EXPECT_EQ(s.InkCount(), 0);
 
   s.Cx->DrawTexT("Qq", r, cxtfSingleLine | cxtfAlignRight | cxtfAlignBottom, true);
   const RECT enabled = s.InkBox();
@@ -243,7 +202,7 @@ TEST(cxGraphicsCanvasText, ImagesOutsideTheListDrawNothing) {
   s.Cx->DrawImage(images.get(), 0, 0, 1);
   s.Cx->DrawImage(images.get(), 0, 0, -1);
   s.Cx->DrawImage(nullptr, 0, 0, 0);
-  EXPECT_EQ(s.InkBox().right, -1);
+  EXPECT_EQ(s.InkCount(), 0);
   s.Cx->IntersectClipRect(TRect(0, 0, 8, 8));
   s.Cx->DrawImage(images.get(), 5, 5, 0);
   EXPECT_EQ(s.InkBox(), (RECT{5, 5, 8, 8}));
@@ -255,6 +214,7 @@ TEST(cxGraphicsCanvasText, ObjectsFollowTheDC) {
   LOGFONT lf;
   lf.lfHeight = -20;
   lf.lfWeight = FW_BOLD;
+  lf.lfEscapement = lf.lfOrientation = 450;
   std::strcpy(lf.lfFaceName, "Arial");
   HFONT font = CreateFontIndirect(&lf);
   HBRUSH brush = CreateHatchBrush(HS_DIAGCROSS, RGB(1, 2, 3));
@@ -266,6 +226,7 @@ TEST(cxGraphicsCanvasText, ObjectsFollowTheDC) {
   EXPECT_EQ(s.Cx->GetFont()->GetName(), "Arial");
   EXPECT_EQ(s.Cx->GetFont()->GetHeight(), -20);
   EXPECT_TRUE(s.Cx->GetFont()->GetStyle().Contains(fsBold));
+  EXPECT_EQ(s.Cx->GetFont()->GetEscapement(), 450) << "a rotated font stays rotated";
   EXPECT_EQ(s.Cx->GetFont()->GetColor(), static_cast<TColor>(RGB(7, 8, 9)));
   EXPECT_EQ(s.Cx->GetBrush()->GetStyle(), bsDiagCross);
   EXPECT_EQ(s.Cx->GetBrush()->GetColor(), static_cast<TColor>(RGB(1, 2, 3)));
@@ -279,6 +240,48 @@ TEST(cxGraphicsCanvasText, ObjectsFollowTheDC) {
   DeleteObject(brush);
   DeleteObject(pen);
   DeleteDC(dc);
+}
+
+// The font angle is in degrees, counter-clockwise: a quarter turn stands the text up, reading from
+// bottom to top from where it starts, a quarter turn back reads from top to bottom; angle 0 lays it
+// down again. Face, size and style stay as they were through every turn.
+TEST(cxGraphicsCanvasText, TheFontAngleTurnsTheTextAndZeroTurnsItBack) {
+  TTextSurface s(120, 120);
+  s.Canvas->GetFont()->SetStyle({fsBold});
+  const String text = "WWWWWW";
+  const TPoint origin(60, 60);
+  s.Canvas->TextOut(origin.x, origin.y, text);
+  const TRect across = s.InkBox();
+  ASSERT_GT(across.Width(), 2 * across.Height());
+  ASSERT_GE(across.left, origin.x);
+
+  struct TCase {
+    Integer Angle;
+    bool Rises;  // the text runs upwards from the origin, else downwards
+  };
+  for (const TCase& c : {TCase{90, true}, TCase{-90, false}}) {
+    s.Clear();
+    s.Cx->SetFontAngle(c.Angle);
+    EXPECT_EQ(s.Cx->GetFont()->GetEscapement(), c.Angle * 10);
+    s.Canvas->TextOut(origin.x, origin.y, text);
+    const TRect ink = s.InkBox();
+    EXPECT_GT(ink.Height(), 2 * ink.Width()) << c.Angle << ": the turned text stands upright";
+    EXPECT_NEAR(ink.Height(), across.Width(), 2) << c.Angle << ": as long as the level text";
+    if (c.Rises)
+      EXPECT_LE(ink.bottom, origin.y + 1) << c.Angle;
+    else
+      EXPECT_GE(ink.top, origin.y - 1) << c.Angle;
+  }
+
+  s.Clear();
+  s.Cx->SetFontAngle(0);
+  s.Canvas->TextOut(origin.x, origin.y, text);
+  EXPECT_EQ(s.InkBox(), across) << "angle 0 gives the level text back";
+  const TFont* font = s.Cx->GetFont();
+  EXPECT_EQ(font->GetEscapement(), 0);
+  EXPECT_EQ(font->GetName(), "Courier New");
+  EXPECT_EQ(font->GetHeight(), -13);
+  EXPECT_EQ(font->GetStyle(), TFontStyles{fsBold});
 }
 
 TEST(cxGraphicsCanvasText, TheScreenCanvasMeasuresText) {
