@@ -27,6 +27,17 @@ class TInlinePart : public TTestPanel {
 };
 IMPLEMENT_CLASS(TInlinePart)
 
+// A part whose resource holds another part inline.
+class TOuterPart : public TTestPanel {
+  DECLARE_CLASS(TOuterPart, TTestPanel)
+ protected:
+  void Construct() override {
+    inherited::Construct();
+    InitInheritedComponent(this, TTestPanel::StaticClass());
+  }
+};
+IMPLEMENT_CLASS(TOuterPart)
+
 const char* const PartText = R"(object InlinePart: TInlinePart
   Caption = 'Part'
   object Inner: TTestControl
@@ -39,6 +50,16 @@ const char* const PartText = R"(object InlinePart: TInlinePart
 end
 )";
 
+const char* const OuterText = R"(object OuterPart: TOuterPart
+  inline Sub: TInlinePart
+    Left = 2
+    inherited Other: TTestControl
+      Caption = 'Outer'
+    end
+  end
+end
+)";
+
 class WriterInline : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -46,10 +67,11 @@ class WriterInline : public ::testing::Test {
     static bool registered = false;
     if (!registered) {
       registered = true;
-      RegisterClass(TInlinePart::StaticClass());
+      RegisterClasses({TInlinePart::StaticClass(), TOuterPart::StaticClass()});
       static const TResourceEntry entries[] = {
-          {"RCDATA", "TINLINEPART", reinterpret_cast<const unsigned char*>(PartText), std::strlen(PartText)}};
-      static const TResourceTable table{entries, 1};
+          {"RCDATA", "TINLINEPART", reinterpret_cast<const unsigned char*>(PartText), std::strlen(PartText)},
+          {"RCDATA", "TOUTERPART", reinterpret_cast<const unsigned char*>(OuterText), std::strlen(OuterText)}};
+      static const TResourceTable table{entries, 2};
       RegisterResourceTable(table);
     }
     Journal().clear();
@@ -184,6 +206,37 @@ end
   copy->Free();
   form->Free();
   ancestor->Free();
+}
+
+// A part inside a part: the inner one is of the outer one's resource, so it is written as
+// inherited within the outer one, and each level carries only its own changes.
+TEST_F(WriterInline, APartInsideAPartCarriesOnlyTheChangesOfEachLevel) {
+  TTestForm* form = CreateComponent<TTestForm>(nullptr);
+  form->SetName("Host");
+  auto* outer = static_cast<TOuterPart*>(CreateComponent(TOuterPart::StaticClass(), form, {csInline}));
+  outer->SetName("Outer1");
+  outer->SetParent(form);
+  ASSERT_EQ(Find(outer, "Sub.Other")->GetCaption(), "Outer");
+  Find(outer, "Sub.Inner")->SetCaption("Deep");
+
+  String text = FormText(form);
+  size_t begin = text.find("  inline Outer1");
+  ASSERT_NE(begin, String::npos) << text;
+  EXPECT_EQ(text.substr(begin), R"(  inline Outer1: TOuterPart
+    inherited Sub: TInlinePart
+      inherited Inner: TTestControl
+        Caption = 'Deep'
+      end
+    end
+  end
+end
+)");
+  TComponent* copy = Read(text);
+  EXPECT_EQ(Find(copy, "Outer1.Sub.Inner")->GetCaption(), "Deep");
+  EXPECT_EQ(Find(copy, "Outer1.Sub.Other")->GetCaption(), "Outer");
+  EXPECT_EQ(FormText(copy), text);
+  copy->Free();
+  form->Free();
 }
 
 }  // namespace
