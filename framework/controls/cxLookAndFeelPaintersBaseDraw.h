@@ -1,5 +1,5 @@
-// Small drawing helpers shared by the painter units' sources: the rounding of the painter geometry and
-// the text flags of the alignment tables.
+// Small drawing helpers shared by the painter units' sources: the rounding of the painter geometry, the
+// text flags of the alignment tables and the scroll-track fill.
 #pragma once
 
 #include "ClassTypes.h"
@@ -19,6 +19,10 @@ Integer PainterTextFlags(TAlignment AAlignmentHorz, TcxAlignmentVert AAlignmentV
 
 // Solid brush and pen in the colour, and the polygon of the points.
 void PainterPolygon(TcxCanvas* ACanvas, const TPointArray& APoints, TColor AColor);
+
+// A scroll bar's page area: R filled with the scroll-track pattern as brush, the pressed one when
+// pressed; the brush is solid again afterwards.
+void PainterFillScrollBarPage(TcxCanvas* ACanvas, const TRect& R, bool APressed);
 
 }  // namespace cxLookAndFeelPaintersBaseDraw
 

@@ -301,3 +301,15 @@ void TcxCustomLookAndFeelPainter::DrawSizeGrip(TcxCanvas* ACanvas, const TRect& 
 }
 
 }  // namespace cxLookAndFeelPainters
+
+namespace cxLookAndFeelPaintersBaseDraw {
+
+void PainterFillScrollBarPage(TcxCanvas* ACanvas, const TRect& R, bool APressed) {
+  if (TBitmap* Pattern = cxLookAndFeelScrollBarBitmap(APressed))
+    ACanvas->FillRect(R, Pattern);
+  else
+    ACanvas->FillRect(R, clBtnFace);  // the unit made no patterns: a plain track rather than a stale brush
+  ACanvas->GetBrush()->SetStyle(bsSolid);
+}
+
+}  // namespace cxLookAndFeelPaintersBaseDraw

@@ -60,22 +60,22 @@ bool TcxExtendedStylePainters::GetPainterByName(const String& AName,
 
 bool TcxExtendedStylePainters::GetNameByPainter(TcxCustomLookAndFeelPainterClass APainter, String& AName) const {
   AName = String();
-  for (Integer I = 0; I < GetCount(); ++I)
-    if (GetPainter(I) == APainter) {
-      AName = GetName(I);
-      return true;
-    }
-  return false;
+  const Integer Index = IndexOfPainter(APainter);
+  if (Index >= 0) AName = GetName(Index);
+  return Index >= 0;
 }
 
 bool TcxExtendedStylePainters::GetPainterData(TcxCustomLookAndFeelPainterClass APainter, TObject*& AData) const {
   AData = nullptr;
+  const Integer Index = IndexOfPainter(APainter);
+  if (Index >= 0) AData = GetData(Index);
+  return Index >= 0;
+}
+
+Integer TcxExtendedStylePainters::IndexOfPainter(TcxCustomLookAndFeelPainterClass APainter) const {
   for (Integer I = 0; I < GetCount(); ++I)
-    if (GetPainter(I) == APainter) {
-      AData = GetData(I);
-      return true;
-    }
-  return false;
+    if (GetPainter(I) == APainter) return I;
+  return -1;
 }
 
 Integer TcxExtendedStylePainters::FindInfoByName(const String& AName, TcxExtendedStylePainterInfo*& AInfo) const {

@@ -55,6 +55,7 @@ class TcxExtendedStylePainters : public TcxObjectList {
   void SortPainters();
 
  private:
+  Integer IndexOfPainter(TcxCustomLookAndFeelPainterClass APainter) const;  // the first entry, or -1
   std::vector<IcxLookAndFeelPainterListener*> FListeners;
 };
 

@@ -210,11 +210,7 @@ void TcxStandardLookAndFeelPainter::DrawScrollBarPart(TcxCanvas* ACanvas, bool A
   switch (APart) {
     case sbpPageUp:
     case sbpPageDown:
-      if (TBitmap* Pattern = cxLookAndFeelScrollBarBitmap(AState == cxbsPressed))
-        ACanvas->FillRect(R, Pattern);
-      else
-        ACanvas->FillRect(R, clScrollBar);
-      ACanvas->GetBrush()->SetStyle(bsSolid);
+      PainterFillScrollBarPage(ACanvas, R, AState == cxbsPressed);
       return;
     case sbpThumbnail:
       break;
@@ -338,11 +334,7 @@ void TcxFlatLookAndFeelPainter::DrawScrollBarPart(TcxCanvas* ACanvas, bool AHori
   switch (APart) {
     case sbpPageUp:
     case sbpPageDown:
-      if (TBitmap* Pattern = cxLookAndFeelScrollBarBitmap(AState == cxbsPressed))
-        ACanvas->FillRect(R, Pattern);
-      else
-        ACanvas->FillRect(R, clScrollBar);
-      ACanvas->GetBrush()->SetStyle(bsSolid);
+      PainterFillScrollBarPage(ACanvas, R, AState == cxbsPressed);
       break;
     case sbpLineUp:
     case sbpLineDown:

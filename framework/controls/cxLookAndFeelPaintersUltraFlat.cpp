@@ -2,19 +2,9 @@
 
 #include "cxGeometry.h"
 #include "cxGraphicsFunctions.h"
+#include "cxLookAndFeelPaintersBaseDraw.h"
 
 namespace cxLookAndFeelPaintersUltraFlat {
-
-namespace {
-
-void FillScrollBarPageArea(TcxCanvas* ACanvas, const TRect& R, bool APressed) {
-  if (TBitmap* pattern = cxLookAndFeelScrollBarBitmap(APressed))
-    ACanvas->FillRect(R, pattern);
-  else
-    ACanvas->FillRect(R, clBtnFace);  // the unit made no patterns: a plain track rather than stale brush
-}
-
-}  // namespace
 
 IMPLEMENT_CLASS(TcxUltraFlatLookAndFeelPainter)
 
@@ -234,7 +224,7 @@ void TcxUltraFlatLookAndFeelPainter::DrawScrollBarPart(TcxCanvas* ACanvas, bool 
       break;
     case sbpPageUp:
     case sbpPageDown:
-      FillScrollBarPageArea(ACanvas, R, AState == cxbsPressed);
+      PainterFillScrollBarPage(ACanvas, R, AState == cxbsPressed);
       break;
     case sbpNone: break;
   }
