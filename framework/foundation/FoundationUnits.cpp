@@ -8,6 +8,7 @@
 #include "cxDateUtils.h"
 #include "cxFormats.h"
 #include "cxGraphicsBrushCache.h"
+#include "cxGraphicsImageList.h"
 #include "cxGeometry.h"
 #include "dxOffice11.h"
 #include "dxThemeManager.h"
@@ -33,6 +34,7 @@ void RegisterUnits_framework_foundation() {
   RegisterUnit("dxOffice11", &dxOffice11::dxOffice11Initialization, &dxOffice11::dxOffice11Finalization);
   RegisterUnit("cxClasses", nullptr, &cxClasses::cxClassesFinalization);
   RegisterUnit("cxGraphics", &cxGraphics::cxGraphicsInitialization, &cxGraphics::cxGraphicsFinalization);
+  RegisterClass(cxGraphics::TcxImageList::StaticClass());  // form resources name it
   RegisterUnit("cxDateUtils", nullptr, &cxDateUtils::cxDateUtilsFinalization);
   RegisterUnit("cxFormats", nullptr, &cxFormats::cxFormatsFinalization);
 }
