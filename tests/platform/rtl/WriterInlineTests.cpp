@@ -77,13 +77,18 @@ class WriterInline : public ::testing::Test {
     Journal().clear();
   }
 
-  // A form holding Part1 inline, with a control of its own that refers into the part.
-  static TTestForm* MakeHost() {
+  // A form holding Part1 inline, with a control of its own that refers into the part; with
+  // AddedFirst, another part (Part0) comes before them.
+  static TTestForm* MakeHost(bool AddedFirst = false) {
     TTestForm* form = CreateComponent<TTestForm>(nullptr);
     form->SetName("Host");
-    auto* part = static_cast<TInlinePart*>(CreateComponent(TInlinePart::StaticClass(), form, {csInline}));
-    part->SetName("Part1");
-    part->SetParent(form);
+    auto addPart = [&](const char* Name) {
+      auto* part = static_cast<TInlinePart*>(CreateComponent(TInlinePart::StaticClass(), form, {csInline}));
+      part->SetName(Name);
+      part->SetParent(form);
+    };
+    if (AddedFirst) addPart("Part0");
+    addPart("Part1");
     auto* label = CreateComponent<TTestControl>(form);
     label->SetName("Label1");
     label->SetParent(form);
@@ -178,32 +183,50 @@ TEST_F(WriterInline, AnInheritedInlinePartIsWrittenAsInherited) {
   TTestForm* ancestor = MakeHost();
   TTestForm* form = MakeHost();
   Find(form, "Part1.Inner")->SetCaption("Changed");
+  // A part the descendant adds before the ancestor's components takes its place by its order
+  // number; the ancestor's components after it keep theirs.
+  TTestForm* added = MakeHost(true);
+  Find(added, "Part0.Other")->SetCaption("Mine");
 
-  String text = DescendentText(form, ancestor);
-  EXPECT_EQ(text, R"(inherited Host: TTestForm
+  struct Case {
+    TTestForm* form;
+    const char* text;
+  };
+  for (Case c : {Case{form, R"(inherited Host: TTestForm
   inherited Part1: TInlinePart
     inherited Inner: TTestControl
       Caption = 'Changed'
     end
   end
 end
-)");
+)"},
+                 Case{added, R"(inherited Host: TTestForm
+  inline Part0: TInlinePart [0]
+    inherited Other: TTestControl
+      Caption = 'Mine'
+    end
+  end
+end
+)"}}) {
+    String text = DescendentText(c.form, ancestor);
+    EXPECT_EQ(text, c.text);
+
+    TStringStream* in = New<TStringStream>(text);
+    TMemoryStream* binary = New<TMemoryStream>();
+    ObjectTextToBinary(in, binary);
+    binary->SetPosition(0);
+    TTestForm* copy = MakeHost();
+    ReadComponent(binary, copy);
+    EXPECT_EQ(FormText(copy), FormText(c.form));
+    EXPECT_EQ(copy->FindComponent("Part1")->ComponentCount(), 2);
+    binary->Free();
+    in->Free();
+    copy->Free();
+  }
   TTestForm* same = MakeHost();
   EXPECT_EQ(DescendentText(same, ancestor).find("Part1"), String::npos) << "an unchanged part is left out";
   same->Free();
-
-  TStringStream* in = New<TStringStream>(text);
-  TMemoryStream* binary = New<TMemoryStream>();
-  ObjectTextToBinary(in, binary);
-  binary->SetPosition(0);
-  TTestForm* copy = MakeHost();
-  ReadComponent(binary, copy);
-  EXPECT_EQ(Find(copy, "Part1.Inner")->GetCaption(), "Changed");
-  EXPECT_EQ(copy->FindComponent("Part1")->ComponentCount(), 2);
-  EXPECT_EQ(FormText(copy), FormText(form));
-  binary->Free();
-  in->Free();
-  copy->Free();
+  added->Free();
   form->Free();
   ancestor->Free();
 }
