@@ -1,11 +1,13 @@
 // The framework image list: the system list and the collection of image infos kept in step through
 // adds, inserts, moves and deletes; alpha images read back whole; the form-stream entries and their
-// round trip, plain and run-length packed; drawing enabled and disabled.
+// round trip, plain and run-length packed, and a form resource naming the list; drawing enabled and
+// disabled.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "Filer.h"
+#include "Forms.h"
 #include "ImgList.h"
 #include "ObjectText.h"
 #include "Streams.h"
@@ -244,6 +246,37 @@ TEST(TcxImageList, AnAncestorWithEqualImagesWritesNoImageInfo) {
   text->SetSize(0);
   ObjectBinaryToText(stream.get(), text.get());
   EXPECT_NE(text->GetDataString().find("ImageInfo"), String::npos);
+}
+
+// A form resource names the list by its class: it is found by name, its images are read back in order
+// with their masks, and the form writes back the text it was read from.
+TEST(TcxImageList, AFormResourceWithTwoImagesReadsAndWritesBackEqual) {
+  ASSERT_EQ(GetClass("TcxImageList"), TcxImageList::StaticClass()) << "registered for streaming";
+  auto* form = TCustomForm::CreateNew<TForm>(nullptr);
+  form->SetName("ImagesForm");
+  auto* list = New<TcxImageList>(form);
+  list->SetName("cxImageList1");
+  list->Add(Strip(1, 0).get(), nullptr);
+  auto masked = Strip(1, 2);
+  masked->GetCanvas()->SetPixel(0, 0, clFuchsia);
+  list->AddMasked(masked.get(), clFuchsia);
+  const String text = AsText(form);
+  form->Free();
+  ASSERT_NE(text.find("object cxImageList1: TcxImageList"), String::npos) << text;
+  ASSERT_NE(text.find("ImageInfo = <"), String::npos) << text;
+
+  auto source = NewOwned<TStringStream>(text);
+  auto binary = NewOwned<TMemoryStream>();
+  ObjectTextToBinary(source.get(), binary.get());
+  binary->SetPosition(0);
+  auto* read = TCustomForm::CreateNew<TForm>(nullptr);
+  ReadComponent(binary.get(), read);
+  auto* readList = As<TcxImageList>(read->FindComponent("cxImageList1"));
+  ASSERT_NE(readList, nullptr);
+  ExpectOrder(readList, {0, 2});
+  EXPECT_EQ(readList->GetImageInfoCollection()->GetItems(1)->GetMaskColor(), clFuchsia);
+  EXPECT_EQ(AsText(read), text);
+  read->Free();
 }
 
 // ---- Drawing --------------------------------------------------------------------------------------------
