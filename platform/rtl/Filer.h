@@ -327,6 +327,9 @@ class TWriter : public TFiler {
   // The instance made from its own form resource that an inline component being written is
   // compared with; it is not one of the ancestor list's components.
   TComponent* FInlineAncestor = nullptr;
+  // While above zero the buffer grows instead of going to the stream: what is written may yet be
+  // taken back (an inherited component that turns out unchanged).
+  Integer FHoldBuffer = 0;
   Integer FAncestorPos = 0;
   Integer FChildPos = 0;
 };

@@ -334,6 +334,17 @@ void TWriter::WriteData(TComponent* Instance) {
   if (FAncestorList && FAncestorPos < static_cast<Integer>(FAncestorList->size()) &&
       (!fromAncestor || (*FAncestorList)[static_cast<size_t>(FAncestorPos)] != fromAncestor))
     flags.Include(ffChildPos);
+  // Left out again when it differs in nothing: until then it stays in the buffer, so that taking
+  // it back leaves nothing behind in the stream.
+  const bool mayLeaveOut = Instance != FRoot && flags == TFilerFlags{ffInherited};
+  if (mayLeaveOut) ++FHoldBuffer;
+  struct Release {
+    Integer& hold;
+    bool held;
+    ~Release() {
+      if (held) --hold;
+    }
+  } release{FHoldBuffer, mayLeaveOut};
   WritePrefix(flags, FChildPos);
   WriteStr(Instance->ClassName());
   WriteStr(Instance->GetName());
@@ -377,7 +388,7 @@ void TWriter::WriteData(TComponent* Instance) {
   restore();
   WriteListEnd();
   // An inherited component that differs in nothing is left out altogether.
-  if (Instance != FRoot && flags == TFilerFlags{ffInherited} && GetPosition() == propertiesPosition + 2)
+  if (mayLeaveOut && GetPosition() == propertiesPosition + 2)
     SetPosition(previousPosition);
 }
 

@@ -32,7 +32,10 @@ void TWriter::FlushBuffer() { WriteBuffer(); }
 void TWriter::Write(const void* Buf, Integer Count) {
   auto* in = static_cast<const Byte*>(Buf);
   while (Count > 0) {
-    if (FBufPos == static_cast<Integer>(FBuffer.size())) WriteBuffer();
+    if (FBufPos == static_cast<Integer>(FBuffer.size())) {
+      if (FHoldBuffer > 0) FBuffer.resize(FBuffer.size() * 2);
+      else WriteBuffer();
+    }
     Integer n = std::min(Count, static_cast<Integer>(FBuffer.size()) - FBufPos);
     std::memcpy(FBuffer.data() + FBufPos, in, static_cast<size_t>(n));
     FBufPos += n;
