@@ -399,11 +399,11 @@ void TcxWinXPLookAndFeelPainter::DrawCheckBorder(TcxCanvas* ACanvas, const TRect
 
 void TcxWinXPLookAndFeelPainter::DrawRadioButton(TcxCanvas* ACanvas, Integer X, Integer Y,
                                                  TcxButtonState AButtonState, bool AChecked, bool AFocused,
-                                                 TColor ABrushColor, bool AIsDesigning) const {
+                                                 TColor ABrushColor, bool AHighlighted) const {
   // Without the button theme this draws the standard look instead of nothing.
   TdxTheme theme = Theme(totButton);
   if (!theme)
-    return inherited::DrawRadioButton(ACanvas, X, Y, AButtonState, AChecked, AFocused, ABrushColor, AIsDesigning);
+    return inherited::DrawRadioButton(ACanvas, X, Y, AButtonState, AChecked, AFocused, ABrushColor, AHighlighted);
   const TSize size = RadioButtonSize();
   Background(ACanvas, theme, BP_RADIOBUTTON, (AChecked ? kCheckChecked : kCheckUnchecked)[AButtonState],
              cxRectBounds(X, Y, size.cx, size.cy));

@@ -84,7 +84,7 @@ class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter {
                  TColor AColor) const override;
   void DrawCheckBorder(TcxCanvas* ACanvas, const TRect& R, TcxButtonState AState) const override;
   void DrawRadioButton(TcxCanvas* ACanvas, Integer X, Integer Y, TcxButtonState AButtonState, bool AChecked,
-                       bool AFocused, TColor ABrushColor, bool AIsDesigning = false) const override;
+                       bool AFocused, TColor ABrushColor, bool AHighlighted = false) const override;
   void DrawHeader(TcxCanvas* ACanvas, const TRect& ABounds, const TRect& ATextAreaBounds, TcxNeighbors ANeighbors,
                   TcxBorders ABorders, TcxButtonState AState, TAlignment AAlignmentHorz,
                   TcxAlignmentVert AAlignmentVert, bool AMultiLine, bool AShowEndEllipsis, const String& AText,
