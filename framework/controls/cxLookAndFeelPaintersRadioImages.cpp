@@ -1,7 +1,8 @@
 // The radio button images shared by every painter: one picture for each look-and-feel kind, state,
 // check, highlight and focus, 128 in all. Their shape is taken from the system's own flat radio button
 // (so that they match the check boxes in size), their colours from the kind's rules; they are made on
-// first use and rendered again whenever the system colours change.
+// first use and rendered again whenever the system colours change, and after a change of the visual
+// styles, which recolours the Office 2003 scheme.
 #include <vector>
 
 #include "Graphics.h"
@@ -11,6 +12,7 @@
 #include "cxLookAndFeelPaintersOffice11.h"
 #include "cxLookAndFeelPaintersRegistry.h"
 #include "dxOffice11.h"
+#include "dxThemeManager.h"
 
 namespace cxLookAndFeelPainters {
 
@@ -33,6 +35,10 @@ struct TRadioPattern {
 };
 
 TcxImageList* FRadioButtonImages = nullptr;
+// The Office 2003 colours are recomputed by their own theme listener; the images are rendered again at
+// their next use, so that whichever listener hears first, they get the new colours.
+TdxThemeChangedNotificator* FRadioThemeListener = nullptr;
+bool FRadioImagesStale = false;
 TRadioPattern FRadioPattern;
 std::vector<Integer> FRadioImageIndexMap;  // by combination code, see RadioCombination
 
@@ -160,6 +166,7 @@ void RenderRadioImages() {
   for (Integer Y = 0; Y < H; ++Y)
     for (Integer X = 0; X < W; ++X) Mask->GetCanvas()->SetPixel(X, Y, FRadioPattern.At(X, Y) == rcOutside ? clWhite : clBlack);
 
+  FRadioImagesStale = false;
   FRadioImageIndexMap.assign(RadioImageCount, -1);
   for (const bool Focused : {false, true})
     for (const bool Highlighted : {false, true})
@@ -186,7 +193,11 @@ TcxImageList* PrepareRadioButtonImageList() {
     FRadioButtonImages = New<TcxImageList>(nullptr);
     FRadioButtonImages->SetWidth(FRadioPattern.Width);
     FRadioButtonImages->SetHeight(FRadioPattern.Height);
+    FRadioThemeListener = New<TdxThemeChangedNotificator>();
+    FRadioThemeListener->OnThemeChanged = [] { FRadioImagesStale = true; };
     RenderRadioImages();
+  } else if (FRadioImagesStale) {
+    RefreshRadioButtonImageList();
   }
   return FRadioButtonImages;
 }
@@ -209,7 +220,10 @@ void RefreshRadioButtonImageList() {
   RenderRadioImages();
 }
 
-void FreeRadioButtonImageList() { FreeAndNil(FRadioButtonImages); }
+void FreeRadioButtonImageList() {
+  FreeAndNil(FRadioThemeListener);
+  FreeAndNil(FRadioButtonImages);
+}
 
 void ReleaseRadioButtonPattern() {
   FRadioPattern = TRadioPattern();

@@ -170,3 +170,17 @@ TEST_F(cxRadioButton, TheImagesFollowAChangeOfTheSystemColours) {
   P->DrawRadioButton(after.Cx, p.X, p.Y, cxbsNormal, false, false, clDefault);
   EXPECT_EQ(At(after, p.Body()), old & 0xFFFFFF);
 }
+
+TEST_F(cxRadioButton, TheOffice2003ImagesFollowAChangeOfTheme) {
+  // The Office 2003 colours differ with and without visual styles; the images follow the switch.
+  const auto P = Painter<TcxOffice11LookAndFeelPainter>();
+  for (bool themed : {true, false, true}) {
+    SCOPED_TRACE(themed ? "themed" : "classic");
+    SetThemeActive(themed);
+    TSurface s(16, 16);
+    const RadioProbe p{0, 0, P->RadioButtonSize()};
+    P->DrawRadioButton(s.Cx, p.X, p.Y, cxbsHot, false, false, clDefault);
+    EXPECT_EQ(At(s, p.OuterLight()), dxOffice11SelectedBorderColor & 0xFFFFFF);
+    EXPECT_EQ(At(s, p.Body()), dxOffice11SelectedColor1 & 0xFFFFFF);
+  }
+}
