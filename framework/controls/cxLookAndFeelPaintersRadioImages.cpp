@@ -143,8 +143,9 @@ void RadioColorMap(TRadioKind AKind, TcxButtonState AState, bool AChecked, bool 
       break;
     case rkOffice11:
       AMap[rcOuterLight] = AMap[rcOuterDark] = Disabled ? static_cast<TColor>(dxOffice11TextDisabledColor)
-                                               : Lit || AHighlighted ? static_cast<TColor>(dxOffice11SelectedBorderColor)
-                                                        : clBtnText;
+                                               : Lit || AHighlighted
+                                                   ? static_cast<TColor>(dxOffice11SelectedBorderColor)
+                                                   : clBtnText;
       AMap[rcInnerLight] = AMap[rcInnerDark] = Body;
       break;
   }
@@ -164,7 +165,8 @@ void RenderRadioImages() {
   Mask->SetMonochrome(true);
   Mask->SetSize(W, H);
   for (Integer Y = 0; Y < H; ++Y)
-    for (Integer X = 0; X < W; ++X) Mask->GetCanvas()->SetPixel(X, Y, FRadioPattern.At(X, Y) == rcOutside ? clWhite : clBlack);
+    for (Integer X = 0; X < W; ++X)
+      Mask->GetCanvas()->SetPixel(X, Y, FRadioPattern.At(X, Y) == rcOutside ? clWhite : clBlack);
 
   FRadioImagesStale = false;
   FRadioImageIndexMap.assign(RadioImageCount, -1);

@@ -13,9 +13,7 @@ using namespace PainterTestSurface;
 
 namespace {
 
-TcxCustomLookAndFeelPainterClass Native() {
-  return TcxCustomLookAndFeelPainterClass::Of<TcxWinXPLookAndFeelPainter>();
-}
+TcxCustomLookAndFeelPainterClass Native() { return TcxCustomLookAndFeelPainterClass::Of<TcxWinXPLookAndFeelPainter>(); }
 TcxCustomLookAndFeelPainterClass Standard() {
   return TcxCustomLookAndFeelPainterClass::Of<TcxStandardLookAndFeelPainter>();
 }
@@ -53,8 +51,8 @@ const Drawing kDrawings[] = {
     {"DrawHeaderPressed", [](auto p, TcxCanvas* c) { p->DrawHeaderPressed(c, kR); }},
     {"DrawHeaderControlSection",
      [](auto p, TcxCanvas* c) {
-       p->DrawHeaderControlSection(c, kR, kR, TcxNeighbors(), cxBordersAll, cxbsHot, taLeftJustify, vaTop, false,
-                                   false, "H", nullptr, clBlack, clBtnFace);
+       p->DrawHeaderControlSection(c, kR, kR, TcxNeighbors(), cxBordersAll, cxbsHot, taLeftJustify, vaTop, false, false,
+                                   "H", nullptr, clBlack, clBtnFace);
      }},
     {"DrawFooterCell",
      [](auto p, TcxCanvas* c) {
@@ -63,17 +61,24 @@ const Drawing kDrawings[] = {
     {"DrawFooterBorder", [](auto p, TcxCanvas* c) { p->DrawFooterBorder(c, kR); }},
     {"DrawFilterCloseButton", [](auto p, TcxCanvas* c) { p->DrawFilterCloseButton(c, kR, cxbsNormal); }},
     {"DrawFilterDropDownButton", [](auto p, TcxCanvas* c) { p->DrawFilterDropDownButton(c, kR, cxbsHot, true); }},
-    {"DrawTabBorder", [](auto p, TcxCanvas* c) { p->DrawTabBorder(c, TRect(2, 2, 4, 20), bLeft, cxBordersAll, false); }},
+    {"DrawTabBorder",
+     [](auto p, TcxCanvas* c) { p->DrawTabBorder(c, TRect(2, 2, 4, 20), bLeft, cxBordersAll, false); }},
     {"DrawTabsRoot", [](auto p, TcxCanvas* c) { p->DrawTabsRoot(c, kR, cxBordersAll, false); }},
-    {"DrawScrollBarPart line", [](auto p, TcxCanvas* c) { p->DrawScrollBarPart(c, true, kR, sbpLineDown, cxbsPressed); }},
-    {"DrawScrollBarPart thumb", [](auto p, TcxCanvas* c) { p->DrawScrollBarPart(c, false, kR, sbpThumbnail, cxbsHot); }},
+    {"DrawScrollBarPart line",
+     [](auto p, TcxCanvas* c) { p->DrawScrollBarPart(c, true, kR, sbpLineDown, cxbsPressed); }},
+    {"DrawScrollBarPart thumb",
+     [](auto p, TcxCanvas* c) { p->DrawScrollBarPart(c, false, kR, sbpThumbnail, cxbsHot); }},
     {"DrawScrollBarPart page", [](auto p, TcxCanvas* c) { p->DrawScrollBarPart(c, false, kR, sbpPageUp, cxbsNormal); }},
     {"DrawSizeGrip", [](auto p, TcxCanvas* c) { p->DrawSizeGrip(c, kR, clBtnFace); }},
     {"DrawSchedulerEventProgress",
      [](auto p, TcxCanvas* c) { p->DrawSchedulerEventProgress(c, kR, TRect(4, 4, 12, 20), TcxViewParams{}, true); }},
     {"DrawSchedulerNavigatorButton", [](auto p, TcxCanvas* c) { p->DrawSchedulerNavigatorButton(c, kR, cxbsHot); }},
-    {"DrawTab", [](auto p, TcxCanvas* c) { p->DrawTab(c, kR, cxBordersAll, "T", cxbsPressed, false, nullptr, clBlack, clBtnFace); }},
-    {"DrawTab vertical", [](auto p, TcxCanvas* c) { p->DrawTab(c, kR, cxBordersAll, "T", cxbsHot, true, nullptr, clBlack, clBtnFace); }},
+    {"DrawTab",
+     [](auto p, TcxCanvas* c) {
+       p->DrawTab(c, kR, cxBordersAll, "T", cxbsPressed, false, nullptr, clBlack, clBtnFace);
+     }},
+    {"DrawTab vertical",
+     [](auto p, TcxCanvas* c) { p->DrawTab(c, kR, cxBordersAll, "T", cxbsHot, true, nullptr, clBlack, clBtnFace); }},
     {"DrawSchedulerNavigationButtonContent",
      [](auto p, TcxCanvas* c) { p->DrawSchedulerNavigationButtonContent(c, kR, TRect(8, 6, 15, 13), true, cxbsHot); }},
 };
@@ -202,7 +207,8 @@ TEST_F(cxNativePainter, SchedulerNavigationButtonsAreTabItemsOnTheirSidesFacingA
   EXPECT_FALSE(next.AllWhite());
   int mismatches = 0;  // the previous button is the next one turned half round
   for (int y = R.top; y < R.bottom; ++y)
-    for (int x = R.left; x < R.right; ++x) mismatches += next.At(x, y) != previous.At(R.right - 1 - (x - R.left), R.bottom - 1 - (y - R.top));
+    for (int x = R.left; x < R.right; ++x)
+      mismatches += next.At(x, y) != previous.At(R.right - 1 - (x - R.left), R.bottom - 1 - (y - R.top));
   EXPECT_EQ(mismatches, 0);
   EXPECT_EQ(next.Count(TRect(0, 0, 24, 44), kWhite), 24 * 44 - (R.Width() * R.Height() - next.Count(R, kWhite)));
   // The arrow comes on top, in the symbol colour of the state, inside its rectangle.

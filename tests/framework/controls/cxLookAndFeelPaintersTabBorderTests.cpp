@@ -42,8 +42,7 @@ TRect Px(int x, int y) { return TRect(x, y, x + 1, y + 1); }
 
 TEST(cxTabBorder, EachSideFillsItsStripShortenedAtTheCorners) {
   const auto Standard = Painter<TcxStandardLookAndFeelPainter>(), Flat = Painter<TcxFlatLookAndFeelPainter>(),
-             UltraFlat = Painter<TcxUltraFlatLookAndFeelPainter>(),
-             Office11 = Painter<TcxOffice11LookAndFeelPainter>();
+             UltraFlat = Painter<TcxUltraFlatLookAndFeelPainter>(), Office11 = Painter<TcxOffice11LookAndFeelPainter>();
   const TcxBorders tab{bLeft, bTop, bRight}, all = cxBordersAll, none;
   const TColor O11Light = static_cast<TColor>(dxOffice11BarSeparatorColor1);
   const Case cases[] = {
