@@ -3,6 +3,8 @@
 // colours change.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "UxTheme.h"
 #include "cxGeometry.h"
 #include "cxGraphicsFunctions.h"
@@ -183,4 +185,31 @@ TEST_F(cxRadioButton, TheOffice2003ImagesFollowAChangeOfTheme) {
     EXPECT_EQ(At(s, p.OuterLight()), dxOffice11SelectedBorderColor & 0xFFFFFF);
     EXPECT_EQ(At(s, p.Body()), dxOffice11SelectedColor1 & 0xFFFFFF);
   }
+}
+
+TEST_F(cxRadioButton, EveryPainterAndStateShowsTheCheckOnlyAsTheDot) {
+  const struct {
+    const char* Name;
+    TcxCustomLookAndFeelPainterClass Painter;
+    TColor DisabledDot;
+  } painters[] = {
+      {"standard", Painter<TcxStandardLookAndFeelPainter>(), clBtnShadow},
+      {"flat", Painter<TcxFlatLookAndFeelPainter>(), clBtnShadow},
+      {"ultra-flat", Painter<TcxUltraFlatLookAndFeelPainter>(), clBtnShadow},
+      {"office 2003", Painter<TcxOffice11LookAndFeelPainter>(), static_cast<TColor>(dxOffice11TextDisabledColor)},
+      {"native without theme", Painter<TcxWinXPLookAndFeelPainter>(), clBtnShadow},
+  };
+  for (const auto& p : painters)
+    for (TcxButtonState state : {cxbsNormal, cxbsHot, cxbsPressed, cxbsDisabled}) {
+      SCOPED_TRACE(std::string(p.Name) + " " + std::to_string(state));
+      const RadioProbe probe{1, 1, p.Painter->RadioButtonSize()};
+      TSurface unchecked(16, 16), checked(16, 16);
+      p.Painter->DrawRadioButton(unchecked.Cx, probe.X, probe.Y, state, false, false, clDefault);
+      p.Painter->DrawRadioButton(checked.Cx, probe.X, probe.Y, state, true, false, clDefault);
+      const COLORREF dot = RGBOf(state == cxbsDisabled ? p.DisabledDot : clWindowText);
+      EXPECT_EQ(At(unchecked, probe.Dot()), At(unchecked, probe.Body()));
+      EXPECT_EQ(At(checked, probe.Dot()), dot);
+      EXPECT_EQ(checked.Differences(unchecked),
+                checked.Count(TRect(0, 0, 16, 16), dot) - unchecked.Count(TRect(0, 0, 16, 16), dot));
+    }
 }
