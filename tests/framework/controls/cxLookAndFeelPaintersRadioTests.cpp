@@ -1,6 +1,6 @@
 // Radio buttons of every painter: the shared images in each kind's colours for every state, check,
 // focus and highlight, drawn masked or over a background colour, and rendered again when the system
-// colours change.
+// colours or the visual styles change.
 #include <gtest/gtest.h>
 
 #include <string>
