@@ -7,6 +7,10 @@
 
 #include "System.h"
 
+namespace Components {
+class TComponent;
+}
+
 namespace Streams {
 
 enum TSeekOrigin { soBeginning, soCurrent, soEnd };
@@ -39,6 +43,10 @@ class TStream : public TObject {
   // Copies Count bytes of Source from its position (Count 0: the whole of Source from its start);
   // answers the number of bytes copied.
   Int64 CopyFrom(TStream* Source, Int64 Count);
+  // A whole component tree on the object stream, from the position on: ReadComponent reads into
+  // Instance (a new component of the stream's class when null) and answers it.
+  Components::TComponent* ReadComponent(Components::TComponent* Instance);
+  void WriteComponent(Components::TComponent* Instance);
 
   Int64 GetPosition() { return Seek(0, soCurrent); }
   void SetPosition(Int64 Pos) { Seek(Pos, soBeginning); }
