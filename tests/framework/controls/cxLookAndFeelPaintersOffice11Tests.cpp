@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
+#include "Units.h"
 #include "UxTheme.h"
 #include "cxGeometry.h"
 #include "cxLookAndFeelPaintersNative.h"
@@ -198,16 +200,21 @@ TEST_F(cxOffice11Painter, PlusAndMinusDifferOnlyInTheirUpright) {
 // start, so the very first drawing with this look is in the scheme's colours, not in zeros.
 TEST(cxOffice11PainterStart, TheFirstDrawingInAProcessHasTheSchemeColours) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");  // the child runs the program afresh
-  EXPECT_EXIT(
-      {
-        const auto painter = TcxCustomLookAndFeelPainterClass::Of<TcxOffice11LookAndFeelPainter>();
-        TSurface s(30, 20);
-        painter->DrawButton(s.Cx, TRect(0, 0, 30, 20), String(), cxbsNormal);
-        TSurface e(11, 11);
-        painter->DrawExpandButton(e.Cx, TRect(0, 0, 11, 11), true);
-        const bool colours = dxOffice11DockColor1 != 0 && dxOffice11DockColor1 != dxOffice11SelectedBorderColor;
-        const bool face = s.At(15, 10) == (dxOffice11DockColor1 & 0xFFFFFF);
-        std::exit(colours && face && !e.AllWhite() ? 0 : 1);
-      },
-      ::testing::ExitedWithCode(0), "");
+  // The drawing's objects are gone before the child exits, so that it leaves nothing behind.
+  const auto firstDrawingHasTheColours = [] {
+    const auto painter = TcxCustomLookAndFeelPainterClass::Of<TcxOffice11LookAndFeelPainter>();
+    TSurface s(30, 20), e(11, 11);
+    painter->DrawButton(s.Cx, TRect(0, 0, 30, 20), String(), cxbsNormal);
+    painter->DrawExpandButton(e.Cx, TRect(0, 0, 11, 11), true);
+    const bool colours = dxOffice11DockColor1 != 0 && dxOffice11DockColor1 != dxOffice11SelectedBorderColor;
+    return colours && s.At(15, 10) == (dxOffice11DockColor1 & 0xFFFFFF) && !e.AllWhite();
+  };
+  // The child ends as the test program does: units stopped, its private configuration folder removed.
+  const auto endChild = [](bool AResult) {
+    Units::FinalizeUnits();
+    std::error_code ignored;
+    if (const char* sandbox = std::getenv("XDG_CONFIG_HOME")) std::filesystem::remove_all(sandbox, ignored);
+    std::exit(AResult ? 0 : 1);
+  };
+  EXPECT_EXIT(endChild(firstDrawingHasTheColours()), ::testing::ExitedWithCode(0), "");
 }
