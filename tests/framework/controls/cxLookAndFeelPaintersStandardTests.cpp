@@ -10,56 +10,25 @@
 #include "WinUserDraw.h"
 #include "cxGraphics.h"
 #include "cxLookAndFeelPainters.h"
+#include "cxLookAndFeelPaintersUltraFlatTestSurface.h"
+
+using namespace PainterTestSurface;
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
+// The box of the pixels of one colour inside R; empty when there are none.
+TRect BoxOf(const TSurface& s, COLORREF c, const TRect& r) {
+  TRect b(r.right, r.bottom, r.left, r.top);
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x)
+      if (s.At(x, y) == c) {
+        b.left = std::min<int>(b.left, x), b.top = std::min<int>(b.top, y);
+        b.right = std::max<int>(b.right, x + 1), b.bottom = std::max<int>(b.bottom, y + 1);
+      }
+  return b;
+}
 
-COLORREF RGBOf(TColor c) { return ColorToRGB(c) & 0xFFFFFF; }
-
-// A white 32-bit memory surface with a class-library canvas on it and the framework canvas around that.
-struct TPainterSurface {
-  HDC DC;
-  HBITMAP Bitmap;
-  HGDIOBJ Old;
-  TCanvas* Canvas;
-  TcxCanvas* Cx;
-  int Width, Height;
-  TPainterSurface(int w, int h) : Width(w), Height(h) {
-    DC = CreateCompatibleDC(nullptr);
-    Bitmap = CreateBitmap(w, h, 1, 32, nullptr);
-    Old = SelectObject(DC, Bitmap);
-    RECT all{0, 0, w, h};
-    FillRect(DC, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    Canvas = New<TCanvas>();
-    Canvas->SetHandle(DC);
-    Cx = New<TcxCanvas>(Canvas);
-  }
-  ~TPainterSurface() {
-    Cx->Free();
-    Canvas->SetHandle(nullptr);
-    Canvas->Free();
-    SelectObject(DC, Old);
-    DeleteObject(Bitmap);
-    DeleteDC(DC);
-  }
-  COLORREF At(int x, int y) const { return GetPixel(DC, x, y) & 0xFFFFFF; }
-  // The box of the pixels of one colour inside R; empty when there are none.
-  RECT BoxOf(COLORREF c, const RECT& r) const {
-    RECT b{r.right, r.bottom, r.left, r.top};
-    for (int y = r.top; y < r.bottom; ++y)
-      for (int x = r.left; x < r.right; ++x)
-        if (At(x, y) == c) {
-          b.left = std::min<LONG>(b.left, x), b.top = std::min<LONG>(b.top, y);
-          b.right = std::max<LONG>(b.right, x + 1), b.bottom = std::max<LONG>(b.bottom, y + 1);
-        }
-    return b;
-  }
-  bool Has(COLORREF c, const RECT& r) const {
-    const RECT b = BoxOf(c, r);
-    return b.right > b.left;
-  }
-};
+bool Has(const TSurface& s, COLORREF c, const TRect& r) { return s.Count(r, c) > 0; }
 
 const TcxCustomLookAndFeelPainterClass Standard = TcxCustomLookAndFeelPainterClass::Of<TcxStandardLookAndFeelPainter>();
 const TcxCustomLookAndFeelPainterClass Flat = TcxCustomLookAndFeelPainterClass::Of<TcxFlatLookAndFeelPainter>();
@@ -108,7 +77,7 @@ TEST(cxLookAndFeelPaintersStandard, ButtonBorderOfEachState) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.Painter.Class()->Name << " state " << c.State);
-    TPainterSurface s(20, 20);
+    TSurface s(20, 20);
     EXPECT_EQ(c.Painter->ButtonBorderSize(c.State), c.BorderSize);
     c.Painter->DrawButton(s.Cx, TRect(0, 0, 20, 20), "", c.State);
     for (const TPixel& p : c.Pixels) EXPECT_EQ(s.At(p.X, p.Y), RGBOf(p.Color)) << p.X << "," << p.Y;
@@ -116,12 +85,12 @@ TEST(cxLookAndFeelPaintersStandard, ButtonBorderOfEachState) {
 }
 
 TEST(cxLookAndFeelPaintersStandard, PressedCaptionMovesOnePixelRightAndDown) {
-  RECT ink[2];
+  TRect ink[2];
   const TcxButtonState states[2] = {cxbsNormal, cxbsPressed};
   for (int i = 0; i < 2; ++i) {
-    TPainterSurface s(60, 24);
+    TSurface s(60, 24);
     Standard->DrawButton(s.Cx, TRect(0, 0, 60, 24), "Hg", states[i], true, clDefault, clRed);
-    ink[i] = s.BoxOf(RGBOf(clRed), RECT{2, 2, 58, 22});
+    ink[i] = BoxOf(s, RGBOf(clRed), TRect(2, 2, 58, 22));
     ASSERT_LT(ink[i].left, ink[i].right) << "no caption drawn";
   }
   EXPECT_EQ(ink[1].left, ink[0].left + 1);
@@ -141,7 +110,7 @@ TEST(cxLookAndFeelPaintersStandard, Borders) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Painter.Class()->Name);
-    TPainterSurface s(10, 10);
+    TSurface s(10, 10);
     EXPECT_EQ(c.Painter->BorderSize(), c.Size);
     c.Painter->DrawBorder(s.Cx, TRect(0, 0, 10, 10));
     for (const TPixel& p : c.Pixels)
@@ -169,17 +138,17 @@ TEST(cxLookAndFeelPaintersStandard, CheckBoxesInEveryState) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.Painter.Class()->Name << " state " << c.State << " check " << c.Check);
-    TPainterSurface s(13, 13);
+    TSurface s(13, 13);
     c.Painter->DrawCheckButton(s.Cx, TRect(0, 0, 13, 13), c.State, c.Check);
     EXPECT_EQ(s.At(0, 0), RGBOf(c.Outer));
     EXPECT_EQ(s.At(1, 1), RGBOf(c.Second));
     EXPECT_EQ(s.At(2, 2), RGBOf(c.Body));
-    const RECT inside{2, 2, 11, 11};
+    const TRect inside(2, 2, 11, 11);
     if (c.Tick == clNone) {
-      EXPECT_FALSE(s.Has(RGBOf(clBtnText), inside));
-      EXPECT_FALSE(s.Has(RGBOf(clGrayText), inside));
+      EXPECT_FALSE(Has(s, RGBOf(clBtnText), inside));
+      EXPECT_FALSE(Has(s, RGBOf(clGrayText), inside));
     } else {
-      const RECT tick = s.BoxOf(RGBOf(c.Tick), inside);
+      const TRect tick = BoxOf(s, RGBOf(c.Tick), inside);
       EXPECT_GE(tick.right - tick.left, 5);
       EXPECT_GE(tick.bottom - tick.top, 4);
     }
@@ -187,7 +156,7 @@ TEST(cxLookAndFeelPaintersStandard, CheckBoxesInEveryState) {
 }
 
 TEST(cxLookAndFeelPaintersStandard, AdjacentHeadersJoinWithoutADoubleLightLine) {
-  TPainterSurface s(40, 16);
+  TSurface s(40, 16);
   const TRect left(0, 0, 20, 16), right(20, 0, 40, 16);
   Standard->DrawHeaderBorder(s.Cx, left, TcxNeighbors{nRight}, cxBordersAll);
   Standard->DrawHeaderBorder(s.Cx, right, TcxNeighbors{nLeft}, cxBordersAll);
@@ -229,23 +198,23 @@ TEST(cxLookAndFeelPaintersStandard, ScrollBarParts) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.Painter.Class()->Name << " part " << c.Part << " state " << c.State);
-    TPainterSurface s(16, 16);
+    TSurface s(16, 16);
     c.Painter->DrawScrollBarPart(s.Cx, false, TRect(0, 0, 16, 16), c.Part, c.State);
     for (const TPixel& p : c.Pixels)
       EXPECT_EQ(s.At(p.X, p.Y), p.Color == static_cast<TColor>(kWhite) ? kWhite : RGBOf(p.Color)) << p.X << "," << p.Y;
   }
   // A flat line button carries its arrow in the symbol colour; an empty part draws nothing.
-  TPainterSurface s(16, 16);
+  TSurface s(16, 16);
   Flat->DrawScrollBarPart(s.Cx, false, TRect(0, 0, 16, 16), sbpLineUp, cxbsNormal);
-  EXPECT_TRUE(s.Has(RGBOf(clBtnText), RECT{1, 1, 15, 15}));
-  TPainterSurface e(16, 16);
+  EXPECT_TRUE(Has(s, RGBOf(clBtnText), TRect(1, 1, 15, 15)));
+  TSurface e(16, 16);
   Standard->DrawScrollBarPart(e.Cx, false, TRect(4, 4, 4, 12), sbpThumbnail, cxbsNormal);
-  EXPECT_FALSE(e.Has(RGBOf(clBtnFace), RECT{0, 0, 16, 16}));
+  EXPECT_FALSE(Has(e, RGBOf(clBtnFace), TRect(0, 0, 16, 16)));
 }
 
 TEST(cxLookAndFeelPaintersStandard, AReplacedSlotChangesTheDrawingsThatCallIt) {
   const auto Teal = TcxCustomLookAndFeelPainterClass::Of<TTealButtonPainter>();
-  TPainterSurface s(40, 20);
+  TSurface s(40, 20);
   Teal->DrawButton(s.Cx, TRect(0, 0, 20, 20), "", cxbsNormal);
   EXPECT_EQ(s.At(10, 10), RGBOf(clTeal));
   EXPECT_EQ(s.At(0, 0), RGBOf(clBtnHighlight));  // the border is the standard one still
@@ -253,7 +222,7 @@ TEST(cxLookAndFeelPaintersStandard, AReplacedSlotChangesTheDrawingsThatCallIt) {
   EXPECT_EQ(s.At(22, 2), RGBOf(clTeal));
 
   const auto Red = TcxCustomLookAndFeelPainterClass::Of<TRedBorderPainter>();
-  TPainterSurface t(16, 16);
+  TSurface t(16, 16);
   Red->DrawScrollBarPart(t.Cx, true, TRect(0, 0, 16, 16), sbpThumbnail, cxbsNormal);
   EXPECT_EQ(t.At(0, 0), RGBOf(clRed));
   EXPECT_EQ(t.At(15, 15), RGBOf(clRed));
