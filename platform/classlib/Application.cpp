@@ -7,6 +7,7 @@
 #include "Clipbrd.h"
 #include "Exceptions.h"
 #include "FileNames.h"
+#include "Multibyte.h"
 #include "Forms.h"
 #include "Threads.h"
 #include "WinUser.h"
@@ -276,6 +277,15 @@ bool TApplication::UpdateAction(TBasicAction* Action) {
   return handled;
 }
 
+// ---- Help -------------------------------------------------------------------------------------------
+bool TApplication::HelpCommand(Integer Command, NativeInt Data) {
+  bool callHelp = true;
+  bool result = false;
+  if (OnHelp) result = OnHelp(static_cast<Word>(Command), Data, callHelp);
+  // What is left to the help system finds none: nothing is shown.
+  return callHelp ? false : result;
+}
+
 // ---- Exceptions -------------------------------------------------------------------------------------
 void TApplication::HandleException(TObject* Sender) {
   if (HWND capture = GetCapture()) SendMessage(capture, WM_CANCELMODE, 0, 0);
@@ -341,6 +351,11 @@ void TScreen::Construct() {
     FHintFont->SetColor(clInfoText);
     FMenuFont->AssignLogFont(metrics.lfMenuFont);
   }
+  // Keys reach the program through the desktop's input method, which chooses layouts on its own
+  // and tells the program nothing of them: the layout is the standard one of the system locale's
+  // language, and no input method of the program's is named.
+  const auto language = static_cast<uintptr_t>(SysLocale.DefaultLCID & 0xFFFF);
+  FDefaultKbLayout = reinterpret_cast<HKL>(language << 16 | language);
 }
 
 void TScreen::Destroy() {

@@ -5,6 +5,7 @@
 #include "Filer.h"
 #include "Forms.h"
 #include "Menus.h"
+#include "Multibyte.h"
 #include "RtlMath.h"
 #include "Strings.h"
 #include "WinUser.h"
@@ -139,6 +140,9 @@ void TControl::Construct() {
   FFont->OnChange = TNotifyEvent(this, &TControl::FontChanged);
   FConstraints = New<TSizeConstraints>(this);
   ControlStyle = {csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+  // A control made by the stream being read scales as a whole, its own defaults included: they
+  // are sizes at the resolution the stream was laid out at, too.
+  FScalingFlags = {sfLeft, sfTop, sfWidth, sfHeight, sfFont};
 }
 
 void TControl::Destroy() {
@@ -167,6 +171,7 @@ void TControl::Loaded() {
   if (FParent) {
     if (FParentColor) Perform(CM_PARENTCOLORCHANGED, 0, 0);
     if (FParentFont) Perform(CM_PARENTFONTCHANGED, 0, 0);
+    if (FParentBiDiMode) Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
   }
   UpdateAnchorRules();
   RequestAlign();
@@ -336,6 +341,13 @@ void TControl::Dispatch(TMessage& Message) {
           FFont->Assign(f);
           FParentFont = true;
         }
+      }
+      return;
+    case CM_BIDIMODECHANGED: Invalidate(); return;
+    case CM_PARENTBIDIMODECHANGED:
+      if (FParentBiDiMode && FParent) {
+        SetBiDiMode(FParent->FBiDiMode);
+        FParentBiDiMode = true;
       }
       return;
     case CM_PARENTSHOWHINTCHANGED:
@@ -593,21 +605,51 @@ void TControl::RequestAlign() {
   if (FParent) FParent->AlignControl(this);
 }
 
+void TControl::SetLeft(Integer Value) {
+  SetBounds(Value, FTop, FWidth, FHeight);
+  FScalingFlags.Include(sfLeft);
+}
+
+void TControl::SetTop(Integer Value) {
+  SetBounds(FLeft, Value, FWidth, FHeight);
+  FScalingFlags.Include(sfTop);
+}
+
+void TControl::SetWidth(Integer Value) {
+  SetBounds(FLeft, FTop, Value, FHeight);
+  FScalingFlags.Include(sfWidth);
+}
+
+void TControl::SetHeight(Integer Value) {
+  SetBounds(FLeft, FTop, FWidth, Value);
+  FScalingFlags.Include(sfHeight);
+}
+
+// While a stream is read into an inherited form, what an ancestor's stream set has been scaled
+// already: only what this stream set (the flags) is scaled again.
 void TControl::ChangeScale(Integer M, Integer D) {
-  if (M == D || D == 0) return;
-  // Edges are scaled, not lengths, so that neighbouring controls stay neighbours.
-  Integer l = MulDiv(FLeft, M, D), t = MulDiv(FTop, M, D);
-  Integer w = MulDiv(FLeft + FWidth, M, D) - l, h = MulDiv(FTop + FHeight, M, D) - t;
-  TSizeConstraints* c = FConstraints;
-  c->SetMinWidth(MulDiv(c->GetMinWidth(), M, D));
-  c->SetMinHeight(MulDiv(c->GetMinHeight(), M, D));
-  c->SetMaxWidth(MulDiv(c->GetMaxWidth(), M, D));
-  c->SetMaxHeight(MulDiv(c->GetMaxHeight(), M, D));
-  SetBounds(l, t, w, h);
-  if (!FParentFont) {
-    FFont->SetHeight(MulDiv(FFont->GetHeight(), M, D));
-    FParentFont = false;
+  if (M != D && D != 0) {
+    TScalingFlags flags = ComponentState().Contains(csLoading)
+                              ? FScalingFlags
+                              : TScalingFlags{sfLeft, sfTop, sfWidth, sfHeight, sfFont};
+    // Edges are scaled, not lengths, so that neighbouring controls stay neighbours.
+    Integer sl = MulDiv(FLeft, M, D), st = MulDiv(FTop, M, D);
+    Integer l = flags.Contains(sfLeft) ? sl : FLeft;
+    Integer t = flags.Contains(sfTop) ? st : FTop;
+    Integer w = flags.Contains(sfWidth) ? MulDiv(FLeft + FWidth, M, D) - sl : FWidth;
+    Integer h = flags.Contains(sfHeight) ? MulDiv(FTop + FHeight, M, D) - st : FHeight;
+    TSizeConstraints* c = FConstraints;
+    c->SetMinWidth(MulDiv(c->GetMinWidth(), M, D));
+    c->SetMinHeight(MulDiv(c->GetMinHeight(), M, D));
+    c->SetMaxWidth(MulDiv(c->GetMaxWidth(), M, D));
+    c->SetMaxHeight(MulDiv(c->GetMaxHeight(), M, D));
+    SetBounds(l, t, w, h);
+    if (!FParentFont && flags.Contains(sfFont)) {
+      FFont->SetHeight(MulDiv(FFont->GetHeight(), M, D));
+      FParentFont = false;
+    }
   }
+  FScalingFlags = {};
 }
 
 void TControl::BringToFront() {
@@ -660,6 +702,7 @@ void TControl::SetParentColor(bool Value) {
 
 void TControl::FontChanged(TObject*) {
   FParentFont = false;
+  FScalingFlags.Include(sfFont);
   Perform(CM_FONTCHANGED, 0, 0);
 }
 
@@ -667,6 +710,51 @@ void TControl::SetParentFont(bool Value) {
   if (FParentFont == Value) return;
   FParentFont = Value;
   if (FParent && Value && !ComponentState().Contains(csReading)) Perform(CM_PARENTFONTCHANGED, 0, 0);
+}
+
+// ---- Right-to-left scripts -------------------------------------------------------------------------
+void TControl::SetBiDiMode(TBiDiMode Value) {
+  if (FBiDiMode == Value) return;
+  FBiDiMode = Value;
+  FParentBiDiMode = false;
+  Perform(CM_BIDIMODECHANGED, 0, 0);
+}
+
+void TControl::SetParentBiDiMode(bool Value) {
+  if (FParentBiDiMode == Value) return;
+  FParentBiDiMode = Value;
+  if (FParent && Value && !ComponentState().Contains(csReading)) Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
+}
+
+bool TControl::UseRightToLeftAlignment() const { return SysLocale.MiddleEast && FBiDiMode == bdRightToLeft; }
+
+bool TControl::UseRightToLeftReading() const { return SysLocale.MiddleEast && FBiDiMode != bdLeftToRight; }
+
+bool TControl::UseRightToLeftScrollBar() const {
+  return SysLocale.MiddleEast && (FBiDiMode == bdRightToLeft || FBiDiMode == bdRightToLeftNoAlign);
+}
+
+bool TControl::IsRightToLeft() const {
+  return UseRightToLeftReading() || UseRightToLeftAlignment() || UseRightToLeftScrollBar();
+}
+
+Integer TControl::DrawTextBiDiModeFlagsReadingOnly() const {
+  return UseRightToLeftReading() ? static_cast<Integer>(DT_RTLREADING) : 0;
+}
+
+Integer TControl::DrawTextBiDiModeFlags(Integer Flags) const {
+  Integer result = Flags;
+  if (UseRightToLeftAlignment()) {
+    // Left justification is no flag at all (DT_LEFT is 0): right becomes left, left becomes right.
+    if ((Flags & DT_RIGHT) == DT_RIGHT) result &= ~static_cast<Integer>(DT_RIGHT);
+    else if ((Flags & DT_CENTER) != DT_CENTER) result |= DT_RIGHT;
+  }
+  return result | DrawTextBiDiModeFlagsReadingOnly();
+}
+
+void ChangeBiDiModeAlignment(TAlignment& Alignment) {
+  if (Alignment == taLeftJustify) Alignment = taRightJustify;
+  else if (Alignment == taRightJustify) Alignment = taLeftJustify;
 }
 
 void TControl::SetShowHint(bool Value) {

@@ -98,6 +98,10 @@ enum TControlStateItem {
 };
 using TControlState = TSet<TControlStateItem, 16>;
 
+// What a control scales while it is being read: the bounds and font the stream set (ChangeScale).
+enum TScalingFlag { sfLeft, sfTop, sfWidth, sfHeight, sfFont, sfDesignSize };
+using TScalingFlags = TSet<TScalingFlag, 8>;
+
 enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = TSet<TShiftStateItem, 8>;
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
@@ -300,13 +304,13 @@ class TControl : public TComponent {
 
   // ---- Bounds
   Integer GetLeft() const { return FLeft; }
-  void SetLeft(Integer Value) { SetBounds(Value, FTop, FWidth, FHeight); }
+  void SetLeft(Integer Value);
   Integer GetTop() const { return FTop; }
-  void SetTop(Integer Value) { SetBounds(FLeft, Value, FWidth, FHeight); }
+  void SetTop(Integer Value);
   Integer GetWidth() const { return FWidth; }
-  void SetWidth(Integer Value) { SetBounds(FLeft, FTop, Value, FHeight); }
+  void SetWidth(Integer Value);
   Integer GetHeight() const { return FHeight; }
-  void SetHeight(Integer Value) { SetBounds(FLeft, FTop, FWidth, Value); }
+  void SetHeight(Integer Value);
   virtual void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight);
   TRect GetBoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
   void SetBoundsRect(const TRect& R) { SetBounds(R.left, R.top, R.Width(), R.Height()); }
@@ -327,7 +331,8 @@ class TControl : public TComponent {
   void BringToFront();
   void SendToBack();
   // Scales position, size, constraints and an own font by M/D (a parent's font is followed anyway);
-  // a windowed control scales its children first.
+  // a windowed control scales its children first. While the control is being read only what the
+  // stream set is scaled (ScalingFlags); the flags are cleared in any case.
   virtual void ChangeScale(Integer M, Integer D);
 
   // ---- Appearance and state
@@ -389,10 +394,21 @@ class TControl : public TComponent {
   void Dock(TWinControl* NewDockSite, const TRect& ARect);
   TControlStyle ControlStyle;
   TControlState ControlState;
-  bool IsRightToLeft() const { return false; }
-  bool UseRightToLeftAlignment() const { return false; }
-  bool UseRightToLeftReading() const { return false; }
-  Integer DrawTextBiDiModeFlags(Integer Flags) const { return Flags; }
+
+  // ---- Right-to-left scripts: only a middle-east system locale honours BiDiMode
+  TBiDiMode GetBiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode Value);
+  bool GetParentBiDiMode() const { return FParentBiDiMode; }
+  void SetParentBiDiMode(bool Value);
+  bool IsBiDiModeStored() const { return !FParentBiDiMode; }
+  bool IsRightToLeft() const;
+  virtual bool UseRightToLeftAlignment() const;
+  bool UseRightToLeftReading() const;
+  bool UseRightToLeftScrollBar() const;
+  // Flags for DrawText with the horizontal justification mirrored and right-to-left reading added
+  // as the mode asks; the reading flag alone.
+  Integer DrawTextBiDiModeFlags(Integer Flags) const;
+  Integer DrawTextBiDiModeFlagsReadingOnly() const;
 
   // ---- Painting
   virtual void Invalidate();
@@ -482,6 +498,8 @@ class TControl : public TComponent {
   virtual void MouseEnter() { if (OnMouseEnter) OnMouseEnter(this); }
   virtual void MouseLeave() { if (OnMouseLeave) OnMouseLeave(this); }
   virtual bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos);
+  TScalingFlags GetScalingFlags() const { return FScalingFlags; }
+  void SetScalingFlags(TScalingFlags Value) { FScalingFlags = Value; }
   // MousePos is in client coordinates; (-1, -1) when the menu was asked for from the keyboard.
   virtual void DoContextPopup(TPoint MousePos, bool& Handled);
   // Dragging: Accept starts true only when OnDragOver is assigned.
@@ -505,6 +523,7 @@ class TControl : public TComponent {
   bool FVisible = true;
   bool FParentColor = true;
   bool FParentFont = true;
+  TScalingFlags FScalingFlags;
 
  private:
   void DoMouseDown(TMessage& Message, TMouseButton Button, TShiftState Shift);
@@ -532,7 +551,12 @@ class TControl : public TComponent {
   ActnList::TControlActionLink* FActionLink = nullptr;
   TWinControl* FHostDockSite = nullptr;
   TClass FFloatingDockSiteClass = nullptr;
+  TBiDiMode FBiDiMode = bdLeftToRight;
+  bool FParentBiDiMode = true;
 };
+
+// Exchanges left and right justification (for a control that reads right to left); centred stays.
+void ChangeBiDiModeAlignment(TAlignment& Alignment);
 
 // ---- TWinControl ------------------------------------------------------------------------------------
 struct TCreateParams {
@@ -635,6 +659,13 @@ class TWinControl : public TControl {
   bool DoKeyPress(TMessage& Message);
   bool DoKeyUp(TMessage& Message);
 
+  // ---- Input method. The platform's input method is the desktop's own (the X input method), which
+  // places its composition window itself: these keep their place in the focus handling and do
+  // nothing.
+  void SetIme() {}
+  void ResetIme() {}
+  void SetImeCompositionWindow(TFont* Font, Integer XPos, Integer YPos) {}
+
   // ---- Docking
   bool GetDockSite() const { return FDockSite; }
   void SetDockSite(bool Value) { FDockSite = Value; }
@@ -681,6 +712,8 @@ class TWinControl : public TControl {
   virtual void AlignControls(TControl* AControl, TRect& Rect);
   virtual void AdjustClientRect(TRect& Rect);
   void AlignControl(TControl* AControl);
+  // Scales every child by M/D (ChangeScale), which also clears their scaling flags.
+  void ScaleControls(Integer M, Integer D);
   virtual void PaintWindow(HDC DC);
   void PaintHandler(TMessage& Message);
   void PaintControls(HDC DC, TControl* First);

@@ -1,9 +1,13 @@
 // TCustomForm: a top-level window read from the form resource of its class, its window styles,
 // showing and hiding, activation and the focus bookkeeping among its controls, the dialog keys that
 // move the focus, closing, and the modal loop.
+#include <utility>
+
 #include "Exceptions.h"
+#include "Filer.h"
 #include "FormResources.h"
 #include "Forms.h"
+#include "RtlMath.h"
 #include "WinUser.h"
 
 namespace Forms {
@@ -128,6 +132,41 @@ void TCustomForm::DoCreate() {
 
 void TCustomForm::DoDestroy() {
   if (OnDestroy) OnDestroy(this);
+}
+
+// The scaling is by the ratio of resolutions, not of measured text heights: the forms' faces are
+// stand-ins whose heights differ by a pixel from the faces they were laid out with, and that must
+// not shift a layout made for this very resolution.
+void TCustomForm::ReadState(Filer::TReader* Reader) {
+  FPixelsPerInch = 0;  // a stream that states none was laid out for this screen
+  FScalingFlags = {};
+  // A client size an earlier stream of the same form stated is scaled already.
+  const Integer earlierWidth = std::exchange(FStoredClientWidth, -1);
+  const Integer earlierHeight = std::exchange(FStoredClientHeight, -1);
+  DisableAlign();
+  try {
+    inherited::ReadState(Reader);
+    const Integer M = Screen->PixelsPerInch(), D = FPixelsPerInch;
+    if (D > 0 && D != M) {
+      if (FScalingFlags.Contains(sfFont)) FFont->SetHeight(MulDiv(FFont->GetHeight(), M, D));
+      ScaleScrollBars(M, D);
+      ScaleControls(M, D);
+      if (FStoredClientWidth > 0) FStoredClientWidth = MulDiv(FStoredClientWidth, M, D);
+      else if (FScalingFlags.Contains(sfWidth)) SetBounds(FLeft, FTop, MulDiv(FWidth, M, D), FHeight);
+      if (FStoredClientHeight > 0) FStoredClientHeight = MulDiv(FStoredClientHeight, M, D);
+      else if (FScalingFlags.Contains(sfHeight)) SetBounds(FLeft, FTop, FWidth, MulDiv(FHeight, M, D));
+    } else {
+      ScaleControls(1, 1);  // clears what this stream set, so that a later stream scales only its own
+    }
+    if (FStoredClientWidth < 0) FStoredClientWidth = earlierWidth;
+    if (FStoredClientHeight < 0) FStoredClientHeight = earlierHeight;
+    FPixelsPerInch = M;
+    FScalingFlags = {};
+  } catch (...) {
+    EnableAlign();
+    throw;
+  }
+  EnableAlign();
 }
 
 void TCustomForm::Loaded() {

@@ -33,6 +33,14 @@ using TCloseQueryEvent = TClosure<void(TObject* Sender, bool& CanClose)>;
 using TIdleEvent = TClosure<void(TObject* Sender, bool& Done)>;
 using TMessageEvent = TClosure<void(MSG& Msg, bool& Handled)>;
 using TExceptionEvent = TClosure<void(TObject* Sender, Exception& E)>;
+// A handler that sets CallHelp false has answered the request itself (its result stands).
+using THelpEvent = TClosure<bool(Word Command, NativeInt Data, bool& CallHelp)>;
+using THelpContext = Integer;
+constexpr Word HELP_CONTEXT = 0x0001;  // a help command: show the topic numbered Data
+
+// A keyboard layout: the input language in the low word, the layout's device in the high word.
+struct HKL__;
+using HKL = HKL__*;
 
 // ---- Hints ------------------------------------------------------------------------------------------
 // The part of a hint before "|" (the tooltip), and the part after it (the status line); a hint
@@ -173,9 +181,10 @@ class TCustomForm : public TScrollingWinControl {
   void BeforeDestruction() override;
   void Destroy() override;
   void Loaded() override;
+  // A form laid out at another PixelsPerInch than the screen's is scaled to it once read.
+  void ReadState(Filer::TReader* Reader) override;
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
-  void ChangeScaleIfNeeded() {}
   virtual void DoCreate();
   virtual void DoDestroy();
   virtual void DoShow();
@@ -260,6 +269,9 @@ class TScreen : public TComponent {
   TFont* HintFont() const { return FHintFont; }
   TFont* MenuFont() const { return FMenuFont; }
   TFont* IconFont() const { return FIconFont; }
+  // The input method and keyboard layout in force when the program started.
+  String DefaultIme() const { return FDefaultIme; }
+  HKL DefaultKbLayout() const { return FDefaultKbLayout; }
 
  protected:
   friend class TCustomForm;
@@ -278,6 +290,8 @@ class TScreen : public TComponent {
   TFont* FHintFont = nullptr;
   TFont* FMenuFont = nullptr;
   TFont* FIconFont = nullptr;
+  String FDefaultIme;
+  HKL FDefaultKbLayout = nullptr;
 };
 
 // ---- TApplication -----------------------------------------------------------------------------------
@@ -345,12 +359,16 @@ class TApplication : public TComponent {
   Integer HintHidePause = 2500;
   bool HintShortCuts = true;
   bool UpdateFormatSettings = true;
-  Integer HelpContext = 0;
+  // Asks for help: OnHelp may answer; there is no help system behind it, so a request OnHelp
+  // leaves to the help system answers False.
+  bool HelpCommand(Integer Command, NativeInt Data);
+  bool HelpContext(THelpContext Context) { return HelpCommand(HELP_CONTEXT, Context); }
   Integer ModalLevel() const { return FModalLevel; }
 
   TIdleEvent OnIdle;
   TMessageEvent OnMessage;
   TExceptionEvent OnException;
+  THelpEvent OnHelp;
   TNotifyEvent OnModalBegin, OnModalEnd, OnActivate, OnDeactivate, OnMinimize, OnRestore, OnHint;
   TShowHintEvent OnShowHint;
   TActionEvent OnActionExecute, OnActionUpdate;

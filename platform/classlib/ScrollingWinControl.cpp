@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "Forms.h"
+#include "RtlMath.h"
 #include "WinPaint.h"
 #include "WinScrollBars.h"
 #include "WinUser.h"
@@ -177,6 +178,17 @@ void TScrollingWinControl::CalcAutoRange() {
 }
 
 // One bar showing narrows the other's page, so the first is looked at again after the second.
+void TScrollingWinControl::ChangeScale(Integer M, Integer D) {
+  ScaleScrollBars(M, D);
+  inherited::ChangeScale(M, D);
+}
+
+void TScrollingWinControl::ScaleScrollBars(Integer M, Integer D) {
+  if (M == D || D == 0 || FAutoScroll) return;
+  FHorzScrollBar->SetRange(MulDiv(FHorzScrollBar->GetRange(), M, D));
+  FVertScrollBar->SetRange(MulDiv(FVertScrollBar->GetRange(), M, D));
+}
+
 void TScrollingWinControl::UpdateScrollBars() {
   if (FUpdatingScrollBars || !FHorzScrollBar || !FVertScrollBar || ComponentState().Contains(csLoading) ||
       ComponentState().Contains(csDestroying))

@@ -74,6 +74,7 @@ class TScrollingWinControl : public TWinControl {
   // Scrolls so that the control (a descendant) is wholly visible, its margin included.
   void ScrollInView(TControl* AControl);
   void UpdateScrollBars();
+  void ChangeScale(Integer M, Integer D) override;
 
  protected:
   friend class TControlScrollBar;
@@ -84,6 +85,8 @@ class TScrollingWinControl : public TWinControl {
   void AlignControls(TControl* AControl, TRect& Rect) override;
   void AdjustClientRect(TRect& Rect) override;
   virtual void AutoScrollInView(TControl* AControl);
+  // Scales the ranges set by hand (AutoScroll off); automatic ones follow the scaled children.
+  void ScaleScrollBars(Integer M, Integer D);
 
  private:
   void CalcAutoRange();

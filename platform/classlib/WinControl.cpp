@@ -347,6 +347,10 @@ void TWinControl::Dispatch(TMessage& Message) {
       if (FHandle) SendMessage(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont->GetHandle()), 0);
       for (TControl* c : FControls) c->Perform(CM_PARENTFONTCHANGED, 0, 0);
       return;
+    case CM_BIDIMODECHANGED:
+      inherited::Dispatch(Message);
+      for (TControl* c : FControls) c->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
+      return;
     case CM_SHOWHINTCHANGED:
     case CM_PARENTSHOWHINTCHANGED:
       inherited::Dispatch(Message);

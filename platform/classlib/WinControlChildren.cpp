@@ -19,6 +19,7 @@ void TWinControl::InsertControl(TControl* AControl) {
     AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
     AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    AControl->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
     AControl->UpdateAnchorRules();
     if (auto* w = dynamic_cast<TWinControl*>(AControl)) w->UpdateControlState();
     else AControl->Invalidate();
@@ -104,11 +105,20 @@ void TWinControl::AlignControl(TControl* AControl) {
   --FAlignLevel;
 }
 
+void TWinControl::ScaleControls(Integer M, Integer D) {
+  for (TControl* c : std::vector<TControl*>(FControls)) c->ChangeScale(M, D);
+}
+
 void TWinControl::ChangeScale(Integer M, Integer D) {
-  if (M == D || D == 0) return;
+  if (M == D || D == 0) {
+    // Nothing moves; the children's and the control's scaling flags are cleared all the same.
+    ScaleControls(M, D);
+    inherited::ChangeScale(M, D);
+    return;
+  }
   DisableAlign();
   try {
-    for (TControl* c : std::vector<TControl*>(FControls)) c->ChangeScale(M, D);
+    ScaleControls(M, D);
     inherited::ChangeScale(M, D);
   } catch (...) {
     EnableAlign();
