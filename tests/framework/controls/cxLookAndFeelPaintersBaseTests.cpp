@@ -7,12 +7,13 @@
 #include "WinUserDraw.h"
 #include "cxGraphics.h"
 #include "cxLookAndFeelPainters.h"
+#include "cxLookAndFeelPaintersUltraFlatTestSurface.h"
+
+using namespace PainterTestSurface;
 
 namespace {
 
 const TcxCustomLookAndFeelPainterClass Base = TcxCustomLookAndFeelPainterClass::Of<TcxCustomLookAndFeelPainter>();
-
-COLORREF RGBOf(TColor c) { return ColorToRGB(c) & 0xFFFFFF; }
 
 }  // namespace
 
@@ -30,26 +31,15 @@ TEST(cxLookAndFeelPaintersBase, SymbolColoursFocusRectsAndSizes) {
 
 TEST(cxLookAndFeelPaintersBase, ClockAtThreeKeepsItsMarksAndGivesTheClipBack) {
   const int w = 61, h = 61;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateBitmap(w, h, 1, 32, nullptr);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  {
-    auto canvas = NewOwned<TCanvas>();
-    canvas->SetHandle(dc);
-    auto cx = NewOwned<TcxCanvas>(canvas.get());
-    cx->FillRect(TRect(0, 0, w, h), clWhite);
-    Base->DrawClock(cx.get(), TRect(0, 0, w, h), 3.0 / 24, clYellow);
-    // Centre (30, 30), radii 28.5: the twelve o'clock mark sits at (30, 2), three o'clock at (59, 30).
-    EXPECT_EQ(GetPixel(dc, 30, 2) & 0xFFFFFF, 0x808000u);
-    EXPECT_EQ(GetPixel(dc, 30, 1) & 0xFFFFFF, 0xFFFF00u);
-    EXPECT_EQ(GetPixel(dc, 10, 30) & 0xFFFFFF, RGBOf(clYellow));  // the face
-    EXPECT_EQ(GetPixel(dc, 42, 30) & 0xFFFFFF, 0x808000u);        // the hour hand points right
-    EXPECT_EQ(GetPixel(dc, 30, 8) & 0xFFFFFF, RGBOf(clRed));      // the second hand points up
-    cx->FillRect(TRect(29, 1, 32, 4), clLime);                    // the marks are not clipped any longer
-    EXPECT_EQ(GetPixel(dc, 30, 2) & 0xFFFFFF, RGBOf(clLime));
-    canvas->SetHandle(nullptr);
-  }
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
+  TSurface s(w, h);
+  TcxCanvas* cx = s.Cx;
+  Base->DrawClock(cx, TRect(0, 0, w, h), 3.0 / 24, clYellow);
+  // Centre (30, 30), radii 28.5: the twelve o'clock mark sits at (30, 2), three o'clock at (59, 30).
+  EXPECT_EQ(s.At(30, 2), 0x808000u);
+  EXPECT_EQ(s.At(30, 1), 0xFFFF00u);
+  EXPECT_EQ(s.At(10, 30), RGBOf(clYellow));  // the face
+  EXPECT_EQ(s.At(42, 30), 0x808000u);        // the hour hand points right
+  EXPECT_EQ(s.At(30, 8), RGBOf(clRed));      // the second hand points up
+  cx->FillRect(TRect(29, 1, 32, 4), clLime);  // the marks are not clipped any longer
+  EXPECT_EQ(s.At(30, 2), RGBOf(clLime));
 }

@@ -1,5 +1,6 @@
 // A swatch for a person to look at: every painter's buttons, check boxes, headers, scroll bars, tab
-// roots, borders and radio buttons side by side, one row per painter, written as a PNG (GDI_SNAPSHOT_DIR, else the home folder).
+// roots, borders and radio buttons side by side, one row per painter, written as a PNG
+// (GDI_SNAPSHOT_DIR, else the home folder).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,6 +12,9 @@
 #include "WinUserDraw.h"
 #include "cxGraphics.h"
 #include "cxLookAndFeelPainters.h"
+#include "cxLookAndFeelPaintersUltraFlatTestSurface.h"
+
+using namespace PainterTestSurface;
 
 namespace {
 
@@ -63,32 +67,21 @@ TEST(cxPainterSwatch, EveryPainterSideBySide) {
       TcxCustomLookAndFeelPainterClass::Of<TcxWinXPLookAndFeelPainter>(),
   };
   const int rowHeight = 32, w = 940, h = 8 + rowHeight * static_cast<int>(std::size(painters));
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateBitmap(w, h, 1, 32, nullptr);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  {
-    auto canvas = NewOwned<TCanvas>();
-    canvas->SetHandle(dc);
-    auto cx = NewOwned<TcxCanvas>(canvas.get());
-    cx->FillRect(TRect(0, 0, w, h), clBtnFace);
-    for (size_t i = 0; i < std::size(painters); ++i) DrawSwatchRow(cx.get(), painters[i], 8 + rowHeight * int(i));
-    canvas->SetHandle(nullptr);
-  }
+  TSurface s(w, h);
+  s.Cx->FillRect(TRect(0, 0, w, h), clBtnFace);
+  for (size_t i = 0; i < std::size(painters); ++i) DrawSwatchRow(s.Cx, painters[i], 8 + rowHeight * int(i));
   // Every row shows something besides the face colour in each of its parts.
-  const COLORREF face = ColorToRGB(clBtnFace) & 0xFFFFFF;
+  const COLORREF face = RGBOf(clBtnFace);
   for (size_t i = 0; i < std::size(painters); ++i) {
     const int top = 8 + rowHeight * int(i);
     for (int x0 : {8, 8 + 5 * 64, 8 + 5 * 64 + 6 * 18 + 6, 8 + 5 * 64 + 6 * 18 + 6 + 128, 798}) {
       bool ink = false;
       for (int y = top; y < top + 24 && !ink; ++y)
-        for (int x = x0; x < x0 + 60 && !ink; ++x) ink = (GetPixel(dc, x, y) & 0xFFFFFF) != face;
+        for (int x = x0; x < x0 + 60 && !ink; ++x) ink = s.At(x, y) != face;
       EXPECT_TRUE(ink) << painters[i].Class()->Name << " at " << x0;
     }
   }
   const char* dir = std::getenv("GDI_SNAPSHOT_DIR");
   const std::string file = std::string(dir ? dir : std::getenv("HOME")) + "/painter-swatch.png";
-  EXPECT_TRUE(SaveDCToPng(dc, file));
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
+  EXPECT_TRUE(SaveDCToPng(s.DC, file));
 }
