@@ -3,6 +3,7 @@
 // (so that they match the check boxes in size), their colours from the kind's rules; they are made on
 // first use and rendered again whenever the system colours change, and after a change of the visual
 // styles, which recolours the Office 2003 scheme.
+#include <algorithm>
 #include <vector>
 
 #include "Graphics.h"
@@ -93,16 +94,16 @@ void BuildRadioPattern() {
     for (Integer X = 0; X < Box.Width(); ++X) {
       const Integer CX = Box.left + X, CY = Box.top + Y;
       const bool Light = 2 * (X + Y) < Diagonal;
-      TRadioCell Cell = rcOutside;
+      TRadioCell Code = rcOutside;
       if (!Outline.Inside(CX, CY))
-        Cell = rcOutside;
+        continue;
       else if (!Inner.Inside(CX, CY))
-        Cell = Light ? rcOuterLight : rcOuterDark;
+        Code = Light ? rcOuterLight : rcOuterDark;
       else if (!Body.Inside(CX, CY))
-        Cell = Light ? rcInnerLight : rcInnerDark;
+        Code = Light ? rcInnerLight : rcInnerDark;
       else
-        Cell = Checked.Pixel(CX, CY) != Unchecked.Pixel(CX, CY) ? rcDot : rcBody;
-      FRadioPattern.Cells[static_cast<size_t>(Y * Box.Width() + X)] = Cell;
+        Code = Checked.Pixel(CX, CY) != Unchecked.Pixel(CX, CY) ? rcDot : rcBody;
+      FRadioPattern.Cells[static_cast<size_t>(Y * Box.Width() + X)] = Code;
     }
 }
 
