@@ -84,7 +84,7 @@ void TcxCustomLookAndFeelPainter::DrawSchedulerNavigationButton(TcxCanvas* ACanv
   // The text reads from bottom to top: drawn with the font turned a quarter.
   ACanvas->GetBrush()->SetStyle(bsClear);
   ACanvas->GetFont()->SetColor(ButtonSymbolColor(AState, ACanvas->GetFont()->GetColor()));
-  ACanvas->SetFontAngle(900);
+  ACanvas->SetFontAngle(90);
   const TSize Size = ACanvas->TextExtent(AText);
   ACanvas->GetCanvas()->TextOut(ATextRect.left + PainterHalf(ATextRect.Width() - Size.cy),
                                 ATextRect.bottom - PainterHalf(ATextRect.Height() - Size.cx), AText);
