@@ -172,6 +172,7 @@ void TControl::Loaded() {
     if (FParentColor) Perform(CM_PARENTCOLORCHANGED, 0, 0);
     if (FParentFont) Perform(CM_PARENTFONTCHANGED, 0, 0);
     if (FParentBiDiMode) Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
+    if (FParentCtl3D) Perform(CM_PARENTCTL3DCHANGED, 0, 0);
   }
   UpdateAnchorRules();
   RequestAlign();
@@ -344,6 +345,13 @@ void TControl::Dispatch(TMessage& Message) {
       }
       return;
     case CM_BIDIMODECHANGED: Invalidate(); return;
+    case CM_PARENTCTL3DCHANGED:
+      if (FParentCtl3D) {
+        bool ctl3D = Message.WParam ? Message.LParam != 0 : (FParent ? FParent->FCtl3D : FCtl3D);
+        SetCtl3D(ctl3D);
+        FParentCtl3D = true;
+      }
+      return;
     case CM_PARENTBIDIMODECHANGED:
       if (FParentBiDiMode && FParent) {
         SetBiDiMode(FParent->FBiDiMode);
@@ -462,6 +470,30 @@ void TControl::DblClick() {
 bool TControl::DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos) {
   bool handled = false;
   if (OnMouseWheel) OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+  if (handled) return true;
+  // A fine-grained wheel sends parts of a notch; a turn back cancels what was counted forward.
+  FWheelAccumulator += WheelDelta;
+  while (FWheelAccumulator >= WHEEL_DELTA || FWheelAccumulator <= -WHEEL_DELTA) {
+    if (FWheelAccumulator < 0) {
+      FWheelAccumulator += WHEEL_DELTA;
+      handled = DoMouseWheelDown(Shift, MousePos);
+    } else {
+      FWheelAccumulator -= WHEEL_DELTA;
+      handled = DoMouseWheelUp(Shift, MousePos);
+    }
+  }
+  return handled;
+}
+
+bool TControl::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+  bool handled = false;
+  if (OnMouseWheelDown) OnMouseWheelDown(this, Shift, MousePos, handled);
+  return handled;
+}
+
+bool TControl::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
+  bool handled = false;
+  if (OnMouseWheelUp) OnMouseWheelUp(this, Shift, MousePos, handled);
   return handled;
 }
 
@@ -601,6 +633,10 @@ void TControl::DoAnchors(const TRect& ParentClient) {
   FAnchorMove = false;
 }
 
+void TControl::AdjustSize() {
+  if (!ComponentState().Contains(csLoading)) SetBounds(FLeft, FTop, FWidth, FHeight);
+}
+
 void TControl::RequestAlign() {
   if (FParent) FParent->AlignControl(this);
 }
@@ -710,6 +746,19 @@ void TControl::SetParentFont(bool Value) {
   if (FParentFont == Value) return;
   FParentFont = Value;
   if (FParent && Value && !ComponentState().Contains(csReading)) Perform(CM_PARENTFONTCHANGED, 0, 0);
+}
+
+void TControl::SetCtl3D(bool Value) {
+  if (FCtl3D == Value) return;
+  FCtl3D = Value;
+  FParentCtl3D = false;
+  Perform(CM_CTL3DCHANGED, 0, 0);
+}
+
+void TControl::SetParentCtl3D(bool Value) {
+  if (FParentCtl3D == Value) return;
+  FParentCtl3D = Value;
+  if (FParent && Value && !ComponentState().Contains(csReading)) Perform(CM_PARENTCTL3DCHANGED, 0, 0);
 }
 
 // ---- Right-to-left scripts -------------------------------------------------------------------------

@@ -120,6 +120,7 @@ using TMouseEvent = TClosure<void(TObject* Sender, TMouseButton Button, TShiftSt
 using TMouseMoveEvent = TClosure<void(TObject* Sender, TShiftState Shift, Integer X, Integer Y)>;
 using TMouseWheelEvent =
     TClosure<void(TObject* Sender, TShiftState Shift, Integer WheelDelta, TPoint MousePos, bool& Handled)>;
+using TMouseWheelUpDownEvent = TClosure<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 using TContextPopupEvent = TClosure<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
 
 // The Shift keys and mouse buttons of a key message's key data and of the key state.
@@ -362,6 +363,11 @@ class TControl : public TComponent {
   void SetParentShowHint(bool Value);
   TCursor GetCursor() const { return FCursor; }
   void SetCursor(TCursor Value);
+  // The sunken three-dimensional look, followed from the parent like the font.
+  bool GetCtl3D() const { return FCtl3D; }
+  void SetCtl3D(bool Value);
+  bool GetParentCtl3D() const { return FParentCtl3D; }
+  void SetParentCtl3D(bool Value);
   TComponent* GetPopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(TComponent* Value);
   TDragMode GetDragMode() const { return FDragMode; }
@@ -436,6 +442,7 @@ class TControl : public TComponent {
   TMouseEvent OnMouseDown, OnMouseUp;
   TMouseMoveEvent OnMouseMove;
   TMouseWheelEvent OnMouseWheel;
+  TMouseWheelUpDownEvent OnMouseWheelDown, OnMouseWheelUp;
   TContextPopupEvent OnContextPopup;
   TDragOverEvent OnDragOver;
   TDragDropEvent OnDragDrop;
@@ -454,6 +461,12 @@ class TControl : public TComponent {
   void SetOnMouseDown(TMouseEvent V) { OnMouseDown = V; }
   TMouseEvent GetOnMouseUp() const { return OnMouseUp; }
   void SetOnMouseUp(TMouseEvent V) { OnMouseUp = V; }
+  TMouseWheelEvent GetOnMouseWheel() const { return OnMouseWheel; }
+  void SetOnMouseWheel(TMouseWheelEvent V) { OnMouseWheel = V; }
+  TMouseWheelUpDownEvent GetOnMouseWheelDown() const { return OnMouseWheelDown; }
+  void SetOnMouseWheelDown(TMouseWheelUpDownEvent V) { OnMouseWheelDown = V; }
+  TMouseWheelUpDownEvent GetOnMouseWheelUp() const { return OnMouseWheelUp; }
+  void SetOnMouseWheelUp(TMouseWheelUpDownEvent V) { OnMouseWheelUp = V; }
   TMouseMoveEvent GetOnMouseMove() const { return OnMouseMove; }
   void SetOnMouseMove(TMouseMoveEvent V) { OnMouseMove = V; }
   TDragOverEvent GetOnDragOver() const { return OnDragOver; }
@@ -497,7 +510,13 @@ class TControl : public TComponent {
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
   virtual void MouseEnter() { if (OnMouseEnter) OnMouseEnter(this); }
   virtual void MouseLeave() { if (OnMouseLeave) OnMouseLeave(this); }
+  // OnMouseWheel first; what it leaves is counted up, and each whole notch (WHEEL_DELTA) of it
+  // goes to DoMouseWheelDown or DoMouseWheelUp. Answers whether the wheel was handled.
   virtual bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos);
+  virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+  virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+  // Sets the bounds again so that a control that sizes itself to its content can do so.
+  virtual void AdjustSize();
   TScalingFlags GetScalingFlags() const { return FScalingFlags; }
   void SetScalingFlags(TScalingFlags Value) { FScalingFlags = Value; }
   // MousePos is in client coordinates; (-1, -1) when the menu was asked for from the keyboard.
@@ -553,6 +572,9 @@ class TControl : public TComponent {
   TClass FFloatingDockSiteClass = nullptr;
   TBiDiMode FBiDiMode = bdLeftToRight;
   bool FParentBiDiMode = true;
+  bool FCtl3D = true;
+  bool FParentCtl3D = true;
+  Integer FWheelAccumulator = 0;  // wheel movement short of a whole notch
 };
 
 // Exchanges left and right justification (for a control that reads right to left); centred stays.

@@ -32,6 +32,8 @@ IMPLEMENT_CLASS_PUBLISHED(TForm) {
   d.Property("ClientWidth", &TForm::GetClientWidthProp, &TForm::SetClientWidthProp);
   d.Property("Color", &TForm::GetColor, &TForm::SetColor).Default(clBtnFace).Type(ColorTypeInfo());
   d.Property("Constraints", &TForm::GetConstraints, &TForm::SetConstraints);
+  d.Property("Ctl3D", &TForm::GetCtl3D, &TForm::SetCtl3D).Default(true);
+  d.Property("DefaultMonitor", &TForm::GetDefaultMonitor, &TForm::SetDefaultMonitor).Default(dmActiveForm);
   d.Property("Enabled", &TForm::GetEnabled, &TForm::SetEnabled).Default(true);
   d.Property("Font", &TForm::GetFont, &TForm::SetFont);
   d.Property("FormStyle", &TForm::GetFormStyle, &TForm::SetFormStyle).Default(fsNormal);

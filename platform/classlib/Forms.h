@@ -18,6 +18,7 @@ PUBLISHED_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSize
 PUBLISHED_ENUM(TWindowState, wsNormal, wsMinimized, wsMaximized)
 PUBLISHED_ENUM(TFormStyle, fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop)
 PUBLISHED_ENUM(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp)
+PUBLISHED_ENUM(TDefaultMonitor, dmDesktop, dmPrimary, dmMainForm, dmActiveForm)
 using TBorderIcons = TSet<TBorderIcon, 8>;
 using TFormBorderStyle = TBorderStyle;
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
@@ -148,6 +149,9 @@ class TCustomForm : public TScrollingWinControl {
   void SetBorderIcons(TBorderIcons Value);
   TFormStyle GetFormStyle() const { return FFormStyle; }
   void SetFormStyle(TFormStyle Value);
+  // The monitor a form that places itself is placed on; the desktop has one monitor.
+  TDefaultMonitor GetDefaultMonitor() const { return FDefaultMonitor; }
+  void SetDefaultMonitor(TDefaultMonitor Value) { FDefaultMonitor = Value; }
   TPosition GetPosition() const { return FPosition; }
   void SetPosition(TPosition Value) { FPosition = Value; }
   TWindowState GetWindowState() const { return FWindowState; }
@@ -208,6 +212,7 @@ class TCustomForm : public TScrollingWinControl {
   TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
   TFormStyle FFormStyle = fsNormal;
   TPosition FPosition = poDesigned;
+  TDefaultMonitor FDefaultMonitor = dmActiveForm;
   TWindowState FWindowState = wsNormal;
   Integer FPixelsPerInch = 96;
   Integer FTextHeight = 0;

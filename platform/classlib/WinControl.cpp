@@ -351,6 +351,10 @@ void TWinControl::Dispatch(TMessage& Message) {
       inherited::Dispatch(Message);
       for (TControl* c : FControls) c->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
       return;
+    case CM_CTL3DCHANGED:
+      inherited::Dispatch(Message);
+      for (TControl* c : FControls) c->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+      return;
     case CM_SHOWHINTCHANGED:
     case CM_PARENTSHOWHINTCHANGED:
       inherited::Dispatch(Message);

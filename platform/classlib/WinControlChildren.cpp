@@ -20,6 +20,7 @@ void TWinControl::InsertControl(TControl* AControl) {
     AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
     AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
     AControl->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
+    AControl->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
     AControl->UpdateAnchorRules();
     if (auto* w = dynamic_cast<TWinControl*>(AControl)) w->UpdateControlState();
     else AControl->Invalidate();
