@@ -1,5 +1,6 @@
 // TControl: bounds and constraints, visibility, colour, font and text with their notifications to
 // the control and its children, mouse messages with the automatic capture, and its message dispatch.
+#include "ActnList.h"
 #include "Controls.h"
 #include "Exceptions.h"
 #include "Filer.h"
@@ -631,6 +632,18 @@ void TControl::DoAnchors(const TRect& ParentClient) {
   FAnchorMove = true;
   SetBounds(l, t, w, h);
   FAnchorMove = false;
+}
+
+bool TControl::ExecuteAction(ActnList::TBasicAction* Action) {
+  if (!Action || !Action->HandlesTarget(this)) return false;
+  Action->ExecuteTarget(this);
+  return true;
+}
+
+bool TControl::UpdateAction(ActnList::TBasicAction* Action) {
+  if (!Action || !Action->HandlesTarget(this)) return false;
+  Action->UpdateTarget(this);
+  return true;
 }
 
 void TControl::AdjustSize() {

@@ -435,6 +435,11 @@ class TControl : public TComponent {
   void SetAction(ActnList::TBasicAction* Value);
   ActnList::TControlActionLink* GetActionLink() const { return FActionLink; }
   virtual void InitiateAction();
+  // An action that handles the control as its target runs (updates) on it; true when it did.
+  virtual bool ExecuteAction(ActnList::TBasicAction* Action);
+  virtual bool UpdateAction(ActnList::TBasicAction* Action);
+  // The palette the control draws with; none on a true-colour desktop.
+  virtual HPALETTE GetPalette() { return nullptr; }
   virtual void ActionChange(TObject* Sender, bool CheckDefaults);
 
   // ---- Events
