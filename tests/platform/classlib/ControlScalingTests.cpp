@@ -127,6 +127,23 @@ TEST_F(ControlScaling, AFormLaidOutAtAnotherResolutionIsScaledToTheScreensAsItIs
   }
 }
 
+TEST_F(ControlScaling, ScrollRangesSetByHandScaleWithTheForm) {
+  auto* form = TCustomForm::CreateNew<TForm>(nullptr);
+  ReadText(form, R"(object ScrollForm: TForm
+  AutoScroll = False
+  HorzScrollBar.Range = 300
+  VertScrollBar.Range = 150
+  ClientWidth = 100
+  ClientHeight = 50
+  PixelsPerInch = 48
+end
+)");
+  EXPECT_EQ(form->GetHorzScrollBar()->GetRange(), 600);
+  EXPECT_EQ(form->GetVertScrollBar()->GetRange(), 300);
+  EXPECT_FALSE(form->GetAutoScroll());
+  form->Free();
+}
+
 TEST_F(ControlScaling, AnInheritedStreamScalesOnlyWhatItSetsItself) {
   // As a form reads the resources of its ancestor classes: one tree, loaded once at the end.
   auto* form = TCustomForm::CreateNew<TForm>(nullptr);
