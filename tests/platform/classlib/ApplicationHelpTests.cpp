@@ -2,6 +2,8 @@
 // reports of the input method and keyboard layout it started with.
 #include "ClasslibTestSupport.h"
 
+#include "Multibyte.h"
+
 using namespace ClasslibTest;
 
 namespace {
@@ -35,8 +37,12 @@ TEST_F(ApplicationHelp, OnlyAHandlerThatTakesTheRequestCanAnswerIt) {
 }
 
 TEST_F(ApplicationHelp, TheScreenReportsTheLocalesKeyboardLayoutAndNoInputMethodOfItsOwn) {
-  // The Chinese (PRC) language in both words: its standard layout.
-  EXPECT_EQ(reinterpret_cast<uintptr_t>(Screen->DefaultKbLayout()), 0x08040804u);
+  // The locale's language in both words: its standard layout (0x08040804 for Chinese (PRC)).
+  const auto layout = reinterpret_cast<uintptr_t>(Screen->DefaultKbLayout());
+  const auto language = static_cast<uintptr_t>(SysLocale.DefaultLCID & 0xFFFF);
+  EXPECT_NE(language, 0u);
+  EXPECT_EQ(layout & 0xFFFF, language);
+  EXPECT_EQ(layout >> 16, language);
   EXPECT_EQ(Screen->DefaultIme(), "");
 }
 
