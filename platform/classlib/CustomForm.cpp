@@ -140,7 +140,9 @@ void TCustomForm::DoDestroy() {
 // stand-ins whose heights differ by a pixel from the faces they were laid out with, and that must
 // not shift a layout made for this very resolution.
 void TCustomForm::ReadState(Filer::TReader* Reader) {
-  FPixelsPerInch = 0;  // a stream that states none was laid out for this screen
+  // A stream that states no resolution was laid out at its ancestor's (an inherited form's stream
+  // leaves out what equals the ancestor's), or, read alone, for this screen.
+  FPixelsPerInch = 0;
   FScalingFlags = {};
   // A client size an earlier stream of the same form stated is scaled already.
   const Integer earlierWidth = std::exchange(FStoredClientWidth, -1);
@@ -148,7 +150,8 @@ void TCustomForm::ReadState(Filer::TReader* Reader) {
   DisableAlign();
   try {
     inherited::ReadState(Reader);
-    const Integer M = Screen->PixelsPerInch(), D = FPixelsPerInch;
+    const Integer M = Screen->PixelsPerInch(), D = FPixelsPerInch > 0 ? FPixelsPerInch : FDesignedPixelsPerInch;
+    FDesignedPixelsPerInch = D;
     if (D > 0 && D != M) {
       if (FScalingFlags.Contains(sfFont)) FFont->SetHeight(MulDiv(FFont->GetHeight(), M, D));
       ScaleScrollBars(M, D);

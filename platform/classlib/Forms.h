@@ -215,6 +215,7 @@ class TCustomForm : public TScrollingWinControl {
   TDefaultMonitor FDefaultMonitor = dmActiveForm;
   TWindowState FWindowState = wsNormal;
   Integer FPixelsPerInch = 96;
+  Integer FDesignedPixelsPerInch = 0;  // what the last stream read was laid out at
   Integer FTextHeight = 0;
   bool FAlphaBlend = false;
   Integer FAlphaBlendValue = 255;

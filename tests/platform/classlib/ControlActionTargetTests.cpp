@@ -13,8 +13,9 @@ class TPanelAction : public TBasicAction {
   DECLARE_CLASS(TPanelAction, TBasicAction)
  public:
   bool HandlesTarget(TObject* Target) override { return dynamic_cast<TTestPanel*>(Target) != nullptr; }
-  void ExecuteTarget(TObject* Target) override { Done.push_back("Execute " + static_cast<TComponent*>(Target)->GetName()); }
-  void UpdateTarget(TObject* Target) override { Done.push_back("Update " + static_cast<TComponent*>(Target)->GetName()); }
+  void ExecuteTarget(TObject* Target) override { Done.push_back("Execute " + NameOf(Target)); }
+  void UpdateTarget(TObject* Target) override { Done.push_back("Update " + NameOf(Target)); }
+  static String NameOf(TObject* Target) { return static_cast<TComponent*>(Target)->GetName(); }
   std::vector<String> Done;
 };
 IMPLEMENT_CLASS(TPanelAction)

@@ -150,7 +150,6 @@ TEST_F(ControlScaling, AnInheritedStreamScalesOnlyWhatItSetsItself) {
   BeginGlobalLoading();
   ReadText(form, FormAt(48));
   ReadText(form, R"(inherited ScaledForm: TForm
-  PixelsPerInch = 48
   inherited Panel1: TTestPanel
     Height = 30
   end
@@ -160,7 +159,8 @@ end
   EndGlobalLoading();
   auto* panel = As<TControl>(form->FindComponent("Panel1"));
   auto* label = As<TControl>(form->FindComponent("Label1"));
-  EXPECT_EQ(panel->GetBoundsRect(), TRect(16, 8, 116, 68)) << "only the height came from this stream";
+  EXPECT_EQ(panel->GetBoundsRect(), TRect(16, 8, 116, 68))
+      << "only the height came from this stream, laid out at the ancestor's resolution";
   EXPECT_EQ(label->GetBoundsRect(), TRect(4, 12, 44, 32)) << "scaled once, by the first stream";
   EXPECT_EQ(form->GetClientWidth(), 400);
   EXPECT_EQ(form->GetFont()->GetHeight(), -32);

@@ -32,7 +32,8 @@ class ControlWheel : public TClasslibFixture {
     TClasslibFixture::TearDown();
   }
   LRESULT Wheel(Integer Delta) {
-    return Panel->Perform(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<int16_t>(Delta))), MAKELPARAM(5, 5));
+    const auto delta = static_cast<WORD>(static_cast<int16_t>(Delta));
+    return Panel->Perform(WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(5, 5));
   }
   TTestPanel* Panel = nullptr;
   String Steps;
