@@ -7,6 +7,7 @@
 #include "Forms.h"
 #include "ImgList.h"
 #include "TypInfo.h"
+#include "WinUser.h"
 
 namespace ActnList {
 
@@ -77,7 +78,17 @@ void TBasicActionLink::SetAction(TBasicAction* Value) {
 }
 
 void TBasicActionLink::Change() {
-  if (OnChange) OnChange(this);
+  if (OnChange) OnChange(FAction);
+}
+
+TBasicActionLink* CreateActionLink(TClass LinkClass, TObject* AClient) {
+  if (!LinkClass || !LinkClass->InheritsFrom(TBasicActionLink::StaticClass())) RaiseInvalidCast();
+  if (LinkClass->IsAbstract())
+    throw EAbstractError(String("Cannot create an instance of abstract class ") + LinkClass->Name);
+  auto* link = dynamic_cast<TBasicActionLink*>(LinkClass->NewInstance());
+  link->FClient = AClient;
+  TObject::Initialize(link);
+  return link;
 }
 
 bool TBasicActionLink::Execute(TComponent* AComponent) {
@@ -104,16 +115,25 @@ void TContainedAction::Destroy() {
   inherited::Destroy();
 }
 
+namespace {
+// An action nobody handled is offered to the controls of the active and the main form, through
+// the application window (where a program may watch for it).
+bool SendAppMessage(UINT Msg, TBasicAction* Action) {
+  HWND wnd = Forms::Application->GetHandle();
+  return wnd && SendMessage(wnd, Msg, 0, reinterpret_cast<LPARAM>(Action)) == 1;
+}
+}  // namespace
+
 bool TContainedAction::Execute() {
   if (FActionList && FActionList->ExecuteAction(this)) return true;
   if (Forms::Application->ExecuteAction(this)) return true;
-  return inherited::Execute();
+  return inherited::Execute() || SendAppMessage(CM_ACTIONEXECUTE, this);
 }
 
 bool TContainedAction::Update() {
   if (FActionList && FActionList->UpdateAction(this)) return true;
   if (Forms::Application->UpdateAction(this)) return true;
-  return inherited::Update();
+  return inherited::Update() || SendAppMessage(CM_ACTIONUPDATE, this);
 }
 
 void TContainedAction::SetActionList(TCustomActionList* Value) {

@@ -9,6 +9,7 @@
 
 namespace Controls {
 class TControl;
+class TWinControl;
 }
 namespace ImgList {
 class TCustomImageList;
@@ -62,10 +63,12 @@ class TBasicActionLink : public TObject {
   virtual void SetAction(TBasicAction* Value);
   virtual bool IsOnExecuteLinked() { return true; }
   virtual void SetOnExecute(TNotifyEvent Value) {}
+  // Heard with the action as Sender whenever the link reports the action changed as a whole.
   TNotifyEvent OnChange;
 
  protected:
   friend class TBasicAction;
+  friend TBasicActionLink* CreateActionLink(TClass LinkClass, TObject* AClient);
   void Construct() override;
   void Destroy() override;
   virtual void AssignClient(TObject* AClient) {}
@@ -73,6 +76,10 @@ class TBasicActionLink : public TObject {
   TBasicAction* FAction = nullptr;
   TObject* FClient;
 };
+
+// Makes a link of class LinkClass (a TBasicActionLink descendant) for AClient, as a class
+// reference's virtual constructor would; EInvalidCast for any other class.
+TBasicActionLink* CreateActionLink(TClass LinkClass, TObject* AClient);
 
 // ---- TContainedAction -------------------------------------------------------------------------------
 // An action in an action list: the list's and the application's handlers come first.
@@ -201,6 +208,19 @@ class TControlActionLink : public TActionLink {
  protected:
   void AssignClient(TObject* AClient) override;
   Controls::TControl* FClientControl = nullptr;
+};
+
+// The link of a windowed control: its help context follows the action as well.
+class TWinControlActionLink : public TControlActionLink {
+  DECLARE_CLASS(TWinControlActionLink, TControlActionLink)
+ public:
+  explicit TWinControlActionLink(TObject* AClient = nullptr) : TControlActionLink(AClient) {}
+  bool IsHelpContextLinked() override;
+  void SetHelpContext(Integer Value) override;
+
+ protected:
+  void AssignClient(TObject* AClient) override;
+  Controls::TWinControl* FClientWinControl = nullptr;
 };
 
 // ---- Action lists -----------------------------------------------------------------------------------

@@ -1,9 +1,11 @@
 // A control's action: the control's link that makes it show the action's caption, enabled state,
-// hint and visibility and click through the action's handler, for as long as it still shows them.
+// hint and visibility (a windowed control's help context, a button's checked state too) and click
+// through the action's handler, for as long as it still shows them.
 #include "ActnList.h"
 #include "Controls.h"
 #include "Forms.h"
 #include "Menus.h"
+#include "StdCtrls.h"
 
 namespace ActnList {
 
@@ -64,7 +66,64 @@ bool TControlActionLink::DoShowHint(String& HintStr) {
   return true;
 }
 
+// ---- TWinControlActionLink --------------------------------------------------------------------------
+IMPLEMENT_CLASS(TWinControlActionLink)
+
+void TWinControlActionLink::AssignClient(TObject* AClient) {
+  inherited::AssignClient(AClient);
+  FClientWinControl = As<TWinControl>(AClient);
+}
+
+bool TWinControlActionLink::IsHelpContextLinked() {
+  return inherited::IsHelpContextLinked() &&
+         FClientWinControl->GetHelpContext() == CustomAction(FAction)->GetHelpContext();
+}
+
+void TWinControlActionLink::SetHelpContext(Integer Value) {
+  if (IsHelpContextLinked()) FClientWinControl->SetHelpContext(Value);
+}
+
 }  // namespace ActnList
+
+namespace StdCtrls {
+
+// ---- TButtonActionLink ------------------------------------------------------------------------------
+IMPLEMENT_CLASS(TButtonActionLink)
+
+void TButtonActionLink::AssignClient(TObject* AClient) {
+  inherited::AssignClient(AClient);
+  FClientButton = As<TButtonControl>(AClient);
+}
+
+bool TButtonActionLink::IsCheckedLinked() {
+  return inherited::IsCheckedLinked() && FClientButton->GetChecked() == CustomAction(FAction)->GetChecked();
+}
+
+void TButtonActionLink::SetChecked(bool Value) {
+  if (IsCheckedLinked()) FClientButton->SetCheckedWithoutClick(Value);
+}
+
+// ---- TButtonControl ---------------------------------------------------------------------------------
+void TButtonControl::SetCheckedWithoutClick(bool Value) {
+  bool disabled = ClicksDisabled;
+  ClicksDisabled = true;
+  struct TRestore {
+    TButtonControl* B;
+    bool Old;
+    ~TRestore() { B->ClicksDisabled = Old; }
+  } restore{this, disabled};
+  SetChecked(Value);
+}
+
+TClass TButtonControl::GetActionLinkClass() const { return TButtonActionLink::StaticClass(); }
+
+void TButtonControl::ActionChange(TObject* Sender, bool CheckDefaults) {
+  inherited::ActionChange(Sender, CheckDefaults);
+  auto* action = dynamic_cast<TCustomAction*>(Sender);
+  if (action && (!CheckDefaults || !GetChecked())) SetCheckedWithoutClick(action->GetChecked());
+}
+
+}  // namespace StdCtrls
 
 namespace Controls {
 
@@ -81,14 +140,28 @@ void TControl::SetAction(TBasicAction* Value) {
   }
   // The application hears of the control's end (ControlDestroyed), which frees the link.
   Forms::Application.Get();
+  if (!FActionLink) {
+    TClass cls = GetActionLinkClass();
+    if (!cls || !cls->InheritsFrom(TControlActionLink::StaticClass())) RaiseInvalidCast();
+    FActionLink = static_cast<TControlActionLink*>(CreateActionLink(cls, this));
+  }
   ControlStyle.Include(csActionClient);
-  if (!FActionLink) FActionLink = New<TControlActionLink>(this);
   FActionLink->SetAction(Value);
   FActionLink->OnChange = [this](TObject* Sender) {
-    if (FActionLink && Sender == FActionLink) ActionChange(FActionLink->GetAction(), false);
+    if (Sender && Sender == GetAction()) ActionChange(Sender, false);
   };
   // A control read from a form resource keeps what the resource gave it.
   ActionChange(Value, Value->ComponentState().Contains(csLoading));
+}
+
+TClass TControl::GetActionLinkClass() const { return TControlActionLink::StaticClass(); }
+
+TClass TWinControl::GetActionLinkClass() const { return TWinControlActionLink::StaticClass(); }
+
+void TWinControl::ActionChange(TObject* Sender, bool CheckDefaults) {
+  inherited::ActionChange(Sender, CheckDefaults);
+  auto* action = dynamic_cast<TCustomAction*>(Sender);
+  if (action && (!CheckDefaults || FHelpContext == 0)) SetHelpContext(action->GetHelpContext());
 }
 
 void TControl::InitiateAction() {

@@ -440,7 +440,12 @@ class TControl : public TComponent {
   virtual bool UpdateAction(ActnList::TBasicAction* Action);
   // The palette the control draws with; none on a true-colour desktop.
   virtual HPALETTE GetPalette() { return nullptr; }
+  // Takes the action's caption, enabled state, hint, visibility and click handler; CheckDefaults
+  // (a control read from a form resource) takes only those the control has left at their defaults.
   virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+  // The class of the link SetAction makes (a TControlActionLink descendant): each kind of control
+  // answers the link that knows what the kind shows of an action.
+  virtual TClass GetActionLinkClass() const;
 
   // ---- Events
   TNotifyEvent OnClick, OnDblClick, OnResize, OnMouseEnter, OnMouseLeave;
@@ -646,6 +651,12 @@ class TWinControl : public TControl {
   bool AlignDisabled() const { return FAlignLevel != 0; }
   void ChangeScale(Integer M, Integer D) override;
 
+  // The help topic of the control (its action's help context while linked).
+  Integer GetHelpContext() const { return FHelpContext; }
+  void SetHelpContext(Integer Value) { FHelpContext = Value; }
+  void ActionChange(TObject* Sender, bool CheckDefaults) override;
+  TClass GetActionLinkClass() const override;
+
   // ---- Focus and tab order
   bool GetTabStop() const { return FTabStop; }
   void SetTabStop(bool Value);
@@ -781,6 +792,7 @@ class TWinControl : public TControl {
   TBrush* FBrush = nullptr;
   Integer FAlignLevel = 0;
   Integer FBorderWidth = 0;
+  Integer FHelpContext = 0;
   bool FShowing = false;
   bool FTabStop = false;
   bool FDoubleBuffered = false;

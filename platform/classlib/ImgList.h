@@ -15,6 +15,9 @@ using Graphics::TCanvas;
 using Graphics::TColor;
 using Graphics::TIcon;
 
+// The position of an image in an image list; -1 for none.
+using TImageIndex = Integer;
+
 PUBLISHED_ENUM(TDrawingStyle, dsFocus, dsSelected, dsNormal, dsTransparent)
 PUBLISHED_ENUM(TImageType, itImage, itMask)
 enum TResType { rtBitmap, rtCursor, rtIcon };

@@ -2,6 +2,7 @@
 // button, check box and radio button over BUTTON, the label (a graphic control) and the group box.
 #pragma once
 
+#include "ActnList.h"
 #include "ClassTypes.h"
 #include "Controls.h"
 
@@ -17,6 +18,10 @@ PUBLISHED_ENUM(TEditCharCase, ecNormal, ecUpperCase, ecLowerCase)
 PUBLISHED_ENUM(TImeMode, imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata,
                imChinese, imSHanguel, imHanguel)
 using TImeName = String;
+// What a scroll bar was asked to do, and the event that may change the position it arrives at.
+PUBLISHED_ENUM(TScrollCode, scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom,
+               scEndScroll)
+using TScrollEvent = TClosure<void(TObject* Sender, TScrollCode ScrollCode, Integer& ScrollPos)>;
 PUBLISHED_ENUM(TListBoxStyle, lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable, lbVirtual, lbVirtualOwnerDraw)
 PUBLISHED_ENUM(TCheckBoxState, cbUnchecked, cbChecked, cbGrayed)
 PUBLISHED_ENUM(TTextLayout, tlTop, tlCenter, tlBottom)
@@ -299,16 +304,36 @@ class TButtonControl : public TWinControl {
   bool IsFontStored() const { return !GetParentFont(); }
   bool GetWordWrap() const { return FWordWrap; }
   void SetWordWrap(bool Value);
+  // Also takes the action's checked state (without the click a user's toggle fires).
+  void ActionChange(TObject* Sender, bool CheckDefaults) override;
+  TClass GetActionLinkClass() const override;
 
  protected:
+  friend class TButtonActionLink;
   void Construct() override;
   virtual bool GetChecked() const { return false; }
   virtual void SetChecked(bool Value) {}
   // Setting the check from code must not fire the click the user's toggle fires.
   bool ClicksDisabled = false;
+  void SetCheckedWithoutClick(bool Value);
 
  private:
   bool FWordWrap = false;
+};
+
+// The link of a button control: its checked state follows the action as well.
+class TButtonActionLink : public TWinControlActionLink {
+  DECLARE_CLASS(TButtonActionLink, TWinControlActionLink)
+ public:
+  explicit TButtonActionLink(TObject* AClient = nullptr) : TWinControlActionLink(AClient) {}
+  bool IsCheckedLinked() override;
+  void SetChecked(bool Value) override;
+  // A push button shows no image; a button that draws one shows the action's.
+  void SetImageIndex(Integer Value) override {}
+
+ protected:
+  void AssignClient(TObject* AClient) override;
+  TButtonControl* FClientButton = nullptr;
 };
 
 class TButton : public TButtonControl {
