@@ -133,6 +133,10 @@ void TApplication::WndProc(TMessage& Message) {
           return;
         }
         break;
+      case CM_ACTIONEXECUTE:
+      case CM_ACTIONUPDATE:
+        Message.Result = DispatchAction(Message.Msg, reinterpret_cast<TBasicAction*>(Message.LParam)) ? 1 : 0;
+        return;
       case WM_ACTIVATEAPP:
         FActive = Message.WParam != 0;
         if (!FActive) CancelHint();
@@ -269,6 +273,14 @@ bool TApplication::ExecuteAction(TBasicAction* Action) {
   bool handled = false;
   if (OnActionExecute) OnActionExecute(Action, handled);
   return handled;
+}
+
+bool TApplication::DispatchAction(UINT Msg, TBasicAction* Action) {
+  if (!Action) return false;
+  TCustomForm* form = Screen->ActiveForm();
+  LPARAM param = reinterpret_cast<LPARAM>(Action);
+  if (form && form->Perform(Msg, 0, param) == 1) return true;
+  return FMainForm && FMainForm != form && FMainForm->Perform(Msg, 0, param) == 1;
 }
 
 bool TApplication::UpdateAction(TBasicAction* Action) {

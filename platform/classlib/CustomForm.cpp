@@ -425,6 +425,11 @@ void TCustomForm::Dispatch(TMessage& Message) {
       inherited::Dispatch(Message);
       return;
     case CM_RELEASE: Free(); return;
+    case CM_ACTIONEXECUTE:
+    case CM_ACTIONUPDATE:
+      Message.Result =
+          OfferAction(reinterpret_cast<TBasicAction*>(Message.LParam), Message.Msg == CM_ACTIONEXECUTE) ? 1 : 0;
+      return;
     default: inherited::Dispatch(Message);
   }
 }

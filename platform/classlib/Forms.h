@@ -122,6 +122,9 @@ class TCustomForm : public TScrollingWinControl {
   void Release();  // freed once the messages now queued are handled
   // Lets the actions of the form and of its visible controls update themselves (at idle).
   virtual void UpdateActions();
+  // Runs (updates) an action nobody else handled on the first target it handles: the active
+  // control, the form, then each visible control in turn (CM_ACTIONEXECUTE / CM_ACTIONUPDATE).
+  bool OfferAction(TBasicAction* Action, bool Execute);
   TModalResult ModalResult = mrNone;
   TFormState FormState;
 
@@ -392,6 +395,8 @@ class TApplication : public TComponent {
   bool IsKeyMsg(MSG& Msg);
   void Idle(const MSG& Msg);
   void DoActionIdle();
+  // An action nobody handled goes to the active form, then to the main form.
+  bool DispatchAction(UINT Msg, TBasicAction* Action);
   void WndProc(TMessage& Message);
   void WakeMainThread(TObject* Sender);
   void ValidateHintWindow(TClass HintClass);
