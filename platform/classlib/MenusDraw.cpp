@@ -25,25 +25,6 @@ Integer GlyphColumn(TMenuItem* Item) {
   return glyph + 6;
 }
 
-// A menu glyph of the frame controls (a black mask on white) painted in a colour in the box's centre.
-void PaintGlyph(HDC DC, const TRect& Box, UINT Kind, TColor Color) {
-  int size = GetSystemMetrics(SM_CXMENUCHECK);
-  int x = (Box.left + Box.right - size) / 2, y = (Box.top + Box.bottom - size) / 2;
-  HDC mem = CreateCompatibleDC(DC);
-  HBITMAP mask = CreateCompatibleBitmap(DC, size, size);
-  HGDIOBJ oldMask = SelectObject(mem, mask);
-  RECT r{0, 0, size, size};
-  DrawFrameControl(mem, &r, DFC_MENU, Kind);
-  HBRUSH brush = CreateSolidBrush(ColorToRGB(Color));
-  HGDIOBJ oldBrush = SelectObject(DC, brush);
-  BitBlt(DC, x, y, size, size, mem, 0, 0, 0x00B8074A);  // the brush where the mask is black
-  SelectObject(DC, oldBrush);
-  DeleteObject(brush);
-  SelectObject(mem, oldMask);
-  DeleteObject(mask);
-  DeleteDC(mem);
-}
-
 }  // namespace
 
 void TMenuItem::MeasureItem(TCanvas* ACanvas, Integer& Width, Integer& Height) {
@@ -115,7 +96,7 @@ void TMenuItem::DrawItem(TCanvas* ACanvas, TRect ARect, bool Selected) {
     if (FChecked && !hasPicture) {
       TRect box = glyph;
       OffsetRect(&box, ink.Offset, ink.Offset);
-      PaintGlyph(dc, box, FRadioItem ? DFCS_MENUBULLET : DFCS_MENUCHECK, ink.Color);
+      DrawMenuGlyph(dc, box, FRadioItem ? DFCS_MENUBULLET : DFCS_MENUCHECK, ColorToRGB(ink.Color));
     }
     SetTextColor(dc, ColorToRGB(ink.Color));
     RECT text{glyph.right + ink.Offset, ARect.top + ink.Offset, ARect.right - arrowColumn + ink.Offset,

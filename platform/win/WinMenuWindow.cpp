@@ -177,26 +177,6 @@ SIZE Layout(TShown& s) {
 // ---- Drawing ----------------------------------------------------------------------------------------
 void FillColor(HDC dc, const RECT& r, int sysColor) { FillRect(dc, &r, GetSysColorBrush(sysColor)); }
 
-// The menu glyphs of the frame controls (black masks on white), painted in a colour in a square of
-// the check-mark size centred in the box.
-void Glyph(HDC dc, const RECT& box, UINT kind, COLORREF color) {
-  int size = GetSystemMetrics(SM_CXMENUCHECK);
-  int x = (box.left + box.right - size) / 2, y = (box.top + box.bottom - size) / 2;
-  HDC mem = CreateCompatibleDC(dc);
-  HBITMAP mask = CreateCompatibleBitmap(dc, size, size);
-  HGDIOBJ oldMask = SelectObject(mem, mask);
-  RECT r{0, 0, size, size};
-  DrawFrameControl(mem, &r, DFC_MENU, kind);
-  HBRUSH brush = CreateSolidBrush(color);
-  HGDIOBJ oldBrush = SelectObject(dc, brush);
-  BitBlt(dc, x, y, size, size, mem, 0, 0, 0x00B8074A);  // the brush where the mask is black
-  SelectObject(dc, oldBrush);
-  DeleteObject(brush);
-  SelectObject(mem, oldMask);
-  DeleteObject(mask);
-  DeleteDC(mem);
-}
-
 void ItemBitmap(HDC dc, const RECT& box, HBITMAP bitmap) {
   // Small values stand for the system's own item pictures, which these menus do not draw.
   if (reinterpret_cast<uintptr_t>(bitmap) < 0x100) return;
@@ -257,7 +237,7 @@ void DrawMenuItem(TShown& s, HDC dc, int index) {
       Inked(dc, it.Disabled(), selected, [&](int d, COLORREF c) {
         RECT b = arrowBox;
         OffsetRect(&b, d, d);
-        Glyph(dc, b, DFCS_MENUARROW, c);
+        DrawMenuGlyph(dc, b, DFCS_MENUARROW, c);
       });
     return;
   }
@@ -267,7 +247,7 @@ void DrawMenuItem(TShown& s, HDC dc, int index) {
     Inked(dc, it.Disabled(), selected, [&](int d, COLORREF c) {
       RECT b = checkBox;
       OffsetRect(&b, d, d);
-      Glyph(dc, b, (it.Type & MFT_RADIOCHECK) ? DFCS_MENUBULLET : DFCS_MENUCHECK, c);
+      DrawMenuGlyph(dc, b, (it.Type & MFT_RADIOCHECK) ? DFCS_MENUBULLET : DFCS_MENUCHECK, c);
     });
   } else if (it.Bitmap) {
     ItemBitmap(dc, checkBox, it.Bitmap);
@@ -287,7 +267,7 @@ void DrawMenuItem(TShown& s, HDC dc, int index) {
     if (it.Sub) {
       RECT b = arrowBox;
       OffsetRect(&b, d, d);
-      Glyph(dc, b, DFCS_MENUARROW, c);
+      DrawMenuGlyph(dc, b, DFCS_MENUARROW, c);
     }
   });
   SetTextColor(dc, oldColor);
@@ -821,6 +801,25 @@ BOOL GetMenuItemRect(HWND, HMENU menu, UINT item, RECT* rect) {
     return TRUE;
   }
   return FALSE;
+}
+
+// A black-on-white mask of the glyph, then the brush wherever the mask is black.
+void DrawMenuGlyph(HDC dc, const RECT& box, UINT kind, COLORREF color) {
+  int size = GetSystemMetrics(SM_CXMENUCHECK);
+  int x = (box.left + box.right - size) / 2, y = (box.top + box.bottom - size) / 2;
+  HDC mem = CreateCompatibleDC(dc);
+  HBITMAP mask = CreateCompatibleBitmap(dc, size, size);
+  HGDIOBJ oldMask = SelectObject(mem, mask);
+  RECT r{0, 0, size, size};
+  DrawFrameControl(mem, &r, DFC_MENU, kind);
+  HBRUSH brush = CreateSolidBrush(color);
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  BitBlt(dc, x, y, size, size, mem, 0, 0, 0x00B8074A);  // the brush where the mask is black
+  SelectObject(dc, oldBrush);
+  DeleteObject(brush);
+  SelectObject(mem, oldMask);
+  DeleteObject(mask);
+  DeleteDC(mem);
 }
 
 }  // namespace WinMenus

@@ -131,6 +131,11 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND own
 // Ends the menu being tracked, as if dismissed.
 BOOL EndMenu();
 
+// The menu glyphs of the frame controls (DFCS_MENUCHECK, DFCS_MENUBULLET, DFCS_MENUARROW) painted in a
+// colour in a square of the check-mark size centred in the box: the layer's menus and owner-drawn
+// menus of the class library paint their marks alike.
+void DrawMenuGlyph(HDC dc, const RECT& box, UINT kind, COLORREF color);
+
 }  // namespace WinMenus
 
 using namespace WinMenus;
