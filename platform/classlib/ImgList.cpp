@@ -286,49 +286,32 @@ void TCustomImageList::AddImages(TCustomImageList* Value) {
   EndUpdate();
 }
 
-// Moves the Added images just added at the end to Before onwards.
-Integer TCustomImageList::InsertAt(Integer Index, Integer Added, Integer Before) {
-  for (Integer k = 0; k < Added; ++k) Move(Before + k, Index + k);
-  return Index;
+// Adds through AddImages at the end, then moves what it added to Index onwards, in one update.
+template <class TAddImages>
+void TCustomImageList::InsertThrough(Integer Index, TAddImages AddImages) {
+  if (Index < 0 || Index > GetCount()) IndexError();
+  BeginUpdate();
+  try {
+    const Integer before = GetCount();
+    if (AddImages() >= 0)
+      for (Integer k = 0, added = GetCount() - before; k < added; ++k) Move(before + k, Index + k);
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
 }
 
 void TCustomImageList::Insert(Integer Index, TBitmap* Image, TBitmap* Mask) {
-  if (Index < 0 || Index > GetCount()) IndexError();
-  BeginUpdate();
-  try {
-    Integer before = GetCount();
-    if (Add(Image, Mask) >= 0) InsertAt(Index, GetCount() - before, before);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  InsertThrough(Index, [&] { return Add(Image, Mask); });
 }
 
 void TCustomImageList::InsertMasked(Integer Index, TBitmap* Image, TColor MaskColor) {
-  if (Index < 0 || Index > GetCount()) IndexError();
-  BeginUpdate();
-  try {
-    Integer before = GetCount();
-    if (AddMasked(Image, MaskColor) >= 0) InsertAt(Index, GetCount() - before, before);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  InsertThrough(Index, [&] { return AddMasked(Image, MaskColor); });
 }
 
 void TCustomImageList::InsertIcon(Integer Index, TIcon* Image) {
-  if (Index < 0 || Index > GetCount()) IndexError();
-  BeginUpdate();
-  try {
-    Integer before = GetCount();
-    if (AddIcon(Image) >= 0) InsertAt(Index, 1, before);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  InsertThrough(Index, [&] { return AddIcon(Image); });
 }
 
 void TCustomImageList::Replace(Integer Index, TBitmap* Image, TBitmap* Mask) {

@@ -142,7 +142,8 @@ class TCustomImageList : public TComponent {
   void FreeHandle();
   UINT ListFlags() const;
   void SetNewDimensions(HIMAGELIST Value);
-  Integer InsertAt(Integer Index, Integer Added, Integer Before);
+  template <class TAddImages>
+  void InsertThrough(Integer Index, TAddImages AddImages);
 
   HIMAGELIST FHandle = nullptr;
   Integer FWidth = 16;
