@@ -3,25 +3,19 @@
 // date of the calendar or a clean refusal.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <vector>
 
 #include "../../../tools/fuzz/cxDateTextFuzz.h"
+#include "SeedCorpus.h"
 #include "cxDateUtilsTestSupport.h"
 
 namespace {
 
-std::vector<String> SeedCorpus() {
-  std::filesystem::path dir = std::filesystem::path(__FILE__).parent_path() / "../../../tools/fuzz/corpus/cxDateText";
-  std::vector<String> seeds;
-  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-    std::ifstream file(entry.path(), std::ios::binary);
-    seeds.emplace_back(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  }
-  return seeds;
+std::vector<String> SeedTexts() {
+  std::vector<String> texts;
+  for (const auto& seed : SeedCorpus("cxDateText")) texts.emplace_back(seed.begin(), seed.end());
+  return texts;
 }
 
 bool ReadText(const String& AText) {
@@ -32,7 +26,7 @@ bool ReadText(const String& AText) {
 
 TEST(cxDateTextFuzz, SeedsAndTheirCutsReadCleanly) {
   TFixedClock clock(EncodeDate(2024, 2, 14) + 0.5);
-  auto seeds = SeedCorpus();
+  auto seeds = SeedTexts();
   ASSERT_GE(seeds.size(), 7u);
   TFormatsLocaleScope locale(LOCALE_ZH_CN);
   int dates = 0;

@@ -3,36 +3,23 @@
 // reads a bitmap or ends in a read error or an invalid-graphic error.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <vector>
 
+#include "SeedCorpus.h"
 #include "../../../tools/fuzz/cxBitmapStreamFuzz.h"
 
 namespace {
 
-std::vector<std::vector<uint8_t>> SeedCorpus() {
-  std::filesystem::path dir =
-      std::filesystem::path(__FILE__).parent_path() / "../../../tools/fuzz/corpus/cxBitmapStream";
-  std::vector<std::vector<uint8_t>> seeds;
-  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-    std::ifstream file(entry.path(), std::ios::binary);
-    seeds.emplace_back(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  }
-  return seeds;
-}
-
 TEST(cxBitmapStreamFuzz, SeedsReadWhole) {
-  auto seeds = SeedCorpus();
+  auto seeds = SeedCorpus("cxBitmapStream");
   ASSERT_GE(seeds.size(), 5u);
   for (const auto& seed : seeds) EXPECT_TRUE(cxFuzzBitmapStream(seed.data(), seed.size()));
 }
 
 TEST(cxBitmapStreamFuzz, CutAndMutatedSeedsAndRandomPackets) {
   std::mt19937 random(20261210);
-  for (const auto& seed : SeedCorpus()) {
+  for (const auto& seed : SeedCorpus("cxBitmapStream")) {
     for (size_t cut = 0; cut <= seed.size(); ++cut) cxFuzzBitmapStream(seed.data(), cut);
     for (int round = 0; round < 300; ++round) {
       std::vector<uint8_t> mutated = seed;

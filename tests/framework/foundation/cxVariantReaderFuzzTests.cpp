@@ -2,35 +2,23 @@
 // the seeds, and over random bytes: each run ends in a read error or at the end of the input.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <vector>
 
+#include "SeedCorpus.h"
 #include "../../../tools/fuzz/cxVariantReaderFuzz.h"
 
 namespace {
 
-std::vector<std::vector<uint8_t>> SeedCorpus() {
-  std::filesystem::path dir = std::filesystem::path(__FILE__).parent_path() / "../../../tools/fuzz/corpus/cxVariantReader";
-  std::vector<std::vector<uint8_t>> seeds;
-  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-    std::ifstream file(entry.path(), std::ios::binary);
-    seeds.emplace_back(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  }
-  return seeds;
-}
-
 TEST(cxVariantReaderFuzz, SeedsReadWhole) {
-  auto seeds = SeedCorpus();
+  auto seeds = SeedCorpus("cxVariantReader");
   ASSERT_GE(seeds.size(), 8u);
   for (const auto& seed : seeds) EXPECT_GT(cxFuzzVariantReader(seed.data(), seed.size()), 0);
 }
 
 TEST(cxVariantReaderFuzz, CutAndMutatedSeedsAndRandomBytes) {
   std::mt19937 random(20261210);
-  for (const auto& seed : SeedCorpus()) {
+  for (const auto& seed : SeedCorpus("cxVariantReader")) {
     for (size_t cut = 0; cut <= seed.size(); ++cut) cxFuzzVariantReader(seed.data(), cut);
     for (int round = 0; round < 500; ++round) {
       std::vector<uint8_t> mutated = seed;

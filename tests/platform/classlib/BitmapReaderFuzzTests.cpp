@@ -3,31 +3,18 @@
 // clean refusal.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <vector>
 
+#include "SeedCorpus.h"
 #include "../../../tools/fuzz/BitmapReaderFuzz.h"
 
 namespace {
 
-std::vector<std::vector<uint8_t>> SeedCorpus() {
-  std::filesystem::path dir =
-      std::filesystem::path(__FILE__).parent_path() / "../../../tools/fuzz/corpus/BitmapReader";
-  std::vector<std::vector<uint8_t>> seeds;
-  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-    std::ifstream file(entry.path(), std::ios::binary);
-    seeds.emplace_back(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  }
-  return seeds;
-}
-
 bool Read(const std::vector<uint8_t>& bytes) { return FuzzBitmapReader(bytes.data(), bytes.size()); }
 
 TEST(BitmapReaderFuzz, EverySeedReadsAndEveryCutReadsCleanly) {
-  auto seeds = SeedCorpus();
+  auto seeds = SeedCorpus("BitmapReader");
   ASSERT_GE(seeds.size(), 10u);
   for (const auto& seed : seeds) {
     EXPECT_TRUE(Read(seed)) << seed.size();
@@ -40,7 +27,7 @@ TEST(BitmapReaderFuzz, ChangedBytesAndFieldsGiveABitmapOrACleanRefusal) {
   std::mt19937 random(20261210);
   const uint32_t values[] = {0, 1, 2, 3, 4, 8, 12, 16, 24, 32, 40, 0x7FFF, 0x8000, 0xFFFF, 0x10000,
                              0x7FFFFFFF, 0x80000000, 0xFFFFFFFE, 0xFFFFFFFF};
-  auto seeds = SeedCorpus();
+  auto seeds = SeedCorpus("BitmapReader");
   int read = 0, refused = 0;
   for (int i = 0; i < 20000; ++i) {
     std::vector<uint8_t> bytes = seeds[random() % seeds.size()];
