@@ -159,59 +159,46 @@ TtsSetOrder TtsRealSetNode::Compare(TtsCustomSet*, const void* Value) {
 
 // ---- Value sets ---------------------------------------------------------------------------------------
 
+namespace {
+
+template <class T>
+T* StoredValue(TtsSetNode* Node) {
+  return Node ? static_cast<T*>(Node->Value()) : nullptr;
+}
+
+// Frees a node a value set took out; answers whether there was one.
+bool FreeRemoved(TtsSetNode* Node) {
+  if (Node) Node->Free();
+  return Node != nullptr;
+}
+
+}  // namespace
+
 TtsSetNode* TtsStringSet::NewNode(const void* Value) {
   return New<TtsStringSetNode>(*static_cast<const String*>(Value));
 }
-String* TtsStringSet::Add(const String& Value) { return static_cast<String*>(AddNode(&Value)->Value()); }
-String* TtsStringSet::Get(const String& Value) {
-  TtsSetNode* node = GetNode(GetRoot(), &Value);
-  return node ? static_cast<String*>(node->Value()) : nullptr;
-}
-bool TtsStringSet::Remove(const String& Value) {
-  TtsSetNode* node = RemoveNode(&Value);
-  if (node) node->Free();
-  return node != nullptr;
-}
+String* TtsStringSet::Add(const String& Value) { return StoredValue<String>(AddNode(&Value)); }
+String* TtsStringSet::Get(const String& Value) { return StoredValue<String>(GetNode(GetRoot(), &Value)); }
+bool TtsStringSet::Remove(const String& Value) { return FreeRemoved(RemoveNode(&Value)); }
 
 TtsSetNode* TtsVariantSet::NewNode(const void* Value) {
   return New<TtsVariantSetNode>(*static_cast<const Variant*>(Value));
 }
-Variant* TtsVariantSet::Add(const Variant& Value) { return static_cast<Variant*>(AddNode(&Value)->Value()); }
-Variant* TtsVariantSet::Get(const Variant& Value) {
-  TtsSetNode* node = GetNode(GetRoot(), &Value);
-  return node ? static_cast<Variant*>(node->Value()) : nullptr;
-}
-bool TtsVariantSet::Remove(const Variant& Value) {
-  TtsSetNode* node = RemoveNode(&Value);
-  if (node) node->Free();
-  return node != nullptr;
-}
+Variant* TtsVariantSet::Add(const Variant& Value) { return StoredValue<Variant>(AddNode(&Value)); }
+Variant* TtsVariantSet::Get(const Variant& Value) { return StoredValue<Variant>(GetNode(GetRoot(), &Value)); }
+bool TtsVariantSet::Remove(const Variant& Value) { return FreeRemoved(RemoveNode(&Value)); }
 
 TtsSetNode* TtsIntegerSet::NewNode(const void* Value) {
   return New<TtsIntegerSetNode>(*static_cast<const Integer*>(Value));
 }
-Integer* TtsIntegerSet::Add(Integer Value) { return static_cast<Integer*>(AddNode(&Value)->Value()); }
-Integer* TtsIntegerSet::Get(Integer Value) {
-  TtsSetNode* node = GetNode(GetRoot(), &Value);
-  return node ? static_cast<Integer*>(node->Value()) : nullptr;
-}
-bool TtsIntegerSet::Remove(Integer Value) {
-  TtsSetNode* node = RemoveNode(&Value);
-  if (node) node->Free();
-  return node != nullptr;
-}
+Integer* TtsIntegerSet::Add(Integer Value) { return StoredValue<Integer>(AddNode(&Value)); }
+Integer* TtsIntegerSet::Get(Integer Value) { return StoredValue<Integer>(GetNode(GetRoot(), &Value)); }
+bool TtsIntegerSet::Remove(Integer Value) { return FreeRemoved(RemoveNode(&Value)); }
 
 TtsSetNode* TtsRealSet::NewNode(const void* Value) { return New<TtsRealSetNode>(*static_cast<const double*>(Value)); }
-double* TtsRealSet::Add(double Value) { return static_cast<double*>(AddNode(&Value)->Value()); }
-double* TtsRealSet::Get(double Value) {
-  TtsSetNode* node = GetNode(GetRoot(), &Value);
-  return node ? static_cast<double*>(node->Value()) : nullptr;
-}
-bool TtsRealSet::Remove(double Value) {
-  TtsSetNode* node = RemoveNode(&Value);
-  if (node) node->Free();
-  return node != nullptr;
-}
+double* TtsRealSet::Add(double Value) { return StoredValue<double>(AddNode(&Value)); }
+double* TtsRealSet::Get(double Value) { return StoredValue<double>(GetNode(GetRoot(), &Value)); }
+bool TtsRealSet::Remove(double Value) { return FreeRemoved(RemoveNode(&Value)); }
 
 // ---- Elements and the object set ------------------------------------------------------------------------
 

@@ -22,6 +22,7 @@ class TTextPainter {
     SelectFont();
     GetTextMetrics(DC, &TM);
     Spacing = TextLineSpacing(TM);
+    LineHeight = TM.tmHeight + Spacing;
   }
   ~TTextPainter() { SetBkMode(DC, FOldBkMode); }
   TTextPainter(const TTextPainter&) = delete;
@@ -114,6 +115,10 @@ class TTextPainter {
   HDC DC = nullptr;
   TEXTMETRIC TM;
   Integer Spacing = 0;
+  Integer LineHeight = 0;
+
+  // A cell of Height shows its text wrapped on several lines.
+  bool MultiLine(Integer Height, bool WordWrap) const { return WordWrap && IsMultiLineText(Height - Spacing, LineHeight); }
 
  private:
   static String Shown(const char* P, Integer N) {
@@ -151,6 +156,11 @@ class TTextPainter {
 
   int FOldBkMode = 0;
 };
+
+// Where line I of the list ends: at the next line's start, the last at the end of the text.
+Integer LineEnd(TtsIntegerList* Lines, Integer I, Integer Total) {
+  return I + 1 < Lines->GetCount() ? Lines->GetItem(I + 1) : Total;
+}
 
 // The bytes of a line without its final line break.
 Integer WithoutBreak(const char* P, Integer Len) {
@@ -275,12 +285,9 @@ void DisplayText(TCanvas* Canvas, const char* Text, Integer Height, const TRect&
   if (Rect.left >= Rect.right) return;
   if (!Text) Text = "";
   TTextPainter painter(Canvas, Rect);
-  Integer spacing = painter.Spacing;
-  Integer lineHeight = painter.TM.tmHeight + spacing;
   Integer total = static_cast<Integer>(std::strlen(Text));
-  Y += spacing;
-
-  if (WordWrap && IsMultiLineText(Height - spacing, lineHeight)) {
+  Y += painter.Spacing;
+  if (painter.MultiLine(Height, WordWrap)) {
     painter.Fill(Rect);
     TRect rect = Rect;
     Integer available = rect.right - X;
@@ -292,19 +299,16 @@ void DisplayText(TCanvas* Canvas, const char* Text, Integer Height, const TRect&
       Integer n = WithoutBreak(Text + Start, Len);
       Integer x = LineX(painter, rect, X, Alignment, painter.Width(Text + Start, n));
       painter.DrawAccelLine(x, Y, Text + Start, n, AccelPos);
-      Y += lineHeight;
+      Y += painter.LineHeight;
       AccelPos -= Len;
     };
     if ((VertAlign == vtaBottom || VertAlign == vtaCenter) && total > 0) {
       TOwnedPtr<TtsIntegerList> lines(New<TtsIntegerList>());
-      Integer maxLines = lineHeight > 0 ? rect.Height() / lineHeight + 1 : 1;
+      Integer maxLines = painter.LineHeight > 0 ? rect.Height() / painter.LineHeight + 1 : 1;
       GetTextLines(painter.DC, Text, Height, available, Alignment, true, lines.get(), maxLines);
-      Y = GetVertTopOffset(Y, rect, lines.get(), spacing, VertAlign, painter.TM);
-      for (Integer i = 0; i < lines->GetCount() && Y < rect.bottom; ++i) {
-        Integer start = lines->GetItem(i);
-        Integer end = i + 1 < lines->GetCount() ? lines->GetItem(i + 1) : total;
-        drawLine(start, end - start);
-      }
+      Y = GetVertTopOffset(Y, rect, lines.get(), painter.Spacing, VertAlign, painter.TM);
+      for (Integer i = 0; i < lines->GetCount() && Y < rect.bottom; ++i)
+        drawLine(lines->GetItem(i), LineEnd(lines.get(), i, total) - lines->GetItem(i));
     } else {
       Integer len;
       for (Integer pos = 0; Y < rect.bottom && GetNextLine(painter.DC, painter.TM, Text + pos, available - 1,
@@ -335,22 +339,20 @@ void DisplayTextLines(TCanvas* Canvas, const char* Text, Integer Height, const T
     painter.Fill(Rect);
     return;
   }
-  Integer spacing = painter.Spacing;
-  Integer lineHeight = painter.TM.tmHeight + spacing;
   Integer total = static_cast<Integer>(std::strlen(Text));
-  Y += spacing;
-  if (WordWrap && IsMultiLineText(Height - spacing, lineHeight)) {
+  Y += painter.Spacing;
+  if (painter.MultiLine(Height, WordWrap)) {
     painter.Fill(Rect);
-    Y = GetVertTopOffset(Y, Rect, Lines, spacing, VertAlign, painter.TM);
+    Y = GetVertTopOffset(Y, Rect, Lines, painter.Spacing, VertAlign, painter.TM);
     for (Integer i = TopLine < 0 ? 0 : TopLine; i < Lines->GetCount() && Y < Rect.bottom; ++i) {
       Integer start = Lines->GetItem(i);
-      Integer end = i + 1 < Lines->GetCount() ? Lines->GetItem(i + 1) : total;
+      Integer end = LineEnd(Lines, i, total);
       if (start < 0 || start > total || end < start) break;
       Integer n = WithoutBreak(Text + start, end - start);
       Integer x = LineX(painter, Rect, X, Alignment, painter.Width(Text + start, n));
       painter.DrawSelectedRun(x, Y, Text + start, n, SelStart - start, SelStart + SelLength - start, SelBackColor,
                               SelTextColor);
-      Y += lineHeight;
+      Y += painter.LineHeight;
     }
     return;
   }
