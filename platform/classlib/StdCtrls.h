@@ -23,7 +23,6 @@ PUBLISHED_ENUM(TScrollCode, scLineUp, scLineDown, scPageUp, scPageDown, scPositi
                scEndScroll)
 using TScrollEvent = TClosure<void(TObject* Sender, TScrollCode ScrollCode, Integer& ScrollPos)>;
 PUBLISHED_ENUM(TListBoxStyle, lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable, lbVirtual, lbVirtualOwnerDraw)
-PUBLISHED_ENUM(TCheckBoxState, cbUnchecked, cbChecked, cbGrayed)
 PUBLISHED_ENUM(TTextLayout, tlTop, tlCenter, tlBottom)
 
 enum TOwnerDrawStateItem {

@@ -35,6 +35,10 @@ const std::vector<String>& StartupOrder() {
       "cxFormats",
       // framework/data
       "cxDataStorage",
+      // grid/foundation
+      "TSCommon",
+      "Tsmbcs",
+      "Tsglib",
   };
   return order;
 }

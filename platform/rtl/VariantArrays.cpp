@@ -37,8 +37,9 @@ const std::pair<Integer, Integer>& Dimension(const Variant& v, Integer dim) {
 }
 
 // The position of an element in the row-major item list.
-size_t Offset(const TVarArrayData& data, std::initializer_list<Integer> indices) {
-  if (indices.size() != data.Bounds.size()) throw EVariantBadIndexError(SysConst::SVarArrayBounds);
+template <class Indices>
+size_t Offset(const TVarArrayData& data, const Indices& indices) {
+  if (std::size(indices) != data.Bounds.size()) throw EVariantBadIndexError(SysConst::SVarArrayBounds);
   size_t offset = 0;
   auto bound = data.Bounds.begin();
   for (Integer index : indices) {
@@ -97,6 +98,11 @@ Integer VarArrayLowBound(const Variant& v, Integer dim) { return Dimension(v, di
 Integer VarArrayHighBound(const Variant& v, Integer dim) { return Dimension(v, dim).second; }
 
 Variant VarArrayGet(const Variant& v, std::initializer_list<Integer> indices) {
+  const TVarArrayData& data = ArrayOf(v);
+  return data.Items[Offset(data, indices)];
+}
+
+Variant VarArrayGet(const Variant& v, const std::vector<Integer>& indices) {
   const TVarArrayData& data = ArrayOf(v);
   return data.Items[Offset(data, indices)];
 }

@@ -220,6 +220,8 @@ Integer VarArrayHighBound(const Variant& v, Integer dim);
 // Element access: a wrong number of indices raises EVariantBadIndexError, an index outside its
 // bounds EVariantArrayBoundsError. A stored value is converted to the element type.
 Variant VarArrayGet(const Variant& v, std::initializer_list<Integer> indices);
+// The same with indices counted at run time (one per dimension), for code that walks any array.
+Variant VarArrayGet(const Variant& v, const std::vector<Integer>& indices);
 void VarArrayPut(Variant& v, const Variant& value, std::initializer_list<Integer> indices);
 
 // ---- Custom types ------------------------------------------------------------------------------------

@@ -23,7 +23,11 @@ TEST(VariantArray, BoundsAndElementsOfTwoDimensions) {
       Variant cell = VarArrayGet(grid, {i, j});
       EXPECT_EQ(VarType(cell), varInteger);
       EXPECT_EQ(cell.ToInteger(), i * 10 + j);
+      // Indices counted at run time reach the same element.
+      EXPECT_EQ(VarArrayGet(grid, std::vector<Integer>{i, j}).ToInteger(), i * 10 + j);
     }
+  EXPECT_THROW(VarArrayGet(grid, std::vector<Integer>{1}), EVariantBadIndexError);
+  EXPECT_THROW(VarArrayGet(grid, std::vector<Integer>{4, 0}), EVariantArrayBoundsError);
 }
 
 TEST(VariantArray, ElementsStartAtTheZeroOfTheirTypeAndStoreConverted) {
