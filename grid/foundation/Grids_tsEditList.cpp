@@ -267,7 +267,10 @@ void TInplaceEditList::KillFocus(TMessage& Message) {
     SetImeMode(imDontCare);
   }
   inherited::Dispatch(Message);
-  CloseUp(false);
+  // A click on the open list passes the focus through it back to the editor (TPopupListbox).
+  const bool toOwnList = FActiveList && FActiveList->HandleAllocated() &&
+                         reinterpret_cast<HWND>(Message.WParam) == FActiveList->GetHandle();
+  if (!toOwnList) CloseUp(false);
 }
 
 void TInplaceEditList::WndProc(TMessage& Message) {
@@ -319,7 +322,8 @@ IMPLEMENT_CLASS(TPopupListbox)
 void TPopupListbox::CreateParams(TCreateParams& Params) {
   inherited::CreateParams(Params);
   Params.Style |= WS_BORDER;
-  Params.ExStyle |= WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  // A list on the desktop that is never activated: the editor's form stays the active window.
+  Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
   if (UseRightToLeftReading()) Params.ExStyle |= WS_EX_RTLREADING;
   if (UseRightToLeftScrollBar()) Params.ExStyle |= WS_EX_LEFTSCROLLBAR;
   Params.WindowClass.style = CS_SAVEBITS;
@@ -332,6 +336,19 @@ void TPopupListbox::CreateWnd() {
   ::SetParent(GetHandle(), nullptr);
   TMessage focus{WM_SETFOCUS, 0, 0, 0};
   DefaultHandler(focus);
+}
+
+// The editor keeps the focus while its list is open: the focus a list box takes when it is clicked
+// goes straight back to the editor.
+void TPopupListbox::Dispatch(TMessage& Message) {
+  if (Message.Msg == WM_SETFOCUS) {
+    auto* editor = dynamic_cast<TWinControl*>(Owner());
+    if (editor && editor->HandleAllocated()) {
+      ::SetFocus(editor->GetHandle());
+      return;
+    }
+  }
+  inherited::Dispatch(Message);
 }
 
 void TPopupListbox::KeyPress(char& Key) {

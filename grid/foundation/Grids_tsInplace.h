@@ -140,6 +140,7 @@ class TPopupListbox : public TCustomListBox {
   DECLARE_CLASS(TPopupListbox, TCustomListBox)
  public:
   explicit TPopupListbox(TComponent* AOwner = nullptr) : TCustomListBox(AOwner) {}
+  void Dispatch(TMessage& Message) override;
   String GetSearchText() const { return FSearchText; }
 
  protected:

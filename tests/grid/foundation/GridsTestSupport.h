@@ -39,6 +39,7 @@ class TTestGrid : public TStringGrid_ts {
   using TCustomGrid_ts::MouseCoord;
   using TCustomGrid_ts::MouseDown;
   using TCustomGrid_ts::GetDragTarget;
+  using TCustomGrid_ts::GetEditModifiable;
   using TCustomGrid_ts::UpdateScrollRange;
   using TCustomGrid_ts::CancelMode;
 
