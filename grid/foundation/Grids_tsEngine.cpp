@@ -116,22 +116,23 @@ void TCustomGrid_ts::SetDefaultRowHeight(Integer Value) {
   InvalidateGrid();
 }
 
-void TCustomGrid_ts::SetColWidths(Integer Index, Integer Value) {
-  if (Index < 0 || Index >= FColCount) InvalidGridOperation(SGridIndexOutOfRange);
-  if (FColWidths.empty()) ResizeExtents(FColWidths, 0, FColCount, FDefaultColWidth);
-  if (FColWidths[static_cast<size_t>(Index) + 1] == Value) return;
+// One width or height: the array is made (with the defaults) on the first size of its own.
+void TCustomGrid_ts::SetExtent(TExtentArray& Extents, Integer Count, Integer Default, Integer Index, Integer Value,
+                               void (TCustomGrid_ts::*Changed)()) {
+  if (Index < 0 || Index >= Count) InvalidGridOperation(SGridIndexOutOfRange);
+  if (Extents.empty()) ResizeExtents(Extents, 0, Count, Default);
+  if (Extents[static_cast<size_t>(Index) + 1] == Value) return;
   InvalidateGrid();
-  FColWidths[static_cast<size_t>(Index) + 1] = Value;
-  ColWidthsChanged();
+  Extents[static_cast<size_t>(Index) + 1] = Value;
+  (this->*Changed)();
+}
+
+void TCustomGrid_ts::SetColWidths(Integer Index, Integer Value) {
+  SetExtent(FColWidths, FColCount, FDefaultColWidth, Index, Value, &TCustomGrid_ts::ColWidthsChanged);
 }
 
 void TCustomGrid_ts::SetRowHeights(Integer Index, Integer Value) {
-  if (Index < 0 || Index >= FRowCount) InvalidGridOperation(SGridIndexOutOfRange);
-  if (FRowHeights.empty()) ResizeExtents(FRowHeights, 0, FRowCount, FDefaultRowHeight);
-  if (FRowHeights[static_cast<size_t>(Index) + 1] == Value) return;
-  InvalidateGrid();
-  FRowHeights[static_cast<size_t>(Index) + 1] = Value;
-  RowHeightsChanged();
+  SetExtent(FRowHeights, FRowCount, FDefaultRowHeight, Index, Value, &TCustomGrid_ts::RowHeightsChanged);
 }
 
 void TCustomGrid_ts::SetTabStops(Integer Index, bool Value) {
@@ -468,8 +469,10 @@ void TCustomGrid_ts::AdjustSize(Integer Index, Integer Amount, bool Rows) {
   const Integer oldColCount = FColCount, oldRowCount = FRowCount;
   const Integer oldCount = Rows ? FRowCount : FColCount;
   if (Index < 0 || Index > oldCount) InvalidGridOperation(SGridIndexOutOfRange);
-  const Integer newCount = oldCount + Amount;
-  if (newCount < Index || newCount < 1) InvalidGridOperation(STooManyDeleted);
+  const Int64 newCount64 = Int64{oldCount} + Amount;
+  if (newCount64 < Index || newCount64 < 1) InvalidGridOperation(STooManyDeleted);
+  if (newCount64 > MaxInt) InvalidGridOperation(SGridTooLarge);
+  const auto newCount = static_cast<Integer>(newCount64);
 
   TGridDrawInfo info;
   CalcDrawInfo(info);
@@ -477,13 +480,16 @@ void TCustomGrid_ts::AdjustSize(Integer Index, Integer Amount, bool Rows) {
   const TGridAxisDrawInfo& across = Rows ? info.ColAxis : info.RowAxis;
   // How far the cells after Index shift: the deleted cells' extents with their lines, or the
   // inserted cells' default extents.
-  Integer movement = 0;
+  Int64 movement = 0;
   const TExtentArray& extents = Rows ? FRowHeights : FColWidths;
   if (Amount < 0 && !extents.empty()) {
-    for (Integer i = Index; i < Index - Amount; ++i) movement -= axis.ExtentOf(i) + axis.AxisLineWidth;
+    for (Integer i = Index; i < Index - Amount && -movement <= axis.ClientExtent; ++i)
+      movement -= axis.ExtentOf(i) + axis.AxisLineWidth;
   } else {
-    movement = Amount * ((Rows ? FDefaultRowHeight : FDefaultColWidth) + axis.AxisLineWidth);
+    movement = Int64{Amount} * ((Rows ? FDefaultRowHeight : FDefaultColWidth) + axis.AxisLineWidth);
   }
+  // A move of more than the view uncovers all of it alike.
+  movement = std::clamp<Int64>(movement, -Int64{axis.ClientExtent} - 1, Int64{axis.ClientExtent} + 1);
 
   if (Rows) {
     if (!FRowHeights.empty()) ResizeExtents(FRowHeights, Index, Amount, FDefaultRowHeight);
@@ -520,7 +526,7 @@ void TCustomGrid_ts::AdjustSize(Integer Index, Integer Amount, bool Rows) {
                       : TRect(start, across.FixedEnd, axis.ClientExtent, across.ClientExtent);
     TRect fixedAcross = Rows ? TRect(0, start, across.FixedEnd, axis.ClientExtent)
                              : TRect(start, 0, axis.ClientExtent, across.FixedEnd);
-    Integer dx = Rows ? 0 : movement, dy = Rows ? movement : 0;
+    Integer dx = Rows ? 0 : static_cast<Integer>(movement), dy = Rows ? static_cast<Integer>(movement) : 0;
     if (DrawsRightToLeft()) {
       area = MirrorRect(area);
       fixedAcross = MirrorRect(fixedAcross);

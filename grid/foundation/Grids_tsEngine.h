@@ -334,6 +334,8 @@ class TCustomGrid_ts : public TCustomControl {
   void TimerTick();
   void StartSelectTimer();
   void StopSelectTimer();
+  void SetExtent(TExtentArray& Extents, Integer Count, Integer Default, Integer Index, Integer Value,
+                 void (TCustomGrid_ts::*Changed)());
   void ClampCurrentAndAnchor();
   void KeepTopLeftInside();
   // Messages

@@ -175,6 +175,16 @@ void TCustomGrid_ts::MouseDown(TMouseButton Button, TShiftState Shift, Integer X
     }
     const TGridCoord cell = CalcCoordFromPoint(X, Y, info);
     const TPoint point(X, Y);
+    auto beginMove = [&](TGridState MoveState, Integer Index) {
+      FMoveIndex = FMovePos = Index;
+      if (MoveState == gsRowMoving ? !BeginRowDrag(FMoveIndex, FMovePos, point)
+                                   : !BeginColumnDrag(FMoveIndex, FMovePos, point))
+        return;
+      FGridState = MoveState;
+      Update();
+      DrawMove();
+      StartSelectTimer();
+    };
     if (cell.X >= FFixedCols && cell.Y >= FFixedRows) {
       if (FOptions.Contains(goEditing)) {
         if (cell == FCurrent) {
@@ -191,21 +201,9 @@ void TCustomGrid_ts::MouseDown(TMouseButton Button, TShiftState Shift, Integer X
         else MoveCurrent(cell.X, cell.Y, true, true);
       }
     } else if (FOptions.Contains(goRowMoving) && cell.X >= 0 && cell.X < FFixedCols && cell.Y >= FFixedRows) {
-      FMoveIndex = FMovePos = cell.Y;
-      if (BeginRowDrag(FMoveIndex, FMovePos, point)) {
-        FGridState = gsRowMoving;
-        Update();
-        DrawMove();
-        StartSelectTimer();
-      }
+      beginMove(gsRowMoving, cell.Y);
     } else if (FOptions.Contains(goColMoving) && cell.Y >= 0 && cell.Y < FFixedRows && cell.X >= FFixedCols) {
-      FMoveIndex = FMovePos = cell.X;
-      if (BeginColumnDrag(FMoveIndex, FMovePos, point)) {
-        FGridState = gsColMoving;
-        Update();
-        DrawMove();
-        StartSelectTimer();
-      }
+      beginMove(gsColMoving, cell.X);
     }
   }
   // A failing OnMouseDown ends what the press started (its line, its timer) before it passes on.

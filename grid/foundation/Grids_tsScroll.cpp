@@ -162,38 +162,33 @@ void TCustomGrid_ts::UpdateScrollRange() {
     if (!updated) Update();
     updated = true;
   };
-  auto horizontalRange = [&](Integer UseWidth) {
-    if (FColCount == 1) {
+  // One bar's range from the layout the extents give; a first cell beyond the largest one comes
+  // back to it.
+  auto range = [&](bool Horizontal, Integer UseWidth, Integer UseHeight) {
+    if (Horizontal && FColCount == 1) {
       SetScrollRange(handle, SB_HORZ, 0, std::max<Integer>(0, GetColWidths(0) - GetClientWidth()), TRUE);
       return;
     }
     TGridDrawInfo info;
-    CalcDrawInfoXY(info, UseWidth, height);
-    const Integer maxLeft = CalcMaxTopLeft({FColCount - 1, FRowCount - 1}, info).X;
-    SetScrollRange(handle, SB_HORZ, 0, FFixedCols < maxLeft ? ScrollRange : 0, TRUE);
-    if (oldTopLeft.X > maxLeft) {
+    CalcDrawInfoXY(info, UseWidth, UseHeight);
+    const TGridCoord maxTopLeft = CalcMaxTopLeft({FColCount - 1, FRowCount - 1}, info);
+    const Integer maxFirst = Horizontal ? maxTopLeft.X : maxTopLeft.Y;
+    const Integer fixedCount = Horizontal ? FFixedCols : FFixedRows;
+    SetScrollRange(handle, Horizontal ? SB_HORZ : SB_VERT, 0, fixedCount < maxFirst ? ScrollRange : 0, TRUE);
+    if ((Horizontal ? oldTopLeft.X : oldTopLeft.Y) > maxFirst) {
       updateOnce();
-      FTopLeft.X = maxLeft;
+      (Horizontal ? FTopLeft.X : FTopLeft.Y) = maxFirst;
     }
   };
 
   // Nested calls (the bars appearing resize the window) find the style ssNone and do nothing.
   FScrollBars = ssNone;
   try {
-    if (horizontal) horizontalRange(width);
+    if (horizontal) range(true, width, height);
     height = GetClientHeight();
-    if (vertical) {
-      TGridDrawInfo info;
-      CalcDrawInfoXY(info, width, height);
-      const Integer maxTop = CalcMaxTopLeft({FColCount - 1, FRowCount - 1}, info).Y;
-      SetScrollRange(handle, SB_VERT, 0, FFixedRows < maxTop ? ScrollRange : 0, TRUE);
-      if (oldTopLeft.Y > maxTop) {
-        updateOnce();
-        FTopLeft.Y = maxTop;
-      }
-    }
+    if (vertical) range(false, width, height);
     // The vertical bar appeared or vanished: the horizontal range is worked out again.
-    if (horizontal && GetClientWidth() != width) horizontalRange(GetClientWidth());
+    if (horizontal && GetClientWidth() != width) range(true, GetClientWidth(), height);
   } catch (...) {
     FScrollBars = oldScrollBars;
     throw;

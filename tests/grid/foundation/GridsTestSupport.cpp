@@ -14,8 +14,9 @@ TInplaceEdit* TTestGrid::CreateEditor() {
   return inherited::CreateEditor();
 }
 
+// The windows of the started units (hidden listeners) stay: only the test's own form goes.
 void GridFixture::SetUp() {
-  ResetWindowManager();
+  ReleaseCapture();
   Form = TCustomForm::CreateNew<TForm>(nullptr);
   Form->SetBorderStyle(bsNone);
   Form->SetBounds(0, 0, 500, 400);
@@ -23,8 +24,8 @@ void GridFixture::SetUp() {
 
 void GridFixture::TearDown() {
   FreeAndNil(Form);
-  DoneApplication();
-  ResetWindowManager();
+  Grid = nullptr;
+  Pump();
 }
 
 void GridFixture::MakeGrid(Integer Width, Integer Height) {

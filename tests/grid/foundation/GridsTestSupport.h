@@ -47,6 +47,7 @@ class TTestGrid : public TStringGrid_ts {
   TEditStyle EditStyle = esSimple;                          // GetEditStyle
   std::function<void(Integer OldCols, Integer OldRows)> OnSizeChanged;
   bool UseListEditor = false;                               // CreateEditor makes a TInplaceEditList
+  bool FailDrawing = false;                                 // DrawCell raises
 
  protected:
   Integer GetEditLimit() override { return EditLimit; }
@@ -55,6 +56,10 @@ class TTestGrid : public TStringGrid_ts {
     if (OnSizeChanged) OnSizeChanged(OldCols, OldRows);
   }
   TInplaceEdit* CreateEditor() override;
+  void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override {
+    if (FailDrawing) throw Exception("cannot draw");
+    inherited::DrawCell(ACol, ARow, ARect, AState);
+  }
 };
 
 class GridFixture : public ::testing::Test {
