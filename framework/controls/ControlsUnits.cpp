@@ -3,6 +3,7 @@
 #include "cxControlsOSFlags.h"
 #include "cxLookAndFeelPaintersRegistry.h"
 #include "cxLookAndFeels.h"
+#include "cxStyles.h"
 
 namespace Units {
 
@@ -14,6 +15,7 @@ void RegisterUnits_framework_controls() {
                &cxLookAndFeelPainters::DoneLookAndFeelPainters);
   RegisterUnit("cxControls", &cxControls::InitOSFlags, nullptr);
   RegisterUnit("cxLookAndFeels", &cxLookAndFeels::InitLookAndFeels, &cxLookAndFeels::DoneLookAndFeels);
+  RegisterUnit("cxStyles", &cxStyles::InitStyles, &cxStyles::DoneStyles);
 }
 
 }  // namespace Units

@@ -35,6 +35,8 @@ const std::vector<String>& StartupOrder() {
       "cxFormats",
       // framework/data
       "cxDataStorage",
+      // framework/controls: the style unit, with the toolbar units
+      "cxStyles",
   };
   return order;
 }
