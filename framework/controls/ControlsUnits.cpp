@@ -1,5 +1,6 @@
 // The controls layer's registration routine: the layers below, then its units with start-up code.
 #include "Units.h"
+#include "cxAccessibility.h"
 #include "cxControlsOSFlags.h"
 #include "cxLookAndFeelPaintersRegistry.h"
 #include "cxLookAndFeels.h"
@@ -15,6 +16,7 @@ void RegisterUnits_framework_controls() {
                &cxLookAndFeelPainters::DoneLookAndFeelPainters);
   RegisterUnit("cxControls", &cxControls::InitOSFlags, nullptr);
   RegisterUnit("cxLookAndFeels", &cxLookAndFeels::InitLookAndFeels, &cxLookAndFeels::DoneLookAndFeels);
+  RegisterUnit("cxAccessibility", &cxAccessibility::InitAccessibility, &cxAccessibility::DoneAccessibility);
   RegisterUnit("cxStyles", &cxStyles::InitStyles, &cxStyles::DoneStyles);
 }
 

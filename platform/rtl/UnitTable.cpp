@@ -35,7 +35,8 @@ const std::vector<String>& StartupOrder() {
       "cxFormats",
       // framework/data
       "cxDataStorage",
-      // framework/controls: the style unit, with the toolbar units
+      // framework/controls: the accessibility and style units, with the toolbar units
+      "cxAccessibility",
       "cxStyles",
   };
   return order;
