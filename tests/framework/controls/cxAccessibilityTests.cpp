@@ -370,11 +370,14 @@ TEST_F(cxAccessibilityHelper, InterfacesAreFoundByTheirIdentifiers) {
   for (const TGUID& iid : {IIDOf<IcxAccessible>(), IIDOf<IDispatch>(), IIDOf<IOleWindow>(),
                            IIDOf<IcxAccessibilityHelper>()}) {
     void* found = nullptr;
-    ASSERT_EQ(static_cast<IInterface*>(static_cast<IcxAccessible*>(Root))->QueryInterface(iid, &found), S_OK);
+    ASSERT_EQ(Root->QueryInterface(iid, &found), S_OK);
+    EXPECT_NE(found, nullptr);
     Root->_Release();
   }
-  auto helper = QueryInterfaceRef<IcxAccessibilityHelper>(static_cast<IcxAccessible*>(Root));
-  EXPECT_EQ(helper->GetHelper(), Root);
+  void* found = nullptr;
+  Root->QueryInterface(IIDOf<IcxAccessibilityHelper>(), &found);
+  EXPECT_EQ(static_cast<IcxAccessibilityHelper*>(found)->GetHelper(), Root);
+  Root->_Release();
   UINT count = 1;
   EXPECT_EQ(Root->GetTypeInfoCount(count), E_NOTIMPL);
   EXPECT_EQ(Root->Invoke(0, GUID_NULL, 0, 0, nullptr, nullptr, nullptr, nullptr), E_NOTIMPL);

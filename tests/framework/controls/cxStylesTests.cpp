@@ -33,6 +33,20 @@ class TRecordingListener : public TObject, public TNoRefCountObject, public IcxS
   bool FUnregisters;
 };
 
+// A form class and one inherited from it, each instance with a style of the same name.
+class TAncestorForm : public TTestRoot {
+  DECLARE_CLASS(TAncestorForm, TTestRoot)
+ public:
+  using TTestRoot::TTestRoot;
+};
+class TInheritedForm : public TAncestorForm {
+  DECLARE_CLASS(TInheritedForm, TAncestorForm)
+ public:
+  using TAncestorForm::TAncestorForm;
+};
+IMPLEMENT_CLASS(TAncestorForm)
+IMPLEMENT_CLASS(TInheritedForm)
+
 // A repository with its styles and sheets and a control, all owned by one root.
 class cxStylesFixture : public testing::Test {
  protected:
@@ -164,6 +178,29 @@ TEST_F(cxStylesFixture, SlotsKeepOneSortedItemPerIndexAndReportEveryChange) {
   EXPECT_EQ(Styles()->GetValue(5), nullptr);
   EXPECT_EQ(Styles()->GetValue(2), b);
   EXPECT_THROW(Styles()->GetItems(1), EListError);
+}
+
+TEST(cxStyles, AStyleOfTheAncestorFormIsTakenAsTheInheritedFormsCopy) {
+  auto ancestor = NewOwned<TAncestorForm>(nullptr);
+  auto form = NewOwned<TInheritedForm>(nullptr);
+  auto* original = New<TcxStyle>(ancestor.get());
+  auto* copy = New<TcxStyle>(form.get());
+  auto* unnamed = New<TcxStyle>(ancestor.get());
+  original->SetName("Red");
+  copy->SetName("Red");
+  auto* control = New<TTestControl>(form.get());
+  control->GetStyles()->SetValue(ContentSlot, original);
+  EXPECT_EQ(control->GetStyles()->GetValue(ContentSlot), copy);
+  control->GetStyles()->SetValue(HeaderSlot, unnamed);
+  EXPECT_EQ(control->GetStyles()->GetValue(HeaderSlot), unnamed);
+
+  // A form of the ancestor's own class, or one without a copy, keeps the style as given.
+  auto* ancestorControl = New<TTestControl>(ancestor.get());
+  ancestorControl->GetStyles()->SetValue(ContentSlot, copy);
+  EXPECT_EQ(ancestorControl->GetStyles()->GetValue(ContentSlot), copy);
+  copy->SetName("Other");
+  control->GetStyles()->SetValue(BackgroundSlot, original);
+  EXPECT_EQ(control->GetStyles()->GetValue(BackgroundSlot), original);
 }
 
 TEST_F(cxStylesFixture, ResetStylesEmptiesEverySlotWhereverItsIndexLies) {
