@@ -1,8 +1,10 @@
 // The controls layer's registration routine: the layers below, then its units with start-up code.
 #include "Units.h"
+#include "cxAccessibility.h"
 #include "cxControlsOSFlags.h"
 #include "cxLookAndFeelPaintersRegistry.h"
 #include "cxLookAndFeels.h"
+#include "cxStyles.h"
 
 namespace Units {
 
@@ -14,6 +16,8 @@ void RegisterUnits_framework_controls() {
                &cxLookAndFeelPainters::DoneLookAndFeelPainters);
   RegisterUnit("cxControls", &cxControls::InitOSFlags, nullptr);
   RegisterUnit("cxLookAndFeels", &cxLookAndFeels::InitLookAndFeels, &cxLookAndFeels::DoneLookAndFeels);
+  RegisterUnit("cxAccessibility", &cxAccessibility::InitAccessibility, &cxAccessibility::DoneAccessibility);
+  RegisterUnit("cxStyles", &cxStyles::InitStyles, &cxStyles::DoneStyles);
 }
 
 }  // namespace Units

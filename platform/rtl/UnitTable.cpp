@@ -39,6 +39,9 @@ const std::vector<String>& StartupOrder() {
       "TSCommon",
       "Tsmbcs",
       "Tsglib",
+      // framework/controls: the accessibility and style units, with the toolbar units
+      "cxAccessibility",
+      "cxStyles",
   };
   return order;
 }
