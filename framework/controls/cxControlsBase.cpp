@@ -116,10 +116,10 @@ void TcxControl::SetDragAndDropState(TcxDragAndDropState Value) {
 }
 
 void TcxControl::SetMouseCaptureObject(TObject* Value) {
-  if (Value != FMouseCaptureObject) {
-    if (auto* previous = dynamic_cast<IcxMouseCaptureObject*>(FMouseCaptureObject)) previous->DoCancelMode();
-    FMouseCaptureObject = Value;
-  }
+  // Only a change moves the capture: a capture taken otherwise (panning, a press) stays.
+  if (Value == FMouseCaptureObject) return;
+  if (auto* previous = dynamic_cast<IcxMouseCaptureObject*>(FMouseCaptureObject)) previous->DoCancelMode();
+  FMouseCaptureObject = Value;
   const bool hadCapture = GetMouseCapture();
   SetMouseCapture(Value != nullptr);
   if (hadCapture && !GetMouseCapture() && FDragAndDropState == ddsStarting) Perform(WM_CANCELMODE, 0, 0);
@@ -464,6 +464,18 @@ TcxControlChildComponent* TcxControlChildComponent::Create(TClass AClass, TcxCon
       CreateComponent(AClass, AAssignOwner && AControl ? AControl->Owner() : nullptr));
   child->SetControl(AControl);
   return child;
+}
+
+void TcxControlChildComponent::SetControl(TcxControl* Value) {
+  if (FControl == Value) return;
+  if (FControl) FControl->RemoveFreeNotification(this);
+  FControl = Value;
+  if (FControl) FControl->FreeNotification(this);
+}
+
+void TcxControlChildComponent::Notification(TComponent* AComponent, TOperation Operation) {
+  inherited::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FControl) FControl = nullptr;
 }
 
 void TcxControlChildComponent::Construct() {

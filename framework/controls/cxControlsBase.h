@@ -308,7 +308,8 @@ class TcxControlChildComponent : public TcxComponent {
   }
 
   TcxControl* GetControl() const { return FControl; }
-  virtual void SetControl(TcxControl* Value) { FControl = Value; }
+  // The control is watched: one freed before its child components leaves them without it.
+  virtual void SetControl(TcxControl* Value);
   virtual bool GetIsDestroying() { return TcxComponent::GetIsDestroying(); }
   bool IsDestroying() { return GetIsDestroying(); }
   bool IsLoading() const { return ComponentState().Contains(csLoading); }
@@ -319,6 +320,7 @@ class TcxControlChildComponent : public TcxComponent {
   void Construct() override;
   void Destroy() override;
   void SetParentComponent(TComponent* AParent) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   virtual void Initialize() {}
 
  private:

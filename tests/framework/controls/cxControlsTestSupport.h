@@ -83,6 +83,7 @@ class TScrollingControl : public TcxControl {
   };
   std::vector<TScrollCall> Scrolls;
   std::function<void(TScrollingControl*)> OnInitScrollBars;
+  std::function<void()> AfterScroll;
 
   void SetContent(Integer AWidth, Integer AHeight) {
     ContentWidth = AWidth;
@@ -106,6 +107,7 @@ class TScrollingControl : public TcxControl {
   void Paint() override;
   void Scroll(TScrollBarKind AKind, TScrollCode ACode, Integer& APosition) override {
     Scrolls.push_back({AKind, ACode, APosition});
+    if (AfterScroll) AfterScroll();
   }
 };
 
