@@ -424,15 +424,13 @@ void TcxControl::Dispatch(TMessage& Message) {
       FontChanged();
       return;
     case CM_MOUSEENTER:
-    case CM_MOUSELEAVE: {
       inherited::Dispatch(Message);
-      auto* control = Message.LParam ? reinterpret_cast<TControl*>(Message.LParam) : this;
-      if (Message.Msg == CM_MOUSEENTER)
-        MouseEnter(control);
-      else
-        MouseLeave(control);
+      MouseEnter(GetMouseMessageControl(Message, this));
       return;
-    }
+    case CM_MOUSELEAVE:
+      inherited::Dispatch(Message);
+      MouseLeave(GetMouseMessageControl(Message, this));
+      return;
     case CM_NCSIZECHANGED: NCSizeChanged(); return;
     case CM_TEXTCHANGED:
       inherited::Dispatch(Message);

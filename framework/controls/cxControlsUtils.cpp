@@ -85,6 +85,10 @@ bool IsPointInDragDetectArea(const TPoint& P0, Integer X, Integer Y) {
   return std::abs(X - P0.x) < Mouse->DragThreshold && std::abs(Y - P0.y) < Mouse->DragThreshold;
 }
 
+TControl* GetMouseMessageControl(const TMessage& Message, TControl* AReceiver) {
+  return Message.LParam ? reinterpret_cast<TControl*>(Message.LParam) : AReceiver;
+}
+
 bool IsNumericChar(char C, TcxNumberType AType) {
   if (C == '+' || C == '-' || (C >= '0' && C <= '9')) return true;
   switch (AType) {

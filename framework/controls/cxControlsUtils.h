@@ -100,6 +100,9 @@ bool IsOwner(HWND AOwner, HWND AWnd);
 bool IsOwnerEx(HWND AOwner, HWND AWnd);
 // Both distances from P0 are below the class library's drag threshold.
 bool IsPointInDragDetectArea(const TPoint& P0, Integer X, Integer Y);
+// The control CM_MOUSEENTER or CM_MOUSELEAVE names (a child the pointer moved to or from), or the
+// control receiving it when it names none.
+TControl* GetMouseMessageControl(const TMessage& Message, TControl* AReceiver);
 // Signs and digits; the locale's decimal separator for ntFloat, that and 'e', 'E' for ntExponent.
 bool IsNumericChar(char C, TcxNumberType AType);
 // Not a control character (byte 32 or above).

@@ -402,15 +402,13 @@ void TcxScrollBar::Dispatch(TMessage& Message) {
       inherited::Dispatch(Message);
       return;
     case CM_MOUSEENTER:
-    case CM_MOUSELEAVE: {
       inherited::Dispatch(Message);
-      auto* control = Message.LParam ? reinterpret_cast<TControl*>(Message.LParam) : this;
-      if (Message.Msg == CM_MOUSEENTER)
-        MouseEnter(control);
-      else
-        MouseLeave(control);
+      MouseEnter(GetMouseMessageControl(Message, this));
       return;
-    }
+    case CM_MOUSELEAVE:
+      inherited::Dispatch(Message);
+      MouseLeave(GetMouseMessageControl(Message, this));
+      return;
     case CM_SYSCOLORCHANGE:
       UpdateScrollBarBitmaps();
       inherited::Dispatch(Message);

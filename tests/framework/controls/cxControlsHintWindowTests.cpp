@@ -22,12 +22,9 @@ BOOL RecordingAnimateWindow(HWND hwnd, DWORD, DWORD flags) {
 class HintWindow : public TControlsFixture {
  protected:
   TcxBaseHintWindow* Hint = nullptr;
-  RECT SavedWorkArea{};
+  TWorkAreaOverride WorkArea{RECT{0, 0, 800, 600}};
   void SetUp() override {
     TControlsFixture::SetUp();
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &SavedWorkArea, 0);
-    RECT area{0, 0, 800, 600};
-    SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, 0);
     Animations().clear();
     RegisterSystemFunction("user32.dll", "AnimateWindow",
                            reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&RecordingAnimateWindow)));
@@ -36,7 +33,6 @@ class HintWindow : public TControlsFixture {
   void TearDown() override {
     FreeAndNil(Hint);
     InstallUser32Library();
-    SystemParametersInfoA(SPI_SETWORKAREA, 0, &SavedWorkArea, 0);
     SystemParametersInfoA(SPI_SETTOOLTIPANIMATION, 0, reinterpret_cast<void*>(TRUE), 0);
     TControlsFixture::TearDown();
   }

@@ -12,19 +12,15 @@ namespace {
 class PopupWindow : public TControlsFixture {
  protected:
   TcxPopupWindow* Popup = nullptr;
-  RECT SavedWorkArea{};
+  TWorkAreaOverride WorkArea{RECT{0, 0, 800, 600}};
   void SetUp() override {
     TControlsFixture::SetUp();
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &SavedWorkArea, 0);
-    RECT area{0, 0, 800, 600};
-    SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, 0);
     Popup = New<TcxPopupWindow>();
     Popup->SetBounds(0, 0, 100, 50);
     Popup->SetAdjustable(false);
   }
   void TearDown() override {
     FreeAndNil(Popup);
-    SystemParametersInfoA(SPI_SETWORKAREA, 0, &SavedWorkArea, 0);
     TControlsFixture::TearDown();
   }
 };

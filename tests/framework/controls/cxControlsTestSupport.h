@@ -67,6 +67,22 @@ class TControlsFixture : public ::testing::Test {
   static void Release(TControl* c, int x, int y, int button = 0) { Press(c, x, y, button, false); }
 };
 
+// Sets the work area of the desktop for a scope.
+class TWorkAreaOverride {
+ public:
+  explicit TWorkAreaOverride(const RECT& AArea) {
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &FSaved, 0);
+    RECT area = AArea;
+    SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, 0);
+  }
+  TWorkAreaOverride(const TWorkAreaOverride&) = delete;
+  TWorkAreaOverride& operator=(const TWorkAreaOverride&) = delete;
+  ~TWorkAreaOverride() { SystemParametersInfoA(SPI_SETWORKAREA, 0, &FSaved, 0); }
+
+ private:
+  RECT FSaved{};
+};
+
 // A control whose content is ContentWidth x ContentHeight pixels, scrolled by pixel bars that may hide;
 // it records what it is asked to scroll.
 class TScrollingControl : public TcxControl {

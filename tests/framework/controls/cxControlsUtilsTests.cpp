@@ -10,6 +10,8 @@
 #include "GdiPng.h"
 #include "Menus.h"
 #include "PixelSurface.h"
+#include "RtlMath.h"
+#include "cxGraphicsFunctions.h"
 #include "WinGdi.h"
 
 using namespace cxControlsTest;
@@ -91,10 +93,8 @@ TEST_F(ControlsRoutines, WindowsAreTheirOwnAncestorsOnlyForTheExtendedTests) {
 }
 
 TEST_F(ControlsRoutines, MakeVisibleOnDesktopKeepsTheLeftAndTopEdgesInside) {
-  RECT saved;
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &saved, 0);
-  RECT area{0, 0, 800, 600};
-  SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, 0);
+  const RECT area{0, 0, 800, 600};
+  TWorkAreaOverride workArea(area);
   struct TCase {
     TRect R, Expected;
   };
@@ -110,7 +110,6 @@ TEST_F(ControlsRoutines, MakeVisibleOnDesktopKeepsTheLeftAndTopEdgesInside) {
     EXPECT_EQ(r, c.Expected) << c.R.left << "," << c.R.top;
   }
   EXPECT_EQ(GetDesktopWorkArea(TPoint(5, 5)), TRect(area));
-  SystemParametersInfoA(SPI_SETWORKAREA, 0, &saved, 0);
 }
 
 TEST_F(ControlsRoutines, DragDetectAnswersWhatEndsTheWait) {
@@ -153,6 +152,24 @@ TEST_F(ControlsRoutines, DragDetectAnswersWhatEndsTheWait) {
     Application->ProcessMessages();
   }
   DeallocateHWnd(input);
+}
+
+TEST_F(ControlsRoutines, ADialogTakesAFontAndGrowsWithItsText) {
+  Form->SetClientWidth(200);
+  Form->SetClientHeight(100);
+  auto* child = Add<TcxControl>(10, 20, 40, 30);
+  auto* font = New<TFont>();
+  font->Assign(Form->GetFont());
+  const Integer before = cxTextHeight(font, "Qq");
+  font->SetSize(font->GetSize() * 2);
+  const Integer after = cxTextHeight(font, "Qq");
+  ASSERT_GT(after, before);
+  DialogApplyFont(Form, font);
+  EXPECT_EQ(Form->GetFont()->GetSize(), font->GetSize());
+  EXPECT_EQ(Form->GetClientWidth(), MulDiv(200, after, before));
+  EXPECT_EQ(Form->GetClientHeight(), MulDiv(100, after, before));
+  EXPECT_EQ(child->GetWidth(), MulDiv(40, after, before));
+  font->Free();
 }
 
 TEST_F(ControlsRoutines, HourglassShowsNestAndTheLastHideRestores) {
