@@ -16,8 +16,9 @@ const std::vector<String>& StartupOrder() {
       "SysLocale",
       "SysUtils",
       "Classes",
-      // platform/win: the visual-styles services
+      // platform/win: the visual-styles services and the calls looked up in USER32
       "UxTheme",
+      "User32",
       // framework/foundation
       "cxGeometry",
       "dxUxTheme",

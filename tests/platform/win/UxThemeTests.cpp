@@ -162,6 +162,21 @@ TEST_F(UxThemeTest, PartsDrawInsideTheirRectangleAndFixedSizesMatchTheInk) {
   EXPECT_EQ(GetThemePartSize(button.Handle, canvas.DC, 77, 1, &r, TS_TRUE, &size), E_INVALIDARG);
 }
 
+// A list view's own background is framed as the edits are; its items are plain fills.
+TEST_F(UxThemeTest, ListViewBackgroundsAreFramedAndItemsAreNot) {
+  TTheme listView(u"ListView"), edit(u"Edit");
+  TCanvas canvas(40, 40), editCanvas(40, 40);
+  RECT r{5, 5, 35, 35};
+  ASSERT_EQ(DrawThemeBackground(edit.Handle, editCanvas.DC, EP_EDITTEXT, ETS_NORMAL, &r, nullptr), S_OK);
+  for (int part : {LVP_LISTDETAIL, LVP_LISTSORTEDDETAIL, LVP_EMPTYTEXT}) {
+    ASSERT_EQ(DrawThemeBackground(listView.Handle, canvas.DC, part, 0, &r, nullptr), S_OK);
+    EXPECT_EQ(canvas.At(5, 20), editCanvas.At(5, 20)) << part;
+    EXPECT_EQ(canvas.At(20, 20), kWhite) << part;
+  }
+  ASSERT_EQ(DrawThemeBackground(listView.Handle, canvas.DC, LVP_LISTITEM, LIS_NORMAL, &r, nullptr), S_OK);
+  EXPECT_EQ(canvas.At(5, 20), kWhite);
+}
+
 // The content rectangle lies inside the drawn frame, the extent gives the rectangle back, and the
 // shape (region, hit test, transparency) leaves out the corners the rounded frame does not draw.
 TEST_F(UxThemeTest, ContentRegionAndHitTestAgreeWithTheDrawnButton) {
