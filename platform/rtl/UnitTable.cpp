@@ -18,6 +18,8 @@ const std::vector<String>& StartupOrder() {
       "Classes",
       // platform/win: the visual-styles services
       "UxTheme",
+      // platform/classlib
+      "Forms",
       // framework/foundation
       "cxGeometry",
       "dxUxTheme",
