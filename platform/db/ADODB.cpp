@@ -122,15 +122,24 @@ TParameter* TParameters::ParamByName(const String& Name) const {
 }
 
 void TParameters::ParseSQL(const String& Sql) {
-  std::vector<std::pair<String, Variant>> kept;
-  for (Integer i = 0; i < Count(); ++i) kept.emplace_back(GetItem(i)->GetName(), GetItem(i)->GetValue());
+  struct TKept {
+    String Name;
+    Variant Value;
+    TFieldType DataType;
+  };
+  std::vector<TKept> kept;
+  for (Integer i = 0; i < Count(); ++i)
+    kept.push_back({GetItem(i)->GetName(), GetItem(i)->GetValue(), GetItem(i)->GetDataType()});
   BeginUpdate();
   Clear();
   for (const String& name : SqlDialect::ParameterNames(Sql)) {
     TParameter* p = AddParameter();
     p->SetName(name);
-    for (const auto& k : kept)
-      if (SameText(k.first, name)) p->SetValue(k.second);
+    for (const TKept& k : kept)
+      if (SameText(k.Name, name)) {
+        p->SetValue(k.Value);
+        p->SetDataType(k.DataType);
+      }
   }
   EndUpdate();
 }
@@ -201,6 +210,23 @@ Integer TADOConnection::Execute(const String& CommandText) {
   return Guarded(this, [&] { return db->Execute(SqlDialect::TranslateSql(CommandText)); });
 }
 
+Integer TADOConnection::BeginTrans() {
+  SqliteDatabase::TSqliteDatabase* db = Database();
+  return Guarded(this, [&] { return db->BeginTransaction(); });
+}
+
+void TADOConnection::CommitTrans() {
+  if (!FDatabase) throw EADOError(SNoActiveTransaction);
+  Guarded(this, [&] { FDatabase->CommitTransaction(); });
+}
+
+void TADOConnection::RollbackTrans() {
+  if (!FDatabase) throw EADOError(SNoActiveTransaction);
+  Guarded(this, [&] { FDatabase->RollbackTransaction(); });
+}
+
+bool TADOConnection::InTransaction() const { return FDatabase && FDatabase->TransactionLevel() > 0; }
+
 // ---- TADOQuery ------------------------------------------------------------------------------------------------
 IMPLEMENT_CLASS_PUBLISHED(TADOQuery) {
   d.Property("Connection", &TADOQuery::GetConnection, &TADOQuery::SetConnection);
@@ -270,12 +296,20 @@ String TADOQuery::StatementText() const {
   return SqlDialect::TranslateSql(text);
 }
 
+SqliteDatabase::TParamValues TADOQuery::ParamValues() const {
+  SqliteDatabase::TParamValues params;
+  params.reserve(static_cast<size_t>(FParameters->Count()));
+  for (Integer i = 0; i < FParameters->Count(); ++i) {
+    const TParameter* p = FParameters->GetItem(i);
+    params.push_back({p->GetName(), p->GetValue(), p->GetDataType()});
+  }
+  return params;
+}
+
 Integer TADOQuery::ExecSQL() {
   if (!FConnection) DatabaseError(SMissingConnection, this);
   String sql = StatementText();
-  SqliteDatabase::TParamValues params;
-  for (Integer i = 0; i < FParameters->Count(); ++i)
-    params.emplace_back(FParameters->GetItem(i)->GetName(), FParameters->GetItem(i)->GetValue());
+  SqliteDatabase::TParamValues params = ParamValues();
   SqliteDatabase::TSqliteDatabase* db = Guarded(this, [&] { return FConnection->Database(); });
   FRowsAffected = Guarded(this, [&] { return db->Execute(sql, params); });
   return FRowsAffected;
@@ -294,11 +328,17 @@ void TADOQuery::InternalRefresh() {
 
 void TADOQuery::FetchRows() {
   String sql = StatementText();
-  SqliteDatabase::TParamValues params;
-  for (Integer i = 0; i < FParameters->Count(); ++i)
-    params.emplace_back(FParameters->GetItem(i)->GetName(), FParameters->GetItem(i)->GetValue());
+  SqliteDatabase::TParamValues params = ParamValues();
   SqliteDatabase::TSqliteDatabase* db = Guarded(this, [&] { return FConnection->Database(); });
   SqliteDatabase::TResultSet result = Guarded(this, [&] { return db->Query(sql, params); });
+
+  // A record is known by its table's key where the rows carry it, else by its table columns.
+  std::vector<Integer> keyColumns, tableColumns;
+  for (size_t c = 0; c < result.Columns.size(); ++c) {
+    if (result.Columns[c].PrimaryKey) keyColumns.push_back(static_cast<Integer>(c));
+    if (!result.Columns[c].Table.empty()) tableColumns.push_back(static_cast<Integer>(c));
+  }
+  SetRecordIdentity(keyColumns.empty() ? std::move(tableColumns) : std::move(keyColumns));
 
   bool defining = FieldDefs()->Count() == 0;
   for (size_t c = 0; c < result.Columns.size(); ++c) {

@@ -9,7 +9,9 @@
 // Bookmarks are strings that order like the records: each record gets an ordering key when it is
 // fetched or inserted (between its neighbours), so CompareBookmarks is the string order, holds for
 // records deleted since, and stays the same until the dataset closes. A record being inserted and
-// not yet posted has the bookmark "".
+// not yet posted has the bookmark "". A descendant that can tell its records apart (a table's key)
+// names the fields that do: Refresh then keeps each record's bookmark (and the current record)
+// with the record, wherever rows were added or removed around it.
 #pragma once
 
 #include <memory>
@@ -367,6 +369,9 @@ class TDataSet : public TComponent {
   void ClearRecords();
   void AppendFetchedRecord(std::vector<Variant>&& Values);
   void ReserveRecords(size_t Count) { FRecords.reserve(Count); }
+  // The data values (by FieldNo - 1) that together tell a fetched record from every other; empty
+  // when nothing does (records are then known by their position).
+  void SetRecordIdentity(std::vector<Integer> ValueIndexes) { FIdentity = std::move(ValueIndexes); }
 
   void CheckActive() const;
   void CheckInactive() const;
@@ -393,6 +398,7 @@ class TDataSet : public TComponent {
   Integer SetCursor(NativeInt Pos);
   void FitWindow();
   NativeInt StorePos(const TBookmarkStr& Key) const;  // -1 when no record has the key
+  String IdentityOf(const TRecordData& Record) const;
   NativeInt PendingPos() const;
   TRecordData* RecordAtWindow(Integer Index) const;
   void NotifyScroll(Integer Distance);
@@ -402,6 +408,7 @@ class TDataSet : public TComponent {
   std::vector<TDataSource*> FDataSources;
   std::vector<std::unique_ptr<TRecordData>> FRecords;
   std::vector<Variant> FEditValues;
+  std::vector<Integer> FIdentity;
   TRecordData* FCalcRecord = nullptr;
   TDataSetState FState = dsInactive;
   TDataSetState FDisableState = dsInactive;

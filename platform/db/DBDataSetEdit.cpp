@@ -1,6 +1,9 @@
 // TDataSet: editing, inserting, posting, cancelling and deleting records; calculated and lookup
 // fields; searching.
 #include <algorithm>
+#include <cstdio>
+#include <deque>
+#include <unordered_map>
 
 #include "DB.h"
 #include "DBConsts.h"
@@ -129,8 +132,7 @@ void TDataSet::BeginInsertAppend(bool Appending) {
 // ---- Post and cancel ------------------------------------------------------------------------------------------
 void TDataSet::Post() {
   CheckActive();
-  if (FState != dsEdit && FState != dsInsert) return;
-  UpdateRecord();
+  UpdateRecord();  // raises outside edit and insert states
   DataEvent(deCheckBrowseMode, 0);
   DoEvent(BeforePost);
   for (TField* field : FFields->FList)
@@ -194,12 +196,45 @@ void TDataSet::Refresh() {
   CheckBrowseMode();
   String key = FCursor >= 0 ? FRecords[static_cast<size_t>(FCursor)]->Key : String();
   NativeInt oldPos = FCursor;
+  // The keys of the records as they were, by what tells them apart (in order, for records alike).
+  std::unordered_map<String, std::deque<String>> keysOf;
+  if (!FIdentity.empty())
+    for (const auto& r : FRecords) keysOf[IdentityOf(*r)].push_back(r->Key);
   InternalRefresh();
+  if (!FIdentity.empty()) {
+    std::vector<String> kept(FRecords.size());
+    for (size_t i = 0; i < FRecords.size(); ++i) {
+      auto it = keysOf.find(IdentityOf(*FRecords[i]));
+      if (it == keysOf.end() || it->second.empty()) continue;
+      kept[i] = std::move(it->second.front());
+      it->second.pop_front();
+    }
+    std::vector<String> keys = Keys::Reassign(kept);
+    for (size_t i = 0; i < FRecords.size(); ++i) FRecords[i]->Key = std::move(keys[i]);
+  }
   RecalcAll();
   NativeInt pos = StorePos(key);
   SetCursor(pos >= 0 ? pos : oldPos);
   if (FRecords.empty()) FBOF = FEOF = true;
   DataEvent(deDataSetChange, 0);
+}
+
+String TDataSet::IdentityOf(const TRecordData& Record) const {
+  String identity;
+  for (Integer index : FIdentity) {
+    const Variant& v = Record.Values[static_cast<size_t>(index)];
+    if (VarIsNull(v) || VarIsEmpty(v)) {
+      identity += '\x01';
+    } else if (VarIsFloat(v)) {
+      char digits[32];
+      std::snprintf(digits, sizeof digits, "%.17g", v.ToDouble());
+      identity += digits;
+    } else {
+      identity += VarToStr(v);
+    }
+    identity += '\x1F';
+  }
+  return identity;
 }
 
 void TDataSet::Resync(TResyncMode) {
