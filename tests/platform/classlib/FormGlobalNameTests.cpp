@@ -3,11 +3,8 @@
 // resolves whichever of the two is read first.
 #include "ClasslibTestSupport.h"
 
-#include <cstring>
-
 #include "ExtCtrls.h"
 #include "Menus.h"
-#include "Resources.h"
 #include "WinUser.h"
 
 using namespace ClasslibTest;
@@ -49,17 +46,9 @@ class FormGlobalName : public TClasslibFixture {
  protected:
   void SetUp() override {
     TClasslibFixture::SetUp();
-    static bool registered = false;
-    if (registered) return;
-    registered = true;
-    RegisterClasses({TMenuHostForm::StaticClass(), TMenuUserForm::StaticClass(), TPanel::StaticClass(),
-                     TPopupMenu::StaticClass()});
-    static const TResourceEntry entries[] = {
-        {"RCDATA", "TMENUHOSTFORM", reinterpret_cast<const unsigned char*>(MenuHostText), std::strlen(MenuHostText)},
-        {"RCDATA", "TMENUUSERFORM", reinterpret_cast<const unsigned char*>(MenuUserText), std::strlen(MenuUserText)},
-    };
-    static const TResourceTable table{entries, 2};
-    RegisterResourceTable(table);
+    RegisterClasses({TPanel::StaticClass(), TPopupMenu::StaticClass()});
+    RegisterFormText(TMenuHostForm::StaticClass(), MenuHostText);
+    RegisterFormText(TMenuUserForm::StaticClass(), MenuUserText);
   }
 };
 
