@@ -52,21 +52,42 @@ TFieldType TypeOfDeclared(const String& decl, Integer& size) {
 }
 
 // An expression column takes the type its values share: whole numbers, numbers, or text.
-TFieldType TypeOfValues(const std::vector<std::vector<Variant>>& rows, size_t col, Integer& size) {
+TFieldType TypeOfValues(const SqliteDatabase::TResultSet& result, size_t col, Integer& size) {
+  using TResultSet = SqliteDatabase::TResultSet;
   bool allOrdinal = true, allNumeric = true;
   size = 1;
-  for (const auto& row : rows) {
-    const Variant& v = row[col];
-    if (VarIsNull(v)) continue;
-    if (!VarIsOrdinal(v)) allOrdinal = false;
-    if (!VarIsNumeric(v)) allNumeric = false;
-    if (VarIsStr(v)) size = std::max<Integer>(size, static_cast<Integer>(VarToStr(v).size()));
+  for (size_t row = 0; row < result.RowCount(); ++row) {
+    const TResultSet::TCell& cell = result.Cell(row, col);
+    if (cell.Kind == TResultSet::ckNull || cell.Kind == TResultSet::ckInteger) continue;
+    allOrdinal = false;
+    if (cell.Kind == TResultSet::ckFloat) continue;
+    allNumeric = false;
+    size = std::max<Integer>(size, static_cast<Integer>(cell.Length));
   }
   if (allOrdinal) return ftInteger;
   if (allNumeric) return ftFloat;
   size = std::max<Integer>(size, 255);
   return ftString;
 }
+
+// The query's rows as SQLite gave them, read into a record when it is first read; a column of
+// text gives its numbers as text.
+class TQueryRows : public TFetchedRows {
+ public:
+  TQueryRows(SqliteDatabase::TResultSet&& Result, std::vector<bool>&& AsText)
+      : FResult(std::move(Result)), FAsText(std::move(AsText)) {}
+  void ReadRow(size_t Row, std::vector<Variant>& Values) const override {
+    for (size_t c = 0; c < FAsText.size(); ++c) {
+      Variant value = FResult.Value(Row, c);
+      if (FAsText[c] && !VarIsNull(value) && !VarIsStr(value)) value = VarToStr(value);
+      Values[c] = std::move(value);
+    }
+  }
+
+ private:
+  SqliteDatabase::TResultSet FResult;
+  std::vector<bool> FAsText;
+};
 
 }  // namespace
 
@@ -341,21 +362,20 @@ void TADOQuery::FetchRows() {
   SetRecordIdentity(keyColumns.empty() ? std::move(tableColumns) : std::move(keyColumns));
 
   bool defining = FieldDefs()->Count() == 0;
+  std::vector<bool> asText(result.Columns.size());
   for (size_t c = 0; c < result.Columns.size(); ++c) {
     Integer size;
     const auto& column = result.Columns[c];
-    TFieldType type = column.DeclType.empty() ? TypeOfValues(result.Rows, c, size) : TypeOfDeclared(column.DeclType, size);
-    if (type == ftString || type == ftMemo)
-      for (auto& row : result.Rows)
-        if (!VarIsNull(row[c]) && !VarIsStr(row[c])) row[c] = VarToStr(row[c]);
+    TFieldType type = column.DeclType.empty() ? TypeOfValues(result, c, size) : TypeOfDeclared(column.DeclType, size);
+    asText[c] = type == ftString || type == ftMemo;
     if (!defining) continue;
     // Two columns of one name: the later ones are told apart by a number.
     String name = column.Name;
     for (Integer n = 1; FieldDefs()->IndexOf(name) >= 0; ++n) name = column.Name + "_" + IntToStr(n);
     FieldDefs()->Add(name, type, size);
   }
-  ReserveRecords(result.Rows.size());
-  for (auto& row : result.Rows) AppendFetchedRecord(std::move(row));
+  const size_t rows = result.RowCount();
+  AppendFetchedRows(std::make_unique<TQueryRows>(std::move(result), std::move(asText)), rows);
 }
 
 }  // namespace ADODB

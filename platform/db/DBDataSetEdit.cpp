@@ -90,7 +90,7 @@ void TDataSet::Edit() {
   CheckBrowseMode();
   CheckCanModify();
   DoEvent(BeforeEdit);
-  FEditValues = FRecords[static_cast<size_t>(FCursor)]->Values;
+  FEditValues = ValuesOf(*FRecords[static_cast<size_t>(FCursor)]);
   SetState(dsEdit);
   DataEvent(deRecordChange, 0);
   DoEvent(AfterEdit);
@@ -219,10 +219,11 @@ void TDataSet::Refresh() {
   DataEvent(deDataSetChange, 0);
 }
 
-String TDataSet::IdentityOf(const TRecordData& Record) const {
+String TDataSet::IdentityOf(TRecordData& Record) const {
   String identity;
+  const std::vector<Variant>& values = ValuesOf(Record);
   for (Integer index : FIdentity) {
-    const Variant& v = Record.Values[static_cast<size_t>(index)];
+    const Variant& v = values[static_cast<size_t>(index)];
     if (VarIsNull(v) || VarIsEmpty(v)) {
       identity += '\x01';
     } else if (VarIsFloat(v)) {
@@ -276,10 +277,10 @@ bool TDataSet::Locate(const String& KeyFields, const Variant& KeyValues, TLocate
   GetFieldList(fields, KeyFields);
   std::vector<Variant> keys = SplitKeys(KeyValues, fields.size());
   for (size_t pos = 0; pos < FRecords.size(); ++pos) {
-    const TRecordData& r = *FRecords[pos];
+    const std::vector<Variant>& values = ValuesOf(*FRecords[pos]);
     bool all = true;
     for (size_t i = 0; i < fields.size() && all; ++i)
-      all = KeyMatches(r.Values[static_cast<size_t>(fields[i]->FValueIndex)], keys[i], Options);
+      all = KeyMatches(values[static_cast<size_t>(fields[i]->FValueIndex)], keys[i], Options);
     if (!all) continue;
     DoEvent(BeforeScroll);
     SetCursor(static_cast<NativeInt>(pos));
@@ -299,14 +300,15 @@ Variant TDataSet::Lookup(const String& KeyFields, const Variant& KeyValues, cons
   std::vector<Variant> keys = SplitKeys(KeyValues, fields.size());
   for (const auto& record : FRecords) {
     if (record->Pending) continue;
+    const std::vector<Variant>& values = ValuesOf(*record);
     bool all = true;
     for (size_t i = 0; i < fields.size() && all; ++i)
-      all = KeyMatches(record->Values[static_cast<size_t>(fields[i]->FValueIndex)], keys[i], {});
+      all = KeyMatches(values[static_cast<size_t>(fields[i]->FValueIndex)], keys[i], {});
     if (!all) continue;
-    if (results.size() == 1) return record->Values[static_cast<size_t>(results[0]->FValueIndex)];
-    std::vector<Variant> values;
-    for (TField* f : results) values.push_back(record->Values[static_cast<size_t>(f->FValueIndex)]);
-    return VarArrayOf(values);
+    if (results.size() == 1) return values[static_cast<size_t>(results[0]->FValueIndex)];
+    std::vector<Variant> found;
+    for (TField* f : results) found.push_back(values[static_cast<size_t>(f->FValueIndex)]);
+    return VarArrayOf(found);
   }
   return Null();
 }

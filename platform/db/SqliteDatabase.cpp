@@ -143,26 +143,17 @@ class TStatement {
   sqlite3_stmt* FStmt = nullptr;
 };
 
-Variant ColumnValue(sqlite3_stmt* stmt, int col) {
-  switch (sqlite3_column_type(stmt, col)) {
-    case SQLITE_INTEGER: {
-      Int64 v = sqlite3_column_int64(stmt, col);
-      if (v >= INT32_MIN && v <= INT32_MAX) return Variant(static_cast<Integer>(v));
-      return Variant(v);
-    }
-    case SQLITE_FLOAT:
-      return Variant(sqlite3_column_double(stmt, col));
-    case SQLITE_TEXT:
-      return Variant(String(reinterpret_cast<const char*>(sqlite3_column_text(stmt, col)),
-                            static_cast<size_t>(sqlite3_column_bytes(stmt, col))));
-    case SQLITE_BLOB: {
-      const char* data = static_cast<const char*>(sqlite3_column_blob(stmt, col));
-      return Variant(String(data ? data : "", static_cast<size_t>(sqlite3_column_bytes(stmt, col))));
-    }
-    default:
-      return Null();
-  }
-}
+// The statement clock running while a statement steps, however it ends.
+class TStatementRun {
+ public:
+  explicit TStatementRun(SqlFunctions::TStatementClock& clock) : FClock(clock) { FClock.Start(); }
+  ~TStatementRun() { FClock.Stop(); }
+  TStatementRun(const TStatementRun&) = delete;
+  TStatementRun& operator=(const TStatementRun&) = delete;
+
+ private:
+  SqlFunctions::TStatementClock& FClock;
+};
 
 void ExecPlain(sqlite3* db, const char* sql) {
   if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) Fail(db);
@@ -187,7 +178,8 @@ String RandomSalt() {
 std::unique_ptr<TSqliteDatabase> TSqliteDatabase::Open(const String& FileName, const String& Password) {
   if (FileName.empty() || !FileExists(FileName)) throw ESqliteError(Format(SDatabaseFileMissing, {FileName}));
   sqlite3* db = nullptr;
-  int rc = sqlite3_open_v2(FileName.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+  // A connection serves one thread at a time, so SQLite need not lock it on every call.
+  int rc = sqlite3_open_v2(FileName.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
   std::unique_ptr<TSqliteDatabase> result(new TSqliteDatabase(db, FileName));
   if (rc != SQLITE_OK) Fail(db, FileName);
   sqlite3_busy_timeout(db, 2000);
@@ -212,15 +204,15 @@ std::unique_ptr<TSqliteDatabase> TSqliteDatabase::Open(const String& FileName, c
                                     nullptr) != SQLITE_OK)
     throw ESqliteError(Format(SNotADatabase, {FileName}));
   TResultSet stored = result->Query("SELECT salt, digest FROM _db_password");
-  if (!stored.Rows.empty()) {
-    String salt = VarToStr(stored.Rows[0][0]), digest = VarToStr(stored.Rows[0][1]);
+  if (stored.RowCount() > 0) {
+    String salt = VarToStr(stored.Value(0, 0)), digest = VarToStr(stored.Value(0, 1));
     if (Sha256Hex(salt + Password) != digest) throw ESqliteError(SWrongPassword);
   }
   // Readers never wait for a writer, and a commit is on disk before it returns. A file that cannot
   // change its journal now (another program holds it) keeps the one it has.
   sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
   ExecPlain(db, "PRAGMA synchronous=FULL");
-  SqlFunctions::RegisterDialectFunctions(db);
+  SqlFunctions::RegisterDialectFunctions(db, &result->FClock);
   return result;
 }
 
@@ -231,6 +223,7 @@ Integer TSqliteDatabase::Execute(const String& Sql, const TParamValues& Params) 
   TStatement stmt(FHandle, Sql);
   if (!stmt.Get()) return 0;  // blanks or a comment
   stmt.Bind(Params);
+  TStatementRun run(FClock);
   int rc;
   while ((rc = sqlite3_step(stmt.Get())) == SQLITE_ROW) {
   }
@@ -260,15 +253,50 @@ TResultSet TSqliteDatabase::Query(const String& Sql, const TParamValues& Params)
     }
     result.Columns.push_back(std::move(info));
   }
+  TStatementRun run(FClock);
   int rc;
+  const size_t count = static_cast<size_t>(columns);
   while ((rc = sqlite3_step(stmt.Get())) == SQLITE_ROW) {
-    std::vector<Variant> row;
-    row.reserve(static_cast<size_t>(columns));
-    for (int c = 0; c < columns; ++c) row.push_back(ColumnValue(stmt.Get(), c));
-    result.Rows.push_back(std::move(row));
+    const size_t first = result.FCells.size();
+    result.FCells.resize(first + count);
+    for (size_t c = 0; c < count; ++c) {
+      TResultSet::TCell& cell = result.FCells[first + c];
+      const int col = static_cast<int>(c);
+      const int type = sqlite3_column_type(stmt.Get(), col);
+      if (type == SQLITE_INTEGER) {
+        cell.Kind = TResultSet::ckInteger;
+        cell.Int = sqlite3_column_int64(stmt.Get(), col);
+      } else if (type == SQLITE_FLOAT) {
+        cell.Kind = TResultSet::ckFloat;
+        cell.Float = sqlite3_column_double(stmt.Get(), col);
+      } else if (type == SQLITE_TEXT || type == SQLITE_BLOB) {
+        const void* data = type == SQLITE_TEXT ? static_cast<const void*>(sqlite3_column_text(stmt.Get(), col))
+                                               : sqlite3_column_blob(stmt.Get(), col);
+        cell.Kind = type == SQLITE_TEXT ? TResultSet::ckText : TResultSet::ckBlob;
+        cell.Offset = result.FBytes.size();
+        cell.Length = data ? static_cast<unsigned>(sqlite3_column_bytes(stmt.Get(), col)) : 0;
+        if (cell.Length) result.FBytes.append(static_cast<const char*>(data), cell.Length);
+      }
+    }
   }
   if (rc != SQLITE_DONE) Fail(FHandle);
   return result;
+}
+
+Variant TResultSet::Value(size_t Row, size_t Col) const {
+  const TCell& cell = Cell(Row, Col);
+  switch (cell.Kind) {
+    case ckInteger:
+      if (cell.Int >= INT32_MIN && cell.Int <= INT32_MAX) return Variant(static_cast<Integer>(cell.Int));
+      return Variant(cell.Int);
+    case ckFloat:
+      return Variant(cell.Float);
+    case ckText:
+    case ckBlob:
+      return Variant(FBytes.substr(cell.Offset, cell.Length));
+    default:
+      return Null();
+  }
 }
 
 // ---- Transactions -------------------------------------------------------------------------------------------

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "DB.h"
+#include "SqlFunctions.h"
 
 struct sqlite3;
 
@@ -34,9 +35,31 @@ struct TColumnInfo {
   bool PrimaryKey = false;  // a column of its table's primary key
 };
 
-struct TResultSet {
+// The rows of a result, kept compactly: a cell per column and row (row by row), numbers in the
+// cell, the bytes of texts and blobs one after another in one buffer. Value makes a cell's Variant:
+// a whole number as Integer when it fits 32 bits, else as Int64.
+class TResultSet {
+ public:
+  enum TCellKind : unsigned char { ckNull, ckInteger, ckFloat, ckText, ckBlob };
+  struct TCell {
+    TCellKind Kind = ckNull;
+    unsigned Length = 0;  // bytes of a text or blob
+    union {
+      Int64 Int = 0;
+      double Float;
+      size_t Offset;  // where a text's or blob's bytes start in the buffer
+    };
+  };
+
   std::vector<TColumnInfo> Columns;
-  std::vector<std::vector<Variant>> Rows;
+  size_t RowCount() const { return Columns.empty() ? 0 : FCells.size() / Columns.size(); }
+  const TCell& Cell(size_t Row, size_t Col) const { return FCells[Row * Columns.size() + Col]; }
+  Variant Value(size_t Row, size_t Col) const;
+
+ private:
+  friend class TSqliteDatabase;
+  std::vector<TCell> FCells;
+  String FBytes;
 };
 
 // A value for a statement's parameter: by name (":id" is "id"), or in order when the name is empty.
@@ -81,6 +104,7 @@ class TSqliteDatabase {
   sqlite3* FHandle;
   String FFileName;
   Integer FTransactionLevel = 0;
+  SqlFunctions::TStatementClock FClock;  // NOW() of the statement running
 };
 
 // Creates a database file of this kind with Password (empty: none) and runs Statements in it, all

@@ -39,6 +39,8 @@ TEST_F(AdoQueryTest, GridQueryCountsSecondsToTheDueTimeFromTheProgramClock) {
     Query->Next();
   }
   EXPECT_TRUE(Query->Eof());
+  EXPECT_EQ(VarToStr(Query->Lookup("wpm", String("minute"), "sjc")), "60");
+  EXPECT_EQ(VarToStr(Query->Lookup("sjc", String("-1"), "wpm")), "late");
 
   // The reminder query sees the clock move: two seconds later "soon" is one second overdue.
   Clock.Advance(2000);
