@@ -325,6 +325,11 @@ class TScreen : public TComponent {
   HKL FDefaultKbLayout = nullptr;
 };
 
+// What ShowException shows for an exception's message: a message whose last character is above
+// "." (a letter, a digit, any Chinese character) gets a full stop; one ending in ".", "!", ")" or
+// other punctuation below it is shown as it is.
+String ExceptionDisplayText(const String& Message);
+
 // ---- TApplication -----------------------------------------------------------------------------------
 class TApplication : public TComponent {
   DECLARE_CLASS(TApplication, TComponent)
@@ -460,6 +465,9 @@ extern TGlobalObject<TScreen> Screen;
 bool ApplicationAssigned();
 // Frees every form, the application and the screen (end of the program, or between tests).
 void DoneApplication();
+// The unit's start and end: the screen's forms are found by name by the component reader.
+void InitForms();
+void DoneForms();
 
 }  // namespace Forms
 

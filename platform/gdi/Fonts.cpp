@@ -109,7 +109,11 @@ bool MatchFamily(const std::string& family, bool bold, bool italic, TMatch& out)
     FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
     FcPatternGetInteger(match, FC_SLANT, 0, &slant);
     out.Index = index;
-    out.Bold = weight >= FC_WEIGHT_DEMIBOLD;
+    // A face without a bold design answers a bold request with its regular outlines and asks for
+    // them to be emboldened: that bold is the layer's to make.
+    FcBool embolden = FcFalse;
+    FcPatternGetBool(match, FC_EMBOLDEN, 0, &embolden);
+    out.Bold = weight >= FC_WEIGHT_DEMIBOLD && !embolden;
     out.Italic = slant != FC_SLANT_ROMAN;
     if (FcPatternGetString(match, FC_FAMILY, 0, &fam) == FcResultMatch) out.Family = reinterpret_cast<const char*>(fam);
   }

@@ -19,6 +19,8 @@ const std::vector<String>& StartupOrder() {
       // platform/win: the visual-styles services and the calls looked up in USER32
       "UxTheme",
       "User32",
+      // platform/classlib
+      "Forms",
       // framework/foundation
       "cxGeometry",
       "dxUxTheme",

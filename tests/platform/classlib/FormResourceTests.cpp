@@ -68,6 +68,7 @@ TEST_F(FormResource, WritesBackWhatItRead) {
   TOwnedPtr<TMemoryStream> binary = NewOwned<TMemoryStream>();
   WriteComponent(binary.get(), form);
   binary->SetPosition(0);
+  form->Free();  // read while it lives, the copy would be named apart from it
   auto* copy = TCustomForm::CreateNew<TTestMainForm>(nullptr);
   ReadComponent(binary.get(), copy);
   EXPECT_EQ(FormText(copy), first);
