@@ -224,4 +224,12 @@ TEST_F(ContainerStyles, OnlyAssignedValuesStreamAndTheFontAssignedEntryAssignsTh
   EXPECT_TRUE(plain->GetStyle()->GetAssignedValues().Contains(csvFont));
 }
 
+TEST_F(ContainerStyles, AControllerScalesItsOwnFontOnceOrPassesTheScalingOn) {
+  Top->GetStyle()->GetFont()->SetSize(10);
+  Middle->ChangeFontScale(2, 1);
+  EXPECT_EQ(Top->GetStyle()->GetFont()->GetSize(), 20) << "the middle controller's font is the top one's";
+  Top->ChangeFontScale(2, 1);
+  EXPECT_EQ(Top->GetStyle()->GetFont()->GetSize(), 20) << "scaled once only";
+}
+
 }  // namespace

@@ -33,7 +33,9 @@ IMPLEMENT_CLASS(TTestContainer)
 TWinControl* TTestContainer::AddInnerControl(bool AListBox) {
   TWinControl* inner;
   if (AListBox) {
-    inner = CreateComponent<TListBox>(this);
+    auto* list = CreateComponent<TTestInnerListBox>(this);
+    list->Container = this;
+    inner = list;
   } else {
     auto* edit = CreateComponent<TTestInnerEdit>(this);
     edit->Container = this;
@@ -45,6 +47,17 @@ TWinControl* TTestContainer::AddInnerControl(bool AListBox) {
   SetInnerControl(inner);
   return inner;
 }
+
+TTestcxInnerListBox* TTestContainer::AddInnerListBox() {
+  auto* list = CreateComponent<TTestcxInnerListBox>(this);
+  list->SetParent(this);
+  list->SetContainer(this);
+  SetInnerControl(list);
+  return list;
+}
+
+IMPLEMENT_CLASS(TTestInnerListBox)
+IMPLEMENT_CLASS(TTestcxInnerListBox)
 
 IMPLEMENT_CLASS(TTestPopup)
 

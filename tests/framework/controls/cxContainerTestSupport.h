@@ -23,6 +23,7 @@ class TTestStyleController : public TcxStyleController {
 };
 
 class TTestContainer;
+class TTestcxInnerListBox;
 
 // An edit box that tells its container when it gains or loses the focus, as the editors' inner
 // controls do.
@@ -42,8 +43,10 @@ class TTestContainer : public TcxContainer {
   DECLARE_CLASS(TTestContainer, TcxContainer)
  public:
   explicit TTestContainer(TComponent* AOwner = nullptr) : TcxContainer(AOwner) {}
-  // Makes the inner control (an edit, or a list box) and hosts it.
+  // Makes the inner control (an edit, or a list box with system bars) and hosts it.
   TWinControl* AddInnerControl(bool AListBox = false);
+  // Makes the framework's inner list box and hosts it.
+  TTestcxInnerListBox* AddInnerListBox();
   bool ScrollBarsWanted = false;
   bool ParentColored = false;
   bool InPlace = false;
@@ -60,6 +63,24 @@ class TTestContainer : public TcxContainer {
  protected:
   bool DefaultParentColor() override { return ParentColored; }
   bool NeedsScrollBars() override { return ScrollBarsWanted; }
+};
+
+// A list box with system scroll bars that reports its container (for the container's own bars).
+class TTestInnerListBox : public TListBox, public IcxContainerInnerControl {
+  DECLARE_CLASS(TTestInnerListBox, TListBox)
+ public:
+  explicit TTestInnerListBox(TComponent* AOwner = nullptr) : TListBox(AOwner) {}
+  TcxContainer* Container = nullptr;
+  TWinControl* GetControl() override { return this; }
+  TcxContainer* GetControlContainer() override { return Container; }
+};
+
+// The framework's inner list box with its search reachable.
+class TTestcxInnerListBox : public TcxCustomInnerListBox {
+  DECLARE_CLASS(TTestcxInnerListBox, TcxCustomInnerListBox)
+ public:
+  explicit TTestcxInnerListBox(TComponent* AOwner = nullptr) : TcxCustomInnerListBox(AOwner) {}
+  using TcxCustomInnerListBox::DoAutoComplete;
 };
 
 // A popup with one button; it records its events.

@@ -3,6 +3,7 @@
 // style reactions to Color and Font, keys handed to the inner control, and the container and its
 // inner control taking the focus as one tab stop.
 #include "PixelSurface.h"
+#include "StringLists.h"
 #include "cxContainerTestSupport.h"
 #include "dxOffice11.h"
 
@@ -312,6 +313,61 @@ TEST_F(Container, EveryBorderStyleAndLookAsPainted) {
   EXPECT_EQ(PixelAt(containers[0], 0, 15), PixelSurface::RGBOf(clWindow));
   EXPECT_NE(PixelAt(containers[4 * 5], 0, 15), PixelSurface::RGBOf(clWindow)) << "the 3-D frame";
   EXPECT_TRUE(SaveWindowPngScaled(Form->GetHandle(), testing::TempDir() + "container-border-styles.png", 2));
+}
+
+TEST_F(Container, FrameworkBarsLieOverTheInnerControlsSystemBars) {
+  auto* c = Add<TTestContainer>(10, 10, 160, 100);
+  c->ScrollBarsWanted = true;
+  auto* list = static_cast<TTestInnerListBox*>(c->AddInnerControl(true));
+  ShowForm();
+  for (int i = 0; i < 40; ++i) list->GetItems()->Add("item " + std::to_string(i));
+  c->UpdateScrollBarsParameters();
+  Application->ProcessMessages();
+  TcxScrollBar* vbar = c->GetVScrollBar();
+  TcxScrollBar* hbar = c->GetHScrollBar();
+  ASSERT_TRUE(vbar->GetVisible());
+  EXPECT_FALSE(hbar->GetVisible()) << "the list has no horizontal bar";
+  SCROLLBARINFO info;
+  ASSERT_TRUE(cxGetScrollBarInfo(list->GetHandle(), OBJID_VSCROLL, info));
+  EXPECT_EQ(vbar->ClientToScreen(TPoint(0, 0)), TPoint(info.rcScrollBar.left, info.rcScrollBar.top));
+  EXPECT_EQ(vbar->GetHeight(), info.rcScrollBar.bottom - info.rcScrollBar.top);
+  list->SetTopIndex(7);
+  c->SetScrollBarsParameters(true);
+  EXPECT_EQ(vbar->GetPosition(), 7) << "the values follow the inner control's";
+  EXPECT_TRUE(cxRectIsEmpty(GetSizeGripRect(list)));
+  // Both bars: the grip square lies between them, relative to the list's window.
+  list->SetScrollWidth(400);
+  c->SetScrollBarsParameters(false);
+  ASSERT_TRUE(hbar->GetVisible());
+  RECT window;
+  GetWindowRect(list->GetHandle(), &window);
+  const TRect grip = GetSizeGripRect(list);
+  EXPECT_EQ(grip, Bounds(vbar->ClientToScreen(TPoint(0, 0)).x - window.left,
+                         hbar->ClientToScreen(TPoint(0, 0)).y - window.top, vbar->GetWidth(), hbar->GetHeight()));
+  // Disabled with its container, hidden with the system bar.
+  c->SetEnabled(false);
+  EXPECT_FALSE(vbar->GetEnabled());
+  c->SetEnabled(true);
+  list->GetItems()->Clear();
+  list->SetScrollWidth(0);
+  c->SetScrollBarsParameters(false);
+  EXPECT_FALSE(vbar->GetVisible());
+  EXPECT_FALSE(hbar->GetVisible());
+}
+
+TEST_F(Container, ScalingScalesAFontTheStyleSetsItself) {
+  auto* own = Make(10, 10, 120, 30);
+  auto* following = Make(10, 50, 120, 30);
+  ShowForm();
+  own->GetStyle()->GetFont()->SetSize(10);
+  const Integer followed = following->GetStyle()->GetFont()->GetSize();
+  Form->ChangeScale(3, 2);
+  EXPECT_EQ(own->GetStyle()->GetFont()->GetSize(), 15);
+  EXPECT_EQ(own->GetFont()->GetSize(), 15);
+  EXPECT_TRUE(following->GetParentFont()) << "a followed font is scaled with the parent's, not by the style";
+  EXPECT_FALSE(following->GetStyle()->GetAssignedValues().Contains(csvFont));
+  EXPECT_EQ(following->GetStyle()->GetFont()->GetSize(), Form->GetFont()->GetSize());
+  EXPECT_NE(followed, 0);
 }
 
 }  // namespace
