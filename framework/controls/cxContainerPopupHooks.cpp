@@ -9,6 +9,7 @@
 #include "Threads.h"
 #include "WinHooks.h"
 #include "WinUser.h"
+#include "cxClassesLinks.h"
 #include "cxContainerControl.h"
 #include "cxContainerInternal.h"
 #include "cxContainerPopupWindow.h"
@@ -150,12 +151,15 @@ struct TcxPopupHooks {
     for (TcxCustomPopupWindow* popup : std::vector<TcxCustomPopupWindow*>(OpenPopupWindows())) {
       if (popup->ComponentState().Contains(csDestroying)) continue;
       if (popup->HandleAllocated() && popup->GetHandle() == AWnd) {
-        if (popup->CloseQuery()) popup->CloseUp();
-        // Closing a focus-taking popup closes the window it was opened from, as Alt+F4 there would.
         TWinControl* owner = popup->GetOwnerControl();
-        if (popup->GetCaptureFocus() && !popup->IsVisible() && owner && !IsOwnerDestroying(popup) &&
-            owner->HandleAllocated())
-          if (HWND top = FindFirstNonChildParentWindow(owner->GetHandle())) SendMessage(top, WM_CLOSE, 0, 0);
+        const bool capturesFocus = popup->GetCaptureFocus();
+        const HWND ownerWnd = owner && owner->HandleAllocated() ? owner->GetHandle() : nullptr;
+        if (!popup->CloseQuery()) return;
+        popup->CloseUp();
+        // Closing a focus-taking popup closes the window it was opened from, as Alt+F4 there would.
+        TWinControl* alive = ownerWnd ? FindControl(ownerWnd) : nullptr;
+        if (capturesFocus && !IsPopupWindowOpen(popup) && alive && !alive->ComponentState().Contains(csDestroying))
+          if (HWND top = FindFirstNonChildParentWindow(ownerWnd)) SendMessage(top, WM_CLOSE, 0, 0);
         return;
       }
       if (popup->GetCaptureFocus() || IsOwnerDestroying(popup)) continue;
@@ -186,8 +190,11 @@ struct TcxPopupHooks {
       for (TcxCustomPopupWindow* popup : OpenPopupWindows()) {
         const bool holdsFocus = popup->GetCaptureFocus() && Screen->ActiveForm() == popup;
         if (holdsFocus || !popup->HandleAllocated() || !IsWindowEnabled(popup->GetHandle())) continue;
+        TWinControl* owner = popup->GetOwnerControl();
+        const HWND ownerWnd = owner && owner->HandleAllocated() ? owner->GetHandle() : nullptr;
         popup->CloseUp();
-        if (auto* container = dynamic_cast<TcxContainer*>(popup->GetOwnerControl())) ContainerFocusChanged(container);
+        if (auto* container = dynamic_cast<TcxContainer*>(ownerWnd ? FindControl(ownerWnd) : nullptr))
+          ContainerFocusChanged(container);
         closed = true;
         break;
       }
@@ -258,11 +265,14 @@ struct TcxPopupHooks {
   }
 
   static void CloseUpByMouse(TcxCustomPopupWindow* APopup) {
+    // The closing events may free the popup.
+    TcxObjectLink* link = cxAddObjectLink(APopup);
     APopup->LockDeactivate(true);
     SetPopupWindowShowing(true);
-    TFinally restore([APopup] {
+    TFinally restore([link] {
       SetPopupWindowShowing(false);
-      APopup->LockDeactivate(false);
+      if (link->Ref) static_cast<TcxCustomPopupWindow*>(link->Ref)->LockDeactivate(false);
+      cxRemoveObjectLink(link);
     });
     APopup->CloseUp();
   }

@@ -172,12 +172,18 @@ void TcxCustomPopupWindow::ClosePopup() {
 }
 
 void TcxCustomPopupWindow::CMClosePopupWindow() {
-  LockDeactivate(true);
+  const HWND ownerWnd = FOwnerControl && FOwnerControl->HandleAllocated() ? FOwnerControl->GetHandle() : nullptr;
   {
-    TFinally unlock([this] { LockDeactivate(false); });
+    // The closing events may free the popup.
+    TcxObjectLink* link = cxAddObjectLink(this);
+    LockDeactivate(true);
+    TFinally unlock([link] {
+      if (link->Ref) static_cast<TcxCustomPopupWindow*>(link->Ref)->LockDeactivate(false);
+      cxRemoveObjectLink(link);
+    });
     CloseUp();
   }
-  if (FOwnerControl && FOwnerControl->HandleAllocated()) SendMessage(FOwnerControl->GetHandle(), WM_SETFOCUS, 0, 0);
+  if (ownerWnd && IsWindow(ownerWnd)) SendMessage(ownerWnd, WM_SETFOCUS, 0, 0);
 }
 
 void TcxCustomPopupWindow::Deactivate() {
@@ -275,9 +281,9 @@ void TcxCustomPopupWindow::RecreateWindow() {
   if (HandleAllocated()) RecreateWnd();
 }
 
-void TcxCustomPopupWindow::SetCaptureFocus(bool Value) {
-  if (FCaptureFocus == Value) return;
-  FCaptureFocus = Value;
+void TcxCustomPopupWindow::ChangeWindowSetting(bool& ASetting, bool AValue) {
+  if (ASetting == AValue) return;
+  ASetting = AValue;
   const bool wasOpen = IsVisible();
   RecreateWindow();
   if (!wasOpen) return;
@@ -285,15 +291,9 @@ void TcxCustomPopupWindow::SetCaptureFocus(bool Value) {
   Popup(FFocusedControl);
 }
 
-void TcxCustomPopupWindow::SetIsTopMost(bool Value) {
-  if (FIsTopMost == Value) return;
-  FIsTopMost = Value;
-  const bool wasOpen = IsVisible();
-  RecreateWindow();
-  if (!wasOpen) return;
-  CloseUp();
-  Popup(FFocusedControl);
-}
+void TcxCustomPopupWindow::SetCaptureFocus(bool Value) { ChangeWindowSetting(FCaptureFocus, Value); }
+
+void TcxCustomPopupWindow::SetIsTopMost(bool Value) { ChangeWindowSetting(FIsTopMost, Value); }
 
 // ---- Window ---------------------------------------------------------------------------------------------------
 void TcxCustomPopupWindow::CreateHandle() {

@@ -100,6 +100,8 @@ class TcxCustomPopupWindow : public TcxPopupWindow {
 
  private:
   bool IsTopMostNeeded();
+  // Stores a setting of the window's kind: the window is made again, an open popup opened again.
+  void ChangeWindowSetting(bool& ASetting, bool AValue);
   void ShowPopup(const TPoint& P, TWinControl* AFocusedControl);
   void RunModalLoop();
   void CMClosePopupWindow();

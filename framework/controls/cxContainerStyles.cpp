@@ -306,24 +306,20 @@ void TcxContainerStyle::SetBorderStyle(TcxContainerBorderStyle Value) { SetValue
 
 void TcxContainerStyle::SetColor(TColor Value) { SetValue(csvColor, FColor, Value); }
 
-void TcxContainerStyle::SetEdges(TcxBorders Value) {
-  if (!IsBaseStyle()) return FParentStyle->SetEdges(Value);
-  SetValue(csvEdges, FEdges, Value);
+template <class T>
+void TcxContainerStyle::SetBaseValue(TcxContainerStyleValue AValue, T TcxContainerStyle::*AField, const T& ANewValue) {
+  TcxContainerStyle* base = GetBaseStyle();
+  base->SetValue(AValue, base->*AField, ANewValue);
 }
 
-void TcxContainerStyle::SetHotTrack(bool Value) {
-  if (!IsBaseStyle()) return FParentStyle->SetHotTrack(Value);
-  SetValue(csvHotTrack, FHotTrack, Value);
-}
+void TcxContainerStyle::SetEdges(TcxBorders Value) { SetBaseValue(csvEdges, &TcxContainerStyle::FEdges, Value); }
 
-void TcxContainerStyle::SetShadow(bool Value) {
-  if (!IsBaseStyle()) return FParentStyle->SetShadow(Value);
-  SetValue(csvShadow, FShadow, Value);
-}
+void TcxContainerStyle::SetHotTrack(bool Value) { SetBaseValue(csvHotTrack, &TcxContainerStyle::FHotTrack, Value); }
+
+void TcxContainerStyle::SetShadow(bool Value) { SetBaseValue(csvShadow, &TcxContainerStyle::FShadow, Value); }
 
 void TcxContainerStyle::SetTransparentBorder(bool Value) {
-  if (!IsBaseStyle()) return FParentStyle->SetTransparentBorder(Value);
-  SetValue(csvTransparentBorder, FTransparentBorder, Value);
+  SetBaseValue(csvTransparentBorder, &TcxContainerStyle::FTransparentBorder, Value);
 }
 
 void TcxContainerStyle::SetTextColor(TColor Value) {

@@ -167,6 +167,9 @@ class TcxContainerStyle : public TcxInterfacedPersistent {
   // Stores a setter's value: nothing when it is assigned and equal already.
   template <class T>
   void SetValue(TcxContainerStyleValue AValue, T& AField, const T& ANewValue);
+  // The same on the base style, for the values a state style shares with it.
+  template <class T>
+  void SetBaseValue(TcxContainerStyleValue AValue, T TcxContainerStyle::*AField, const T& ANewValue);
   void CheckChanges();
 
  private:

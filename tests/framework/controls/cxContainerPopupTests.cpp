@@ -74,6 +74,14 @@ TEST_F(Popups, AFocusTakingPopupOpensBelowItsOwnerAndKeepsTheOwnerFormActive) {
   popup->CloseUp();
   EXPECT_FALSE(popup->IsVisible());
   EXPECT_EQ(popup->Events, (std::vector<String>{"showing", "showed", "closing", "closed"}));
+  // Changing what kind of window it is makes the window again and opens it again.
+  popup->Popup(popup->Button);
+  popup->Events.clear();
+  popup->SetCaptureFocus(false);
+  EXPECT_TRUE(popup->IsVisible());
+  EXPECT_TRUE(GetWindowLong(popup->GetHandle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_EQ(popup->Events, (std::vector<String>{"closing", "closed", "showing", "showed"}));
+  popup->CloseUp();
 }
 
 TEST_F(Popups, AClickElsewhereOnTheFormClosesTheModalPopupAndReachesItsTarget) {
@@ -330,6 +338,34 @@ TEST_F(Popups, AnOpenPopupAsPainted) {
   EXPECT_EQ(GetPixel(dc, 100, 50) & 0xFFFFFF, PixelSurface::RGBOf(clWindow));
   ReleaseDC(popup->GetHandle(), dc);
   EXPECT_TRUE(SaveScreenPng(testing::TempDir() + "container-open-popup.png"));
+  popup->CloseUp();
+}
+
+TEST_F(Popups, APopupWhoseWindowGoesWhileOpenIsClosedAndOpensAgainLater) {
+  auto* second = TCustomForm::CreateNew<TForm>(nullptr);
+  second->SetBounds(500, 100, 300, 200);
+  auto* secondOwner = CreateComponent<TTestContainer>(second);
+  secondOwner->SetParent(second);
+  secondOwner->SetBounds(10, 10, 120, 24);
+  second->Show();
+  Application->ProcessMessages();
+  auto* popup = MakePopup(secondOwner);
+  popup->Popup(popup->Button);
+  Application->ProcessMessages();
+  ASSERT_EQ(GetWindow(popup->GetHandle(), GW_OWNER), second->GetHandle());
+  // The form the popup's window belongs to goes, and the window with it (while the popup does not
+  // close on losing the activation).
+  popup->LockDeactivate(true);
+  second->Free();
+  Application->ProcessMessages();
+  popup->LockDeactivate(false);
+  EXPECT_FALSE(popup->IsVisible());
+  EXPECT_EQ(popup->Events.back(), "closed");
+  popup->SetOwnerControl(Owner);
+  popup->SetOwnerBounds(Owner->GetBoundsRect());
+  popup->Popup(popup->Button);
+  Application->ProcessMessages();
+  EXPECT_TRUE(popup->IsVisible()) << "not left listed as open";
   popup->CloseUp();
 }
 
