@@ -232,4 +232,20 @@ TEST_F(ContainerStyles, AControllerScalesItsOwnFontOnceOrPassesTheScalingOn) {
   EXPECT_EQ(Top->GetStyle()->GetFont()->GetSize(), 20) << "scaled once only";
 }
 
+TEST_F(ContainerStyles, StylesFollowTheDefaultControllerAndAreLetGoWhenItIsFreed) {
+  auto* defaults = New<TcxStyleController>(nullptr);
+  cxContainerDefaultStyleController = defaults;
+  auto bound = NewOwned<TcxStyleController>(nullptr);
+  EXPECT_EQ(bound->GetStyle()->GetActiveStyleController(), defaults) << "a new base style binds the default";
+  EXPECT_EQ(bound->GetStyle()->GetStyleController(), nullptr) << "which is never shown";
+  EXPECT_EQ(defaults->GetStyle()->GetActiveStyleController(), nullptr) << "the default does not follow itself";
+  defaults->GetStyle()->SetTextColor(clOlive);
+  EXPECT_EQ(bound->GetStyle()->GetTextColor(), clOlive);
+  // Freed while still the default: the styles do not keep it.
+  defaults->Free();
+  EXPECT_EQ(bound->GetStyle()->GetActiveStyleController(), nullptr);
+  EXPECT_NE(bound->GetStyle()->GetTextColor(), clOlive);
+  cxContainerDefaultStyleController = nullptr;
+}
+
 }  // namespace

@@ -216,6 +216,8 @@ TEST_F(Container, ADisabledNativeContainerTakesTheThemeFillUnlessItsStyleGivesAC
 TEST_F(Container, ColorAndFontOfTheControlAreTheNormalStylesOwn) {
   auto* c = Make(10, 10, 120, 30);
   ShowForm();
+  EXPECT_TRUE(c->GetStyle()->GetAssignedValues().Empty()) << "a new container assigns nothing";
+  EXPECT_EQ(c->GetColor(), clWindow);
   c->SetColor(clAqua);
   Application->ProcessMessages();
   EXPECT_TRUE(c->GetStyle()->GetAssignedValues().Contains(csvColor));
