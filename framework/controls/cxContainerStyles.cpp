@@ -138,15 +138,9 @@ TcxContainerStyleValues TcxContainerStyle::InternalGetNotPublishedExtendedStyleV
   return {csvEdges, csvFont, csvHotTrack, csvShadow, csvTransparentBorder};
 }
 
-bool TcxContainerStyle::IsBaseOnlyValue(TcxContainerStyleValue AValue) const {
-  switch (AValue) {
-    case csvEdges:
-    case csvFont:
-    case csvHotTrack:
-    case csvShadow:
-    case csvTransparentBorder: return true;
-    default: return false;
-  }
+bool TcxContainerStyle::IsBaseOnlyValue(TcxContainerStyleValue AValue) {
+  // What a state style does not publish is what it shares with its base style.
+  return InternalGetNotPublishedExtendedStyleValues().Contains(AValue);
 }
 
 bool TcxContainerStyle::IsValueStored(TcxContainerStyleValue AValue, const char* AName) const {
@@ -292,25 +286,11 @@ TFontStyles TcxContainerStyle::DefaultTextStyle() {
 }
 
 // ---- Setters --------------------------------------------------------------------------------------------------
-template <class T>
-void TcxContainerStyle::SetValue(TcxContainerStyleValue AValue, T& AField, const T& ANewValue) {
-  if (FAssignedValues.Contains(AValue) && AField == ANewValue) return;
-  AField = ANewValue;
-  FAssignedValues.Include(AValue);
-  Changed();
-}
-
 void TcxContainerStyle::SetBorderColor(TColor Value) { SetValue(csvBorderColor, FBorderColor, Value); }
 
 void TcxContainerStyle::SetBorderStyle(TcxContainerBorderStyle Value) { SetValue(csvBorderStyle, FBorderStyle, Value); }
 
 void TcxContainerStyle::SetColor(TColor Value) { SetValue(csvColor, FColor, Value); }
-
-template <class T>
-void TcxContainerStyle::SetBaseValue(TcxContainerStyleValue AValue, T TcxContainerStyle::*AField, const T& ANewValue) {
-  TcxContainerStyle* base = GetBaseStyle();
-  base->SetValue(AValue, base->*AField, ANewValue);
-}
 
 void TcxContainerStyle::SetEdges(TcxBorders Value) { SetBaseValue(csvEdges, &TcxContainerStyle::FEdges, Value); }
 

@@ -160,16 +160,24 @@ class TcxContainerStyle : public TcxInterfacedPersistent {
   // Finds a value along the style's own assignment and the controller chain: the style holding it.
   // Values that belong to the base style are looked up from the base style of a state style.
   TcxContainerStyle* FindAssigned(TcxContainerStyleValue AValue);
-  bool IsBaseOnlyValue(TcxContainerStyleValue AValue) const;
+  bool IsBaseOnlyValue(TcxContainerStyleValue AValue);
   // Removes a value's bit without notifying (the container's font and colour bookkeeping).
   void ExcludeAssigned(TcxContainerStyleValue AValue) { FAssignedValues.Exclude(AValue); }
   bool HasOwnValue(TcxContainerStyleValue AValue) const { return FAssignedValues.Contains(AValue); }
   // Stores a setter's value: nothing when it is assigned and equal already.
   template <class T>
-  void SetValue(TcxContainerStyleValue AValue, T& AField, const T& ANewValue);
+  void SetValue(TcxContainerStyleValue AValue, T& AField, const T& ANewValue) {
+    if (FAssignedValues.Contains(AValue) && AField == ANewValue) return;
+    AField = ANewValue;
+    FAssignedValues.Include(AValue);
+    Changed();
+  }
   // The same on the base style, for the values a state style shares with it.
-  template <class T>
-  void SetBaseValue(TcxContainerStyleValue AValue, T TcxContainerStyle::*AField, const T& ANewValue);
+  template <class S, class T>
+  void SetBaseValue(TcxContainerStyleValue AValue, T S::*AField, const T& ANewValue) {
+    auto* base = static_cast<S*>(GetBaseStyle());
+    base->SetValue(AValue, base->*AField, ANewValue);
+  }
   void CheckChanges();
 
  private:
