@@ -474,6 +474,18 @@ class TcxCustomDataController : public TPersistent {
   // no provider, no record being inserted in place). A descendant that compares records otherwise
   // answers false.
   virtual bool CanSortByStoredValues();
+  // Whether a sort may read the values of each record once (the stored value where the native
+  // comparison applies, GetComparedValue where the values are converted and no compare event
+  // takes part) and compare them as CompareByField does. A descendant that compares records or
+  // reads compared values otherwise answers false.
+  virtual bool CanSortByComparedValues() { return true; }
+  // How CompareByField orders AField's values during a sort: by the stored values, by the compared
+  // values without an event (CompareComparedValues), or only pair by pair.
+  enum TcxFieldComparison { fcStoredValues, fcComparedValues, fcPairwise };
+  TcxFieldComparison GetFieldComparison(TcxCustomDataField* AField);
+  // The order of two compared values without a compare event: texts by the string options, anything
+  // else by the Variant comparison.
+  Integer CompareComparedValues(const Variant& V1, const Variant& V2);
   virtual Integer CompareRecords(Integer ARecordIndex1, Integer ARecordIndex2, const TcxDataSortInfo& ASortInfo,
                                  TcxDataControllerComparisonMode AMode);
   virtual Integer CompareEqualRecords(Integer ARecordIndex1, Integer ARecordIndex2) {

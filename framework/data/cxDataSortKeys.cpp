@@ -43,14 +43,18 @@ TKeyKind KindOf(cxDataStorage::TcxValueTypeClass T) {
   return kkValueType;
 }
 
-Int64 IntegerOf(cxDataStorage::TcxValueTypeClass T, const void* P) {
+using TIntegerLoad = Int64 (*)(const void* P);
+
+TIntegerLoad IntegerLoadOf(cxDataStorage::TcxValueTypeClass T) {
   const TClass C = T->ClassType();
-  if (C == TcxSmallintValueType::StaticClass()) return LoadAs<SmallInt>(P);
-  if (C == TcxIntegerValueType::StaticClass()) return LoadAs<Integer>(P);
-  if (C == TcxWordValueType::StaticClass()) return LoadAs<Word>(P);
-  if (C == TcxBooleanValueType::StaticClass()) return LoadAs<Byte>(P);
-  return LoadAs<Int64>(P);
+  if (C == TcxSmallintValueType::StaticClass()) return &LoadAs<SmallInt>;
+  if (C == TcxIntegerValueType::StaticClass()) return &LoadAs<Integer>;
+  if (C == TcxWordValueType::StaticClass()) return &LoadAs<Word>;
+  if (C == TcxBooleanValueType::StaticClass()) return &LoadAs<Byte>;
+  return &LoadAs<Int64>;
 }
+
+Int64 IntegerOf(cxDataStorage::TcxValueTypeClass T, const void* P) { return IntegerLoadOf(T)(P); }
 
 void FillColumn(cxDataStorage::TcxDataStorage* AStorage, const std::vector<Integer>& AList, TKeyColumn& K) {
   const size_t N = AList.size();
@@ -108,19 +112,16 @@ Integer CompareAt(const TKeyColumn& K, Integer A, Integer B) {
   return K.Descending ? -R : R;
 }
 
-// Whole numbers and texts order totally, so up to three such items are packed beside the record
-// index into one entry per record and the entries sorted directly: every comparison reads one
-// entry. A number is kept with its sign bit flipped (unsigned order is then signed order); a text
-// by its first eight bytes big-endian (zero-padded, so a proper prefix sorts first), the whole
-// text deciding only when those are equal.
+// Numbers and texts order totally, so up to three such items are packed beside the record index
+// into one entry per record and the entries sorted directly: every comparison reads one entry. Each
+// item becomes a rank (a Null before or, descending, after every value) and a 64-bit key whose
+// unsigned order is the item's order, reversed for a descending item: a whole number with its sign
+// bit flipped, a real by its bits (negative ones inverted, minus zero as zero), a text by its first
+// eight bytes big-endian (zero-padded, so a proper prefix sorts first), the whole text deciding only
+// when those are equal. A column holding a NaN, which orders against nothing, is left to the
+// general sort.
 constexpr size_t MaxPackedKeys = 3;
-
-struct TPackedEntry {
-  uint64_t Key[MaxPackedKeys];
-  const String* Text[MaxPackedKeys];
-  uint8_t Null[MaxPackedKeys];
-  Integer Record;
-};
+constexpr uint64_t SignBit = uint64_t(1) << 63;
 
 uint64_t TextPrefix(const String& S) {
   uint64_t R = 0;
@@ -128,127 +129,177 @@ uint64_t TextPrefix(const String& S) {
   return R;
 }
 
-// Whole numbers alone: M keys and the record in one small entry.
+uint64_t RealKey(double D) {
+  if (D == 0) D = 0;  // minus zero equals zero
+  uint64_t ABits;
+  std::memcpy(&ABits, &D, sizeof ABits);
+  return ABits & SignBit ? ~ABits : ABits | SignBit;
+}
+
+// How each item of a packed sort reads its records.
+struct TPackedItem {
+  TKeyKind Kind;
+  TIntegerLoad Load;
+  cxDataStorage::TcxValueDef* ValueDef;
+  bool Descending;
+};
+
+// Reads one item of one record; false for a NaN.
+bool ReadPacked(cxDataStorage::TcxDataStorage* AStorage, Integer ARecord, const TPackedItem& AItem, uint64_t& AKey,
+                uint8_t& ARank, const String*& AText) {
+  const void* P = nullptr;
+  const bool ANull = AStorage->GetCompareInfo(ARecord, AItem.ValueDef, P);
+  ARank = ANull != AItem.Descending ? 0 : 1;
+  AKey = 0;
+  AText = nullptr;
+  if (!ANull) {
+    switch (AItem.Kind) {
+      case kkInteger: AKey = static_cast<uint64_t>(AItem.Load(P)) ^ SignBit; break;
+      case kkReal: {
+        double D;
+        std::memcpy(&D, P, sizeof D);
+        if (D != D) return false;
+        AKey = RealKey(D);
+        break;
+      }
+      default:
+        AText = static_cast<const String*>(P);
+        if (AText) AKey = TextPrefix(*AText);
+        break;
+    }
+  }
+  if (AItem.Descending) AKey = ~AKey;
+  return true;
+}
+
+// Numbers alone: M keys and the record in one small entry.
 template <size_t M>
-struct TIntegerEntry {
+struct TNumberEntry {
   uint64_t Key[M];
   Integer Record;
-  uint8_t Null[M];
+  uint8_t Rank[M];
 };
 
 template <size_t M>
-void SortIntegers(cxDataStorage::TcxDataStorage* AStorage, std::vector<Integer>& AList,
-                  const std::vector<TcxStoredSortKey>& AKeys, const std::vector<Integer>& APositionOf) {
-  std::vector<TIntegerEntry<M>> AEntries(AList.size());
-  cxDataStorage::TcxValueTypeClass ATypes[M];
-  bool ADescending[M];
-  for (size_t K = 0; K < M; ++K) {
-    ATypes[K] = AKeys[K].ValueDef->GetValueTypeClass();
-    ADescending[K] = AKeys[K].Descending;
+struct TNumberLess {
+  bool operator()(const TNumberEntry<M>& A, const TNumberEntry<M>& B) const {
+    for (size_t K = 0; K < M; ++K) {
+      if (A.Rank[K] != B.Rank[K]) return A.Rank[K] < B.Rank[K];
+      if (A.Key[K] != B.Key[K]) return A.Key[K] < B.Key[K];
+    }
+    return A.Record < B.Record;
   }
+};
+
+// Texts among the items: the text beside its prefix.
+template <size_t M>
+struct TTextEntry {
+  uint64_t Key[M];
+  const String* Text[M];
+  Integer Record;
+  uint8_t Rank[M];
+};
+
+template <size_t M>
+struct TTextLess {
+  const bool* Descending;
+  bool operator()(const TTextEntry<M>& A, const TTextEntry<M>& B) const {
+    for (size_t K = 0; K < M; ++K) {
+      if (A.Rank[K] != B.Rank[K]) return A.Rank[K] < B.Rank[K];
+      if (A.Key[K] != B.Key[K]) return A.Key[K] < B.Key[K];
+      if (A.Text[K] == B.Text[K]) continue;
+      int R;
+      if (A.Text[K] && B.Text[K]) {
+        const int C = A.Text[K]->compare(*B.Text[K]);
+        R = (C > 0) - (C < 0);
+      } else {
+        R = (A.Text[K] != nullptr) - (B.Text[K] != nullptr);  // no text holder before any text
+      }
+      if (R != 0) return Descending[K] ? R > 0 : R < 0;
+    }
+    return A.Record < B.Record;
+  }
+};
+
+template <class TEntry>
+void StoreText(TEntry& E, size_t K, const String* AText) {
+  if constexpr (requires { E.Text[K]; }) E.Text[K] = AText;
+}
+
+// Reads the records in index order (their buffers in the order they were made), each into the entry
+// at its position in the list, sorts the entries and writes the order back. False when a column
+// holds a NaN.
+template <class TEntry, class TLess>
+bool SortEntries(cxDataStorage::TcxDataStorage* AStorage, std::vector<Integer>& AList,
+                 const std::vector<TPackedItem>& AItems, const std::vector<Integer>& APositionOf, TLess ALess) {
+  std::vector<TEntry> AEntries(AList.size());
   for (size_t R = 0; R < APositionOf.size(); ++R) {
     const Integer APos = APositionOf[R];
     if (APos < 0) continue;
-    TIntegerEntry<M>& E = AEntries[static_cast<size_t>(APos)];
+    TEntry& E = AEntries[static_cast<size_t>(APos)];
     E.Record = static_cast<Integer>(R);
-    for (size_t K = 0; K < M; ++K) {
-      const void* P = nullptr;
-      E.Null[K] = AStorage->GetCompareInfo(E.Record, AKeys[K].ValueDef, P);
-      E.Key[K] = E.Null[K] ? 0 : static_cast<uint64_t>(IntegerOf(ATypes[K], P)) ^ (uint64_t(1) << 63);
+    for (size_t K = 0; K < AItems.size(); ++K) {
+      const String* AText;
+      if (!ReadPacked(AStorage, E.Record, AItems[K], E.Key[K], E.Rank[K], AText)) return false;
+      StoreText(E, K, AText);
     }
   }
-  std::sort(AEntries.begin(), AEntries.end(), [&ADescending](const TIntegerEntry<M>& A, const TIntegerEntry<M>& B) {
-    for (size_t K = 0; K < M; ++K) {
-      int R;
-      if (A.Null[K] != B.Null[K])
-        R = A.Null[K] ? -1 : 1;  // Null first
-      else if (A.Key[K] != B.Key[K])
-        R = A.Key[K] < B.Key[K] ? -1 : 1;
-      else
-        continue;
-      return ADescending[K] ? R > 0 : R < 0;
-    }
-    return A.Record < B.Record;
-  });
+  std::sort(AEntries.begin(), AEntries.end(), ALess);
   for (size_t I = 0; I < AList.size(); ++I) AList[I] = AEntries[I].Record;
+  return true;
+}
+
+template <size_t M>
+bool SortPackedOf(cxDataStorage::TcxDataStorage* AStorage, std::vector<Integer>& AList,
+                  const std::vector<TPackedItem>& AItems, const std::vector<Integer>& APositionOf, bool ATexts) {
+  if (!ATexts) return SortEntries<TNumberEntry<M>>(AStorage, AList, AItems, APositionOf, TNumberLess<M>());
+  bool ADescending[M];
+  for (size_t K = 0; K < M; ++K) ADescending[K] = AItems[K].Descending;
+  return SortEntries<TTextEntry<M>>(AStorage, AList, AItems, APositionOf, TTextLess<M>{ADescending});
+}
+
+// The records of AList, each once: the position of every record index up to the largest (-1 for
+// those not in the list). False when the list holds an internal record or a record twice.
+bool PositionsOf(const std::vector<Integer>& AList, std::vector<Integer>& APositionOf) {
+  Integer AMax = -1;
+  for (Integer R : AList) {
+    if (R < 0) return false;
+    AMax = std::max(AMax, R);
+  }
+  APositionOf.assign(static_cast<size_t>(AMax) + 1, -1);
+  for (size_t I = 0; I < AList.size(); ++I) {
+    Integer& APos = APositionOf[static_cast<size_t>(AList[I])];
+    if (APos >= 0) return false;
+    APos = static_cast<Integer>(I);
+  }
+  return true;
 }
 
 bool SortPacked(cxDataStorage::TcxDataStorage* AStorage, std::vector<Integer>& AList,
                 const std::vector<TcxStoredSortKey>& AKeys) {
   if (AKeys.size() > MaxPackedKeys) return false;
-  {
-    std::vector<bool> ASeen;
-    for (Integer R : AList) {
-      if (R < 0) return false;
-      if (static_cast<size_t>(R) >= ASeen.size()) ASeen.resize(static_cast<size_t>(R) + 1);
-      if (ASeen[static_cast<size_t>(R)]) return false;  // a record twice: left to the general sort
-      ASeen[static_cast<size_t>(R)] = true;
-    }
-  }
-  std::vector<TKeyKind> AKinds;
+  std::vector<TPackedItem> AItems;
+  bool ATexts = false;
   for (const TcxStoredSortKey& K : AKeys) {
-    AKinds.push_back(KindOf(K.ValueDef->GetValueTypeClass()));
-    if (AKinds.back() != kkInteger && AKinds.back() != kkString) return false;
+    const TKeyKind AKind = KindOf(K.ValueDef->GetValueTypeClass());
+    if (AKind == kkValueType) return false;
+    ATexts |= AKind == kkString;
+    AItems.push_back({AKind, IntegerLoadOf(K.ValueDef->GetValueTypeClass()), K.ValueDef, K.Descending});
   }
-  const size_t M = AKeys.size();
-  std::vector<cxDataStorage::TcxValueTypeClass> ATypes(M);
-  for (size_t K = 0; K < M; ++K) ATypes[K] = AKeys[K].ValueDef->GetValueTypeClass();
-  // The records are read in index order (their buffers in the order they were made), each into
-  // the entry at its position in the list.
-  Integer AMax = -1;
-  for (Integer R : AList) AMax = std::max(AMax, R);
-  std::vector<Integer> APositionOf(static_cast<size_t>(AMax) + 1, -1);
-  for (size_t I = 0; I < AList.size(); ++I) APositionOf[static_cast<size_t>(AList[I])] = static_cast<Integer>(I);
-  if (std::all_of(AKinds.begin(), AKinds.end(), [](TKeyKind K) { return K == kkInteger; })) {
-    switch (M) {
-      case 1: SortIntegers<1>(AStorage, AList, AKeys, APositionOf); return true;
-      case 2: SortIntegers<2>(AStorage, AList, AKeys, APositionOf); return true;
-      case 3: SortIntegers<3>(AStorage, AList, AKeys, APositionOf); return true;
-      default: break;
-    }
+  std::vector<Integer> APositionOf;
+  if (!PositionsOf(AList, APositionOf)) return false;  // left to the general sort
+  if (AItems.empty()) {
+    // By record index alone: the records in index order, without comparing anything.
+    size_t I = 0;
+    for (size_t R = 0; R < APositionOf.size(); ++R)
+      if (APositionOf[R] >= 0) AList[I++] = static_cast<Integer>(R);
+    return true;
   }
-  std::vector<TPackedEntry> AEntries(AList.size());
-  for (Integer R = 0; R <= AMax; ++R) {
-    const Integer APos = APositionOf[static_cast<size_t>(R)];
-    if (APos < 0) continue;
-    TPackedEntry& E = AEntries[static_cast<size_t>(APos)];
-    E.Record = R;
-    for (size_t K = 0; K < M; ++K) {
-      const void* P = nullptr;
-      E.Null[K] = AStorage->GetCompareInfo(R, AKeys[K].ValueDef, P);
-      E.Key[K] = 0;
-      E.Text[K] = nullptr;
-      if (E.Null[K]) continue;
-      if (AKinds[K] == kkInteger) {
-        E.Key[K] = static_cast<uint64_t>(IntegerOf(ATypes[K], P)) ^ (uint64_t(1) << 63);
-      } else if (P) {
-        E.Text[K] = static_cast<const String*>(P);
-        E.Key[K] = TextPrefix(*E.Text[K]);
-      }
-    }
+  switch (AItems.size()) {
+    case 1: return SortPackedOf<1>(AStorage, AList, AItems, APositionOf, ATexts);
+    case 2: return SortPackedOf<2>(AStorage, AList, AItems, APositionOf, ATexts);
+    default: return SortPackedOf<3>(AStorage, AList, AItems, APositionOf, ATexts);
   }
-  std::vector<uint8_t> ADescending(M);
-  for (size_t K = 0; K < M; ++K) ADescending[K] = AKeys[K].Descending;
-  auto ALess = [M, &ADescending](const TPackedEntry& A, const TPackedEntry& B) {
-    for (size_t K = 0; K < M; ++K) {
-      int R;
-      if (A.Null[K] || B.Null[K]) {
-        R = static_cast<int>(B.Null[K]) - static_cast<int>(A.Null[K]);  // Null first
-      } else if (A.Key[K] != B.Key[K]) {
-        R = A.Key[K] < B.Key[K] ? -1 : 1;
-      } else if (A.Text[K] && B.Text[K]) {
-        const int C = A.Text[K]->compare(*B.Text[K]);
-        R = (C > 0) - (C < 0);
-      } else {
-        R = (A.Text[K] != nullptr) - (B.Text[K] != nullptr);
-      }
-      if (R != 0) return ADescending[K] ? R > 0 : R < 0;
-    }
-    return A.Record < B.Record;
-  };
-  std::sort(AEntries.begin(), AEntries.end(), ALess);
-  for (size_t I = 0; I < AList.size(); ++I) AList[I] = AEntries[I].Record;
-  return true;
 }
 
 }  // namespace

@@ -37,6 +37,11 @@ class TTestController : public TcxCustomDataController {
     return inherited::CanFocusRecord(ARecordIndex) && (!CanFocus || CanFocus(ARecordIndex));
   }
   TClosure<bool(Integer)> CanFocus;
+  // Which sorting roads the controller may take (all by default); with both off it compares pair by pair.
+  bool SortByStoredValues = true;
+  bool SortByComparedValues = true;
+  bool CanSortByStoredValues() override { return SortByStoredValues && inherited::CanSortByStoredValues(); }
+  bool CanSortByComparedValues() override { return SortByComparedValues && inherited::CanSortByComparedValues(); }
 
   Integer AddColumn(const String& AName, TcxValueTypeClass AType);
   void SetRows(const std::vector<std::vector<Variant>>& ARows);
