@@ -177,6 +177,11 @@ class TcxCustomDataController : public TPersistent {
   virtual void SetValue(Integer ARecordIndex, Integer AItemIndex, const Variant& Value);
   virtual void SetDisplayText(Integer ARecordIndex, Integer AItemIndex, const String& AText);
   virtual Variant GetInternalValue(Integer ARecordIndex, TcxCustomDataField* AField);
+  // Whether the summaries and the filter may read AField's values of the view's records straight
+  // from the storage (TcxDataStorage::GetCompareInfo) instead of as Variants through
+  // GetInternalValue and GetFilterDataValue: true when those give the stored value. A descendant
+  // that gives other values answers false.
+  virtual bool CanReadStoredValues(TcxCustomDataField* AField);
   virtual String GetInternalDisplayText(Integer ARecordIndex, TcxCustomDataField* AField);
   Variant GetStoredValue(Integer ARecordIndex, TcxCustomDataField* AField);
   String GetStoredDisplayText(Integer ARecordIndex, TcxCustomDataField* AField);

@@ -207,6 +207,7 @@ void TcxCustomDataControllerInfo::Update() {
       C->BeforeGroupingNotification();
       DoGrouping();
     }
+    FSortedKeys.Clear();
     if (Changes.Contains(dcicGrouping) || Changes.Contains(dcicSorting)) ResetFocusing();
     CheckInfo();
     if (ASummaryNeeded) DoEndSummary();

@@ -6,6 +6,7 @@
 // (a compare event, a data source's own comparison). Every road orders the records exactly as
 // CompareRecords does.
 #include <algorithm>
+#include <numeric>
 
 #include "cxCustomData.h"
 #include "cxCustomDataInfo.h"
@@ -165,6 +166,7 @@ void TcxCustomDataControllerInfo::DoSort() {
   while (FTotalSortingFieldList->Count() > 0) FTotalSortingFieldList->Delete(FTotalSortingFieldList->Count() - 1);
   FTotalSortingFieldList->AppendFrom(FGroupingFieldList);
   FTotalSortingFieldList->AppendFrom(FSortingFieldList);
+  FSortedKeys.Clear();
   if (C->IsGridMode() || FRecordList.empty()) return;
   TPreparedSorting P(this);
   if (C->IsProviderMode() && C->GetProvider()->IsCustomSorting()) {
@@ -177,7 +179,7 @@ void TcxCustomDataControllerInfo::DoSort() {
       const TcxDataSortInfo& A = FTotalSortingFieldList->GetItem(I);
       AKeys.push_back({A.Field->GetValueDef(), A.SortOrder == soDescending});
     }
-    cxSortRecordsByStoredValues(C->GetDataStorage(), FRecordList, AKeys);
+    cxSortRecordsByStoredValues(C->GetDataStorage(), FRecordList, AKeys, &FSortedKeys);
     return;
   }
   const Integer R = static_cast<Integer>(FRecordList.size()) - 1;
@@ -230,8 +232,57 @@ void TcxCustomDataControllerInfo::DoGrouping() {
   for (Integer I = 0; I < FGroupingFieldList->Count(); ++I) FDataGroups->AddField(FGroupingFieldList->GetItem(I).Field);
   if (FRecordList.empty() || FGroupingFieldList->Count() == 0) return;
   TPreparedSorting P(this);
+  const size_t N = FRecordList.size();
+  if (FSortedKeys.Width >= static_cast<size_t>(FGroupingFieldList->Count()) && FSortedKeys.Keys.size() == N * FSortedKeys.Width &&
+      FDataController->GetProvider()->SavedRecordIndex == 0) {
+    // The sort of this pass kept its keys (the grouping fields lead them): the groups are told apart
+    // by the keys of neighbouring positions, and built over positions, whose tree is the tree over
+    // the records at them.
+    TcxRecordList APositions(N);
+    std::iota(APositions.begin(), APositions.end(), 0);
+    BuildDataGroups(FDataGroups, APositions, [this](Integer A, Integer B, Integer L) {
+      return FSortedKeys.Equal(static_cast<size_t>(A), static_cast<size_t>(B), static_cast<size_t>(L)) ? 0 : 1;
+    });
+    return;
+  }
+  if (std::vector<TcxValueDef*> ADefs; CanGroupByStoredValues(ADefs)) {
+    // The grouping values are read once, in list order, and the groups built over list positions:
+    // the tree over positions is the tree over the records at them.
+    TcxDataStorage* AStorage = FDataController->GetDataStorage();
+    const size_t F = ADefs.size();
+    std::vector<const void*> AValues(N * F);
+    std::vector<uint8_t> ANulls(N * F);
+    for (size_t P = 0; P < N; ++P) {
+      if (constexpr size_t AAhead = 12; P + AAhead < N) AStorage->PrefetchRecord(FRecordList[P + AAhead]);
+      for (size_t L = 0; L < F; ++L) ANulls[P * F + L] = AStorage->GetCompareInfo(FRecordList[P], ADefs[L], AValues[P * F + L]);
+    }
+    TcxRecordList APositions(N);
+    std::iota(APositions.begin(), APositions.end(), 0);
+    BuildDataGroups(FDataGroups, APositions, [&](Integer A, Integer B, Integer L) {
+      const size_t IA = static_cast<size_t>(A) * F + static_cast<size_t>(L), IB = static_cast<size_t>(B) * F + static_cast<size_t>(L);
+      return ADefs[static_cast<size_t>(L)]->CompareValues(ANulls[IA], ANulls[IB], AValues[IA], AValues[IB]);
+    });
+    return;
+  }
   BuildDataGroups(FDataGroups, FRecordList,
                   [this](Integer A, Integer B, Integer L) { return CompareGroupRecords(A, B, L); });
+}
+
+// Whether the groups may be told apart by the stored values of the grouping fields straight from
+// the storage (ADefs, one per level): no record is kept in place while edited, and every grouping
+// field compares its stored values.
+bool TcxCustomDataControllerInfo::CanGroupByStoredValues(std::vector<TcxValueDef*>& ADefs) {
+  TcxCustomDataController* C = FDataController;
+  TcxCustomDataProvider* P = C->GetProvider();
+  if (!C->CanSortByComparedValues() || P->SavedRecordIndex != 0 || P->EditingRecordIndex1 != cxNullEditingRecordIndex ||
+      P->EditingRecordIndex2 != cxNullEditingRecordIndex)
+    return false;
+  for (Integer I = 0; I < FGroupingFieldList->Count(); ++I) {
+    TcxCustomDataField* F = FTotalSortingFieldList->GetItem(I).Field;
+    if (C->GetFieldComparison(F) != TcxCustomDataController::fcStoredValues) return false;
+    ADefs.push_back(F->GetValueDef());
+  }
+  return true;
 }
 
 }  // namespace cxCustomData

@@ -116,16 +116,21 @@ Integer CompareAt(const TKeyColumn& K, Integer A, Integer B) {
 // into one entry per record and the entries sorted directly: every comparison reads one entry. Each
 // item becomes a rank (a Null before or, descending, after every value) and a 64-bit key whose
 // unsigned order is the item's order, reversed for a descending item: a whole number with its sign
-// bit flipped, a real by its bits (negative ones inverted, minus zero as zero), a text by its first
-// eight bytes big-endian (zero-padded, so a proper prefix sorts first), the whole text deciding only
-// when those are equal. A column holding a NaN, which orders against nothing, is left to the
-// general sort.
+// bit flipped, a real by its bits (negative ones inverted, minus zero as zero), a text by eight bytes
+// big-endian (zero-padded, so a proper prefix sorts first) taken after the prefix that all texts of
+// the column share. A text that ends within those bytes also keeps its remaining length, so that two
+// such texts are told apart without reading them; the whole texts decide only between longer ones.
+// A column holding a NaN, which orders against nothing, is left to the general sort.
 constexpr size_t MaxPackedKeys = 3;
 constexpr uint64_t SignBit = uint64_t(1) << 63;
 
-uint64_t TextPrefix(const String& S) {
+constexpr uint8_t LongTail = 255;  // the text goes on past the eight bytes of its key
+
+// The eight bytes of S from AFrom on as a key, and how many of them S has (LongTail: more).
+uint64_t TextKey(const String& S, size_t AFrom, uint8_t& ATail) {
   uint64_t R = 0;
-  for (size_t I = 0; I < 8; ++I) R = (R << 8) | (I < S.size() ? static_cast<uint8_t>(S[I]) : 0);
+  for (size_t I = AFrom; I < AFrom + 8; ++I) R = (R << 8) | (I < S.size() ? static_cast<uint8_t>(S[I]) : 0);
+  ATail = S.size() <= AFrom + 8 ? static_cast<uint8_t>(S.size() - std::min(S.size(), AFrom)) : LongTail;
   return R;
 }
 
@@ -162,10 +167,7 @@ bool ReadPacked(cxDataStorage::TcxDataStorage* AStorage, Integer ARecord, const 
         AKey = RealKey(D);
         break;
       }
-      default:
-        AText = static_cast<const String*>(P);
-        if (AText) AKey = TextPrefix(*AText);
-        break;
+      default: AText = static_cast<const String*>(P); return true;  // keyed once the shared prefix is known
     }
   }
   if (AItem.Descending) AKey = ~AKey;
@@ -198,6 +200,7 @@ struct TTextEntry {
   const String* Text[M];
   Integer Record;
   uint8_t Rank[M];
+  uint8_t Tail[M];
 };
 
 template <size_t M>
@@ -209,11 +212,13 @@ struct TTextLess {
       if (A.Key[K] != B.Key[K]) return A.Key[K] < B.Key[K];
       if (A.Text[K] == B.Text[K]) continue;
       int R;
-      if (A.Text[K] && B.Text[K]) {
+      if (!A.Text[K] || !B.Text[K]) {
+        R = (A.Text[K] != nullptr) - (B.Text[K] != nullptr);  // no text holder before any text
+      } else if (A.Tail[K] != LongTail || B.Tail[K] != LongTail) {
+        R = (A.Tail[K] > B.Tail[K]) - (A.Tail[K] < B.Tail[K]);  // equal keys: the shorter is a prefix
+      } else {
         const int C = A.Text[K]->compare(*B.Text[K]);
         R = (C > 0) - (C < 0);
-      } else {
-        R = (A.Text[K] != nullptr) - (B.Text[K] != nullptr);  // no text holder before any text
       }
       if (R != 0) return Descending[K] ? R > 0 : R < 0;
     }
@@ -221,41 +226,90 @@ struct TTextLess {
   }
 };
 
+// The length of the prefix that the texts of a column share, taken in one text at a time.
+struct TSharedPrefix {
+  const String* First = nullptr;
+  size_t Length = 0;
+  void Take(const String* T) {
+    if (!T) return;
+    if (!First) {
+      First = T;
+      Length = T->size();
+      return;
+    }
+    const auto AMost = static_cast<std::ptrdiff_t>(std::min(Length, T->size()));
+    Length = static_cast<size_t>(std::mismatch(First->begin(), First->begin() + AMost, T->begin()).first - First->begin());
+  }
+};
+
+// Keys the text items once every text is read: after the prefix the column's texts share.
+template <class TEntry>
+void KeyTexts(std::vector<TEntry>& AEntries, const std::vector<TPackedItem>& AItems, const TSharedPrefix* AShared) {
+  for (TEntry& E : AEntries) {
+    for (size_t K = 0; K < AItems.size(); ++K) {
+      if (AItems[K].Kind != kkString) continue;
+      E.Tail[K] = 0;
+      E.Key[K] = E.Text[K] ? TextKey(*E.Text[K], AShared[K].Length, E.Tail[K]) : 0;
+      if (AItems[K].Descending) E.Key[K] = ~E.Key[K];
+    }
+  }
+}
+
 template <class TEntry>
 void StoreText(TEntry& E, size_t K, const String* AText) {
   if constexpr (requires { E.Text[K]; }) E.Text[K] = AText;
 }
 
-// Reads the records in index order (their buffers in the order they were made), each into the entry
-// at its position in the list, sorts the entries and writes the order back. False when a column
-// holds a NaN.
+// Reads the records of the list in index order (their buffers in the order they were made), sorts
+// the entries and writes the order back. False when a column holds a NaN.
 template <class TEntry, class TLess>
 bool SortEntries(cxDataStorage::TcxDataStorage* AStorage, std::vector<Integer>& AList,
-                 const std::vector<TPackedItem>& AItems, const std::vector<Integer>& APositionOf, TLess ALess) {
-  std::vector<TEntry> AEntries(AList.size());
+                 const std::vector<TPackedItem>& AItems, const std::vector<Integer>& APositionOf, TLess ALess,
+                 TcxSortedKeys* ASortedKeys) {
+  // The entries are made in record order: every record is told from every other, so the order in
+  // which the list held them does not matter, and records and entries are then visited in the
+  // order they lie in memory.
+  std::vector<TEntry> AEntries;
+  AEntries.reserve(AList.size());
+  TSharedPrefix AShared[MaxPackedKeys];
   for (size_t R = 0; R < APositionOf.size(); ++R) {
-    const Integer APos = APositionOf[R];
-    if (APos < 0) continue;
-    TEntry& E = AEntries[static_cast<size_t>(APos)];
+    if (APositionOf[R] < 0) continue;
+    TEntry& E = AEntries.emplace_back();
     E.Record = static_cast<Integer>(R);
     for (size_t K = 0; K < AItems.size(); ++K) {
       const String* AText;
       if (!ReadPacked(AStorage, E.Record, AItems[K], E.Key[K], E.Rank[K], AText)) return false;
       StoreText(E, K, AText);
+      AShared[K].Take(AText);
     }
   }
+  if constexpr (requires(TEntry E) { E.Text; }) KeyTexts(AEntries, AItems, AShared);
   std::sort(AEntries.begin(), AEntries.end(), ALess);
   for (size_t I = 0; I < AList.size(); ++I) AList[I] = AEntries[I].Record;
+  if constexpr (!requires(TEntry E) { E.Text; }) {
+    if (ASortedKeys) {
+      const size_t M = AItems.size();
+      ASortedKeys->Width = M;
+      ASortedKeys->Keys.resize(AEntries.size() * M);
+      ASortedKeys->Ranks.resize(AEntries.size() * M);
+      for (size_t I = 0; I < AEntries.size(); ++I)
+        for (size_t K = 0; K < M; ++K) {
+          ASortedKeys->Keys[I * M + K] = AEntries[I].Key[K];
+          ASortedKeys->Ranks[I * M + K] = AEntries[I].Rank[K];
+        }
+    }
+  }
   return true;
 }
 
 template <size_t M>
 bool SortPackedOf(cxDataStorage::TcxDataStorage* AStorage, std::vector<Integer>& AList,
-                  const std::vector<TPackedItem>& AItems, const std::vector<Integer>& APositionOf, bool ATexts) {
-  if (!ATexts) return SortEntries<TNumberEntry<M>>(AStorage, AList, AItems, APositionOf, TNumberLess<M>());
+                  const std::vector<TPackedItem>& AItems, const std::vector<Integer>& APositionOf, bool ATexts,
+                  TcxSortedKeys* ASortedKeys) {
+  if (!ATexts) return SortEntries<TNumberEntry<M>>(AStorage, AList, AItems, APositionOf, TNumberLess<M>(), ASortedKeys);
   bool ADescending[M];
   for (size_t K = 0; K < M; ++K) ADescending[K] = AItems[K].Descending;
-  return SortEntries<TTextEntry<M>>(AStorage, AList, AItems, APositionOf, TTextLess<M>{ADescending});
+  return SortEntries<TTextEntry<M>>(AStorage, AList, AItems, APositionOf, TTextLess<M>{ADescending}, nullptr);
 }
 
 // The records of AList, each once: the position of every record index up to the largest (-1 for
@@ -276,7 +330,7 @@ bool PositionsOf(const std::vector<Integer>& AList, std::vector<Integer>& APosit
 }
 
 bool SortPacked(cxDataStorage::TcxDataStorage* AStorage, std::vector<Integer>& AList,
-                const std::vector<TcxStoredSortKey>& AKeys) {
+                const std::vector<TcxStoredSortKey>& AKeys, TcxSortedKeys* ASortedKeys) {
   if (AKeys.size() > MaxPackedKeys) return false;
   std::vector<TPackedItem> AItems;
   bool ATexts = false;
@@ -296,18 +350,19 @@ bool SortPacked(cxDataStorage::TcxDataStorage* AStorage, std::vector<Integer>& A
     return true;
   }
   switch (AItems.size()) {
-    case 1: return SortPackedOf<1>(AStorage, AList, AItems, APositionOf, ATexts);
-    case 2: return SortPackedOf<2>(AStorage, AList, AItems, APositionOf, ATexts);
-    default: return SortPackedOf<3>(AStorage, AList, AItems, APositionOf, ATexts);
+    case 1: return SortPackedOf<1>(AStorage, AList, AItems, APositionOf, ATexts, ASortedKeys);
+    case 2: return SortPackedOf<2>(AStorage, AList, AItems, APositionOf, ATexts, ASortedKeys);
+    default: return SortPackedOf<3>(AStorage, AList, AItems, APositionOf, ATexts, ASortedKeys);
   }
 }
 
 }  // namespace
 
 void cxSortRecordsByStoredValues(cxDataStorage::TcxDataStorage* AStorage, std::vector<Integer>& AList,
-                                 const std::vector<TcxStoredSortKey>& AKeys) {
+                                 const std::vector<TcxStoredSortKey>& AKeys, TcxSortedKeys* ASortedKeys) {
+  if (ASortedKeys) ASortedKeys->Clear();
   const Integer N = static_cast<Integer>(AList.size());
-  if (N < 2 || SortPacked(AStorage, AList, AKeys)) return;
+  if (N < 2 || SortPacked(AStorage, AList, AKeys, ASortedKeys)) return;
   std::vector<TKeyColumn> AColumns(AKeys.size());
   for (size_t K = 0; K < AKeys.size(); ++K) {
     AColumns[K].ValueDef = AKeys[K].ValueDef;

@@ -389,6 +389,15 @@ bool IsDateTimeValueTypeClass(TcxValueTypeClass AClass) {
   return AClass == ValueTypeClass<TcxDateTimeValueType>() || AClass == ValueTypeClass<TcxSQLTimeStampValueType>();
 }
 
+TVarType StoredNumberVarType(TcxValueTypeClass AClass) {
+  if (AClass == ValueTypeClass<TcxIntegerValueType>()) return varInteger;
+  if (AClass == ValueTypeClass<TcxLargeIntValueType>()) return varInt64;
+  if (AClass == ValueTypeClass<TcxFloatValueType>()) return varDouble;
+  if (AClass == ValueTypeClass<TcxDateTimeValueType>()) return varDate;
+  if (AClass == ValueTypeClass<TcxCurrencyValueType>()) return varCurrency;
+  return varEmpty;
+}
+
 void cxDataStorageInitialization() {
   for (TcxValueTypeClass c : RegisteredTypes()) cxValueTypeClassList()->RegisterItem(c);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <numeric>
 #include <optional>
@@ -76,6 +77,11 @@ TEST_F(DataControllerTest, GroupedViewMatchesANaiveEnumeration) {
     std::shuffle(ALevels.begin(), ALevels.end(), ARandom);
     ALevels.resize(1 + ARandom() % 3);
     std::vector<bool> ADescending;
+    // Each sorting road, and with it each way of telling groups apart: kept sort keys, stored values,
+    // the controller's comparison.
+    const int ARoad = ARound % 3;
+    C->SortByStoredValues = ARoad == 0;
+    C->SortByComparedValues = ARoad <= 1;
     C->BeginUpdate();
     C->GetGroups()->ClearGrouping();
     C->ClearSorting(false);
@@ -108,6 +114,7 @@ TEST_F(DataControllerTest, GroupedViewMatchesANaiveEnumeration) {
       ASSERT_EQ(C->GetSummary()->GetGroupSummaryValue(I, 0).ToInteger(), static_cast<Integer>(ARecords.size()));
     }
   }
+  C->SortByStoredValues = C->SortByComparedValues = true;
 }
 
 // The view sorted by the stored values read into key columns, against the record comparison one
@@ -339,6 +346,74 @@ TEST_F(FilterProperty, FilteredViewMatchesANaiveEvaluation) {
     ASSERT_EQ(C->ViewRecords(), AExpected) << "round " << ARound << ": " << F->GetFilterText();
   }
   EXPECT_GT(ANonTrivial, 50);  // the criteria do select
+}
+
+// Leaves over stored numbers and texts compared natively select what the Variant comparison
+// selects: every operator with bounds of other numeric types, Null bounds and list elements, texts
+// with and without case, LIKE patterns, Null and NaN values.
+TEST_F(DataControllerTest, NativeFilterValuesSelectWhatVariantsSelect) {
+  const TcxValueTypeClass ATypes[] = {IntType(), ValueTypeClass<TcxLargeIntValueType>(), FloatType(),
+                                      ValueTypeClass<TcxDateTimeValueType>(), ValueTypeClass<TcxCurrencyValueType>(),
+                                      StrType()};
+  for (TcxValueTypeClass AType : ATypes) C->AddColumn(AType->Caption(), AType);
+  auto* F = static_cast<TTestFilterCriteria*>(C->GetFilter());
+  std::mt19937 ARandom(23);
+  auto ANumber = [&]() -> Variant {
+    switch (ARandom() % 6) {
+      case 0: return static_cast<Integer>(ARandom() % 7) - 3;
+      case 1: return static_cast<Int64>(ARandom() % 7) - 3;
+      case 2: return (static_cast<double>(ARandom() % 13) - 6) / 4;
+      case 3: return VarFromDateTime(static_cast<double>(ARandom() % 7) - 3);
+      case 4: return Null();
+      default: return static_cast<SmallInt>(ARandom() % 5 - 2);
+    }
+  };
+  auto AText = [&]() -> Variant {
+    if (ARandom() % 8 == 0) return Null();
+    String A;
+    for (int K = 0, N = static_cast<int>(ARandom() % 3); K < N; ++K) A += "aAb%_"[ARandom() % 5];
+    return A;
+  };
+  const TcxFilterOperatorKind AKinds[] = {foEqual, foNotEqual, foLess, foLessEqual, foGreater, foGreaterEqual,
+                                          foBetween, foNotBetween, foInList, foNotInList, foLike, foNotLike};
+  for (int ARound = 0; ARound < 400; ++ARound) {
+    const int N = static_cast<int>(ARandom() % 25);
+    std::vector<std::vector<Variant>> ARows(static_cast<size_t>(N));
+    for (auto& R : ARows) {
+      auto AMaybe = [&](Variant V) { return ARandom() % 6 ? V : Null(); };
+      R.push_back(AMaybe(static_cast<Integer>(ARandom() % 7) - 3));
+      R.push_back(AMaybe(static_cast<Int64>(ARandom() % 7) - 3));
+      R.push_back(AMaybe(ARandom() % 12 ? (static_cast<double>(ARandom() % 13) - 6) / 4 : std::nan("")));
+      R.push_back(AMaybe(VarFromDateTime((static_cast<double>(ARandom() % 13) - 6) / 2)));
+      R.push_back(AMaybe(Currency::FromRaw((static_cast<Int64>(ARandom() % 13) - 6) * 2500)));
+      R.push_back(AMaybe(String(1 + ARandom() % 2, "aAb"[ARandom() % 3])));
+    }
+    const Integer AColumn = static_cast<Integer>(ARandom() % std::size(ATypes));
+    const TcxFilterOperatorKind AKind = AKinds[ARandom() % std::size(AKinds)];
+    auto AOperand = [&] { return AColumn == 5 ? AText() : ANumber(); };
+    Variant AValue;
+    if (AKind == foBetween || AKind == foNotBetween) AValue = VarArrayOf({AOperand(), AOperand()});
+    else if (AKind == foInList || AKind == foNotInList) AValue = VarArrayOf({AOperand(), AOperand(), AOperand()});
+    else AValue = AOperand();
+    TcxFilterCriteriaOptions AOptions{fcoSoftCompare};
+    if (ARandom() % 2) AOptions.Include(fcoCaseInsensitive);
+    std::vector<std::vector<Integer>> AViews;
+    for (bool ANative : {true, false}) {
+      F->NativeValues = ANative;
+      C->BeginUpdate();
+      C->SetRows(ARows);
+      F->BeginUpdate();
+      F->Clear();
+      F->SetOptions(AOptions);
+      F->AddItem(nullptr, C->Columns[static_cast<size_t>(AColumn)], AKind, AValue, "");
+      F->SetActive(true);
+      F->EndUpdate();
+      C->EndUpdate();
+      AViews.push_back(C->ViewRecords());
+    }
+    ASSERT_EQ(AViews[0], AViews[1]) << "round " << ARound << ": " << F->GetFilterText();
+  }
+  F->NativeValues = true;
 }
 
 }  // namespace

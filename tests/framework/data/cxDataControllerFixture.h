@@ -21,6 +21,23 @@ class TTestColumn : public TComponent {
   Integer ID = -1;
 };
 
+// A summary that may be told to add up every value as a Variant.
+class TTestSummary : public TcxDataSummary {
+  DECLARE_CLASS(TTestSummary, TcxDataSummary)
+ public:
+  using TcxDataSummary::TcxDataSummary;
+  bool StoredValues = true;
+  bool CanSummarizeStoredValues() override { return StoredValues && inherited::CanSummarizeStoredValues(); }
+};
+
+// Filter criteria that may be told to compare every value as a Variant.
+class TTestFilterCriteria : public TcxDataFilterCriteria {
+  DECLARE_CLASS(TTestFilterCriteria, TcxDataFilterCriteria)
+ public:
+  bool NativeValues = true;
+  bool CanCompareNativeValues() override { return NativeValues && inherited::CanCompareNativeValues(); }
+};
+
 class TTestController : public TcxCustomDataController {
   DECLARE_CLASS(TTestController, TcxCustomDataController)
  public:
@@ -30,6 +47,8 @@ class TTestController : public TcxCustomDataController {
   bool LogEnabled = true;
 
   TObject* GetItem(Integer AIndex) override { return GetFields()->GetItem(AIndex)->GetItem(); }
+  TClass GetSummaryClass() override { return TTestSummary::StaticClass(); }
+  TClass GetFilterCriteriaClass() override { return TTestFilterCriteria::StaticClass(); }
   Integer GetItemID(TObject* AItem) override { return AItem ? static_cast<TTestColumn*>(AItem)->ID : -1; }
   String GetFilterItemFieldCaption(TObject* AItem) override { return GetItemName(AItem); }
   void UpdateControl(TcxUpdateControlInfo* AInfo) override;
