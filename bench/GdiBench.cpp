@@ -15,7 +15,6 @@
 #include <random>
 #include <vector>
 
-#include "GdiPng.h"
 #include "GdiSurface.h"
 #include "WinGdi.h"
 #include "WinUserDraw.h"
@@ -139,7 +138,6 @@ void BM_ChineseWindowPaint(benchmark::State& state) {
         }
       },
       [&] { std::memcpy(to.data(), from.data(), from.size() * 4); });
-  if (getenv("DUMP")) SaveSurfaceToPng(window, getenv("DUMP"));
   SelectObject(dc, old);
   DeleteObject(font);
   DeleteObject(background);
