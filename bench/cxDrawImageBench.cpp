@@ -57,15 +57,6 @@ void BM_PlatformAlphaBlend(benchmark::State& state) {
 }
 BENCHMARK(BM_PlatformAlphaBlend);
 
-void BM_cxDrawImage(benchmark::State& state) {
-  TBenchGlyph& b = Bench();
-  HDC dest = b.Target->GetCanvas()->GetHandle();
-  auto mode = static_cast<TcxImageDrawMode>(state.range(0));
-  for (auto _ : state) {
-    cxDrawImage(dest, TRect(8, 8, 24, 24), TRect(8, 8, 24, 24), b.Glyph, nullptr, -1, mode);
-    benchmark::ClobberMemory();
-  }
-}
 void BM_cxDrawImageRatio(benchmark::State& state) {
   using Clock = std::chrono::steady_clock;
   TBenchGlyph& b = Bench();
@@ -97,13 +88,5 @@ BENCHMARK(BM_cxDrawImageRatio)
     ->Arg(idmDingy)
     ->Arg(idmShadowed);
 
-BENCHMARK(BM_cxDrawImage)
-    ->ArgName("mode")
-    ->Arg(idmNormal)
-    ->Arg(idmDisabled)
-    ->Arg(idmFaded)
-    ->Arg(idmGrayScale)
-    ->Arg(idmDingy)
-    ->Arg(idmShadowed);
 
 }  // namespace

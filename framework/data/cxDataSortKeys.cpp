@@ -26,9 +26,7 @@ struct TKeyColumn {
 
 template <class T>
 Int64 LoadAs(const void* P) {
-  T V;
-  std::memcpy(&V, P, sizeof V);
-  return static_cast<Int64>(V);
+  return static_cast<Int64>(LoadStoredValue<T>(P));
 }
 
 // Only the exact classes: a descendant may compare differently.

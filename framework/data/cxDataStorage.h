@@ -10,6 +10,7 @@
 // arenas (TcxRecordArena), one for ordinary and one for internal records.
 #pragma once
 
+#include <cstring>
 #include <vector>
 
 #include "Closures.h"
@@ -22,6 +23,14 @@ class TStream;
 namespace cxDataStorage {
 
 using Streams::TStream;
+
+// The value of type T whose data bytes start at P (data bytes sit unaligned in a record buffer).
+template <class T>
+T LoadStoredValue(const void* P) {
+  T V;
+  std::memcpy(&V, P, sizeof V);
+  return V;
+}
 
 // ---- Value types ---------------------------------------------------------------------------------------
 // Used as class references only: one shared instance per class (ValueTypeClass<T>()), no state.

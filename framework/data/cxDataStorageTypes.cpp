@@ -16,9 +16,7 @@ namespace {
 
 template <class T>
 T Load(const void* P) {
-  T value;
-  std::memcpy(&value, P, sizeof(T));
-  return value;
+  return LoadStoredValue<T>(P);
 }
 
 template <class T>

@@ -1,10 +1,9 @@
 #include "cxDataSummaryValues.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstring>
 
 #include "cxDataGroups.h"
+#include "cxDataStorage.h"
 
 namespace cxDataSummaryValues {
 
@@ -48,16 +47,10 @@ namespace {
 
 template <class T>
 T LoadValue(const void* P) {
-  T V;
-  std::memcpy(&V, P, sizeof V);
-  return V;
+  return cxDataStorage::LoadStoredValue<T>(P);
 }
 
-// The Variant order of two reals: a NaN after every number, equal only to a NaN.
-bool RealLess(double A, double B) {
-  if (std::isnan(A) || std::isnan(B)) return !std::isnan(A) && std::isnan(B);
-  return A < B;
-}
+bool RealLess(double A, double B) { return VarCompareReals(A, B) < 0; }
 
 }  // namespace
 

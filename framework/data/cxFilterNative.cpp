@@ -1,9 +1,7 @@
 #include "cxFilterNative.h"
 
-#include <cmath>
-#include <cstring>
-
 #include "Strings.h"
+#include "cxDataStorage.h"
 #include "cxFilter.h"
 #include "cxLike.h"
 
@@ -13,20 +11,12 @@ namespace {
 
 template <class T>
 T Load(const void* P) {
-  T V;
-  std::memcpy(&V, P, sizeof V);
-  return V;
+  return cxDataStorage::LoadStoredValue<T>(P);
 }
 
 template <class T>
 int Sign(T A, T B) {
   return (A > B) - (A < B);
-}
-
-// The Variant order of two reals: a NaN after every number, equal only to a NaN.
-int CompareReals(double A, double B) {
-  if (std::isnan(A) || std::isnan(B)) return std::isnan(A) - std::isnan(B);
-  return Sign(A, B);
 }
 
 bool IsWholeType(TVarType AType) { return AType == varInteger || AType == varInt64; }
@@ -112,11 +102,11 @@ int TcxNativeFilterLeaf::CompareWith(const void* P, const String* AUpper, const 
   }
   if (IsWholeType(Type)) {
     const Int64 D = Type == varInteger ? Load<Integer>(P) : Load<Int64>(P);
-    return W.Kind == TOperand::okWhole ? Sign(D, W.Whole) : CompareReals(static_cast<double>(D), W.Real);
+    return W.Kind == TOperand::okWhole ? Sign(D, W.Whole) : VarCompareReals(static_cast<double>(D), W.Real);
   }
   // An amount reaches the comparison as the real it stands for.
   const double D = Type == varCurrency ? Currency::FromRaw(Load<Int64>(P)).ToDouble() : Load<double>(P);
-  return CompareReals(D, W.Kind == TOperand::okWhole ? static_cast<double>(W.Whole) : W.Real);
+  return VarCompareReals(D, W.Kind == TOperand::okWhole ? static_cast<double>(W.Whole) : W.Real);
 }
 
 // The record's value is never Null here; a Null bound is equal to nothing, orders before everything.
