@@ -161,15 +161,16 @@ const TPixelRegion& ClipWithin(const TPixelRegion& dcClip, const RECT* clip, TPi
 
 // Lays a glyph's coverage over the pixels of one clipped rectangle in the ink colour.
 void BlendGlyph(const TPaintTarget& t, const TGlyph& g, const RECT& box, const RECT& r, uint32_t ink) {
-  for (int y = r.top; y < r.bottom; ++y) {
-    uint32_t* row = t.Surface->Scanline(y + t.Origin.y) + t.Origin.x;
-    const uint8_t* cov = g.Coverage.data() + static_cast<size_t>(y - box.top) * g.Stride - box.left;
-    if (t.Mono) {
-      for (int x = r.left; x < r.right; ++x)
-        if (cov[x] >= 128) row[x] = ink;
-    } else {
-      CoverageRow(row + r.left, cov + r.left, r.right - r.left, ink);
-    }
+  uint32_t* first = t.Surface->Scanline(r.top + t.Origin.y) + t.Origin.x + r.left;
+  const uint8_t* cov = g.Coverage.data() + static_cast<size_t>(r.top - box.top) * g.Stride + (r.left - box.left);
+  if (!t.Mono) {
+    CoverageRect(first, t.Surface->Stride(), cov, g.Stride, r.right - r.left, r.bottom - r.top, ink);
+    return;
+  }
+  for (int y = 0; y < r.bottom - r.top; ++y) {
+    uint32_t* row = reinterpret_cast<uint32_t*>(reinterpret_cast<uint8_t*>(first) + static_cast<intptr_t>(y) * t.Surface->Stride());
+    for (int x = 0; x < r.right - r.left; ++x)
+      if (cov[static_cast<size_t>(y) * g.Stride + x] >= 128) row[x] = ink;
   }
 }
 

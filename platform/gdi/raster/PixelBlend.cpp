@@ -95,8 +95,8 @@ CX_AVX2 int AlphaBlendGroupsAvx2(uint32_t* dest, const uint32_t* src, int count,
   return x + AlphaBlendGroups<Scaled, PerPixel>(dest + x, src + x, count - x, sca);
 }
 
-// And sixteen at a time with AVX-512 (byte and word instructions).
-#define CX_AVX512 __attribute__((target("avx512f,avx512bw")))
+// And sixteen at a time with AVX-512 (byte, word and short-vector instructions).
+#define CX_AVX512 __attribute__((target("avx512f,avx512bw,avx512vl")))
 
 CX_AVX512 inline __m512i Div255x32(__m512i v) {
   return _mm512_mulhi_epu16(_mm512_add_epi16(v, _mm512_set1_epi16(128)), _mm512_set1_epi16(257));
@@ -144,9 +144,49 @@ CX_AVX512 int AlphaBlendGroupsAvx512(uint32_t* dest, const uint32_t* src, int co
   return x + AlphaBlendGroupsAvx2<Scaled, PerPixel>(dest + x, src + x, count - x, sca);
 }
 
-const int VectorWidth = __builtin_cpu_supports("avx512bw") ? 16 : __builtin_cpu_supports("avx2") ? 8 : 4;
+// Up to sixteen pixels of a row under their coverages at once, the row's end masked off: a glyph
+// row of small text is one step.
+CX_AVX512 void CoverageRectAvx512(uint32_t* dest, intptr_t destStride, const uint8_t* coverage, intptr_t coverageStride,
+                                  int width, int height, uint32_t ink) {
+  const __m512i zero = _mm512_setzero_si512(), inkv = _mm512_set1_epi32(static_cast<int>(ink));
+  const __m512i ink16 = _mm512_unpacklo_epi8(inkv, zero), full = _mm512_set1_epi16(255);
+  const __m512i round = _mm512_set1_epi16(128), by257 = _mm512_set1_epi16(257);
+  for (int y = 0; y < height; ++y) {
+    uint32_t* row = reinterpret_cast<uint32_t*>(reinterpret_cast<uint8_t*>(dest) + y * destStride);
+    const uint8_t* cov = coverage + y * coverageStride;
+    for (int x = 0; x < width; x += 16) {
+      const int n = width - x < 16 ? width - x : 16;
+      const __mmask16 lanes = static_cast<__mmask16>((1u << n) - 1);
+      const __m512i a32 = _mm512_maskz_cvtepu8_epi32(0xFFFF, _mm_maskz_loadu_epi8(lanes, cov + x));
+      const __m512i d = _mm512_maskz_loadu_epi32(lanes, row + x);
+      const __mmask16 none = _mm512_cmpeq_epi32_mask(a32, zero), all = _mm512_cmpeq_epi32_mask(a32, _mm512_set1_epi32(255));
+      __m512i out;
+      if (static_cast<__mmask16>(none | all) == 0xFFFF) {
+        out = _mm512_mask_blend_epi32(all, d, inkv);  // untouched or inked, as small text mostly is
+      } else {
+        // Each pixel's coverage in its four byte lanes, then the arithmetic in 16-bit lanes.
+        const __m512i a8 = _mm512_mullo_epi32(a32, _mm512_set1_epi32(0x01010101));
+        auto half = [&](__m512i dd, __m512i a) CX_AVX512 {
+          const __m512i v = _mm512_add_epi16(_mm512_mullo_epi16(dd, _mm512_sub_epi16(full, a)), _mm512_mullo_epi16(ink16, a));
+          return _mm512_mulhi_epu16(_mm512_add_epi16(v, round), by257);
+        };
+        out = _mm512_packus_epi16(half(_mm512_unpacklo_epi8(d, zero), _mm512_unpacklo_epi8(a8, zero)),
+                                  half(_mm512_unpackhi_epi8(d, zero), _mm512_unpackhi_epi8(a8, zero)));
+        // Alpha: the pixel's own where nothing covers it, the ink's where all does, 0 in between.
+        out = _mm512_and_si512(out, _mm512_set1_epi32(0x00FFFFFF));
+        out = _mm512_mask_blend_epi32(none, out, d);
+        out = _mm512_mask_blend_epi32(all, out, inkv);
+      }
+      _mm512_mask_storeu_epi32(row + x, lanes, out);
+    }
+  }
+}
+
+const int MostVectorWidth =
+    __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vl") ? 16 : __builtin_cpu_supports("avx2") ? 8 : 4;
 #else
-constexpr int VectorWidth = 4;
+constexpr int MostVectorWidth = 4;
+void CoverageRectAvx512(uint32_t*, intptr_t, const uint8_t*, intptr_t, int, int, uint32_t) {}
 template <bool Scaled, bool PerPixel>
 int AlphaBlendGroupsAvx2(uint32_t* dest, const uint32_t* src, int count, uint32_t sca) {
   return AlphaBlendGroups<Scaled, PerPixel>(dest, src, count, sca);
@@ -156,6 +196,8 @@ int AlphaBlendGroupsAvx512(uint32_t* dest, const uint32_t* src, int count, uint3
   return AlphaBlendGroups<Scaled, PerPixel>(dest, src, count, sca);
 }
 #endif
+
+int VectorWidth = MostVectorWidth;
 
 template <bool Scaled, bool PerPixel>
 int AlphaBlendBest(uint32_t* dest, const uint32_t* src, int count, uint32_t sca) {
@@ -167,36 +209,54 @@ int AlphaBlendBest(uint32_t* dest, const uint32_t* src, int count, uint32_t sca)
 }
 
 // Four pixels under four coverages; only a group with partial coverage does the arithmetic.
-inline void CoverageFour(uint32_t* dest, uint32_t four, uint32_t ink) {
-  const __m128i zero = _mm_setzero_si128();
-  const __m128i inkv = _mm_set1_epi32(static_cast<int>(ink));
-  const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dest));
-  const __m128i a32 = _mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(static_cast<int>(four)), zero), zero);
-  const __m128i none = _mm_cmpeq_epi32(a32, zero), all = _mm_cmpeq_epi32(a32, _mm_set1_epi32(255));
-  if (_mm_movemask_epi8(_mm_or_si128(none, all)) == 0xFFFF) {
-    // Every pixel either untouched or inked, as small text mostly is: chosen without a branch.
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(dest), _mm_or_si128(_mm_and_si128(all, inkv), _mm_andnot_si128(all, d)));
-    return;
+struct TCoverageFour {
+  __m128i Zero = _mm_setzero_si128();
+  __m128i Ink;
+  __m128i Ink16;
+  __m128i Full = _mm_set1_epi16(255);
+  __m128i Opaque = _mm_set1_epi32(255);
+  __m128i Alpha = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+  explicit TCoverageFour(uint32_t ink)
+      : Ink(_mm_set1_epi32(static_cast<int>(ink))), Ink16(_mm_unpacklo_epi8(Ink, _mm_setzero_si128())) {}
+
+  void operator()(uint32_t* dest, uint32_t four) const {
+    const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dest));
+    const __m128i a32 = _mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(static_cast<int>(four)), Zero), Zero);
+    const __m128i none = _mm_cmpeq_epi32(a32, Zero), all = _mm_cmpeq_epi32(a32, Opaque);
+    if (_mm_movemask_epi8(_mm_or_si128(none, all)) == 0xFFFF) {
+      // Every pixel either untouched or inked, as small text mostly is: chosen without a branch.
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(dest), _mm_or_si128(_mm_and_si128(all, Ink), _mm_andnot_si128(all, d)));
+      return;
+    }
+    __m128i a8 = _mm_cvtsi32_si128(static_cast<int>(four));
+    a8 = _mm_unpacklo_epi8(a8, a8);
+    a8 = _mm_unpacklo_epi16(a8, a8);
+    auto half = [&](__m128i dd, __m128i a) {
+      return Div255x8(_mm_add_epi16(_mm_mullo_epi16(dd, _mm_sub_epi16(Full, a)), _mm_mullo_epi16(Ink16, a)));
+    };
+    __m128i out = _mm_packus_epi16(half(_mm_unpacklo_epi8(d, Zero), _mm_unpacklo_epi8(a8, Zero)),
+                                   half(_mm_unpackhi_epi8(d, Zero), _mm_unpackhi_epi8(a8, Zero)));
+    // Alpha: the pixel's own where nothing covers it, the ink's where all does, 0 in between.
+    out = _mm_andnot_si128(Alpha, out);
+    out = _mm_or_si128(out, _mm_and_si128(_mm_and_si128(none, Alpha), d));
+    out = _mm_or_si128(out, _mm_and_si128(_mm_and_si128(all, Alpha), Ink));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dest), out);
   }
-  __m128i a8 = _mm_cvtsi32_si128(static_cast<int>(four));
-  a8 = _mm_unpacklo_epi8(a8, a8);
-  a8 = _mm_unpacklo_epi16(a8, a8);
-  const __m128i ink16 = _mm_unpacklo_epi8(inkv, zero), full = _mm_set1_epi16(255);
-  auto half = [&](__m128i dd, __m128i a) {
-    return Div255x8(_mm_add_epi16(_mm_mullo_epi16(dd, _mm_sub_epi16(full, a)), _mm_mullo_epi16(ink16, a)));
-  };
-  __m128i out = _mm_packus_epi16(half(_mm_unpacklo_epi8(d, zero), _mm_unpacklo_epi8(a8, zero)),
-                                 half(_mm_unpackhi_epi8(d, zero), _mm_unpackhi_epi8(a8, zero)));
-  // Alpha: the pixel's own where nothing covers it, the ink's where all does, 0 in between.
-  const __m128i alpha = _mm_set1_epi32(static_cast<int>(0xFF000000u));
-  out = _mm_andnot_si128(alpha, out);
-  out = _mm_or_si128(out, _mm_and_si128(_mm_and_si128(none, alpha), d));
-  out = _mm_or_si128(out, _mm_and_si128(_mm_and_si128(all, alpha), inkv));
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(dest), out);
-}
+};
 
 }  // namespace
+#else
+namespace {
+constexpr int MostVectorWidth = 1;
+int VectorWidth = 1;
+void CoverageRectAvx512(uint32_t*, intptr_t, const uint8_t*, intptr_t, int, int, uint32_t) {}
+}  // namespace
 #endif
+
+int LimitVectorWidth(int pixels) {
+  VectorWidth = std::min(MostVectorWidth, pixels >= 16 ? 16 : pixels >= 8 ? 8 : 4);
+  return VectorWidth;
+}
 
 void AlphaBlendRow(uint32_t* dest, const uint32_t* src, int count, uint32_t sca, bool perPixel) {
   int x = 0;
@@ -207,15 +267,27 @@ void AlphaBlendRow(uint32_t* dest, const uint32_t* src, int count, uint32_t sca,
   for (; x < count; ++x) dest[x] = AlphaBlendPixel(dest[x], src[x], sca, perPixel);
 }
 
-void CoverageRow(uint32_t* dest, const uint8_t* coverage, int count, uint32_t ink) {
-  int x = 0;
-#if defined(__SSE2__)
-  for (uint32_t four; x + 4 <= count; x += 4) {
-    std::memcpy(&four, coverage + x, 4);
-    CoverageFour(dest + x, four, ink);
+void CoverageRect(uint32_t* dest, intptr_t destStride, const uint8_t* coverage, intptr_t coverageStride, int width,
+                  int height, uint32_t ink) {
+  if (VectorWidth == 16) {
+    CoverageRectAvx512(dest, destStride, coverage, coverageStride, width, height, ink);
+    return;
   }
+#if defined(__SSE2__)
+  const TCoverageFour four(ink);
 #endif
-  for (; x < count; ++x) dest[x] = CoveragePixel(dest[x], coverage[x], ink);
+  for (int y = 0; y < height; ++y) {
+    uint32_t* row = reinterpret_cast<uint32_t*>(reinterpret_cast<uint8_t*>(dest) + y * destStride);
+    const uint8_t* cov = coverage + y * coverageStride;
+    int x = 0;
+#if defined(__SSE2__)
+    for (uint32_t group; x + 4 <= width; x += 4) {
+      std::memcpy(&group, cov + x, 4);
+      four(row + x, group);
+    }
+#endif
+    for (; x < width; ++x) row[x] = CoveragePixel(row[x], cov[x], ink);
+  }
 }
 
 }  // namespace PixelBlend

@@ -7,6 +7,11 @@
 
 namespace PixelBlend {
 
+// The blends take 16, 8 or 4 pixels at a time, the most the processor allows (4 with SSE2, or 1
+// without it). Limiting the width, so that every road can be compared with the others, answers the
+// width now in use.
+int LimitVectorWidth(int pixels);
+
 // (v + 127) / 255, exactly, for every v up to 255 * 255.
 constexpr uint32_t Div255(uint32_t v) {
   v += 128;
@@ -22,7 +27,10 @@ void AlphaBlendRow(uint32_t* dest, const uint32_t* src, int count, uint32_t sca,
 // Ink laid over a pixel with coverage a: each colour channel (dest * (255 - a) + ink * a + 127) / 255
 // and alpha 0; the ink itself where a is 255, the pixel untouched where a is 0.
 uint32_t CoveragePixel(uint32_t dest, unsigned a, uint32_t ink);
-void CoverageRow(uint32_t* dest, const uint8_t* coverage, int count, uint32_t ink);
+// A rectangle of width x height pixels, rows destStride bytes apart (negative for bottom-up rows),
+// under coverage rows coverageStride bytes apart.
+void CoverageRect(uint32_t* dest, intptr_t destStride, const uint8_t* coverage, intptr_t coverageStride, int width,
+                  int height, uint32_t ink);
 
 }  // namespace PixelBlend
 

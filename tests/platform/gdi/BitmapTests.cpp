@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "GdiTestCanvas.h"
+#include "raster/PixelBlend.h"
 
 namespace {
 
@@ -133,6 +134,7 @@ TEST(Bitmaps, AlphaBlendOfWholeRowsMatchesThePerPixelFormula) {
   TGdiSurface* s = GetDCSurface(src.DC);
   for (int y = 0; y < 40; ++y)
     for (int x = 0; x < 60; ++x) s->SetPixel(x, y, static_cast<uint32_t>(random()));
+  for (int vectorWidth : {4, 8, 16})  // every width of the blending steps the processor has
   for (BYTE sca : {255, 200, 1, 0})
     for (bool perPixel : {true, false})
       for (int width = 1; width <= 40; width += 13 - width % 7) {
@@ -145,6 +147,7 @@ TEST(Bitmaps, AlphaBlendOfWholeRowsMatchesThePerPixelFormula) {
           for (int x = 0; x < 64; ++x) expected.push_back(d->Pixel(x, y));
         const bool clipped = width % 2 == 0;
         if (clipped) ExcludeClipRect(dest.DC, 9, 0, 11, 42);
+        LimitVectorWidth(vectorWidth);
         BLENDFUNCTION blend{AC_SRC_OVER, 0, sca, static_cast<BYTE>(perPixel ? AC_SRC_ALPHA : 0)};
         ASSERT_TRUE(AlphaBlend(dest.DC, 3, 1, width, 39, src.DC, 7, 0, width, 39, blend));
         for (int y = 1; y < 40; ++y)
@@ -163,7 +166,8 @@ TEST(Bitmaps, AlphaBlendOfWholeRowsMatchesThePerPixelFormula) {
         for (int y = 0; y < 42; ++y)
           for (int x = 0; x < 64; ++x)
             ASSERT_EQ(d->Pixel(x, y), expected[static_cast<size_t>(y) * 64 + x])
-                << "sca " << int(sca) << (perPixel ? " per pixel" : "") << " width " << width << " at " << x << "," << y;
+                << "sca " << int(sca) << (perPixel ? " per pixel" : "") << " width " << width << " at " << x << "," << y
+                << ", " << vectorWidth << " pixels at a time";
       }
 }
 

@@ -7,6 +7,7 @@
 #include "GdiObjects.h"
 #include "GdiTestCanvas.h"
 #include "GdiText.h"
+#include "raster/PixelBlend.h"
 
 namespace {
 
@@ -196,7 +197,10 @@ TEST(Text, GlyphsBlendAsThePerPixelFormula) {
                         {"DejaVu Sans", -23, "Wavy lines", 1},
                         {kSong, -16, kChinese, 2}};
   std::mt19937 random(3);
+  // Every width of the blending steps the processor has (the widest stays in use afterwards).
+  for (int width : {4, 8, 16})
   for (const Case& k : cases) {
+    LimitVectorWidth(width);
     TTestCanvas c(220, 40);
     TGdiSurface* s = GetDCSurface(c.DC);
     for (int y = 0; y < c.Height; ++y)
@@ -252,7 +256,8 @@ TEST(Text, GlyphsBlendAsThePerPixelFormula) {
     }
     for (int y = 0; y < c.Height; ++y)
       for (int x = 0; x < c.Width; ++x)
-        ASSERT_EQ(s->Pixel(x, y), expected[static_cast<size_t>(y) * c.Width + x]) << k.Face << " at " << x << "," << y;
+        ASSERT_EQ(s->Pixel(x, y), expected[static_cast<size_t>(y) * c.Width + x])
+            << k.Face << " at " << x << "," << y << ", " << width << " pixels at a time";
     SelectObject(c.DC, old);
     DeleteObject(font);
   }
