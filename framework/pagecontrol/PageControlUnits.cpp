@@ -3,6 +3,7 @@
 #include "ResStrings.h"
 #include "Resources.h"
 #include "Units.h"
+#include "cxPCPageControl.h"
 #include "cxPCPainters.h"
 #include "cxPCPaintersFactory.h"
 #include "cxPCRoutines.h"
@@ -18,6 +19,9 @@ void RegisterUnits_framework_pagecontrol() {
   RegisterResourceTable(ResourceTable_framework_pagecontrol_STRING());
   RegisterStringTable("CXPCSTRINGS");
   RegisterUnit("cxPC", &cxPC::InitPC, &cxPC::DonePC);
+  // Form resources name them.
+  RegisterClasses({cxPC::TcxTabControl::StaticClass(), cxPC::TcxPageControl::StaticClass(),
+                   cxPC::TcxTabSheet::StaticClass()});
   RegisterUnit("cxPCPaintersFactory", nullptr, &cxPCPaintersFactory::DonePaintersFactory);
   RegisterUnit("cxPCPainters", &cxPCPainters::InitPCPainters, &cxPCPainters::DonePCPainters);
 }
