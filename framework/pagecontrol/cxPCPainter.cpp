@@ -156,19 +156,15 @@ TRect TcxPCCustomPainter::GetExtendedRect(const TRect& ARect, const TRect& AMarg
   return r;
 }
 
-TRect TcxPCCustomPainter::GetClientRect() {
-  TRect r = GetExtendedRect(TRect(0, 0, FControl->GetWidth(), FControl->GetHeight()), GetClientRectOffset(),
-                            GetTabPosition());
+TRect TcxPCCustomPainter::GetControlRectWithin(const TRect& AMargins) {
+  TRect r = GetExtendedRect(TRect(0, 0, FControl->GetWidth(), FControl->GetHeight()), AMargins, GetTabPosition());
   ValidateRect(r);
   return r;
 }
 
-TRect TcxPCCustomPainter::GetDisplayRect() {
-  TRect r = GetExtendedRect(TRect(0, 0, FControl->GetWidth(), FControl->GetHeight()), GetDisplayRectOffset(),
-                            GetTabPosition());
-  ValidateRect(r);
-  return r;
-}
+TRect TcxPCCustomPainter::GetClientRect() { return GetControlRectWithin(GetClientRectOffset()); }
+
+TRect TcxPCCustomPainter::GetDisplayRect() { return GetControlRectWithin(GetDisplayRectOffset()); }
 
 TRect TcxPCCustomPainter::GetClientRectOffset() {
   TRect r = GetDisplayRectOffset();

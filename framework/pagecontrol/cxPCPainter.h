@@ -225,6 +225,8 @@ class TcxPCCustomPainter : public TObject {
   TcxPCOutTabImageAndTextData FOutData;
 
  private:
+  // The control's bounds less margins given for tabs on top.
+  TRect GetControlRectWithin(const TRect& AMargins);
   // Content placement steps.
   void AdjustCrossMargins(TRect& AMargins, TcxRotationAngle AAngle, Integer AIndex);
   void AdjustWOffset(TcxPCWOffset& AOffset, TcxRotationAngle AAngle, Integer AIndex);

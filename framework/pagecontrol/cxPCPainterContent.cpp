@@ -266,9 +266,8 @@ void TcxPCCustomPainter::DrawTabImageAndText(Integer AIndex) {
   const bool native = IsNativePainting() && tab->GetPaintBitmap();
   TCanvas* target = native ? tab->GetPaintBitmap()->GetCanvas() : canvas->GetCanvas();
 
-  // An image whose place came out empty (its content does not fit) is not drawn at all.
   const Integer imageIndex = FControl->GetImageIndex(tab->GetIndex());
-  if (imageIndex != -1 && !cxRectIsEmpty(FOutData.ImageRect))
+  if (imageIndex != -1)
     FControl->FImages->Draw(target, FOutData.ImageRect.left, FOutData.ImageRect.top, imageIndex, body, enabled);
 
   const String caption = tab->GetCaption();

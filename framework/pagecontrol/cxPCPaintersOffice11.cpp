@@ -101,25 +101,13 @@ void TcxPCOffice11Painter::DrawBackground(TcxCanvas* ACanvas, TRect ARect, Integ
 // The caption's bitmap gets the part of the gradient that lies under it.
 void TcxPCOffice11Painter::PrepareDrawTabContentBitmapBackground(TBitmap* ABitmap, const TPoint& AOrigin,
                                                                  Integer AIndex) {
-  TRect r = GetExtendedRect(GetTabBackgroundRect(AIndex, false), TRect(0, 0, 0, GetTabsRowsDelimiterWidth()),
-                            GetTabPosition());
-  TPoint p = AOrigin;
-  if (IsVerticalText(GetControl())) {
-    r = TRect(r.top, r.left, r.bottom, r.right);
-    p = TPoint(p.y, p.x);
-  }
-  const bool rotate = GetControl()->GetRotate();
-  const TcxRotationAngle angle = GetTextRotationAngle(GetControl());
-  const bool swap = (rotate && angle == raPlus90) || (!rotate && angle == raMinus90);
-  if (rotate && angle == raPlus90)
-    r = cxRectOffset(r, ABitmap->GetWidth() + p.x - r.left - r.right, -p.y);
-  else if (!rotate && angle == raMinus90)
-    r = cxRectOffset(r, -p.x, ABitmap->GetHeight() + p.y - r.top - r.bottom);
-  else
-    r = cxRectOffset(r, -p.x, -p.y);
+  const TRect background = GetExtendedRect(GetTabBackgroundRect(AIndex, false),
+                                           TRect(0, 0, 0, GetTabsRowsDelimiterWidth()), GetTabPosition());
+  bool swap;
+  const TRect r = GetContentBitmapBackgroundRect(ABitmap, background, AOrigin, swap);
   TcxCanvas* canvas = New<TcxCanvas>(ABitmap->GetCanvas());
   TFinally release([canvas] { canvas->Free(); });
-  DrawGradientBackground(canvas, r, AIndex, rotate, swap);
+  DrawGradientBackground(canvas, r, AIndex, GetControl()->GetRotate(), swap);
 }
 
 // ---- Page and frames ------------------------------------------------------------------------------------------

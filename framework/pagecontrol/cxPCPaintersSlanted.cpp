@@ -461,21 +461,11 @@ void TcxPCSlantedPainter::PaintTabShape(Integer AIndex) {
 
 void TcxPCSlantedPainter::PrepareDrawTabContentBitmapBackground(TBitmap* ABitmap, const TPoint& AOrigin,
                                                                 Integer AIndex) {
-  TRect r = GetTab(AIndex)->GetFullRect();
-  TPoint p = AOrigin;
-  if (IsVerticalText(GetControl())) {
-    r = TRect(r.top, r.left, r.bottom, r.right);
-    p = TPoint(p.y, p.x);
-  }
-  const bool rotate = GetControl()->GetRotate();
-  const TcxRotationAngle angle = GetTextRotationAngle(GetControl());
-  if (rotate && angle == raPlus90)
-    r = cxRectOffset(r, ABitmap->GetWidth() + p.x - r.left - r.right, -p.y);
-  else
-    r = cxRectOffset(r, -p.x, !rotate && angle == raMinus90 ? p.y + ABitmap->GetHeight() - r.top - r.bottom : -p.y);
+  bool swap;
+  const TRect r = GetContentBitmapBackgroundRect(ABitmap, GetTab(AIndex)->GetFullRect(), AOrigin, swap);
   TcxCanvas* canvas = New<TcxCanvas>(ABitmap->GetCanvas());
   TFinally release([canvas] { canvas->Free(); });
-  DrawBackground(canvas, r, AIndex, rotate, (!rotate && angle == raMinus90) || (rotate && angle == raPlus90));
+  DrawBackground(canvas, r, AIndex, GetControl()->GetRotate(), swap);
 }
 
 // ---- Rows and page ----------------------------------------------------------------------------------------------

@@ -478,6 +478,22 @@ void TcxPCStandardPainter::RepaintTab(Integer AIndex, TcxPCTabPropertyChanged) {
   InvalidateTabRect(AIndex);
 }
 
+TRect TcxPCStandardPainter::GetContentBitmapBackgroundRect(TBitmap* ABitmap, TRect ARect, TPoint AOrigin,
+                                                           bool& ASwap) {
+  if (IsVerticalText(GetControl())) {
+    ARect = TRect(ARect.top, ARect.left, ARect.bottom, ARect.right);
+    AOrigin = TPoint(AOrigin.y, AOrigin.x);
+  }
+  const bool rotate = GetControl()->GetRotate();
+  const TcxRotationAngle angle = GetTextRotationAngle(GetControl());
+  ASwap = (rotate && angle == raPlus90) || (!rotate && angle == raMinus90);
+  if (rotate && angle == raPlus90)
+    return cxRectOffset(ARect, ABitmap->GetWidth() + AOrigin.x - ARect.left - ARect.right, -AOrigin.y);
+  if (!rotate && angle == raMinus90)
+    return cxRectOffset(ARect, -AOrigin.x, ABitmap->GetHeight() + AOrigin.y - ARect.top - ARect.bottom);
+  return cxRectOffset(ARect, -AOrigin.x, -AOrigin.y);
+}
+
 void TcxPCStandardPainter::InternalPrepareOutTabImageAndTextData(Integer AIndex, TRect& AImageRect, TRect& ATextRect) {
   FOutData.ImageRect = AImageRect;
   FOutData.TextRect = ATextRect;

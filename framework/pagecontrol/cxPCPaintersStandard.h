@@ -119,6 +119,10 @@ class TcxPCStandardPainter : public TcxPCCustomPainter {
   bool IsNavigatorAtStart() const;
 
  protected:
+  // Where a tab background rectangle lies in a bitmap that holds content drawn at AOrigin (control
+  // coordinates), the bitmap's content being turned as the captions are; ASwap tells whether a
+  // gradient painted there runs the other way.
+  TRect GetContentBitmapBackgroundRect(TBitmap* ABitmap, TRect ARect, TPoint AOrigin, bool& ASwap);
   // The state of the navigator button as the control holds it.
   TcxPCNavigatorButtonState GetButtonState(TcxPCNavigatorButton AButton) const;
   // The standard style's column of a per-style table, and the tab's border column.

@@ -151,6 +151,22 @@ TEST_F(TabInput, LeavingAHeldArrowStopsTheRepeatForGood) {
   EXPECT_EQ(control->GetNavigatorButtonState(nbBottomRight), nbsNormal);
 }
 
+TEST_F(TabInput, HotTrackingFollowsThePointerOverTabsAndButtons) {
+  TcxTabControl* control = ShownTabControl({60, 60, 60, 60, 60, 60});
+  control->SetHotTrack(true);
+  const TPoint tab = Centre(FullRect(control, 2));
+  MoveTo(control, tab.x, tab.y);
+  EXPECT_EQ(control->GetHotTrackTabVisibleIndex(), 2);
+  EXPECT_EQ(control->GetPainter()->GetTextColor(2), clHotLight) << "the system's hot-light colour on 5.1";
+  const TPoint arrow = Centre(ButtonBounds(control, nbBottomRight));
+  MoveTo(control, arrow.x, arrow.y);
+  EXPECT_EQ(control->GetHotTrackTabVisibleIndex(), -1);
+  EXPECT_EQ(control->GetNavigatorButtonState(nbBottomRight), nbsHotTrack);
+  MoveTo(control, 10, 100);
+  EXPECT_EQ(control->GetNavigatorButtonState(nbBottomRight), nbsNormal);
+  EXPECT_TRUE(control->GetHotTrackNavigatorButton().Empty());
+}
+
 TEST_F(TabInput, TheWheelScrollsTheRowOverTheTabs) {
   TcxTabControl* control = ShownTabControl({60, 60, 60, 60, 60, 60});
   MoveTo(control, 30, 10);
