@@ -38,6 +38,9 @@ const std::vector<String>& StartupOrder() {
       "cxFormats",
       // framework/controls: the container unit, among the editor units
       "cxContainer",
+      // framework/editors
+      "cxEditPaintUtils",
+      "cxEditUtils",
       // framework/data
       "cxDataStorage",
       // grid/foundation
