@@ -175,7 +175,9 @@ Integer NonCanvasTextHeight(TFont* AFont) { return cxTextHeight(AFont); }
 Integer NonCanvasTextWidth(TFont* AFont, const String& AText) { return cxTextWidth(AFont, AText); }
 
 Integer CalcMaxWidth(TCanvas* ACanvas, const String& AText) {
-  Integer result = ACanvas->TextWidth(AText);
+  // Line by line only: the text measured whole would count its line breaks as characters of one
+  // long line.
+  Integer result = 0;
   size_t start = 0;
   while (start <= AText.size()) {
     const size_t end = AText.find_first_of("\r\n", start);

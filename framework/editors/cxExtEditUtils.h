@@ -71,7 +71,7 @@ Integer PrepareTextFlag(Integer AStartFlag, TAlignment AHorzAlignments, TcxAlign
                         bool AShowPrefix = false);
 Integer NonCanvasTextHeight(TFont* AFont);
 Integer NonCanvasTextWidth(TFont* AFont, const String& AText);
-// The widest line of the text, plus one pixel.
+// The width of the text's widest line, plus one pixel.
 Integer CalcMaxWidth(TCanvas* ACanvas, const String& AText);
 
 // ---- Colours and values -----------------------------------------------------------------------------------
