@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "../controls/cxControlsTestSupport.h"
 #include "Forms.h"
 #include "HeadlessBackend.h"
 #include "PixelSurface.h"
@@ -67,25 +68,9 @@ class TExtEditPaintedLabel : public TGraphicControl {
 };
 IMPLEMENT_CLASS(TExtEditPaintedLabel)
 
-class cxExtEditControls : public ::testing::Test {
+// The base controls' fixture: a form to put controls on, freed with everything on it after each test.
+class cxExtEditControls : public cxControlsTest::TControlsFixture {
  protected:
-  TForm* Form = nullptr;
-  void SetUp() override {
-    Form = TCustomForm::CreateNew<TForm>(nullptr);
-    Form->SetBounds(50, 50, 200, 150);
-  }
-  void TearDown() override {
-    FreeAndNil(Form);
-    for (int key : {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LBUTTON}) SetKeyState(key, false);
-    Application->ProcessMessages();
-  }
-  template <class T>
-  T* Add(int x, int y, int w, int h, TWinControl* AParent = nullptr) {
-    auto* c = CreateComponent<T>(Form);
-    c->SetParent(AParent ? AParent : Form);
-    c->SetBounds(x, y, w, h);
-    return c;
-  }
   static WNDPROC WindowProcOf(TWinControl* AControl) {
     return reinterpret_cast<WNDPROC>(GetWindowLongPtr(AControl->GetHandle(), GWL_WNDPROC));
   }
