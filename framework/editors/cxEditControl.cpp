@@ -367,8 +367,8 @@ bool TcxCustomEdit::ValidateEdit(bool ARaiseExceptionOnError) {
 
 void TcxCustomEdit::HandleValidationError(const String& AErrorText, bool ACanAbortExecution) {
   // An editor that cannot take the focus stays unvalidated, so that no later post stores the value
-  // just refused.
-  if (CanFocus() && GetVisible()) {
+  // just refused; one on a form that is not shown raises its error without taking the focus.
+  if (CanFocus() && Showing()) {
     if (!Focused()) {
       FIsInnerFocusing = true;
       TFinally done([this] { FIsInnerFocusing = false; });

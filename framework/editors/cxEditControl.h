@@ -142,7 +142,7 @@ class TcxCustomEdit : public TcxContainer, public IdxSkinSupport, public IcxEdit
   void DoOnValidate(TcxEditValue& ADisplayValue, String& AErrorText, bool& AError);
   // The editor's hint area at the pointer (a button's index, the body or none).
   Integer GetHintAreaIndex();
-  bool IsHintShowing() const;
+  Forms::THintWindow* GetHintWindow() const { return FHintWindow; }
   // The visible index of the button at P (client coordinates); -1 when none.
   Integer ButtonVisibleIndexAt(const TPoint& P);
   Integer GetCaptureButtonVisibleIndex() const { return FCaptureButtonVisibleIndex; }

@@ -45,8 +45,6 @@ Integer TcxCustomEdit::GetHintAreaIndex() {
 
 bool TcxCustomEdit::HintRelevant() { return GetHintAreaIndex() == FHintArea; }
 
-bool TcxCustomEdit::IsHintShowing() const { return FHintWindow && FHintWindow->IsShowing(); }
-
 String TcxCustomEdit::GetHintText() {
   String text = GetViewInfo()->GetHintText(GetShowHint(), GetHintAreaIndex());
   if (text.empty() && GetShowHint()) text = GetHint();

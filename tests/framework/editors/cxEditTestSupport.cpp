@@ -3,6 +3,7 @@
 namespace cxEditTest {
 
 IMPLEMENT_CLASS(TEditTestProperties)
+IMPLEMENT_CLASS(TEditTestCharProvider)
 IMPLEMENT_CLASS(TEditTestDataBinding)
 IMPLEMENT_CLASS(TEditTestEdit)
 IMPLEMENT_CLASS(TEditTestRepositoryItem)

@@ -10,6 +10,7 @@
 
 #include "../controls/cxControlsTestSupport.h"
 #include "cxEdit.h"
+#include "cxGraphicsCanvas.h"
 
 namespace cxEditTest {
 
@@ -29,13 +30,22 @@ class TEditTestProperties : public TcxCustomEditProperties {
   TClass GetContainerClass() override;
 };
 
-// A binding whose stored value is a field.
+// The defaults of the test binding: one character is refused.
+class TEditTestCharProvider : public TcxCustomEditDefaultValuesProvider {
+  DECLARE_CLASS(TEditTestCharProvider, TcxCustomEditDefaultValuesProvider)
+ public:
+  static constexpr char RefusedChar = '#';
+  bool IsValidChar(char AChar) override { return AChar != RefusedChar; }
+};
+
+// A binding that records what is stored.
 class TEditTestDataBinding : public TcxEditDataBinding {
   DECLARE_CLASS(TEditTestDataBinding, TcxEditDataBinding)
  public:
   explicit TEditTestDataBinding(TcxCustomEdit* AEdit = nullptr) : TcxEditDataBinding(AEdit) {}
   std::vector<TcxEditValue> Stored;
   void SetStoredValue(const TcxEditValue& Value) override { Stored.push_back(Value); }
+  TClass GetDefaultValuesProviderClass() override { return TEditTestCharProvider::StaticClass(); }
 };
 
 // An editor of the test kind. Its display value is a text kept beside the edit value (the text
@@ -47,12 +57,21 @@ class TEditTestEdit : public TcxCustomEdit {
   String DisplayText;
   bool KeysModify = false;
   bool NavigationKeysWanted = false;
+  bool RightBoundFixed = false;
+  TClass EditDataClass = nullptr;
+  Integer EditDataInitializations = 0;
+  // Told "down i", "up i" and "click i" for the buttons.
+  std::function<void(const String&)> OnButtonEvent;
   TEditTestProperties* GetProperties() const { return static_cast<TEditTestProperties*>(TcxCustomEdit::GetProperties()); }
   TEditTestDataBinding* GetTestBinding() const { return static_cast<TEditTestDataBinding*>(GetDataBinding()); }
   TClass GetPropertiesClass() override { return TEditTestProperties::StaticClass(); }
 
   using TcxCustomEdit::ButtonVisibleIndexAt;
   using TcxCustomEdit::CalculateViewInfo;
+  void DoButtonClick(Integer AIndex) override {
+    ButtonEvent("click", AIndex);
+    TcxCustomEdit::DoButtonClick(AIndex);
+  }
   using TcxCustomEdit::DoEditing;
   using TcxCustomEdit::KeyDown;
   using TcxCustomEdit::KeyPress;
@@ -72,6 +91,16 @@ class TEditTestEdit : public TcxCustomEdit {
   bool CanKeyDownModifyEdit(Word Key, TShiftState Shift) override { return KeysModify; }
   bool CanKeyPressModifyEdit(char Key) override { return KeysModify; }
   bool WantNavigationKeys() override { return NavigationKeysWanted; }
+  bool IsRightBoundFixed() override { return RightBoundFixed; }
+  TClass GetEditDataClass() override { return EditDataClass; }
+  void InitializeEditData() override { ++EditDataInitializations; }
+  void DoButtonDown(Integer AIndex) override { ButtonEvent("down", AIndex); }
+  void DoButtonUp(Integer AIndex) override { ButtonEvent("up", AIndex); }
+
+ private:
+  void ButtonEvent(const char* AName, Integer AIndex) {
+    if (OnButtonEvent) OnButtonEvent(String(AName) + " " + std::to_string(AIndex));
+  }
 };
 
 // A repository item of the test kind.
@@ -83,6 +112,42 @@ class TEditTestRepositoryItem : public TcxEditRepositoryItem {
   TEditTestProperties* GetProperties() const {
     return static_cast<TEditTestProperties*>(TcxEditRepositoryItem::GetProperties());
   }
+};
+
+// Settings with buttons of the given widths (negative: left-aligned), a style of a controller of
+// their own, and a view data and view info of them, calculated on the screen canvas (or another).
+struct TEditTestLayout {
+  TOwnedPtr<TEditTestProperties> Properties{New<TEditTestProperties>()};
+  TOwnedPtr<TcxEditStyleController> Controller{New<TcxEditStyleController>(nullptr)};
+  TOwnedPtr<TcxCustomEditViewInfo> ViewInfo{
+      static_cast<TcxCustomEditViewInfo*>(TcxContainerViewInfo::Create(TcxCustomEditViewInfo::StaticClass()))};
+  TOwnedPtr<TcxCustomEditViewData> ViewData;
+
+  TEditTestLayout(std::initializer_list<Integer> AWidths, bool AInplace = false) {
+    for (Integer width : AWidths) {
+      TcxEditButton* button = Properties->GetButtons()->Add();
+      button->SetWidth(std::abs(width));
+      button->SetLeftAlignment(width < 0);
+    }
+    TcxEditStyle* style = Controller->GetStyle();
+    style->SetBorderStyle(ebsSingle);
+    style->SetTransparentBorder(false);
+    style->GetLookAndFeel()->SetNativeStyle(false);
+    MakeViewData(AInplace);
+  }
+  void MakeViewData(bool AInplace) {
+    ViewData.reset(Properties->CreateViewData(Controller->GetStyle(), AInplace));
+  }
+  void Calculate(const TRect& ABounds, TPoint P = TPoint(-1, -1), TcxMouseButton AButton = cxmbNone,
+                 TShiftState AShift = {}) {
+    ViewData->Calculate(cxScreenCanvas(), ABounds, P, AButton, AShift, ViewInfo.get(), AButton != cxmbNone);
+  }
+  // Lays the editor out at ABounds of ACanvas (the view info keeps the position) and paints it there.
+  void PaintAt(TcxCanvas* ACanvas, const TRect& ABounds) {
+    ViewData->CalculateEx(ACanvas, ABounds, TPoint(-1, -1), cxmbNone, {}, ViewInfo.get(), false);
+    ViewInfo->PaintEx(ACanvas);
+  }
+  TcxEditButtonViewInfo* Button(Integer AVisibleIndex) const { return ViewInfo->ButtonsInfo.at(AVisibleIndex); }
 };
 
 // The base controls' fixture with a log that event handlers write to.
