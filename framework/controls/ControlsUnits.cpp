@@ -3,6 +3,7 @@
 #include "Resources.h"
 #include "Units.h"
 #include "cxAccessibility.h"
+#include "cxContainer.h"
 #include "cxControlsUnit.h"
 #include "cxLookAndFeelPaintersRegistry.h"
 #include "cxLookAndFeels.h"
@@ -21,6 +22,7 @@ void RegisterUnits_framework_controls() {
                &cxLookAndFeelPainters::DoneLookAndFeelPainters);
   RegisterUnit("cxControls", &cxControls::InitControls, &cxControls::DoneControls);
   RegisterUnit("cxLookAndFeels", &cxLookAndFeels::InitLookAndFeels, &cxLookAndFeels::DoneLookAndFeels);
+  RegisterUnit("cxContainer", &cxContainer::InitContainer, &cxContainer::DoneContainer);
   RegisterUnit("cxAccessibility", &cxAccessibility::InitAccessibility, &cxAccessibility::DoneAccessibility);
   RegisterUnit("cxStyles", &cxStyles::InitStyles, &cxStyles::DoneStyles);
 }

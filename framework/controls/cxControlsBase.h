@@ -82,7 +82,7 @@ class TcxControl : public TCustomControl, public IcxLookAndFeelContainer {
   void SetKeys(TcxKeys Value) { FKeys = Value; }
   // A TPopupMenu or a component offering IcxPopupMenu; anything else is taken as null. (The class
   // library's own query, TControl::GetPopupMenu, answers it only when it is a TPopupMenu.)
-  TComponent* GetPopupMenu() const { return FPopupMenu; }
+  TComponent* GetPopupMenu() const override { return FPopupMenu; }
   void SetPopupMenu(TComponent* Value);
   virtual bool CanFocusEx();
 

@@ -19,6 +19,7 @@ namespace cxControls {
 
 Word dxWMGetSkinnedMessage = 0;
 Word dxWMSetSkinnedMessage = 0;
+TcxGetParentWndForDocking cxGetParentWndForDocking = nullptr;
 
 namespace {
 

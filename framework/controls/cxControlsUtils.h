@@ -145,6 +145,12 @@ TDragObject* GetDragObject();
 // Tells the form designer that AComponent, which is being designed, changed.
 void SetDesignerModified(TComponent* AComponent);
 
+// ---- Docking -------------------------------------------------------------------------------------------
+// The window a window docks against: the container unit installs the owner lookup of its popups, so
+// that a window on a popup docks against the control the popup was opened on.
+using TcxGetParentWndForDocking = HWND (*)(HWND AWnd);
+extern TcxGetParentWndForDocking cxGetParentWndForDocking;
+
 // ---- Popup menus ----------------------------------------------------------------------------------------
 // Pops AMenu (an IcxPopupMenu, or a TPopupMenu with AutoPopup) up at the screen point; false when
 // there was none to show.

@@ -41,6 +41,11 @@ class TcxInterfacedPersistent : public TInterfacedPersistent {
   static TcxInterfacedPersistent* Create(TClass AClass, TPersistent* AOwner);
   TPersistent* GetOwner() override { return FOwner; }
 
+ protected:
+  // For a descendant's own virtual construction, which puts the owner in place before the
+  // Construct chain runs.
+  void InitializeOwner(TPersistent* AOwner) { FOwner = AOwner; }
+
  private:
   TPersistent* FOwner;
 };

@@ -26,7 +26,7 @@ using ImgList::TCustomImageList;
 
 // ---- Shared types -------------------------------------------------------------------------------------
 enum TcxRegionOperation { roSet, roAdd, roSubtract, roIntersect };
-enum TcxBorder { bLeft, bTop, bRight, bBottom };
+PUBLISHED_ENUM(TcxBorder, bLeft, bTop, bRight, bBottom)
 using TcxBorders = TSet<TcxBorder, 4>;
 inline const TcxBorders cxBordersAll{bLeft, bTop, bRight, bBottom};
 enum TcxRotationAngle { ra0, raPlus90, raMinus90, ra180 };

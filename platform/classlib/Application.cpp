@@ -406,6 +406,7 @@ void TScreen::AddForm(TCustomForm* Form) { FForms.push_back(Form); }
 void TScreen::RemoveForm(TCustomForm* Form) {
   FForms.erase(std::remove(FForms.begin(), FForms.end(), Form), FForms.end());
   if (FActiveForm == Form) FActiveForm = nullptr;
+  if (FFocusedForm == Form) FFocusedForm = nullptr;
   if (FActiveControl && GetParentForm(FActiveControl) == Form) FActiveControl = nullptr;
 }
 

@@ -368,10 +368,10 @@ class TControl : public TComponent {
   void SetCtl3D(bool Value);
   bool GetParentCtl3D() const { return FParentCtl3D; }
   void SetParentCtl3D(bool Value);
-  TComponent* GetPopupMenu() const { return FPopupMenu; }
+  virtual TComponent* GetPopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(TComponent* Value);
   TDragMode GetDragMode() const { return FDragMode; }
-  void SetDragMode(TDragMode Value) { FDragMode = Value; }
+  virtual void SetDragMode(TDragMode Value) { FDragMode = Value; }
   TDragKind GetDragKind() const { return FDragKind; }
   void SetDragKind(TDragKind Value) { FDragKind = Value; }
   TCursor GetDragCursor() const { return FDragCursor; }
@@ -664,9 +664,10 @@ class TWinControl : public TControl {
   void SetTabStop(bool Value);
   Integer GetTabOrder() const;
   void SetTabOrder(Integer Value);
-  void GetTabOrderList(std::vector<TWinControl*>& List);
+  // The windowed descendants in tab order; a compound control may put an inner control in its place.
+  virtual void GetTabOrderList(std::vector<TWinControl*>& List);
   virtual bool CanFocus();
-  bool Focused();
+  virtual bool Focused();
   virtual void SetFocus();
   // The next (or previous) control after CurControl in tab order among this control's descendants.
   TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop, bool CheckParent);

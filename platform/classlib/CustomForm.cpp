@@ -385,20 +385,21 @@ void TCustomForm::Dispatch(TMessage& Message) {
       }
       return;
     case WM_CLOSE: Close(); return;
+    // The window's activation only moves the focus; OnActivate and OnDeactivate follow the focus
+    // from form to form (CM_ACTIVATE and CM_DEACTIVATE, sent by SetFocusedControl), so a form keeps
+    // counting as the screen's active form while the program is inactive.
     case WM_ACTIVATE:
       DefaultHandler(Message);
       if (LOWORD(Message.WParam) != WA_INACTIVE) {
         FActive = true;
-        Screen->FActiveForm = this;
         if (!FActiveControl) FActiveControl = FindNextControl(nullptr, true, true, false);
         if (FActiveControl && FActiveControl->CanFocus()) ::SetFocus(FActiveControl->GetHandle());
-        Activate();
       } else {
         FActive = false;
-        if (Screen->FActiveForm == this) Screen->FActiveForm = nullptr;
-        Deactivate();
       }
       return;
+    case CM_ACTIVATE: Activate(); return;
+    case CM_DEACTIVATE: Deactivate(); return;
     case WM_SETFOCUS:
       if (FActiveControl && FActiveControl != this && FActiveControl->CanFocus()) {
         ::SetFocus(FActiveControl->GetHandle());
@@ -482,6 +483,18 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
   Screen->FActiveControl = Control;
   Screen->FActiveForm = this;
   if (Control != this) FActiveControl = Control;
+  // The focus moving in from another form deactivates that form and activates this one; a handler
+  // that moves the focus elsewhere meanwhile ends it.
+  if (Screen->FFocusedForm != this) {
+    if (TCustomForm* previous = Screen->FFocusedForm) {
+      Screen->FFocusedForm = nullptr;
+      if (previous->HandleAllocated()) SendMessage(previous->FHandle, CM_DEACTIVATE, 0, 0);
+      if (Screen->FActiveControl != Control) return false;
+    }
+    Screen->FFocusedForm = this;
+    SendMessage(GetHandle(), CM_ACTIVATE, 0, 0);
+    if (Screen->FActiveControl != Control) return false;
+  }
   if (FFocusedControl == Control) return true;
   std::vector<TWinControl*> newChain;
   for (TWinControl* c = Control; c && c != this; c = c->GetParent()) newChain.push_back(c);

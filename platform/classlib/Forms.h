@@ -281,6 +281,8 @@ class TScreen : public TComponent {
   TCustomForm* Forms(Integer Index) const { return FForms.at(static_cast<size_t>(Index)); }
   TCustomForm* ActiveCustomForm() const { return FActiveForm; }
   TCustomForm* ActiveForm() const { return FActiveForm; }
+  // The form that holds the focus (the last one that had it while the program is inactive).
+  TCustomForm* FocusedForm() const { return FFocusedForm; }
   TWinControl* ActiveControl() const { return FActiveControl; }
   TCursor GetCursor() const { return FCursor; }
   void SetCursor(TCursor Value);
@@ -315,6 +317,7 @@ class TScreen : public TComponent {
 
   std::vector<TCustomForm*> FForms;
   TCustomForm* FActiveForm = nullptr;
+  TCustomForm* FFocusedForm = nullptr;
   TWinControl* FActiveControl = nullptr;
   TCursor FCursor = crDefault;
   std::vector<std::pair<Integer, HCURSOR>> FCursors;

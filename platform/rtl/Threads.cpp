@@ -19,8 +19,10 @@ DWORD GetCurrentThreadId() {
   return id;
 }
 
+DWORD GetCurrentProcessId() { return static_cast<DWORD>(getpid()); }
+
 // The process's first thread has the process's own id.
-DWORD MainThreadID() { return static_cast<DWORD>(getpid()); }
+DWORD MainThreadID() { return GetCurrentProcessId(); }
 
 void Sleep(DWORD milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 

@@ -18,6 +18,7 @@
 namespace Threads {
 
 DWORD GetCurrentThreadId();
+DWORD GetCurrentProcessId();
 DWORD MainThreadID();
 void Sleep(DWORD milliseconds);
 

@@ -36,6 +36,8 @@ const std::vector<String>& StartupOrder() {
       // framework/foundation: the date and format services
       "cxDateUtils",
       "cxFormats",
+      // framework/controls: the container unit, among the editor units
+      "cxContainer",
       // framework/data
       "cxDataStorage",
       // grid/foundation

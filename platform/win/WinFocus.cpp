@@ -62,7 +62,7 @@ TWindow* NextActive(TWindow* leaving) {
   for (TWindow* c : DesktopRec()->Children) {
     if (c == leaving || c->Destroying || c->Minimized || IsAncestor(leaving, c)) continue;
     if (!(c->Style & WinManage::WS_VISIBLE) || (c->Style & WinManage::WS_DISABLED)) continue;
-    if (c->ExStyle & (WinManage::WS_EX_NOACTIVATE | WinManage::WS_EX_TOOLWINDOW)) continue;
+    if (!TakesActivation(c) || (c->ExStyle & WinManage::WS_EX_TOOLWINDOW)) continue;
     bool ownedByLeaving = false;
     for (TWindow* o = c->Owner; o; o = o->Owner) ownedByLeaving = ownedByLeaving || o == leaving;
     if (!ownedByLeaving) return c;
@@ -90,9 +90,13 @@ HWND SetFocus(HWND hwnd) {
     return nullptr;
   if (!(w = FindWindowRec(hwnd))) return nullptr;
   TWindow* top = TopLevelOf(w);
-  if (top && s.Active != top->Handle && !(top->ExStyle & WinManage::WS_EX_NOACTIVATE)) {
-    ActivateTopLevel(top, WA_ACTIVE, false);
-    if (!FindWindowRec(hwnd)) return nullptr;
+  if (top && s.Active != top->Handle) {
+    // A child window detached from its parent cannot be activated, so it takes no focus either.
+    if (top->IsChildStyle()) return nullptr;
+    if (TakesActivation(top)) {
+      ActivateTopLevel(top, WA_ACTIVE, false);
+      if (!FindWindowRec(hwnd)) return nullptr;
+    }
   }
   old = s.Focus;
   if (old == hwnd) return old;
@@ -111,7 +115,7 @@ HWND SetActiveWindow(HWND hwnd) {
   TWindow* w = FindWindowRec(hwnd);
   if (!w) return old;
   TWindow* top = TopLevelOf(w);
-  if (!top || (top->ExStyle & WinManage::WS_EX_NOACTIVATE)) return old;
+  if (!top || !TakesActivation(top)) return old;
   ActivateTopLevel(top, WA_ACTIVE, true);
   return old;
 }

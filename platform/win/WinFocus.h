@@ -1,7 +1,8 @@
 // Keyboard focus and activation. WM_SETFOCUS names the window that lost the focus and WM_KILLFOCUS the
 // one gaining it; activation sends WM_NCACTIVATE, WM_ACTIVATEAPP (on entering or leaving the
 // program's windows) and WM_ACTIVATE (lParam = the other window) and moves the focus into the newly
-// active window. Popups of WS_EX_NOACTIVATE and SW_SHOWNA/SWP_NOACTIVATE showings never take it.
+// active window. Popups of WS_EX_NOACTIVATE, child windows detached from their parent and
+// SW_SHOWNA/SWP_NOACTIVATE showings never take it.
 #pragma once
 
 #include "WinUserTypes.h"

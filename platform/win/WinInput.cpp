@@ -292,7 +292,7 @@ bool DeliverMouse(TInputEvent& e) {
   bool captured = State().Capture != nullptr;
   if (IsButtonDown(m.message) && !captured) {
     TWindow* top = TopLevelOf(target);
-    if (top && State().Active != top->Handle && !(top->ExStyle & WS_EX_NOACTIVATE)) {
+    if (top && State().Active != top->Handle && TakesActivation(top)) {
       LRESULT r = SendMessageA(m.hwnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top->Handle),
                                MAKELPARAM(static_cast<WORD>(e.Hit), static_cast<WORD>(m.message)));
       if ((r == MA_ACTIVATE || r == MA_ACTIVATEANDEAT) && FindWindowRec(top->Handle)) {

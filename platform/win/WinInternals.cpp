@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "WinHooks.h"
+#include "WinManage.h"
 #include "WinQueue.h"
 
 namespace WinInternals {
@@ -93,6 +94,10 @@ std::vector<TWindow*> AllWindows() {
 }
 
 bool IsTopLevel(const TWindow* w) { return w && w->Parent == State().Desktop; }
+
+bool TakesActivation(const TWindow* top) {
+  return !(top->ExStyle & WinManage::WS_EX_NOACTIVATE) && !top->IsChildStyle();
+}
 
 TWindow* TopLevelOf(TWindow* w) {
   while (w && w->Parent && w->Parent != State().Desktop) w = w->Parent;

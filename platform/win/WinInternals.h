@@ -114,6 +114,9 @@ std::vector<TWindow*> AllWindows();
 
 bool IsTopLevel(const TWindow* w);
 TWindow* TopLevelOf(TWindow* w);
+// Whether a top-level window is ever made the active window: not one of WS_EX_NOACTIVATE, nor one of
+// child style (a child window detached from its parent shows on the desktop but is never active).
+bool TakesActivation(const TWindow* top);
 // The screen position of the window's top-left corner and of its client area's.
 POINT WindowOrigin(const TWindow* w);
 POINT ClientOrigin(const TWindow* w);

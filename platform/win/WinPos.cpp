@@ -160,7 +160,7 @@ void MinMaxInfo(TWindow* w, MINMAXINFO& mmi) {
 }
 
 bool Activatable(const TWindow* w) {
-  return IsTopLevel(w) && !(w->ExStyle & WS_EX_NOACTIVATE) && !(w->Style & WS_DISABLED);
+  return IsTopLevel(w) && TakesActivation(w) && !(w->Style & WS_DISABLED);
 }
 
 }  // namespace

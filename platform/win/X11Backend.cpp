@@ -53,10 +53,10 @@ RECT XGeometry(const RECT& r) {
 
 bool IsOverrideRedirect(const TWindow* w) {
   using namespace WinManage;
-  // Menus, hints and drop-downs: caption-less tool or non-activating popups the window manager must
-  // neither decorate, place nor focus.
-  return (w->Style & WS_POPUP) && (w->Style & WS_CAPTION) != WS_CAPTION &&
-         (w->ExStyle & (WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE));
+  // Menus, hints and drop-downs: caption-less tool or non-activating popups, and child windows
+  // detached from their parent, which the window manager must neither decorate, place nor focus.
+  return w->IsChildStyle() || ((w->Style & WS_POPUP) && (w->Style & WS_CAPTION) != WS_CAPTION &&
+                               (w->ExStyle & (WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE)));
 }
 
 }  // namespace
@@ -237,7 +237,7 @@ TXWindow* TX11::Ensure(HWND hwnd) {
   XFree(size);
   xw->Gc = XCreateGC(FDpy, xw->Xid, 0, nullptr);
   XSetGraphicsExposures(FDpy, xw->Gc, False);
-  xw->TakesFocus = !(w->ExStyle & WinManage::WS_EX_NOACTIVATE);
+  xw->TakesFocus = TakesActivation(w);
   XWMHints* hints = XAllocWMHints();
   hints->flags = InputHint | StateHint;
   hints->input = xw->TakesFocus;
@@ -393,7 +393,7 @@ void TX11::Map(TXWindow& xw) {
     XChangeWindowAttributes(FDpy, xw.Xid, CWOverrideRedirect, &a);
     xw.OverrideRedirect = overrideRedirect;
   }
-  bool takesFocus = !(w->ExStyle & WinManage::WS_EX_NOACTIVATE);
+  bool takesFocus = TakesActivation(w);
   if (takesFocus != xw.TakesFocus) {
     xw.TakesFocus = takesFocus;
     XWMHints* hints = XAllocWMHints();

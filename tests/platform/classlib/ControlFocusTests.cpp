@@ -1,6 +1,8 @@
 // The focus across window changes and deep trees: a focused control whose window is made again has
 // the focus in its new window without entering or leaving, and every control down the tree hears
-// which control took the focus, so a button inside panels shows whether Enter would click it.
+// which control took the focus, so a button inside panels shows whether Enter would click it. Forms
+// are activated and deactivated as the focus moves between them, and a compound control can stand
+// for its inner control in the tab order.
 #include "ClasslibTestSupport.h"
 
 #include "HeadlessBackend.h"
@@ -135,6 +137,69 @@ TEST_F(ControlFocus, ButtonsDeepInPanelsShowWhetherEnterWouldClickThem) {
   listener->WindowProc = passOn;
   const std::vector<TWinControl*> expected = {other, Other};
   EXPECT_EQ(heard, expected) << "a control two panels down hears of every focus change";
+}
+
+TEST_F(ControlFocus, FormsAreActivatedAndDeactivatedAsTheFocusMovesBetweenThem) {
+  auto* second = TCustomForm::CreateNew<TForm>(nullptr);
+  second->SetBounds(600, 100, 200, 150);
+  auto* edit = Add<TEdit>(Form, 10, 10);
+  std::vector<String> heard;
+  Form->OnActivate = [&](TObject*) { heard.push_back("activate first"); };
+  Form->OnDeactivate = [&](TObject*) { heard.push_back("deactivate first"); };
+  second->OnActivate = [&](TObject*) { heard.push_back("activate second"); };
+  second->OnDeactivate = [&](TObject*) { heard.push_back("deactivate second"); };
+  ShowForm();
+  Focus(edit);
+  EXPECT_EQ(Screen->FocusedForm(), Form);
+  second->Show();
+  Application->ProcessMessages();
+  Focus(Other);
+  const std::vector<String> expected = {"activate first", "deactivate first", "activate second", "deactivate second",
+                                        "activate first"};
+  EXPECT_EQ(heard, expected);
+  // The messages that carry it can be held back: the focus moves, the form hears nothing.
+  heard.clear();
+  TWndMethod passOn = second->WindowProc;
+  second->WindowProc = [&](TMessage& m) {
+    if (m.Msg != CM_ACTIVATE) passOn(m);
+  };
+  second->SetFocus();
+  Application->ProcessMessages();
+  second->WindowProc = passOn;
+  EXPECT_EQ(heard, std::vector<String>{"deactivate first"});
+  EXPECT_EQ(Screen->ActiveForm(), second);
+  second->Free();
+  Application->ProcessMessages();
+  EXPECT_EQ(Screen->FocusedForm(), Form) << "the focus is back on the first form";
+}
+
+// A panel whose inner edit takes its place in the tab order while the edit is active.
+class TCompoundPanel : public TTestPanel {
+  DECLARE_CLASS(TCompoundPanel, TTestPanel)
+ public:
+  TEdit* Inner = nullptr;
+  void GetTabOrderList(std::vector<TWinControl*>& List) override {
+    if (GetParentForm(this)->GetActiveControl() != Inner) return TTestPanel::GetTabOrderList(List);
+    std::erase(List, static_cast<TWinControl*>(this));
+    List.push_back(Inner);
+  }
+};
+IMPLEMENT_CLASS(TCompoundPanel)
+
+TEST_F(ControlFocus, ACompoundControlCanStandForItsInnerControlInTheTabOrder) {
+  auto* first = Add<TEdit>(Form, 10, 10);
+  auto* panel = Add<TCompoundPanel>(Form, 10, 50);
+  panel->Inner = Add<TEdit>(panel, 0, 0);
+  panel->Inner->SetTabStop(false);
+  ShowForm();
+  Focus(panel->Inner);
+  Form->SelectNext(Form->GetActiveControl(), true, true);
+  Application->ProcessMessages();
+  EXPECT_EQ(Form->GetActiveControl(), Other) << "the next stop after the panel, not the panel itself";
+  Focus(panel->Inner);
+  Form->SelectNext(Form->GetActiveControl(), false, true);
+  Application->ProcessMessages();
+  EXPECT_EQ(Form->GetActiveControl(), first);
 }
 
 }  // namespace

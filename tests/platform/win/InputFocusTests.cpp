@@ -167,6 +167,28 @@ TEST_F(InputFocus, NonActivatingWindowsNeverTakeTheActivation) {
   EXPECT_EQ(GetActiveWindow(), form);
 }
 
+TEST_F(InputFocus, AChildWindowDetachedFromItsParentTakesNeitherActivationNorFocus) {
+  HWND form = MakeWindow("form", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 300);
+  HWND edit = MakeWindow("edit", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, form);
+  HWND list = MakeWindow("list", WS_CHILD, 0, 0, 80, 60, form);
+  SetParent(list, nullptr);
+  SetWindowPos(list, HWND_TOPMOST, 20, 40, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  SetFocus(edit);
+  ProcessMessages();
+  int clicks = 0;
+  Recorder().Clear();
+  Recorder().Watched = {WM_LBUTTONDOWN};
+  InjectClick(30, 50);
+  ProcessMessages();
+  clicks = static_cast<int>(Recorder().Log.size());
+  EXPECT_EQ(clicks, 1) << "the click reaches it";
+  EXPECT_EQ(GetActiveWindow(), form);
+  EXPECT_EQ(SetFocus(list), nullptr);
+  SetActiveWindow(list);
+  EXPECT_EQ(GetActiveWindow(), form);
+  EXPECT_EQ(GetFocus(), edit) << "the form's control keeps the keyboard";
+}
+
 TEST_F(InputFocus, FocusMayMoveAgainInsideFocusLoss) {
   HWND form = MakeWindow("form", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 300);
   HWND a = MakeWindow("a", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, form);

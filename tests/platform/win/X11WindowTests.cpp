@@ -124,11 +124,14 @@ TEST_F(X11Windows, StylesBecomeWindowManagerHints) {
        "_NET_WM_WINDOW_TYPE_UTILITY"},
       {"drop-down", WS_POPUP | WS_BORDER, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, true, false, true, true, false, true,
        "_NET_WM_WINDOW_TYPE_UTILITY"},
+      {"detached child", WS_CHILD | WS_BORDER, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, false, false, true, true, false, true,
+       "_NET_WM_WINDOW_TYPE_UTILITY"},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
     EnableWindow(owner, c.OwnerDisabled ? FALSE : TRUE);
-    HWND w = MakeWindow(c.Name, c.Style, 50, 50, 200, 100, c.Owned ? owner : nullptr, c.ExStyle);
+    HWND w = MakeWindow(c.Name, c.Style, 50, 50, 200, 100, c.Owned || (c.Style & WS_CHILD) ? owner : nullptr, c.ExStyle);
+    if (c.Style & WS_CHILD) SetParent(w, nullptr);  // made as a child, then detached
     ShowWindow(w, SW_SHOWNA);
     ASSERT_TRUE(PumpUntil([&] { return XOf(w) != 0; }));
     Window x = XOf(w);
