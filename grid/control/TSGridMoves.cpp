@@ -51,15 +51,15 @@ void TtsBaseGrid::ChangeColWidths(Integer From, Integer To) {
   TPaintSuspension suspension(this);
   Integer width = GetColWidths(From);
   Integer step = To < From ? -1 : 1;
-  for (Integer p = From; p != To; p += step) ResizeCol(p, GetColWidths(p + step));
-  ResizeCol(To, width);
+  for (Integer p = From; p != To; p += step) CopyColWidth(p, GetColWidths(p + step));
+  CopyColWidth(To, width);
 }
 
 void TtsBaseGrid::ChangeRowHeights(Integer From, Integer To) {
   Integer height = GetRowHeights(From);
   Integer step = To < From ? -1 : 1;
-  for (Integer p = From; p != To; p += step) ResizeRow(p, GetRowHeights(p + step));
-  ResizeRow(To, height);
+  for (Integer p = From; p != To; p += step) CopyRowHeight(p, GetRowHeights(p + step));
+  CopyRowHeight(To, height);
 }
 
 namespace {
@@ -226,7 +226,7 @@ void TtsBaseGrid::DeleteAllAtCol(Integer DataCol, Integer LastCol) {
   else if (bufferCol > DataCol)
     FCurrentCell->SetBufferCell(bufferCol - 1, FCurrentCell->GetBufferDataRow());
   for (Integer i = display + 1; i <= LastCol; ++i) {
-    ResizeCol(i - 1, GetColWidths(i));
+    CopyColWidth(i - 1, GetColWidths(i));
     --FCols->GetItem(GetDataCol(i))->FDisplayCol;
     FDisplayColMap[static_cast<size_t>(i - 1)] = FDisplayColMap[static_cast<size_t>(i)];
     FColSelection->SetSelected(i - 1, FColSelection->GetSelected(i));
@@ -239,9 +239,9 @@ void TtsBaseGrid::DeleteAllAtCol(Integer DataCol, Integer LastCol) {
     Integer position = col->GetDisplayCol();
     --FDisplayColMap[static_cast<size_t>(position)];
     if (col->GetVisible() && GetColWidths(position) == 0)
-      ResizeCol(position, col->GetWidth());
+      CopyColWidth(position, col->GetWidth());
     else if (!col->GetVisible() && GetColWidths(position) != 0)
-      ResizeCol(position, 0);
+      CopyColWidth(position, 0);
   }
   FDisplayColMap[static_cast<size_t>(LastCol)] = LastCol;
   FCols->SetItem(LastCol, removed);
@@ -265,7 +265,7 @@ void TtsBaseGrid::DeleteAllAtRow(Integer DataRow, Integer LastRow) {
   else if (bufferRow > DataRow)
     FCurrentCell->SetBufferCell(FCurrentCell->GetBufferDataCol(), bufferRow - 1);
   for (Integer i = display + 1; i <= LastRow; ++i) {
-    ResizeRow(i - 1, GetRowHeights(i));
+    CopyRowHeight(i - 1, GetRowHeights(i));
     Integer dataRow = GetDataRow(i);
     FRows->SetDisplayRowNumber(dataRow, i - 1);
     FDisplayRowMap[static_cast<size_t>(i - 1)] = dataRow;
@@ -281,9 +281,9 @@ void TtsBaseGrid::DeleteAllAtRow(Integer DataRow, Integer LastRow) {
     if (FChangedRows) FChangedRows->SetBits(i, i + 1 < FChangedRows->GetSize() && FChangedRows->GetBits(i + 1));
     bool visible = IsRowVisible(i);
     if (visible && GetRowHeights(position) == 0)
-      ResizeRow(position, FRows->GetRowHeight(i));
+      CopyRowHeight(position, FRows->GetRowHeight(i));
     else if (!visible && GetRowHeights(position) != 0)
-      ResizeRow(position, 0);
+      CopyRowHeight(position, 0);
   }
   FDisplayRowMap[static_cast<size_t>(LastRow)] = LastRow;
   FRows->SetItem(LastRow, removed);

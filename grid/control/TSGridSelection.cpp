@@ -8,7 +8,8 @@ namespace TSGrid {
 
 namespace {
 
-// Swaps a reversed range and clamps it to 1..Max; false when nothing of it lies at or above 1.
+// Swaps a reversed range and clamps it to 1..Max; false when nothing of it is left. (A range that
+// lies wholly beyond Max is empty: handed on clamped, it would turn round and select Max.)
 bool NormaliseRange(Integer& A, Integer& B, Integer Max) {
   if (B < A) std::swap(A, B);
   if (A < 1) {
@@ -16,7 +17,7 @@ bool NormaliseRange(Integer& A, Integer& B, Integer Max) {
     A = 1;
   }
   B = std::min(B, Max);
-  return true;
+  return A <= B;
 }
 
 // Painting suspended while the selection is shown in colours, resumed (with an update) however

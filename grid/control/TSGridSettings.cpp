@@ -413,6 +413,30 @@ bool TtsBaseGrid::ResizeCol(Integer DisplayCol, Integer Width) {
   return true;
 }
 
+void TtsBaseGrid::CopyColWidth(Integer DisplayCol, Integer Width) {
+  bool outer = FWidthUpdating;
+  FWidthUpdating = true;
+  try {
+    SetColWidths(DisplayCol, Width);
+  } catch (...) {
+    FWidthUpdating = outer;
+    throw;
+  }
+  FWidthUpdating = outer;
+}
+
+void TtsBaseGrid::CopyRowHeight(Integer DisplayRow, Integer Height) {
+  bool outer = FHeightUpdating;
+  FHeightUpdating = true;
+  try {
+    SetRowHeights(DisplayRow, Height);
+  } catch (...) {
+    FHeightUpdating = outer;
+    throw;
+  }
+  FHeightUpdating = outer;
+}
+
 bool TtsBaseGrid::ResizeRow(Integer DisplayRow, Integer Height) {
   if (GetRowHeights(DisplayRow) == Height) return false;
   bool outer = FHeightUpdating;

@@ -446,7 +446,7 @@ void TtsBaseGrid::CheckRowHeights(Integer& ChangedHeight) {
       FRows->SetRowHeight(dataRow, height);
       if (i > 0) ChangedHeight = height;
       // The old height is kept on the same row object (the data row shown at display row i).
-      if (!FHeightUpdating) FRows->SetOldRowHeight(dataRow, height);
+      if (!FAllRowHeightsChanging) FRows->SetOldRowHeight(dataRow, height);
     }
   } else {
     SetDefaultRowHeight(1);
@@ -455,7 +455,7 @@ void TtsBaseGrid::CheckRowHeights(Integer& ChangedHeight) {
       if (Reading()) FRows->SetOldRowHeight(row, 1);
     }
   }
-  if (!FHeightUpdating) FLastDefaultRowHeight = GetDefaultRowHeight();
+  if (!FAllRowHeightsChanging) FLastDefaultRowHeight = GetDefaultRowHeight();
 }
 
 void TtsBaseGrid::CheckColWidths(Integer& ChangedWidth) {
@@ -481,12 +481,12 @@ void TtsBaseGrid::CheckColWidths(Integer& ChangedWidth) {
       if (Reading()) FCols->GetItem(c)->FAssignedWidth = 1;
     }
   }
-  if (!FWidthUpdating) FLastDefaultColWidth = GetDefaultColWidth();
+  if (!FAllColWidthsChanging) FLastDefaultColWidth = GetDefaultColWidth();
 }
 
 void TtsBaseGrid::RowHeightsChanged() {
-  if (FInRowHeightsCheck || !FRows) return;
-  FInRowHeightsCheck = true;
+  if (FHeightUpdating || !FRows) return;
+  FHeightUpdating = true;
   try {
     Integer heading = FRows->GetRowHeight(0);
     Integer changed = -1;
@@ -500,20 +500,20 @@ void TtsBaseGrid::RowHeightsChanged() {
     CalcVertFixedHeight();
     if (FControlShown) ShowGridControl();
     RowResized(-1);
-    if (GetInDesignMode() && changed >= 0 && FResizeRows == rrAll && !FHeightUpdating && GetState() == gsRowSizing)
+    if (GetInDesignMode() && changed >= 0 && FResizeRows == rrAll && !FAllRowHeightsChanging && GetState() == gsRowSizing)
       ChangeAllRowHeights(changed, true);
     AdjustComboGridExtents(GetDropDownCols(), GetDropDownRows());
     UpdateDesigner();
   } catch (...) {
-    FInRowHeightsCheck = false;
+    FHeightUpdating = false;
     throw;
   }
-  FInRowHeightsCheck = false;
+  FHeightUpdating = false;
 }
 
 void TtsBaseGrid::ColWidthsChanged() {
-  if (FInColWidthsCheck || !FCols) return;
-  FInColWidthsCheck = true;
+  if (FWidthUpdating || !FCols) return;
+  FWidthUpdating = true;
   try {
     Integer rowBar = FCols->GetItem(0)->GetWidth();
     Integer changed = -1;
@@ -527,15 +527,15 @@ void TtsBaseGrid::ColWidthsChanged() {
     CalcHorzFixedWidth();
     if (FControlShown) ShowGridControl();
     ColResized(-1);
-    if (GetInDesignMode() && changed >= 0 && FResizeCols == rcAll && !FWidthUpdating && GetState() == gsColSizing)
+    if (GetInDesignMode() && changed >= 0 && FResizeCols == rcAll && !FAllColWidthsChanging && GetState() == gsColSizing)
       ChangeAllColWidths(changed, true);
     AdjustComboGridExtents(GetDropDownCols(), GetDropDownRows());
     UpdateDesigner();
   } catch (...) {
-    FInColWidthsCheck = false;
+    FWidthUpdating = false;
     throw;
   }
-  FInColWidthsCheck = false;
+  FWidthUpdating = false;
 }
 
 void TtsBaseGrid::SingleRowHeightChanged(Integer DisplayRow) {

@@ -30,6 +30,16 @@ std::vector<String> TTestGrid::CallsOf(const String& Prefix) const {
 void TTestGrid::CellLoadedEvent(Integer DataCol, Integer DataRow, TtsControlType, Variant& Value) {
   Record(Line("CellLoadedEvent", DataCol, DataRow));
   if (!VarIsEmpty(LoadedValue)) Value = LoadedValue;
+  if (DuringLoaded) {
+    FInCellLoadedEvent = true;
+    try {
+      DuringLoaded();
+    } catch (...) {
+      FInCellLoadedEvent = false;
+      throw;
+    }
+    FInCellLoadedEvent = false;
+  }
 }
 bool TTestGrid::PaintCell(TtsDrawData& DrawData, const TRect&, bool Selected) {
   Record(Line("PaintCell", DrawData.DataCol, DrawData.DataRow, Selected));

@@ -22,6 +22,8 @@ class TTestGrid : public TtsBaseGrid {
   bool Recording = true;
   // Value that CellLoadedEvent stores into every cell read (Unassigned: leaves it).
   Variant LoadedValue;
+  // Runs inside CellLoadedEvent as the application's cell-loaded handler would.
+  std::function<void()> DuringLoaded;
   // Calls whose name starts with Prefix.
   std::vector<String> CallsOf(const String& Prefix) const;
   void ClearCalls() { Calls.clear(); }
