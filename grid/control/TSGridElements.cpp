@@ -462,7 +462,8 @@ TtsSetNode* TtsCustomPropSet::NewNode(const void* Value) {
   try {
     copy->SetGrid(FGrid);
     copy->Assign(given);
-    return inherited::NewNode(copy);
+    // The base refuses every node while a set is assigned; this one holds a copy of its own.
+    return New<TtsObjectSetNode>(copy);
   } catch (...) {
     copy->Free();
     throw;

@@ -162,12 +162,14 @@ void TtsBaseGrid::ReadColumns(Filer::TReader* Reader) { ReadColCollection(Reader
 void TtsBaseGrid::ReadColCollection(Filer::TReader* Reader, TtsColMatch ColMatch) {
   TOwnedPtr<TtsColCollection> collection(CreateColCollection(false));
   collection->ColMatch = ColMatch;
+  Reader->CheckValue(Filer::vaCollection);
   Reader->ReadCollection(collection.get());
 }
 
 void TtsBaseGrid::ReadRows(Filer::TReader* Reader) {
   TOwnedPtr<TtsPropCollection> collection(CreateRowCollection(false));
   try {
+    Reader->CheckValue(Filer::vaCollection);
     Reader->ReadCollection(collection.get());
   } catch (...) {
     for (Integer row = 1; row < FRows->GetCount(); ++row) FRows->CheckRemoveDataRow(row);
@@ -180,6 +182,7 @@ void TtsBaseGrid::ReadRows(Filer::TReader* Reader) {
 void TtsBaseGrid::ReadCells(Filer::TReader* Reader) {
   FreeAndNil(FCellCollection);
   FCellCollection = CreateCellCollection(false);
+  Reader->CheckValue(Filer::vaCollection);
   Reader->ReadCollection(FCellCollection);
 }
 

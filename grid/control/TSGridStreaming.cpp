@@ -153,6 +153,18 @@ void TtsCellItem::Destroy() {
   inherited::Destroy();
 }
 
+void TtsCellItem::SetDataCol(Integer Value) {
+  FDataCol = Value;
+  TtsBaseGrid* grid = Owner()->GetGrid();
+  if (grid->Reading()) grid->CheckIndex(itCol, Value, grid->GetGridColCount(), 1);
+}
+
+void TtsCellItem::SetDataRow(Integer Value) {
+  FDataRow = Value;
+  TtsBaseGrid* grid = Owner()->GetGrid();
+  if (grid->Reading()) grid->CheckIndex(itRow, Value, grid->GetRowCount() - 1, 1);
+}
+
 TtsCell* TtsCellItem::GetCell() {
   TtsCell* cell = FOwnCell ? FOwnCell : Owner()->GetSharedCell();
   TtsBaseGrid* grid = Owner()->GetGrid();

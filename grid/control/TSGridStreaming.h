@@ -122,9 +122,10 @@ class TtsCellItem : public TCollectionItem {
   DECLARE_CLASS(TtsCellItem, TCollectionItem)
  public:
   Integer GetDataCol() const { return FDataCol; }
-  void SetDataCol(Integer Value) { FDataCol = Value; }
+  // While the grid reads, a column or row outside it is refused (the index error).
+  void SetDataCol(Integer Value);
   Integer GetDataRow() const { return FDataRow; }
-  void SetDataRow(Integer Value) { FDataRow = Value; }
+  void SetDataRow(Integer Value);
   // The facade pointed at this item's cell.
   TtsCell* GetCell();
   void SetCell(TtsCell* Value);
