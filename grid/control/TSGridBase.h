@@ -108,6 +108,8 @@ class TtsBaseGrid : public TCustomGrid_ts {
   void Update() override;
   void ChangeScale(Integer M, Integer D) override;
   void GetChildren(TGetChildProc Proc, TComponent* Root) override;
+  // The grid's own handling of control messages (so far: its font changing).
+  void Dispatch(TMessage& Message) override;
 
   // ======== Overridable operations, in their slot order ========================================
   // ---- Drawing

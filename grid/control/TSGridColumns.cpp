@@ -67,31 +67,6 @@ IMPLEMENT_CLASS_PUBLISHED(TtsCol) {
 
 namespace {
 
-// Text as HTML element content: & < > and the double quote as their entities.
-String HTMLEscape(const String& Text) {
-  String result;
-  result.reserve(Text.size());
-  for (char c : Text) {
-    switch (c) {
-      case '&':
-        result += "&amp;";
-        break;
-      case '<':
-        result += "&lt;";
-        break;
-      case '>':
-        result += "&gt;";
-        break;
-      case '"':
-        result += "&quot;";
-        break;
-      default:
-        result += c;
-    }
-  }
-  return result;
-}
-
 bool IsXMLNameStart(unsigned char c) { return std::isalpha(c) || c == '_' || c >= 0x80; }
 bool IsXMLNameChar(unsigned char c) { return IsXMLNameStart(c) || std::isdigit(c) || c == '.' || c == '-'; }
 
@@ -178,25 +153,15 @@ void TtsCol::SetWordWrap(TtsWordWrap Value) {
 }
 
 void TtsCol::SetAlignment(TAlignment Value) {
-  if (FAlignment == Value) return;
-  FAlignment = Value;
-  FHorzAlignment = AlignmentToHorzAlignment(FAlignment, FAlign);
-  RedrawCol();
+  if (SetLayerAlignment(FAlignment, FAlign, FHorzAlignment, Value)) RedrawCol();
 }
 
 void TtsCol::SetAlign(bool Value) {
-  if (FAlign == Value) return;
-  FAlign = Value;
-  FHorzAlignment = AlignmentToHorzAlignment(FAlignment, FAlign);
-  RedrawCol();
+  if (SetLayerAlign(FAlignment, FAlign, FHorzAlignment, Value)) RedrawCol();
 }
 
 void TtsCol::SetHorzAlignment(TSCommon::TtsHorzAlignment Value) {
-  if (FHorzAlignment == Value) return;
-  FHorzAlignment = Value;
-  FAlignment = HorzAlignmentToAlignment(Value);
-  FAlign = Value != TSCommon::htaDefault;
-  RedrawCol();
+  if (SetLayerHorzAlignment(FAlignment, FAlign, FHorzAlignment, Value)) RedrawCol();
 }
 
 void TtsCol::SetIs3D(bool Value) {
@@ -494,59 +459,20 @@ TFont* TtsCol::GetHeadingFont() {
                       [this](TFont* F) { UpdateHeadingFont(F); });
 }
 
-void TtsCol::SetChangeFont(bool Value) {
-  if (!Value)
-    ++FChangeFontCount;
-  else if (FChangeFontCount > 0)
-    --FChangeFontCount;
-}
+void TtsCol::SetChangeFont(bool Value) { CountFontChange(FChangeFontCount, Value); }
 
-void TtsCol::CopyFont(TFont* Value) {
-  if (Value == FFont) return;
-  if (!Value) {
-    FreeAndNil(FFont);
-    return;
-  }
-  if (!FFont) {
-    FFont = New<TFont>();
-    FFont->OnChange = TNotifyEvent(this, &TtsCol::FontChange);
-  }
-  FFont->Assign(Value);
-}
+void TtsCol::CopyFont(TFont* Value) { CopyOwnedFont(FFont, Value, TNotifyEvent(this, &TtsCol::FontChange)); }
 
 void TtsCol::CopyHeadingFont(TFont* Value) {
-  if (Value == FHeadingFont) return;
-  if (!Value) {
-    FreeAndNil(FHeadingFont);
-    return;
-  }
-  if (!FHeadingFont) {
-    FHeadingFont = New<TFont>();
-    FHeadingFont->OnChange = TNotifyEvent(this, &TtsCol::HeadingFontChange);
-  }
-  FHeadingFont->Assign(Value);
+  CopyOwnedFont(FHeadingFont, Value, TNotifyEvent(this, &TtsCol::HeadingFontChange));
 }
 
 void TtsCol::UpdateFont(TFont* Value) {
-  SetChangeFont(false);
-  try {
-    CopyFont(Value);
-  } catch (...) {
-    SetChangeFont(true);
-    throw;
-  }
-  SetChangeFont(true);
+  CopyUnreported(FChangeFontCount, [&] { CopyFont(Value); });
 }
 
 void TtsCol::UpdateHeadingFont(TFont* Value) {
-  SetChangeFont(false);
-  try {
-    CopyHeadingFont(Value);
-  } catch (...) {
-    SetChangeFont(true);
-    throw;
-  }
-  SetChangeFont(true);
+  CopyUnreported(FChangeFontCount, [&] { CopyHeadingFont(Value); });
 }
 
 void TtsCol::SetFont(TFont* Value) {
@@ -646,15 +572,7 @@ void TtsCol::SetCombo(TtsCombo* Value) {
   }
   AssignCombo();
   FCombo->Assign(Value);
-  bool current = IsCurrentCol();
-  if (current)
-    FGrid->CheckResetComboInit(FCombo, false);
-  else
-    FGrid->CheckLastUsedCombo(FCombo);
-  if (FGrid->GetInDesignMode() && current && FCombo->GetDropDownStyle() == ddDropDownList) {
-    FGrid->GetCurrentCell()->SelectAll();
-    FGrid->RedisplayControl(true);
-  }
+  FGrid->ComboAssigned(FCombo, IsCurrentCol());
 }
 
 void TtsCol::AssignCombo() {
@@ -814,10 +732,13 @@ String TtsCol::HTMLAlignment() {
   }
 }
 
-String TtsCol::HTMLCell(const String& Text) { return "<td" + HTMLAlignment() + HTMLEscape(Text) + "</td>"; }
+// The texts are escaped as markup content (the apostrophe too).
+String TtsCol::HTMLCell(const String& Text) {
+  return "<td" + HTMLAlignment() + TSCommon::CheckForWhiteSpace(Text) + "</td>";
+}
 
 String TtsCol::HTMLHeader() {
-  return "<th width=" + IntToStr(FWidth) + HTMLAlignment() + HTMLEscape(GetHeading()) + "</th>";
+  return "<th width=" + IntToStr(FWidth) + HTMLAlignment() + TSCommon::CheckForWhiteSpace(GetHeading()) + "</th>";
 }
 
 String TtsCol::XMLHeading() {

@@ -124,6 +124,17 @@ void TtsBaseGrid::CheckLastUsedCombo(TtsCombo* Combo) {
   if (Combo == FLastUsedCombo) FLastUsedCombo = nullptr;
 }
 
+void TtsBaseGrid::ComboAssigned(TtsCombo* Combo, bool Current) {
+  if (Current)
+    CheckResetComboInit(Combo, false);
+  else
+    CheckLastUsedCombo(Combo);
+  if (GetInDesignMode() && Current && Combo->GetDropDownStyle() == ddDropDownList) {
+    FCurrentCell->SelectAll();
+    RedisplayControl(true);
+  }
+}
+
 // ---- Date-time definitions --------------------------------------------------------------------------------
 void TtsBaseGrid::ResetDateTimeInit() {
   FDateTimeInitialized = false;

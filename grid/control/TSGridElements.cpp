@@ -245,22 +245,13 @@ void TtsCustomPropElement::AssignProperties(TtsCustomElement* Source) {
 }
 
 void TtsCustomPropElement::SetAlignment(TAlignment Value) {
-  if (Alignment == Value) return;
-  Alignment = Value;
-  HorzAlignment = AlignmentToHorzAlignment(Alignment, Align);
+  SetLayerAlignment(Alignment, Align, HorzAlignment, Value);
 }
 
-void TtsCustomPropElement::SetAlign(bool Value) {
-  if (Align == Value) return;
-  Align = Value;
-  HorzAlignment = AlignmentToHorzAlignment(Alignment, Align);
-}
+void TtsCustomPropElement::SetAlign(bool Value) { SetLayerAlign(Alignment, Align, HorzAlignment, Value); }
 
 void TtsCustomPropElement::SetHorzAlignment(TSCommon::TtsHorzAlignment Value) {
-  if (HorzAlignment == Value) return;
-  HorzAlignment = Value;
-  Alignment = HorzAlignmentToAlignment(Value);
-  Align = Value != TSCommon::htaDefault;
+  SetLayerHorzAlignment(Alignment, Align, HorzAlignment, Value);
 }
 
 void TtsCustomPropElement::SetButtonType(TtsButtonType Value) {
@@ -321,35 +312,14 @@ void TtsCustomPropElement::SetDateTimeDef(TtsDateTimeDefComponent* Value) {
 }
 
 void TtsCustomPropElement::CopyFont(TFont* Value) {
-  if (Value == FFont) return;
-  if (!Value) {
-    FreeAndNil(FFont);
-    return;
-  }
-  if (!FFont) {
-    FFont = New<TFont>();
-    FFont->OnChange = TNotifyEvent(this, &TtsCustomPropElement::FontChange);
-  }
-  FFont->Assign(Value);
+  CopyOwnedFont(FFont, Value, TNotifyEvent(this, &TtsCustomPropElement::FontChange));
 }
 
 void TtsCustomPropElement::UpdateFont(TFont* Value) {
-  SetChangeFont(false);
-  try {
-    CopyFont(Value);
-  } catch (...) {
-    SetChangeFont(true);
-    throw;
-  }
-  SetChangeFont(true);
+  CopyUnreported(FChangeFontCount, [&] { CopyFont(Value); });
 }
 
-void TtsCustomPropElement::SetChangeFont(bool Value) {
-  if (!Value)
-    ++FChangeFontCount;
-  else if (FChangeFontCount > 0)
-    --FChangeFontCount;
-}
+void TtsCustomPropElement::SetChangeFont(bool Value) { CountFontChange(FChangeFontCount, Value); }
 
 void TtsCustomPropElement::SetFont(TFont* Value) {
   if (Value == FFont) return;

@@ -115,7 +115,8 @@ class TtsCellElement : public TtsCustomPropElement {
   void AssignCombo() override;
   // Drops an own font that only follows the grid.
   void RemoveFonts();
-  // Replaces the key; only for an element outside a set.
+  // Replaces the key: for an element outside a set, or inside one when every key around it moves
+  // alike (the set's order unchanged).
   void SetKey(Integer ADataCol, Integer ADataRow);
   Integer GetDataCol() const { return FDataCol; }
   Integer GetDataRow() const { return FDataRow; }

@@ -140,53 +140,47 @@ void FreeIndexEntry(TtsIntegerSetList* Index, Integer Entry) {
 }
 }  // namespace
 
-void TtsBaseGrid::DeleteColoredColCells(Integer DataCol) {
-  for (Integer row : SetValues(IndexEntry(FColCellIndex, DataCol))) {
-    if (TtsCellElement* element = FCellPropSet->GetCell(DataCol, row)) FCellPropSet->DeleteElement(element);
-    FCellFontFollowers->RemoveCoord(DataCol, row);
-  }
-  FreeIndexEntry(FColCellIndex, DataCol);
-  ResetLastCell();
+namespace {
+// A cell of an index entry: the entry is its column in the column index, its row in the row index.
+std::pair<Integer, Integer> CellOf(bool ColumnIndex, Integer Entry, Integer Other) {
+  return ColumnIndex ? std::make_pair(Entry, Other) : std::make_pair(Other, Entry);
 }
+}  // namespace
 
-void TtsBaseGrid::DeleteColoredRowCells(Integer DataRow) {
-  for (Integer col : SetValues(IndexEntry(FRowCellIndex, DataRow))) {
-    if (TtsCellElement* element = FCellPropSet->GetCell(col, DataRow)) FCellPropSet->DeleteElement(element);
-    FCellFontFollowers->RemoveCoord(col, DataRow);
+void TtsBaseGrid::DeleteIndexedCells(bool ColumnIndex, Integer Entry) {
+  TtsIntegerSetList* index = ColumnIndex ? FColCellIndex : FRowCellIndex;
+  for (Integer other : SetValues(IndexEntry(index, Entry))) {
+    auto [col, row] = CellOf(ColumnIndex, Entry, other);
+    if (TtsCellElement* element = FCellPropSet->GetCell(col, row)) FCellPropSet->DeleteElement(element);
+    FCellFontFollowers->RemoveCoord(col, row);
   }
-  FreeIndexEntry(FRowCellIndex, DataRow);
+  FreeIndexEntry(index, Entry);
   ResetLastCell();
 }
 
 // The elements are re-keyed in place: every key above the deleted number moves down by one, so
 // the order of the cell set (row, then column) stays as it was.
-void TtsBaseGrid::MoveColoredColCells(Integer DataCol, Integer LastCol) {
-  for (Integer col = DataCol + 1; col <= LastCol; ++col) {
-    for (Integer row : SetValues(IndexEntry(FColCellIndex, col))) {
+void TtsBaseGrid::MoveIndexedCells(bool ColumnIndex, Integer Entry, Integer Last) {
+  TtsIntegerSetList* index = ColumnIndex ? FColCellIndex : FRowCellIndex;
+  for (Integer moved = Entry + 1; moved <= Last; ++moved) {
+    for (Integer other : SetValues(IndexEntry(index, moved))) {
+      auto [col, row] = CellOf(ColumnIndex, moved, other);
       TtsCellElement* element = FCellPropSet->GetCell(col, row);
       if (!element) continue;
       DeleteFromPropList(element);
-      element->SetKey(col - 1, row);
+      auto [newCol, newRow] = CellOf(ColumnIndex, moved - 1, other);
+      element->SetKey(newCol, newRow);
       AddToPropList(element);
     }
-    FreeIndexEntry(FColCellIndex, col);
+    FreeIndexEntry(index, moved);
   }
   ResetLastCell();
 }
 
-void TtsBaseGrid::MoveColoredRowCells(Integer DataRow, Integer LastRow) {
-  for (Integer row = DataRow + 1; row <= LastRow; ++row) {
-    for (Integer col : SetValues(IndexEntry(FRowCellIndex, row))) {
-      TtsCellElement* element = FCellPropSet->GetCell(col, row);
-      if (!element) continue;
-      DeleteFromPropList(element);
-      element->SetKey(col, row - 1);
-      AddToPropList(element);
-    }
-    FreeIndexEntry(FRowCellIndex, row);
-  }
-  ResetLastCell();
-}
+void TtsBaseGrid::DeleteColoredColCells(Integer DataCol) { DeleteIndexedCells(true, DataCol); }
+void TtsBaseGrid::DeleteColoredRowCells(Integer DataRow) { DeleteIndexedCells(false, DataRow); }
+void TtsBaseGrid::MoveColoredColCells(Integer DataCol, Integer LastCol) { MoveIndexedCells(true, DataCol, LastCol); }
+void TtsBaseGrid::MoveColoredRowCells(Integer DataRow, Integer LastRow) { MoveIndexedCells(false, DataRow, LastRow); }
 
 namespace {
 void DeleteFollower(TtsIntegerList* List, Integer Number) {

@@ -151,25 +151,15 @@ void TtsRow::SetWordWrap(TtsWordWrap Value) {
 }
 
 void TtsRow::SetAlignment(TAlignment Value) {
-  if (FAlignment == Value) return;
-  FAlignment = Value;
-  FHorzAlignment = AlignmentToHorzAlignment(FAlignment, FAlign);
-  RedrawRow();
+  if (SetLayerAlignment(FAlignment, FAlign, FHorzAlignment, Value)) RedrawRow();
 }
 
 void TtsRow::SetAlign(bool Value) {
-  if (FAlign == Value) return;
-  FAlign = Value;
-  FHorzAlignment = AlignmentToHorzAlignment(FAlignment, FAlign);
-  RedrawRow();
+  if (SetLayerAlign(FAlignment, FAlign, FHorzAlignment, Value)) RedrawRow();
 }
 
 void TtsRow::SetHorzAlignment(TSCommon::TtsHorzAlignment Value) {
-  if (FHorzAlignment == Value) return;
-  FHorzAlignment = Value;
-  FAlignment = HorzAlignmentToAlignment(Value);
-  FAlign = Value != TSCommon::htaDefault;
-  RedrawRow();
+  if (SetLayerHorzAlignment(FAlignment, FAlign, FHorzAlignment, Value)) RedrawRow();
 }
 
 void TtsRow::SetIs3D(bool Value) {
@@ -342,35 +332,12 @@ void TtsRow::SetAutoCreateFont(bool Value) {
 }
 
 // ---- Fonts ------------------------------------------------------------------------------------------
-void TtsRow::SetChangeFont(bool Value) {
-  if (!Value)
-    ++FChangeFontCount;
-  else if (FChangeFontCount > 0)
-    --FChangeFontCount;
-}
+void TtsRow::SetChangeFont(bool Value) { CountFontChange(FChangeFontCount, Value); }
 
-void TtsRow::CopyFont(TFont* Value) {
-  if (Value == FFont) return;
-  if (!Value) {
-    FreeAndNil(FFont);
-    return;
-  }
-  if (!FFont) {
-    FFont = New<TFont>();
-    FFont->OnChange = TNotifyEvent(this, &TtsRow::FontChange);
-  }
-  FFont->Assign(Value);
-}
+void TtsRow::CopyFont(TFont* Value) { CopyOwnedFont(FFont, Value, TNotifyEvent(this, &TtsRow::FontChange)); }
 
 void TtsRow::UpdateFont(TFont* Value) {
-  SetChangeFont(false);
-  try {
-    CopyFont(Value);
-  } catch (...) {
-    SetChangeFont(true);
-    throw;
-  }
-  SetChangeFont(true);
+  CopyUnreported(FChangeFontCount, [&] { CopyFont(Value); });
 }
 
 void TtsRow::SetFont(TFont* Value) {
@@ -450,15 +417,7 @@ void TtsRow::SetCombo(TtsCombo* Value) {
   }
   AssignCombo();
   FCombo->Assign(Value);
-  bool current = IsCurrentRow();
-  if (current)
-    FGrid->CheckResetComboInit(FCombo, false);
-  else
-    FGrid->CheckLastUsedCombo(FCombo);
-  if (FGrid->GetInDesignMode() && current && FCombo->GetDropDownStyle() == ddDropDownList) {
-    FGrid->GetCurrentCell()->SelectAll();
-    FGrid->RedisplayControl(true);
-  }
+  FGrid->ComboAssigned(FCombo, IsCurrentRow());
 }
 
 void TtsRow::SetParentCombo(bool Value) {

@@ -593,4 +593,22 @@ void TtsBaseGrid::ScaleCells(Integer M, Integer D, TScalingFlags Flags) {
   }
 }
 
+// ---- Messages ---------------------------------------------------------------------------------------
+void TtsBaseGrid::Dispatch(TMessage& Message) {
+  inherited::Dispatch(Message);
+  // Fonts change already while the grid is made, before its lists exist.
+  if (Message.Msg != CM_FONTCHANGED || !FColFontFollowers || !FCellFontFollowers) return;
+  // The layers whose fonts follow the grid's take the new font.
+  for (Integer i = 0; i < FColFontFollowers->GetCount(); ++i) {
+    Integer col = FColFontFollowers->GetItem(i);
+    if (col >= 0 && col < FCols->GetCount()) FCols->GetItem(col)->CheckFont();
+  }
+  for (Integer i = 0; i < FRowFontFollowers->GetCount(); ++i) {
+    Integer row = FRowFontFollowers->GetItem(i);
+    if (row >= 0 && row < FRows->GetCount())
+      if (TtsRow* item = FRows->GetItem(row)) item->CheckFont();
+  }
+  UpdateCellFonts();
+}
+
 }  // namespace TSGrid

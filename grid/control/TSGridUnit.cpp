@@ -125,4 +125,48 @@ TAlignment ReadAlignmentIdent(Filer::TReader* Reader) {
 
 void AbstractCall() { throw EAbstractError(SysConst::SAbstractError); }
 
+// ---- What the layers share --------------------------------------------------------------------------
+void CopyOwnedFont(TFont*& Own, TFont* Value, const TNotifyEvent& OnChange) {
+  if (Value == Own) return;
+  if (!Value) {
+    FreeAndNil(Own);
+    return;
+  }
+  if (!Own) {
+    Own = New<TFont>();
+    Own->OnChange = OnChange;
+  }
+  Own->Assign(Value);
+}
+
+void CountFontChange(Integer& Count, bool Value) {
+  if (!Value)
+    ++Count;
+  else if (Count > 0)
+    --Count;
+}
+
+bool SetLayerAlignment(TAlignment& Alignment, bool& Align, TSCommon::TtsHorzAlignment& Horz, TAlignment Value) {
+  if (Alignment == Value) return false;
+  Alignment = Value;
+  Horz = TSCommon::AlignmentToHorzAlignment(Alignment, Align);
+  return true;
+}
+
+bool SetLayerAlign(TAlignment& Alignment, bool& Align, TSCommon::TtsHorzAlignment& Horz, bool Value) {
+  if (Align == Value) return false;
+  Align = Value;
+  Horz = TSCommon::AlignmentToHorzAlignment(Alignment, Align);
+  return true;
+}
+
+bool SetLayerHorzAlignment(TAlignment& Alignment, bool& Align, TSCommon::TtsHorzAlignment& Horz,
+                           TSCommon::TtsHorzAlignment Value) {
+  if (Horz == Value) return false;
+  Horz = Value;
+  Alignment = TSCommon::HorzAlignmentToAlignment(Value);
+  Align = Value != TSCommon::htaDefault;
+  return true;
+}
+
 }  // namespace TSGrid

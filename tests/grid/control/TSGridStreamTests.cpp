@@ -106,8 +106,15 @@ TEST_F(Streaming, AFormStreamCarriesOverridesOrderAndValues) {
     EXPECT_TRUE(Has(text, entry)) << entry << "\n" << text;
   EXPECT_FALSE(Has(text, "ColWidths"));
   TTestGrid* target = NewGrid();
+  // Events that need the grid loaded are not fired while the form is read.
+  Integer moves = 0;
+  target->OnColMoved = [&](TObject*, Integer, Integer, bool) { ++moves; };
   ReadBinary(target, FormBinary(source));
   ExpectFurnished(target);
+  EXPECT_EQ(moves, 0);
+  Col(target, 5)->SetDisplayCol(2);
+  EXPECT_EQ(moves, 1);
+  Col(target, 5)->SetDisplayCol(5);
   // Written again, the stream is the same.
   EXPECT_EQ(FormText(target), text);
 }
