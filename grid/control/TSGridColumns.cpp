@@ -135,21 +135,15 @@ void TtsCol::RedrawHeading() { FGrid->InvalidateCell(FDisplayCol, 0); }
 
 // ---- Setters ----------------------------------------------------------------------------------------
 void TtsCol::SetColor(TColor Value) {
-  if (FColor == Value) return;
-  FColor = Value;
-  RedrawCol();
+  if (TtsBaseGrid::Change(FColor, Value)) RedrawCol();
 }
 
 void TtsCol::SetVertAlignment(TSCommon::TtsVertAlignment Value) {
-  if (FVertAlignment == Value) return;
-  FVertAlignment = Value;
-  RedrawCol();
+  if (TtsBaseGrid::Change(FVertAlignment, Value)) RedrawCol();
 }
 
 void TtsCol::SetWordWrap(TtsWordWrap Value) {
-  if (FWordWrap == Value) return;
-  FWordWrap = Value;
-  RedrawCol();
+  if (TtsBaseGrid::Change(FWordWrap, Value)) RedrawCol();
 }
 
 void TtsCol::SetAlignment(TAlignment Value) {
@@ -215,33 +209,23 @@ void TtsCol::SetDropDownStyle(TtsDropDownStyle Value) {
 }
 
 void TtsCol::SetHeadingButton(TtsColHeadingButton Value) {
-  if (FHeadingButton == Value) return;
-  FHeadingButton = Value;
-  RedrawHeading();
+  if (TtsBaseGrid::Change(FHeadingButton, Value)) RedrawHeading();
 }
 
 void TtsCol::SetHeadingVertAlignment(TSCommon::TtsVertAlignment Value) {
-  if (FHeadingVertAlignment == Value) return;
-  FHeadingVertAlignment = Value;
-  RedrawHeading();
+  if (TtsBaseGrid::Change(FHeadingVertAlignment, Value)) RedrawHeading();
 }
 
 void TtsCol::SetHeadingWordWrap(TtsWordWrap Value) {
-  if (FHeadingWordWrap == Value) return;
-  FHeadingWordWrap = Value;
-  RedrawHeading();
+  if (TtsBaseGrid::Change(FHeadingWordWrap, Value)) RedrawHeading();
 }
 
 void TtsCol::SetHeadingColor(TColor Value) {
-  if (FHeadingColor == Value) return;
-  FHeadingColor = Value;
-  RedrawHeading();
+  if (TtsBaseGrid::Change(FHeadingColor, Value)) RedrawHeading();
 }
 
 void TtsCol::SetSortPicture(TtsSortPicture Value) {
-  if (FSortPicture == Value) return;
-  FSortPicture = Value;
-  RedrawHeading();
+  if (TtsBaseGrid::Change(FSortPicture, Value)) RedrawHeading();
 }
 
 void TtsCol::SetHeadingAlignment(TAlignment Value) {

@@ -90,22 +90,23 @@ void TtsBaseGrid::ChangeSelectedRows(Integer From, Integer To) {
   RotateSelection(FRowSelection, From, To);
 }
 
+namespace {
+// The current cell follows its column or row to (Col, Row).
+void FollowCurrent(TtsBaseGrid* Grid, Integer Col, Integer Row) {
+  if (Col == Grid->GetCurDisplayCol() && Row == Grid->GetCurDisplayRow()) return;
+  Grid->ClearCurrentFocusRect(false);
+  Grid->SetCurrentPosition(Col, Row, true, true);
+  Grid->DrawCurrentFocusRect(false);
+  Grid->CheckRowColChanged();
+}
+}  // namespace
+
 void TtsBaseGrid::ChangeCurrentColPosition(Integer From, Integer To) {
-  Integer col = MovedPosition(FCurDisplayCol, From, To);
-  if (col == FCurDisplayCol) return;
-  ClearCurrentFocusRect(false);
-  SetCurrentPosition(col, FCurDisplayRow, true, true);
-  DrawCurrentFocusRect(false);
-  CheckRowColChanged();
+  FollowCurrent(this, MovedPosition(FCurDisplayCol, From, To), FCurDisplayRow);
 }
 
 void TtsBaseGrid::ChangeCurrentRowPosition(Integer From, Integer To) {
-  Integer row = MovedPosition(FCurDisplayRow, From, To);
-  if (row == FCurDisplayRow) return;
-  ClearCurrentFocusRect(false);
-  SetCurrentPosition(FCurDisplayCol, row, true, true);
-  DrawCurrentFocusRect(false);
-  CheckRowColChanged();
+  FollowCurrent(this, FCurDisplayCol, MovedPosition(FCurDisplayRow, From, To));
 }
 
 Integer TtsBaseGrid::NumberOfColsSelected(Integer FromDisplayCol, Integer ToDisplayCol) {

@@ -133,21 +133,15 @@ void TtsRow::InvalidateRow() {
 }
 
 void TtsRow::SetColor(TColor Value) {
-  if (FColor == Value) return;
-  FColor = Value;
-  RedrawRow();
+  if (TtsBaseGrid::Change(FColor, Value)) RedrawRow();
 }
 
 void TtsRow::SetVertAlignment(TSCommon::TtsVertAlignment Value) {
-  if (FVertAlignment == Value) return;
-  FVertAlignment = Value;
-  RedrawRow();
+  if (TtsBaseGrid::Change(FVertAlignment, Value)) RedrawRow();
 }
 
 void TtsRow::SetWordWrap(TtsWordWrap Value) {
-  if (FWordWrap == Value) return;
-  FWordWrap = Value;
-  RedrawRow();
+  if (TtsBaseGrid::Change(FWordWrap, Value)) RedrawRow();
 }
 
 void TtsRow::SetAlignment(TAlignment Value) {
@@ -163,9 +157,7 @@ void TtsRow::SetHorzAlignment(TSCommon::TtsHorzAlignment Value) {
 }
 
 void TtsRow::SetIs3D(bool Value) {
-  if (FIs3D == Value) return;
-  FIs3D = Value;
-  InvalidateRow();
+  if (TtsBaseGrid::Change(FIs3D, Value)) InvalidateRow();
 }
 
 void TtsRow::SetReadOnly(bool Value) {
