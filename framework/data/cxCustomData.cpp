@@ -434,6 +434,10 @@ Variant TcxCustomDataController::GetInternalValue(Integer ARecordIndex, TcxCusto
   return GetStoredValue(ARecordIndex, AField);
 }
 
+bool TcxCustomDataController::CanReadStoredValues(TcxCustomDataField* AField) {
+  return AField->GetValueDef() && !((IsProviderMode() || IsGridMode()) && IsDataField(AField));
+}
+
 String TcxCustomDataController::GetInternalDisplayText(Integer ARecordIndex, TcxCustomDataField* AField) {
   if (IsProviderMode() && ARecordIndex >= 0 && IsDataField(AField))
     return FProvider->GetDisplayText(ARecordIndex, AField);

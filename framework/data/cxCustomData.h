@@ -177,6 +177,11 @@ class TcxCustomDataController : public TPersistent {
   virtual void SetValue(Integer ARecordIndex, Integer AItemIndex, const Variant& Value);
   virtual void SetDisplayText(Integer ARecordIndex, Integer AItemIndex, const String& AText);
   virtual Variant GetInternalValue(Integer ARecordIndex, TcxCustomDataField* AField);
+  // Whether the summaries and the filter may read AField's values of the view's records straight
+  // from the storage (TcxDataStorage::GetCompareInfo) instead of as Variants through
+  // GetInternalValue and GetFilterDataValue: true when those give the stored value. A descendant
+  // that gives other values answers false.
+  virtual bool CanReadStoredValues(TcxCustomDataField* AField);
   virtual String GetInternalDisplayText(Integer ARecordIndex, TcxCustomDataField* AField);
   Variant GetStoredValue(Integer ARecordIndex, TcxCustomDataField* AField);
   String GetStoredDisplayText(Integer ARecordIndex, TcxCustomDataField* AField);
@@ -474,6 +479,18 @@ class TcxCustomDataController : public TPersistent {
   // no provider, no record being inserted in place). A descendant that compares records otherwise
   // answers false.
   virtual bool CanSortByStoredValues();
+  // Whether a sort may read the values of each record once (the stored value where the native
+  // comparison applies, GetComparedValue where the values are converted and no compare event
+  // takes part) and compare them as CompareByField does. A descendant that compares records or
+  // reads compared values otherwise answers false.
+  virtual bool CanSortByComparedValues() { return true; }
+  // How CompareByField orders AField's values during a sort: by the stored values, by the compared
+  // values without an event (CompareComparedValues), or only pair by pair.
+  enum TcxFieldComparison { fcStoredValues, fcComparedValues, fcPairwise };
+  TcxFieldComparison GetFieldComparison(TcxCustomDataField* AField);
+  // The order of two compared values without a compare event: texts by the string options, anything
+  // else by the Variant comparison.
+  Integer CompareComparedValues(const Variant& V1, const Variant& V2);
   virtual Integer CompareRecords(Integer ARecordIndex1, Integer ARecordIndex2, const TcxDataSortInfo& ASortInfo,
                                  TcxDataControllerComparisonMode AMode);
   virtual Integer CompareEqualRecords(Integer ARecordIndex1, Integer ARecordIndex2) {

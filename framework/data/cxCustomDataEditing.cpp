@@ -414,6 +414,10 @@ Integer TcxCustomDataController::CompareByField(Integer ARecordIndex1, Integer A
     OnCompare(this, ARecordIndex1, ARecordIndex2, AField->GetIndex(), V1, V2, ACompare);
     return ACompare;
   }
+  return CompareComparedValues(V1, V2);
+}
+
+Integer TcxCustomDataController::CompareComparedValues(const Variant& V1, const Variant& V2) {
   if (VarIsStr(V1) && VarIsStr(V2)) {
     const bool AAnsi = FOptions.Contains(dcoAnsiSort);
     const bool ACase = FOptions.Contains(dcoCaseInsensitive);
@@ -422,6 +426,13 @@ Integer TcxCustomDataController::CompareByField(Integer ARecordIndex1, Integer A
     if (ACase) return CompareStr(AnsiUpperCase(V1.ToString()), AnsiUpperCase(V2.ToString()));
   }
   return VarCompare(V1, V2);
+}
+
+TcxCustomDataController::TcxFieldComparison TcxCustomDataController::GetFieldComparison(TcxCustomDataField* AField) {
+  if ((!OnCompare || AField->GetIsInternal()) && !IsConversionNeededForCompare(AField))
+    return !IsProviderMode() && AField->GetValueDef() ? fcStoredValues : fcPairwise;
+  if (OnCompare || (IsProviderMode() && FProvider->GetCustomDataSource()->IsNativeCompareFunc())) return fcPairwise;
+  return fcComparedValues;
 }
 
 Variant TcxCustomDataController::GetComparedValue(Integer ARecordIndex, TcxCustomDataField* AField) {

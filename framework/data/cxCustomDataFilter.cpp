@@ -6,6 +6,7 @@
 #include "ResStrings.h"
 #include "TypInfo.h"
 #include "cxCustomData.h"
+#include "cxDataStorage.h"
 #include "cxFilterConsts.h"
 #include "cxFilterOperators.h"
 #include "cxVariants.h"
@@ -41,6 +42,33 @@ void TcxDataFilterCriteriaItem::GetDataValue(void* AData, Variant& AValue) {
     return;
   }
   AValue = C->GetFilterDataValue(static_cast<Integer>(reinterpret_cast<intptr_t>(AData)), GetField());
+}
+
+// Stored numbers and texts straight from the storage, where the controller reads its values there.
+TVarType TcxDataFilterCriteriaItem::GetNativeDataValue(void* AData, const void*& P, bool& AIsNull) {
+  TNativeSource& A = FNativeSource;
+  TcxFilterCriteria* ACriteria = GetCriteria();
+  if (!ACriteria) return varEmpty;
+  if (A.At != ACriteria->GetChangeCount() || A.Link != FItemLink || !A.Field || A.Field->GetValueDef() != A.ValueDef) {
+    A = TNativeSource();
+    A.At = ACriteria->GetChangeCount();
+    A.Link = FItemLink;
+    A.Controller = GetDataController();
+    A.Field = GetField();
+    A.ValueDef = A.Field ? A.Field->GetValueDef() : nullptr;
+  }
+  if (!A.Controller || !A.ValueDef || !A.Controller->CanReadStoredValues(A.Field)) return varEmpty;
+  if (TcxValueTypeClass AClass = A.ValueDef->GetValueTypeClass(); AClass != A.TypeClass) {
+    A.TypeClass = AClass;
+    A.Type = StoredNumberVarType(AClass);
+    if (A.Type == varEmpty && AClass == ValueTypeClass<TcxStringValueType>()) A.Type = varString;
+  }
+  const TVarType AType = A.Type;
+  if (AType == varEmpty) return varEmpty;
+  AIsNull = A.Controller->GetDataStorage()->GetCompareInfo(static_cast<Integer>(reinterpret_cast<intptr_t>(AData)),
+                                                          A.ValueDef, P);
+  AIsNull = AIsNull || !P;  // a text slot without a text reads as Null
+  return AType;
 }
 
 String TcxDataFilterCriteriaItem::GetFieldCaption() {

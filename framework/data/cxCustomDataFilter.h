@@ -20,6 +20,7 @@ class TcxDataFilterCriteriaItem : public TcxFilterCriteriaItem {
   DECLARE_CLASS(TcxDataFilterCriteriaItem, TcxFilterCriteriaItem)
  public:
   void GetDataValue(void* AData, Variant& AValue) override;
+  TVarType GetNativeDataValue(void* AData, const void*& P, bool& AIsNull) override;
   String GetFieldCaption() override;
   String GetFieldName() override;
   TObject* GetItemLink() override;
@@ -27,6 +28,18 @@ class TcxDataFilterCriteriaItem : public TcxFilterCriteriaItem {
   // The leaf's field; a view item stored by the generic tree code is replaced by its field first.
   TcxCustomDataField* GetField();
   TcxCustomDataController* GetDataController();
+
+ private:
+  // Where GetNativeDataValue reads, worked out again when the criteria or the item link change.
+  struct TNativeSource {
+    Int64 At = -1;
+    TObject* Link = nullptr;
+    TcxCustomDataController* Controller = nullptr;
+    TcxCustomDataField* Field = nullptr;
+    cxDataStorage::TcxValueDef* ValueDef = nullptr;
+    const TObject* TypeClass = nullptr;  // the value type Type was worked out for
+    TVarType Type = varEmpty;
+  } FNativeSource;
 };
 
 class TcxDataFilterCriteria : public TcxFilterCriteria {

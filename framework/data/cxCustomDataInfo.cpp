@@ -1,6 +1,6 @@
-// The update engine: requests, the pass and its stages (load, filter, sort, group building),
-// comparison and the row operations over the group tree. Focus, selection and remembered
-// expansion are in cxCustomDataFocus.cpp.
+// The update engine: requests, the pass and its stages (load, filter, summaries) and the row
+// operations over the group tree. Sorting, group building and comparison are in
+// cxCustomDataInfoSorting.cpp; focus, selection and remembered expansion in cxCustomDataFocus.cpp.
 #include "cxCustomDataInfo.h"
 
 #include <algorithm>
@@ -9,7 +9,6 @@
 #include "cxCustomData.h"
 #include "cxCustomDataFilter.h"
 #include "cxDataConsts.h"
-#include "cxDataSortKeys.h"
 
 namespace cxCustomData {
 
@@ -208,6 +207,7 @@ void TcxCustomDataControllerInfo::Update() {
       C->BeforeGroupingNotification();
       DoGrouping();
     }
+    FSortedKeys.Clear();
     if (Changes.Contains(dcicGrouping) || Changes.Contains(dcicSorting)) ResetFocusing();
     CheckInfo();
     if (ASummaryNeeded) DoEndSummary();
@@ -256,113 +256,6 @@ void TcxCustomDataControllerInfo::DoFilter() {
     C->CheckFocusingAfterFilterNeeded = false;
     C->FilterChangedFlag = true;
   }
-}
-
-void TcxCustomDataControllerInfo::PrepareSorting() {
-  for (Integer I = 0; I < FTotalSortingFieldList->Count(); ++I) {
-    TcxCustomDataField* F = FTotalSortingFieldList->GetItem(I).Field;
-    F->SetSortPreparation(0);
-    const bool AConversion = FDataController->IsConversionNeededForCompare(F);
-    const bool ADisplayText = AConversion && FDataController->IsSortByDisplayTextNeeded(F);
-    F->SetSortPreparation(ADisplayText ? 2 : AConversion ? 1 : -1);
-  }
-}
-
-void TcxCustomDataControllerInfo::UnprepareSorting() {
-  for (Integer I = 0; I < FTotalSortingFieldList->Count(); ++I)
-    FTotalSortingFieldList->GetItem(I).Field->SetSortPreparation(0);
-}
-
-namespace {
-struct TPreparedSorting {
-  TcxCustomDataControllerInfo* Info;
-  explicit TPreparedSorting(TcxCustomDataControllerInfo* AInfo) : Info(AInfo) { Info->PrepareSorting(); }
-  ~TPreparedSorting() { Info->UnprepareSorting(); }
-};
-}  // namespace
-
-void TcxCustomDataControllerInfo::DoSort() {
-  TcxCustomDataController* C = FDataController;
-  // Clearing the total list one entry at a time would notify nobody: it has no listener.
-  while (FTotalSortingFieldList->Count() > 0) FTotalSortingFieldList->Delete(FTotalSortingFieldList->Count() - 1);
-  FTotalSortingFieldList->AppendFrom(FGroupingFieldList);
-  FTotalSortingFieldList->AppendFrom(FSortingFieldList);
-  if (C->IsGridMode() || FRecordList.empty()) return;
-  TPreparedSorting P(this);
-  if (C->IsProviderMode() && C->GetProvider()->IsCustomSorting()) {
-    C->GetProvider()->CustomSort();
-    return;
-  }
-  if (C->CanSortByStoredValues() && std::all_of(FRecordList.begin(), FRecordList.end(), [](Integer R) { return R >= 0; })) {
-    std::vector<TcxStoredSortKey> AKeys;
-    for (Integer I = 0; I < FTotalSortingFieldList->Count(); ++I) {
-      const TcxDataSortInfo& A = FTotalSortingFieldList->GetItem(I);
-      AKeys.push_back({A.Field->GetValueDef(), A.SortOrder == soDescending});
-    }
-    cxSortRecordsByStoredValues(C->GetDataStorage(), FRecordList, AKeys);
-    return;
-  }
-  QuickSortList(FRecordList, 0, static_cast<Integer>(FRecordList.size()) - 1,
-                [this](Integer A, Integer B) { return CompareRecords(A, B); });
-}
-
-// The record being edited or inserted keeps its place: after every other record when it was
-// appended or edited on the last row, otherwise just before its next neighbour.
-Integer TcxCustomDataControllerInfo::CompareRecords(Integer A, Integer B) {
-  if (A == B) return 0;
-  TcxCustomDataProvider* P = FDataController->GetProvider();
-  const Integer E = P->EditingRecordIndex;
-  const Integer APrev = P->EditingRecordIndex1;
-  const Integer ANext = P->EditingRecordIndex2;
-  const bool APrevSet = APrev != cxNullEditingRecordIndex;
-  if (APrevSet || ANext != cxNullEditingRecordIndex) {
-    if (A == E) {
-      if (APrevSet) return 1;
-      if (B == ANext) return -1;
-      A = ANext;
-    } else if (B == E) {
-      if (APrevSet) return -1;
-      if (A == ANext) return 1;
-      B = ANext;
-    }
-  }
-  for (Integer I = 0; I < FTotalSortingFieldList->Count(); ++I) {
-    const Integer R = FDataController->CompareRecords(A, B, FTotalSortingFieldList->GetItem(I), dccmSorting);
-    if (R != 0) return R;
-  }
-  return FDataController->CompareEqualRecords(A, B);
-}
-
-Integer TcxCustomDataControllerInfo::CompareGroupRecords(Integer A, Integer B, Integer ALevel) {
-  if (A == B) return 0;
-  TcxCustomDataProvider* P = FDataController->GetProvider();
-  const Integer E = P->EditingRecordIndex;
-  const Integer S = P->SavedRecordIndex;
-  const Integer APrev = P->EditingRecordIndex1;
-  const Integer ANext = P->EditingRecordIndex2;
-  const bool APrevSet = APrev != cxNullEditingRecordIndex;
-  if (S != 0) {
-    if (A == E) A = S;
-    if (B == E) B = S;
-  } else if (APrevSet || ANext != cxNullEditingRecordIndex) {
-    if (A == E) {
-      if (APrevSet || B == ANext) return 0;
-      A = ANext;
-    } else if (B == E) {
-      if (APrevSet || A == ANext) return 0;
-      B = ANext;
-    }
-  }
-  return FDataController->CompareRecords(A, B, FTotalSortingFieldList->GetItem(ALevel), dccmGrouping);
-}
-
-void TcxCustomDataControllerInfo::DoGrouping() {
-  FDataGroups->Clear();
-  for (Integer I = 0; I < FGroupingFieldList->Count(); ++I) FDataGroups->AddField(FGroupingFieldList->GetItem(I).Field);
-  if (FRecordList.empty() || FGroupingFieldList->Count() == 0) return;
-  TPreparedSorting P(this);
-  BuildDataGroups(FDataGroups, FRecordList,
-                  [this](Integer A, Integer B, Integer L) { return CompareGroupRecords(A, B, L); });
 }
 
 void TcxCustomDataControllerInfo::DoBeginSummary() {

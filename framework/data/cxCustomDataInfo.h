@@ -8,6 +8,7 @@
 #include "Variants.h"
 #include "cxCustomDataFields.h"
 #include "cxDataGroups.h"
+#include "cxDataSortKeys.h"
 #include "cxDataSortInfo.h"
 
 namespace cxCustomData {
@@ -237,6 +238,7 @@ class TcxCustomDataControllerInfo : public TObject {
   void DoFilter();
   void DoSort();
   void DoGrouping();
+  bool CanGroupByStoredValues(std::vector<cxDataStorage::TcxValueDef*>& ADefs);
   void DoBeginSummary();
   void DoEndSummary();
   void DoSortBySummary();
@@ -256,6 +258,8 @@ class TcxCustomDataControllerInfo : public TObject {
   TcxDataFocusingInfo* FFocusingInfo = nullptr;
   TcxDataFocusingInfo* FPrevFocusingInfo = nullptr;
   TcxDataSelection* FSelection = nullptr;
+  // The keys of the last sort by stored numbers, for the group building of the same pass.
+  TcxSortedKeys FSortedKeys;
   Integer FLockCount = 0;
   bool FExpandingChanged = false;
   bool FFocusing = false;

@@ -269,6 +269,7 @@ class TcxDataSummaryGroups : public TcxCollection {
 };
 
 using TcxAfterSummaryEvent = TClosure<void(TcxDataSummary* ASender)>;
+struct TcxSummaryStoredColumn;
 
 class TcxDataSummary : public TPersistent {
   DECLARE_CLASS(TcxDataSummary, TPersistent)
@@ -283,6 +284,10 @@ class TcxDataSummary : public TPersistent {
   virtual void DoAfterSummary();
   virtual void DoFinishSummaryValue(TcxDataSummaryItem* AItem, Variant& AValue, Integer& ACount);
   virtual void DoSummaryValue(TcxDataSummaryItem* AItem, Integer ARecordIndex, Variant& AValue, Integer& ACount);
+  // Whether CalculateSummary may take stored numbers straight from the storage as native numbers
+  // (and count without asking for values) where DoSummaryValue would only read them and add them
+  // up. A descendant whose DoSummaryValue does more answers false.
+  virtual bool CanSummarizeStoredValues() { return true; }
   virtual void EndCalculateSummary(TcxDataSummaryItems* AItems, std::vector<Integer>& ACounts,
                                    std::vector<Variant>& AValues, Variant& ASummaryValues);
   virtual Integer GetRecordIndex(Integer AListIndex);
@@ -344,6 +349,11 @@ class TcxDataSummary : public TPersistent {
  private:
   Variant GroupValues(Integer AGroupIndex) const;
   void SetValueByHand(Variant& AValues, Integer AIndex, const Variant& Value);
+  size_t StoredColumn(cxDataStorage::TcxValueDef* AValueDef);  // its index in FStoredColumns
+
+  // While the group summaries are calculated: stored numbers of the view's records read once, by
+  // list position, for every level to take.
+  std::vector<TcxSummaryStoredColumn>* FStoredColumns = nullptr;
 
   TcxCustomDataController* FDataController;
   TcxDataGroupSummaryItems* FDefaultGroupSummaryItems = nullptr;

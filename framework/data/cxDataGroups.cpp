@@ -274,8 +274,6 @@ Integer TcxDataGroups::GetIndexByRowIndexLevel(Integer ARowIndex, Integer ALevel
 
 // ---- Sorting, filtering and building ---------------------------------------------------------------------
 
-// The scans stop at the bounds of the range, so a comparison that contradicts itself cannot lead
-// them outside the list; the smaller part is sorted by recursion, which bounds the stack depth.
 void QuickSortList(TcxRecordList& AList, Integer L, Integer R, const TcxRecordCompare& ACompare) {
   QuickSortListOf(AList, L, R, ACompare);
 }

@@ -95,33 +95,100 @@ using TcxGroupCompare = TClosure<Integer(Integer ARecordIndex1, Integer ARecordI
 using TcxRecordFilter = TClosure<bool(Integer ARecordIndex)>;  // true: the record is dropped
 
 // Partition sort of AList[L..R] in place; not stable (order among equal keys comes from ACompare).
+// At most a small multiple of n log n comparisons whatever the order of the list.
 void QuickSortList(TcxRecordList& AList, Integer L, Integer R, const TcxRecordCompare& ACompare);
 
-// The same sort over any list of integers with a comparison known at compile time (inlined). The
-// scans stay inside L..R whatever the comparison answers.
+namespace cxSortDetail {
+
+// Runs shorter than this are finished by insertion.
+constexpr Integer InsertionRun = 16;
+
 template <class TCompare>
-void QuickSortListOf(std::vector<Integer>& AList, Integer L, Integer R, TCompare& ACompare) {
-  if (L < 0 || R >= static_cast<Integer>(AList.size())) return;
-  while (L < R) {
-    Integer I = L, J = R;
-    const Integer APivot = AList[static_cast<size_t>(static_cast<Cardinal>(L + R) >> 1)];
+void InsertionSort(Integer* A, Integer N, TCompare& ACompare) {
+  for (Integer I = 1; I < N; ++I) {
+    const Integer V = A[I];
+    Integer J = I;
+    for (; J > 0 && ACompare(V, A[J - 1]) < 0; --J) A[J] = A[J - 1];
+    A[J] = V;
+  }
+}
+
+template <class TCompare>
+void SiftDown(Integer* A, Integer ARoot, Integer N, TCompare& ACompare) {
+  const Integer V = A[ARoot];
+  for (Integer AChild; (AChild = 2 * ARoot + 1) < N; ARoot = AChild) {
+    if (AChild + 1 < N && ACompare(A[AChild], A[AChild + 1]) < 0) ++AChild;
+    if (ACompare(V, A[AChild]) >= 0) break;
+    A[ARoot] = A[AChild];
+  }
+  A[ARoot] = V;
+}
+
+template <class TCompare>
+void HeapSort(Integer* A, Integer N, TCompare& ACompare) {
+  for (Integer I = N / 2; I-- > 0;) SiftDown(A, I, N, ACompare);
+  for (Integer I = N - 1; I > 0; --I) {
+    std::swap(A[0], A[I]);
+    SiftDown(A, 0, I, ACompare);
+  }
+}
+
+// Orders A[X] <= A[Y] <= A[Z], so that the middle one is the median of the three.
+template <class TCompare>
+void SortThree(Integer* A, Integer X, Integer Y, Integer Z, TCompare& ACompare) {
+  if (ACompare(A[Y], A[X]) < 0) std::swap(A[X], A[Y]);
+  if (ACompare(A[Z], A[Y]) < 0) {
+    std::swap(A[Y], A[Z]);
+    if (ACompare(A[Y], A[X]) < 0) std::swap(A[X], A[Y]);
+  }
+}
+
+// Partitions around the median of the first, middle and last entries; a range that has been split
+// ADepth times without shrinking enough is heap-sorted instead, which bounds the work by n log n.
+// Every scan is bounded by the range, so a comparison that contradicts itself cannot lead outside
+// it, and each step leaves two parts shorter than the range, so the sort ends.
+template <class TCompare>
+void IntroSort(Integer* A, Integer N, Integer ADepth, TCompare& ACompare) {
+  while (N > InsertionRun) {
+    if (ADepth-- == 0) {
+      HeapSort(A, N, ACompare);
+      return;
+    }
+    SortThree(A, 0, N / 2, N - 1, ACompare);
+    const Integer APivot = A[N / 2];
+    Integer I = 0, J = N - 1;
     do {
-      while (I < R && ACompare(AList[static_cast<size_t>(I)], APivot) < 0) ++I;
-      while (J > L && ACompare(AList[static_cast<size_t>(J)], APivot) > 0) --J;
+      while (I < N - 1 && ACompare(A[I], APivot) < 0) ++I;
+      while (J > 0 && ACompare(A[J], APivot) > 0) --J;
       if (I <= J) {
-        std::swap(AList[static_cast<size_t>(I)], AList[static_cast<size_t>(J)]);
+        std::swap(A[I], A[J]);
         ++I;
         --J;
       }
     } while (I <= J);
-    if (J - L < R - I) {
-      if (L < J) QuickSortListOf(AList, L, J, ACompare);
-      L = I;
+    // The smaller part by recursion bounds the stack depth.
+    if (J + 1 < N - I) {
+      IntroSort(A, J + 1, ADepth, ACompare);
+      A += I;
+      N -= I;
     } else {
-      if (I < R) QuickSortListOf(AList, I, R, ACompare);
-      R = J;
+      IntroSort(A + I, N - I, ADepth, ACompare);
+      N = J + 1;
     }
   }
+  InsertionSort(A, N, ACompare);
+}
+
+}  // namespace cxSortDetail
+
+// The same sort over any list of integers with a comparison known at compile time (inlined).
+template <class TCompare>
+void QuickSortListOf(std::vector<Integer>& AList, Integer L, Integer R, TCompare& ACompare) {
+  if (L < 0 || R >= static_cast<Integer>(AList.size()) || R <= L) return;
+  const Integer N = R - L + 1;
+  Integer ADepth = 0;
+  for (Integer K = N; K > 1; K >>= 1) ADepth += 2;
+  cxSortDetail::IntroSort(AList.data() + L, N, ADepth, ACompare);
 }
 
 // Drops every record that AReject rejects, except AKeptRecord, keeping the order of the rest. The

@@ -26,9 +26,7 @@ struct TKeyColumn {
 
 template <class T>
 Int64 LoadAs(const void* P) {
-  T V;
-  std::memcpy(&V, P, sizeof V);
-  return static_cast<Int64>(V);
+  return static_cast<Int64>(LoadStoredValue<T>(P));
 }
 
 // Only the exact classes: a descendant may compare differently.
@@ -43,14 +41,18 @@ TKeyKind KindOf(cxDataStorage::TcxValueTypeClass T) {
   return kkValueType;
 }
 
-Int64 IntegerOf(cxDataStorage::TcxValueTypeClass T, const void* P) {
+using TIntegerLoad = Int64 (*)(const void* P);
+
+TIntegerLoad IntegerLoadOf(cxDataStorage::TcxValueTypeClass T) {
   const TClass C = T->ClassType();
-  if (C == TcxSmallintValueType::StaticClass()) return LoadAs<SmallInt>(P);
-  if (C == TcxIntegerValueType::StaticClass()) return LoadAs<Integer>(P);
-  if (C == TcxWordValueType::StaticClass()) return LoadAs<Word>(P);
-  if (C == TcxBooleanValueType::StaticClass()) return LoadAs<Byte>(P);
-  return LoadAs<Int64>(P);
+  if (C == TcxSmallintValueType::StaticClass()) return &LoadAs<SmallInt>;
+  if (C == TcxIntegerValueType::StaticClass()) return &LoadAs<Integer>;
+  if (C == TcxWordValueType::StaticClass()) return &LoadAs<Word>;
+  if (C == TcxBooleanValueType::StaticClass()) return &LoadAs<Byte>;
+  return &LoadAs<Int64>;
 }
+
+Int64 IntegerOf(cxDataStorage::TcxValueTypeClass T, const void* P) { return IntegerLoadOf(T)(P); }
 
 void FillColumn(cxDataStorage::TcxDataStorage* AStorage, const std::vector<Integer>& AList, TKeyColumn& K) {
   const size_t N = AList.size();
@@ -108,155 +110,257 @@ Integer CompareAt(const TKeyColumn& K, Integer A, Integer B) {
   return K.Descending ? -R : R;
 }
 
-// Whole numbers and texts order totally, so up to three such items are packed beside the record
-// index into one entry per record and the entries sorted directly: every comparison reads one
-// entry. A number is kept with its sign bit flipped (unsigned order is then signed order); a text
-// by its first eight bytes big-endian (zero-padded, so a proper prefix sorts first), the whole
-// text deciding only when those are equal.
+// Numbers and texts order totally, so up to three such items are packed beside the record index
+// into one entry per record and the entries sorted directly: every comparison reads one entry. Each
+// item becomes a rank (a Null before or, descending, after every value) and a 64-bit key whose
+// unsigned order is the item's order, reversed for a descending item: a whole number with its sign
+// bit flipped, a real by its bits (negative ones inverted, minus zero as zero), a text by eight bytes
+// big-endian (zero-padded, so a proper prefix sorts first) taken after the prefix that all texts of
+// the column share. A text that ends within those bytes also keeps its remaining length, so that two
+// such texts are told apart without reading them; the whole texts decide only between longer ones.
+// A column holding a NaN, which orders against nothing, is left to the general sort.
 constexpr size_t MaxPackedKeys = 3;
+constexpr uint64_t SignBit = uint64_t(1) << 63;
 
-struct TPackedEntry {
-  uint64_t Key[MaxPackedKeys];
-  const String* Text[MaxPackedKeys];
-  uint8_t Null[MaxPackedKeys];
-  Integer Record;
-};
+constexpr uint8_t LongTail = 255;  // the text goes on past the eight bytes of its key
 
-uint64_t TextPrefix(const String& S) {
+// The eight bytes of S from AFrom on as a key, and how many of them S has (LongTail: more).
+uint64_t TextKey(const String& S, size_t AFrom, uint8_t& ATail) {
   uint64_t R = 0;
-  for (size_t I = 0; I < 8; ++I) R = (R << 8) | (I < S.size() ? static_cast<uint8_t>(S[I]) : 0);
+  for (size_t I = AFrom; I < AFrom + 8; ++I) R = (R << 8) | (I < S.size() ? static_cast<uint8_t>(S[I]) : 0);
+  ATail = S.size() <= AFrom + 8 ? static_cast<uint8_t>(S.size() - std::min(S.size(), AFrom)) : LongTail;
   return R;
 }
 
-// Whole numbers alone: M keys and the record in one small entry.
+uint64_t RealKey(double D) {
+  if (D == 0) D = 0;  // minus zero equals zero
+  uint64_t ABits;
+  std::memcpy(&ABits, &D, sizeof ABits);
+  return ABits & SignBit ? ~ABits : ABits | SignBit;
+}
+
+// How each item of a packed sort reads its records.
+struct TPackedItem {
+  TKeyKind Kind;
+  TIntegerLoad Load;
+  cxDataStorage::TcxValueDef* ValueDef;
+  bool Descending;
+};
+
+// Reads one item of one record; false for a NaN.
+bool ReadPacked(cxDataStorage::TcxDataStorage* AStorage, Integer ARecord, const TPackedItem& AItem, uint64_t& AKey,
+                uint8_t& ARank, const String*& AText) {
+  const void* P = nullptr;
+  const bool ANull = AStorage->GetCompareInfo(ARecord, AItem.ValueDef, P);
+  ARank = ANull != AItem.Descending ? 0 : 1;
+  AKey = 0;
+  AText = nullptr;
+  if (!ANull) {
+    switch (AItem.Kind) {
+      case kkInteger: AKey = static_cast<uint64_t>(AItem.Load(P)) ^ SignBit; break;
+      case kkReal: {
+        double D;
+        std::memcpy(&D, P, sizeof D);
+        if (D != D) return false;
+        AKey = RealKey(D);
+        break;
+      }
+      default: AText = static_cast<const String*>(P); return true;  // keyed once the shared prefix is known
+    }
+  }
+  if (AItem.Descending) AKey = ~AKey;
+  return true;
+}
+
+// Numbers alone: M keys and the record in one small entry.
 template <size_t M>
-struct TIntegerEntry {
+struct TNumberEntry {
   uint64_t Key[M];
   Integer Record;
-  uint8_t Null[M];
+  uint8_t Rank[M];
 };
 
 template <size_t M>
-void SortIntegers(cxDataStorage::TcxDataStorage* AStorage, std::vector<Integer>& AList,
-                  const std::vector<TcxStoredSortKey>& AKeys, const std::vector<Integer>& APositionOf) {
-  std::vector<TIntegerEntry<M>> AEntries(AList.size());
-  cxDataStorage::TcxValueTypeClass ATypes[M];
-  bool ADescending[M];
-  for (size_t K = 0; K < M; ++K) {
-    ATypes[K] = AKeys[K].ValueDef->GetValueTypeClass();
-    ADescending[K] = AKeys[K].Descending;
-  }
-  for (size_t R = 0; R < APositionOf.size(); ++R) {
-    const Integer APos = APositionOf[R];
-    if (APos < 0) continue;
-    TIntegerEntry<M>& E = AEntries[static_cast<size_t>(APos)];
-    E.Record = static_cast<Integer>(R);
+struct TNumberLess {
+  bool operator()(const TNumberEntry<M>& A, const TNumberEntry<M>& B) const {
     for (size_t K = 0; K < M; ++K) {
-      const void* P = nullptr;
-      E.Null[K] = AStorage->GetCompareInfo(E.Record, AKeys[K].ValueDef, P);
-      E.Key[K] = E.Null[K] ? 0 : static_cast<uint64_t>(IntegerOf(ATypes[K], P)) ^ (uint64_t(1) << 63);
-    }
-  }
-  std::sort(AEntries.begin(), AEntries.end(), [&ADescending](const TIntegerEntry<M>& A, const TIntegerEntry<M>& B) {
-    for (size_t K = 0; K < M; ++K) {
-      int R;
-      if (A.Null[K] != B.Null[K])
-        R = A.Null[K] ? -1 : 1;  // Null first
-      else if (A.Key[K] != B.Key[K])
-        R = A.Key[K] < B.Key[K] ? -1 : 1;
-      else
-        continue;
-      return ADescending[K] ? R > 0 : R < 0;
+      if (A.Rank[K] != B.Rank[K]) return A.Rank[K] < B.Rank[K];
+      if (A.Key[K] != B.Key[K]) return A.Key[K] < B.Key[K];
     }
     return A.Record < B.Record;
-  });
+  }
+};
+
+// Texts among the items: the text beside its prefix.
+template <size_t M>
+struct TTextEntry {
+  uint64_t Key[M];
+  const String* Text[M];
+  Integer Record;
+  uint8_t Rank[M];
+  uint8_t Tail[M];
+};
+
+template <size_t M>
+struct TTextLess {
+  const bool* Descending;
+  bool operator()(const TTextEntry<M>& A, const TTextEntry<M>& B) const {
+    for (size_t K = 0; K < M; ++K) {
+      if (A.Rank[K] != B.Rank[K]) return A.Rank[K] < B.Rank[K];
+      if (A.Key[K] != B.Key[K]) return A.Key[K] < B.Key[K];
+      if (A.Text[K] == B.Text[K]) continue;
+      int R;
+      if (!A.Text[K] || !B.Text[K]) {
+        R = (A.Text[K] != nullptr) - (B.Text[K] != nullptr);  // no text holder before any text
+      } else if (A.Tail[K] != LongTail || B.Tail[K] != LongTail) {
+        R = (A.Tail[K] > B.Tail[K]) - (A.Tail[K] < B.Tail[K]);  // equal keys: the shorter is a prefix
+      } else {
+        const int C = A.Text[K]->compare(*B.Text[K]);
+        R = (C > 0) - (C < 0);
+      }
+      if (R != 0) return Descending[K] ? R > 0 : R < 0;
+    }
+    return A.Record < B.Record;
+  }
+};
+
+// The length of the prefix that the texts of a column share, taken in one text at a time.
+struct TSharedPrefix {
+  const String* First = nullptr;
+  size_t Length = 0;
+  void Take(const String* T) {
+    if (!T) return;
+    if (!First) {
+      First = T;
+      Length = T->size();
+      return;
+    }
+    const auto AMost = static_cast<std::ptrdiff_t>(std::min(Length, T->size()));
+    Length = static_cast<size_t>(std::mismatch(First->begin(), First->begin() + AMost, T->begin()).first - First->begin());
+  }
+};
+
+// Keys the text items once every text is read: after the prefix the column's texts share.
+template <class TEntry>
+void KeyTexts(std::vector<TEntry>& AEntries, const std::vector<TPackedItem>& AItems, const TSharedPrefix* AShared) {
+  for (TEntry& E : AEntries) {
+    for (size_t K = 0; K < AItems.size(); ++K) {
+      if (AItems[K].Kind != kkString) continue;
+      E.Tail[K] = 0;
+      E.Key[K] = E.Text[K] ? TextKey(*E.Text[K], AShared[K].Length, E.Tail[K]) : 0;
+      if (AItems[K].Descending) E.Key[K] = ~E.Key[K];
+    }
+  }
+}
+
+template <class TEntry>
+void StoreText(TEntry& E, size_t K, const String* AText) {
+  if constexpr (requires { E.Text[K]; }) E.Text[K] = AText;
+}
+
+// Reads the records of the list in index order (their buffers in the order they were made), sorts
+// the entries and writes the order back. False when a column holds a NaN.
+template <class TEntry, class TLess>
+bool SortEntries(cxDataStorage::TcxDataStorage* AStorage, std::vector<Integer>& AList,
+                 const std::vector<TPackedItem>& AItems, const std::vector<Integer>& APositionOf, TLess ALess,
+                 TcxSortedKeys* ASortedKeys) {
+  // The entries are made in record order: every record is told from every other, so the order in
+  // which the list held them does not matter, and records and entries are then visited in the
+  // order they lie in memory.
+  std::vector<TEntry> AEntries;
+  AEntries.reserve(AList.size());
+  TSharedPrefix AShared[MaxPackedKeys];
+  for (size_t R = 0; R < APositionOf.size(); ++R) {
+    if (APositionOf[R] < 0) continue;
+    TEntry& E = AEntries.emplace_back();
+    E.Record = static_cast<Integer>(R);
+    for (size_t K = 0; K < AItems.size(); ++K) {
+      const String* AText;
+      if (!ReadPacked(AStorage, E.Record, AItems[K], E.Key[K], E.Rank[K], AText)) return false;
+      StoreText(E, K, AText);
+      AShared[K].Take(AText);
+    }
+  }
+  if constexpr (requires(TEntry E) { E.Text; }) KeyTexts(AEntries, AItems, AShared);
+  std::sort(AEntries.begin(), AEntries.end(), ALess);
   for (size_t I = 0; I < AList.size(); ++I) AList[I] = AEntries[I].Record;
+  if constexpr (!requires(TEntry E) { E.Text; }) {
+    if (ASortedKeys) {
+      const size_t M = AItems.size();
+      ASortedKeys->Width = M;
+      ASortedKeys->Keys.resize(AEntries.size() * M);
+      ASortedKeys->Ranks.resize(AEntries.size() * M);
+      for (size_t I = 0; I < AEntries.size(); ++I)
+        for (size_t K = 0; K < M; ++K) {
+          ASortedKeys->Keys[I * M + K] = AEntries[I].Key[K];
+          ASortedKeys->Ranks[I * M + K] = AEntries[I].Rank[K];
+        }
+    }
+  }
+  return true;
+}
+
+template <size_t M>
+bool SortPackedOf(cxDataStorage::TcxDataStorage* AStorage, std::vector<Integer>& AList,
+                  const std::vector<TPackedItem>& AItems, const std::vector<Integer>& APositionOf, bool ATexts,
+                  TcxSortedKeys* ASortedKeys) {
+  if (!ATexts) return SortEntries<TNumberEntry<M>>(AStorage, AList, AItems, APositionOf, TNumberLess<M>(), ASortedKeys);
+  bool ADescending[M];
+  for (size_t K = 0; K < M; ++K) ADescending[K] = AItems[K].Descending;
+  return SortEntries<TTextEntry<M>>(AStorage, AList, AItems, APositionOf, TTextLess<M>{ADescending}, nullptr);
+}
+
+// The records of AList, each once: the position of every record index up to the largest (-1 for
+// those not in the list). False when the list holds an internal record or a record twice.
+bool PositionsOf(const std::vector<Integer>& AList, std::vector<Integer>& APositionOf) {
+  Integer AMax = -1;
+  for (Integer R : AList) {
+    if (R < 0) return false;
+    AMax = std::max(AMax, R);
+  }
+  APositionOf.assign(static_cast<size_t>(AMax) + 1, -1);
+  for (size_t I = 0; I < AList.size(); ++I) {
+    Integer& APos = APositionOf[static_cast<size_t>(AList[I])];
+    if (APos >= 0) return false;
+    APos = static_cast<Integer>(I);
+  }
+  return true;
 }
 
 bool SortPacked(cxDataStorage::TcxDataStorage* AStorage, std::vector<Integer>& AList,
-                const std::vector<TcxStoredSortKey>& AKeys) {
+                const std::vector<TcxStoredSortKey>& AKeys, TcxSortedKeys* ASortedKeys) {
   if (AKeys.size() > MaxPackedKeys) return false;
-  {
-    std::vector<bool> ASeen;
-    for (Integer R : AList) {
-      if (R < 0) return false;
-      if (static_cast<size_t>(R) >= ASeen.size()) ASeen.resize(static_cast<size_t>(R) + 1);
-      if (ASeen[static_cast<size_t>(R)]) return false;  // a record twice: left to the general sort
-      ASeen[static_cast<size_t>(R)] = true;
-    }
-  }
-  std::vector<TKeyKind> AKinds;
+  std::vector<TPackedItem> AItems;
+  bool ATexts = false;
   for (const TcxStoredSortKey& K : AKeys) {
-    AKinds.push_back(KindOf(K.ValueDef->GetValueTypeClass()));
-    if (AKinds.back() != kkInteger && AKinds.back() != kkString) return false;
+    const TKeyKind AKind = KindOf(K.ValueDef->GetValueTypeClass());
+    if (AKind == kkValueType) return false;
+    ATexts |= AKind == kkString;
+    AItems.push_back({AKind, IntegerLoadOf(K.ValueDef->GetValueTypeClass()), K.ValueDef, K.Descending});
   }
-  const size_t M = AKeys.size();
-  std::vector<cxDataStorage::TcxValueTypeClass> ATypes(M);
-  for (size_t K = 0; K < M; ++K) ATypes[K] = AKeys[K].ValueDef->GetValueTypeClass();
-  // The records are read in index order (their buffers in the order they were made), each into
-  // the entry at its position in the list.
-  Integer AMax = -1;
-  for (Integer R : AList) AMax = std::max(AMax, R);
-  std::vector<Integer> APositionOf(static_cast<size_t>(AMax) + 1, -1);
-  for (size_t I = 0; I < AList.size(); ++I) APositionOf[static_cast<size_t>(AList[I])] = static_cast<Integer>(I);
-  if (std::all_of(AKinds.begin(), AKinds.end(), [](TKeyKind K) { return K == kkInteger; })) {
-    switch (M) {
-      case 1: SortIntegers<1>(AStorage, AList, AKeys, APositionOf); return true;
-      case 2: SortIntegers<2>(AStorage, AList, AKeys, APositionOf); return true;
-      case 3: SortIntegers<3>(AStorage, AList, AKeys, APositionOf); return true;
-      default: break;
-    }
+  std::vector<Integer> APositionOf;
+  if (!PositionsOf(AList, APositionOf)) return false;  // left to the general sort
+  if (AItems.empty()) {
+    // By record index alone: the records in index order, without comparing anything.
+    size_t I = 0;
+    for (size_t R = 0; R < APositionOf.size(); ++R)
+      if (APositionOf[R] >= 0) AList[I++] = static_cast<Integer>(R);
+    return true;
   }
-  std::vector<TPackedEntry> AEntries(AList.size());
-  for (Integer R = 0; R <= AMax; ++R) {
-    const Integer APos = APositionOf[static_cast<size_t>(R)];
-    if (APos < 0) continue;
-    TPackedEntry& E = AEntries[static_cast<size_t>(APos)];
-    E.Record = R;
-    for (size_t K = 0; K < M; ++K) {
-      const void* P = nullptr;
-      E.Null[K] = AStorage->GetCompareInfo(R, AKeys[K].ValueDef, P);
-      E.Key[K] = 0;
-      E.Text[K] = nullptr;
-      if (E.Null[K]) continue;
-      if (AKinds[K] == kkInteger) {
-        E.Key[K] = static_cast<uint64_t>(IntegerOf(ATypes[K], P)) ^ (uint64_t(1) << 63);
-      } else if (P) {
-        E.Text[K] = static_cast<const String*>(P);
-        E.Key[K] = TextPrefix(*E.Text[K]);
-      }
-    }
+  switch (AItems.size()) {
+    case 1: return SortPackedOf<1>(AStorage, AList, AItems, APositionOf, ATexts, ASortedKeys);
+    case 2: return SortPackedOf<2>(AStorage, AList, AItems, APositionOf, ATexts, ASortedKeys);
+    default: return SortPackedOf<3>(AStorage, AList, AItems, APositionOf, ATexts, ASortedKeys);
   }
-  std::vector<uint8_t> ADescending(M);
-  for (size_t K = 0; K < M; ++K) ADescending[K] = AKeys[K].Descending;
-  auto ALess = [M, &ADescending](const TPackedEntry& A, const TPackedEntry& B) {
-    for (size_t K = 0; K < M; ++K) {
-      int R;
-      if (A.Null[K] || B.Null[K]) {
-        R = static_cast<int>(B.Null[K]) - static_cast<int>(A.Null[K]);  // Null first
-      } else if (A.Key[K] != B.Key[K]) {
-        R = A.Key[K] < B.Key[K] ? -1 : 1;
-      } else if (A.Text[K] && B.Text[K]) {
-        const int C = A.Text[K]->compare(*B.Text[K]);
-        R = (C > 0) - (C < 0);
-      } else {
-        R = (A.Text[K] != nullptr) - (B.Text[K] != nullptr);
-      }
-      if (R != 0) return ADescending[K] ? R > 0 : R < 0;
-    }
-    return A.Record < B.Record;
-  };
-  std::sort(AEntries.begin(), AEntries.end(), ALess);
-  for (size_t I = 0; I < AList.size(); ++I) AList[I] = AEntries[I].Record;
-  return true;
 }
 
 }  // namespace
 
 void cxSortRecordsByStoredValues(cxDataStorage::TcxDataStorage* AStorage, std::vector<Integer>& AList,
-                                 const std::vector<TcxStoredSortKey>& AKeys) {
+                                 const std::vector<TcxStoredSortKey>& AKeys, TcxSortedKeys* ASortedKeys) {
+  if (ASortedKeys) ASortedKeys->Clear();
   const Integer N = static_cast<Integer>(AList.size());
-  if (N < 2 || SortPacked(AStorage, AList, AKeys)) return;
+  if (N < 2 || SortPacked(AStorage, AList, AKeys, ASortedKeys)) return;
   std::vector<TKeyColumn> AColumns(AKeys.size());
   for (size_t K = 0; K < AKeys.size(); ++K) {
     AColumns[K].ValueDef = AKeys[K].ValueDef;

@@ -10,21 +10,79 @@
 
 namespace cxDataStorage {
 
+// ---- TcxRecordArena -------------------------------------------------------------------------------------
+
 namespace {
 
-Byte* Reallocate(Byte* ABuffer, Integer ASize) {
-  auto* result = static_cast<Byte*>(std::realloc(ABuffer, static_cast<size_t>(std::max(ASize, 1))));
-  if (!result) throw EOutOfMemory("Out of memory");
-  return result;
-}
+constexpr size_t FirstBlockCapacity = 16;
+constexpr size_t MaxBlockCapacity = 4096;
 
-Byte* AllocateZeroed(Integer ASize) {
-  auto* result = static_cast<Byte*>(std::calloc(static_cast<size_t>(std::max(ASize, 1)), 1));
+Byte* AllocateZeroed(size_t ASize) {
+  auto* result = static_cast<Byte*>(std::calloc(std::max<size_t>(ASize, 1), 1));
   if (!result) throw EOutOfMemory("Out of memory");
   return result;
 }
 
 }  // namespace
+
+TcxRecordArena::~TcxRecordArena() { Reset(); }
+
+void TcxRecordArena::Swap(TcxRecordArena& AOther) {
+  std::swap(FBufferSize, AOther.FBufferSize);
+  FBlocks.swap(AOther.FBlocks);
+  std::swap(FBlockCapacity, AOther.FBlockCapacity);
+  std::swap(FBlockUsed, AOther.FBlockUsed);
+  FFree.swap(AOther.FFree);
+  FLoose.swap(AOther.FLoose);
+  std::swap(FLive, AOther.FLive);
+}
+
+void TcxRecordArena::Reset() {
+  for (Byte* block : FBlocks) std::free(block);
+  for (Byte* buffer : FLoose) std::free(buffer);
+  FBlocks.clear();
+  FLoose.clear();
+  FFree.clear();
+  FBlockCapacity = FBlockUsed = FLive = 0;
+}
+
+Byte* TcxRecordArena::Allocate(Integer ASize) {
+  const size_t size = std::max<size_t>(static_cast<size_t>(std::max(ASize, 1)), 1);
+  if (FLive == 0 && size != FBufferSize) {
+    Reset();
+    FBufferSize = size;
+  }
+  ++FLive;
+  if (size > FBufferSize) {
+    FLoose.push_back(AllocateZeroed(size));
+    return FLoose.back();
+  }
+  if (!FFree.empty()) {
+    Byte* buffer = FFree.back();
+    FFree.pop_back();
+    std::memset(buffer, 0, FBufferSize);
+    return buffer;
+  }
+  if (FBlockUsed == FBlockCapacity) {
+    // Blocks grow with the storage, so that a small one wastes little and a large one has few.
+    FBlockCapacity = FBlocks.empty() ? FirstBlockCapacity : std::min(FBlockCapacity * 2, MaxBlockCapacity);
+    FBlocks.push_back(AllocateZeroed(FBlockCapacity * FBufferSize));
+    FBlockUsed = 0;
+  }
+  return FBlocks.back() + FBufferSize * FBlockUsed++;
+}
+
+void TcxRecordArena::Release(Byte* ABuffer) {
+  if (!ABuffer) return;
+  auto loose = std::find(FLoose.rbegin(), FLoose.rend(), ABuffer);
+  if (loose != FLoose.rend()) {
+    std::free(ABuffer);
+    FLoose.erase(std::next(loose).base());
+  } else {
+    FFree.push_back(ABuffer);
+  }
+  if (--FLive == 0) Reset();
+}
 
 // ---- TcxValueDef ---------------------------------------------------------------------------------------
 
@@ -277,6 +335,18 @@ TcxValueDefs* TcxDataStorage::ValueDefsByRecordIndex(Integer ARecordIndex) {
   return ARecordIndex < 0 ? static_cast<TcxValueDefs*>(FInternalValueDefs) : FValueDefs;
 }
 
+void TcxDataStorage::Relayout(std::vector<Byte*>& ARecords, TcxRecordArena& AArena, Integer ANewSize,
+                              const TClosure<void(const Byte* AOld, Byte* ANew)>& AMove) {
+  TcxRecordArena moved;
+  for (Byte*& buffer : ARecords) {
+    if (!buffer) continue;
+    Byte* target = moved.Allocate(ANewSize);
+    AMove(buffer, target);
+    buffer = target;
+  }
+  AArena.Swap(moved);  // the old blocks go with `moved`; their contents now live in the new buffers
+}
+
 void TcxDataStorage::InsertValueDef(TcxValueDefs* AList, Integer AIndex, TcxValueDef* AValueDef) {
   std::vector<Byte*>* records = &FInternalRecords;
   if (AList == FValueDefs) {
@@ -286,19 +356,17 @@ void TcxDataStorage::InsertValueDef(TcxValueDefs* AList, Integer AIndex, TcxValu
   const Integer size = AValueDef->FBufferSize;
   if (size == 0) return;
   const Integer oldSize = AList->FRecordSize;
-  const Integer at = AIndex < AList->Count() ? AList->FItems[static_cast<size_t>(AIndex)]->FOffset : oldSize;
-  for (Byte*& buffer : *records) {
-    if (!buffer) continue;
-    buffer = Reallocate(buffer, oldSize + size);
-    std::memmove(buffer + at + size, buffer + at, static_cast<size_t>(oldSize - at));
-    std::memset(buffer + at, 0, static_cast<size_t>(size));
-  }
+  const auto at = static_cast<size_t>(AIndex < AList->Count() ? AList->FItems[static_cast<size_t>(AIndex)]->FOffset : oldSize);
+  Relayout(*records, ArenaOf(AList), oldSize + size, [&](const Byte* AOld, Byte* ANew) {
+    std::memcpy(ANew, AOld, at);
+    std::memcpy(ANew + at + static_cast<size_t>(size), AOld + at, static_cast<size_t>(oldSize) - at);
+  });
 }
 
 void TcxDataStorage::FreeRecordBuffer(Byte*& ABuffer, TcxValueDefs* ADefs) {
   if (!ABuffer) return;
   for (TcxValueDef* def : ADefs->FItems) def->FreeBuffer(ABuffer);
-  std::free(ABuffer);
+  ArenaOf(ADefs).Release(ABuffer);
   ABuffer = nullptr;
 }
 
@@ -313,15 +381,15 @@ void TcxDataStorage::RemoveValueDef(TcxValueDefs* AList, TcxValueDef* AValueDef)
     for (Byte*& buffer : records) FreeRecordBuffer(buffer, AList);
     return;
   }
-  const Integer size = AValueDef->FBufferSize;
-  const Integer at = AValueDef->FOffset;
-  const Integer oldSize = AList->FRecordSize;
-  for (Byte*& buffer : records) {
-    if (!buffer) continue;
-    AValueDef->FreeBuffer(buffer);
-    std::memmove(buffer + at, buffer + at + size, static_cast<size_t>(oldSize - at - size));
-    buffer = Reallocate(buffer, oldSize - size);
-  }
+  const auto size = static_cast<size_t>(AValueDef->FBufferSize);
+  const auto at = static_cast<size_t>(AValueDef->FOffset);
+  const auto oldSize = static_cast<size_t>(AList->FRecordSize);
+  for (Byte* buffer : records)
+    if (buffer) AValueDef->FreeBuffer(buffer);
+  Relayout(records, ArenaOf(AList), static_cast<Integer>(oldSize - size), [&](const Byte* AOld, Byte* ANew) {
+    std::memcpy(ANew, AOld, at);
+    std::memcpy(ANew + at, AOld + at + size, oldSize - at - size);
+  });
 }
 
 void TcxDataStorage::SetStoredValuesOnly(bool Value) {
@@ -358,7 +426,10 @@ Byte* TcxDataStorage::GetRecordBuffer(Integer ARecordIndex) { return BufferSlot(
 
 Byte* TcxDataStorage::AllocRecordBuffer(Integer AIndex) {
   Byte*& buffer = BufferSlot(AIndex);
-  if (!buffer) buffer = AllocateZeroed(ValueDefsByRecordIndex(AIndex)->FRecordSize);
+  if (!buffer) {
+    TcxValueDefs* defs = ValueDefsByRecordIndex(AIndex);
+    buffer = ArenaOf(defs).Allocate(defs->FRecordSize);
+  }
   return buffer;
 }
 
@@ -454,6 +525,14 @@ Integer TcxDataStorage::CompareRecords(Integer ARecordIndex1, Integer ARecordInd
 }
 
 bool TcxDataStorage::GetCompareInfo(Integer ARecordIndex, TcxValueDef* AValueDef, const void*& P) {
+  P = nullptr;
+  if (ARecordIndex >= 0 && static_cast<size_t>(ARecordIndex) < FRecords.size()) {
+    // An ordinary record, the scans' case: its own definition, no mapping.
+    const Byte* buffer = FRecords[static_cast<size_t>(ARecordIndex)];
+    if (!AValueDef || AValueDef->IsNullValueEx(buffer)) return true;
+    P = AValueDef->FValueTypeClass->PrepareValueBuffer(buffer + AValueDef->FOffset + 1);
+    return false;
+  }
   AValueDef = MapValueDef(ARecordIndex, AValueDef);
   const Byte* buffer = BufferSlot(ARecordIndex);
   P = nullptr;

@@ -6,9 +6,11 @@
 // Record buffer: byte 0 flags (bit 0: an internal slot in use); with record IDs, bytes 1-4 the ID;
 // then one slot per stored definition: a null byte (0 = Null), the type's data bytes, and, when the
 // text is stored, the address of a heap string with the display text. Slots that hold an address
-// (strings, Variants, objects, texts) are pointer-sized.
+// (strings, Variants, objects, texts) are pointer-sized. The buffers come from the storage's record
+// arenas (TcxRecordArena), one for ordinary and one for internal records.
 #pragma once
 
+#include <cstring>
 #include <vector>
 
 #include "Closures.h"
@@ -21,6 +23,14 @@ class TStream;
 namespace cxDataStorage {
 
 using Streams::TStream;
+
+// The value of type T whose data bytes start at P (data bytes sit unaligned in a record buffer).
+template <class T>
+T LoadStoredValue(const void* P) {
+  T V;
+  std::memcpy(&V, P, sizeof V);
+  return V;
+}
 
 // ---- Value types ---------------------------------------------------------------------------------------
 // Used as class references only: one shared instance per class (ValueTypeClass<T>()), no state.
@@ -214,6 +224,10 @@ class TcxValueTypeClassList : public TObject {
 
 TcxValueTypeClassList* cxValueTypeClassList();
 bool IsDateTimeValueTypeClass(TcxValueTypeClass AClass);
+// For the value types whose data bytes hold a plain number that GetDataValue gives as it is (32-bit
+// and 64-bit whole numbers, reals, dates, amounts as raw 64-bit integers; exactly those classes), the
+// Variant type of that number; varEmpty for any other type.
+TVarType StoredNumberVarType(TcxValueTypeClass AClass);
 
 // ---- Value definitions ---------------------------------------------------------------------------------
 class TcxDataStorage;
@@ -336,6 +350,32 @@ using TcxValueDefSetProc =
 using TcxValueDefCompareProc = Integer (*)(TcxValueDef* A, TcxValueDef* B);
 
 // ---- Storage -------------------------------------------------------------------------------------------
+// The buffers of records of one layout, carved side by side from blocks of many records, so that
+// records made one after another lie together in memory and a scan over them stays in cache. A
+// released buffer is reused by the next record; the blocks go when the last buffer is released.
+class TcxRecordArena {
+ public:
+  TcxRecordArena() = default;
+  TcxRecordArena(const TcxRecordArena&) = delete;
+  TcxRecordArena& operator=(const TcxRecordArena&) = delete;
+  ~TcxRecordArena();
+  void Swap(TcxRecordArena& AOther);
+  // A zero-filled buffer of ASize bytes. The arena takes the size of the first buffer asked while
+  // it holds none; a larger one asked later comes from the heap on its own.
+  Byte* Allocate(Integer ASize);
+  void Release(Byte* ABuffer);
+
+ private:
+  void Reset();
+  size_t FBufferSize = 0;
+  std::vector<Byte*> FBlocks;
+  size_t FBlockCapacity = 0;  // buffers in the last block
+  size_t FBlockUsed = 0;
+  std::vector<Byte*> FFree;
+  std::vector<Byte*> FLoose;  // buffers from the heap
+  size_t FLive = 0;
+};
+
 class TcxDataStorage : public TObject {
   DECLARE_CLASS(TcxDataStorage, TObject)
  public:
@@ -360,6 +400,12 @@ class TcxDataStorage : public TObject {
   Integer CompareRecords(Integer ARecordIndex1, Integer ARecordIndex2, TcxValueDef* AValueDef);
   // P: the value prepared for TcxValueDef::CompareValues; the answer: whether it is Null.
   bool GetCompareInfo(Integer ARecordIndex, TcxValueDef* AValueDef, const void*& P);
+  // Asks the processor to fetch an ordinary record's buffer into the cache ahead of a read: scans
+  // in an order other than the records' own call it a few records ahead.
+  void PrefetchRecord(Integer ARecordIndex) const {
+    if (ARecordIndex >= 0 && static_cast<size_t>(ARecordIndex) < FRecords.size())
+      if (const Byte* buffer = FRecords[static_cast<size_t>(ARecordIndex)]) __builtin_prefetch(buffer);
+  }
 
   Integer GetRecordID(Integer ARecordIndex);
   void SetRecordID(Integer ARecordIndex, Integer AID);
@@ -404,10 +450,17 @@ class TcxDataStorage : public TObject {
   Byte*& BufferSlot(Integer AIndex);
   TcxValueDef* MapValueDef(Integer ARecordIndex, TcxValueDef* AValueDef);
   void FreeRecordBuffer(Byte*& ABuffer, TcxValueDefs* ADefs);
+  // Moves every buffer of ARecords to a fresh arena with the new record size, AMove copying the
+  // old contents over (the new buffer comes zero-filled).
+  void Relayout(std::vector<Byte*>& ARecords, TcxRecordArena& AArena, Integer ANewSize,
+                const TClosure<void(const Byte* AOld, Byte* ANew)>& AMove);
+  TcxRecordArena& ArenaOf(TcxValueDefs* ADefs) { return ADefs == FValueDefs ? FArena : FInternalArena; }
 
  private:
   std::vector<Byte*> FRecords;
   std::vector<Byte*> FInternalRecords;
+  TcxRecordArena FArena;
+  TcxRecordArena FInternalArena;
   TcxValueDefs* FValueDefs = nullptr;
   TcxInternalValueDefs* FInternalValueDefs = nullptr;
   bool FStoredValuesOnly = false;

@@ -16,9 +16,7 @@ namespace {
 
 template <class T>
 T Load(const void* P) {
-  T value;
-  std::memcpy(&value, P, sizeof(T));
-  return value;
+  return LoadStoredValue<T>(P);
 }
 
 template <class T>
@@ -387,6 +385,15 @@ TcxValueTypeClassList* cxValueTypeClassList() {
 
 bool IsDateTimeValueTypeClass(TcxValueTypeClass AClass) {
   return AClass == ValueTypeClass<TcxDateTimeValueType>() || AClass == ValueTypeClass<TcxSQLTimeStampValueType>();
+}
+
+TVarType StoredNumberVarType(TcxValueTypeClass AClass) {
+  if (AClass == ValueTypeClass<TcxIntegerValueType>()) return varInteger;
+  if (AClass == ValueTypeClass<TcxLargeIntValueType>()) return varInt64;
+  if (AClass == ValueTypeClass<TcxFloatValueType>()) return varDouble;
+  if (AClass == ValueTypeClass<TcxDateTimeValueType>()) return varDate;
+  if (AClass == ValueTypeClass<TcxCurrencyValueType>()) return varCurrency;
+  return varEmpty;
 }
 
 void cxDataStorageInitialization() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cxDataGroups.h"
+#include "cxDataStorage.h"
 
 namespace cxDataSummaryValues {
 
@@ -38,6 +39,139 @@ void cxSummaryFinish(TcxSummaryKind AKind, Variant& ARunning, Integer ACount) {
     ARunning = ARunning / Variant(ACount);
     if (AIsDate) ARunning = VarAsType(ARunning, varDate);
   }
+}
+
+// ---- Native running values ----------------------------------------------------------------------------------
+
+namespace {
+
+template <class T>
+T LoadValue(const void* P) {
+  return cxDataStorage::LoadStoredValue<T>(P);
+}
+
+bool RealLess(double A, double B) { return VarCompareReals(A, B) < 0; }
+
+}  // namespace
+
+TVarType TcxNativeSummaryValue::NativeType(TVarType AValueType) {
+  switch (AValueType) {
+    case varInteger: case varInt64: case varDouble: case varDate: case varCurrency: return AValueType;
+    default: return varEmpty;
+  }
+}
+
+bool TcxNativeSummaryValue::Start(TcxSummaryKind AKind, TcxSummaryOptions AOptions, TVarType AValueType,
+                                  const Variant& ARunning) {
+  FKind = AKind;
+  FOptions = AOptions;
+  FValueType = AValueType;
+  FType = VarType(ARunning);
+  if (AKind == skCount) {
+    FKept = ARunning;
+    return true;
+  }
+  // A sum that started from Null runs on from the whole number 0, whatever the values' type.
+  const bool AStartedFromZero = (AKind == skSum || AKind == skAverage) && FType == varInteger;
+  if (FType != varEmpty && FType != AValueType && !AStartedFromZero && !(IsWhole(FType) && IsWhole(AValueType)))
+    return false;
+  switch (FType) {
+    case varEmpty: break;
+    case varInteger: case varInt64: FWhole = ARunning.ToInt64(); break;
+    case varCurrency: FWhole = ARunning.ToCurrency().Raw; break;
+    default: FReal = ARunning.ToDouble(); break;
+  }
+  return true;
+}
+
+Variant TcxNativeSummaryValue::ValueAt(const void* P) const {
+  switch (FValueType) {
+    case varInteger: return Variant(LoadValue<Integer>(P));
+    case varInt64: return Variant(LoadValue<Int64>(P));
+    case varCurrency: return Variant(Currency::FromRaw(LoadValue<Int64>(P)));
+    case varDate: return VarFromDateTime(LoadValue<double>(P));
+    default: return Variant(LoadValue<double>(P));
+  }
+}
+
+Variant TcxNativeSummaryValue::Running() const {
+  if (FKind == skCount) return FKept;
+  switch (FType) {
+    case varEmpty: return Unassigned();
+    case varInteger: return Variant(static_cast<Integer>(FWhole));
+    case varInt64: return Variant(FWhole);
+    case varCurrency: return Variant(Currency::FromRaw(FWhole));
+    case varDate: return VarFromDateTime(FReal);
+    default: return Variant(FReal);
+  }
+}
+
+void TcxNativeSummaryValue::Take(const void* P) {
+  FType = FValueType;
+  if (IsReal(FValueType)) FReal = LoadValue<double>(P);
+  else FWhole = FValueType == varInteger ? LoadValue<Integer>(P) : LoadValue<Int64>(P);
+}
+
+// Whole numbers stay whole (32 bits while both sides and the result fit), a whole number meeting a
+// real or an amount becomes one; an overflow is left to the Variant addition, which raises it.
+void TcxNativeSummaryValue::Add(const void* P) {
+  if (IsReal(FValueType)) {
+    FReal = (IsWhole(FType) ? static_cast<double>(FWhole) : FReal) + LoadValue<double>(P);
+    FType = FValueType;
+    return;
+  }
+  Int64 ASum;
+  bool AOverflow;
+  if (FValueType == varCurrency) {
+    const __int128 AScaled = FType == varCurrency ? __int128(FWhole) : __int128(FWhole) * Currency::Scale;
+    const __int128 AWide = AScaled + LoadValue<Int64>(P);
+    AOverflow = AWide < INT64_MIN || AWide > INT64_MAX;
+    ASum = static_cast<Int64>(AWide);
+  } else {
+    AOverflow = __builtin_add_overflow(FWhole, FValueType == varInteger ? LoadValue<Integer>(P) : LoadValue<Int64>(P), &ASum);
+  }
+  if (AOverflow) (void)(Running() + ValueAt(P));  // raises the Variant's overflow
+  if (FValueType == varCurrency) FType = varCurrency;
+  else if (FType == varInt64 || FValueType == varInt64 || ASum < INT32_MIN || ASum > INT32_MAX) FType = varInt64;
+  FWhole = ASum;
+}
+
+bool TcxNativeSummaryValue::Less(const void* P) const {
+  if (IsReal(FValueType)) return RealLess(LoadValue<double>(P), FReal);
+  return (FValueType == varInteger ? LoadValue<Integer>(P) : LoadValue<Int64>(P)) < FWhole;
+}
+
+// The steps of cxSummaryAccumulate for a value that is never Empty and a running value never Null.
+void TcxNativeSummaryValue::Accumulate(bool AIsNull, const void* P, Integer& ACount) {
+  if (FKind == skNone) return;
+  if (AIsNull && FOptions.Contains(soNullIgnore)) return;
+  if (FKind == skCount) {
+    ++ACount;
+    return;
+  }
+  if (FType == varEmpty) {
+    if (!AIsNull) {
+      Take(P);
+    } else if (FKind == skSum || FKind == skAverage) {
+      FType = varInteger;
+      FWhole = 0;
+    }
+  } else if (!AIsNull) {
+    switch (FKind) {
+      case skSum: case skAverage: Add(P); break;
+      case skMin: if (Less(P)) Take(P); break;
+      case skMax: {
+        // value > running: the running value orders before the value
+        const bool AGreater = IsReal(FValueType) ? RealLess(FReal, LoadValue<double>(P))
+                                                 : FWhole < (FValueType == varInteger ? LoadValue<Integer>(P)
+                                                                                        : LoadValue<Int64>(P));
+        if (AGreater) Take(P);
+        break;
+      }
+      default: break;
+    }
+  }
+  ++ACount;
 }
 
 namespace {

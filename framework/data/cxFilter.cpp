@@ -1,4 +1,5 @@
 #include "cxFilter.h"
+#include "cxFilterNative.h"
 
 #include <algorithm>
 
@@ -217,6 +218,8 @@ void TcxFilterCriteriaItem::Construct() {
 }
 
 void TcxFilterCriteriaItem::Destroy() {
+  delete FNative;
+  FNative = nullptr;
   FreeAndNil(FOperator);
   inherited::Destroy();
 }
@@ -275,17 +278,39 @@ void TcxFilterCriteriaItem::SetDisplayValue(const String& Value) {
   Changed();
 }
 
+const Variant& TcxFilterCriteriaItem::PreparedValue() {
+  TcxFilterCriteria* criteria = GetCriteria();
+  if (FPreparedAt != criteria->FChangeCount) {
+    FPreparedValue = criteria->PrepareValue(FValue);
+    FPreparedAt = criteria->FChangeCount;
+  }
+  return FPreparedValue;
+}
+
 bool TcxFilterCriteriaItem::Evaluate(void* AData) {
   TcxFilterCriteria* criteria = GetCriteria();
+  // A stored number or text is compared as it is; a Null goes the Variant way.
+  const void* P;
+  bool AIsNull = true;
+  const TVarType AType = criteria->CanCompareNativeValues() ? GetNativeDataValue(AData, P, AIsNull) : varEmpty;
+  if (AType != varEmpty && !AIsNull) {
+    if (!FNative) FNative = new TcxNativeFilterLeaf();
+    if (FNative->PreparedAt != criteria->FChangeCount || FNative->Type != AType) {
+      FNative->Valid = false;
+      FNative->PreparedAt = criteria->FChangeCount;
+      try {
+        FNative->Prepare(FOperator, PreparedValue(), AType, criteria->GetOptions().Contains(fcoCaseInsensitive));
+      } catch (EVariantError&) {
+        FNative->Valid = false;  // the Variant way raises it again, where the criteria decide
+      }
+    }
+    if (FNative->Valid) return FNative->Evaluate(P);
+  }
   try {
     Variant value;
     GetDataValue(AData, value);
     const Variant D = criteria->PrepareValue(std::move(value));
-    if (FPreparedAt != criteria->FChangeCount) {
-      FPreparedValue = criteria->PrepareValue(FValue);
-      FPreparedAt = criteria->FChangeCount;
-    }
-    const Variant& W = FPreparedValue;
+    const Variant& W = PreparedValue();
     if (criteria->GetOptions().Contains(fcoIgnoreNull) && !FOperator->IsNullOperator() && ValueIsNull(D))
       return false;
     return FOperator->CompareValues(D, W);

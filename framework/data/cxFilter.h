@@ -38,6 +38,7 @@ extern Integer cxDataFilterVersion;
 
 class TcxFilterCriteria;
 class TcxFilterCriteriaItemList;
+class TcxNativeFilterLeaf;
 
 // ---- Tree nodes ------------------------------------------------------------------------------------------
 class TcxCustomFilterCriteriaItem : public TObject {
@@ -108,6 +109,10 @@ class TcxFilterCriteriaItem : public TcxCustomFilterCriteriaItem {
 
   // The record's value of the leaf's item; AData is what the host passes to evaluation.
   virtual void GetDataValue(void* AData, Variant& AValue) = 0;
+  // The same value without a Variant, where the host holds it as a stored number or text: its
+  // Variant type (varInteger, varInt64, varDouble, varDate, varCurrency or varString), P its bytes
+  // (a String for a text) and AIsNull whether it is Null. varEmpty: GetDataValue is asked instead.
+  virtual TVarType GetNativeDataValue(void* AData, const void*& P, bool& AIsNull) { return varEmpty; }
   virtual String GetDisplayValue();
   virtual String GetExpressionValue(bool ADisplay);
   virtual String GetFieldCaption() = 0;
@@ -139,8 +144,11 @@ class TcxFilterCriteriaItem : public TcxCustomFilterCriteriaItem {
   Variant FValue;
   String FDisplayValue;
   // FValue through the criteria's PrepareValue, kept until the criteria change.
+  const Variant& PreparedValue();
   Variant FPreparedValue;
   Int64 FPreparedAt = -1;
+  // The leaf taken apart for native values, kept until the criteria change.
+  TcxNativeFilterLeaf* FNative = nullptr;
 };
 
 // ---- The criteria --------------------------------------------------------------------------------------
@@ -183,6 +191,10 @@ class TcxFilterCriteria : public TPersistent {
   virtual void SetFilterText(const String& Value) {}
 
   virtual Variant PrepareValue(Variant AValue);
+  // Whether leaves may compare the values their items give natively (GetNativeDataValue) as
+  // PrepareValue, ValueIsNull and the operators would compare them as Variants. A descendant that
+  // prepares or tests values otherwise answers false.
+  virtual bool CanCompareNativeValues() { return true; }
   virtual String ConvertBoolToStr(const Variant& AValue);
   virtual String ConvertDateToStr(const Variant& AValue);
   virtual void FormatFilterTextValue(TcxFilterCriteriaItem* AItem, const Variant& AValue, String& ADisplayValue) {}

@@ -161,7 +161,7 @@ class TcxBitmap : public TcxCustomBitmap {
  private:
   BITMAPINFO FBitmapInfo;
   HDC FDC = nullptr;
-  RGBQUAD FClearColor;
+  RGBQUAD FClearColor{};  // transparent black unless given
   TcxColorList* FTransparentBkColors = nullptr;
   Integer FCurrentColorIndexX = 0, FCurrentColorIndexY = 0;
   TcxHatchData FHatchData;

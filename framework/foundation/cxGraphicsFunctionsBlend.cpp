@@ -134,6 +134,14 @@ bool SystemAlphaBlend(HDC ADestDC, HDC ASrcDC, const TRect& ADestRect, const TRe
 }
 
 void cxBlendFunction(const RGBQUAD& ASource, RGBQUAD& ADestination, BYTE ASourceConstantAlpha) {
+  // The two pixels the arithmetic below leaves as they are or turns into the source exactly: a
+  // source of nothing (k * 0 + 1 * d), and an opaque source at full constant alpha (1 * s + 0 * d).
+  const bool ANothing = ASource.rgbBlue == 0 && ASource.rgbGreen == 0 && ASource.rgbRed == 0 && ASource.rgbReserved == 0;
+  if (ANothing) return;
+  if (ASourceConstantAlpha == 255 && ASource.rgbReserved == 255) {
+    ADestination = ASource;
+    return;
+  }
   double k = ASourceConstantAlpha / 255.0;
   double a = k * ASource.rgbReserved;
   double m = 1 - a / 255.0;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "Controls.h"
+#include "GdiSurface.h"
 #include "ImgList.h"
 #include "Messages.h"
 #include "RtlMath.h"
@@ -57,6 +58,102 @@ bool FetchImage(TcxBitmap* AImage, TBitmap* AGlyph, TCustomImageList* AImages, I
   else TcxImageList::GetImageInfo(AImages->GetHandle(), AImageIndex, AImage, nullptr);
   return TcxImageList::GetPixelFormat(AImages->GetHandle()) >= 32;
 }
+// A work bitmap's instance as it stands, made (at the size given) on first use.
+TcxBitmap* WorkBitmapInstance(TWorkBitmap AKind, Integer AWidth, Integer AHeight) {
+  return FWorkBitmaps[AKind] ? FWorkBitmaps[AKind] : WorkBitmap(AKind, AWidth, AHeight);
+}
+
+RGBQUAD PixelQuad(uint32_t APixel) {
+  return RGBQUAD{static_cast<BYTE>(APixel), static_cast<BYTE>(APixel >> 8), static_cast<BYTE>(APixel >> 16),
+                 static_cast<BYTE>(APixel >> 24)};
+}
+
+uint32_t QuadPixel(const RGBQUAD& AColor) {
+  return static_cast<uint32_t>(AColor.rgbBlue) | static_cast<uint32_t>(AColor.rgbGreen) << 8 |
+         static_cast<uint32_t>(AColor.rgbRed) << 16 | static_cast<uint32_t>(AColor.rgbReserved) << 24;
+}
+
+// The drawer's steps for a 32-bit glyph with its own alpha, drawn at its size with a look that
+// changes every pixel by itself and no brush, done in one pass and one blend: the glyph, in its look,
+// is blended straight onto the DC. That gives the pixels of composing on the work bitmap and copying
+// it back, for a DC that puts 32-bit pixels down as they are with a plain mapping: the blend meets
+// the same background pixels, and those around the glyph would only be copied back as they were.
+// The mask of transparent pixels changes nothing here: it clears the pixels equal to its clear
+// colour, which when 0 are clear already. False: the general steps apply.
+bool DrawAlphaGlyphDirect(HDC ADC, const TRect& AGlyphRect, const TRect& ABackgroundRect, TBitmap* AGlyph,
+                          TcxImageDrawMode ADrawMode, HBRUSH ABrush) {
+  if (ADrawMode == idmShadowed || ABrush || CustomDrawImageProc) return false;
+  const Integer w = AGlyph->GetWidth(), h = AGlyph->GetHeight();
+  if (cxRectWidth(AGlyphRect) != w || cxRectHeight(AGlyphRect) != h || AGlyph->GetPixelFormat() != Graphics::pf32bit)
+    return false;
+  if (!DCDrawsTrueColor(ADC) || GetMapMode(ADC) != MM_TEXT || GetLayout(ADC) != 0) return false;
+  TGdiSurface* glyph = GetDCSurface(BitmapDC(AGlyph));
+  if (!glyph || glyph->Width() != w || glyph->Height() != h) return false;
+  if (QuadPixel(WorkBitmapInstance(wbMask, w, h)->GetClearColor()) != 0) return false;
+  bool alpha = false;
+  for (Integer y = 0; y < h && !alpha; ++y)
+    for (Integer x = 0; x < w; ++x) alpha |= (glyph->Pixel(x, y) >> 24) != 0;
+  if (!alpha) return false;
+  // The work bitmap held the background rectangle only: the glyph is cut to it.
+  TRect target;
+  if (!cxRectIntersect(target, AGlyphRect, ABackgroundRect)) return true;
+  const TPoint from{target.left - AGlyphRect.left, target.top - AGlyphRect.top};
+  TcxBitmap* image = WorkBitmapInstance(wbImage, w, h);
+  image->GetTransparentBkColors()->Clear();
+  auto look = [&](RGBQUAD& c) {
+    switch (ADrawMode) {
+      case idmDisabled: image->Disable(c); break;
+      case idmFaded: image->Fade(c); break;
+      case idmGrayScale: image->GrayScale(c); break;
+      case idmDingy: image->Dingy(c); break;
+      default: break;
+    }
+  };
+  const BYTE constantAlpha = ADrawMode == idmDisabled ? DisableMap.SrcConstantAlpha
+                             : ADrawMode == idmFaded  ? FadeMap.SrcConstantAlpha
+                                                      : 255;
+  if (!cxSystemAlphaBlendFunc) {
+    // The software blend, on the background pixels under the glyph read into the work bitmap.
+    const Integer tw = cxRectWidth(target), th = cxRectHeight(target);
+    TcxBitmap* work = WorkBitmapInstance(wbWork, tw, th);
+    if (work->GetWidth() != tw || work->GetHeight() != th) work->SetSize(tw, th);
+    TGdiSurface* pixels = GetDCSurface(BitmapDC(work));
+    if (!pixels) return false;
+    cxBitBlt(BitmapDC(work), ADC, work->GetClientRect(), target.TopLeft(), SRCCOPY);
+    for (Integer y = 0; y < th; ++y) {
+      const uint32_t* s = glyph->Scanline(y + from.y) + from.x;
+      uint32_t* d = pixels->Scanline(y);
+      for (Integer x = 0; x < tw; ++x) {
+        RGBQUAD c = PixelQuad(s[x]), b = PixelQuad(d[x]);
+        look(c);
+        cxBlendFunction(c, b, constantAlpha);
+        d[x] = QuadPixel(b);
+      }
+    }
+    cxBitBlt(ADC, BitmapDC(work), target, TPoint{0, 0}, SRCCOPY);
+    return true;
+  }
+  HDC source = BitmapDC(AGlyph);
+  if (ADrawMode != idmNormal) {
+    if (image->GetWidth() != w || image->GetHeight() != h) image->SetSize(w, h);
+    TGdiSurface* pixels = GetDCSurface(BitmapDC(image));
+    if (!pixels) return false;
+    for (Integer y = 0; y < h; ++y) {
+      const uint32_t* s = glyph->Scanline(y);
+      uint32_t* d = pixels->Scanline(y);
+      for (Integer x = 0; x < w; ++x) {
+        RGBQUAD c = PixelQuad(s[x]);
+        look(c);
+        d[x] = QuadPixel(c);
+      }
+    }
+    source = BitmapDC(image);
+  }
+  SystemAlphaBlend(ADC, source, target, cxRectOffset(TRect{0, 0, cxRectWidth(target), cxRectHeight(target)}, from),
+                   constantAlpha);
+  return true;
+}
+
 }  // namespace
 
 void cxDrawImage(HDC ADC, const TRect& AGlyphRect, const TRect& ABackgroundRect, TBitmap* AGlyph,
@@ -65,6 +162,7 @@ void cxDrawImage(HDC ADC, const TRect& AGlyphRect, const TRect& ABackgroundRect,
   bool glyph = IsGlyphAssigned(AGlyph);
   if (!glyph && !IsImageAssigned(AImages, AImageIndex)) return;
   if (cxRectIsEmpty(ABackgroundRect)) return;
+  if (glyph && DrawAlphaGlyphDirect(ADC, AGlyphRect, ABackgroundRect, AGlyph, ADrawMode, ABrush)) return;
 
   TcxBitmap* work = WorkBitmap(wbWork, cxRectWidth(ABackgroundRect), cxRectHeight(ABackgroundRect));
   TRect workRect = work->GetClientRect();

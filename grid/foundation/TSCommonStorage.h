@@ -127,10 +127,11 @@ class Tts2DStorage : public TObject {
   void Destroy() override;
 
  private:
+  // A pointer member first: TCellSlot{} then clears the whole slot, which an unset cell needs.
   union TCellSlot {
-    Integer Int;
-    TBitmap* Bitmap;
     String* Text;  // nil for the empty string
+    TBitmap* Bitmap;
+    Integer Int;
   };
   // A row's cells; a row slot without cells holds none at all.
   struct TRow {

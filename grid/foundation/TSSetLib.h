@@ -113,6 +113,8 @@ class TtsIntegerSetNode : public TtsSetNode {
   DECLARE_CLASS(TtsIntegerSetNode, TtsSetNode)
  public:
   TtsSetOrder Compare(TtsCustomSet* Set, const void* Value) override;
+  // A key is a value here: compared in place, without a second dispatch.
+  TtsSetOrder CompareKey(TtsCustomSet* Set, const void* Key) override;
   void* Value() override { return &FValue; }
 
  protected:

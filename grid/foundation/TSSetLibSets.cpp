@@ -153,6 +153,10 @@ TtsSetOrder TtsIntegerSetNode::Compare(TtsCustomSet*, const void* Value) {
   return OrderOf(*static_cast<const Integer*>(Value), FValue);
 }
 
+TtsSetOrder TtsIntegerSetNode::CompareKey(TtsCustomSet*, const void* Key) {
+  return OrderOf(*static_cast<const Integer*>(Key), FValue);
+}
+
 TtsSetOrder TtsRealSetNode::Compare(TtsCustomSet*, const void* Value) {
   return OrderOfReals(*static_cast<const double*>(Value), FValue);
 }

@@ -9,6 +9,7 @@
 #include "FileNames.h"
 #include "Multibyte.h"
 #include "Forms.h"
+#include "Strings.h"
 #include "Threads.h"
 #include "WinUser.h"
 
@@ -39,6 +40,23 @@ TGlobalObject<TApplication> Application;
 TGlobalObject<TScreen> Screen;
 
 bool ApplicationAssigned() { return TheApplication != nullptr; }
+
+namespace {
+// The screen's forms by name for the reader: a second instance of a form class is named apart
+// from the first, and one form's resource can refer to a component of another. Inline roots
+// (frames) are not global. The screen is not made for the question.
+TComponent* FindGlobalForm(const String& Name) {
+  if (!TheScreen) return nullptr;
+  for (Integer i = 0; i < TheScreen->FormCount(); ++i) {
+    TCustomForm* form = TheScreen->Forms(i);
+    if (!form->ComponentState().Contains(csInline) && SameText(form->GetName(), Name)) return form;
+  }
+  return nullptr;
+}
+}  // namespace
+
+void InitForms() { RegisterFindGlobalComponentProc(&FindGlobalForm); }
+void DoneForms() { UnregisterFindGlobalComponentProc(&FindGlobalForm); }
 
 void DoneApplication() {
   Finishing = true;
@@ -315,10 +333,16 @@ void TApplication::HandleException(TObject* Sender) {
   }
 }
 
+String ExceptionDisplayText(const String& Message) {
+  if (Message.empty()) return Message;
+  const char* end = Message.data() + Message.size();
+  const char* last = CharPrev(Message.data(), end);
+  if (Utf8Decode(last, Utf8CharLen(last, end)) > U'.') return Message + '.';
+  return Message;
+}
+
 void TApplication::ShowException(Exception& E) {
-  String text = E.Message();
-  if (!text.empty() && text.back() > '.') text += '.';
-  MessageBox(text, FTitle, MB_OK | MB_ICONSTOP);
+  MessageBox(ExceptionDisplayText(E.Message()), FTitle, MB_OK | MB_ICONSTOP);
 }
 
 Integer TApplication::MessageBox(const String& Text, const String& Caption, UINT Flags) {

@@ -157,7 +157,7 @@ class TBitmapCanvas : public TCanvas {
  public:
   void FreeContext() {
     if (!HandleAllocated()) return;
-    HDC dc = GetHandle();
+    HDC dc = FHandle;
     SetHandle(nullptr);
     if (FOldBitmap) SelectObject(dc, FOldBitmap);
     DeleteDC(dc);
@@ -167,7 +167,7 @@ class TBitmapCanvas : public TCanvas {
   // The bitmap's new pixels take the place of the old in a context that exists.
   void Reselect(HBITMAP handle) {
     if (!HandleAllocated()) return;
-    if (handle) SelectObject(GetHandle(), handle);
+    if (handle) SelectObject(FHandle, handle);
     else FreeContext();
     FSelected = handle;
   }
@@ -581,8 +581,11 @@ void TBitmap::Assign(TPersistent* Source) {
 void TBitmap::Draw(TCanvas* ACanvas, const TRect& Rect) {
   if (GetEmpty()) return;
   HandleNeeded();
-  HDC src = GetCanvas()->GetHandle();
-  HDC dst = ACanvas->GetHandle();
+  // Drawing reads the pixels: the source canvas's context is made without counting as a change.
+  TCanvas* source = GetCanvas();
+  source->RequiredState({csHandleValid});
+  ACanvas->RequiredState({csHandleValid, csFontValid, csPenValid, csBrushValid});
+  HDC src = source->FHandle, dst = ACanvas->FHandle;
   if (GetTransparent()) {
     TransparentBlt(dst, Rect.left, Rect.top, Rect.Width(), Rect.Height(), src, 0, 0, FImage->Width,
                    FImage->Height, ColorToRGB(GetTransparentColor()) & 0x00FFFFFF);

@@ -27,9 +27,11 @@ void TCanvas::Destroy() {
   inherited::Destroy();
 }
 
+// Whoever asks for the handle draws on it with the platform's own functions: the canvas's font,
+// pen and brush are made current first, so that such drawing uses them.
 HDC TCanvas::GetHandle() {
-  if (!FHandle) CreateHandle();
-  if (!FHandle) throw EInvalidOperation("Canvas does not allow drawing");
+  Changing();
+  RequiredState({csHandleValid, csFontValid, csPenValid, csBrushValid});
   return FHandle;
 }
 
@@ -286,7 +288,9 @@ void TCanvas::BrushCopy(const TRect& Dest, TBitmap* Bitmap, const TRect& Source,
   if (!Bitmap || Bitmap->GetEmpty()) return;
   Changing();
   RequiredState({csHandleValid, csBrushValid});
-  HDC src = Bitmap->GetCanvas()->GetHandle();
+  TCanvas* source = Bitmap->GetCanvas();
+  source->RequiredState({csHandleValid});
+  HDC src = source->FHandle;
   // The brush first, then the bitmap with its transparent colour left out.
   ::FillRect(FHandle, &Dest, FBrush->GetHandle());
   TransparentBlt(FHandle, Dest.left, Dest.top, Dest.Width(), Dest.Height(), src, Source.left, Source.top,

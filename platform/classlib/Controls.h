@@ -477,6 +477,8 @@ class TControl : public TComponent {
   void SetOnMouseWheelDown(TMouseWheelUpDownEvent V) { OnMouseWheelDown = V; }
   TMouseWheelUpDownEvent GetOnMouseWheelUp() const { return OnMouseWheelUp; }
   void SetOnMouseWheelUp(TMouseWheelUpDownEvent V) { OnMouseWheelUp = V; }
+  TContextPopupEvent GetOnContextPopup() const { return OnContextPopup; }
+  void SetOnContextPopup(TContextPopupEvent V) { OnContextPopup = V; }
   TMouseMoveEvent GetOnMouseMove() const { return OnMouseMove; }
   void SetOnMouseMove(TMouseMoveEvent V) { OnMouseMove = V; }
   TDragOverEvent GetOnDragOver() const { return OnDragOver; }

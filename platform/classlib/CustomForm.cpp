@@ -81,7 +81,16 @@ TCustomForm* TCustomForm::CreateNew(TClass Cls, TComponent* AOwner) {
   }
 }
 
+IDesignerNotify* FindRootDesigner(TComponent* AComponent) {
+  TCustomForm* root = nullptr;
+  for (; AComponent; AComponent = AComponent->Owner())
+    if (auto* form = dynamic_cast<TCustomForm*>(AComponent)) root = form;
+  return root ? root->GetDesigner() : nullptr;
+}
+
 // ---- Life -------------------------------------------------------------------------------------------
+bool TCustomForm::HasFormResource() const { return ClassType() != TForm::StaticClass(); }
+
 void TCustomForm::Construct() {
   FCreatedNew = CreatingNew;
   CreatingNew = false;
@@ -98,7 +107,7 @@ void TCustomForm::Construct() {
   FParentFont = false;
   SetFloatingDockSiteClass(ClassType());
   Screen->AddForm(this);
-  if (FCreatedNew || ClassType() == TForm::StaticClass()) return;
+  if (FCreatedNew || !HasFormResource()) return;
   FormState.Include(fsCreating);
   try {
     if (!InitInheritedComponent(this, TForm::StaticClass()))

@@ -98,6 +98,17 @@ using THintWindowClass = TClass;
 // The class of the application's hint window (THintWindow unless the program puts its own).
 extern THintWindowClass HintWindowClass;
 
+// ---- Form designers ---------------------------------------------------------------------------------
+// The designer of a form laid out in a design environment, told when a component of the form was
+// changed there. The program brings none; an environment that designs forms sets one on each form.
+class IDesignerNotify {
+ public:
+  virtual void Modified() = 0;
+
+ protected:
+  ~IDesignerNotify() = default;
+};
+
 // ---- TCustomForm ------------------------------------------------------------------------------------
 class TCustomForm : public TScrollingWinControl {
   DECLARE_CLASS(TCustomForm, TScrollingWinControl)
@@ -144,6 +155,9 @@ class TCustomForm : public TScrollingWinControl {
   // no parent: menus, timers, action lists, data sets.
   void GetChildren(TGetChildProc Proc, TComponent* Root) override;
 
+  // The form's designer; null outside a design environment.
+  IDesignerNotify* GetDesigner() const { return FDesigner; }
+  void SetDesigner(IDesignerNotify* Value) { FDesigner = Value; }
   bool GetKeyPreview() const { return FKeyPreview; }
   void SetKeyPreview(bool Value) { FKeyPreview = Value; }
   TFormBorderStyle GetBorderStyle() const { return FBorderStyle; }
@@ -192,6 +206,9 @@ class TCustomForm : public TScrollingWinControl {
   void ReadState(Filer::TReader* Reader) override;
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
+  // Whether creating the form reads the form resource of its class: every class but TForm itself
+  // has one, unless it builds its content in code and says so here (as CreateNew does for one form).
+  virtual bool HasFormResource() const;
   virtual void DoCreate();
   virtual void DoDestroy();
   virtual void DoShow();
@@ -208,6 +225,7 @@ class TCustomForm : public TScrollingWinControl {
   bool FActive = false;
   TWinControl* FActiveControl = nullptr;
   TWinControl* FFocusedControl = nullptr;
+  IDesignerNotify* FDesigner = nullptr;
   bool FKeyPreview = false;
   bool FOldCreateOrder = false;
   bool FCreatedNew = false;
@@ -250,6 +268,10 @@ class TForm : public TCustomForm {
   TCloseQueryEvent GetOnCloseQuery() const { return OnCloseQuery; }
   void SetOnCloseQuery(TCloseQueryEvent V) { OnCloseQuery = V; }
 };
+
+// The designer of the topmost form among the component and its owners; null when there is no form or
+// it has no designer.
+IDesignerNotify* FindRootDesigner(TComponent* AComponent);
 
 // ---- TScreen ----------------------------------------------------------------------------------------
 class TScreen : public TComponent {
@@ -302,6 +324,11 @@ class TScreen : public TComponent {
   String FDefaultIme;
   HKL FDefaultKbLayout = nullptr;
 };
+
+// What ShowException shows for an exception's message: a message whose last character is above
+// "." (a letter, a digit, any Chinese character) gets a full stop; one ending in ".", "!", ")" or
+// other punctuation below it is shown as it is.
+String ExceptionDisplayText(const String& Message);
 
 // ---- TApplication -----------------------------------------------------------------------------------
 class TApplication : public TComponent {
@@ -438,6 +465,9 @@ extern TGlobalObject<TScreen> Screen;
 bool ApplicationAssigned();
 // Frees every form, the application and the screen (end of the program, or between tests).
 void DoneApplication();
+// The unit's start and end: the screen's forms are found by name by the component reader.
+void InitForms();
+void DoneForms();
 
 }  // namespace Forms
 

@@ -201,7 +201,9 @@ class TCanvas : public TPersistent {
   TNotifyEvent OnChange;
   TNotifyEvent OnChanging;
 
-  HDC GetHandle();  // makes one through CreateHandle when there is none; EInvalidOperation if it cannot
+  // Makes one through CreateHandle when there is none (EInvalidOperation if it cannot), announces a
+  // change (OnChanging) and selects the font, pen and brush into it.
+  HDC GetHandle();
   // Takes a foreign device context (selected objects restored on the old one); null releases it.
   void SetHandle(HDC Value);
   bool HandleAllocated() const { return FHandle != nullptr; }
@@ -252,6 +254,9 @@ class TCanvas : public TPersistent {
   void Refresh();  // deselects the objects so that the next drawing selects them afresh
 
  protected:
+  // Bitmaps read their own canvas's context without announcing a change.
+  friend class TBitmap;
+  friend class TBitmapCanvas;
   void Construct() override;
   void Destroy() override;
   virtual void CreateHandle() {}

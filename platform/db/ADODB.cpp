@@ -52,21 +52,42 @@ TFieldType TypeOfDeclared(const String& decl, Integer& size) {
 }
 
 // An expression column takes the type its values share: whole numbers, numbers, or text.
-TFieldType TypeOfValues(const std::vector<std::vector<Variant>>& rows, size_t col, Integer& size) {
+TFieldType TypeOfValues(const SqliteDatabase::TResultSet& result, size_t col, Integer& size) {
+  using TResultSet = SqliteDatabase::TResultSet;
   bool allOrdinal = true, allNumeric = true;
   size = 1;
-  for (const auto& row : rows) {
-    const Variant& v = row[col];
-    if (VarIsNull(v)) continue;
-    if (!VarIsOrdinal(v)) allOrdinal = false;
-    if (!VarIsNumeric(v)) allNumeric = false;
-    if (VarIsStr(v)) size = std::max<Integer>(size, static_cast<Integer>(VarToStr(v).size()));
+  for (size_t row = 0; row < result.RowCount(); ++row) {
+    const TResultSet::TCell& cell = result.Cell(row, col);
+    if (cell.Kind == TResultSet::ckNull || cell.Kind == TResultSet::ckInteger) continue;
+    allOrdinal = false;
+    if (cell.Kind == TResultSet::ckFloat) continue;
+    allNumeric = false;
+    size = std::max<Integer>(size, static_cast<Integer>(cell.Length));
   }
   if (allOrdinal) return ftInteger;
   if (allNumeric) return ftFloat;
   size = std::max<Integer>(size, 255);
   return ftString;
 }
+
+// The query's rows as SQLite gave them, read into a record when it is first read; a column of
+// text gives its numbers as text.
+class TQueryRows : public TFetchedRows {
+ public:
+  TQueryRows(SqliteDatabase::TResultSet&& Result, std::vector<bool>&& AsText)
+      : FResult(std::move(Result)), FAsText(std::move(AsText)) {}
+  void ReadRow(size_t Row, std::vector<Variant>& Values) const override {
+    for (size_t c = 0; c < FAsText.size(); ++c) {
+      Variant value = FResult.Value(Row, c);
+      if (FAsText[c] && !VarIsNull(value) && !VarIsStr(value)) value = VarToStr(value);
+      Values[c] = std::move(value);
+    }
+  }
+
+ private:
+  SqliteDatabase::TResultSet FResult;
+  std::vector<bool> FAsText;
+};
 
 }  // namespace
 
@@ -122,15 +143,24 @@ TParameter* TParameters::ParamByName(const String& Name) const {
 }
 
 void TParameters::ParseSQL(const String& Sql) {
-  std::vector<std::pair<String, Variant>> kept;
-  for (Integer i = 0; i < Count(); ++i) kept.emplace_back(GetItem(i)->GetName(), GetItem(i)->GetValue());
+  struct TKept {
+    String Name;
+    Variant Value;
+    TFieldType DataType;
+  };
+  std::vector<TKept> kept;
+  for (Integer i = 0; i < Count(); ++i)
+    kept.push_back({GetItem(i)->GetName(), GetItem(i)->GetValue(), GetItem(i)->GetDataType()});
   BeginUpdate();
   Clear();
   for (const String& name : SqlDialect::ParameterNames(Sql)) {
     TParameter* p = AddParameter();
     p->SetName(name);
-    for (const auto& k : kept)
-      if (SameText(k.first, name)) p->SetValue(k.second);
+    for (const TKept& k : kept)
+      if (SameText(k.Name, name)) {
+        p->SetValue(k.Value);
+        p->SetDataType(k.DataType);
+      }
   }
   EndUpdate();
 }
@@ -201,6 +231,23 @@ Integer TADOConnection::Execute(const String& CommandText) {
   return Guarded(this, [&] { return db->Execute(SqlDialect::TranslateSql(CommandText)); });
 }
 
+Integer TADOConnection::BeginTrans() {
+  SqliteDatabase::TSqliteDatabase* db = Database();
+  return Guarded(this, [&] { return db->BeginTransaction(); });
+}
+
+void TADOConnection::CommitTrans() {
+  if (!FDatabase) throw EADOError(SNoActiveTransaction);
+  Guarded(this, [&] { FDatabase->CommitTransaction(); });
+}
+
+void TADOConnection::RollbackTrans() {
+  if (!FDatabase) throw EADOError(SNoActiveTransaction);
+  Guarded(this, [&] { FDatabase->RollbackTransaction(); });
+}
+
+bool TADOConnection::InTransaction() const { return FDatabase && FDatabase->TransactionLevel() > 0; }
+
 // ---- TADOQuery ------------------------------------------------------------------------------------------------
 IMPLEMENT_CLASS_PUBLISHED(TADOQuery) {
   d.Property("Connection", &TADOQuery::GetConnection, &TADOQuery::SetConnection);
@@ -270,12 +317,20 @@ String TADOQuery::StatementText() const {
   return SqlDialect::TranslateSql(text);
 }
 
+SqliteDatabase::TParamValues TADOQuery::ParamValues() const {
+  SqliteDatabase::TParamValues params;
+  params.reserve(static_cast<size_t>(FParameters->Count()));
+  for (Integer i = 0; i < FParameters->Count(); ++i) {
+    const TParameter* p = FParameters->GetItem(i);
+    params.push_back({p->GetName(), p->GetValue(), p->GetDataType()});
+  }
+  return params;
+}
+
 Integer TADOQuery::ExecSQL() {
   if (!FConnection) DatabaseError(SMissingConnection, this);
   String sql = StatementText();
-  SqliteDatabase::TParamValues params;
-  for (Integer i = 0; i < FParameters->Count(); ++i)
-    params.emplace_back(FParameters->GetItem(i)->GetName(), FParameters->GetItem(i)->GetValue());
+  SqliteDatabase::TParamValues params = ParamValues();
   SqliteDatabase::TSqliteDatabase* db = Guarded(this, [&] { return FConnection->Database(); });
   FRowsAffected = Guarded(this, [&] { return db->Execute(sql, params); });
   return FRowsAffected;
@@ -294,28 +349,33 @@ void TADOQuery::InternalRefresh() {
 
 void TADOQuery::FetchRows() {
   String sql = StatementText();
-  SqliteDatabase::TParamValues params;
-  for (Integer i = 0; i < FParameters->Count(); ++i)
-    params.emplace_back(FParameters->GetItem(i)->GetName(), FParameters->GetItem(i)->GetValue());
+  SqliteDatabase::TParamValues params = ParamValues();
   SqliteDatabase::TSqliteDatabase* db = Guarded(this, [&] { return FConnection->Database(); });
   SqliteDatabase::TResultSet result = Guarded(this, [&] { return db->Query(sql, params); });
 
+  // A record is known by its table's key where the rows carry it, else by its table columns.
+  std::vector<Integer> keyColumns, tableColumns;
+  for (size_t c = 0; c < result.Columns.size(); ++c) {
+    if (result.Columns[c].PrimaryKey) keyColumns.push_back(static_cast<Integer>(c));
+    if (!result.Columns[c].Table.empty()) tableColumns.push_back(static_cast<Integer>(c));
+  }
+  SetRecordIdentity(keyColumns.empty() ? std::move(tableColumns) : std::move(keyColumns));
+
   bool defining = FieldDefs()->Count() == 0;
+  std::vector<bool> asText(result.Columns.size());
   for (size_t c = 0; c < result.Columns.size(); ++c) {
     Integer size;
     const auto& column = result.Columns[c];
-    TFieldType type = column.DeclType.empty() ? TypeOfValues(result.Rows, c, size) : TypeOfDeclared(column.DeclType, size);
-    if (type == ftString || type == ftMemo)
-      for (auto& row : result.Rows)
-        if (!VarIsNull(row[c]) && !VarIsStr(row[c])) row[c] = VarToStr(row[c]);
+    TFieldType type = column.DeclType.empty() ? TypeOfValues(result, c, size) : TypeOfDeclared(column.DeclType, size);
+    asText[c] = type == ftString || type == ftMemo;
     if (!defining) continue;
     // Two columns of one name: the later ones are told apart by a number.
     String name = column.Name;
     for (Integer n = 1; FieldDefs()->IndexOf(name) >= 0; ++n) name = column.Name + "_" + IntToStr(n);
     FieldDefs()->Add(name, type, size);
   }
-  ReserveRecords(result.Rows.size());
-  for (auto& row : result.Rows) AppendFetchedRecord(std::move(row));
+  const size_t rows = result.RowCount();
+  AppendFetchedRows(std::make_unique<TQueryRows>(std::move(result), std::move(asText)), rows);
 }
 
 }  // namespace ADODB

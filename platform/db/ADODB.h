@@ -6,9 +6,11 @@
 // it is never created), its kind and its password. A query connects its connection when it opens.
 //
 // TADOQuery runs the statement in SQL, in the application's dialect (SqlDialect.h), with the
-// values of Parameters for its ":name" parameters. Opening reads every row into the dataset's
-// records (a static client-side cursor, read-only: CanModify is False); ExecSQL runs statements
-// that return no rows, each text in one transaction.
+// values of Parameters for its ":name" parameters (bound by their DataType where they have one).
+// The text holds one statement. Opening reads every row into the dataset's records (a static
+// client-side cursor, read-only: CanModify is False); ExecSQL runs a statement that returns no rows.
+// A record's bookmark stays with it through Refresh when the rows carry their table's primary key
+// (otherwise the values of their table columns tell them apart).
 #pragma once
 
 #include "DB.h"
@@ -20,6 +22,7 @@ class TStringList;
 
 namespace SqliteDatabase {
 class TSqliteDatabase;
+struct TParamValue;
 }
 
 namespace ADODB {
@@ -58,7 +61,7 @@ class TParameters : public TOwnedCollection {
   TParameter* AddParameter() { return static_cast<TParameter*>(Add()); }
   TParameter* FindParam(const String& Name) const;  // case-insensitive; null when none
   TParameter* ParamByName(const String& Name) const;  // raises "Parameter '%s' not found"
-  // Makes the parameter list that of Sql: values of parameters that keep their name are kept.
+  // Makes the parameter list that of Sql: parameters that keep their name keep their value and type.
   void ParseSQL(const String& Sql);
 };
 
@@ -74,8 +77,15 @@ class TADOConnection : public TComponent {
   void SetConnected(bool Value);
   void Open();
   void Close();  // closes the queries that use it first
-  // Runs a statement (or several) that returns no rows; answers the rows changed.
+  // Runs a statement that returns no rows; answers the rows changed.
   Integer Execute(const String& CommandText);
+  // The statements run between BeginTrans and CommitTrans take effect together; RollbackTrans (or
+  // closing the connection first) undoes them all. Transactions nest: BeginTrans answers the new
+  // level. Committing or rolling back with none active raises EADOError.
+  Integer BeginTrans();
+  void CommitTrans();
+  void RollbackTrans();
+  bool InTransaction() const;
   Integer DataSetCount() const { return static_cast<Integer>(FDataSets.size()); }
   TADOQuery* DataSets(Integer Index) const { return FDataSets.at(static_cast<size_t>(Index)); }
   // The open database, connecting first when needed.
@@ -123,6 +133,7 @@ class TADOQuery : public TDataSet {
   void SQLChanged(TObject* Sender);
   void FetchRows();
   String StatementText() const;
+  std::vector<SqliteDatabase::TParamValue> ParamValues() const;
 
   TADOConnection* FConnection = nullptr;
   StringLists::TStringList* FSQL = nullptr;

@@ -9,7 +9,9 @@
 // Bookmarks are strings that order like the records: each record gets an ordering key when it is
 // fetched or inserted (between its neighbours), so CompareBookmarks is the string order, holds for
 // records deleted since, and stays the same until the dataset closes. A record being inserted and
-// not yet posted has the bookmark "".
+// not yet posted has the bookmark "". A descendant that can tell its records apart (a table's key)
+// names the fields that do: Refresh then keeps each record's bookmark (and the current record)
+// with the record, wherever rows were added or removed around it.
 #pragma once
 
 #include <memory>
@@ -250,11 +252,22 @@ class TDataSource : public TComponent {
 
 // ---- The dataset ---------------------------------------------------------------------------------------
 // One record of the store: its ordering key (the bookmark) and a value per field (data fields at
-// their FieldNo - 1, calculated and lookup fields after them).
+// their FieldNo - 1, calculated and lookup fields after them). A record fetched with others in one
+// go holds only its row in them until its values are first read (Row >= 0, Values empty).
 struct TRecordData {
   String Key;
   bool Pending = false;  // inserted and not yet posted
+  Integer Row = -1;
   std::vector<Variant> Values;
+};
+
+// Rows a descendant fetched in one go, kept in its own compact form: a record's values are made
+// from its row when they are first read, so that opening costs no more than the rows' bytes.
+class TFetchedRows {
+ public:
+  virtual ~TFetchedRows() = default;
+  // Puts the row's data values at their places in Values (sized to every field, all Null).
+  virtual void ReadRow(size_t Row, std::vector<Variant>& Values) const = 0;
 };
 
 class TDataSet : public TComponent {
@@ -366,7 +379,12 @@ class TDataSet : public TComponent {
   // Descendants fill the store through these while opening or refreshing.
   void ClearRecords();
   void AppendFetchedRecord(std::vector<Variant>&& Values);
+  // Records for the Count rows of Rows, which the dataset keeps until its records are cleared.
+  void AppendFetchedRows(std::unique_ptr<TFetchedRows> Rows, size_t Count);
   void ReserveRecords(size_t Count) { FRecords.reserve(Count); }
+  // The data values (by FieldNo - 1) that together tell a fetched record from every other; empty
+  // when nothing does (records are then known by their position).
+  void SetRecordIdentity(std::vector<Integer> ValueIndexes) { FIdentity = std::move(ValueIndexes); }
 
   void CheckActive() const;
   void CheckInactive() const;
@@ -393,6 +411,9 @@ class TDataSet : public TComponent {
   Integer SetCursor(NativeInt Pos);
   void FitWindow();
   NativeInt StorePos(const TBookmarkStr& Key) const;  // -1 when no record has the key
+  String IdentityOf(TRecordData& Record) const;
+  // The record's values, made from its fetched row first when they have not been read yet.
+  std::vector<Variant>& ValuesOf(TRecordData& Record) const;
   NativeInt PendingPos() const;
   TRecordData* RecordAtWindow(Integer Index) const;
   void NotifyScroll(Integer Distance);
@@ -401,7 +422,9 @@ class TDataSet : public TComponent {
   TFieldDefs* FFieldDefs = nullptr;
   std::vector<TDataSource*> FDataSources;
   std::vector<std::unique_ptr<TRecordData>> FRecords;
+  std::unique_ptr<TFetchedRows> FFetched;
   std::vector<Variant> FEditValues;
+  std::vector<Integer> FIdentity;
   TRecordData* FCalcRecord = nullptr;
   TDataSetState FState = dsInactive;
   TDataSetState FDisableState = dsInactive;

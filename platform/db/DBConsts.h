@@ -30,5 +30,7 @@ inline constexpr const char* SDatabaseFileMissing = "Could not find file '%s'.";
 inline constexpr const char* SNotADatabase = "Unrecognized database format '%s'.";
 inline constexpr const char* SWrongPassword = "Not a valid password.";
 inline constexpr const char* SDatabaseExists = "The file '%s' already exists.";
+inline constexpr const char* STrailingCharacters = "Characters found after end of SQL statement.";
+inline constexpr const char* SNoActiveTransaction = "No transaction is active.";
 
 }  // namespace DBConsts

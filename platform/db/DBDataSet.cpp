@@ -144,6 +144,7 @@ void TDataSet::BindFields(bool Binding) {
 
 void TDataSet::ClearRecords() {
   FRecords.clear();
+  FFetched.reset();
   FEditValues.clear();
   FCursor = -1;
 }
@@ -154,14 +155,36 @@ void TDataSet::AppendFetchedRecord(std::vector<Variant>&& Values) {
   FRecords.push_back(std::move(record));
 }
 
+void TDataSet::AppendFetchedRows(std::unique_ptr<TFetchedRows> Rows, size_t Count) {
+  FFetched = std::move(Rows);
+  FRecords.reserve(FRecords.size() + Count);
+  for (size_t row = 0; row < Count; ++row) {
+    auto record = std::make_unique<TRecordData>();
+    record->Row = static_cast<Integer>(row);
+    FRecords.push_back(std::move(record));
+  }
+}
+
+std::vector<Variant>& TDataSet::ValuesOf(TRecordData& Record) const {
+  if (Record.Row >= 0) {
+    Record.Values.assign(static_cast<size_t>(FFieldDefs->Count() + FCalcFieldCount), Null());
+    FFetched->ReadRow(static_cast<size_t>(Record.Row), Record.Values);
+    Record.Row = -1;
+  }
+  return Record.Values;
+}
+
 // Fetched records get keys of one width in fetch order; the calculated slots follow the data values.
+// Records whose values were not read yet get their slots when they are; with calculated fields
+// every record is read now, to be calculated.
 void TDataSet::RecalcAll() {
   size_t width = Keys::FetchKeyWidth(FRecords.size());
   size_t slots = static_cast<size_t>(FFieldDefs->Count() + FCalcFieldCount);
   for (size_t i = 0; i < FRecords.size(); ++i) {
     TRecordData& r = *FRecords[i];
     if (r.Key.empty()) r.Key = Keys::FetchKey(i, width);
-    r.Values.resize(slots, Null());
+    if (r.Row >= 0 && !FCalcFieldCount) continue;
+    ValuesOf(r).resize(slots, Null());
     if (FCalcFieldCount) CalculateFields(r);
   }
 }
@@ -215,7 +238,7 @@ const std::vector<Variant>* TDataSet::ActiveValues() const {
   TRecordData* r = RecordAtWindow(FActiveRecord);
   if (!r) return nullptr;
   if ((FState == dsEdit || FState == dsInsert) && FActiveRecord == FCurrentRecord) return &FEditValues;
-  return &r->Values;
+  return &ValuesOf(*r);
 }
 
 std::vector<Variant>* TDataSet::EditValues() {

@@ -1,6 +1,9 @@
 // TDataSet: editing, inserting, posting, cancelling and deleting records; calculated and lookup
 // fields; searching.
 #include <algorithm>
+#include <cstdio>
+#include <deque>
+#include <unordered_map>
 
 #include "DB.h"
 #include "DBConsts.h"
@@ -87,7 +90,7 @@ void TDataSet::Edit() {
   CheckBrowseMode();
   CheckCanModify();
   DoEvent(BeforeEdit);
-  FEditValues = FRecords[static_cast<size_t>(FCursor)]->Values;
+  FEditValues = ValuesOf(*FRecords[static_cast<size_t>(FCursor)]);
   SetState(dsEdit);
   DataEvent(deRecordChange, 0);
   DoEvent(AfterEdit);
@@ -129,8 +132,7 @@ void TDataSet::BeginInsertAppend(bool Appending) {
 // ---- Post and cancel ------------------------------------------------------------------------------------------
 void TDataSet::Post() {
   CheckActive();
-  if (FState != dsEdit && FState != dsInsert) return;
-  UpdateRecord();
+  UpdateRecord();  // raises outside edit and insert states
   DataEvent(deCheckBrowseMode, 0);
   DoEvent(BeforePost);
   for (TField* field : FFields->FList)
@@ -194,12 +196,46 @@ void TDataSet::Refresh() {
   CheckBrowseMode();
   String key = FCursor >= 0 ? FRecords[static_cast<size_t>(FCursor)]->Key : String();
   NativeInt oldPos = FCursor;
+  // The keys of the records as they were, by what tells them apart (in order, for records alike).
+  std::unordered_map<String, std::deque<String>> keysOf;
+  if (!FIdentity.empty())
+    for (const auto& r : FRecords) keysOf[IdentityOf(*r)].push_back(r->Key);
   InternalRefresh();
+  if (!FIdentity.empty()) {
+    std::vector<String> kept(FRecords.size());
+    for (size_t i = 0; i < FRecords.size(); ++i) {
+      auto it = keysOf.find(IdentityOf(*FRecords[i]));
+      if (it == keysOf.end() || it->second.empty()) continue;
+      kept[i] = std::move(it->second.front());
+      it->second.pop_front();
+    }
+    std::vector<String> keys = Keys::Reassign(kept);
+    for (size_t i = 0; i < FRecords.size(); ++i) FRecords[i]->Key = std::move(keys[i]);
+  }
   RecalcAll();
   NativeInt pos = StorePos(key);
   SetCursor(pos >= 0 ? pos : oldPos);
   if (FRecords.empty()) FBOF = FEOF = true;
   DataEvent(deDataSetChange, 0);
+}
+
+String TDataSet::IdentityOf(TRecordData& Record) const {
+  String identity;
+  const std::vector<Variant>& values = ValuesOf(Record);
+  for (Integer index : FIdentity) {
+    const Variant& v = values[static_cast<size_t>(index)];
+    if (VarIsNull(v) || VarIsEmpty(v)) {
+      identity += '\x01';
+    } else if (VarIsFloat(v)) {
+      char digits[32];
+      std::snprintf(digits, sizeof digits, "%.17g", v.ToDouble());
+      identity += digits;
+    } else {
+      identity += VarToStr(v);
+    }
+    identity += '\x1F';
+  }
+  return identity;
 }
 
 void TDataSet::Resync(TResyncMode) {
@@ -241,10 +277,10 @@ bool TDataSet::Locate(const String& KeyFields, const Variant& KeyValues, TLocate
   GetFieldList(fields, KeyFields);
   std::vector<Variant> keys = SplitKeys(KeyValues, fields.size());
   for (size_t pos = 0; pos < FRecords.size(); ++pos) {
-    const TRecordData& r = *FRecords[pos];
+    const std::vector<Variant>& values = ValuesOf(*FRecords[pos]);
     bool all = true;
     for (size_t i = 0; i < fields.size() && all; ++i)
-      all = KeyMatches(r.Values[static_cast<size_t>(fields[i]->FValueIndex)], keys[i], Options);
+      all = KeyMatches(values[static_cast<size_t>(fields[i]->FValueIndex)], keys[i], Options);
     if (!all) continue;
     DoEvent(BeforeScroll);
     SetCursor(static_cast<NativeInt>(pos));
@@ -264,14 +300,15 @@ Variant TDataSet::Lookup(const String& KeyFields, const Variant& KeyValues, cons
   std::vector<Variant> keys = SplitKeys(KeyValues, fields.size());
   for (const auto& record : FRecords) {
     if (record->Pending) continue;
+    const std::vector<Variant>& values = ValuesOf(*record);
     bool all = true;
     for (size_t i = 0; i < fields.size() && all; ++i)
-      all = KeyMatches(record->Values[static_cast<size_t>(fields[i]->FValueIndex)], keys[i], {});
+      all = KeyMatches(values[static_cast<size_t>(fields[i]->FValueIndex)], keys[i], {});
     if (!all) continue;
-    if (results.size() == 1) return record->Values[static_cast<size_t>(results[0]->FValueIndex)];
-    std::vector<Variant> values;
-    for (TField* f : results) values.push_back(record->Values[static_cast<size_t>(f->FValueIndex)]);
-    return VarArrayOf(values);
+    if (results.size() == 1) return values[static_cast<size_t>(results[0]->FValueIndex)];
+    std::vector<Variant> found;
+    for (TField* f : results) found.push_back(values[static_cast<size_t>(f->FValueIndex)]);
+    return VarArrayOf(found);
   }
   return Null();
 }

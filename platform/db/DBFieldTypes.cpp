@@ -125,7 +125,11 @@ void TIntegerField::SetAsInteger(Integer Value) {
   SetData(Value);
 }
 
-double TIntegerField::GetAsFloat() const { return GetAsInteger(); }
+// Whole numbers beyond the 32-bit range are kept as they came from the database and read exactly.
+double TIntegerField::GetAsFloat() const {
+  Variant v = GetData();
+  return IsBlank(v) ? 0.0 : static_cast<double>(v.ToInt64());
+}
 
 void TIntegerField::SetAsFloat(double Value) {
   if (!(Value >= -2147483648.0 && Value <= 2147483647.0)) RangeError(Value, -2147483648.0, 2147483647.0);

@@ -4,6 +4,8 @@
 // between its neighbours and no other key ever changes.
 #pragma once
 
+#include <vector>
+
 #include "System.h"
 
 namespace DB::Keys {
@@ -14,5 +16,9 @@ size_t FetchKeyWidth(size_t Count);
 String FetchKey(size_t Index, size_t Width);
 // A key strictly between Low and High; an empty Low is below every key, an empty High above.
 String Between(const String& Low, const String& High);
+// Keys for records in their new order, where Kept[i] is the key record i had before (empty for a
+// record new to the store). As many kept keys as can stay in order stay; every other record gets a
+// new key between its neighbours, so the result is strictly ascending.
+std::vector<String> Reassign(const std::vector<String>& Kept);
 
 }  // namespace DB::Keys

@@ -10,7 +10,24 @@ struct sqlite3;
 
 namespace SqlFunctions {
 
-void RegisterDialectFunctions(sqlite3* Db);
+// The moment the statement running on a connection started. The dialect reads a function that
+// refers to no column once per statement, so NOW() gives this one moment to every row; the
+// connection starts and stops the clock around each statement it runs. Where no statement clock is
+// running, NOW() reads the program's clock at each call.
+class TStatementClock {
+ public:
+  void Start();
+  void Stop() { FRunning = false; }
+  bool Running() const { return FRunning; }
+  const char* Text() const { return FText; }  // the start as NOW() gives it
+
+ private:
+  bool FRunning = false;
+  char FText[20] = {};
+};
+
+// Clock, when given, must outlive the connection's statements.
+void RegisterDialectFunctions(sqlite3* Db, TStatementClock* Clock = nullptr);
 // The text NOW() gives for Value: "yyyy-mm-dd hh:nn:ss".
 String DialectDateTimeText(TDateTime Value);
 // A dialect date text or number as a date-time; false when it is none.

@@ -3,13 +3,8 @@
 #include <cmath>
 
 #include "GdiBlit.h"
+#include "raster/PixelBlend.h"
 #include "raster/ShapeSpans.h"
-
-namespace {
-
-uint32_t Channel(uint32_t p, int c) { return (p >> (8 * c)) & 0xFF; }
-
-}  // namespace
 
 namespace WinGdi {
 
@@ -24,16 +19,20 @@ BOOL TransparentBlt(HDC dest, int x, int y, int width, int height, HDC src, int 
   if (!pc.Ok()) return FALSE;
   uint32_t key = ColorToPixel(transparentColor & 0x00FFFFFF);
   const TPaintTarget& t = pc.Target();
-  for (const RECT& r : pc.Clip().RectsWithin(b.Map.Dest))
+  pc.Clip().ForEachRectWithin(b.Map.Dest, [&](const RECT& r) {
     for (int yy = r.top; yy < r.bottom; ++yy) {
       uint32_t* row = t.Surface->Scanline(yy + t.Origin.y) + t.Origin.x;
+      const uint32_t* sourceRow = b.Map.SameSizeRow(yy, r.left, r.right);
       for (int xx = r.left; xx < r.right; ++xx) {
         uint32_t p;
-        if (!b.Map.Fetch(xx, yy, p) || (p & 0x00FFFFFF) == key) continue;
+        if (sourceRow) p = sourceRow[xx - r.left];
+        else if (!b.Map.Fetch(xx, yy, p)) continue;
+        if ((p & 0x00FFFFFF) == key) continue;
         p = b.Convert(p);
         row[xx] = t.Mono ? SnapMono(p) : p;
       }
     }
+  });
   return TRUE;
 }
 
@@ -55,25 +54,24 @@ BOOL AlphaBlend(HDC dest, int x, int y, int width, int height, HDC src, int xSrc
   TPaintContext pc(d);
   if (!pc.Ok()) return FALSE;
   const TPaintTarget& t = pc.Target();
-  uint32_t sca = blend.SourceConstantAlpha;
-  bool perPixel = (blend.AlphaFormat & AC_SRC_ALPHA) != 0;
-  for (const RECT& r : pc.Clip().RectsWithin(b.Map.Dest))
+  const uint32_t sca = blend.SourceConstantAlpha;
+  // Per-pixel sources are premultiplied: dest = src * sca + dest * (1 - srcAlpha * sca).
+  const bool perPixel = (blend.AlphaFormat & AC_SRC_ALPHA) != 0;
+  pc.Clip().ForEachRectWithin(b.Map.Dest, [&](const RECT& r) {
     for (int yy = r.top; yy < r.bottom; ++yy) {
       uint32_t* row = t.Surface->Scanline(yy + t.Origin.y) + t.Origin.x;
+      if (const uint32_t* src = b.Map.SameSizeRow(yy, r.left, r.right); src && !t.Mono) {
+        AlphaBlendRow(row + r.left, src, r.right - r.left, sca, perPixel);
+        continue;
+      }
       for (int xx = r.left; xx < r.right; ++xx) {
         uint32_t sp;
         if (!b.Map.Fetch(xx, yy, sp)) continue;
-        uint32_t dp = row[xx], out = 0;
-        // Per-pixel sources are premultiplied: dest = src * sca + dest * (1 - srcAlpha * sca).
-        uint32_t srcA = perPixel ? (Channel(sp, 3) * sca + 127) / 255 : sca;
-        for (int c = 0; c < 4; ++c) {
-          uint32_t sc = Channel(sp, c);
-          uint32_t v = (sc * sca + 127) / 255 + (Channel(dp, c) * (255 - srcA) + 127) / 255;
-          out |= std::min<uint32_t>(v, 255) << (8 * c);
-        }
+        const uint32_t out = AlphaBlendPixel(row[xx], sp, sca, perPixel);
         row[xx] = t.Mono ? SnapMono(out) : out;
       }
     }
+  });
   return TRUE;
 }
 

@@ -86,16 +86,14 @@ BOOL RunRop(TBlit& b, DWORD rop, const TBitmapObj* mask = nullptr, POINT maskOrg
   const TPaintTarget& t = pc.Target();
   bool fastCopy = !mask && fore == 0xCC && b.Conversion == 0 && b.Map.SameSize() && !b.Map.MirrorX &&
                   !b.Map.MirrorY && !t.Mono;
-  for (const RECT& r : pc.Clip().RectsWithin(b.Map.Dest)) {
+  pc.Clip().ForEachRectWithin(b.Map.Dest, [&](const RECT& r) {
     for (int y = r.top; y < r.bottom; ++y) {
       uint32_t* row = t.Surface->Scanline(y + t.Origin.y) + t.Origin.x;
-      if (fastCopy) {
-        int sy = b.Map.Source.top + (y - b.Map.Dest.top);
-        int sx0 = b.Map.Source.left + (r.left - b.Map.Dest.left);
-        if (sy >= 0 && sy < b.Map.Surface->Height() && sx0 >= 0 && sx0 + (r.right - r.left) <= b.Map.Surface->Width()) {
-          std::memcpy(row + r.left, b.Map.Surface->Scanline(sy) + sx0, sizeof(uint32_t) * (r.right - r.left));
-          continue;
-        }
+      // One to one, the source row is read as it lies instead of mapping every pixel.
+      const uint32_t* sourceRow = needSource ? b.Map.SameSizeRow(y, r.left, r.right) : nullptr;
+      if (fastCopy && sourceRow) {
+        std::memcpy(row + r.left, sourceRow, sizeof(uint32_t) * (r.right - r.left));
+        continue;
       }
       for (int x = r.left; x < r.right; ++x) {
         uint8_t code = fore;
@@ -106,7 +104,8 @@ BOOL RunRop(TBlit& b, DWORD rop, const TBitmapObj* mask = nullptr, POINT maskOrg
         }
         uint32_t s = 0, p = 0;
         if (Rop3UsesSource(code)) {
-          if (!b.Map.Fetch(x, y, s)) continue;
+          if (sourceRow) s = sourceRow[x - r.left];
+          else if (!b.Map.Fetch(x, y, s)) continue;
           s = b.Convert(s);
         }
         if (Rop3UsesPattern(code)) {
@@ -120,7 +119,7 @@ BOOL RunRop(TBlit& b, DWORD rop, const TBitmapObj* mask = nullptr, POINT maskOrg
         row[x] = t.Mono ? SnapMono(v) : v;
       }
     }
-  }
+  });
   return TRUE;
 }
 

@@ -15,13 +15,26 @@ TGdiSurface* TDCObj::Target() const {
   return Surface;
 }
 
-TPixelRegion TDCObj::EffectiveClip() const {
+std::shared_ptr<const TPixelRegion> TDCObj::SharedEffectiveClip() const {
   TGdiSurface* t = Target();
-  if (!t) return {};
-  TPixelRegion r(RECT{-Origin.x, -Origin.y, t->Width() - Origin.x, t->Height() - Origin.y});
-  if (Visible) r = TPixelRegion::Combine(r, *Visible, roAnd);
-  if (S.Clip) r = TPixelRegion::Combine(r, *S.Clip, roAnd);
-  return r;
+  TClipCache& c = FClipCache;
+  if (c.Region && c.Target == t && (!t || (c.Width == t->Width() && c.Height == t->Height())) &&
+      c.Origin.x == Origin.x && c.Origin.y == Origin.y && c.Visible == Visible && c.Clip == S.Clip)
+    return c.Region;
+  TPixelRegion r;
+  if (t) {
+    r = TPixelRegion(RECT{-Origin.x, -Origin.y, t->Width() - Origin.x, t->Height() - Origin.y});
+    if (Visible) r = TPixelRegion::Combine(r, *Visible, roAnd);
+    if (S.Clip) r = TPixelRegion::Combine(r, *S.Clip, roAnd);
+  }
+  c.Region = std::make_shared<const TPixelRegion>(std::move(r));
+  c.Target = t;
+  c.Width = t ? t->Width() : 0;
+  c.Height = t ? t->Height() : 0;
+  c.Origin = Origin;
+  c.Visible = Visible;
+  c.Clip = S.Clip;
+  return c.Region;
 }
 
 }  // namespace GdiObjects
@@ -132,10 +145,10 @@ TPaintContext::TPaintContext(TDCObj* dc) : FDC(dc) {
   TGdiSurface* t = dc->Target();
   if (!t) return;
   if (dc->S.Bitmap) dc->S.Bitmap->PullDibBits();
-  FClip = dc->EffectiveClip();
+  FClip = dc->SharedEffectiveClip();
   FTarget.Surface = t;
   FTarget.Origin = dc->Origin;
-  FTarget.Clip = &FClip;
+  FTarget.Clip = FClip.get();
   FTarget.Mono = dc->Mono();
 }
 
@@ -218,6 +231,11 @@ BOOL SetSurfaceDCOrigin(HDC dc, POINT origin) {
 TGdiSurface* GetDCSurface(HDC dc) {
   TDCObj* d = DCOf(dc);
   return d ? d->Target() : nullptr;
+}
+
+bool DCDrawsTrueColor(HDC dc) {
+  TDCObj* d = DCOf(dc);
+  return d && d->Target() && !d->Mono() && !(d->S.Bitmap && d->S.Bitmap->Dib && d->S.Bitmap->Bpp != 32);
 }
 
 void SetScreenSurface(TGdiSurface* surface) { gScreen = surface; }

@@ -109,7 +109,11 @@ bool MatchFamily(const std::string& family, bool bold, bool italic, TMatch& out)
     FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
     FcPatternGetInteger(match, FC_SLANT, 0, &slant);
     out.Index = index;
-    out.Bold = weight >= FC_WEIGHT_DEMIBOLD;
+    // A face without a bold design answers a bold request with its regular outlines and asks for
+    // them to be emboldened: that bold is the layer's to make.
+    FcBool embolden = FcFalse;
+    FcPatternGetBool(match, FC_EMBOLDEN, 0, &embolden);
+    out.Bold = weight >= FC_WEIGHT_DEMIBOLD && !embolden;
     out.Italic = slant != FC_SLANT_ROMAN;
     if (FcPatternGetString(match, FC_FAMILY, 0, &fam) == FcResultMatch) out.Family = reinterpret_cast<const char*>(fam);
   }
@@ -277,23 +281,27 @@ TGlyph TFontInstance::Render(char32_t ch) {
   g.Top = slot->bitmap_top;
   g.W = static_cast<int>(bm.width);
   g.H = static_cast<int>(bm.rows);
-  g.Coverage.assign(static_cast<size_t>(g.W) * g.H, 0);
+  g.Stride = (g.W + 3) & ~3;
+  g.Coverage.assign(static_cast<size_t>(g.Stride) * g.H, 0);
   for (int y = 0; y < g.H; ++y) {
     const unsigned char* row = bm.buffer + static_cast<ptrdiff_t>(y) * bm.pitch;
     for (int x = 0; x < g.W; ++x) {
       uint8_t v = bm.pixel_mode == FT_PIXEL_MODE_MONO ? ((row[x >> 3] >> (7 - (x & 7))) & 1) * 255
                   : bm.pixel_mode == FT_PIXEL_MODE_GRAY ? row[x]
                                                         : 0;
-      g.Coverage[static_cast<size_t>(y) * g.W + x] = v;
+      g.Coverage[static_cast<size_t>(y) * g.Stride + x] = v;
     }
   }
   return g;
 }
 
 const TGlyph& TFontInstance::Glyph(char32_t ch) {
+  TRecentGlyph& recent = FRecent[ch % std::size(FRecent)];
+  if (recent.Glyph && recent.Code == ch) return *recent.Glyph;
   auto it = FCache.find(ch);
-  if (it != FCache.end()) return it->second;
-  return FCache.emplace(ch, Render(ch)).first->second;
+  if (it == FCache.end()) it = FCache.emplace(ch, Render(ch)).first;
+  recent = TRecentGlyph{ch, &it->second};  // the cache's entries never move
+  return it->second;
 }
 
 bool TFontInstance::Outline(char32_t ch, std::vector<std::vector<POINT>>& figures) {

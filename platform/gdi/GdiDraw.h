@@ -27,13 +27,13 @@ class TPaintContext {
   explicit TPaintContext(TDCObj* dc);
   bool Ok() const { return FTarget.Surface != nullptr; }
   const TPaintTarget& Target() const { return FTarget; }
-  const TPixelRegion& Clip() const { return FClip; }
+  const TPixelRegion& Clip() const { return *FClip; }
   TDCObj* DC() const { return FDC; }
   ~TPaintContext();
 
  private:
   TDCObj* FDC;
-  TPixelRegion FClip;
+  std::shared_ptr<const TPixelRegion> FClip;  // the DC's, shared while the DC keeps it
   TPaintTarget FTarget;
 };
 

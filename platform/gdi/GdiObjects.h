@@ -134,7 +134,21 @@ struct TDCObj : TGdiObj {
   TGdiSurface* Target() const;         // the pixels drawn on
   bool Mono() const { return DCKind == dkMemory && S.Bitmap && S.Bitmap->Bpp == 1; }
   // The pixels drawing may touch: surface bounds, system clip and clip region, in device coordinates.
-  TPixelRegion EffectiveClip() const;
+  TPixelRegion EffectiveClip() const { return *SharedEffectiveClip(); }
+  // The same region, worked out again only when what it comes from changed since the last call
+  // (the drawing calls ask it once each).
+  std::shared_ptr<const TPixelRegion> SharedEffectiveClip() const;
+
+ private:
+  struct TClipCache {
+    std::shared_ptr<const TPixelRegion> Region;
+    const TGdiSurface* Target = nullptr;
+    int Width = 0, Height = 0;
+    POINT Origin;
+    std::optional<TPixelRegion> Visible;
+    std::optional<TPixelRegion> Clip;
+  };
+  mutable TClipCache FClipCache;
 };
 
 // ---- The handle table -------------------------------------------------------------------------------

@@ -63,6 +63,9 @@ BOOL SetSurfaceDCOrigin(HDC dc, POINT origin);
 // The surface a device context draws on (a memory DC: its selected bitmap's pixels); null for an
 // invalid handle.
 TGdiSurface* GetDCSurface(HDC dc);
+// Whether drawing on the DC puts its 32-bit pixels down as they are: no monochrome bitmap and no DIB
+// section of fewer bits to keep in step. False for an invalid handle.
+bool DCDrawsTrueColor(HDC dc);
 // The pixels of a bitmap (every bitmap keeps 32-bit pixels, whatever its format); null when invalid.
 TGdiSurface* GetBitmapSurface(HBITMAP bitmap);
 // The surface behind the screen device context (1280 x 1024 until the window layer sets its own,

@@ -1,6 +1,7 @@
 // Fonts as the text calls use them: a LOGFONT realised as a FreeType face at a pixel size (matched by
 // face name through fontconfig, with a CJK face behind it for characters the face lacks), its text
-// metrics, a glyph cache, and the one layout routine that both measuring and drawing go through.
+// metrics, a glyph cache (one per realised font, so keyed by face, size and character), and the one
+// layout routine that both measuring and drawing go through.
 #pragma once
 
 #include <memory>
@@ -14,13 +15,15 @@
 namespace GdiText {
 
 // A rendered glyph: coverage 0..255 in a W x H box whose top-left lies (Left, -Top) from the pen
-// position on the baseline.
+// position on the baseline. Rows are Stride bytes apart, W rounded up to four with no coverage, so
+// that drawing takes whole rows four pixels at a time.
 struct TGlyph {
   int Advance = 0;
   int Left = 0;
   int Top = 0;
   int W = 0;
   int H = 0;
+  int Stride = 0;
   std::vector<uint8_t> Coverage;
 };
 
@@ -60,6 +63,12 @@ class TFontInstance {
   bool FSynthBold = false;
   bool FSynthItalic = false;
   std::unordered_map<char32_t, TGlyph> FCache;
+  // The glyphs asked last, by character code modulo the size: found without hashing.
+  struct TRecentGlyph {
+    char32_t Code = 0;
+    const TGlyph* Glyph = nullptr;
+  };
+  TRecentGlyph FRecent[256];
 };
 
 // Every text call holds this lock: the font library is not safe across threads.
@@ -75,6 +84,7 @@ struct TChars {
   std::vector<int> Bytes;    // its length in bytes
 };
 TChars DecodeUtf8(const char* text, int count);
+void DecodeUtf8(TChars& chars, const char* text, int count);  // reuses the lists' room
 std::string EncodeUtf8(const char16_t* text, int count);
 
 // Pen offsets along the baseline: X[i] is where character i starts, X[n] the total extent. Spacing
@@ -86,6 +96,7 @@ struct TTextLayout {
   int Width() const { return X.empty() ? 0 : X.back(); }
 };
 TTextLayout LayoutText(TDCObj* dc, const char* text, int count, const INT* dx = nullptr);
+void LayoutText(TTextLayout& layout, TDCObj* dc, const char* text, int count, const INT* dx = nullptr);  // reuses its room
 
 // Draws a laid-out line with its reference point (left end of the baseline) at device point `at`,
 // clipped to the paint context's clip (and `clip` when given, device coordinates). Opaque background

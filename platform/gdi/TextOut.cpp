@@ -7,6 +7,7 @@
 #include "GdiDraw.h"
 #include "GdiPaths.h"
 #include "GdiText.h"
+#include "raster/PixelBlend.h"
 #include "raster/RasterPaint.h"
 #include "raster/ShapeSpans.h"
 
@@ -14,7 +15,15 @@ namespace GdiText {
 
 TChars DecodeUtf8(const char* text, int count) {
   TChars c;
-  if (!text || count <= 0) return c;
+  DecodeUtf8(c, text, count);
+  return c;
+}
+
+void DecodeUtf8(TChars& c, const char* text, int count) {
+  c.Code.clear();
+  c.Byte.clear();
+  c.Bytes.clear();
+  if (!text || count <= 0) return;
   const auto* s = reinterpret_cast<const unsigned char*>(text);
   int i = 0;
   while (i < count) {
@@ -41,7 +50,6 @@ TChars DecodeUtf8(const char* text, int count) {
     c.Bytes.push_back(len);
     i += len;
   }
-  return c;
 }
 
 std::string EncodeUtf8(const char16_t* text, int count) {
@@ -79,10 +87,15 @@ std::string EncodeUtf8(const char16_t* text, int count) {
 
 TTextLayout LayoutText(TDCObj* dc, const char* text, int count, const INT* dx) {
   TTextLayout l;
-  l.Chars = DecodeUtf8(text, count);
+  LayoutText(l, dc, text, count, dx);
+  return l;
+}
+
+void LayoutText(TTextLayout& l, TDCObj* dc, const char* text, int count, const INT* dx) {
+  DecodeUtf8(l.Chars, text, count);
   TFontInstance& font = FontOf(dc);
   size_t n = l.Chars.Code.size();
-  l.X.resize(n + 1, 0);
+  l.X.assign(n + 1, 0);
   l.Glyphs.resize(n);
   int breaks = dc->S.BreakCount, extra = dc->S.BreakExtra, seen = 0;
   int x = 0;
@@ -104,7 +117,6 @@ TTextLayout LayoutText(TDCObj* dc, const char* text, int count, const INT* dx) {
     }
   }
   l.X[n] = x;
-  return l;
 }
 
 namespace {
@@ -132,46 +144,65 @@ void FillBand(const TPaintTarget& t, const TFrame& f, POINT o, double a0, double
 
 }  // namespace
 
+namespace {
+
+// The DC's clip, cut to `clip` when given; a rectangle cut to a rectangle needs no region arithmetic.
+const TPixelRegion& ClipWithin(const TPixelRegion& dcClip, const RECT* clip, TPixelRegion& storage) {
+  if (!clip) return dcClip;
+  if (dcClip.Kind() == SIMPLEREGION) {
+    const RECT a = dcClip.Box();
+    storage = TPixelRegion(RECT{std::max(a.left, clip->left), std::max(a.top, clip->top), std::min(a.right, clip->right),
+                                std::min(a.bottom, clip->bottom)});
+  } else {
+    storage = TPixelRegion::Combine(dcClip, TPixelRegion(*clip), roAnd);
+  }
+  return storage;
+}
+
+// Lays a glyph's coverage over the pixels of one clipped rectangle in the ink colour.
+void BlendGlyph(const TPaintTarget& t, const TGlyph& g, const RECT& box, const RECT& r, uint32_t ink) {
+  uint32_t* first = t.Surface->Scanline(r.top + t.Origin.y) + t.Origin.x + r.left;
+  const uint8_t* cov = g.Coverage.data() + static_cast<size_t>(r.top - box.top) * g.Stride + (r.left - box.left);
+  if (!t.Mono) {
+    CoverageRect(first, t.Surface->Stride(), cov, g.Stride, r.right - r.left, r.bottom - r.top, ink);
+    return;
+  }
+  for (int y = 0; y < r.bottom - r.top; ++y) {
+    uint32_t* row = reinterpret_cast<uint32_t*>(reinterpret_cast<uint8_t*>(first) + static_cast<intptr_t>(y) * t.Surface->Stride());
+    for (int x = 0; x < r.right - r.left; ++x)
+      if (cov[static_cast<size_t>(y) * g.Stride + x] >= 128) row[x] = ink;
+  }
+}
+
+}  // namespace
+
 void DrawLayout(TDCObj* dc, const TTextLayout& l, POINT at, const RECT* clip, const RECT* opaqueRect, bool background) {
   TPaintContext pc(dc);
   if (!pc.Ok()) return;
   TFontInstance& font = FontOf(dc);
   const TEXTMETRICA& tm = font.Metrics();
   TFrame f;
-  if (font.Rotated()) f = TFrame{std::cos(font.Angle()), std::sin(font.Angle())};
-  TPixelRegion region = pc.Clip();
-  if (clip) region = TPixelRegion::Combine(region, TPixelRegion(*clip), roAnd);
+  const bool rotated = font.Rotated();
+  if (rotated) f = TFrame{std::cos(font.Angle()), std::sin(font.Angle())};
+  TPixelRegion clipped;
+  const TPixelRegion& region = ClipWithin(pc.Clip(), clip, clipped);
   TPaintTarget t = pc.Target();
   TBrushSource bk = SolidSource(dc, dc->S.BkColor);
   if (opaqueRect) FillRect(t, *opaqueRect, bk, R2_COPYPEN);
   t.Clip = &region;
   if (background && dc->S.BkMode == OPAQUE)
     FillBand(t, f, at, 0, l.Width(), -tm.tmDescent, tm.tmAscent, bk);
-  uint32_t ink = ColorPixel(dc, dc->S.TextColor);
+  const uint32_t ink = ColorPixel(dc, dc->S.TextColor);
+  const RECT bounds = region.Box();
   for (size_t i = 0; i < l.Glyphs.size(); ++i) {
     const TGlyph& g = *l.Glyphs[i];
     if (!g.W || !g.H) continue;
-    POINT pen = f.At(at, l.X[i], 0);
-    RECT box{pen.x + g.Left, pen.y - g.Top, pen.x + g.Left + g.W, pen.y - g.Top + g.H};
-    for (const RECT& r : region.RectsWithin(box))
-      for (int y = r.top; y < r.bottom; ++y) {
-        uint32_t* row = t.Surface->Scanline(y + t.Origin.y) + t.Origin.x;
-        const uint8_t* cov = g.Coverage.data() + static_cast<size_t>(y - box.top) * g.W - box.left;
-        for (int x = r.left; x < r.right; ++x) {
-          unsigned a = cov[x];
-          if (!a) continue;
-          if (t.Mono || a == 255) {
-            if (!t.Mono || a >= 128) row[x] = ink;
-            continue;
-          }
-          uint32_t d = row[x], out = 0;
-          for (int c = 0; c < 3; ++c) {
-            unsigned dv = (d >> (8 * c)) & 0xFF, sv = (ink >> (8 * c)) & 0xFF;
-            out |= ((dv * (255 - a) + sv * a + 127) / 255) << (8 * c);
-          }
-          row[x] = out;
-        }
-      }
+    const POINT pen = rotated ? f.At(at, l.X[i], 0) : POINT{at.x + l.X[i], at.y};
+    // The box spans the rows' padding too: uncovered, those pixels stay as they are.
+    const RECT box{pen.x + g.Left, pen.y - g.Top, pen.x + g.Left + g.Stride, pen.y - g.Top + g.H};
+    if (box.right <= bounds.left || box.left >= bounds.right || box.bottom <= bounds.top || box.top >= bounds.bottom)
+      continue;
+    region.ForEachRectWithin(box, [&](const RECT& r) { BlendGlyph(t, g, box, r, ink); });
   }
   TBrushSource line = SolidSource(dc, dc->S.TextColor);
   if (tm.tmUnderlined)
@@ -185,8 +216,8 @@ void UnderlineChar(TDCObj* dc, const TTextLayout& l, int index, POINT at, const 
   TPaintContext pc(dc);
   if (!pc.Ok()) return;
   TFontInstance& font = FontOf(dc);
-  TPixelRegion region = pc.Clip();
-  if (clip) region = TPixelRegion::Combine(region, TPixelRegion(*clip), roAnd);
+  TPixelRegion clipped;
+  const TPixelRegion& region = ClipWithin(pc.Clip(), clip, clipped);
   TPaintTarget t = pc.Target();
   t.Clip = &region;
   TFrame f;
@@ -216,7 +247,10 @@ BOOL ExtTextOutUtf8(HDC dc, int x, int y, UINT options, const RECT* rect, const 
   TDCObj* d = DCOf(dc);
   if (!d || count < 0 || (count > 0 && !text)) return FALSE;
   std::lock_guard<std::recursive_mutex> lock(TextLock());
-  TTextLayout l = LayoutText(d, text, count, dx);
+  // One layout serves every call (under the text lock), so that a line allocates nothing once the
+  // longest line so far has been laid out.
+  static TTextLayout l;
+  LayoutText(l, d, text, count, dx);
   TFontInstance& font = FontOf(d);
   const TEXTMETRICA& tm = font.Metrics();
   UINT align = d->S.TextAlign;

@@ -28,7 +28,7 @@ Integer MulDiv(Integer Number, Integer Numerator, Integer Denominator) {
   return static_cast<Integer>(q);
 }
 
-Int64 Round(Extended X) {
+Int64 RoundLarge(Extended X) {
   CheckInt64Range(std::nearbyint(X));
   // nearbyint follows the current rounding mode, which the program leaves at round-half-even.
   return static_cast<Int64>(std::nearbyint(X));

@@ -14,7 +14,13 @@ Integer MulDiv(Integer Number, Integer Numerator, Integer Denominator);
 
 // Halves to even ("banker's rounding"). Round and Trunc raise EInvalidOp for NaN, an infinity or a
 // value outside the Int64 range.
-Int64 Round(Extended X);
+Int64 RoundLarge(Extended X);  // Round beyond the magnitudes Round handles in line
+inline Int64 Round(Extended X) {
+  // Below 2^51 the sum with 1.5 * 2^52 has no fraction bits left, so adding it and taking it away
+  // rounds to the nearest integer, halves to even (the rounding mode the program keeps), in line.
+  if (X < 0x1p51 && X > -0x1p51) return static_cast<Int64>((X + 0x1.8p52) - 0x1.8p52);
+  return RoundLarge(X);
+}
 Int64 Trunc(Extended X);
 Extended Int(Extended X);   // the integer part, as a float
 Extended Frac(Extended X);  // X - Int(X), with X's sign

@@ -71,4 +71,7 @@ inline constexpr const char* SInvalidRegType = "Invalid data type for '%s'";
 inline constexpr const char* SThreadCreateError = "Thread creation error: %s";
 inline constexpr const char* SGridIndexOutOfRange = "Grid index out of range";
 
+// Controls
+inline constexpr const char* SScrollBarRange = "Scrollbar property out of range";
+
 }  // namespace SysConst

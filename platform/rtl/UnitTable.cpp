@@ -16,8 +16,11 @@ const std::vector<String>& StartupOrder() {
       "SysLocale",
       "SysUtils",
       "Classes",
-      // platform/win: the visual-styles services
+      // platform/win: the visual-styles services and the calls looked up in USER32
       "UxTheme",
+      "User32",
+      // platform/classlib
+      "Forms",
       // framework/foundation
       "cxGeometry",
       "dxUxTheme",
@@ -42,6 +45,10 @@ const std::vector<String>& StartupOrder() {
       // framework/controls: the accessibility and style units, with the toolbar units
       "cxAccessibility",
       "cxStyles",
+      // framework/pagecontrol
+      "cxPC",
+      "cxPCPaintersFactory",
+      "cxPCPainters",
   };
   return order;
 }

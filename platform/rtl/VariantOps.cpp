@@ -64,11 +64,7 @@ int CompareValues(const Variant& a, const Variant& b) {
     __int128 rb = tb == varCurrency ? __int128(TVarAccess::Int(b)) : __int128(WholeValue(b)) * Currency::Scale;
     return Sign(ra, rb);
   }
-  double da = a.ToDouble(), db = b.ToDouble();
-  // NaN has no place among numbers: it goes after them all and equals only itself, so that
-  // sorting and searching still see one consistent order.
-  if (std::isnan(da) || std::isnan(db)) return std::isnan(da) - std::isnan(db);
-  return Sign(da, db);
+  return VarCompareReals(a.ToDouble(), b.ToDouble());
 }
 
 void CheckComparable(const Variant& a, const Variant& b) {
@@ -175,6 +171,13 @@ Variant Arithmetic(TOp op, const Variant& a, const Variant& b) {
 }
 
 }  // namespace
+
+int VarCompareReals(double a, double b) {
+  // NaN has no place among numbers: it goes after them all and equals only itself, so that
+  // sorting and searching still see one consistent order.
+  if (std::isnan(a) || std::isnan(b)) return std::isnan(a) - std::isnan(b);
+  return Sign(a, b);
+}
 
 bool operator==(const Variant& a, const Variant& b) {
   CheckComparable(a, b);

@@ -191,6 +191,9 @@ bool VarSameValue(const Variant& a, const Variant& b);
 // ---- Comparison and arithmetic ----------------------------------------------------------------------------
 bool operator==(const Variant& a, const Variant& b);
 bool operator<(const Variant& a, const Variant& b);
+// The order the comparison gives two reals: a NaN after every number and equal only to a NaN;
+// -1, 0 or 1.
+int VarCompareReals(double a, double b);
 inline bool operator!=(const Variant& a, const Variant& b) { return !(a == b); }
 inline bool operator>(const Variant& a, const Variant& b) { return b < a; }
 inline bool operator<=(const Variant& a, const Variant& b) { return !(b < a); }

@@ -220,9 +220,17 @@ bool DrawMiscPart(TThemeClass cls, HDC dc, int part, int state, const RECT& r) {
       return true;
     case tcListView:
       if (part < LVP_LISTITEM || part > LVP_EMPTYTEXT) return false;
-      if (state == LIS_SELECTED) FillSolid(dc, r, GetSysColor(COLOR_HIGHLIGHT));
-      else if (state == LIS_SELECTEDNOTFOCUS) FillSolid(dc, r, GetSysColor(COLOR_BTNFACE));
-      else FillSolid(dc, r, RGB(255, 255, 255));
+      if (part != LVP_LISTITEM) {
+        // Every part but the items draws the list's own background, framed as the edit controls are.
+        FillSolid(dc, r, RGB(255, 255, 255));
+        FramePlain(dc, r, p.EditBorder);
+      } else if (state == LIS_SELECTED) {
+        FillSolid(dc, r, GetSysColor(COLOR_HIGHLIGHT));
+      } else if (state == LIS_SELECTEDNOTFOCUS) {
+        FillSolid(dc, r, GetSysColor(COLOR_BTNFACE));
+      } else {
+        FillSolid(dc, r, RGB(255, 255, 255));
+      }
       return true;
     case tcTreeView:
       if (part == TVP_GLYPH) {

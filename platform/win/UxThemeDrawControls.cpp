@@ -29,7 +29,7 @@ RECT GlyphBox(const RECT& r) {
   return {x, y, x + 13, y + 13};
 }
 
-void DrawBoxFace(HDC dc, const RECT& box, int phase, bool round) {
+void DrawBoxFace(HDC dc, const RECT& box, int phase) {
   const TThemePalette& p = Palette();
   RECT inner{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1};
   if (phase == 3) FillSolid(dc, inner, p.DisabledFace);
@@ -41,40 +41,58 @@ void DrawBoxFace(HDC dc, const RECT& box, int phase, bool round) {
     InflateRect(&ring, -1, -1);
     FrameRounded(dc, ring, p.Hot1, false);
   }
-  FrameRounded(dc, box, phase == 3 ? p.DisabledFrame : p.Frame, round);
+  FrameRounded(dc, box, phase == 3 ? p.DisabledFrame : p.Frame, false);
 }
 
 void DrawCheckBox(HDC dc, int state, const RECT& r) {
   const TThemePalette& p = Palette();
   RECT box = GlyphBox(r);
   int phase = Phase(state);
-  DrawBoxFace(dc, box, phase, false);
+  DrawBoxFace(dc, box, phase);
   COLORREF mark = phase == 3 ? p.DisabledText : p.Mark;
   if (state >= CBS_MIXEDNORMAL) FillSolid(dc, {box.left + 3, box.top + 3, box.right - 3, box.bottom - 3}, mark);
   else if (state >= CBS_CHECKEDNORMAL) DrawCheckGlyph(dc, box, mark);
 }
 
+// A disc of one colour filling the ellipse inscribed in r.
+void FillDisc(HDC dc, const RECT& r, COLORREF color) {
+  HRGN disc = CreateEllipticRgn(r.left, r.top, r.right, r.bottom);
+  HBRUSH brush = CreateSolidBrush(color);
+  FillRgn(dc, disc, brush);
+  DeleteObject(brush);
+  DeleteObject(disc);
+}
+
+// The radio button is round in every state: the face is a disc, the hot highlight two rings inside
+// the outline (each the rim of a disc drawn under a smaller one), the check a disc in the middle.
 void DrawRadio(HDC dc, int state, const RECT& r) {
   const TThemePalette& p = Palette();
   RECT box = GlyphBox(r);
   int phase = Phase(state);
-  // A disc: the face clipped to an ellipse, then its outline.
-  HRGN disc = CreateEllipticRgn(box.left, box.top, box.right, box.bottom);
-  int saved = SaveDC(dc);
-  ExtSelectClipRgn(dc, disc, RGN_AND);
-  DrawBoxFace(dc, box, phase, false);
-  RestoreDC(dc, saved);
-  HBRUSH frame = CreateSolidBrush(phase == 3 ? p.DisabledFrame : p.Frame);
-  FrameRgn(dc, disc, frame, 1, 1);
-  DeleteObject(frame);
-  DeleteObject(disc);
-  if (state >= RBS_CHECKEDNORMAL) {
-    HRGN dot = CreateEllipticRgn(box.left + 4, box.top + 4, box.right - 3, box.bottom - 3);
-    HBRUSH mark = CreateSolidBrush(phase == 3 ? p.DisabledText : p.Mark);
-    FillRgn(dc, dot, mark);
-    DeleteObject(mark);
-    DeleteObject(dot);
+  // Each disc is drawn whole under the next, so that no pixel between two rims is left out.
+  RECT face = box;
+  if (phase == 1) {
+    FillDisc(dc, face, p.Hot2);
+    InflateRect(&face, -2, -2);
+    FillDisc(dc, face, p.Hot1);
+    InflateRect(&face, -1, -1);
   }
+  HRGN faceDisc = CreateEllipticRgn(face.left, face.top, face.right, face.bottom);
+  int saved = SaveDC(dc);
+  ExtSelectClipRgn(dc, faceDisc, RGN_AND);
+  // The face's gradient spans the whole glyph whatever part of it the rings leave.
+  if (phase == 3) FillSolid(dc, box, p.DisabledFace);
+  else if (phase == 2) FillGradient(dc, box, p.Pressed2, p.Face1);
+  else FillGradient(dc, box, p.Face2, p.Face1);
+  RestoreDC(dc, saved);
+  DeleteObject(faceDisc);
+  HRGN outline = CreateEllipticRgn(box.left, box.top, box.right, box.bottom);
+  HBRUSH frame = CreateSolidBrush(phase == 3 ? p.DisabledFrame : p.Frame);
+  FrameRgn(dc, outline, frame, 1, 1);
+  DeleteObject(frame);
+  DeleteObject(outline);
+  if (state >= RBS_CHECKEDNORMAL)
+    FillDisc(dc, {box.left + 4, box.top + 4, box.right - 3, box.bottom - 3}, phase == 3 ? p.DisabledText : p.Mark);
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ const TGdiSurface& HatchTile(int style) {
 void FillRect(const TPaintTarget& t, const RECT& device, const TBrushSource& brush, int rop2) {
   if (brush.Kind == TBrushSource::bkNone || !t.Clip) return;
   bool copy = brush.Kind == TBrushSource::bkSolid && rop2 == 13;
-  for (const RECT& r : t.Clip->RectsWithin(device)) {
+  t.Clip->ForEachRectWithin(device, [&](const RECT& r) {
     FillRow(t, r.top, r.left, r.right, brush, rop2);
     // A solid colour repeats its first row, which block copies lay down fastest.
     const uint32_t* first = t.Surface->Scanline(r.top + t.Origin.y) + t.Origin.x + r.left;
@@ -91,7 +91,7 @@ void FillRect(const TPaintTarget& t, const RECT& device, const TBrushSource& bru
       if (copy) std::memcpy(t.Surface->Scanline(y + t.Origin.y) + t.Origin.x + r.left, first, sizeof(uint32_t) * (r.right - r.left));
       else FillRow(t, y, r.left, r.right, brush, rop2);
     }
-  }
+  });
 }
 
 void FillRegion(const TPaintTarget& t, const TPixelRegion& device, const TBrushSource& brush, int rop2) {

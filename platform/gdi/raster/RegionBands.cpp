@@ -149,16 +149,7 @@ std::vector<RECT> TPixelRegion::Rects() const {
 
 std::vector<RECT> TPixelRegion::RectsWithin(const RECT& r) const {
   std::vector<RECT> out;
-  if (r.left >= r.right || r.top >= r.bottom) return out;
-  for (const TBand& b : FBands) {
-    if (b.Bottom <= r.top) continue;
-    if (b.Top >= r.bottom) break;
-    for (size_t i = 0; i < b.X.size(); i += 2) {
-      RECT c{std::max(b.X[i], r.left), std::max(b.Top, r.top), std::min(b.X[i + 1], r.right),
-             std::min(b.Bottom, r.bottom)};
-      if (c.left < c.right) out.push_back(c);
-    }
-  }
+  ForEachRectWithin(r, [&out](const RECT& c) { out.push_back(c); });
   return out;
 }
 

@@ -4,6 +4,7 @@
 // equal pixel sets have equal representations.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "WinDef.h"
@@ -43,6 +44,20 @@ class TPixelRegion {
   std::vector<RECT> Rects() const;                // y-x banded
   // The region's rectangles that meet `r`, cut to it.
   std::vector<RECT> RectsWithin(const RECT& r) const;
+  // The same rectangles handed to f one by one, in y-x order, without a list.
+  template <class F>
+  void ForEachRectWithin(const RECT& r, F&& f) const {
+    if (r.left >= r.right || r.top >= r.bottom) return;
+    for (const TBand& b : FBands) {
+      if (b.Bottom <= r.top) continue;
+      if (b.Top >= r.bottom) break;
+      const int top = b.Top > r.top ? b.Top : r.top, bottom = b.Bottom < r.bottom ? b.Bottom : r.bottom;
+      for (std::size_t i = 0; i < b.X.size(); i += 2) {
+        const int left = b.X[i] > r.left ? b.X[i] : r.left, right = b.X[i + 1] < r.right ? b.X[i + 1] : r.right;
+        if (left < right) f(RECT{left, top, right, bottom});
+      }
+    }
+  }
   const std::vector<TBand>& Bands() const { return FBands; }
   friend bool operator==(const TPixelRegion&, const TPixelRegion&) = default;
 

@@ -2,8 +2,10 @@
 // handle comes back, for every slot that draws or measures.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
+#include "GdiPng.h"
 #include "UxTheme.h"
 #include "cxGeometry.h"
 #include "cxLookAndFeelPaintersNative.h"
@@ -224,4 +226,31 @@ TEST_F(cxNativePainter, StateMapsOfThePushButton) {
   for (TcxButtonState state : {cxbsDefault, cxbsNormal, cxbsHot, cxbsPressed, cxbsDisabled})
     EXPECT_EQ(BtnStateToXPBtnState(state), expected[state]) << state;
   EXPECT_GE(Native()->ScrollBarMinimalThumbSize(false), 8);
+}
+
+TEST_F(cxNativePainter, AThemedButtonCaptionTakesTheCanvasFont) {
+  // The caption goes through the canvas's handle: it must come out in the canvas's font, exactly as
+  // text drawn through the canvas itself would.
+  const TRect r(0, 0, 120, 40);
+  const String caption = "Ok 确定";
+  TSurface painted(120, 40), reference(120, 40);
+  for (TSurface* s : {&painted, &reference}) {
+    s->Canvas->GetFont()->SetName("Arial");
+    s->Canvas->GetFont()->SetHeight(-20);
+    s->Canvas->GetFont()->SetStyle({fsBold});
+  }
+  Native()->DrawButton(painted.Cx, r, caption, cxbsNormal);
+
+  Native()->DrawButton(reference.Cx, r, String(), cxbsNormal);
+  HTHEME theme = UxTheme::OpenThemeData(nullptr, u"Button");
+  COLORREF text = 0;
+  UxTheme::GetThemeColor(theme, BP_PUSHBUTTON, PBS_NORMAL, TMT_TEXTCOLOR, &text);
+  UxTheme::CloseThemeData(theme);
+  reference.Canvas->GetFont()->SetColor(static_cast<TColor>(text));
+  reference.Canvas->GetBrush()->SetStyle(bsClear);
+  const TSize extent = reference.Canvas->TextExtent(caption);
+  reference.Canvas->TextOut((r.Width() - extent.cx) / 2, (r.Height() - extent.cy) / 2, caption);
+
+  EXPECT_EQ(painted.Differences(reference), 0);
+  EXPECT_TRUE(SaveDCToPng(painted.DC, (std::filesystem::temp_directory_path() / "native-button-caption.png").string()));
 }

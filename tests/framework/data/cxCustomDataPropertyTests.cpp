@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
+#include <numeric>
 #include <optional>
 #include <random>
 
@@ -75,6 +77,11 @@ TEST_F(DataControllerTest, GroupedViewMatchesANaiveEnumeration) {
     std::shuffle(ALevels.begin(), ALevels.end(), ARandom);
     ALevels.resize(1 + ARandom() % 3);
     std::vector<bool> ADescending;
+    // Each sorting road, and with it each way of telling groups apart: kept sort keys, stored values,
+    // the controller's comparison.
+    const int ARoad = ARound % 3;
+    C->SortByStoredValues = ARoad == 0;
+    C->SortByComparedValues = ARoad <= 1;
     C->BeginUpdate();
     C->GetGroups()->ClearGrouping();
     C->ClearSorting(false);
@@ -107,22 +114,31 @@ TEST_F(DataControllerTest, GroupedViewMatchesANaiveEnumeration) {
       ASSERT_EQ(C->GetSummary()->GetGroupSummaryValue(I, 0).ToInteger(), static_cast<Integer>(ARecords.size()));
     }
   }
+  C->SortByStoredValues = C->SortByComparedValues = true;
 }
 
 // The view sorted by the stored values read into key columns, against the record comparison one
-// pair at a time (a compare event forces that path) and against a naive order.
+// pair at a time (a compare event forces that path) and against a naive order, over every kind of
+// key that is packed: whole numbers, texts, reals (minus zero among them), dates and amounts.
 TEST_F(DataControllerTest, SortedViewMatchesTheRecordComparison) {
   std::mt19937 ARandom(99);
   C->AddColumn("I", IntType());
   C->AddColumn("S", StrType());
   C->AddColumn("F", FloatType());
-  for (int ARound = 0; ARound < 60; ++ARound) {
+  C->AddColumn("D", ValueTypeClass<TcxDateTimeValueType>());
+  C->AddColumn("C", ValueTypeClass<TcxCurrencyValueType>());
+  constexpr int AColumns = 5;
+  for (int ARound = 0; ARound < 120; ++ARound) {
     const int N = static_cast<int>(ARandom() % 60);
     std::vector<std::vector<Variant>> ARows(N);
     for (auto& R : ARows) {
-      R.push_back(ARandom() % 5 ? Variant(static_cast<int>(ARandom() % 5) - 2) : Null());
-      R.push_back(ARandom() % 5 ? Variant(String(1 + ARandom() % 2, static_cast<char>('a' + ARandom() % 3))) : Null());
-      R.push_back(ARandom() % 5 ? Variant(static_cast<double>(ARandom() % 7) / 4) : Null());
+      auto AMaybe = [&](Variant V) { return ARandom() % 5 ? V : Null(); };
+      R.push_back(AMaybe(Variant(static_cast<int>(ARandom() % 5) - 2)));
+      R.push_back(AMaybe(Variant(String(1 + ARandom() % 2, static_cast<char>('a' + ARandom() % 3)))));
+      const double AReal = (static_cast<double>(ARandom() % 7) - 3) / 4;
+      R.push_back(AMaybe(Variant(AReal == 0 && ARandom() % 2 ? -0.0 : AReal)));
+      R.push_back(AMaybe(VarFromDateTime(45000 + static_cast<double>(ARandom() % 5) / 3 - 1)));
+      R.push_back(AMaybe(Variant(Currency::FromRaw(static_cast<Int64>(ARandom() % 5) * 25000 - 50000))));
     }
     C->OnCompare = nullptr;
     C->BeginUpdate();
@@ -130,7 +146,7 @@ TEST_F(DataControllerTest, SortedViewMatchesTheRecordComparison) {
     C->SetRows(ARows);
     std::vector<std::pair<int, bool>> AItems;
     for (int K = 0, M = 1 + static_cast<int>(ARandom() % 3); K < M; ++K) {
-      const int AItem = static_cast<int>(ARandom() % 3);
+      const int AItem = static_cast<int>(ARandom() % AColumns);
       if (std::any_of(AItems.begin(), AItems.end(), [&](auto& P) { return P.first == AItem; })) continue;
       AItems.push_back({AItem, ARandom() % 2 == 0});
       C->ChangeSorting(AItem, AItems.back().second ? soDescending : soAscending);
@@ -156,7 +172,65 @@ TEST_F(DataControllerTest, SortedViewMatchesTheRecordComparison) {
                       Integer& R) { R = D->GetDataStorage()->CompareRecords(A, B, D->GetField(AItem)->GetValueDef()); };
     C->Refresh();
     ASSERT_EQ(C->ViewRecords(), AFast) << "round " << ARound;
+    // Without any sort item the view goes back to the order of the records.
+    C->OnCompare = nullptr;
+    C->ClearSorting(false);
+    std::vector<Integer> AIdentity(static_cast<size_t>(N));
+    std::iota(AIdentity.begin(), AIdentity.end(), 0);
+    ASSERT_EQ(C->ViewRecords(), AIdentity) << "round " << ARound;
   }
+}
+
+// Every road of the sort (stored values packed, values read once per record, the controller's
+// comparison pair by pair) orders alike, with the string options and with a record held in place
+// while it is edited.
+TEST_F(DataControllerTest, EverySortRoadGivesTheSameOrder) {
+  std::mt19937 ARandom(5);
+  C->AddColumn("I", IntType());
+  C->AddColumn("S", StrType());
+  C->AddColumn("F", FloatType());
+  const TcxDataControllerOptions AOptions = C->GetOptions();
+  TcxCustomDataProvider* P = C->GetProvider();
+  for (int ARound = 0; ARound < 150; ++ARound) {
+    const int N = static_cast<int>(ARandom() % 40);
+    std::vector<std::vector<Variant>> ARows(N);
+    for (auto& R : ARows) {
+      auto AMaybe = [&](Variant V) { return ARandom() % 6 ? V : Null(); };
+      R.push_back(AMaybe(Variant(static_cast<int>(ARandom() % 4))));
+      String AText;
+      for (int K = 0, M = 1 + static_cast<int>(ARandom() % 2); K < M; ++K) AText += "aAbB"[ARandom() % 4];
+      R.push_back(AMaybe(Variant(AText)));
+      R.push_back(AMaybe(Variant(static_cast<double>(ARandom() % 5) / 2)));
+    }
+    TcxDataControllerOptions AOptionsOfRound = AOptions;
+    if (ARandom() % 2) AOptionsOfRound.Include(dcoCaseInsensitive);
+    if (ARandom() % 3 == 0) AOptionsOfRound.Include(dcoAnsiSort);
+    C->BeginUpdate();
+    C->SetOptions(AOptionsOfRound);
+    C->ClearSorting(false);
+    C->SetRows(ARows);
+    for (int K = 0, M = static_cast<int>(ARandom() % 4); K < M; ++K)
+      C->ChangeSorting(static_cast<Integer>(ARandom() % 3), ARandom() % 2 ? soDescending : soAscending);
+    C->EndUpdate();
+    // Half the rounds hold a record in place as if it were being edited before its next neighbour.
+    if (N > 2 && ARandom() % 2) {
+      P->EditingRecordIndex = static_cast<Integer>(ARandom() % N);
+      P->EditingRecordIndex2 = static_cast<Integer>(ARandom() % N);
+      if (P->EditingRecordIndex2 == P->EditingRecordIndex) P->EditingRecordIndex2 = cxNullEditingRecordIndex;
+    }
+    std::vector<std::vector<Integer>> AViews;
+    for (int ARoad = 0; ARoad < 3; ++ARoad) {
+      C->SortByStoredValues = ARoad == 0;
+      C->SortByComparedValues = ARoad <= 1;
+      C->Refresh();
+      AViews.push_back(C->ViewRecords());
+    }
+    P->EditingRecordIndex = P->EditingRecordIndex2 = cxNullEditingRecordIndex;
+    ASSERT_EQ(AViews[0], AViews[2]) << "round " << ARound;
+    ASSERT_EQ(AViews[1], AViews[2]) << "round " << ARound;
+  }
+  C->SortByStoredValues = C->SortByComparedValues = true;
+  C->SetOptions(AOptions);
 }
 
 // ---- The filter -----------------------------------------------------------------------------------------------
@@ -272,6 +346,74 @@ TEST_F(FilterProperty, FilteredViewMatchesANaiveEvaluation) {
     ASSERT_EQ(C->ViewRecords(), AExpected) << "round " << ARound << ": " << F->GetFilterText();
   }
   EXPECT_GT(ANonTrivial, 50);  // the criteria do select
+}
+
+// Leaves over stored numbers and texts compared natively select what the Variant comparison
+// selects: every operator with bounds of other numeric types, Null bounds and list elements, texts
+// with and without case, LIKE patterns, Null and NaN values.
+TEST_F(DataControllerTest, NativeFilterValuesSelectWhatVariantsSelect) {
+  const TcxValueTypeClass ATypes[] = {IntType(), ValueTypeClass<TcxLargeIntValueType>(), FloatType(),
+                                      ValueTypeClass<TcxDateTimeValueType>(), ValueTypeClass<TcxCurrencyValueType>(),
+                                      StrType()};
+  for (TcxValueTypeClass AType : ATypes) C->AddColumn(AType->Caption(), AType);
+  auto* F = static_cast<TTestFilterCriteria*>(C->GetFilter());
+  std::mt19937 ARandom(23);
+  auto ANumber = [&]() -> Variant {
+    switch (ARandom() % 6) {
+      case 0: return static_cast<Integer>(ARandom() % 7) - 3;
+      case 1: return static_cast<Int64>(ARandom() % 7) - 3;
+      case 2: return (static_cast<double>(ARandom() % 13) - 6) / 4;
+      case 3: return VarFromDateTime(static_cast<double>(ARandom() % 7) - 3);
+      case 4: return Null();
+      default: return static_cast<SmallInt>(ARandom() % 5 - 2);
+    }
+  };
+  auto AText = [&]() -> Variant {
+    if (ARandom() % 8 == 0) return Null();
+    String A;
+    for (int K = 0, N = static_cast<int>(ARandom() % 3); K < N; ++K) A += "aAb%_"[ARandom() % 5];
+    return A;
+  };
+  const TcxFilterOperatorKind AKinds[] = {foEqual, foNotEqual, foLess, foLessEqual, foGreater, foGreaterEqual,
+                                          foBetween, foNotBetween, foInList, foNotInList, foLike, foNotLike};
+  for (int ARound = 0; ARound < 400; ++ARound) {
+    const int N = static_cast<int>(ARandom() % 25);
+    std::vector<std::vector<Variant>> ARows(static_cast<size_t>(N));
+    for (auto& R : ARows) {
+      auto AMaybe = [&](Variant V) { return ARandom() % 6 ? V : Null(); };
+      R.push_back(AMaybe(static_cast<Integer>(ARandom() % 7) - 3));
+      R.push_back(AMaybe(static_cast<Int64>(ARandom() % 7) - 3));
+      R.push_back(AMaybe(ARandom() % 12 ? (static_cast<double>(ARandom() % 13) - 6) / 4 : std::nan("")));
+      R.push_back(AMaybe(VarFromDateTime((static_cast<double>(ARandom() % 13) - 6) / 2)));
+      R.push_back(AMaybe(Currency::FromRaw((static_cast<Int64>(ARandom() % 13) - 6) * 2500)));
+      R.push_back(AMaybe(String(1 + ARandom() % 2, "aAb"[ARandom() % 3])));
+    }
+    const Integer AColumn = static_cast<Integer>(ARandom() % std::size(ATypes));
+    const TcxFilterOperatorKind AKind = AKinds[ARandom() % std::size(AKinds)];
+    auto AOperand = [&] { return AColumn == 5 ? AText() : ANumber(); };
+    Variant AValue;
+    if (AKind == foBetween || AKind == foNotBetween) AValue = VarArrayOf({AOperand(), AOperand()});
+    else if (AKind == foInList || AKind == foNotInList) AValue = VarArrayOf({AOperand(), AOperand(), AOperand()});
+    else AValue = AOperand();
+    TcxFilterCriteriaOptions AOptions{fcoSoftCompare};
+    if (ARandom() % 2) AOptions.Include(fcoCaseInsensitive);
+    std::vector<std::vector<Integer>> AViews;
+    for (bool ANative : {true, false}) {
+      F->NativeValues = ANative;
+      C->BeginUpdate();
+      C->SetRows(ARows);
+      F->BeginUpdate();
+      F->Clear();
+      F->SetOptions(AOptions);
+      F->AddItem(nullptr, C->Columns[static_cast<size_t>(AColumn)], AKind, AValue, "");
+      F->SetActive(true);
+      F->EndUpdate();
+      C->EndUpdate();
+      AViews.push_back(C->ViewRecords());
+    }
+    ASSERT_EQ(AViews[0], AViews[1]) << "round " << ARound << ": " << F->GetFilterText();
+  }
+  F->NativeValues = true;
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // Footer and group summaries computed by the controller's pass, their texts and their events.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 #include "cxDataControllerFixture.h"
 
 namespace {
@@ -101,6 +104,71 @@ TEST_F(SummaryTest, FieldlessGroupCountCountsEveryRecord) {
   C->GetGroups()->ChangeGrouping(0, 0);
   EXPECT_EQ(S->GetGroupSummaryValue(0, 0).ToInteger(), 2);
   EXPECT_EQ(S->GetGroupSummaryValue(0, 1).ToInteger(), 0);
+}
+
+// Summaries of stored numbers run natively give what the Variant addition and comparison give, value
+// and type alike: whole sums that outgrow 32 bits, Nulls first and between, NaN among reals, dates
+// and amounts, over the footer and over groups of two levels, with and without soNullIgnore.
+TEST(SummaryProperty, StoredNumbersGiveWhatVariantsGive) {
+  TTestController* C = New<TTestController>();
+  const TcxValueTypeClass ATypes[] = {ValueTypeClass<TcxIntegerValueType>(), ValueTypeClass<TcxLargeIntValueType>(),
+                                      ValueTypeClass<TcxFloatValueType>(), ValueTypeClass<TcxDateTimeValueType>(),
+                                      ValueTypeClass<TcxCurrencyValueType>()};
+  C->AddColumn("G", IntType());
+  C->AddColumn("H", IntType());
+  for (TcxValueTypeClass AType : ATypes) C->AddColumn(AType->Caption(), AType);
+  auto* S = static_cast<TTestSummary*>(C->GetSummary());
+  for (Integer AColumn = 2; AColumn < 7; ++AColumn)
+    for (TcxSummaryKind AKind : {skSum, skMin, skMax, skCount, skAverage}) {
+      S->GetFooterSummaryItems()->Add(C->GetItem(AColumn), spFooter, AKind);
+      S->GetDefaultGroupSummaryItems()->Add(C->GetItem(AColumn), spGroup, AKind);
+    }
+  S->GetDefaultGroupSummaryItems()->Add(nullptr, spGroup, skCount);
+  std::mt19937 ARandom(17);
+  auto ASame = [](const Variant& A, const Variant& B) { return VarType(A) == VarType(B) && VarSameValue(A, B); };
+  for (int ARound = 0; ARound < 80; ++ARound) {
+    const int N = static_cast<int>(ARandom() % 30);
+    std::vector<std::vector<Variant>> ARows(static_cast<size_t>(N));
+    for (auto& R : ARows) {
+      auto AMaybe = [&](Variant V) { return ARandom() % 4 ? V : Null(); };
+      R.push_back(static_cast<Integer>(ARandom() % 3));
+      R.push_back(static_cast<Integer>(ARandom() % 2));
+      R.push_back(AMaybe(static_cast<Integer>(ARandom() % 2 ? 1500000000 - static_cast<Integer>(ARandom() % 7)
+                                                               : static_cast<Integer>(ARandom() % 9) - 4)));
+      R.push_back(AMaybe((Int64(1) << 40) - static_cast<Int64>(ARandom() % 5)));
+      R.push_back(AMaybe(ARandom() % 15 ? static_cast<double>(ARandom() % 9) / 3 - 1 : std::nan("")));
+      R.push_back(AMaybe(VarFromDateTime(45000 + static_cast<double>(ARandom() % 9) / 4)));
+      R.push_back(AMaybe(Currency::FromRaw(static_cast<Int64>(ARandom() % 9) * 12345 - 40000)));
+    }
+    C->BeginUpdate();
+    C->GetGroups()->ClearGrouping();
+    S->SetOptions(ARandom() % 2 ? TcxSummaryOptions{soNullIgnore} : TcxSummaryOptions{});
+    C->SetRows(ARows);
+    C->GetGroups()->ChangeGrouping(0, 0);
+    if (ARandom() % 2) C->GetGroups()->ChangeGrouping(1, 1);
+    C->EndUpdate();
+    std::vector<Variant> ANative;
+    auto ACollect = [&] {
+      std::vector<Variant> A;
+      for (Integer I = 0; I < S->GetFooterSummaryItems()->Count(); ++I) A.push_back(S->GetFooterSummaryValue(I));
+      TcxDataGroups* G = C->GetDataControllerInfo()->GetDataGroups();
+      for (Integer I = 0; I < G->ItemCount(); ++I)
+        for (Integer K = 0; K < S->GetDefaultGroupSummaryItems()->Count(); ++K)
+          A.push_back(S->GetGroupSummaryValue(I, K));
+      return A;
+    };
+    S->Recalculate();  // over the list in the order the next one sees it
+    ANative = ACollect();
+    S->StoredValues = false;
+    S->Recalculate();
+    const std::vector<Variant> AVariants = ACollect();
+    S->StoredValues = true;
+    ASSERT_EQ(ANative.size(), AVariants.size());
+    for (size_t I = 0; I < ANative.size(); ++I)
+      ASSERT_TRUE(ASame(ANative[I], AVariants[I])) << "round " << ARound << " value " << I << ": "
+                                                  << VarToStr(ANative[I]) << " / " << VarToStr(AVariants[I]);
+  }
+  C->Free();
 }
 
 TEST_F(SummaryTest, ValueSetByHandHoldsUntilTheNextLoad) {

@@ -4,6 +4,8 @@ namespace cxDataTest {
 
 IMPLEMENT_CLASS(TTestColumn)
 IMPLEMENT_CLASS(TTestController)
+IMPLEMENT_CLASS(TTestSummary)
+IMPLEMENT_CLASS(TTestFilterCriteria)
 
 std::string Describe(TcxUpdateControlInfo* AInfo) {
   static const char* const AKinds[] = {"field", "record", "new", "deleted", "total"};

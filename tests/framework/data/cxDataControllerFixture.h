@@ -21,6 +21,23 @@ class TTestColumn : public TComponent {
   Integer ID = -1;
 };
 
+// A summary that may be told to add up every value as a Variant.
+class TTestSummary : public TcxDataSummary {
+  DECLARE_CLASS(TTestSummary, TcxDataSummary)
+ public:
+  using TcxDataSummary::TcxDataSummary;
+  bool StoredValues = true;
+  bool CanSummarizeStoredValues() override { return StoredValues && inherited::CanSummarizeStoredValues(); }
+};
+
+// Filter criteria that may be told to compare every value as a Variant.
+class TTestFilterCriteria : public TcxDataFilterCriteria {
+  DECLARE_CLASS(TTestFilterCriteria, TcxDataFilterCriteria)
+ public:
+  bool NativeValues = true;
+  bool CanCompareNativeValues() override { return NativeValues && inherited::CanCompareNativeValues(); }
+};
+
 class TTestController : public TcxCustomDataController {
   DECLARE_CLASS(TTestController, TcxCustomDataController)
  public:
@@ -30,6 +47,8 @@ class TTestController : public TcxCustomDataController {
   bool LogEnabled = true;
 
   TObject* GetItem(Integer AIndex) override { return GetFields()->GetItem(AIndex)->GetItem(); }
+  TClass GetSummaryClass() override { return TTestSummary::StaticClass(); }
+  TClass GetFilterCriteriaClass() override { return TTestFilterCriteria::StaticClass(); }
   Integer GetItemID(TObject* AItem) override { return AItem ? static_cast<TTestColumn*>(AItem)->ID : -1; }
   String GetFilterItemFieldCaption(TObject* AItem) override { return GetItemName(AItem); }
   void UpdateControl(TcxUpdateControlInfo* AInfo) override;
@@ -37,6 +56,11 @@ class TTestController : public TcxCustomDataController {
     return inherited::CanFocusRecord(ARecordIndex) && (!CanFocus || CanFocus(ARecordIndex));
   }
   TClosure<bool(Integer)> CanFocus;
+  // Which sorting roads the controller may take (all by default); with both off it compares pair by pair.
+  bool SortByStoredValues = true;
+  bool SortByComparedValues = true;
+  bool CanSortByStoredValues() override { return SortByStoredValues && inherited::CanSortByStoredValues(); }
+  bool CanSortByComparedValues() override { return SortByComparedValues && inherited::CanSortByComparedValues(); }
 
   Integer AddColumn(const String& AName, TcxValueTypeClass AType);
   void SetRows(const std::vector<std::vector<Variant>>& ARows);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <random>
 
@@ -258,6 +259,34 @@ TEST(cxDataGroupsSort, SortsByKeyThenTieBreak) {
   QuickSortList(List, 0, static_cast<Integer>(List.size()) - 1,
                 [&](Integer A, Integer B) { return Less(A, B) ? -1 : Less(B, A) ? 1 : 0; });
   EXPECT_TRUE(std::is_sorted(List.begin(), List.end(), Less));
+}
+
+// An adversary that decides the order as the sort asks (values are fixed only when a comparison
+// needs them, always so as to make the current pivot a poor one) drives any partition sort without
+// a guard towards n squared comparisons.
+TEST(cxDataGroupsSort, AnAdversarialOrderCostsAFewNLogNComparisons) {
+  for (Integer N : {1000, 50000}) {
+    const Integer AGas = N;
+    std::vector<Integer> AValue(static_cast<size_t>(N), AGas);
+    Integer ASolid = 0, ACandidate = 0;
+    Int64 ACount = 0;
+    TcxRecordList List(static_cast<size_t>(N));
+    std::iota(List.begin(), List.end(), 0);
+    QuickSortList(List, 0, N - 1, [&](Integer X, Integer Y) {
+      ++ACount;
+      Integer& VX = AValue[static_cast<size_t>(X)];
+      Integer& VY = AValue[static_cast<size_t>(Y)];
+      if (VX == AGas && VY == AGas) (X == ACandidate ? VX : VY) = ASolid++;
+      if (VX == AGas) ACandidate = X;
+      else if (VY == AGas) ACandidate = Y;
+      return VX - VY;
+    });
+    const double ANLogN = N * std::log2(static_cast<double>(N));
+    EXPECT_LE(static_cast<double>(ACount), 5 * ANLogN) << N;
+    EXPECT_TRUE(std::is_sorted(List.begin(), List.end(), [&](Integer A, Integer B) {
+      return AValue[static_cast<size_t>(A)] < AValue[static_cast<size_t>(B)];
+    })) << N;
+  }
 }
 
 TEST(cxDataGroupsFilter, CompactsInOrderKeepingTheEditedRecord) {

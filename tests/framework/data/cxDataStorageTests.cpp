@@ -160,6 +160,36 @@ TEST_F(StorageTest, LayoutChangesKeepValues) {
   for (Integer r = 0; r < 3; ++r) EXPECT_EQ(Storage->GetRecordBuffer(r), nullptr);
 }
 
+// Records written one after another lie side by side; a deleted record's buffer serves a new record
+// zero-filled; values survive across blocks and a layout change.
+TEST_F(StorageTest, RecordBuffersComeFromBlocksAndAreReused) {
+  TcxValueDef* a = Add(ValueTypeClass<TcxIntegerValueType>());
+  TcxValueDef* s = Add(ValueTypeClass<TcxStringValueType>());
+  constexpr Integer N = 5000;
+  Storage->SetRecordCount(N);
+  for (Integer r = 0; r < N; ++r) {
+    Storage->SetValue(r, a, r);
+    Storage->SetValue(r, s, std::to_string(r));
+  }
+  const Integer size = Storage->GetValueDefs()->GetRecordSize();
+  EXPECT_EQ(Storage->GetRecordBuffer(101) - Storage->GetRecordBuffer(100), size);
+  for (Integer r = N - 1; r >= 0; r -= 3) Storage->DeleteRecord(r);  // N - 1 = 4999: 1, 4, 7, ...
+  const Integer kept = Storage->GetRecordCount();
+  Storage->SetRecordCount(N);
+  for (Integer r = kept; r < N; ++r) {
+    EXPECT_TRUE(VarIsNull(Storage->GetValue(r, a)));
+    Storage->SetValue(r, a, -r);
+  }
+  TcxValueDef* b = Add(ValueTypeClass<TcxFloatValueType>());
+  for (Integer r = 0; r < kept; ++r) {
+    const Integer original = r + (r + 1) / 2;  // the records 1, 4, 7, ... went
+    ASSERT_EQ(Storage->GetValue(r, a).ToInteger(), original) << r;
+    ASSERT_EQ(VarToStr(Storage->GetValue(r, s)), std::to_string(original)) << r;
+  }
+  for (Integer r = kept; r < N; ++r) ASSERT_EQ(Storage->GetValue(r, a).ToInteger(), -r);
+  EXPECT_TRUE(VarIsNull(Storage->GetValue(0, b)));
+}
+
 TEST_F(StorageTest, InternalRecordsMirrorDefinitionsAndKeepTheirSlots) {
   TcxValueDef* a = Add(ValueTypeClass<TcxIntegerValueType>());
   TcxValueDef* b = Add(ValueTypeClass<TcxStringValueType>());

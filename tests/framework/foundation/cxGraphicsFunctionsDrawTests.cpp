@@ -2,6 +2,7 @@
 // hatching, tinting, blending without the system's alpha blend, and resizing to one-pixel sizes.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 #include <vector>
 
@@ -117,6 +118,51 @@ TEST_F(cxDrawImageTest, AlphaGlyphBlendsPerPixel) {
   RGBQUAD disabled = colors[15];
   TcxBitmap::Scale(disabled, DisableMap);
   EXPECT_EQ(At(5, 2), Over(disabled, DisableMap.SrcConstantAlpha));
+}
+
+// A glyph with its own alpha in a look that changes every pixel by itself is blended straight onto
+// the DC; the pixels are those of the steps through the work bitmaps (forced here by a custom drawing
+// that declines), over random backgrounds and glyphs, the glyph partly outside the background
+// rectangle, with the software blend and with the system's.
+TEST(cxDrawImageDirect, GivesThePixelsOfTheWorkBitmapSteps) {
+  std::mt19937 random(8);
+  auto glyph = NewOwned<TcxBitmap>(16, 16);
+  std::vector<RGBQUAD> colors(256);
+  for (RGBQUAD& c : colors) {
+    const BYTE a = random() % 3 == 0 ? 0 : random() % 2 ? 255 : static_cast<BYTE>(random());
+    c = RGBQUAD{static_cast<BYTE>(random() % (a + 1)), static_cast<BYTE>(random() % (a + 1)),
+                static_cast<BYTE>(random() % (a + 1)), a};
+  }
+  glyph->SetBitmapColors(colors);
+  const TAlphaBlendFunc software = cxSystemAlphaBlendFunc;
+  for (TAlphaBlendFunc blend : {software, static_cast<TAlphaBlendFunc>(&AlphaBlend)})
+    for (TcxImageDrawMode mode : {idmNormal, idmDisabled, idmFaded, idmGrayScale, idmDingy}) {
+      cxSystemAlphaBlendFunc = blend;
+      std::vector<RGBQUAD> back(24 * 20);
+      for (RGBQUAD& c : back) c = RGBQUAD{static_cast<BYTE>(random()), static_cast<BYTE>(random()),
+                                          static_cast<BYTE>(random()), static_cast<BYTE>(random())};
+      std::vector<RGBQUAD> results[2];
+      for (int road = 0; road < 2; ++road) {
+        auto dest = NewOwned<TcxBitmap>(24, 20);
+        dest->SetBitmapColors(back);
+        CustomDrawImageProc = nullptr;
+        if (road == 1)
+          CustomDrawImageProc = [](TcxCanvas*, TCustomImageList*, Integer, TcxImageDrawMode, const TRect&, TBitmap*) {
+            return false;
+          };
+        cxDrawImage(dest->GetCanvas()->GetHandle(), TRect(6, 3, 22, 19), TRect(2, 5, 20, 17), glyph.get(), nullptr, -1,
+                    mode);
+        results[road] = dest->GetBitmapColors();
+      }
+      CustomDrawImageProc = nullptr;
+      for (size_t i = 0; i < back.size(); ++i) {
+        const RGBQUAD &a = results[0][i], &b = results[1][i];
+        ASSERT_TRUE(a.rgbBlue == b.rgbBlue && a.rgbGreen == b.rgbGreen && a.rgbRed == b.rgbRed &&
+                    a.rgbReserved == b.rgbReserved)
+            << "look " << mode << (blend ? " system blend" : " software blend") << " pixel " << i;
+      }
+    }
+  cxSystemAlphaBlendFunc = software;
 }
 
 TEST_F(cxDrawImageTest, NothingToDrawLeavesTheDestination) {

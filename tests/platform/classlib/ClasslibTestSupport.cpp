@@ -2,11 +2,13 @@
 
 #include <cstring>
 #include <map>
+#include <memory>
 
 #include "HeadlessBackend.h"
 #include "ObjectText.h"
 #include "Resources.h"
 #include "Streams.h"
+#include "Strings.h"
 #include "WinUser.h"
 
 namespace ClasslibTest {
@@ -297,6 +299,19 @@ void RegisterTestClasses() {
   };
   static const TResourceTable table{entries, 1};
   RegisterResourceTable(table);
+}
+
+void RegisterFormText(TClass FormClass, const char* Text) {
+  // Entries and tables are kept for the program's life: the module holds on to them.
+  static std::map<TClass, std::pair<String, TResourceEntry>> forms;
+  static std::vector<std::unique_ptr<TResourceTable>> tables;
+  if (forms.count(FormClass)) return;
+  RegisterClass(FormClass);
+  auto& form = forms[FormClass];
+  form.first = UpperCase(FormClass->Name);
+  form.second = {"RCDATA", form.first.c_str(), reinterpret_cast<const unsigned char*>(Text), std::strlen(Text)};
+  tables.push_back(std::make_unique<TResourceTable>(TResourceTable{&form.second, 1}));
+  RegisterResourceTable(*tables.back());
 }
 
 String FormText(TComponent* Root) {

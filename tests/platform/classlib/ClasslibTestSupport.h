@@ -25,6 +25,10 @@ class TClasslibFixture : public ::testing::Test {
 // Registers the test classes and the form resource of TTestMainForm (idempotent).
 void RegisterTestClasses();
 
+// Registers a form class with the text form resource it is read from (the resource is named after
+// the class, in capitals). Texts are the program's own literals; registering again changes nothing.
+void RegisterFormText(TClass FormClass, const char* Text);
+
 class TTestColumn : public TCollectionItem {
   DECLARE_CLASS(TTestColumn, TCollectionItem)
  public:

@@ -68,6 +68,7 @@ TEST_F(FormResource, WritesBackWhatItRead) {
   TOwnedPtr<TMemoryStream> binary = NewOwned<TMemoryStream>();
   WriteComponent(binary.get(), form);
   binary->SetPosition(0);
+  form->Free();  // read while it lives, the copy would be named apart from it
   auto* copy = TCustomForm::CreateNew<TTestMainForm>(nullptr);
   ReadComponent(binary.get(), copy);
   EXPECT_EQ(FormText(copy), first);
@@ -79,6 +80,41 @@ TEST_F(FormResource, AFormClassWithoutItsResourceIsRefusedButCanBeMadeEmpty) {
   auto* empty = TCustomForm::CreateNew<TNoResourceForm>(nullptr);
   EXPECT_EQ(empty->ControlCount(), 0);
   empty->Free();
+}
+
+// A form class that builds its content in code says it has no resource and is made with New.
+class TCodeBuiltForm : public TForm {
+  DECLARE_CLASS(TCodeBuiltForm, TForm)
+ public:
+  explicit TCodeBuiltForm(TComponent* AOwner = nullptr) : TForm(AOwner) {}
+
+ protected:
+  bool HasFormResource() const override { return false; }
+};
+IMPLEMENT_CLASS(TCodeBuiltForm)
+
+TEST_F(FormResource, AFormWithoutAResourceOfItsKindIsMadeWithoutReadingOne) {
+  auto* form = New<TCodeBuiltForm>(nullptr);
+  EXPECT_EQ(form->ControlCount(), 0);
+  form->Free();
+}
+
+class TCountingDesigner : public IDesignerNotify {
+ public:
+  int Count = 0;
+  void Modified() override { ++Count; }
+};
+
+TEST_F(FormResource, TheRootDesignerIsTheTopmostFormsOfTheOwners) {
+  auto* outer = TCustomForm::CreateNew<TForm>(nullptr);
+  auto* inner = TCustomForm::CreateNew<TForm>(outer);
+  auto* component = New<TComponent>(inner);
+  EXPECT_EQ(FindRootDesigner(component), nullptr);
+  TCountingDesigner designer;
+  outer->SetDesigner(&designer);
+  EXPECT_EQ(FindRootDesigner(component), &designer);
+  EXPECT_EQ(FindRootDesigner(nullptr), nullptr);
+  outer->Free();
 }
 
 }  // namespace

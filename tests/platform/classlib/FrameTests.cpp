@@ -2,10 +2,7 @@
 // read with the form's changes to it and written back inline.
 #include "ClasslibTestSupport.h"
 
-#include <cstring>
-
 #include "ObjectText.h"
-#include "Resources.h"
 #include "Streams.h"
 
 using namespace ClasslibTest;
@@ -58,16 +55,8 @@ class Frame : public TClasslibFixture {
  protected:
   void SetUp() override {
     TClasslibFixture::SetUp();
-    static bool registered = false;
-    if (registered) return;
-    registered = true;
-    RegisterClasses({TTestFrame::StaticClass(), TFrameHostForm::StaticClass()});
-    static const TResourceEntry entries[] = {
-        {"RCDATA", "TTESTFRAME", reinterpret_cast<const unsigned char*>(FrameText), std::strlen(FrameText)},
-        {"RCDATA", "TFRAMEHOSTFORM", reinterpret_cast<const unsigned char*>(HostText), std::strlen(HostText)},
-    };
-    static const TResourceTable table{entries, 2};
-    RegisterResourceTable(table);
+    RegisterFormText(TTestFrame::StaticClass(), FrameText);
+    RegisterFormText(TFrameHostForm::StaticClass(), HostText);
   }
 };
 

@@ -1,7 +1,6 @@
 // Popup menus of the class library: items and the layer's menus they build, shortcuts, a right click
 // that pops a control's menu up and the chosen item's OnClick, owner drawing, and menus read from a
 // form resource.
-#include <cstring>
 #include <filesystem>
 #include <functional>
 
@@ -10,7 +9,6 @@
 #include "HeadlessBackend.h"
 #include "ImgList.h"
 #include "Menus.h"
-#include "Resources.h"
 #include "Strings.h"
 #include "WinUser.h"
 
@@ -486,16 +484,8 @@ end
 )";
 
 TEST_F(Menus, MenusAreReadFromAndWrittenToFormResourcesWithTheirItemsAsChildren) {
-  static bool registered = false;
-  if (!registered) {
-    registered = true;
-    RegisterClasses({TPopupMenu::StaticClass(), TMenuTestForm::StaticClass()});
-    static const TResourceEntry entries[] = {{"RCDATA", "TMENUTESTFORM",
-                                              reinterpret_cast<const unsigned char*>(MenuFormText),
-                                              std::strlen(MenuFormText)}};
-    static const TResourceTable table{entries, 1};
-    RegisterResourceTable(table);
-  }
+  RegisterClass(TPopupMenu::StaticClass());
+  RegisterFormText(TMenuTestForm::StaticClass(), MenuFormText);
   auto* form = Application->CreateForm<TMenuTestForm>();
   auto* pm1 = As<TPopupMenu>(form->FindComponent("pm1"));
   ASSERT_TRUE(pm1);

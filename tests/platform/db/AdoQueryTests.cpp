@@ -1,85 +1,17 @@
 // The connection and query components against real database files: the application's statements
 // with the program clock, record numbers after a requery, opening failures, text round trips and
 // statements that fail as a whole.
-#include <gtest/gtest.h>
+#include <sqlite3.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 
-#include "ADODB.h"
-#include "DateTime.h"
+#include "AdoTestSupport.h"
 #include "Format.h"
-#include "Multibyte.h"
-#include "SqliteDatabase.h"
-#include "StringLists.h"
 #include "Strings.h"
 
+using namespace AdoTest;
+
 namespace {
-
-const char* const AppSchema[] = {
-    "CREATE TABLE dat_buy (id INTEGER PRIMARY KEY AUTOINCREMENT, wpm TEXT, ddsj TEXT, flag INTEGER NOT NULL DEFAULT 0)",
-    "CREATE TABLE dat_buy_ls (wpm TEXT, ddsj TEXT)",
-    "CREATE TABLE dic_auto (sjc INTEGER)",
-    "INSERT INTO dic_auto VALUES (60)",
-};
-const char* const GridQuery = "select IIF(len(ddsj) > 5,DateDiff('s',NOW(),ddsj),' ') AS sjc,*  from dat_buy";
-
-String TempDir() {
-  char templ[] = "/tmp/at-db-XXXXXX";
-  return mkdtemp(templ);
-}
-
-WideString ConnectionFor(const String& file, const String& password) {
-  return Utf8ToWide("Provider=Microsoft.Jet.OLEDB.4.0;Data Source='" + file +
-                    "';Persist Security Info=False;Jet OLEDB:Database Password=" + password);
-}
-
-class AdoQueryTest : public testing::Test {
- protected:
-  void SetUp() override {
-    Dir = TempDir();
-    File = Dir + "/vaskeldb.db";
-    CreateDatabaseFile(File, "582047", std::vector<String>(std::begin(AppSchema), std::end(AppSchema)), false);
-    Clock.SetNow(EncodeDate(2026, 12, 10) + EncodeTime(12, 0, 0, 0));
-    Owner = New<TComponent>(nullptr);
-    Con = New<TADOConnection>(Owner);
-    Con->SetLoginPrompt(false);
-    Con->SetConnectionString(ConnectionFor(File, "582047"));
-    Query = NewQuery();
-  }
-  void TearDown() override {
-    Owner->Free();
-    std::filesystem::remove_all(Dir);
-  }
-  TADOQuery* NewQuery() {
-    TADOQuery* q = New<TADOQuery>(Owner);
-    q->SetConnection(Con);
-    return q;
-  }
-  void Run(const String& sql) {
-    TADOQuery* q = NewQuery();
-    q->SQL()->SetText(sql);
-    q->ExecSQL();
-  }
-  void OpenWith(TADOQuery* q, const String& sql) {
-    q->Close();
-    q->SQL()->SetText(sql);
-    q->Open();
-  }
-  Integer Count(const String& table) {
-    TADOQuery* q = NewQuery();
-    OpenWith(q, "select count(*) as n from " + table);
-    return q->FieldByName("n")->GetAsInteger();
-  }
-
-  String Dir, File;
-  TManualClock Clock;
-  TClockOverride ClockInUse{Clock};
-  TComponent* Owner = nullptr;
-  TADOConnection* Con = nullptr;
-  TADOQuery* Query = nullptr;
-};
 
 TEST_F(AdoQueryTest, GridQueryCountsSecondsToTheDueTimeFromTheProgramClock) {
   Run("insert into dat_buy(wpm,ddsj) values('late','2026-12-10 11:59:59')");
@@ -107,6 +39,8 @@ TEST_F(AdoQueryTest, GridQueryCountsSecondsToTheDueTimeFromTheProgramClock) {
     Query->Next();
   }
   EXPECT_TRUE(Query->Eof());
+  EXPECT_EQ(VarToStr(Query->Lookup("wpm", String("minute"), "sjc")), "60");
+  EXPECT_EQ(VarToStr(Query->Lookup("sjc", String("-1"), "wpm")), "late");
 
   // The reminder query sees the clock move: two seconds later "soon" is one second overdue.
   Clock.Advance(2000);
@@ -172,12 +106,18 @@ TEST_F(AdoQueryTest, OpeningChecksFileKindAndPassword) {
 
   std::ofstream(Dir + "/text.db") << "this is no database, only text that is long enough to look like a header";
   SqliteDatabase::CreateDatabaseFile(Dir + "/open.db", "", {}, false);
+  SqliteDatabase::CreateDatabaseFile(Dir + "/nopassword.db", "582047", {}, false);
+  sqlite3* raw = nullptr;
+  sqlite3_open(String(Dir + "/nopassword.db").c_str(), &raw);
+  sqlite3_exec(raw, "DROP TABLE _db_password", nullptr, nullptr, nullptr);
+  sqlite3_close(raw);
   struct Case { const char* what; String file; const char* password; const char* message; };
   const Case cases[] = {
       {"wrong password", File, "111111", "Not a valid password."},
       {"no password", File, "", "Not a valid password."},
       {"missing file", Dir + "/missing.db", "582047", "Could not find file"},
       {"text file", Dir + "/text.db", "582047", "Unrecognized database format"},
+      {"no password table", Dir + "/nopassword.db", "582047", "Unrecognized database format"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -219,9 +159,11 @@ TEST_F(AdoQueryTest, TextRoundTripsThroughParametersAndQuotedLiterals) {
 TEST_F(AdoQueryTest, AFailedStatementLeavesTheFileAsItWas) {
   Run("insert into dat_buy_ls(wpm,ddsj) values('kept','x')");
   TADOQuery* q = NewQuery();
-  q->SQL()->SetText("insert into dat_buy_ls(wpm,ddsj) values('lost','x'); insert into no_such_table values (1)");
+  // The second row breaks a rule after the first was written: neither stays.
+  q->SQL()->SetText("insert into dat_buy(wpm,ddsj,flag) select 'lost', 'x', 0 union all select 'bad', 'x', null");
   EXPECT_THROW(q->ExecSQL(), EADOError);
   EXPECT_THROW(Run("update dat_buy set nosuch = 1"), EADOError);
+  EXPECT_EQ(Count("dat_buy"), 0);
   EXPECT_EQ(Count("dat_buy_ls"), 1);
   // A query whose text is no select fails to open and stays closed.
   OpenWith(Query, "select * from dat_buy");

@@ -91,6 +91,12 @@ TEST_F(FieldTest, AssignmentsConvertOrRaise) {
   EXPECT_EQ(F("f")->GetText(), "3");
   Data->Cancel();
   EXPECT_THROW(F("s")->SetAsString("x"), EDatabaseError);  // not editing
+  try {
+    Data->Post();
+    ADD_FAILURE() << "posted outside edit and insert states";
+  } catch (const EDatabaseError& e) {
+    EXPECT_NE(e.Message().find("Dataset not in edit or insert mode"), String::npos) << e.Message();
+  }
 }
 
 TEST_F(FieldTest, BlobFieldsTakeStringListsAndOtherBlobs) {

@@ -3,10 +3,14 @@
 
 #include <sqlite3.h>
 
+#include <random>
+
 #include "DateTime.h"
+#include "Format.h"
 #include "Sha256.h"
 #include "SqlDialect.h"
 #include "SqlFunctions.h"
+#include "Strings.h"
 
 namespace {
 
@@ -70,8 +74,35 @@ TEST_F(DialectFunctionsTest, NowLenAndDateDiff) {
       {"DateDiff('s', now(), NULL)", "NULL"},
       {"DateDiff('s', now(), 'abcdef')", "error: Data type mismatch in criteria expression."},
       {"DateDiff('x', now(), now())", "error: Invalid procedure call or argument."},
+      {"DateDiff('S', '2024-02-28 23:59:59', '2024-02-29 00:00:00')", "1"},
+      {"DateDiff('q', '2026-12-31 23:59:59', '2027-01-01 00:00:00')", "1"},
+      {"DateDiff('s', 0.5, '1899-12-30 12:00:01')", "1"},
+      {"DateDiff('s', '2026-02-30 00:00:00', now())", "error: Data type mismatch in criteria expression."},
+      {"DateDiff('s', '2026-12-31 24:00:00', now())", "error: Data type mismatch in criteria expression."},
   };
   for (const Case& c : cases) EXPECT_EQ(Eval(c.expr), c.result) << c.expr;
+}
+
+TEST_F(DialectFunctionsTest, DateDiffCountsTheSameForDueTimeTextsAsForDateTimeNumbers) {
+  // Due times in the stored pattern are read in place; the same moments as numbers go through the
+  // date-time arithmetic. Both must count alike for every interval.
+  std::mt19937 random(45);
+  auto moment = [&] {
+    return EncodeDate(static_cast<Word>(1990 + random() % 60), static_cast<Word>(1 + random() % 12),
+                      static_cast<Word>(1 + random() % 28)) +
+           EncodeTime(static_cast<Word>(random() % 24), static_cast<Word>(random() % 60),
+                      static_cast<Word>(random() % 60), 0);
+  };
+  for (int round = 0; round < 300; ++round) {
+    const TDateTime a = moment(), b = moment();
+    const String textA = QuotedStr(SqlFunctions::DialectDateTimeText(a));
+    const String textB = QuotedStr(SqlFunctions::DialectDateTimeText(b));
+    for (const char* interval : {"s", "n", "h", "d", "y", "w", "ww", "m", "q", "yyyy"}) {
+      const String numbers = Format("DateDiff('%s', %.10f, %.10f)", {interval, a, b});
+      const String texts = Format("DateDiff('%s', %s, %s)", {interval, textA, textB});
+      ASSERT_EQ(Eval(texts), Eval(numbers)) << texts;
+    }
+  }
 }
 
 TEST(Sha256, KnownDigests) {

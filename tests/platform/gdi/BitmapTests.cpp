@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <random>
 #include <vector>
 
 #include "GdiTestCanvas.h"
+#include "raster/PixelBlend.h"
 
 namespace {
 
@@ -118,6 +121,54 @@ TEST(Bitmaps, StretchingMirrorsWithNegativeExtents) {
   SetStretchBltMode(one.DC, HALFTONE);
   StretchBlt(one.DC, 0, 0, 1, 1, checker.DC, 0, 0, 2, 2, SRCCOPY);
   EXPECT_EQ(one.At(0, 0), RGB(128, 128, 128));
+}
+
+// A one-to-one AlphaBlend, which blends whole rows at once, puts exactly the pixels of the per-pixel
+// formula: per channel (src * sca + 127) / 255 + (dest * (255 - srcAlpha) + 127) / 255, at most 255,
+// srcAlpha = (alpha * sca + 127) / 255 for per-pixel alpha and sca otherwise; over random pixels and
+// alphas, rows of several widths (one pixel to 34, ending in every step of the row loop), with and
+// without a clip region.
+TEST(Bitmaps, AlphaBlendOfWholeRowsMatchesThePerPixelFormula) {
+  std::mt19937 random(9);
+  TTestCanvas src(60, 40);
+  TGdiSurface* s = GetDCSurface(src.DC);
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 60; ++x) s->SetPixel(x, y, static_cast<uint32_t>(random()));
+  for (int vectorWidth : {4, 8, 16})  // every width of the blending steps the processor has
+  for (BYTE sca : {255, 200, 1, 0})
+    for (bool perPixel : {true, false})
+      for (int width = 1; width <= 40; width += 13 - width % 7) {
+        TTestCanvas dest(64, 42);
+        TGdiSurface* d = GetDCSurface(dest.DC);
+        for (int y = 0; y < 42; ++y)
+          for (int x = 0; x < 64; ++x) d->SetPixel(x, y, static_cast<uint32_t>(random()));
+        std::vector<uint32_t> expected;
+        for (int y = 0; y < 42; ++y)
+          for (int x = 0; x < 64; ++x) expected.push_back(d->Pixel(x, y));
+        const bool clipped = width % 2 == 0;
+        if (clipped) ExcludeClipRect(dest.DC, 9, 0, 11, 42);
+        LimitVectorWidth(vectorWidth);
+        BLENDFUNCTION blend{AC_SRC_OVER, 0, sca, static_cast<BYTE>(perPixel ? AC_SRC_ALPHA : 0)};
+        ASSERT_TRUE(AlphaBlend(dest.DC, 3, 1, width, 39, src.DC, 7, 0, width, 39, blend));
+        for (int y = 1; y < 40; ++y)
+          for (int x = 3; x < 3 + width; ++x) {
+            if (clipped && (x == 9 || x == 10)) continue;
+            const uint32_t sp = s->Pixel(x + 4, y - 1);
+            uint32_t& dp = expected[static_cast<size_t>(y) * 64 + x];
+            const uint32_t srcA = perPixel ? ((sp >> 24) * sca + 127) / 255 : sca;
+            uint32_t out = 0;
+            for (int c = 0; c < 4; ++c) {
+              const uint32_t v = (((sp >> (8 * c)) & 0xFF) * sca + 127) / 255 + (((dp >> (8 * c)) & 0xFF) * (255 - srcA) + 127) / 255;
+              out |= std::min<uint32_t>(v, 255) << (8 * c);
+            }
+            dp = out;
+          }
+        for (int y = 0; y < 42; ++y)
+          for (int x = 0; x < 64; ++x)
+            ASSERT_EQ(d->Pixel(x, y), expected[static_cast<size_t>(y) * 64 + x])
+                << "sca " << int(sca) << (perPixel ? " per pixel" : "") << " width " << width << " at " << x << "," << y
+                << ", " << vectorWidth << " pixels at a time";
+      }
 }
 
 TEST(Bitmaps, TransparentAlphaAndMaskedCopies) {

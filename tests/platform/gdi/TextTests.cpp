@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
+#include <random>
 
+#include "GdiObjects.h"
 #include "GdiTestCanvas.h"
+#include "GdiText.h"
+#include "raster/PixelBlend.h"
 
 namespace {
 
@@ -173,4 +178,87 @@ TEST(Text, RotatedTextRunsAlongItsEscapement) {
   EXPECT_LE(ink.bottom, 111);
   SelectObject(c.DC, old);
   DeleteObject(f);
+}
+
+// Glyphs laid down four pixels at a time put exactly the pixels of the formula they stand for: per
+// colour channel (dest * (255 - a) + ink * a + 127) / 255 with alpha 0 where a glyph covers a pixel in
+// part, the ink itself where it covers it wholly, the pixel untouched (alpha too) elsewhere; over a
+// background of random colours and alphas, with smoothed and plain faces, cut by a clip rectangle and
+// by a clip region.
+TEST(Text, GlyphsBlendAsThePerPixelFormula) {
+  struct Case {
+    const char* Face;
+    int Height;
+    const char* Text;
+    int Clip;  // 0 none, 1 ETO_CLIPPED rectangle, 2 a region with a hole
+  };
+  const Case cases[] = {{"DejaVu Sans", -17, "Quartz glyph, 0.5%", 0},
+                        {kSong, -12, kChinese, 0},
+                        {"DejaVu Sans", -23, "Wavy lines", 1},
+                        {kSong, -16, kChinese, 2}};
+  std::mt19937 random(3);
+  // Every width of the blending steps the processor has (the widest stays in use afterwards).
+  for (int width : {4, 8, 16})
+  for (const Case& k : cases) {
+    LimitVectorWidth(width);
+    TTestCanvas c(220, 40);
+    TGdiSurface* s = GetDCSurface(c.DC);
+    for (int y = 0; y < c.Height; ++y)
+      for (int x = 0; x < c.Width; ++x) s->SetPixel(x, y, static_cast<uint32_t>(random()));
+    std::vector<uint32_t> before;
+    for (int y = 0; y < c.Height; ++y)
+      for (int x = 0; x < c.Width; ++x) before.push_back(s->Pixel(x, y));
+    HFONT font = MakeFont(k.Face, k.Height);
+    HGDIOBJ old = SelectObject(c.DC, font);
+    SetBkMode(c.DC, TRANSPARENT);
+    const COLORREF color = RGB(200, 30, 90);
+    SetTextColor(c.DC, color);
+    const RECT cut{10, 6, 150, 25};
+    std::function<bool(int, int)> visible = [](int, int) { return true; };
+    if (k.Clip == 2) {
+      ExcludeClipRect(c.DC, 40, 0, 57, 40);
+      visible = [](int x, int) { return x < 40 || x >= 57; };
+    } else if (k.Clip == 1) {
+      visible = [&](int x, int y) { return x >= cut.left && x < cut.right && y >= cut.top && y < cut.bottom; };
+    }
+    const int len = static_cast<int>(std::strlen(k.Text));
+    ExtTextOutA(c.DC, 3, 4, k.Clip == 1 ? ETO_CLIPPED : 0, &cut, k.Text, len, nullptr);
+    // The reference: every glyph of the line, pixel by pixel.
+    TDCObj* d = DCOf(c.DC);
+    TTextLayout l = LayoutText(d, k.Text, len);
+    TEXTMETRIC tm;
+    GetTextMetrics(c.DC, &tm);
+    std::vector<uint32_t> expected = before;
+    const uint32_t ink = ColorToPixel(color);
+    bool partial = false;
+    for (size_t i = 0; i < l.Glyphs.size(); ++i) {
+      const TGlyph& g = *l.Glyphs[i];
+      const int left = 3 + l.X[i] + g.Left, top = 4 + tm.tmAscent - g.Top;
+      for (int y = 0; y < g.H; ++y)
+        for (int x = 0; x < g.W; ++x) {
+          const int px = left + x, py = top + y;
+          const unsigned a = g.Coverage[static_cast<size_t>(y) * g.Stride + x];
+          if (!a || px < 0 || py < 0 || px >= c.Width || py >= c.Height || !visible(px, py)) continue;
+          uint32_t& p = expected[static_cast<size_t>(py) * c.Width + px];
+          if (a == 255) {
+            p = ink;
+            continue;
+          }
+          partial = true;
+          uint32_t out = 0;
+          for (int ch = 0; ch < 3; ++ch)
+            out |= ((((p >> (8 * ch)) & 0xFF) * (255 - a) + ((ink >> (8 * ch)) & 0xFF) * a + 127) / 255) << (8 * ch);
+          p = out;
+        }
+    }
+    if (k.Height == -17) {
+      EXPECT_TRUE(partial) << "a smoothed face covers pixels in part";
+    }
+    for (int y = 0; y < c.Height; ++y)
+      for (int x = 0; x < c.Width; ++x)
+        ASSERT_EQ(s->Pixel(x, y), expected[static_cast<size_t>(y) * c.Width + x])
+            << k.Face << " at " << x << "," << y << ", " << width << " pixels at a time";
+    SelectObject(c.DC, old);
+    DeleteObject(font);
+  }
 }

@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstring>
+#include <random>
 #include <set>
 
 #include "Exceptions.h"
@@ -30,6 +31,15 @@ TEST(RtlMath, RoundingAndTruncation) {
   for (const auto& c : cases) {
     EXPECT_EQ(Round(c.x), c.round) << c.x;
     EXPECT_EQ(Trunc(c.x), c.trunc) << c.x;
+  }
+  // Halves to even across the whole range, halves and the values just beside them included.
+  std::mt19937_64 random(5);
+  for (int i = 0; i < 100000; ++i) {
+    const double magnitude = std::ldexp(1.0, static_cast<int>(random() % 56)) * (i % 2 ? -1 : 1);
+    double x = magnitude * (static_cast<double>(random() % 4096) / 4096);
+    if (i % 3 == 0) x = std::floor(x) + 0.5;
+    if (i % 7 == 0) x = std::nextafter(x, 0.0);
+    ASSERT_EQ(Round(x), static_cast<Int64>(std::nearbyint(x))) << x;
   }
   for (double bad : {double(NAN), double(INFINITY), -double(INFINITY), 9223372036854775808.0, 1e19}) {
     EXPECT_THROW(Round(bad), EInvalidOp) << bad;

@@ -1,6 +1,7 @@
 // The default non-client area: standard scroll bars, their tracking, moving and sizing by the mouse,
-// caption buttons, and a picture of a whole captioned window.
+// caption buttons, the caption's bold font, and a picture of a whole captioned window.
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "GdiPng.h"
@@ -188,6 +189,58 @@ TEST_F(NonClient, APictureOfACaptionedWindowWithChildrenAndScrollBars) {
   EXPECT_EQ(loaded.Height(), 500);
   EXPECT_TRUE(SaveScreenPng((std::filesystem::temp_directory_path() / "win-screen.png").string()));
   std::remove(file.c_str());
+}
+
+namespace {
+// Pure white pixels of Text drawn in white on black with Font: the full-coverage ink, the same on
+// any background.
+int WhiteInk(const LOGFONTA& font, const char* text) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateBitmap(200, 30, 1, 32, nullptr);
+  HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+  RECT all{0, 0, 200, 30};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  HFONT f = CreateFontIndirectA(&font);
+  HGDIOBJ oldFont = SelectObject(dc, f);
+  SetTextColor(dc, RGB(255, 255, 255));
+  SetBkMode(dc, TRANSPARENT);
+  TextOutA(dc, 4, 4, text, static_cast<int>(std::strlen(text)));
+  int ink = 0;
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 200; ++x) ink += (GetPixel(dc, x, y) & 0xFFFFFF) == 0xFFFFFF;
+  SelectObject(dc, oldFont);
+  DeleteObject(f);
+  SelectObject(dc, oldBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return ink;
+}
+}  // namespace
+
+TEST_F(NonClient, TheCaptionIsDrawnInTheBoldCaptionFont) {
+  NONCLIENTMETRICSA ncm;
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0));
+  EXPECT_EQ(ncm.lfCaptionFont.lfWeight, FW_BOLD);
+  EXPECT_EQ(ncm.lfCaptionFont.lfHeight, -12);
+  EXPECT_EQ(ncm.lfSmCaptionFont.lfWeight, FW_BOLD);
+
+  const char* title = "\xE7\xAB\x9E\xE6\x8B\x8D\xE8\xAE\xA1\xE6\x97\xB6 Timer";  // "竞拍计时 Timer"
+  LOGFONTA regular = ncm.lfCaptionFont;
+  regular.lfWeight = FW_NORMAL;
+  const int boldInk = WhiteInk(ncm.lfCaptionFont, title);
+  EXPECT_GT(boldInk, WhiteInk(regular, title) * 5 / 4) << "bold strokes are drawn heavier";
+
+  HWND form = MakeWindow(title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 441, 500);
+  ProcessMessages();
+  TGdiSurface picture;
+  ASSERT_TRUE(CaptureWindow(form, picture));
+  // The caption text, between the window glyph and the caption buttons, is the only white there.
+  int captionInk = 0;
+  for (int y = 4; y < 30; ++y)
+    for (int x = 22; x < 340; ++x) captionInk += (picture.Pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
+  EXPECT_EQ(captionInk, boldInk);
+  RECT band{0, 0, 441, 34};
+  EXPECT_TRUE(SaveSurfaceToPng(picture, (std::filesystem::temp_directory_path() / "win-caption.png").string(), &band));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // drawing of parts and the metrics that must agree with it, and the services as a run-time library.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -160,6 +161,67 @@ TEST_F(UxThemeTest, PartsDrawInsideTheirRectangleAndFixedSizesMatchTheInk) {
   EXPECT_FALSE(IsThemePartDefined(button.Handle, 77, 0));
   SIZE size;
   EXPECT_EQ(GetThemePartSize(button.Handle, canvas.DC, 77, 1, &r, TS_TRUE, &size), E_INVALIDARG);
+}
+
+// A list view's own background is framed as the edits are; its items are plain fills.
+TEST_F(UxThemeTest, ListViewBackgroundsAreFramedAndItemsAreNot) {
+  TTheme listView(u"ListView"), edit(u"Edit");
+  TCanvas canvas(40, 40), editCanvas(40, 40);
+  RECT r{5, 5, 35, 35};
+  ASSERT_EQ(DrawThemeBackground(edit.Handle, editCanvas.DC, EP_EDITTEXT, ETS_NORMAL, &r, nullptr), S_OK);
+  for (int part : {LVP_LISTDETAIL, LVP_LISTSORTEDDETAIL, LVP_EMPTYTEXT}) {
+    ASSERT_EQ(DrawThemeBackground(listView.Handle, canvas.DC, part, 0, &r, nullptr), S_OK);
+    EXPECT_EQ(canvas.At(5, 20), editCanvas.At(5, 20)) << part;
+    EXPECT_EQ(canvas.At(20, 20), kWhite) << part;
+  }
+  ASSERT_EQ(DrawThemeBackground(listView.Handle, canvas.DC, LVP_LISTITEM, LIS_NORMAL, &r, nullptr), S_OK);
+  EXPECT_EQ(canvas.At(5, 20), kWhite);
+}
+
+// The radio button is round in every state: its outline, and the hot highlight inside it, are
+// met at the same distance from the centre in the eight directions (a square reaches further along
+// the diagonals), and the face fills the outline without holes.
+TEST_F(UxThemeTest, TheRadioButtonIsRingShapedInEveryState) {
+  TTheme theme(u"Button");
+  auto draw = [&](int state, TCanvas& canvas) {
+    RECT r{0, 0, 13, 13};
+    ASSERT_EQ(DrawThemeBackground(theme.Handle, canvas.DC, BP_RADIOBUTTON, state, &r, nullptr), S_OK);
+  };
+  const int directions[8][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}, {1, 1}, {-1, -1}, {1, -1}, {-1, 1}};
+  // The spread of the distances, over the eight directions, of the first (or the last) pixel met
+  // walking out from the centre that the test picks.
+  auto spread = [&](auto picked, bool outermost) {
+    double lo = 100, hi = 0;
+    for (const auto& d : directions) {
+      double found = -1;
+      for (int k = 1; k <= 6; ++k)
+        if (picked(6 + k * d[0], 6 + k * d[1])) {
+          found = k * std::sqrt(double(d[0] * d[0] + d[1] * d[1]));
+          if (!outermost) break;
+        }
+      if (found < 0) return 100.0;
+      lo = std::min(lo, found), hi = std::max(hi, found);
+    }
+    return hi - lo;
+  };
+  for (int state = RBS_UNCHECKEDNORMAL; state <= RBS_CHECKEDDISABLED; ++state) {
+    SCOPED_TRACE("state " + std::to_string(state));
+    TCanvas canvas(13, 13);
+    draw(state, canvas);
+    EXPECT_LE(spread([&](int x, int y) { return canvas.At(x, y) != kWhite; }, true), 1.0) << "the outline";
+    for (int y = 0; y < 13; ++y) {  // no background shows inside the outline
+      int first = 13, last = -1;
+      for (int x = 0; x < 13; ++x)
+        if (canvas.At(x, y) != kWhite) first = std::min(first, x), last = x;
+      for (int x = first; x <= last; ++x) EXPECT_NE(canvas.At(x, y), kWhite) << x << "," << y;
+    }
+    const bool hot = state == RBS_UNCHECKEDHOT || state == RBS_CHECKEDHOT;
+    if (!hot) continue;
+    TCanvas normal(13, 13);
+    draw(state - 1, normal);
+    EXPECT_LE(spread([&](int x, int y) { return canvas.At(x, y) != normal.At(x, y); }, false), 1.0)
+        << "the hot highlight";
+  }
 }
 
 // The content rectangle lies inside the drawn frame, the extent gives the rectangle back, and the
