@@ -311,7 +311,10 @@ void TcxBitmap::CorrectBlend(RGBQUAD& AColor) {
 void TcxBitmap::MakeMask(RGBQUAD& AColor) { AColor = UIntToQuad(IsColorTransparent(AColor) ? 0xFFFFFFFF : 0); }
 
 void TcxBitmap::GrayScale(RGBQUAD& AColor) {
-  if (IsColorTransparent(AColor)) return;
+  if (!IsColorTransparent(AColor)) GrayScaleColor(AColor);
+}
+
+void TcxBitmap::GrayScaleColor(RGBQUAD& AColor) {
   BYTE g = static_cast<BYTE>((AColor.rgbRed + AColor.rgbGreen + AColor.rgbBlue) / 3);
   AColor.rgbRed = AColor.rgbGreen = AColor.rgbBlue = g;
 }
@@ -337,7 +340,10 @@ void TcxBitmap::Dirty(RGBQUAD& AColor) {
 }
 
 void TcxBitmap::Dingy(RGBQUAD& AColor) {
-  if (IsColorTransparent(AColor)) return;
+  if (!IsColorTransparent(AColor)) DingyColor(AColor);
+}
+
+void TcxBitmap::DingyColor(RGBQUAD& AColor) {
   if (AColor.rgbReserved == 255) {
     auto lighten = [](BYTE& c) { c = ClampByte(c + RtlMath::MulDiv(255 - c, 3, 10)); };
     lighten(AColor.rgbRed);
