@@ -45,6 +45,10 @@ const std::vector<String>& StartupOrder() {
       // framework/controls: the accessibility and style units, with the toolbar units
       "cxAccessibility",
       "cxStyles",
+      // framework/pagecontrol
+      "cxPC",
+      "cxPCPaintersFactory",
+      "cxPCPainters",
   };
   return order;
 }

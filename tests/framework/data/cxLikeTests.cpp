@@ -67,7 +67,7 @@ TEST(cxLike, ManyPercentSignsStayFast) {
 TEST(cxLike, LikeOperatorByPattern) {
   struct Case {
     const char* Pattern;
-    TcxFilterLikeOperator Expected;
+    cxLike::TcxFilterLikeOperator Expected;
     const char* Rewritten;
   };
   const Case cases[] = {

@@ -11,16 +11,16 @@
 
 namespace {
 
-struct TCanvas {
+struct TMemorySurface {
   HDC DC;
   HBITMAP Bitmap;
   HGDIOBJ Old;
-  TCanvas(int w, int h) {
+  TMemorySurface(int w, int h) {
     DC = CreateCompatibleDC(nullptr);
     Bitmap = CreateBitmap(w, h, 1, 32, nullptr);
     Old = SelectObject(DC, Bitmap);
   }
-  ~TCanvas() {
+  ~TMemorySurface() {
     SelectObject(DC, Old);
     DeleteObject(Bitmap);
     DeleteDC(DC);
@@ -119,7 +119,7 @@ TEST_F(dxOffice11Test, ColourArithmetic) {
 }
 
 TEST_F(dxOffice11Test, SoftwareGradientMatchesItsColourRuleAndEdgesAreSafe) {
-  TCanvas canvas(300, 4);
+  TMemorySurface canvas(300, 4);
   RECT r{0, 0, 300, 4};
   COLORREF c1 = RGB(10, 200, 30), c2 = RGB(250, 0, 90);
   FillGradientRect(canvas.DC, r, c1, c2, true);
@@ -165,7 +165,7 @@ TEST_F(dxOffice11Test, BrushesLiveWhileReferenced) {
 }
 
 TEST_F(dxOffice11Test, GripDotsAndArrows) {
-  TCanvas canvas(20, 20);
+  TMemorySurface canvas(20, 20);
   RECT all{0, 0, 20, 20};
   FillRectByColor(canvas.DC, all, 0xFFFFFF);
   Office11DrawFingerElements(canvas.DC, RECT{0, 0, 4, 12}, true);
