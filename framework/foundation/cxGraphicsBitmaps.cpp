@@ -22,20 +22,6 @@ const TcxColorTransitionMap GrayMap = {0.299f, 0.587f, 0.114f, 255, 255};
 
 namespace {
 
-uint32_t QuadToUInt(const RGBQUAD& q) {
-  return static_cast<uint32_t>(q.rgbBlue) | static_cast<uint32_t>(q.rgbGreen) << 8 |
-         static_cast<uint32_t>(q.rgbRed) << 16 | static_cast<uint32_t>(q.rgbReserved) << 24;
-}
-
-RGBQUAD UIntToQuad(uint32_t v) {
-  RGBQUAD q;
-  q.rgbBlue = static_cast<BYTE>(v);
-  q.rgbGreen = static_cast<BYTE>(v >> 8);
-  q.rgbRed = static_cast<BYTE>(v >> 16);
-  q.rgbReserved = static_cast<BYTE>(v >> 24);
-  return q;
-}
-
 BYTE ClampByte(Int64 v) { return static_cast<BYTE>(std::clamp<Int64>(v, 0, 255)); }
 
 }  // namespace

@@ -19,6 +19,16 @@ using Graphics::TPixelFormat;
 using Streams::TStream;
 class TcxCanvas;
 
+// A colour as a 32-bit pixel (blue in the low byte, alpha in the high one) and back.
+inline uint32_t QuadToUInt(const RGBQUAD& q) {
+  return static_cast<uint32_t>(q.rgbBlue) | static_cast<uint32_t>(q.rgbGreen) << 8 |
+         static_cast<uint32_t>(q.rgbRed) << 16 | static_cast<uint32_t>(q.rgbReserved) << 24;
+}
+inline RGBQUAD UIntToQuad(uint32_t v) {
+  return RGBQUAD{static_cast<BYTE>(v), static_cast<BYTE>(v >> 8), static_cast<BYTE>(v >> 16),
+                 static_cast<BYTE>(v >> 24)};
+}
+
 // The transparent colours of a bitmap, kept as RGBQUAD values with the reserved byte 0.
 class TcxColorList : public TList {
   DECLARE_CLASS(TcxColorList, TList)

@@ -20,24 +20,14 @@ namespace cxGraphics {
 
 namespace {
 
-uint32_t QuadPixel(const RGBQUAD& AColor) {
-  return static_cast<uint32_t>(AColor.rgbBlue) | static_cast<uint32_t>(AColor.rgbGreen) << 8 |
-         static_cast<uint32_t>(AColor.rgbRed) << 16 | static_cast<uint32_t>(AColor.rgbReserved) << 24;
-}
-
-RGBQUAD PixelQuad(uint32_t APixel) {
-  return RGBQUAD{static_cast<BYTE>(APixel), static_cast<BYTE>(APixel >> 8), static_cast<BYTE>(APixel >> 16),
-                 static_cast<BYTE>(APixel >> 24)};
-}
-
 // The per-pixel function over the pixels from AFrom on, for the ends of rows and processors without
 // vector steps.
 template <class TEffect>
 void EachPixel(const uint32_t* ASource, uint32_t* ADest, Integer AFrom, Integer ACount, TEffect AEffect) {
   for (Integer x = AFrom; x < ACount; ++x) {
-    RGBQUAD c = PixelQuad(ASource[x]);
+    RGBQUAD c = UIntToQuad(ASource[x]);
     AEffect(c);
-    ADest[x] = QuadPixel(c);
+    ADest[x] = QuadToUInt(c);
   }
 }
 

@@ -20,7 +20,7 @@ constexpr COLORREF kBack = RGB(200, 200, 200);
 
 RGBQUAD Quad(COLORREF c, BYTE a = 255) { return RGBQUAD{GetBValue(c), GetGValue(c), GetRValue(c), a}; }
 COLORREF Rgb(const RGBQUAD& q) { return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue); }
-uint32_t Value(const RGBQUAD& q) {
+uint32_t PixelWord(const RGBQUAD& q) {
   return q.rgbBlue | q.rgbGreen << 8 | q.rgbRed << 16 | static_cast<uint32_t>(q.rgbReserved) << 24;
 }
 
@@ -212,7 +212,7 @@ TEST(cxDrawImageDirect, AGlyphDrawnOntoItselfReadsItsPixelsFirst) {
     results[steps] = glyph->GetBitmapColors();
   }
   for (size_t i = 0; i < colors.size(); ++i)
-    EXPECT_EQ(Value(results[0][i]), Value(results[1][i])) << "pixel " << i;
+    EXPECT_EQ(PixelWord(results[0][i]), PixelWord(results[1][i])) << "pixel " << i;
 }
 
 // The software blend of the image drawer is cxBlendFunction, whose double arithmetic rounds each
@@ -237,7 +237,7 @@ TEST(cxSoftwareBlendRows, GiveThePixelsOfTheBlendFunction) {
         BlendOnceRow(blended.data(), source.data(), static_cast<int>(source.size()), constantAlpha);
         if (std::memcmp(blended.data(), expected.data(), blended.size() * 4) == 0) continue;
         for (size_t i = 0; i < source.size(); ++i)
-          ASSERT_EQ(blended[i], Value(expected[i]))
+          ASSERT_EQ(blended[i], PixelWord(expected[i]))
               << std::hex << source[i] << " over " << background << std::dec << ", constant alpha "
               << int(constantAlpha) << ", " << width << " pixels at a time";
       }
