@@ -8,6 +8,7 @@
 #include <set>
 #include <vector>
 
+#include "GdiPng.h"
 #include "WinUserDraw.h"
 #include "cxGraphicsBitmaps.h"
 #include "cxGraphicsBrushCache.h"
@@ -213,6 +214,51 @@ TEST(cxDrawImageDirect, AGlyphDrawnOntoItselfReadsItsPixelsFirst) {
   }
   for (size_t i = 0; i < colors.size(); ++i)
     EXPECT_EQ(PixelWord(results[0][i]), PixelWord(results[1][i])) << "pixel " << i;
+}
+
+// A soft-edged disc with transparent corners in each look, side by side on a grey background (the
+// picture goes to the test folder): the corners keep the background, the greyed looks turn the disc
+// grey, dingy lightens it, and the shadowed look moves it up and to the left over a shadow that
+// falls just below its lowest pixels.
+TEST(cxDrawImageDirect, EveryLookOfADisc) {
+  constexpr int kSize = 24, kStep = 32;
+  auto disc = NewOwned<TcxBitmap>(kSize, kSize);
+  std::vector<RGBQUAD> colors(kSize * kSize);
+  for (int y = 0; y < kSize; ++y)
+    for (int x = 0; x < kSize; ++x) {
+      const int dx = 2 * x - (kSize - 1), dy = 2 * y - (kSize - 1), d = dx * dx + dy * dy;
+      const int a = d < 300 ? 255 : d < 440 ? 128 : 0;
+      colors[static_cast<size_t>(y * kSize + x)] =
+          RGBQUAD{static_cast<BYTE>(40 * a / 255), static_cast<BYTE>(120 * a / 255), static_cast<BYTE>(230 * a / 255),
+                  static_cast<BYTE>(a)};
+    }
+  disc->SetBitmapColors(colors);
+  const TcxImageDrawMode looks[] = {idmNormal, idmDisabled, idmFaded, idmGrayScale, idmDingy, idmShadowed};
+  auto dest = NewOwned<TcxBitmap>(kStep * 6, kStep);
+  TCanvas* canvas = dest->GetCanvas();
+  canvas->GetBrush()->SetColor(static_cast<TColor>(kBack));
+  canvas->FillRect(TRect(0, 0, kStep * 6, kStep));
+  for (int i = 0; i < 6; ++i) {
+    const TRect place(kStep * i + 4, 4, kStep * i + 4 + kSize, 4 + kSize);
+    cxDrawImage(canvas->GetHandle(), place, TRect(kStep * i, 0, kStep * (i + 1), kStep), disc.get(), nullptr, -1,
+                looks[i]);
+  }
+  EXPECT_TRUE(SaveDCToPng(canvas->GetHandle(), testing::TempDir() + "cxDrawImage-looks.png"));
+  auto at = [&](int look, int x, int y) { return canvas->GetPixel(kStep * look + 4 + x, 4 + y) & 0xFFFFFF; };
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(at(i, 0, 0), kBack) << "look " << looks[i];
+  const COLORREF centre = at(0, 12, 12);
+  EXPECT_EQ(centre, RGB(230, 120, 40));
+  for (int i : {1, 2, 3}) {
+    const COLORREF c = at(i, 12, 12);
+    EXPECT_TRUE(GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c)) << "look " << looks[i];
+  }
+  const COLORREF dingy = at(4, 12, 12);
+  EXPECT_TRUE(GetRValue(dingy) > 230 && GetGValue(dingy) > 120 && GetBValue(dingy) > 40);
+  // One of the disc's lowest pixels, (11, 21), casts the shadow at (12, 22), two pixels down and to
+  // the right of where the shadowed look draws it; the plain disc leaves the background there.
+  EXPECT_EQ(at(5, 11, 11), centre);
+  EXPECT_EQ(at(5, 12, 22), static_cast<COLORREF>(ColorToRGB(clBtnShadow)));
+  EXPECT_EQ(at(0, 12, 22), kBack);
 }
 
 // The software blend of the image drawer is cxBlendFunction, whose double arithmetic rounds each
