@@ -4,6 +4,7 @@
 #include "Resources.h"
 #include "Units.h"
 #include "cxEditPaintUtils.h"
+#include "cxEditRegistry.h"
 #include "cxEditUtils.h"
 
 DECLARE_RESOURCE_TABLE(framework_editors, STRING)
@@ -18,6 +19,7 @@ void RegisterUnits_framework_editors() {
   RegisterStringTable("CXEXTEDITSTRINGS");
   RegisterUnit("cxEditPaintUtils", &cxEditPaintUtils::InitEditPaintUtils, &cxEditPaintUtils::DoneEditPaintUtils);
   RegisterUnit("cxEditUtils", &cxEditUtils::InitEditUtils, nullptr);
+  RegisterUnit("cxEdit", &cxEdit::InitEdit, &cxEdit::DoneEdit);
 }
 
 }  // namespace Units

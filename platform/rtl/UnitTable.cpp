@@ -41,6 +41,7 @@ const std::vector<String>& StartupOrder() {
       // framework/editors
       "cxEditPaintUtils",
       "cxEditUtils",
+      "cxEdit",
       // framework/data
       "cxDataStorage",
       // grid/foundation

@@ -1,6 +1,7 @@
 // The container unit's routines: removing queued messages without losing a quit request, disabling
 // the program's windows around a modal operation (nested), re-enabling only windows that still
-// exist, the shadow region of a window, rectangles by borders, and the popup owner lookup.
+// exist, the shadow region of a window, rectangles by borders, the popup owner lookup and when a
+// control may show its hint.
 #include "cxContainerTestSupport.h"
 
 using namespace cxControlsTest;
@@ -145,6 +146,32 @@ TEST_F(ContainerUtils, AControlShowsItsHintOnlyUnderThePointerOfAnActiveProgram)
   EXPECT_FALSE(CanShowHint(c));
   c->Hide();
   EXPECT_FALSE(CanShowHint(c));
+}
+
+TEST_F(ContainerUtils, AnInactiveFormShowsHintsOnlyForTheOwnerOfAnOpenPopup) {
+  auto* c = Add<TTestContainer>(10, 10, 100, 24);
+  auto* elsewhere = Add<TTestContainer>(10, 100, 100, 24);
+  ShowForm();
+  auto* active = TCustomForm::CreateNew<TForm>(nullptr);
+  active->SetBounds(600, 500, 200, 100);
+  active->Show();
+  Application->ProcessMessages();
+  ASSERT_FALSE(Form->GetActive());
+  MoveTo(c, 50, 12);
+  EXPECT_FALSE(CanShowHint(c)) << "no popup open";
+  auto popup = TOwnedPtr<TTestPopup>(New<TTestPopup>(c));
+  popup->SetModalMode(false);
+  popup->SetCaptureFocus(false);
+  popup->SetOwnerBounds(c->GetBoundsRect());
+  popup->Popup(nullptr);
+  Application->ProcessMessages();
+  ASSERT_TRUE(popup->IsVisible());
+  EXPECT_TRUE(CanShowHint(c)) << "the form holds the owner of the open popup";
+  MoveTo(elsewhere, 50, 12);
+  EXPECT_TRUE(CanShowHint(elsewhere)) << "any control of that form";
+  popup->CloseUp();
+  EXPECT_FALSE(CanShowHint(elsewhere));
+  active->Free();
 }
 
 TEST_F(ContainerUtils, HooksInstalledOnDemandCloseThePopupsAsWell) {

@@ -3,6 +3,7 @@
 
 #include "ImgList.h"
 #include "PixelSurface.h"
+#include "cxEditPaintUtils.h"
 #include "cxEditUtils.h"
 #include "cxEditUtilsTestSupport.h"
 #include "cxExtEditUtils.h"

@@ -157,6 +157,9 @@ TEST_F(GridInput, ARowIsMovedByDraggingItsFixedCell) {
 }
 
 TEST_F(GridInput, HoldingThePointerBelowTheGridExtendsTheSelectionEveryTick) {
+  // A frozen clock keeps the selection timer from ticking on its own between the scripted ticks.
+  TManualClock frozenClock(0, 1000);
+  TClockOverride clockOverride{frozenClock};
   MakeGrid(320, 120);
   Grid->SetRowCount(20);
   Show();

@@ -1,0 +1,18 @@
+// TSGrid: the grid control's engine. The unit's declarations are split by topic: the vocabulary
+// (TSGridTypes.h), property elements and sets, the column and row objects, the stores and
+// selections, the cell facade and current cell, the streamed collections, buttons and links, combos,
+// in-place control adapters, export settings and the grid object itself (TSGridBase.h).
+#pragma once
+
+#include "TSGridBase.h"
+#include "TSGridButtons.h"
+#include "TSGridCells.h"
+#include "TSGridColumns.h"
+#include "TSGridCombo.h"
+#include "TSGridControls.h"
+#include "TSGridElements.h"
+#include "TSGridExport.h"
+#include "TSGridRows.h"
+#include "TSGridStores.h"
+#include "TSGridStreaming.h"
+#include "TSGridTypes.h"

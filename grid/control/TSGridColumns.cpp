@@ -1,0 +1,762 @@
+// The column object.
+#include "TSGridImpl.h"
+#include <algorithm>
+#include <cctype>
+#include <functional>
+
+#include "Filer.h"
+#include "Strings.h"
+#include "TSDateTimeDef.h"
+#include "Format.h"
+#include "Graphics.h"
+#include "Streams.h"
+#include "TSGridBase.h"
+#include "TSGridButtons.h"
+#include "TSGridCells.h"
+#include "TSGridColumns.h"
+#include "TSGridCombo.h"
+#include "TSGridStores.h"
+#include "TypInfo.h"
+
+namespace TSGrid {
+
+IMPLEMENT_CLASS_PUBLISHED(TtsCol) {
+  d.Property("AllowGrayed", &TtsCol::GetAllowGrayed, &TtsCol::SetAllowGrayed).Default(false);
+  d.Property("ButtonType", &TtsCol::GetButtonType, &TtsCol::SetButtonType).Default(btDefault);
+  d.Property("CheckBoxValues", &TtsCol::GetCheckBoxValues, &TtsCol::SetCheckBoxValues);
+  d.Property("DateTimeDef", &TtsCol::GetDateTimeDef, &TtsCol::SetDateTimeDef);
+  d.Property("CenterPicture", &TtsCol::GetCenterPicture, &TtsCol::SetCenterPicture).Default(dopDefault);
+  d.Property("Color", &TtsCol::GetColor, &TtsCol::SetColor).Default(Graphics::clNone).Type(Graphics::ColorTypeInfo());
+  d.Property("ControlType", &TtsCol::GetControlType, &TtsCol::SetControlType).Default(ctDefault);
+  d.Property("DisplayCol", &TtsCol::GetDisplayCol, &TtsCol::SetDisplayCol).Stored(&TtsCol::StoreDisplayColConst);
+  d.Property("DropDownStyle", &TtsCol::GetDropDownStyle, &TtsCol::SetDropDownStyle).Default(ddDropDown);
+  d.Property("FieldName", &TtsCol::GetFieldName, &TtsCol::SetFieldName);
+  d.Property("Font", &TtsCol::GetFont, &TtsCol::SetFont);
+  d.Property("Heading", &TtsCol::GetHeading, &TtsCol::SetHeading).Stored(&TtsCol::StoreHeadingConst);
+  d.Property("HeadingButton", &TtsCol::GetHeadingButton, &TtsCol::SetHeadingButton).Default(cbGrid);
+  d.Property("HeadingFont", &TtsCol::GetHeadingFont, &TtsCol::SetHeadingFont);
+  d.Property("HeadingHorzAlignment", &TtsCol::GetHeadingHorzAlignment, &TtsCol::SetHeadingHorzAlignment)
+      .Default(TSCommon::htaDefault);
+  d.Property("HeadingParentFont", &TtsCol::GetHeadingParentFont, &TtsCol::SetHeadingParentFont).Default(true);
+  d.Property("HeadingVertAlignment", &TtsCol::GetHeadingVertAlignment, &TtsCol::SetHeadingVertAlignment)
+      .Default(TSCommon::vtaDefault);
+  d.Property("HeadingWordWrap", &TtsCol::GetHeadingWordWrap, &TtsCol::SetHeadingWordWrap).Default(wwDefault);
+  d.Property("HeadingColor", &TtsCol::GetHeadingColor, &TtsCol::SetHeadingColor)
+      .Default(Graphics::clNone)
+      .Type(Graphics::ColorTypeInfo());
+  d.Property("Is3D", &TtsCol::GetIs3D, &TtsCol::SetIs3D).Default(false);
+  d.Property("KeepAspectRatio", &TtsCol::GetKeepAspectRatio, &TtsCol::SetKeepAspectRatio).Default(dopDefault);
+  d.Property("MaskName", &TtsCol::GetMaskName, &TtsCol::SetMaskName);
+  d.Property("MaxLength", &TtsCol::GetMaxLength, &TtsCol::SetMaxLength).Default(0);
+  d.Property("ParentCombo", &TtsCol::GetParentCombo, &TtsCol::SetParentCombo).Default(true);
+  d.Property("ParentFont", &TtsCol::GetParentFont, &TtsCol::SetParentFont).Default(true);
+  d.Property("ReadOnly", &TtsCol::GetReadOnly, &TtsCol::SetReadOnly).Default(false);
+  d.Property("ShrinkPicture", &TtsCol::GetShrinkPicture, &TtsCol::SetShrinkPicture).Default(dopDefault);
+  d.Property("SortPicture", &TtsCol::GetSortPicture, &TtsCol::SetSortPicture).Default(spNone);
+  d.Property("SpinIncrement", &TtsCol::GetSpinIncrement, &TtsCol::SetSpinIncrement)
+      .Stored(&TtsCol::StoreSpinIncrement);
+  d.Property("SpinOptions", &TtsCol::GetSpinOptions, &TtsCol::SetSpinOptions).Default(AllSpinOptions);
+  d.Property("StretchPicture", &TtsCol::GetStretchPicture, &TtsCol::SetStretchPicture).Default(dopDefault);
+  d.Property("HorzAlignment", &TtsCol::GetHorzAlignment, &TtsCol::SetHorzAlignment).Default(TSCommon::htaDefault);
+  d.Property("VertAlignment", &TtsCol::GetVertAlignment, &TtsCol::SetVertAlignment).Default(TSCommon::vtaDefault);
+  d.Property("Visible", &TtsCol::GetVisible, &TtsCol::SetVisible).Default(true);
+  d.Property("Width", &TtsCol::GetWidth, &TtsCol::SetWidth).Default(64);
+  d.Property("WordWrap", &TtsCol::GetWordWrap, &TtsCol::SetWordWrap).Default(wwDefault);
+  d.Property("PrintTotals", &TtsCol::GetPrintTotals, &TtsCol::SetPrintTotals).Default(false);
+}
+
+namespace {
+
+bool IsXMLNameStart(unsigned char c) { return std::isalpha(c) || c == '_' || c >= 0x80; }
+bool IsXMLNameChar(unsigned char c) { return IsXMLNameStart(c) || std::isdigit(c) || c == '.' || c == '-'; }
+
+}  // namespace
+
+void TtsCol::Destroy() {
+  FHeading.clear();
+  FreeAndNil(FFont);
+  FreeAndNil(FHeadingFont);
+  FreeAndNil(FButton);
+  FreeAndNil(FCombo);
+  if (FGrid) {
+    if (FDateTimeDef) FGrid->RemoveDateTime(FDateTimeDef);
+    FGrid->ResetComboInit(true);
+    FGrid->ResetDateTimeInit();
+  }
+  FDateTimeDef = nullptr;
+  inherited::Destroy();
+}
+
+// ---- Queries ----------------------------------------------------------------------------------------
+Integer TtsCol::GetDataCol() { return FGrid->GetDataCol(FDisplayCol); }
+
+bool TtsCol::GetFixed() { return FDisplayCol <= FGrid->GetFixedDataColCount(); }
+
+String TtsCol::GetHeading() { return FHeading.empty() ? FFieldName : FHeading; }
+
+bool TtsCol::GetSelected() { return FGrid->GetColSelection()->GetSelected(FDisplayCol); }
+
+bool TtsCol::StoreDisplayCol() { return FDisplayCol != GetDataCol(); }
+
+Integer TtsCol::GetMaxTextWidth() {
+  Integer widest = 0;
+  Integer dataCol = GetDataCol();
+  for (Integer row = 1; row <= FGrid->GetGridRowCount(); ++row)
+    if (FGrid->GetRowVisible(row)) widest = std::max(widest, FGrid->GetCellTextWidth(dataCol, row));
+  return widest;
+}
+
+TtsDropDownStyle TtsCol::GetDropDownStyle() { return FCombo ? FCombo->GetDropDownStyle() : FKeptDropDownStyle; }
+
+bool TtsCol::DefaultProps() {
+  return FDisplayCol == GetDataCol() && FWidth == FGrid->GetDefaultColWidth() && FColor == Graphics::clNone &&
+         !FFont && FParentFont && FAlignment == taLeftJustify && FHorzAlignment == TSCommon::htaDefault &&
+         FVertAlignment == TSCommon::vtaDefault && FWordWrap == wwDefault && !FAlign && FHeading.empty() &&
+         FControlType == ctDefault && FVisible && !FReadOnly && !FIs3D && FButtonType == btDefault &&
+         FKeptDropDownStyle == ddDropDown && !FAllowGrayed && FHeadingButton == cbGrid &&
+         FHeadingAlignment == taLeftJustify && !FHeadingAlign && FHeadingHorzAlignment == TSCommon::htaDefault &&
+         FHeadingVertAlignment == TSCommon::vtaDefault && FHeadingWordWrap == wwDefault && !FHeadingFont &&
+         FHeadingParentFont && FHeadingColor == Graphics::clNone && FSortPicture == spNone && FMaxLength == 0 &&
+         FFieldName.empty() && FMaskName.empty() && !FAutoCreateFont && FChangeFontCount == 0 && !FCombo &&
+         FParentCombo && FStretchPicture == dopDefault && FShrinkPicture == dopDefault &&
+         FCenterPicture == dopDefault && FKeepAspectRatio == dopDefault && FSpinOptions == AllSpinOptions &&
+         FSpinIncrement == 1.0 && !FDateTimeDef && FCheckBoxValues.empty();
+}
+
+bool TtsCol::Empty() { return DefaultProps() && !FButton; }
+
+bool TtsCol::IsCurrentCol() { return FDisplayCol == FGrid->GetCurDisplayCol(); }
+
+void TtsCol::RedrawCol() {
+  if (FGrid->CheckInvalidateCol(FDisplayCol) && IsCurrentCol()) FGrid->RedisplayControl(true);
+}
+
+void TtsCol::RedrawHeading() { FGrid->InvalidateCell(FDisplayCol, 0); }
+
+// ---- Setters ----------------------------------------------------------------------------------------
+void TtsCol::SetColor(TColor Value) {
+  if (TtsBaseGrid::Change(FColor, Value)) RedrawCol();
+}
+
+void TtsCol::SetVertAlignment(TSCommon::TtsVertAlignment Value) {
+  if (TtsBaseGrid::Change(FVertAlignment, Value)) RedrawCol();
+}
+
+void TtsCol::SetWordWrap(TtsWordWrap Value) {
+  if (TtsBaseGrid::Change(FWordWrap, Value)) RedrawCol();
+}
+
+void TtsCol::SetAlignment(TAlignment Value) {
+  if (SetLayerAlignment(FAlignment, FAlign, FHorzAlignment, Value)) RedrawCol();
+}
+
+void TtsCol::SetAlign(bool Value) {
+  if (SetLayerAlign(FAlignment, FAlign, FHorzAlignment, Value)) RedrawCol();
+}
+
+void TtsCol::SetHorzAlignment(TSCommon::TtsHorzAlignment Value) {
+  if (SetLayerHorzAlignment(FAlignment, FAlign, FHorzAlignment, Value)) RedrawCol();
+}
+
+void TtsCol::SetIs3D(bool Value) {
+  if (FIs3D == Value) return;
+  FIs3D = Value;
+  FGrid->InvalidateCol(FDisplayCol);
+  if (IsCurrentCol()) FGrid->RedisplayControl(true);
+}
+
+void TtsCol::SetAllowGrayed(bool Value) {
+  if (FAllowGrayed == Value) return;
+  FAllowGrayed = Value;
+  FGrid->InvalidateCol(FDisplayCol);
+  if (IsCurrentCol()) FGrid->RedisplayControl(true);
+}
+
+void TtsCol::SetReadOnly(bool Value) {
+  if (FReadOnly == Value) return;
+  FReadOnly = Value;
+  FGrid->InvalidateCol(FDisplayCol);
+  if (IsCurrentCol() || FGrid->GetCurDisplayCol() == 0)
+    FGrid->MoveToNewCol(FGrid->GetCurDisplayCol(), true, false, FGrid->CanSkipReadOnly());
+}
+
+void TtsCol::SetControlType(TtsControlType Value) {
+  if (FControlType == Value) return;
+  bool current = IsCurrentCol();
+  if (current) FGrid->ClearCurrentFocusRect(false);
+  FControlType = Value;
+  FGrid->InvalidateCol(FDisplayCol);
+  if (current) FGrid->RedisplayControl(true);
+  FGrid->CheckGridData(GetDataCol(), -1);
+}
+
+void TtsCol::SetButtonType(TtsButtonType Value) {
+  if (FGrid->IsComboGrid() || FButtonType == Value) return;
+  FButtonType = Value;
+  if (Value == btCombo) FGrid->CheckComboCreated();
+  FGrid->InvalidateCol(FDisplayCol);
+  if (IsCurrentCol()) {
+    FGrid->RedisplayControl(true);
+    if (Value == btDateTimeDropDown || Value == btDateTimePopup) FGrid->ResetDateTimeInit();
+  }
+}
+
+void TtsCol::SetDropDownStyle(TtsDropDownStyle Value) {
+  if (Value == GetDropDownStyle()) return;
+  FKeptDropDownStyle = Value;
+  if (FCombo) FCombo->SetDropDownStyle(Value);
+  if (IsCurrentCol()) FGrid->RedisplayControl(true);
+}
+
+void TtsCol::SetHeadingButton(TtsColHeadingButton Value) {
+  if (TtsBaseGrid::Change(FHeadingButton, Value)) RedrawHeading();
+}
+
+void TtsCol::SetHeadingVertAlignment(TSCommon::TtsVertAlignment Value) {
+  if (TtsBaseGrid::Change(FHeadingVertAlignment, Value)) RedrawHeading();
+}
+
+void TtsCol::SetHeadingWordWrap(TtsWordWrap Value) {
+  if (TtsBaseGrid::Change(FHeadingWordWrap, Value)) RedrawHeading();
+}
+
+void TtsCol::SetHeadingColor(TColor Value) {
+  if (TtsBaseGrid::Change(FHeadingColor, Value)) RedrawHeading();
+}
+
+void TtsCol::SetSortPicture(TtsSortPicture Value) {
+  if (TtsBaseGrid::Change(FSortPicture, Value)) RedrawHeading();
+}
+
+void TtsCol::SetHeadingAlignment(TAlignment Value) {
+  if (FHeadingAlignment == Value) return;
+  FHeadingAlignment = Value;
+  FHeadingHorzAlignment = AlignmentToHorzAlignment(FHeadingAlignment, FHeadingAlign);
+  RedrawHeading();
+}
+
+void TtsCol::SetHeadingAlign(bool Value) {
+  if (FHeadingAlign == Value) return;
+  FHeadingAlign = Value;
+  FHeadingHorzAlignment = AlignmentToHorzAlignment(FHeadingAlignment, FHeadingAlign);
+  RedrawHeading();
+}
+
+void TtsCol::SetHeadingHorzAlignment(TSCommon::TtsHorzAlignment Value) {
+  if (FHeadingHorzAlignment == Value) return;
+  FHeadingHorzAlignment = Value;
+  FHeadingAlignment = HorzAlignmentToAlignment(Value);
+  FHeadingAlign = Value != TSCommon::htaDefault;
+  RedrawHeading();
+}
+
+void TtsCol::SetHeading(const String& Value) {
+  TextAccelKey(Value, FAccelPos);
+  FHeading = Value;
+  RedrawHeading();
+}
+
+void TtsCol::SetMaxLength(Integer Value) {
+  if (Value < 0) Value = 0;
+  if (FMaxLength == Value) return;
+  FMaxLength = Value;
+  FGrid->SetMaxTextLength(FDisplayCol, Value);
+}
+
+void TtsCol::SetMaskName(const String& Value) {
+  if (FMaskName == Value) return;
+  FMaskName = Value;
+  if (GetDataCol() == FGrid->GetCurDataCol()) FGrid->SetControlMask();
+}
+
+void TtsCol::SetCheckBoxValues(const String& Value) {
+  if (FCheckBoxValues == Value) return;
+  if (!CheckBoxValuesOk(Value))
+    FGrid->InvalidOp(
+        "Invalid CheckBoxValues. CheckBoxValues have the format 'Checked|Unchecked|Grayed'. The Grayed value is "
+        "optional");
+  FCheckBoxValues = Value;
+  if (GetDataCol() == FGrid->GetCurDataCol()) {
+    FGrid->SetControlCheckBoxValues();
+    FGrid->InvalidateCol(FDisplayCol);
+  }
+}
+
+void TtsCol::SetStretchPicture(TtsDrawOption Value) {
+  if (FStretchPicture == Value) return;
+  FStretchPicture = Value;
+  FGrid->CheckInvalidateCol(FDisplayCol);
+}
+
+void TtsCol::SetShrinkPicture(TtsDrawOption Value) {
+  if (FShrinkPicture == Value) return;
+  FShrinkPicture = Value;
+  FGrid->CheckInvalidateCol(FDisplayCol);
+}
+
+void TtsCol::SetCenterPicture(TtsDrawOption Value) {
+  if (FCenterPicture == Value) return;
+  FCenterPicture = Value;
+  FGrid->CheckInvalidateCol(FDisplayCol);
+}
+
+void TtsCol::SetKeepAspectRatio(TtsDrawOption Value) {
+  if (FKeepAspectRatio == Value) return;
+  FKeepAspectRatio = Value;
+  FGrid->CheckInvalidateCol(FDisplayCol);
+}
+
+void TtsCol::SetDateTimeDef(TtsDateTimeDefComponent* Value) {
+  if (FDateTimeDef == Value) return;
+  if (IsCurrentCol())
+    FGrid->ResetDateTimeInit();
+  else
+    FGrid->CheckLastUsedDateTime(FDateTimeDef);
+  if (FDateTimeDef) FGrid->RemoveDateTime(FDateTimeDef);
+  FDateTimeDef = Value;
+  if (Value) FGrid->AddDateTime(Value);
+}
+
+void TtsCol::SetWidth(Integer Value) {
+  FAssignedWidth = Value;
+  CopyWidth(Value);
+}
+
+void TtsCol::CopyWidth(Integer Value) {
+  if (Value == FWidth) return;
+  Integer old = FWidth;
+  FWidth = Value;
+  CheckWidth(old);
+  FGrid->RedisplayControl(true);
+}
+
+void TtsCol::CheckWidth(Integer OldWidth) {
+  if (OldWidth == FWidth) return;
+  if (FVisible)
+    FGrid->ResizeCol(FDisplayCol, FWidth);
+  else if (FGrid->GetColWidths(FDisplayCol) != 0)
+    FGrid->ResizeCol(FDisplayCol, 0);
+  FGrid->ColResized(GetDataCol());
+  if (FDisplayCol == 0 && !FGrid->FRowBarSizing) FGrid->FRowBarWidthMemory = FWidth;
+}
+
+void TtsCol::SetDisplayCol(Integer Value) {
+  if (Value == FDisplayCol || Value < 1 || Value > FGrid->GetGridColCount()) return;
+  Integer old = FDisplayCol;
+  FGrid->ChangeDisplayCol(old, Value);
+  FGrid->MoveVisibleCol(old, Value);
+  FGrid->ChangeColWidths(old, Value);
+  FGrid->ChangeSelectedCols(old, Value);
+  FGrid->ChangeCurrentColPosition(old, Value);
+  FGrid->DoColMoved(Value, 1, false);
+  auto inView = [this](Integer col) {
+    return col < FGrid->GetFixedCols() || (col >= FGrid->GetLeftCol() && col <= FGrid->MaxVisibleCol());
+  };
+  if (inView(old) || inView(Value)) FGrid->Invalidate();
+  FGrid->UpdateScrollRange();
+  FGrid->CheckTopLeft(false);
+  FGrid->RedisplayControl(true);
+}
+
+void TtsCol::SetVisible(bool Value) {
+  if (FVisible == Value) return;
+  if (IsCurrentCol() && !FGrid->CheckEndEdit(0, FGrid->GetCurDataRow(), false)) return;
+  FVisible = Value;
+  if (FDisplayCol > 0) {
+    if (Value)
+      FGrid->GetVisibleColItems()->Add(FDisplayCol);
+    else
+      FGrid->GetVisibleColItems()->RemoveItem(FDisplayCol);
+  }
+  if (Value) {
+    FGrid->ResizeCol(FDisplayCol, FWidth);
+    FGrid->CheckTopLeft(true);
+    if (FGrid->GetCurDisplayCol() == 0) FGrid->MoveToNewCol(0, false, false, FGrid->CanSkipReadOnly());
+  } else {
+    FGrid->ResizeCol(FDisplayCol, 0);
+    if (FDisplayCol > 0) {
+      if (GetSelected()) FGrid->DeleteColSelection(FDisplayCol, FDisplayCol);
+      if (IsCurrentCol()) FGrid->MoveToNewCol(FDisplayCol, false, false, FGrid->CanSkipReadOnly());
+      if (FDisplayCol >= FGrid->GetLeftCol()) {
+        FGrid->SetEnablePaint(false);
+        try {
+          FGrid->CheckTopLeft(true);
+        } catch (...) {
+          FGrid->SetEnablePaint(true);
+          throw;
+        }
+        FGrid->SetEnablePaint(true);
+      }
+      FGrid->CheckSelectedCellsCol(FDisplayCol);
+    }
+  }
+  FGrid->UpdateScrollRange();
+  FGrid->RedisplayControl(true);
+  FGrid->SelectionsChanged(false);
+  FGrid->GridStatusChanged();
+}
+
+void TtsCol::SetSelected(bool Value) {
+  if (Value != GetSelected()) FGrid->SelectCols(FDisplayCol, FDisplayCol, Value);
+}
+
+void TtsCol::SetAutoCreateFont(bool Value) {
+  if (FAutoCreateFont == Value) return;
+  FAutoCreateFont = Value;
+  Integer dataCol = GetDataCol();
+  if (Value) {
+    FGrid->GetColFontFollowers()->AddItem(dataCol);
+  } else {
+    FGrid->GetColFontFollowers()->Remove(dataCol);
+    RemoveFonts();
+  }
+}
+
+// ---- Fonts ------------------------------------------------------------------------------------------
+namespace {
+
+// The font answer shared by the cell font and the heading font: the own copy is made while the grid
+// is read or the column follows automatically, and a stale following copy is dropped otherwise.
+TFont* FollowedFont(TtsBaseGrid* Grid, TFont*& Own, bool Following, bool AutoCreate, TFont* GridFont,
+                    const std::function<void(TFont*)>& Update) {
+  if (Grid->Writing() && Following) return nullptr;
+  if (!Own && (Grid->Reading() || AutoCreate)) {
+    Update(GridFont);
+    return Own;
+  }
+  if (Own && Following && !AutoCreate && !Grid->Reading()) {
+    Update(nullptr);
+    return nullptr;
+  }
+  return Own;
+}
+
+}  // namespace
+
+TFont* TtsCol::GetFont() {
+  return FollowedFont(FGrid, FFont, FParentFont, FAutoCreateFont, FGrid->GetFont(),
+                      [this](TFont* F) { UpdateFont(F); });
+}
+
+TFont* TtsCol::GetHeadingFont() {
+  return FollowedFont(FGrid, FHeadingFont, FHeadingParentFont, FAutoCreateFont, FGrid->GetHeadingFont(),
+                      [this](TFont* F) { UpdateHeadingFont(F); });
+}
+
+void TtsCol::SetChangeFont(bool Value) { CountFontChange(FChangeFontCount, Value); }
+
+void TtsCol::CopyFont(TFont* Value) { CopyOwnedFont(FFont, Value, TNotifyEvent(this, &TtsCol::FontChange)); }
+
+void TtsCol::CopyHeadingFont(TFont* Value) {
+  CopyOwnedFont(FHeadingFont, Value, TNotifyEvent(this, &TtsCol::HeadingFontChange));
+}
+
+void TtsCol::UpdateFont(TFont* Value) {
+  CopyUnreported(FChangeFontCount, [&] { CopyFont(Value); });
+}
+
+void TtsCol::UpdateHeadingFont(TFont* Value) {
+  CopyUnreported(FChangeFontCount, [&] { CopyHeadingFont(Value); });
+}
+
+void TtsCol::SetFont(TFont* Value) {
+  if (Value != FFont) {
+    try {
+      CopyFont(Value);
+    } catch (...) {
+      FParentFont = !FFont;
+      throw;
+    }
+    FParentFont = !FFont;
+  }
+  RedrawCol();
+}
+
+void TtsCol::SetParentFont(bool Value) {
+  if (FParentFont == Value) return;
+  FParentFont = Value;
+  if (!Value) {
+    UpdateFont(FGrid->GetFont());
+    return;
+  }
+  if (!FAutoCreateFont)
+    UpdateFont(nullptr);
+  else if (FFont)
+    UpdateFont(FGrid->GetFont());
+  RedrawCol();
+}
+
+void TtsCol::SetHeadingFont(TFont* Value) {
+  if (Value != FHeadingFont) {
+    try {
+      CopyHeadingFont(Value);
+    } catch (...) {
+      FHeadingParentFont = !FHeadingFont;
+      throw;
+    }
+    FHeadingParentFont = !FHeadingFont;
+  }
+  FGrid->CheckInvalidateCell(FDisplayCol, 0);
+}
+
+void TtsCol::SetHeadingParentFont(bool Value) {
+  if (FHeadingParentFont == Value) return;
+  FHeadingParentFont = Value;
+  if (!Value) {
+    UpdateHeadingFont(FGrid->GetHeadingFont());
+    return;
+  }
+  if (!FAutoCreateFont)
+    UpdateHeadingFont(nullptr);
+  else if (FHeadingFont)
+    UpdateHeadingFont(FGrid->GetHeadingFont());
+  FGrid->CheckInvalidateCell(FDisplayCol, 0);
+}
+
+void TtsCol::AssignFont() {
+  if (!FFont) SetFont(FGrid->GetFont());
+}
+
+void TtsCol::AssignHeadingFont() {
+  if (!FHeadingFont) SetHeadingFont(FGrid->GetHeadingFont());
+}
+
+void TtsCol::CheckFont() {
+  if (FParentFont && FFont) UpdateFont(FGrid->GetFont());
+}
+
+void TtsCol::CheckHeadingFont() {
+  if (FHeadingParentFont && FHeadingFont) UpdateHeadingFont(FGrid->GetHeadingFont());
+}
+
+void TtsCol::RemoveFonts() {
+  if (FParentFont && FFont) UpdateFont(nullptr);
+  if (FHeadingParentFont && FHeadingFont) UpdateHeadingFont(nullptr);
+}
+
+void TtsCol::FontChange(TObject*) {
+  if (!GetChangeFont()) return;
+  FParentFont = false;
+  RedrawCol();
+  FGrid->UpdateCellFonts();
+}
+
+void TtsCol::HeadingFontChange(TObject*) {
+  if (!GetChangeFont()) return;
+  FHeadingParentFont = false;
+  RedrawHeading();
+}
+
+// ---- Combo and column button ------------------------------------------------------------------------
+void TtsCol::SetCombo(TtsCombo* Value) {
+  if (FGrid->IsComboGrid() || (Value && Value == FCombo)) return;
+  if (!Value) {
+    ResetCombo();
+    return;
+  }
+  AssignCombo();
+  FCombo->Assign(Value);
+  FGrid->ComboAssigned(FCombo, IsCurrentCol());
+}
+
+void TtsCol::AssignCombo() {
+  if (FCombo) return;
+  FCombo = FGrid->CreateCombo();
+  FParentCombo = false;
+  FCombo->SetDropDownStyle(FKeptDropDownStyle);
+  FCombo->GetGrid()->InitComboColWidth(FWidth);
+  if (IsCurrentCol()) FGrid->ResetComboInit(false);
+}
+
+void TtsCol::ResetCombo() {
+  if (!FCombo) return;
+  if (IsCurrentCol()) FGrid->RedisplayControl(true);
+  FGrid->CheckResetComboInit(FCombo, true);
+  FreeAndNil(FCombo);
+}
+
+void TtsCol::SetParentCombo(bool Value) {
+  if (FParentCombo == Value) return;
+  FParentCombo = Value;
+  if (Value) SetCombo(nullptr);
+}
+
+void TtsCol::CreateButton(TBitmap* Bitmap, TColor TransparentColor, Integer Width, Integer Height) {
+  FreeAndNil(FButton);
+  if (Bitmap) FButton = New<TtsNormalButton>(FGrid, Bitmap, TransparentColor, Width, Height);
+  RedrawCol();
+}
+
+void TtsCol::DestroyButton() {
+  FreeAndNil(FButton);
+  if (!FGrid->ComponentState().Contains(csDestroying)) RedrawCol();
+}
+
+void TtsCol::SetButton(TtsCustomButton* Value) {
+  if (!Value) {
+    DestroyButton();
+    return;
+  }
+  if (Value == FButton) return;
+  CreateButton(Value->GetBitmap(), Value->GetTransparentColor(), Value->GetWidth(), Value->GetHeight());
+}
+
+// ---- Assignment -------------------------------------------------------------------------------------
+void TtsCol::Assign(TPersistent* Source) {
+  auto* source = dynamic_cast<TtsCol*>(Source);
+  if (!source) {
+    inherited::Assign(Source);
+    return;
+  }
+  Integer old = FWidth;
+  AssignProperties(source);
+  CheckWidth(old);
+  RedrawCol();
+}
+
+void TtsCol::AssignProperties(TtsCol* Source) {
+  FColor = Source->FColor;
+  FAlignment = Source->FAlignment;
+  FAlign = Source->FAlign;
+  FHorzAlignment = Source->FHorzAlignment;
+  FVertAlignment = Source->FVertAlignment;
+  FHeading = Source->FHeading;
+  FWidth = FAssignedWidth = Source->FWidth;
+  FIs3D = Source->FIs3D;
+  FVisible = Source->FVisible;
+  FReadOnly = Source->FReadOnly;
+  FKeptDropDownStyle = Source->FKeptDropDownStyle;
+  FHeadingButton = Source->FHeadingButton;
+  FSortPicture = Source->FSortPicture;
+  FSpinOptions = Source->FSpinOptions;
+  FSpinIncrement = Source->FSpinIncrement;
+  FWordWrap = Source->FWordWrap;
+  FAllowGrayed = Source->FAllowGrayed;
+  FHeadingAlignment = Source->FHeadingAlignment;
+  FHeadingAlign = Source->FHeadingAlign;
+  FHeadingHorzAlignment = Source->FHeadingHorzAlignment;
+  FHeadingVertAlignment = Source->FHeadingVertAlignment;
+  FHeadingWordWrap = Source->FHeadingWordWrap;
+  FHeadingColor = Source->FHeadingColor;
+  FMaxLength = Source->FMaxLength;
+  FAccelPos = Source->FAccelPos;
+  FMaskName = Source->FMaskName;
+  FControlType = Source->FControlType;
+  FStretchPicture = Source->FStretchPicture;
+  FShrinkPicture = Source->FShrinkPicture;
+  FCenterPicture = Source->FCenterPicture;
+  FKeepAspectRatio = Source->FKeepAspectRatio;
+  FParentCombo = Source->FParentCombo;
+  FFieldName = Source->FFieldName;
+  FCheckBoxValues = Source->FCheckBoxValues;
+  SetButtonType(Source->FButtonType);
+  SetDateTimeDef(Source->FDateTimeDef);
+  SetCombo(Source->FCombo);
+  SetButton(Source->FButton);
+  FParentFont = Source->FParentFont;
+  if (FParentFont)
+    CheckFont();
+  else
+    UpdateFont(Source->GetFont());
+  FHeadingParentFont = Source->FHeadingParentFont;
+  if (FHeadingParentFont)
+    CheckHeadingFont();
+  else
+    UpdateHeadingFont(Source->GetHeadingFont());
+}
+
+void TtsCol::Copy(TtsCol* Source) {
+  FGrid = Source->FGrid;
+  FDisplayCol = Source->FDisplayCol;
+  AssignProperties(Source);
+}
+
+void TtsCol::Reset(const TtsProperties& Props) {
+  if (Props.Contains(prColor)) {
+    FColor = Graphics::clNone;
+    FHeadingColor = Graphics::clNone;
+  }
+  if (Props.Contains(prFont)) ResetFont();
+  if (Props.Contains(prIs3D)) FIs3D = false;
+  if (Props.Contains(prVisible)) SetVisible(true);
+  if (Props.Contains(prWidth)) CopyWidth(FAssignedWidth);
+  if (Props.Contains(prDisplayNumber)) SetDisplayCol(GetDataCol());
+  if (Props.Contains(prAlign)) FAlign = false;
+  if (Props.Contains(prAlignment)) FAlignment = taLeftJustify;
+  if (Props.Contains(prHorzAlignment)) FHorzAlignment = TSCommon::htaDefault;
+  if (Props.Contains(prVertAlignment)) FVertAlignment = TSCommon::vtaDefault;
+  if (Props.Contains(prSortPicture)) FSortPicture = spNone;
+  if (Props.Contains(prHeadingButton)) FHeadingButton = cbGrid;
+  if (Props.Contains(prMaxLength)) SetMaxLength(0);
+  if (Props.Contains(prReadOnly)) FReadOnly = false;
+  if (Props.Contains(prWordWrap)) FWordWrap = wwDefault;
+  if (Props.Contains(prMask)) FMaskName.clear();
+  if (Props.Contains(prButtonType)) FButtonType = btDefault;
+  if (Props.Contains(prCombo)) ResetCombo();
+  if (Props.Contains(prParentCombo)) FParentCombo = true;
+  if (Props.Contains(prPicture))
+    FStretchPicture = FShrinkPicture = FCenterPicture = FKeepAspectRatio = dopDefault;
+  if (Props.Contains(prSpinOptions)) FSpinOptions = AllSpinOptions;
+  if (Props.Contains(prSpinIncrement)) FSpinIncrement = 1.0;
+  if (Props.Contains(prDateTime)) SetDateTimeDef(nullptr);
+  if (Props.Contains(prSelected)) SetSelected(false);
+  if (Props.Contains(prTag)) FColTag = 0;
+  if (Props.Contains(prData)) FColData = nullptr;
+}
+
+// ---- Output texts -----------------------------------------------------------------------------------
+String TtsCol::HTMLAlignment() {
+  switch (GetAlignment()) {
+    case taRightJustify:
+      return " align=\"right\">";
+    case taCenter:
+      return " align=\"center\">";
+    default:
+      return ">";
+  }
+}
+
+// The texts are escaped as markup content (the apostrophe too).
+String TtsCol::HTMLCell(const String& Text) {
+  return "<td" + HTMLAlignment() + TSCommon::CheckForWhiteSpace(Text) + "</td>";
+}
+
+String TtsCol::HTMLHeader() {
+  return "<th width=" + IntToStr(FWidth) + HTMLAlignment() + TSCommon::CheckForWhiteSpace(GetHeading()) + "</th>";
+}
+
+String TtsCol::XMLHeading() {
+  String name = FFieldName.empty() ? GetHeading() : FFieldName;
+  for (char& c : name)
+    if (!IsXMLNameChar(static_cast<unsigned char>(c))) c = '_';
+  // A name starts with a letter or an underscore.
+  if (name.empty() || !IsXMLNameStart(static_cast<unsigned char>(name[0]))) name.insert(0, "_");
+  return name;
+}
+
+// ---- Streaming --------------------------------------------------------------------------------------
+void TtsCol::DefineProperties(Filer::TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  Filer->DefineProperty("Alignment", Filer::TReaderProc(this, &TtsCol::ReadAlignment), nullptr, false);
+  Filer->DefineProperty("Align", Filer::TReaderProc(this, &TtsCol::ReadAlign), nullptr, false);
+  Filer->DefineProperty("HeadingAlignment", Filer::TReaderProc(this, &TtsCol::ReadHeadingAlignment), nullptr, false);
+  Filer->DefineProperty("HeadingAlign", Filer::TReaderProc(this, &TtsCol::ReadHeadingAlign), nullptr, false);
+  Filer->DefineBinaryProperty("Combo", Filer::TStreamProc(this, &TtsCol::ReadCombo),
+                              Filer::TStreamProc(this, &TtsCol::WriteCombo), FCombo && FButtonType == btCombo);
+}
+
+void TtsCol::ReadAlignment(Filer::TReader* Reader) { SetAlignment(ReadAlignmentIdent(Reader)); }
+void TtsCol::ReadAlign(Filer::TReader* Reader) { SetAlign(Reader->ReadBoolean()); }
+void TtsCol::ReadHeadingAlignment(Filer::TReader* Reader) { SetHeadingAlignment(ReadAlignmentIdent(Reader)); }
+void TtsCol::ReadHeadingAlign(Filer::TReader* Reader) { SetHeadingAlign(Reader->ReadBoolean()); }
+
+void TtsCol::ReadCombo(Streams::TStream* Stream) {
+  ReadComboEntry(Stream, FCombo, [this] {
+    AssignCombo();
+    return FCombo;
+  });
+}
+
+void TtsCol::WriteCombo(Streams::TStream* Stream) { Stream->WriteComponent(FCombo->GetGrid()); }
+
+}  // namespace TSGrid

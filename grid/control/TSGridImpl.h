@@ -1,0 +1,65 @@
+// The headers that the grid control's sources share: the whole unit and the platform and grid
+// foundation units its bodies use. Included by the unit's .cpp files only.
+#pragma once
+
+#include "Bits.h"
+#include "Exceptions.h"
+#include "Filer.h"
+#include "Format.h"
+#include "Lists.h"
+#include "StringLists.h"
+#include "Strings.h"
+#include "Streams.h"
+#include "SysConst.h"
+#include "TSCommon.h"
+#include "TSCommonStorage.h"
+#include "TSDateTimeDef.h"
+#include "TSGrid.h"
+#include "TSImageList.h"
+#include "TSMask.h"
+#include "TSSetLib.h"
+#include "TypInfo.h"
+#include "Variants.h"
+#include "WinGdi.h"
+
+namespace TSGrid {
+
+// Painting disabled for a scope, enabled again however it ends.
+class TPaintSuspension {
+ public:
+  explicit TPaintSuspension(TtsBaseGrid* Grid) : FGrid(Grid) { FGrid->SetEnablePaint(false); }
+  ~TPaintSuspension() { FGrid->SetEnablePaint(true); }
+  TPaintSuspension(const TPaintSuspension&) = delete;
+  TPaintSuspension& operator=(const TPaintSuspension&) = delete;
+
+ private:
+  TtsBaseGrid* FGrid;
+};
+
+
+// ---- What the column, row and cell layers share ----------------------------------------------------
+// Copies Value into the layer's own font (made on first need, with the layer's change handler), or
+// frees the own font for nil.
+void CopyOwnedFont(TFont*& Own, TFont* Value, const TNotifyEvent& OnChange);
+// A layer's change-font count: false adds one, true takes one off while above 0.
+void CountFontChange(Integer& Count, bool Value);
+// Runs Copy with the layer's font changes not reported (its change-font count raised meanwhile).
+template <class Copy>
+void CopyUnreported(Integer& Count, Copy Step) {
+  CountFontChange(Count, false);
+  try {
+    Step();
+  } catch (...) {
+    CountFontChange(Count, true);
+    throw;
+  }
+  CountFontChange(Count, true);
+}
+// The legacy alignment, its own-flag and the horizontal alignment of a layer kept consistent; each
+// answers whether anything changed.
+bool SetLayerAlignment(TAlignment& Alignment, bool& Align, TSCommon::TtsHorzAlignment& Horz, TAlignment Value);
+bool SetLayerAlign(TAlignment& Alignment, bool& Align, TSCommon::TtsHorzAlignment& Horz, bool Value);
+bool SetLayerHorzAlignment(TAlignment& Alignment, bool& Align, TSCommon::TtsHorzAlignment& Horz,
+                           TSCommon::TtsHorzAlignment Value);
+
+}  // namespace TSGrid

@@ -1,0 +1,610 @@
+// Row objects and the row facade.
+#include "TSGridImpl.h"
+#include "Filer.h"
+#include "Streams.h"
+#include "TSGridBase.h"
+#include "TSGridCells.h"
+#include "TSGridCombo.h"
+#include "TSGridRows.h"
+#include "TSGridStores.h"
+#include "TypInfo.h"
+#include "Variants.h"
+
+namespace TSGrid {
+
+IMPLEMENT_CLASS_PUBLISHED(TtsRow) {
+  d.Property("ButtonType", &TtsRow::GetButtonType, &TtsRow::SetButtonType).Default(btDefault);
+  d.Property("DateTimeDef", &TtsRow::GetDateTimeDef, &TtsRow::SetDateTimeDef);
+  d.Property("CenterPicture", &TtsRow::GetCenterPicture, &TtsRow::SetCenterPicture).Default(dopDefault);
+  d.Property("Color", &TtsRow::GetColor, &TtsRow::SetColor).Default(Graphics::clNone).Type(Graphics::ColorTypeInfo());
+  d.Property("ControlType", &TtsRow::GetControlType, &TtsRow::SetControlType).Default(ctDefault);
+  d.Property("DisplayRow", &TtsRow::GetDisplayRow, &TtsRow::SetDisplayRow).Stored(&TtsRow::StoreDisplayRowConst);
+  d.Property("DropDownStyle", &TtsRow::GetDropDownStyle, &TtsRow::SetDropDownStyle).Default(ddDropDown);
+  d.Property("Font", &TtsRow::GetFont, &TtsRow::SetFont);
+  d.Property("Height", &TtsRow::GetHeight, &TtsRow::SetHeight).Default(14);
+  d.Property("HorzAlignment", &TtsRow::GetHorzAlignment, &TtsRow::SetHorzAlignment).Default(TSCommon::htaDefault);
+  d.Property("Is3D", &TtsRow::GetIs3D, &TtsRow::SetIs3D).Default(false);
+  d.Property("KeepAspectRatio", &TtsRow::GetKeepAspectRatio, &TtsRow::SetKeepAspectRatio).Default(dopDefault);
+  d.Property("MaskName", &TtsRow::GetMaskName, &TtsRow::SetMaskName);
+  d.Property("ParentCombo", &TtsRow::GetParentCombo, &TtsRow::SetParentCombo).Default(true);
+  d.Property("ParentFont", &TtsRow::GetParentFont, &TtsRow::SetParentFont).Default(true);
+  d.Property("ReadOnly", &TtsRow::GetReadOnly, &TtsRow::SetReadOnly).Default(false);
+  d.Property("ShrinkPicture", &TtsRow::GetShrinkPicture, &TtsRow::SetShrinkPicture).Default(dopDefault);
+  d.Property("SpinIncrement", &TtsRow::GetSpinIncrement, &TtsRow::SetSpinIncrement)
+      .Stored(&TtsRow::StoreSpinIncrement);
+  d.Property("SpinOptions", &TtsRow::GetSpinOptions, &TtsRow::SetSpinOptions).Default(AllSpinOptions);
+  d.Property("StretchPicture", &TtsRow::GetStretchPicture, &TtsRow::SetStretchPicture).Default(dopDefault);
+  d.Property("VertAlignment", &TtsRow::GetVertAlignment, &TtsRow::SetVertAlignment).Default(TSCommon::vtaDefault);
+  d.Property("Visible", &TtsRow::GetVisible, &TtsRow::SetVisible).Default(true);
+  d.Property("WordWrap", &TtsRow::GetWordWrap, &TtsRow::SetWordWrap).Default(wwDefault);
+}
+
+IMPLEMENT_CLASS_PUBLISHED(TtsDesignRow) {
+  d.Property("ButtonType", &TtsDesignRow::GetButtonType, &TtsDesignRow::SetButtonType).Default(btDefault);
+  d.Property("DateTimeDef", &TtsDesignRow::GetDateTimeDef, &TtsDesignRow::SetDateTimeDef);
+  d.Property("CenterPicture", &TtsDesignRow::GetCenterPicture, &TtsDesignRow::SetCenterPicture).Default(dopDefault);
+  d.Property("Color", &TtsDesignRow::GetColor, &TtsDesignRow::SetColor)
+      .Default(Graphics::clNone)
+      .Type(Graphics::ColorTypeInfo());
+  d.Property("ControlType", &TtsDesignRow::GetControlType, &TtsDesignRow::SetControlType).Default(ctDefault);
+  d.Property("DisplayRow", &TtsDesignRow::GetDisplayRow, &TtsDesignRow::SetDisplayRow);
+  d.Property("DropDownStyle", &TtsDesignRow::GetDropDownStyle, &TtsDesignRow::SetDropDownStyle).Default(ddDropDown);
+  d.Property("Font", &TtsDesignRow::GetFont, &TtsDesignRow::SetFont);
+  d.Property("Height", &TtsDesignRow::GetHeight, &TtsDesignRow::SetHeight);
+  d.Property("HorzAlignment", &TtsDesignRow::GetHorzAlignment, &TtsDesignRow::SetHorzAlignment)
+      .Default(TSCommon::htaDefault);
+  d.Property("Is3D", &TtsDesignRow::GetIs3D, &TtsDesignRow::SetIs3D).Default(false);
+  d.Property("KeepAspectRatio", &TtsDesignRow::GetKeepAspectRatio, &TtsDesignRow::SetKeepAspectRatio)
+      .Default(dopDefault);
+  d.Property("MaskName", &TtsDesignRow::GetMaskName, &TtsDesignRow::SetMaskName);
+  d.Property("ParentCombo", &TtsDesignRow::GetParentCombo, &TtsDesignRow::SetParentCombo).Default(true);
+  d.Property("ParentFont", &TtsDesignRow::GetParentFont, &TtsDesignRow::SetParentFont).Default(true);
+  d.Property("ReadOnly", &TtsDesignRow::GetReadOnly, &TtsDesignRow::SetReadOnly).Default(false);
+  d.Property("ShrinkPicture", &TtsDesignRow::GetShrinkPicture, &TtsDesignRow::SetShrinkPicture).Default(dopDefault);
+  d.Property("SpinIncrement", &TtsDesignRow::GetSpinIncrement, &TtsDesignRow::SetSpinIncrement)
+      .Stored(&TtsDesignRow::StoreSpinIncrement);
+  d.Property("SpinOptions", &TtsDesignRow::GetSpinOptions, &TtsDesignRow::SetSpinOptions).Default(AllSpinOptions);
+  d.Property("StretchPicture", &TtsDesignRow::GetStretchPicture, &TtsDesignRow::SetStretchPicture)
+      .Default(dopDefault);
+  d.Property("VertAlignment", &TtsDesignRow::GetVertAlignment, &TtsDesignRow::SetVertAlignment)
+      .Default(TSCommon::vtaDefault);
+  d.Property("Visible", &TtsDesignRow::GetVisible, &TtsDesignRow::SetVisible).Default(true);
+  d.Property("WordWrap", &TtsDesignRow::GetWordWrap, &TtsDesignRow::SetWordWrap).Default(wwDefault);
+}
+
+// ---- TtsRow -----------------------------------------------------------------------------------------
+void TtsRow::Construct() {
+  inherited::Construct();
+  FHeight = FAssignedHeight = FGrid ? FGrid->GetDefaultRowHeight() : 0;
+}
+
+void TtsRow::Destroy() {
+  FreeAndNil(FFont);
+  FreeAndNil(FCombo);
+  if (FGrid) {
+    if (FDateTimeDef) FGrid->RemoveDateTime(FDateTimeDef);
+    FGrid->ResetComboInit(true);
+    FGrid->ResetDateTimeInit();
+  }
+  FDateTimeDef = nullptr;
+  inherited::Destroy();
+}
+
+Integer TtsRow::GetDisplayRow() { return FGrid->GetRows()->GetDisplayRowNumber(FDataRow); }
+Integer TtsRow::GetId() { return FGrid->GetRows()->GetRowId(FDataRow); }
+bool TtsRow::GetFixed() { return GetDisplayRow() <= FGrid->GetFixedDataRowCount(); }
+bool TtsRow::GetSelected() { return FGrid->GetRowSelection()->GetSelected(GetDisplayRow()); }
+bool TtsRow::GetChanged() { return FGrid->GetRowChanged(FDataRow); }
+bool TtsRow::StoreDisplayRow() { return GetDisplayRow() != FDataRow; }
+TtsDropDownStyle TtsRow::GetDropDownStyle() { return FCombo ? FCombo->GetDropDownStyle() : FKeptDropDownStyle; }
+
+TFont* TtsRow::GetFont() {
+  if (FGrid->Writing() && FParentFont) return nullptr;
+  if (!FFont && (FGrid->Reading() || FAutoCreateFont)) {
+    UpdateFont(FGrid->GetFont());
+    return FFont;
+  }
+  if (FFont && FParentFont && !FAutoCreateFont && !FGrid->Reading()) {
+    UpdateFont(nullptr);
+    return nullptr;
+  }
+  return FFont;
+}
+
+bool TtsRow::DefaultProps() {
+  return FHeight == FGrid->GetDefaultRowHeight() && FAssignedHeight == FHeight && FColor == Graphics::clNone &&
+         !FFont && FParentFont && FAlignment == taLeftJustify && !FAlign && FHorzAlignment == TSCommon::htaDefault &&
+         FVertAlignment == TSCommon::vtaDefault && FWordWrap == wwDefault && FVisible && !FReadOnly && !FIs3D &&
+         FMaskName.empty() && !FAutoCreateFont && FButtonType == btDefault && FKeptDropDownStyle == ddDropDown &&
+         !FCombo && FParentCombo && FStretchPicture == dopDefault && FShrinkPicture == dopDefault &&
+         FCenterPicture == dopDefault && FKeepAspectRatio == dopDefault && FControlType == ctDefault &&
+         FSpinOptions == AllSpinOptions && FSpinIncrement == 1.0 && !FDateTimeDef;
+}
+
+bool TtsRow::IsCurrentRow() { return GetDisplayRow() == FGrid->GetCurDisplayRow(); }
+
+void TtsRow::RedrawRow() {
+  if (FGrid->CheckInvalidateRow(GetDisplayRow()) && IsCurrentRow()) FGrid->RedisplayControl(true);
+}
+
+void TtsRow::InvalidateRow() {
+  FGrid->InvalidateRow(GetDisplayRow());
+  if (IsCurrentRow()) FGrid->RedisplayControl(true);
+}
+
+void TtsRow::SetColor(TColor Value) {
+  if (TtsBaseGrid::Change(FColor, Value)) RedrawRow();
+}
+
+void TtsRow::SetVertAlignment(TSCommon::TtsVertAlignment Value) {
+  if (TtsBaseGrid::Change(FVertAlignment, Value)) RedrawRow();
+}
+
+void TtsRow::SetWordWrap(TtsWordWrap Value) {
+  if (TtsBaseGrid::Change(FWordWrap, Value)) RedrawRow();
+}
+
+void TtsRow::SetAlignment(TAlignment Value) {
+  if (SetLayerAlignment(FAlignment, FAlign, FHorzAlignment, Value)) RedrawRow();
+}
+
+void TtsRow::SetAlign(bool Value) {
+  if (SetLayerAlign(FAlignment, FAlign, FHorzAlignment, Value)) RedrawRow();
+}
+
+void TtsRow::SetHorzAlignment(TSCommon::TtsHorzAlignment Value) {
+  if (SetLayerHorzAlignment(FAlignment, FAlign, FHorzAlignment, Value)) RedrawRow();
+}
+
+void TtsRow::SetIs3D(bool Value) {
+  if (TtsBaseGrid::Change(FIs3D, Value)) InvalidateRow();
+}
+
+void TtsRow::SetReadOnly(bool Value) {
+  if (FReadOnly == Value) return;
+  FReadOnly = Value;
+  FGrid->InvalidateRow(GetDisplayRow());
+  if (IsCurrentRow() || FGrid->GetCurDisplayRow() == 0)
+    FGrid->MoveToNewRow(FGrid->GetCurDisplayRow(), true, false, FGrid->CanSkipReadOnly());
+}
+
+void TtsRow::SetControlType(TtsControlType Value) {
+  if (FControlType == Value) return;
+  bool current = IsCurrentRow();
+  if (current) FGrid->ClearCurrentFocusRect(false);
+  FControlType = Value;
+  FGrid->InvalidateRow(GetDisplayRow());
+  if (current) {
+    FGrid->RedisplayControl(true);
+    FGrid->DrawCurrentFocusRect(false);
+  }
+  FGrid->CheckGridData(-1, FDataRow);
+}
+
+void TtsRow::SetButtonType(TtsButtonType Value) {
+  if (FGrid->IsComboGrid() || FButtonType == Value) return;
+  FButtonType = Value;
+  if (Value == btCombo) FGrid->CheckComboCreated();
+  FGrid->InvalidateRow(GetDisplayRow());
+  if (IsCurrentRow()) {
+    FGrid->RedisplayControl(true);
+    if (Value == btDateTimeDropDown || Value == btDateTimePopup) FGrid->ResetDateTimeInit();
+  }
+}
+
+void TtsRow::SetDropDownStyle(TtsDropDownStyle Value) {
+  if (Value == GetDropDownStyle()) return;
+  FKeptDropDownStyle = Value;
+  if (FCombo) FCombo->SetDropDownStyle(Value);
+  if (IsCurrentRow()) FGrid->RedisplayControl(true);
+}
+
+void TtsRow::SetMaskName(const String& Value) {
+  if (FMaskName == Value) return;
+  FMaskName = Value;
+  if (FDataRow == FGrid->GetCurDataRow()) FGrid->SetControlMask();
+}
+
+void TtsRow::SetStretchPicture(TtsDrawOption Value) {
+  if (FStretchPicture == Value) return;
+  FStretchPicture = Value;
+  FGrid->CheckInvalidateRow(GetDisplayRow());
+}
+
+void TtsRow::SetShrinkPicture(TtsDrawOption Value) {
+  if (FShrinkPicture == Value) return;
+  FShrinkPicture = Value;
+  FGrid->CheckInvalidateRow(GetDisplayRow());
+}
+
+void TtsRow::SetCenterPicture(TtsDrawOption Value) {
+  if (FCenterPicture == Value) return;
+  FCenterPicture = Value;
+  FGrid->CheckInvalidateRow(GetDisplayRow());
+}
+
+void TtsRow::SetKeepAspectRatio(TtsDrawOption Value) {
+  if (FKeepAspectRatio == Value) return;
+  FKeepAspectRatio = Value;
+  FGrid->CheckInvalidateRow(GetDisplayRow());
+}
+
+void TtsRow::SetDateTimeDef(TtsDateTimeDefComponent* Value) {
+  if (FDateTimeDef == Value) return;
+  if (IsCurrentRow())
+    FGrid->ResetDateTimeInit();
+  else
+    FGrid->CheckLastUsedDateTime(FDateTimeDef);
+  if (FDateTimeDef) FGrid->RemoveDateTime(FDateTimeDef);
+  FDateTimeDef = Value;
+  if (Value) FGrid->AddDateTime(Value);
+}
+
+void TtsRow::SetSelected(bool Value) {
+  if (Value != GetSelected()) FGrid->SelectRows(GetDisplayRow(), GetDisplayRow(), Value);
+}
+
+void TtsRow::SetChanged(bool Value) { FGrid->SetRowChanged(FDataRow, Value); }
+
+void TtsRow::SetDisplayRow(Integer Value) { FGrid->SetDisplayRownr(FDataRow, Value); }
+
+void TtsRow::SetHeight(Integer Value) {
+  FAssignedHeight = Value;
+  CopyHeight(Value);
+}
+
+void TtsRow::CopyHeight(Integer Value) {
+  if (Value == FHeight) return;
+  Integer old = FHeight;
+  FHeight = Value;
+  CheckHeight(old);
+  FGrid->RedisplayControl(true);
+}
+
+void TtsRow::CheckHeight(Integer OldHeight) {
+  if (OldHeight == FHeight) return;
+  Integer displayRow = GetDisplayRow();
+  if (FVisible)
+    FGrid->ResizeRow(displayRow, FHeight);
+  else if (FGrid->GetRowHeights(displayRow) != 0)
+    FGrid->ResizeRow(displayRow, 0);
+  FGrid->RowResized(FDataRow);
+  if (FDataRow == 0 && !FGrid->FHeadingSizing) FGrid->FHeadingHeightMemory = FHeight;
+}
+
+void TtsRow::SetVisible(bool Value) {
+  Integer displayRow = GetDisplayRow();
+  if (FVisible == Value || FGrid->IsInsertRow(displayRow)) return;
+  if (IsCurrentRow() && !FGrid->CheckEndEdit(FGrid->GetCurDataCol(), 0, false)) return;
+  FVisible = Value;
+  if (displayRow > 0) {
+    if (Value)
+      FGrid->GetVisibleRowItems()->Add(displayRow);
+    else
+      FGrid->GetVisibleRowItems()->RemoveItem(displayRow);
+  }
+  if (Value) {
+    FGrid->ResizeRow(displayRow, FHeight);
+    FGrid->CheckTopLeft(true);
+    if (FGrid->GetCurDisplayRow() == 0)
+      FGrid->MoveToNewRow(0, false, FGrid->InRowSelectMode(), FGrid->CanSkipReadOnly());
+  } else {
+    FGrid->ResizeRow(displayRow, 0);
+    if (displayRow > 0) {
+      if (GetSelected()) FGrid->DeleteRowSelection(displayRow, displayRow);
+      FGrid->SetEnablePaint(false);
+      try {
+        if (IsCurrentRow())
+          FGrid->MoveToNewRow(displayRow, false, FGrid->InRowSelectMode(), FGrid->CanSkipReadOnly());
+        if (displayRow >= FGrid->GetTopRow()) FGrid->CheckTopLeft(true);
+      } catch (...) {
+        FGrid->SetEnablePaint(true);
+        throw;
+      }
+      FGrid->SetEnablePaint(true);
+      FGrid->CheckSelectedCellsRow(displayRow);
+    }
+  }
+  FGrid->UpdateScrollRange();
+  FGrid->RedisplayControl(true);
+  FGrid->CheckRowSelection(false);
+  FGrid->SelectionsChanged(false);
+  FGrid->GridStatusChanged();
+}
+
+void TtsRow::SetAutoCreateFont(bool Value) {
+  if (FAutoCreateFont == Value) return;
+  FAutoCreateFont = Value;
+  if (Value) {
+    FGrid->GetRowFontFollowers()->AddItem(FDataRow);
+  } else {
+    FGrid->GetRowFontFollowers()->Remove(FDataRow);
+    RemoveFonts();
+  }
+}
+
+// ---- Fonts ------------------------------------------------------------------------------------------
+void TtsRow::SetChangeFont(bool Value) { CountFontChange(FChangeFontCount, Value); }
+
+void TtsRow::CopyFont(TFont* Value) { CopyOwnedFont(FFont, Value, TNotifyEvent(this, &TtsRow::FontChange)); }
+
+void TtsRow::UpdateFont(TFont* Value) {
+  CopyUnreported(FChangeFontCount, [&] { CopyFont(Value); });
+}
+
+void TtsRow::SetFont(TFont* Value) {
+  if (Value != FFont) {
+    try {
+      CopyFont(Value);
+    } catch (...) {
+      FParentFont = !FFont;
+      throw;
+    }
+    FParentFont = !FFont;
+  }
+  RedrawRow();
+}
+
+void TtsRow::SetParentFont(bool Value) {
+  if (FParentFont == Value) return;
+  FParentFont = Value;
+  if (!Value) {
+    UpdateFont(FGrid->GetFont());
+    return;
+  }
+  if (!FAutoCreateFont)
+    UpdateFont(nullptr);
+  else if (FFont)
+    UpdateFont(FGrid->GetFont());
+  RedrawRow();
+}
+
+void TtsRow::AssignFont() {
+  if (!FFont) SetFont(FGrid->GetFont());
+}
+
+void TtsRow::CheckFont() {
+  if (FParentFont && FFont) UpdateFont(FGrid->GetFont());
+}
+
+void TtsRow::RemoveFonts() {
+  if (FParentFont && FFont) UpdateFont(nullptr);
+}
+
+void TtsRow::FontChange(TObject*) {
+  if (!GetChangeFont()) return;
+  FParentFont = false;
+  RedrawRow();
+  FGrid->UpdateCellFonts();
+}
+
+// ---- Combo ------------------------------------------------------------------------------------------
+void TtsRow::AssignCombo() {
+  if (FCombo) return;
+  FCombo = FGrid->CreateCombo();
+  FParentCombo = false;
+  FCombo->SetDropDownStyle(FKeptDropDownStyle);
+  if (IsCurrentRow()) {
+    FGrid->RedisplayControl(true);
+    FGrid->ResetComboInit(false);
+  }
+}
+
+void TtsRow::ResetCombo() {
+  if (!FCombo) return;
+  if (IsCurrentRow()) {
+    FGrid->RedisplayControl(true);
+    FGrid->CheckResetComboInit(FCombo, true);
+  } else {
+    FGrid->CheckLastUsedCombo(FCombo);
+  }
+  FreeAndNil(FCombo);
+}
+
+void TtsRow::SetCombo(TtsCombo* Value) {
+  if (FGrid->IsComboGrid() || (Value && Value == FCombo)) return;
+  if (!Value) {
+    ResetCombo();
+    return;
+  }
+  AssignCombo();
+  FCombo->Assign(Value);
+  FGrid->ComboAssigned(FCombo, IsCurrentRow());
+}
+
+void TtsRow::SetParentCombo(bool Value) {
+  if (FParentCombo == Value) return;
+  FParentCombo = Value;
+  if (Value) SetCombo(nullptr);
+}
+
+// ---- Assignment -------------------------------------------------------------------------------------
+void TtsRow::Assign(TPersistent* Source) {
+  auto* source = dynamic_cast<TtsRow*>(Source);
+  if (!source) {
+    inherited::Assign(Source);
+    return;
+  }
+  Integer old = FHeight;
+  SetDisplayRow(source->GetDisplayRow());
+  AssignProperties(source);
+  CheckHeight(old);
+  RedrawRow();
+}
+
+void TtsRow::AssignProperties(TtsRow* Source) {
+  FColor = Source->FColor;
+  FAlignment = Source->FAlignment;
+  FAlign = Source->FAlign;
+  FHorzAlignment = Source->FHorzAlignment;
+  FVertAlignment = Source->FVertAlignment;
+  FWordWrap = Source->FWordWrap;
+  FHeight = FAssignedHeight = Source->FHeight;
+  FVisible = Source->FVisible;
+  FReadOnly = Source->FReadOnly;
+  FIs3D = Source->FIs3D;
+  FMaskName = Source->FMaskName;
+  FKeptDropDownStyle = Source->FKeptDropDownStyle;
+  FControlType = Source->FControlType;
+  FStretchPicture = Source->FStretchPicture;
+  FShrinkPicture = Source->FShrinkPicture;
+  FCenterPicture = Source->FCenterPicture;
+  FKeepAspectRatio = Source->FKeepAspectRatio;
+  FParentCombo = Source->FParentCombo;
+  FSpinOptions = Source->FSpinOptions;
+  FSpinIncrement = Source->FSpinIncrement;
+  SetButtonType(Source->FButtonType);
+  SetDateTimeDef(Source->FDateTimeDef);
+  SetCombo(Source->FCombo);
+  FParentFont = Source->FParentFont;
+  if (FParentFont)
+    CheckFont();
+  else
+    UpdateFont(Source->GetFont());
+}
+
+void TtsRow::Copy(TtsRow* Source) {
+  FGrid = Source->FGrid;
+  AssignProperties(Source);
+}
+
+void TtsRow::Reset(const TtsProperties& Props) {
+  if (Props.Contains(prColor)) FColor = Graphics::clNone;
+  if (Props.Contains(prFont)) ResetFont();
+  if (Props.Contains(prIs3D)) FIs3D = false;
+  if (Props.Contains(prVisible)) SetVisible(true);
+  if (Props.Contains(prChanged)) SetChanged(false);
+  if (Props.Contains(prHeight)) CopyHeight(FAssignedHeight);
+  if (Props.Contains(prDisplayNumber)) SetDisplayRow(FDataRow);
+  if (Props.Contains(prAlign)) FAlign = false;
+  if (Props.Contains(prAlignment)) FAlignment = taLeftJustify;
+  if (Props.Contains(prHorzAlignment)) FHorzAlignment = TSCommon::htaDefault;
+  if (Props.Contains(prVertAlignment)) FVertAlignment = TSCommon::vtaDefault;
+  if (Props.Contains(prReadOnly)) FReadOnly = false;
+  if (Props.Contains(prWordWrap)) FWordWrap = wwDefault;
+  if (Props.Contains(prMask)) FMaskName.clear();
+  if (Props.Contains(prButtonType)) FButtonType = btDefault;
+  if (Props.Contains(prCombo)) ResetCombo();
+  if (Props.Contains(prParentCombo)) FParentCombo = true;
+  if (Props.Contains(prPicture))
+    FStretchPicture = FShrinkPicture = FCenterPicture = FKeepAspectRatio = dopDefault;
+  if (Props.Contains(prSpinOptions)) FSpinOptions = AllSpinOptions;
+  if (Props.Contains(prSpinIncrement)) FSpinIncrement = 1.0;
+  if (Props.Contains(prDateTime)) SetDateTimeDef(nullptr);
+  if (Props.Contains(prDropDownStyle)) FKeptDropDownStyle = ddDropDown;
+}
+
+// ---- Streaming --------------------------------------------------------------------------------------
+void TtsRow::DefineProperties(Filer::TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  Filer->DefineProperty("Alignment", Filer::TReaderProc(this, &TtsRow::ReadAlignment), nullptr, false);
+  Filer->DefineProperty("Align", Filer::TReaderProc(this, &TtsRow::ReadAlign), nullptr, false);
+  Filer->DefineBinaryProperty(
+      "Combo",
+      [this](Streams::TStream* Stream) {
+        ReadComboEntry(Stream, FCombo, [this] {
+          AssignCombo();
+          return FCombo;
+        });
+      },
+      [this](Streams::TStream* Stream) { Stream->WriteComponent(FCombo->GetGrid()); }, FCombo && FButtonType == btCombo);
+}
+
+void TtsRow::ReadAlignment(Filer::TReader* Reader) { SetAlignment(ReadAlignmentIdent(Reader)); }
+void TtsRow::ReadAlign(Filer::TReader* Reader) { SetAlign(Reader->ReadBoolean()); }
+
+// ---- TtsDesignRow -----------------------------------------------------------------------------------
+Integer TtsDesignRow::DataRow() const { return FKey.ToInteger(); }
+
+bool TtsDesignRow::GetAlign() { return FGrid->GetRowAlign(DataRow()); }
+void TtsDesignRow::SetAlign(bool Value) { FGrid->SetRowAlign(DataRow(), Value); }
+TAlignment TtsDesignRow::GetAlignment() { return FGrid->GetRowAlignment(DataRow()); }
+void TtsDesignRow::SetAlignment(TAlignment Value) { FGrid->SetRowAlignment(DataRow(), Value); }
+TSCommon::TtsHorzAlignment TtsDesignRow::GetHorzAlignment() { return FGrid->GetRowHorzAlignment(DataRow()); }
+void TtsDesignRow::SetHorzAlignment(TSCommon::TtsHorzAlignment Value) { FGrid->SetRowHorzAlignment(DataRow(), Value); }
+TSCommon::TtsVertAlignment TtsDesignRow::GetVertAlignment() { return FGrid->GetRowVertAlignment(DataRow()); }
+void TtsDesignRow::SetVertAlignment(TSCommon::TtsVertAlignment Value) { FGrid->SetRowVertAlignment(DataRow(), Value); }
+bool TtsDesignRow::GetChanged() { return FGrid->GetRowChanged(DataRow()); }
+void TtsDesignRow::SetChanged(bool Value) { FGrid->SetRowChanged(DataRow(), Value); }
+TColor TtsDesignRow::GetColor() { return FGrid->GetRowColor(DataRow()); }
+void TtsDesignRow::SetColor(TColor Value) { FGrid->SetRowColor(DataRow(), Value); }
+Integer TtsDesignRow::GetDisplayRow() { return FGrid->GetDisplayRownr(DataRow()); }
+void TtsDesignRow::SetDisplayRow(Integer Value) { FGrid->SetDisplayRownr(DataRow(), Value); }
+TFont* TtsDesignRow::GetFont() { return FGrid->GetRowFont(DataRow()); }
+void TtsDesignRow::SetFont(TFont* Value) { FGrid->SetRowFont(DataRow(), Value); }
+TtsCombo* TtsDesignRow::GetCombo() { return FGrid->GetRowCombo(DataRow()); }
+void TtsDesignRow::SetCombo(TtsCombo* Value) { FGrid->SetRowCombo(DataRow(), Value); }
+void TtsDesignRow::AssignCombo() { FGrid->AssignRowCombo(DataRow()); }
+bool TtsDesignRow::GetParentCombo() { return FGrid->GetRowParentCombo(DataRow()); }
+void TtsDesignRow::SetParentCombo(bool Value) { FGrid->SetRowParentCombo(DataRow(), Value); }
+Integer TtsDesignRow::GetHeight() { return FGrid->GetRowHeight(DataRow()); }
+void TtsDesignRow::SetHeight(Integer Value) { FGrid->SetRowHeight(DataRow(), Value); }
+bool TtsDesignRow::GetIs3D() { return FGrid->GetRowIs3D(DataRow()); }
+void TtsDesignRow::SetIs3D(bool Value) { FGrid->SetRowIs3D(DataRow(), Value); }
+String TtsDesignRow::GetMaskName() { return FGrid->GetRowMaskName(DataRow()); }
+void TtsDesignRow::SetMaskName(const String& Value) { FGrid->SetRowMaskName(DataRow(), Value); }
+bool TtsDesignRow::GetParentFont() { return FGrid->GetRowParentFont(DataRow()); }
+void TtsDesignRow::SetParentFont(bool Value) { FGrid->SetRowParentFont(DataRow(), Value); }
+bool TtsDesignRow::GetReadOnly() { return FGrid->GetRowReadOnly(DataRow()); }
+void TtsDesignRow::SetReadOnly(bool Value) { FGrid->SetRowReadOnly(DataRow(), Value); }
+bool TtsDesignRow::GetSelected() { return FGrid->GetRowSelected(DataRow()); }
+void TtsDesignRow::SetSelected(bool Value) { FGrid->SetRowSelected(DataRow(), Value); }
+bool TtsDesignRow::GetVisible() { return FGrid->GetRowVisible(DataRow()); }
+void TtsDesignRow::SetVisible(bool Value) { FGrid->SetRowVisible(DataRow(), Value); }
+TtsWordWrap TtsDesignRow::GetWordWrap() { return FGrid->GetRowWordWrap(DataRow()); }
+void TtsDesignRow::SetWordWrap(TtsWordWrap Value) { FGrid->SetRowWordWrap(DataRow(), Value); }
+TtsButtonType TtsDesignRow::GetButtonType() { return FGrid->GetRowButtonType(DataRow()); }
+void TtsDesignRow::SetButtonType(TtsButtonType Value) { FGrid->SetRowButtonType(DataRow(), Value); }
+bool TtsDesignRow::GetAutoCreateFont() { return FGrid->GetRowAutoCreateFont(DataRow()); }
+void TtsDesignRow::SetAutoCreateFont(bool Value) { FGrid->SetRowAutoCreateFont(DataRow(), Value); }
+Integer TtsDesignRow::GetId() { return FGrid->GetRowId(DataRow()); }
+TtsDrawOption TtsDesignRow::GetStretchPicture() { return FGrid->GetRowStretchPicture(DataRow()); }
+void TtsDesignRow::SetStretchPicture(TtsDrawOption Value) { FGrid->SetRowStretchPicture(DataRow(), Value); }
+TtsDrawOption TtsDesignRow::GetShrinkPicture() { return FGrid->GetRowShrinkPicture(DataRow()); }
+void TtsDesignRow::SetShrinkPicture(TtsDrawOption Value) { FGrid->SetRowShrinkPicture(DataRow(), Value); }
+TtsDrawOption TtsDesignRow::GetCenterPicture() { return FGrid->GetRowCenterPicture(DataRow()); }
+void TtsDesignRow::SetCenterPicture(TtsDrawOption Value) { FGrid->SetRowCenterPicture(DataRow(), Value); }
+TtsDrawOption TtsDesignRow::GetKeepAspectRatio() { return FGrid->GetRowKeepAspectRatio(DataRow()); }
+void TtsDesignRow::SetKeepAspectRatio(TtsDrawOption Value) { FGrid->SetRowKeepAspectRatio(DataRow(), Value); }
+TtsControlType TtsDesignRow::GetControlType() { return FGrid->GetRowControlType(DataRow()); }
+void TtsDesignRow::SetControlType(TtsControlType Value) { FGrid->SetRowControlType(DataRow(), Value); }
+TtsSpinOptions TtsDesignRow::GetSpinOptions() { return FGrid->GetRowSpinOptions(DataRow()); }
+void TtsDesignRow::SetSpinOptions(TtsSpinOptions Value) { FGrid->SetRowSpinOptions(DataRow(), Value); }
+double TtsDesignRow::GetSpinIncrement() { return FGrid->GetRowSpinIncrement(DataRow()); }
+void TtsDesignRow::SetSpinIncrement(double Value) { FGrid->SetRowSpinIncrement(DataRow(), Value); }
+TtsDateTimeDefComponent* TtsDesignRow::GetDateTimeDef() { return FGrid->GetRowDateTimeDef(DataRow()); }
+void TtsDesignRow::SetDateTimeDef(TtsDateTimeDefComponent* Value) { FGrid->SetRowDateTimeDef(DataRow(), Value); }
+TtsDropDownStyle TtsDesignRow::GetDropDownStyle() { return FGrid->GetRowDropDownStyle(DataRow()); }
+void TtsDesignRow::SetDropDownStyle(TtsDropDownStyle Value) { FGrid->SetRowDropDownStyle(DataRow(), Value); }
+
+void TtsDesignRow::Assign(TPersistent* Source) {
+  if (!Source || Source->ClassType() != ClassType()) return;
+  auto* source = static_cast<TtsDesignRow*>(Source);
+  Integer row = DataRow();
+  TtsGridRows* rows = FGrid->GetRows();
+  TtsRow* own = rows->GetItem(row);
+  TtsRow* other = source->FGrid->GetRows()->GetItem(source->DataRow());
+  if (other) {
+    rows->CreateDataRow(row);
+    rows->GetItem(row)->Assign(other);
+  } else if (own) {
+    own->Reset(AllProperties());
+    rows->CheckRemoveDataRow(row);
+  }
+}
+
+void TtsDesignRow::DefineProperties(Filer::TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  Filer->DefineBinaryProperty(
+      "Combo",
+      [this](Streams::TStream* Stream) {
+        ReadComboEntry(Stream, GetCombo(), [this] {
+          AssignCombo();
+          return GetCombo();
+        });
+      },
+      [this](Streams::TStream* Stream) { Stream->WriteComponent(GetCombo()->GetGrid()); },
+      GetCombo() && GetButtonType() == btCombo);
+}
+
+}  // namespace TSGrid

@@ -1,0 +1,100 @@
+// What the grid-control tests share: a concrete grid that implements the engine's abstract
+// operations by recording each call (name and arguments as text), so that the tests can check
+// which notices the engine sends and in what order.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "TSGrid.h"
+
+namespace GridControlTest {
+
+class TTestGrid : public TtsBaseGrid {
+  DECLARE_CLASS(TTestGrid, TtsBaseGrid)
+ public:
+  explicit TTestGrid(TComponent* AOwner = nullptr) : TtsBaseGrid(AOwner) {}
+
+  // Every abstract operation appends one line: "Name(arg,arg,...)".
+  std::vector<String> Calls;
+  bool Recording = true;
+  // Value that CellLoadedEvent stores into every cell read (Unassigned: leaves it).
+  Variant LoadedValue;
+  // Runs inside CellLoadedEvent as the application's cell-loaded handler would.
+  std::function<void()> DuringLoaded;
+  // Calls whose name starts with Prefix.
+  std::vector<String> CallsOf(const String& Prefix) const;
+  void ClearCalls() { Calls.clear(); }
+
+  using TtsBaseGrid::DefineProperties;
+  using TtsBaseGrid::Loaded;
+  using TtsBaseGrid::SizeChanged;
+
+  void CellLoadedEvent(Integer DataCol, Integer DataRow, TtsControlType ControlType, Variant& Value) override;
+  bool PaintCell(TtsDrawData& DrawData, const TRect& Rect, bool Selected) override;
+  bool ActivateDoGetDrawInfo() override;
+  void TopLeftChangedEvent(Integer OldCol, Integer OldRow, bool ByUser, Integer NewRow, Integer NewCol) override;
+  void RowInserted(Integer DataRow, bool ByUser) override;
+  void RowDeleted(Integer DataRow, bool ByUser) override;
+  bool DoClickCell(Integer DataColDown, const Variant& DataRowDown, Integer DataColUp, const Variant& DataRowUp,
+                   TtsClickPosition DownPos, TtsClickPosition UpPos) override;
+  void DoButtonClick(Integer DataCol, const Variant& DataRow) override;
+  void DoButtonDown(Integer DataCol, const Variant& DataRow) override;
+  void DoButtonUp(Integer DataCol, const Variant& DataRow) override;
+  void DoSpinButtonClick(Integer DataCol, const Variant& DataRow, TtsSpinButton Button) override;
+  void DoSpinButtonDown(Integer DataCol, const Variant& DataRow, TtsSpinButton Button) override;
+  void DoSpinButtonUp(Integer DataCol, const Variant& DataRow, TtsSpinButton Button) override;
+  void DoSpinRepeat(Integer DataCol, const Variant& DataRow, Integer Count, TtsSpinButton Button) override;
+  void DoSpinIncrement(Integer DataCol, const Variant& DataRow, TtsSpinButton Button, Variant& Value, Integer& Pos,
+                       Integer& Len, bool& Accept) override;
+  void DoCellEdit(Integer DataCol, const Variant& DataRow, bool ByUser) override;
+  void DoComboDropDown(Integer DataCol, const Variant& DataRow) override;
+  void DoComboGetValue(Integer DataCol, const Variant& DataRow, const Variant& ComboDataRow,
+                       Variant& Value) override;
+  void DoComboInit(Integer DataCol, const Variant& DataRow) override;
+  void DoComboRollUp(Integer DataCol, const Variant& DataRow) override;
+  void DoDateTimeInit(TtsDateTimeDefComponent* Def, Integer DataCol, const Variant& DataRow) override;
+  void DoDateTimeDropDown(TtsDateTimeDefComponent* Def, Integer DataCol, const Variant& DataRow) override;
+  void DoDateTimeRollUp(TtsDateTimeDefComponent* Def, Integer DataCol, const Variant& DataRow) override;
+  void DoDateTimeGetValue(TtsDateTimeDefComponent* Def, Integer DataCol, const Variant& DataRow,
+                          Variant& Value) override;
+  void DoDblClickCell(Integer DataCol, const Variant& DataRow, TtsClickPosition Pos) override;
+  void DoEndCellEdit(Integer DataCol, const Variant& DataRow, bool& Cancel) override;
+  void DoEndRowEdit(const Variant& DataRow, bool& Cancel) override;
+  void DoInvalidMaskValue(Integer DataCol, const Variant& DataRow, bool& Accept) override;
+  void DoInvalidMaskEdit(const String& Keys, Integer DataCol, const Variant& DataRow, bool& Accept) override;
+  void DoCellChanged(Integer OldCol, Integer NewCol, const Variant& OldRow, const Variant& NewRow) override;
+  void DoRowChanged(const Variant& OldRow, const Variant& NewRow) override;
+  void DoRowLoaded(const Variant& DataRow) override;
+  void DoStartCellEdit(Integer DataCol, const Variant& DataRow, bool& Cancel) override;
+  void DoStartRowEdit(const Variant& DataRow, bool& Cancel) override;
+  void DoUndoCellEdit(Integer DataCol, const Variant& DataRow, bool ByUser, bool& Cancel) override;
+  void DoUndoRowEdit(const Variant& DataRow, bool ByUser, bool& Cancel) override;
+  void DoShowEditor(Integer DataCol, const Variant& DataRow, bool& Cancel) override;
+  void Print() override;
+  void PrintPreview() override;
+  void ExportGrid() override;
+
+ private:
+  void Record(const String& Line) {
+    if (Recording) Calls.push_back(Line);
+  }
+};
+
+// A fixture that owns one test grid (no window, no parent) and frees it after the test.
+class GridTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  TTestGrid* NewGrid(Integer Cols = 4, Integer Rows = 4);
+  TTestGrid* Grid = nullptr;
+  std::vector<TObject*> Owned;
+};
+
+// "a,b,c" of the data numbers shown at display columns 1..Cols or rows 1..Rows.
+String DisplayColOrder(TtsBaseGrid* Grid);
+String DisplayRowOrder(TtsBaseGrid* Grid);
+
+}  // namespace GridControlTest
