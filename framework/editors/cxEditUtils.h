@@ -1,7 +1,8 @@
-// What every editor draws alike: filled rectangles and frames with the shared solid brushes, one-pixel
-// poly-lines, button borders, arrows and glyphs; the painter class of a look, default arrow sizes,
-// the hot-track and highlight colours, the canvas font saved as font data, and the conversion
-// between the format word of cxTextOut and the canvas's cx text flags.
+// What every editor draws alike: the editor's background with its border and shadow, filled
+// rectangles and frames with the shared solid brushes, one-pixel poly-lines, button borders, arrows
+// and glyphs; the painter class of a look, default button widths and arrow sizes, the hot-track and
+// highlight colours, the canvas font saved as font data, and the conversion between the format word
+// of cxTextOut and the canvas's cx text flags.
 #pragma once
 
 #include "Graphics.h"
@@ -10,6 +11,8 @@
 #include "cxGraphicsCanvas.h"
 #include "cxLookAndFeelPaintersBase.h"
 #include "cxLookAndFeels.h"
+#include "cxEditStyles.h"
+#include "cxEditViewInfo.h"
 
 namespace ImgList {
 class TCustomImageList;
@@ -23,6 +26,30 @@ using cxLookAndFeelPainters::TcxArrowDirection;
 using cxLookAndFeelPainters::TcxCustomLookAndFeelPainterClass;
 using cxLookAndFeels::TcxLookAndFeelKind;
 using ImgList::TCustomImageList;
+using cxEdit::TcxCustomEditProperties;
+using cxEdit::TcxCustomEditViewData;
+using cxEdit::TcxCustomEditViewInfo;
+using cxEdit::TcxEditBackgroundPaintingStyle;
+using cxEdit::TcxEditButtonStyle;
+using cxEdit::TcxEditButtonViewInfo;
+
+// ---- The editor's background and buttons ------------------------------------------------------------------
+// The background, border and shadow of the view info's editor, then its buttons.
+void DrawCustomEdit(TcxCanvas* ACanvas, TcxCustomEditViewInfo* AViewInfo, bool ADrawBackground,
+                    TcxEditBackgroundPaintingStyle ABackgroundPaintingStyle);
+// The width of a button that has none of its own: room for its glyph or caption, at least a scroll
+// bar's height. A natively styled button first learns whether it can be drawn natively.
+Integer CalculateEditDefaultButtonWidth(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AViewInfo);
+// How far the content of the buttons of a drawing style sits inside their height, top and bottom.
+Integer GetEditButtonsContentVerticalOffset(TcxCanvas* ACanvas, TcxEditButtonStyle AButtonStyle,
+                                            bool ANativeStyle);
+// The shape of the button (a new region, the caller's).
+TcxRegion* GetEditButtonRegion(TcxCanvas* ACanvas, TcxEditButtonViewInfo* AViewInfo);
+Integer GetNativeInnerTextEditContentHeightCorrection(TcxCustomEditProperties* AProperties, bool AIsViewInfoNative);
+bool IsShadowDrawingNeeded(TcxCustomEditViewData* AViewData);
+// The margins of the theme's content rectangle in a 100 x 100 part.
+TRect GetEditThemeContentMargins(TdxThemedObjectType AThemedObjectType, Integer APart, Integer AState,
+                             TcxCanvas* ACanvas = nullptr);
 
 // ---- Filling ----------------------------------------------------------------------------------------------
 // With the shared solid brush of the colour.

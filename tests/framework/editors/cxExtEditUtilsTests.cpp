@@ -40,13 +40,13 @@ TEST(cxExtEditUtils, StrToIntCollectsDigitsAndMinusSigns) {
 TEST(cxExtEditUtils, ValidNumberTexts) {
   ExtEditDecimalSeparatorGuard separator('.');
   struct Case {
-    const char* Text;
+    String Text;
     bool Double;
   };
   const Case doubles[] = {
       {" -12.5 ", true}, {"0", true},   {"12.", true},     {"1e5", false}, {"--1", false},
       {"1.2.3", false},  {"", false},   {"   ", false},    {"1-", false},  {"1,5", false},
-      {"-", false},      {".", false},  {"-.", false},     {std::string(400, '9').c_str(), false},
+      {"-", false},      {".", false},  {"-.", false},     {String(400, '9'), false},
   };
   for (const Case& c : doubles) EXPECT_EQ(IsValidStringForDouble(c.Text), c.Double) << '"' << c.Text << '"';
   {
