@@ -10,6 +10,7 @@
 #include "cxControlsScrollBars.h"
 #include "cxDWMApi.h"
 #include "cxEditControl.h"
+#include "cxEditInternal.h"
 #include "cxEditUtils.h"
 #include "cxEditViewInfo.h"
 #include "cxGeometry.h"
@@ -37,12 +38,11 @@ IMPLEMENT_CLASS(TcxCustomEditViewData)
 
 TcxCustomEditViewData* TcxCustomEditViewData::Create(TClass AClass, TcxCustomEditProperties* AProperties,
                                                      TcxCustomEditStyle* AStyle, bool AIsInplace) {
-  if (!AClass || !AClass->InheritsFrom(StaticClass()) || AClass->IsAbstract()) RaiseInvalidCast();
-  auto* viewData = static_cast<TcxCustomEditViewData*>(AClass->NewInstance());
-  viewData->FProperties = AProperties;
-  viewData->FStyle = AStyle;
-  viewData->FIsInplace = AIsInplace;
-  return static_cast<TcxCustomEditViewData*>(TObject::Initialize(viewData));
+  return CreateInstanceOf<TcxCustomEditViewData>(AClass, [&](TcxCustomEditViewData* AViewData) {
+    AViewData->FProperties = AProperties;
+    AViewData->FStyle = AStyle;
+    AViewData->FIsInplace = AIsInplace;
+  });
 }
 
 void TcxCustomEditViewData::Construct() {
