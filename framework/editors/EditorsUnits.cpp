@@ -17,6 +17,7 @@ void RegisterUnits_framework_editors() {
   RegisterUnits_framework_controls();
   RegisterResourceTable(ResourceTable_framework_editors_STRING());
   RegisterStringTable("CXEXTEDITSTRINGS");
+  RegisterStringTable("CXEDITSTRINGS");
   RegisterUnit("cxEditPaintUtils", &cxEditPaintUtils::InitEditPaintUtils, &cxEditPaintUtils::DoneEditPaintUtils);
   RegisterUnit("cxEditUtils", &cxEditUtils::InitEditUtils, nullptr);
   RegisterUnit("cxEdit", &cxEdit::InitEdit, &cxEdit::DoneEdit);

@@ -4,6 +4,7 @@
 #include "cxContainerUtils.h"
 #include "cxControlsInternal.h"
 #include "cxControlsUtils.h"
+#include "cxEditInternal.h"
 #include "cxGeometry.h"
 #include "cxGraphicsCanvas.h"
 
@@ -112,10 +113,7 @@ void TcxEditButton::SetWidth(Integer Value) {
 IMPLEMENT_CLASS(TcxEditButtons)
 
 TcxEditButtons* TcxEditButtons::Create(TClass AClass, TPersistent* AOwner) {
-  if (!AClass || !AClass->InheritsFrom(StaticClass()) || AClass->IsAbstract()) RaiseInvalidCast();
-  auto* buttons = static_cast<TcxEditButtons*>(AClass->NewInstance());
-  buttons->FOwner = AOwner;
-  return static_cast<TcxEditButtons*>(TObject::Initialize(buttons));
+  return CreateInstanceOf<TcxEditButtons>(AClass, [AOwner](TcxEditButtons* AButtons) { AButtons->FOwner = AOwner; });
 }
 
 Integer TcxEditButtons::GetVisibleCount() const {

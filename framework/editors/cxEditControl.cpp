@@ -11,6 +11,7 @@
 #include "cxControlsScrollBars.h"
 #include "cxControlsTimer.h"
 #include "cxEditConsts.h"
+#include "cxEditInternal.h"
 
 namespace cxEdit {
 
@@ -21,11 +22,11 @@ IMPLEMENT_CLASS_PUBLISHED(TcxCustomEdit) {
 }
 
 TcxCustomEdit* TcxCustomEdit::Create(TClass AClass, TComponent* AOwner, bool AIsInplace) {
-  if (!AClass || !AClass->InheritsFrom(StaticClass()) || AClass->IsAbstract()) RaiseInvalidCast();
-  if (!AIsInplace) return static_cast<TcxCustomEdit*>(CreateComponent(AClass, AOwner));
-  auto* edit = static_cast<TcxCustomEdit*>(AClass->NewInstance());
-  edit->FIsInplace = true;
-  TObject::Initialize(edit);
+  if (!AIsInplace) {
+    if (!AClass || !AClass->InheritsFrom(StaticClass())) RaiseInvalidCast();
+    return static_cast<TcxCustomEdit*>(CreateComponent(AClass, AOwner));
+  }
+  TcxCustomEdit* edit = CreateInstanceOf<TcxCustomEdit>(AClass, [](TcxCustomEdit* AEdit) { AEdit->FIsInplace = true; });
   if (AOwner) AOwner->InsertComponent(edit);
   return edit;
 }

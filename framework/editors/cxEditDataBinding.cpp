@@ -7,6 +7,7 @@
 #include "cxClassesLinks.h"
 #include "cxControlsInternal.h"
 #include "cxEditControl.h"
+#include "cxEditInternal.h"
 #include "cxEditProperties.h"
 
 namespace cxEdit {
@@ -15,10 +16,7 @@ namespace cxEdit {
 IMPLEMENT_CLASS(TcxEditDataBinding)
 
 TcxEditDataBinding* TcxEditDataBinding::Create(TClass AClass, TcxCustomEdit* AEdit) {
-  if (!AClass || !AClass->InheritsFrom(StaticClass()) || AClass->IsAbstract()) RaiseInvalidCast();
-  auto* binding = static_cast<TcxEditDataBinding*>(AClass->NewInstance());
-  binding->FEdit = AEdit;
-  return static_cast<TcxEditDataBinding*>(TObject::Initialize(binding));
+  return CreateInstanceOf<TcxEditDataBinding>(AClass, [AEdit](TcxEditDataBinding* ABinding) { ABinding->FEdit = AEdit; });
 }
 
 void TcxEditDataBinding::Construct() {
@@ -88,10 +86,7 @@ bool TcxEditDataBinding::SetEditMode() {
 IMPLEMENT_CLASS(TcxCustomEditData)
 
 TcxCustomEditData* TcxCustomEditData::Create(TClass AClass, TcxCustomEdit* AEdit) {
-  if (!AClass || !AClass->InheritsFrom(StaticClass()) || AClass->IsAbstract()) RaiseInvalidCast();
-  auto* data = static_cast<TcxCustomEditData*>(AClass->NewInstance());
-  data->FEdit = AEdit;
-  return static_cast<TcxCustomEditData*>(TObject::Initialize(data));
+  return CreateInstanceOf<TcxCustomEditData>(AClass, [AEdit](TcxCustomEditData* AData) { AData->FEdit = AEdit; });
 }
 
 void TcxCustomEditData::Construct() {

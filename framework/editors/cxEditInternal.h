@@ -1,6 +1,7 @@
 // What the editor unit's sources share among themselves.
 #pragma once
 
+#include "System.h"
 #include "Types.h"
 
 namespace Forms {
@@ -10,6 +11,16 @@ class THintWindow;
 namespace cxEdit {
 
 class TcxCustomEditProperties;
+
+// An object of AClass (T or a descendant) whose fields AInit puts in place before its Construct
+// chain runs: the virtual construction of the unit's classes whose constructors take arguments.
+template <class T, class F>
+T* CreateInstanceOf(TClass AClass, F AInit) {
+  if (!AClass || !AClass->InheritsFrom(T::StaticClass()) || AClass->IsAbstract()) RaiseInvalidCast();
+  auto* object = static_cast<T*>(AClass->NewInstance());
+  AInit(object);
+  return static_cast<T*>(TObject::Initialize(object));
+}
 
 // The list of live settings objects: every settings object joins when it is made and leaves when
 // it goes.

@@ -81,10 +81,8 @@ IMPLEMENT_CLASS_PUBLISHED(TcxCustomEditPropertiesValues) {
 }
 
 TcxCustomEditPropertiesValues* TcxCustomEditPropertiesValues::Create(TClass AClass, TPersistent* AOwner) {
-  if (!AClass || !AClass->InheritsFrom(StaticClass()) || AClass->IsAbstract()) RaiseInvalidCast();
-  auto* values = static_cast<TcxCustomEditPropertiesValues*>(AClass->NewInstance());
-  values->FOwner = AOwner;
-  return static_cast<TcxCustomEditPropertiesValues*>(TObject::Initialize(values));
+  return CreateInstanceOf<TcxCustomEditPropertiesValues>(
+      AClass, [AOwner](TcxCustomEditPropertiesValues* AValues) { AValues->FOwner = AOwner; });
 }
 
 TcxCustomEditProperties* TcxCustomEditPropertiesValues::GetProperties() {
@@ -142,10 +140,8 @@ bool TcxCustomEditPropertiesValues::IsMinValueStored() {
 IMPLEMENT_CLASS(TcxCustomEditProperties)
 
 TcxCustomEditProperties* TcxCustomEditProperties::Create(TClass AClass, TPersistent* AOwner) {
-  if (!AClass || !AClass->InheritsFrom(StaticClass()) || AClass->IsAbstract()) RaiseInvalidCast();
-  auto* properties = static_cast<TcxCustomEditProperties*>(AClass->NewInstance());
-  properties->InitializeOwner(AOwner);
-  return static_cast<TcxCustomEditProperties*>(TObject::Initialize(properties));
+  return CreateInstanceOf<TcxCustomEditProperties>(
+      AClass, [AOwner](TcxCustomEditProperties* AProperties) { AProperties->InitializeOwner(AOwner); });
 }
 
 void TcxCustomEditProperties::Construct() {

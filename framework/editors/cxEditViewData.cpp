@@ -10,6 +10,7 @@
 #include "cxControlsScrollBars.h"
 #include "cxDWMApi.h"
 #include "cxEditControl.h"
+#include "cxEditInternal.h"
 #include "cxEditUtils.h"
 #include "cxEditViewInfo.h"
 #include "cxGeometry.h"
@@ -31,28 +32,17 @@ constexpr TcxEditPopupBorderStyle PopupBorderStylesByLookAndFeel[] = {epbsFlat, 
 // The theme part of the edit's fill colour, without and with desktop composition.
 constexpr Integer EditFillColorNativePart[] = {1, 3};
 
-// The margins the theme's content rectangle of the part leaves inside a 100 x 100 part.
-TRect GetThemeContentMargins(TdxThemedObjectType AType, Integer APart, Integer AState, TcxCanvas* ACanvas) {
-  TdxTheme theme = OpenTheme(AType);
-  if (!theme) return TRect();
-  const RECT bounds{0, 0, 100, 100};
-  RECT content = bounds;
-  GetThemeBackgroundContentRect(theme, ACanvas ? ACanvas->GetHandle() : nullptr, APart, AState, &bounds, &content);
-  return TRect(content.left, content.top, bounds.right - content.right, bounds.bottom - content.bottom);
-}
-
 }  // namespace
 
 IMPLEMENT_CLASS(TcxCustomEditViewData)
 
 TcxCustomEditViewData* TcxCustomEditViewData::Create(TClass AClass, TcxCustomEditProperties* AProperties,
                                                      TcxCustomEditStyle* AStyle, bool AIsInplace) {
-  if (!AClass || !AClass->InheritsFrom(StaticClass()) || AClass->IsAbstract()) RaiseInvalidCast();
-  auto* viewData = static_cast<TcxCustomEditViewData*>(AClass->NewInstance());
-  viewData->FProperties = AProperties;
-  viewData->FStyle = AStyle;
-  viewData->FIsInplace = AIsInplace;
-  return static_cast<TcxCustomEditViewData*>(TObject::Initialize(viewData));
+  return CreateInstanceOf<TcxCustomEditViewData>(AClass, [&](TcxCustomEditViewData* AViewData) {
+    AViewData->FProperties = AProperties;
+    AViewData->FStyle = AStyle;
+    AViewData->FIsInplace = AIsInplace;
+  });
 }
 
 void TcxCustomEditViewData::Construct() {
@@ -82,8 +72,7 @@ void TcxCustomEditViewData::InitCacheData() {
 void TcxCustomEditViewData::InitEditContentParams(TcxEditContentParams& AParams) {
   AParams.Offsets = GetEditContentDefaultOffsets();
   AParams.SizeCorrectionHorz = 3 - AParams.Offsets.left - AParams.Offsets.right;
-  // Stands in for the shared height-correction routine until it is available.
-  AParams.SizeCorrectionVert = NativeStyle && FProperties->GetButtons()->Count() > 0 ? 1 : 0;
+  AParams.SizeCorrectionVert = NativeStyle ? GetNativeInnerTextEditContentHeightCorrection(FProperties, true) : 0;
   AParams.ExternalBorderBounds = TRect();
   AParams.Options = {ecoOffsetButtonContent};
 }
@@ -257,13 +246,12 @@ TRect TcxCustomEditViewData::GetBorderExtent() {
   return r;
 }
 
-// Stands in for the shared shadow routine until it is available.
-bool TcxCustomEditViewData::HasShadow() { return FStyle->GetShadow() && !NativeStyle; }
+bool TcxCustomEditViewData::HasShadow() { return IsShadowDrawingNeeded(this); }
 
 TRect TcxCustomEditViewData::GetButtonsExtent(TcxCanvas* ACanvas) {
   if (FIsInplace) return ContentOffset;
   if (!NativeStyle) return GetBorderExtent();
-  if (FStyle->GetBaseStyle()->GetBorderStyle() != ebsNone) return GetThemeContentMargins(totEdit, 1, 1, ACanvas);
+  if (FStyle->GetBaseStyle()->GetBorderStyle() != ebsNone) return GetEditThemeContentMargins(totEdit, 1, 1, ACanvas);
   if (FStyle->GetTransparentBorder()) return cxContainerDefaultBorderExtent;
   return TRect();
 }
@@ -359,6 +347,7 @@ TSize TcxCustomEditViewData::InternalGetEditConstantPartSize(TcxCanvas* ACanvas,
       const TRect buttonsExtent = GetButtonsExtent(ACanvas);
       contentHeight += buttonsExtent.top + buttonsExtent.bottom;
     }
+    contentHeight += GetEditButtonsContentVerticalOffset(ACanvas, GetButtonsStyle(), NativeStyle);
     MinContentSize.cy = std::max(0, contentHeight - frame.cy);
   }
   return frame;

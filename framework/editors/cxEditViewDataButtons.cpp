@@ -2,7 +2,6 @@
 // the states from focus, the mouse and the host, the ends of the two groups and the theme parts.
 #include <algorithm>
 
-#include "WinMetrics.h"
 #include "cxDWMApi.h"
 #include "cxEditControl.h"
 #include "cxEditUtils.h"
@@ -105,8 +104,7 @@ void TcxCustomEditViewData::CalculateButtonBounds(TcxCanvas* ACanvas, TcxCustomE
     info->Bounds = info->VisibleBounds = TRect();
     return;
   }
-  // Stands in for the shared default-width routine until it is available.
-  const Integer width = info->Width > 0 ? info->Width : GetSystemMetrics(SM_CYHSCROLL);
+  const Integer width = CalculateEditDefaultButtonWidth(ACanvas, info);
   const Integer fits = std::min(width, ButtonsRect.Width());
   const Integer top = ButtonsRect.top, bottom = ButtonsRect.bottom;
   if (info->LeftAlignment) {

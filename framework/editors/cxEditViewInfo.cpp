@@ -73,11 +73,7 @@ void TcxCustomEditViewInfo::Paint(TcxCanvas* ACanvas) {
   inherited::Paint(ACanvas);
 }
 
-void TcxCustomEditViewInfo::InternalPaint(TcxCanvas* ACanvas) {
-  // Stands in for the shared editor background routine until it is available.
-  inherited::InternalPaint(ACanvas);
-  DrawButtons(ACanvas);
-}
+void TcxCustomEditViewInfo::InternalPaint(TcxCanvas* ACanvas) { DrawCustomEdit(ACanvas, this, true, bpsSolid); }
 
 void TcxCustomEditViewInfo::PaintEx(TcxCanvas* ACanvas) {
   const TPoint origin = ACanvas->GetWindowOrg();
@@ -120,7 +116,7 @@ void TcxCustomEditViewInfo::DrawEditBackground(TcxCanvas* ACanvas, const TRect& 
       ACanvas->IntersectClipRect(ARect);
       DrawBackground(ACanvas);
       break;
-    case dbsCustomEdit: InternalPaint(ACanvas); break;
+    case dbsCustomEdit: DrawCustomEdit(ACanvas, this, true, bpsSolid); break;
     case dbsNone: break;
     case dbsSimpleFill: cxEditFillRect(ACanvas, ARect, GetBackgroundColor()); break;
     case dbsSimpleParent:

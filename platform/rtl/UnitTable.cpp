@@ -43,6 +43,7 @@ const std::vector<String>& StartupOrder() {
       "cxEditUtils",
       "cxEdit",
       // framework/data
+      "cxFilterConsts",
       "cxDataStorage",
       // grid/foundation
       "TSCommon",

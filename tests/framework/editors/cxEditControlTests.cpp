@@ -7,15 +7,8 @@ namespace {
 
 using namespace cxEditTest;
 
-class cxEditValueTest : public TEditFixture {
+class cxEditValueTest : public TEditLoggingFixture {
  protected:
-  TEditTestEdit* Edit = nullptr;
-  void SetUp() override {
-    TEditFixture::SetUp();
-    Edit = AddEdit();
-    Edit->GetProperties()->OnChange = LogEvent("change");
-    Edit->GetProperties()->OnEditValueChanged = LogEvent("value");
-  }
   // Types a new text as the user does: modified after enter, with the change notified.
   void Type(const String& AText) {
     Edit->DisplayText = AText;

@@ -10,14 +10,10 @@ namespace {
 
 using namespace cxEditTest;
 
-class cxEditKeysTest : public TEditFixture {
+class cxEditKeysTest : public TEditLoggingFixture {
  protected:
-  TEditTestEdit* Edit = nullptr;
   void SetUp() override {
-    TEditFixture::SetUp();
-    Edit = AddEdit();
-    Edit->GetProperties()->OnChange = LogEvent("change");
-    Edit->GetProperties()->OnEditValueChanged = LogEvent("value");
+    TEditLoggingFixture::SetUp();
     Edit->OnKeyDown = TKeyEvent([this](TObject*, Word& Key, TShiftState) { Log.push_back("keydown " + std::to_string(Key)); });
     Edit->OnKeyPress = TKeyPressEvent([this](TObject*, char& Key) { Log.push_back(String("keypress ") + Key); });
     Edit->OnAfterKeyDown =

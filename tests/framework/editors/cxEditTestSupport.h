@@ -163,4 +163,16 @@ class TEditFixture : public TControlsFixture {
   }
 };
 
+// The fixture with one editor on the form whose change events go into the log.
+class TEditLoggingFixture : public TEditFixture {
+ protected:
+  TEditTestEdit* Edit = nullptr;
+  void SetUp() override {
+    TEditFixture::SetUp();
+    Edit = AddEdit();
+    Edit->GetProperties()->OnChange = LogEvent("change");
+    Edit->GetProperties()->OnEditValueChanged = LogEvent("value");
+  }
+};
+
 }  // namespace cxEditTest

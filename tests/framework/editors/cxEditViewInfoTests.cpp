@@ -1,5 +1,7 @@
 // The editor view info: the buttons in every drawing style, state and kind (written as a picture),
 // the background styles, what a new view info repaints, and the buttons' hints.
+#include "Forms.h"
+#include "HeadlessBackend.h"
 #include "PixelSurface.h"
 #include "cxEditTestSupport.h"
 #include "cxEditUtilsTestSupport.h"
@@ -138,6 +140,41 @@ TEST(cxEditViewInfo, HintsComeFromTheSelectedButtonsHint) {
   layout.Calculate(TRect(0, 0, 80, 20), TPoint(10, 10));
   EXPECT_EQ(cxEditHintAreaBody, layout.ViewInfo->GetHintAreaIndex(TPoint(10, 10)));
   EXPECT_EQ(cxEditHintAreaNone, layout.ViewInfo->GetHintAreaIndex(TPoint(90, 30)));
+}
+
+}  // namespace
+
+namespace {
+
+using namespace cxEditTest;
+
+class cxEditOnFormTest : public TEditFixture {};
+
+TEST_F(cxEditOnFormTest, EditorsOnAFormDrawTheirFramesButtonsAndStates) {
+  const TcxEditBorderStyle borders[] = {ebs3D, ebsFlat, ebsSingle, ebsUltraFlat, ebsOffice11};
+  std::vector<TEditTestEdit*> edits;
+  for (size_t i = 0; i < std::size(borders); ++i) {
+    TEditTestEdit* edit = AddEdit();
+    edit->SetAutoSize(false);
+    edit->SetBounds(10, 10 + static_cast<Integer>(i) * 30, 160, 22);
+    edit->GetStyle()->SetBorderStyle(borders[i]);
+    edit->GetStyle()->SetTransparentBorder(false);
+    edit->GetStyle()->GetLookAndFeel()->SetNativeStyle(false);
+    TcxCustomEditProperties* properties = edit->GetProperties();
+    properties->GetButtons()->Add()->SetKind(bkEllipsis);
+    properties->GetButtons()->Add()->SetKind(bkDown);
+    edits.push_back(edit);
+  }
+  ShowForm();
+  // The ultra-flat editor is focused: its frame takes the highlight colour.
+  edits[3]->SetFocus();
+  Application->ProcessMessages();
+  const TRect button = edits[4]->GetViewInfo()->ButtonsInfo[1]->Bounds;
+  MoveTo(edits[4], (button.left + button.right) / 2, (button.top + button.bottom) / 2);
+  EXPECT_EQ(ebsSelected, edits[4]->GetViewInfo()->ButtonsInfo[1]->State);
+  EXPECT_EQ(clHighlight, edits[3]->GetViewInfo()->BorderColor);
+  Form->Repaint();
+  EXPECT_TRUE(SaveWindowPng(Form->GetHandle(), testing::TempDir() + "cxEditOnForm.png"));
 }
 
 }  // namespace
