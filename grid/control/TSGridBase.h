@@ -627,6 +627,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
   void RowHeightsChanged() override;
   void ColWidthsChanged() override;
   void SizeChanged(Integer OldColCount, Integer OldRowCount) override;
+  void DoExit() override;
   void Paint() override;
   void ScrollDataInfo(Integer DX, Integer DY, TGridDrawInfo& DrawInfo) override;
   void Resize() override;

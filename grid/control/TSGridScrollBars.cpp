@@ -6,7 +6,6 @@
 
 #include "TSGridImpl.h"
 #include "TSGridStores.h"
-#include "WinMetrics.h"
 #include "WinScrollBars.h"
 
 namespace TSGrid {
@@ -293,14 +292,14 @@ bool TtsBaseGrid::ShowVertScrollBar(Integer Height) {
 bool TtsBaseGrid::CanShowHorzScrollBar() {
   if (!HandleAllocated()) return false;
   Integer width = GetClientWidth();
-  if (AlwaysShowVertScrollBar() && !FVertBarShown) width -= GetSystemMetrics(SM_CXVSCROLL);
+  if (AlwaysShowVertScrollBar() && !FVertBarShown) width -= GetVertScrollBarWidth();
   return ShowHorzScrollBar(width);
 }
 
 bool TtsBaseGrid::CanShowVertScrollBar() {
   if (!HandleAllocated()) return false;
   Integer height = GetClientHeight();
-  if (AlwaysShowHorzScrollBar() && !FHorzBarShown) height -= GetSystemMetrics(SM_CYHSCROLL);
+  if (AlwaysShowHorzScrollBar() && !FHorzBarShown) height -= GetHorzScrollBarHeight();
   return ShowVertScrollBar(height);
 }
 
