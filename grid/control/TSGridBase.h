@@ -622,6 +622,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
   void RowHeightsChanged() override;
   void ColWidthsChanged() override;
   void SizeChanged(Integer OldColCount, Integer OldRowCount) override;
+  void DoExit() override;
 
 #include "TSGridBaseState.inc"
 };

@@ -3,6 +3,7 @@
 // the drop-down lifecycle, print, export and grid menu entries, which need a window (a grid without
 // one has nothing open: the answers below are those of a closed drop-down).
 #include "TSGridImpl.h"
+#include "WinMetrics.h"
 
 namespace TSGrid {
 
@@ -211,6 +212,40 @@ void TtsBaseGrid::UpdateComboExtents(Integer, Integer, bool) {}
 void TtsBaseGrid::AdjustComboGridExtents(Integer, Integer) {}
 void TtsBaseGrid::InitComboColWidth(Integer) {}
 void TtsBaseGrid::ResetComboSearchValue() { FComboSearchText.clear(); }
+void TtsBaseGrid::ComboButtonDown(Integer, Integer) {}
+void TtsBaseGrid::DisplayCombo(Integer, Integer) {}
+void TtsBaseGrid::ComboRollUp() {}
+void TtsBaseGrid::ComboClickCell(TObject*, Integer, Integer, Integer, Integer) {}
+bool TtsBaseGrid::DateTimeVisible() { return false; }
+bool TtsBaseGrid::IsDateTimeHandle(HWND) { return false; }
+void TtsBaseGrid::SetDateTimeSelection() {}
+void TtsBaseGrid::CancelDateTimeSelection() {}
+void TtsBaseGrid::DateTimeSelect(TObject*) {}
+void TtsBaseGrid::DateTimeCancel(TObject*) {}
+
+// ---- Placing a drop-down ------------------------------------------------------------------------------
+namespace {
+TRect WorkArea() {
+  TRect area;
+  SystemParametersInfo(SPI_GETWORKAREA, 0, &area, 0);
+  return area;
+}
+}  // namespace
+
+void TtsBaseGrid::PositionDropDownForm(Integer, Integer DataRow, TPoint& Position, TPoint Size) {
+  TRect area = WorkArea();
+  if (Position.x + Size.x > area.right) Position.x = std::max<Integer>(area.right - Size.x, area.left);
+  if (Position.y + Size.y > area.bottom) {
+    Integer above = Position.y - Size.y - GetRowHeights(GetDisplayRow(DataRow)) - FHorzLineWidth;
+    Position.y = std::max<Integer>(above, area.top);
+  }
+}
+
+void TtsBaseGrid::PositionPopupForm(Integer, Integer, TPoint& Position, TPoint Size) {
+  TRect area = WorkArea();
+  Position.x = area.left + (area.Width() - Size.x) / 2;
+  Position.y = area.top + (area.Height() - Size.y) / 2;
+}
 
 // ---- Grid menu ---------------------------------------------------------------------------------------
 void TtsBaseGrid::ShowGridMenu(Integer, Integer) {}

@@ -5,6 +5,7 @@
 // sizing bands, the first scrolling column and row, the cell button objects and the selection of
 // all rows.
 #include "TSGridImpl.h"
+#include "WinMetrics.h"
 
 namespace TSGrid {
 
@@ -297,6 +298,37 @@ void TtsBaseGrid::DblClickCell(Integer, Integer) {}
 void TtsBaseGrid::MDRangeSelecting(TShiftState, Integer, Integer, Integer, Integer) {}
 void TtsBaseGrid::MDRowSelect(TShiftState, Integer, Integer, Integer, Integer) {}
 void TtsBaseGrid::CheckMousePosition() {}
+void TtsBaseGrid::MDButtonDown(TShiftState, Integer, Integer, Integer, Integer) {}
+void TtsBaseGrid::ClickCell(Integer, Integer, Integer, Integer) {}
+
+// ---- Focus ------------------------------------------------------------------------------------------------
+// Leaving the grid ends the cell edit first; a refused end keeps the focus in the grid.
+void TtsBaseGrid::DoExit() {
+  struct ExitCount {
+    Integer& Count;
+    explicit ExitCount(Integer& C) : Count(C) { ++Count; }
+    ~ExitCount() { --Count; }
+  } exiting(FExitCount);
+  bool ended;
+  try {
+    ended = CanEndCellEdit(true);
+  } catch (...) {
+    SetFocus();
+    throw;
+  }
+  if (!ended) {
+    SetFocus();
+    return;
+  }
+  if (!GetInDesignMode()) CheckDropDownOff(false);
+  ResetComboSearchValue();
+  if (FActiveControl && FActiveControl->GetVisible()) FActiveControl->Invalidate();
+  inherited::DoExit();
+}
+
+// ---- System metrics ---------------------------------------------------------------------------------------
+Integer TtsBaseGrid::GetHorzScrollBarHeight() { return GetSystemMetrics(SM_CYHSCROLL); }
+Integer TtsBaseGrid::GetVertScrollBarWidth() { return GetSystemMetrics(SM_CXVSCROLL); }
 
 void TtsBaseGrid::CancelMouseAction() {
   FMouseStatus = msNormal;

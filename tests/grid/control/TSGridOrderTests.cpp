@@ -220,11 +220,19 @@ void CheckAgainstModel(Axis& X, Model& M, const char* Step) {
   for (size_t i = 0; i < visiblePositions.size(); ++i)
     ASSERT_EQ(items->GetItem(Integer(i) + 1), visiblePositions[i]) << Step << " visible entry " << i + 1;
   TtsSelection* s = X.Selection();
-  Integer count = M.SelectedCount();
+  Integer count = M.SelectedCount(), first = -1, last = -1;
+  for (Integer p = 1; p <= n; ++p) {
+    if (!M.Selected[M.Order[p - 1]]) continue;
+    if (first < 0) first = p;
+    last = p;
+  }
   ASSERT_EQ(s->Count, count) << Step;
-  ASSERT_EQ(s->First, count ? s->Next(0) == -1 ? s->First : std::min(s->First, s->Next(0)) : -1) << Step;
+  ASSERT_EQ(s->First, first) << Step;
+  ASSERT_EQ(s->Last, last) << Step;
   ASSERT_EQ(X.Status() != grNormal, count > 0) << Step;
-  if (n > 0 && X.CurrentDisplay() > 0) ASSERT_EQ(X.DataAt(X.CurrentDisplay()), X.CurrentData()) << Step;
+  if (n > 0 && X.CurrentDisplay() > 0) {
+    ASSERT_EQ(X.DataAt(X.CurrentDisplay()), X.CurrentData()) << Step;
+  }
 }
 
 void RunModel(TtsBaseGrid* Grid, Axis& X, unsigned Seed) {

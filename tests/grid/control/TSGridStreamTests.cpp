@@ -292,8 +292,8 @@ TEST_F(Streaming, ColumnsMatchByFieldName) {
 TEST_F(Streaming, LayoutsGoToFilesAndTheRegistry) {
   TTestGrid* source = Furnished();
   const String key = "\\Software\\GridTests\\Layouts";
-  String file = ExpandFileName("grid-layout.bin");
-  source->SaveToRegistry(key, "ByFile", "grid-layout.bin", true);
+  const String file = testing::TempDir() + "grid-layout.bin";
+  source->SaveToRegistry(key, "ByFile", file, true);
   source->SaveToRegistry(key, "Inline", "", true);
   {
     TOwnedPtr<Registry::TRegistry> registry(TSCommon::OpenRegistryKey(key, false));
@@ -311,7 +311,8 @@ TEST_F(Streaming, LayoutsGoToFilesAndTheRegistry) {
   EXPECT_FALSE(Grid->LoadFromRegistry(key, "Empty", cmaNone));
   EXPECT_FALSE(Grid->LoadFromRegistry(key, "Missing", cmaNone));
   EXPECT_FALSE(Grid->LoadFromRegistry("\\Software\\GridTests\\NoSuchKey", "ByFile", cmaNone));
-  EXPECT_THROW(Grid->LoadFromFile("no-such-layout.bin", cmaNone), EFOpenError);
+  EXPECT_THROW(Grid->LoadFromFile(testing::TempDir() + "no-such-layout.bin", cmaNone), EFOpenError);
+  DeleteFile(file);
 }
 
 TEST_F(Streaming, ADamagedLayoutEndsInAnErrorAndLeavesTheGridUsable) {

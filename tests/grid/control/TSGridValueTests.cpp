@@ -35,7 +35,9 @@ TEST(ValueKinds, ControlDataTypeAndItsCheck) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(TtsBaseGrid::ControlDataType(c.Control, c.Value), c.Expected) << c.Control << " " << VarToStr(c.Value);
-    if (c.Expected != TSCommon::vtpNone) EXPECT_TRUE(TtsBaseGrid::ControlDataTypeOk(c.Control, c.Expected));
+    if (c.Expected != TSCommon::vtpNone) {
+      EXPECT_TRUE(TtsBaseGrid::ControlDataTypeOk(c.Control, c.Expected));
+    }
   }
   EXPECT_FALSE(TtsBaseGrid::ControlDataTypeOk(ctText, TSCommon::vtpInteger));
   EXPECT_FALSE(TtsBaseGrid::ControlDataTypeOk(ctPicture, TSCommon::vtpString));
