@@ -6,7 +6,7 @@
 
 #include "Graphics.h"
 #include "TSCommonCanvas.h"
-#include "TSGridButtons.h"
+#include "TSGridResources.h"
 #include "TSGridImpl.h"
 #include "TSGridStores.h"
 #include "WinPaint.h"

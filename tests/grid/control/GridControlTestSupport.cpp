@@ -2,8 +2,6 @@
 
 #include "HeadlessBackend.h"
 #include "Strings.h"
-#include "TSCommonCanvas.h"
-#include "TSGridButtons.h"
 #include "Variants.h"
 #include "WinInput.h"
 #include "WinManage.h"
@@ -160,7 +158,6 @@ TTestGrid* GridTest::NewGrid(Integer Cols, Integer Rows) {
 
 void WindowGridTest::SetUp() {
   ReleaseCapture();
-  if (!MemoryCanvas) MemoryCanvas = FOwnCanvas = New<TSCommon::TtsMemoryCanvas>();
   Form = TCustomForm::CreateNew<TForm>(nullptr);
   Form->SetBorderStyle(bsNone);
   Form->SetBounds(0, 0, 500, 400);
@@ -170,10 +167,6 @@ void WindowGridTest::TearDown() {
   FreeAndNil(Form);
   Grid = nullptr;
   Pump();
-  if (FOwnCanvas) {
-    MemoryCanvas = nullptr;
-    FreeAndNil(FOwnCanvas);
-  }
 }
 
 void WindowGridTest::Show() {

@@ -95,8 +95,7 @@ class GridTest : public ::testing::Test {
   std::vector<TObject*> Owned;
 };
 
-// A grid with a window, alone on a borderless form at the desktop's origin, with the unit's memory
-// canvas in place (made for the test while the unit has none).
+// A grid with a window, alone on a borderless form at the desktop's origin.
 class WindowGridTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -127,9 +126,6 @@ class WindowGridTest : public ::testing::Test {
 
   TForm* Form = nullptr;
   TtsBaseGrid* Grid = nullptr;
-
- private:
-  TSCommon::TtsMemoryCanvas* FOwnCanvas = nullptr;
 };
 
 // The pixels of two pictures that differ (-1 when their sizes differ).

@@ -5,7 +5,7 @@
 
 #include "GridControlTestSupport.h"
 #include "TSCommonCanvas.h"
-#include "TSGridButtons.h"
+#include "TSGridResources.h"
 #include "WinPaint.h"
 #include "WinQueue.h"
 
