@@ -2,6 +2,8 @@
 
 #include "HeadlessBackend.h"
 #include "Strings.h"
+#include "TSCommonCanvas.h"
+#include "TSGridResources.h"
 #include "Variants.h"
 #include "WinInput.h"
 #include "WinManage.h"
@@ -154,6 +156,35 @@ TTestGrid* GridTest::NewGrid(Integer Cols, Integer Rows) {
   grid->SetGridColCount(Cols);
   grid->SetGridRowCount(Rows);
   return grid;
+}
+
+TColor ProbeColor(Integer Col, Integer Row) {
+  return static_cast<TColor>(RGB(40 + 30 * (Col % 6), 60 + 25 * (Row % 7), 200));
+}
+
+IMPLEMENT_CLASS(TPaintProbeGrid)
+
+void TPaintProbeGrid::PaintGrid() {
+  ++Paints;
+  if (!MemoryCanvas || GetCanvas()->GetHandle() != MemoryCanvas->DC) ++DirectPaints;
+  Clips.push_back(GetCanvas()->GetClipRect());
+  inherited::PaintGrid();
+}
+
+void TPaintProbeGrid::Dispatch(TMessage& Message) {
+  if (Message.Msg == WM_SETREDRAW) Redraws.push_back(Message.WParam);
+  inherited::Dispatch(Message);
+}
+
+void TPaintProbeGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState) {
+  Drawn.push_back({ACol, ARow});
+  bool is3D = ACol > 0 && ARow > 0 && GiveCell3D(GetDataCol(ACol), GetDataRow(ARow));
+  TRect r = ARect;
+  r.right -= std::max<Integer>(GetVertLineWidth(), is3D ? 1 : 0);
+  r.bottom -= std::max<Integer>(GetHorzLineWidth(), is3D ? 1 : 0);
+  GetCanvas()->GetBrush()->SetColor(ProbeColor(ACol, ARow));
+  GetCanvas()->FillRect(r);
+  if (DuringDraw) DuringDraw(ACol, ARow);
 }
 
 void WindowGridTest::SetUp() {

@@ -85,6 +85,35 @@ class TTestGrid : public TtsBaseGrid {
   }
 };
 
+// The colour a paint probe fills a display cell with.
+TColor ProbeColor(Integer Col, Integer Row);
+
+// A grid whose cells are filled with a colour of their own, leaving the line pixels (and those of
+// 3-D cells) to the grid; it counts its paints, notes the cells it draws and the clip box of each
+// paint, and its redraw switches.
+class TPaintProbeGrid : public TTestGrid {
+  DECLARE_CLASS(TPaintProbeGrid, TTestGrid)
+ public:
+  explicit TPaintProbeGrid(TComponent* AOwner = nullptr) : TTestGrid(AOwner) {}
+  Integer Paints = 0;
+  Integer DirectPaints = 0;
+  std::vector<TGridCoord> Drawn;
+  std::vector<TRect> Clips;
+  std::vector<WPARAM> Redraws;
+  std::function<void(Integer Col, Integer Row)> DuringDraw;
+
+  void PaintGrid() override;
+  void Dispatch(TMessage& Message) override;
+  // The selection state a mouse selection leaves, set directly.
+  void SetSelectionState(TtsGridStatus Status, const TGridRect& Range) {
+    FGridStatus = Status;
+    FSelectedRange = Range;
+  }
+
+ protected:
+  void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
+};
+
 // A fixture that owns one test grid (no window, no parent) and frees it after the test.
 class GridTest : public ::testing::Test {
  protected:

@@ -78,12 +78,17 @@ TEST_F(Scrolling, SmallMovesMovePixelsAndLargeOnesRepaintTheScrollingArea) {
 }
 
 TEST_F(Scrolling, AScrolledPictureEqualsAFreshPaint) {
-  Make(300, 200, 6, 60);
+  auto* grid = MakeGrid<TPaintProbeGrid>(300, 200, 6, 60);
+  grid->SetScrollBars(ssNone);
   Grid->SetCellColor(2, 3, clRed);
   Grid->SetCellColor(3, 20, clLime);
   Pump();
   for (UINT code : {SB_LINEDOWN, SB_LINEDOWN, SB_PAGEDOWN, SB_LINEUP}) {
+    grid->Clips.clear();
     Scroll(code);
+    ASSERT_FALSE(grid->Clips.empty());
+    // Twelve whole rows stay under the heading: from 183 on the window is painted again.
+    if (code == SB_LINEDOWN) EXPECT_EQ(grid->Clips.back(), TRect(0, 183, 300, 200)) << "only the uncovered strip";
     GdiSurface::TGdiSurface scrolled, fresh;
     Capture(scrolled);
     Grid->Invalidate();
@@ -324,6 +329,48 @@ TEST_F(Scrolling, TheWaitShortensFarFromTheEdge) {
   for (const TCase& c : cases) {
     Grid->SetRowBarOn(c.RowBar);
     EXPECT_EQ(Grid->WaitingTime(c.X, c.Y, c.Direction), c.Delay) << c.Name;
+  }
+}
+
+TEST_F(Scrolling, TheHorizontalBarMovesTheLeftColumn) {
+  Make(200, 100, 8, 3, ssBoth);
+  auto scroll = [this](WORD Code) {
+    SendMessage(Grid->GetHandle(), WM_HSCROLL, MAKEWPARAM(Code, 0), 0);
+    Pump();
+  };
+  scroll(SB_LINELEFT);
+  EXPECT_EQ(Grid->GetLeftCol(), 1);
+  scroll(SB_LINERIGHT);
+  EXPECT_EQ(Grid->GetLeftCol(), 2);
+  EXPECT_EQ(Bar(SB_HORZ).nPos, 2);
+  scroll(SB_RIGHT);
+  EXPECT_EQ(Grid->GetLeftCol(), Grid->GetMaxLeftCol());
+  EXPECT_GT(Grid->GetLeftCol(), 2);
+  scroll(SB_LEFT);
+  EXPECT_EQ(Grid->GetLeftCol(), 1);
+}
+
+TEST_F(Scrolling, TheSelectedRowAndTheControlCellStayOutOfTheMovedPixels) {
+  auto* grid = MakeGrid<TPaintProbeGrid>(300, 200, 6, 60);
+  grid->SetScrollBars(ssNone);
+  Pump();
+  struct TCase {
+    TtsScrollMode Mode;
+    Integer Row;
+  };
+  for (const TCase& c : {TCase{smRowSelect, 5}, TCase{smGridControl, 6}, TCase{smWindow, 0}}) {
+    grid->SetRowSelectRect(c.Row);
+    grid->SetControlRect(2, c.Row);
+    grid->Clips.clear();
+    grid->ScrollGrid(grid->GetLeftCol(), grid->GetTopRow() + 1, c.Mode);
+    Pump();
+    EXPECT_EQ(grid->GetScrollMode(), smWindow) << "back after the scroll";
+    GdiSurface::TGdiSurface scrolled, fresh;
+    Capture(scrolled);
+    grid->Invalidate();
+    Pump();
+    Capture(fresh);
+    EXPECT_EQ(PictureDifferences(scrolled, fresh), 0) << "mode " << c.Mode;
   }
 }
 
