@@ -6,8 +6,7 @@
 #include "TSGridResources.h"
 #include "Variants.h"
 #include "WinInput.h"
-#include "WinManage.h"
-#include "WinPaint.h"
+#include "WindowPictures.h"
 
 namespace GridControlTest {
 
@@ -208,23 +207,10 @@ void WindowGridTest::Show() {
 void WindowGridTest::Pump() { Application->ProcessMessages(); }
 
 void WindowGridTest::Capture(GdiSurface::TGdiSurface& Picture) {
-  GdiSurface::TGdiSurface window;
-  ASSERT_TRUE(CaptureWindow(Form->GetHandle(), window));
-  RECT w;
-  GetWindowRect(Form->GetHandle(), &w);
-  const TPoint origin = Grid->ClientToScreen(TPoint(0, 0));
-  Picture.Resize(Grid->GetClientWidth(), Grid->GetClientHeight());
-  for (int y = 0; y < Picture.Height(); ++y)
-    for (int x = 0; x < Picture.Width(); ++x)
-      Picture.SetPixel(x, y, window.Pixel(origin.x - w.left + x, origin.y - w.top + y) & 0xFFFFFF);
+  ASSERT_TRUE(WindowPictures::CaptureClient(Grid, Picture));
 }
 
-COLORREF WindowGridTest::Pixel(Integer X, Integer Y) {
-  GdiSurface::TGdiSurface picture;
-  Capture(picture);
-  const uint32_t p = picture.Pixel(X, Y);
-  return ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
-}
+COLORREF WindowGridTest::Pixel(Integer X, Integer Y) { return WindowPictures::ClientPixel(Grid, X, Y); }
 
 String WindowGridTest::SavePng(const String& Name) {
   const String file = testing::TempDir() + Name;
@@ -232,19 +218,7 @@ String WindowGridTest::SavePng(const String& Name) {
   return file;
 }
 
-TRect WindowGridTest::UpdateBox() {
-  RECT r{};
-  if (!GetUpdateRect(Grid->GetHandle(), &r, FALSE)) return TRect(0, 0, 0, 0);
-  return r;
-}
-
-int PictureDifferences(const GdiSurface::TGdiSurface& A, const GdiSurface::TGdiSurface& B) {
-  if (A.Width() != B.Width() || A.Height() != B.Height()) return -1;
-  int n = 0;
-  for (int y = 0; y < A.Height(); ++y)
-    for (int x = 0; x < A.Width(); ++x) n += A.Pixel(x, y) != B.Pixel(x, y);
-  return n;
-}
+TRect WindowGridTest::UpdateBox() { return WindowPictures::UpdateBox(Grid); }
 
 String DisplayColOrder(TtsBaseGrid* Grid) {
   String text;

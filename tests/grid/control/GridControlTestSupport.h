@@ -157,9 +157,6 @@ class WindowGridTest : public ::testing::Test {
   TtsBaseGrid* Grid = nullptr;
 };
 
-// The pixels of two pictures that differ (-1 when their sizes differ).
-int PictureDifferences(const GdiSurface::TGdiSurface& A, const GdiSurface::TGdiSurface& B);
-
 // "a,b,c" of the data numbers shown at display columns 1..Cols or rows 1..Rows.
 String DisplayColOrder(TtsBaseGrid* Grid);
 String DisplayRowOrder(TtsBaseGrid* Grid);

@@ -8,6 +8,7 @@
 #include "WinPaint.h"
 #include "WinQueue.h"
 #include "WinScrollBars.h"
+#include "WindowPictures.h"
 
 using namespace GridControlTest;
 
@@ -57,22 +58,25 @@ TEST_F(Scrolling, SmallMovesMovePixelsAndLargeOnesRepaintTheScrollingArea) {
   Make(300, 300, 10, 40);
   struct TCase {
     const char* Name;
-    void (TtsBaseGrid::*Move)(Integer);
-    Integer Amount;
-    TRect Left;  // what is left to paint
+    bool Vertical;
+    Integer Amount;  // below 0: the content moves up (left)
+    TRect Left;      // what is left to paint
   };
   const TCase cases[] = {
-      {"one row up", &TtsBaseGrid::ScrollUp, -14, {0, 281, 300, 300}},
-      {"250 of 285 pixels up", &TtsBaseGrid::ScrollUp, -250, {0, 15, 300, 300}},
-      {"one row down", &TtsBaseGrid::ScrollDown, 14, {0, 14, 300, 29}},
-      {"250 of 285 pixels down", &TtsBaseGrid::ScrollDown, 250, {0, 15, 300, 300}},
-      {"one column left", &TtsBaseGrid::ScrollLeft, -64, {206, 0, 300, 300}},
-      {"one column right", &TtsBaseGrid::ScrollRight, 64, {13, 0, 78, 300}},
-      {"250 of 286 pixels right", &TtsBaseGrid::ScrollRight, 250, {14, 0, 300, 300}},
+      {"one row up", true, -14, {0, 281, 300, 300}},
+      {"250 of 285 pixels up", true, -250, {0, 15, 300, 300}},
+      {"one row down", true, 14, {0, 14, 300, 29}},
+      {"250 of 285 pixels down", true, 250, {0, 15, 300, 300}},
+      {"one column left", false, -64, {206, 0, 300, 300}},
+      {"one column right", false, 64, {13, 0, 78, 300}},
+      {"250 of 286 pixels right", false, 250, {14, 0, 300, 300}},
   };
   for (const TCase& c : cases) {
     Pump();
-    (Grid->*c.Move)(c.Amount);
+    if (c.Vertical)
+      c.Amount < 0 ? Grid->ScrollUp(c.Amount) : Grid->ScrollDown(c.Amount);
+    else
+      c.Amount < 0 ? Grid->ScrollLeft(c.Amount) : Grid->ScrollRight(c.Amount);
     EXPECT_EQ(UpdateBox(), c.Left) << c.Name;
   }
 }
@@ -94,7 +98,7 @@ TEST_F(Scrolling, AScrolledPictureEqualsAFreshPaint) {
     Grid->Invalidate();
     Pump();
     Capture(fresh);
-    EXPECT_EQ(PictureDifferences(scrolled, fresh), 0) << "after code " << code << ", top row " << Grid->GetTopRow();
+    EXPECT_EQ(WindowPictures::Differences(scrolled, fresh), 0) << "after code " << code << ", top row " << Grid->GetTopRow();
   }
 }
 
@@ -265,14 +269,14 @@ TEST_F(Scrolling, TheSizingLineDrawnTwiceLeavesNoTrace) {
   Grid->SetMouseStatus(status);
   Grid->MouseDownResize();
   Capture(shown);
-  EXPECT_GT(PictureDifferences(before, shown), 20) << "the line shows";
+  EXPECT_GT(WindowPictures::Differences(before, shown), 20) << "the line shows";
   SavePng("grid_sizing_line.png");
   for (int y = 0; y < shown.Height(); ++y)
     for (int x = 0; x < shown.Width(); ++x)
       if (shown.Pixel(x, y) != before.Pixel(x, y)) EXPECT_EQ(x, 77) << "only on the sizing line";
   Grid->DrawSizingLine();
   Capture(after);
-  EXPECT_EQ(PictureDifferences(before, after), 0);
+  EXPECT_EQ(WindowPictures::Differences(before, after), 0);
   Grid->SetMouseStatus(msNormal);
 }
 
@@ -370,7 +374,7 @@ TEST_F(Scrolling, TheSelectedRowAndTheControlCellStayOutOfTheMovedPixels) {
     grid->Invalidate();
     Pump();
     Capture(fresh);
-    EXPECT_EQ(PictureDifferences(scrolled, fresh), 0) << "mode " << c.Mode;
+    EXPECT_EQ(WindowPictures::Differences(scrolled, fresh), 0) << "mode " << c.Mode;
   }
 }
 
