@@ -11,24 +11,18 @@
 
 namespace TSGrid {
 
-void TtsBaseGrid::DrawCurrent(Integer DisplayRow) {
-  if (!FRowBarIndicator) return;
-  if (DrawRowChangedIndicator(GetDataRow(DisplayRow)))
-    DrawBmpRowBar(DisplayRow, ChangedRowBitmap, MERGECOPY, true);
-  else if (CanDrawInsert())
-    DrawInsert();
-  else
-    DrawBmpRowBar(DisplayRow, CurrentRowBitmap, MERGECOPY, true);
-}
+void TtsBaseGrid::DrawCurrent(Integer DisplayRow) { DrawCurrentMark(DisplayRow, MERGECOPY); }
 
-void TtsBaseGrid::DrawCurrentSelected(Integer DisplayRow) {
+void TtsBaseGrid::DrawCurrentSelected(Integer DisplayRow) { DrawCurrentMark(DisplayRow, MERGEPAINT); }
+
+void TtsBaseGrid::DrawCurrentMark(Integer DisplayRow, Integer CopyMode) {
   if (!FRowBarIndicator) return;
   if (DrawRowChangedIndicator(GetDataRow(DisplayRow)))
-    DrawBmpRowBar(DisplayRow, ChangedRowBitmap, MERGEPAINT, true);
+    DrawBmpRowBar(DisplayRow, ChangedRowBitmap, CopyMode, true);
   else if (CanDrawInsert())
     DrawInsert();
   else
-    DrawBmpRowBar(DisplayRow, CurrentRowBitmap, MERGEPAINT, true);
+    DrawBmpRowBar(DisplayRow, CurrentRowBitmap, CopyMode, true);
 }
 
 void TtsBaseGrid::DrawInsert() {
