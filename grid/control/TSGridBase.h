@@ -128,7 +128,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
   virtual void DrawBmpRowBar(Integer DisplayRow, TBitmap* Bitmap, Integer CopyMode, bool ClearInsertRow);
   virtual bool ButtonsActive();
   virtual bool CanDrawInsert();
-  virtual TtsSortPicture DoGetSortPicture(Integer DataCol);
+  virtual void DoGetSortPicture(TtsSortPicture SortPicture, TBitmap*& Bitmap);
   virtual void DrawHeadingButton(TCanvas* Canvas, Integer DisplayCol, TtsDrawData& DrawData);
 
   // ---- Resolved cell settings and draw information
@@ -609,6 +609,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
   // ======== Non-virtual operations ===============================================================
 #include "TSGridBaseOperations.inc"
 #include "TSGridBaseWindow.inc"
+#include "TSGridBaseCellDrawing.inc"
 
   // ======== Published settings ===================================================================
 #include "TSGridBaseSettings.inc"
@@ -634,6 +635,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
 
 #include "TSGridBaseState.inc"
 #include "TSGridBaseWindowState.inc"
+#include "TSGridBaseCellDrawingState.inc"
 };
 
 }  // namespace TSGrid

@@ -2,6 +2,7 @@
 // pictures they own.
 #include "GridControlTestSupport.h"
 #include "Graphics.h"
+#include "TSImageList.h"
 
 using namespace GridControlTest;
 
@@ -95,6 +96,23 @@ TEST_F(CellButtonObjects, ResizingTheDefaultsRebuildsOnlyButtonsWithSharedPictur
   EXPECT_EQ(rebuilt->GetWidth(), 13);
   Grid->SetSpinButtonHeight(7);
   EXPECT_EQ(Grid->GridCellButton(1, btVertSpin)->FullHeight(), 15);
+}
+
+}  // namespace
+
+namespace {
+
+class ComponentLinks : public GridTest {};
+
+TEST_F(ComponentLinks, AFreedImageListLeavesTheGridWithoutOne) {
+  TtsImageList* images = New<TtsImageList>();
+  Grid->SetImageList(images);
+  TTestGrid* other = NewGrid();
+  other->SetImageList(images);
+  EXPECT_EQ(Grid->GetImageList(), images);
+  images->Free();
+  EXPECT_EQ(Grid->GetImageList(), nullptr);
+  EXPECT_EQ(other->GetImageList(), nullptr);
 }
 
 }  // namespace

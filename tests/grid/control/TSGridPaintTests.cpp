@@ -147,7 +147,7 @@ TEST_F(Painting, LinesAndTheirColours) {
       {"beside it the line colour", [&] { grid->SetCellIs3D(2, 2, true); }, 30, 42, clSilver},
       {"its right line is gray", [&] { grid->SetCellIs3D(2, 2, true); }, 141, 35, clGray},
       {"3-D cells keep lines without grid lines", [&] {
-         grid->SetGridLines(glNone);
+         grid->SetGridLines(TSGrid::glNone);
          grid->SetIs3D(true);
        }, 40, 28, clGray},
       {"other lines in another colour", [&] { grid->SetLineColor(clRed); }, 200, 56, clRed},
@@ -156,7 +156,7 @@ TEST_F(Painting, LinesAndTheirColours) {
     grid->SetFixedRowCount(0);
     grid->SetFixedLineColor(clBlack);
     grid->SetCellIs3D(2, 2, false);
-    grid->SetGridLines(glBoth);
+    grid->SetGridLines(TSGrid::glBoth);
     grid->SetIs3D(false);
     grid->SetLineColor(clSilver);
     c.Setup();
