@@ -70,9 +70,10 @@ TEST_F(Scrolling, SmallMovesMovePixelsAndLargeOnesRepaintTheScrollingArea) {
       {"one column right", &TtsBaseGrid::ScrollRight, 64, {13, 0, 78, 300}},
       {"250 of 286 pixels right", &TtsBaseGrid::ScrollRight, 250, {14, 0, 300, 300}},
   };
+  TtsBaseGrid* grid = Grid;  // the sanitizer's check of a member-function pointer call wants a plain pointer
   for (const TCase& c : cases) {
     Pump();
-    (Grid->*c.Move)(c.Amount);
+    (grid->*c.Move)(c.Amount);
     EXPECT_EQ(UpdateBox(), c.Left) << c.Name;
   }
 }
