@@ -11,9 +11,7 @@
 
 #include "Forms.h"
 #include "Strings.h"
-#include "TSCommonCanvas.h"
 #include "TSGrid.h"
-#include "TSGridButtons.h"
 #include "Units.h"
 #include "WinQueue.h"
 #include "WinScrollBars.h"
@@ -50,7 +48,6 @@ struct TBench {
   TBench() {
     Units::RegisterUnits_grid_control();
     Units::InitializeUnits();
-    if (!MemoryCanvas) MemoryCanvas = New<TSCommon::TtsMemoryCanvas>();
     Form = TCustomForm::CreateNew<TForm>(nullptr);
     Form->SetBorderStyle(bsNone);
     Form->SetBounds(0, 0, 460, 440);
