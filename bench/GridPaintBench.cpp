@@ -33,7 +33,7 @@ class TBenchGrid : public TtsBaseGrid {
     static const char* const texts[] = {"物品名称", "2024-05-17 12:30:00", "86400", "00:00:12", "12:29:48"};
     Value = String(texts[(DataCol - 1) % 5]) + " " + IntToStr(DataRow);
   }
-  // The grid draws every cell itself.
+  // The grid draws its cells itself (text, background, lines): nothing is left to the application.
   bool PaintCell(TtsDrawData&, const TRect&, bool) override { return false; }
   bool ActivateDoGetDrawInfo() override { return false; }
   void TopLeftChangedEvent(Integer, Integer, bool, Integer, Integer) override {}
