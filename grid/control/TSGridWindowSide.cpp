@@ -204,7 +204,7 @@ Integer TtsBaseGrid::VertScrollPageSize(Integer, Integer, Integer) { return 1; }
 TtsCustomButton* TtsBaseGrid::GridCellButton(Integer DataCol, TtsButtonType ButtonType) {
   auto make = [&](TtsCustomButton*& Field, auto* Tag, TBitmap* Bitmap, Integer Height, Integer Width) {
     using Button = std::remove_pointer_t<decltype(Tag)>;
-    if (!Field) Field = New<Button>(this, Bitmap, Graphics::clNone, Height, Width);
+    if (!Field) Field = New<Button>(this, Bitmap, Graphics::clNone, Width, Height);
     return Field;
   };
   switch (ButtonType) {
