@@ -306,7 +306,9 @@ void TtsGridEditBox::AddCharToText(const String& S, bool& Changed) {
   // the start of the next line.
   const Integer end = SnapToBoundary(at + static_cast<Integer>(bytes.size()), true);
   while (FCaretPos < end) {
+    const Integer before = FCaretPos;
     MoveRight(false, false, false);
+    if (FCaretPos == before) break;
     if (FCaretLine < LineCount() - 1 && FCaretOffset == TextLineLength(FCaretLine)) MoveRight(false, false, false);
   }
   Repaint();
@@ -475,11 +477,15 @@ void TtsGridEditBox::MouseMove(TShiftState Shift, Integer X, Integer Y) {
     const Integer pitch = GetTextHeight();
     const Integer lowest = (LineCount() - FFirstVisibleLine - 1) * pitch + LineTop(LineSpacing());
     const Integer y = Y > lowest ? lowest : Y;
+    // Outside a single line each move takes the caret one character on, which scrolls the text
+    // under the resting pointer as long as there is text.
     bool scrolled = false;
     if (!IsMultiLine() && X < 0) {
-      if (FCaretPos > 0) scrolled = MoveLeftSingleLine(false);
+      scrolled = FCaretPos > 0;
+      if (scrolled) MoveLeftSingleLine(false);
     } else if (!IsMultiLine() && X > GetWidth()) {
-      if (FCaretPos < TextLength()) scrolled = MoveRightSingleLine(false);
+      scrolled = FCaretPos < TextLength();
+      if (scrolled) MoveRightSingleLine(false);
     } else {
       bool atLineStart;
       const Integer p = GetPointCaretPos(TPoint(X, y), atLineStart);
