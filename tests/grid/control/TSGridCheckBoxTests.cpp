@@ -184,16 +184,16 @@ TEST_F(CheckBoxTest, TheStripHoldsNineImagesAndTheirPressedFormsPixelByPixel) {
 
 TEST_F(CheckBoxTest, StylesAndUserBitmapsChooseTheImages) {
   MakeBox();
-  DWORD mode;
+  Integer mode;
   TRect source;
   Box->SetCheckBoxStyle(cbWinNT);
   EXPECT_EQ(Box->GetCheckBoxBitmap(cbGrayed, mode, true, source), CheckBoxStrip());
   EXPECT_EQ(source, TRect(0, 26, 13, 39));
-  EXPECT_EQ(mode, DWORD(SRCCOPY));
+  EXPECT_EQ(mode, Integer(SRCCOPY));
   Box->SetCheckBoxStyle(cbFlat);
   Box->GetCheckBoxBitmap(cbUnchecked, mode, true, source);
   EXPECT_EQ(source, TRect(0, 91, 13, 104));
-  EXPECT_EQ(mode, DWORD(MERGECOPY)) << "flat images take the background where they are white";
+  EXPECT_EQ(mode, Integer(MERGECOPY)) << "flat images take the background where they are white";
   // A user bitmap for checked, with its pressed form beneath.
   TOwnedPtr<TBitmap> own(New<TBitmap>());
   own->SetPixelFormat(pf32bit);
