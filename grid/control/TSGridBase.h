@@ -21,6 +21,9 @@
 namespace Bits {
 class TBits;
 }
+namespace WinScrollBars {
+struct SCROLLINFO;
+}
 namespace Lists {
 class TList;
 }
@@ -52,6 +55,7 @@ using Menus::TPopupMenu;
 using TSImageList::TtsImageItem;
 using TSImageList::TtsImageListComponent;
 using TSMask::TtsMaskDefsComponent;
+using WinScrollBars::SCROLLINFO;
 
 class TtsCol;
 class TtsRow;
@@ -124,7 +128,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
   virtual void DrawBmpRowBar(Integer DisplayRow, TBitmap* Bitmap, Integer CopyMode, bool ClearInsertRow);
   virtual bool ButtonsActive();
   virtual bool CanDrawInsert();
-  virtual TtsSortPicture DoGetSortPicture(Integer DataCol);
+  virtual void DoGetSortPicture(TtsSortPicture SortPicture, TBitmap*& Bitmap);
   virtual void DrawHeadingButton(TCanvas* Canvas, Integer DisplayCol, TtsDrawData& DrawData);
 
   // ---- Resolved cell settings and draw information
@@ -604,6 +608,8 @@ class TtsBaseGrid : public TCustomGrid_ts {
 
   // ======== Non-virtual operations ===============================================================
 #include "TSGridBaseOperations.inc"
+#include "TSGridBaseWindow.inc"
+#include "TSGridBaseCellDrawing.inc"
 
   // ======== Published settings ===================================================================
 #include "TSGridBaseSettings.inc"
@@ -623,8 +629,13 @@ class TtsBaseGrid : public TCustomGrid_ts {
   void ColWidthsChanged() override;
   void SizeChanged(Integer OldColCount, Integer OldRowCount) override;
   void DoExit() override;
+  void Paint() override;
+  void ScrollDataInfo(Integer DX, Integer DY, TGridDrawInfo& DrawInfo) override;
+  void Resize() override;
 
 #include "TSGridBaseState.inc"
+#include "TSGridBaseWindowState.inc"
+#include "TSGridBaseCellDrawingState.inc"
 };
 
 }  // namespace TSGrid

@@ -1,7 +1,12 @@
 #include "GridControlTestSupport.h"
 
+#include "HeadlessBackend.h"
 #include "Strings.h"
+#include "TSCommonCanvas.h"
+#include "TSGridResources.h"
 #include "Variants.h"
+#include "WinInput.h"
+#include "WindowPictures.h"
 
 namespace GridControlTest {
 
@@ -151,6 +156,69 @@ TTestGrid* GridTest::NewGrid(Integer Cols, Integer Rows) {
   grid->SetGridRowCount(Rows);
   return grid;
 }
+
+TColor ProbeColor(Integer Col, Integer Row) {
+  return static_cast<TColor>(RGB(40 + 30 * (Col % 6), 60 + 25 * (Row % 7), 200));
+}
+
+IMPLEMENT_CLASS(TPaintProbeGrid)
+
+void TPaintProbeGrid::PaintGrid() {
+  ++Paints;
+  if (!MemoryCanvas || GetCanvas()->GetHandle() != MemoryCanvas->DC) ++DirectPaints;
+  Clips.push_back(GetCanvas()->GetClipRect());
+  inherited::PaintGrid();
+}
+
+void TPaintProbeGrid::Dispatch(TMessage& Message) {
+  if (Message.Msg == WM_SETREDRAW) Redraws.push_back(Message.WParam);
+  inherited::Dispatch(Message);
+}
+
+void TPaintProbeGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState) {
+  Drawn.push_back({ACol, ARow});
+  bool is3D = ACol > 0 && ARow > 0 && GiveCell3D(GetDataCol(ACol), GetDataRow(ARow));
+  TRect r = ARect;
+  r.right -= std::max<Integer>(GetVertLineWidth(), is3D ? 1 : 0);
+  r.bottom -= std::max<Integer>(GetHorzLineWidth(), is3D ? 1 : 0);
+  GetCanvas()->GetBrush()->SetColor(ProbeColor(ACol, ARow));
+  GetCanvas()->FillRect(r);
+  if (DuringDraw) DuringDraw(ACol, ARow);
+}
+
+void WindowGridTest::SetUp() {
+  ReleaseCapture();
+  Form = TCustomForm::CreateNew<TForm>(nullptr);
+  Form->SetBorderStyle(bsNone);
+  Form->SetBounds(0, 0, 500, 400);
+}
+
+void WindowGridTest::TearDown() {
+  FreeAndNil(Form);
+  Grid = nullptr;
+  Pump();
+}
+
+void WindowGridTest::Show() {
+  Form->Show();
+  Pump();
+}
+
+void WindowGridTest::Pump() { Application->ProcessMessages(); }
+
+void WindowGridTest::Capture(GdiSurface::TGdiSurface& Picture) {
+  ASSERT_TRUE(WindowPictures::CaptureClient(Grid, Picture));
+}
+
+COLORREF WindowGridTest::Pixel(Integer X, Integer Y) { return WindowPictures::ClientPixel(Grid, X, Y); }
+
+String WindowGridTest::SavePng(const String& Name) {
+  const String file = testing::TempDir() + Name;
+  EXPECT_TRUE(SaveWindowPng(Form->GetHandle(), file));
+  return file;
+}
+
+TRect WindowGridTest::UpdateBox() { return WindowPictures::UpdateBox(Grid); }
 
 String DisplayColOrder(TtsBaseGrid* Grid) {
   String text;

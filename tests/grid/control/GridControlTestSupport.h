@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+#include "Forms.h"
+#include "GdiSurface.h"
 #include "TSGrid.h"
 
 namespace GridControlTest {
@@ -83,6 +85,35 @@ class TTestGrid : public TtsBaseGrid {
   }
 };
 
+// The colour a paint probe fills a display cell with.
+TColor ProbeColor(Integer Col, Integer Row);
+
+// A grid whose cells are filled with a colour of their own, leaving the line pixels (and those of
+// 3-D cells) to the grid; it counts its paints, notes the cells it draws and the clip box of each
+// paint, and its redraw switches.
+class TPaintProbeGrid : public TTestGrid {
+  DECLARE_CLASS(TPaintProbeGrid, TTestGrid)
+ public:
+  explicit TPaintProbeGrid(TComponent* AOwner = nullptr) : TTestGrid(AOwner) {}
+  Integer Paints = 0;
+  Integer DirectPaints = 0;
+  std::vector<TGridCoord> Drawn;
+  std::vector<TRect> Clips;
+  std::vector<WPARAM> Redraws;
+  std::function<void(Integer Col, Integer Row)> DuringDraw;
+
+  void PaintGrid() override;
+  void Dispatch(TMessage& Message) override;
+  // The selection state a mouse selection leaves, set directly.
+  void SetSelectionState(TtsGridStatus Status, const TGridRect& Range) {
+    FGridStatus = Status;
+    FSelectedRange = Range;
+  }
+
+ protected:
+  void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
+};
+
 // A fixture that owns one test grid (no window, no parent) and frees it after the test.
 class GridTest : public ::testing::Test {
  protected:
@@ -91,6 +122,39 @@ class GridTest : public ::testing::Test {
   TTestGrid* NewGrid(Integer Cols = 4, Integer Rows = 4);
   TTestGrid* Grid = nullptr;
   std::vector<TObject*> Owned;
+};
+
+// A grid with a window, alone on a borderless form at the desktop's origin.
+class WindowGridTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  // A borderless grid of the given size at (0, 0) of the form, which is shown.
+  template <class G = TTestGrid>
+  G* MakeGrid(Integer Width, Integer Height, Integer Cols = 4, Integer Rows = 4) {
+    G* grid = New<G>(Form);
+    grid->SetBorderStyle(bsNone);
+    grid->SetGridColCount(Cols);
+    grid->SetGridRowCount(Rows);
+    grid->SetParent(Form);
+    grid->SetBounds(0, 0, Width, Height);
+    Grid = grid;
+    Show();
+    return grid;
+  }
+  void Show();
+  // Dispatches what is queued, paints included.
+  void Pump();
+  // The grid's client area as it is on the screen.
+  void Capture(GdiSurface::TGdiSurface& Picture);
+  // The grid's pixel at a client point (0x00BBGGRR).
+  COLORREF Pixel(Integer X, Integer Y);
+  String SavePng(const String& Name);
+  // The box of the grid's update region (empty when nothing waits to be painted).
+  TRect UpdateBox();
+
+  TForm* Form = nullptr;
+  TtsBaseGrid* Grid = nullptr;
 };
 
 // "a,b,c" of the data numbers shown at display columns 1..Cols or rows 1..Rows.
