@@ -10,6 +10,7 @@
 #include "TSGridColumns.h"
 #include "TSGridCombo.h"
 #include "TSGridControls.h"
+#include "TSGridCustom.h"
 #include "TSGridElements.h"
 #include "TSGridExport.h"
 #include "TSGridResources.h"
