@@ -46,71 +46,74 @@ static void ForShownPositions(Integer From, Integer To, Integer Count, Integer M
   }
 }
 
+
+// The same over the on-screen columns (rows) of From..To, with one device context for the loop;
+// nothing without a window.
+template <class F>
+static void EachShownCol(TtsBaseGrid* Grid, Integer From, Integer To, F Show) {
+  if (!Grid->HandleAllocated()) return;
+  TLoopDC dc(Grid);
+  ForShownPositions(From, To, Grid->GetColCount(), Grid->MaxVisibleCol(), Grid->GetFixedCols(), Grid->GetLeftCol(),
+                    [&](Integer Col) { Show(Col, dc.Get()); });
+}
+
+template <class F>
+static void EachShownRow(TtsBaseGrid* Grid, Integer From, Integer To, F Show) {
+  if (!Grid->HandleAllocated()) return;
+  TLoopDC dc(Grid);
+  ForShownPositions(From, To, Grid->GetRowCount(), Grid->MaxVisibleRow(), Grid->GetFixedRows(), Grid->GetTopRow(),
+                    [&](Integer Row) { Show(Row, dc.Get()); });
+}
+
 void TtsBaseGrid::AddColInversion(Integer From, Integer To) {
-  if (!HandleAllocated()) return;
-  TLoopDC dc(this);
-  ForShownPositions(From, To, GetColCount(), MaxVisibleCol(), GetFixedCols(), GetLeftCol(), [&](Integer Col) {
-    if (FColSelection->GetSelected(Col)) InvertCol(Col, ivBoth, true, dc.Get());
+  EachShownCol(this, From, To, [&](Integer Col, HDC DC) {
+    if (FColSelection->GetSelected(Col)) InvertCol(Col, ivBoth, true, DC);
   });
 }
 
 void TtsBaseGrid::DeleteColInversion(Integer From, Integer To) {
-  if (!HandleAllocated()) return;
-  TLoopDC dc(this);
-  ForShownPositions(From, To, GetColCount(), MaxVisibleCol(), GetFixedCols(), GetLeftCol(), [&](Integer Col) {
-    if (FColSelection->GetSelected(Col)) InvertCol(Col, ivBoth, false, dc.Get());
+  EachShownCol(this, From, To, [&](Integer Col, HDC DC) {
+    if (FColSelection->GetSelected(Col)) InvertCol(Col, ivBoth, false, DC);
   });
 }
 
 void TtsBaseGrid::InvertUnselectedCols(Integer From, Integer To, TtsInvert Part) {
-  if (!HandleAllocated()) return;
-  TLoopDC dc(this);
-  ForShownPositions(From, To, GetColCount(), MaxVisibleCol(), GetFixedCols(), GetLeftCol(), [&](Integer Col) {
-    if (!FColSelection->GetSelected(Col)) InvertCol(Col, Part, true, dc.Get());
+  EachShownCol(this, From, To, [&](Integer Col, HDC DC) {
+    if (!FColSelection->GetSelected(Col)) InvertCol(Col, Part, true, DC);
   });
 }
 
 void TtsBaseGrid::InvertSelectedColHeadings(Integer From, Integer To) {
-  if (!HandleAllocated()) return;
-  TLoopDC dc(this);
-  ForShownPositions(From, To, GetColCount(), MaxVisibleCol(), GetFixedCols(), GetLeftCol(), [&](Integer Col) {
-    if (FColSelection->GetSelected(Col)) InvertCol(Col, ivHead, false, dc.Get());
+  EachShownCol(this, From, To, [&](Integer Col, HDC DC) {
+    if (FColSelection->GetSelected(Col)) InvertCol(Col, ivHead, false, DC);
   });
 }
 
 void TtsBaseGrid::ChangeColInversion(Integer From, Integer To, bool Shown) {
-  if (!HandleAllocated()) return;
-  TLoopDC dc(this);
-  ForShownPositions(From, To, GetColCount(), MaxVisibleCol(), GetFixedCols(), GetLeftCol(), [&](Integer Col) {
+  EachShownCol(this, From, To, [&](Integer Col, HDC DC) {
     if (!FCols->GetItem(GetDataCol(Col))->GetVisible()) return;
     bool selected = FColSelection->GetSelected(Col);
-    InvertCol(Col, ivBoth, Shown ? selected : !selected, dc.Get());
+    InvertCol(Col, ivBoth, Shown ? selected : !selected, DC);
   });
 }
 
 void TtsBaseGrid::InvertSelectedRows(Integer FirstRow, Integer LastRow, bool Selected) {
-  if (!HandleAllocated()) return;
-  TLoopDC dc(this);
-  ForShownPositions(FirstRow, LastRow, GetRowCount(), MaxVisibleRow(), GetFixedRows(), GetTopRow(), [&](Integer Row) {
-    if (FRowSelection->GetSelected(Row)) InvertRow(Row, Selected, dc.Get());
+  EachShownRow(this, FirstRow, LastRow, [&](Integer Row, HDC DC) {
+    if (FRowSelection->GetSelected(Row)) InvertRow(Row, Selected, DC);
   });
 }
 
 void TtsBaseGrid::InvertUnselectedRows(Integer FirstRow, Integer LastRow) {
-  if (!HandleAllocated()) return;
-  TLoopDC dc(this);
-  ForShownPositions(FirstRow, LastRow, GetRowCount(), MaxVisibleRow(), GetFixedRows(), GetTopRow(), [&](Integer Row) {
-    if (!FRowSelection->GetSelected(Row) && IsRowVisible(GetDataRow(Row))) InvertRow(Row, true, dc.Get());
+  EachShownRow(this, FirstRow, LastRow, [&](Integer Row, HDC DC) {
+    if (!FRowSelection->GetSelected(Row) && IsRowVisible(GetDataRow(Row))) InvertRow(Row, true, DC);
   });
 }
 
 void TtsBaseGrid::ChangeRowInversion(Integer From, Integer To, bool Shown) {
-  if (!HandleAllocated()) return;
-  TLoopDC dc(this);
-  ForShownPositions(From, To, GetRowCount(), MaxVisibleRow(), GetFixedRows(), GetTopRow(), [&](Integer Row) {
+  EachShownRow(this, From, To, [&](Integer Row, HDC DC) {
     if (!IsRowVisible(GetDataRow(Row))) return;
     bool selected = FRowSelection->GetSelected(Row);
-    InvertRow(Row, Shown ? selected : !selected, dc.Get());
+    InvertRow(Row, Shown ? selected : !selected, DC);
   });
 }
 
