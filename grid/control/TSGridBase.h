@@ -610,6 +610,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
 #include "TSGridBaseOperations.inc"
 #include "TSGridBaseWindow.inc"
 #include "TSGridBaseCellDrawing.inc"
+#include "TSGridBaseSelection.inc"
 
   // ======== Published settings ===================================================================
 #include "TSGridBaseSettings.inc"
