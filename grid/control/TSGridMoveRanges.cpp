@@ -151,17 +151,22 @@ void TtsBaseGrid::MoveRowBlock(Integer FromRow, Integer ToRow) {
   if (rebuild) UpdateVisibleRows();
 }
 
+namespace {
+// Where the moved items now start and how many they are: the gathered block, or the one item at To.
+std::pair<Integer, Integer> MovedBlock(const TtsSelection* Selection, Integer To) {
+  if (Selection->Count == 0) return {To, 1};
+  return {Selection->First, Selection->Count};
+}
+}  // namespace
+
 void TtsBaseGrid::MoveColRange(Integer FromCol, Integer ToCol) {
   if (FromCol == ToCol) return;
   if (ToCol < FromCol)
     MoveColRangeLeft(FromCol, ToCol);
   else
     MoveColRangeRight(FromCol, ToCol);
-  Integer count = FColSelection->Count;
-  if (count == 0)
-    DoColMoved(ToCol, 1, true);
-  else
-    DoColMoved(FColSelection->First, count, true);
+  auto [to, count] = MovedBlock(FColSelection, ToCol);
+  DoColMoved(to, count, true);
   UpdateScrollRange();
   Invalidate();
 }
@@ -177,11 +182,8 @@ void TtsBaseGrid::MoveRowRange(Integer FromRow, Integer ToRow) {
     MoveRowRangeUp(FromRow, ToRow);
   else
     MoveRowRangeDown(FromRow, ToRow);
-  Integer count = FRowSelection->Count;
-  if (count == 0)
-    DoRowMoved(ToRow, 1, true);
-  else
-    DoRowMoved(FRowSelection->First, count, true);
+  auto [to, count] = MovedBlock(FRowSelection, ToRow);
+  DoRowMoved(to, count, true);
   UpdateScrollRange();
   Invalidate();
 }
