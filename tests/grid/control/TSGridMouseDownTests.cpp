@@ -130,3 +130,26 @@ TEST_F(CursorTest, RulesApplyInTheirOrder) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CursorTest, HoverOverBordersAndTheEmptyAreaBesideTheLastColumn) {
+  auto* grid = MakeGrid<TtsGrid>(500, 300, 2, 3);
+  grid->SetCursor(crCross);
+  Pump();
+  TRect heading, rowHeading;
+  grid->CellRect(1, 0, heading);
+  grid->CellRect(0, 1, rowHeading);
+  auto shape = [&](Integer X, Integer Y) {
+    Integer col, row;
+    grid->CellFromXY(X, Y, col, row);
+    return grid->ShapeCursor(X, Y, row, col);
+  };
+  EXPECT_EQ(shape(heading.right, heading.top + 3), Screen->GetCursors(crHSplit)) << "a column border moves across";
+  EXPECT_EQ(shape(rowHeading.left + 3, rowHeading.bottom), Screen->GetCursors(crVSplit)) << "a row border moves down";
+  TRect last;
+  grid->CellRect(2, 1, last);
+  EXPECT_EQ(shape(last.right + 20, last.top + 3), Screen->GetCursors(crCross));
+}
+
+}  // namespace
