@@ -118,6 +118,29 @@ TEST_F(cxTextEditLookup, GoesThroughTheItems) {
   EXPECT_EQ(Edit->GetText(), "c") << "choosing an item shows it";
 }
 
+// Lookup data with a list box, as drop-down editors have.
+class TTextEditListLookupData : public TcxCustomTextEditLookupData {
+  DECLARE_CLASS(TTextEditListLookupData, TcxCustomTextEditLookupData)
+ public:
+  TClass GetListBoxClass() override { return TcxCustomEditListBox::StaticClass(); }
+};
+IMPLEMENT_CLASS(TTextEditListLookupData)
+
+TEST_F(cxTextEditLookup, MouseOverListMeansOverItsClientArea) {
+  Items({"one", "two"});
+  ShowForm();
+  TOwnedPtr<TcxCustomTextEditLookupData> data(
+      TcxCustomTextEditLookupData::Create(TTextEditListLookupData::StaticClass(), Edit));
+  data->Initialize(Form);
+  data->PositionVisualArea(TRect(50, 60, 90, 100));
+  TWinControl* list = data->GetActiveControl();
+  ASSERT_NE(list, nullptr);
+  EXPECT_TRUE(data->IsMouseOverList(list->ClientToScreen(TPoint(5, 5))));
+  // Inside the list's bounds as its parent sees them, but beyond its own client area.
+  EXPECT_FALSE(data->IsMouseOverList(list->ClientToScreen(TPoint(55, 65))));
+  EXPECT_EQ(static_cast<TcxCustomEditListBox*>(list)->GetItems()->GetCount(), 2);
+}
+
 // ---- The control ------------------------------------------------------------------------------------------------------
 class cxTextEditControl : public cxTextEditLookup {
  protected:
