@@ -6,6 +6,7 @@
 #include "cxEditPaintUtils.h"
 #include "cxEditRegistry.h"
 #include "cxEditUtils.h"
+#include "cxTextEditProperties.h"
 
 DECLARE_RESOURCE_TABLE(framework_editors, STRING)
 
@@ -21,6 +22,7 @@ void RegisterUnits_framework_editors() {
   RegisterUnit("cxEditPaintUtils", &cxEditPaintUtils::InitEditPaintUtils, &cxEditPaintUtils::DoneEditPaintUtils);
   RegisterUnit("cxEditUtils", &cxEditUtils::InitEditUtils, nullptr);
   RegisterUnit("cxEdit", &cxEdit::InitEdit, &cxEdit::DoneEdit);
+  RegisterUnit("cxTextEdit", &cxTextEdit::InitTextEdit, &cxTextEdit::DoneTextEdit);
 }
 
 }  // namespace Units

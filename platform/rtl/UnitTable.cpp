@@ -42,6 +42,7 @@ const std::vector<String>& StartupOrder() {
       "cxEditPaintUtils",
       "cxEditUtils",
       "cxEdit",
+      "cxTextEdit",
       // framework/data
       "cxFilterConsts",
       "cxDataStorage",

@@ -1,0 +1,109 @@
+// The editors as the application's forms hold them: read from a form resource with the settings the
+// resources store, at their stored places and widths, with Chinese captions in the "宋体" font.
+#include <cstring>
+#include <map>
+#include <memory>
+
+#include "Forms.h"
+#include "GdiPng.h"
+#include "GdiSurface.h"
+#include "HeadlessBackend.h"
+#include "Resources.h"
+#include "Strings.h"
+#include "cxEditTestSupport.h"
+#include "cxTextEdit.h"
+
+namespace {
+
+// A form made from its resource, as the application's forms are.
+class TEditorResourceForm : public TForm {
+  DECLARE_CLASS(TEditorResourceForm, TForm)
+};
+IMPLEMENT_CLASS(TEditorResourceForm)
+
+// The new-timer dialog's editors.
+const char* const NewTimerFormText = R"(object EditorResourceForm: TEditorResourceForm
+  Left = 0
+  Top = 0
+  Width = 300
+  Height = 180
+  Caption = '新建计时'
+  Font.Name = '宋体'
+  Font.Height = -12
+  object cxbtnMc: TcxTextEdit
+    Left = 106
+    Top = 13
+    TabOrder = 1
+    Width = 121
+  end
+  object cxbtnDay: TcxTextEdit
+    Left = 27
+    Top = 61
+    TabOrder = 2
+    Width = 49
+  end
+  object cxbtnHour: TcxTextEdit
+    Left = 106
+    Top = 61
+    TabOrder = 4
+    Width = 45
+  end
+  object cxbtnMin: TcxTextEdit
+    Left = 197
+    Top = 61
+    TabOrder = 6
+    Width = 57
+  end
+end
+)";
+
+void RegisterEditorFormText(TClass AFormClass, const char* AText) {
+  static std::map<TClass, std::pair<String, TResourceEntry>> forms;
+  static std::vector<std::unique_ptr<TResourceTable>> tables;
+  if (forms.count(AFormClass)) return;
+  RegisterClass(AFormClass);
+  auto& form = forms[AFormClass];
+  form.first = UpperCase(AFormClass->Name);
+  form.second = {"RCDATA", form.first.c_str(), reinterpret_cast<const unsigned char*>(AText), std::strlen(AText)};
+  tables.push_back(std::make_unique<TResourceTable>(TResourceTable{&form.second, 1}));
+  RegisterResourceTable(*tables.back());
+}
+
+bool SaveEditorFormPng(HWND AWnd, const char* AName) {
+  GdiSurface::TGdiSurface picture;
+  if (!CaptureWindow(AWnd, picture)) return false;
+  GdiSurface::TGdiSurface scaled(picture.Width() * 2, picture.Height() * 2);
+  for (int y = 0; y < scaled.Height(); ++y)
+    for (int x = 0; x < scaled.Width(); ++x) scaled.SetPixel(x, y, picture.Pixel(x / 2, y / 2));
+  return SaveSurfaceToPng(scaled, testing::TempDir() + AName);
+}
+
+TEST(cxEditorForms, NewTimerDialogEditorsLoadFromTheirResource) {
+  RegisterEditorFormText(TEditorResourceForm::StaticClass(), NewTimerFormText);
+  TOwnedPtr<TEditorResourceForm> form(Application->CreateForm<TEditorResourceForm>());
+  const struct {
+    const char* Name;
+    Integer Left, Top, Width;
+  } edits[] = {{"cxbtnMc", 106, 13, 121}, {"cxbtnDay", 27, 61, 49}, {"cxbtnHour", 106, 61, 45}, {"cxbtnMin", 197, 61, 57}};
+  Integer previousTabOrder = -1;
+  for (const auto& e : edits) {
+    auto* edit = dynamic_cast<TcxTextEdit*>(form->FindComponent(e.Name));
+    ASSERT_NE(edit, nullptr) << e.Name;
+    EXPECT_EQ(edit->GetBoundsRect().TopLeft(), TPoint(e.Left, e.Top)) << e.Name;
+    EXPECT_EQ(edit->GetWidth(), e.Width) << e.Name;
+    // The stored tab orders keep their sequence (gaps close up among the form's controls).
+    EXPECT_GT(edit->GetTabOrder(), previousTabOrder) << e.Name;
+    previousTabOrder = edit->GetTabOrder();
+    EXPECT_EQ(edit->GetText(), "") << "an untouched editor is empty";
+    EXPECT_EQ(edit->GetStyle()->GetVisibleFont()->GetName(), "宋体") << e.Name;
+  }
+  auto* name = static_cast<TcxTextEdit*>(form->FindComponent("cxbtnMc"));
+  name->SetText("古董花瓶");
+  static_cast<TcxTextEdit*>(form->FindComponent("cxbtnDay"))->SetText("3");
+  form->Show();
+  Application->ProcessMessages();
+  EXPECT_EQ(name->GetText(), "古董花瓶");
+  EXPECT_TRUE(SaveEditorFormPng(form->GetHandle(), "editor-forms-new-timer.png"));
+}
+
+}  // namespace
