@@ -1,6 +1,7 @@
 // The editors layer's registration routine: the layers below, the editors' string tables, then its
 // units with start-up code.
 #include "ResStrings.h"
+#include "cxButtons.h"
 #include "Resources.h"
 #include "Units.h"
 #include "cxEditPaintUtils.h"
@@ -23,6 +24,7 @@ void RegisterUnits_framework_editors() {
   RegisterUnit("cxEditUtils", &cxEditUtils::InitEditUtils, nullptr);
   RegisterUnit("cxEdit", &cxEdit::InitEdit, &cxEdit::DoneEdit);
   RegisterUnit("cxTextEdit", &cxTextEdit::InitTextEdit, &cxTextEdit::DoneTextEdit);
+  RegisterUnit("cxButtons", &cxButtons::InitButtons, nullptr);
 }
 
 }  // namespace Units

@@ -393,4 +393,6 @@ void TcxCustomButton::InternalPaint() {
   if (CanFocus() && Focused() && !FMenuShown) FCanvas->DrawFocusRect(painter->ButtonFocusRect(FCanvas, r));
 }
 
+void InitButtons() { RegisterClass(TcxButton::StaticClass()); }
+
 }  // namespace cxButtons

@@ -396,6 +396,9 @@ class TcxButton : public TcxCustomButton {
 // The painter a button of this look draws with: Office 2003 buttons are drawn themed or standard.
 TcxCustomLookAndFeelPainterClass GetButtonPainterClass(TcxLookAndFeel* ALookAndFeel);
 
+// Unit start: form resources can name TcxButton.
+void InitButtons();
+
 }  // namespace cxButtons
 
 using namespace cxButtons;

@@ -43,6 +43,7 @@ const std::vector<String>& StartupOrder() {
       "cxEditUtils",
       "cxEdit",
       "cxTextEdit",
+      "cxButtons",
       // framework/data
       "cxFilterConsts",
       "cxDataStorage",

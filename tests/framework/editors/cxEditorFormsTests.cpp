@@ -11,6 +11,7 @@
 #include "Resources.h"
 #include "Strings.h"
 #include "cxEditTestSupport.h"
+#include "cxButtons.h"
 #include "cxTextEdit.h"
 
 namespace {
@@ -18,8 +19,11 @@ namespace {
 // A form made from its resource, as the application's forms are.
 class TEditorResourceForm : public TForm {
   DECLARE_CLASS(TEditorResourceForm, TForm)
+ public:
+  std::vector<String> Clicks;
+  void ButtonClick(TObject* Sender) { Clicks.push_back(static_cast<TComponent*>(Sender)->GetName()); }
 };
-IMPLEMENT_CLASS(TEditorResourceForm)
+IMPLEMENT_CLASS_PUBLISHED(TEditorResourceForm) { d.Method("ButtonClick", &TEditorResourceForm::ButtonClick); }
 
 // The new-timer dialog's editors.
 const char* const NewTimerFormText = R"(object EditorResourceForm: TEditorResourceForm
@@ -53,6 +57,24 @@ const char* const NewTimerFormText = R"(object EditorResourceForm: TEditorResour
     Top = 61
     TabOrder = 6
     Width = 57
+  end
+  object btnQd: TcxButton
+    Left = 72
+    Top = 104
+    Width = 75
+    Height = 25
+    Caption = '确定'
+    TabOrder = 8
+    OnClick = ButtonClick
+  end
+  object btnClosr: TcxButton
+    Left = 178
+    Top = 102
+    Width = 75
+    Height = 25
+    Caption = '关闭'
+    TabOrder = 9
+    OnClick = ButtonClick
   end
 end
 )";
@@ -103,6 +125,18 @@ TEST(cxEditorForms, NewTimerDialogEditorsLoadFromTheirResource) {
   form->Show();
   Application->ProcessMessages();
   EXPECT_EQ(name->GetText(), "古董花瓶");
+  auto* ok = dynamic_cast<TcxButton*>(form->FindComponent("btnQd"));
+  auto* close = dynamic_cast<TcxButton*>(form->FindComponent("btnClosr"));
+  ASSERT_TRUE(ok && close);
+  EXPECT_EQ(ok->GetBoundsRect(), TRect(72, 104, 147, 129));
+  EXPECT_EQ(close->GetBoundsRect(), TRect(178, 102, 253, 127));
+  EXPECT_EQ(ok->GetCaption(), "确定");
+  EXPECT_GT(close->GetTabOrder(), ok->GetTabOrder());
+  // One click a press and release of the left button.
+  const TPoint p = ok->ClientToScreen(TPoint(10, 10));
+  InjectClick(p.x, p.y);
+  Application->ProcessMessages();
+  EXPECT_EQ(form->Clicks, std::vector<String>{"btnQd"});
   EXPECT_TRUE(SaveEditorFormPng(form->GetHandle(), "editor-forms-new-timer.png"));
 }
 
