@@ -6,6 +6,7 @@
 #include "cxEditPaintUtils.h"
 #include "cxEditRegistry.h"
 #include "cxEditUtils.h"
+#include "cxLabel.h"
 #include "cxTextEditProperties.h"
 
 DECLARE_RESOURCE_TABLE(framework_editors, STRING)
@@ -23,6 +24,7 @@ void RegisterUnits_framework_editors() {
   RegisterUnit("cxEditUtils", &cxEditUtils::InitEditUtils, nullptr);
   RegisterUnit("cxEdit", &cxEdit::InitEdit, &cxEdit::DoneEdit);
   RegisterUnit("cxTextEdit", &cxTextEdit::InitTextEdit, &cxTextEdit::DoneTextEdit);
+  RegisterUnit("cxLabel", &cxLabel::InitLabel, &cxLabel::DoneLabel);
 }
 
 }  // namespace Units

@@ -163,6 +163,9 @@ class TEditFixture : public TControlsFixture {
   }
 };
 
+// Writes the window, each pixel enlarged to AScale x AScale, as a PNG into the test temp dir.
+bool SaveWindowPngScaled(HWND AWnd, const char* AName, int AScale = 2);
+
 // The fixture with one editor on the form whose change events go into the log.
 class TEditLoggingFixture : public TEditFixture {
  protected:
