@@ -7,6 +7,7 @@
 #include "cxEditPaintUtils.h"
 #include "cxEditRegistry.h"
 #include "cxEditUtils.h"
+#include "cxLabel.h"
 #include "cxTextEditProperties.h"
 
 DECLARE_RESOURCE_TABLE(framework_editors, STRING)
@@ -25,6 +26,7 @@ void RegisterUnits_framework_editors() {
   RegisterUnit("cxEdit", &cxEdit::InitEdit, &cxEdit::DoneEdit);
   RegisterUnit("cxTextEdit", &cxTextEdit::InitTextEdit, &cxTextEdit::DoneTextEdit);
   RegisterUnit("cxButtons", &cxButtons::InitButtons, nullptr);
+  RegisterUnit("cxLabel", &cxLabel::InitLabel, &cxLabel::DoneLabel);
 }
 
 }  // namespace Units

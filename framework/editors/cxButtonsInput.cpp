@@ -199,7 +199,7 @@ void TcxCustomButton::Click() {
   if (FKind == cxbkStandard) return inherited::Click();
   if (FKind == cxbkDropDown && !FMenuShown) {
     // The drop-down kind opens its menu instead of clicking.
-    if (!FSkipNextClick) PostMessage(GetHandle(), CM_DROPDOWNPOPUPMENU, 0, 0);
+    if (!FSkipNextClick) DoDropDownMenu();
     FSkipNextClick = false;
     return;
   }

@@ -44,6 +44,7 @@ const std::vector<String>& StartupOrder() {
       "cxEdit",
       "cxTextEdit",
       "cxButtons",
+      "cxLabel",
       // framework/data
       "cxFilterConsts",
       "cxDataStorage",

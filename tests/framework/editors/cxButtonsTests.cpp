@@ -37,14 +37,7 @@ class cxButtonFixture : public TControlsFixture {
     EXPECT_TRUE(CaptureWindow(c->GetHandle(), picture));
     return GdiSurface::PixelToColor(picture.Pixel(x, y)) & 0xFFFFFF;
   }
-  void SavePng(const char* AName, int AScale = 2) {
-    GdiSurface::TGdiSurface picture;
-    ASSERT_TRUE(CaptureWindow(Form->GetHandle(), picture));
-    GdiSurface::TGdiSurface scaled(picture.Width() * AScale, picture.Height() * AScale);
-    for (int y = 0; y < scaled.Height(); ++y)
-      for (int x = 0; x < scaled.Width(); ++x) scaled.SetPixel(x, y, picture.Pixel(x / AScale, y / AScale));
-    EXPECT_TRUE(SaveSurfaceToPng(scaled, testing::TempDir() + AName));
-  }
+  void SavePng(const char* AName) { EXPECT_TRUE(cxEditTest::SaveWindowPngScaled(Form->GetHandle(), AName)); }
   void Repaint(TWinControl* c) {
     c->Invalidate();
     c->Update();

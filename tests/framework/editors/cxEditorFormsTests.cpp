@@ -5,13 +5,12 @@
 #include <memory>
 
 #include "Forms.h"
-#include "GdiPng.h"
-#include "GdiSurface.h"
 #include "HeadlessBackend.h"
 #include "Resources.h"
 #include "Strings.h"
 #include "cxEditTestSupport.h"
 #include "cxButtons.h"
+#include "cxLabel.h"
 #include "cxTextEdit.h"
 
 namespace {
@@ -34,6 +33,27 @@ const char* const NewTimerFormText = R"(object EditorResourceForm: TEditorResour
   Caption = '新建计时'
   Font.Name = '宋体'
   Font.Height = -12
+  object cxlbl1: TcxLabel
+    Left = 24
+    Top = 16
+    Caption = '物品名称:'
+    Style.TransparentBorder = True
+  end
+  object cxlbl2: TcxLabel
+    Left = 81
+    Top = 63
+    Caption = '天'
+  end
+  object cxlbl3: TcxLabel
+    Left = 156
+    Top = 61
+    Caption = '小时'
+  end
+  object cxlbl4: TcxLabel
+    Left = 259
+    Top = 61
+    Caption = '分钟'
+  end
   object cxbtnMc: TcxTextEdit
     Left = 106
     Top = 13
@@ -91,14 +111,6 @@ void RegisterEditorFormText(TClass AFormClass, const char* AText) {
   RegisterResourceTable(*tables.back());
 }
 
-bool SaveEditorFormPng(HWND AWnd, const char* AName) {
-  GdiSurface::TGdiSurface picture;
-  if (!CaptureWindow(AWnd, picture)) return false;
-  GdiSurface::TGdiSurface scaled(picture.Width() * 2, picture.Height() * 2);
-  for (int y = 0; y < scaled.Height(); ++y)
-    for (int x = 0; x < scaled.Width(); ++x) scaled.SetPixel(x, y, picture.Pixel(x / 2, y / 2));
-  return SaveSurfaceToPng(scaled, testing::TempDir() + AName);
-}
 
 TEST(cxEditorForms, NewTimerDialogEditorsLoadFromTheirResource) {
   RegisterEditorFormText(TEditorResourceForm::StaticClass(), NewTimerFormText);
@@ -119,6 +131,18 @@ TEST(cxEditorForms, NewTimerDialogEditorsLoadFromTheirResource) {
     EXPECT_EQ(edit->GetText(), "") << "an untouched editor is empty";
     EXPECT_EQ(edit->GetStyle()->GetVisibleFont()->GetName(), "宋体") << e.Name;
   }
+  const struct {
+    const char* Name;
+    Integer Left, Top;
+    const char* Caption;
+  } labels[] = {{"cxlbl1", 24, 16, "物品名称:"}, {"cxlbl2", 81, 63, "天"}, {"cxlbl3", 156, 61, "小时"}, {"cxlbl4", 259, 61, "分钟"}};
+  for (const auto& l : labels) {
+    auto* label = dynamic_cast<TcxLabel*>(form->FindComponent(l.Name));
+    ASSERT_NE(label, nullptr) << l.Name;
+    EXPECT_EQ(label->GetBoundsRect().TopLeft(), TPoint(l.Left, l.Top)) << l.Name;
+    EXPECT_EQ(label->GetCaption(), l.Caption) << l.Name;
+  }
+  EXPECT_TRUE(static_cast<TcxLabel*>(form->FindComponent("cxlbl1"))->GetStyle()->GetTransparentBorder());
   auto* name = static_cast<TcxTextEdit*>(form->FindComponent("cxbtnMc"));
   name->SetText("古董花瓶");
   static_cast<TcxTextEdit*>(form->FindComponent("cxbtnDay"))->SetText("3");
@@ -137,7 +161,7 @@ TEST(cxEditorForms, NewTimerDialogEditorsLoadFromTheirResource) {
   InjectClick(p.x, p.y);
   Application->ProcessMessages();
   EXPECT_EQ(form->Clicks, std::vector<String>{"btnQd"});
-  EXPECT_TRUE(SaveEditorFormPng(form->GetHandle(), "editor-forms-new-timer.png"));
+  EXPECT_TRUE(cxEditTest::SaveEditWindowPng(form->GetHandle(), "editor-forms-new-timer.png"));
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 // search, window-text messages), pictured on a form.
 #include "Clipbrd.h"
 #include "FormatSettings.h"
-#include "GdiPng.h"
-#include "GdiSurface.h"
 #include "HeadlessBackend.h"
 #include "Messages.h"
 #include "WinUser.h"
@@ -15,15 +13,6 @@ namespace {
 
 using cxEditTest::TEditFixture;
 
-// The window as a PNG in the test temp dir, each pixel twice as wide and high.
-bool SaveTextEditPng(HWND AWnd, const char* AName) {
-  GdiSurface::TGdiSurface picture;
-  if (!CaptureWindow(AWnd, picture)) return false;
-  GdiSurface::TGdiSurface scaled(picture.Width() * 2, picture.Height() * 2);
-  for (int y = 0; y < scaled.Height(); ++y)
-    for (int x = 0; x < scaled.Width(); ++x) scaled.SetPixel(x, y, picture.Pixel(x / 2, y / 2));
-  return SaveSurfaceToPng(scaled, testing::TempDir() + AName);
-}
 
 // ---- Text routines and settings -------------------------------------------------------------------------------
 TEST(cxTextEditProperties, InsertThousandSeparatorGroupsTheIntegerPart) {
@@ -265,7 +254,7 @@ TEST_F(cxTextEditControl, DrawsTextPasswordAndCaseOnAForm) {
   EXPECT_EQ(static_cast<TcxCustomTextEditViewInfo*>(password->GetViewInfo())->Text, "******");
   EXPECT_EQ(static_cast<TcxCustomTextEditViewInfo*>(upper->GetViewInfo())->Text, "MIXED CASE");
   EXPECT_GE(right->GetViewInfo()->ClientRect.Height(), 15);
-  EXPECT_TRUE(SaveTextEditPng(Form->GetHandle(), "text-edits.png"));
+  EXPECT_TRUE(cxEditTest::SaveEditWindowPng(Form->GetHandle(), "text-edits.png"));
 }
 
 }  // namespace
