@@ -12,6 +12,10 @@
 #include "cxContainerStyles.h"
 #include "cxContainerViewInfo.h"
 
+namespace cxTextEdit {
+class TcxCustomInnerTextEdit;
+}
+
 namespace cxContainer {
 
 class TcxContainer;
@@ -122,6 +126,7 @@ class TcxContainer : public TcxControl, public IcxMouseTrackingCaller, public Ic
   friend class TcxContainerStyle;
   friend class TcxCustomPopupWindow;
   friend class TcxCustomInnerListBox;
+  friend class cxTextEdit::TcxCustomInnerTextEdit;
   friend class _TcxContainerAccess;
   friend struct TcxContainerUnitAccess;
 

@@ -1,11 +1,14 @@
 // The editors layer's registration routine: the layers below, the editors' string tables, then its
 // units with start-up code.
 #include "ResStrings.h"
+#include "cxButtons.h"
 #include "Resources.h"
 #include "Units.h"
 #include "cxEditPaintUtils.h"
 #include "cxEditRegistry.h"
 #include "cxEditUtils.h"
+#include "cxLabel.h"
+#include "cxTextEditProperties.h"
 
 DECLARE_RESOURCE_TABLE(framework_editors, STRING)
 
@@ -21,6 +24,9 @@ void RegisterUnits_framework_editors() {
   RegisterUnit("cxEditPaintUtils", &cxEditPaintUtils::InitEditPaintUtils, &cxEditPaintUtils::DoneEditPaintUtils);
   RegisterUnit("cxEditUtils", &cxEditUtils::InitEditUtils, nullptr);
   RegisterUnit("cxEdit", &cxEdit::InitEdit, &cxEdit::DoneEdit);
+  RegisterUnit("cxTextEdit", &cxTextEdit::InitTextEdit, &cxTextEdit::DoneTextEdit);
+  RegisterUnit("cxButtons", &cxButtons::InitButtons, nullptr);
+  RegisterUnit("cxLabel", &cxLabel::InitLabel, &cxLabel::DoneLabel);
 }
 
 }  // namespace Units

@@ -6,6 +6,8 @@ namespace cxEditConsts {
 
 const TResStringRec cxSEditInvalidRepositoryItem = {&HInstance, 65433};
 const TResStringRec cxSEditValidateErrorText = {&HInstance, 65438};
+const TResStringRec cxSEditNumericValueConvertError = {&HInstance, 65436};
+const TResStringRec cxSEditValueOutOfBounds = {&HInstance, 65437};
 
 const TResStringRec scxSEditRepositoryComboBoxItem = {&HInstance, 65360};
 const TResStringRec scxSEditRepositoryMaskItem = {&HInstance, 65367};

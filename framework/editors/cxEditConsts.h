@@ -9,6 +9,8 @@ namespace cxEditConsts {
 
 extern const TResStringRec cxSEditInvalidRepositoryItem;
 extern const TResStringRec cxSEditValidateErrorText;
+extern const TResStringRec cxSEditNumericValueConvertError;
+extern const TResStringRec cxSEditValueOutOfBounds;
 
 extern const TResStringRec scxSEditRepositoryComboBoxItem;
 extern const TResStringRec scxSEditRepositoryMaskItem;

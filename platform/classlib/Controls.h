@@ -873,6 +873,9 @@ void SetMouseControl(TControl* Control);
 // The control at a screen point: the deepest library control, non-windowed children included.
 TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled);
 Forms::TCustomForm* GetParentForm(TControl* Control);
+// A fresh identifier for a child window whose parent finds it by identifier (to reflect owner-draw
+// messages to it).
+HMENU NewChildWindowId();
 // Whether controls draw in the new style (no csFramed borders); always true here.
 inline constexpr bool NewStyleControls = true;
 

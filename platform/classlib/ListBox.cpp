@@ -189,11 +189,8 @@ void TCustomListBox::CreateParams(TCreateParams& Params) {
 // The window's parent finds it by its identifier to reflect the owner-draw messages, so every list
 // box window gets one of its own.
 void TCustomListBox::CreateWindowHandle(const TCreateParams& Params) {
-  static UINT_PTR nextId = 0x4000;
-  if (++nextId > 0x7FFF) nextId = 0x4001;
   CreateWindowExA(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(), Params.Style, Params.X,
-                  Params.Y, Params.Width, Params.Height, Params.WndParent, reinterpret_cast<HMENU>(nextId), nullptr,
-                  Params.Param);
+                  Params.Y, Params.Width, Params.Height, Params.WndParent, NewChildWindowId(), nullptr, Params.Param);
 }
 
 void TCustomListBox::CreateWnd() {

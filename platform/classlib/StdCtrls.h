@@ -349,7 +349,7 @@ class TButton : public TButtonControl {
   Integer GetModalResult() const { return FModalResult; }
   void SetModalResult(Integer Value) { FModalResult = Value; }
   // Draws the button as the one that reacts to Enter (or not).
-  void SetButtonStyle(bool ADefault);
+  virtual void SetButtonStyle(bool ADefault);
   // Whether Enter clicks this button: the focused button, or the default one when no button has
   // the focus.
   bool IsActive();

@@ -119,6 +119,12 @@ void TWinControl::CreateWnd() {
   if (!FHandle) throw EOSError("Error creating window");
 }
 
+HMENU NewChildWindowId() {
+  static UINT_PTR nextId = 0x4000;
+  if (++nextId > 0x7FFF) nextId = 0x4001;
+  return reinterpret_cast<HMENU>(nextId);
+}
+
 void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
   CreateWindowExA(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(), Params.Style, Params.X,
                   Params.Y, Params.Width, Params.Height, Params.WndParent, nullptr, nullptr, Params.Param);

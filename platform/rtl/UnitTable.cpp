@@ -42,6 +42,9 @@ const std::vector<String>& StartupOrder() {
       "cxEditPaintUtils",
       "cxEditUtils",
       "cxEdit",
+      "cxTextEdit",
+      "cxButtons",
+      "cxLabel",
       // framework/data
       "cxFilterConsts",
       "cxDataStorage",

@@ -1,5 +1,5 @@
 // The EDIT class: text with a selection (anchor and active end), the caret, clipboard commands,
-// single-level undo, a length limit, a password character and scrolling to keep the caret in view.
+// single-level undo, a length limit in characters, a password character and scrolling to keep the caret in view.
 // A multi-line edit (ES_MULTILINE) lays its text out in lines, at its line breaks and, without
 // ES_AUTOHSCROLL, wrapped at the last blank that fits the formatting rectangle; it scrolls
 // vertically by whole lines and moves the caret between lines. Positions are byte offsets into the UTF-8 text and never fall inside a character;
@@ -75,6 +75,12 @@ size_t PrevChar(const String& s, size_t pos) {
   if (pos == 0) return 0;
   if (pos >= 2 && s[pos - 1] == '\n' && s[pos - 2] == '\r') return pos - 2;
   return static_cast<size_t>(CharPrev(s.c_str(), s.c_str() + pos) - s.c_str());
+}
+
+size_t CharCount(const String& s) {
+  size_t n = 0;
+  for (size_t p = 0; p < s.size(); p = NextChar(s, p)) ++n;
+  return n;
 }
 
 bool IsWordChar(unsigned char c) { return c >= 0x80 || std::isalnum(c) || c == '_'; }
@@ -415,9 +421,13 @@ bool Replace(HWND hwnd, TEdit& e, String text, bool limited, bool undoable) {
     if (br != String::npos) text.resize(br);
   }
   if (limited) {
-    size_t room = e.Limit > t.size() - (b - a) ? e.Limit - (t.size() - (b - a)) : 0;
-    if (text.size() > room) {
-      text.resize(CharBoundaryBefore(text, room));
+    // The limit counts characters, as the platform's edit does; a character is never cut in two.
+    const size_t kept = CharCount(t.substr(0, a)) + CharCount(t.substr(b));
+    size_t room = e.Limit > kept ? e.Limit - kept : 0;
+    if (CharCount(text) > room) {
+      size_t bytes = 0;
+      for (size_t n = 0; n < room; ++n) bytes = NextChar(text, bytes);
+      text.resize(bytes);
       NotifyParent(hwnd, EN_MAXTEXT);
       if (!FindWindowRec(hwnd)) return false;
     }

@@ -111,8 +111,8 @@ class TNamedItem : public TCollectionItem {
 IMPLEMENT_CLASS(TNamedItem)
 
 TEST(cxDataUtils, CollectionAssignKeepsItemIdentity) {
-  auto* target = New<TcxCollection>(TNamedItem::StaticClass());
-  auto* source = New<TcxCollection>(TNamedItem::StaticClass());
+  auto* target = New<cxDataUtils::TcxCollection>(TNamedItem::StaticClass());
+  auto* source = New<cxDataUtils::TcxCollection>(TNamedItem::StaticClass());
   for (int i = 0; i < 5; ++i) static_cast<TNamedItem*>(target->Add())->Name = "t" + std::to_string(i);
   for (int i = 0; i < 2; ++i) static_cast<TNamedItem*>(source->Add())->Name = "s" + std::to_string(i);
   TCollectionItem* first = target->GetItem(0);

@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "../controls/cxControlsTestSupport.h"
+#include "GdiPng.h"
+#include "GdiSurface.h"
+#include "HeadlessBackend.h"
 #include "cxEdit.h"
 #include "cxGraphicsCanvas.h"
 
@@ -150,6 +153,16 @@ struct TEditTestLayout {
   TcxEditButtonViewInfo* Button(Integer AVisibleIndex) const { return ViewInfo->ButtonsInfo.at(AVisibleIndex); }
 };
 
+// The window as a PNG in the test temp dir, each pixel twice as wide and high.
+inline bool SaveEditWindowPng(HWND AWnd, const char* AName) {
+  GdiSurface::TGdiSurface picture;
+  if (!CaptureWindow(AWnd, picture)) return false;
+  GdiSurface::TGdiSurface scaled(picture.Width() * 2, picture.Height() * 2);
+  for (int y = 0; y < scaled.Height(); ++y)
+    for (int x = 0; x < scaled.Width(); ++x) scaled.SetPixel(x, y, picture.Pixel(x / 2, y / 2));
+  return SaveSurfaceToPng(scaled, testing::TempDir() + AName);
+}
+
 // The base controls' fixture with a log that event handlers write to.
 class TEditFixture : public TControlsFixture {
  protected:
@@ -162,6 +175,9 @@ class TEditFixture : public TControlsFixture {
     return TNotifyEvent([this, AName](TObject*) { Log.push_back(AName); });
   }
 };
+
+// Writes the window, each pixel enlarged to AScale x AScale, as a PNG into the test temp dir.
+bool SaveWindowPngScaled(HWND AWnd, const char* AName, int AScale = 2);
 
 // The fixture with one editor on the form whose change events go into the log.
 class TEditLoggingFixture : public TEditFixture {

@@ -166,8 +166,9 @@ TEST_F(EditTest, TypedTextFollowsCharCaseMaxLengthAndReadOnly) {
       {ecUpperCase, 0, false, "Ab c", "AB C"},
       {ecLowerCase, 0, false, "Ab C", "ab c"},
       {ecNormal, 3, false, "abcdef", "abc"},
-      // The limit counts bytes and never keeps part of a character.
-      {ecNormal, 4, false, "中文", "中"},
+      // The limit counts characters, whatever their length in bytes.
+      {ecNormal, 1, false, "中文", "中"},
+      {ecNormal, 3, false, "a中文b", "a中文"},
       {ecNormal, 0, true, "abc", ""},
   };
   for (const TCase& c : cases) {

@@ -1,0 +1,167 @@
+// The editors as the application's forms hold them: read from a form resource with the settings the
+// resources store, at their stored places and widths, with Chinese captions in the "宋体" font.
+#include <cstring>
+#include <map>
+#include <memory>
+
+#include "Forms.h"
+#include "HeadlessBackend.h"
+#include "Resources.h"
+#include "Strings.h"
+#include "cxEditTestSupport.h"
+#include "cxButtons.h"
+#include "cxLabel.h"
+#include "cxTextEdit.h"
+
+namespace {
+
+// A form made from its resource, as the application's forms are.
+class TEditorResourceForm : public TForm {
+  DECLARE_CLASS(TEditorResourceForm, TForm)
+ public:
+  std::vector<String> Clicks;
+  void ButtonClick(TObject* Sender) { Clicks.push_back(static_cast<TComponent*>(Sender)->GetName()); }
+};
+IMPLEMENT_CLASS_PUBLISHED(TEditorResourceForm) { d.Method("ButtonClick", &TEditorResourceForm::ButtonClick); }
+
+// The new-timer dialog's editors.
+const char* const NewTimerFormText = R"(object EditorResourceForm: TEditorResourceForm
+  Left = 0
+  Top = 0
+  Width = 300
+  Height = 180
+  Caption = '新建计时'
+  Font.Name = '宋体'
+  Font.Height = -12
+  object cxlbl1: TcxLabel
+    Left = 24
+    Top = 16
+    Caption = '物品名称:'
+    Style.TransparentBorder = True
+  end
+  object cxlbl2: TcxLabel
+    Left = 81
+    Top = 63
+    Caption = '天'
+  end
+  object cxlbl3: TcxLabel
+    Left = 156
+    Top = 61
+    Caption = '小时'
+  end
+  object cxlbl4: TcxLabel
+    Left = 259
+    Top = 61
+    Caption = '分钟'
+  end
+  object cxbtnMc: TcxTextEdit
+    Left = 106
+    Top = 13
+    TabOrder = 1
+    Width = 121
+  end
+  object cxbtnDay: TcxTextEdit
+    Left = 27
+    Top = 61
+    TabOrder = 2
+    Width = 49
+  end
+  object cxbtnHour: TcxTextEdit
+    Left = 106
+    Top = 61
+    TabOrder = 4
+    Width = 45
+  end
+  object cxbtnMin: TcxTextEdit
+    Left = 197
+    Top = 61
+    TabOrder = 6
+    Width = 57
+  end
+  object btnQd: TcxButton
+    Left = 72
+    Top = 104
+    Width = 75
+    Height = 25
+    Caption = '确定'
+    TabOrder = 8
+    OnClick = ButtonClick
+  end
+  object btnClosr: TcxButton
+    Left = 178
+    Top = 102
+    Width = 75
+    Height = 25
+    Caption = '关闭'
+    TabOrder = 9
+    OnClick = ButtonClick
+  end
+end
+)";
+
+void RegisterEditorFormText(TClass AFormClass, const char* AText) {
+  static std::map<TClass, std::pair<String, TResourceEntry>> forms;
+  static std::vector<std::unique_ptr<TResourceTable>> tables;
+  if (forms.count(AFormClass)) return;
+  RegisterClass(AFormClass);
+  auto& form = forms[AFormClass];
+  form.first = UpperCase(AFormClass->Name);
+  form.second = {"RCDATA", form.first.c_str(), reinterpret_cast<const unsigned char*>(AText), std::strlen(AText)};
+  tables.push_back(std::make_unique<TResourceTable>(TResourceTable{&form.second, 1}));
+  RegisterResourceTable(*tables.back());
+}
+
+
+TEST(cxEditorForms, NewTimerDialogEditorsLoadFromTheirResource) {
+  RegisterEditorFormText(TEditorResourceForm::StaticClass(), NewTimerFormText);
+  TOwnedPtr<TEditorResourceForm> form(Application->CreateForm<TEditorResourceForm>());
+  const struct {
+    const char* Name;
+    Integer Left, Top, Width;
+  } edits[] = {{"cxbtnMc", 106, 13, 121}, {"cxbtnDay", 27, 61, 49}, {"cxbtnHour", 106, 61, 45}, {"cxbtnMin", 197, 61, 57}};
+  Integer previousTabOrder = -1;
+  for (const auto& e : edits) {
+    auto* edit = dynamic_cast<TcxTextEdit*>(form->FindComponent(e.Name));
+    ASSERT_NE(edit, nullptr) << e.Name;
+    EXPECT_EQ(edit->GetBoundsRect().TopLeft(), TPoint(e.Left, e.Top)) << e.Name;
+    EXPECT_EQ(edit->GetWidth(), e.Width) << e.Name;
+    // The stored tab orders keep their sequence (gaps close up among the form's controls).
+    EXPECT_GT(edit->GetTabOrder(), previousTabOrder) << e.Name;
+    previousTabOrder = edit->GetTabOrder();
+    EXPECT_EQ(edit->GetText(), "") << "an untouched editor is empty";
+    EXPECT_EQ(edit->GetStyle()->GetVisibleFont()->GetName(), "宋体") << e.Name;
+  }
+  const struct {
+    const char* Name;
+    Integer Left, Top;
+    const char* Caption;
+  } labels[] = {{"cxlbl1", 24, 16, "物品名称:"}, {"cxlbl2", 81, 63, "天"}, {"cxlbl3", 156, 61, "小时"}, {"cxlbl4", 259, 61, "分钟"}};
+  for (const auto& l : labels) {
+    auto* label = dynamic_cast<TcxLabel*>(form->FindComponent(l.Name));
+    ASSERT_NE(label, nullptr) << l.Name;
+    EXPECT_EQ(label->GetBoundsRect().TopLeft(), TPoint(l.Left, l.Top)) << l.Name;
+    EXPECT_EQ(label->GetCaption(), l.Caption) << l.Name;
+  }
+  EXPECT_TRUE(static_cast<TcxLabel*>(form->FindComponent("cxlbl1"))->GetStyle()->GetTransparentBorder());
+  auto* name = static_cast<TcxTextEdit*>(form->FindComponent("cxbtnMc"));
+  name->SetText("古董花瓶");
+  static_cast<TcxTextEdit*>(form->FindComponent("cxbtnDay"))->SetText("3");
+  form->Show();
+  Application->ProcessMessages();
+  EXPECT_EQ(name->GetText(), "古董花瓶");
+  auto* ok = dynamic_cast<TcxButton*>(form->FindComponent("btnQd"));
+  auto* close = dynamic_cast<TcxButton*>(form->FindComponent("btnClosr"));
+  ASSERT_TRUE(ok && close);
+  EXPECT_EQ(ok->GetBoundsRect(), TRect(72, 104, 147, 129));
+  EXPECT_EQ(close->GetBoundsRect(), TRect(178, 102, 253, 127));
+  EXPECT_EQ(ok->GetCaption(), "确定");
+  EXPECT_GT(close->GetTabOrder(), ok->GetTabOrder());
+  // One click a press and release of the left button.
+  const TPoint p = ok->ClientToScreen(TPoint(10, 10));
+  InjectClick(p.x, p.y);
+  Application->ProcessMessages();
+  EXPECT_EQ(form->Clicks, std::vector<String>{"btnQd"});
+  EXPECT_TRUE(cxEditTest::SaveEditWindowPng(form->GetHandle(), "editor-forms-new-timer.png"));
+}
+
+}  // namespace
