@@ -27,7 +27,7 @@ bool IsDwmPresent() { return FLibrary != nullptr; }
 bool IsCompositionEnabled() {
   if (!IsDwmPresent() || !FEntries[eDwmIsCompositionEnabled]) return false;
   BOOL enabled = FALSE;
-  reinterpret_cast<HRESULT (*)(BOOL*)>(FEntries[eDwmIsCompositionEnabled])(&enabled);
+  reinterpret_cast<HRESULT (*)(BOOL*)>(reinterpret_cast<void (*)()>(FEntries[eDwmIsCompositionEnabled]))(&enabled);
   return enabled != FALSE;
 }
 

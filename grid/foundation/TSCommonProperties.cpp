@@ -50,7 +50,7 @@ TRegistry* OpenRegistryKey(const String& Path, bool Create) {
     throw ERegistryException(Format("Unknown registry key %s", {rootName}));
   TOwnedPtr<TRegistry> registry(New<TRegistry>());
   if (rootKey) registry->SetRootKey(rootKey);
-  if (keyPath.empty()) keyPath.assign(1, '\\');  // a literal here trips a false GCC 12 overlap warning
+  if (keyPath.empty()) keyPath = "\\";
   if (Create && !registry->KeyExists(keyPath)) {
     // Made and written through at once, so that the key is there for the open below.
     registry->OpenKey(keyPath, true);

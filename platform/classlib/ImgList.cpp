@@ -33,11 +33,6 @@ TColor ColorOf(COLORREF Color) {
 
 HBITMAP HandleOf(TBitmap* Bitmap) { return Bitmap && !Bitmap->GetEmpty() ? Bitmap->GetHandle() : nullptr; }
 
-// The images a strip of the given width holds for a list of the given width.
-Integer ImagesIn(TBitmap* Image, Integer Width) {
-  return Image && Width > 0 ? Image->GetWidth() / Width : 0;
-}
-
 }  // namespace
 
 // ---- TChangeLink ------------------------------------------------------------------------------------

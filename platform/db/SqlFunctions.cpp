@@ -214,7 +214,7 @@ String DialectDateTimeText(TDateTime Value) {
   Word y, m, d, h, n, s, ms;
   DecodeDate(Value, y, m, d);
   DecodeTime(Value, h, n, s, ms);
-  char buf[32];
+  char buf[40];  // room for any Word in every field
   std::snprintf(buf, sizeof buf, "%04u-%02u-%02u %02u:%02u:%02u", y, m, d, h, n, s);
   return buf;
 }

@@ -4,6 +4,7 @@
 // functions below. Include this header in sources only.
 #pragma once
 
+#include <concepts>
 #include <functional>
 #include <type_traits>
 #include <vector>
@@ -139,13 +140,23 @@ class TPropBuilder {
     FInfo.Default = TPropInfo::NoDefault;
     return *this;
   }
-  TPropBuilder& Stored(bool stored) {
+  // Only a real bool: a predicate of a shape not taken below would otherwise convert to true and
+  // store the property always.
+  template <class B>
+    requires std::same_as<B, bool>
+  TPropBuilder& Stored(B stored) {
     FInfo.Stored = [stored](const TObject*) { return stored; };
     return *this;
   }
   template <class C>
   TPropBuilder& Stored(bool (C::*predicate)() const) {
     FInfo.Stored = [predicate](const TObject* obj) { return (static_cast<const C*>(obj)->*predicate)(); };
+    return *this;
+  }
+  // Stored tests are questions even where they are not declared const.
+  template <class C>
+  TPropBuilder& Stored(bool (C::*predicate)()) {
+    FInfo.Stored = [predicate](const TObject* obj) { return (const_cast<C*>(static_cast<const C*>(obj))->*predicate)(); };
     return *this;
   }
   // Gives the property a type of its own (colours and cursors stream by identifier).

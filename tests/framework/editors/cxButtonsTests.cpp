@@ -109,7 +109,7 @@ TEST_F(cxButtonFixture, ColoursOfEachStateAndTheDrawParamsEvent) {
 
 TEST_F(cxButtonFixture, PictureOfStatesLayoutsAndKinds) {
   Form->SetBounds(100, 100, 420, 170);
-  TcxButton* ok = AddButton(ButtonOkCaption, 10, 10);
+  AddButton(ButtonOkCaption, 10, 10);
   TcxButton* close = AddButton(ButtonCloseCaption, 95, 10);
   close->SetDefault(true);
   TcxButton* disabled = AddButton(ButtonCloseCaption, 180, 10);

@@ -75,7 +75,7 @@ class TTestControl : public TComponent {
   // Stored only when it differs from the caption.
   String GetHint() const { return FHint; }
   void SetHint(const String& V) { FHint = V; }
-  bool IsHintStored() const { return FHint != FCaption; }
+  bool IsHintStored() { return FHint != FCaption; }  // stored tests need not be const
   bool GetVisible() const { return FVisible; }
   void SetVisible(bool V) { FVisible = V; }
   TTestSide GetSide() const { return FSide; }
