@@ -21,6 +21,9 @@
 namespace Bits {
 class TBits;
 }
+namespace WinScrollBars {
+struct SCROLLINFO;
+}
 namespace Lists {
 class TList;
 }
@@ -52,6 +55,7 @@ using Menus::TPopupMenu;
 using TSImageList::TtsImageItem;
 using TSImageList::TtsImageListComponent;
 using TSMask::TtsMaskDefsComponent;
+using WinScrollBars::SCROLLINFO;
 
 class TtsCol;
 class TtsRow;
@@ -604,6 +608,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
 
   // ======== Non-virtual operations ===============================================================
 #include "TSGridBaseOperations.inc"
+#include "TSGridBaseWindow.inc"
 
   // ======== Published settings ===================================================================
 #include "TSGridBaseSettings.inc"
@@ -623,8 +628,12 @@ class TtsBaseGrid : public TCustomGrid_ts {
   void ColWidthsChanged() override;
   void SizeChanged(Integer OldColCount, Integer OldRowCount) override;
   void DoExit() override;
+  void Paint() override;
+  void ScrollDataInfo(Integer DX, Integer DY, TGridDrawInfo& DrawInfo) override;
+  void Resize() override;
 
 #include "TSGridBaseState.inc"
+#include "TSGridBaseWindowState.inc"
 };
 
 }  // namespace TSGrid

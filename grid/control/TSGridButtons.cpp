@@ -11,6 +11,8 @@ TBitmap* ButtonDetailBitmap = nullptr;
 TBitmap* CurrentRowBitmap = nullptr;
 TBitmap* ChangedRowBitmap = nullptr;
 TBitmap* InsertRowBitmap = nullptr;
+TSCommon::TtsMemoryCanvas* MemoryCanvas = nullptr;
+TSCommon::TtsMemoryCanvas* ControlMemoryCanvas = nullptr;
 
 IMPLEMENT_CLASS(TtsCustomButton)
 IMPLEMENT_CLASS(TtsComboButton)

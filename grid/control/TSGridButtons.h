@@ -9,6 +9,10 @@
 #include "TSImageList.h"
 #include "TSMask.h"
 
+namespace TSCommon {
+class TtsMemoryCanvas;
+}
+
 namespace TSGrid {
 
 class TtsBaseGrid;
@@ -21,6 +25,10 @@ extern TBitmap* ButtonDetailBitmap;
 extern TBitmap* CurrentRowBitmap;
 extern TBitmap* ChangedRowBitmap;
 extern TBitmap* InsertRowBitmap;
+// The shared off-screen canvases: grids paint through the first, their in-place controls through the
+// second; nil until the unit starts.
+extern TSCommon::TtsMemoryCanvas* MemoryCanvas;
+extern TSCommon::TtsMemoryCanvas* ControlMemoryCanvas;
 
 class TtsCustomButton : public TObject {
   DECLARE_CLASS(TtsCustomButton, TObject)

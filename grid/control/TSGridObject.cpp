@@ -234,6 +234,8 @@ void TtsBaseGrid::Destroy() {
   FreeAndNil(FVisibleColItems);
   FreeAndNil(FVisibleRowItems);
   FreeAndNil(FPictureColorMask);
+  ResetGridDc();
+  ForgetSkippedPaint();
   DeleteRowColProperties();
   DeleteAllCellProperties();
   for (TtsCustomButton** button : {&FComboButton, &FNormalButton, &FVertSpinButton, &FHorzSpinButton,

@@ -455,9 +455,5 @@ void TtsBaseGrid::AddColInversion(Integer, Integer) {}
 void TtsBaseGrid::DeleteColInversion(Integer, Integer) {}
 void TtsBaseGrid::InvertSelectedRows(Integer, Integer, bool) {}
 void TtsBaseGrid::InvertUnselectedRows(Integer, Integer) {}
-void TtsBaseGrid::InvertRange(Integer, Integer, Integer, Integer, const TRect&, bool, HDC) {}
-void TtsBaseGrid::InvertRow(Integer, bool, HDC) {}
-void TtsBaseGrid::InvertCol(Integer, TtsInvert, bool, HDC) {}
-void TtsBaseGrid::InvertCell(Integer, Integer, const TRect&, bool, HDC) {}
 
 }  // namespace TSGrid

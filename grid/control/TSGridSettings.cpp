@@ -467,36 +467,6 @@ void TtsBaseGrid::SetSetComboExtents(bool Value) {
     --FComboExtentsDisableCount;
 }
 
-void TtsBaseGrid::SetEnablePaint(bool Value) {
-  if (!Value)
-    ++FPaintDisableCount;
-  else if (FPaintDisableCount > 0)
-    --FPaintDisableCount;
-}
-
-void TtsBaseGrid::SetEnableRedraw(bool Value) {
-  if (!Value)
-    ++FRedrawDisableCount;
-  else if (FRedrawDisableCount > 0)
-    --FRedrawDisableCount;
-  if (!HandleAllocated()) return;
-  SendMessage(GetHandle(), WM_SETREDRAW, FRedrawDisableCount == 0 ? 1 : 0, 0);
-  if (Value && FRedrawDisableCount == 0) {
-    Invalidate();
-    Update();
-  }
-}
-
-bool TtsBaseGrid::CanPaint() { return GetEnablePaint() && GetEnableRedraw(); }
-
-void TtsBaseGrid::Invalidate() {
-  if (!GetFastAssign()) inherited::Invalidate();
-}
-
-void TtsBaseGrid::Update() {
-  if (!GetFastAssign()) inherited::Update();
-}
-
 bool TtsBaseGrid::StopTimer(UINT_PTR& Timer) {
   if (Timer == 0) return false;
   if (HandleAllocated()) KillTimer(GetHandle(), Timer);
@@ -591,24 +561,6 @@ void TtsBaseGrid::ScaleCells(Integer M, Integer D, TScalingFlags Flags) {
     auto* element = static_cast<TtsCellElement*>(list->GetItems(i));
     ScaleLayer(element->GetFont(), element->ParentFont, element->GetCombo(), M, D, Flags);
   }
-}
-
-// ---- Messages ---------------------------------------------------------------------------------------
-void TtsBaseGrid::Dispatch(TMessage& Message) {
-  inherited::Dispatch(Message);
-  // Fonts change already while the grid is made, before its lists exist.
-  if (Message.Msg != CM_FONTCHANGED || !FColFontFollowers || !FCellFontFollowers) return;
-  // The layers whose fonts follow the grid's take the new font.
-  for (Integer i = 0; i < FColFontFollowers->GetCount(); ++i) {
-    Integer col = FColFontFollowers->GetItem(i);
-    if (col >= 0 && col < FCols->GetCount()) FCols->GetItem(col)->CheckFont();
-  }
-  for (Integer i = 0; i < FRowFontFollowers->GetCount(); ++i) {
-    Integer row = FRowFontFollowers->GetItem(i);
-    if (row >= 0 && row < FRows->GetCount())
-      if (TtsRow* item = FRows->GetItem(row)) item->CheckFont();
-  }
-  UpdateCellFonts();
 }
 
 }  // namespace TSGrid

@@ -10,36 +10,8 @@
 namespace TSGrid {
 
 // ---- Geometry -----------------------------------------------------------------------------------------
-void TtsBaseGrid::CalcCellRect(Integer, Integer, TRect& Rect) { Rect = TRect(); }
-void TtsBaseGrid::CellRect(Integer, Integer, TRect& Rect) { Rect = TRect(); }
-void TtsBaseGrid::BoxRect(Integer, Integer, Integer, Integer, TRect& Rect) { Rect = TRect(); }
-
-void TtsBaseGrid::CellFromXY(Integer, Integer, Integer& DisplayCol, Integer& DisplayRow) {
-  DisplayCol = -1;
-  DisplayRow = -1;
-}
-
-Integer TtsBaseGrid::MaxVisibleCol() { return 0; }
-Integer TtsBaseGrid::MaxVisibleRow() { return 0; }
-
-Integer TtsBaseGrid::MinLeftCol() {
-  Integer col = GetFixedCols();
-  if (col < GetColCount() && col > 0 && !FCols->GetItem(GetDataCol(col))->GetVisible()) GetNextCol(col, false, false, col);
-  return col;
-}
-
-Integer TtsBaseGrid::MinTopRow() {
-  Integer row = GetFixedRows();
-  if (row < GetRowCount() && row > 0 && !IsRowVisible(GetDataRow(row))) GetNextRow(row, false, false, row);
-  return row;
-}
-
 Integer TtsBaseGrid::MoveToDisplayCol(Integer LeftCol, Integer, TtsViewPosition) { return LeftCol; }
 void TtsBaseGrid::PutInView(Integer, Integer, TtsViewPosition, bool, bool) {}
-Integer TtsBaseGrid::PrevScrollRows() { return 0; }
-Integer TtsBaseGrid::VisibleScrollRows() { return 0; }
-Integer TtsBaseGrid::PrevScrollCols() { return 0; }
-Integer TtsBaseGrid::VisibleScrollCols() { return 0; }
 
 TRect TtsBaseGrid::RowBarSizingArea() {
   return TRect(GetColWidths(0) - 2, 0, GetColWidths(0) + 2, GetRowHeights(0));
@@ -49,40 +21,7 @@ TRect TtsBaseGrid::HeadingSizingArea() {
   return TRect(0, GetRowHeights(0) - 2, GetColWidths(0), GetRowHeights(0) + 2);
 }
 
-// ---- Invalidation -------------------------------------------------------------------------------------
-void TtsBaseGrid::InvalidateCell(Integer, Integer) {
-  if (HandleAllocated()) Invalidate();
-}
-void TtsBaseGrid::InvalidateRow(Integer) {
-  if (HandleAllocated()) Invalidate();
-}
-void TtsBaseGrid::InvalidateCol(Integer) {
-  if (HandleAllocated()) Invalidate();
-}
-
-bool TtsBaseGrid::CheckInvalidateCell(Integer DisplayCol, Integer DisplayRow) {
-  if (FPainting) return false;
-  InvalidateCell(DisplayCol, DisplayRow);
-  return true;
-}
-
-bool TtsBaseGrid::CheckInvalidateRow(Integer DisplayRow) {
-  if (FPainting) return false;
-  InvalidateRow(DisplayRow);
-  return true;
-}
-
-bool TtsBaseGrid::CheckInvalidateCol(Integer DisplayCol) {
-  if (FPainting) return false;
-  InvalidateCol(DisplayCol);
-  return true;
-}
-
 // ---- Painting (nothing without a window) --------------------------------------------------------------------
-void TtsBaseGrid::DrawRowCells(Integer, Integer, const TRect&, Integer, Integer&) {}
-void TtsBaseGrid::DrawCells(const TRect&, Integer, Integer, Integer&, Integer&) {}
-void TtsBaseGrid::DrawEmptyArea(Integer, Integer) {}
-void TtsBaseGrid::PaintGrid() {}
 void TtsBaseGrid::ClearRowBarCell(Integer) {}
 void TtsBaseGrid::DrawBmpRowBar(Integer, TBitmap*, Integer, bool) {}
 TtsSortPicture TtsBaseGrid::DoGetSortPicture(Integer) { return spNone; }
@@ -184,21 +123,6 @@ void TtsBaseGrid::ChangeAllRowHeights(Integer Height, bool) {
 
 // ---- Scroll bars (none without a window) ------------------------------------------------------------------------
 bool TtsBaseGrid::ScrollRows(Integer, Integer, Integer&, Integer&) { return false; }
-void TtsBaseGrid::UpdateScrollRange() {}
-
-void TtsBaseGrid::GetVertScrollRange(Integer& Count, Integer& Range, Integer& FirstIndex, Integer& LastIndex,
-                                     bool& Scaled) {
-  Count = Range = FirstIndex = LastIndex = 0;
-  Scaled = false;
-}
-
-Integer TtsBaseGrid::GetVertScrollPos() { return 0; }
-void TtsBaseGrid::UpdateScrollPos() {}
-bool TtsBaseGrid::ShowHorzScrollBar(Integer) { return false; }
-bool TtsBaseGrid::ShowVertScrollBar(Integer) { return false; }
-bool TtsBaseGrid::CanShowHorzScrollBar() { return false; }
-bool TtsBaseGrid::CanShowVertScrollBar() { return false; }
-Integer TtsBaseGrid::VertScrollPageSize(Integer, Integer, Integer) { return 1; }
 
 // ---- Cell buttons ------------------------------------------------------------------------------------------
 TtsCustomButton* TtsBaseGrid::GridCellButton(Integer DataCol, TtsButtonType ButtonType) {

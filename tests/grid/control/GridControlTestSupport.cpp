@@ -1,7 +1,13 @@
 #include "GridControlTestSupport.h"
 
+#include "HeadlessBackend.h"
 #include "Strings.h"
+#include "TSCommonCanvas.h"
+#include "TSGridButtons.h"
 #include "Variants.h"
+#include "WinInput.h"
+#include "WinManage.h"
+#include "WinPaint.h"
 
 namespace GridControlTest {
 
@@ -150,6 +156,70 @@ TTestGrid* GridTest::NewGrid(Integer Cols, Integer Rows) {
   grid->SetGridColCount(Cols);
   grid->SetGridRowCount(Rows);
   return grid;
+}
+
+void WindowGridTest::SetUp() {
+  ReleaseCapture();
+  if (!MemoryCanvas) MemoryCanvas = FOwnCanvas = New<TSCommon::TtsMemoryCanvas>();
+  Form = TCustomForm::CreateNew<TForm>(nullptr);
+  Form->SetBorderStyle(bsNone);
+  Form->SetBounds(0, 0, 500, 400);
+}
+
+void WindowGridTest::TearDown() {
+  FreeAndNil(Form);
+  Grid = nullptr;
+  Pump();
+  if (FOwnCanvas) {
+    MemoryCanvas = nullptr;
+    FreeAndNil(FOwnCanvas);
+  }
+}
+
+void WindowGridTest::Show() {
+  Form->Show();
+  Pump();
+}
+
+void WindowGridTest::Pump() { Application->ProcessMessages(); }
+
+void WindowGridTest::Capture(GdiSurface::TGdiSurface& Picture) {
+  GdiSurface::TGdiSurface window;
+  ASSERT_TRUE(CaptureWindow(Form->GetHandle(), window));
+  RECT w;
+  GetWindowRect(Form->GetHandle(), &w);
+  const TPoint origin = Grid->ClientToScreen(TPoint(0, 0));
+  Picture.Resize(Grid->GetClientWidth(), Grid->GetClientHeight());
+  for (int y = 0; y < Picture.Height(); ++y)
+    for (int x = 0; x < Picture.Width(); ++x)
+      Picture.SetPixel(x, y, window.Pixel(origin.x - w.left + x, origin.y - w.top + y) & 0xFFFFFF);
+}
+
+COLORREF WindowGridTest::Pixel(Integer X, Integer Y) {
+  GdiSurface::TGdiSurface picture;
+  Capture(picture);
+  const uint32_t p = picture.Pixel(X, Y);
+  return ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+}
+
+String WindowGridTest::SavePng(const String& Name) {
+  const String file = testing::TempDir() + Name;
+  EXPECT_TRUE(SaveWindowPng(Form->GetHandle(), file));
+  return file;
+}
+
+TRect WindowGridTest::UpdateBox() {
+  RECT r{};
+  if (!GetUpdateRect(Grid->GetHandle(), &r, FALSE)) return TRect(0, 0, 0, 0);
+  return r;
+}
+
+int PictureDifferences(const GdiSurface::TGdiSurface& A, const GdiSurface::TGdiSurface& B) {
+  if (A.Width() != B.Width() || A.Height() != B.Height()) return -1;
+  int n = 0;
+  for (int y = 0; y < A.Height(); ++y)
+    for (int x = 0; x < A.Width(); ++x) n += A.Pixel(x, y) != B.Pixel(x, y);
+  return n;
 }
 
 String DisplayColOrder(TtsBaseGrid* Grid) {

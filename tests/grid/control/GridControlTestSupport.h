@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+#include "Forms.h"
+#include "GdiSurface.h"
 #include "TSGrid.h"
 
 namespace GridControlTest {
@@ -92,6 +94,46 @@ class GridTest : public ::testing::Test {
   TTestGrid* Grid = nullptr;
   std::vector<TObject*> Owned;
 };
+
+// A grid with a window, alone on a borderless form at the desktop's origin, with the unit's memory
+// canvas in place (made for the test while the unit has none).
+class WindowGridTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  // A borderless grid of the given size at (0, 0) of the form, which is shown.
+  template <class G = TTestGrid>
+  G* MakeGrid(Integer Width, Integer Height, Integer Cols = 4, Integer Rows = 4) {
+    G* grid = New<G>(Form);
+    grid->SetBorderStyle(bsNone);
+    grid->SetGridColCount(Cols);
+    grid->SetGridRowCount(Rows);
+    grid->SetParent(Form);
+    grid->SetBounds(0, 0, Width, Height);
+    Grid = grid;
+    Show();
+    return grid;
+  }
+  void Show();
+  // Dispatches what is queued, paints included.
+  void Pump();
+  // The grid's client area as it is on the screen.
+  void Capture(GdiSurface::TGdiSurface& Picture);
+  // The grid's pixel at a client point (0x00BBGGRR).
+  COLORREF Pixel(Integer X, Integer Y);
+  String SavePng(const String& Name);
+  // The box of the grid's update region (empty when nothing waits to be painted).
+  TRect UpdateBox();
+
+  TForm* Form = nullptr;
+  TtsBaseGrid* Grid = nullptr;
+
+ private:
+  TSCommon::TtsMemoryCanvas* FOwnCanvas = nullptr;
+};
+
+// The pixels of two pictures that differ (-1 when their sizes differ).
+int PictureDifferences(const GdiSurface::TGdiSurface& A, const GdiSurface::TGdiSurface& B);
 
 // "a,b,c" of the data numbers shown at display columns 1..Cols or rows 1..Rows.
 String DisplayColOrder(TtsBaseGrid* Grid);

@@ -1,0 +1,253 @@
+// Painting a grid with a window: the first paint straight onto the window and the later ones through
+// the shared memory canvas, suspended painting that keeps its region, two grids painting in turn,
+// the grid lines and their colours, the empty area, and selections inverted on the window.
+#include <functional>
+
+#include "GridControlTestSupport.h"
+#include "TSCommonCanvas.h"
+#include "TSGridButtons.h"
+#include "WinPaint.h"
+#include "WinQueue.h"
+
+using namespace GridControlTest;
+
+namespace {
+
+// The colour the probe fills a display cell with.
+TColor ProbeColor(Integer Col, Integer Row) {
+  return static_cast<TColor>(RGB(40 + 30 * (Col % 6), 60 + 25 * (Row % 7), 200));
+}
+
+// A grid whose cells are filled with a colour of their own, leaving the line pixels (and those of
+// 3-D cells) to the grid; it counts its paints and the cells it draws.
+class TPaintProbeGrid : public TTestGrid {
+  DECLARE_CLASS(TPaintProbeGrid, TTestGrid)
+ public:
+  explicit TPaintProbeGrid(TComponent* AOwner = nullptr) : TTestGrid(AOwner) {}
+  Integer Paints = 0;
+  Integer DirectPaints = 0;
+  std::vector<TGridCoord> Drawn;
+  std::vector<WPARAM> Redraws;
+  std::function<void(Integer Col, Integer Row)> DuringDraw;
+
+  void PaintGrid() override {
+    ++Paints;
+    if (!MemoryCanvas || GetCanvas()->GetHandle() != MemoryCanvas->DC) ++DirectPaints;
+    inherited::PaintGrid();
+  }
+  void Dispatch(TMessage& Message) override {
+    if (Message.Msg == WM_SETREDRAW) Redraws.push_back(Message.WParam);
+    inherited::Dispatch(Message);
+  }
+
+ protected:
+  void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState) override {
+    Drawn.push_back({ACol, ARow});
+    bool is3D = ACol > 0 && ARow > 0 && GiveCell3D(GetDataCol(ACol), GetDataRow(ARow));
+    TRect r = ARect;
+    r.right -= std::max<Integer>(GetVertLineWidth(), is3D ? 1 : 0);
+    r.bottom -= std::max<Integer>(GetHorzLineWidth(), is3D ? 1 : 0);
+    GetCanvas()->GetBrush()->SetColor(ProbeColor(ACol, ARow));
+    GetCanvas()->FillRect(r);
+    if (DuringDraw) DuringDraw(ACol, ARow);
+  }
+};
+IMPLEMENT_CLASS(TPaintProbeGrid)
+
+COLORREF RGBOf(TColor Color) { return ColorToRGB(Color) & 0xFFFFFF; }
+
+class Painting : public WindowGridTest {
+ protected:
+  // 4 x 6 cells of 64 x 14 under a heading of 15 and beside a row bar of 14, without scroll bars.
+  TPaintProbeGrid* Make(Integer Width = 300, Integer Height = 120, Integer Cols = 4, Integer Rows = 6) {
+    auto* grid = MakeGrid<TPaintProbeGrid>(Width, Height, Cols, Rows);
+    grid->SetScrollBars(ssNone);
+    Pump();
+    return grid;
+  }
+};
+
+TEST_F(Painting, TheFirstPaintGoesToTheWindowAndLaterOnesThroughTheMemoryCanvas) {
+  auto* grid = Make();
+  EXPECT_EQ(grid->Paints, 1);
+  EXPECT_EQ(grid->DirectPaints, 1);
+  EXPECT_TRUE(grid->GetPainted());
+  EXPECT_EQ(Pixel(30, 20), RGBOf(ProbeColor(1, 1)));
+  Integer uses = MemoryCanvas->GetUseCount();
+  grid->Invalidate();
+  Pump();
+  EXPECT_EQ(grid->Paints, 2);
+  EXPECT_EQ(grid->DirectPaints, 1);
+  EXPECT_EQ(MemoryCanvas->GetUseCount(), uses + 1) << "the grid holds a use of the canvas";
+  EXPECT_GE(MemoryCanvas->GetWidth(), 300);
+  EXPECT_EQ(Pixel(30, 20), RGBOf(ProbeColor(1, 1))) << "copied to the window";
+  EXPECT_EQ(Pixel(100, 50), RGBOf(ProbeColor(2, 3)));
+  grid->Free();
+  Grid = nullptr;
+  EXPECT_EQ(MemoryCanvas->GetUseCount(), uses) << "released with the grid";
+}
+
+TEST_F(Painting, OnlyTheClipBoxIsDrawnAndCopied) {
+  auto* grid = Make();
+  grid->Drawn.clear();
+  RECT r{80, 30, 100, 40};
+  InvalidateRect(grid->GetHandle(), &r, FALSE);
+  Pump();
+  ASSERT_FALSE(grid->Drawn.empty());
+  for (const TGridCoord& cell : grid->Drawn) {
+    EXPECT_GE(cell.Y, 2);
+    EXPECT_LE(cell.Y, 2 + 1) << "cells outside the clip box are skipped";
+  }
+}
+
+TEST_F(Painting, APaintSkippedWhilePaintingIsSuspendedComesBackWhenItIsResumed) {
+  auto* grid = Make();
+  Integer paints = grid->Paints;
+  grid->SetEnablePaint(false);
+  grid->SetEnablePaint(false);
+  grid->Invalidate();
+  Pump();
+  EXPECT_EQ(grid->Paints, paints);
+  EXPECT_EQ(UpdateBox(), TRect()) << "the window layer took the skipped paint as done";
+  grid->SetEnablePaint(true);
+  EXPECT_EQ(UpdateBox(), TRect()) << "still suspended once";
+  grid->SetEnablePaint(true);
+  EXPECT_EQ(UpdateBox(), TRect(0, 0, 300, 120)) << "the kept region is invalid again";
+  Pump();
+  EXPECT_EQ(grid->Paints, paints + 1);
+  Pump();
+  EXPECT_EQ(grid->Paints, paints + 1) << "no paint comes again by itself";
+}
+
+TEST_F(Painting, RedrawingSuspendedAndResumedRepaintsAtOnce) {
+  auto* grid = Make();
+  Integer paints = grid->Paints;
+  grid->SetEnableRedraw(false);
+  ASSERT_FALSE(grid->Redraws.empty());
+  EXPECT_EQ(grid->Redraws.back(), 0u);
+  EXPECT_FALSE(grid->CanPaint());
+  grid->SetEnableRedraw(true);
+  EXPECT_EQ(grid->Redraws.back(), 1u);
+  EXPECT_EQ(grid->Paints, paints + 1) << "painted without waiting for the queue";
+}
+
+TEST_F(Painting, TwoGridsPaintingInTurnLoseNoPaint) {
+  auto* first = Make(200, 120);
+  auto* second = MakeGrid<TPaintProbeGrid>(200, 120);
+  second->SetScrollBars(ssNone);
+  second->SetLeft(220);
+  Pump();
+  Integer paints = second->Paints;
+  bool nested = false;
+  // While the first grid holds the canvas the second cannot paint: its paint waits.
+  first->DuringDraw = [&](Integer, Integer) {
+    if (nested) return;
+    nested = true;
+    EXPECT_FALSE(second->CanPaint());
+    second->Invalidate();
+    second->Update();
+  };
+  first->Invalidate();
+  first->Update();
+  first->DuringDraw = nullptr;
+  EXPECT_TRUE(nested);
+  EXPECT_EQ(second->Paints, paints) << "skipped inside the first grid's paint";
+  Pump();
+  EXPECT_EQ(second->Paints, paints + 1) << "painted once the canvas was free";
+  EXPECT_EQ(Pixel(30, 20), RGBOf(ProbeColor(1, 1)));
+}
+
+TEST_F(Painting, TheEmptyAreaTakesTheGridColour) {
+  auto* grid = Make(300, 120, 2, 2);
+  grid->SetColor(clYellow);
+  Pump();
+  // The cells end at x 142 and y 43.
+  EXPECT_EQ(Pixel(200, 20), RGBOf(clYellow));
+  EXPECT_EQ(Pixel(141, 20), RGBOf(grid->GetLineColor())) << "the last column's line";
+  EXPECT_EQ(Pixel(50, 100), RGBOf(clYellow));
+  EXPECT_EQ(Pixel(299, 119), RGBOf(clYellow));
+}
+
+TEST_F(Painting, LinesAndTheirColours) {
+  auto* grid = Make(300, 150, 4, 8);
+  struct TCase {
+    const char* Name;
+    std::function<void()> Setup;
+    Integer X, Y;
+    TColor Color;
+  };
+  // Cell (c, r) spans x 14 + 64 (c - 1) and y 15 + 14 (r - 1); its lines are its last column and row.
+  const TCase cases[] = {
+      {"horizontal line", [] {}, 30, 28, clSilver},
+      {"vertical line", [] {}, 77, 20, clSilver},
+      {"fixed line in black", [&] { grid->SetFixedRowCount(2); }, 30, 42, clBlack},
+      {"other fixed rows keep the line colour", [&] { grid->SetFixedRowCount(2); }, 30, 28, clSilver},
+      {"fixed line colour unset", [&] {
+         grid->SetFixedRowCount(2);
+         grid->SetFixedLineColor(clNone);
+       }, 30, 42, clSilver},
+      {"a 3-D cell's line is gray", [&] { grid->SetCellIs3D(2, 2, true); }, 100, 42, clGray},
+      {"beside it the line colour", [&] { grid->SetCellIs3D(2, 2, true); }, 30, 42, clSilver},
+      {"its right line is gray", [&] { grid->SetCellIs3D(2, 2, true); }, 141, 35, clGray},
+      {"3-D cells keep lines without grid lines", [&] {
+         grid->SetGridLines(glNone);
+         grid->SetIs3D(true);
+       }, 40, 28, clGray},
+      {"other lines in another colour", [&] { grid->SetLineColor(clRed); }, 200, 56, clRed},
+  };
+  for (const TCase& c : cases) {
+    grid->SetFixedRowCount(0);
+    grid->SetFixedLineColor(clBlack);
+    grid->SetCellIs3D(2, 2, false);
+    grid->SetGridLines(glBoth);
+    grid->SetIs3D(false);
+    grid->SetLineColor(clSilver);
+    c.Setup();
+    grid->Invalidate();
+    Pump();
+    EXPECT_EQ(Pixel(c.X, c.Y), RGBOf(c.Color)) << c.Name;
+  }
+  grid->SetFixedRowCount(2);
+  grid->SetCellIs3D(2, 4, true);
+  grid->Invalidate();
+  Pump();
+  SavePng("grid_lines.png");
+}
+
+TEST_F(Painting, InvertingACellShowsOnTheWindowAndTwiceRestoresIt) {
+  auto* grid = Make();
+  COLORREF before = Pixel(30, 20);
+  grid->InvertCell(1, 1, TtsBaseGrid::NullRect, true, nullptr);
+  EXPECT_EQ(Pixel(30, 20), before ^ 0xFFFFFF);
+  EXPECT_EQ(Pixel(100, 20), RGBOf(ProbeColor(2, 1))) << "the neighbour stays";
+  grid->InvertCell(1, 1, TtsBaseGrid::NullRect, false, nullptr);
+  EXPECT_EQ(Pixel(30, 20), before);
+  // While another grid paints, the range is invalidated instead.
+  TObject* other = New<TObject>();
+  MemoryCanvas->Lock(other);
+  grid->InvertRange(1, 1, 2, 2, TtsBaseGrid::NullRect, true, nullptr);
+  MemoryCanvas->Unlock();
+  other->Free();
+  EXPECT_EQ(Pixel(30, 20), before);
+  EXPECT_EQ(UpdateBox(), TRect(14, 15, 142, 43));
+}
+
+TEST_F(Painting, RowsAndColumnsInvertAcrossWhatIsOnScreen) {
+  auto* grid = Make(200, 120, 6, 6);
+  COLORREF bar = Pixel(5, 35), cell = Pixel(100, 35), heading = Pixel(100, 5);
+  grid->InvertRow(2, true, nullptr);
+  EXPECT_EQ(Pixel(5, 35), bar ^ 0xFFFFFF) << "the row bar cell";
+  EXPECT_EQ(Pixel(199, 35), RGBOf(ProbeColor(3, 2)) ^ 0xFFFFFF) << "to the window's edge";
+  EXPECT_EQ(Pixel(100, 50), RGBOf(ProbeColor(2, 3))) << "the next row stays";
+  grid->InvertRow(2, false, nullptr);
+  EXPECT_EQ(Pixel(100, 35), cell);
+  grid->InvertCol(2, ivHead, true, nullptr);
+  EXPECT_EQ(Pixel(100, 5), heading ^ 0xFFFFFF);
+  EXPECT_EQ(Pixel(100, 35), cell) << "only the heading part";
+  grid->InvertCol(2, ivHead, false, nullptr);
+  grid->InvertCol(2, ivData, true, nullptr);
+  EXPECT_EQ(Pixel(100, 5), heading);
+  EXPECT_EQ(Pixel(100, 35), cell ^ 0xFFFFFF);
+}
+
+}  // namespace
