@@ -609,6 +609,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
   // ======== Non-virtual operations ===============================================================
 #include "TSGridBaseOperations.inc"
 #include "TSGridBaseWindow.inc"
+#include "TSGridBaseEditing.inc"
 
   // ======== Published settings ===================================================================
 #include "TSGridBaseSettings.inc"
@@ -634,6 +635,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
 
 #include "TSGridBaseState.inc"
 #include "TSGridBaseWindowState.inc"
+#include "TSGridBaseEditingState.inc"
 };
 
 }  // namespace TSGrid

@@ -142,6 +142,7 @@ void TtsBaseGrid::AssignCellValue(Integer DataCol, Integer DataRow, TtsDrawData&
     Variant buffer = FCurrentCell->BufferValue();
     if (!FCurrentCell->ValueSet(DataCol, DataRow) || VarType(value) != VarType(buffer) || !VarSameValue(value, buffer))
       SetControlValue(value, AsEditValue, EditFlag);
+    CheckShowAfterPaint();
   }
   // Drawing the value is the window side's; a grid without a window only records the cell.
   FLastDrawnCol = DrawData.DisplayCol;
@@ -232,14 +233,6 @@ void TtsBaseGrid::SetControlValue(const Variant& Value, bool AsEditValue, bool E
   FControlSelectMode = tsCurrent;
 }
 
-void TtsBaseGrid::SetGridControl(TtsControlType ControlType) {
-  TtsCustomGridControl* control = GridCellControl(ControlType);
-  if (control == FActiveControl) return;
-  if (FActiveControl) FActiveControl->Hide();
-  FActiveControl = control;
-  ClearControlBuffer();
-}
-
 void TtsBaseGrid::ControlValueChanged(bool Changed, bool EditFlag, bool ComboSearch) {
   if (!FPainted) return;
   if (Changed) {
@@ -261,11 +254,6 @@ void TtsBaseGrid::ControlValueChanged(bool Changed, bool EditFlag, bool ComboSea
   TtsDropDownStyle style;
   bool search = ComboSearch && GiveCellButton(FCurDataCol, FCurDataRow, style) == btCombo && style == ddDropDown;
   if (!search || !PositionAutoFill(false)) PositionComboRow();
-}
-
-void TtsBaseGrid::CellEdit(Integer DataCol, Integer DataRow, bool ByUser) {
-  if (FStoreData) SetDataValue(DataCol, DataRow, FCurrentCell->GetValue(), GiveCellControlType(DataCol, DataRow));
-  DoCellEdit(DataCol, Variant(DataRow), ByUser);
 }
 
 void TtsBaseGrid::SetControlMask() {
