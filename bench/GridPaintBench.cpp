@@ -11,9 +11,7 @@
 
 #include "Forms.h"
 #include "Strings.h"
-#include "TSCommonCanvas.h"
 #include "TSGrid.h"
-#include "TSGridButtons.h"
 #include "Units.h"
 #include "WinQueue.h"
 #include "WinScrollBars.h"
@@ -35,7 +33,8 @@ class TBenchGrid : public TtsBaseGrid {
     static const char* const texts[] = {"物品名称", "2024-05-17 12:30:00", "86400", "00:00:12", "12:29:48"};
     Value = String(texts[(DataCol - 1) % 5]) + " " + IntToStr(DataRow);
   }
-  bool PaintCell(TtsDrawData&, const TRect&, bool) override { return true; }
+  // The grid draws its cells itself (text, background, lines): nothing is left to the application.
+  bool PaintCell(TtsDrawData&, const TRect&, bool) override { return false; }
   bool ActivateDoGetDrawInfo() override { return false; }
   void TopLeftChangedEvent(Integer, Integer, bool, Integer, Integer) override {}
   void DoRowLoaded(const Variant&) override {}
@@ -50,7 +49,6 @@ struct TBench {
   TBench() {
     Units::RegisterUnits_grid_control();
     Units::InitializeUnits();
-    if (!MemoryCanvas) MemoryCanvas = New<TSCommon::TtsMemoryCanvas>();
     Form = TCustomForm::CreateNew<TForm>(nullptr);
     Form->SetBorderStyle(bsNone);
     Form->SetBounds(0, 0, 460, 440);

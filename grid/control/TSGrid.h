@@ -12,6 +12,7 @@
 #include "TSGridControls.h"
 #include "TSGridElements.h"
 #include "TSGridExport.h"
+#include "TSGridResources.h"
 #include "TSGridRows.h"
 #include "TSGridStores.h"
 #include "TSGridStreaming.h"

@@ -128,7 +128,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
   virtual void DrawBmpRowBar(Integer DisplayRow, TBitmap* Bitmap, Integer CopyMode, bool ClearInsertRow);
   virtual bool ButtonsActive();
   virtual bool CanDrawInsert();
-  virtual TtsSortPicture DoGetSortPicture(Integer DataCol);
+  virtual void DoGetSortPicture(TtsSortPicture SortPicture, TBitmap*& Bitmap);
   virtual void DrawHeadingButton(TCanvas* Canvas, Integer DisplayCol, TtsDrawData& DrawData);
 
   // ---- Resolved cell settings and draw information
@@ -610,6 +610,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
 #include "TSGridBaseOperations.inc"
 #include "TSGridBaseWindow.inc"
 #include "TSGridBaseEditing.inc"
+#include "TSGridBaseCellDrawing.inc"
 
   // ======== Published settings ===================================================================
 #include "TSGridBaseSettings.inc"
@@ -636,6 +637,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
 #include "TSGridBaseState.inc"
 #include "TSGridBaseWindowState.inc"
 #include "TSGridBaseEditingState.inc"
+#include "TSGridBaseCellDrawingState.inc"
 };
 
 }  // namespace TSGrid

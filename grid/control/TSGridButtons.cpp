@@ -6,14 +6,6 @@
 
 namespace TSGrid {
 
-TBitmap* ComboArrowBitmap = nullptr;
-TBitmap* ButtonDetailBitmap = nullptr;
-TBitmap* CurrentRowBitmap = nullptr;
-TBitmap* ChangedRowBitmap = nullptr;
-TBitmap* InsertRowBitmap = nullptr;
-TSCommon::TtsMemoryCanvas* MemoryCanvas = nullptr;
-TSCommon::TtsMemoryCanvas* ControlMemoryCanvas = nullptr;
-
 IMPLEMENT_CLASS(TtsCustomButton)
 IMPLEMENT_CLASS(TtsComboButton)
 IMPLEMENT_CLASS(TtsNormalButton)
@@ -27,27 +19,35 @@ IMPLEMENT_CLASS(TtsGridDateTimeLink)
 Integer TtsCustomButton::FullWidth() { return GetWidth() + 2 * FGrid->GetButtonEdgeWidth(); }
 Integer TtsCustomButton::FullHeight() { return GetHeight() + 2 * FGrid->GetButtonEdgeWidth(); }
 
-void TtsCustomButton::TakeOwnCopy(TBitmap* Shared, TBitmap* OtherShared) {
+void TtsCustomButton::Destroy() {
+  FreeOwnBitmap();
+  inherited::Destroy();
+}
+
+void TtsCustomButton::TakeBitmap(TBitmap* Value, TBitmap* Shared, TBitmap* OtherShared) {
+  if (Value && Value == FBitmap) return;
+  FreeOwnBitmap();
+  if (!Value || Value == Shared || Value == OtherShared) return;
+  FBitmap = New<TBitmap>();
+  FBitmap->Assign(Value);
+  FOwnsBitmap = true;
+}
+
+void TtsCustomButton::TakeGivenBitmap() {
   TBitmap* given = FBitmap;
   FBitmap = nullptr;
-  if (!given || given == Shared || given == OtherShared) return;
-  FBitmap = New<TBitmap>();
-  FBitmap->Assign(given);
+  SetBitmap(given);
 }
 
 void TtsCustomButton::FreeOwnBitmap() {
-  if (!FBitmap) return;
-  HBITMAP handle = FBitmap->GetHandle();
-  bool shared = (ComboArrowBitmap && handle == ComboArrowBitmap->GetHandle()) ||
-                (ButtonDetailBitmap && handle == ButtonDetailBitmap->GetHandle());
-  if (!shared) FreeAndNil(FBitmap);
+  if (FOwnsBitmap) FBitmap->Free();
   FBitmap = nullptr;
+  FOwnsBitmap = false;
 }
 
-void TtsDateTimeButton::Construct() {
-  inherited::Construct();
-  FPopup = FBitmap && FBitmap == ButtonDetailBitmap;
-  TakeOwnCopy(ComboArrowBitmap, ButtonDetailBitmap);
+void TtsDateTimeButton::SetBitmap(TBitmap* Value) {
+  FPopup = Value && Value == ButtonDetailBitmap;
+  TakeBitmap(Value, ComboArrowBitmap, ButtonDetailBitmap);
 }
 
 void TtsGridImageLink::ImageChanged(TtsImage* Image) { FGrid->ImageChanged(Image); }

@@ -6,29 +6,13 @@
 
 #include "TSDateTimeDef.h"
 #include "TSGridTypes.h"
+#include "TSGridResources.h"
 #include "TSImageList.h"
 #include "TSMask.h"
-
-namespace TSCommon {
-class TtsMemoryCanvas;
-}
 
 namespace TSGrid {
 
 class TtsBaseGrid;
-
-// The pictures the unit loads when it starts (combo arrow, ellipsis); nil until then. Buttons
-// show them when they have no picture of their own and never free them.
-extern TBitmap* ComboArrowBitmap;
-extern TBitmap* ButtonDetailBitmap;
-// The row bar's pictures (current row, changed row, insertion row).
-extern TBitmap* CurrentRowBitmap;
-extern TBitmap* ChangedRowBitmap;
-extern TBitmap* InsertRowBitmap;
-// The shared off-screen canvases: grids paint through the first, their in-place controls through the
-// second; nil until the unit starts.
-extern TSCommon::TtsMemoryCanvas* MemoryCanvas;
-extern TSCommon::TtsMemoryCanvas* ControlMemoryCanvas;
 
 class TtsCustomButton : public TObject {
   DECLARE_CLASS(TtsCustomButton, TObject)
@@ -37,8 +21,8 @@ class TtsCustomButton : public TObject {
   virtual Integer GetHeight() { return FHeight; }
   virtual Integer GetWidth() { return FWidth; }
   virtual TColor GetTransparentColor() { return FTransparentColor; }
-  // The setters store the value only: a picture set here is neither copied nor owned.
-  virtual void SetBitmap(TBitmap* Value) { FBitmap = Value; }
+  // The button keeps a copy of the picture, which it owns; the caller keeps its own.
+  virtual void SetBitmap(TBitmap* Value) { TakeBitmap(Value, nullptr, nullptr); }
   virtual void SetHeight(Integer Value) { FHeight = Value; }
   virtual void SetWidth(Integer Value) { FWidth = Value; }
   virtual void SetTransparentColor(TColor Value) { FTransparentColor = Value; }
@@ -49,15 +33,19 @@ class TtsCustomButton : public TObject {
   virtual bool IsDefault() { return true; }
 
   TtsBaseGrid* GetGrid() const { return FGrid; }
+  bool OwnsBitmap() const { return FOwnsBitmap; }
 
  protected:
+  // The base button shows the picture it is given without holding it.
   TtsCustomButton(TtsBaseGrid* AGrid = nullptr, TBitmap* ABitmap = nullptr, TColor ATransparentColor = Graphics::clNone,
                   Integer AWidth = 0, Integer AHeight = 0)
       : FGrid(AGrid), FBitmap(ABitmap), FTransparentColor(ATransparentColor), FHeight(AHeight), FWidth(AWidth) {}
-  // The picture given to the constructor becomes an own copy unless it is one of the two shared
-  // pictures, which the button shows without holding them.
-  void TakeOwnCopy(TBitmap* Shared, TBitmap* OtherShared);
-  // Frees an own picture unless it has the handle of a shared one.
+  void Destroy() override;
+  // Replaces the picture by an own copy of Value; nil, or one of the shared pictures that the
+  // button shows anyway, leaves it without a picture of its own. Only an own copy is freed.
+  void TakeBitmap(TBitmap* Value, TBitmap* Shared, TBitmap* OtherShared);
+  // The picture given to the constructor taken as SetBitmap takes it.
+  void TakeGivenBitmap();
   void FreeOwnBitmap();
 
   TtsBaseGrid* FGrid;
@@ -65,30 +53,31 @@ class TtsCustomButton : public TObject {
   TColor FTransparentColor;
   Integer FHeight;
   Integer FWidth;
+  bool FOwnsBitmap = false;
 };
 
 class TtsComboButton : public TtsCustomButton {
   DECLARE_CLASS(TtsComboButton, TtsCustomButton)
  public:
   TBitmap* GetBitmap() override { return FBitmap ? FBitmap : ComboArrowBitmap; }
+  void SetBitmap(TBitmap* Value) override { TakeBitmap(Value, ComboArrowBitmap, nullptr); }
   bool IsDefault() override { return GetBitmap() == ComboArrowBitmap; }
 
  protected:
   using TtsCustomButton::TtsCustomButton;
-  void Construct() override { TakeOwnCopy(ComboArrowBitmap, nullptr); }
-  void Destroy() override { FreeOwnBitmap(); }
+  void Construct() override { TakeGivenBitmap(); }
 };
 
 class TtsNormalButton : public TtsCustomButton {
   DECLARE_CLASS(TtsNormalButton, TtsCustomButton)
  public:
   TBitmap* GetBitmap() override { return FBitmap ? FBitmap : ButtonDetailBitmap; }
+  void SetBitmap(TBitmap* Value) override { TakeBitmap(Value, ButtonDetailBitmap, nullptr); }
   bool IsDefault() override { return GetBitmap() == ButtonDetailBitmap; }
 
  protected:
   using TtsCustomButton::TtsCustomButton;
-  void Construct() override { TakeOwnCopy(ButtonDetailBitmap, nullptr); }
-  void Destroy() override { FreeOwnBitmap(); }
+  void Construct() override { TakeGivenBitmap(); }
 };
 
 class TtsVertSpinButton : public TtsCustomButton {
@@ -114,13 +103,14 @@ class TtsDateTimeButton : public TtsCustomButton {
   DECLARE_CLASS(TtsDateTimeButton, TtsCustomButton)
  public:
   TBitmap* GetBitmap() override { return FBitmap ? FBitmap : FPopup ? ButtonDetailBitmap : ComboArrowBitmap; }
+  // The shared ellipsis makes it a popup button, any other picture a drop-down button.
+  void SetBitmap(TBitmap* Value) override;
   bool IsDefault() override { return !FBitmap; }
   bool GetPopup() const { return FPopup; }
 
  protected:
   using TtsCustomButton::TtsCustomButton;
-  void Construct() override;
-  void Destroy() override { FreeOwnBitmap(); }
+  void Construct() override { TakeGivenBitmap(); }
 
  private:
   bool FPopup = false;

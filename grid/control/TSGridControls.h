@@ -176,6 +176,11 @@ class TtsCustomGridControl : public TObject {
   virtual void SaveCurrentState() {}
   virtual bool Focused() { return FControl->Focused(); }
   virtual bool IsEditControl();
+  // The check-box control's glyph for a state, with the copy mode and the part of the bitmap to
+  // copy (Pressed: its pressed form while the box shows pressed); none from other controls.
+  virtual TBitmap* GetCheckBoxBitmap(TCheckBoxState State, Integer& CopyMode, bool Pressed, TRect& Source) {
+    return nullptr;
+  }
   virtual bool IsEditKey(char Key) { return FControl->IsEditKey(Key); }
   virtual bool MultiLine() { return false; }
   virtual void CutToClipboard(bool ByUser) {}

@@ -19,6 +19,9 @@ struct TAxis {
   Integer Count;             // display positions, bar included
   Integer Client;            // client width (height)
   TtsVisibleItems* Visible;  // the visible positions from 1 on
+  Integer FixedCount;         // FixedCols (FixedRows)
+  Integer FixedExtent;        // the fixed area width (height)
+  Integer LineWidth;          // of the lines between positions
   TtsBaseGrid* Grid;
   bool Columns;
   Integer Extent(Integer Position) const {
@@ -27,18 +30,15 @@ struct TAxis {
 };
 
 TAxis ColAxis(TtsBaseGrid* Grid) {
-  return {Grid->GetRowBarOn(),  Grid->GetRowBarWidth(), Grid->GetLastFixedCol(),     Grid->GetLeftCol(),
-          Grid->GetColCount(), Grid->GetClientWidth(), Grid->GetVisibleColItems(), Grid, true};
+  return {Grid->GetRowBarOn(),      Grid->GetRowBarWidth(),   Grid->GetLastFixedCol(), Grid->GetLeftCol(),
+          Grid->GetColCount(),      Grid->GetClientWidth(),   Grid->GetVisibleColItems(), Grid->GetFixedCols(),
+          Grid->GetFixedWidth(),    Grid->GetVertLineWidth(), Grid, true};
 }
 
 TAxis RowAxis(TtsBaseGrid* Grid) {
-  return {Grid->GetHeadingOn(), Grid->GetHeadingHeight(), Grid->GetLastFixedRow(),     Grid->GetTopRow(),
-          Grid->GetRowCount(),  Grid->GetClientHeight(),  Grid->GetVisibleRowItems(), Grid, false};
-}
-
-Integer ListPosition(TtsVisibleItems* List, Integer Position) {
-  bool found;
-  return List->Locate(Position, found);
+  return {Grid->GetHeadingOn(),     Grid->GetHeadingHeight(), Grid->GetLastFixedRow(), Grid->GetTopRow(),
+          Grid->GetRowCount(),      Grid->GetClientHeight(),  Grid->GetVisibleRowItems(), Grid->GetFixedRows(),
+          Grid->GetFixedHeight(),   Grid->GetHorzLineWidth(), Grid, false};
 }
 
 // Where a display position starts on its axis, -1 when it is not on screen (hidden, scrolled out
@@ -57,7 +57,7 @@ Integer AxisOffset(const TAxis& A, Integer Wanted) {
     if (x > A.Client) return -1;
   }
   if (Wanted > A.LastFixed && x <= A.Client) {
-    for (p = ListPosition(A.Visible, A.FirstScroll); p <= size; ++p) {
+    for (p = A.Visible->Locate(A.FirstScroll); p <= size; ++p) {
       Integer c = A.Visible->GetItem(p);
       lastLooked = c;
       if (c > A.Count - 1 || c >= Wanted) break;
@@ -68,16 +68,41 @@ Integer AxisOffset(const TAxis& A, Integer Wanted) {
   return Wanted >= lastLooked && x <= A.Client ? x : -1;
 }
 
-// Counts the positions, in walking order, that fit whole: a position counts when all of it but its
-// line pixel fits after the fixed extent.
+// Counts the positions, in walking order (Next gives them until it answers false), that fit whole
+// after the fixed area: a position counts when all of it but its line pixel fits.
 template <class Next>
-Integer CountFitting(Integer Start, Integer Client, Next NextExtent) {
-  Integer extent = Start, count = 0, width = 0;
-  while (NextExtent(width) && extent + width <= Client) {
-    extent += width;
+Integer CountFitting(const TAxis& A, Next NextPosition) {
+  Integer extent = A.FixedExtent - A.LineWidth, count = 0, position = 0;
+  while (NextPosition(position) && extent + A.Extent(position) <= A.Client) {
+    extent += A.Extent(position);
     ++count;
   }
   return count;
+}
+
+// The last position at least partly on screen when the scrolling area starts at First.
+Integer LastVisible(const TAxis& A, Integer First) {
+  Integer extent = A.FixedExtent, added = 0;
+  for (Integer p = First; p < A.Count && extent < A.Client; ++p, ++added) extent += A.Extent(p);
+  return First + std::max(added, 1) - 1;
+}
+
+// Display positions from First on, hidden ones counting with no extent.
+Integer CompVisible(const TAxis& A, Integer First) {
+  return CountFitting(A, [&](Integer& Position) {
+    Position = First++;
+    return Position < A.Count;
+  });
+}
+
+// Visible positions from the first shown on (Forward), or before it back to the fixed ones.
+Integer ScrollFitting(const TAxis& A, bool Forward) {
+  Integer p = A.Visible->Locate(A.FirstScroll) - (Forward ? 0 : 1);
+  return CountFitting(A, [&](Integer& Position) {
+    if (p < 1 || p > A.Visible->GetSize()) return false;
+    Position = A.Visible->GetItem(Forward ? p++ : p--);
+    return Position >= A.FixedCount;
+  });
 }
 
 }  // namespace
@@ -202,85 +227,23 @@ bool TtsBaseGrid::GetVisibleTopRow(Integer DisplayRow, Integer& Result) {
 }
 
 // ---- Columns and rows that fit ---------------------------------------------------------------------------
-Integer TtsBaseGrid::LastVisibleCol(Integer FirstCol) {
-  Integer extent = FFixedWidth, added = 0;
-  for (Integer c = FirstCol; c < GetColCount() && extent < GetClientWidth(); ++c, ++added) extent += GetColWidths(c);
-  return FirstCol + std::max(added, 1) - 1;
-}
-
-Integer TtsBaseGrid::LastVisibleRow(Integer FirstRow) {
-  Integer extent = FFixedHeight, added = 0;
-  for (Integer r = FirstRow; r < GetRowCount() && extent < GetClientHeight(); ++r, ++added)
-    extent += GetRowHeights(r);
-  return FirstRow + std::max(added, 1) - 1;
-}
-
-Integer TtsBaseGrid::CompVisibleCols(Integer FirstCol) {
-  Integer c = FirstCol;
-  return CountFitting(FFixedWidth - FVertLineWidth, GetClientWidth(), [&](Integer& Width) {
-    if (c >= GetColCount()) return false;
-    Width = GetColWidths(c++);
-    return true;
-  });
-}
-
-Integer TtsBaseGrid::CompVisibleRows(Integer FirstRow) {
-  Integer r = FirstRow;
-  return CountFitting(FFixedHeight - FHorzLineWidth, GetClientHeight(), [&](Integer& Height) {
-    if (r >= GetRowCount()) return false;
-    Height = GetRowHeights(r++);
-    return true;
-  });
-}
+Integer TtsBaseGrid::LastVisibleCol(Integer FirstCol) { return LastVisible(ColAxis(this), FirstCol); }
+Integer TtsBaseGrid::LastVisibleRow(Integer FirstRow) { return LastVisible(RowAxis(this), FirstRow); }
+Integer TtsBaseGrid::CompVisibleCols(Integer FirstCol) { return CompVisible(ColAxis(this), FirstCol); }
+Integer TtsBaseGrid::CompVisibleRows(Integer FirstRow) { return CompVisible(RowAxis(this), FirstRow); }
 
 Integer TtsBaseGrid::PrevVisibleCols() {
-  Integer c = GetLeftCol() - 1;
-  return CountFitting(FFixedWidth - FVertLineWidth, GetClientWidth(), [&](Integer& Width) {
-    if (c < GetFixedCols()) return false;
-    Width = GetColWidths(c--);
-    return true;
+  Integer c = GetLeftCol();
+  return CountFitting(ColAxis(this), [&](Integer& Position) {
+    Position = --c;
+    return Position >= GetFixedCols();
   });
 }
 
-Integer TtsBaseGrid::VisibleScrollCols() {
-  TtsVisibleItems* list = FVisibleColItems;
-  Integer p = ListPosition(list, GetLeftCol());
-  return CountFitting(FFixedWidth - FVertLineWidth, GetClientWidth(), [&](Integer& Width) {
-    if (p > list->GetSize()) return false;
-    Width = GetColWidths(list->GetItem(p++));
-    return true;
-  });
-}
-
-Integer TtsBaseGrid::VisibleScrollRows() {
-  TtsVisibleItems* list = FVisibleRowItems;
-  Integer p = ListPosition(list, GetTopRow());
-  return CountFitting(FFixedHeight - FHorzLineWidth, GetClientHeight(), [&](Integer& Height) {
-    if (p > list->GetSize()) return false;
-    Height = GetRowHeights(list->GetItem(p++));
-    return true;
-  });
-}
-
-Integer TtsBaseGrid::PrevScrollCols() {
-  TtsVisibleItems* list = FVisibleColItems;
-  Integer p = ListPosition(list, GetLeftCol()) - 1;
-  return CountFitting(FFixedWidth - FVertLineWidth, GetClientWidth(), [&](Integer& Width) {
-    if (p < 1 || list->GetItem(p) < GetFixedCols()) return false;
-    Width = GetColWidths(list->GetItem(p--));
-    return true;
-  });
-}
-
-Integer TtsBaseGrid::PrevScrollRows() {
-  TtsVisibleItems* list = FVisibleRowItems;
-  Integer p = ListPosition(list, GetTopRow()) - 1;
-  return CountFitting(FFixedHeight - FHorzLineWidth, GetClientHeight(), [&](Integer& Height) {
-    if (p < 1 || list->GetItem(p) < GetFixedRows()) return false;
-    Height = GetRowHeights(list->GetItem(p--));
-    return true;
-  });
-}
+Integer TtsBaseGrid::VisibleScrollCols() { return ScrollFitting(ColAxis(this), true); }
+Integer TtsBaseGrid::VisibleScrollRows() { return ScrollFitting(RowAxis(this), true); }
+Integer TtsBaseGrid::PrevScrollCols() { return ScrollFitting(ColAxis(this), false); }
+Integer TtsBaseGrid::PrevScrollRows() { return ScrollFitting(RowAxis(this), false); }
 
 // ---- Last column and row inside the window ------------------------------------------------------------
 Integer TtsBaseGrid::MaxVisibleCol() {

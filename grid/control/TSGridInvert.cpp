@@ -182,58 +182,52 @@ void TtsBaseGrid::InvertNew(Integer Left, Integer Top, Integer Right, Integer Bo
         invert(old.Left, Bottom + 1, old.Right, old.Bottom, false);
       return;
     }
-    case grRowSelect: {
-      Left = std::max(Left, GetLeftCol());
-      Top = std::max(Top, GetTopRow());
-      auto selected = [this](Integer Row) { return FRowSelection->GetSelected(Row); };
-      if (RowRangeUnselected(GetTopRow(), maxRow)) {
-        invert(Left, Top, Right, Bottom, true);
-        return;
-      }
-      for (Integer row = GetTopRow(); row < Top; ++row)
-        if (selected(row)) InvertRow(row, false, nullptr);
-      Integer runStart = -1;
-      for (Integer row = Top; row <= Bottom; ++row) {
-        if (!selected(row)) {
-          if (runStart < 0) runStart = row;
-          continue;
-        }
-        if (runStart >= 0) invert(Left, runStart, Right, row - 1, true);
-        runStart = -1;
-        InvertCell(0, row, NullRect, false, nullptr);
-        invert(GetLeftCol(), row, Left - 1, row, false);
-        invert(Right + 1, row, maxCol, row, false);
-      }
-      if (runStart >= 0) invert(Left, runStart, Right, Bottom, true);
-      for (Integer row = Bottom + 1; row <= maxRow; ++row)
-        if (selected(row)) InvertRow(row, false, nullptr);
-      return;
-    }
+    case grRowSelect:
     case grColSelect: {
       Left = std::max(Left, GetLeftCol());
       Top = std::max(Top, GetTopRow());
-      auto selected = [this](Integer Col) { return FColSelection->GetSelected(Col); };
-      if (ColRangeUnselected(GetLeftCol(), maxCol)) {
-        invert(Left, Top, Right, Bottom, true);
+      // Lines are the selected rows (columns); the range runs along them from AlongLow to AlongHigh.
+      bool rows = FGridStatus == grRowSelect;
+      TtsSelection* selection = rows ? FRowSelection : FColSelection;
+      Integer low = rows ? Top : Left, high = rows ? Bottom : Right;
+      Integer alongLow = rows ? Left : Top, alongHigh = rows ? Right : Bottom;
+      Integer first = rows ? GetTopRow() : GetLeftCol(), last = rows ? maxRow : maxCol;
+      Integer alongFirst = rows ? GetLeftCol() : GetTopRow(), alongLast = rows ? maxCol : maxRow;
+      auto block = [&](Integer Line1, Integer Line2, Integer Along1, Integer Along2, bool Selected) {
+        if (rows)
+          invert(Along1, Line1, Along2, Line2, Selected);
+        else
+          invert(Line1, Along1, Line2, Along2, Selected);
+      };
+      auto unselectLine = [&](Integer Line) {
+        if (rows)
+          InvertRow(Line, false, nullptr);
+        else
+          InvertCol(Line, ivBoth, false, nullptr);
+      };
+      if (selection->RangeCount(first, last) == 0) {
+        block(low, high, alongLow, alongHigh, true);
         return;
       }
-      for (Integer col = GetLeftCol(); col < Left; ++col)
-        if (selected(col)) InvertCol(col, ivBoth, false, nullptr);
+      for (Integer line = first; line < low; ++line)
+        if (selection->GetSelected(line)) unselectLine(line);
       Integer runStart = -1;
-      for (Integer col = Left; col <= Right; ++col) {
-        if (!selected(col)) {
-          if (runStart < 0) runStart = col;
+      for (Integer line = low; line <= high; ++line) {
+        if (!selection->GetSelected(line)) {
+          if (runStart < 0) runStart = line;
           continue;
         }
-        if (runStart >= 0) invert(runStart, Top, col - 1, Bottom, true);
+        if (runStart >= 0) block(runStart, line - 1, alongLow, alongHigh, true);
         runStart = -1;
-        InvertCell(col, 0, NullRect, false, nullptr);
-        invert(col, GetTopRow(), col, Top - 1, false);
-        invert(col, Bottom + 1, col, maxRow, false);
+        // A selected line keeps its look inside the range; its bar cell and what lies beside the
+        // range go back to unselected.
+        InvertCell(rows ? 0 : line, rows ? line : 0, NullRect, false, nullptr);
+        block(line, line, alongFirst, alongLow - 1, false);
+        block(line, line, alongHigh + 1, alongLast, false);
       }
-      if (runStart >= 0) invert(runStart, Top, Right, Bottom, true);
-      for (Integer col = Right + 1; col <= maxCol; ++col)
-        if (selected(col)) InvertCol(col, ivBoth, false, nullptr);
+      if (runStart >= 0) block(runStart, high, alongLow, alongHigh, true);
+      for (Integer line = high + 1; line <= last; ++line)
+        if (selection->GetSelected(line)) unselectLine(line);
       return;
     }
     default: return;

@@ -72,7 +72,8 @@ void TtsBaseGrid::ReadHeadingAlignment(Filer::TReader* Reader) { SetHeadingAlign
 void TtsBaseGrid::SetHeadingAlignment(TAlignment Value) {
   if (Value == FHeadingAlignmentLegacy) return;
   FHeadingAlignmentLegacy = Value;
-  FHeadingHorzAlignment = TSCommon::AlignmentToHorzAlignment(Value, true);
+  // Old streams wrote left-justify for a heading that follows the grid's alignment.
+  FHeadingHorzAlignment = Value == taLeftJustify ? TSCommon::htaDefault : TSCommon::AlignmentToHorzAlignment(Value, true);
   if (GetHeadingOn()) CheckInvalidateRow(0);
 }
 

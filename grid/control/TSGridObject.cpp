@@ -48,7 +48,7 @@ IMPLEMENT_CLASS_PUBLISHED(TtsBaseGrid) {
   d.Property("RowBarAlignment", &G::GetRowBarAlignment, &G::SetRowBarAlignment).Default(TSCommon::vtaDefault);
   d.Property("HeadingWordWrap", &G::GetHeadingWordWrap, &G::SetHeadingWordWrap).Default(wwDefault);
   d.Property("WordWrap", &G::GetWordWrap, &G::SetWordWrap).Default(wwDefault);
-  d.Property("EditColor", &G::GetEditColor, &G::SetEditColor).Default(Graphics::clNone).Type(Graphics::ColorTypeInfo());
+  d.Property("EditColor", static_cast<TColor (G::*)() const>(&G::GetEditColor), &G::SetEditColor).Default(Graphics::clNone).Type(Graphics::ColorTypeInfo());
   d.Property("EditFontColor", &G::GetEditFontColor, &G::SetEditFontColor)
       .Default(Graphics::clNone)
       .Type(Graphics::ColorTypeInfo());

@@ -6,7 +6,7 @@
 
 #include "Graphics.h"
 #include "TSCommonCanvas.h"
-#include "TSGridButtons.h"
+#include "TSGridResources.h"
 #include "TSGridImpl.h"
 #include "TSGridStores.h"
 #include "WinPaint.h"
@@ -31,14 +31,6 @@ void CanvasReleased() {
   std::vector<TtsBaseGrid*> waiting = GridsWaitingForCanvas;
   for (TtsBaseGrid* grid : waiting) grid->CheckSkippedPaint();
 }
-
-Integer ListPosition(TtsVisibleItems* List, Integer Position) {
-  bool found;
-  return List->Locate(Position, found);
-}
-
-bool HasHorzLines(TtsGridLines Lines) { return Lines == glHorzLines || Lines == glBoth; }
-bool HasVertLines(TtsGridLines Lines) { return Lines == glVertLines || Lines == glBoth; }
 
 // One line of the grid drawn as runs of equal colour and 3-D look: a run is drawn when it is 3-D or
 // when the grid shows lines of this direction.
@@ -280,8 +272,8 @@ void TtsBaseGrid::PaintGrid() {
   r.top = std::max<LONG>(r.top, 0);
   r.right = std::min<LONG>(r.right, GetClientWidth());
   r.bottom = std::min<LONG>(r.bottom, GetClientHeight());
-  Integer firstCol = ListPosition(FVisibleColItems, GetLeftCol());
-  Integer firstRow = ListPosition(FVisibleRowItems, GetTopRow());
+  Integer firstCol = FVisibleColItems->Locate(GetLeftCol());
+  Integer firstRow = FVisibleRowItems->Locate(GetTopRow());
   DrawGridLines(r, firstCol, firstRow);
   Integer right, bottom;
   DrawCells(r, firstCol, firstRow, right, bottom);
@@ -344,96 +336,113 @@ void TtsBaseGrid::DrawGridLines(const TRect& DrawRect, Integer FirstVisibleColIn
 
 namespace {
 
-// The display position whose line is drawn in the fixed-line colour: the last fixed data position,
-// or the visible one before it when it is hidden; -1 without fixed data positions.
-Integer FixedLinePosition(TtsVisibleItems* List, Integer FixedCount, Integer FixedDataCount) {
-  if (FixedDataCount <= 0) return -1;
+// One direction of the grid lines. Horizontal lines lie under the rows (the positions they are
+// stacked on) and run along the columns; vertical lines the other way round.
+struct TLineAxis {
+  TtsBaseGrid* Grid;
+  bool Horizontal;
+
+  TtsVisibleItems* List(bool Stack) const {
+    return Stack == Horizontal ? Grid->GetVisibleRowItems() : Grid->GetVisibleColItems();
+  }
+  Integer FixedCount(bool Stack) const { return Stack == Horizontal ? Grid->GetFixedRows() : Grid->GetFixedCols(); }
+  Integer FixedDataCount(bool Stack) const {
+    return Stack == Horizontal ? Grid->GetFixedDataRowCount() : Grid->GetFixedDataColCount();
+  }
+  Integer Extent(bool Stack, Integer Position) const {
+    return Stack == Horizontal ? Grid->GetRowHeights(Position) : Grid->GetColWidths(Position);
+  }
+  Integer FirstScroll(bool Stack) const { return Stack == Horizontal ? Grid->GetTopRow() : Grid->GetLeftCol(); }
+  Integer Low(bool Stack, const TRect& R) const { return Stack == Horizontal ? R.top : R.left; }
+  Integer High(bool Stack, const TRect& R) const { return Stack == Horizontal ? R.bottom : R.right; }
+  bool LinesOn() const {
+    TtsGridLines lines = Grid->GetGridLines();
+    return lines == glBoth || lines == (Horizontal ? glHorzLines : glVertLines);
+  }
+  bool Is3D(Integer Stacked, Integer Along) const {
+    Integer col = Horizontal ? Along : Stacked, row = Horizontal ? Stacked : Along;
+    return Grid->GiveCell3D(Grid->GetDataCol(col), Grid->GetDataRow(row));
+  }
+};
+
+// The position whose line is drawn in the fixed-line colour: the last fixed data position, or the
+// visible one before it when it is hidden; -1 without fixed data positions.
+Integer FixedLinePosition(const TLineAxis& A) {
+  if (A.FixedDataCount(true) <= 0) return -1;
+  Integer last = A.FixedCount(true) - 1;
   bool found;
-  Integer p = List->Locate(FixedCount - 1, found);
-  if (found) return FixedCount - 1;
-  return p > 1 ? List->GetItem(p - 1) : -1;
+  Integer p = A.List(true)->Locate(last, found);
+  if (found) return last;
+  return p > 1 ? A.List(true)->GetItem(p - 1) : -1;
+}
+
+// Draws the line of every fixed data position and every visible scrolling position from the first
+// shown, at its last pixel, while the rectangle reaches.
+template <class DrawOne>
+void DrawLinesAlong(const TLineAxis& A, const TRect& DrawRect, Integer FirstStackIndex, DrawOne Draw) {
+  Integer fixedLine = FixedLinePosition(A);
+  bool fixedColor = A.Grid->GetFixedLineColor() != Graphics::clNone && A.LinesOn();
+  Integer at = A.Extent(true, 0);
+  Integer low = A.Low(true, DrawRect), high = A.High(true, DrawRect);
+  auto line = [&](Integer Position, bool Marked) {
+    Integer extent = A.Extent(true, Position);
+    if (extent > 0 && at + extent - 1 >= low) Draw(Position, at + extent - 1, Marked);
+    at += extent;
+  };
+  for (Integer p = 1; p < A.FixedCount(true) && at < high; ++p) line(p, fixedColor && p == fixedLine);
+  TtsVisibleItems* list = A.List(true);
+  Integer size = list->GetSize();
+  for (Integer p = FirstStackIndex; p <= size && at < high; ++p) line(list->GetItem(p), false);
+}
+
+// One line at At under (beside) the position Stacked, drawn in runs along the positions shown: the
+// fixed data ones from list position 1 (when there are any), then the scrolling ones from the first
+// shown; positions scrolled out between them are passed over.
+void DrawLineAlong(const TLineAxis& A, Integer Stacked, Integer At, const TRect& DrawRect, Integer FirstRunIndex,
+              bool FixedLine) {
+  TLineRuns runs(A.Grid->GetCanvas(), A.Horizontal, At, A.LinesOn());
+  TtsVisibleItems* list = A.List(false);
+  Integer fixedCount = A.FixedCount(false), firstScroll = A.FirstScroll(false);
+  Integer end = A.High(false, DrawRect);
+  Integer p = A.FixedDataCount(false) > 0 ? 1 : FirstRunIndex;
+  Integer size = list->GetSize();
+  Integer start = A.Extent(false, 0);
+  while (start < end && p <= size) {
+    Integer item = list->GetItem(p);
+    if (item >= fixedCount && item < firstScroll && p != FirstRunIndex) {
+      p = FirstRunIndex;
+      continue;
+    }
+    bool is3D = !FixedLine && A.Is3D(Stacked, item);
+    runs.Add(start, FixedLine ? A.Grid->GetFixedLineColor() : is3D ? Graphics::clGray : A.Grid->GetLineColor(), is3D);
+    start += A.Extent(false, item);
+    p = item == fixedCount - 1 ? FirstRunIndex : p + 1;
+  }
+  runs.Finish(end);
 }
 
 }  // namespace
 
 void TtsBaseGrid::DrawHorzLines(const TRect& DrawRect, Integer FirstVisibleColIndex, Integer FirstVisibleRowIndex) {
-  Integer fixedLine = FixedLinePosition(FVisibleRowItems, GetFixedRows(), FFixedDataRowCount);
-  bool fixedColor = FFixedLineColor != Graphics::clNone && HasHorzLines(FGridLines);
-  Integer y = GetRowHeights(0);
-  auto line = [&](Integer Row, bool Marked) {
-    Integer height = GetRowHeights(Row);
-    if (height > 0 && y + height - 1 >= DrawRect.top)
-      DrawHorzLine(Row, y + height - 1, DrawRect, FirstVisibleColIndex, Marked);
-    y += height;
-  };
-  for (Integer row = 1; row < GetFixedRows() && y < DrawRect.bottom; ++row) line(row, fixedColor && row == fixedLine);
-  Integer size = FVisibleRowItems->GetSize();
-  for (Integer p = FirstVisibleRowIndex; p <= size && y < DrawRect.bottom; ++p) line(FVisibleRowItems->GetItem(p), false);
+  DrawLinesAlong(TLineAxis{this, true}, DrawRect, FirstVisibleRowIndex, [&](Integer Row, Integer Y, bool Marked) {
+    DrawHorzLine(Row, Y, DrawRect, FirstVisibleColIndex, Marked);
+  });
 }
 
 void TtsBaseGrid::DrawVertLines(const TRect& DrawRect, Integer FirstVisibleColIndex, Integer FirstVisibleRowIndex) {
-  Integer fixedLine = FixedLinePosition(FVisibleColItems, GetFixedCols(), FFixedDataColCount);
-  bool fixedColor = FFixedLineColor != Graphics::clNone && HasVertLines(FGridLines);
-  Integer x = GetColWidths(0);
-  auto line = [&](Integer Col, bool Marked) {
-    Integer width = GetColWidths(Col);
-    if (width > 0 && x + width - 1 >= DrawRect.left)
-      DrawVertLine(Col, x + width - 1, DrawRect, FirstVisibleRowIndex, Marked);
-    x += width;
-  };
-  for (Integer col = 1; col < GetFixedCols() && x < DrawRect.right; ++col) line(col, fixedColor && col == fixedLine);
-  Integer size = FVisibleColItems->GetSize();
-  for (Integer p = FirstVisibleColIndex; p <= size && x < DrawRect.right; ++p) line(FVisibleColItems->GetItem(p), false);
+  DrawLinesAlong(TLineAxis{this, false}, DrawRect, FirstVisibleColIndex, [&](Integer Col, Integer X, bool Marked) {
+    DrawVertLine(Col, X, DrawRect, FirstVisibleRowIndex, Marked);
+  });
 }
-
-namespace {
-
-// Walks the visible positions of one axis as the screen shows them: the fixed data positions from
-// list position 1 (when there are any), then the scrolling ones from the first shown; positions
-// scrolled out between them are passed over.
-template <class Visit>
-void WalkShown(TtsVisibleItems* List, Integer FixedCount, Integer FixedDataCount, Integer FirstScroll,
-               Integer FirstIndex, Integer Start, Integer End, Visit VisitPosition) {
-  Integer p = FixedDataCount > 0 ? 1 : FirstIndex;
-  Integer size = List->GetSize();
-  Integer at = Start;
-  while (at < End && p <= size) {
-    Integer item = List->GetItem(p);
-    if (item >= FixedCount && item < FirstScroll && p != FirstIndex) {
-      p = FirstIndex;
-      continue;
-    }
-    at += VisitPosition(item, at);
-    p = item == FixedCount - 1 ? FirstIndex : p + 1;
-  }
-}
-
-}  // namespace
 
 void TtsBaseGrid::DrawHorzLine(Integer DisplayRow, Integer Y, const TRect& DrawRect, Integer FirstVisibleColIndex,
                                bool FixedLine) {
-  TLineRuns runs(GetCanvas(), true, Y, HasHorzLines(FGridLines));
-  Integer dataRow = GetDataRow(DisplayRow);
-  WalkShown(FVisibleColItems, GetFixedCols(), FFixedDataColCount, GetLeftCol(), FirstVisibleColIndex,
-            GetColWidths(0), DrawRect.right, [&](Integer Col, Integer X) {
-              bool is3D = !FixedLine && GiveCell3D(GetDataCol(Col), dataRow);
-              runs.Add(X, FixedLine ? FFixedLineColor : is3D ? Graphics::clGray : FLineColor, is3D);
-              return GetColWidths(Col);
-            });
-  runs.Finish(DrawRect.right);
+  DrawLineAlong(TLineAxis{this, true}, DisplayRow, Y, DrawRect, FirstVisibleColIndex, FixedLine);
 }
 
 void TtsBaseGrid::DrawVertLine(Integer DisplayCol, Integer X, const TRect& DrawRect, Integer FirstVisibleRowIndex,
                                bool FixedLine) {
-  TLineRuns runs(GetCanvas(), false, X, HasVertLines(FGridLines));
-  Integer dataCol = GetDataCol(DisplayCol);
-  WalkShown(FVisibleRowItems, GetFixedRows(), FFixedDataRowCount, GetTopRow(), FirstVisibleRowIndex,
-            GetRowHeights(0), DrawRect.bottom, [&](Integer Row, Integer Y) {
-              bool is3D = !FixedLine && GiveCell3D(dataCol, GetDataRow(Row));
-              runs.Add(Y, FixedLine ? FFixedLineColor : is3D ? Graphics::clGray : FLineColor, is3D);
-              return GetRowHeights(Row);
-            });
-  runs.Finish(DrawRect.bottom);
+  DrawLineAlong(TLineAxis{this, false}, DisplayCol, X, DrawRect, FirstVisibleRowIndex, FixedLine);
 }
 
 }  // namespace TSGrid

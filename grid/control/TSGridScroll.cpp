@@ -149,65 +149,57 @@ void TtsBaseGrid::RepaintStrip(const TRect& Strip) {
   WinPaint::InvalidateRect(handle, &Strip, FALSE);
 }
 
-void TtsBaseGrid::ScrollUp(Integer DY) {
-  Integer width = GetClientWidth(), client = GetClientHeight(), fixed = FFixedHeight;
-  TRect strip(0, fixed, width, client);
-  if (WorthScrolling(client, fixed, DY)) {
-    Integer height = std::min(GetScrollHeight(DY), client);
-    if (FFocusTopEdge) {
-      TRect edge(0, fixed - 1, width, fixed);
+namespace {
+
+// A band across the window between From and To on the scrolling axis.
+TRect Band(bool Vertical, Integer From, Integer To, Integer Across) {
+  return Vertical ? TRect(0, From, Across, To) : TRect(From, 0, To, Across);
+}
+
+}  // namespace
+
+// The content moves up (left) by -Amount.
+void TtsBaseGrid::ScrollBack(bool Vertical, Integer Amount) {
+  Integer across = Vertical ? GetClientWidth() : GetClientHeight();
+  Integer client = Vertical ? GetClientHeight() : GetClientWidth();
+  Integer fixed = Vertical ? FFixedHeight : FFixedWidth;
+  TRect strip = Band(Vertical, fixed, client, across);
+  if (WorthScrolling(client, fixed, Amount)) {
+    Integer end = std::min(Vertical ? GetScrollHeight(Amount) : GetScrollWidth(Amount), client);
+    if (Vertical ? FFocusTopEdge : FFocusLeftEdge) {
+      TRect edge = Band(Vertical, fixed - 1, fixed, across);
       WinPaint::InvalidateRect(GetHandle(), &edge, FALSE);
       Update();
     }
-    ScrollRect(0, fixed, width, height, DY, false);
-    strip = TRect(0, height + DY, width, client);
+    TRect moved = Band(Vertical, fixed, end, across);
+    ScrollRect(moved.left, moved.top, moved.right, moved.bottom, Amount, !Vertical);
+    strip = Band(Vertical, end + Amount, client, across);
     ValidateRect(GetHandle(), &strip);
     Update();
   }
   WinPaint::InvalidateRect(GetHandle(), &strip, FALSE);
 }
 
-void TtsBaseGrid::ScrollDown(Integer DY) {
-  Integer width = GetClientWidth(), client = GetClientHeight(), fixed = FFixedHeight;
-  TRect strip(0, fixed, width, client);
-  if (WorthScrolling(client, fixed, DY)) {
-    ScrollRect(0, fixed, width, GetMaxScrollHeight(), DY, false);
-    strip = TRect(0, fixed - 1, width, fixed + DY);
+// The content moves down (right) by Amount.
+void TtsBaseGrid::ScrollForward(bool Vertical, Integer Amount) {
+  Integer across = Vertical ? GetClientWidth() : GetClientHeight();
+  Integer client = Vertical ? GetClientHeight() : GetClientWidth();
+  Integer fixed = Vertical ? FFixedHeight : FFixedWidth;
+  TRect strip = Band(Vertical, fixed, client, across);
+  if (WorthScrolling(client, fixed, Amount)) {
+    TRect moved = Band(Vertical, fixed, Vertical ? GetMaxScrollHeight() : client, across);
+    ScrollRect(moved.left, moved.top, moved.right, moved.bottom, Amount, !Vertical);
+    strip = Band(Vertical, fixed - 1, fixed + Amount, across);
     ValidateRect(GetHandle(), &strip);
     Update();
   }
   WinPaint::InvalidateRect(GetHandle(), &strip, FALSE);
 }
 
-void TtsBaseGrid::ScrollLeft(Integer DX) {
-  Integer height = GetClientHeight(), client = GetClientWidth(), fixed = FFixedWidth;
-  TRect strip(fixed, 0, client, height);
-  if (WorthScrolling(client, fixed, DX)) {
-    Integer width = std::min(GetScrollWidth(DX), client);
-    if (FFocusLeftEdge) {
-      TRect edge(fixed - 1, 0, fixed, height);
-      WinPaint::InvalidateRect(GetHandle(), &edge, FALSE);
-      Update();
-    }
-    ScrollRect(fixed, 0, width, height, DX, true);
-    strip = TRect(width + DX, 0, client, height);
-    ValidateRect(GetHandle(), &strip);
-    Update();
-  }
-  WinPaint::InvalidateRect(GetHandle(), &strip, FALSE);
-}
-
-void TtsBaseGrid::ScrollRight(Integer DX) {
-  Integer height = GetClientHeight(), client = GetClientWidth(), fixed = FFixedWidth;
-  TRect strip(fixed, 0, client, height);
-  if (WorthScrolling(client, fixed, DX)) {
-    ScrollRect(fixed, 0, client, height, DX, true);
-    strip = TRect(fixed - 1, 0, fixed + DX, height);
-    ValidateRect(GetHandle(), &strip);
-    Update();
-  }
-  WinPaint::InvalidateRect(GetHandle(), &strip, FALSE);
-}
+void TtsBaseGrid::ScrollUp(Integer DY) { ScrollBack(true, DY); }
+void TtsBaseGrid::ScrollDown(Integer DY) { ScrollForward(true, DY); }
+void TtsBaseGrid::ScrollLeft(Integer DX) { ScrollBack(false, DX); }
+void TtsBaseGrid::ScrollRight(Integer DX) { ScrollForward(false, DX); }
 
 void TtsBaseGrid::ScrollControlVertical(Integer DY) {
   Integer width = GetClientWidth(), client = GetClientHeight(), fixed = FFixedHeight;

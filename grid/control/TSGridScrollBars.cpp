@@ -6,7 +6,6 @@
 
 #include "TSGridImpl.h"
 #include "TSGridStores.h"
-#include "WinMetrics.h"
 #include "WinScrollBars.h"
 
 namespace TSGrid {
@@ -17,11 +16,6 @@ constexpr Integer MaxScrollRange = 0x7FFF;
 
 // Rounds to the nearest integer, halves to the even neighbour.
 Integer RoundEven(double Value) { return static_cast<Integer>(std::nearbyint(Value)); }
-
-Integer ListPosition(TtsVisibleItems* List, Integer Position) {
-  bool found;
-  return List->Locate(Position, found);
-}
 
 bool Horizontal(TScrollStyle Style) { return Style == ssHorizontal || Style == ssBoth; }
 bool Vertical(TScrollStyle Style) { return Style == ssVertical || Style == ssBoth; }
@@ -35,7 +29,7 @@ struct TScrollGeometry {
 
 TScrollGeometry AxisGeometry(TtsVisibleItems* List, Integer FixedCount, Integer MaxScrollPosition) {
   TScrollGeometry g;
-  g.FirstIndex = ListPosition(List, FixedCount);
+  g.FirstIndex = List->Locate(FixedCount);
   g.LastIndex = List->GetSize();
   g.Count = g.LastIndex - g.FirstIndex + 1;
   g.Range = std::min(MaxScrollRange, g.Count);
@@ -51,7 +45,7 @@ TScrollGeometry AxisGeometry(TtsVisibleItems* List, Integer FixedCount, Integer 
 template <class Extent>
 Integer MaxScrollPosition(TtsVisibleItems* List, Integer FixedCount, Integer FixedExtent, Integer Client,
                           Extent ExtentOf) {
-  Integer first = ListPosition(List, FixedCount);
+  Integer first = List->Locate(FixedCount);
   Integer size = List->GetSize();
   if (size == 0) return std::min(first, size);
   Integer p = size;
@@ -66,7 +60,7 @@ Integer MaxScrollPosition(TtsVisibleItems* List, Integer FixedCount, Integer Fix
 // The bar position of the first scrolling cell shown.
 Integer AxisPosition(const TScrollGeometry& G, TtsVisibleItems* List, Integer FirstShown, Integer MaxPosition) {
   if (G.Count <= 0) return 1;
-  Integer p = ListPosition(List, FirstShown);
+  Integer p = List->Locate(FirstShown);
   Integer size = List->GetSize();
   if (G.Scaled) {
     Integer position = RoundEven(static_cast<double>(G.Range) / G.Count * (p - G.FirstIndex));
@@ -81,8 +75,8 @@ Integer AxisScrollTarget(TtsVisibleItems* List, Integer FixedCount, Integer Firs
                          Integer ThumbPos, bool Tracking, Integer PageBack, Integer PageForward,
                          const TScrollGeometry& G, Integer MaxPosition) {
   Integer size = List->GetSize();
-  Integer first = ListPosition(List, FixedCount);
-  Integer p = ListPosition(List, FirstShown);
+  Integer first = List->Locate(FixedCount);
+  Integer p = List->Locate(FirstShown);
   switch (ScrollCode) {
     case SB_LINEUP: --p; break;
     case SB_LINEDOWN: ++p; break;
@@ -273,7 +267,7 @@ bool NeedsBar(Integer Given, Integer FixedCount, Integer Count, Integer FixedExt
     if (extent > 0) ++counted;
   }
   if (Given >= sum) return false;
-  return counted > 1 || List->GetSize() - ListPosition(List, FixedCount) + 1 > 1;
+  return counted > 1 || List->GetSize() - List->Locate(FixedCount) + 1 > 1;
 }
 
 }  // namespace
@@ -293,14 +287,14 @@ bool TtsBaseGrid::ShowVertScrollBar(Integer Height) {
 bool TtsBaseGrid::CanShowHorzScrollBar() {
   if (!HandleAllocated()) return false;
   Integer width = GetClientWidth();
-  if (AlwaysShowVertScrollBar() && !FVertBarShown) width -= GetSystemMetrics(SM_CXVSCROLL);
+  if (AlwaysShowVertScrollBar() && !FVertBarShown) width -= GetVertScrollBarWidth();
   return ShowHorzScrollBar(width);
 }
 
 bool TtsBaseGrid::CanShowVertScrollBar() {
   if (!HandleAllocated()) return false;
   Integer height = GetClientHeight();
-  if (AlwaysShowHorzScrollBar() && !FHorzBarShown) height -= GetSystemMetrics(SM_CYHSCROLL);
+  if (AlwaysShowHorzScrollBar() && !FHorzBarShown) height -= GetHorzScrollBarHeight();
   return ShowVertScrollBar(height);
 }
 
@@ -345,31 +339,30 @@ void TtsBaseGrid::HideControlBeforeScroll(bool InvalidateCurrent) {
 }
 
 // ---- Messages ------------------------------------------------------------------------------------------------
-void TtsBaseGrid::WMHScroll(TMessage& Message) {
+// A request to scroll back while the first scrolling position is shown is ignored; the vertical bar
+// also updates the window after every request it handles.
+void TtsBaseGrid::WMScroll(TMessage& Message, bool Vertical) {
   Message.Result = 0;
   CheckDropDownOff(false);
   Integer code = Message.WParamLo(), thumb = Message.WParamHi();
-  if ((code == SB_LINELEFT || code == SB_PAGELEFT) && GetLeftCol() == GetFixedCols()) return;
+  bool atStart = Vertical ? GetTopRow() == GetFixedRows() : GetLeftCol() == GetFixedCols();
+  if ((code == SB_LINEUP || code == SB_PAGEUP) && atStart) return;
   if (code != SB_ENDSCROLL) HideControlBeforeScroll(!Focused());
-  ModifyHorzScrollBar(code, thumb);
+  if (Vertical)
+    ModifyVertScrollBar(code, thumb);
+  else
+    ModifyHorzScrollBar(code, thumb);
   UpdateScrollPos();
   if (code == SB_ENDSCROLL) {
     ShowControlAfterScroll();
     Update();
+  } else if (Vertical) {
+    Update();
   }
 }
 
-void TtsBaseGrid::WMVScroll(TMessage& Message) {
-  Message.Result = 0;
-  CheckDropDownOff(false);
-  Integer code = Message.WParamLo(), thumb = Message.WParamHi();
-  if ((code == SB_LINEUP || code == SB_PAGEUP) && GetTopRow() == GetFixedRows()) return;
-  if (code != SB_ENDSCROLL) HideControlBeforeScroll(!Focused());
-  ModifyVertScrollBar(code, thumb);
-  UpdateScrollPos();
-  if (code == SB_ENDSCROLL) ShowControlAfterScroll();
-  Update();
-}
+void TtsBaseGrid::WMHScroll(TMessage& Message) { WMScroll(Message, false); }
+void TtsBaseGrid::WMVScroll(TMessage& Message) { WMScroll(Message, true); }
 
 void TtsBaseGrid::WMSize(TMessage& Message) {
   inherited::Dispatch(Message);

@@ -275,6 +275,7 @@ void TtsBaseGrid::SetInactiveButtonState(TtsInactiveButtonState Value) {
   if (FInactiveButtonState == Value) return;
   FInactiveButtonState = Value;
   Invalidate();
+  RedisplayControl(true);
 }
 
 // The button sizes rebuild the shared buttons that show the default pictures.
@@ -313,15 +314,17 @@ void TtsBaseGrid::SetHeadingButton(TtsHeadingButton Value) {
 }
 
 void TtsBaseGrid::SetHeadingHorzAlignment(TSCommon::TtsHorzAlignment Value) {
-  if (Change(FHeadingHorzAlignment, Value)) CheckInvalidateRow(0);
+  if (!Change(FHeadingHorzAlignment, Value)) return;
+  FHeadingAlignmentLegacy = TSCommon::HorzAlignmentToAlignment(Value);
+  if (GetHeadingOn()) CheckInvalidateRow(0);
 }
 
 void TtsBaseGrid::SetHeadingVertAlignment(TSCommon::TtsVertAlignment Value) {
-  if (Change(FHeadingVertAlignment, Value)) CheckInvalidateRow(0);
+  if (Change(FHeadingVertAlignment, Value) && GetHeadingOn()) CheckInvalidateRow(0);
 }
 
 void TtsBaseGrid::SetHeadingWordWrap(TtsWordWrap Value) {
-  if (Change(FHeadingWordWrap, Value)) CheckInvalidateRow(0);
+  if (Change(FHeadingWordWrap, Value) && GetHeadingOn()) CheckInvalidateRow(0);
 }
 
 void TtsBaseGrid::SetRowBarAlignment(TSCommon::TtsVertAlignment Value) {

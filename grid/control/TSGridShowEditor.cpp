@@ -62,7 +62,8 @@ void TtsBaseGrid::SetControlProperties(TtsCustomGridControl* Control) {
   TtsDropDownStyle style;
   TtsButtonType button = GiveCellButton(dataCol, dataRow, style);
   if (button != btNone) {
-    if (TtsCustomButton* object = GridCellButton(dataCol, button)) width = std::max(0, width - object->FullWidth());
+    FCurrentButton = GridCellButton(dataCol, button);
+    if (FCurrentButton) width = std::max(0, width - FCurrentButton->FullWidth());
   }
   switch (button) {
     case btCombo:

@@ -31,38 +31,55 @@ Integer TtsBaseGrid::NextSizingRow(Integer DisplayRow) {
   return next;
 }
 
+namespace {
+
+struct TBoundary {
+  bool Found;
+  Integer Index;
+  Integer Position;
+};
+
+// The boundary (the last pixel of a position) whose band holds At: from Position - 2 to Position +
+// BandAfter, walking the positions from First with NextPosition while they are on screen.
+template <class Next, class Extent>
+TBoundary FindBoundary(Integer At, Integer First, Integer Count, Integer Client, Integer BandAfter,
+                       Next NextPosition, Extent ExtentOf) {
+  if (First >= Count) return {false, 0, 0};
+  Integer index = First, boundary = ExtentOf(First) - 1;
+  while (At < boundary - 2 || At > boundary + BandAfter) {
+    index = NextPosition(index);
+    if (index >= Count || boundary - 2 >= Client) return {false, 0, 0};
+    boundary += ExtentOf(index);
+  }
+  return {true, index, boundary};
+}
+
+}  // namespace
+
 bool TtsBaseGrid::CalcColSizingState(Integer X, Integer, TtsMouseStatus& Status) {
   if (FResizeCols == rcNone) return false;
-  Integer col = GetRowBarOn() ? 0 : NextSizingCol(0);
-  if (col >= GetColCount()) return false;
-  Integer boundary = GetColWidths(col) - 1;
-  while (X < boundary - 2 || X > boundary + 1) {
-    col = NextSizingCol(col);
-    if (col >= GetColCount() || boundary - 2 >= GetClientWidth()) return false;
-    boundary += GetColWidths(col);
-  }
-  FSizingIndex = col;
-  FSizingPos = boundary;
-  FSizingOffset = boundary - X;
-  Status = col == 0 ? msRowBarResize : msColResize;
+  TBoundary hit = FindBoundary(X, GetRowBarOn() ? 0 : NextSizingCol(0), GetColCount(), GetClientWidth(), 1,
+                               [this](Integer Col) { return NextSizingCol(Col); },
+                               [this](Integer Col) { return GetColWidths(Col); });
+  if (!hit.Found) return false;
+  FSizingIndex = hit.Index;
+  FSizingPos = hit.Position;
+  FSizingOffset = hit.Position - X;
+  Status = hit.Index == 0 ? msRowBarResize : msColResize;
   return true;
 }
 
 // The band is one pixel deeper below a row boundary than right of a column boundary.
 bool TtsBaseGrid::CalcRowSizingState(Integer, Integer Y, TtsMouseStatus& Status) {
   if (FResizeRows == rrNone) return false;
-  Integer row = GetHeadingOn() ? 0 : NextSizingRow(0);
-  if (row >= GetRowCount()) return false;
-  Integer boundary = GetRowHeights(row) - 1;
-  while (Y < boundary - 2 || Y > boundary + 2) {
-    row = NextSizingRow(row);
-    if (row >= GetRowCount() || boundary - 2 >= GetClientHeight()) return false;
-    boundary += GetRowHeights(row);
-  }
-  FSizingIndex = row;
-  FSizingPos = boundary;
-  FSizingOffset = boundary - Y;
-  Status = row == 0 ? msHeadingResize : msRowResize;
+  TBoundary hit = FindBoundary(Y, GetHeadingOn() ? 0 : NextSizingRow(0), GetRowCount(), GetClientHeight(), 2,
+                               [this](Integer Row) { return NextSizingRow(Row); },
+                               [this](Integer Row) { return GetRowHeights(Row); });
+  if (!hit.Found) return false;
+  FSizingIndex = hit.Index;
+  FSizingPos = hit.Position;
+  FSizingOffset = hit.Position - Y;
+  Status = hit.Index == 0 ? msHeadingResize : msRowResize;
   return true;
 }
 

@@ -113,6 +113,11 @@ class TtsVisibleItems : public TtsSortIntList {
   Integer GetItem(Integer Index) override;
   void Add(Integer Value) override;
   Integer Locate(Integer Value, bool& Found) override;
+  // The list position of Value, or of the next visible position when Value is hidden.
+  Integer Locate(Integer Value) {
+    bool found;
+    return Locate(Value, found);
+  }
   void Remove(Integer Value) override;
   // Remove with the new size as the answer.
   Integer RemoveItem(Integer Value);

@@ -114,6 +114,9 @@ using TtsGridActions = TSet<TtsGridAction, 8>;
 enum TtsIndexType { itRow, itCol };
 enum TtsInvert { ivHead, ivData, ivBoth };
 enum TtsSpinButton { spbNone, spbIncrement, spbDecrement };
+using TtsSpinButtons = TSet<TtsSpinButton, 8>;
+// How a cell button is drawn: resting, raised under the mouse, pressed.
+enum TtsButtonMode { bmFlat, bmUp, bmDown };
 enum TtsClickPosition { cpHeading, cpRowBar, cpUpperLeft, cpCell, cpNone };
 enum TtsResetOrder { roNone, roCols, roRows, roBoth };
 enum TtsResetPosition { rpNone, rpLeft, rpTop, rpTopLeft };

@@ -80,9 +80,19 @@ void RedrawCellValue(TtsBaseGrid* Grid, Integer DataCol, Integer DataRow, const 
   bool selected = Grid->IsCellSelected(col, row);
   TtsDrawData data;
   Grid->GetDrawData(col, row, data, true);
-  Variant shown;
-  TtsBaseGrid::CheckStrValue(data.ControlType, Value, shown);
-  Grid->AssignCellValue(DataCol, DataRow, data, selected, shown, Text, false, false);
+  // A selected cell is drawn off screen first, so that its inversion never shows half done.
+  bool claimed = selected && Grid->PrepareCanvas(data.CellRect);
+  try {
+    Variant shown;
+    TtsBaseGrid::CheckStrValue(data.ControlType, Value, shown);
+    Grid->AssignCellValue(DataCol, DataRow, data, selected, shown, Text, false, false);
+    if (selected && (col < 1 || row < 1 || !Grid->SelectionColorEnabled()))
+      Grid->RectInvert(Grid->GetCanvas()->GetHandle(), data.CellRect);
+  } catch (...) {
+    if (claimed) Grid->CanvasToScreen(data.CellRect);
+    throw;
+  }
+  if (claimed) Grid->CanvasToScreen(data.CellRect);
 }
 }  // namespace
 
@@ -144,9 +154,47 @@ void TtsBaseGrid::AssignCellValue(Integer DataCol, Integer DataRow, TtsDrawData&
       SetControlValue(value, AsEditValue, EditFlag);
     CheckShowAfterPaint();
   }
-  // Drawing the value is the window side's; a grid without a window only records the cell.
+  RestoreHandle();
+  const TRect& cell = DrawData.CellRect;
+  bool current = DrawData.DisplayCol == FCurDisplayCol && DrawData.DisplayRow == FCurDisplayRow;
+  if (cell.left <= cell.right && cell.top <= cell.bottom) {
+    if (InClipRect(cell)) {
+      FCurrentButton = GridCellButton(DataCol, DrawData.ButtonType);
+      UpdateDrawData(DrawData, false);
+      DrawValue(DrawData, Selected, Value, Text);
+    } else if (current) {
+      DrawCellFocusRect(DrawData.DisplayCol, DrawData.DisplayRow);
+    }
+  }
   FLastDrawnCol = DrawData.DisplayCol;
   FLastDrawnRow = DrawData.DisplayRow;
+}
+
+void TtsBaseGrid::DrawValue(TtsDrawData& DrawData, bool Selected, const Variant& Value, const String* Text) {
+  if (Text) {
+    DrawText(*Text, DrawData, Selected);
+    return;
+  }
+  switch (DrawData.ControlType) {
+    case ctText:
+      DrawText(VarToStr(Value), DrawData, Selected);
+      break;
+    case ctCheck: {
+      Variant state;
+      GetCheckBoxValue(Value, state);
+      DrawCheck(state, DrawData, Selected);
+      break;
+    }
+    case ctPicture: {
+      // A text names an image of the grid's image list; anything else holds a bitmap.
+      TtsImageItem* item = VarIsStr(Value) ? ImageListPicture(Value) : nullptr;
+      TBitmap* bitmap = item ? item->GetBitmap() : VarIsStr(Value) ? nullptr : VariantToBitmap(Value);
+      DrawPicture(bitmap, item, DrawData, Selected);
+      break;
+    }
+    default:
+      break;
+  }
 }
 
 // ---- Check boxes and the in-place control -------------------------------------------------------------
@@ -579,10 +627,14 @@ void TtsBaseGrid::CellLoaded(TtsDrawData& DrawData, bool Selected) {
 
 void TtsBaseGrid::DrawEmptyCell(TtsDrawData& DrawData, bool Selected) {
   Variant value = EmptyCellValue(DrawData.ControlType);
-  if (VarIsEmpty(value)) return;
   SetEnableStartEdit(false);
   try {
-    AssignCellValue(DrawData.DataCol, DrawData.DataRow, DrawData, Selected, value, nullptr, false, false);
+    if (VarIsEmpty(value)) {
+      UpdateDrawData(DrawData, false);
+      DrawEmpty(DrawData, Selected);
+    } else {
+      AssignCellValue(DrawData.DataCol, DrawData.DataRow, DrawData, Selected, value, nullptr, false, false);
+    }
   } catch (...) {
     SetEnableStartEdit(true);
     throw;

@@ -1,9 +1,7 @@
-// The window side of the grid as a grid without a window answers it: no geometry (empty
-// rectangles, nothing in view), nothing to paint, scroll or invert, no focus rectangle, and keys and
-// mouse actions that find nothing to act on. The parts that need no window are complete here: the
-// draw data of a cell without its rectangles, the focus-rectangle and heading-button rules, the
-// sizing bands, the first scrolling column and row, the cell button objects and the selection of
-// all rows.
+// The window side of the grid as a grid without a window answers it: keys and mouse actions that
+// find nothing to act on. The parts that need no window are complete here: the sizing bands, the
+// sizes of all columns or rows, the default cell buttons and heading-button rules, leaving the grid
+// and the selection of all rows.
 #include "TSGridImpl.h"
 #include "WinMetrics.h"
 
@@ -20,69 +18,10 @@ TRect TtsBaseGrid::HeadingSizingArea() {
 }
 
 // ---- Painting (nothing without a window) --------------------------------------------------------------------
-void TtsBaseGrid::ClearRowBarCell(Integer) {}
-void TtsBaseGrid::DrawBmpRowBar(Integer, TBitmap*, Integer, bool) {}
-TtsSortPicture TtsBaseGrid::DoGetSortPicture(Integer) { return spNone; }
-void TtsBaseGrid::DrawHeadingButton(TCanvas*, Integer, TtsDrawData&) {}
-void TtsBaseGrid::DrawCell(Integer, Integer, const TRect&, TGridDrawState) {}
-void TtsBaseGrid::DoDrawCell(Integer, Integer, bool, const TRect&) {}
-void TtsBaseGrid::DrawFixedCellSelected(const TRect&) {}
-void TtsBaseGrid::DrawFixedCellUnselected(const TRect&, Integer) {}
-void TtsBaseGrid::ClearCurrent(Integer) {}
-void TtsBaseGrid::DrawCurrent(Integer) {}
-void TtsBaseGrid::DrawCurrentSelected(Integer) {}
-bool TtsBaseGrid::PrepareCanvas(const TRect&) { return false; }
-
-void TtsBaseGrid::GetDrawData(Integer DisplayCol, Integer DisplayRow, TtsDrawData& DrawData, bool Full) {
-  DrawData = TtsDrawData();
-  DrawData.DisplayCol = DisplayCol;
-  DrawData.DisplayRow = DisplayRow;
-  DrawData.DataCol = GetDataCol(DisplayCol);
-  DrawData.DataRow = GetDataRow(DisplayRow);
-  Integer col = DrawData.DataCol, row = DrawData.DataRow;
-  DrawData.ControlType = GiveCellControlType(col, row);
-  DrawData.Is3D = GiveCell3D(col, row);
-  if (Full) {
-    DrawData.Alignment = GiveCellAlignment(col, row);
-    DrawData.VertAlignment = GiveCellVertAlignment(col, row);
-    DrawData.Color = GiveCellColor(col, row, DrawData.Is3D);
-    DrawData.Font = GiveCellFont(col, row);
-    DrawData.WordWrap = GiveCellWordWrap(col, row);
-  }
-  // The rectangles are the window's: empty without one.
-  CellRect(DisplayCol, DisplayRow, DrawData.CellRect);
-  DrawData.ButtonType = GiveCellButton(col, row, DrawData.DropDownStyle);
-  DrawData.HasButton = DrawData.ButtonType != btNone;
-}
-
-TColor TtsBaseGrid::PictureTransparentColor(TBitmap* Bitmap, TtsImageItem* Item) {
-  if (Item) return Item->GetTransparent() ? Item->GetTransparentColor() : Graphics::clNone;
-  if (Bitmap && Bitmap->GetTransparent()) FTransparentColor = Bitmap->GetTransparentColor();
-  return Graphics::clNone;
-}
 
 void TtsBaseGrid::SetCheckBoxOnBitmap(TBitmap*) { Invalidate(); }
 void TtsBaseGrid::SetCheckBoxOffBitmap(TBitmap*) { Invalidate(); }
 void TtsBaseGrid::SetCheckBoxGrayedBitmap(TBitmap*) { Invalidate(); }
-
-// ---- Focus rectangle -------------------------------------------------------------------------------------------
-bool TtsBaseGrid::IsFocused() { return Focused() || (FActiveControl && FActiveControl->Focused()); }
-
-bool TtsBaseGrid::FocusRectActive() {
-  return (FFocusBorder != fbNone || FFocusColor != Graphics::clNone || FFocusFontColor != Graphics::clNone) &&
-         FGridMode != gmListBox && FGridStatus == grNormal;
-}
-
-bool TtsBaseGrid::CheckCellFocusRect(Integer, Integer, bool) { return false; }
-bool TtsBaseGrid::DisplayFocusRect(Integer, Integer, bool) { return false; }
-void TtsBaseGrid::InvalidateFocusRect(Integer, Integer, bool) {}
-void TtsBaseGrid::ClearCurrentFocusRect(bool) {}
-void TtsBaseGrid::DrawCurrentFocusRect(bool) {}
-
-void TtsBaseGrid::FocusChanged(bool Whole) {
-  CheckPictureMask(false);
-  InvalidateFocusRect(FCurDisplayCol, FCurDisplayRow, Whole);
-}
 
 // ---- Sizes of all columns or rows ----------------------------------------------------------------------------
 void TtsBaseGrid::ChangeAllColWidths(Integer Width, bool) {
@@ -123,38 +62,6 @@ void TtsBaseGrid::ChangeAllRowHeights(Integer Height, bool) {
 bool TtsBaseGrid::ScrollRows(Integer, Integer, Integer&, Integer&) { return false; }
 
 // ---- Cell buttons ------------------------------------------------------------------------------------------
-TtsCustomButton* TtsBaseGrid::GridCellButton(Integer DataCol, TtsButtonType ButtonType) {
-  auto make = [&](TtsCustomButton*& Field, auto* Tag, TBitmap* Bitmap, Integer Height, Integer Width) {
-    using Button = std::remove_pointer_t<decltype(Tag)>;
-    if (!Field) Field = New<Button>(this, Bitmap, Graphics::clNone, Height, Width);
-    return Field;
-  };
-  switch (ButtonType) {
-    case btCombo:
-      return make(FComboButton, static_cast<TtsComboButton*>(nullptr), nullptr, FDefaultButtonHeight,
-                  FDefaultButtonWidth);
-    case btNormal:
-      if (DataCol >= 0 && DataCol <= GetGridColCount())
-        if (TtsNormalButton* own = FCols->GetItem(DataCol)->GetButton()) return own;
-      return make(FNormalButton, static_cast<TtsNormalButton*>(nullptr), nullptr, FDefaultButtonHeight,
-                  FDefaultButtonWidth);
-    case btVertSpin:
-      return make(FVertSpinButton, static_cast<TtsVertSpinButton*>(nullptr), nullptr, FSpinButtonHeight,
-                  FSpinButtonWidth);
-    case btHorzSpin:
-      return make(FHorzSpinButton, static_cast<TtsHorzSpinButton*>(nullptr), nullptr, FSpinButtonWidth,
-                  FSpinButtonHeight);
-    case btDateTimeDropDown:
-      return make(FDateTimeDropDownButton, static_cast<TtsDateTimeButton*>(nullptr), ComboArrowBitmap,
-                  FDefaultButtonHeight, FDefaultButtonWidth);
-    case btDateTimePopup:
-      return make(FDateTimePopupButton, static_cast<TtsDateTimeButton*>(nullptr), ButtonDetailBitmap,
-                  FDefaultButtonHeight, FDefaultButtonWidth);
-    default:
-      return nullptr;
-  }
-}
-
 void TtsBaseGrid::CheckResizeButtons() {
   bool freed = false;
   for (TtsCustomButton** button : {&FComboButton, &FNormalButton}) {
@@ -176,21 +83,6 @@ void TtsBaseGrid::CheckResizeSpinButtons() {
   }
   if (freed) Invalidate();
 }
-
-void TtsBaseGrid::CheckResetButtons() {
-  if (FHotButtonCol >= GetColCount() || FHotButtonRow >= GetRowCount()) {
-    FHotButtonCol = FHotButtonRow = -1;
-    FHotSpin = spbNone;
-  }
-  if (FButtonDownCol >= GetColCount() || FButtonDownRow >= GetRowCount()) ResetButtonDown();
-}
-
-void TtsBaseGrid::ResetButtonDown() {
-  FButtonDownCol = FButtonDownRow = -1;
-  FPressedSpin = spbNone;
-}
-
-bool TtsBaseGrid::SpinTimerEvent() { return true; }
 
 bool TtsBaseGrid::ButtonInColHeading(Integer DisplayCol) {
   TtsColHeadingButton button = FCols->GetItem(GetDataCol(DisplayCol))->GetHeadingButton();
@@ -219,7 +111,6 @@ HCURSOR TtsBaseGrid::ShapeCursor(Integer, Integer, Integer, Integer) { return nu
 void TtsBaseGrid::DblClickCell(Integer, Integer) {}
 void TtsBaseGrid::MDRangeSelecting(TShiftState, Integer, Integer, Integer, Integer) {}
 void TtsBaseGrid::MDRowSelect(TShiftState, Integer, Integer, Integer, Integer) {}
-void TtsBaseGrid::CheckMousePosition() {}
 void TtsBaseGrid::MDButtonDown(TShiftState, Integer, Integer, Integer, Integer) {}
 void TtsBaseGrid::ClickCell(Integer, Integer, Integer, Integer) {}
 

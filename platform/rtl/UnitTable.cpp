@@ -44,6 +44,8 @@ const std::vector<String>& StartupOrder() {
       "TSCommon",
       "Tsmbcs",
       "Tsglib",
+      // grid/control
+      "TSGrid",
       // framework/controls: the accessibility and style units, with the toolbar units
       "cxAccessibility",
       "cxStyles",

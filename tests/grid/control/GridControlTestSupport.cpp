@@ -3,11 +3,10 @@
 #include "HeadlessBackend.h"
 #include "Strings.h"
 #include "TSCommonCanvas.h"
-#include "TSGridButtons.h"
+#include "TSGridResources.h"
 #include "Variants.h"
 #include "WinInput.h"
-#include "WinManage.h"
-#include "WinPaint.h"
+#include "WindowPictures.h"
 
 namespace GridControlTest {
 
@@ -158,9 +157,37 @@ TTestGrid* GridTest::NewGrid(Integer Cols, Integer Rows) {
   return grid;
 }
 
+TColor ProbeColor(Integer Col, Integer Row) {
+  return static_cast<TColor>(RGB(40 + 30 * (Col % 6), 60 + 25 * (Row % 7), 200));
+}
+
+IMPLEMENT_CLASS(TPaintProbeGrid)
+
+void TPaintProbeGrid::PaintGrid() {
+  ++Paints;
+  if (!MemoryCanvas || GetCanvas()->GetHandle() != MemoryCanvas->DC) ++DirectPaints;
+  Clips.push_back(GetCanvas()->GetClipRect());
+  inherited::PaintGrid();
+}
+
+void TPaintProbeGrid::Dispatch(TMessage& Message) {
+  if (Message.Msg == WM_SETREDRAW) Redraws.push_back(Message.WParam);
+  inherited::Dispatch(Message);
+}
+
+void TPaintProbeGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState) {
+  Drawn.push_back({ACol, ARow});
+  bool is3D = ACol > 0 && ARow > 0 && GiveCell3D(GetDataCol(ACol), GetDataRow(ARow));
+  TRect r = ARect;
+  r.right -= std::max<Integer>(GetVertLineWidth(), is3D ? 1 : 0);
+  r.bottom -= std::max<Integer>(GetHorzLineWidth(), is3D ? 1 : 0);
+  GetCanvas()->GetBrush()->SetColor(ProbeColor(ACol, ARow));
+  GetCanvas()->FillRect(r);
+  if (DuringDraw) DuringDraw(ACol, ARow);
+}
+
 void WindowGridTest::SetUp() {
   ReleaseCapture();
-  if (!MemoryCanvas) MemoryCanvas = FOwnCanvas = New<TSCommon::TtsMemoryCanvas>();
   Form = TCustomForm::CreateNew<TForm>(nullptr);
   Form->SetBorderStyle(bsNone);
   Form->SetBounds(0, 0, 500, 400);
@@ -170,10 +197,6 @@ void WindowGridTest::TearDown() {
   FreeAndNil(Form);
   Grid = nullptr;
   Pump();
-  if (FOwnCanvas) {
-    MemoryCanvas = nullptr;
-    FreeAndNil(FOwnCanvas);
-  }
 }
 
 void WindowGridTest::Show() {
@@ -184,23 +207,10 @@ void WindowGridTest::Show() {
 void WindowGridTest::Pump() { Application->ProcessMessages(); }
 
 void WindowGridTest::Capture(GdiSurface::TGdiSurface& Picture) {
-  GdiSurface::TGdiSurface window;
-  ASSERT_TRUE(CaptureWindow(Form->GetHandle(), window));
-  RECT w;
-  GetWindowRect(Form->GetHandle(), &w);
-  const TPoint origin = Grid->ClientToScreen(TPoint(0, 0));
-  Picture.Resize(Grid->GetClientWidth(), Grid->GetClientHeight());
-  for (int y = 0; y < Picture.Height(); ++y)
-    for (int x = 0; x < Picture.Width(); ++x)
-      Picture.SetPixel(x, y, window.Pixel(origin.x - w.left + x, origin.y - w.top + y) & 0xFFFFFF);
+  ASSERT_TRUE(WindowPictures::CaptureClient(Grid, Picture));
 }
 
-COLORREF WindowGridTest::Pixel(Integer X, Integer Y) {
-  GdiSurface::TGdiSurface picture;
-  Capture(picture);
-  const uint32_t p = picture.Pixel(X, Y);
-  return ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
-}
+COLORREF WindowGridTest::Pixel(Integer X, Integer Y) { return WindowPictures::ClientPixel(Grid, X, Y); }
 
 String WindowGridTest::SavePng(const String& Name) {
   const String file = testing::TempDir() + Name;
@@ -208,19 +218,7 @@ String WindowGridTest::SavePng(const String& Name) {
   return file;
 }
 
-TRect WindowGridTest::UpdateBox() {
-  RECT r{};
-  if (!GetUpdateRect(Grid->GetHandle(), &r, FALSE)) return TRect(0, 0, 0, 0);
-  return r;
-}
-
-int PictureDifferences(const GdiSurface::TGdiSurface& A, const GdiSurface::TGdiSurface& B) {
-  if (A.Width() != B.Width() || A.Height() != B.Height()) return -1;
-  int n = 0;
-  for (int y = 0; y < A.Height(); ++y)
-    for (int x = 0; x < A.Width(); ++x) n += A.Pixel(x, y) != B.Pixel(x, y);
-  return n;
-}
+TRect WindowGridTest::UpdateBox() { return WindowPictures::UpdateBox(Grid); }
 
 String DisplayColOrder(TtsBaseGrid* Grid) {
   String text;

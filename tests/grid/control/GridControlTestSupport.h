@@ -85,6 +85,35 @@ class TTestGrid : public TtsBaseGrid {
   }
 };
 
+// The colour a paint probe fills a display cell with.
+TColor ProbeColor(Integer Col, Integer Row);
+
+// A grid whose cells are filled with a colour of their own, leaving the line pixels (and those of
+// 3-D cells) to the grid; it counts its paints, notes the cells it draws and the clip box of each
+// paint, and its redraw switches.
+class TPaintProbeGrid : public TTestGrid {
+  DECLARE_CLASS(TPaintProbeGrid, TTestGrid)
+ public:
+  explicit TPaintProbeGrid(TComponent* AOwner = nullptr) : TTestGrid(AOwner) {}
+  Integer Paints = 0;
+  Integer DirectPaints = 0;
+  std::vector<TGridCoord> Drawn;
+  std::vector<TRect> Clips;
+  std::vector<WPARAM> Redraws;
+  std::function<void(Integer Col, Integer Row)> DuringDraw;
+
+  void PaintGrid() override;
+  void Dispatch(TMessage& Message) override;
+  // The selection state a mouse selection leaves, set directly.
+  void SetSelectionState(TtsGridStatus Status, const TGridRect& Range) {
+    FGridStatus = Status;
+    FSelectedRange = Range;
+  }
+
+ protected:
+  void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
+};
+
 // A fixture that owns one test grid (no window, no parent) and frees it after the test.
 class GridTest : public ::testing::Test {
  protected:
@@ -95,8 +124,7 @@ class GridTest : public ::testing::Test {
   std::vector<TObject*> Owned;
 };
 
-// A grid with a window, alone on a borderless form at the desktop's origin, with the unit's memory
-// canvas in place (made for the test while the unit has none).
+// A grid with a window, alone on a borderless form at the desktop's origin.
 class WindowGridTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -127,13 +155,7 @@ class WindowGridTest : public ::testing::Test {
 
   TForm* Form = nullptr;
   TtsBaseGrid* Grid = nullptr;
-
- private:
-  TSCommon::TtsMemoryCanvas* FOwnCanvas = nullptr;
 };
-
-// The pixels of two pictures that differ (-1 when their sizes differ).
-int PictureDifferences(const GdiSurface::TGdiSurface& A, const GdiSurface::TGdiSurface& B);
 
 // "a,b,c" of the data numbers shown at display columns 1..Cols or rows 1..Rows.
 String DisplayColOrder(TtsBaseGrid* Grid);

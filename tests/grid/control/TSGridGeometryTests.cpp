@@ -65,7 +65,7 @@ TEST_F(Geometry, ACellCutOffAtTheWindowEdgeKeepsItsLastPixel) {
   Grid->SetBounds(0, 0, 270, 80);
   EXPECT_EQ(Cell(4, 1), TRect(206, 15, 269, 28));
   // With no grid lines the inner and the full rectangle agree.
-  Grid->SetGridLines(glNone);
+  Grid->SetGridLines(TSGrid::glNone);
   for (Integer col = 0; col <= 4; ++col)
     for (Integer row = 0; row <= 4; ++row) EXPECT_EQ(Cell(col, row), FullCell(col, row)) << col << "," << row;
 }

@@ -7,6 +7,7 @@
 #include "HeadlessBackend.h"
 #include "TSGridButtons.h"
 #include "WinControls.h"
+#include "WinCursor.h"
 #include "WinInput.h"
 
 using namespace GridControlTest;
@@ -44,6 +45,11 @@ TEST_F(Messages, TheSpinTimerWaitsTheStartDelayThenRepeats) {
   TManualClock clock(0, 10000);
   TClockOverride use(clock);
   auto* grid = MakeGrid<TTimerProbeGrid>(200, 100);
+  // A spin part held down with the mouse captured keeps the spin timer going.
+  grid->SetFocus();
+  grid->SetMouseCapture(true);
+  grid->SetMouseStatus(msButtonDown);
+  grid->SetButtonDown(1, 1, spbIncrement);
   grid->SetFirstSpinRepeat(true);
   grid->StartSpinTimer(true);
   EXPECT_EQ(Elapse(clock, 499, grid), 0u);
@@ -54,8 +60,14 @@ TEST_F(Messages, TheSpinTimerWaitsTheStartDelayThenRepeats) {
   grid->StartSpinTimer(true);
   EXPECT_EQ(Elapse(clock, 80, grid), 3u) << "a running spin timer is not started again";
   EXPECT_EQ(grid->Ticks.back(), 2u);
+  EXPECT_EQ(grid->GetSpinRepeatCount(), 3);
+  // Once the capture is gone the next tick ends the repetition.
+  grid->SetMouseCapture(false);
+  Elapse(clock, 80, grid);
+  EXPECT_EQ(grid->GetSpinTimer(), 0u);
+  EXPECT_EQ(grid->GetPressedSpin(), spbNone);
+  grid->SetMouseStatus(msNormal);
   UINT_PTR timer = grid->GetSpinTimer();
-  EXPECT_TRUE(grid->StopTimer(timer));
   EXPECT_FALSE(grid->StopTimer(timer));
 }
 
@@ -63,6 +75,13 @@ TEST_F(Messages, TheButtonTimerSharesItsIdWithTheIdleSelectingTimer) {
   TManualClock clock(0, 10000);
   TClockOverride use(clock);
   auto* grid = MakeGrid<TTimerProbeGrid>(200, 100, 4, 20);
+  // The pointer rests on the raised button of cell (1, 1), so the button timer keeps running.
+  grid->GetCols()->GetItem(1)->SetButtonType(btNormal);
+  TRect cell;
+  grid->CellRect(1, 1, cell);
+  TPoint over = grid->ClientToScreen(TPoint(cell.right - 3, cell.top + 3));
+  SetCursorPos(over.x, over.y);
+  grid->SetHotButton(1, 1, spbNone);
   grid->StartButtonTimer();
   EXPECT_EQ(Elapse(clock, 30, grid), 0u);
   grid->StartButtonTimer();
@@ -75,8 +94,13 @@ TEST_F(Messages, TheButtonTimerSharesItsIdWithTheIdleSelectingTimer) {
   EXPECT_EQ(grid->GetState(), gsNormal);
   EXPECT_EQ(grid->GetTopRow(), 1);
   EXPECT_EQ(grid->GetCurDisplayRow(), 1);
-  UINT_PTR timer = grid->GetButtonTimer();
-  grid->StopTimer(timer);
+  EXPECT_EQ(grid->GetHotButtonCol(), 1);
+  // Off the button, the next tick lowers it and stops the timer.
+  TPoint away = grid->ClientToScreen(TPoint(cell.left + 2, cell.top + 3));
+  SetCursorPos(away.x, away.y);
+  Elapse(clock, 50, grid);
+  EXPECT_EQ(grid->GetHotButtonCol(), -1);
+  EXPECT_EQ(grid->GetButtonTimer(), 0u);
 }
 
 TEST_F(Messages, TabIsWantedUnlessCtrlIsHeld) {

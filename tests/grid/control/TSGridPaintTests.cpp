@@ -1,58 +1,15 @@
 // Painting a grid with a window: the first paint straight onto the window and the later ones through
 // the shared memory canvas, suspended painting that keeps its region, two grids painting in turn,
 // the grid lines and their colours, the empty area, and selections inverted on the window.
-#include <functional>
-
 #include "GridControlTestSupport.h"
 #include "TSCommonCanvas.h"
-#include "TSGridButtons.h"
+#include "TSGridResources.h"
 #include "WinPaint.h"
 #include "WinQueue.h"
 
 using namespace GridControlTest;
 
 namespace {
-
-// The colour the probe fills a display cell with.
-TColor ProbeColor(Integer Col, Integer Row) {
-  return static_cast<TColor>(RGB(40 + 30 * (Col % 6), 60 + 25 * (Row % 7), 200));
-}
-
-// A grid whose cells are filled with a colour of their own, leaving the line pixels (and those of
-// 3-D cells) to the grid; it counts its paints and the cells it draws.
-class TPaintProbeGrid : public TTestGrid {
-  DECLARE_CLASS(TPaintProbeGrid, TTestGrid)
- public:
-  explicit TPaintProbeGrid(TComponent* AOwner = nullptr) : TTestGrid(AOwner) {}
-  Integer Paints = 0;
-  Integer DirectPaints = 0;
-  std::vector<TGridCoord> Drawn;
-  std::vector<WPARAM> Redraws;
-  std::function<void(Integer Col, Integer Row)> DuringDraw;
-
-  void PaintGrid() override {
-    ++Paints;
-    if (!MemoryCanvas || GetCanvas()->GetHandle() != MemoryCanvas->DC) ++DirectPaints;
-    inherited::PaintGrid();
-  }
-  void Dispatch(TMessage& Message) override {
-    if (Message.Msg == WM_SETREDRAW) Redraws.push_back(Message.WParam);
-    inherited::Dispatch(Message);
-  }
-
- protected:
-  void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState) override {
-    Drawn.push_back({ACol, ARow});
-    bool is3D = ACol > 0 && ARow > 0 && GiveCell3D(GetDataCol(ACol), GetDataRow(ARow));
-    TRect r = ARect;
-    r.right -= std::max<Integer>(GetVertLineWidth(), is3D ? 1 : 0);
-    r.bottom -= std::max<Integer>(GetHorzLineWidth(), is3D ? 1 : 0);
-    GetCanvas()->GetBrush()->SetColor(ProbeColor(ACol, ARow));
-    GetCanvas()->FillRect(r);
-    if (DuringDraw) DuringDraw(ACol, ARow);
-  }
-};
-IMPLEMENT_CLASS(TPaintProbeGrid)
 
 COLORREF RGBOf(TColor Color) { return ColorToRGB(Color) & 0xFFFFFF; }
 
@@ -190,7 +147,7 @@ TEST_F(Painting, LinesAndTheirColours) {
       {"beside it the line colour", [&] { grid->SetCellIs3D(2, 2, true); }, 30, 42, clSilver},
       {"its right line is gray", [&] { grid->SetCellIs3D(2, 2, true); }, 141, 35, clGray},
       {"3-D cells keep lines without grid lines", [&] {
-         grid->SetGridLines(glNone);
+         grid->SetGridLines(TSGrid::glNone);
          grid->SetIs3D(true);
        }, 40, 28, clGray},
       {"other lines in another colour", [&] { grid->SetLineColor(clRed); }, 200, 56, clRed},
@@ -199,7 +156,7 @@ TEST_F(Painting, LinesAndTheirColours) {
     grid->SetFixedRowCount(0);
     grid->SetFixedLineColor(clBlack);
     grid->SetCellIs3D(2, 2, false);
-    grid->SetGridLines(glBoth);
+    grid->SetGridLines(TSGrid::glBoth);
     grid->SetIs3D(false);
     grid->SetLineColor(clSilver);
     c.Setup();
@@ -248,6 +205,62 @@ TEST_F(Painting, RowsAndColumnsInvertAcrossWhatIsOnScreen) {
   grid->InvertCol(2, ivData, true, nullptr);
   EXPECT_EQ(Pixel(100, 5), heading);
   EXPECT_EQ(Pixel(100, 35), cell ^ 0xFFFFFF);
+}
+
+TEST_F(Painting, HeadingsRowBarAndDataInvertAsBlocks) {
+  auto* grid = Make();
+  COLORREF heading = Pixel(100, 5), bar = Pixel(5, 50), cell = Pixel(100, 50), corner = Pixel(5, 5);
+  grid->InvertHeading(true);
+  EXPECT_EQ(Pixel(100, 5), heading ^ 0xFFFFFF);
+  EXPECT_EQ(Pixel(5, 5), corner) << "the corner cell is not a heading";
+  grid->InvertHeading(false);
+  grid->InvertLabel(true);
+  EXPECT_EQ(Pixel(5, 50), bar ^ 0xFFFFFF);
+  EXPECT_EQ(Pixel(100, 5), heading);
+  grid->InvertLabel(false);
+  grid->InvertGrid(true);
+  EXPECT_EQ(Pixel(5, 50), bar ^ 0xFFFFFF);
+  EXPECT_EQ(Pixel(100, 50), cell ^ 0xFFFFFF);
+  EXPECT_EQ(Pixel(100, 5), heading);
+  grid->InvertGrid(false);
+  EXPECT_EQ(Pixel(100, 50), cell);
+}
+
+TEST_F(Painting, ADraggedRangeRedrawsOnlyWhatChanged) {
+  auto* grid = Make(300, 120, 4, 6);
+  // Display cell (c, r) is sampled in its middle.
+  auto sample = [this](Integer Col, Integer Row) { return Pixel(14 + 64 * (Col - 1) + 30, 15 + 14 * (Row - 1) + 6); };
+  auto inverted = [&](Integer Col, Integer Row) {
+    return sample(Col, Row) == (RGBOf(ProbeColor(Col, Row)) ^ 0xFFFFFF);
+  };
+  grid->InvertRange(1, 1, 2, 2, TtsBaseGrid::NullRect, true, nullptr);
+  grid->SetSelectionState(grCellSelect, MakeGridRect(1, 1, 2, 2));
+  grid->InvertNew(2, 2, 3, 4);
+  for (Integer row = 1; row <= 5; ++row)
+    for (Integer col = 1; col <= 4; ++col)
+      EXPECT_EQ(inverted(col, row), col >= 2 && col <= 3 && row >= 2 && row <= 4) << col << "," << row;
+  // Apart from the old range: all of the old one comes back, all of the new one inverts.
+  grid->SetSelectionState(grCellSelect, MakeGridRect(2, 2, 3, 4));
+  grid->InvertNew(4, 5, 4, 6);
+  for (Integer row = 1; row <= 6; ++row)
+    for (Integer col = 1; col <= 4; ++col) EXPECT_EQ(inverted(col, row), col == 4 && row >= 5) << col << "," << row;
+}
+
+TEST_F(Painting, ARangeOverSelectedRowsTakesTheirPlace) {
+  auto* grid = Make(300, 120, 4, 6);
+  auto sample = [this](Integer Col, Integer Row) { return Pixel(14 + 64 * (Col - 1) + 30, 15 + 14 * (Row - 1) + 6); };
+  auto inverted = [&](Integer Col, Integer Row) {
+    return sample(Col, Row) == (RGBOf(ProbeColor(Col, Row)) ^ 0xFFFFFF);
+  };
+  for (Integer row : {2, 4}) {
+    grid->InvertRow(row, true, nullptr);
+    grid->GetRowSelection()->SetSelected(row, true);
+  }
+  grid->SetSelectionState(grRowSelect, TGridRect());
+  grid->InvertNew(2, 3, 3, 4);
+  for (Integer row = 1; row <= 6; ++row)
+    for (Integer col = 1; col <= 4; ++col)
+      EXPECT_EQ(inverted(col, row), col >= 2 && col <= 3 && row >= 3 && row <= 4) << col << "," << row;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "WinPaint.h"
 #include "WinQueue.h"
 #include "WinScrollBars.h"
+#include "WindowPictures.h"
 
 using namespace GridControlTest;
 
@@ -57,39 +58,47 @@ TEST_F(Scrolling, SmallMovesMovePixelsAndLargeOnesRepaintTheScrollingArea) {
   Make(300, 300, 10, 40);
   struct TCase {
     const char* Name;
-    void (TtsBaseGrid::*Move)(Integer);
-    Integer Amount;
-    TRect Left;  // what is left to paint
+    bool Vertical;
+    Integer Amount;  // below 0: the content moves up (left)
+    TRect Left;      // what is left to paint
   };
   const TCase cases[] = {
-      {"one row up", &TtsBaseGrid::ScrollUp, -14, {0, 281, 300, 300}},
-      {"250 of 285 pixels up", &TtsBaseGrid::ScrollUp, -250, {0, 15, 300, 300}},
-      {"one row down", &TtsBaseGrid::ScrollDown, 14, {0, 14, 300, 29}},
-      {"250 of 285 pixels down", &TtsBaseGrid::ScrollDown, 250, {0, 15, 300, 300}},
-      {"one column left", &TtsBaseGrid::ScrollLeft, -64, {206, 0, 300, 300}},
-      {"one column right", &TtsBaseGrid::ScrollRight, 64, {13, 0, 78, 300}},
-      {"250 of 286 pixels right", &TtsBaseGrid::ScrollRight, 250, {14, 0, 300, 300}},
+      {"one row up", true, -14, {0, 281, 300, 300}},
+      {"250 of 285 pixels up", true, -250, {0, 15, 300, 300}},
+      {"one row down", true, 14, {0, 14, 300, 29}},
+      {"250 of 285 pixels down", true, 250, {0, 15, 300, 300}},
+      {"one column left", false, -64, {206, 0, 300, 300}},
+      {"one column right", false, 64, {13, 0, 78, 300}},
+      {"250 of 286 pixels right", false, 250, {14, 0, 300, 300}},
   };
   for (const TCase& c : cases) {
     Pump();
-    (Grid->*c.Move)(c.Amount);
+    if (c.Vertical)
+      c.Amount < 0 ? Grid->ScrollUp(c.Amount) : Grid->ScrollDown(c.Amount);
+    else
+      c.Amount < 0 ? Grid->ScrollLeft(c.Amount) : Grid->ScrollRight(c.Amount);
     EXPECT_EQ(UpdateBox(), c.Left) << c.Name;
   }
 }
 
 TEST_F(Scrolling, AScrolledPictureEqualsAFreshPaint) {
-  Make(300, 200, 6, 60);
+  auto* grid = MakeGrid<TPaintProbeGrid>(300, 200, 6, 60);
+  grid->SetScrollBars(ssNone);
   Grid->SetCellColor(2, 3, clRed);
   Grid->SetCellColor(3, 20, clLime);
   Pump();
   for (UINT code : {SB_LINEDOWN, SB_LINEDOWN, SB_PAGEDOWN, SB_LINEUP}) {
+    grid->Clips.clear();
     Scroll(code);
+    ASSERT_FALSE(grid->Clips.empty());
+    // Twelve whole rows stay under the heading: from 183 on the window is painted again.
+    if (code == SB_LINEDOWN) EXPECT_EQ(grid->Clips.back(), TRect(0, 183, 300, 200)) << "only the uncovered strip";
     GdiSurface::TGdiSurface scrolled, fresh;
     Capture(scrolled);
     Grid->Invalidate();
     Pump();
     Capture(fresh);
-    EXPECT_EQ(PictureDifferences(scrolled, fresh), 0) << "after code " << code << ", top row " << Grid->GetTopRow();
+    EXPECT_EQ(WindowPictures::Differences(scrolled, fresh), 0) << "after code " << code << ", top row " << Grid->GetTopRow();
   }
 }
 
@@ -260,14 +269,14 @@ TEST_F(Scrolling, TheSizingLineDrawnTwiceLeavesNoTrace) {
   Grid->SetMouseStatus(status);
   Grid->MouseDownResize();
   Capture(shown);
-  EXPECT_GT(PictureDifferences(before, shown), 20) << "the line shows";
+  EXPECT_GT(WindowPictures::Differences(before, shown), 20) << "the line shows";
   SavePng("grid_sizing_line.png");
   for (int y = 0; y < shown.Height(); ++y)
     for (int x = 0; x < shown.Width(); ++x)
       if (shown.Pixel(x, y) != before.Pixel(x, y)) EXPECT_EQ(x, 77) << "only on the sizing line";
   Grid->DrawSizingLine();
   Capture(after);
-  EXPECT_EQ(PictureDifferences(before, after), 0);
+  EXPECT_EQ(WindowPictures::Differences(before, after), 0);
   Grid->SetMouseStatus(msNormal);
 }
 
@@ -324,6 +333,48 @@ TEST_F(Scrolling, TheWaitShortensFarFromTheEdge) {
   for (const TCase& c : cases) {
     Grid->SetRowBarOn(c.RowBar);
     EXPECT_EQ(Grid->WaitingTime(c.X, c.Y, c.Direction), c.Delay) << c.Name;
+  }
+}
+
+TEST_F(Scrolling, TheHorizontalBarMovesTheLeftColumn) {
+  Make(200, 100, 8, 3, ssBoth);
+  auto scroll = [this](WORD Code) {
+    SendMessage(Grid->GetHandle(), WM_HSCROLL, MAKEWPARAM(Code, 0), 0);
+    Pump();
+  };
+  scroll(SB_LINELEFT);
+  EXPECT_EQ(Grid->GetLeftCol(), 1);
+  scroll(SB_LINERIGHT);
+  EXPECT_EQ(Grid->GetLeftCol(), 2);
+  EXPECT_EQ(Bar(SB_HORZ).nPos, 2);
+  scroll(SB_RIGHT);
+  EXPECT_EQ(Grid->GetLeftCol(), Grid->GetMaxLeftCol());
+  EXPECT_GT(Grid->GetLeftCol(), 2);
+  scroll(SB_LEFT);
+  EXPECT_EQ(Grid->GetLeftCol(), 1);
+}
+
+TEST_F(Scrolling, TheSelectedRowAndTheControlCellStayOutOfTheMovedPixels) {
+  auto* grid = MakeGrid<TPaintProbeGrid>(300, 200, 6, 60);
+  grid->SetScrollBars(ssNone);
+  Pump();
+  struct TCase {
+    TtsScrollMode Mode;
+    Integer Row;
+  };
+  for (const TCase& c : {TCase{smRowSelect, 5}, TCase{smGridControl, 6}, TCase{smWindow, 0}}) {
+    grid->SetRowSelectRect(c.Row);
+    grid->SetControlRect(2, c.Row);
+    grid->Clips.clear();
+    grid->ScrollGrid(grid->GetLeftCol(), grid->GetTopRow() + 1, c.Mode);
+    Pump();
+    EXPECT_EQ(grid->GetScrollMode(), smWindow) << "back after the scroll";
+    GdiSurface::TGdiSurface scrolled, fresh;
+    Capture(scrolled);
+    grid->Invalidate();
+    Pump();
+    Capture(fresh);
+    EXPECT_EQ(WindowPictures::Differences(scrolled, fresh), 0) << "mode " << c.Mode;
   }
 }
 

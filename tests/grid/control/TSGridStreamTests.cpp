@@ -225,7 +225,7 @@ TEST_F(Streaming, KindsAndPropertySubsetsLimitWhatALayoutCarries) {
   TTestGrid* source = Furnished();
   Col(source, 1)->SetWidth(91);
   Col(source, 1)->SetWordWrap(wwOn);
-  source->SetGridLines(glNone);
+  source->SetGridLines(TSGrid::glNone);
   TTestGrid* target = NewGrid(5, 6);
   Col(target, 1)->SetReadOnly(true);
   target->SetRowColor(1, Graphics::clGreen);
@@ -235,12 +235,12 @@ TEST_F(Streaming, KindsAndPropertySubsetsLimitWhatALayoutCarries) {
   EXPECT_EQ(Col(target, 1)->GetWordWrap(), wwDefault);  // not in the subset
   EXPECT_TRUE(Col(target, 1)->GetReadOnly());           // kept: not in the subset
   EXPECT_EQ(target->GetRowColor(1), Graphics::clGreen);  // rows not saved
-  EXPECT_NE(target->GetGridLines(), glNone);             // grid settings not saved
+  EXPECT_NE(target->GetGridLines(), TSGrid::glNone);             // grid settings not saved
   EXPECT_TRUE(VarIsEmpty(target->GetCellValue(1, 1)));
   // Only the grid kind: settings, no overrides.
   TTestGrid* other = NewGrid(5, 6);
   LoadLayout(other, SavedLayout(source, {pkGrid}, AllProperties(), false), cmaNone);
-  EXPECT_EQ(other->GetGridLines(), glNone);
+  EXPECT_EQ(other->GetGridLines(), TSGrid::glNone);
   EXPECT_EQ(Col(other, 2)->GetColor(), Graphics::clNone);
 }
 

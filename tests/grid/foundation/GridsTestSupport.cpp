@@ -3,6 +3,7 @@
 #include <set>
 
 #include "HeadlessBackend.h"
+#include "WindowPictures.h"
 #include "WinUser.h"
 
 namespace GridsTest {
@@ -97,24 +98,9 @@ void GridFixture::Type(const String& Text) {
   Pump();
 }
 
-void GridFixture::Capture(GdiSurface::TGdiSurface& Picture) {
-  GdiSurface::TGdiSurface window;
-  ASSERT_TRUE(CaptureWindow(Form->GetHandle(), window));
-  RECT w;
-  GetWindowRect(Form->GetHandle(), &w);
-  const TPoint origin = Grid->ClientToScreen(TPoint(0, 0));
-  Picture.Resize(Grid->GetClientWidth(), Grid->GetClientHeight());
-  for (int y = 0; y < Picture.Height(); ++y)
-    for (int x = 0; x < Picture.Width(); ++x)
-      Picture.SetPixel(x, y, window.Pixel(origin.x - w.left + x, origin.y - w.top + y) & 0xFFFFFF);
-}
+void GridFixture::Capture(GdiSurface::TGdiSurface& Picture) { ASSERT_TRUE(WindowPictures::CaptureClient(Grid, Picture)); }
 
-COLORREF GridFixture::Pixel(Integer X, Integer Y) {
-  GdiSurface::TGdiSurface picture;
-  Capture(picture);
-  const uint32_t p = picture.Pixel(X, Y);
-  return ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
-}
+COLORREF GridFixture::Pixel(Integer X, Integer Y) { return WindowPictures::ClientPixel(Grid, X, Y); }
 
 String GridFixture::SavePng(const String& Name) {
   const String file = testing::TempDir() + Name;
@@ -122,18 +108,6 @@ String GridFixture::SavePng(const String& Name) {
   return file;
 }
 
-TRect GridFixture::UpdateBox() {
-  RECT r{};
-  if (!GetUpdateRect(Grid->GetHandle(), &r, FALSE)) return TRect(0, 0, 0, 0);
-  return r;
-}
-
-int Differences(const GdiSurface::TGdiSurface& A, const GdiSurface::TGdiSurface& B) {
-  if (A.Width() != B.Width() || A.Height() != B.Height()) return -1;
-  int n = 0;
-  for (int y = 0; y < A.Height(); ++y)
-    for (int x = 0; x < A.Width(); ++x) n += A.Pixel(x, y) != B.Pixel(x, y);
-  return n;
-}
+TRect GridFixture::UpdateBox() { return WindowPictures::UpdateBox(Grid); }
 
 }  // namespace GridsTest

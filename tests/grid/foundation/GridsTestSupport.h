@@ -11,6 +11,7 @@
 #include "Forms.h"
 #include "GdiSurface.h"
 #include "Grids_ts.h"
+#include "WindowPictures.h"
 
 namespace GridsTest {
 
@@ -93,7 +94,6 @@ class GridFixture : public ::testing::Test {
   TTestGrid* Grid = nullptr;
 };
 
-// The pixels of two pictures that differ.
-int Differences(const GdiSurface::TGdiSurface& A, const GdiSurface::TGdiSurface& B);
+using WindowPictures::Differences;
 
 }  // namespace GridsTest
