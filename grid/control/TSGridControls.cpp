@@ -1,39 +1,12 @@
-// The in-place control window base, the adapter base and the placeholder adapter.
+// The adapter base and the placeholder adapter.
 #include "TSGridImpl.h"
 #include "TSGridControls.h"
 #include "Variants.h"
 
 namespace TSGrid {
 
-IMPLEMENT_CLASS(TtsGridControl)
 IMPLEMENT_CLASS(TtsCustomGridControl)
 IMPLEMENT_CLASS(TtsDefaultGridControl)
-
-// ---- TtsGridControl ---------------------------------------------------------------------------------
-void TtsGridControl::Construct() {
-  inherited::Construct();
-  SetShowHint(false);
-  SetParentShowHint(false);
-}
-
-bool TtsGridControl::CheckCanChange(bool Edit) {
-  bool cancel = false;
-  if (OnCanChange) OnCanChange(this, Edit, cancel);
-  return !cancel;
-}
-
-bool TtsGridControl::CheckCanEdit(bool CheckKeyEdit) {
-  if (CheckKeyEdit && !KeyEdit) return false;
-  bool cancel = false;
-  if (OnEdit) OnEdit(this, cancel);
-  return !cancel && CheckCanChange(true);
-}
-
-bool TtsGridControl::WantKey(Word Key) {
-  bool want = false;
-  if (OnWantKey) OnWantKey(this, Key, want);
-  return want;
-}
 
 // ---- TtsCustomGridControl ---------------------------------------------------------------------------
 void TtsCustomGridControl::Destroy() {

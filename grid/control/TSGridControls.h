@@ -1,12 +1,12 @@
-// The grid's in-place controls. The grid never talks to an in-place window directly: it holds
-// adapters (TtsCustomGridControl) that each wrap one window and answer one uniform set of
-// operations, so that the grid's show, hide, value and edit logic is written once for every kind
-// of control. TtsGridControl is the window base: the grid it belongs to, its text layout settings,
-// its flags and the hooks through which it reports to the grid. TtsDefaultGridControl wraps a
-// plain window that shows nothing; it serves cells whose control the grid draws itself.
+// The grid's in-place control adapters. The grid never talks to an in-place window directly: it
+// holds adapters (TtsCustomGridControl) that each wrap one window (TSGridInplaceControl.h) and
+// answer one uniform set of operations, so that the grid's show, hide, value and edit logic is
+// written once for every kind of control. TtsDefaultGridControl wraps a plain window that shows
+// nothing; it serves cells whose control the grid draws itself.
 #pragma once
 
 #include "Controls.h"
+#include "TSGridInplaceControl.h"
 #include "TSGridTypes.h"
 
 namespace TSMask {
@@ -16,56 +16,6 @@ class TtsMaskDefsComponent;
 namespace TSGrid {
 
 using TSMask::TtsMaskDefsComponent;
-
-class TtsGridControl : public TCustomControl {
-  DECLARE_CLASS(TtsGridControl, TCustomControl)
- public:
-  explicit TtsGridControl(TComponent* AOwner = nullptr) : TCustomControl(AOwner) {}
-
-  virtual void SetAlignment(TAlignment Value) { FAlignment = Value; }
-  virtual void SetVertAlignment(TSCommon::TtsVertAlignment Value) { FVertAlignment = Value; }
-  virtual void SetWordWrap(TtsWordWrap Value) { FWordWrap = Value; }
-  // Raises the CanChange hook (Edit: the change is an edit); true unless the grid cancels.
-  virtual bool CheckCanChange(bool Edit);
-  // False at once without key edits when CheckKeyEdit; otherwise the Edit hook, then CheckCanChange.
-  virtual bool CheckCanEdit(bool CheckKeyEdit);
-  virtual bool IsEditKey(char Key) { return false; }
-  // The WantKey hook's answer; false without a hook.
-  bool WantKey(Word Key);
-
-  TWinControl* GetGrid() const { return FGrid; }
-  void SetGrid(TWinControl* Value) { FGrid = Value; }
-  TAlignment GetAlignment() const { return FAlignment; }
-  TSCommon::TtsVertAlignment GetVertAlignment() const { return FVertAlignment; }
-  TtsWordWrap GetWordWrap() const { return FWordWrap; }
-  Integer LeftMargin = 0;
-  bool KeyEdit = true;
-  bool WantTabs = true;
-  bool AlwaysShowFocus = false;
-  bool MouseSelect = true;
-
-  // The hooks.
-  TKeyEvent OnEndKeyDown, OnEndKeyUp;
-  TKeyPressEvent OnEndKeyPress;
-  TtsEditEvent OnEdit;
-  TtsChangeEvent OnCanChange;
-  TtsNotifyChangedEvent OnNotifyChanged;
-  TtsChangedEvent OnChanged;
-  TtsUndoChangedEvent OnUndoChanged;
-  TNotifyEvent OnKillFocus;
-  TtsWantKeyEvent OnWantKey;
-  TtsInvalidEditEvent OnInvalidKeys;
-  TtsEditTextResizedEvent OnEditTextResized;
-
- protected:
-  void Construct() override;
-
- private:
-  TWinControl* FGrid = nullptr;
-  TAlignment FAlignment = taLeftJustify;
-  TSCommon::TtsVertAlignment FVertAlignment = TSCommon::vtaDefault;
-  TtsWordWrap FWordWrap = wwOn;
-};
 
 // The adapter base. Operations that make no sense for a kind of window have a harmless answer here.
 class TtsCustomGridControl : public TObject {
