@@ -110,6 +110,10 @@ void TtsBaseGrid::SetControlProperties(TtsCustomGridControl* Control) {
   Control->SetMaxLength(FCols->GetItem(dataCol)->GetMaxLength());
   Control->SetWantTabs(FWantTabs);
   Control->SetAlwaysShowFocus(FAlwaysShowFocus);
+  if (auto* check = dynamic_cast<TtsCheckGridControl*>(Control)) {
+    check->SetAllowGrayed(FCols->GetItem(dataCol)->GetAllowGrayed());
+    check->SetCheckBoxValues(CurCellCheckBoxValues());
+  }
 }
 
 namespace {

@@ -311,8 +311,12 @@ void TtsBaseGrid::SetControlMask() {
 }
 
 bool TtsBaseGrid::SetControlCheckBoxValues() {
-  // The check-box texts belong to the check-box adapter; the placeholder standing in for it has none.
-  return false;
+  auto* check = dynamic_cast<TtsCheckGridControl*>(FActiveControl);
+  if (!check || FActiveControl != FCheckControl) return false;
+  String values = CurCellCheckBoxValues();
+  if (check->GetCheckBoxValues() == values) return false;
+  check->SetCheckBoxValues(values);
+  return true;
 }
 
 // ---- Fonts, drawing kinds and pictures -------------------------------------------------------------------
