@@ -1,6 +1,8 @@
 // Scrolling a grid with a window: moving pixels or repainting by the one-fifth rule and the strips
 // left to paint, scroll bars over the visible rows (scaled above 32767), scroll requests, the largest
 // top row, sizing bands and the XOR sizing line, and the pacing of automatic scrolling.
+#include <cmath>
+
 #include "DateTime.h"
 #include "GridControlTestSupport.h"
 #include "WinInput.h"
