@@ -119,10 +119,7 @@ void TtsCheckGridControl::SetCheckBoxStyle(TtsGridCheckBoxStyle Value) { GetChec
 
 TBitmap* TtsCheckGridControl::GetCheckBoxBitmap(TCheckBoxState State, Integer& CopyMode, bool Pressed,
                                                 TRect& Source) {
-  DWORD mode = 0;
-  TBitmap* bitmap = GetCheckBox()->GetCheckBoxBitmap(State, mode, Pressed, Source);
-  CopyMode = static_cast<Integer>(mode);
-  return bitmap;
+  return GetCheckBox()->GetCheckBoxBitmap(State, CopyMode, Pressed, Source);
 }
 
 void TtsCheckGridControl::SetCheckBoxBitmap(TCheckBoxState State, TBitmap* Bitmap) {

@@ -266,7 +266,7 @@ void TtsGridCheckBox::DrawCheck(TCanvas* Canvas, const TRect& Rect, bool Focused
   target->SetBrush(Canvas->GetBrush());
   target->SetPen(Canvas->GetPen());
   target->FillRect(TRect(0, 0, width, height));
-  DWORD copyMode;
+  Integer copyMode;
   TRect source;
   TBitmap* image = GetCheckBoxBitmap(FState, copyMode, true, source);
   const Integer imageWidth = source.Width(), imageHeight = source.Height();
@@ -287,7 +287,7 @@ void TtsGridCheckBox::DrawCheck(TCanvas* Canvas, const TRect& Rect, bool Focused
     RECT r = focus;
     DrawFocusRect(dc, &r);
   }
-  BitBlt(dc, x, y, imageWidth, imageHeight, image->GetCanvas()->GetHandle(), source.left, source.top, copyMode);
+  BitBlt(dc, x, y, imageWidth, imageHeight, image->GetCanvas()->GetHandle(), source.left, source.top, static_cast<DWORD>(copyMode));
   Canvas->Draw(Rect.left, Rect.top, picture.get());
   if (ctl3D) {
     RECT edge = Rect;

@@ -38,7 +38,7 @@ class TtsGridCheckBox : public TtsGridControl {
   void SetCheckBoxBitmap(TCheckBoxState State, TBitmap* Bitmap);
   // The bitmap and the part of it that shows State (its pressed form when PressedWanted and the box
   // is drawn pressed), and how to copy it.
-  TBitmap* GetCheckBoxBitmap(TCheckBoxState State, DWORD& CopyMode, bool PressedWanted, TRect& Source);
+  TBitmap* GetCheckBoxBitmap(TCheckBoxState State, Integer& CopyMode, bool PressedWanted, TRect& Source);
   // The strip image (0 to 8) or user slot (0 to 2) that shows the state.
   Integer GetImageIndex(TCheckBoxState State) const;
   TColor GetCheckBoxMaskColor() const { return FMaskColor; }

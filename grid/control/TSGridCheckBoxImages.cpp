@@ -198,7 +198,7 @@ void TtsGridCheckBox::DeleteCheckBoxBitmaps() {
   for (TBitmap*& bitmap : FUserBitmaps) FreeAndNil(bitmap);
 }
 
-TBitmap* TtsGridCheckBox::GetCheckBoxBitmap(TCheckBoxState State, DWORD& CopyMode, bool PressedWanted, TRect& Source) {
+TBitmap* TtsGridCheckBox::GetCheckBoxBitmap(TCheckBoxState State, Integer& CopyMode, bool PressedWanted, TRect& Source) {
   const Integer index = FImages[State];
   const bool pressed = PressedWanted && CheckBoxMasked();
   CopyMode = SRCCOPY;

@@ -8,6 +8,7 @@
 #include "DateTime.h"
 #include "Forms.h"
 #include "TSGrid.h"
+#include "WinUser.h"
 
 namespace InplaceTest {
 

@@ -244,9 +244,18 @@ TEST_F(EditLayoutTest, ChineseTextInASongCellStepsAndWrapsByWholeCharacters) {
   Box->MoveDown(false, false);
   EXPECT_EQ(Box->GetCaretPosition(), 21) << "the shorter next line's end";
   Box->MoveLeft(true, false, false);
-  EXPECT_EQ(Box->GetSelStart(), 6);
-  EXPECT_EQ(Box->GetSelLength(), 1);
-  EXPECT_EQ(Box->GetSelText(), "\xE8\xAF\x95");
+  Box->MoveLeft(true, false, false);
+  EXPECT_EQ(Box->GetSelStart(), 5);
+  EXPECT_EQ(Box->GetSelLength(), 2);
+  EXPECT_EQ(Box->GetSelText(), "\xE6\xB5\x8B\xE8\xAF\x95");
+  // Drawn where it was measured: the selection block covers the last two characters of line two.
+  Box->SetColor(clWhite);
+  ShowFocused(Box);
+  const Integer top = Box->GetCaretPoint().y;
+  EXPECT_EQ(Pixel(Box, han + 1, top), ColorToRGB(clHighlight));
+  EXPECT_EQ(Pixel(Box, 3 * han - 1, top), ColorToRGB(clHighlight));
+  EXPECT_EQ(Pixel(Box, han - 1, top), ColorToRGB(clWhite));
+  SavePng("edit-box-song.png");
 }
 
 TEST_F(EditLayoutTest, PaintShowsTheSelectionWhileFocused) {

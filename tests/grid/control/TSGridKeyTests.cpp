@@ -143,6 +143,7 @@ TEST_F(KeyNavigation, EnterAtTheLastCellOfARowEndsTheEditAndSelectsTheText) {
   EXPECT_EQ(Current(), TPoint(4, 2));
   EXPECT_EQ(EG->GetEditControl()->GetSelStart(), 0);
   EXPECT_EQ(EG->GetEditControl()->GetSelLength(), 3) << "the cell's whole text is selected";
+  EXPECT_TRUE(EG->GetCurrentCell()->AllSelected()) << "and the grid knows it";
 }
 
 TEST_F(KeyNavigation, PagesAndCtrlMovesOnRowsOfOneHeight) {

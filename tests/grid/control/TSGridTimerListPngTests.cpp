@@ -5,6 +5,7 @@
 // look at, with a few pixels checked.
 #include "GridDrawTestSupport.h"
 #include "Format.h"
+#include "Strings.h"
 
 using namespace GridControlTest;
 using GridDrawTest::RGBOf;
