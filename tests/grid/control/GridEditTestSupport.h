@@ -8,6 +8,7 @@
 
 #include "DateTime.h"
 #include "GridControlTestSupport.h"
+#include "Strings.h"
 
 namespace GridControlTest {
 
