@@ -126,7 +126,7 @@ void TtsBaseGrid::CtrlOnDblClick(TObject*) {
 
 void TtsBaseGrid::CtrlOnMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
   TPoint at = ControlToGrid(this, Sender, X, Y);
-  if (Focused() || !FCheckMouseFocus) {
+  if (IsFocused() || !FCheckMouseFocus) {
     if (Button == mbLeft) {
       SetMouseDownColRow(FCurDisplayCol, FCurDisplayRow);
       if (FActiveControl && !FActiveControl->GetKeyEdit()) {

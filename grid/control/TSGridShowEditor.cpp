@@ -164,7 +164,7 @@ void TtsBaseGrid::ShowGridControl() {
 }
 
 void TtsBaseGrid::CheckShowAfterPaint() {
-  if (FActiveControl && !FActiveControl->GetVisible() && FControlShown) FShowAfterPaint = true;
+  if (FActiveControl && !FActiveControl->GetVisible() && ControlDisplayed()) FShowAfterPaint = true;
 }
 
 void TtsBaseGrid::MakeGridControlVisible(TtsTextSelectMode) {

@@ -152,7 +152,7 @@ void TtsBaseGrid::AssignCellValue(Integer DataCol, Integer DataRow, TtsDrawData&
     Variant buffer = FCurrentCell->BufferValue();
     if (!FCurrentCell->ValueSet(DataCol, DataRow) || VarType(value) != VarType(buffer) || !VarSameValue(value, buffer))
       SetControlValue(value, AsEditValue, EditFlag);
-    CheckShowAfterPaint();
+    if (DrawData.ControlType != ctPicture) CheckShowAfterPaint();
   }
   RestoreHandle();
   const TRect& cell = DrawData.CellRect;
@@ -161,6 +161,8 @@ void TtsBaseGrid::AssignCellValue(Integer DataCol, Integer DataRow, TtsDrawData&
     if (InClipRect(cell)) {
       FCurrentButton = GridCellButton(DataCol, DrawData.ButtonType);
       UpdateDrawData(DrawData, false);
+      // The control about to show over the cell takes the cell's look.
+      if (current && FShowAfterPaint) UpdateControlProperties(DrawData);
       DrawValue(DrawData, Selected, Value, Text);
     } else if (current) {
       DrawCellFocusRect(DrawData.DisplayCol, DrawData.DisplayRow);

@@ -1,0 +1,113 @@
+// The grid's key road. BM_GridDownRatio presses Down from the first row to the last of an editing
+// grid whose every third row is hidden and whose current column lies between read-only columns
+// (skipped), painting after each key, with 10^4 and with 10^3 rows: the cost of a key against one
+// full repaint, and the 10^4-row key against the 10^3-row one (it must not grow with the row count).
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+#include "Forms.h"
+#include "Strings.h"
+#include "TSGrid.h"
+#include "Units.h"
+#include "WinInput.h"
+
+namespace Units {
+void RegisterUnits_grid_control();
+}
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A grid whose cells show a text made when they are loaded for painting.
+class TKeyBenchGrid : public TtsBaseGrid {
+  DECLARE_CLASS(TKeyBenchGrid, TtsBaseGrid)
+ public:
+  explicit TKeyBenchGrid(TComponent* AOwner = nullptr) : TtsBaseGrid(AOwner) {}
+  void CellLoadedEvent(Integer DataCol, Integer DataRow, TtsControlType, Variant& Value) override {
+    Value = "物品 " + IntToStr(DataCol) + "." + IntToStr(DataRow);
+  }
+  bool PaintCell(TtsDrawData&, const TRect&, bool) override { return false; }
+  bool ActivateDoGetDrawInfo() override { return false; }
+  void TopLeftChangedEvent(Integer, Integer, bool, Integer, Integer) override {}
+  void DoRowLoaded(const Variant&) override {}
+  void DoCellChanged(Integer, Integer, const Variant&, const Variant&) override {}
+  void DoRowChanged(const Variant&, const Variant&) override {}
+  void DoShowEditor(Integer, const Variant&, bool&) override {}
+};
+IMPLEMENT_CLASS(TKeyBenchGrid)
+
+TForm* BenchForm() {
+  static TForm* form = [] {
+    Units::RegisterUnits_grid_control();
+    Units::InitializeUnits();
+    TForm* f = TCustomForm::CreateNew<TForm>(nullptr);
+    f->SetBorderStyle(bsNone);
+    f->SetBounds(0, 0, 460, 440);
+    f->Show();
+    Application->ProcessMessages();
+    return f;
+  }();
+  return form;
+}
+
+// Five columns, the second and fourth read-only; every third row hidden; the current cell at the
+// top of the third column, which Down keeps.
+TKeyBenchGrid* MakeGrid(Integer Rows) {
+  auto* grid = New<TKeyBenchGrid>(BenchForm());
+  grid->SetBorderStyle(bsNone);
+  grid->SetGridColCount(5);
+  grid->SetGridRowCount(Rows);
+  grid->SetParent(BenchForm());
+  grid->SetBounds(0, 0, 433, 413);
+  grid->SetSkipReadOnly(true);
+  grid->GetCols()->GetItem(2)->SetReadOnly(true);
+  grid->GetCols()->GetItem(4)->SetReadOnly(true);
+  for (Integer row = 3; row <= Rows; row += 3) grid->SetRowVisible(row, false);
+  grid->SetCurrentCell(3, 1);
+  grid->SetFocus();
+  Application->ProcessMessages();
+  return grid;
+}
+
+// Seconds per Down key from the first row to the last, the key's paint included, and (when asked)
+// of one full repaint.
+double DownSeconds(Integer Rows, double* RepaintTime) {
+  TKeyBenchGrid* grid = MakeGrid(Rows);
+  Integer keys = 0;
+  auto t0 = Clock::now();
+  for (Integer last = -1; grid->GetCurDisplayRow() != last; ++keys) {
+    last = grid->GetCurDisplayRow();
+    Word key = VK_DOWN;
+    grid->ProcessKeyDown(key, {});
+    Application->ProcessMessages();
+  }
+  double perKey = std::chrono::duration<double>(Clock::now() - t0).count() / keys;
+  if (RepaintTime) {
+    constexpr int kRepaints = 50;
+    auto r0 = Clock::now();
+    for (int i = 0; i < kRepaints; ++i) {
+      grid->Invalidate();
+      grid->Update();
+    }
+    *RepaintTime = std::chrono::duration<double>(Clock::now() - r0).count() / kRepaints;
+  }
+  grid->Free();
+  return perKey;
+}
+
+void BM_GridDownRatio(benchmark::State& state) {
+  double largeKey = 0, smallKey = 0, repaint = 0;
+  for (auto _ : state) {
+    largeKey = DownSeconds(10000, &repaint);
+    smallKey = DownSeconds(1000, nullptr);
+  }
+  state.counters["key_vs_repaint"] = largeKey / repaint;
+  state.counters["rows_1e4_vs_1e3"] = largeKey / smallKey;
+  state.counters["key_us"] = largeKey * 1e6;
+  state.counters["repaint_us"] = repaint * 1e6;
+}
+BENCHMARK(BM_GridDownRatio)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
