@@ -4,21 +4,13 @@
 // full repaint, and the 10^4-row key against the 10^3-row one (it must not grow with the row count).
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-
-#include "Forms.h"
+#include "GridBenchSupport.h"
 #include "Strings.h"
-#include "TSGrid.h"
-#include "Units.h"
 #include "WinInput.h"
-
-namespace Units {
-void RegisterUnits_grid_control();
-}
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace GridBench;
 
 // A grid whose cells show a text made when they are loaded for painting.
 class TKeyBenchGrid : public TtsBaseGrid {
@@ -37,20 +29,6 @@ class TKeyBenchGrid : public TtsBaseGrid {
   void DoShowEditor(Integer, const Variant&, bool&) override {}
 };
 IMPLEMENT_CLASS(TKeyBenchGrid)
-
-TForm* BenchForm() {
-  static TForm* form = [] {
-    Units::RegisterUnits_grid_control();
-    Units::InitializeUnits();
-    TForm* f = TCustomForm::CreateNew<TForm>(nullptr);
-    f->SetBorderStyle(bsNone);
-    f->SetBounds(0, 0, 460, 440);
-    f->Show();
-    Application->ProcessMessages();
-    return f;
-  }();
-  return form;
-}
 
 // Five columns, the second and fourth read-only; every third row hidden; the current cell at the
 // top of the third column, which Down keeps.
@@ -84,15 +62,7 @@ double DownSeconds(Integer Rows, double* RepaintTime) {
     Application->ProcessMessages();
   }
   double perKey = std::chrono::duration<double>(Clock::now() - t0).count() / keys;
-  if (RepaintTime) {
-    constexpr int kRepaints = 50;
-    auto r0 = Clock::now();
-    for (int i = 0; i < kRepaints; ++i) {
-      grid->Invalidate();
-      grid->Update();
-    }
-    *RepaintTime = std::chrono::duration<double>(Clock::now() - r0).count() / kRepaints;
-  }
+  if (RepaintTime) *RepaintTime = RepaintSeconds(grid, 50);
   grid->Free();
   return perKey;
 }

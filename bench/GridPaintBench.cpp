@@ -5,24 +5,17 @@
 // 10^3-row one (it must not grow with the row count).
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstring>
 #include <vector>
 
-#include "Forms.h"
+#include "GridBenchSupport.h"
 #include "Strings.h"
-#include "TSGrid.h"
-#include "Units.h"
 #include "WinQueue.h"
 #include "WinScrollBars.h"
 
-namespace Units {
-void RegisterUnits_grid_control();
-}
-
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace GridBench;
 
 // A grid that keeps no data: each cell's text is made when the cell is loaded for painting.
 class TBenchGrid : public TtsBaseGrid {
@@ -44,17 +37,7 @@ class TBenchGrid : public TtsBaseGrid {
 IMPLEMENT_CLASS(TBenchGrid)
 
 struct TBench {
-  TForm* Form = nullptr;
-
-  TBench() {
-    Units::RegisterUnits_grid_control();
-    Units::InitializeUnits();
-    Form = TCustomForm::CreateNew<TForm>(nullptr);
-    Form->SetBorderStyle(bsNone);
-    Form->SetBounds(0, 0, 460, 440);
-    Form->Show();
-    Application->ProcessMessages();
-  }
+  TForm* Form = BenchForm();
 
   // A grid of the main form's list: five columns, a heading of 18 and rows of 19.
   TBenchGrid* MakeGrid(Integer Rows) {
@@ -82,12 +65,6 @@ TBench& Bench() {
   return bench;
 }
 
-// One full repaint of the grid, drawn at once.
-void Repaint(TtsBaseGrid* Grid) {
-  Grid->Invalidate();
-  Grid->Update();
-}
-
 // Pages from the top row to the last page, painting after every step; answers the steps.
 Integer PageThrough(TtsBaseGrid* Grid) {
   SendMessage(Grid->GetHandle(), WM_VSCROLL, SB_TOP, 0);
@@ -97,12 +74,6 @@ Integer PageThrough(TtsBaseGrid* Grid) {
     SendMessage(Grid->GetHandle(), WM_VSCROLL, SB_PAGEDOWN, 0);
   }
   return steps;
-}
-
-double RepaintSeconds(TtsBaseGrid* Grid, int Count) {
-  auto t0 = Clock::now();
-  for (int i = 0; i < Count; ++i) Repaint(Grid);
-  return std::chrono::duration<double>(Clock::now() - t0).count() / Count;
 }
 
 void BM_GridRepaintRatio(benchmark::State& state) {

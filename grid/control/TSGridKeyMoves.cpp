@@ -47,44 +47,47 @@ void SelectOnlyRow(TtsBaseGrid* Grid, Integer Row, Integer FirstInverted) {
 }  // namespace
 
 // ---- One row down or up ---------------------------------------------------------------------------------------
-void TtsBaseGrid::KeyDownVK_Down() {
-  if (!CanMoveToPos(FCurDisplayCol, FCurDisplayRow)) return;
-  if (!InEditMode() && !FocusRectActive()) {
-    VK_DownRowSelect();
-    return;
-  }
-  Integer target, col;
-  if (!GetNextRow(FCurDisplayRow, CanSkipReadOnly(), false, target) &&
-      !GetNextDownCell(FCurDisplayCol, FCurDisplayRow, target, col, CanSkipReadOnly()))
-    return;
-  if (!CanMoveToPos(FCurDisplayCol, target) || !CheckEndEdit(FCurDataCol, GetDataRow(target), false)) return;
-  Integer top;
-  MoveRowIntoView(target, top);
-  MoveCurrentByKey(this, FCurDisplayCol, target, GetLeftCol(), top, EditScrollMode(), true, FFocusOnKeyUp);
-}
+void TtsBaseGrid::KeyDownVK_Down() { VerticalKeyMove(true); }
+void TtsBaseGrid::KeyDownVK_Up() { VerticalKeyMove(false); }
+void TtsBaseGrid::VK_DownRowSelect() { RowSelectKeyMove(true); }
+void TtsBaseGrid::VK_UpRowSelect() { RowSelectKeyMove(false); }
 
-void TtsBaseGrid::KeyDownVK_Up() {
+void TtsBaseGrid::VerticalKeyMove(bool Down) {
   if (!CanMoveToPos(FCurDisplayCol, FCurDisplayRow)) return;
   if (!InEditMode() && !FocusRectActive()) {
-    VK_UpRowSelect();
+    if (Down)
+      VK_DownRowSelect();
+    else
+      VK_UpRowSelect();
     return;
   }
+  // The next row, else the nearest editable cell further on in the same column.
   Integer target, col;
-  if (!GetPrevRow(FCurDisplayRow, CanSkipReadOnly(), false, target) &&
-      !GetNextUpCell(FCurDisplayCol, FCurDisplayRow, target, col, CanSkipReadOnly()))
+  bool skip = CanSkipReadOnly();
+  bool found = Down ? GetNextRow(FCurDisplayRow, skip, false, target) ||
+                          GetNextDownCell(FCurDisplayCol, FCurDisplayRow, target, col, skip)
+                    : GetPrevRow(FCurDisplayRow, skip, false, target) ||
+                          GetNextUpCell(FCurDisplayCol, FCurDisplayRow, target, col, skip);
+  if (!found || !CanMoveToPos(FCurDisplayCol, target) || !CheckEndEdit(FCurDataCol, GetDataRow(target), false))
     return;
-  if (!CanMoveToPos(FCurDisplayCol, target) || !CheckEndEdit(FCurDataCol, GetDataRow(target), false)) return;
   Integer top = GetTopRow();
-  if (target < GetTopRow() && GetTopRow() >= GetFixedRows()) top = std::max(target, MinTopRow());
+  if (Down)
+    MoveRowIntoView(target, top);
+  else if (target < GetTopRow() && GetTopRow() >= GetFixedRows())
+    top = std::max(target, MinTopRow());
   MoveCurrentByKey(this, FCurDisplayCol, target, GetLeftCol(), top, EditScrollMode(), true, FFocusOnKeyUp);
 }
 
-void TtsBaseGrid::VK_DownRowSelect() {
+void TtsBaseGrid::RowSelectKeyMove(bool Down) {
   Integer target;
-  if (!GetNextRow(FCurDisplayRow, false, true, target) || !CanMoveToPos(FCurDisplayCol, target)) return;
+  bool found = Down ? GetNextRow(FCurDisplayRow, false, true, target) : GetPrevRow(FCurDisplayRow, false, true, target);
+  if (!found || !CanMoveToPos(FCurDisplayCol, target)) return;
   if (FGridStatus == grRowSelect) SelectOnlyRow(this, target, 1);
-  Integer top;
-  MoveRowIntoView(target, top);
+  Integer top = GetTopRow();
+  if (Down)
+    MoveRowIntoView(target, top);
+  else if (target < GetTopRow() && target >= GetFixedRows())
+    top = target;
   if (top == GetTopRow()) {
     ClearCurrentFocusRect(false);
     SetCurrentPositionAndDraw(FCurDisplayCol, target, true, true);
@@ -92,21 +95,6 @@ void TtsBaseGrid::VK_DownRowSelect() {
   } else {
     SetCurrentPosition(FCurDisplayCol, target, true, true);
     ScrollGrid(GetLeftCol(), top, smRowSelect);
-  }
-  CheckRowColChanged();
-}
-
-void TtsBaseGrid::VK_UpRowSelect() {
-  Integer target;
-  if (!GetPrevRow(FCurDisplayRow, false, true, target) || !CanMoveToPos(FCurDisplayCol, target)) return;
-  if (FGridStatus == grRowSelect) SelectOnlyRow(this, target, 1);
-  if (target >= GetTopRow() || target < GetFixedRows()) {
-    ClearCurrentFocusRect(false);
-    SetCurrentPositionAndDraw(FCurDisplayCol, target, true, true);
-    DrawCurrentFocusRect(false);
-  } else {
-    SetCurrentPosition(FCurDisplayCol, target, true, true);
-    ScrollGrid(GetLeftCol(), target, smRowSelect);
   }
   CheckRowColChanged();
 }
