@@ -1,10 +1,26 @@
-// The editors layer's registration routine. None of its units has start-up code yet.
+// The editors layer's registration routine: the layers below, the editors' string tables, then its
+// units with start-up code.
+#include "ResStrings.h"
+#include "Resources.h"
 #include "Units.h"
+#include "cxEditPaintUtils.h"
+#include "cxEditRegistry.h"
+#include "cxEditUtils.h"
+
+DECLARE_RESOURCE_TABLE(framework_editors, STRING)
 
 namespace Units {
 
 void RegisterUnits_framework_controls();
 
-void RegisterUnits_framework_editors() { RegisterUnits_framework_controls(); }
+void RegisterUnits_framework_editors() {
+  RegisterUnits_framework_controls();
+  RegisterResourceTable(ResourceTable_framework_editors_STRING());
+  RegisterStringTable("CXEXTEDITSTRINGS");
+  RegisterStringTable("CXEDITSTRINGS");
+  RegisterUnit("cxEditPaintUtils", &cxEditPaintUtils::InitEditPaintUtils, &cxEditPaintUtils::DoneEditPaintUtils);
+  RegisterUnit("cxEditUtils", &cxEditUtils::InitEditUtils, nullptr);
+  RegisterUnit("cxEdit", &cxEdit::InitEdit, &cxEdit::DoneEdit);
+}
 
 }  // namespace Units

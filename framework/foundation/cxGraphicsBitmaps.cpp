@@ -22,20 +22,6 @@ const TcxColorTransitionMap GrayMap = {0.299f, 0.587f, 0.114f, 255, 255};
 
 namespace {
 
-uint32_t QuadToUInt(const RGBQUAD& q) {
-  return static_cast<uint32_t>(q.rgbBlue) | static_cast<uint32_t>(q.rgbGreen) << 8 |
-         static_cast<uint32_t>(q.rgbRed) << 16 | static_cast<uint32_t>(q.rgbReserved) << 24;
-}
-
-RGBQUAD UIntToQuad(uint32_t v) {
-  RGBQUAD q;
-  q.rgbBlue = static_cast<BYTE>(v);
-  q.rgbGreen = static_cast<BYTE>(v >> 8);
-  q.rgbRed = static_cast<BYTE>(v >> 16);
-  q.rgbReserved = static_cast<BYTE>(v >> 24);
-  return q;
-}
-
 BYTE ClampByte(Int64 v) { return static_cast<BYTE>(std::clamp<Int64>(v, 0, 255)); }
 
 }  // namespace
@@ -311,7 +297,10 @@ void TcxBitmap::CorrectBlend(RGBQUAD& AColor) {
 void TcxBitmap::MakeMask(RGBQUAD& AColor) { AColor = UIntToQuad(IsColorTransparent(AColor) ? 0xFFFFFFFF : 0); }
 
 void TcxBitmap::GrayScale(RGBQUAD& AColor) {
-  if (IsColorTransparent(AColor)) return;
+  if (!IsColorTransparent(AColor)) GrayScaleColor(AColor);
+}
+
+void TcxBitmap::GrayScaleColor(RGBQUAD& AColor) {
   BYTE g = static_cast<BYTE>((AColor.rgbRed + AColor.rgbGreen + AColor.rgbBlue) / 3);
   AColor.rgbRed = AColor.rgbGreen = AColor.rgbBlue = g;
 }
@@ -337,7 +326,10 @@ void TcxBitmap::Dirty(RGBQUAD& AColor) {
 }
 
 void TcxBitmap::Dingy(RGBQUAD& AColor) {
-  if (IsColorTransparent(AColor)) return;
+  if (!IsColorTransparent(AColor)) DingyColor(AColor);
+}
+
+void TcxBitmap::DingyColor(RGBQUAD& AColor) {
   if (AColor.rgbReserved == 255) {
     auto lighten = [](BYTE& c) { c = ClampByte(c + RtlMath::MulDiv(255 - c, 3, 10)); };
     lighten(AColor.rgbRed);

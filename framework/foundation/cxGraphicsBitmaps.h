@@ -19,6 +19,16 @@ using Graphics::TPixelFormat;
 using Streams::TStream;
 class TcxCanvas;
 
+// A colour as a 32-bit pixel (blue in the low byte, alpha in the high one) and back.
+inline uint32_t QuadToUInt(const RGBQUAD& q) {
+  return static_cast<uint32_t>(q.rgbBlue) | static_cast<uint32_t>(q.rgbGreen) << 8 |
+         static_cast<uint32_t>(q.rgbRed) << 16 | static_cast<uint32_t>(q.rgbReserved) << 24;
+}
+inline RGBQUAD UIntToQuad(uint32_t v) {
+  return RGBQUAD{static_cast<BYTE>(v), static_cast<BYTE>(v >> 8), static_cast<BYTE>(v >> 16),
+                 static_cast<BYTE>(v >> 24)};
+}
+
 // The transparent colours of a bitmap, kept as RGBQUAD values with the reserved byte 0.
 class TcxColorList : public TList {
   DECLARE_CLASS(TcxColorList, TList)
@@ -151,6 +161,23 @@ class TcxBitmap : public TcxCustomBitmap {
   void Hatch(RGBQUAD& AColor);
   void ClearColor(RGBQUAD& AColor);
   static void Scale(RGBQUAD& AColor, const TcxColorTransitionMap& AColorMap);
+  // GrayScale and Dingy of any colour, transparent or not.
+  static void GrayScaleColor(RGBQUAD& AColor);
+  static void DingyColor(RGBQUAD& AColor);
+
+  // Scale, GrayScaleColor and DingyColor over rows of pixels (blue in the low byte) at once, from
+  // ASource to ADest (which may be the same row); each of them leaves transparent black as it is, so
+  // a row is that of the effect for a bitmap whose only transparent colour is transparent black.
+  static void ScaleRow(const uint32_t* ASource, uint32_t* ADest, Integer ACount,
+                       const TcxColorTransitionMap& AColorMap);
+  static void GrayScaleRow(const uint32_t* ASource, uint32_t* ADest, Integer ACount);
+  static void DingyRow(const uint32_t* ASource, uint32_t* ADest, Integer ACount);
+  // A row of a glyph over its shadow as DrawShadow composes them for a glyph whose only transparent
+  // colour is transparent black: each pixel as it is, and where it is transparent black the shadow's
+  // pixel when the pixel casting the shadow onto it (ACaster, the glyph's pixel up and to the left
+  // by the shadow's size) is not transparent black.
+  static void ShadowRow(const uint32_t* AGlyph, const uint32_t* ACaster, uint32_t* ADest, Integer ACount,
+                        uint32_t AShadowPixel);
 
  protected:
   void Construct() override;

@@ -18,6 +18,7 @@
 #include "cxGraphicsFunctions.h"
 #include "cxGraphicsImageList.h"
 #include "dxUxTheme.h"
+#include "raster/PixelBlend.h"
 
 namespace cxGraphics {
 
@@ -63,95 +64,118 @@ TcxBitmap* WorkBitmapInstance(TWorkBitmap AKind, Integer AWidth, Integer AHeight
   return FWorkBitmaps[AKind] ? FWorkBitmaps[AKind] : WorkBitmap(AKind, AWidth, AHeight);
 }
 
-RGBQUAD PixelQuad(uint32_t APixel) {
-  return RGBQUAD{static_cast<BYTE>(APixel), static_cast<BYTE>(APixel >> 8), static_cast<BYTE>(APixel >> 16),
-                 static_cast<BYTE>(APixel >> 24)};
+// The shadow's pixel as DrawShadow leaves it: the shadow colour made opaque, or transparent black
+// for a black shadow, which the shadow bitmap takes for transparent and leaves as it is.
+uint32_t ShadowPixel(TColor AColor) {
+  const uint32_t color = ColorToPixel(ColorToRGB(AColor));
+  return color ? color | 0xFF000000u : 0;
 }
 
-uint32_t QuadPixel(const RGBQUAD& AColor) {
-  return static_cast<uint32_t>(AColor.rgbBlue) | static_cast<uint32_t>(AColor.rgbGreen) << 8 |
-         static_cast<uint32_t>(AColor.rgbRed) << 16 | static_cast<uint32_t>(AColor.rgbReserved) << 24;
+// The rows AFrom.y.. of the image in a look that changes every pixel by itself, from column AFrom.x
+// on, ASize pixels, in AImage at the same place.
+void LookRows(TGdiSurface* AGlyph, TGdiSurface* AImage, TcxImageDrawMode ADrawMode, const TPoint& AFrom,
+              const TSize& ASize) {
+  for (Integer y = AFrom.y; y < AFrom.y + ASize.cy; ++y) {
+    const uint32_t* s = AGlyph->Scanline(y) + AFrom.x;
+    uint32_t* d = AImage->Scanline(y) + AFrom.x;
+    switch (ADrawMode) {
+      case idmDisabled: TcxBitmap::ScaleRow(s, d, ASize.cx, DisableMap); break;
+      case idmFaded: TcxBitmap::ScaleRow(s, d, ASize.cx, FadeMap); break;
+      case idmGrayScale: TcxBitmap::GrayScaleRow(s, d, ASize.cx); break;
+      case idmDingy: TcxBitmap::DingyRow(s, d, ASize.cx); break;
+      default: std::copy(s, s + ASize.cx, d); break;
+    }
+  }
 }
 
-// The drawer's steps for a 32-bit glyph with its own alpha, drawn at its size with a look that
-// changes every pixel by itself and no brush, done in one pass and one blend: the glyph, in its look,
-// is blended straight onto the DC. That gives the pixels of composing on the work bitmap and copying
-// it back, for a DC that puts 32-bit pixels down as they are with a plain mapping: the blend meets
-// the same background pixels, and those around the glyph would only be copied back as they were.
-// The mask of transparent pixels changes nothing here: it clears the pixels equal to its clear
-// colour, which when 0 are clear already. False: the general steps apply.
+// The rows AFrom.y.. of the glyph over its shadow, AShadow pixels larger each way, in AImage: the
+// glyph's pixels with transparent black around them, and over each row the shadow cast by the row
+// AShadow above it, moved right by AShadow.
+void ShadowedRows(TGdiSurface* AGlyph, TGdiSurface* AImage, Integer AShadow, uint32_t AShadowPixel, Integer AFromY,
+                  Integer ARows) {
+  const Integer w = AGlyph->Width(), h = AGlyph->Height();
+  for (Integer y = AFromY; y < AFromY + ARows; ++y) {
+    uint32_t* d = AImage->Scanline(y);
+    if (y < h) std::copy(AGlyph->Scanline(y), AGlyph->Scanline(y) + w, d);
+    else std::fill(d, d + w, 0u);
+    std::fill(d + w, d + w + AShadow, 0u);
+    if (y >= AShadow) TcxBitmap::ShadowRow(d + AShadow, AGlyph->Scanline(y - AShadow), d + AShadow, w, AShadowPixel);
+  }
+}
+
+// The pixels the software blend reads, as the DC paints its runs.
+struct TBlendRuns {
+  TGdiSurface* Source;
+  TPoint From;
+  BYTE ConstantAlpha;
+};
+
+// The drawer's steps for a 32-bit glyph with its own alpha, drawn at its size with no brush in a look
+// that changes every pixel by itself or with its shadow, done in one pass and one blend: the glyph,
+// in its look or over its shadow, is blended straight onto the DC. That gives the pixels of composing
+// on the work bitmap and copying it back, for a DC that puts 32-bit pixels down as they are with a
+// plain mapping: the blend meets the same background pixels, and those around the image would only
+// be copied back as they were. The mask of transparent pixels changes nothing here: it clears the
+// pixels equal to its clear colour, which when 0 are clear already, and it casts the shadow from
+// every other pixel. False: the general steps apply.
 bool DrawAlphaGlyphDirect(HDC ADC, const TRect& AGlyphRect, const TRect& ABackgroundRect, TBitmap* AGlyph,
                           TcxImageDrawMode ADrawMode, HBRUSH ABrush) {
-  if (ADrawMode == idmShadowed || ABrush || CustomDrawImageProc) return false;
+  if (ABrush || CustomDrawImageProc) return false;
   const Integer w = AGlyph->GetWidth(), h = AGlyph->GetHeight();
   if (cxRectWidth(AGlyphRect) != w || cxRectHeight(AGlyphRect) != h || AGlyph->GetPixelFormat() != Graphics::pf32bit)
     return false;
-  if (!DCDrawsTrueColor(ADC) || GetMapMode(ADC) != MM_TEXT || GetLayout(ADC) != 0) return false;
+  // The system's blend draws through the DC's mapping; the software blend's runs are painted only on
+  // a DC of a plain mapping, which painting them checks first.
+  const bool system = cxSystemAlphaBlendFunc != nullptr;
+  if (system && (!DCDrawsTrueColor(ADC) || GetMapMode(ADC) != MM_TEXT || GetLayout(ADC) != 0)) return false;
   TGdiSurface* glyph = GetDCSurface(BitmapDC(AGlyph));
   if (!glyph || glyph->Width() != w || glyph->Height() != h) return false;
-  if (QuadPixel(WorkBitmapInstance(wbMask, w, h)->GetClearColor()) != 0) return false;
+  const RGBQUAD maskClear = WorkBitmapInstance(wbMask, w, h)->GetClearColor();
+  if (maskClear.rgbBlue || maskClear.rgbGreen || maskClear.rgbRed || maskClear.rgbReserved) return false;
   bool alpha = false;
   for (Integer y = 0; y < h && !alpha; ++y)
     for (Integer x = 0; x < w; ++x) alpha |= (glyph->Pixel(x, y) >> 24) != 0;
   if (!alpha) return false;
-  // The work bitmap held the background rectangle only: the glyph is cut to it.
+  // The image: the glyph, or over its shadow, grown by 2 at the right and bottom and put up and to the
+  // left by 1. The work bitmap held the background rectangle only: the image is cut to it.
+  const Integer shadow = ADrawMode == idmShadowed ? 2 : 0;
+  const TRect imageRect =
+      shadow ? cxRectOffset(cxRectInflate(AGlyphRect, 0, 0, shadow, shadow), -1, -1) : AGlyphRect;
   TRect target;
-  if (!cxRectIntersect(target, AGlyphRect, ABackgroundRect)) return true;
-  const TPoint from{target.left - AGlyphRect.left, target.top - AGlyphRect.top};
-  TcxBitmap* image = WorkBitmapInstance(wbImage, w, h);
-  image->GetTransparentBkColors()->Clear();
-  auto look = [&](RGBQUAD& c) {
-    switch (ADrawMode) {
-      case idmDisabled: image->Disable(c); break;
-      case idmFaded: image->Fade(c); break;
-      case idmGrayScale: image->GrayScale(c); break;
-      case idmDingy: image->Dingy(c); break;
-      default: break;
-    }
-  };
+  if (!cxRectIntersect(target, imageRect, ABackgroundRect)) target = TRect{};
+  const TPoint from{target.left - imageRect.left, target.top - imageRect.top};
+  const TSize size{cxRectWidth(target), cxRectHeight(target)};
+  TGdiSurface* source = glyph;
+  HDC sourceDC = BitmapDC(AGlyph);
+  // The glyph is read from the image bitmap in a look, and also when it is drawn onto its own pixels.
+  if (size.cx > 0 && (ADrawMode != idmNormal || (!system && GetDCSurface(ADC) == glyph))) {
+    // The image bitmap is kept at least as large as the image, so that drawing images of alternating
+    // sizes does not resize it each time.
+    TcxBitmap* image = WorkBitmapInstance(wbImage, w + shadow, h + shadow);
+    if (image->GetWidth() < w + shadow || image->GetHeight() < h + shadow)
+      image->SetSize(std::max(image->GetWidth(), w + shadow), std::max(image->GetHeight(), h + shadow));
+    sourceDC = BitmapDC(image);
+    source = GetDCSurface(sourceDC);
+    if (!source) return false;
+    if (shadow) ShadowedRows(glyph, source, shadow, ShadowPixel(clBtnShadow), from.y, size.cy);
+    else LookRows(glyph, source, ADrawMode, from, size);
+  }
   const BYTE constantAlpha = ADrawMode == idmDisabled ? DisableMap.SrcConstantAlpha
                              : ADrawMode == idmFaded  ? FadeMap.SrcConstantAlpha
                                                       : 255;
-  if (!cxSystemAlphaBlendFunc) {
-    // The software blend, on the background pixels under the glyph read into the work bitmap.
-    const Integer tw = cxRectWidth(target), th = cxRectHeight(target);
-    TcxBitmap* work = WorkBitmapInstance(wbWork, tw, th);
-    if (work->GetWidth() != tw || work->GetHeight() != th) work->SetSize(tw, th);
-    TGdiSurface* pixels = GetDCSurface(BitmapDC(work));
-    if (!pixels) return false;
-    cxBitBlt(BitmapDC(work), ADC, work->GetClientRect(), target.TopLeft(), SRCCOPY);
-    for (Integer y = 0; y < th; ++y) {
-      const uint32_t* s = glyph->Scanline(y + from.y) + from.x;
-      uint32_t* d = pixels->Scanline(y);
-      for (Integer x = 0; x < tw; ++x) {
-        RGBQUAD c = PixelQuad(s[x]), b = PixelQuad(d[x]);
-        look(c);
-        cxBlendFunction(c, b, constantAlpha);
-        d[x] = QuadPixel(b);
-      }
-    }
-    cxBitBlt(ADC, BitmapDC(work), target, TPoint{0, 0}, SRCCOPY);
+  if (system) {
+    if (size.cx > 0)
+      SystemAlphaBlend(ADC, sourceDC, target, TRect{from.x, from.y, from.x + size.cx, from.y + size.cy}, constantAlpha);
     return true;
   }
-  HDC source = BitmapDC(AGlyph);
-  if (ADrawMode != idmNormal) {
-    if (image->GetWidth() != w || image->GetHeight() != h) image->SetSize(w, h);
-    TGdiSurface* pixels = GetDCSurface(BitmapDC(image));
-    if (!pixels) return false;
-    for (Integer y = 0; y < h; ++y) {
-      const uint32_t* s = glyph->Scanline(y);
-      uint32_t* d = pixels->Scanline(y);
-      for (Integer x = 0; x < w; ++x) {
-        RGBQUAD c = PixelQuad(s[x]);
-        look(c);
-        d[x] = QuadPixel(c);
-      }
-    }
-    source = BitmapDC(image);
-  }
-  SystemAlphaBlend(ADC, source, target, cxRectOffset(TRect{0, 0, cxRectWidth(target), cxRectHeight(target)}, from),
-                   constantAlpha);
-  return true;
+  // The software blend (cxBlendFunction, whose arithmetic rounds each channel once) straight onto the
+  // DC's pixels under the image, within its clip as copying the work bitmap back would be.
+  TBlendRuns runs{source, from, constantAlpha};
+  auto blend = [](void* context, uint32_t* pixels, int x, int y, int count) {
+    const TBlendRuns& r = *static_cast<const TBlendRuns*>(context);
+    BlendOnceRow(pixels, r.Source->Scanline(r.From.y + y) + r.From.x + x, count, r.ConstantAlpha);
+  };
+  return PaintPixelRuns(ADC, target, blend, &runs) != FALSE;
 }
 
 }  // namespace

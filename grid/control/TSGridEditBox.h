@@ -180,8 +180,9 @@ class TtsGridEditBox : public TtsGridControl {
   Integer Overhang();
   Integer LineSpacing();
   void LayoutLines();
-  // Lays the lines out again when the grid changed the height on hearing of the new text.
-  void ResizedLayout(bool ByUser);
+  // After a change of the text: the lines laid out, the caret at P with the selection collapsed
+  // there, and the grid told; a second layout when the grid changed the height meanwhile.
+  void LayoutAfterEdit(Integer P, bool AtLineStart);
   Integer LineTextEnd(Integer Line) const;
   Integer LineTop(Integer DefaultTop);
   Integer TextStartOffset(Integer Start, Integer Length, bool WithOverhang);
@@ -237,8 +238,7 @@ class TtsGridEditBox : public TtsGridControl {
   TPoint FCaretPoint;
   Integer FCaretLine = 0, FCaretOffset = 0;
   bool FCaretAtLineStart = true;
-  bool FCaretCreated = false, FCaretWanted = false, FCaretMayShow = true, FCaretShowPending = false;
-  bool FCaretShown = false;
+  bool FCaretCreated = false, FCaretWanted = false, FCaretShown = false;
   bool FMouseSelecting = false;
   Integer FMouseAnchor = 0;
   TPoint FMouseDownPoint;

@@ -294,13 +294,7 @@ void TtsGridEditBox::AddCharToText(const String& S, bool& Changed) {
   FText.insert(static_cast<size_t>(at), bytes);
   if (at < FScrollAnchor) FScrollAnchor += static_cast<Integer>(bytes.size());
   FScrollAnchor = SnapToBoundary(FScrollAnchor, false);
-  LayoutLines();
-  SetTextPosition(at, FCaretAtLineStart);
-  SetSelectionBytes(FCaretPos, 0);
-  if (EditTextResized(true)) {
-    LayoutLines();
-    SetTextPosition(FCaretPos, FCaretAtLineStart);
-  }
+  LayoutAfterEdit(at, FCaretAtLineStart);
   MoveCaretIntoView(false, 0.25);
   // Over the new text one character at a time; at a soft line end one more step shows the caret at
   // the start of the next line.
@@ -324,13 +318,7 @@ void TtsGridEditBox::DeleteSelText(bool& Changed) {
   FText.erase(static_cast<size_t>(start), static_cast<size_t>(end - start));
   FScrollAnchor = SnapToBoundary(FScrollAnchor > end ? FScrollAnchor - (end - start)
                                  : FScrollAnchor > start ? start : FScrollAnchor, false);
-  LayoutLines();
-  SetTextPosition(start, !reachedLineEnd);
-  SetSelectionBytes(FCaretPos, 0);
-  if (EditTextResized(true)) {
-    LayoutLines();
-    SetTextPosition(FCaretPos, FCaretAtLineStart);
-  }
+  LayoutAfterEdit(start, !reachedLineEnd);
 }
 
 void TtsGridEditBox::DelSelectedText(bool& Changed, bool CheckEdit) {
@@ -356,13 +344,7 @@ void TtsGridEditBox::DelNextCharFromText(bool& Changed, bool CheckEdit) {
   Changed = true;
   if (FScrollAnchor > TextLength()) FScrollAnchor = TextLength();
   FScrollAnchor = SnapToBoundary(FScrollAnchor, false);
-  LayoutLines();
-  SetTextPosition(at, true);
-  SetSelectionBytes(FCaretPos, 0);
-  if (EditTextResized(true)) {
-    LayoutLines();
-    SetTextPosition(FCaretPos, FCaretAtLineStart);
-  }
+  LayoutAfterEdit(at, true);
   MoveCaretIntoView(false, 0.25);
   Repaint();
 }
@@ -438,19 +420,10 @@ bool TtsGridEditBox::RestoreOldText() {
 
 // ---- Mouse --------------------------------------------------------------------------------------------------
 void TtsGridEditBox::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
-  FCaretShowPending = false;
-  if (!Designing() && !Shift.Contains(ssDouble)) {
-    if (!FCaretMayShow) {
-      if (CanFocus()) SetFocus();
-      if (!Focused() && HandleAllocated()) ::SetFocus(GetHandle());
-      FCaretMayShow = true;
-    }
-    if (Button == mbLeft && (KeyEdit || MouseSelect)) {
-      MouseDownSetPosition(X, Y);
-      FMouseSelecting = GetMouseCapture();
-    }
+  if (!Designing() && !Shift.Contains(ssDouble) && Button == mbLeft && (KeyEdit || MouseSelect)) {
+    MouseDownSetPosition(X, Y);
+    FMouseSelecting = GetMouseCapture();
   }
-  if (FCaretShowPending) ShowCaret();
   FKeyHeld = false;
   inherited::MouseDown(Button, Shift, X, Y);
 }
@@ -553,8 +526,7 @@ void TtsGridEditBox::FocusGained() {
   FCaretCreated = true;
   FCaretShown = false;
   SetCaretPos();
-  if (FCaretMayShow) SetCaretVisible(true);
-  else FCaretShowPending = true;
+  SetCaretVisible(true);
   if (FSelLength > 0) Invalidate();
 }
 

@@ -136,8 +136,14 @@ Integer TtsGridEditBox::LineTextEnd(Integer Line) const {
   return eol ? static_cast<Integer>(eol - FText.c_str()) : start + TextLineLength(Line);
 }
 
-void TtsGridEditBox::ResizedLayout(bool ByUser) {
-  if (EditTextResized(ByUser)) LayoutLines();
+void TtsGridEditBox::LayoutAfterEdit(Integer P, bool AtLineStart) {
+  LayoutLines();
+  SetTextPosition(P, AtLineStart);
+  SetSelectionBytes(FCaretPos, 0);
+  if (EditTextResized(true)) {
+    LayoutLines();
+    SetTextPosition(FCaretPos, FCaretAtLineStart);
+  }
 }
 
 bool TtsGridEditBox::EditTextResized(bool ByUser) {
@@ -197,7 +203,7 @@ void TtsGridEditBox::SetTextValue(const String& S, bool IsEdit, bool ByUser) {
   LayoutLines();
   SetTextPosition(0, true);
   SetSelectionBytes(0, 0);
-  if (IsEdit) ResizedLayout(ByUser);
+  if (IsEdit && EditTextResized(ByUser)) LayoutLines();
   FScrollAnchor = GetAlignment() == taRightJustify ? TextLength() : 0;
   if (IsMultiLine() || GetAlignment() != taRightJustify) MoveToStartOfText(false);
   else MoveToEndOfText(false);
@@ -280,14 +286,7 @@ void TtsGridEditBox::ReplaceSelText(const String& S) {
   // Bytes that join with their new neighbours (a CR before an LF, the parts of a sequence) make one
   // character: positions step past it.
   FScrollAnchor = SnapToBoundary(FScrollAnchor, false);
-  LayoutLines();
-  const Integer caret = SnapToBoundary(start + added, true);
-  SetTextPosition(caret, FCaretAtLineStart);
-  SetSelectionBytes(caret, 0);
-  if (EditTextResized(true)) {
-    LayoutLines();
-    SetTextPosition(FCaretPos, FCaretAtLineStart);
-  }
+  LayoutAfterEdit(SnapToBoundary(start + added, true), FCaretAtLineStart);
   MoveCaretIntoView(false, 0.25);
   Invalidate();
 }

@@ -81,7 +81,12 @@ void TtsBaseGrid::SetEnablePaint(bool Value) {
     ++FPaintDisableCount;
   else if (FPaintDisableCount > 0)
     --FPaintDisableCount;
-  if (Value && FPaintDisableCount == 0) CheckSkippedPaint();
+  if (!Value || FPaintDisableCount != 0) return;
+  if (FComboExtentsDeferred) {
+    FComboExtentsDeferred = false;
+    UpdateComboExtents(GetDropDownCols(), GetDropDownRows(), true);
+  }
+  CheckSkippedPaint();
 }
 
 void TtsBaseGrid::SetEnableRedraw(bool Value) {

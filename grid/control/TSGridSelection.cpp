@@ -171,6 +171,8 @@ bool TtsBaseGrid::IsCellSelected(Integer DisplayCol, Integer DisplayRow) {
   if (DisplayCol < 0 || DisplayCol > GetGridColCount() || DisplayRow < 0 || DisplayRow > GetRowCount() - 1)
     return false;
   if (DisplayCol == 0 && DisplayRow == 0) return false;
+  // A cell being repainted by an inversion looks the way the inversion shows it.
+  if (DisplayCol == FInversionCol && DisplayRow == FInversionRow) return FInversionSelected;
   if (DisplayRow == 0) return FColSelection->GetSelected(DisplayCol);
   if (DisplayCol == 0) return IsRowSelected(GetDataRow(DisplayRow));
   if (FColSelection->GetSelected(DisplayCol) || FRowSelection->GetSelected(DisplayRow)) return true;

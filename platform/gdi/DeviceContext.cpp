@@ -233,9 +233,30 @@ TGdiSurface* GetDCSurface(HDC dc) {
   return d ? d->Target() : nullptr;
 }
 
-bool DCDrawsTrueColor(HDC dc) {
-  TDCObj* d = DCOf(dc);
+namespace {
+
+bool DrawsTrueColor(const TDCObj* d) {
   return d && d->Target() && !d->Mono() && !(d->S.Bitmap && d->S.Bitmap->Dib && d->S.Bitmap->Bpp != 32);
+}
+
+}  // namespace
+
+bool DCDrawsTrueColor(HDC dc) { return DrawsTrueColor(DCOf(dc)); }
+
+BOOL PaintPixelRuns(HDC dc, const RECT& rect, TPixelRunPaint paint, void* context) {
+  TDCObj* d = DCOf(dc);
+  if (!DrawsTrueColor(d) || d->S.MapMode != MM_TEXT || d->S.Layout != 0) return FALSE;
+  TPaintContext pc(d);
+  if (!pc.Ok()) return FALSE;
+  const POINT origin = ToDevice(d->S, POINT{rect.left, rect.top});
+  const RECT area{origin.x, origin.y, origin.x + (rect.right - rect.left), origin.y + (rect.bottom - rect.top)};
+  const TPaintTarget& t = pc.Target();
+  pc.Clip().ForEachRectWithin(area, [&](const RECT& r) {
+    for (int y = r.top; y < r.bottom; ++y)
+      paint(context, t.Surface->Scanline(y + t.Origin.y) + t.Origin.x + r.left, r.left - origin.x, y - origin.y,
+            r.right - r.left);
+  });
+  return TRUE;
 }
 
 void SetScreenSurface(TGdiSurface* surface) { gScreen = surface; }

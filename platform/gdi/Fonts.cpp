@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <deque>
 #include <map>
 
 #include "GdiText.h"
@@ -131,6 +132,19 @@ int Scale(long units, int ppem, int upem) {
   return static_cast<int>(std::lround(static_cast<double>(units) * ppem / (upem ? upem : 1000)));
 }
 
+// The cache holds realized fonts weakly, so a font nobody holds is gone. A program switching between
+// a few fonts (a grid's heading and cell fonts, say) would then open and measure their faces again at
+// every switch: the fonts realized last are kept alive.
+void KeepRecent(const std::shared_ptr<TFontInstance>& f) {
+  constexpr size_t kRecentFontsKept = 16;
+  static std::deque<std::shared_ptr<TFontInstance>> recent;
+  auto it = std::find(recent.begin(), recent.end(), f);
+  if (it == recent.begin() && it != recent.end()) return;
+  if (it != recent.end()) recent.erase(it);
+  recent.push_front(f);
+  if (recent.size() > kRecentFontsKept) recent.pop_back();
+}
+
 std::string KeyOf(const LOGFONTA& lf) {
   LOGFONTA k = lf;
   size_t n = strnlen(k.lfFaceName, LF_FACESIZE - 1);
@@ -154,7 +168,10 @@ std::shared_ptr<TFontInstance> TFontInstance::Realize(const LOGFONTA& lf) {
   static std::map<std::string, std::weak_ptr<TFontInstance>> cache;
   std::string key = KeyOf(lf);
   if (auto it = cache.find(key); it != cache.end())
-    if (auto live = it->second.lock()) return live;
+    if (auto live = it->second.lock()) {
+      KeepRecent(live);
+      return live;
+    }
 
   std::shared_ptr<TFontInstance> f(new TFontInstance());
   f->FLog = lf;
@@ -186,6 +203,7 @@ std::shared_ptr<TFontInstance> TFontInstance::Realize(const LOGFONTA& lf) {
     tm.tmHeight = 16, tm.tmAscent = 13, tm.tmDescent = 3, tm.tmAveCharWidth = 7, tm.tmMaxCharWidth = 14;
     tm.tmPitchAndFamily = TMPF_FIXED_PITCH;
     cache[key] = f;
+    KeepRecent(f);
     return f;
   }
   int upem = ft->units_per_EM ? ft->units_per_EM : 1000;
@@ -231,6 +249,7 @@ std::shared_ptr<TFontInstance> TFontInstance::Realize(const LOGFONTA& lf) {
   f->FUnderlineSize = std::max(1, Scale(ft->underline_thickness, ppem, upem));
   f->FStrikePos = os2 && os2->yStrikeoutPosition > 0 ? Scale(os2->yStrikeoutPosition, ppem, upem) : tm.tmAscent / 3;
   cache[key] = f;
+  KeepRecent(f);
   return f;
 }
 

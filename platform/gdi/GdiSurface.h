@@ -66,6 +66,13 @@ TGdiSurface* GetDCSurface(HDC dc);
 // Whether drawing on the DC puts its 32-bit pixels down as they are: no monochrome bitmap and no DIB
 // section of fewer bits to keep in step. False for an invalid handle.
 bool DCDrawsTrueColor(HDC dc);
+// Paints the pixels that drawing on the DC would reach within a rectangle (logical coordinates): for
+// each run of them along a row, inside the surface and the DC's clip, `paint` gets the run's pixels
+// on the surface, the run's first point relative to the rectangle's top-left and its length. Only for
+// a DC that draws true colour with a mapping that only moves points (MM_TEXT, left-to-right layout);
+// FALSE, before any call, for any other DC or an invalid handle.
+using TPixelRunPaint = void (*)(void* context, uint32_t* pixels, int x, int y, int count);
+BOOL PaintPixelRuns(HDC dc, const RECT& rect, TPixelRunPaint paint, void* context);
 // The pixels of a bitmap (every bitmap keeps 32-bit pixels, whatever its format); null when invalid.
 TGdiSurface* GetBitmapSurface(HBITMAP bitmap);
 // The surface behind the screen device context (1280 x 1024 until the window layer sets its own,

@@ -38,7 +38,12 @@ const std::vector<String>& StartupOrder() {
       "cxFormats",
       // framework/controls: the container unit, among the editor units
       "cxContainer",
+      // framework/editors
+      "cxEditPaintUtils",
+      "cxEditUtils",
+      "cxEdit",
       // framework/data
+      "cxFilterConsts",
       "cxDataStorage",
       // grid/foundation
       "TSCommon",

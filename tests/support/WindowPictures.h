@@ -1,6 +1,6 @@
 // What the pixel tests of windowed controls share: a control's client area as it is on the screen
-// (taken from its top-level window), one of its pixels, the box of its update region, and the number
-// of pixels by which two pictures differ.
+// (taken from its top-level window), one of its pixels, the pixels of a colour, the box of its update
+// region, and the number of pixels by which two pictures differ.
 #pragma once
 
 #include "Controls.h"
@@ -32,6 +32,18 @@ inline COLORREF ClientPixel(TWinControl* Control, Integer X, Integer Y) {
   if (!CaptureClient(Control, picture)) return 0xFFFFFFFF;
   const uint32_t p = picture.Pixel(X, Y);
   return ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+}
+
+// The pixels of a client rectangle that have the colour (0x00BBGGRR); -1 when the window could not
+// be captured.
+inline int CountPixels(TWinControl* Control, const TRect& R, COLORREF Color) {
+  GdiSurface::TGdiSurface picture;
+  if (!CaptureClient(Control, picture)) return -1;
+  const uint32_t want = ((Color & 0xFF) << 16) | (Color & 0xFF00) | ((Color >> 16) & 0xFF);
+  int n = 0;
+  for (int y = R.top; y < R.bottom; ++y)
+    for (int x = R.left; x < R.right; ++x) n += picture.Pixel(x, y) == want;
+  return n;
 }
 
 // Empty when nothing waits to be painted.

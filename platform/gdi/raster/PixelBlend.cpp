@@ -3,7 +3,12 @@
 #include <algorithm>
 #include <cstring>
 #if defined(__SSE2__)
+// Some compilers' headers start intrinsics from a deliberately undefined value and then warn that
+// it may be used uninitialised.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include <immintrin.h>
+#pragma GCC diagnostic pop
 #endif
 
 namespace PixelBlend {
@@ -13,6 +18,16 @@ uint32_t AlphaBlendPixel(uint32_t dest, uint32_t src, uint32_t sca, bool perPixe
   uint32_t out = 0;
   for (int c = 0; c < 4; ++c) {
     const uint32_t v = Div255(((src >> (8 * c)) & 0xFF) * sca) + Div255(((dest >> (8 * c)) & 0xFF) * (255 - srcA));
+    out |= std::min<uint32_t>(v, 255) << (8 * c);
+  }
+  return out;
+}
+
+uint32_t BlendOncePixel(uint32_t dest, uint32_t src, uint32_t sca) {
+  const uint32_t inverse = 255 * 255 - sca * (src >> 24);
+  uint32_t out = 0;
+  for (int c = 0; c < 4; ++c) {
+    const uint32_t v = (((src >> (8 * c)) & 0xFF) * sca * 255 + ((dest >> (8 * c)) & 0xFF) * inverse + 32512) / 65025;
     out |= std::min<uint32_t>(v, 255) << (8 * c);
   }
   return out;
@@ -65,6 +80,44 @@ int AlphaBlendGroups(uint32_t* dest, const uint32_t* src, int count, uint32_t sc
   return x;
 }
 
+// The blend rounded once works on 32-bit numerators of at most 2^25: n / 65025 is the high part of
+// n * 67636241 shifted right by 42, exactly for every such n.
+constexpr int kOnceShift = 42;
+constexpr long long kOnceFactor = 67636241;
+
+inline __m128i Div65025x4(__m128i n) {
+  const __m128i factor = _mm_set1_epi64x(kOnceFactor);
+  const __m128i even = _mm_srli_epi64(_mm_mul_epu32(n, factor), kOnceShift);
+  const __m128i odd = _mm_srli_epi64(_mm_mul_epu32(_mm_srli_epi64(n, 32), factor), kOnceShift);
+  return _mm_or_si128(even, _mm_slli_epi64(odd, 32));
+}
+
+// Eight channels (two pixels) in 16-bit lanes; sourceFactor is sca * 255, each product split into
+// its low and high halves and joined into 32 bits.
+inline __m128i BlendOnceHalf(__m128i d, __m128i s, __m128i sca, __m128i sourceFactor) {
+  const __m128i inverse = _mm_sub_epi16(_mm_set1_epi16(static_cast<short>(65025)), _mm_mullo_epi16(SpreadAlpha(s), sca));
+  const __m128i sLo = _mm_mullo_epi16(s, sourceFactor), sHi = _mm_mulhi_epu16(s, sourceFactor);
+  const __m128i dLo = _mm_mullo_epi16(d, inverse), dHi = _mm_mulhi_epu16(d, inverse);
+  const __m128i round = _mm_set1_epi32(32512);
+  const __m128i lo = _mm_add_epi32(_mm_add_epi32(_mm_unpacklo_epi16(sLo, sHi), _mm_unpacklo_epi16(dLo, dHi)), round);
+  const __m128i hi = _mm_add_epi32(_mm_add_epi32(_mm_unpackhi_epi16(sLo, sHi), _mm_unpackhi_epi16(dLo, dHi)), round);
+  return _mm_packs_epi32(Div65025x4(lo), Div65025x4(hi));  // at most 510: no saturation
+}
+
+int BlendOnceGroups(uint32_t* dest, const uint32_t* src, int count, uint32_t sca) {
+  const __m128i zero = _mm_setzero_si128(), sca16 = _mm_set1_epi16(static_cast<short>(sca));
+  const __m128i factor = _mm_set1_epi16(static_cast<short>(sca * 255));
+  int x = 0;
+  for (; x + 4 <= count; x += 4) {
+    const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dest + x));
+    const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + x));
+    const __m128i lo = BlendOnceHalf(_mm_unpacklo_epi8(d, zero), _mm_unpacklo_epi8(s, zero), sca16, factor);
+    const __m128i hi = BlendOnceHalf(_mm_unpackhi_epi8(d, zero), _mm_unpackhi_epi8(s, zero), sca16, factor);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + x), _mm_packus_epi16(lo, hi));  // limits to 255
+  }
+  return x;
+}
+
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
 // The same steps eight pixels at a time on processors with AVX2, chosen when the program runs.
 #define CX_AVX2 __attribute__((target("avx2")))
@@ -93,6 +146,38 @@ CX_AVX2 int AlphaBlendGroupsAvx2(uint32_t* dest, const uint32_t* src, int count,
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(dest + x), _mm256_packus_epi16(lo, hi));
   }
   return x + AlphaBlendGroups<Scaled, PerPixel>(dest + x, src + x, count - x, sca);
+}
+
+CX_AVX2 inline __m256i Div65025x8(__m256i n) {
+  const __m256i factor = _mm256_set1_epi64x(kOnceFactor);
+  const __m256i even = _mm256_srli_epi64(_mm256_mul_epu32(n, factor), kOnceShift);
+  const __m256i odd = _mm256_srli_epi64(_mm256_mul_epu32(_mm256_srli_epi64(n, 32), factor), kOnceShift);
+  return _mm256_or_si256(even, _mm256_slli_epi64(odd, 32));
+}
+
+CX_AVX2 inline __m256i BlendOnceHalf8(__m256i d, __m256i s, __m256i sca, __m256i sourceFactor) {
+  const __m256i alpha = _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(s, 0xFF), 0xFF);
+  const __m256i inverse = _mm256_sub_epi16(_mm256_set1_epi16(static_cast<short>(65025)), _mm256_mullo_epi16(alpha, sca));
+  const __m256i sLo = _mm256_mullo_epi16(s, sourceFactor), sHi = _mm256_mulhi_epu16(s, sourceFactor);
+  const __m256i dLo = _mm256_mullo_epi16(d, inverse), dHi = _mm256_mulhi_epu16(d, inverse);
+  const __m256i round = _mm256_set1_epi32(32512);
+  const __m256i lo = _mm256_add_epi32(_mm256_add_epi32(_mm256_unpacklo_epi16(sLo, sHi), _mm256_unpacklo_epi16(dLo, dHi)), round);
+  const __m256i hi = _mm256_add_epi32(_mm256_add_epi32(_mm256_unpackhi_epi16(sLo, sHi), _mm256_unpackhi_epi16(dLo, dHi)), round);
+  return _mm256_packs_epi32(Div65025x8(lo), Div65025x8(hi));
+}
+
+CX_AVX2 int BlendOnceGroupsAvx2(uint32_t* dest, const uint32_t* src, int count, uint32_t sca) {
+  const __m256i zero = _mm256_setzero_si256(), sca16 = _mm256_set1_epi16(static_cast<short>(sca));
+  const __m256i factor = _mm256_set1_epi16(static_cast<short>(sca * 255));
+  int x = 0;
+  for (; x + 8 <= count; x += 8) {
+    const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dest + x));
+    const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + x));
+    const __m256i lo = BlendOnceHalf8(_mm256_unpacklo_epi8(d, zero), _mm256_unpacklo_epi8(s, zero), sca16, factor);
+    const __m256i hi = BlendOnceHalf8(_mm256_unpackhi_epi8(d, zero), _mm256_unpackhi_epi8(s, zero), sca16, factor);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(dest + x), _mm256_packus_epi16(lo, hi));
+  }
+  return x + BlendOnceGroups(dest + x, src + x, count - x, sca);
 }
 
 // And sixteen at a time with AVX-512 (byte, word and short-vector instructions).
@@ -144,6 +229,40 @@ CX_AVX512 int AlphaBlendGroupsAvx512(uint32_t* dest, const uint32_t* src, int co
   return x + AlphaBlendGroupsAvx2<Scaled, PerPixel>(dest + x, src + x, count - x, sca);
 }
 
+CX_AVX512 inline __m512i Div65025x16(__m512i n) {
+  const __m512i factor = _mm512_set1_epi64(kOnceFactor);
+  const __m512i even = _mm512_srli_epi64(_mm512_mul_epu32(n, factor), kOnceShift);
+  // The odd lanes' quotients shifted only so far as to land in the upper half of their 64 bits.
+  const __m512i odd = _mm512_srli_epi64(_mm512_mul_epu32(_mm512_srli_epi64(n, 32), factor), kOnceShift - 32);
+  return _mm512_mask_blend_epi32(0xAAAA, even, odd);
+}
+
+CX_AVX512 inline __m512i BlendOnceHalf16(__m512i d, __m512i s, __m512i sca, __m512i sourceFactor) {
+  const __m512i alpha = _mm512_shufflehi_epi16(_mm512_shufflelo_epi16(s, 0xFF), 0xFF);
+  const __m512i inverse = _mm512_sub_epi16(_mm512_set1_epi16(static_cast<short>(65025)), _mm512_mullo_epi16(alpha, sca));
+  const __m512i sLo = _mm512_mullo_epi16(s, sourceFactor), sHi = _mm512_mulhi_epu16(s, sourceFactor);
+  const __m512i dLo = _mm512_mullo_epi16(d, inverse), dHi = _mm512_mulhi_epu16(d, inverse);
+  const __m512i round = _mm512_set1_epi32(32512);
+  const __m512i lo = _mm512_add_epi32(_mm512_add_epi32(_mm512_unpacklo_epi16(sLo, sHi), _mm512_unpacklo_epi16(dLo, dHi)), round);
+  const __m512i hi = _mm512_add_epi32(_mm512_add_epi32(_mm512_unpackhi_epi16(sLo, sHi), _mm512_unpackhi_epi16(dLo, dHi)), round);
+  return _mm512_packs_epi32(Div65025x16(lo), Div65025x16(hi));
+}
+
+// Sixteen pixels at a step, the row's end masked off.
+CX_AVX512 int BlendOnceGroupsAvx512(uint32_t* dest, const uint32_t* src, int count, uint32_t sca) {
+  const __m512i zero = _mm512_setzero_si512(), sca16 = _mm512_set1_epi16(static_cast<short>(sca));
+  const __m512i factor = _mm512_set1_epi16(static_cast<short>(sca * 255));
+  for (int x = 0; x < count; x += 16) {
+    const __mmask16 lanes = count - x < 16 ? static_cast<__mmask16>((1u << (count - x)) - 1) : 0xFFFF;
+    const __m512i d = _mm512_maskz_loadu_epi32(lanes, dest + x);
+    const __m512i s = _mm512_maskz_loadu_epi32(lanes, src + x);
+    const __m512i lo = BlendOnceHalf16(_mm512_unpacklo_epi8(d, zero), _mm512_unpacklo_epi8(s, zero), sca16, factor);
+    const __m512i hi = BlendOnceHalf16(_mm512_unpackhi_epi8(d, zero), _mm512_unpackhi_epi8(s, zero), sca16, factor);
+    _mm512_mask_storeu_epi32(dest + x, lanes, _mm512_packus_epi16(lo, hi));
+  }
+  return count;
+}
+
 // Up to sixteen pixels of a row under their coverages at once, the row's end masked off: a glyph
 // row of small text is one step.
 CX_AVX512 void CoverageRectAvx512(uint32_t* dest, intptr_t destStride, const uint8_t* coverage, intptr_t coverageStride,
@@ -187,6 +306,12 @@ const int MostVectorWidth =
 #else
 constexpr int MostVectorWidth = 4;
 void CoverageRectAvx512(uint32_t*, intptr_t, const uint8_t*, intptr_t, int, int, uint32_t) {}
+int BlendOnceGroupsAvx2(uint32_t* dest, const uint32_t* src, int count, uint32_t sca) {
+  return BlendOnceGroups(dest, src, count, sca);
+}
+int BlendOnceGroupsAvx512(uint32_t* dest, const uint32_t* src, int count, uint32_t sca) {
+  return BlendOnceGroups(dest, src, count, sca);
+}
 template <bool Scaled, bool PerPixel>
 int AlphaBlendGroupsAvx2(uint32_t* dest, const uint32_t* src, int count, uint32_t sca) {
   return AlphaBlendGroups<Scaled, PerPixel>(dest, src, count, sca);
@@ -256,6 +381,24 @@ void CoverageRectAvx512(uint32_t*, intptr_t, const uint8_t*, intptr_t, int, int,
 int LimitVectorWidth(int pixels) {
   VectorWidth = std::min(MostVectorWidth, pixels >= 16 ? 16 : pixels >= 8 ? 8 : 4);
   return VectorWidth;
+}
+
+int VectorWidthInUse() { return VectorWidth; }
+
+void BlendOnceRow(uint32_t* dest, const uint32_t* src, int count, uint32_t sca) {
+  if (sca == 255) {
+    AlphaBlendRow(dest, src, count, sca, true);
+    return;
+  }
+  int x = 0;
+#if defined(__SSE2__)
+  switch (VectorWidth) {
+    case 16: x = BlendOnceGroupsAvx512(dest, src, count, sca); break;
+    case 8: x = BlendOnceGroupsAvx2(dest, src, count, sca); break;
+    default: x = BlendOnceGroups(dest, src, count, sca); break;
+  }
+#endif
+  for (; x < count; ++x) dest[x] = BlendOncePixel(dest[x], src[x], sca);
 }
 
 void AlphaBlendRow(uint32_t* dest, const uint32_t* src, int count, uint32_t sca, bool perPixel) {

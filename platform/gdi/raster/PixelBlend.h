@@ -11,6 +11,8 @@ namespace PixelBlend {
 // without it). Limiting the width, so that every road can be compared with the others, answers the
 // width now in use.
 int LimitVectorWidth(int pixels);
+// The width in use: 16, 8, 4, or 1 without SSE2.
+int VectorWidthInUse();
 
 // (v + 127) / 255, exactly, for every v up to 255 * 255.
 constexpr uint32_t Div255(uint32_t v) {
@@ -23,6 +25,13 @@ constexpr uint32_t Div255(uint32_t v) {
 // premultiplied source with per-pixel alpha (perPixel), otherwise sca.
 uint32_t AlphaBlendPixel(uint32_t dest, uint32_t src, uint32_t sca, bool perPixel);
 void AlphaBlendRow(uint32_t* dest, const uint32_t* src, int count, uint32_t sca, bool perPixel);
+
+// Source over destination rounded once: each channel (src * sca * 255 + dest * (255 * 255 - sca *
+// srcAlpha)) / (255 * 255) to the nearest, limited to 255, for a premultiplied source with per-pixel
+// alpha. The numerator is never an odd multiple of half the divisor (255 * 255 is odd), so no rule
+// for halves is needed. At sca 255 this is AlphaBlendPixel with per-pixel alpha.
+uint32_t BlendOncePixel(uint32_t dest, uint32_t src, uint32_t sca);
+void BlendOnceRow(uint32_t* dest, const uint32_t* src, int count, uint32_t sca);
 
 // Ink laid over a pixel with coverage a: each colour channel (dest * (255 - a) + ink * a + 127) / 255
 // and alpha 0; the ink itself where a is 255, the pixel untouched where a is 0.

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "cxClassesResStrings.h"
 #include "cxDataConsts.h"
+#include "cxFilterConsts.h"
 
 namespace {
 
@@ -18,6 +20,14 @@ TEST(cxDataConsts, MessagesComeFromTheDataStringTable) {
       {&cxSDBKeyFieldNotFound, "Key Field not found"},
   };
   for (const Case& C : Cases) EXPECT_EQ(LoadResString(C.Rec), C.Text);
+}
+
+TEST(cxDataConsts, FilterTextsFollowTheFrameworksReplacements) {
+  const String original = cxSFilterString(&cxSFilterOperatorEqual);
+  EXPECT_EQ("equals", original);
+  cxSetResourceString(&cxSFilterOperatorEqual, "is");
+  EXPECT_EQ("is", cxSFilterString(&cxSFilterOperatorEqual));
+  cxSetResourceString(&cxSFilterOperatorEqual, original);
 }
 
 }  // namespace

@@ -2,7 +2,10 @@
 // transparent colours, hatching and masks, and the bitmap data written plain or run-length packed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <random>
 #include <vector>
 
 #include "Exceptions.h"
@@ -10,6 +13,7 @@
 #include "WinUserDraw.h"
 #include "cxGraphicsBitmaps.h"
 #include "cxGraphicsFunctions.h"
+#include "raster/PixelBlend.h"
 
 namespace {
 
@@ -104,6 +108,79 @@ TEST(TcxBitmap, EffectsChangeEachPixelAndMostSpareTheTransparentColour) {
                                                             : Value(transparent);
     EXPECT_EQ(Value(after[1]), expectedTransparent) << c.Name;
   }
+}
+
+// The row forms of the effects give the pixels of the per-pixel functions at every vector width.
+// The weighted greys of the disabled and faded looks are single-precision sums rounded to the nearest
+// integer, halves to even: they are tried on every colour whose sum with the decimal weights lies
+// within a thousandth of a half, where a sum rounded differently (fused, or in another order) would
+// show, and on random colours; the average grey on every sum of channels; dingy on every channel with
+// every alpha. Rows of odd lengths, so that each width also ends rows pixel by pixel.
+TEST(TcxBitmap, RowEffectsGiveThePixelsOfThePerPixelFunctions) {
+  struct TRowCase {
+    const char* Name;
+    void (*Row)(const uint32_t*, uint32_t*, Integer);
+    void (*Pixel)(RGBQUAD&);
+    std::vector<uint32_t> Colours;  // blue in the low byte, alpha in the high one
+  };
+  // Colours near a half with the weights in ten-thousandths, with alphas cycling through every byte.
+  auto nearHalves = [](int red, int green, int blue) {
+    std::vector<uint32_t> colours;
+    for (uint32_t c = 0; c < (1u << 24); ++c) {
+      const int sum = static_cast<int>(c >> 16) * red + static_cast<int>(c >> 8 & 0xFF) * green +
+                      static_cast<int>(c & 0xFF) * blue;
+      if (std::abs(sum % 10000 - 5000) <= 10) colours.push_back(c | (c * 13 & 0xFF) << 24);
+    }
+    std::mt19937 random(5);
+    for (int i = 0; i < 20000; ++i) colours.push_back(static_cast<uint32_t>(random()));
+    return colours;
+  };
+  // Every 16-bit number spread over a colour and an alpha, the alpha of every fourth pixel opaque.
+  std::vector<uint32_t> channels;
+  for (uint32_t n = 0; n < (1u << 16); ++n)
+    channels.push_back(((n & 0xFF) * 0x010101u ^ (n >> 8) << 8) | (n % 4 ? n >> 8 : 255) << 24);
+  TRowCase cases[] = {
+      {"disable", [](const uint32_t* s, uint32_t* d, Integer n) { TcxBitmap::ScaleRow(s, d, n, DisableMap); },
+       [](RGBQUAD& c) { TcxBitmap::Scale(c, DisableMap); }, nearHalves(729, 7146, 2125)},
+      {"fade", [](const uint32_t* s, uint32_t* d, Integer n) { TcxBitmap::ScaleRow(s, d, n, FadeMap); },
+       [](RGBQUAD& c) { TcxBitmap::Scale(c, FadeMap); }, nearHalves(2990, 5870, 1140)},
+      {"grayscale", &TcxBitmap::GrayScaleRow, &TcxBitmap::GrayScaleColor, channels},
+      {"dingy", &TcxBitmap::DingyRow, &TcxBitmap::DingyColor, channels},
+  };
+  for (const TRowCase& c : cases) {
+    // RGBQUAD and the pixel words share their layout: blue first in memory.
+    std::vector<RGBQUAD> expected(c.Colours.size()), row(c.Colours.size());
+    std::memcpy(static_cast<void*>(expected.data()), c.Colours.data(), c.Colours.size() * 4);
+    for (RGBQUAD& q : expected) c.Pixel(q);
+    for (int width : {4, 8, 16}) {
+      LimitVectorWidth(width);
+      for (size_t first = 0; first < c.Colours.size(); first += 4093) {
+        const Integer count = static_cast<Integer>(std::min<size_t>(4093, c.Colours.size() - first));
+        c.Row(c.Colours.data() + first, reinterpret_cast<uint32_t*>(row.data() + first), count);
+      }
+      if (std::memcmp(row.data(), expected.data(), row.size() * 4) == 0) continue;
+      for (size_t i = 0; i < row.size(); ++i)
+        ASSERT_EQ(Value(row[i]), Value(expected[i]))
+            << c.Name << " of " << std::hex << c.Colours[i] << std::dec << ", " << width << " pixels at a time";
+    }
+  }
+  LimitVectorWidth(16);
+}
+
+// Over its shadow a glyph keeps its pixels; where it is transparent black the shadow shows where the
+// casting pixel is not.
+TEST(TcxBitmap, ShadowRowCastsFromEveryPixelButTransparentBlack) {
+  const uint32_t shadow = 0xFF808080;
+  const uint32_t glyph[] = {0, 0, 0x01000000, 0x00000001, 0, 0x80402010, 0};
+  const uint32_t caster[] = {0, 0x00000001, 0, 0x80402010, 0x01000000, 0xFFFFFFFF, 0};
+  const uint32_t expected[] = {0, shadow, 0x01000000, 0x00000001, shadow, 0x80402010, 0};
+  for (int width : {4, 16}) {
+    LimitVectorWidth(width);
+    uint32_t row[7];
+    TcxBitmap::ShadowRow(glyph, caster, row, 7, shadow);
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(row[i], expected[i]) << i << ", " << width << " pixels at a time";
+  }
+  LimitVectorWidth(16);
 }
 
 TEST(TcxBitmap, DirtyGreysAndShadesTowardTheButtonShadow) {

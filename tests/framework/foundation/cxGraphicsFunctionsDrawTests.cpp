@@ -2,14 +2,18 @@
 // hatching, tinting, blending without the system's alpha blend, and resizing to one-pixel sizes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <random>
 #include <set>
 #include <vector>
 
+#include "GdiPng.h"
 #include "WinUserDraw.h"
 #include "cxGraphicsBitmaps.h"
 #include "cxGraphicsBrushCache.h"
 #include "cxGraphicsFunctions.h"
+#include "raster/PixelBlend.h"
 
 namespace {
 
@@ -17,6 +21,9 @@ constexpr COLORREF kBack = RGB(200, 200, 200);
 
 RGBQUAD Quad(COLORREF c, BYTE a = 255) { return RGBQUAD{GetBValue(c), GetGValue(c), GetRValue(c), a}; }
 COLORREF Rgb(const RGBQUAD& q) { return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue); }
+uint32_t PixelWord(const RGBQUAD& q) {
+  return q.rgbBlue | q.rgbGreen << 8 | q.rgbRed << 16 | static_cast<uint32_t>(q.rgbReserved) << 24;
+}
 
 // A 4 x 4 24-bit glyph: fuchsia (its transparent colour, taken from the bottom-left pixel) with a
 // red 2 x 2 block at (1, 1).
@@ -120,10 +127,12 @@ TEST_F(cxDrawImageTest, AlphaGlyphBlendsPerPixel) {
   EXPECT_EQ(At(5, 2), Over(disabled, DisableMap.SrcConstantAlpha));
 }
 
-// A glyph with its own alpha in a look that changes every pixel by itself is blended straight onto
-// the DC; the pixels are those of the steps through the work bitmaps (forced here by a custom drawing
-// that declines), over random backgrounds and glyphs, the glyph partly outside the background
-// rectangle, with the software blend and with the system's.
+// A glyph with its own alpha, in a look that changes every pixel by itself or with its shadow, is
+// blended straight onto the DC; the pixels are those of the steps through the work bitmaps (forced
+// here by a custom drawing that declines), over random backgrounds and glyphs, the image partly
+// outside the background rectangle, on a DC with a clip region and a moved origin, drawn with the
+// software blend at each vector width and with the system's, and with a shadow colour of black
+// (which the shadow bitmap takes for transparent).
 TEST(cxDrawImageDirect, GivesThePixelsOfTheWorkBitmapSteps) {
   std::mt19937 random(8);
   auto glyph = NewOwned<TcxBitmap>(16, 16);
@@ -135,34 +144,151 @@ TEST(cxDrawImageDirect, GivesThePixelsOfTheWorkBitmapSteps) {
   }
   glyph->SetBitmapColors(colors);
   const TAlphaBlendFunc software = cxSystemAlphaBlendFunc;
-  for (TAlphaBlendFunc blend : {software, static_cast<TAlphaBlendFunc>(&AlphaBlend)})
-    for (TcxImageDrawMode mode : {idmNormal, idmDisabled, idmFaded, idmGrayScale, idmDingy}) {
-      cxSystemAlphaBlendFunc = blend;
+  const INT shadowIndex = COLOR_BTNSHADOW;
+  const COLORREF shadowColour = GetSysColor(COLOR_BTNSHADOW), black = 0;
+  struct TRoad {
+    TAlphaBlendFunc Blend;
+    int VectorWidth;
+    bool BlackShadow;
+  } roads[] = {{software, 16, false}, {software, 8, false}, {software, 4, true},
+               {static_cast<TAlphaBlendFunc>(&AlphaBlend), 16, false}};
+  for (const TRoad& road : roads)
+    for (TcxImageDrawMode mode : {idmNormal, idmDisabled, idmFaded, idmGrayScale, idmDingy, idmShadowed}) {
+      cxSystemAlphaBlendFunc = road.Blend;
+      LimitVectorWidth(road.VectorWidth);
+      SetSysColors(1, &shadowIndex, road.BlackShadow ? &black : &shadowColour);
       std::vector<RGBQUAD> back(24 * 20);
       for (RGBQUAD& c : back) c = RGBQUAD{static_cast<BYTE>(random()), static_cast<BYTE>(random()),
                                           static_cast<BYTE>(random()), static_cast<BYTE>(random())};
       std::vector<RGBQUAD> results[2];
-      for (int road = 0; road < 2; ++road) {
+      for (int steps = 0; steps < 2; ++steps) {
         auto dest = NewOwned<TcxBitmap>(24, 20);
         dest->SetBitmapColors(back);
+        HDC dc = dest->GetCanvas()->GetHandle();
+        SetWindowOrgEx(dc, 1, -2, nullptr);
+        ExcludeClipRect(dc, 9, 8, 12, 30);
         CustomDrawImageProc = nullptr;
-        if (road == 1)
+        if (steps == 1)
           CustomDrawImageProc = [](TcxCanvas*, TCustomImageList*, Integer, TcxImageDrawMode, const TRect&, TBitmap*) {
             return false;
           };
-        cxDrawImage(dest->GetCanvas()->GetHandle(), TRect(6, 3, 22, 19), TRect(2, 5, 20, 17), glyph.get(), nullptr, -1,
-                    mode);
-        results[road] = dest->GetBitmapColors();
+        cxDrawImage(dc, TRect(6, 3, 22, 19), TRect(2, 5, 20, 17), glyph.get(), nullptr, -1, mode);
+        results[steps] = dest->GetBitmapColors();
       }
       CustomDrawImageProc = nullptr;
       for (size_t i = 0; i < back.size(); ++i) {
         const RGBQUAD &a = results[0][i], &b = results[1][i];
         ASSERT_TRUE(a.rgbBlue == b.rgbBlue && a.rgbGreen == b.rgbGreen && a.rgbRed == b.rgbRed &&
                     a.rgbReserved == b.rgbReserved)
-            << "look " << mode << (blend ? " system blend" : " software blend") << " pixel " << i;
+            << "look " << mode << (road.Blend ? " system blend" : " software blend") << ", " << road.VectorWidth
+            << " pixels at a time" << (road.BlackShadow ? ", black shadow" : "") << ", pixel " << i;
       }
     }
   cxSystemAlphaBlendFunc = software;
+  LimitVectorWidth(16);
+  SetSysColors(1, &shadowIndex, &shadowColour);
+}
+
+// A glyph drawn onto its own pixels reads them as they were before the call, as the steps through
+// the work bitmaps do.
+TEST(cxDrawImageDirect, AGlyphDrawnOntoItselfReadsItsPixelsFirst) {
+  std::mt19937 random(3);
+  std::vector<RGBQUAD> colors(64);
+  for (RGBQUAD& c : colors) {
+    const BYTE a = static_cast<BYTE>(random());
+    c = RGBQUAD{static_cast<BYTE>(random() % (a + 1)), static_cast<BYTE>(random() % (a + 1)),
+                static_cast<BYTE>(random() % (a + 1)), a};
+  }
+  std::vector<RGBQUAD> results[2];
+  for (int steps = 0; steps < 2; ++steps) {
+    auto glyph = NewOwned<TcxBitmap>(8, 8);
+    glyph->SetBitmapColors(colors);
+    if (steps == 1)
+      CustomDrawImageProc = [](TcxCanvas*, TCustomImageList*, Integer, TcxImageDrawMode, const TRect&, TBitmap*) {
+        return false;
+      };
+    cxDrawImage(glyph->GetCanvas()->GetHandle(), TRect(1, 2, 9, 10), TRect(0, 0, 8, 8), glyph.get(), nullptr, -1,
+                idmNormal);
+    CustomDrawImageProc = nullptr;
+    results[steps] = glyph->GetBitmapColors();
+  }
+  for (size_t i = 0; i < colors.size(); ++i)
+    EXPECT_EQ(PixelWord(results[0][i]), PixelWord(results[1][i])) << "pixel " << i;
+}
+
+// A soft-edged disc with transparent corners in each look, side by side on a grey background (the
+// picture goes to the test folder): the corners keep the background, the greyed looks turn the disc
+// grey, dingy lightens it, and the shadowed look moves it up and to the left over a shadow that
+// falls just below its lowest pixels.
+TEST(cxDrawImageDirect, EveryLookOfADisc) {
+  constexpr int kSize = 24, kStep = 32;
+  auto disc = NewOwned<TcxBitmap>(kSize, kSize);
+  std::vector<RGBQUAD> colors(kSize * kSize);
+  for (int y = 0; y < kSize; ++y)
+    for (int x = 0; x < kSize; ++x) {
+      const int dx = 2 * x - (kSize - 1), dy = 2 * y - (kSize - 1), d = dx * dx + dy * dy;
+      const int a = d < 300 ? 255 : d < 440 ? 128 : 0;
+      colors[static_cast<size_t>(y * kSize + x)] =
+          RGBQUAD{static_cast<BYTE>(40 * a / 255), static_cast<BYTE>(120 * a / 255), static_cast<BYTE>(230 * a / 255),
+                  static_cast<BYTE>(a)};
+    }
+  disc->SetBitmapColors(colors);
+  const TcxImageDrawMode looks[] = {idmNormal, idmDisabled, idmFaded, idmGrayScale, idmDingy, idmShadowed};
+  auto dest = NewOwned<TcxBitmap>(kStep * 6, kStep);
+  TCanvas* canvas = dest->GetCanvas();
+  canvas->GetBrush()->SetColor(static_cast<TColor>(kBack));
+  canvas->FillRect(TRect(0, 0, kStep * 6, kStep));
+  for (int i = 0; i < 6; ++i) {
+    const TRect place(kStep * i + 4, 4, kStep * i + 4 + kSize, 4 + kSize);
+    cxDrawImage(canvas->GetHandle(), place, TRect(kStep * i, 0, kStep * (i + 1), kStep), disc.get(), nullptr, -1,
+                looks[i]);
+  }
+  EXPECT_TRUE(SaveDCToPng(canvas->GetHandle(), testing::TempDir() + "cxDrawImage-looks.png"));
+  auto at = [&](int look, int x, int y) { return canvas->GetPixel(kStep * look + 4 + x, 4 + y) & 0xFFFFFF; };
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(at(i, 0, 0), kBack) << "look " << looks[i];
+  const COLORREF centre = at(0, 12, 12);
+  EXPECT_EQ(centre, RGB(230, 120, 40));
+  for (int i : {1, 2, 3}) {
+    const COLORREF c = at(i, 12, 12);
+    EXPECT_TRUE(GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c)) << "look " << looks[i];
+  }
+  const COLORREF dingy = at(4, 12, 12);
+  EXPECT_TRUE(GetRValue(dingy) > 230 && GetGValue(dingy) > 120 && GetBValue(dingy) > 40);
+  // One of the disc's lowest pixels, (11, 21), casts the shadow at (12, 22), two pixels down and to
+  // the right of where the shadowed look draws it; the plain disc leaves the background there.
+  EXPECT_EQ(at(5, 11, 11), centre);
+  EXPECT_EQ(at(5, 12, 22), static_cast<COLORREF>(ColorToRGB(clBtnShadow)));
+  EXPECT_EQ(at(0, 12, 22), kBack);
+}
+
+// The software blend of the image drawer is cxBlendFunction, whose double arithmetic rounds each
+// channel once: for every source channel with every source alpha, over destinations whose channels
+// take the ends of the range and values between, at the constant alphas the drawer uses, at every
+// vector width.
+TEST(cxSoftwareBlendRows, GiveThePixelsOfTheBlendFunction) {
+  std::vector<uint32_t> source(256 * 256), blended(source.size());
+  for (uint32_t i = 0; i < source.size(); ++i) source[i] = (i & 0xFF) * 0x010101u | (i >> 8) << 24;
+  std::vector<RGBQUAD> expected(source.size());
+  const uint32_t backgrounds[] = {0x00000000, 0xFFFFFFFF, 0x01FE7F80, 0x80FF0001, 0x3C5AA5C3, 0xC8C8C8FF};
+  for (BYTE constantAlpha : {DisableMap.SrcConstantAlpha, FadeMap.SrcConstantAlpha, BYTE(255)})
+    for (uint32_t background : backgrounds) {
+      // RGBQUAD and the pixel words share their layout: blue first in memory.
+      for (size_t i = 0; i < source.size(); ++i) {
+        std::memcpy(static_cast<void*>(&expected[i]), &background, 4);
+        cxBlendFunction(reinterpret_cast<const RGBQUAD&>(source[i]), expected[i], constantAlpha);
+      }
+      for (int width : {4, 8, 16}) {
+        LimitVectorWidth(width);
+        std::fill(blended.begin(), blended.end(), background);
+        BlendOnceRow(blended.data(), source.data(), static_cast<int>(source.size()), constantAlpha);
+        if (std::memcmp(blended.data(), expected.data(), blended.size() * 4) == 0) continue;
+        for (size_t i = 0; i < source.size(); ++i)
+          ASSERT_EQ(blended[i], PixelWord(expected[i]))
+              << std::hex << source[i] << " over " << background << std::dec << ", constant alpha "
+              << int(constantAlpha) << ", " << width << " pixels at a time";
+      }
+    }
+  LimitVectorWidth(16);
 }
 
 TEST_F(cxDrawImageTest, NothingToDrawLeavesTheDestination) {

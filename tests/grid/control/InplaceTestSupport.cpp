@@ -34,6 +34,18 @@ void InplaceFixture::TearDown() {
   Pump();
 }
 
+TtsGridEditBox* InplaceFixture::MakeEditBox(Integer Width, Integer Lines, const String& Text, const char* Face,
+                                            TAlignment Alignment) {
+  auto* box = Make<TtsGridEditBox>(10, 10, Width, 20);
+  box->GetFont()->SetName(Face);
+  box->GetFont()->SetHeight(-13);
+  box->SetAlignment(Alignment);
+  const Integer pitch = box->GetTextHeight();
+  box->SetHeight(Lines > 1 ? Lines * pitch : pitch + 2);
+  box->SetText(Text);
+  return box;
+}
+
 void InplaceFixture::ShowFocused(TWinControl* Control) {
   Form->Show();
   Pump();

@@ -46,6 +46,10 @@ class InplaceFixture : public ::testing::Test {
     control->SetBounds(X, Y, Width, Height);
     return control;
   }
+  // An edit box of Width pixels at (10, 10), Lines lines of the face high (one line with two
+  // pixels to spare), its text set.
+  TtsGridEditBox* MakeEditBox(Integer Width, Integer Lines, const String& Text, const char* Face = kFixedFace,
+                              TAlignment Alignment = taLeftJustify);
   // Shows the form and focuses the control.
   void ShowFocused(TWinControl* Control);
   void Pump();

@@ -137,6 +137,26 @@ TEST_F(CellContents, TheHatchingColoursEveryOtherPixel) {
   EXPECT_EQ(At(6, 6), RGBOf(clYellow)) << "the mask is rebuilt for another colour";
 }
 
+TEST_F(CellContents, ATransparentBitmapSetsTheGridsTransparentColour) {
+  TOwnedPtr<TBitmap> picture(New<TBitmap>());
+  picture->SetWidth(8);
+  picture->SetHeight(8);
+  picture->GetCanvas()->GetBrush()->SetColor(clLime);
+  picture->GetCanvas()->FillRect(TRect(0, 0, 8, 8));
+  picture->SetTransparentColor(clLime);
+  picture->SetTransparent(true);
+  Grid->GetCols()->GetItem(2)->SetControlType(ctPicture);
+  TtsDrawData data = CellAt(2, 2, TRect(0, 0, 40, 20));
+  Grid->DrawPicture(picture.get(), nullptr, data, false);
+  EXPECT_EQ(Grid->GetTransparentColor(), clLime);
+  EXPECT_EQ(Surface->Count(TRect(0, 0, 40, 20), RGBOf(clLime)), 0) << "drawn transparent";
+  // Without a bitmap the cell is empty: only its background.
+  Surface->Clear();
+  Grid->DrawPicture(nullptr, nullptr, data, false);
+  EXPECT_EQ(Grid->GetLastDrawnCol(), 2);
+  EXPECT_EQ(Surface->Count(TRect(0, 0, 40, 20), RGBOf(data.Color)), 40 * 20);
+}
+
 TEST_F(CellContents, APictureCellsSelectionHatchingLinesUpWhateverPartIsFilled) {
   Grid->SetSelectionType(sltColor);
   Grid->SetSelectionColor(clNavy);

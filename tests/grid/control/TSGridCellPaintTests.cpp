@@ -5,6 +5,7 @@
 #include "GridDrawTestSupport.h"
 #include "TSCommonCanvas.h"
 #include "WinPaint.h"
+#include "WindowPictures.h"
 
 using namespace GridControlTest;
 using GridDrawTest::RGBOf;
@@ -25,15 +26,7 @@ class CellPainting : public WindowGridTest {
     return grid;
   }
   // The pixels of a client rectangle that have the colour.
-  Integer Count(const TRect& R, COLORREF Color) {
-    GdiSurface::TGdiSurface picture;
-    Capture(picture);
-    const uint32_t want = ((Color & 0xFF) << 16) | (Color & 0xFF00) | ((Color >> 16) & 0xFF);
-    Integer n = 0;
-    for (Integer y = R.top; y < R.bottom; ++y)
-      for (Integer x = R.left; x < R.right; ++x) n += picture.Pixel(x, y) == want;
-    return n;
-  }
+  Integer Count(const TRect& R, COLORREF Color) { return WindowPictures::CountPixels(Grid, R, Color); }
 };
 
 TEST_F(CellPainting, TheRowBarShowsTheCurrentRowsArrowMergedWithTheHeadingColour) {

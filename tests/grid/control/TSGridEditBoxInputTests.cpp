@@ -21,12 +21,7 @@ class EditInputTest : public InplaceFixture {
 
   // A focused box of Width pixels and Lines lines with its text set.
   void MakeBox(const String& Text, Integer Lines = 1, Integer Width = 200) {
-    Box = Make<TtsGridEditBox>(10, 10, Width, 20);
-    Box->GetFont()->SetName(kFixedFace);
-    Box->GetFont()->SetHeight(-13);
-    const Integer pitch = Box->GetTextHeight();
-    Box->SetHeight(Lines > 1 ? Lines * pitch : pitch + 2);
-    Box->SetText(Text);
+    Box = MakeEditBox(Width, Lines, Text);
     Box->OnEndKeyDown = TKeyEvent([this](TObject*, Word& Key, TShiftState) {
       if (Key != VK_SHIFT && Key != VK_CONTROL) KeysToGrid.push_back(Key);
     });

@@ -15,16 +15,10 @@ class EditLayoutTest : public InplaceFixture {
   Integer CharWidth = TextWidthIn(kFixedFace, "m");
   Integer Pitch = 0;
 
-  // A box Lines lines high and Width pixels wide, its text set.
   TtsGridEditBox* MakeBox(Integer Width, Integer Lines, const String& Text, TAlignment Alignment = taLeftJustify,
                           const char* Face = kFixedFace) {
-    Box = Make<TtsGridEditBox>(10, 10, Width, 20);
-    Box->GetFont()->SetName(Face);
-    Box->GetFont()->SetHeight(-13);
+    Box = MakeEditBox(Width, Lines, Text, Face, Alignment);
     Pitch = Box->GetTextHeight();
-    Box->SetAlignment(Alignment);
-    Box->SetHeight(Lines > 1 ? Lines * Pitch : Pitch + 2);
-    Box->SetText(Text);
     return Box;
   }
   String LineStarts() {

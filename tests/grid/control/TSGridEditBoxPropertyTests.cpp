@@ -49,14 +49,12 @@ TEST_F(EditPropertyTest, RandomKeysClicksAndPastesAgreeWithANaiveModel) {
   const Word moves[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_HOME, VK_END, VK_PRIOR, VK_NEXT};
   for (Integer run = 0; run < 12; ++run) {
     SCOPED_TRACE(Format("run %d", {run}));
-    auto* box = Make<TtsGridEditBox>(10, 10, 60 + Integer(random() % 60), run % 3 == 0 ? 17 : 17 * 4);
-    box->GetFont()->SetName(run % 2 ? kSongFace : kFixedFace);
-    box->GetFont()->SetHeight(-13);
     TTextModel model;
     model.Text = "ab \xE4\xB8\xAD\r\ncd";
     model.MaxLength = run % 4 == 1 ? 14 : 0;
+    auto* box = MakeEditBox(60 + Integer(random() % 60), run % 3 == 0 ? 1 : 4, model.Text,
+                            run % 2 ? kSongFace : kFixedFace);
     box->SetMaxLength(model.MaxLength);
-    box->SetText(model.Text);
     ShowFocused(box);
     for (Integer step = 0; step < 150; ++step) {
       const Integer start = box->GetSelByteStart(), length = box->GetSelByteLength();

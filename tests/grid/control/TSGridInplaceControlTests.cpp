@@ -12,6 +12,15 @@ using namespace InplaceTest;
 
 namespace {
 
+// An edit box whose painting the test calls itself.
+class TPaintProbeBox : public TtsGridEditBox {
+  DECLARE_CLASS(TPaintProbeBox, TtsGridEditBox)
+ public:
+  explicit TPaintProbeBox(TComponent* AOwner = nullptr) : TtsGridEditBox(AOwner) {}
+  using TtsGridEditBox::PaintWindow;
+};
+IMPLEMENT_CLASS(TPaintProbeBox)
+
 class InplaceControlTest : public InplaceFixture {
  protected:
   std::vector<String> Events;
@@ -119,6 +128,22 @@ TEST_F(InplaceControlTest, TheFormKeepsTheGridFocusedWhileTheKeyboardIsInTheWind
   Pump();
   EXPECT_EQ(killed, 1);
   EXPECT_EQ(Form->GetActiveControl(), Grid);
+}
+
+TEST_F(InplaceControlTest, PaintingThroughTheSharedCanvasCopiesOnlyTheClipBox) {
+  auto* box = Make<TPaintProbeBox>(10, 10, 60, 20);
+  box->SetColor(clWhite);
+  TOwnedPtr<TBitmap> target(New<TBitmap>());
+  target->SetPixelFormat(pf32bit);
+  target->SetSize(60, 20);
+  target->GetCanvas()->GetBrush()->SetColor(clRed);
+  target->GetCanvas()->FillRect(TRect(0, 0, 60, 20));
+  HDC dc = target->GetCanvas()->GetHandle();
+  IntersectClipRect(dc, 30, 0, 60, 20);
+  box->PaintWindow(dc);
+  SelectClipRgn(dc, nullptr);
+  EXPECT_EQ(GetPixel(dc, 10, 10) & 0xFFFFFF, ColorToRGB(clRed)) << "outside the clip box";
+  EXPECT_EQ(GetPixel(dc, 50, 10) & 0xFFFFFF, ColorToRGB(clWhite));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // the shared memory canvas, suspended painting that keeps its region, two grids painting in turn,
 // the grid lines and their colours, the empty area, and selections inverted on the window.
 #include "GridControlTestSupport.h"
+#include "GridDrawTestSupport.h"
 #include "TSCommonCanvas.h"
 #include "TSGridResources.h"
 #include "WinPaint.h"
@@ -261,6 +262,32 @@ TEST_F(Painting, ARangeOverSelectedRowsTakesTheirPlace) {
   for (Integer row = 1; row <= 6; ++row)
     for (Integer col = 1; col <= 4; ++col)
       EXPECT_EQ(inverted(col, row), col >= 2 && col <= 3 && row >= 3 && row <= 4) << col << "," << row;
+}
+
+TEST_F(Painting, InversionInColourRepaintsTheCellsAsTheSelectionShowsThem) {
+  auto* grid = MakeGrid<GridDrawTest::TCellDrawGrid>(300, 120, 4, 6);
+  grid->SetScrollBars(ssNone);
+  Pump();
+  COLORREF plain = Pixel(100, 35);
+  // By inversion the cell's pixels are turned over; in colour it is drawn again in the selection colour.
+  grid->InvertCell(2, 2, TtsBaseGrid::NullRect, true, nullptr);
+  EXPECT_EQ(Pixel(100, 35), plain ^ 0xFFFFFF);
+  grid->InvertCell(2, 2, TtsBaseGrid::NullRect, false, nullptr);
+  EXPECT_EQ(Pixel(100, 35), plain);
+  grid->SetSelectionType(sltColor);
+  grid->SetSelectionColor(clRed);
+  // While the cell is drawn the grid's selection test answers as the inversion shows it.
+  bool selectedWhileDrawn = false;
+  grid->OnDrawInfo = [&](Integer DataCol, Integer DataRow, TtsDrawInfo&) {
+    if (DataCol == 2 && DataRow == 2) selectedWhileDrawn = grid->IsCellSelected(2, 2);
+  };
+  grid->InvertCell(2, 2, TtsBaseGrid::NullRect, true, nullptr);
+  EXPECT_TRUE(selectedWhileDrawn);
+  EXPECT_FALSE(grid->IsCellSelected(2, 2)) << "only while the inversion draws";
+  EXPECT_EQ(Pixel(100, 35), RGBOf(clRed));
+  EXPECT_EQ(Pixel(30, 35), plain) << "the neighbour is not drawn";
+  grid->InvertCell(2, 2, TtsBaseGrid::NullRect, false, nullptr);
+  EXPECT_EQ(Pixel(100, 35), plain);
 }
 
 }  // namespace

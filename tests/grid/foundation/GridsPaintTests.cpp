@@ -30,15 +30,7 @@ class GridPaint : public GridFixture {
     for (Integer r = 0; r < Rows; ++r)
       for (Integer c = 0; c < Cols; ++c) Grid->SetCells(c, r, std::to_string(c) + "," + std::to_string(r));
   }
-  Integer CountPixels(const TRect& R, COLORREF Color) {
-    GdiSurface::TGdiSurface picture;
-    Capture(picture);
-    const uint32_t want = ((Color & 0xFF) << 16) | (Color & 0xFF00) | ((Color >> 16) & 0xFF);
-    Integer n = 0;
-    for (Integer y = R.top; y < R.bottom; ++y)
-      for (Integer x = R.left; x < R.right; ++x) n += picture.Pixel(x, y) == want;
-    return n;
-  }
+  Integer CountPixels(const TRect& R, COLORREF Color) { return WindowPictures::CountPixels(Grid, R, Color); }
 };
 
 TEST_F(GridPaint, FixedCellsScrollingCellsSelectionAndTheAreaBeyondTheCells) {

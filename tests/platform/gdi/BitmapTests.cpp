@@ -171,6 +171,29 @@ TEST(Bitmaps, AlphaBlendOfWholeRowsMatchesThePerPixelFormula) {
       }
 }
 
+// The blend rounded once gives the pixels of its per-pixel formula at every width, over random rows
+// of every length up to 40 (so that each step of the row loop ends a row), and at sca 255 those of
+// AlphaBlend with per-pixel alpha.
+TEST(Bitmaps, BlendRoundedOnceOfWholeRowsMatchesThePerPixelFormula) {
+  std::mt19937 random(12);
+  for (int vectorWidth : {4, 8, 16})
+    for (uint32_t sca : {255u, 151u, 64u, 1u, 0u})
+      for (int count = 1; count <= 40; ++count) {
+        std::vector<uint32_t> dest(count), src(count);
+        for (int i = 0; i < count; ++i) dest[i] = static_cast<uint32_t>(random()), src[i] = static_cast<uint32_t>(random());
+        std::vector<uint32_t> blended = dest;
+        LimitVectorWidth(vectorWidth);
+        BlendOnceRow(blended.data(), src.data(), count, sca);
+        for (int i = 0; i < count; ++i) {
+          ASSERT_EQ(blended[i], BlendOncePixel(dest[i], src[i], sca))
+              << "sca " << sca << " count " << count << " at " << i << ", " << vectorWidth << " pixels at a time";
+          if (sca == 255) {
+            ASSERT_EQ(blended[i], AlphaBlendPixel(dest[i], src[i], 255, true));
+          }
+        }
+      }
+}
+
 TEST(Bitmaps, TransparentAlphaAndMaskedCopies) {
   TTestCanvas src(2, 1);
   SetPixel(src.DC, 0, 0, RGB(255, 0, 255));  // the colour key

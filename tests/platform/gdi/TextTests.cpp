@@ -262,3 +262,17 @@ TEST(Text, GlyphsBlendAsThePerPixelFormula) {
     DeleteObject(font);
   }
 }
+
+TEST(Text, FontsUsedInTurnStayRealizedAfterTheirLastHolderLetsGo) {
+  // A grid switching between its heading and cell fonts must not open their faces at every switch.
+  LOGFONTA heading{}, cell{};
+  heading.lfHeight = -16;
+  cell.lfHeight = -12;
+  std::strncpy(heading.lfFaceName, kSong, LF_FACESIZE - 1);
+  std::strncpy(cell.lfFaceName, "Sans", LF_FACESIZE - 1);
+  std::weak_ptr<TFontInstance> first = TFontInstance::Realize(heading);
+  std::weak_ptr<TFontInstance> other = TFontInstance::Realize(cell);
+  ASSERT_FALSE(first.expired());
+  EXPECT_EQ(TFontInstance::Realize(heading), first.lock());
+  EXPECT_FALSE(other.expired());
+}

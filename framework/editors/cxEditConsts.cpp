@@ -1,0 +1,16 @@
+#include "cxEditConsts.h"
+
+#include "Resources.h"
+
+namespace cxEditConsts {
+
+const TResStringRec cxSEditInvalidRepositoryItem = {&HInstance, 65433};
+const TResStringRec cxSEditValidateErrorText = {&HInstance, 65438};
+
+const TResStringRec scxSEditRepositoryComboBoxItem = {&HInstance, 65360};
+const TResStringRec scxSEditRepositoryMaskItem = {&HInstance, 65367};
+const TResStringRec scxSEditRepositoryPopupItem = {&HInstance, 65370};
+const TResStringRec scxSEditRepositoryTextItem = {&HInstance, 65373};
+const TResStringRec scxSEditRepositoryCheckBoxItem = {&HInstance, 65391};
+
+}  // namespace cxEditConsts
