@@ -2,7 +2,10 @@
 // grids, and the time of a full repaint.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <chrono>
+#include <string>
 
 #include "Forms.h"
 #include "TSGrid.h"
@@ -41,6 +44,35 @@ inline double RepaintSeconds(TtsBaseGrid* Grid, int Count) {
   auto t0 = Clock::now();
   for (int i = 0; i < Count; ++i) Repaint(Grid);
   return std::chrono::duration<double>(Clock::now() - t0).count() / Count;
+}
+
+// Seconds per step of Walk (which answers the steps it took) through the grid that Make gives for
+// Rows rows, and (when asked) of one full repaint of that grid.
+template <class Make, class Walk>
+double StepSeconds(Integer Rows, double* RepaintTime, Make MakeGrid, Walk Steps) {
+  TtsBaseGrid* grid = MakeGrid(Rows);
+  auto t0 = Clock::now();
+  Integer steps = Steps(grid);
+  double step = std::chrono::duration<double>(Clock::now() - t0).count() / steps;
+  if (RepaintTime) *RepaintTime = RepaintSeconds(grid, 50);
+  grid->Free();
+  return step;
+}
+
+// The counters of a walk through a grid of Large rows: its step against one full repaint, and
+// against the step through a grid of Small rows (flat in the row count when near 1).
+template <class Make, class Walk>
+void CountStepRatios(benchmark::State& State, Integer Large, Integer Small, Make MakeGrid, Walk Steps,
+                     const std::string& Step, const std::string& RowsRatio) {
+  double large = 0, small = 0, repaint = 0;
+  for (auto _ : State) {
+    large = StepSeconds(Large, &repaint, MakeGrid, Steps);
+    small = StepSeconds(Small, nullptr, MakeGrid, Steps);
+  }
+  State.counters[Step + "_vs_repaint"] = large / repaint;
+  State.counters[RowsRatio] = large / small;
+  State.counters[Step + "_us"] = large * 1e6;
+  State.counters["repaint_us"] = repaint * 1e6;
 }
 
 }  // namespace GridBench

@@ -2,8 +2,6 @@
 // grid whose every third row is hidden and whose current column lies between read-only columns
 // (skipped), painting after each key, with 10^4 and with 10^3 rows: the cost of a key against one
 // full repaint, and the 10^4-row key against the 10^3-row one (it must not grow with the row count).
-#include <benchmark/benchmark.h>
-
 #include "GridBenchSupport.h"
 #include "Strings.h"
 #include "WinInput.h"
@@ -49,34 +47,20 @@ TKeyBenchGrid* MakeGrid(Integer Rows) {
   return grid;
 }
 
-// Seconds per Down key from the first row to the last, the key's paint included, and (when asked)
-// of one full repaint.
-double DownSeconds(Integer Rows, double* RepaintTime) {
-  TKeyBenchGrid* grid = MakeGrid(Rows);
+// Presses Down from the first row to the last, painting after each key; answers the keys pressed.
+Integer DownThrough(TtsBaseGrid* Grid) {
   Integer keys = 0;
-  auto t0 = Clock::now();
-  for (Integer last = -1; grid->GetCurDisplayRow() != last; ++keys) {
-    last = grid->GetCurDisplayRow();
+  for (Integer last = -1; Grid->GetCurDisplayRow() != last; ++keys) {
+    last = Grid->GetCurDisplayRow();
     Word key = VK_DOWN;
-    grid->ProcessKeyDown(key, {});
+    Grid->ProcessKeyDown(key, {});
     Application->ProcessMessages();
   }
-  double perKey = std::chrono::duration<double>(Clock::now() - t0).count() / keys;
-  if (RepaintTime) *RepaintTime = RepaintSeconds(grid, 50);
-  grid->Free();
-  return perKey;
+  return keys;
 }
 
 void BM_GridDownRatio(benchmark::State& state) {
-  double largeKey = 0, smallKey = 0, repaint = 0;
-  for (auto _ : state) {
-    largeKey = DownSeconds(10000, &repaint);
-    smallKey = DownSeconds(1000, nullptr);
-  }
-  state.counters["key_vs_repaint"] = largeKey / repaint;
-  state.counters["rows_1e4_vs_1e3"] = largeKey / smallKey;
-  state.counters["key_us"] = largeKey * 1e6;
-  state.counters["repaint_us"] = repaint * 1e6;
+  CountStepRatios(state, 10000, 1000, MakeGrid, DownThrough, "key", "rows_1e4_vs_1e3");
 }
 BENCHMARK(BM_GridDownRatio)->Iterations(1)->Unit(benchmark::kMillisecond);
 

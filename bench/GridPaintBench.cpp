@@ -3,8 +3,6 @@
 // BM_GridScrollRatio pages a grid from its top to its bottom, painting after each step, with 10^5
 // and with 10^3 rows: the cost of a step against a full repaint, and the 10^5-row step against the
 // 10^3-row one (it must not grow with the row count).
-#include <benchmark/benchmark.h>
-
 #include <cstring>
 #include <vector>
 
@@ -104,27 +102,9 @@ void BM_GridRepaintRatio(benchmark::State& state) {
 }
 BENCHMARK(BM_GridRepaintRatio);
 
-// Seconds per page step of a grid of Rows rows, and (when asked) of its full repaint.
-double StepSeconds(Integer Rows, double* RepaintTime) {
-  TBenchGrid* grid = Bench().MakeGrid(Rows);
-  auto t0 = Clock::now();
-  Integer steps = PageThrough(grid);
-  double step = std::chrono::duration<double>(Clock::now() - t0).count() / steps;
-  if (RepaintTime) *RepaintTime = RepaintSeconds(grid, 50);
-  grid->Free();
-  return step;
-}
-
 void BM_GridScrollRatio(benchmark::State& state) {
-  double largeStep = 0, smallStep = 0, repaint = 0;
-  for (auto _ : state) {
-    largeStep = StepSeconds(100000, &repaint);
-    smallStep = StepSeconds(1000, nullptr);
-  }
-  state.counters["step_vs_repaint"] = largeStep / repaint;
-  state.counters["rows_1e5_vs_1e3"] = largeStep / smallStep;
-  state.counters["step_us"] = largeStep * 1e6;
-  state.counters["repaint_us"] = repaint * 1e6;
+  CountStepRatios(state, 100000, 1000, [](Integer Rows) { return Bench().MakeGrid(Rows); }, PageThrough, "step",
+                  "rows_1e5_vs_1e3");
 }
 BENCHMARK(BM_GridScrollRatio)->Iterations(1)->Unit(benchmark::kMillisecond);
 
