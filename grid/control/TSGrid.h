@@ -12,6 +12,7 @@
 #include "TSGridColumns.h"
 #include "TSGridCombo.h"
 #include "TSGridControls.h"
+#include "TSGridCustom.h"
 #include "TSGridEditBox.h"
 #include "TSGridElements.h"
 #include "TSGridExport.h"

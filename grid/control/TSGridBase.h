@@ -199,7 +199,8 @@ class TtsBaseGrid : public TCustomGrid_ts {
   // ---- Mouse and keyboard
   virtual void SetMouseDownColRow(Integer DisplayCol, Integer DisplayRow);
   virtual void SetMouseUpColRow(Integer DisplayCol, Integer DisplayRow);
-  virtual void CheckClickCell(Integer DataColDown, const Variant& DataRowDown, Integer DataColUp,
+  // Fires the click of a completed press; true when the application handles clicks.
+  virtual bool CheckClickCell(Integer DataColDown, const Variant& DataRowDown, Integer DataColUp,
                               const Variant& DataRowUp, TtsClickPosition DownPos, TtsClickPosition UpPos);
   virtual HCURSOR ShapeCursor(Integer X, Integer Y, Integer DisplayRow, Integer DisplayCol);
   virtual void DblClickCell(Integer DataCol, Integer DataRow);
@@ -611,6 +612,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
 #include "TSGridBaseWindow.inc"
 #include "TSGridBaseEditing.inc"
 #include "TSGridBaseCellDrawing.inc"
+#include "TSGridBaseSelection.inc"
 
   // ======== Published settings ===================================================================
 #include "TSGridBaseSettings.inc"

@@ -36,6 +36,10 @@ class TPaintSuspension {
   TtsBaseGrid* FGrid;
 };
 
+// The sizing statuses by the line they move: a row's bottom (row or heading) or a column's right
+// edge (column or row bar).
+inline bool SizesRows(TtsMouseStatus Status) { return Status == msRowResize || Status == msHeadingResize; }
+inline bool SizesCols(TtsMouseStatus Status) { return Status == msColResize || Status == msRowBarResize; }
 
 // ---- What the column, row and cell layers share ----------------------------------------------------
 // Copies Value into the layer's own font (made on first need, with the layer's change handler), or

@@ -3,6 +3,7 @@
 // selection queries, and the upkeep of the range when columns and rows are hidden or deleted.
 // Showing a selection on screen (inversion) is the window side's: without a window nothing is drawn.
 #include "TSGridImpl.h"
+#include "TSGridSelectionPaint.h"
 
 namespace TSGrid {
 
@@ -19,28 +20,6 @@ bool NormaliseRange(Integer& A, Integer& B, Integer Max) {
   B = std::min(B, Max);
   return A <= B;
 }
-
-// Painting suspended while the selection is shown in colours, resumed (with an update) however
-// the scope ends.
-class TSelectionPaint {
- public:
-  explicit TSelectionPaint(TtsBaseGrid* Grid, bool Update = true)
-      : FGrid(Grid), FActive(Grid->SelectionColorEnabled()), FUpdate(Update) {
-    if (FActive) FGrid->SetEnablePaint(false);
-  }
-  ~TSelectionPaint() {
-    if (!FActive) return;
-    FGrid->SetEnablePaint(true);
-    if (FUpdate) FGrid->Update();
-  }
-  TSelectionPaint(const TSelectionPaint&) = delete;
-  TSelectionPaint& operator=(const TSelectionPaint&) = delete;
-
- private:
-  TtsBaseGrid* FGrid;
-  bool FActive;
-  bool FUpdate;
-};
 
 }  // namespace
 
@@ -313,9 +292,14 @@ void TtsBaseGrid::AdjustSelection(TtsSelectType Keep) {
       if (Keep != stRowSelect) DeleteAllRowSelection();
       break;
     case grColSelect:
+      InvertSelectedColHeadings(1, MaxVisibleCol());
+      InvertUnselectedCols(1, MaxVisibleCol(), ivData);
+      InvertLabel(true);
       if (Keep != stColSelect) DeleteAllColSelection();
       break;
     case grCellSelect:
+      InvertNew(1, 1, MaxVisibleCol(), MaxVisibleRow());
+      InvertLabel(true);
       if (Keep != stCellSelect) DeleteRangeSelection();
       break;
     default:
@@ -338,8 +322,7 @@ void TtsBaseGrid::DeleteSelections(TSet<TtsGridStatus, 8> Statuses, bool UpdateN
           DeleteAllColSelection();
           break;
         case grCellSelect:
-          InvertRange(FSelectedRange.Left, FSelectedRange.Top, FSelectedRange.Right, FSelectedRange.Bottom, TRect(),
-                      false, nullptr);
+          DeleteRangeInversion(FSelectedRange.Left, FSelectedRange.Top, FSelectedRange.Right, FSelectedRange.Bottom);
           DeleteRangeSelection();
           break;
         default:
@@ -451,11 +434,5 @@ void TtsBaseGrid::CheckSelectedCellsRow(Integer DisplayRow) {
   }
   if (FSelectedRange.Bottom < FSelectedRange.Top) DeleteRangeSelection();
 }
-
-// ---- Showing selections (the window side's) ----------------------------------------------------------------
-void TtsBaseGrid::AddColInversion(Integer, Integer) {}
-void TtsBaseGrid::DeleteColInversion(Integer, Integer) {}
-void TtsBaseGrid::InvertSelectedRows(Integer, Integer, bool) {}
-void TtsBaseGrid::InvertUnselectedRows(Integer, Integer) {}
 
 }  // namespace TSGrid

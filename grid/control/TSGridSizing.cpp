@@ -9,13 +9,6 @@
 
 namespace TSGrid {
 
-namespace {
-
-bool SizesRows(TtsMouseStatus Status) { return Status == msRowResize || Status == msHeadingResize; }
-bool SizesCols(TtsMouseStatus Status) { return Status == msColResize || Status == msRowBarResize; }
-
-}  // namespace
-
 Integer TtsBaseGrid::NextSizingCol(Integer DisplayCol) {
   Integer next;
   GetNextCol(DisplayCol, false, false, next);

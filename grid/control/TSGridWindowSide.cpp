@@ -94,25 +94,11 @@ bool TtsBaseGrid::IsColHeadingButton(Integer DisplayCol) {
   return button == cbCell || (button == cbGrid && FHeadingButton == hbCell);
 }
 
-void TtsBaseGrid::ButtonClick(Integer, Integer) {}
-void TtsBaseGrid::ButtonDown(Integer, Integer) {}
-void TtsBaseGrid::ButtonUp(Integer, Integer) {}
-void TtsBaseGrid::SpinButtonClick(Integer, Integer, TtsSpinButton) {}
-void TtsBaseGrid::SpinButtonDown(Integer, Integer, TtsSpinButton) {}
-void TtsBaseGrid::SpinButtonUp(Integer, Integer, TtsSpinButton) {}
-void TtsBaseGrid::SpinRepeat(Integer, Integer, TtsSpinButton, Integer) {}
 
 // ---- Mouse ------------------------------------------------------------------------------------------------
-void TtsBaseGrid::SetMouseDownColRow(Integer, Integer) {}
-void TtsBaseGrid::SetMouseUpColRow(Integer, Integer) {}
-void TtsBaseGrid::CheckClickCell(Integer, const Variant&, Integer, const Variant&, TtsClickPosition,
-                                 TtsClickPosition) {}
-HCURSOR TtsBaseGrid::ShapeCursor(Integer, Integer, Integer, Integer) { return nullptr; }
-void TtsBaseGrid::DblClickCell(Integer, Integer) {}
 void TtsBaseGrid::MDRangeSelecting(TShiftState, Integer, Integer, Integer, Integer) {}
 void TtsBaseGrid::MDRowSelect(TShiftState, Integer, Integer, Integer, Integer) {}
 void TtsBaseGrid::MDButtonDown(TShiftState, Integer, Integer, Integer, Integer) {}
-void TtsBaseGrid::ClickCell(Integer, Integer, Integer, Integer) {}
 
 // ---- Focus ------------------------------------------------------------------------------------------------
 // Leaving the grid ends the cell edit first; a refused end keeps the focus in the grid.
