@@ -3,26 +3,17 @@
 // BM_GridScrollRatio pages a grid from its top to its bottom, painting after each step, with 10^5
 // and with 10^3 rows: the cost of a step against a full repaint, and the 10^5-row step against the
 // 10^3-row one (it must not grow with the row count).
-#include <benchmark/benchmark.h>
-
-#include <chrono>
 #include <cstring>
 #include <vector>
 
-#include "Forms.h"
+#include "GridBenchSupport.h"
 #include "Strings.h"
-#include "TSGrid.h"
-#include "Units.h"
 #include "WinQueue.h"
 #include "WinScrollBars.h"
 
-namespace Units {
-void RegisterUnits_grid_control();
-}
-
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace GridBench;
 
 // A grid that keeps no data: each cell's text is made when the cell is loaded for painting.
 class TBenchGrid : public TtsBaseGrid {
@@ -44,17 +35,7 @@ class TBenchGrid : public TtsBaseGrid {
 IMPLEMENT_CLASS(TBenchGrid)
 
 struct TBench {
-  TForm* Form = nullptr;
-
-  TBench() {
-    Units::RegisterUnits_grid_control();
-    Units::InitializeUnits();
-    Form = TCustomForm::CreateNew<TForm>(nullptr);
-    Form->SetBorderStyle(bsNone);
-    Form->SetBounds(0, 0, 460, 440);
-    Form->Show();
-    Application->ProcessMessages();
-  }
+  TForm* Form = BenchForm();
 
   // A grid of the main form's list: five columns, a heading of 18 in a 16-pixel Song face and rows of 19.
   TBenchGrid* MakeGrid(Integer Rows) {
@@ -86,12 +67,6 @@ TBench& Bench() {
   return bench;
 }
 
-// One full repaint of the grid, drawn at once.
-void Repaint(TtsBaseGrid* Grid) {
-  Grid->Invalidate();
-  Grid->Update();
-}
-
 // Pages from the top row to the last page, painting after every step; answers the steps.
 Integer PageThrough(TtsBaseGrid* Grid) {
   SendMessage(Grid->GetHandle(), WM_VSCROLL, SB_TOP, 0);
@@ -101,12 +76,6 @@ Integer PageThrough(TtsBaseGrid* Grid) {
     SendMessage(Grid->GetHandle(), WM_VSCROLL, SB_PAGEDOWN, 0);
   }
   return steps;
-}
-
-double RepaintSeconds(TtsBaseGrid* Grid, int Count) {
-  auto t0 = Clock::now();
-  for (int i = 0; i < Count; ++i) Repaint(Grid);
-  return std::chrono::duration<double>(Clock::now() - t0).count() / Count;
 }
 
 void BM_GridRepaintRatio(benchmark::State& state) {
@@ -133,27 +102,9 @@ void BM_GridRepaintRatio(benchmark::State& state) {
 }
 BENCHMARK(BM_GridRepaintRatio);
 
-// Seconds per page step of a grid of Rows rows, and (when asked) of its full repaint.
-double StepSeconds(Integer Rows, double* RepaintTime) {
-  TBenchGrid* grid = Bench().MakeGrid(Rows);
-  auto t0 = Clock::now();
-  Integer steps = PageThrough(grid);
-  double step = std::chrono::duration<double>(Clock::now() - t0).count() / steps;
-  if (RepaintTime) *RepaintTime = RepaintSeconds(grid, 50);
-  grid->Free();
-  return step;
-}
-
 void BM_GridScrollRatio(benchmark::State& state) {
-  double largeStep = 0, smallStep = 0, repaint = 0;
-  for (auto _ : state) {
-    largeStep = StepSeconds(100000, &repaint);
-    smallStep = StepSeconds(1000, nullptr);
-  }
-  state.counters["step_vs_repaint"] = largeStep / repaint;
-  state.counters["rows_1e5_vs_1e3"] = largeStep / smallStep;
-  state.counters["step_us"] = largeStep * 1e6;
-  state.counters["repaint_us"] = repaint * 1e6;
+  CountStepRatios(state, 100000, 1000, [](Integer Rows) { return Bench().MakeGrid(Rows); }, PageThrough, "step",
+                  "rows_1e5_vs_1e3");
 }
 BENCHMARK(BM_GridScrollRatio)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -1,9 +1,10 @@
 // TSGrid: the grid control's engine. The unit's declarations are split by topic: the vocabulary
 // (TSGridTypes.h), property elements and sets, the column and row objects, the stores and
 // selections, the cell facade and current cell, the streamed collections, buttons and links, combos,
-// in-place control adapters, export settings and the grid object itself (TSGridBase.h).
+// in-place windows and their adapters, export settings and the grid object itself (TSGridBase.h).
 #pragma once
 
+#include "TSGridAdapters.h"
 #include "TSGridBase.h"
 #include "TSGridButtons.h"
 #include "TSGridCells.h"

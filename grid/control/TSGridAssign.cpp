@@ -82,6 +82,8 @@ void TtsBaseGrid::AssignProperties(TtsBaseGrid* Source, const String& SkipList) 
   if (callers.find("constraints") == String::npos) GetConstraints()->Assign(Source->GetConstraints());
 }
 
+void TtsBaseGrid::Reset() { ResetPropKinds(AllPropKinds); }
+
 void TtsBaseGrid::ResetPropKinds(TtsPropKinds Kinds) {
   auto* fresh = static_cast<TtsBaseGrid*>(CreateComponent(ClassType(), Owner()));
   try {

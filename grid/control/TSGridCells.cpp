@@ -446,7 +446,7 @@ void TtsCurrentCell::PutInView() {
   Integer row = FGrid->GetCurDisplayRow();
   if (col < 1 || col > FGrid->GetColCount() - 1 || row < 1 || row > FGrid->GetRowCount() - 1 || !InGridState())
     return;
-  FGrid->PutInView(col, row, vpNone, true, false);
+  FGrid->PutInView(col, row, vpNone, true, false, ctlBoth);
   FGrid->Update();
 }
 

@@ -211,7 +211,14 @@ TCustomForm* TtsBaseGrid::GetComboForm() { return nullptr; }
 void TtsBaseGrid::UpdateComboExtents(Integer, Integer, bool) {}
 void TtsBaseGrid::AdjustComboGridExtents(Integer, Integer) {}
 void TtsBaseGrid::InitComboColWidth(Integer) {}
-void TtsBaseGrid::ResetComboSearchValue() { FComboSearchText.clear(); }
+bool TtsBaseGrid::ResetComboSearchValue() {
+  bool pending = !FComboSearchText.empty();
+  FComboSearchText.clear();
+  return pending;
+}
+void TtsBaseGrid::ProcessKeyDropDownList(char&) {}
+bool TtsBaseGrid::DateTimeButtonDown(Integer, Integer) { return false; }
+HWND TtsBaseGrid::DateTimePickerWindow() { return nullptr; }
 void TtsBaseGrid::ComboButtonDown(Integer, Integer) {}
 void TtsBaseGrid::DisplayCombo(Integer, Integer) {}
 void TtsBaseGrid::ComboRollUp() {}

@@ -244,8 +244,11 @@ bool TtsGridEditBox::AllSelected() const { return FSelStart == 0 && FSelLength =
 void TtsGridEditBox::SelectAll() {
   if (GetAlignment() == taRightJustify && !IsMultiLine()) MoveToEndOfText(false);
   else MoveToStartOfText(false);
+  bool changed = FSelStart != 0 || FSelLength != TextLength();
   SetSelectionBytes(0, TextLength());
   Invalidate();
+  // The grid keeps the selection of its current cell from these reports.
+  if (changed) DoNotifyChanged(false);
 }
 
 String TtsGridEditBox::GetSelText() const { return FText.substr(static_cast<size_t>(FSelStart), static_cast<size_t>(FSelLength)); }

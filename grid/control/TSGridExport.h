@@ -39,6 +39,13 @@ class TosCustomGridReport : public TComponent {
   DECLARE_CLASS(TosCustomGridReport, TComponent)
  public:
   explicit TosCustomGridReport(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
+
+  // The grid shows its popup menu on a right click.
+  bool GetProvideGridMenu() const { return FProvideGridMenu; }
+  void SetProvideGridMenu(bool Value) { FProvideGridMenu = Value; }
+
+ private:
+  bool FProvideGridMenu = false;
 };
 
 }  // namespace TSGrid

@@ -90,14 +90,18 @@ void TtsBaseGrid::Dispatch(TMessage& Message) {
 
 void TtsBaseGrid::WMSetFocus(TMessage& Message) {
   inherited::Dispatch(Message);
-  if (ComponentState().Contains(csDestroying) || FControlHidden) return;
-  if (FActiveControl && !FActiveControl->GetVisible()) ShowGridControl();
+  if (ComponentState().Contains(csDestroying) || FHidingControl || FControlHidden) return;
+  if (FActiveControl && !FActiveControl->GetVisible())
+    ShowGridControl();
+  else if (FocusToGridControl())
+    FActiveControl->SetFocus();
   DrawCurrentFocusRect(false);
 }
 
 void TtsBaseGrid::WMKillFocus(TMessage& Message) {
   inherited::Dispatch(Message);
   if (ComponentState().Contains(csDestroying)) return;
+  ResetKeyNavigation();
   if (!(FAlwaysShowEditor && !DisplayFocusRect(FCurDisplayCol, FCurDisplayRow, true)))
     InvalidateFocusRect(FCurDisplayCol, FCurDisplayRow, false);
 }

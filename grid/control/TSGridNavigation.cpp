@@ -1,6 +1,5 @@
 // Which cells may be edited and which cell comes next when the current cell moves, the re-homing
-// of the current cell when its cell stops being usable, the current position itself, and the
-// notices that follow a move (column, row and cell changed; the insertion row becoming a row).
+// of the current cell when its cell stops being usable, and the current position itself.
 #include "TSGridImpl.h"
 
 namespace TSGrid {
@@ -316,79 +315,5 @@ bool TtsBaseGrid::DrawRowChangedIndicator(Integer DataRow) {
 
 bool TtsBaseGrid::CanDrawInsert() { return false; }
 bool TtsBaseGrid::ButtonsActive() { return true; }
-
-// ---- Notices after a move --------------------------------------------------------------------------------
-bool TtsBaseGrid::CheckColChanged(Integer& OldCol) {
-  OldCol = FPrevDataCol;
-  if (FPrevDataCol == FCurDataCol) return false;
-  FPrevDataCol = FCurDataCol;
-  if (FGridMode != gmListBox) DoColChanged(OldCol, FCurDataCol);
-  return true;
-}
-
-bool TtsBaseGrid::CheckRowChanged(Variant& OldRow) {
-  OldRow = FPrevDataRow;
-  if (FPrevDataRow == FCurDataRow) return false;
-  FPrevDataRow = FCurDataRow;
-  DoRowChanged(OldRow, Variant(FCurDataRow));
-  return true;
-}
-
-void TtsBaseGrid::ActivateCellChanged(Integer OldCol, const Variant& OldRow) {
-  DoCellChanged(OldCol, FCurDataCol, OldRow, Variant(FCurDataRow));
-}
-
-void TtsBaseGrid::CheckRowColChanged() {
-  Integer oldCol;
-  Variant oldRow;
-  bool colChanged = CheckColChanged(oldCol);
-  bool rowChanged = CheckRowChanged(oldRow);
-  if (!colChanged && !rowChanged) return;
-  ResetComboSearchValue();
-  ActivateCellChanged(oldCol, oldRow);
-}
-
-void TtsBaseGrid::ClearControlBuffer() { FCurrentCell->ClearBuffer(); }
-
-void TtsBaseGrid::ClearCellBuffer() {
-  ClearControlBuffer();
-  FControlSelectMode = tsAll;
-}
-
-void TtsBaseGrid::GridStatusChanged() {
-  if (FGridStatus == FReportedGridStatus) return;
-  if (FGridStatus != grNormal) {
-    ClearControlBuffer();
-    CheckDisableControl();
-    FControlSelectMode = tsAll;
-  }
-  TtsGridStatus old = FReportedGridStatus;
-  FReportedGridStatus = FGridStatus;
-  DoGridStatusChanged(old, FGridStatus);
-}
-
-// ---- The insertion row -----------------------------------------------------------------------------------
-void TtsBaseGrid::CheckInsertionRow(bool Invalidate) {
-  if (FGridMode != gmEditInsert) return;
-  Integer last = GetRowCount() - 1;
-  if (FCurDisplayRow == last && FInsertionRow == 1) {
-    InsertionRowToDataRow();
-    if (Invalidate) InvalidateRow(last);
-  } else if (FPrevDisplayRow == last && FInsertionRow == 0) {
-    UndoInsertRow();
-  }
-}
-
-void TtsBaseGrid::UndoInsertRow() {
-  if (FGridMode != gmEditInsert || FInsertionRow != 0) return;
-  SetInsertionRow(1);
-  Integer old = GetGridRowCount();
-  --FRowCount;
-  FCountedInsertionRow = 1;
-  CheckRowCountChanged(old, GetGridRowCount());
-  DeleteRowData(old, old);
-  RowDeleted(GetGridRowCount(), true);
-  InvalidateRow(GetRowCount() - 1);
-}
 
 }  // namespace TSGrid

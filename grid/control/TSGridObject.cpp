@@ -287,20 +287,22 @@ TtsGridRows* TtsBaseGrid::CreateRows() { return New<TtsGridRows>(GetRowCount(), 
 TtsCurrentCell* TtsBaseGrid::CreateCurrentCell() { return New<TtsCurrentCell>(this); }
 
 void TtsBaseGrid::CreateGridControls() {
-  // The edit and check controls are placeholders until the self-drawn editors stand in their place.
-  auto makeEditing = [this](Integer Height) {
-    TtsCustomGridControl* control = New<TtsDefaultGridControl>(this);
-    control->SetGrid(this);
+  auto prepare = [this](TtsCustomGridControl* Control, Integer AboveHeight) {
+    Control->SetGrid(this);
     // Out of sight above the client area until it is placed on a cell.
-    control->SetTop(-Height - 1);
-    control->SetLeftMargin(3);
-    control->SetCursor(GetCursor());
-    SetControlEvents(control);
-    return control;
+    Control->SetTop(-AboveHeight - 1);
+    Control->SetLeftMargin(3);
+    Control->SetCursor(GetCursor());
+    SetControlEvents(Control);
   };
-  FEditControl = makeEditing(0);
-  FEditControl->SetTop(-FEditControl->GetHeight() - 1);
-  FCheckControl = makeEditing(FEditControl->GetHeight());
+  FEditControl = New<TtsEditGridControl>(this);
+  prepare(FEditControl, FEditControl->GetHeight());
+  auto* check = New<TtsCheckGridControl>(this);
+  FCheckControl = check;
+  prepare(check, FEditControl->GetHeight());
+  check->SetCheckBoxStyle(static_cast<TtsGridCheckBoxStyle>(FCheckBoxStyle));
+  check->SetAllowGrayed(false);
+  check->SetCheckBoxValues(FCheckBoxValues);
   FPictureControl = New<TtsDefaultGridControl>(this);
   FOtherControl = New<TtsDefaultGridControl>(this);
 }

@@ -157,6 +157,10 @@ void TtsBaseGrid::WMPaint(TMessage& Message) {
     return;
   }
   auto followUps = [this] {
+    if (FShowAfterPaint) {
+      FShowAfterPaint = false;
+      MakeGridControlVisible(FControlSelectMode);
+    }
     if (FScrollRangePending || FScrollRangeRecheck) {
       UpdateScrollRange();
       FScrollRangeRecheck = false;

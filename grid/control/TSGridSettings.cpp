@@ -249,6 +249,9 @@ void TtsBaseGrid::SetXMLExport(TosXMLExport* Value) { FXMLExport->Assign(Value);
 void TtsBaseGrid::SetCheckBoxStyle(TtsCheckBoxStyle Value) {
   if (FCheckBoxStyle == Value) return;
   FCheckBoxStyle = Value;
+  // The grid's styles and the check box's are the same in the same order.
+  if (auto* check = dynamic_cast<TtsCheckGridControl*>(FCheckControl))
+    check->SetCheckBoxStyle(static_cast<TtsGridCheckBoxStyle>(Value));
   Invalidate();
   RedisplayControl(true);
 }

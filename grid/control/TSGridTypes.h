@@ -121,6 +121,8 @@ enum TtsClickPosition { cpHeading, cpRowBar, cpUpperLeft, cpCell, cpNone };
 enum TtsResetOrder { roNone, roCols, roRows, roBoth };
 enum TtsResetPosition { rpNone, rpLeft, rpTop, rpTopLeft };
 enum TtsViewPosition { vpNone, vpBottom, vpRight, vpBoth };
+enum TtsChangeTopLeft { ctlNone, ctlLeft, ctlTop, ctlBoth };
+enum TtsMoveDirection { mdLeft, mdRight, mdUp, mdDown };
 enum TtsPaintCellStateItem { psCurrent, psSelected, psFixed };
 using TtsPaintCellState = TSet<TtsPaintCellStateItem, 8>;
 PUBLISHED_ENUM(TtsComboCompareType, ctCaseSensitive, ctCaseInsensitive, ctOwn)

@@ -152,6 +152,7 @@ void TtsBaseGrid::AssignCellValue(Integer DataCol, Integer DataRow, TtsDrawData&
     Variant buffer = FCurrentCell->BufferValue();
     if (!FCurrentCell->ValueSet(DataCol, DataRow) || VarType(value) != VarType(buffer) || !VarSameValue(value, buffer))
       SetControlValue(value, AsEditValue, EditFlag);
+    if (DrawData.ControlType != ctPicture) CheckShowAfterPaint();
   }
   RestoreHandle();
   const TRect& cell = DrawData.CellRect;
@@ -160,6 +161,8 @@ void TtsBaseGrid::AssignCellValue(Integer DataCol, Integer DataRow, TtsDrawData&
     if (InClipRect(cell)) {
       FCurrentButton = GridCellButton(DataCol, DrawData.ButtonType);
       UpdateDrawData(DrawData, false);
+      // The control about to show over the cell takes the cell's look.
+      if (current && FShowAfterPaint) UpdateControlProperties(DrawData);
       DrawValue(DrawData, Selected, Value, Text);
     } else if (current) {
       DrawCellFocusRect(DrawData.DisplayCol, DrawData.DisplayRow);
@@ -280,14 +283,6 @@ void TtsBaseGrid::SetControlValue(const Variant& Value, bool AsEditValue, bool E
   FControlSelectMode = tsCurrent;
 }
 
-void TtsBaseGrid::SetGridControl(TtsControlType ControlType) {
-  TtsCustomGridControl* control = GridCellControl(ControlType);
-  if (control == FActiveControl) return;
-  if (FActiveControl) FActiveControl->Hide();
-  FActiveControl = control;
-  ClearControlBuffer();
-}
-
 void TtsBaseGrid::ControlValueChanged(bool Changed, bool EditFlag, bool ComboSearch) {
   if (!FPainted) return;
   if (Changed) {
@@ -311,11 +306,6 @@ void TtsBaseGrid::ControlValueChanged(bool Changed, bool EditFlag, bool ComboSea
   if (!search || !PositionAutoFill(false)) PositionComboRow();
 }
 
-void TtsBaseGrid::CellEdit(Integer DataCol, Integer DataRow, bool ByUser) {
-  if (FStoreData) SetDataValue(DataCol, DataRow, FCurrentCell->GetValue(), GiveCellControlType(DataCol, DataRow));
-  DoCellEdit(DataCol, Variant(DataRow), ByUser);
-}
-
 void TtsBaseGrid::SetControlMask() {
   if (!FActiveControl) return;
   FActiveControl->SetMaskDefs(GetMaskDefs());
@@ -323,8 +313,12 @@ void TtsBaseGrid::SetControlMask() {
 }
 
 bool TtsBaseGrid::SetControlCheckBoxValues() {
-  // The check-box texts belong to the check-box adapter; the placeholder standing in for it has none.
-  return false;
+  auto* check = dynamic_cast<TtsCheckGridControl*>(FActiveControl);
+  if (!check || FActiveControl != FCheckControl) return false;
+  String values = CurCellCheckBoxValues();
+  if (check->GetCheckBoxValues() == values) return false;
+  check->SetCheckBoxValues(values);
+  return true;
 }
 
 // ---- Fonts, drawing kinds and pictures -------------------------------------------------------------------

@@ -8,8 +8,6 @@
 namespace TSGrid {
 
 // ---- Geometry -----------------------------------------------------------------------------------------
-Integer TtsBaseGrid::MoveToDisplayCol(Integer LeftCol, Integer, TtsViewPosition) { return LeftCol; }
-void TtsBaseGrid::PutInView(Integer, Integer, TtsViewPosition, bool, bool) {}
 
 TRect TtsBaseGrid::RowBarSizingArea() {
   return TRect(GetColWidths(0) - 2, 0, GetColWidths(0) + 2, GetRowHeights(0));
@@ -166,22 +164,7 @@ void TtsBaseGrid::SelectLargerRows(Integer) {}
 void TtsBaseGrid::SelectSmallerRows(Integer) {}
 void TtsBaseGrid::SelectCurrentRow(Integer) {}
 
-// ---- Keys ------------------------------------------------------------------------------------------------
-void TtsBaseGrid::KeyDownVK_Up() {}
-void TtsBaseGrid::VK_UpRowSelect() {}
-void TtsBaseGrid::KeyDownVK_Down() {}
-void TtsBaseGrid::VK_DownRowSelect() {}
-void TtsBaseGrid::KeyDownVK_Prior() {}
-void TtsBaseGrid::KeyDownVK_Next() {}
-void TtsBaseGrid::KeyCtrl_Up() {}
-void TtsBaseGrid::KeyCtrl_Down() {}
-void TtsBaseGrid::KeyCtrl_Home() {}
-void TtsBaseGrid::KeyCtrl_End() {}
-void TtsBaseGrid::KeyDownVK_Tab(Word) {}
-void TtsBaseGrid::ShiftKeyDownVK_Tab() {}
-bool TtsBaseGrid::KeydownVK_Escape() { return false; }
-void TtsBaseGrid::ProcessKeyDown(Word&, TShiftState) {}
-bool TtsBaseGrid::CanMoveToPos(Integer, Integer) { return true; }
+// ---- The top row kept through a change of all row heights ---------------------------------------------------
 void TtsBaseGrid::SetNewTopRow(Integer, Integer, Integer) {}
 
 }  // namespace TSGrid

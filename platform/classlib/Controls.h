@@ -527,6 +527,8 @@ class TControl : public TComponent {
   virtual bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos);
   virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
   virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+  // The wheel movement still short of a whole notch (what is left of the message being handled).
+  Integer GetWheelAccumulator() const { return FWheelAccumulator; }
   // Sets the bounds again so that a control that sizes itself to its content can do so.
   virtual void AdjustSize();
   TScalingFlags GetScalingFlags() const { return FScalingFlags; }

@@ -91,7 +91,8 @@ TEST(GridUnitResources, TheUnitMakesItsObjectsOnceAndFreesThemOnce) {
   EXPECT_EQ(MemoryCanvas, canvas);
   EXPECT_EQ(CurrentRowBitmap, arrow);
 
-  CheckBoxBitmaps = New<TBitmap>();  // as the first check box would make it
+  // Made by the first check box (every grid has one) or, before any, as it would be made.
+  if (!CheckBoxBitmaps) CheckBoxBitmaps = New<TBitmap>();
   TSGridFinalization();
   for (TBitmap* freed : {CurrentRowBitmap, SpinRightBitmap, MaskPattern, CheckBoxBitmaps}) EXPECT_EQ(freed, nullptr);
   EXPECT_EQ(MemoryCanvas, nullptr);
