@@ -1,15 +1,10 @@
-// What the page-control sources share among themselves: a finally block.
+// What the page-control sources share among themselves: the base controls' finally block.
 #pragma once
+
+#include "cxControlsInternal.h"
 
 namespace cxPC {
 
-// Runs its action when the scope is left, also by an exception.
-template <class F>
-struct TFinally {
-  F Action;
-  ~TFinally() { Action(); }
-};
-template <class F>
-TFinally(F) -> TFinally<F>;
+using cxControls::TFinally;
 
 }  // namespace cxPC
