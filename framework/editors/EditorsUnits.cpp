@@ -21,6 +21,7 @@ void RegisterUnits_framework_editors() {
   RegisterResourceTable(ResourceTable_framework_editors_STRING());
   RegisterStringTable("CXEXTEDITSTRINGS");
   RegisterStringTable("CXEDITSTRINGS");
+  RegisterStringTable("CXMASKEDITSTRINGS");
   RegisterUnit("cxEditPaintUtils", &cxEditPaintUtils::InitEditPaintUtils, &cxEditPaintUtils::DoneEditPaintUtils);
   RegisterUnit("cxEditUtils", &cxEditUtils::InitEditUtils, nullptr);
   RegisterUnit("cxEdit", &cxEdit::InitEdit, &cxEdit::DoneEdit);
