@@ -117,11 +117,10 @@ bool TcxRegExprStates::IsFinal() const {
   return false;
 }
 
-TcxRegExprStates TcxRegExprStates::Next(char32_t& AChar, bool ACaseInsensitive) const {
-  TcxRegExprStates result;
+void TcxRegExprStates::Next(char32_t& AChar, bool ACaseInsensitive, TcxRegExprStates& AResult) const {
+  AResult.Clear();
   TcxRegExprStep step;
-  for (TcxRegExprSimpleState* state : FItems) state->Next(AChar, ACaseInsensitive, result, step);
-  return result;
+  for (TcxRegExprSimpleState* state : FItems) state->Next(AChar, ACaseInsensitive, AResult, step);
 }
 
 TcxRegExprStates TcxRegExprStates::GetAllNextStates() const {
@@ -168,6 +167,7 @@ void TcxRegExprAutomat::Construct() {
 
 void TcxRegExprAutomat::Destroy() {
   FHistory.clear();
+  FHistoryCount = 0;
   FCurrent.Clear();
   FreeObject(FParseTree);
   FParseTree = nullptr;
@@ -177,24 +177,29 @@ void TcxRegExprAutomat::Destroy() {
 }
 
 void TcxRegExprAutomat::Reset() {
-  FHistory.clear();
+  FHistoryCount = 0;
   FCurrent.Clear();
   TcxRegExprStep step;
   FCurrent.Add(FStartState, step);
 }
 
 bool TcxRegExprAutomat::Next(char32_t& AChar, bool ACaseInsensitive) {
-  TcxRegExprStates next = FCurrent.Next(AChar, ACaseInsensitive);
-  if (next.IsEmpty()) return false;
-  FHistory.push_back(std::move(FCurrent));
-  FCurrent = std::move(next);
+  FCurrent.Next(AChar, ACaseInsensitive, FNext);
+  if (FNext.IsEmpty()) return false;
+  if (FHistoryCount == FHistory.size()) FHistory.emplace_back();
+  std::swap(FHistory[FHistoryCount++], FCurrent);
+  std::swap(FCurrent, FNext);
   return true;
 }
 
+void TcxRegExprAutomat::Push(const TcxRegExprStates& AStates) {
+  if (FHistoryCount == FHistory.size()) FHistory.emplace_back();
+  FHistory[FHistoryCount++] = AStates;
+}
+
 bool TcxRegExprAutomat::Pop(TcxRegExprStates& AStates) {
-  if (FHistory.empty()) return false;
-  AStates = std::move(FHistory.back());
-  FHistory.pop_back();
+  if (FHistoryCount == 0) return false;
+  std::swap(AStates, FHistory[--FHistoryCount]);
   return true;
 }
 

@@ -171,7 +171,8 @@ class TcxRegExprStates {
   TcxRegExprSimpleState* GetState(Integer AIndex) const { return FItems.at(static_cast<size_t>(AIndex)); }
   bool IsEmpty() const { return FItems.empty(); }
   bool IsFinal() const;
-  TcxRegExprStates Next(char32_t& AChar, bool ACaseInsensitive) const;
+  // The states a character leads to, into AResult (emptied first).
+  void Next(char32_t& AChar, bool ACaseInsensitive, TcxRegExprStates& AResult) const;
   TcxRegExprStates GetAllNextStates() const;
   // The set admits exactly one character and it is a literal; AChar receives it.
   bool Equ(char32_t& AChar) const;
@@ -198,7 +199,7 @@ class TcxRegExprAutomat : public TObject {
   void Update();
   // Takes back forced characters before a step back (through the owner's SymbolDelete).
   void ReUpdate();
-  void Push(const TcxRegExprStates& AStates) { FHistory.push_back(AStates); }
+  void Push(const TcxRegExprStates& AStates);
   bool Pop(TcxRegExprStates& AStates);
 
  protected:
@@ -206,8 +207,12 @@ class TcxRegExprAutomat : public TObject {
   void Destroy() override;
 
  private:
+  // The earlier sets are FHistory[0 .. FHistoryCount - 1]; the slots above keep their storage, so
+  // typing and stepping back reuse it instead of allocating.
   std::vector<TcxRegExprStates> FHistory;
+  size_t FHistoryCount = 0;
   TcxRegExprStates FCurrent;
+  TcxRegExprStates FNext;
   TcxRegExprParserAlts* FParseTree;
   TcxRegExprSimpleState* FStartState = nullptr;
   TcxRegExpr* FOwner;
