@@ -377,7 +377,7 @@ void TcxRegExpr::TestCompiledStatus() {
 bool TcxRegExpr::Next(char32_t& AChar) {
   TestCompiledStatus();
   if (!FAutomat->Next(AChar, FCaseInsensitive)) return false;
-  if (FUpdateOn) FAutomat->Update();
+  if (FUpdateOn && FUpdateSuspended == 0) FAutomat->Update();
   return true;
 }
 
@@ -393,7 +393,7 @@ String TcxRegExpr::NextEx(const String& AText) {
 
 bool TcxRegExpr::Prev() {
   TestCompiledStatus();
-  if (FUpdateOn) FAutomat->ReUpdate();
+  if (FUpdateOn && FUpdateSuspended == 0) FAutomat->ReUpdate();
   return FAutomat->Prev();
 }
 

@@ -122,6 +122,9 @@ class TcxRegExpr : public TObject {
   void Clear();
   bool GetUpdateOn() const { return FUpdateOn; }
   void SetUpdateOn(bool Value);
+  // Holds completion back (Next and Prev step plainly) without switching it off; counted.
+  void SuspendUpdate() { ++FUpdateSuspended; }
+  void ResumeUpdate() { --FUpdateSuspended; }
   bool GetCaseInsensitive() const { return FCaseInsensitive; }
   void SetCaseInsensitive(bool Value) { FCaseInsensitive = Value; }
   void SymbolDelete();
@@ -181,6 +184,7 @@ class TcxRegExpr : public TObject {
   bool FFirstCompile = true;
   bool FCompiled = false;
   bool FUpdateOn = false;
+  Integer FUpdateSuspended = 0;
   bool FCaseInsensitive = false;
 };
 

@@ -275,6 +275,36 @@ TEST(cxRegExprAutomat, CyclesOfEmptyMovesEndAndSetsHoldEachStateOnce) {
   EXPECT_EQ(cycle.Text, "") << "a choice is never forced";
 }
 
+TEST(cxRegExprAutomat, StateSetsHoldEachStateOnceInFirstOrder) {
+  // start -> entry, entry <-> exit (a cycle of empty moves), entry -> b, exit -> c, exit -> b.
+  TOwnedPtr<TcxRegExprSimpleState> start(New<TcxRegExprSimpleState>());
+  TOwnedPtr<TcxRegExprBlockState> entry(New<TcxRegExprBlockState>()), exit(New<TcxRegExprBlockState>());
+  TOwnedPtr<TcxRegExprSimpleState> b(New<TcxRegExprSimpleState>(New<TcxRegExprSymbol>(U'x')));
+  TOwnedPtr<TcxRegExprSimpleState> c(New<TcxRegExprSimpleState>(New<TcxRegExprAll>()));
+  start->Add(entry.get());
+  entry->Add(exit.get());
+  entry->Add(b.get());
+  exit->Add(entry.get());
+  exit->Add(c.get());
+  exit->Add(b.get());
+  TcxRegExprStates set;
+  TcxRegExprStep step;
+  set.Add(start.get(), step);
+  set.Add(start.get(), step);
+  ASSERT_EQ(set.GetCount(), 1);
+  char32_t ch = U'x';
+  TcxRegExprStates next;
+  set.Next(ch, false, next);
+  ASSERT_EQ(next.GetCount(), 2) << "b is reached twice, but taken once";
+  EXPECT_EQ(next.GetState(0), c.get()) << "in the order the moves first reach them";
+  EXPECT_EQ(next.GetState(1), b.get());
+  const TcxRegExprStates all = set.GetAllNextStates();
+  ASSERT_EQ(all.GetCount(), 2);
+  EXPECT_EQ(all.GetState(0), c.get());
+  char32_t literal = 0;
+  EXPECT_FALSE(all.Equ(literal));
+}
+
 TEST(cxRegExprCompiler, PrintsTheParseTree) {
   TOwnedPtr<TcxRegExpr> expr = CompiledExpr("a(b)*");
   EXPECT_EQ(expr->Print(),
