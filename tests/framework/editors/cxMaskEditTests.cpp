@@ -201,6 +201,26 @@ TEST_F(cxMaskEditControl, RegularExpressionTypingKeepsTheRestFitting) {
   EXPECT_EQ(Edit->GetText(), "139");
 }
 
+TEST_F(cxMaskEditControl, RegularExpressionSelectionsWhoseRestNoLongerFits) {
+  Masked(emkRegExpr, "a\\d*b");
+  Focus();
+  Edit->SetText("a12b");
+  Edit->SetSelection(0, 1);
+  Application->ProcessMessages();
+  Press(VK_BACK);
+  EXPECT_EQ(Shown(), "") << "without the a nothing after it can stand";
+  Edit->SetText("a12b");
+  Edit->SetSelection(1, 2);
+  Application->ProcessMessages();
+  Press(VK_DELETE);
+  EXPECT_EQ(Shown(), "ab") << "the rest still fits";
+  Edit->SetSelection(0, 1);
+  Application->ProcessMessages();
+  Type("x");
+  EXPECT_EQ(Shown(), "ab") << "a refused character leaves the selection in place";
+  EXPECT_EQ(Edit->GetSelText(), "a");
+}
+
 TEST_F(cxMaskEditControl, RegularExpressionTakesWholeCharactersAndThePatternsCase) {
   Masked(emkRegExpr, "[一-龥]+'ab'");
   Focus();
