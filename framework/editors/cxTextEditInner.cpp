@@ -8,6 +8,7 @@
 #include "cxContainerUtils.h"
 #include "Strings.h"
 #include "cxControlsInternal.h"
+#include "cxDWMApi.h"
 #include "cxTextEdit.h"
 
 namespace cxTextEdit {
@@ -216,6 +217,15 @@ void TcxCustomInnerTextEdit::CreateHandle() {
   inherited::CreateHandle();
 }
 
+void TcxCustomInnerTextEdit::CreateWindowHandle(const TCreateParams& Params) {
+  // The window is made empty and then given its text straight through the edit's own procedure,
+  // so the text is laid out by the edit class with every style already in place.
+  TCreateParams params = Params;
+  params.Caption.clear();
+  inherited::CreateWindowHandle(params);
+  if (HandleAllocated()) FHelper->CallDefWndProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Params.Caption.c_str()));
+}
+
 void TcxCustomInnerTextEdit::CreateWnd() {
   inherited::CreateWnd();
   AdjustMargins();
@@ -315,10 +325,57 @@ void TcxCustomInnerTextEdit::UserEdit(void (TcxCustomTextEdit::*ACommand)()) {
 }
 
 // ---- Messages ----------------------------------------------------------------------------------------------------
+bool TcxCustomInnerTextEdit::IsGlassPaintingNeeded() {
+  TcxCustomTextEdit* container = GetContainer();
+  return container && container->FIsOnGlass && IsCompositionEnabled();
+}
+
 void TcxCustomInnerTextEdit::WndProc(TMessage& Message) {
   TcxContainer* container = GetControlContainer();
   if (container && container->InnerControlMenuHandler(Message)) return;
+  switch (Message.Msg) {
+    case WM_PAINT:
+      if (IsGlassPaintingNeeded()) {
+        WMPaintWindowOnGlass(GetHandle());
+        Message.Result = 0;
+        return;
+      }
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      // The editor is dragged as a whole, never its inner edit alone.
+      if (container && container->GetDragMode() == dmAutomatic && !container->Dragging()) {
+        _TcxContainerAccess::BeginAutoDrag(container);
+        return;
+      }
+      break;
+    case CM_BUFFEREDPAINTONGLASS:
+      if (FRepaintOnGlass) {
+        FRepaintOnGlass = false;
+        RepaintWindowOnGlass(GetHandle());
+        return;
+      }
+      break;
+    default: break;
+  }
   inherited::WndProc(Message);
+  if ((Message.Msg == CN_CTLCOLOREDIT || Message.Msg == CN_CTLCOLORSTATIC) && IsGlassPaintingNeeded() &&
+      !FRepaintOnGlass && HandleAllocated()) {
+    FRepaintOnGlass = true;
+    PostMessage(GetHandle(), CM_BUFFEREDPAINTONGLASS, 0, 0);
+  }
+}
+
+bool TcxCustomInnerTextEdit::ExecuteAction(ActnList::TBasicAction* Action) {
+  if (inherited::ExecuteAction(Action)) return true;
+  TcxCustomTextEdit* container = GetContainer();
+  return container && container->GetDataBinding()->ExecuteAction(Action);
+}
+
+bool TcxCustomInnerTextEdit::UpdateAction(ActnList::TBasicAction* Action) {
+  if (inherited::UpdateAction(Action)) return true;
+  TcxCustomTextEdit* container = GetContainer();
+  return container && container->GetDataBinding()->UpdateAction(Action);
 }
 
 void TcxCustomInnerTextEdit::DefaultHandler(TMessage& Message) {

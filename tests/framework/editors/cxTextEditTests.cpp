@@ -2,6 +2,7 @@
 // control with its inner edit (text, maximum length, case, selection, clipboard, undo, incremental
 // search, window-text messages), pictured on a form.
 #include "Clipbrd.h"
+#include "FloatFormat.h"
 #include "FormatSettings.h"
 #include "HeadlessBackend.h"
 #include "Messages.h"
@@ -60,6 +61,91 @@ TEST(cxTextEditProperties, ValueBoundsAndFormats) {
   EXPECT_EQ(p->GetEditingStyle(), esEdit);
   p->SetViewStyle(vsHideCursor);
   EXPECT_EQ(p->GetEditingStyle(), esNoEdit);
+}
+
+// Settings of a numeric text editor whose editor reads its text as a number.
+class TBoundedNumberProperties : public TcxTextEditProperties {
+  DECLARE_CLASS(TBoundedNumberProperties, TcxTextEditProperties)
+ public:
+  explicit TBoundedNumberProperties(TPersistent* AOwner = nullptr) : TcxTextEditProperties(AOwner) {}
+  bool IsEditValueNumeric() override { return true; }
+};
+IMPLEMENT_CLASS(TBoundedNumberProperties)
+
+class TBoundedNumberEdit : public TcxTextEdit {
+  DECLARE_CLASS(TBoundedNumberEdit, TcxTextEdit)
+ public:
+  explicit TBoundedNumberEdit(TComponent* AOwner = nullptr) : TcxTextEdit(AOwner) {}
+  TClass GetPropertiesClass() override { return TBoundedNumberProperties::StaticClass(); }
+  void PrepareEditValue(const TcxEditValue& ADisplayValue, TcxEditValue& EditValue, bool AEditFocused) override {
+    Extended number;
+    if (TryStrToFloat(VarToStr(ADisplayValue), number)) EditValue = number;
+    else EditValue = ADisplayValue;
+  }
+};
+IMPLEMENT_CLASS(TBoundedNumberEdit)
+
+TEST(cxTextEditProperties, ValuesOutsideTheBoundsFailValidation) {
+  TOwnedPtr<TBoundedNumberEdit> edit(New<TBoundedNumberEdit>(nullptr));
+  TcxCustomTextEditProperties* p = edit->GetProperties();
+  p->SetMinMaxValues(-10, 100);
+  const struct {
+    const char* Text;
+    bool Error;
+  } cases[] = {{"100", false}, {"-10", false}, {"100.5", true}, {"-11", true}, {"abc", false}, {"", false}};
+  for (const auto& c : cases) {
+    TcxEditValue value = c.Text;
+    String errorText;
+    bool error = false;
+    p->ValidateDisplayValue(value, errorText, error, edit.get());
+    EXPECT_EQ(error, c.Error) << c.Text;
+    if (c.Error) EXPECT_EQ(errorText, "Value out of bounds") << c.Text;
+  }
+  // Only the maximum assigned: no lower bound at all.
+  p->GetAssignedValues()->RestoreDefaults();
+  p->SetMaxValue(5);
+  TcxEditValue value = "-1000";
+  String errorText;
+  bool error = false;
+  p->ValidateDisplayValue(value, errorText, error, edit.get());
+  EXPECT_FALSE(error);
+}
+
+TEST(cxTextEditProperties, AssignCopiesTheTextSettingsAndOnlyTheAssignedFormats) {
+  TOwnedPtr<TcxTextEditProperties> source(New<TcxTextEditProperties>());
+  TOwnedPtr<TcxTextEditProperties> target(New<TcxTextEditProperties>());
+  source->SetCharCase(ecLowerCase);
+  source->SetEchoMode(eemPassword);
+  source->SetPasswordChar('#');
+  source->SetImmediateUpdateText(true);
+  source->SetMRUMode(true);
+  source->AcceptedChars.Include('+');
+  source->GetLookupItems()->Add("pear");
+  source->GetLookupItems()->Add("fig");
+  source->SetLookupItemsSorted(true);
+  source->SetMaxLength(7);
+  source->SetEditFormat("0.00");
+  Integer newTexts = 0;
+  source->OnNewLookupDisplayText = [&](TObject*, const String&) { ++newTexts; };
+  target->SetDisplayFormat("#,##0");
+  target->Assign(source.get());
+  EXPECT_EQ(target->GetCharCase(), ecLowerCase);
+  EXPECT_EQ(target->GetEchoMode(), eemPassword);
+  EXPECT_EQ(target->GetPasswordChar(), '#');
+  EXPECT_TRUE(target->GetImmediateUpdateText());
+  EXPECT_TRUE(target->GetMRUMode());
+  EXPECT_TRUE(target->AcceptedChars.Contains('+'));
+  EXPECT_TRUE(target->GetLookupItemsSorted());
+  ASSERT_EQ(target->GetLookupItems()->GetCount(), 2);
+  EXPECT_EQ(target->GetLookupItems()->GetStrings(0), "fig");
+  EXPECT_EQ(target->GetMaxLength(), 7);
+  EXPECT_TRUE(target->GetAssignedTextValues()->GetMaxLength());
+  EXPECT_EQ(target->GetEditFormat(), "0.00");
+  EXPECT_FALSE(target->GetAssignedTextValues()->GetDisplayFormat())
+      << "a format the source did not assign is not kept either";
+  ASSERT_TRUE(target->OnNewLookupDisplayText);
+  target->OnNewLookupDisplayText(nullptr, "x");
+  EXPECT_EQ(newTexts, 1);
 }
 
 // ---- Lookup data ---------------------------------------------------------------------------------------------------
