@@ -111,6 +111,28 @@ TEST(cxTextEditProperties, ValuesOutsideTheBoundsFailValidation) {
   EXPECT_FALSE(error);
 }
 
+TEST(cxTextEditProperties, NumbersAreShownInTheDisplayFormatAndEditedInTheEditFormat) {
+  TOwnedPtr<TBoundedNumberProperties> p(New<TBoundedNumberProperties>());
+  auto shown = [&](const Variant& AValue, bool AEditing) {
+    TcxEditValue display;
+    p->PrepareDisplayValue(AValue, display, AEditing);
+    return VarToStr(display);
+  };
+  EXPECT_EQ(shown(1234.5, false), "1234.5") << "no format: the plain number";
+  EXPECT_EQ(shown(Null(), false), "");
+  p->SetDisplayFormat("#,##0.00");
+  EXPECT_EQ(shown(1234.5, false), "1,234.50");
+  EXPECT_EQ(shown(String("7"), false), "7.00") << "a numeric text is formatted as well";
+  EXPECT_EQ(p->GetDisplayText(1234.5), "1,234.50");
+  EXPECT_EQ(shown(1234.5, true), "1234.5") << "while editing the display format is not used";
+  p->SetUseDisplayFormatWhenEditing(true);
+  EXPECT_EQ(shown(1234.5, true), "1,234.50");
+  p->SetEditFormat("0.0##");
+  EXPECT_EQ(shown(1234.5, true), "1234.5") << "an edit format goes before the display format";
+  EXPECT_EQ(shown(2.0 / 3, true), "0.667");
+  EXPECT_THROW(shown(VarArrayOf({1, 2}), false), EConvertError) << "neither number nor text";
+}
+
 TEST(cxTextEditProperties, AssignCopiesTheTextSettingsAndOnlyTheAssignedFormats) {
   TOwnedPtr<TcxTextEditProperties> source(New<TcxTextEditProperties>());
   TOwnedPtr<TcxTextEditProperties> target(New<TcxTextEditProperties>());
