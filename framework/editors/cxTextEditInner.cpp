@@ -333,14 +333,8 @@ bool TcxCustomInnerTextEdit::IsGlassPaintingNeeded() {
 void TcxCustomInnerTextEdit::WndProc(TMessage& Message) {
   TcxContainer* container = GetControlContainer();
   if (container && container->InnerControlMenuHandler(Message)) return;
+  if (HandleGlassPaintMessage(this, IsGlassPaintingNeeded(), FRepaintOnGlass, Message)) return;
   switch (Message.Msg) {
-    case WM_PAINT:
-      if (IsGlassPaintingNeeded()) {
-        WMPaintWindowOnGlass(GetHandle());
-        Message.Result = 0;
-        return;
-      }
-      break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       // The editor is dragged as a whole, never its inner edit alone.
@@ -349,21 +343,10 @@ void TcxCustomInnerTextEdit::WndProc(TMessage& Message) {
         return;
       }
       break;
-    case CM_BUFFEREDPAINTONGLASS:
-      if (FRepaintOnGlass) {
-        FRepaintOnGlass = false;
-        RepaintWindowOnGlass(GetHandle());
-        return;
-      }
-      break;
     default: break;
   }
   inherited::WndProc(Message);
-  if ((Message.Msg == CN_CTLCOLOREDIT || Message.Msg == CN_CTLCOLORSTATIC) && IsGlassPaintingNeeded() &&
-      !FRepaintOnGlass && HandleAllocated()) {
-    FRepaintOnGlass = true;
-    PostMessage(GetHandle(), CM_BUFFEREDPAINTONGLASS, 0, 0);
-  }
+  PostGlassRepaintAfterColorMessage(this, IsGlassPaintingNeeded(), FRepaintOnGlass, Message);
 }
 
 bool TcxCustomInnerTextEdit::ExecuteAction(ActnList::TBasicAction* Action) {

@@ -189,6 +189,45 @@ TEST_F(cxTextEditInput, AWindowMadeAgainKeepsTheText) {
   EXPECT_STREQ(buffer, "古董 vase") << "the window itself holds the text";
 }
 
+TEST_F(cxTextEditInput, TabAndTheEditorsEnterNeverReachThePlatformEdit) {
+  auto* edit = Add<TcxTextEdit>(10, 10, 150, 21);
+  auto* inplace = static_cast<TcxTextEdit*>(TcxCustomEdit::Create(TcxTextEdit::StaticClass(), Form, true));
+  inplace->SetParent(Form);
+  inplace->SetBounds(10, 40, 150, 21);
+  ShowForm();
+  std::vector<String> reached;
+  for (TcxTextEdit* e : {edit, inplace})
+    Inner(e)->SetOnKeyPress([&reached, e, edit](TObject*, char& AKey) {
+      reached.push_back(String(e == edit ? "editor " : "in place ") + std::to_string(int(AKey)));
+    });
+  auto sendChar = [](TcxTextEdit* AEdit, char AKey) { SendMessage(Inner(AEdit)->GetHandle(), WM_CHAR, AKey, 0); };
+  sendChar(edit, '\t');
+  EXPECT_EQ(edit->GetText(), "") << "no tab is inserted";
+  sendChar(edit, '\r');
+  sendChar(inplace, '\r');
+  edit->SetBeepOnEnter(false);
+  sendChar(edit, '\r');
+  sendChar(edit, 'a');
+  EXPECT_EQ(reached, (std::vector<String>{"editor 13", "editor 97"}))
+      << "Enter reaches it only in a stand-alone editor that beeps on Enter";
+}
+
+TEST_F(cxTextEditInput, CaretIndexAndAnAlignmentKeptLeftWhileEditing) {
+  auto* edit = Add<TcxTextEdit>(10, 10, 150, 21);
+  edit->SetText("abc");
+  Focus(edit);
+  edit->SetSelection(3, 0);
+  EXPECT_EQ(edit->GetCursorPos(), 3) << "after the last character: the length";
+  edit->SetSelection(1, 0);
+  EXPECT_EQ(edit->GetCursorPos(), 1);
+  const HWND before = Inner(edit)->GetHandle();
+  ASSERT_TRUE(edit->GetProperties()->GetUseLeftAlignmentOnEditing());
+  edit->GetProperties()->GetAlignment()->SetHorz(taRightJustify);
+  Application->ProcessMessages();
+  EXPECT_EQ(Inner(edit)->GetHandle(), before) << "editing stays left-aligned: the window is kept";
+  EXPECT_EQ(Inner(edit)->GetAlignment(), taLeftJustify);
+}
+
 // ---- List editing styles ----------------------------------------------------------------------------------------
 class cxTextEditListStyles : public cxTextEditInput {
  protected:
