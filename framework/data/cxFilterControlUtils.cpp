@@ -170,6 +170,7 @@ bool TcxCustomFilterEditHelper::IsValueValid(TcxValueTypeClass AValueTypeClass, 
 TcxCustomEdit* TcxCustomFilterEditHelper::GetFilterEdit(TcxCustomEditProperties* AEditProperties,
                                                         TcxInplaceEditList* AInplaceEditList) {
   const TClass editClass = GetFilterEditClass();
+  if (!editClass) return nullptr;
   TcxCustomEdit* edit = nullptr;
   if (AInplaceEditList) {
     // An editor names its settings class only when it exists: a scratch one tells it.
@@ -230,13 +231,19 @@ TcxCustomFilterEditHelperClass TcxFilterEditsController::FindHelper(TClass AEdit
 }
 
 // ---- Unit start and end ----------------------------------------------------------------------------------------
+namespace {
+Integer FUnitStartCount = 0;
+}
+
 // The editor kinds below this unit cannot name their helper, so it is filed for them here.
 void cxFilterControlUtilsInitialization() {
+  if (FUnitStartCount++ > 0) return;
   FilterEditsController()->Register(TcxTextEditProperties::StaticClass(), TcxFilterTextEditHelper::StaticClass());
   FilterEditsController()->Register(TcxLabelProperties::StaticClass(), TcxFilterTextEditHelper::StaticClass());
 }
 
 void cxFilterControlUtilsFinalization() {
+  if (FUnitStartCount == 0 || --FUnitStartCount > 0) return;
   FilterEditsController()->Unregister(TcxLabelProperties::StaticClass(), TcxFilterTextEditHelper::StaticClass());
   FilterEditsController()->Unregister(TcxTextEditProperties::StaticClass(), TcxFilterTextEditHelper::StaticClass());
 }

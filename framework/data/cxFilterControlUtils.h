@@ -68,7 +68,7 @@ class TcxCustomFilterEditHelper : public TObject {
   virtual bool UseDisplayValue() { return false; }
 
   // An editor of GetFilterEditClass set up like AEditProperties: the in-place list's when one is
-  // given, otherwise a new one without owner (the caller frees it).
+  // given, otherwise a new one without owner (the caller frees it); none without an editor class.
   TcxCustomEdit* GetFilterEdit(TcxCustomEditProperties* AEditProperties, TcxInplaceEditList* AInplaceEditList = nullptr);
 };
 using TcxCustomFilterEditHelperClass = TClassRef<TcxCustomFilterEditHelper>;

@@ -122,6 +122,11 @@ TEST(cxFilterEditsController, RegistersUnregistersAndGoesWhenEmpty) {
             TcxFilterTextEditHelper::StaticClass());
   EXPECT_EQ(controller->GetCount(), count);
 
+  // The unit's start counts: a second start files nothing more and its end takes nothing away.
+  cxFilterControlUtilsInitialization();
+  EXPECT_EQ(controller->GetCount(), count);
+  cxFilterControlUtilsFinalization();
+  EXPECT_EQ(controller->GetCount(), count);
   // Taking the units' pairs away empties and frees the controller; the next use makes a new one.
   cxFilterControlUtilsFinalization();
   TcxFilterEditsController* renewed = FilterEditsController();
@@ -238,6 +243,9 @@ TEST(cxFilterTextEditHelper, TakesItsEditorFromAnInplaceList) {
   EXPECT_EQ(list->GetCount(), 1);
   EXPECT_EQ(helper->GetFilterEdit(column.get(), list.get()), edit) << "the list's editor is reused";
   EXPECT_EQ(list->GetCount(), 1);
+  EXPECT_EQ(TcxCustomFilterEditHelperClass::Of<TcxCustomFilterEditHelper>()->GetFilterEdit(column.get(), list.get()),
+            nullptr)
+      << "a helper without an editor class makes none";
 }
 
 TEST(cxFilterControlDialogs, ADialogBelongsToTheActiveFormUnlessOneStaysOnTop) {
