@@ -6,7 +6,9 @@
 
 #include "Forms.h"
 #include "HeadlessBackend.h"
+#include "ObjectText.h"
 #include "Resources.h"
+#include "Streams.h"
 #include "Strings.h"
 #include "cxEditTestSupport.h"
 #include "cxButtons.h"
@@ -317,6 +319,22 @@ TEST(cxEditorForms, ReminderLabelsTakeTheirTextAndGrowWithIt) {
   Application->ProcessMessages();
   EXPECT_EQ(form->Clicks, std::vector<String>{"btnOK"});
   EXPECT_TRUE(cxEditTest::SaveEditWindowPng(form->GetHandle(), "editor-forms-reminder.png"));
+}
+
+TEST(cxEditorForms, ATextEditorWritesWhatTheFormResourcesHold) {
+  RegisterEditorFormText(TEditorResourceForm::StaticClass(), NewTimerFormText);
+  TOwnedPtr<TEditorResourceForm> form(Application->CreateForm<TEditorResourceForm>());
+  auto* days = static_cast<TcxTextEdit*>(form->FindComponent("cxbtnDay"));
+  TOwnedPtr<TMemoryStream> stream = NewOwned<TMemoryStream>();
+  stream->WriteComponent(days);
+  const String text = ObjectBinaryToTextString(String(static_cast<const char*>(stream->GetMemory()), stream->GetSize()));
+  const auto at = [&](const char* AEntry) { return text.find(String("\n  ") + AEntry + " = "); };
+  EXPECT_NE(at("Left"), String::npos) << text;
+  EXPECT_LT(at("Left"), at("Top"));
+  EXPECT_LT(at("Top"), at("TabOrder"));
+  EXPECT_LT(at("TabOrder"), at("Width")) << "the width is written after the tab order";
+  EXPECT_EQ(at("Height"), String::npos) << "the editor sizes its own height";
+  EXPECT_EQ(at("Text"), String::npos) << "an empty text is not stored";
 }
 
 }  // namespace
