@@ -300,8 +300,8 @@ void TcxCustomInnerTextEdit::KeyPress(char& Key) {
     if (Key == 0) FInternalUpdating = true;
   }
   if (container && (Key == VK_RETURN || Key == VK_ESCAPE)) {
-    if (container->IsInplace() || (Key == VK_RETURN && !container->GetBeepOnEnter())) Key = 0;
-    else if (container->GetEscapeFlag()) {
+    const bool escapeFlag = container->GetEscapeFlag();
+    if (container->IsInplace() || escapeFlag || (Key == VK_RETURN && !container->GetBeepOnEnter())) {
       container->SetEscapeFlag(false);
       Key = 0;
     }

@@ -205,6 +205,9 @@ TEST_F(cxTextEditInput, TabAndTheEditorsEnterNeverReachThePlatformEdit) {
   EXPECT_EQ(edit->GetText(), "") << "no tab is inserted";
   sendChar(edit, '\r');
   sendChar(inplace, '\r');
+  edit->SetEscapeFlag(true);  // a drop-down has just closed on this key
+  sendChar(edit, '\r');
+  EXPECT_FALSE(edit->GetEscapeFlag()) << "the key that closed the drop-down is used up";
   edit->SetBeepOnEnter(false);
   sendChar(edit, '\r');
   sendChar(edit, 'a');
