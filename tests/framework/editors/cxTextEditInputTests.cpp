@@ -58,6 +58,11 @@ class TListStyleTextEdit : public TcxTextEdit {
   explicit TListStyleTextEdit(TComponent* AOwner = nullptr) : TcxTextEdit(AOwner) {}
   TClass GetPropertiesClass() override { return TListStyleTextProperties::StaticClass(); }
   TListStyleTextProperties* GetListProperties() const { return static_cast<TListStyleTextProperties*>(GetProperties()); }
+  // Keys and the wheel move through the items, as in a combo box.
+  bool ScrollsItems = false;
+
+ protected:
+  bool GetScrollLookupDataList(TcxEditScrollCause AScrollCause) override { return ScrollsItems; }
 };
 IMPLEMENT_CLASS(TListStyleTextEdit)
 
@@ -299,6 +304,37 @@ TEST_F(cxTextEditListStyles, FixedListSearchesByTheTypedCharactersOnly) {
   EXPECT_EQ(Edit->GetText(), "apple");
   Type("p");
   EXPECT_EQ(Edit->GetText(), "apple") << "no item begins with p: the first character's item stays";
+}
+
+TEST_F(cxTextEditListStyles, KeysAndTheWheelMoveThroughTheItemsWithoutWrapping) {
+  Edit->ScrollsItems = true;
+  Integer clicks = 0;
+  Edit->OnClick = [&](TObject*) { ++clicks; };
+  Focus(Edit);
+  const struct {
+    int Key;
+    bool Ctrl;
+    const char* Text;
+    Integer Clicks;
+  } steps[] = {
+      {VK_DOWN, false, "apple", 1},   {VK_DOWN, false, "apricot", 2}, {VK_UP, false, "apple", 3},
+      {VK_UP, false, "apple", 3},     // at the first item nothing moves and nothing clicks
+      {VK_NEXT, true, "banana", 4},   {VK_DOWN, false, "banana", 4}, {VK_PRIOR, false, "apple", 5},
+  };
+  for (const auto& step : steps) {
+    if (step.Ctrl) SetKeyState(VK_CONTROL, true);
+    Key(step.Key);
+    if (step.Ctrl) SetKeyState(VK_CONTROL, false);
+    EXPECT_EQ(Edit->GetText(), step.Text) << step.Key;
+    EXPECT_EQ(clicks, step.Clicks) << step.Key;
+  }
+  const TPoint p = Edit->ClientToScreen(TPoint(5, 5));
+  SendMessage(Edit->GetHandle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), MAKELPARAM(p.x, p.y));
+  EXPECT_EQ(Edit->GetText(), "apricot") << "the wheel turned down goes to the next item";
+  SendMessage(Edit->GetHandle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(p.x, p.y));
+  SendMessage(Edit->GetHandle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(p.x, p.y));
+  EXPECT_EQ(Edit->GetText(), "apple");
+  EXPECT_EQ(clicks, 7) << "the wheel at the first item neither moves nor clicks";
 }
 
 // ---- Digit grouping while typing ----------------------------------------------------------------------------------
