@@ -338,6 +338,24 @@ TEST_F(cxTextEditControl, IncrementalSearchCompletesFromTheItems) {
   EXPECT_EQ(Edit->GetText(), "Azpple");
 }
 
+TEST_F(cxTextEditControl, ATextOutsideTheItemsIsAnnouncedNotRefused) {
+  Items({"apple"});
+  std::vector<String> announced;
+  Edit->GetProperties()->OnNewLookupDisplayText = [&](TObject* Sender, const String& AText) {
+    EXPECT_EQ(Sender, Edit);
+    announced.push_back(AText);
+  };
+  Focus();
+  Type("kiwi");
+  EXPECT_TRUE(Edit->ValidateEdit(false));
+  EXPECT_EQ(announced, std::vector<String>{"kiwi"});
+  EXPECT_EQ(Edit->GetText(), "kiwi");
+  Edit->SelectAll();
+  Type("apple");
+  EXPECT_TRUE(Edit->ValidateEdit(false));
+  EXPECT_EQ(announced.size(), 1u) << "an item is not announced";
+}
+
 TEST_F(cxTextEditControl, NoEditStyleHasNoSelection) {
   Edit->SetText("abc");
   Edit->GetProperties()->SetHideCursor(true);
