@@ -43,6 +43,7 @@ const std::vector<String>& StartupOrder() {
       "cxEditUtils",
       "cxEdit",
       "cxTextEdit",
+      "cxMaskEdit",
       "cxButtons",
       "cxLabel",
       // framework/data
