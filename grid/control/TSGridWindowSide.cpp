@@ -96,8 +96,6 @@ bool TtsBaseGrid::IsColHeadingButton(Integer DisplayCol) {
 
 
 // ---- Mouse ------------------------------------------------------------------------------------------------
-void TtsBaseGrid::MDRangeSelecting(TShiftState, Integer, Integer, Integer, Integer) {}
-void TtsBaseGrid::MDRowSelect(TShiftState, Integer, Integer, Integer, Integer) {}
 void TtsBaseGrid::MDButtonDown(TShiftState, Integer, Integer, Integer, Integer) {}
 
 // ---- Focus ------------------------------------------------------------------------------------------------
@@ -157,9 +155,6 @@ void TtsBaseGrid::DeleteScrollingDown() {}
 void TtsBaseGrid::UpRowSelecting(const TPoint&, const TPoint&, Integer) {}
 void TtsBaseGrid::DownRowSelecting(const TPoint&, const TPoint&, Integer) {}
 void TtsBaseGrid::EndRowSelecting(bool) {}
-void TtsBaseGrid::SelectRowShiftMouseDown(Integer, bool& Handled) { Handled = false; }
-void TtsBaseGrid::SelectRowShiftCtrlMouseDown(Integer, bool& Handled) { Handled = false; }
-void TtsBaseGrid::SetNewSelectedRow(Integer) {}
 void TtsBaseGrid::SelectLargerRows(Integer) {}
 void TtsBaseGrid::SelectSmallerRows(Integer) {}
 void TtsBaseGrid::SelectCurrentRow(Integer) {}
