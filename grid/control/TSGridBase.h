@@ -610,6 +610,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
   // ======== Non-virtual operations ===============================================================
 #include "TSGridBaseOperations.inc"
 #include "TSGridBaseWindow.inc"
+#include "TSGridBaseMouse.inc"
 #include "TSGridBaseEditing.inc"
 #include "TSGridBaseCellDrawing.inc"
 #include "TSGridBaseSelection.inc"
@@ -639,6 +640,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
 
 #include "TSGridBaseState.inc"
 #include "TSGridBaseWindowState.inc"
+#include "TSGridBaseMouseState.inc"
 #include "TSGridBaseEditingState.inc"
 #include "TSGridBaseCellDrawingState.inc"
 #include "TSGridBaseMouseSelectState.inc"
