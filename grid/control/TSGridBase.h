@@ -149,6 +149,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
   virtual bool ActivateDoGetDrawInfo();
 
   // ---- Row, column and range selection
+  // The on-screen positions of FirstRow..LastRow, walked in either direction (never empty).
   virtual void InvertSelectedRows(Integer FirstRow, Integer LastRow, bool Selected);
   virtual void InvertUnselectedRows(Integer FirstRow, Integer LastRow);
   virtual void InvertRange(Integer Col1, Integer Row1, Integer Col2, Integer Row2, const TRect& Rect, bool Selected,

@@ -303,20 +303,23 @@ void TtsBaseGrid::DoDeleteCols(Integer FromCol, Integer ToCol) {
   {
     TPaintSuspension suspension(this);
     Integer last = GetColCount() - 1;
-    Integer leftOfCurrent = 0, belowCurrent = 0;
+    // The columns go by data number, so their display places shift under the walk: the current
+    // display column is followed as it shifts.
+    Integer curDisplay = FCurDisplayCol;
+    Integer belowCurrent = 0;
     for (Integer j = ToCol; j >= FromCol; --j, --last) {
       InvalidateNextCols(j);
       Integer display = GetDisplayCol(j);
       DeleteAllAtCol(j, last);
       DeleteColData(j, j);
       DoDeleteCol(j, false);
-      if (display < FCurDisplayCol) ++leftOfCurrent;
+      if (display < curDisplay) --curDisplay;
       if (j < curCol) ++belowCurrent;
     }
     SetNewColCount(cols - (ToCol - FromCol + 1));
     CheckTopLeft(false);
     if (currentDeleted)
-      MoveToNewCol(FCurDisplayCol - leftOfCurrent, true, false, CanSkipReadOnly());
+      MoveToNewCol(curDisplay, true, false, CanSkipReadOnly());
     else
       SetNewCurrentCell(curCol - belowCurrent, FCurDataRow);
     AdjustComboGridExtents(GetDropDownCols(), GetDropDownRows());
@@ -346,14 +349,16 @@ void TtsBaseGrid::DeleteRows(Integer FromRow, Integer ToRow) {
   {
     TPaintSuspension suspension(this);
     Integer last = rows;
-    Integer aboveCurrent = 0, belowCurrent = 0;
+    // As for columns, the current display row is followed as the display places shift.
+    Integer curDisplay = FCurDisplayRow;
+    Integer belowCurrent = 0;
     for (Integer j = ToRow; j >= FromRow; --j, --last) {
       InvalidateNextRows(j);
       Integer display = GetDisplayRow(j);
       DeleteAllAtRow(j, last);
       DeleteRowData(j, j);
       RowDeleted(j, false);
-      if (display < FCurDisplayRow) ++aboveCurrent;
+      if (display < curDisplay) --curDisplay;
       if (j < curRow) ++belowCurrent;
     }
     if (ToRow == rows && FGridMode == gmEditInsert) {
@@ -363,7 +368,7 @@ void TtsBaseGrid::DeleteRows(Integer FromRow, Integer ToRow) {
     SetNewRowCount(rows - (ToRow - FromRow + 1));
     CheckTopLeft(false);
     if (currentDeleted)
-      MoveToNewRow(FCurDisplayRow - aboveCurrent, true, InRowSelectMode(), CanSkipReadOnly());
+      MoveToNewRow(curDisplay, true, InRowSelectMode(), CanSkipReadOnly());
     else if (onInsertRow)
       SetNewCurrentCell(FCurDataCol, GetDataRow(GetRowCount() - 1));
     else
@@ -386,7 +391,7 @@ void TtsBaseGrid::DeleteSelectedCols() {
   {
     TPaintSuspension suspension(this);
     Integer last = GetColCount() - 1;
-    Integer leftOfCurrent = 0, belowCurrent = 0;
+    Integer leftOfCurrent = 0;
     for (Integer display = FColSelection->Last; display > 0; display = FColSelection->Previous(display), --last) {
       Integer dataCol = GetDataCol(display);
       InvalidateNextCols(dataCol);
@@ -394,7 +399,9 @@ void TtsBaseGrid::DeleteSelectedCols() {
       DeleteColData(dataCol, dataCol);
       DoDeleteCol(dataCol, false);
       if (display < FCurDisplayCol) ++leftOfCurrent;
-      if (dataCol < curCol) ++belowCurrent;
+      // The columns go in display order, so the data numbers shift under the walk: the current
+      // column's number is followed as it shifts.
+      if (dataCol < curCol) --curCol;
       if (FColSelection->Count == 0) break;
     }
     SetNewColCount(cols - count);
@@ -402,7 +409,7 @@ void TtsBaseGrid::DeleteSelectedCols() {
     if (currentDeleted)
       MoveToNewCol(FCurDisplayCol - leftOfCurrent, true, false, CanSkipReadOnly());
     else
-      SetNewCurrentCell(curCol - belowCurrent, FCurDataRow);
+      SetNewCurrentCell(curCol, FCurDataRow);
     AdjustComboGridExtents(GetDropDownCols(), GetDropDownRows());
   }
   ShowGridControl();
@@ -427,7 +434,7 @@ void TtsBaseGrid::DeleteSelectedRows() {
   {
     TPaintSuspension suspension(this);
     Integer last = rows;
-    Integer aboveCurrent = 0, belowCurrent = 0;
+    Integer aboveCurrent = 0;
     for (Integer display = highest; display > 0;) {
       Integer previous = FRowSelection->Previous(display);
       Integer dataRow = GetDataRow(display);
@@ -438,7 +445,8 @@ void TtsBaseGrid::DeleteSelectedRows() {
       RowDeleted(dataRow, false);
       ++deleted;
       if (display < FCurDisplayRow) ++aboveCurrent;
-      if (dataRow < curRow) ++belowCurrent;
+      // As for columns, the current row's data number is followed as the numbers shift.
+      if (dataRow < curRow) --curRow;
       display = previous;
     }
     if (lastDeleted && FGridMode == gmEditInsert) {
@@ -453,7 +461,7 @@ void TtsBaseGrid::DeleteSelectedRows() {
     } else if (onInsertRow) {
       SetNewCurrentCell(FCurDataCol, GetDataRow(GetRowCount() - 1));
     } else {
-      SetNewCurrentCell(FCurDataCol, curRow - belowCurrent);
+      SetNewCurrentCell(FCurDataCol, curRow);
     }
     CheckTopLeft(true);
     AdjustComboGridExtents(GetDropDownCols(), GetDropDownRows());
