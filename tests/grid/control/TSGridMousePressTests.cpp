@@ -19,22 +19,25 @@ TEST_F(MousePress, EachAreaStartsItsActionByButtonKeysAndMode) {
     int Button;
     std::initializer_list<int> Keys;
     const char* Handler;  // the recorded handlers, ";"-joined
-    int Status;           // the mouse status while held; -1: left to the handler
+    TtsMouseStatus Status;  // while the button is held
     TtsClickPosition Pos;
   };
   auto none = [](TMouseGrid*) {};
   const Case cases[] = {
-      {"row bar", none, [this] { return In(0, 3, 5); }, 0, {}, "rowbar", -1, cpRowBar},
-      {"range handle with cmRange", none, [this] { return In(2, 3, 1); }, 0, {}, "range", -1,
+      {"row bar", none, [this] { return In(0, 3, 5); }, 0, {}, "rowbar", msRowSelect, cpRowBar},
+      {"range handle with cmRange", none, [this] { return In(2, 3, 1); }, 0, {}, "range", msCellSelect,
        cpCell},
       {"range handle with cmNone acts as a cell press", [](TMouseGrid* G) { G->SetCellSelectMode(cmNone); },
        [this] { return In(2, 3, 1); }, 0, {}, "", msNormal, cpCell},
-      {"range handle outside the editing modes", [](TMouseGrid* G) { G->SetGridMode(gmListBox); },
+      {"range handle outside the editing modes", [](TMouseGrid* G) {
+         G->SetGridMode(gmListBox);
+         G->SetRowSelectMode(rsNone);
+       },
        [this] { return In(2, 3, 1); }, 0, {}, "", msNormal, cpCell},
       {"Shift on a cell while a range exists", [](TMouseGrid* G) { G->SelectCells(1, 1, 2, 2); },
-       [this] { return In(3, 4); }, 0, {VK_SHIFT}, "range", -1, cpCell},
+       [this] { return In(3, 4); }, 0, {VK_SHIFT}, "range", msCellSelect, cpCell},
       {"Shift+Ctrl on a cell while a range exists", [](TMouseGrid* G) { G->SelectCells(1, 1, 2, 2); },
-       [this] { return In(3, 4); }, 0, {VK_SHIFT, VK_CONTROL}, "range", -1, cpCell},
+       [this] { return In(3, 4); }, 0, {VK_SHIFT, VK_CONTROL}, "range", msCellSelect, cpCell},
       {"Ctrl on a cell while a range exists", [](TMouseGrid* G) { G->SelectCells(1, 1, 2, 2); },
        [this] { return In(3, 4); }, 0, {VK_CONTROL}, "", msNormal, cpCell},
       {"Shift on a cell without a range", none, [this] { return In(3, 4); }, 0, {VK_SHIFT}, "",
@@ -68,7 +71,7 @@ TEST_F(MousePress, EachAreaStartsItsActionByButtonKeysAndMode) {
     TPoint at = c.At();
     Press(at, c.Button, c.Keys);
     EXPECT_EQ(Join(grid->Handlers), c.Handler);
-    if (c.Status >= 0) EXPECT_EQ(grid->GetMouseStatus(), TtsMouseStatus(c.Status));
+    EXPECT_EQ(grid->GetMouseStatus(), c.Status);
     EXPECT_EQ(TtsBaseGrid::ClickPos(grid->GetMouseDownDisplayCol(), grid->GetMouseDownDisplayRow()), c.Pos);
     EXPECT_EQ(grid->Events.back(), "down") << "the press is reported last";
     Release(at, c.Button);
