@@ -611,6 +611,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
   // ======== Non-virtual operations ===============================================================
 #include "TSGridBaseOperations.inc"
 #include "TSGridBaseWindow.inc"
+#include "TSGridBaseMouse.inc"
 #include "TSGridBaseEditing.inc"
 #include "TSGridBaseCellDrawing.inc"
 #include "TSGridBaseSelection.inc"
@@ -640,6 +641,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
 
 #include "TSGridBaseState.inc"
 #include "TSGridBaseWindowState.inc"
+#include "TSGridBaseMouseState.inc"
 #include "TSGridBaseEditingState.inc"
 #include "TSGridBaseCellDrawingState.inc"
 #include "TSGridBaseMouseSelectState.inc"
