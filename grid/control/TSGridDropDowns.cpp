@@ -1,6 +1,5 @@
-// Combos and date-time definitions from the grid's side: the combo factories, the working combo
-// and its initialisation bookkeeping, a drop-down grid's first settings, the date-time links, and
-// the drop-down lifecycle, print, export and grid menu entries, which need a window (a grid without
+// Combos from the grid's side: the combo factories, the working combo and its initialisation
+// bookkeeping, a drop-down grid's first settings, and the drop-down lifecycle, print, export and grid menu entries, which need a window (a grid without
 // one has nothing open: the answers below are those of a closed drop-down).
 #include "TSGridImpl.h"
 #include "WinMetrics.h"
@@ -136,59 +135,7 @@ void TtsBaseGrid::ComboAssigned(TtsCombo* Combo, bool Current) {
   }
 }
 
-// ---- Date-time definitions --------------------------------------------------------------------------------
-void TtsBaseGrid::ResetDateTimeInit() {
-  FDateTimeInitialized = false;
-  FLastUsedDateTime = nullptr;
-}
-
-void TtsBaseGrid::CheckResetDateTimeInit(TtsDateTimeDefComponent* Def) {
-  if (Def && Def == FLastUsedDateTime) ResetDateTimeInit();
-}
-
-void TtsBaseGrid::CheckLastUsedDateTime(TtsDateTimeDefComponent* Def) {
-  if (Def == FLastUsedDateTime) FLastUsedDateTime = nullptr;
-}
-
-void TtsBaseGrid::AddDateTime(TtsDateTimeDefComponent* Def) {
-  if (Def && FDateTimeLink) FDateTimeLink->Add(Def);
-}
-
-void TtsBaseGrid::RemoveDateTime(TtsDateTimeDefComponent* Def) {
-  if (Def && FDateTimeLink) FDateTimeLink->Remove(Def);
-}
-
-void TtsBaseGrid::DateTimeDefDeleted(TtsDateTimeDefComponent* Def) {
-  if (FDateTimeDef == Def) SetDateTimeDef(nullptr);
-  for (Integer col = 1; col <= GetGridColCount(); ++col)
-    if (FCols->GetItem(col)->GetDateTimeDef() == Def) FCols->GetItem(col)->SetDateTimeDef(nullptr);
-  RemoveRowDateTimeDef(Def);
-  RemoveCellDateTimeDef(Def);
-  CheckLastUsedDateTime(Def);
-}
-
-void TtsBaseGrid::RemoveRowDateTimeDef(TtsDateTimeDefComponent* Def) {
-  for (Integer row = 1; row <= GetGridRowCount(); ++row)
-    if (TtsRow* item = FRows->GetItem(row); item && item->GetDateTimeDef() == Def) SetRowDateTimeDef(row, nullptr);
-}
-
-void TtsBaseGrid::RemoveCellDateTimeDef(TtsDateTimeDefComponent* Def) {
-  std::vector<std::pair<Integer, Integer>> cells;
-  TOwnedPtr<TtsSetList> list(FCellPropSet->List());
-  for (Integer i = 1; i <= list->GetCount(); ++i) {
-    auto* element = static_cast<TtsCellElement*>(list->GetItems(i));
-    if (element->GetDateTimeDef() == Def) cells.emplace_back(element->GetDataCol(), element->GetDataRow());
-  }
-  for (auto [col, row] : cells) SetCellDateTimeDef(col, row, nullptr);
-}
-
 // ---- Drop-downs (none open without a window) ------------------------------------------------------------
-TtsDateTimeDefComponent* TtsBaseGrid::GiveCellDateTime(Integer, Integer) { return nullptr; }
-void TtsBaseGrid::GetCurrentDateTime(Variant&) {}
-void TtsBaseGrid::ActivateDateTimeInit(TtsDateTimeDefComponent*, Integer, Integer) {}
-void TtsBaseGrid::ActivateDateTimeDropDown(TtsDateTimeDefComponent*, Integer, Integer) {}
-void TtsBaseGrid::ActivateDateTimeRollUp(TtsDateTimeDefComponent*, Integer, Integer) {}
-void TtsBaseGrid::ActivateDateTimeGetValue(TtsDateTimeDefComponent*, Integer, Integer, Variant&) {}
 void TtsBaseGrid::InitializeDropDownForm(TCustomForm*) {}
 void TtsBaseGrid::SetComboGridExtents(Integer, Integer) {}
 void TtsBaseGrid::SetComboFormExtents(TtsBaseGrid*) {}
@@ -217,18 +164,10 @@ bool TtsBaseGrid::ResetComboSearchValue() {
   return pending;
 }
 void TtsBaseGrid::ProcessKeyDropDownList(char&) {}
-bool TtsBaseGrid::DateTimeButtonDown(Integer, Integer) { return false; }
-HWND TtsBaseGrid::DateTimePickerWindow() { return nullptr; }
 void TtsBaseGrid::ComboButtonDown(Integer, Integer) {}
 void TtsBaseGrid::DisplayCombo(Integer, Integer) {}
 void TtsBaseGrid::ComboRollUp() {}
 void TtsBaseGrid::ComboClickCell(TObject*, Integer, Integer, Integer, Integer) {}
-bool TtsBaseGrid::DateTimeVisible() { return false; }
-bool TtsBaseGrid::IsDateTimeHandle(HWND) { return false; }
-void TtsBaseGrid::SetDateTimeSelection() {}
-void TtsBaseGrid::CancelDateTimeSelection() {}
-void TtsBaseGrid::DateTimeSelect(TObject*) {}
-void TtsBaseGrid::DateTimeCancel(TObject*) {}
 
 // ---- Placing a drop-down ------------------------------------------------------------------------------
 namespace {
