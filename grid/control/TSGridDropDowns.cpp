@@ -1,9 +1,7 @@
-// Combos and date-time definitions from the grid's side: the combo factories, the working combo
-// and its initialisation bookkeeping, a drop-down grid's first settings, the date-time links, the
-// date-time drop-down and the grid menu entries (a grid without a window has nothing open: the
-// answers below are those of a closed drop-down).
+// Combos from the grid's side: the combo factories, the working combo and its initialisation
+// bookkeeping and a drop-down grid's first settings; and the grid menu entries, which need a window
+// (a grid without one shows no menu).
 #include "TSGridImpl.h"
-#include "WinMetrics.h"
 
 namespace TSGrid {
 
@@ -137,70 +135,6 @@ void TtsBaseGrid::ComboAssigned(TtsCombo* Combo, bool Current) {
     RedisplayControl(true);
   }
 }
-
-// ---- Date-time definitions --------------------------------------------------------------------------------
-void TtsBaseGrid::ResetDateTimeInit() {
-  FDateTimeInitialized = false;
-  FLastUsedDateTime = nullptr;
-}
-
-void TtsBaseGrid::CheckResetDateTimeInit(TtsDateTimeDefComponent* Def) {
-  if (Def && Def == FLastUsedDateTime) ResetDateTimeInit();
-}
-
-void TtsBaseGrid::CheckLastUsedDateTime(TtsDateTimeDefComponent* Def) {
-  if (Def == FLastUsedDateTime) FLastUsedDateTime = nullptr;
-}
-
-void TtsBaseGrid::AddDateTime(TtsDateTimeDefComponent* Def) {
-  if (Def && FDateTimeLink) FDateTimeLink->Add(Def);
-}
-
-void TtsBaseGrid::RemoveDateTime(TtsDateTimeDefComponent* Def) {
-  if (Def && FDateTimeLink) FDateTimeLink->Remove(Def);
-}
-
-void TtsBaseGrid::DateTimeDefDeleted(TtsDateTimeDefComponent* Def) {
-  if (FDateTimeDef == Def) SetDateTimeDef(nullptr);
-  for (Integer col = 1; col <= GetGridColCount(); ++col)
-    if (FCols->GetItem(col)->GetDateTimeDef() == Def) FCols->GetItem(col)->SetDateTimeDef(nullptr);
-  RemoveRowDateTimeDef(Def);
-  RemoveCellDateTimeDef(Def);
-  CheckLastUsedDateTime(Def);
-}
-
-void TtsBaseGrid::RemoveRowDateTimeDef(TtsDateTimeDefComponent* Def) {
-  for (Integer row = 1; row <= GetGridRowCount(); ++row)
-    if (TtsRow* item = FRows->GetItem(row); item && item->GetDateTimeDef() == Def) SetRowDateTimeDef(row, nullptr);
-}
-
-void TtsBaseGrid::RemoveCellDateTimeDef(TtsDateTimeDefComponent* Def) {
-  std::vector<std::pair<Integer, Integer>> cells;
-  TOwnedPtr<TtsSetList> list(FCellPropSet->List());
-  for (Integer i = 1; i <= list->GetCount(); ++i) {
-    auto* element = static_cast<TtsCellElement*>(list->GetItems(i));
-    if (element->GetDateTimeDef() == Def) cells.emplace_back(element->GetDataCol(), element->GetDataRow());
-  }
-  for (auto [col, row] : cells) SetCellDateTimeDef(col, row, nullptr);
-}
-
-// ---- Drop-downs (none open without a window) ------------------------------------------------------------
-TtsDateTimeDefComponent* TtsBaseGrid::GiveCellDateTime(Integer, Integer) { return nullptr; }
-void TtsBaseGrid::GetCurrentDateTime(Variant&) {}
-void TtsBaseGrid::ActivateDateTimeInit(TtsDateTimeDefComponent*, Integer, Integer) {}
-void TtsBaseGrid::ActivateDateTimeDropDown(TtsDateTimeDefComponent*, Integer, Integer) {}
-void TtsBaseGrid::ActivateDateTimeRollUp(TtsDateTimeDefComponent*, Integer, Integer) {}
-void TtsBaseGrid::ActivateDateTimeGetValue(TtsDateTimeDefComponent*, Integer, Integer, Variant&) {}
-bool TtsBaseGrid::DateTimeButtonDown(Integer, Integer) { return false; }
-HWND TtsBaseGrid::DateTimePickerWindow() { return nullptr; }
-bool TtsBaseGrid::DateTimeVisible() { return false; }
-bool TtsBaseGrid::IsDateTimeHandle(HWND) { return false; }
-void TtsBaseGrid::SetDateTimeSelection() {}
-void TtsBaseGrid::CancelDateTimeSelection() {}
-void TtsBaseGrid::DateTimeSelect(TObject*) {}
-void TtsBaseGrid::DateTimeCancel(TObject*) {}
-bool TtsBaseGrid::TurnDateTimeOff(bool, bool) { return false; }
-void TtsBaseGrid::DateTimeRollUp() {}
 
 // ---- Grid menu ---------------------------------------------------------------------------------------
 void TtsBaseGrid::ShowGridMenu(Integer, Integer) {}
