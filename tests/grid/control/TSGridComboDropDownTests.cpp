@@ -7,6 +7,7 @@
 #include "TSGridDropDownForm.h"
 #include "WinFocus.h"
 #include "WinManage.h"
+#include "WinMessageBox.h"
 #include "WinMetrics.h"
 
 using namespace GridControlTest;
@@ -169,6 +170,14 @@ TEST_F(ComboDropDown, AnotherWindowActivatedClosesEveryOpenDropDown) {
   EXPECT_FALSE(second->ComboVisible());
   EXPECT_FALSE(DropDownHooksInstalled());
   FreeAndNil(box);
+  // A message box: answered by the Enter key that waits in the input queue.
+  G->ComboButtonDown(1, 1);
+  Pump();
+  ASSERT_TRUE(G->ComboVisible());
+  InjectKeyPress(VK_RETURN);
+  EXPECT_EQ(MessageBoxA(Form->GetHandle(), "确定吗？", "拍卖", MB_OK), IDOK);
+  EXPECT_FALSE(G->ComboVisible());
+  EXPECT_FALSE(DropDownHooksInstalled());
 }
 
 TEST_F(ComboDropDown, AtDesignTimeAClickElsewhereLeavesTheComboOpen) {

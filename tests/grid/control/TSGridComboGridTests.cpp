@@ -26,6 +26,15 @@ class ComboGrid : public GridTest {
     col->AssignCombo();
     return col->GetCombo();
   }
+  // A new grid read from the form stream Grid writes; its first column's combo.
+  TtsCombo* ReadBack(TtsGrid* Grid, TtsGrid*& Copy) {
+    auto stream = NewOwned<Streams::TMemoryStream>();
+    stream->WriteComponent(Grid);
+    Copy = NewControlGrid();
+    stream->SetPosition(0);
+    stream->ReadComponent(Copy);
+    return Copy->GetCols()->GetItem(1)->GetCombo();
+  }
 };
 
 TEST_F(ComboGrid, TheHolderKeepsEverySettingOnItsListGrid) {
@@ -83,12 +92,8 @@ TEST_F(ComboGrid, AutoFillSwitchesTheSearchOnExceptWhileTheListIsRead) {
   EXPECT_EQ(combo->GetAutoSearch(), asBottom) << "a search already chosen stays";
   // A stored list with auto-fill and no search reads as it was stored.
   combo->SetAutoSearch(asNone);
-  auto stream = NewOwned<Streams::TMemoryStream>();
-  stream->WriteComponent(grid);
-  TtsGrid* copy = NewControlGrid();
-  stream->SetPosition(0);
-  stream->ReadComponent(copy);
-  TtsCombo* read = copy->GetCols()->GetItem(1)->GetCombo();
+  TtsGrid* copy = nullptr;
+  TtsCombo* read = ReadBack(grid, copy);
   ASSERT_NE(read, nullptr);
   EXPECT_TRUE(read->GetAutoFill());
   EXPECT_EQ(read->GetAutoSearch(), asNone);
@@ -106,12 +111,8 @@ TEST_F(ComboGrid, AColumnsComboTravelsWithTheGridThroughAFormStream) {
   list->SetGridRowCount(2);
   list->SetCellValue(1, 1, Variant(String("甲等")));
   list->SetCellValue(1, 2, Variant(String("乙等")));
-  auto stream = NewOwned<Streams::TMemoryStream>();
-  stream->WriteComponent(grid);
-  TtsGrid* copy = NewControlGrid();
-  stream->SetPosition(0);
-  stream->ReadComponent(copy);
-  TtsCombo* read = copy->GetCols()->GetItem(1)->GetCombo();
+  TtsGrid* copy = nullptr;
+  TtsCombo* read = ReadBack(grid, copy);
   ASSERT_NE(read, nullptr);
   EXPECT_EQ(read->GetDropDownRows(), 6);
   EXPECT_TRUE(read->GetValueColSorted());
