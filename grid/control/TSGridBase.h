@@ -349,7 +349,8 @@ class TtsBaseGrid : public TCustomGrid_ts {
   virtual bool IsLookupCombo(Integer DataCol) { return false; }
   virtual void SetComboValue(const Variant& Value);
   virtual void PositionComboRow();
-  virtual void PositionDropDownList(char Key, Variant& Value);
+  // Key: one whole typed character.
+  virtual void PositionDropDownList(const String& Key, Variant& Value);
   virtual bool PositionAutoFill(bool OnExit);
   virtual bool CanSetFocus();
   virtual TtsDateTimeDefComponent* GiveCellDateTime(Integer DataCol, Integer DataRow);

@@ -4,6 +4,7 @@
 // the locale's collation over byte lengths cut back to whole characters.
 #include "TSGridImpl.h"
 #include "DateTime.h"
+#include "Multibyte.h"
 
 namespace TSGrid {
 
@@ -137,42 +138,40 @@ Integer TtsBaseGrid::FindNextComboRow(const String& Text, bool& Found) {
   return Found ? row : current;
 }
 
-Integer TtsBaseGrid::FindComboFirstChar(char Key, bool& Found) {
+Integer TtsBaseGrid::FindComboFirstChar(const String& Key, bool& Found) {
   Found = false;
-  String key(1, Key);
   String cur = VarToStr(FCurrentCell->GetValue());
-  if (cur.empty() || !ComboValueEqual(cur.substr(0, 1), key)) return FindComboRow(key, false, Found);
+  if (cur.empty() || !ComboValueEqual(cur.substr(0, Key.size()), Key)) return FindComboRow(Key, false, Found);
   TtsBaseGrid* list = ListOf(GetCombo());
-  if (ComboValueEqual(cur, ComboRowText(list->GetCurrentDataRow()))) return FindNextComboRow(key, Found);
+  if (ComboValueEqual(cur, ComboRowText(list->GetCurrentDataRow()))) return FindNextComboRow(Key, Found);
   Integer row = FindComboRow(cur, false, Found);
   String text = ComboRowText(row);
-  if (!text.empty() && ComboValueEqual(text.substr(0, 1), key)) {
+  if (!text.empty() && ComboValueEqual(text.substr(0, Key.size()), Key)) {
     // Cycle on from the row that shows the cell's text.
     SetComboRow(row);
-    return FindNextComboRow(key, Found);
+    return FindNextComboRow(Key, Found);
   }
-  return FindComboRow(key, false, Found);
+  return FindComboRow(Key, false, Found);
 }
 
-Integer TtsBaseGrid::FindComboString(char Key, bool& Found) {
+Integer TtsBaseGrid::FindComboString(const String& Key, bool& Found) {
   Found = false;
   CheckResetComboSearchValue();
   Integer row = 0;
-  String key(1, Key);
   if (!FComboSearchText.empty()) {
-    String text = FComboSearchText + key;
+    String text = FComboSearchText + Key;
     row = FindComboRow(text, true, Found);
     String s = Found ? ComboRowText(row) : String();
     Found = Found && s.size() >= text.size() && ComboValueEqual(s.substr(0, text.size()), text);
     if (Found) {
       FComboSearchText = text;
-    } else if (ComboValueEqual(FComboSearchText, key)) {
+    } else if (ComboValueEqual(FComboSearchText, Key)) {
       row = FindComboFirstChar(Key, Found);
-      if (Found) FComboSearchText = key;
+      if (Found) FComboSearchText = Key;
     }
   } else {
-    row = FindComboRow(key, true, Found);
-    if (Found) FComboSearchText = key;
+    row = FindComboRow(Key, true, Found);
+    if (Found) FComboSearchText = Key;
   }
   FComboSearchTick = GetTickCount();
   return row;
@@ -213,7 +212,7 @@ void TtsBaseGrid::PositionComboRow() {
   SetComboRow(FindComboRow(VarToStr(FCurrentCell->GetValue()), false, found));
 }
 
-void TtsBaseGrid::PositionDropDownList(char Key, Variant& Value) {
+void TtsBaseGrid::PositionDropDownList(const String& Key, Variant& Value) {
   Value = Variant();
   if (GetCombo()->GetAutoSearch() == asNone) return;
   bool sorted = GetCombo()->GetValueColSorted();
@@ -227,7 +226,7 @@ void TtsBaseGrid::PositionDropDownList(char Key, Variant& Value) {
   Variant cell = list->GetCellValue(FCombo->GetValueCol(), list->GetCurrentDataRow());
   if (VarIsEmpty(cell) || VarIsNull(cell)) return;
   String text = VarToStr(cell);
-  if (text.empty() || (!sorted && !ComboValueEqual(text.substr(0, 1), String(1, Key)))) return;
+  if (text.empty() || (!sorted && !ComboValueEqual(text.substr(0, Key.size()), Key))) return;
   Value = text;
 }
 
@@ -237,8 +236,21 @@ void TtsBaseGrid::ProcessKeyDropDownList(char& Key) {
   if (GiveCellButton(FCurDataCol, FCurDataRow, style) != btCombo || CellIsReadOnly(FCurDataCol, FCurDataRow)) return;
   ComboInit(FCurDataCol, FCurDataRow);
   if (style == ddDropDown && !IsLookupCombo(FCurDataCol)) return;
+  // The bytes of a character arrive one by one: the search waits for the whole character.
+  bool continuation = (static_cast<unsigned char>(Key) & 0xC0) == 0x80;
+  if (!continuation)
+    FComboKeyBytes.assign(1, Key);  // a new character (one broken off is dropped)
+  else if (!FComboKeyBytes.empty())
+    FComboKeyBytes += Key;
+  else
+    return;  // a stray continuation byte
+  auto lead = static_cast<unsigned char>(FComboKeyBytes[0]);
+  size_t length = !IsDBCSLeadByte(lead) ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+  if (FComboKeyBytes.size() < length) return;
+  String typed;
+  typed.swap(FComboKeyBytes);
   Variant value;
-  PositionDropDownList(Key, value);
+  PositionDropDownList(typed, value);
   SetComboValue(value);
   Update();
   if (ComboVisible()) FCombo->GetGrid()->Update();

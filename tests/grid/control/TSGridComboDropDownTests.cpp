@@ -268,6 +268,10 @@ TEST_F(ComboDropDown, ANarrowListEndsWhereItsCellEnds) {
   TPoint cellRight = G->ClientToScreen(TPoint(cell.left + G->GetColWidths(1), cell.bottom));
   EXPECT_EQ(DropDownBounds().right, cellRight.x);
   EXPECT_EQ(DropDownBounds().Width(), 60 + 2) << "the column and the list's border";
+  // A grid freed with its list open takes its hooks with it.
+  FreeAndNil(Form);
+  EXPECT_FALSE(DropDownHooksInstalled());
+  SetUp();
 }
 
 TEST_F(ComboDropDown, PlacingKeepsTheListOnTheWorkArea) {

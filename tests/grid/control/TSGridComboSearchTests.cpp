@@ -48,6 +48,9 @@ class ComboSearch : public EditGridTest {
 TEST_F(ComboSearch, TypedKeysFindRowsAndTheCellTakesThem) {
   const std::vector<String> fruit = {"Apple", "Apricot", "Banana"};
   const std::vector<String> names = {"Bob", "Anna", "Bill"};
+  const std::vector<String> grades = {"乙等", "甲等", "甲级"};
+  std::vector<String> sortedGrades = grades;
+  std::sort(sortedGrades.begin(), sortedGrades.end());
   struct TCase {
     const char* Name;
     const std::vector<String>& Rows;
@@ -71,6 +74,11 @@ TEST_F(ComboSearch, TypedKeysFindRowsAndTheCellTakesThem) {
       {"case-sensitive A", fruit, true, ctCaseSensitive, "A", 100, "Apple", 1},
       {"no row matches", fruit, true, ctCaseInsensitive, "z", 100, "", 1},
       {"unsorted: no row matches", names, false, ctCaseInsensitive, "z", 100, "", 1},
+      // A Chinese character arrives byte by byte and is searched whole.
+      {"unsorted 甲", grades, false, ctCaseInsensitive, "甲", 100, "甲等", 2},
+      {"unsorted 甲 甲", grades, false, ctCaseInsensitive, "甲甲", 100, "甲级", 3},
+      {"sorted 乙", sortedGrades, true, ctCaseInsensitive, "乙", 100, "乙等", 1},
+      {"a broken-off byte is dropped", names, false, ctCaseInsensitive, "\xE7" "b", 100, "Bob", 1},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
