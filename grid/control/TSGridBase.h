@@ -350,7 +350,8 @@ class TtsBaseGrid : public TCustomGrid_ts {
   virtual bool IsLookupCombo(Integer DataCol) { return false; }
   virtual void SetComboValue(const Variant& Value);
   virtual void PositionComboRow();
-  virtual void PositionDropDownList(char Key, Variant& Value);
+  // Key: one whole typed character.
+  virtual void PositionDropDownList(const String& Key, Variant& Value);
   virtual bool PositionAutoFill(bool OnExit);
   virtual bool CanSetFocus();
   virtual TtsDateTimeDefComponent* GiveCellDateTime(Integer DataCol, Integer DataRow);
@@ -616,6 +617,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
 #include "TSGridBaseCellDrawing.inc"
 #include "TSGridBaseSelection.inc"
 #include "TSGridBaseMouseSelect.inc"
+#include "TSGridBaseCombo.inc"
 
   // ======== Published settings ===================================================================
 #include "TSGridBaseSettings.inc"
@@ -645,6 +647,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
 #include "TSGridBaseEditingState.inc"
 #include "TSGridBaseCellDrawingState.inc"
 #include "TSGridBaseMouseSelectState.inc"
+#include "TSGridBaseComboState.inc"
 };
 
 }  // namespace TSGrid
