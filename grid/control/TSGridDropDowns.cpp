@@ -1,6 +1,6 @@
 // Combos from the grid's side: the combo factories, the working combo and its initialisation
-// bookkeeping, a drop-down grid's first settings, and the drop-down lifecycle, print, export and grid menu entries, which need a window (a grid without
-// one has nothing open: the answers below are those of a closed drop-down).
+// bookkeeping, a drop-down grid's first settings, and the drop-down lifecycle, which needs a window
+// (a grid without one has nothing open: the answers below are those of a closed drop-down).
 #include "TSGridImpl.h"
 #include "WinMetrics.h"
 
@@ -192,10 +192,5 @@ void TtsBaseGrid::PositionPopupForm(Integer, Integer, TPoint& Position, TPoint S
   Position.x = area.left + (area.Width() - Size.x) / 2;
   Position.y = area.top + (area.Height() - Size.y) / 2;
 }
-
-// ---- Grid menu ---------------------------------------------------------------------------------------
-void TtsBaseGrid::ShowGridMenu(Integer, Integer) {}
-void TtsBaseGrid::ConfigureGridMenu(TPopupMenu*) {}
-void TtsBaseGrid::AddGridMenuItems(TPopupMenu*) {}
 
 }  // namespace TSGrid
