@@ -621,6 +621,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
 #include "TSGridBaseEditing.inc"
 #include "TSGridBaseCellDrawing.inc"
 #include "TSGridBaseSelection.inc"
+#include "TSGridBaseCombo.inc"
 
   // ======== Published settings ===================================================================
 #include "TSGridBaseSettings.inc"
@@ -648,6 +649,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
 #include "TSGridBaseWindowState.inc"
 #include "TSGridBaseEditingState.inc"
 #include "TSGridBaseCellDrawingState.inc"
+#include "TSGridBaseComboState.inc"
 };
 
 }  // namespace TSGrid

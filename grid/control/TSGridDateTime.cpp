@@ -65,5 +65,7 @@ void TtsBaseGrid::SetDateTimeSelection() {}
 void TtsBaseGrid::CancelDateTimeSelection() {}
 void TtsBaseGrid::DateTimeSelect(TObject*) {}
 void TtsBaseGrid::DateTimeCancel(TObject*) {}
+bool TtsBaseGrid::TurnDateTimeOff(bool, bool) { return false; }
+void TtsBaseGrid::DateTimeRollUp() {}
 
 }  // namespace TSGrid

@@ -1,8 +1,6 @@
 // Combos from the grid's side: the combo factories, the working combo and its initialisation
-// bookkeeping, a drop-down grid's first settings, and the drop-down lifecycle, which needs a window
-// (a grid without one has nothing open: the answers below are those of a closed drop-down).
+// bookkeeping and a drop-down grid's first settings.
 #include "TSGridImpl.h"
-#include "WinMetrics.h"
 
 namespace TSGrid {
 
@@ -15,14 +13,14 @@ TtsBaseGrid* TtsBaseGrid::CreateComboGrid() {
   InvalidOp("Cannot create combo box. Method CreateComboGrid has not been not implemented in derived class");
 }
 
-// ---- A drop-down grid's combo settings (a drop-down grid's class keeps them) --------------------------------
-Integer TtsBaseGrid::GetDropDownRows() { return 4; }
+// ---- Combo settings: a grid that is not a drop-down list has none ------------------------------------------
+Integer TtsBaseGrid::GetDropDownRows() { return 0; }
 void TtsBaseGrid::SetDropDownRows(Integer) {}
 bool TtsBaseGrid::GetAutoLookup() { return false; }
 void TtsBaseGrid::SetAutoLookup(bool) {}
-Integer TtsBaseGrid::GetDropDownCols() { return 1; }
+Integer TtsBaseGrid::GetDropDownCols() { return 0; }
 void TtsBaseGrid::SetDropDownCols(Integer) {}
-Integer TtsBaseGrid::GetValueCol() { return 1; }
+Integer TtsBaseGrid::GetValueCol() { return 0; }
 bool TtsBaseGrid::GetValueColSorted() { return false; }
 TtsComboCompareType TtsBaseGrid::GetCompareType() { return ctCaseInsensitive; }
 TtsComboAutoSearchType TtsBaseGrid::GetAutoSearch() { return asNone; }
@@ -50,6 +48,7 @@ void TtsBaseGrid::CheckComboCreated() {
 
 void TtsBaseGrid::InitializeComboSettings(TtsBaseGrid* DropDownGrid) {
   DropDownGrid->SetEnablePaint(false);
+  DropDownGrid->FComboSettingsInit = true;
   try {
     bool design = GetInDesignMode();
     DropDownGrid->SetColor(GetColor());
@@ -76,6 +75,7 @@ void TtsBaseGrid::InitializeComboSettings(TtsBaseGrid* DropDownGrid) {
     DropDownGrid->SetTabStop(false);
     DropDownGrid->SetThumbTracking(true);
     DropDownGrid->SetGridMode(design ? gmEdit : gmListBox);
+    DropDownGrid->SetRowSelectMode(design ? rsMulti : rsSingle);
     DropDownGrid->SetColSelectMode(design ? csMulti : csNone);
     DropDownGrid->SetColMoving(design);
     DropDownGrid->SetRowMoving(design);
@@ -85,9 +85,11 @@ void TtsBaseGrid::InitializeComboSettings(TtsBaseGrid* DropDownGrid) {
     DropDownGrid->SetResizeCols(design ? rcSingle : rcNone);
     DropDownGrid->SetResizeRows(design ? rrAll : rrNone);
   } catch (...) {
+    DropDownGrid->FComboSettingsInit = false;
     DropDownGrid->SetEnablePaint(true);
     throw;
   }
+  DropDownGrid->FComboSettingsInit = false;
   DropDownGrid->SetEnablePaint(true);
 }
 
@@ -104,8 +106,6 @@ void TtsBaseGrid::InitCombo(TtsCombo* Combo) {
   Combo->SetCompareType(ctCaseInsensitive);
   list->SetStoreData(false);
 }
-
-void TtsBaseGrid::ResetCombo() {}
 
 void TtsBaseGrid::ResetComboInit(bool Reset) {
   if (FIsComboGrid) return;
@@ -133,64 +133,6 @@ void TtsBaseGrid::ComboAssigned(TtsCombo* Combo, bool Current) {
     FCurrentCell->SelectAll();
     RedisplayControl(true);
   }
-}
-
-// ---- Drop-downs (none open without a window) ------------------------------------------------------------
-void TtsBaseGrid::InitializeDropDownForm(TCustomForm*) {}
-void TtsBaseGrid::SetComboGridExtents(Integer, Integer) {}
-void TtsBaseGrid::SetComboFormExtents(TtsBaseGrid*) {}
-Integer TtsBaseGrid::ComboInitWidth(Integer) { return 0; }
-Integer TtsBaseGrid::ComboInitHeight(Integer) { return 0; }
-void TtsBaseGrid::ComboInit(Integer, Integer) {}
-void TtsBaseGrid::ComboDropDown(Integer, Integer) {}
-void TtsBaseGrid::ActivateComboInit(Integer, Integer) {}
-void TtsBaseGrid::ActivateComboDropDown(Integer, Integer) {}
-void TtsBaseGrid::ActivateComboRollUp(Integer, Integer) {}
-void TtsBaseGrid::GetComboValue(Integer, Integer, Integer, Variant&) {}
-void TtsBaseGrid::SetComboValue(const Variant&) {}
-void TtsBaseGrid::PositionComboRow() {}
-void TtsBaseGrid::PositionDropDownList(char, Variant&) {}
-bool TtsBaseGrid::PositionAutoFill(bool) { return false; }
-bool TtsBaseGrid::ComboVisible() { return false; }
-bool TtsBaseGrid::DropDownVisible() { return false; }
-void TtsBaseGrid::CheckDropDownOff(bool) {}
-TCustomForm* TtsBaseGrid::GetComboForm() { return nullptr; }
-void TtsBaseGrid::UpdateComboExtents(Integer, Integer, bool) {}
-void TtsBaseGrid::AdjustComboGridExtents(Integer, Integer) {}
-void TtsBaseGrid::InitComboColWidth(Integer) {}
-bool TtsBaseGrid::ResetComboSearchValue() {
-  bool pending = !FComboSearchText.empty();
-  FComboSearchText.clear();
-  return pending;
-}
-void TtsBaseGrid::ProcessKeyDropDownList(char&) {}
-void TtsBaseGrid::ComboButtonDown(Integer, Integer) {}
-void TtsBaseGrid::DisplayCombo(Integer, Integer) {}
-void TtsBaseGrid::ComboRollUp() {}
-void TtsBaseGrid::ComboClickCell(TObject*, Integer, Integer, Integer, Integer) {}
-
-// ---- Placing a drop-down ------------------------------------------------------------------------------
-namespace {
-TRect WorkArea() {
-  TRect area;
-  SystemParametersInfo(SPI_GETWORKAREA, 0, &area, 0);
-  return area;
-}
-}  // namespace
-
-void TtsBaseGrid::PositionDropDownForm(Integer, Integer DataRow, TPoint& Position, TPoint Size) {
-  TRect area = WorkArea();
-  if (Position.x + Size.x > area.right) Position.x = std::max<Integer>(area.right - Size.x, area.left);
-  if (Position.y + Size.y > area.bottom) {
-    Integer above = Position.y - Size.y - GetRowHeights(GetDisplayRow(DataRow)) - FHorzLineWidth;
-    Position.y = std::max<Integer>(above, area.top);
-  }
-}
-
-void TtsBaseGrid::PositionPopupForm(Integer, Integer, TPoint& Position, TPoint Size) {
-  TRect area = WorkArea();
-  Position.x = area.left + (area.Width() - Size.x) / 2;
-  Position.y = area.top + (area.Height() - Size.y) / 2;
 }
 
 }  // namespace TSGrid

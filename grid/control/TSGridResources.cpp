@@ -16,6 +16,7 @@
 #include "Resources.h"
 #include "Strings.h"
 #include "TSCommonCanvas.h"
+#include "TSGridDropDownForm.h"
 #include "WinCursor.h"
 
 namespace TSGrid {
@@ -131,6 +132,8 @@ void TSGridInitialization() {
 void TSGridFinalization() {
   if (!Initialized) return;
   Initialized = false;
+  // Grids still listed take their hooks with them.
+  while (DropDownGrids->GetCount() > 0) UnregisterDropDownGrid(static_cast<TtsBaseGrid*>(DropDownGrids->GetItems(0)));
   FreeAndNil(DropDownGrids);
   FreeAndNil(CheckBoxBitmaps);
   for (const TGlyph& glyph : Glyphs) FreeAndNil(*glyph.Bitmap);
