@@ -365,8 +365,16 @@ class TtsBaseGrid : public TCustomGrid_ts {
   virtual void RemoveCellDateTimeDef(TtsDateTimeDefComponent* Def);
 
   // ---- Grid menu, version, cell values, counts and modes
-  virtual void ConfigureGridMenu(TPopupMenu* Menu);
+  // The grid's own menu, made anew with the grid's items.
+  virtual void ConfigureGridMenu();
+  // Adds the preview, print and export items (tagged GridMenuTag) to Menu once.
   virtual void AddGridMenuItems(TPopupMenu* Menu);
+  // The click handlers of the grid menu's items.
+  void OnPreviewGridClick(TObject* Sender);
+  void OnPrintGridClick(TObject* Sender);
+  void OnExportGridClick(TObject* Sender);
+  // The tag of every menu item the grid adds: how it finds and removes its items.
+  static constexpr Integer GridMenuTag = 999;
   virtual String GetVersion();
   virtual void SetVersion(const String& Value) {}
   virtual Variant GetCellValue(Integer DataCol, Integer DataRow);
