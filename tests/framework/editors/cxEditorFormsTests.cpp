@@ -337,4 +337,29 @@ TEST(cxEditorForms, ATextEditorWritesWhatTheFormResourcesHold) {
   EXPECT_EQ(at("Text"), String::npos) << "an empty text is not stored";
 }
 
+TEST(cxEditorForms, AnOlderStreamsDisplayFormatFlagIsReadButNeverWritten) {
+  const String binary = ObjectTextToBinaryString(R"(object cxbtnOld: TcxTextEdit
+  Left = 4
+  Top = 8
+  Properties.IsDisplayFormatAssigned = True
+  Properties.MaxLength = 4
+  TabOrder = 0
+  Width = 60
+end
+)");
+  TOwnedPtr<TcxTextEdit> edit(New<TcxTextEdit>(nullptr));
+  TOwnedPtr<TMemoryStream> in = NewOwned<TMemoryStream>();
+  in->WriteBuffer(binary.data(), static_cast<Integer>(binary.size()));
+  in->SetPosition(0);
+  in->ReadComponent(edit.get());
+  EXPECT_TRUE(edit->GetProperties()->GetAssignedTextValues()->GetDisplayFormat());
+  EXPECT_EQ(edit->GetProperties()->GetMaxLength(), 4);
+  EXPECT_EQ(edit->GetWidth(), 60);
+  TOwnedPtr<TMemoryStream> out = NewOwned<TMemoryStream>();
+  out->WriteComponent(edit.get());
+  const String text = ObjectBinaryToTextString(String(static_cast<const char*>(out->GetMemory()), out->GetSize()));
+  EXPECT_EQ(text.find("IsDisplayFormatAssigned"), String::npos) << text;
+  EXPECT_NE(text.find("Properties.MaxLength = 4"), String::npos) << text;
+}
+
 }  // namespace
