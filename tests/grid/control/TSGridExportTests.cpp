@@ -13,6 +13,7 @@
 #include "GridControlTestSupport.h"
 #include "HeadlessBackend.h"
 #include "Variants.h"
+#include "WinInput.h"
 #include "XmlWellFormed.h"
 
 using namespace GridControlTest;
