@@ -441,7 +441,7 @@ TtsEditMode TtsBaseGrid::EditModeStrValue(const String& Text) {
 void TtsBaseGrid::SetEditMode(TtsEditMode Value) { SetGridMode(EditModeToGridMode(Value)); }
 
 void TtsBaseGrid::SetGridMode(TtsGridMode Value) {
-  if ((FIsComboGrid && !GetInDesignMode()) || Value == FGridMode) return;
+  if ((FIsComboGrid && !GetInDesignMode() && !FComboSettingsInit) || Value == FGridMode) return;
   if (Value == gmListBox && !CheckEndEdit(-1, -1, false)) return;
   SetInsertionRow(Value == gmEditInsert ? 1 : 0);
   SetNewRowCount(GetGridRowCount());
@@ -470,7 +470,7 @@ void TtsBaseGrid::SetGridMode(TtsGridMode Value) {
 }
 
 void TtsBaseGrid::SetRowSelectMode(TtsRowSelectMode Value) {
-  if ((FIsComboGrid && !GetInDesignMode()) || Value == FRowSelectMode) return;
+  if ((FIsComboGrid && !GetInDesignMode() && !FComboSettingsInit) || Value == FRowSelectMode) return;
   if (CheckHideControl(true)) Update();
   FRowSelectMode = Value;
   if (FGridStatus == grRowSelect) {
@@ -479,8 +479,8 @@ void TtsBaseGrid::SetRowSelectMode(TtsRowSelectMode Value) {
       DeleteAllRowSelection();
     } else if (Value == rsSingle) {
       if (IsRowSelected(FCurDataRow)) {
-        InvertSelectedRows(1, FCurDisplayRow - 1, false);
-        InvertSelectedRows(FCurDisplayRow + 1, GetRowCount() - 1, false);
+        if (FCurDisplayRow > 1) InvertSelectedRows(1, FCurDisplayRow - 1, false);
+        if (FCurDisplayRow < GetRowCount() - 1) InvertSelectedRows(FCurDisplayRow + 1, GetRowCount() - 1, false);
         DeleteAllRowSelection();
         SetCurrentSelected();
       } else {

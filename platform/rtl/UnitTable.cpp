@@ -49,6 +49,7 @@ const std::vector<String>& StartupOrder() {
       // framework/data
       "cxFilterConsts",
       "cxDataStorage",
+      "cxFilterControlUtils",
       // grid/foundation
       "TSCommon",
       "Tsmbcs",
