@@ -238,12 +238,7 @@ void TtsBaseGrid::LeftColSelecting(const TPoint&, const TPoint& MousePos) {
       TPoint at = ScreenToClient(pointer);
       Integer col, row;
       ColRowFromXY(at.x, at.y, col, row);
-      if (col > cur)
-        SelectLargerCols(col);
-      else if (col < cur)
-        SelectSmallerCols(col);
-      else
-        SelectCurrentCol(col);
+      MoveColSelectionEnd(col);
       return;
     }
     if (LeftMostCol(false, true) >= GetLeftCol() || !AutoScrollGoesOn(MousePos, pointer, Horizontal, Horizontal)) return;
@@ -347,13 +342,7 @@ void TtsBaseGrid::UpRowSelecting(const TPoint&, const TPoint& MousePos, Integer)
       TPoint at = ScreenToClient(pointer);
       Integer col, row;
       ColRowFromXY(at.x, at.y, col, row);
-      Integer order = CompareRowPos(row);
-      if (order > 0)
-        SelectLargerRows(row);
-      else if (order < 0)
-        SelectSmallerRows(row);
-      else
-        SelectCurrentRow(row);
+      MoveRowSelectionEnd(row);
       return;
     }
     if (TopMostRow(false, true) >= GetTopRow() || !AutoScrollGoesOn(MousePos, pointer, Vertical, Vertical)) return;
