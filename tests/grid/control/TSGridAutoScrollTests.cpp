@@ -180,7 +180,7 @@ TEST_F(AutoScroll, ARangeDraggedRightOfTheGridScrollsToTheLastColumn) {
   EXPECT_EQ(Grid->GetSelectedRange(), MakeGridRect(2, 2, 10, 4));
 }
 
-TEST_F(AutoScroll, AColumnWiderThanTheWindowEndsTheLoopInsteadOfSpinning) {
+TEST_F(AutoScroll, ARangeDragReachesALastColumnWiderThanTheWindow) {
   Make(300, 4, 40);
   Grid->GetCols()->GetItem(4)->SetWidth(400);
   Grid->SetScrollSpeed(spHigh);
