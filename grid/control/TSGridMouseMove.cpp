@@ -484,12 +484,4 @@ void TtsBaseGrid::MouseMoveDrawButton(Integer X, Integer Y, Integer DisplayCol, 
   SetHotButton(C, R, spbNone);
 }
 
-// The open drop-down list takes over the mouse: the press that opened it goes on selecting there.
-void TtsBaseGrid::MouseCaptureToCombo() {
-  if (!ComboVisible() || !FCombo) return;
-  TtsBaseGrid* list = FCombo->GetGrid();
-  if (!list || !list->HandleAllocated()) return;
-  list->SetMouseCapture(true);
-}
-
 }  // namespace TSGrid

@@ -17,6 +17,7 @@
 #include "Strings.h"
 #include "TSCommonCanvas.h"
 #include "TSGridCustom.h"
+#include "TSGridDropDownForm.h"
 #include "WinCursor.h"
 
 namespace TSGrid {
@@ -135,6 +136,8 @@ void TSGridFinalization() {
   if (!Initialized) return;
   Initialized = false;
   UnRegisterClass(TtsGrid::StaticClass());
+  // Grids still listed take their hooks with them.
+  while (DropDownGrids->GetCount() > 0) UnregisterDropDownGrid(static_cast<TtsBaseGrid*>(DropDownGrids->GetItems(0)));
   FreeAndNil(DropDownGrids);
   FreeAndNil(CheckBoxBitmaps);
   for (const TGlyph& glyph : Glyphs) FreeAndNil(*glyph.Bitmap);
