@@ -118,6 +118,28 @@ TEST_F(ComboSearch, TheSearchTextLastsUntilAPauseEscapeOrACellMove) {
   EXPECT_EQ(G->GetComboSearchText(), "") << "a move of the current cell";
 }
 
+TEST_F(ComboSearch, ACellOfAnotherColumnSearchesItsOwnList) {
+  MakeComboGrid({"Apple", "Banana"}, true);
+  TtsCol* second = G->GetCols()->GetItem(2);
+  second->SetButtonType(btCombo);
+  second->AssignCombo();
+  second->GetCombo()->SetDropDownStyle(ddDropDownList);
+  second->GetCombo()->SetAutoSearch(asTop);
+  TtsBaseGrid* list = second->GetCombo()->GetGrid();
+  list->SetStoreData(true);
+  list->SetGridRowCount(2);
+  list->SetCellValue(1, 1, Variant(String("Cherry")));
+  list->SetCellValue(1, 2, Variant(String("Date")));
+  Press("b");
+  EXPECT_EQ(CellText(), "Banana");
+  G->SetCurrentCell(2, 1);
+  Press("d");
+  EXPECT_EQ(CellText(), "Date");
+  G->SetCurrentCell(1, 2);
+  Press("a");
+  EXPECT_EQ(CellText(), "Apple");
+}
+
 TEST_F(ComboSearch, AHandlersValueOverridesTheListText) {
   MakeComboGrid({"Apple", "Banana"}, true);
   std::vector<String> seen;
