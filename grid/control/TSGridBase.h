@@ -149,6 +149,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
   virtual bool ActivateDoGetDrawInfo();
 
   // ---- Row, column and range selection
+  // The on-screen positions of FirstRow..LastRow, walked in either direction (never empty).
   virtual void InvertSelectedRows(Integer FirstRow, Integer LastRow, bool Selected);
   virtual void InvertUnselectedRows(Integer FirstRow, Integer LastRow);
   virtual void InvertRange(Integer Col1, Integer Row1, Integer Col2, Integer Row2, const TRect& Rect, bool Selected,
@@ -364,8 +365,16 @@ class TtsBaseGrid : public TCustomGrid_ts {
   virtual void RemoveCellDateTimeDef(TtsDateTimeDefComponent* Def);
 
   // ---- Grid menu, version, cell values, counts and modes
-  virtual void ConfigureGridMenu(TPopupMenu* Menu);
+  // The grid's own menu, made anew with the grid's items.
+  virtual void ConfigureGridMenu();
+  // Adds the preview, print and export items (tagged GridMenuTag) to Menu once.
   virtual void AddGridMenuItems(TPopupMenu* Menu);
+  // The click handlers of the grid menu's items.
+  void OnPreviewGridClick(TObject* Sender);
+  void OnPrintGridClick(TObject* Sender);
+  void OnExportGridClick(TObject* Sender);
+  // The tag of every menu item the grid adds: how it finds and removes its items.
+  static constexpr Integer GridMenuTag = 999;
   virtual String GetVersion();
   virtual void SetVersion(const String& Value) {}
   virtual Variant GetCellValue(Integer DataCol, Integer DataRow);
@@ -611,9 +620,11 @@ class TtsBaseGrid : public TCustomGrid_ts {
   // ======== Non-virtual operations ===============================================================
 #include "TSGridBaseOperations.inc"
 #include "TSGridBaseWindow.inc"
+#include "TSGridBaseMouse.inc"
 #include "TSGridBaseEditing.inc"
 #include "TSGridBaseCellDrawing.inc"
 #include "TSGridBaseSelection.inc"
+#include "TSGridBaseMouseSelect.inc"
 #include "TSGridBaseCombo.inc"
 
   // ======== Published settings ===================================================================
@@ -640,8 +651,10 @@ class TtsBaseGrid : public TCustomGrid_ts {
 
 #include "TSGridBaseState.inc"
 #include "TSGridBaseWindowState.inc"
+#include "TSGridBaseMouseState.inc"
 #include "TSGridBaseEditingState.inc"
 #include "TSGridBaseCellDrawingState.inc"
+#include "TSGridBaseMouseSelectState.inc"
 #include "TSGridBaseComboState.inc"
 };
 

@@ -479,8 +479,8 @@ void TtsBaseGrid::SetRowSelectMode(TtsRowSelectMode Value) {
       DeleteAllRowSelection();
     } else if (Value == rsSingle) {
       if (IsRowSelected(FCurDataRow)) {
-        InvertSelectedRows(1, FCurDisplayRow - 1, false);
-        InvertSelectedRows(FCurDisplayRow + 1, GetRowCount() - 1, false);
+        if (FCurDisplayRow > 1) InvertSelectedRows(1, FCurDisplayRow - 1, false);
+        if (FCurDisplayRow < GetRowCount() - 1) InvertSelectedRows(FCurDisplayRow + 1, GetRowCount() - 1, false);
         DeleteAllRowSelection();
         SetCurrentSelected();
       } else {

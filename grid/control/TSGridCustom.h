@@ -2,6 +2,8 @@
 // through which cell loading and painting reach the application, and TtsGrid, which publishes them.
 #pragma once
 
+#include <vector>
+
 #include "TSGridBase.h"
 
 namespace TSGrid {
@@ -191,6 +193,20 @@ class TtsCustomGrid : public TtsBaseGrid {
   virtual void DoDeleteRow(Integer DataRow, bool ByUser);
   virtual void DoInsertRow(Integer DataRow, bool ByUser);
 
+  // ---- Printing and export
+  // Hand the grid to the attached report component.
+  void Print() override;
+  void PrintPreview() override;
+  // Asks for a file name and writes an XML data packet to a name ending in "xml" (any case), else
+  // delimited text.
+  void ExportGrid() override;
+  virtual String GetXMLMetaData();
+  virtual String GetXMLData();
+  virtual String GetXMLRowData(const Variant& DataRow);
+  virtual String GetCSVRowData(Integer DataRow);
+  virtual void ExportCSV(const String& FileName);
+  virtual void ExportXML(const String& FileName);
+
   Integer GetLastLoadedRow() const { return FLastLoadedRow; }
 
   // ---- Events (method pointers; an unassigned one is null)
@@ -209,6 +225,13 @@ class TtsCustomGrid : public TtsBaseGrid {
  private:
   // The drop-down list grid of the grid's combo, handed to the combo events.
   TtsComboGrid* ComboDropDownGrid();
+  // The data columns an export writes: in display order, visible and not pictures (delimited
+  // text), or in data order, hidden ones included (XML).
+  std::vector<Integer> CSVExportCols();
+  std::vector<Integer> XMLExportCols();
+  // The XML names of the exported columns, a repeated name taking a numeric suffix.
+  std::vector<String> XMLFieldNames();
+  String ExportSeparator();
 
   Integer FLastLoadedRow = 0;
 };

@@ -1,6 +1,5 @@
 // Combos from the grid's side: the combo factories, the working combo and its initialisation
-// bookkeeping and a drop-down grid's first settings; and the grid menu entries, which need a window
-// (a grid without one shows no menu).
+// bookkeeping and a drop-down grid's first settings.
 #include "TSGridImpl.h"
 
 namespace TSGrid {
@@ -135,10 +134,5 @@ void TtsBaseGrid::ComboAssigned(TtsCombo* Combo, bool Current) {
     RedisplayControl(true);
   }
 }
-
-// ---- Grid menu ---------------------------------------------------------------------------------------
-void TtsBaseGrid::ShowGridMenu(Integer, Integer) {}
-void TtsBaseGrid::ConfigureGridMenu(TPopupMenu*) {}
-void TtsBaseGrid::AddGridMenuItems(TPopupMenu*) {}
 
 }  // namespace TSGrid

@@ -39,7 +39,7 @@ void MoveCurrentByKey(TtsBaseGrid* Grid, Integer Col, Integer Row, Integer Left,
 
 // The row selection follows the current row: only Row is selected.
 void SelectOnlyRow(TtsBaseGrid* Grid, Integer Row, Integer FirstInverted) {
-  Grid->InvertSelectedRows(FirstInverted, Grid->MaxVisibleRow(), false);
+  if (FirstInverted <= Grid->MaxVisibleRow()) Grid->InvertSelectedRows(FirstInverted, Grid->MaxVisibleRow(), false);
   Grid->NewRowSelection(Row, Row);
   Grid->SetSelectionStartRow(Row);
 }
@@ -160,7 +160,8 @@ void FinishPageMove(TtsBaseGrid* Grid, Integer Target, Integer NewTop, bool RowS
   Integer col = Grid->GetCurDisplayCol();
   bool offsetChanged = Target - NewTop != Grid->GetCurDisplayRow() - Grid->GetTopRow();
   if (RowSelect) {
-    if (offsetChanged) Grid->InvertSelectedRows(FirstUninverted, Grid->MaxVisibleRow(), false);
+    if (offsetChanged && FirstUninverted <= Grid->MaxVisibleRow())
+      Grid->InvertSelectedRows(FirstUninverted, Grid->MaxVisibleRow(), false);
     Grid->NewRowSelection(Target, Target);
   }
   FocusOnKeyUp = Grid->GetKeyNavigation();

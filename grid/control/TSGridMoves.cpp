@@ -162,20 +162,24 @@ void TtsBaseGrid::DeleteIndexedCells(bool ColumnIndex, Integer Entry) {
 // The elements are re-keyed in place: every key above the deleted number moves down by one, so
 // the order of the cell set (row, then column) stays as it was.
 void TtsBaseGrid::MoveIndexedCells(bool ColumnIndex, Integer Entry, Integer Last) {
-  TtsIntegerSetList* index = ColumnIndex ? FColCellIndex : FRowCellIndex;
-  for (Integer moved = Entry + 1; moved <= Last; ++moved) {
-    for (Integer other : SetValues(IndexEntry(index, moved))) {
-      auto [col, row] = CellOf(ColumnIndex, moved, other);
-      TtsCellElement* element = FCellPropSet->GetCell(col, row);
-      if (!element) continue;
-      DeleteFromPropList(element);
-      auto [newCol, newRow] = CellOf(ColumnIndex, moved - 1, other);
-      element->SetKey(newCol, newRow);
-      AddToPropList(element);
-    }
-    FreeIndexEntry(index, moved);
-  }
+  for (Integer moved = Entry + 1; moved <= Last; ++moved) RekeyIndexedCells(ColumnIndex, moved, moved - 1);
   ResetLastCell();
+}
+
+void TtsBaseGrid::RekeyIndexedCells(bool ColumnIndex, Integer From, Integer To) {
+  TtsIntegerSetList* index = ColumnIndex ? FColCellIndex : FRowCellIndex;
+  TtsIntegerSet* entry = IndexEntry(index, From);
+  if (!entry) return;
+  for (Integer other : SetValues(entry)) {
+    auto [col, row] = CellOf(ColumnIndex, From, other);
+    TtsCellElement* element = FCellPropSet->GetCell(col, row);
+    if (!element) continue;
+    DeleteFromPropList(element);
+    auto [newCol, newRow] = CellOf(ColumnIndex, To, other);
+    element->SetKey(newCol, newRow);
+    AddToPropList(element);
+  }
+  FreeIndexEntry(index, From);
 }
 
 void TtsBaseGrid::DeleteColoredColCells(Integer DataCol) { DeleteIndexedCells(true, DataCol); }
@@ -244,50 +248,109 @@ void TtsBaseGrid::DeleteAllAtCol(Integer DataCol, Integer LastCol) {
   ++FDeletedColCount;
 }
 
-void TtsBaseGrid::DeleteAllAtRow(Integer DataRow, Integer LastRow) {
-  TtsRow* removed = FRows->GetItem(DataRow);
-  Integer removedId = FRows->GetRowId(DataRow);
-  Integer display = GetDisplayRow(DataRow);
-  if (FRowSelection->GetSelected(display)) DeleteRowSelection(display, display);
-  DeleteSelectedCellsRow(display);
-  DeleteColoredRowCells(DataRow);
-  DeleteAutoFontRow(DataRow);
-  MoveColoredRowCells(DataRow, LastRow);
-  MoveVisibleRow(display, LastRow);
-  Integer bufferRow = FCurrentCell->GetBufferDataRow();
-  if (bufferRow == DataRow)
-    ClearControlBuffer();
-  else if (bufferRow > DataRow)
-    FCurrentCell->SetBufferCell(FCurrentCell->GetBufferDataCol(), bufferRow - 1);
-  for (Integer i = display + 1; i <= LastRow; ++i) {
-    CopyRowHeight(i - 1, GetRowHeights(i));
-    Integer dataRow = GetDataRow(i);
-    FRows->SetDisplayRowNumber(dataRow, i - 1);
-    FDisplayRowMap[static_cast<size_t>(i - 1)] = dataRow;
-    FRowSelection->SetSelected(i - 1, FRowSelection->GetSelected(i));
-    FRowSelection->SetSelected(i, false);
+void TtsBaseGrid::DeleteAllAtRow(Integer DataRow, Integer LastRow) { DeleteAllAtRows({DataRow}, LastRow); }
+
+void TtsBaseGrid::DeleteAllAtRows(const std::vector<Integer>& DataRows, Integer LastRow) {
+  if (DataRows.empty()) return;
+  const Integer removed = static_cast<Integer>(DataRows.size()), left = LastRow - removed;
+  // Nothing below the lowest row taken out (by data number and by display place) moves.
+  const Integer firstData = DataRows.front();
+  std::vector<bool> gone(static_cast<size_t>(LastRow) + 1), goneDisplay(static_cast<size_t>(LastRow) + 1);
+  std::vector<Integer> displays;
+  for (Integer row : DataRows) {
+    gone[static_cast<size_t>(row)] = true;
+    displays.push_back(GetDisplayRow(row));
+    goneDisplay[static_cast<size_t>(displays.back())] = true;
   }
-  FDisplayRowMap[static_cast<size_t>(LastRow)] = DataRow;
-  FRows->CntMoveProperties(DataRow + 1, DataRow, LastRow - DataRow);
-  for (Integer i = DataRow; i < LastRow; ++i) {
-    if (TtsRow* row = FRows->GetItem(i)) row->SetDataRow(i);
+  std::sort(displays.rbegin(), displays.rend());
+  const Integer firstDisplay = displays.back();
+  // The new data number of every row from the lowest one taken out on (0 for those taken out).
+  std::vector<Integer> newData(static_cast<size_t>(LastRow) + 1);
+  for (Integer i = 1, next = 0; i <= LastRow; ++i)
+    newData[static_cast<size_t>(i)] = i < firstData ? ++next : gone[static_cast<size_t>(i)] ? 0 : ++next;
+  auto renumbered = [&](Integer Row) { return Row >= 1 && Row <= LastRow ? newData[static_cast<size_t>(Row)] : Row; };
+
+  // From the highest display place down, as one row at a time would take them.
+  for (Integer display : displays) {
+    if (FRowSelection->GetSelected(display)) DeleteRowSelection(display, display);
+    DeleteSelectedCellsRow(display);
+  }
+  if (FVisibleRowItems->GetMaterialised()) {
+    Integer last = LastRow;
+    for (Integer display : displays) MoveVisibleRow(display, last--);
+  }
+  for (Integer row : DataRows) DeleteColoredRowCells(row);
+  for (Integer i = firstData + 1; i <= LastRow; ++i)
+    if (!gone[static_cast<size_t>(i)]) RekeyIndexedCells(false, i, newData[static_cast<size_t>(i)]);
+  ResetLastCell();
+  for (Integer i = FRowFontFollowers->GetCount() - 1; i >= 0; --i) {
+    Integer row = FRowFontFollowers->GetItem(i);
+    if (row >= 1 && row <= LastRow && gone[static_cast<size_t>(row)])
+      FRowFontFollowers->Delete(i);
+    else
+      FRowFontFollowers->SetItem(i, renumbered(row));
+  }
+  Integer index = 0, col, row;
+  while (FCellFontFollowers->NextCoord(index, col, row))
+    if (row > firstData) FCellFontFollowers->UpdateCoord(index - 2, col, renumbered(row));
+  Integer bufferRow = FCurrentCell->GetBufferDataRow();
+  if (bufferRow >= 1 && bufferRow <= LastRow && gone[static_cast<size_t>(bufferRow)])
+    ClearControlBuffer();
+  else if (bufferRow > firstData)
+    FCurrentCell->SetBufferCell(FCurrentCell->GetBufferDataCol(), renumbered(bufferRow));
+
+  // The display map takes the new data numbers; then the display places close up with their
+  // heights and marks, and the freed places at the end map to themselves.
+  for (Integer i = firstData + 1; i <= LastRow; ++i)
+    if (!gone[static_cast<size_t>(i)]) FDisplayRowMap[static_cast<size_t>(GetDisplayRow(i))] = newData[static_cast<size_t>(i)];
+  for (Integer p = firstDisplay, q = firstDisplay - 1; p <= LastRow; ++p) {
+    if (goneDisplay[static_cast<size_t>(p)]) continue;
+    ++q;
+    CopyRowHeight(q, GetRowHeights(p));
+    FRowSelection->SetSelected(q, FRowSelection->GetSelected(p));
+    FDisplayRowMap[static_cast<size_t>(q)] = FDisplayRowMap[static_cast<size_t>(p)];
+  }
+  for (Integer p = left + 1; p <= LastRow; ++p) {
+    FRowSelection->SetSelected(p, false);
+    FDisplayRowMap[static_cast<size_t>(p)] = p;
+  }
+
+  // The data rows close up with their objects, ids, display numbers and changed marks.
+  FRows->CloseUp(gone, firstData, LastRow);
+  if (FChangedRows) {
+    for (Integer i = firstData + 1; i <= LastRow && i < FChangedRows->GetSize(); ++i)
+      if (!gone[static_cast<size_t>(i)]) FChangedRows->SetBits(newData[static_cast<size_t>(i)], FChangedRows->GetBits(i));
+    for (Integer i = left + 1; i <= LastRow && i < FChangedRows->GetSize(); ++i) FChangedRows->SetBits(i, false);
+  }
+  for (Integer i = firstData; i <= LastRow; ++i)
+    if (TtsRow* item = FRows->GetItem(i)) item->SetDataRow(i);
+  for (Integer q = firstDisplay; q <= LastRow; ++q) FRows->SetDisplayRowNumber(FDisplayRowMap[static_cast<size_t>(q)], q);
+  for (Integer i = firstData; i <= left; ++i) {
     Integer position = GetDisplayRow(i);
-    --FDisplayRowMap[static_cast<size_t>(position)];
-    if (FChangedRows) FChangedRows->SetBits(i, i + 1 < FChangedRows->GetSize() && FChangedRows->GetBits(i + 1));
     bool visible = IsRowVisible(i);
     if (visible && GetRowHeights(position) == 0)
       CopyRowHeight(position, FRows->GetRowHeight(i));
     else if (!visible && GetRowHeights(position) != 0)
       CopyRowHeight(position, 0);
   }
-  FDisplayRowMap[static_cast<size_t>(LastRow)] = LastRow;
-  FRows->SetItem(LastRow, removed);
-  FRows->SetRowId(LastRow, removedId);
-  FRows->SetDisplayRowNumber(LastRow, LastRow);
-  if (removed) removed->SetDataRow(LastRow);
-  if (FChangedRows && LastRow < FChangedRows->GetSize()) FChangedRows->SetBits(LastRow, false);
-  ++FDeletedRowCount;
+  FDeletedRowCount += removed;
 }
+
+namespace {
+// The numbers that the items of Order (data numbers 1..Count, taken out one after the other) have
+// when their turn comes: each less the items below it that went before it.
+std::vector<Integer> NumbersAtTheirTurn(const std::vector<Integer>& Order, Integer Count) {
+  std::vector<Integer> taken(static_cast<size_t>(Count) + 1);  // a Fenwick tree of the items gone
+  std::vector<Integer> numbers;
+  for (Integer item : Order) {
+    Integer below = 0;
+    for (Integer i = item - 1; i > 0; i -= i & -i) below += taken[static_cast<size_t>(i)];
+    numbers.push_back(item - below);
+    for (Integer i = item; i <= Count; i += i & -i) ++taken[static_cast<size_t>(i)];
+  }
+  return numbers;
+}
+}  // namespace
 
 // ---- Deleting columns and rows ---------------------------------------------------------------------------
 void TtsBaseGrid::DoDeleteCols(Integer FromCol, Integer ToCol) {
@@ -303,20 +366,23 @@ void TtsBaseGrid::DoDeleteCols(Integer FromCol, Integer ToCol) {
   {
     TPaintSuspension suspension(this);
     Integer last = GetColCount() - 1;
-    Integer leftOfCurrent = 0, belowCurrent = 0;
+    // The columns go by data number, so their display places shift under the walk: the current
+    // display column is followed as it shifts.
+    Integer curDisplay = FCurDisplayCol;
+    Integer belowCurrent = 0;
     for (Integer j = ToCol; j >= FromCol; --j, --last) {
       InvalidateNextCols(j);
       Integer display = GetDisplayCol(j);
       DeleteAllAtCol(j, last);
       DeleteColData(j, j);
       DoDeleteCol(j, false);
-      if (display < FCurDisplayCol) ++leftOfCurrent;
+      if (display < curDisplay) --curDisplay;
       if (j < curCol) ++belowCurrent;
     }
     SetNewColCount(cols - (ToCol - FromCol + 1));
     CheckTopLeft(false);
     if (currentDeleted)
-      MoveToNewCol(FCurDisplayCol - leftOfCurrent, true, false, CanSkipReadOnly());
+      MoveToNewCol(curDisplay, true, false, CanSkipReadOnly());
     else
       SetNewCurrentCell(curCol - belowCurrent, FCurDataRow);
     AdjustComboGridExtents(GetDropDownCols(), GetDropDownRows());
@@ -346,16 +412,18 @@ void TtsBaseGrid::DeleteRows(Integer FromRow, Integer ToRow) {
   {
     TPaintSuspension suspension(this);
     Integer last = rows;
-    Integer aboveCurrent = 0, belowCurrent = 0;
-    for (Integer j = ToRow; j >= FromRow; --j, --last) {
-      InvalidateNextRows(j);
-      Integer display = GetDisplayRow(j);
-      DeleteAllAtRow(j, last);
-      DeleteRowData(j, j);
-      RowDeleted(j, false);
-      if (display < FCurDisplayRow) ++aboveCurrent;
-      if (j < curRow) ++belowCurrent;
+    // The rows close up in one pass; the current display row moves up by the deleted rows above it.
+    std::vector<Integer> gone;
+    Integer curDisplay = FCurDisplayRow;
+    for (Integer j = FromRow; j <= ToRow; ++j) {
+      gone.push_back(j);
+      if (GetDisplayRow(j) < FCurDisplayRow) --curDisplay;
     }
+    InvalidateNextRows(FromRow);
+    DeleteAllAtRows(gone, last);
+    DeleteRowData(FromRow, ToRow);
+    for (Integer j = ToRow; j >= FromRow; --j) RowDeleted(j, false);
+    Integer belowCurrent = std::max<Integer>(0, std::min(curRow - 1, ToRow) - FromRow + 1);
     if (ToRow == rows && FGridMode == gmEditInsert) {
       SetInsertionRow(1);
       FInsertRowEdited = false;
@@ -363,7 +431,7 @@ void TtsBaseGrid::DeleteRows(Integer FromRow, Integer ToRow) {
     SetNewRowCount(rows - (ToRow - FromRow + 1));
     CheckTopLeft(false);
     if (currentDeleted)
-      MoveToNewRow(FCurDisplayRow - aboveCurrent, true, InRowSelectMode(), CanSkipReadOnly());
+      MoveToNewRow(curDisplay, true, InRowSelectMode(), CanSkipReadOnly());
     else if (onInsertRow)
       SetNewCurrentCell(FCurDataCol, GetDataRow(GetRowCount() - 1));
     else
@@ -386,7 +454,7 @@ void TtsBaseGrid::DeleteSelectedCols() {
   {
     TPaintSuspension suspension(this);
     Integer last = GetColCount() - 1;
-    Integer leftOfCurrent = 0, belowCurrent = 0;
+    Integer leftOfCurrent = 0;
     for (Integer display = FColSelection->Last; display > 0; display = FColSelection->Previous(display), --last) {
       Integer dataCol = GetDataCol(display);
       InvalidateNextCols(dataCol);
@@ -394,7 +462,9 @@ void TtsBaseGrid::DeleteSelectedCols() {
       DeleteColData(dataCol, dataCol);
       DoDeleteCol(dataCol, false);
       if (display < FCurDisplayCol) ++leftOfCurrent;
-      if (dataCol < curCol) ++belowCurrent;
+      // The columns go in display order, so the data numbers shift under the walk: the current
+      // column's number is followed as it shifts.
+      if (dataCol < curCol) --curCol;
       if (FColSelection->Count == 0) break;
     }
     SetNewColCount(cols - count);
@@ -402,7 +472,7 @@ void TtsBaseGrid::DeleteSelectedCols() {
     if (currentDeleted)
       MoveToNewCol(FCurDisplayCol - leftOfCurrent, true, false, CanSkipReadOnly());
     else
-      SetNewCurrentCell(curCol - belowCurrent, FCurDataRow);
+      SetNewCurrentCell(curCol, FCurDataRow);
     AdjustComboGridExtents(GetDropDownCols(), GetDropDownRows());
   }
   ShowGridControl();
@@ -426,21 +496,24 @@ void TtsBaseGrid::DeleteSelectedRows() {
   Integer deleted = 0;
   {
     TPaintSuspension suspension(this);
-    Integer last = rows;
-    Integer aboveCurrent = 0, belowCurrent = 0;
-    for (Integer display = highest; display > 0;) {
-      Integer previous = FRowSelection->Previous(display);
-      Integer dataRow = GetDataRow(display);
-      if (dataRow == rows) lastDeleted = true;
-      InvalidateNextRows(dataRow);
-      DeleteAllAtRow(dataRow, last--);
-      DeleteRowData(dataRow, dataRow);
-      RowDeleted(dataRow, false);
-      ++deleted;
+    // The rows go from the highest display place down: each is reported by the data number it has
+    // when its turn comes, that is less the deleted rows below it that went before it.
+    std::vector<Integer> order;
+    Integer aboveCurrent = 0;
+    for (Integer display = highest; display > 0; display = FRowSelection->Previous(display)) {
+      order.push_back(GetDataRow(display));
       if (display < FCurDisplayRow) ++aboveCurrent;
-      if (dataRow < curRow) ++belowCurrent;
-      display = previous;
     }
+    deleted = static_cast<Integer>(order.size());
+    std::vector<Integer> gone(order);
+    std::sort(gone.begin(), gone.end());
+    lastDeleted = gone.back() == rows;
+    curRow -= static_cast<Integer>(std::lower_bound(gone.begin(), gone.end(), curRow) - gone.begin());
+    std::vector<Integer> reported = NumbersAtTheirTurn(order, rows);
+    InvalidateNextRows(gone.front());
+    DeleteAllAtRows(gone, rows);
+    for (auto row = gone.rbegin(); row != gone.rend(); ++row) DeleteRowData(*row, *row);
+    for (Integer row : reported) RowDeleted(row, false);
     if (lastDeleted && FGridMode == gmEditInsert) {
       SetInsertionRow(1);
       FInsertRowEdited = false;
@@ -453,7 +526,7 @@ void TtsBaseGrid::DeleteSelectedRows() {
     } else if (onInsertRow) {
       SetNewCurrentCell(FCurDataCol, GetDataRow(GetRowCount() - 1));
     } else {
-      SetNewCurrentCell(FCurDataCol, curRow - belowCurrent);
+      SetNewCurrentCell(FCurDataCol, curRow);
     }
     CheckTopLeft(true);
     AdjustComboGridExtents(GetDropDownCols(), GetDropDownRows());

@@ -1,5 +1,5 @@
 // The grid unit's start and end: its cursors, glyph bitmaps, off-screen canvases, the picture
-// mask's pattern and the list of grids with an open drop-down.
+// mask's pattern, the list of grids with an open drop-down and the grid's class for form streams.
 //
 // The cursors are pictures in text (resources/cursors): a "hotspot x y" line and 32 rows of 32
 // characters, '#' black, 'o' white, '.' transparent; the unit turns each into the platform's cursor
@@ -16,6 +16,7 @@
 #include "Resources.h"
 #include "Strings.h"
 #include "TSCommonCanvas.h"
+#include "TSGridCustom.h"
 #include "TSGridDropDownForm.h"
 #include "WinCursor.h"
 
@@ -127,11 +128,14 @@ void TSGridInitialization() {
   ControlMemoryCanvas = New<TSCommon::TtsMemoryCanvas>();
   MaskPattern = MakeMaskPattern();
   DropDownGrids = New<Lists::TList>();
+  // Form streams name the grid by its class.
+  RegisterClass(TtsGrid::StaticClass());
 }
 
 void TSGridFinalization() {
   if (!Initialized) return;
   Initialized = false;
+  UnRegisterClass(TtsGrid::StaticClass());
   // Grids still listed take their hooks with them.
   while (DropDownGrids->GetCount() > 0) UnregisterDropDownGrid(static_cast<TtsBaseGrid*>(DropDownGrids->GetItems(0)));
   FreeAndNil(DropDownGrids);

@@ -348,8 +348,9 @@ void TtsBaseGrid::SelectSingleRow(Integer Row, bool Invalidate) {
   {
     TSelectionPaint paint(this, !Invalidate);
     if (!Invalidate) {
-      InvertSelectedRows(1, Row - 1, false);
-      InvertSelectedRows(Row + 1, MaxVisibleRow(), false);
+      // Each side only when it holds rows: an empty stretch would be walked backwards over Row.
+      if (Row > 1) InvertSelectedRows(1, Row - 1, false);
+      if (Row < MaxVisibleRow()) InvertSelectedRows(Row + 1, MaxVisibleRow(), false);
     }
     DeleteAllRowSelection();
     if (wasSelected) NewRowSelection(Row, Row);

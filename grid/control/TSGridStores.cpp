@@ -139,6 +139,21 @@ void TtsGridRows::CntMoveProperties(Integer From, Integer To, Integer Count) {
   }
 }
 
+void TtsGridRows::CloseUp(const std::vector<bool>& Gone, Integer From, Integer Last) {
+  std::vector<TtsRow*> rows;
+  std::vector<Integer> ids, numbers;
+  for (bool takeGone : {false, true})
+    for (Integer i = From; i <= Last; ++i) {
+      if (Gone[static_cast<size_t>(i)] != takeGone) continue;
+      rows.push_back(FRows[static_cast<size_t>(i)]);
+      ids.push_back(FIds[static_cast<size_t>(i)]);
+      if (FHasDisplayNumbers) numbers.push_back(FDisplayNumbers[static_cast<size_t>(i)]);
+    }
+  std::copy(rows.begin(), rows.end(), FRows.begin() + From);
+  std::copy(ids.begin(), ids.end(), FIds.begin() + From);
+  if (FHasDisplayNumbers) std::copy(numbers.begin(), numbers.end(), FDisplayNumbers.begin() + From);
+}
+
 void TtsGridRows::CreateDisplayRowNumber() {
   if (FHasDisplayNumbers) return;
   FDisplayNumbers.resize(static_cast<size_t>(FCount));

@@ -65,6 +65,8 @@ class TtsGridRows : public TObject {
   void Resize(Integer OldCount);
   void FreeRowProperties(Integer Start, Integer End);
   void CntMoveProperties(Integer From, Integer To, Integer Count);
+  // The rows From..Last not Gone close up in their order; the Gone ones follow them, in theirs.
+  void CloseUp(const std::vector<bool>& Gone, Integer From, Integer Last);
   // The display numbers are kept only once a row moved.
   void CreateDisplayRowNumber();
   bool HasDisplayRowNumbers() const { return FHasDisplayNumbers; }

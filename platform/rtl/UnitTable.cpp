@@ -43,11 +43,13 @@ const std::vector<String>& StartupOrder() {
       "cxEditUtils",
       "cxEdit",
       "cxTextEdit",
+      "cxMaskEdit",
       "cxButtons",
       "cxLabel",
       // framework/data
       "cxFilterConsts",
       "cxDataStorage",
+      "cxFilterControlUtils",
       // grid/foundation
       "TSCommon",
       "Tsmbcs",

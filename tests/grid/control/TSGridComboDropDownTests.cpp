@@ -111,7 +111,9 @@ TEST_F(ComboDropDown, ClicksInsideKeepItAndClicksElsewhereCloseIt) {
   };
   const TCase cases[] = {
       {"the list", [&] { return TPoint(DropDownBounds().left + 5, DropDownBounds().top + 5); }, true},
-      {"the grid", [&] { return G->ClientToScreen(TPoint(250, 100)); }, true},
+      // The hooks let a press on the grid through; the grid itself then closes a list that belongs
+      // to another cell than the one pressed.
+      {"another cell of the grid", [&] { return G->ClientToScreen(TPoint(250, 100)); }, false},
       {"the editor",
        [&] {
          TWinControl* editor = G->GetActiveControl()->GetControl();

@@ -4,46 +4,13 @@
 #include <random>
 #include <set>
 
-#include "GridControlTestSupport.h"
+#include "SelectionRecorder.h"
 #include "Strings.h"
 
 using namespace GridControlTest;
 
 namespace {
 
-class TInversionRecorder : public TtsGrid {
-  DECLARE_CLASS(TInversionRecorder, TtsGrid)
- public:
-  explicit TInversionRecorder(TComponent* AOwner = nullptr) : TtsGrid(AOwner) {}
-  static constexpr Integer MaxCells = 40;
-  bool Shown[MaxCells][MaxCells] = {};
-  // Cells touched by inversions since the last reset: "col,row" in order.
-  std::vector<TGridCoord> Touched;
-
-  void InvertRange(Integer Col1, Integer Row1, Integer Col2, Integer Row2, const TRect&, bool Selected,
-                   HDC) override {
-    if (!HandleAllocated()) return;
-    for (Integer row = std::max(Row1, 0); row <= std::min(Row2, MaxCells - 1); ++row)
-      for (Integer col = std::max(Col1, 0); col <= std::min(Col2, MaxCells - 1); ++col) {
-        bool dataCell = col > 0 && row > 0;
-        bool& shown = Shown[col][row];
-        shown = SelectionColorEnabled() && dataCell ? Selected : !shown;
-        Touched.push_back(TGridCoord{col, row});
-      }
-  }
-
- protected:
-  void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override {
-    // A paint draws a cell plain and inverts it afterwards when selected; only data cells shown in
-    // the selection colour are drawn selected at once.
-    bool fixed = ACol < GetFixedCols() || ARow < GetFixedRows();
-    if (ACol < MaxCells && ARow < MaxCells)
-      Shown[ACol][ARow] = SelectionColorEnabled() && !fixed && IsCellSelected(ACol, ARow);
-    inherited::DrawCell(ACol, ARow, ARect, AState);
-  }
-};
-
-IMPLEMENT_CLASS(TInversionRecorder)
 
 class SelectionModelTest : public WindowGridTest {
  protected:
@@ -53,20 +20,15 @@ class SelectionModelTest : public WindowGridTest {
     Pump();
     return grid;
   }
-  // The first cell whose shown state differs from its stored one, or "" when all agree.
-  static String Mismatch(TInversionRecorder* G) {
-    for (Integer row = 0; row < G->GetRowCount(); ++row)
-      for (Integer col = 0; col < G->GetColCount(); ++col)
-        if (G->Shown[col][row] != G->IsCellSelected(col, row))
-          return IntToStr(col) + "," + IntToStr(row) + (G->Shown[col][row] ? " shown" : " hidden");
-    return "";
-  }
 };
 
 TEST_F(SelectionModelTest, ShownSelectionFollowsRandomOperationsInBothModes) {
   for (bool colour : {false, true}) {
     SCOPED_TRACE(colour ? "colour" : "xor");
     auto* grid = MakeRecorder();
+    // Presses on selected lines select rather than start moves.
+    grid->SetRowMoving(false);
+    grid->SetColMoving(false);
     if (colour) {
       grid->SetSelectionType(sltColor);
       grid->SetSelectionColor(Graphics::clRed);
@@ -81,7 +43,7 @@ TEST_F(SelectionModelTest, ShownSelectionFollowsRandomOperationsInBothModes) {
       Pump();
       Integer cols = grid->GetGridColCount(), rows = grid->GetGridRowCount();
       String op = "status " + IntToStr(Integer(grid->GetGridStatus())) + " ";
-      switch (pick(8)) {
+      switch (pick(10)) {
         case 0:
           op += "cells";
           grid->SelectCells(1 + pick(cols), 1 + pick(rows), 1 + pick(cols), 1 + pick(rows));
@@ -114,6 +76,20 @@ TEST_F(SelectionModelTest, ShownSelectionFollowsRandomOperationsInBothModes) {
             grid->DeleteSelectedCols();
           }
           break;
+        case 7:
+        case 8: {
+          // A press with the left button somewhere, with any of Shift and Ctrl, ended at once.
+          static const char areas[] = {'r', 'h', 'c', 'e'};
+          char area = areas[pick(4)];
+          TShiftState shift{ssLeft};
+          if (pick(2)) shift.Include(ssShift);
+          if (pick(2)) shift.Include(ssCtrl);
+          op += String("press ") + area + (shift.Contains(ssShift) ? " shift" : "") +
+                (shift.Contains(ssCtrl) ? " ctrl" : "");
+          { Integer pc = 1 + pick(cols), pr = 1 + pick(rows); op += " at " + IntToStr(pc) + "," + IntToStr(pr); PressAt(grid, area, pc, pr, shift); }
+          grid->SetMouseStatus(msNormal);
+          break;
+        }
         default:
           if (grid->GetGridStatus() == grCellSelect) {
             op += "drag";
@@ -122,7 +98,7 @@ TEST_F(SelectionModelTest, ShownSelectionFollowsRandomOperationsInBothModes) {
           break;
       }
       Pump();
-      ASSERT_EQ(Mismatch(grid), "") << "step " << step << " " << op;
+      ASSERT_EQ(grid->Mismatch(), "") << "step " << step << " " << op;
     }
     FreeAndNil(Grid);
   }
@@ -135,16 +111,16 @@ TEST_F(SelectionModelTest, SelectCellsOrdersCornersAndAnchorsAtTheFirst) {
   TGridRect range = grid->GetSelectedRange();
   EXPECT_EQ((std::vector<Integer>{range.Left, range.Top, range.Right, range.Bottom}),
             (std::vector<Integer>{2, 3, 5, 7}));
-  EXPECT_EQ(Mismatch(grid), "");
+  EXPECT_EQ(grid->Mismatch(), "");
 }
 
 TEST_F(SelectionModelTest, SelectingARangeApartFromThePresentOneLeavesNothingBetweenShown) {
   auto* grid = MakeRecorder();
   grid->SelectCells(1, 1, 2, 2);
   grid->SelectCells(5, 5, 6, 6);
-  EXPECT_EQ(Mismatch(grid), "");
+  EXPECT_EQ(grid->Mismatch(), "");
   grid->SelectCells(2, 4, 7, 5);
-  EXPECT_EQ(Mismatch(grid), "");
+  EXPECT_EQ(grid->Mismatch(), "");
 }
 
 TEST_F(SelectionModelTest, AddingRowsAroundSelectedOnesInvertsOnlyTheNewRows) {
@@ -156,7 +132,7 @@ TEST_F(SelectionModelTest, AddingRowsAroundSelectedOnesInvertsOnlyTheNewRows) {
   std::set<Integer> rows;
   for (const TGridCoord& cell : grid->Touched) rows.insert(cell.Y);
   EXPECT_EQ(rows, (std::set<Integer>{2, 3, 7, 8, 9, 10}));
-  EXPECT_EQ(Mismatch(grid), "");
+  EXPECT_EQ(grid->Mismatch(), "");
 }
 
 TEST_F(SelectionModelTest, SingleRowModeRefusesRangesAndTheCornerClickToggles) {
@@ -178,7 +154,7 @@ TEST_F(SelectionModelTest, SingleRowModeRefusesRangesAndTheCornerClickToggles) {
   grid->SelectAll();
   EXPECT_EQ(grid->GetRowSelection()->Count, grid->GetGridRowCount());
   Pump();
-  EXPECT_EQ(Mismatch(grid), "");
+  EXPECT_EQ(grid->Mismatch(), "");
 }
 
 }  // namespace
