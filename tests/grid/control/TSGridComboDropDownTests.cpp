@@ -1,6 +1,7 @@
 // The combo drop-down on real windows of the headless desktop: opening by button, F4 and Alt+Down,
 // the clicks and activations that keep or close it, paired drop-down and roll-up events, the thread
 // hooks, the list's size and its place on the work area, and a picture of an open list.
+#include "ComboTestSupport.h"
 #include "GdiPng.h"
 #include "GridEditTestSupport.h"
 #include "TSGridComboGrid.h"
@@ -27,13 +28,7 @@ class ComboDropDown : public EditGridTest {
   TtsGrid* MakeComboGrid(const std::vector<String>& Rows, Integer Width = 300, Integer Height = 150) {
     G = MakeGrid<TtsGrid>(Width, Height, 2, 4);
     G->SetStoreData(true);
-    TtsCol* col = G->GetCols()->GetItem(1);
-    col->SetButtonType(btCombo);
-    col->AssignCombo();
-    TtsBaseGrid* list = col->GetCombo()->GetGrid();
-    list->SetStoreData(true);
-    list->SetGridRowCount(static_cast<Integer>(Rows.size()));
-    for (size_t i = 0; i < Rows.size(); ++i) list->SetCellValue(1, static_cast<Integer>(i) + 1, Variant(Rows[i]));
+    ColumnCombo(G, 1, Rows);
     G->OnComboDropDown = [this](TObject*, TtsComboGrid* Combo, Integer Col, Integer Row) {
       Log += Format("down %d,%d%s ", {Col, Row, Combo ? "" : " no list"});
     };
@@ -153,9 +148,7 @@ TEST_F(ComboDropDown, AnotherWindowActivatedClosesEveryOpenDropDown) {
   auto* second = MakeGrid<TtsGrid>(240, 150, 2, 4);
   second->SetLeft(250);
   Grid = G;
-  TtsCol* col = second->GetCols()->GetItem(1);
-  col->SetButtonType(btCombo);
-  col->AssignCombo();
+  ColumnCombo(second, 1);
   G->ComboButtonDown(1, 1);
   second->ComboButtonDown(1, 1);
   Pump();

@@ -1,6 +1,7 @@
 // A combo's settings as its drop-down list grid keeps them: the settings holder's accessors, the
 // auto-fill rule, a column combo written to a form stream and read back, and the engine grid that
 // makes no combos.
+#include "ComboTestSupport.h"
 #include "GridControlTestSupport.h"
 #include "Filer.h"
 #include "Streams.h"
@@ -19,13 +20,6 @@ class ComboGrid : public GridTest {
     grid->SetGridRowCount(3);
     return grid;
   }
-  // The first column's own combo.
-  TtsCombo* ColumnCombo(TtsGrid* Grid) {
-    TtsCol* col = Grid->GetCols()->GetItem(1);
-    col->SetButtonType(btCombo);
-    col->AssignCombo();
-    return col->GetCombo();
-  }
   // A new grid read from the form stream Grid writes; its first column's combo.
   TtsCombo* ReadBack(TtsGrid* Grid, TtsGrid*& Copy) {
     auto stream = NewOwned<Streams::TMemoryStream>();
@@ -38,7 +32,7 @@ class ComboGrid : public GridTest {
 };
 
 TEST_F(ComboGrid, TheHolderKeepsEverySettingOnItsListGrid) {
-  TtsCombo* combo = ColumnCombo(NewControlGrid());
+  TtsCombo* combo = ColumnCombo(NewControlGrid(), 1);
   auto* list = dynamic_cast<TtsComboGrid*>(combo->GetGrid());
   ASSERT_NE(list, nullptr);
   EXPECT_TRUE(list->IsComboGrid());
@@ -83,7 +77,7 @@ TEST_F(ComboGrid, TheHolderKeepsEverySettingOnItsListGrid) {
 
 TEST_F(ComboGrid, AutoFillSwitchesTheSearchOnExceptWhileTheListIsRead) {
   TtsGrid* grid = NewControlGrid();
-  TtsCombo* combo = ColumnCombo(grid);
+  TtsCombo* combo = ColumnCombo(grid, 1);
   combo->SetAutoFill(true);
   EXPECT_EQ(combo->GetAutoSearch(), asTop);
   combo->SetAutoSearch(asBottom);
@@ -101,16 +95,11 @@ TEST_F(ComboGrid, AutoFillSwitchesTheSearchOnExceptWhileTheListIsRead) {
 
 TEST_F(ComboGrid, AColumnsComboTravelsWithTheGridThroughAFormStream) {
   TtsGrid* grid = NewControlGrid();
-  TtsCombo* combo = ColumnCombo(grid);
+  TtsCombo* combo = ColumnCombo(grid, 1, {"甲等", "乙等"});
   combo->SetDropDownRows(6);
   combo->SetValueColSorted(true);
   combo->SetCompareType(ctCaseSensitive);
   combo->SetAutoFillConvertCase(afcOnExit);
-  TtsBaseGrid* list = combo->GetGrid();
-  list->SetStoreData(true);
-  list->SetGridRowCount(2);
-  list->SetCellValue(1, 1, Variant(String("甲等")));
-  list->SetCellValue(1, 2, Variant(String("乙等")));
   TtsGrid* copy = nullptr;
   TtsCombo* read = ReadBack(grid, copy);
   ASSERT_NE(read, nullptr);

@@ -1,6 +1,7 @@
 // Typing into a combo cell: the incremental search of sorted drop-down lists, first-letter cycling
 // in unsorted ones, the case modes, the application's value, and auto-fill of free-text cells; all
 // under the test clock.
+#include "ComboTestSupport.h"
 #include "GridEditTestSupport.h"
 #include "TSGridComboGrid.h"
 
@@ -15,18 +16,11 @@ class ComboSearch : public EditGridTest {
                          TtsComboCompareType Compare = ctCaseInsensitive) {
     G = MakeGrid<TtsGrid>(300, 150, 2, 4);
     G->SetStoreData(true);
-    TtsCol* col = G->GetCols()->GetItem(1);
-    col->SetButtonType(btCombo);
-    col->AssignCombo();
-    TtsCombo* combo = col->GetCombo();
+    TtsCombo* combo = ColumnCombo(G, 1, Rows);
     combo->SetDropDownStyle(Style);
     combo->SetValueColSorted(Sorted);
     combo->SetCompareType(Compare);
     combo->SetAutoSearch(asTop);
-    TtsBaseGrid* list = combo->GetGrid();
-    list->SetStoreData(true);
-    list->SetGridRowCount(static_cast<Integer>(Rows.size()));
-    for (size_t i = 0; i < Rows.size(); ++i) list->SetCellValue(1, static_cast<Integer>(i) + 1, Variant(Rows[i]));
     G->SetFocus();
     Pump();
     return G;
@@ -116,6 +110,21 @@ TEST_F(ComboSearch, TheSearchTextLastsUntilAPauseEscapeOrACellMove) {
   Press("b");
   G->SetCurrentCell(1, 2);
   EXPECT_EQ(G->GetComboSearchText(), "") << "a move of the current cell";
+}
+
+TEST_F(ComboSearch, ACellOfAnotherColumnSearchesItsOwnList) {
+  MakeComboGrid({"Apple", "Banana"}, true);
+  TtsCombo* second = ColumnCombo(G, 2, {"Cherry", "Date"});
+  second->SetDropDownStyle(ddDropDownList);
+  second->SetAutoSearch(asTop);
+  Press("b");
+  EXPECT_EQ(CellText(), "Banana");
+  G->SetCurrentCell(2, 1);
+  Press("d");
+  EXPECT_EQ(CellText(), "Date");
+  G->SetCurrentCell(1, 2);
+  Press("a");
+  EXPECT_EQ(CellText(), "Apple");
 }
 
 TEST_F(ComboSearch, AHandlersValueOverridesTheListText) {
