@@ -622,6 +622,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
 #include "TSGridBaseCellDrawing.inc"
 #include "TSGridBaseSelection.inc"
 #include "TSGridBaseCombo.inc"
+#include "TSGridBaseDateTime.inc"
 
   // ======== Published settings ===================================================================
 #include "TSGridBaseSettings.inc"
@@ -650,6 +651,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
 #include "TSGridBaseEditingState.inc"
 #include "TSGridBaseCellDrawingState.inc"
 #include "TSGridBaseComboState.inc"
+#include "TSGridBaseDateTimeState.inc"
 };
 
 }  // namespace TSGrid
