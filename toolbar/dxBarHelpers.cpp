@@ -11,11 +11,9 @@
 #include "cxClassesLinks.h"
 #include "cxContainerUtils.h"
 #include "cxControlsUtils.h"
+#include "dxBarUnit.h"
 
 namespace dxBar {
-
-bool dxBarPlaySound = true;
-bool dxBarMakeInactiveImagesDingy = true;
 
 // ---- View levels ----------------------------------------------------------------------------------------
 TdxBarItemViewLevel GetMaxViewLevel(TdxBarItemViewLevels ALevels) {

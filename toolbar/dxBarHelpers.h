@@ -88,10 +88,6 @@ void EnsureMinEditWidth(Integer& AWidth, Integer AMinWidth);
 constexpr Integer dxbsMenuPopup = 0, dxbsMenuCommand = 1, dxbsStop = 2;
 // Plays the sound of the kind when dxBarPlaySound allows it; dxbsStop stops the sound.
 void PlaySystemSound(Integer AKind);
-// Whether the bars play the system's menu sounds.
-extern bool dxBarPlaySound;
-// Whether inactive images are drawn dingy on screens of more than 8 bits per pixel.
-extern bool dxBarMakeInactiveImagesDingy;
 
 template <class T>
 void dxFreeAndNil(T*& AObject) {
@@ -109,8 +105,8 @@ Integer GetNextAccessibleBounds(const TRect& ACurrent, const std::vector<TRect>&
                                 TcxAccessibilityNavigationDirection ADirection, bool AWrap);
 
 // ---- Drawing --------------------------------------------------------------------------------------------
-// The 8 x 8 checkerboard of button-highlight and button-face pixels (made on first use, freed when
-// the unit stops or the system colours change).
+// The unit's PatternBrush, the 8 x 8 checkerboard of button-highlight and button-face pixels (made on
+// first use, freed when the unit stops or the system colours change).
 HBRUSH GetPatternBrush();
 void FreePatternBrush();
 // The screen's bits per pixel, as the unit read them last.

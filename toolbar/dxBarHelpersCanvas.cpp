@@ -3,6 +3,7 @@
 
 #include "Graphics.h"
 #include "WinGdi.h"
+#include "dxBarUnit.h"
 
 namespace dxBar {
 
@@ -68,7 +69,7 @@ bool FBarCanvasStopped = false;
 }  // namespace
 
 TdxBarCanvas* BarCanvas() {
-  if (!FBarCanvas && !FBarCanvasStopped) FBarCanvas = New<TdxBarCanvas>();
+  if (!FBarCanvas && !FBarCanvasStopped && !IsFinalizing()) FBarCanvas = New<TdxBarCanvas>();
   return FBarCanvas;
 }
 

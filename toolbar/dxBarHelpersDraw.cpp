@@ -8,12 +8,12 @@
 #include "WinGdi.h"
 #include "WinUser.h"
 #include "WinUserDraw.h"
+#include "dxBarUnit.h"
 #include "dxOffice11.h"
 
 namespace dxBar {
 
 namespace {
-HBRUSH FPatternBrush = nullptr;
 Integer FScreenBitsPerPixel = 0;
 
 void FillWithColor(HDC DC, const TRect& R, TColor AColor) {
@@ -27,7 +27,7 @@ void FrameWithBrush(HDC DC, const TRect& R, HBRUSH ABrush) { FrameRect(DC, &R, A
 
 // ---- Unit tables ----------------------------------------------------------------------------------------
 HBRUSH GetPatternBrush() {
-  if (!FPatternBrush) {
+  if (!PatternBrush) {
     const HDC screen = GetDC(nullptr);
     const HDC dc = CreateCompatibleDC(screen);
     const HBITMAP bitmap = CreateCompatibleBitmap(screen, 8, 8);
@@ -38,13 +38,13 @@ HBRUSH GetPatternBrush() {
       for (int x = 0; x < 8; ++x) SetPixel(dc, x, y, (x % 2) != (y % 2) ? highlight : face);
     SelectObject(dc, old);
     DeleteDC(dc);
-    FPatternBrush = CreatePatternBrush(bitmap);
+    PatternBrush = CreatePatternBrush(bitmap);
     DeleteObject(bitmap);
   }
-  return FPatternBrush;
+  return PatternBrush;
 }
 
-void FreePatternBrush() { FreeGDIObject(FPatternBrush); }
+void FreePatternBrush() { FreeGDIObject(PatternBrush); }
 
 Integer GetScreenBitsPerPixel() {
   if (FScreenBitsPerPixel == 0) RefreshScreenBitsPerPixel();
