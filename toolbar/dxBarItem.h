@@ -39,6 +39,7 @@ class TdxBarItem : public TdxBarComponent {
   void BeforeDestruction() override;
   TComponent* GetParentComponent() override;
   bool HasParent() override;
+  void SetName(const String& NewName) override;
 
   // ---- Overridable operations, in slot order -----------------------------------------------------------
   virtual Integer GetWidth();
@@ -214,7 +215,6 @@ class TdxBarItem : public TdxBarComponent {
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void ReadState(Filer::TReader* Reader) override;
-  void SetName(const String& NewName) override;
   void SetParentComponent(TComponent* Value) override;
   void AssignTo(TPersistent* Dest) override;
 
@@ -222,6 +222,7 @@ class TdxBarItem : public TdxBarComponent {
   // the categories renumber the items' categories.
   friend class TdxBarItemLink;
   friend class TdxBarManagerCategories;
+  friend class TdxBarManager;
   void AddLink(TdxBarItemLink* ALink) { FLinks.push_back(ALink); }
   void RemoveLink(TdxBarItemLink* ALink);
 

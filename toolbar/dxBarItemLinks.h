@@ -147,6 +147,7 @@ class TdxBarItemLink : public TCollectionItem, public IdxBarSelectableItem {
   void SetUserDefine(TdxBarUserDefines Value);
   TBitmap* GetUserGlyph() const { return FUserGlyph; }
   void SetUserGlyph(TBitmap* Value);
+  bool IsUserGlyphStored() const { return FUserDefine.Contains(udGlyph); }
   TdxBarPaintStyle GetUserPaintStyle() const { return FUserPaintStyle; }
   void SetUserPaintStyle(TdxBarPaintStyle Value);
   Integer GetUserWidth() const { return FUserWidth; }

@@ -117,22 +117,28 @@ void TdxBarItemStylesData::LockChangeEvent(bool ALock) {
   if (--FLockCount == 0 && FPendingKind != sckNone) DoChange(FPendingKind);
 }
 
+namespace {
+// Holds the change event locked for a scope: what the scope changes comes out as one notice.
+class TChangeEventLock {
+ public:
+  explicit TChangeEventLock(TdxBarItemStylesData* AData) : FData(AData) { FData->LockChangeEvent(true); }
+  ~TChangeEventLock() { FData->LockChangeEvent(false); }
+  TChangeEventLock(const TChangeEventLock&) = delete;
+  TChangeEventLock& operator=(const TChangeEventLock&) = delete;
+
+ private:
+  TdxBarItemStylesData* FData;
+};
+}  // namespace
+
 void TdxBarItemStylesData::StyleChanged(TcxCustomStyle* AStyle) {
-  LockChangeEvent(true);
-  struct TUnlock {
-    TdxBarItemStylesData* Data;
-    ~TUnlock() { Data->LockChangeEvent(false); }
-  } unlock{this};
+  TChangeEventLock lock(this);
   for (Integer i = 0; i < FStyleCount; ++i)
     if (FSlots[i].Style == AStyle) InternalStyleChanged(i);
 }
 
 void TdxBarItemStylesData::StyleRemoved(TcxCustomStyle* AStyle) {
-  LockChangeEvent(true);
-  struct TUnlock {
-    TdxBarItemStylesData* Data;
-    ~TUnlock() { Data->LockChangeEvent(false); }
-  } unlock{this};
+  TChangeEventLock lock(this);
   for (Integer i = 0; i < FStyleCount; ++i)
     if (FSlots[i].Style == AStyle) SetStyle(i, nullptr);
 }
