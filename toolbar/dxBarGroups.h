@@ -30,7 +30,7 @@ class TdxBarGroup : public TdxBarComponent {
   TdxBarItemVisible GetVisible() const { return FVisible; }
   void SetVisible(TdxBarItemVisible Value) override;
   void SetName(const String& NewName) override;
-  Integer GetIndex() const;
+  Integer GetIndex();
   void SetIndex(Integer Value);
   // The member names read while loading, not resolved yet.
   const std::vector<String>& GetPendingNames() const { return FPendingNames; }

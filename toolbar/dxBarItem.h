@@ -27,8 +27,6 @@ namespace dxBar {
 class TdxBarItemActionLink;
 class TdxBarItemLinks;
 
-// What a layout store holds of an item.
-enum TdxBarStoringKind { skOwn, skAll };
 
 class TdxBarItem : public TdxBarComponent {
   DECLARE_CLASS(TdxBarItem, TdxBarComponent)

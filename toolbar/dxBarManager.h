@@ -91,8 +91,8 @@ class TdxBarManager : public TComponent {
   void AddGroup(TdxBarGroup* AGroup);
   void RemoveGroup(TdxBarGroup* AGroup);
   TdxBarGroup* CreateGroup();
-  void AddPopupMenu(TdxBarCustomPopupMenu* APopupMenu);
-  void RemovePopupMenu(TdxBarCustomPopupMenu* APopupMenu);
+  void AddPopupMenu(TdxBarComponent* APopupMenu);
+  void RemovePopupMenu(TdxBarComponent* APopupMenu);
 
   // ---- Designer ------------------------------------------------------------------------------------------
   void DesignerModified();
@@ -306,6 +306,12 @@ class TdxBarManager : public TComponent {
   TComponent* GetChildOwner() override { return Owner(); }
   void SetChildOrder(TComponent* Child, Integer Order) override;
   void DoLockUpdate(bool ALock, bool ARefresh);
+  // Runs the manager's shortcut search on one manager: its main menu, its visible bars, its popup menus.
+  bool TryShortCut(TShortCut AShortCut);
+  TdxBarItemLink* FindAccelLink(Word AKey, TShiftState AShift);
+  // Offers ATry the managers from the owner's window upward, then the others in their cycle, until it
+  // answers true.
+  bool ForEachManagerInSearchOrder(TClosure<bool(TdxBarManager*)> ATry);
 
  private:
   void CheckOwner();
@@ -313,18 +319,14 @@ class TdxBarManager : public TComponent {
   void UnregisterManager();
   void CreateOwnedObjects();
   void CategoriesChanged(TObject* Sender);
+  void SortItemsByCategory();
   void ImagesChanged(TObject* Sender);
   void HotImagesChanged(TObject* Sender);
   void LargeImagesChanged(TObject* Sender);
-  void ImageOptionsChanged(TObject* Sender);
   void LargeIconsChanged(TObject* Sender);
   void ApplyLoadedItemsVisible();
   // Runs AProc for every item under the update lock, unless loading or being destroyed.
   void ForEachItemLocked(TClosure<void(TdxBarItem*)> AProc);
-  void ReadCategoriesItemsVisibles(Filer::TReader* Reader);
-  void WriteCategoriesItemsVisibles(Filer::TWriter* Writer);
-  void ReadCategoriesVisibles(Filer::TReader* Reader);
-  void WriteCategoriesVisibles(Filer::TWriter* Writer);
 
   // Owned objects.
   TdxBars* FBars = nullptr;

@@ -47,6 +47,9 @@ void TdxBarManager::UniqueName(const String& ABaseName, String& AName) {
   if (FDesigner) AName = FDesigner->UniqueName(ABaseName);
 }
 
+// The design controller keeps the last selected object; without one nothing is selected.
+TdxBarItemLink* TdxBarManager::GetLastSelectedLinkAtDesign() { return nullptr; }
+
 void TdxBarManager::DesignerModified() {
   if (GetIsInitializing() || GetIsDestroying()) return;
   if (FDesignerModifiedLockCount > 0) {

@@ -63,6 +63,9 @@ using TdxBarInternalStates = TSet<TdxBarInternalState, 16>;
 
 enum TdxBarManagerFormKind { fkMain, fkMainOrMDIChild, fkAny };
 
+// The layout store: an ini file (or a stream holding one) or the registry.
+enum TdxBarStoringKind { skIni, skReg };
+
 // The selection protocol of customization.
 enum TdxBarSelectionStatus { ssUnselected, ssActiveSelected, ssInactiveSelected };
 enum TdxBarSelectionOperation { soAdd, soExclude, soExclusive };

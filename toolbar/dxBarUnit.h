@@ -14,7 +14,7 @@ constexpr Integer crdxBarEditSizing = 1044;
 
 // Variables an application may change.
 extern TClass dxBarHintWindowClass;
-extern TdxBarHintWindow* FHintWindow;
+extern TComponent* FHintWindow;
 extern TObject* dxBarHintKeeper;
 extern HBRUSH PatternBrush;
 extern TObject* (*dxBarGetRootAccessibleObject)(HWND AWindow);
@@ -26,6 +26,14 @@ extern Integer dxBarNonrecentlyUsedItemsColorDelta;
 extern Integer dxBarFlatToolbarsColorDelta;
 extern Integer dxBarWaitForSubMenuTime;
 extern TColor dxBarScreenTipFontColor;
+
+// The USER32 calls looked up by the unit's start; each may be missing (nil).
+using TUpdateLayeredWindow = BOOL (*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, void*, DWORD);
+using TAnimateWindow = BOOL (*)(HWND, DWORD, DWORD);
+using TSetLayeredWindowAttributes = BOOL (*)(HWND, COLORREF, BYTE, DWORD);
+extern TUpdateLayeredWindow UpdateLayeredWindowProc;
+extern TAnimateWindow AnimateWindowProc;
+extern TSetLayeredWindowAttributes SetLayeredWindowAttributesProc;
 
 // The platform as recorded by the unit's start.
 extern bool IsWin95;

@@ -1,0 +1,9 @@
+#include "dxBarTestSupport.h"
+
+namespace dxBarTests {
+
+IMPLEMENT_CLASS(TRecordingBarComponent)
+
+TForm* NewTestForm() { return TCustomForm::CreateNew<TForm>(nullptr); }
+
+}  // namespace dxBarTests
