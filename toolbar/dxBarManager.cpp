@@ -16,7 +16,6 @@
 #include "dxBarConsts.h"
 #include "dxBarGroups.h"
 #include "dxBarItem.h"
-#include "dxBarItemLinks.h"
 #include "dxBarLookups.h"
 #include "dxBarOptions.h"
 #include "dxBarUnit.h"
@@ -308,12 +307,15 @@ void TdxBarManager::Loaded() {
   FInternalState.Include(bisAfterLoading);
   try {
     if (GetDesigning()) SortItemsByCategory();
-    if (FInternalState.Contains(bisBarsLoading))
-      for (Integer i = 0; i < GetItemCount(); ++i) GetItem(i)->SetVisible(GetItem(i)->GetLoadedVisible());
+    // The values read from the stream are applied now; the bars and the stored layout follow them.
+    FInternalState.Include(bisBarsLoading);
+    for (Integer i = 0; i < GetItemCount(); ++i) GetItem(i)->SetVisible(GetItem(i)->GetLoadedVisible());
+    FInternalState.Exclude(bisBarsLoading);
     for (Integer i = 0; i < FCategories->GetCount(); ++i)
       if (TdxBarCategoryData* data = FCategories->GetData(i)) SetCategoryItemsVisible(i, data->LoadedItemsVisible);
   } catch (...) {
     FInternalState.Exclude(bisAfterLoading);
+    FInternalState.Exclude(bisBarsLoading);
     throw;
   }
   FInternalState.Exclude(bisAfterLoading);
