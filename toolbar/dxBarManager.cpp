@@ -16,6 +16,7 @@
 #include "dxBarConsts.h"
 #include "dxBarGroups.h"
 #include "dxBarItem.h"
+#include "dxBarItemLinks.h"
 #include "dxBarLookups.h"
 #include "dxBarOptions.h"
 #include "dxBarUnit.h"
@@ -306,6 +307,7 @@ void TdxBarManager::Loaded() {
   if (IsUpdateLocked()) return;
   FInternalState.Include(bisAfterLoading);
   try {
+    ResolveLoadedItemNames();
     if (GetDesigning()) SortItemsByCategory();
     // The values read from the stream are applied now; the bars and the stored layout follow them.
     FInternalState.Include(bisBarsLoading);
@@ -319,6 +321,13 @@ void TdxBarManager::Loaded() {
     throw;
   }
   FInternalState.Exclude(bisAfterLoading);
+}
+
+// Item links name their items in the form stream: every item's own links; the bars' links are resolved
+// with the bars.
+void TdxBarManager::ResolveLoadedItemNames() {
+  for (Integer i = 0; i < GetItemCount(); ++i)
+    if (TdxBarItemLinks* links = GetItem(i)->GetItemLinks()) links->LoadItemNames();
 }
 
 // Adjacent pairs swapped while out of order, so that categories appear in order at design time.
