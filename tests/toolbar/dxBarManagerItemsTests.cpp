@@ -333,3 +333,36 @@ end)");
 }
 
 }  // namespace
+
+namespace {
+
+// A form that can be put into design mode, as the form designer does.
+class TDesignedForm : public TForm {
+  DECLARE_CLASS(TDesignedForm, TForm)
+ public:
+  explicit TDesignedForm(TComponent* AOwner = nullptr) : TForm(AOwner) {}
+  void Design() { SetDesigning(true); }
+};
+IMPLEMENT_CLASS(TDesignedForm)
+
+TEST(dxBarManagerRename, AtDesignTimeTheItemsNamedAfterTheManagerFollowItsName) {
+  TOwnedPtr<TDesignedForm> form(TCustomForm::CreateNew<TDesignedForm>(nullptr));
+  auto* manager = New<TdxBarManager>(form.get());
+  manager->SetName("Bars");
+  auto name = [](TComponent* C, const char* N) { C->SetName(N); };
+  auto* first = New<TManagerTestButton>(form.get());
+  name(first, "BarsButton1");
+  auto* taken = New<TManagerTestButton>(form.get());
+  name(taken, "barsButton2");
+  auto* other = New<TManagerTestButton>(form.get());
+  name(other, "Other");
+  auto* blocker = New<TComponent>(form.get());
+  name(blocker, "MenuButton2");  // the new name of the second item is taken: it keeps its name
+  form->Design();
+  manager->SetName("Menu");
+  EXPECT_EQ(first->GetName(), "MenuButton1");
+  EXPECT_EQ(taken->GetName(), "barsButton2");
+  EXPECT_EQ(other->GetName(), "Other");
+}
+
+}  // namespace
