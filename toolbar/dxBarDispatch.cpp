@@ -7,7 +7,6 @@
 #include "WinInput.h"
 #include "WinManage.h"
 #include "cxControlsUtils.h"
-#include "dxBarBar.h"
 #include "dxBarControl.h"
 #include "dxBarItem.h"
 #include "dxBarItemControl.h"
@@ -65,9 +64,10 @@ void TdxBarManager::DoShowToolbarsPopup(TdxBarItemLinks* AItemLinks) {
 }
 
 // ---- Docking permission -------------------------------------------------------------------------------------
+// The manager's NotDocking decides for the form's own docks; OnDocking has the last word.
 bool TdxBarManager::DoDocking(TdxBar* ABar, TdxBarDockingStyle AStyle, TdxDockControl* ADockControl) {
-  bool result = !ABar || !ABar->GetNotDocking().Contains(AStyle);
-  if (result && (!ADockControl || IsInternalDockControl(ADockControl))) result = !FNotDocking.Contains(AStyle);
+  bool result = true;
+  if (!ADockControl || IsInternalDockControl(ADockControl)) result = !FNotDocking.Contains(AStyle);
   if (OnDocking) OnDocking(ABar, AStyle, ADockControl, result);
   return result;
 }
