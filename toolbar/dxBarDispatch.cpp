@@ -115,10 +115,13 @@ bool TdxBarManager::ForEachManagerInSearchOrder(TClosure<bool(TdxBarManager*)> A
       window = GetParent(window);
     }
   if (!dxBarManagerList) return false;
-  for (TdxBarManager* manager = dxBarManagerList->NextActive(this, true); manager != this;
-       manager = dxBarManagerList->NextActive(manager, true)) {
-    if (ATry(manager)) return true;
-    if (dxBarManagerList->NextActive(manager, true) == manager) break;
+  // Each manager at most once, however the cycle runs.
+  TdxBarManager* manager = this;
+  for (Integer steps = dxBarManagerList->GetCount(); steps > 0; --steps) {
+    TdxBarManager* next = dxBarManagerList->NextActive(manager, true);
+    if (next == manager || next == this) break;
+    if (ATry(next)) return true;
+    manager = next;
   }
   return false;
 }
