@@ -2,6 +2,7 @@
 
 #include "Exceptions.h"
 #include "ExtCtrls.h"
+#include "ImgList.h"
 #include "WinCursor.h"
 #include "Forms.h"
 #include "dxBar.h"
@@ -164,6 +165,27 @@ TEST(dxBarLookups, AControlFindsTheManagerOfItsNearestWindowThatHasOne) {
   EXPECT_EQ(inner->GetParentForm(), form.get());
   EXPECT_TRUE(IsWindowOfManagerOwner(inner, form->GetHandle()));
   EXPECT_FALSE(IsWindowOfManagerOwner(outer, panel->GetHandle()));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(dxBarImageOptions, AFreedImageListIsDroppedAndLargeImagesSizeLargeIcons) {
+  TOwnedPtr<TForm> form(NewTestForm());
+  auto* manager = New<TdxBarManager>(form.get());
+  TCustomImageList* images = TCustomImageList::CreateSize(16, 16);
+  TCustomImageList* large = TCustomImageList::CreateSize(24, 24);
+  manager->SetImages(images);
+  manager->SetLargeImages(large);
+  manager->SetUseLargeImagesForLargeIcons(true);
+  manager->SetLargeIcons(true);
+  EXPECT_EQ(manager->GetImageOptions()->GetGlyphSize(), 24) << "the large images' width";
+  images->Free();
+  EXPECT_EQ(manager->GetImages(), nullptr);
+  large->Free();
+  EXPECT_EQ(manager->GetLargeImages(), nullptr);
+  EXPECT_EQ(manager->GetImageOptions()->GetGlyphSize(), 32) << "large icons without large images";
 }
 
 }  // namespace
