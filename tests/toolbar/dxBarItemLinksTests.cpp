@@ -9,6 +9,7 @@
 #include "dxBarItem.h"
 #include "dxBarHelpersObjects.h"
 #include "dxBarItemLinks.h"
+#include "dxBarItemTestSupport.h"
 
 namespace {
 
@@ -64,25 +65,10 @@ class TdxBarTestLinksOwner : public TComponent, public IdxBarLinksOwner {
 };
 IMPLEMENT_CLASS(TdxBarTestLinksOwner)
 
-struct LinksFixture : testing::Test {
-  TForm* Form = nullptr;
-  TdxBarManager* Manager = nullptr;
-  TdxBarItemLinks* Links = nullptr;
-
-  void SetUp() override {
-    Form = TCustomForm::CreateNew<TForm>(nullptr);
-    Manager = New<TdxBarManager>(Form);
-    Links = New<TdxBarSubMenuControlItemLinks>(Manager, nullptr);
-  }
-  void TearDown() override {
-    Links->Free();
-    Form->Free();
-  }
+struct LinksFixture : dxBarItemFixture {
   template <class T = TdxBarLinksTestItem>
   T* NewItem(const String& ACaption) {
-    auto* item = New<T>(Manager);
-    item->SetCaption(ACaption);
-    return item;
+    return dxBarItemFixture::NewItem<T>(ACaption);
   }
   std::vector<TdxBarItemLink*> VisibleLinks() const {
     std::vector<TdxBarItemLink*> result;
