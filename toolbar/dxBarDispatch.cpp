@@ -7,7 +7,6 @@
 #include "WinInput.h"
 #include "WinManage.h"
 #include "cxControlsUtils.h"
-#include "dxBarBar.h"
 #include "dxBarControl.h"
 #include "dxBarItem.h"
 #include "dxBarItemControl.h"
@@ -65,9 +64,10 @@ void TdxBarManager::DoShowToolbarsPopup(TdxBarItemLinks* AItemLinks) {
 }
 
 // ---- Docking permission -------------------------------------------------------------------------------------
+// The manager's NotDocking decides for the form's own docks; OnDocking has the last word.
 bool TdxBarManager::DoDocking(TdxBar* ABar, TdxBarDockingStyle AStyle, TdxDockControl* ADockControl) {
-  bool result = !ABar || !ABar->GetNotDocking().Contains(AStyle);
-  if (result && (!ADockControl || IsInternalDockControl(ADockControl))) result = !FNotDocking.Contains(AStyle);
+  bool result = true;
+  if (!ADockControl || IsInternalDockControl(ADockControl)) result = !FNotDocking.Contains(AStyle);
   if (OnDocking) OnDocking(ABar, AStyle, ADockControl, result);
   return result;
 }
@@ -115,10 +115,13 @@ bool TdxBarManager::ForEachManagerInSearchOrder(TClosure<bool(TdxBarManager*)> A
       window = GetParent(window);
     }
   if (!dxBarManagerList) return false;
-  for (TdxBarManager* manager = dxBarManagerList->NextActive(this, true); manager != this;
-       manager = dxBarManagerList->NextActive(manager, true)) {
-    if (ATry(manager)) return true;
-    if (dxBarManagerList->NextActive(manager, true) == manager) break;
+  // Each manager at most once, however the cycle runs.
+  TdxBarManager* manager = this;
+  for (Integer steps = dxBarManagerList->GetCount(); steps > 0; --steps) {
+    TdxBarManager* next = dxBarManagerList->NextActive(manager, true);
+    if (next == manager || next == this) break;
+    if (ATry(next)) return true;
+    manager = next;
   }
   return false;
 }

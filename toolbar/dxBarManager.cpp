@@ -307,16 +307,27 @@ void TdxBarManager::Loaded() {
   if (IsUpdateLocked()) return;
   FInternalState.Include(bisAfterLoading);
   try {
+    ResolveLoadedItemNames();
     if (GetDesigning()) SortItemsByCategory();
-    if (FInternalState.Contains(bisBarsLoading))
-      for (Integer i = 0; i < GetItemCount(); ++i) GetItem(i)->SetVisible(GetItem(i)->GetLoadedVisible());
+    // The values read from the stream are applied now; the bars and the stored layout follow them.
+    FInternalState.Include(bisBarsLoading);
+    for (Integer i = 0; i < GetItemCount(); ++i) GetItem(i)->SetVisible(GetItem(i)->GetLoadedVisible());
+    FInternalState.Exclude(bisBarsLoading);
     for (Integer i = 0; i < FCategories->GetCount(); ++i)
       if (TdxBarCategoryData* data = FCategories->GetData(i)) SetCategoryItemsVisible(i, data->LoadedItemsVisible);
   } catch (...) {
     FInternalState.Exclude(bisAfterLoading);
+    FInternalState.Exclude(bisBarsLoading);
     throw;
   }
   FInternalState.Exclude(bisAfterLoading);
+}
+
+// Item links name their items in the form stream: every item's own links; the bars' links are resolved
+// with the bars.
+void TdxBarManager::ResolveLoadedItemNames() {
+  for (Integer i = 0; i < GetItemCount(); ++i)
+    if (TdxBarItemLinks* links = GetItem(i)->GetItemLinks()) links->LoadItemNames();
 }
 
 // Adjacent pairs swapped while out of order, so that categories appear in order at design time.

@@ -257,6 +257,131 @@ class TdxBarManager : public TComponent {
   Integer GetWaitForDockingTime() const { return FWaitForDockingTime; }
   void SetWaitForDockingTime(Integer Value);
 
+  // ---- Messages of the owner, activation and floating bars --------------------------------------------------
+  void OwnerWndProc(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM ALParam);
+  static void SendFormBroadcastMessage(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM ALParam);
+  static bool IsFormBroadcastMessage(UINT AMsg);
+  void MainFormClientWndProc(TMessage& AMessage);
+  void DoActivate(bool AActive, bool AMinimized, HWND AWnd, HWND AActivatedWnd);
+  void DoActivateApp(bool AActive);
+  void DoCreate();
+  void DoModalActivate();
+  void ActivateFloatToolbars(bool AFormActive, bool AForce, HWND AWnd);
+  void ShowToolbars(bool AShow, bool AForce, HWND AWnd);
+  void CheckToolbarsVisibility();
+  void DisableFloatToolBars();
+  void EnableFloatToolBars();
+  HWND GetWindowForMouseCapturing();
+  bool IsOwnerVisible();
+  bool NeedsMouseWheel();
+
+  // ---- Layout store -----------------------------------------------------------------------------------------
+  void LoadFromIniFile(const String& AFileName);
+  void SaveToIniFile(const String& AFileName);
+  void LoadFromRegistry(const String& APath);
+  void SaveToRegistry(const String& APath);
+  void LoadFromStream(Streams::TStream* AStream);
+  void SaveToStream(Streams::TStream* AStream);
+  void LoadBarManager(IniFiles::TCustomIniFile* AIniFile, const String& ABaseSection, TdxBarStoringKind AStoringKind);
+  void SaveBarManager(IniFiles::TCustomIniFile* AIniFile, const String& ABaseSection, TdxBarStoringKind AStoringKind);
+  String GetBaseIniSection();
+  String GetBarManagerSection(const String& ABase, TdxBarStoringKind AStoringKind);
+  Integer GetSavedBarIndex(const String& ACaption);
+  void SaveState();
+  static void CorrectRegistryPath(String& APath);
+
+  // ---- Services: bars, items, merging, customizing, dragging and mouse tracking ------------------------------
+  TdxBar* AddToolBar(bool AIsMainMenu = false, bool AAskName = false);
+  void DeleteToolBar(TdxBar* ABar, bool AConfirm);
+  void RenameToolBar(TdxBar* ABar);
+  void ResetToolBar(TdxBar* ABar);
+  TdxBar* BarByCaption(const String& ACaption);
+  TdxBar* BarByComponentName(const String& AName);
+  TdxBar* BarByNewName(const String& AName);
+  TdxBar* BarByOldName(const String& AName);
+  TdxBarItem* AddItem(TClass AItemClass);
+  TdxBarItem* AddButton();
+  TdxBarItem* AddSubItem();
+  void ExchangeItems(Integer AIndex1, Integer AIndex2);
+  void MoveItem(Integer ACurIndex, Integer ANewIndex);
+  TdxBarItem* GetItemByName(const String& AName);
+  void GetUniqueItemName(TClass AItemClass, String& AName);
+  void GetUniqueToolbarCaption(const String& ABase, String& ACaption);
+  void GetUniqueToolbarName(const String& ABase, String& AName);
+  TdxDockControl* FindDockControl(const String& AName);
+  TdxBar* GetMainMenuBar();
+  TCustomdxBarControl* GetMainMenuControl();
+  TCustomdxBarControl* GetBarControlFocused() const { return FFocusedBarControl; }
+  void Merge(TdxBarManager* ABarManager, bool AAddNewBars);
+  void Unmerge(TdxBarManager* ABarManager);
+  void InternalUnmerge(TdxBarManager* ABarManager, bool AAll);
+  void RestoreMergeState();
+  bool CanReset();
+  bool CanShowRecentItems();
+  bool ShowRecentItemsFirst();
+  void CalcMostRecentlyUsedUseCount();
+  Integer GetMostRecentlyUsedUseCount() const { return FMostRecentlyUsedUseCount; }
+  void ResetUsageData();
+  void ResetUsageDataWithConfirmation();
+  void Customizing(bool AShow);
+  bool IsUncustomizable();
+  void HideAll();
+  void SetSelectedItem(TdxBarItemControl* AItemControl);
+  TdxBarItemControl* GetSelectedItem() const { return FSelectedItem; }
+  void AddBarToRestoringList(TdxBar* ABar);
+  void RemoveBarFromRestoringList(TdxBar* ABar);
+  bool BarRestoringListExists() const { return FBarRestoringList != nullptr; }
+  Integer GetBarIndexInRestoringList(TdxBar* ABar);
+  TdxBar* GetRestoringListBar(Integer AIndex);
+  Integer GetRestoringListBarCount();
+  void ShowBarsFromRestoringList(TdxDockControl* ADockControl);
+  void BeginDrag();
+  void EndDrag();
+  bool GetDragging();
+  void DragAndDrop(TdxBarItem* AItem, TdxBarItemLink* AItemLink);
+  TdxBarItem* GetDraggingItem();
+  void SetDraggingItem(TdxBarItem* Value);
+  TdxBarItemLink* GetDraggingItemLink();
+  void SetDraggingItemLink(TdxBarItemLink* Value);
+  void HandleDragging();
+  void BeginMouseTracking(TCustomdxBarControl* ABarControl);
+  void EndMouseTracking(TCustomdxBarControl* ABarControl);
+  bool IsMouseTracking(TCustomdxBarControl* ABarControl);
+
+  // ---- Style, painter, fonts and hints -------------------------------------------------------------------------
+  TdxBarRealPaintStyle GetRealPaintStyle();
+  TdxBarManagerStyle GetPaintStyle();
+  TClass InternalGetPainterClass();
+  void InitPainter();
+  void InternalStyleChanged();
+  void GetRealLookAndFeel(cxLookAndFeels::TcxLookAndFeel* ALookAndFeel);
+  bool GetFlat() const { return FStyle == bmsFlat; }
+  TColor GetFlatToolbarsBorderColor();
+  TColor GetFlatToolbarsColor();
+  TColor GetFlatToolbarsDownedColor();
+  TColor GetFlatToolbarsDownedSelColor();
+  TColor GetFlatToolbarsSelColor();
+  TColor GetLightColor(Integer APart1, Integer APart2, Integer APart3);
+  void CreateToolbarsBrushes();
+  void RecreateToolbarsBrushes();
+  void DestroyToolbarsBrushes();
+  void ResetBackgrounds();
+  void RefreshFloatingBarsShadows();
+  void AssignFont();
+  void ActivateHint(bool AActive, const String& AText, TObject* AHintObject);
+  void HideHint();
+  cxClasses::TcxEventHandlerCollection* GetSystemFontChangedHandlers() const { return FSystemFontChangedHandlers; }
+  cxClasses::TcxEventHandlerCollection* GetIniFileReadHandlers() const { return FIniFileReadHandlers; }
+  cxClasses::TcxEventHandlerCollection* GetIniFileWriteHandlers() const { return FIniFileWriteHandlers; }
+
+  // ---- MDI children ----------------------------------------------------------------------------------------------
+  void MDIStateChanged(Integer AChange, HWND AChildWnd);
+  void CreateMDIChildSystemMenu(HWND AChildWnd);
+  void DestroyMDIChildSystemMenu();
+  bool IsMDIChildSystemMenuExist();
+  HWND ActiveMDIChild();
+  cxClasses::TcxEventHandlerCollection* GetMDIStateChangedHandlers() const { return FMDIStateChangedHandlers; }
+
   // ---- Painter ------------------------------------------------------------------------------------------
   TdxBarPainter* GetDefaultPainter() const { return FDefaultPainter; }
 
@@ -320,6 +445,7 @@ class TdxBarManager : public TComponent {
   void CreateOwnedObjects();
   void CategoriesChanged(TObject* Sender);
   void SortItemsByCategory();
+  void ResolveLoadedItemNames();
   void ImagesChanged(TObject* Sender);
   void HotImagesChanged(TObject* Sender);
   void LargeImagesChanged(TObject* Sender);
@@ -327,6 +453,11 @@ class TdxBarManager : public TComponent {
   void ApplyLoadedItemsVisible();
   // Runs AProc for every item under the update lock, unless loading or being destroyed.
   void ForEachItemLocked(TClosure<void(TdxBarItem*)> AProc);
+  void FontChanged(TObject* Sender);
+  void LFChanged(TObject* Sender);
+  void ThemeChanged();
+  void DoActivateHint(bool AActive, const String& AText, TObject* AHintObject);
+  void DisplayHint();
 
   // Owned objects.
   TdxBars* FBars = nullptr;

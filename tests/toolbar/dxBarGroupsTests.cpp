@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "Exceptions.h"
-#include "ObjectText.h"
-#include "Streams.h"
 #include "dxBar.h"
 #include "dxBarTestSupport.h"
 
@@ -106,20 +104,14 @@ TEST(dxBarGroupsStream, MembersAndCategoriesRoundTripThroughTheObjectStream) {
   outer->Add(inner);
   outer->SetEnabled(false);
 
-  auto stream = NewOwned<TMemoryStream>();
-  stream->WriteComponent(form.get());
-  stream->SetPosition(0);
-  auto text = NewOwned<TMemoryStream>();
-  ObjectBinaryToText(stream.get(), text.get());
-  const String written(static_cast<const char*>(text->GetMemory()), static_cast<size_t>(text->GetSize()));
+  const String written = WriteFormText(form.get());
   EXPECT_NE(written.find("Categories.ItemsVisibles = (\n      2\n      2\n      1)"), String::npos) << written;
   EXPECT_NE(written.find("Categories.Visibles = (\n      True\n      False\n      True)"), String::npos) << written;
   EXPECT_NE(written.find("Items = (\n        'A'\n        'Inner')"), String::npos) << written;
 
   form.reset();
   TOwnedPtr<TGroupsForm> copy(TCustomForm::CreateNew<TGroupsForm>(nullptr));
-  stream->SetPosition(0);
-  stream->ReadComponent(copy.get());
+  ReadFormText(copy.get(), written);
   auto* readManager = As<TdxBarManager>(copy->FindComponent("BarManager1"));
   ASSERT_TRUE(readManager);
   EXPECT_EQ(readManager->GetCategories()->GetText(), "Default\r\nFile\r\nEdit\r\n");

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "Exceptions.h"
+#include "ExtCtrls.h"
+#include "ImgList.h"
 #include "WinCursor.h"
 #include "Forms.h"
 #include "dxBar.h"
@@ -112,7 +114,9 @@ TEST(dxBarUnit, StopAndStartLeaveNothingBehind) {
   TOwnedPtr<TForm> form(NewTestForm());
   New<TdxBarManager>(form.get());
   form.reset();
+  dxBarRegisterItem(TRecordingBarComponent::StaticClass(), TObject::StaticClass(), true);
   DonedxBar();
+  EXPECT_EQ(GetClass("TRecordingBarComponent"), nullptr) << "the registry's classes are unregistered";
   EXPECT_EQ(dxBarManagerList, nullptr);
   EXPECT_EQ(RegdxItemList(), nullptr) << "no registry is made once the unit stops";
   EXPECT_FALSE(BarHooksInstalled());
@@ -134,6 +138,54 @@ TEST(dxBarUnit, TheCursorsAreOurOwnPictures) {
     EXPECT_EQ(size.cx, 32);
     EXPECT_EQ(size.cy, 32);
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(dxBarLookups, AControlFindsTheManagerOfItsNearestWindowThatHasOne) {
+  TOwnedPtr<TForm> form(NewTestForm());
+  auto* outer = New<TdxBarManager>(form.get());
+  auto* panel = New<TPanel>(form.get());
+  panel->SetParent(form.get());
+  auto* inner = New<TdxBarManager>(panel);
+  auto* onPanel = New<TPanel>(form.get());
+  onPanel->SetParent(panel);
+  auto* onForm = New<TPanel>(form.get());
+  onForm->SetParent(form.get());
+  form->HandleNeeded();
+  onPanel->HandleNeeded();
+  onForm->HandleNeeded();
+  EXPECT_EQ(GetBarManagerForComponent(onPanel), inner);
+  EXPECT_EQ(GetBarManagerForComponent(onForm), outer);
+  EXPECT_EQ(inner->GetParentBarManager(), outer);
+  EXPECT_EQ(outer->GetParentBarManager(), nullptr);
+  EXPECT_EQ(inner->GetMainForm(), form.get());
+  EXPECT_EQ(inner->GetParentForm(), form.get());
+  EXPECT_TRUE(IsWindowOfManagerOwner(inner, form->GetHandle()));
+  EXPECT_FALSE(IsWindowOfManagerOwner(outer, panel->GetHandle()));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(dxBarImageOptions, AFreedImageListIsDroppedAndLargeImagesSizeLargeIcons) {
+  TOwnedPtr<TForm> form(NewTestForm());
+  auto* manager = New<TdxBarManager>(form.get());
+  TCustomImageList* images = TCustomImageList::CreateSize(16, 16);
+  TCustomImageList* large = TCustomImageList::CreateSize(24, 24);
+  manager->SetImages(images);
+  manager->SetLargeImages(large);
+  manager->SetUseLargeImagesForLargeIcons(true);
+  manager->SetLargeIcons(true);
+  EXPECT_EQ(manager->GetImageOptions()->GetGlyphSize(), 24) << "the large images' width";
+  images->Free();
+  EXPECT_EQ(manager->GetImages(), nullptr);
+  large->Free();
+  EXPECT_EQ(manager->GetLargeImages(), nullptr);
+  EXPECT_EQ(manager->GetImageOptions()->GetGlyphSize(), 32) << "large icons without large images";
 }
 
 }  // namespace

@@ -23,4 +23,9 @@ class TRecordingBarComponent : public TdxBarComponent {
 // A form without a resource, freed by the fixture.
 TForm* NewTestForm();
 
+// Reads the components of ARoot from a form text, as a form resource gives them.
+void ReadFormText(TComponent* ARoot, const String& AText);
+// The form text that the object stream writes for ARoot.
+String WriteFormText(TComponent* ARoot);
+
 }  // namespace dxBarTests
