@@ -3,6 +3,8 @@
 
 namespace dxBar {
 
+IMPLEMENT_ABSTRACT_CLASS(TdxBarItemControl)
+
 void TdxBarItemControl::DoCalculateParts() {
   CalcDrawParams(false);
   CalcParts();

@@ -9,6 +9,9 @@
 #include "dxBarItem.h"
 #include "dxBarHelpersObjects.h"
 #include "dxBarItemLinks.h"
+#include "dxBarItemTestSupport.h"
+#include "dxBarLookups.h"
+#include "dxBarTestSupport.h"
 
 namespace {
 
@@ -64,25 +67,10 @@ class TdxBarTestLinksOwner : public TComponent, public IdxBarLinksOwner {
 };
 IMPLEMENT_CLASS(TdxBarTestLinksOwner)
 
-struct LinksFixture : testing::Test {
-  TForm* Form = nullptr;
-  TdxBarManager* Manager = nullptr;
-  TdxBarItemLinks* Links = nullptr;
-
-  void SetUp() override {
-    Form = TCustomForm::CreateNew<TForm>(nullptr);
-    Manager = New<TdxBarManager>(Form);
-    Links = New<TdxBarSubMenuControlItemLinks>(Manager, nullptr);
-  }
-  void TearDown() override {
-    Links->Free();
-    Form->Free();
-  }
+struct LinksFixture : dxBarItemFixture {
   template <class T = TdxBarLinksTestItem>
   T* NewItem(const String& ACaption) {
-    auto* item = New<T>(Manager);
-    item->SetCaption(ACaption);
-    return item;
+    return dxBarItemFixture::NewItem<T>(ACaption);
   }
   std::vector<TdxBarItemLink*> VisibleLinks() const {
     std::vector<TdxBarItemLink*> result;
@@ -543,6 +531,80 @@ TEST_F(LinksFixture, SelectableObjectsAndLinkOwnersAreFoundThroughTheirInterface
   EXPECT_EQ(ItemOfLink(link), item);
   EXPECT_EQ(ItemControlOfLink(nullptr), nullptr);
   EXPECT_EQ(ItemOfItemControl(nullptr), nullptr);
+}
+
+}  // namespace
+
+// ---- The item name on the form stream -----------------------------------------------------------------------
+namespace {
+
+// A component that keeps a link collection in the form stream, as the bars do.
+class TdxBarStreamLinksOwner : public TComponent, public IdxBarLinksOwner {
+  DECLARE_CLASS(TdxBarStreamLinksOwner, TComponent)
+ public:
+  explicit TdxBarStreamLinksOwner(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
+  TdxBarItemLinks* GetItemLinks() override { return FLinks; }
+  void SetItemLinks(TdxBarItemLinks* Value) { FLinks->Assign(Value); }
+  bool CanContainItem(TdxBarItem*, String&) override { return true; }
+  TCustomdxBarControl* CreateBarControl() override { return nullptr; }
+  TComponent* GetComponentInstance() override { return this; }
+
+ protected:
+  void Construct() override {
+    inherited::Construct();
+    FLinks = New<TdxBarControlItemLinks>(GetBarManagerByComponent(Owner()), this);
+  }
+  void Destroy() override {
+    FreeAndNil(FLinks);
+    inherited::Destroy();
+  }
+
+ private:
+  TdxBarItemLinks* FLinks = nullptr;
+};
+IMPLEMENT_CLASS_PUBLISHED(TdxBarStreamLinksOwner) {
+  d.Property("ItemLinks", &TdxBarStreamLinksOwner::GetItemLinks, &TdxBarStreamLinksOwner::SetItemLinks);
+}
+
+TEST(dxBarItemLinkStream, LinksNameTheirItemsOnTheFormStream) {
+  RegisterClasses({TdxBarStreamLinksOwner::StaticClass(), TdxBarLinksTestItem::StaticClass()});
+  TForm* form = dxBarTests::NewTestForm();
+  dxBarTests::ReadFormText(form, R"(object Form1: TForm
+  object dxBarManager1: TdxBarManager
+    Categories.Strings = (
+      'File')
+    Categories.ItemsVisibles = (
+      2)
+    Categories.Visibles = (
+      True)
+    object dxOpen: TdxBarLinksTestItem
+      Caption = '&Open'
+      Category = 0
+    end
+  end
+  object LinksOwner: TdxBarStreamLinksOwner
+    ItemLinks = <
+      item
+        BeginGroup = True
+        ItemName = 'dxOpen'
+      end
+      item
+      end>
+  end
+end
+)");
+  auto* owner = As<TdxBarStreamLinksOwner>(form->FindComponent("LinksOwner"));
+  TdxBarItemLinks* links = owner->GetItemLinks();
+  ASSERT_EQ(links->Count(), 2);
+  EXPECT_EQ(links->GetItem(0)->GetLoadedItemName(), "dxOpen");
+  links->LoadItemNames();
+  EXPECT_EQ(links->GetItem(0)->GetItem(), form->FindComponent("dxOpen"));
+  EXPECT_TRUE(links->GetItem(0)->GetOwnBeginGroup());
+
+  const String text = dxBarTests::WriteFormText(form);
+  EXPECT_NE(text.find("ItemName = 'dxOpen'"), String::npos) << text;
+  EXPECT_EQ(text.find("ItemName = ''"), String::npos) << "a link without item writes no name";
+  form->Free();
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "dxBarItem.h"
 #include "dxBarItemActionLink.h"
 #include "dxBarItemLinks.h"
+#include "dxBarItemTestSupport.h"
 
 namespace {
 
@@ -22,28 +23,9 @@ class TdxBarTestItem : public TdxBarItem {
 };
 IMPLEMENT_CLASS(TdxBarTestItem)
 
-// A form with a bar manager, a category and a collection of links that shows items.
-struct ItemFixture : testing::Test {
-  TForm* Form = nullptr;
-  TdxBarManager* Manager = nullptr;
-  TdxBarItemLinks* Links = nullptr;
-
-  void SetUp() override {
-    Form = TCustomForm::CreateNew<TForm>(nullptr);
-    Manager = New<TdxBarManager>(Form);
-    Manager->GetCategories()->Add("File");
-    Manager->GetCategories()->Add("Edit");
-    Links = New<TdxBarItemLinks>(Manager, nullptr);
-  }
-  void TearDown() override {
-    Links->Free();
-    Form->Free();
-  }
+struct ItemFixture : dxBarItemFixture {
   TdxBarTestItem* NewItem(const String& ACaption = "", Integer ACategory = 0) {
-    auto* item = New<TdxBarTestItem>(Manager);
-    item->SetCategory(ACategory);
-    item->SetCaption(ACaption);
-    return item;
+    return dxBarItemFixture::NewItem<TdxBarTestItem>(ACaption, ACategory);
   }
 };
 
