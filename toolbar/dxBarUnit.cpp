@@ -75,13 +75,18 @@ void dxBarInitProc() {
   PlaySystemSound(dxbsStop);
 }
 
+// An entry point of USER32 under its own type, or nil where the library lacks it.
+template <typename TProc>
+TProc User32Proc(const char* Name) {
+  return reinterpret_cast<TProc>(reinterpret_cast<void*>(GetProcAddress(User32Library, Name)));
+}
+
 void LoadUser32Procs() {
   User32Library = LoadLibrary("USER32.DLL");
   if (!User32Library) return;
-  UpdateLayeredWindowProc = reinterpret_cast<TUpdateLayeredWindow>(GetProcAddress(User32Library, "UpdateLayeredWindow"));
-  AnimateWindowProc = reinterpret_cast<TAnimateWindow>(GetProcAddress(User32Library, "AnimateWindow"));
-  SetLayeredWindowAttributesProc =
-      reinterpret_cast<TSetLayeredWindowAttributes>(GetProcAddress(User32Library, "SetLayeredWindowAttributes"));
+  UpdateLayeredWindowProc = User32Proc<TUpdateLayeredWindow>("UpdateLayeredWindow");
+  AnimateWindowProc = User32Proc<TAnimateWindow>("AnimateWindow");
+  SetLayeredWindowAttributesProc = User32Proc<TSetLayeredWindowAttributes>("SetLayeredWindowAttributes");
 }
 
 void UnloadUser32Procs() {

@@ -22,7 +22,7 @@ namespace {
 
 // The first control operator of the run that follows the criteria's kinds from foBetween on.
 constexpr Integer RangeStart = fcoBetween;
-constexpr Integer RangeShift = fcoBetween - foBetween;
+constexpr Integer RangeShift = Integer(fcoBetween) - Integer(foBetween);
 
 const TResStringRec* const OperatorTexts[] = {
     nullptr,
