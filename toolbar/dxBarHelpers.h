@@ -44,6 +44,10 @@ Integer GetMinViewLevel(TdxBarItemViewLevels ALevels);
 // The first level of the set above ALevel; ivlDefault when there is none.
 TdxBarItemViewLevel GetNextViewLevel(TdxBarItemViewLevels ALevels, TdxBarItemViewLevel ALevel);
 
+// The member names of a set type's member type, in order (an enumeration's: TypInfo's
+// GetEnumValueNames).
+std::vector<String> GetSetValueNames(const TTypeInfo* ATypeInfo);
+
 // ---- Text and accelerators ------------------------------------------------------------------------------
 // The caption without its accelerator marks.
 String GetTextOf(const String& ACaption);

@@ -8,6 +8,7 @@
 #include "GdiPng.h"
 #include "Graphics.h"
 #include "PixelSurface.h"
+#include "TypInfo.h"
 #include "WinGdi.h"
 #include "WinUser.h"
 #include "dxBarHelpers.h"
@@ -57,6 +58,13 @@ TEST(dxBarViewLevels, MaxMinAndNextFollowTheLevelOrder) {
   EXPECT_EQ(GetNextViewLevel({ivlSmallIcon}, ivlLargeIconWithText), ivlSmallIcon);
   EXPECT_EQ(GetNextViewLevel({ivlSmallIcon}, ivlSmallIcon), ivlDefault);
   EXPECT_EQ(GetNextViewLevel(dxBarItemAllViewLevels, ivlSmallIconWithText), ivlSmallIcon);
+}
+
+TEST(dxBarViewLevels, EnumerationAndSetNamesComeFromTheTypeInformation) {
+  const std::vector<String> levels{"ivlLargeIconWithText", "ivlSmallIconWithText", "ivlSmallIcon", "ivlControlOnly",
+                                   "ivlDefault"};
+  EXPECT_EQ(GetEnumValueNames(TypeInfoOf<TdxBarItemViewLevel>()), levels);
+  EXPECT_EQ(GetSetValueNames(TypeInfoOf<TdxBarItemViewLevels>()), levels);
 }
 
 // ---- Timers -----------------------------------------------------------------------------------------------
