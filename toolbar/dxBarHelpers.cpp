@@ -6,6 +6,7 @@
 #include "Forms.h"
 #include "RtlMath.h"
 #include "Threads.h"
+#include "TypInfo.h"
 #include "WinSound.h"
 #include "WinUser.h"
 #include "cxClassesLinks.h"
@@ -32,6 +33,10 @@ TdxBarItemViewLevel GetNextViewLevel(TdxBarItemViewLevels ALevels, TdxBarItemVie
   for (Integer i = ALevel + 1; i <= ivlControlOnly; ++i)
     if (ALevels.Contains(static_cast<TdxBarItemViewLevel>(i))) return static_cast<TdxBarItemViewLevel>(i);
   return ivlDefault;
+}
+
+std::vector<String> GetSetValueNames(const TTypeInfo* ATypeInfo) {
+  return TypInfo::GetEnumValueNames(ATypeInfo->CompType);
 }
 
 // ---- Text and accelerators ------------------------------------------------------------------------------

@@ -11,16 +11,22 @@
 #include "TypeInfoBase.h"
 #include "cxAccessibility.h"
 #include "cxGraphicsCanvas.h"
+#include "cxGraphicsFunctions.h"
 #include "cxLookAndFeelPaintersBase.h"
 
 namespace cxClasses {
 class TcxObjectLink;
+}
+namespace ImgList {
+class TCustomImageList;
 }
 namespace Forms {
 class TCustomForm;
 }
 
 namespace dxBar {
+
+class TdxBarItemControl;
 
 // ---- View levels ----------------------------------------------------------------------------------------
 // How much of an item control a bar shows, from the most to the least; ivlDefault lets the control
@@ -37,6 +43,10 @@ TdxBarItemViewLevel GetMaxViewLevel(TdxBarItemViewLevels ALevels);
 Integer GetMinViewLevel(TdxBarItemViewLevels ALevels);
 // The first level of the set above ALevel; ivlDefault when there is none.
 TdxBarItemViewLevel GetNextViewLevel(TdxBarItemViewLevels ALevels, TdxBarItemViewLevel ALevel);
+
+// The member names of a set type's member type, in order (an enumeration's: TypInfo's
+// GetEnumValueNames).
+std::vector<String> GetSetValueNames(const TTypeInfo* ATypeInfo);
 
 // ---- Text and accelerators ------------------------------------------------------------------------------
 // The caption without its accelerator marks.
@@ -130,6 +140,19 @@ void DrawVerticalGradient(TcxCanvas* ACanvas, const TRect& R, Integer AColor1Par
                           Integer AColor1Part3, Integer AColor2Part1, Integer AColor2Part2, Integer AColor2Part3);
 void FillRectWithBrushOrBitmap(HDC DC, const TRect& R, const TRect& ABitmapR, TBitmap* ABitmap, TColor AColor,
                                HBRUSH ABrush);
+// The look TransparentDraw gives an image, from its flags: disabled (faded with AFadedWhenDisabled),
+// grey, or, for an image that may look inactive (AMayLookInactive), dingy when it is neither selected
+// nor down on a screen of more than 8 bits per pixel, shadowed when it is selected with a shadow and
+// not down; normal otherwise.
+TcxImageDrawMode dxBarTransparentDrawMode(bool AEnabled, bool AGrayScale, bool AMayLookInactive, bool ASelected,
+                                          bool ADown, bool ANoShadow, bool AShadowed, bool AFadedWhenDisabled);
+// Draws ABitmap when it has an image (ABkColor is then ignored), else the list's image, into R in the
+// look of the flags; ASmooth and AUseLeftBottomPixelAsTransparent pass on to the image drawing.
+void TransparentDraw(TdxBarItemControl* AItemControl, HDC DC, const TRect& R, const TRect& ASourceR,
+                     TBitmap* ABitmap, ImgList::TCustomImageList* AImageList, Integer AImageIndex, TColor ABkColor,
+                     bool AEnabled, bool AGrayScale, bool AMayLookInactive, bool ASelected, bool ADown,
+                     bool ANoShadow, bool AShadowed, bool AFadedWhenDisabled, bool ASmooth,
+                     bool AUseLeftBottomPixelAsTransparent);
 // Tiles ABitmap over R with the tiles aligned to AOriginR's top-left.
 void FillRectByBitmap(HDC DC, const TRect& R, const TRect& AOriginR, TBitmap* ABitmap);
 void BeforeDrawBackground(TControl* AControl, TWinControl* AParent, HDC DC, TPoint& AOrg, TPoint& APrevOrg,

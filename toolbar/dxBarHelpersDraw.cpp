@@ -119,6 +119,29 @@ void DrawLargeItemArrow(HDC DC, TRect R, TcxArrowDirection ADirection, Integer A
   DrawLargeItemArrow(DC, R, ADirection == adDown, ASize, AEnabled, ASelected, AFlat, AColor);
 }
 
+// ---- Images ---------------------------------------------------------------------------------------------
+TcxImageDrawMode dxBarTransparentDrawMode(bool AEnabled, bool AGrayScale, bool AMayLookInactive, bool ASelected,
+                                          bool ADown, bool ANoShadow, bool AShadowed, bool AFadedWhenDisabled) {
+  if (!AEnabled) return AFadedWhenDisabled ? idmFaded : idmDisabled;
+  if (AGrayScale) return idmGrayScale;
+  if (!AMayLookInactive) return idmNormal;
+  if (!ASelected && !ADown && dxBarMakeInactiveImagesDingy && GetScreenBitsPerPixel() > 8) return idmDingy;
+  if (AShadowed && ASelected && !ANoShadow) return idmShadowed;
+  return idmNormal;
+}
+
+void TransparentDraw(TdxBarItemControl* AItemControl, HDC DC, const TRect& R, const TRect& ASourceR,
+                     TBitmap* ABitmap, ImgList::TCustomImageList* AImageList, Integer AImageIndex, TColor ABkColor,
+                     bool AEnabled, bool AGrayScale, bool AMayLookInactive, bool ASelected, bool ADown,
+                     bool ANoShadow, bool AShadowed, bool AFadedWhenDisabled, bool ASmooth,
+                     bool AUseLeftBottomPixelAsTransparent) {
+  const TcxImageDrawMode mode = dxBarTransparentDrawMode(AEnabled, AGrayScale, AMayLookInactive, ASelected, ADown,
+                                                          ANoShadow, AShadowed, AFadedWhenDisabled);
+  const bool hasBitmap = IsGlyphAssigned(ABitmap);
+  cxDrawImage(DC, R, R, hasBitmap ? ABitmap : nullptr, hasBitmap ? nullptr : AImageList, AImageIndex, mode, ASmooth,
+              nullptr, hasBitmap ? clNone : ABkColor, AUseLeftBottomPixelAsTransparent);
+}
+
 // ---- Frames ---------------------------------------------------------------------------------------------
 void FrameFlatSelRect(HDC DC, const TRect& R) { FrameWithBrush(DC, R, GetSysColorBrush(COLOR_HIGHLIGHT)); }
 

@@ -8,6 +8,7 @@
 #include "GdiPng.h"
 #include "Graphics.h"
 #include "PixelSurface.h"
+#include "TypInfo.h"
 #include "WinGdi.h"
 #include "WinUser.h"
 #include "dxBarHelpers.h"
@@ -57,6 +58,13 @@ TEST(dxBarViewLevels, MaxMinAndNextFollowTheLevelOrder) {
   EXPECT_EQ(GetNextViewLevel({ivlSmallIcon}, ivlLargeIconWithText), ivlSmallIcon);
   EXPECT_EQ(GetNextViewLevel({ivlSmallIcon}, ivlSmallIcon), ivlDefault);
   EXPECT_EQ(GetNextViewLevel(dxBarItemAllViewLevels, ivlSmallIconWithText), ivlSmallIcon);
+}
+
+TEST(dxBarViewLevels, EnumerationAndSetNamesComeFromTheTypeInformation) {
+  const std::vector<String> levels{"ivlLargeIconWithText", "ivlSmallIconWithText", "ivlSmallIcon", "ivlControlOnly",
+                                   "ivlDefault"};
+  EXPECT_EQ(GetEnumValueNames(TypeInfoOf<TdxBarItemViewLevel>()), levels);
+  EXPECT_EQ(GetSetValueNames(TypeInfoOf<TdxBarItemViewLevels>()), levels);
 }
 
 // ---- Timers -----------------------------------------------------------------------------------------------
@@ -187,6 +195,45 @@ TEST(dxBarDrawing, ArrowsAreCentredTrianglesOfTheirSize) {
   EXPECT_EQ(GetItemArrowSize(TRect(0, 0, 15, 20), true), 4);  // odd f = 7
   EXPECT_EQ(GetItemArrowSize(TRect(0, 0, 20, 20), true), 5);  // even f = 12
   EXPECT_EQ(GetItemArrowSize(TRect(0, 0, 20, 21), false), 8);
+}
+
+TEST(dxBarDrawing, TransparentDrawModeFollowsTheFlags) {
+  struct Row {
+    bool Enabled, Gray, MayLookInactive, Selected, Down, NoShadow, Shadowed, Faded;
+    TcxImageDrawMode Mode;
+  };
+  const bool dingy = dxBarMakeInactiveImagesDingy && GetScreenBitsPerPixel() > 8;
+  const Row table[] = {
+      {false, true, true, true, true, false, true, false, idmDisabled},
+      {false, false, false, false, false, false, false, true, idmFaded},
+      {true, true, true, false, false, false, false, false, idmGrayScale},
+      {true, false, false, false, false, false, true, false, idmNormal},
+      {true, false, true, false, false, false, false, false, dingy ? idmDingy : idmNormal},
+      {true, false, true, true, false, false, true, false, idmShadowed},
+      {true, false, true, true, false, true, true, false, idmNormal},
+      {true, false, true, false, true, false, true, false, idmNormal},
+  };
+  for (const Row& r : table)
+    EXPECT_EQ(dxBarTransparentDrawMode(r.Enabled, r.Gray, r.MayLookInactive, r.Selected, r.Down, r.NoShadow,
+                                       r.Shadowed, r.Faded),
+              r.Mode)
+        << &r - table;
+
+  TBitmap* glyph = New<TBitmap>();
+  glyph->SetWidth(8);
+  glyph->SetHeight(8);
+  glyph->GetCanvas()->GetBrush()->SetColor(clRed);
+  glyph->GetCanvas()->FillRect(TRect(0, 0, 8, 8));
+  glyph->GetCanvas()->SetPixel(0, 7, clWhite);  // the transparent colour
+  TSurface s(24, 12);
+  TransparentDraw(nullptr, s.DC, TRect(2, 2, 10, 10), TRect(0, 0, 8, 8), glyph, nullptr, -1, clNone, true, false,
+                  false, false, false, false, false, false, false, true);
+  TransparentDraw(nullptr, s.DC, TRect(14, 2, 22, 10), TRect(0, 0, 8, 8), glyph, nullptr, -1, clNone, false, false,
+                  false, false, false, false, false, false, false, true);
+  EXPECT_TRUE(SaveDCToPng(s.DC, BarHelpersPng("bar-transparent-draw.png")));
+  EXPECT_EQ(s.At(5, 5), 0x0000FFu) << "normal: the glyph as it is";
+  EXPECT_NE(s.At(17, 5), 0x0000FFu) << "disabled: another look";
+  glyph->Free();
 }
 
 TEST(dxBarDrawing, FocusRectDotsTheEvenPixelsOfTwoFrames) {
