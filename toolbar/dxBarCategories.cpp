@@ -35,12 +35,21 @@ void TdxBarManagerCategories::MoveItems(Integer AFrom, Integer ATo) {
     if (TdxBarItem* item = FBarManager->GetItem(i); item->FCategory == AFrom) item->FCategory = ATo;
 }
 
-void TdxBarManagerCategories::Clear() {
+void TdxBarManagerCategories::FreeData() {
   for (Integer i = 0; i < GetCount(); ++i) {
     TObject* data = GetObjects(i);
     PutObject(i, nullptr);
     if (data) data->Free();
   }
+}
+
+void TdxBarManagerCategories::Destroy() {
+  FreeData();
+  inherited::Destroy();
+}
+
+void TdxBarManagerCategories::Clear() {
+  FreeData();
   inherited::Clear();
 }
 

@@ -37,9 +37,11 @@ class TdxBarManagerCategories : public TStringList {
 
  protected:
   void Construct() override;
+  void Destroy() override;
   void DefineProperties(Filer::TFiler* Filer) override;
 
  private:
+  void FreeData();
   // Gives every item of category AFrom the category ATo.
   void MoveItems(Integer AFrom, Integer ATo);
   void ReadItemsVisibles(Filer::TReader* Reader);
