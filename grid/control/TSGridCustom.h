@@ -232,6 +232,15 @@ class TtsCustomGrid : public TtsBaseGrid {
   // The XML names of the exported columns, a repeated name taking a numeric suffix.
   std::vector<String> XMLFieldNames();
   String ExportSeparator();
+  // What every row of a running export writes, worked out once for all its rows.
+  struct TExportLayout {
+    std::vector<Integer> Cols;
+    std::vector<String> Names;  // XML only
+    String Separator;           // delimited text only
+  };
+  TExportLayout CSVLayout();
+  TExportLayout XMLLayout();
+  const TExportLayout* FExportLayout = nullptr;
 
   Integer FLastLoadedRow = 0;
 };

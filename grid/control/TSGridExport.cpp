@@ -99,13 +99,35 @@ std::vector<String> TtsCustomGrid::XMLFieldNames() {
   return names;
 }
 
+TtsCustomGrid::TExportLayout TtsCustomGrid::CSVLayout() { return {CSVExportCols(), {}, ExportSeparator()}; }
+TtsCustomGrid::TExportLayout TtsCustomGrid::XMLLayout() { return {XMLExportCols(), XMLFieldNames(), {}}; }
+
+namespace {
+
+// A value in force for a scope, the one before it back however the scope ends.
+template <class T>
+class TScopedValue {
+ public:
+  TScopedValue(T& Slot, T Value) : FSlot(Slot), FSaved(Slot) { FSlot = Value; }
+  ~TScopedValue() { FSlot = FSaved; }
+  TScopedValue(const TScopedValue&) = delete;
+  TScopedValue& operator=(const TScopedValue&) = delete;
+
+ private:
+  T& FSlot;
+  T FSaved;
+};
+
+}  // namespace
+
 // ---- Delimited text --------------------------------------------------------------------------------------
 String TtsCustomGrid::GetCSVRowData(Integer DataRow) {
-  const String separator = ExportSeparator();
+  TExportLayout own;
+  const TExportLayout& layout = FExportLayout ? *FExportLayout : (own = CSVLayout());
   String line;
-  for (Integer dataCol : CSVExportCols()) {
+  for (Integer dataCol : layout.Cols) {
     line += Quoted(VarToStr(GetCellValue(dataCol, DataRow)));
-    line += separator;
+    line += layout.Separator;
   }
   return line;
 }
@@ -113,14 +135,17 @@ String TtsCustomGrid::GetCSVRowData(Integer DataRow) {
 void TtsCustomGrid::ExportCSV(const String& FileName) {
   TRedrawSuspension redraw(this);
   TOwnedPtr<TStringList> lines(New<TStringList>());
-  const String separator = ExportSeparator();
+  const TExportLayout layout = CSVLayout();
   String heading;
-  for (Integer dataCol : CSVExportCols()) {
+  for (Integer dataCol : layout.Cols) {
     heading += Quoted(FCols->GetItem(dataCol)->GetHeading());
-    heading += separator;
+    heading += layout.Separator;
   }
   lines->Add(heading);
-  for (Integer dataRow = 1; dataRow <= GetGridRowCount(); ++dataRow) lines->Add(GetCSVRowData(dataRow));
+  {
+    TScopedValue<const TExportLayout*> running(FExportLayout, &layout);
+    for (Integer dataRow = 1; dataRow <= GetGridRowCount(); ++dataRow) lines->Add(GetCSVRowData(dataRow));
+  }
   lines->SaveToFile(FileName);
 }
 
@@ -135,14 +160,15 @@ String TtsCustomGrid::GetXMLMetaData() {
 
 String TtsCustomGrid::GetXMLRowData(const Variant& DataRow) {
   const Integer dataRow = DataRow.ToInteger();
-  const std::vector<Integer> cols = XMLExportCols();
-  const std::vector<String> names = XMLFieldNames();
+  TExportLayout own;
+  const TExportLayout& layout = FExportLayout ? *FExportLayout : (own = XMLLayout());
   String result = "<ROW ";
-  for (size_t i = 0; i < cols.size(); ++i) {
+  for (size_t i = 0; i < layout.Cols.size(); ++i) {
+    const Integer dataCol = layout.Cols[i];
     String value;
-    if (GetCellControlType(cols[i], dataRow) != ctPicture)
-      value = CheckForWhiteSpace(VarToStr(GetCellValue(cols[i], dataRow)));
-    result += names[i] + "=\"" + value + "\" ";
+    if (GetCellControlType(dataCol, dataRow) != ctPicture)
+      value = CheckForWhiteSpace(VarToStr(GetCellValue(dataCol, dataRow)));
+    result += layout.Names[i] + "=\"" + value + "\" ";
   }
   result += "/>";
   return result;
@@ -160,6 +186,8 @@ String TtsCustomGrid::GetXMLData() {
   result += " <ROWDATA> ";
   {
     TRedrawSuspension redraw(this);
+    const TExportLayout layout = XMLLayout();
+    TScopedValue<const TExportLayout*> running(FExportLayout, &layout);
     for (Integer dataRow = 1; dataRow <= GetGridRowCount(); ++dataRow) {
       result += "\n\r";
       result += GetXMLRowData(Variant(dataRow));

@@ -269,6 +269,7 @@ TEST_F(DateTimeDropDown, APopupIsModalAndTakesTheDateWhenItCloses) {
   };
   ASSERT_TRUE(Table->DateTimeButtonDown(1, 2));  // returns when the popup has closed
   EXPECT_TRUE(wasModal);
+  EXPECT_GT(Working()->Focused, 0) << "the popup's activation gives the picker the focus";
   EXPECT_FALSE(Table->DateTimeVisible());
   EXPECT_FALSE(DropDownHooksInstalled()) << "a modal popup needs no hooks";
   EXPECT_NE(VarToStr(Table->GetCellValue(1, 2)).find("2028"), String::npos) << VarToStr(Table->GetCellValue(1, 2));
