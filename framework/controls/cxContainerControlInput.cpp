@@ -40,26 +40,15 @@ void TcxContainer::WndProc(TMessage& Message) {
       }
       break;
     case WM_PAINT:
-      if (IsGlassPaintingNeeded(FIsOnGlass)) {
-        WMPaintWindowOnGlass(GetHandle());
-        Message.Result = 0;
-        return;
-      }
-      break;
     case CM_BUFFEREDPAINTONGLASS:
-      if (FRepaintOnGlass) {
-        FRepaintOnGlass = false;
-        RepaintWindowOnGlass(GetHandle());
-      }
-      return;
+      if (HandleGlassPaintMessage(this, IsGlassPaintingNeeded(FIsOnGlass), FRepaintOnGlass, Message) ||
+          Message.Msg == CM_BUFFEREDPAINTONGLASS)
+        return;
+      break;
     default: break;
   }
   inherited::WndProc(Message);
-  if ((Message.Msg == CN_CTLCOLOREDIT || Message.Msg == CN_CTLCOLORSTATIC) && IsGlassPaintingNeeded(FIsOnGlass) &&
-      !FRepaintOnGlass && HandleAllocated()) {
-    FRepaintOnGlass = true;
-    PostMessage(GetHandle(), CM_BUFFEREDPAINTONGLASS, 0, 0);
-  }
+  PostGlassRepaintAfterColorMessage(this, IsGlassPaintingNeeded(FIsOnGlass), FRepaintOnGlass, Message);
 }
 
 void TcxContainer::Dispatch(TMessage& Message) {

@@ -89,6 +89,13 @@ bool AreVisualStylesMustBeUsed(bool ANativeStyle, TdxThemedObjectType AThemedObj
 void DrawWindowOnGlass(HDC DC, const TRect& R, HWND AWnd);
 void RepaintWindowOnGlass(HWND AWnd);
 void WMPaintWindowOnGlass(HWND AWnd);
+// The glass side of the window procedure of a control painted on glass (AOnGlass: its form draws it
+// on a glass frame and the desktop composes). Before the usual handling: WM_PAINT is painted through
+// the buffer, and the private repaint message repaints when one is pending; true when the message is
+// done. After the usual handling of an edit or static colour message: one repaint is posted.
+bool HandleGlassPaintMessage(TWinControl* AControl, bool AOnGlass, bool& ARepaintPending, TMessage& Message);
+void PostGlassRepaintAfterColorMessage(TWinControl* AControl, bool AOnGlass, bool& ARepaintPending,
+                                       const TMessage& Message);
 
 }  // namespace cxContainer
 

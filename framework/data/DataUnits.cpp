@@ -6,6 +6,7 @@
 #include "cxClassesResStrings.h"
 #include "cxDataStorage.h"
 #include "cxFilterConsts.h"
+#include "cxFilterControlUtils.h"
 
 DECLARE_RESOURCE_TABLE(framework_data, STRING)
 
@@ -30,6 +31,8 @@ void RegisterUnits_framework_data() {
   RegisterUnit("cxFilterConsts", &InitFilterResourceStrings, nullptr);
   RegisterUnit("cxDataStorage", &cxDataStorage::cxDataStorageInitialization,
                &cxDataStorage::cxDataStorageFinalization);
+  RegisterUnit("cxFilterControlUtils", &cxFilterControlUtils::cxFilterControlUtilsInitialization,
+               &cxFilterControlUtils::cxFilterControlUtilsFinalization);
 }
 
 }  // namespace Units

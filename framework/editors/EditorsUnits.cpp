@@ -8,6 +8,7 @@
 #include "cxEditRegistry.h"
 #include "cxEditUtils.h"
 #include "cxLabel.h"
+#include "cxMaskEdit.h"
 #include "cxTextEditProperties.h"
 
 DECLARE_RESOURCE_TABLE(framework_editors, STRING)
@@ -21,10 +22,12 @@ void RegisterUnits_framework_editors() {
   RegisterResourceTable(ResourceTable_framework_editors_STRING());
   RegisterStringTable("CXEXTEDITSTRINGS");
   RegisterStringTable("CXEDITSTRINGS");
+  RegisterStringTable("CXMASKEDITSTRINGS");
   RegisterUnit("cxEditPaintUtils", &cxEditPaintUtils::InitEditPaintUtils, &cxEditPaintUtils::DoneEditPaintUtils);
   RegisterUnit("cxEditUtils", &cxEditUtils::InitEditUtils, nullptr);
   RegisterUnit("cxEdit", &cxEdit::InitEdit, &cxEdit::DoneEdit);
   RegisterUnit("cxTextEdit", &cxTextEdit::InitTextEdit, &cxTextEdit::DoneTextEdit);
+  RegisterUnit("cxMaskEdit", &cxMaskEdit::InitMaskEdit, nullptr);
   RegisterUnit("cxButtons", &cxButtons::InitButtons, nullptr);
   RegisterUnit("cxLabel", &cxLabel::InitLabel, &cxLabel::DoneLabel);
 }

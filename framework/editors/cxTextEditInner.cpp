@@ -8,6 +8,7 @@
 #include "cxContainerUtils.h"
 #include "Strings.h"
 #include "cxControlsInternal.h"
+#include "cxDWMApi.h"
 #include "cxTextEdit.h"
 
 namespace cxTextEdit {
@@ -216,6 +217,15 @@ void TcxCustomInnerTextEdit::CreateHandle() {
   inherited::CreateHandle();
 }
 
+void TcxCustomInnerTextEdit::CreateWindowHandle(const TCreateParams& Params) {
+  // The window is made empty and then given its text straight through the edit's own procedure,
+  // so the text is laid out by the edit class with every style already in place.
+  TCreateParams params = Params;
+  params.Caption.clear();
+  inherited::CreateWindowHandle(params);
+  if (HandleAllocated()) FHelper->CallDefWndProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Params.Caption.c_str()));
+}
+
 void TcxCustomInnerTextEdit::CreateWnd() {
   inherited::CreateWnd();
   AdjustMargins();
@@ -290,8 +300,8 @@ void TcxCustomInnerTextEdit::KeyPress(char& Key) {
     if (Key == 0) FInternalUpdating = true;
   }
   if (container && (Key == VK_RETURN || Key == VK_ESCAPE)) {
-    if (container->IsInplace() || (Key == VK_RETURN && !container->GetBeepOnEnter())) Key = 0;
-    else if (container->GetEscapeFlag()) {
+    const bool escapeFlag = container->GetEscapeFlag();
+    if (container->IsInplace() || escapeFlag || (Key == VK_RETURN && !container->GetBeepOnEnter())) {
       container->SetEscapeFlag(false);
       Key = 0;
     }
@@ -315,10 +325,40 @@ void TcxCustomInnerTextEdit::UserEdit(void (TcxCustomTextEdit::*ACommand)()) {
 }
 
 // ---- Messages ----------------------------------------------------------------------------------------------------
+bool TcxCustomInnerTextEdit::IsGlassPaintingNeeded() {
+  TcxCustomTextEdit* container = GetContainer();
+  return container && container->FIsOnGlass && IsCompositionEnabled();
+}
+
 void TcxCustomInnerTextEdit::WndProc(TMessage& Message) {
   TcxContainer* container = GetControlContainer();
   if (container && container->InnerControlMenuHandler(Message)) return;
+  if (HandleGlassPaintMessage(this, IsGlassPaintingNeeded(), FRepaintOnGlass, Message)) return;
+  switch (Message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      // The editor is dragged as a whole, never its inner edit alone.
+      if (container && container->GetDragMode() == dmAutomatic && !container->Dragging()) {
+        _TcxContainerAccess::BeginAutoDrag(container);
+        return;
+      }
+      break;
+    default: break;
+  }
   inherited::WndProc(Message);
+  PostGlassRepaintAfterColorMessage(this, IsGlassPaintingNeeded(), FRepaintOnGlass, Message);
+}
+
+bool TcxCustomInnerTextEdit::ExecuteAction(ActnList::TBasicAction* Action) {
+  if (inherited::ExecuteAction(Action)) return true;
+  TcxCustomTextEdit* container = GetContainer();
+  return container && container->GetDataBinding()->ExecuteAction(Action);
+}
+
+bool TcxCustomInnerTextEdit::UpdateAction(ActnList::TBasicAction* Action) {
+  if (inherited::UpdateAction(Action)) return true;
+  TcxCustomTextEdit* container = GetContainer();
+  return container && container->GetDataBinding()->UpdateAction(Action);
 }
 
 void TcxCustomInnerTextEdit::DefaultHandler(TMessage& Message) {

@@ -148,6 +148,8 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
   void DefaultHandler(TMessage& Message) override;
   bool CanFocus() override;
   void DragDrop(TObject* Source, Integer X, Integer Y) override;
+  bool ExecuteAction(ActnList::TBasicAction* Action) override;
+  bool UpdateAction(ActnList::TBasicAction* Action) override;
 
   TAlignment GetAlignment() const { return FAlignment; }
   void SetAlignment(TAlignment Value);
@@ -164,6 +166,7 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
   void Construct() override;
   void Destroy() override;
   void CreateParams(TCreateParams& Params) override;
+  void CreateWindowHandle(const TCreateParams& Params) override;
   void CreateWnd() override;
   void CreateHandle() override;
   void Change() override;
@@ -180,6 +183,8 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
 
  private:
   void ApplyEchoMode();
+  // The editor's form draws it on a glass frame and the desktop composes windows.
+  bool IsGlassPaintingNeeded();
   // Runs a clipboard command of the editor with its user-edit flag set.
   void UserEdit(void (TcxCustomTextEdit::*ACommand)());
 
@@ -193,6 +198,7 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
   Integer FLockBoundsCount = 0;
   Char FPasswordChar = 0;
   bool FKeySurvived = false;
+  bool FRepaintOnGlass = false;
 };
 
 }  // namespace cxTextEdit

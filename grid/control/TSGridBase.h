@@ -350,7 +350,8 @@ class TtsBaseGrid : public TCustomGrid_ts {
   virtual bool IsLookupCombo(Integer DataCol) { return false; }
   virtual void SetComboValue(const Variant& Value);
   virtual void PositionComboRow();
-  virtual void PositionDropDownList(char Key, Variant& Value);
+  // Key: one whole typed character.
+  virtual void PositionDropDownList(const String& Key, Variant& Value);
   virtual bool PositionAutoFill(bool OnExit);
   virtual bool CanSetFocus();
   virtual TtsDateTimeDefComponent* GiveCellDateTime(Integer DataCol, Integer DataRow);
@@ -364,8 +365,16 @@ class TtsBaseGrid : public TCustomGrid_ts {
   virtual void RemoveCellDateTimeDef(TtsDateTimeDefComponent* Def);
 
   // ---- Grid menu, version, cell values, counts and modes
-  virtual void ConfigureGridMenu(TPopupMenu* Menu);
+  // The grid's own menu, made anew with the grid's items.
+  virtual void ConfigureGridMenu();
+  // Adds the preview, print and export items (tagged GridMenuTag) to Menu once.
   virtual void AddGridMenuItems(TPopupMenu* Menu);
+  // The click handlers of the grid menu's items.
+  void OnPreviewGridClick(TObject* Sender);
+  void OnPrintGridClick(TObject* Sender);
+  void OnExportGridClick(TObject* Sender);
+  // The tag of every menu item the grid adds: how it finds and removes its items.
+  static constexpr Integer GridMenuTag = 999;
   virtual String GetVersion();
   virtual void SetVersion(const String& Value) {}
   virtual Variant GetCellValue(Integer DataCol, Integer DataRow);
@@ -611,10 +620,13 @@ class TtsBaseGrid : public TCustomGrid_ts {
   // ======== Non-virtual operations ===============================================================
 #include "TSGridBaseOperations.inc"
 #include "TSGridBaseWindow.inc"
+#include "TSGridBaseMouse.inc"
 #include "TSGridBaseEditing.inc"
 #include "TSGridBaseCellDrawing.inc"
 #include "TSGridBaseSelection.inc"
 #include "TSGridBaseMouseSelect.inc"
+#include "TSGridBaseCombo.inc"
+#include "TSGridBaseDateTime.inc"
 
   // ======== Published settings ===================================================================
 #include "TSGridBaseSettings.inc"
@@ -640,9 +652,12 @@ class TtsBaseGrid : public TCustomGrid_ts {
 
 #include "TSGridBaseState.inc"
 #include "TSGridBaseWindowState.inc"
+#include "TSGridBaseMouseState.inc"
 #include "TSGridBaseEditingState.inc"
 #include "TSGridBaseCellDrawingState.inc"
 #include "TSGridBaseMouseSelectState.inc"
+#include "TSGridBaseComboState.inc"
+#include "TSGridBaseDateTimeState.inc"
 };
 
 }  // namespace TSGrid

@@ -8,6 +8,7 @@
 #include "Strings.h"
 #include "TSDateTimeDef.h"
 #include "Format.h"
+#include "Multibyte.h"
 #include "Graphics.h"
 #include "Streams.h"
 #include "TSGridBase.h"
@@ -67,8 +68,18 @@ IMPLEMENT_CLASS_PUBLISHED(TtsCol) {
 
 namespace {
 
-bool IsXMLNameStart(unsigned char c) { return std::isalpha(c) || c == '_' || c >= 0x80; }
-bool IsXMLNameChar(unsigned char c) { return IsXMLNameStart(c) || std::isdigit(c) || c == '.' || c == '-'; }
+// The name characters of XML (a colon left out: it would make the name a qualified one).
+bool IsXMLNameStart(char32_t c) {
+  return (c >= 'A' && c <= 'Z') || c == '_' || (c >= 'a' && c <= 'z') || (c >= 0xC0 && c <= 0xD6) ||
+         (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF) || (c >= 0x370 && c <= 0x37D) ||
+         (c >= 0x37F && c <= 0x1FFF) || (c >= 0x200C && c <= 0x200D) || (c >= 0x2070 && c <= 0x218F) ||
+         (c >= 0x2C00 && c <= 0x2FEF) || (c >= 0x3001 && c <= 0xD7FF) || (c >= 0xF900 && c <= 0xFDCF) ||
+         (c >= 0xFDF0 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0xEFFFF);
+}
+bool IsXMLNameChar(char32_t c) {
+  return IsXMLNameStart(c) || c == '-' || c == '.' || (c >= '0' && c <= '9') || c == 0xB7 ||
+         (c >= 0x300 && c <= 0x36F) || (c >= 0x203F && c <= 0x2040);
+}
 
 }  // namespace
 
@@ -694,11 +705,24 @@ String TtsCol::HTMLHeader() {
 }
 
 String TtsCol::XMLHeading() {
-  String name = FFieldName.empty() ? GetHeading() : FFieldName;
-  for (char& c : name)
-    if (!IsXMLNameChar(static_cast<unsigned char>(c))) c = '_';
+  const String source = FFieldName.empty() ? GetHeading() : FFieldName;
+  auto codePoint = [](const char* P, int Length) {
+    return Multibyte::Utf8IsInvalid(P, Length) ? char32_t(0) : Multibyte::Utf8Decode(P, Length);
+  };
+  // Every character that a name may not hold becomes an underscore, a blank included.
+  String name;
+  for (const char *p = source.data(), *end = p + source.size(); p < end;) {
+    const int length = Multibyte::Utf8CharLen(p, end);
+    if (IsXMLNameChar(codePoint(p, length)))
+      name.append(p, static_cast<size_t>(length));
+    else
+      name += '_';
+    p += length;
+  }
   // A name starts with a letter or an underscore.
-  if (name.empty() || !IsXMLNameStart(static_cast<unsigned char>(name[0]))) name.insert(0, "_");
+  const char* end = name.data() + name.size();
+  if (name.empty() || !IsXMLNameStart(codePoint(name.data(), Multibyte::Utf8CharLen(name.data(), end))))
+    name.insert(0, "_");
   return name;
 }
 

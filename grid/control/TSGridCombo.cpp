@@ -4,6 +4,7 @@
 #include "Streams.h"
 #include "TSGridBase.h"
 #include "TSGridCombo.h"
+#include "TSGridComboGrid.h"
 
 namespace TSGrid {
 
@@ -38,13 +39,19 @@ Integer TtsCombo::GetDropDownRows() { return FDropDownGrid->GetDropDownRows(); }
 Integer TtsCombo::GetDropDownCols() { return FDropDownGrid->GetDropDownCols(); }
 Integer TtsCombo::GetValueCol() { return FDropDownGrid->GetValueCol(); }
 // The display column and the case conversion are settings of the grid control's own drop-down grid
-// class, which a plain engine grid does not have.
-Integer TtsCombo::GetComboDisplayCol() { return 1; }
+// class; another list grid has the defaults.
+Integer TtsCombo::GetComboDisplayCol() {
+  auto* list = dynamic_cast<TtsComboGrid*>(FDropDownGrid);
+  return list ? list->GetComboDisplayCol() : 1;
+}
 bool TtsCombo::GetValueColSorted() { return FDropDownGrid->GetValueColSorted(); }
 TtsComboCompareType TtsCombo::GetCompareType() { return FDropDownGrid->GetCompareType(); }
 TtsComboAutoSearchType TtsCombo::GetAutoSearch() { return FDropDownGrid->GetAutoSearch(); }
 bool TtsCombo::GetAutoFill() { return FDropDownGrid->GetAutoFill(); }
-TtsConvertCase TtsCombo::GetAutoFillConvertCase() { return afcOnEdit; }
+TtsConvertCase TtsCombo::GetAutoFillConvertCase() {
+  auto* list = dynamic_cast<TtsComboGrid*>(FDropDownGrid);
+  return list ? list->GetAutoFillConvertCase() : afcOnEdit;
+}
 bool TtsCombo::GetAutoLookup() { return FDropDownGrid->GetAutoLookup(); }
 TtsDropDownStyle TtsCombo::GetDropDownStyle() { return FDropDownGrid->GetDropDownStyle(); }
 
@@ -57,7 +64,10 @@ void TtsCombo::SetDropDownCols(Integer Value) {
 void TtsCombo::SetValueCol(Integer Value) {
   if (Value != GetValueCol()) FDropDownGrid->SetValueCol(Value);
 }
-void TtsCombo::SetComboDisplayCol(Integer) {}
+void TtsCombo::SetComboDisplayCol(Integer Value) {
+  auto* list = dynamic_cast<TtsComboGrid*>(FDropDownGrid);
+  if (list && Value != list->GetComboDisplayCol()) list->SetComboDisplayCol(Value);
+}
 void TtsCombo::SetValueColSorted(bool Value) {
   if (Value != GetValueColSorted()) FDropDownGrid->SetValueColSorted(Value);
 }
@@ -70,7 +80,10 @@ void TtsCombo::SetAutoSearch(TtsComboAutoSearchType Value) {
 void TtsCombo::SetAutoFill(bool Value) {
   if (Value != GetAutoFill()) FDropDownGrid->SetAutoFill(Value);
 }
-void TtsCombo::SetAutoFillConvertCase(TtsConvertCase) {}
+void TtsCombo::SetAutoFillConvertCase(TtsConvertCase Value) {
+  auto* list = dynamic_cast<TtsComboGrid*>(FDropDownGrid);
+  if (list && Value != list->GetAutoFillConvertCase()) list->SetAutoFillConvertCase(Value);
+}
 void TtsCombo::SetAutoLookup(bool Value) {
   if (Value != GetAutoLookup()) FDropDownGrid->SetAutoLookup(Value);
 }

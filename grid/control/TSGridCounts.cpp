@@ -441,7 +441,7 @@ TtsEditMode TtsBaseGrid::EditModeStrValue(const String& Text) {
 void TtsBaseGrid::SetEditMode(TtsEditMode Value) { SetGridMode(EditModeToGridMode(Value)); }
 
 void TtsBaseGrid::SetGridMode(TtsGridMode Value) {
-  if ((FIsComboGrid && !GetInDesignMode()) || Value == FGridMode) return;
+  if ((FIsComboGrid && !GetInDesignMode() && !FComboSettingsInit) || Value == FGridMode) return;
   if (Value == gmListBox && !CheckEndEdit(-1, -1, false)) return;
   SetInsertionRow(Value == gmEditInsert ? 1 : 0);
   SetNewRowCount(GetGridRowCount());
@@ -470,7 +470,7 @@ void TtsBaseGrid::SetGridMode(TtsGridMode Value) {
 }
 
 void TtsBaseGrid::SetRowSelectMode(TtsRowSelectMode Value) {
-  if ((FIsComboGrid && !GetInDesignMode()) || Value == FRowSelectMode) return;
+  if ((FIsComboGrid && !GetInDesignMode() && !FComboSettingsInit) || Value == FRowSelectMode) return;
   if (CheckHideControl(true)) Update();
   FRowSelectMode = Value;
   if (FGridStatus == grRowSelect) {

@@ -3,6 +3,7 @@
 // checks the loaded value; cell painting offers each cell to the application before drawing it.
 #include "TSGridCustom.h"
 #include "TSGridCombo.h"
+#include "TSGridComboGrid.h"
 #include "TSGridImpl.h"
 #include "Variants.h"
 
@@ -88,7 +89,9 @@ void TtsCustomGrid::TopLeftChangedEvent(Integer OldCol, Integer OldRow, bool ByU
 void TtsCustomGrid::RowInserted(Integer DataRow, bool ByUser) { DoInsertRow(DataRow, ByUser); }
 void TtsCustomGrid::RowDeleted(Integer DataRow, bool ByUser) { DoDeleteRow(DataRow, ByUser); }
 
-TtsBaseGrid* TtsCustomGrid::ComboDropDownGrid() { return FCombo ? FCombo->GetGrid() : nullptr; }
+TtsComboGrid* TtsCustomGrid::ComboDropDownGrid() {
+  return FCombo ? dynamic_cast<TtsComboGrid*>(FCombo->GetGrid()) : nullptr;
+}
 
 // ---- Dispatchers of the engine's slots ------------------------------------------------------------------
 bool TtsCustomGrid::DoClickCell(Integer DataColDown, const Variant& DataRowDown, Integer DataColUp,

@@ -2,6 +2,8 @@
 // through which cell loading and painting reach the application, and TtsGrid, which publishes them.
 #pragma once
 
+#include <vector>
+
 #include "TSGridBase.h"
 
 namespace TSGrid {
@@ -36,12 +38,14 @@ using TtsSpinRepeatEvent =
 using TtsSpinIncrementEvent =
     TClosure<void(TObject* Sender, Integer DataCol, Integer DataRow, TtsSpinButton SpinButton, Variant& Value,
                   Integer& Pos, Integer& Len, bool& Accept)>;
+class TtsComboGrid;
+
 // The Combo argument is the drop-down list grid of the grid's combo.
-using TtsComboGetValueEvent = TClosure<void(TObject* Sender, TtsBaseGrid* Combo, Integer GridDataCol,
+using TtsComboGetValueEvent = TClosure<void(TObject* Sender, TtsComboGrid* Combo, Integer GridDataCol,
                                             Integer GridDataRow, Integer ComboDataRow, Variant& Value)>;
 using TtsComboCellLoadedEvent =
-    TClosure<void(TObject* Sender, TtsBaseGrid* Combo, Integer DataCol, Integer DataRow, Variant& Value)>;
-using TtsComboCellEvent = TClosure<void(TObject* Sender, TtsBaseGrid* Combo, Integer DataCol, Integer DataRow)>;
+    TClosure<void(TObject* Sender, TtsComboGrid* Combo, Integer DataCol, Integer DataRow, Variant& Value)>;
+using TtsComboCellEvent = TClosure<void(TObject* Sender, TtsComboGrid* Combo, Integer DataCol, Integer DataRow)>;
 using TtsGetDrawInfoEvent =
     TClosure<void(TObject* Sender, Integer DataCol, Integer DataRow, TtsDrawInfo& DrawInfo)>;
 using TtsInvalidCellValueEvent = TClosure<void(TObject* Sender, Integer DataCol, Integer DataRow, bool& Accept)>;
@@ -137,6 +141,9 @@ class TtsCustomGrid : public TtsBaseGrid {
   void TopLeftChangedEvent(Integer OldCol, Integer OldRow, bool ByUser, Integer NewRow, Integer NewCol) override;
   void RowInserted(Integer DataRow, bool ByUser) override;
   void RowDeleted(Integer DataRow, bool ByUser) override;
+  // A TtsCombo, and a TtsComboGrid on the grid's drop-down form.
+  TtsCombo* CreateCombo() override;
+  TtsBaseGrid* CreateComboGrid() override;
 
   // ---- Dispatchers of the engine's event slots (rows arrive as Variants)
   bool DoClickCell(Integer DataColDown, const Variant& DataRowDown, Integer DataColUp, const Variant& DataRowUp,
@@ -186,6 +193,20 @@ class TtsCustomGrid : public TtsBaseGrid {
   virtual void DoDeleteRow(Integer DataRow, bool ByUser);
   virtual void DoInsertRow(Integer DataRow, bool ByUser);
 
+  // ---- Printing and export
+  // Hand the grid to the attached report component.
+  void Print() override;
+  void PrintPreview() override;
+  // Asks for a file name and writes an XML data packet to a name ending in "xml" (any case), else
+  // delimited text.
+  void ExportGrid() override;
+  virtual String GetXMLMetaData();
+  virtual String GetXMLData();
+  virtual String GetXMLRowData(const Variant& DataRow);
+  virtual String GetCSVRowData(Integer DataRow);
+  virtual void ExportCSV(const String& FileName);
+  virtual void ExportXML(const String& FileName);
+
   Integer GetLastLoadedRow() const { return FLastLoadedRow; }
 
   // ---- Events (method pointers; an unassigned one is null)
@@ -203,7 +224,14 @@ class TtsCustomGrid : public TtsBaseGrid {
 
  private:
   // The drop-down list grid of the grid's combo, handed to the combo events.
-  TtsBaseGrid* ComboDropDownGrid();
+  TtsComboGrid* ComboDropDownGrid();
+  // The data columns an export writes: in display order, visible and not pictures (delimited
+  // text), or in data order, hidden ones included (XML).
+  std::vector<Integer> CSVExportCols();
+  std::vector<Integer> XMLExportCols();
+  // The XML names of the exported columns, a repeated name taking a numeric suffix.
+  std::vector<String> XMLFieldNames();
+  String ExportSeparator();
 
   Integer FLastLoadedRow = 0;
 };

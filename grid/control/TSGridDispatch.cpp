@@ -1,6 +1,6 @@
 // The mouse wheel, the context menu, whether the scroll bars show, and the refresh of the grid's
 // data display.
-#include "TSGridExport.h"
+#include "TSGridReport.h"
 #include "TSGridImpl.h"
 #include "WinInput.h"
 #include "WinMetrics.h"

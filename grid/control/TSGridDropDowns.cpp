@@ -1,9 +1,6 @@
-// Combos and date-time definitions from the grid's side: the combo factories, the working combo
-// and its initialisation bookkeeping, a drop-down grid's first settings, the date-time links, and
-// the drop-down lifecycle, print, export and grid menu entries, which need a window (a grid without
-// one has nothing open: the answers below are those of a closed drop-down).
+// Combos from the grid's side: the combo factories, the working combo and its initialisation
+// bookkeeping and a drop-down grid's first settings.
 #include "TSGridImpl.h"
-#include "WinMetrics.h"
 
 namespace TSGrid {
 
@@ -16,14 +13,14 @@ TtsBaseGrid* TtsBaseGrid::CreateComboGrid() {
   InvalidOp("Cannot create combo box. Method CreateComboGrid has not been not implemented in derived class");
 }
 
-// ---- A drop-down grid's combo settings (a drop-down grid's class keeps them) --------------------------------
-Integer TtsBaseGrid::GetDropDownRows() { return 4; }
+// ---- Combo settings: a grid that is not a drop-down list has none ------------------------------------------
+Integer TtsBaseGrid::GetDropDownRows() { return 0; }
 void TtsBaseGrid::SetDropDownRows(Integer) {}
 bool TtsBaseGrid::GetAutoLookup() { return false; }
 void TtsBaseGrid::SetAutoLookup(bool) {}
-Integer TtsBaseGrid::GetDropDownCols() { return 1; }
+Integer TtsBaseGrid::GetDropDownCols() { return 0; }
 void TtsBaseGrid::SetDropDownCols(Integer) {}
-Integer TtsBaseGrid::GetValueCol() { return 1; }
+Integer TtsBaseGrid::GetValueCol() { return 0; }
 bool TtsBaseGrid::GetValueColSorted() { return false; }
 TtsComboCompareType TtsBaseGrid::GetCompareType() { return ctCaseInsensitive; }
 TtsComboAutoSearchType TtsBaseGrid::GetAutoSearch() { return asNone; }
@@ -51,6 +48,7 @@ void TtsBaseGrid::CheckComboCreated() {
 
 void TtsBaseGrid::InitializeComboSettings(TtsBaseGrid* DropDownGrid) {
   DropDownGrid->SetEnablePaint(false);
+  DropDownGrid->FComboSettingsInit = true;
   try {
     bool design = GetInDesignMode();
     DropDownGrid->SetColor(GetColor());
@@ -77,6 +75,7 @@ void TtsBaseGrid::InitializeComboSettings(TtsBaseGrid* DropDownGrid) {
     DropDownGrid->SetTabStop(false);
     DropDownGrid->SetThumbTracking(true);
     DropDownGrid->SetGridMode(design ? gmEdit : gmListBox);
+    DropDownGrid->SetRowSelectMode(design ? rsMulti : rsSingle);
     DropDownGrid->SetColSelectMode(design ? csMulti : csNone);
     DropDownGrid->SetColMoving(design);
     DropDownGrid->SetRowMoving(design);
@@ -86,9 +85,11 @@ void TtsBaseGrid::InitializeComboSettings(TtsBaseGrid* DropDownGrid) {
     DropDownGrid->SetResizeCols(design ? rcSingle : rcNone);
     DropDownGrid->SetResizeRows(design ? rrAll : rrNone);
   } catch (...) {
+    DropDownGrid->FComboSettingsInit = false;
     DropDownGrid->SetEnablePaint(true);
     throw;
   }
+  DropDownGrid->FComboSettingsInit = false;
   DropDownGrid->SetEnablePaint(true);
 }
 
@@ -105,8 +106,6 @@ void TtsBaseGrid::InitCombo(TtsCombo* Combo) {
   Combo->SetCompareType(ctCaseInsensitive);
   list->SetStoreData(false);
 }
-
-void TtsBaseGrid::ResetCombo() {}
 
 void TtsBaseGrid::ResetComboInit(bool Reset) {
   if (FIsComboGrid) return;
@@ -135,128 +134,5 @@ void TtsBaseGrid::ComboAssigned(TtsCombo* Combo, bool Current) {
     RedisplayControl(true);
   }
 }
-
-// ---- Date-time definitions --------------------------------------------------------------------------------
-void TtsBaseGrid::ResetDateTimeInit() {
-  FDateTimeInitialized = false;
-  FLastUsedDateTime = nullptr;
-}
-
-void TtsBaseGrid::CheckResetDateTimeInit(TtsDateTimeDefComponent* Def) {
-  if (Def && Def == FLastUsedDateTime) ResetDateTimeInit();
-}
-
-void TtsBaseGrid::CheckLastUsedDateTime(TtsDateTimeDefComponent* Def) {
-  if (Def == FLastUsedDateTime) FLastUsedDateTime = nullptr;
-}
-
-void TtsBaseGrid::AddDateTime(TtsDateTimeDefComponent* Def) {
-  if (Def && FDateTimeLink) FDateTimeLink->Add(Def);
-}
-
-void TtsBaseGrid::RemoveDateTime(TtsDateTimeDefComponent* Def) {
-  if (Def && FDateTimeLink) FDateTimeLink->Remove(Def);
-}
-
-void TtsBaseGrid::DateTimeDefDeleted(TtsDateTimeDefComponent* Def) {
-  if (FDateTimeDef == Def) SetDateTimeDef(nullptr);
-  for (Integer col = 1; col <= GetGridColCount(); ++col)
-    if (FCols->GetItem(col)->GetDateTimeDef() == Def) FCols->GetItem(col)->SetDateTimeDef(nullptr);
-  RemoveRowDateTimeDef(Def);
-  RemoveCellDateTimeDef(Def);
-  CheckLastUsedDateTime(Def);
-}
-
-void TtsBaseGrid::RemoveRowDateTimeDef(TtsDateTimeDefComponent* Def) {
-  for (Integer row = 1; row <= GetGridRowCount(); ++row)
-    if (TtsRow* item = FRows->GetItem(row); item && item->GetDateTimeDef() == Def) SetRowDateTimeDef(row, nullptr);
-}
-
-void TtsBaseGrid::RemoveCellDateTimeDef(TtsDateTimeDefComponent* Def) {
-  std::vector<std::pair<Integer, Integer>> cells;
-  TOwnedPtr<TtsSetList> list(FCellPropSet->List());
-  for (Integer i = 1; i <= list->GetCount(); ++i) {
-    auto* element = static_cast<TtsCellElement*>(list->GetItems(i));
-    if (element->GetDateTimeDef() == Def) cells.emplace_back(element->GetDataCol(), element->GetDataRow());
-  }
-  for (auto [col, row] : cells) SetCellDateTimeDef(col, row, nullptr);
-}
-
-// ---- Drop-downs (none open without a window) ------------------------------------------------------------
-TtsDateTimeDefComponent* TtsBaseGrid::GiveCellDateTime(Integer, Integer) { return nullptr; }
-void TtsBaseGrid::GetCurrentDateTime(Variant&) {}
-void TtsBaseGrid::ActivateDateTimeInit(TtsDateTimeDefComponent*, Integer, Integer) {}
-void TtsBaseGrid::ActivateDateTimeDropDown(TtsDateTimeDefComponent*, Integer, Integer) {}
-void TtsBaseGrid::ActivateDateTimeRollUp(TtsDateTimeDefComponent*, Integer, Integer) {}
-void TtsBaseGrid::ActivateDateTimeGetValue(TtsDateTimeDefComponent*, Integer, Integer, Variant&) {}
-void TtsBaseGrid::InitializeDropDownForm(TCustomForm*) {}
-void TtsBaseGrid::SetComboGridExtents(Integer, Integer) {}
-void TtsBaseGrid::SetComboFormExtents(TtsBaseGrid*) {}
-Integer TtsBaseGrid::ComboInitWidth(Integer) { return 0; }
-Integer TtsBaseGrid::ComboInitHeight(Integer) { return 0; }
-void TtsBaseGrid::ComboInit(Integer, Integer) {}
-void TtsBaseGrid::ComboDropDown(Integer, Integer) {}
-void TtsBaseGrid::ActivateComboInit(Integer, Integer) {}
-void TtsBaseGrid::ActivateComboDropDown(Integer, Integer) {}
-void TtsBaseGrid::ActivateComboRollUp(Integer, Integer) {}
-void TtsBaseGrid::GetComboValue(Integer, Integer, Integer, Variant&) {}
-void TtsBaseGrid::SetComboValue(const Variant&) {}
-void TtsBaseGrid::PositionComboRow() {}
-void TtsBaseGrid::PositionDropDownList(char, Variant&) {}
-bool TtsBaseGrid::PositionAutoFill(bool) { return false; }
-bool TtsBaseGrid::ComboVisible() { return false; }
-bool TtsBaseGrid::DropDownVisible() { return false; }
-void TtsBaseGrid::CheckDropDownOff(bool) {}
-TCustomForm* TtsBaseGrid::GetComboForm() { return nullptr; }
-void TtsBaseGrid::UpdateComboExtents(Integer, Integer, bool) {}
-void TtsBaseGrid::AdjustComboGridExtents(Integer, Integer) {}
-void TtsBaseGrid::InitComboColWidth(Integer) {}
-bool TtsBaseGrid::ResetComboSearchValue() {
-  bool pending = !FComboSearchText.empty();
-  FComboSearchText.clear();
-  return pending;
-}
-void TtsBaseGrid::ProcessKeyDropDownList(char&) {}
-bool TtsBaseGrid::DateTimeButtonDown(Integer, Integer) { return false; }
-HWND TtsBaseGrid::DateTimePickerWindow() { return nullptr; }
-void TtsBaseGrid::ComboButtonDown(Integer, Integer) {}
-void TtsBaseGrid::DisplayCombo(Integer, Integer) {}
-void TtsBaseGrid::ComboRollUp() {}
-void TtsBaseGrid::ComboClickCell(TObject*, Integer, Integer, Integer, Integer) {}
-bool TtsBaseGrid::DateTimeVisible() { return false; }
-bool TtsBaseGrid::IsDateTimeHandle(HWND) { return false; }
-void TtsBaseGrid::SetDateTimeSelection() {}
-void TtsBaseGrid::CancelDateTimeSelection() {}
-void TtsBaseGrid::DateTimeSelect(TObject*) {}
-void TtsBaseGrid::DateTimeCancel(TObject*) {}
-
-// ---- Placing a drop-down ------------------------------------------------------------------------------
-namespace {
-TRect WorkArea() {
-  TRect area;
-  SystemParametersInfo(SPI_GETWORKAREA, 0, &area, 0);
-  return area;
-}
-}  // namespace
-
-void TtsBaseGrid::PositionDropDownForm(Integer, Integer DataRow, TPoint& Position, TPoint Size) {
-  TRect area = WorkArea();
-  if (Position.x + Size.x > area.right) Position.x = std::max<Integer>(area.right - Size.x, area.left);
-  if (Position.y + Size.y > area.bottom) {
-    Integer above = Position.y - Size.y - GetRowHeights(GetDisplayRow(DataRow)) - FHorzLineWidth;
-    Position.y = std::max<Integer>(above, area.top);
-  }
-}
-
-void TtsBaseGrid::PositionPopupForm(Integer, Integer, TPoint& Position, TPoint Size) {
-  TRect area = WorkArea();
-  Position.x = area.left + (area.Width() - Size.x) / 2;
-  Position.y = area.top + (area.Height() - Size.y) / 2;
-}
-
-// ---- Grid menu ---------------------------------------------------------------------------------------
-void TtsBaseGrid::ShowGridMenu(Integer, Integer) {}
-void TtsBaseGrid::ConfigureGridMenu(TPopupMenu*) {}
-void TtsBaseGrid::AddGridMenuItems(TPopupMenu*) {}
 
 }  // namespace TSGrid

@@ -265,6 +265,9 @@ void TtsBaseGrid::CheckRowColChanged() {
   bool rowChanged = CheckRowChanged(oldRow);
   if (!colChanged && !rowChanged) return;
   ResetComboSearchValue();
+  // The new cell may use another combo: the next drop-down or search initialises it again (the
+  // combo copied last is still known, so the same combo is not copied twice).
+  FComboInitialized = false;
   ActivateCellChanged(oldCol, oldRow);
 }
 

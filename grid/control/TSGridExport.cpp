@@ -1,6 +1,12 @@
-// The XML export settings and the report component base.
-#include "TSGridImpl.h"
+// The XML export settings, and the grid control's export of its content as delimited text (one
+// quoted value per column, each followed by the separator) or as an XML data packet (a METADATA part
+// naming the columns and one ROW element per data row).
+#include <set>
+
+#include "Dialogs.h"
+#include "FileNames.h"
 #include "TSGridExport.h"
+#include "TSGridImpl.h"
 #include "TypInfo.h"
 
 namespace TSGrid {
@@ -12,8 +18,6 @@ IMPLEMENT_CLASS_PUBLISHED(TosXMLExport) {
   d.Property("StandAlone", &TosXMLExport::GetStandAlone, &TosXMLExport::SetStandAlone).Default(true);
 }
 
-IMPLEMENT_CLASS(TosCustomGridReport)
-
 void TosXMLExport::Assign(TPersistent* Source) {
   if (auto* source = dynamic_cast<TosXMLExport*>(Source)) {
     FEncoding = source->FEncoding;
@@ -23,6 +27,169 @@ void TosXMLExport::Assign(TPersistent* Source) {
     return;
   }
   inherited::Assign(Source);
+}
+
+namespace {
+
+// A value between double quotes, its own double quotes doubled.
+String Quoted(const String& Text) {
+  String result;
+  result.reserve(Text.size() + 2);
+  result += '"';
+  for (char c : Text) {
+    if (c == '"') result += '"';
+    result += c;
+  }
+  result += '"';
+  return result;
+}
+
+// Redrawing off for a scope, on again however it ends.
+class TRedrawSuspension {
+ public:
+  explicit TRedrawSuspension(TtsBaseGrid* Grid) : FGrid(Grid) { FGrid->SetEnableRedraw(false); }
+  ~TRedrawSuspension() { FGrid->SetEnableRedraw(true); }
+  TRedrawSuspension(const TRedrawSuspension&) = delete;
+  TRedrawSuspension& operator=(const TRedrawSuspension&) = delete;
+
+ private:
+  TtsBaseGrid* FGrid;
+};
+
+}  // namespace
+
+// ---- Which columns, under which names -----------------------------------------------------------------
+String TtsCustomGrid::ExportSeparator() {
+  const String delimiter = GetExportDelimiter();
+  if (delimiter == "#9") return "\t";
+  if (delimiter == "#10") return "\n";
+  if (delimiter == "#13") return "\r";
+  return delimiter;
+}
+
+std::vector<Integer> TtsCustomGrid::CSVExportCols() {
+  std::vector<Integer> cols;
+  for (Integer displayCol = 1; displayCol <= GetGridColCount(); ++displayCol) {
+    Integer dataCol = GetDataCol(displayCol);
+    TtsCol* col = FCols->GetItem(dataCol);
+    if (col->GetVisible() && col->GetControlType() != ctPicture) cols.push_back(dataCol);
+  }
+  return cols;
+}
+
+std::vector<Integer> TtsCustomGrid::XMLExportCols() {
+  std::vector<Integer> cols;
+  for (Integer dataCol = 1; dataCol <= GetGridColCount(); ++dataCol)
+    if (FCols->GetItem(dataCol)->GetControlType() != ctPicture) cols.push_back(dataCol);
+  return cols;
+}
+
+std::vector<String> TtsCustomGrid::XMLFieldNames() {
+  // An element takes every attribute name once: a repeated name is numbered from 2 on, past any
+  // name that is taken already.
+  std::vector<String> names;
+  std::set<String> taken;
+  for (Integer dataCol : XMLExportCols()) {
+    const String base = FCols->GetItem(dataCol)->XMLHeading();
+    String name = base;
+    for (Integer suffix = 2; taken.count(name); ++suffix) name = base + IntToStr(suffix);
+    taken.insert(name);
+    names.push_back(name);
+  }
+  return names;
+}
+
+// ---- Delimited text --------------------------------------------------------------------------------------
+String TtsCustomGrid::GetCSVRowData(Integer DataRow) {
+  const String separator = ExportSeparator();
+  String line;
+  for (Integer dataCol : CSVExportCols()) {
+    line += Quoted(VarToStr(GetCellValue(dataCol, DataRow)));
+    line += separator;
+  }
+  return line;
+}
+
+void TtsCustomGrid::ExportCSV(const String& FileName) {
+  TRedrawSuspension redraw(this);
+  TOwnedPtr<TStringList> lines(New<TStringList>());
+  const String separator = ExportSeparator();
+  String heading;
+  for (Integer dataCol : CSVExportCols()) {
+    heading += Quoted(FCols->GetItem(dataCol)->GetHeading());
+    heading += separator;
+  }
+  lines->Add(heading);
+  for (Integer dataRow = 1; dataRow <= GetGridRowCount(); ++dataRow) lines->Add(GetCSVRowData(dataRow));
+  lines->SaveToFile(FileName);
+}
+
+// ---- XML data packet ---------------------------------------------------------------------------------------
+String TtsCustomGrid::GetXMLMetaData() {
+  String result = "<METADATA><FIELDS>";
+  for (const String& name : XMLFieldNames())
+    result += "<FIELD attrname=\"" + CheckForWhiteSpace(name) + "\" fieldtype=\"string\" />";
+  result += "</FIELDS><PARAMS LCID=\"1033\"/></METADATA>";
+  return result;
+}
+
+String TtsCustomGrid::GetXMLRowData(const Variant& DataRow) {
+  const Integer dataRow = DataRow.ToInteger();
+  const std::vector<Integer> cols = XMLExportCols();
+  const std::vector<String> names = XMLFieldNames();
+  String result = "<ROW ";
+  for (size_t i = 0; i < cols.size(); ++i) {
+    String value;
+    if (GetCellControlType(cols[i], dataRow) != ctPicture)
+      value = CheckForWhiteSpace(VarToStr(GetCellValue(cols[i], dataRow)));
+    result += names[i] + "=\"" + value + "\" ";
+  }
+  result += "/>";
+  return result;
+}
+
+String TtsCustomGrid::GetXMLData() {
+  TosXMLExport* settings = GetXMLExport();
+  const String encoding = settings->GetEncoding().empty() ? String() : "encoding=\"" + settings->GetEncoding() + "\"";
+  const String packet = settings->GetDataPacketVersion().empty()
+                            ? String()
+                            : "<DATAPACKET Version=\"" + settings->GetDataPacketVersion() + "\">";
+  String result = "<?xml version=\"" + settings->GetVersion() + "\" " + encoding + " standalone=\"" +
+                  (settings->GetStandAlone() ? "yes" : "no") + "\"?> " + packet;
+  result += GetXMLMetaData();
+  result += " <ROWDATA> ";
+  {
+    TRedrawSuspension redraw(this);
+    for (Integer dataRow = 1; dataRow <= GetGridRowCount(); ++dataRow) {
+      result += "\n\r";
+      result += GetXMLRowData(Variant(dataRow));
+    }
+  }
+  result += "</ROWDATA></DATAPACKET>";
+  return result;
+}
+
+void TtsCustomGrid::ExportXML(const String& FileName) {
+  TOwnedPtr<TStringList> lines(New<TStringList>());
+  lines->SetText(GetXMLData());
+  lines->SaveToFile(FileName);
+}
+
+// ---- Asking for the file ---------------------------------------------------------------------------------
+void TtsCustomGrid::ExportGrid() {
+  TOwnedPtr<TSaveDialog> dialog(New<TSaveDialog>(this));
+  dialog->SetFilter("CSV File (*.csv)|*.csv|XML File (*.xml)|*.xml");
+  dialog->SetFilterIndex(0);
+  dialog->SetDefaultExt("csv");
+  dialog->SetTitle("Grid Export");
+  if (!dialog->Execute()) return;
+  const String fileName = dialog->GetFileName();
+  // Names of three characters or fewer are not taken (the folder does not count).
+  if (ExtractFileName(fileName).size() <= 3) return;
+  if (LowerCase(fileName.substr(fileName.size() - 3)) == "xml")
+    ExportXML(fileName);
+  else
+    ExportCSV(fileName);
 }
 
 }  // namespace TSGrid

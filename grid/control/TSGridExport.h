@@ -1,9 +1,7 @@
-// The settings of the grid's XML data packet export (the declaration's version, encoding and
-// standalone attributes and the data packet's version), and the report component a grid prints
-// through.
+// The settings of the grid's XML data packet export: the declaration's version, encoding and
+// standalone attributes and the data packet's version.
 #pragma once
 
-#include "Components.h"
 #include "Persistent.h"
 #include "System.h"
 
@@ -31,21 +29,6 @@ class TosXMLExport : public TPersistent {
   String FVersion = "1.0";
   String FDataPacketVersion = "2.0";
   bool FStandAlone = true;
-};
-
-// The report component a grid prints and previews through; a report engine outside the grid
-// derives from it.
-class TosCustomGridReport : public TComponent {
-  DECLARE_CLASS(TosCustomGridReport, TComponent)
- public:
-  explicit TosCustomGridReport(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
-
-  // The grid shows its popup menu on a right click.
-  bool GetProvideGridMenu() const { return FProvideGridMenu; }
-  void SetProvideGridMenu(bool Value) { FProvideGridMenu = Value; }
-
- private:
-  bool FProvideGridMenu = false;
 };
 
 }  // namespace TSGrid

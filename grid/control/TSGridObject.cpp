@@ -217,6 +217,7 @@ void TtsBaseGrid::Destroy() {
   Destroying();
   StopTimer(FButtonTimer);
   CheckDropDownOff(false);
+  UnregisterDropDownGrid(this);
   FreeAndNil(FColFontFollowers);
   FreeAndNil(FRowFontFollowers);
   FreeAndNil(FCellFontFollowers);

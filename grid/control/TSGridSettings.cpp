@@ -237,13 +237,6 @@ void TtsBaseGrid::SetAutoScale(bool Value) {
   if (!FIsComboGrid) FAutoScale = Value;
 }
 
-void TtsBaseGrid::SetGridReport(TosCustomGridReport* Value) {
-  if (FGridReport == Value) return;
-  if (FGridReport) FGridReport->RemoveFreeNotification(this);
-  FGridReport = Value;
-  if (Value) Value->FreeNotification(this);
-}
-
 void TtsBaseGrid::SetXMLExport(TosXMLExport* Value) { FXMLExport->Assign(Value); }
 
 void TtsBaseGrid::SetCheckBoxStyle(TtsCheckBoxStyle Value) {

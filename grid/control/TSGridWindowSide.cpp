@@ -1,7 +1,6 @@
-// The window side of the grid as a grid without a window answers it: keys and mouse actions that
-// find nothing to act on. The parts that need no window are complete here: the sizing bands, the
-// sizes of all columns or rows, the default cell buttons and heading-button rules, leaving the grid
-// and the selection of all rows.
+// The window side of the grid as a grid without a window answers it. The parts that need no window
+// are complete here: the sizing bands, the default cell buttons and heading-button rules, leaving
+// the grid and the selection of all rows.
 #include "TSGridImpl.h"
 #include "WinMetrics.h"
 
@@ -22,44 +21,6 @@ TRect TtsBaseGrid::HeadingSizingArea() {
 void TtsBaseGrid::SetCheckBoxOnBitmap(TBitmap*) { Invalidate(); }
 void TtsBaseGrid::SetCheckBoxOffBitmap(TBitmap*) { Invalidate(); }
 void TtsBaseGrid::SetCheckBoxGrayedBitmap(TBitmap*) { Invalidate(); }
-
-// ---- Sizes of all columns or rows ----------------------------------------------------------------------------
-void TtsBaseGrid::ChangeAllColWidths(Integer Width, bool) {
-  TPaintSuspension suspension(this);
-  bool updating = FWidthUpdating;
-  FWidthUpdating = true;
-  try {
-    SetDefaultColWidth(Width);
-    if (GetRowBarOn() && GetColWidths(0) != GetRowBarWidth()) {
-      ResizeCol(0, GetRowBarWidth());
-      UpdateScrollRange();
-    }
-  } catch (...) {
-    FWidthUpdating = updating;
-    throw;
-  }
-  FWidthUpdating = updating;
-}
-
-void TtsBaseGrid::ChangeAllRowHeights(Integer Height, bool) {
-  TPaintSuspension suspension(this);
-  bool updating = FHeightUpdating;
-  FHeightUpdating = true;
-  try {
-    SetDefaultRowHeight(Height);
-    if (GetHeadingOn() && GetRowHeights(0) != GetHeadingHeight()) {
-      ResizeRow(0, GetHeadingHeight());
-      UpdateScrollRange();
-    }
-  } catch (...) {
-    FHeightUpdating = updating;
-    throw;
-  }
-  FHeightUpdating = updating;
-}
-
-// ---- Scroll bars (none without a window) ------------------------------------------------------------------------
-bool TtsBaseGrid::ScrollRows(Integer, Integer, Integer&, Integer&) { return false; }
 
 // ---- Cell buttons ------------------------------------------------------------------------------------------
 void TtsBaseGrid::CheckResizeButtons() {
@@ -95,9 +56,6 @@ bool TtsBaseGrid::IsColHeadingButton(Integer DisplayCol) {
 }
 
 
-// ---- Mouse ------------------------------------------------------------------------------------------------
-void TtsBaseGrid::MDButtonDown(TShiftState, Integer, Integer, Integer, Integer) {}
-
 // ---- Focus ------------------------------------------------------------------------------------------------
 // Leaving the grid ends the cell edit first; a refused end keeps the focus in the grid.
 void TtsBaseGrid::DoExit() {
@@ -127,11 +85,6 @@ void TtsBaseGrid::DoExit() {
 Integer TtsBaseGrid::GetHorzScrollBarHeight() { return GetSystemMetrics(SM_CYHSCROLL); }
 Integer TtsBaseGrid::GetVertScrollBarWidth() { return GetSystemMetrics(SM_CXVSCROLL); }
 
-void TtsBaseGrid::CancelMouseAction() {
-  FMouseStatus = msNormal;
-  GridStatusChanged();
-}
-
 void TtsBaseGrid::MDSelectAll(bool ByMouse) {
   if (FRowSelectMode != rsMulti || !CheckEndEdit(-1, -1, true)) return;
   CheckHideControl(true);
@@ -149,17 +102,5 @@ void TtsBaseGrid::MDSelectAll(bool ByMouse) {
   }
   if (ByMouse) SetMouseStatus(msNormal);
 }
-
-void TtsBaseGrid::AddScrollingDown() {}
-void TtsBaseGrid::DeleteScrollingDown() {}
-void TtsBaseGrid::UpRowSelecting(const TPoint&, const TPoint&, Integer) {}
-void TtsBaseGrid::DownRowSelecting(const TPoint&, const TPoint&, Integer) {}
-void TtsBaseGrid::EndRowSelecting(bool) {}
-void TtsBaseGrid::SelectLargerRows(Integer) {}
-void TtsBaseGrid::SelectSmallerRows(Integer) {}
-void TtsBaseGrid::SelectCurrentRow(Integer) {}
-
-// ---- The top row kept through a change of all row heights ---------------------------------------------------
-void TtsBaseGrid::SetNewTopRow(Integer, Integer, Integer) {}
 
 }  // namespace TSGrid

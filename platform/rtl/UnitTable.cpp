@@ -43,11 +43,13 @@ const std::vector<String>& StartupOrder() {
       "cxEditUtils",
       "cxEdit",
       "cxTextEdit",
+      "cxMaskEdit",
       "cxButtons",
       "cxLabel",
       // framework/data
       "cxFilterConsts",
       "cxDataStorage",
+      "cxFilterControlUtils",
       // grid/foundation
       "TSCommon",
       "Tsmbcs",
@@ -57,6 +59,7 @@ const std::vector<String>& StartupOrder() {
       // framework/controls: the accessibility and style units, with the toolbar units
       "cxAccessibility",
       "cxStyles",
+      "dxBar",
       // framework/pagecontrol
       "cxPC",
       "cxPCPaintersFactory",

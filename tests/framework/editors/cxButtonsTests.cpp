@@ -278,6 +278,11 @@ TEST_F(cxButtonFixture, SpeedButtonGroupsKeepOneButtonDown) {
   EXPECT_EQ(Log, std::vector<String>{"click"});
   EXPECT_TRUE(focusable->Focused());
   EXPECT_FALSE(first->CanFocus());
+  // A release that reaches a speed button clicks it wherever the pointer was let go.
+  Log.clear();
+  first->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  first->Perform(WM_LBUTTONUP, 0, MAKELPARAM(300, 200));
+  EXPECT_EQ(Log, std::vector<String>{"click"});
   first->SetDefault(true);
   Repaint(first);
   EXPECT_NE(first->GetButtonState(), cxbsDefault);

@@ -2,6 +2,7 @@
 // control with its inner edit (text, maximum length, case, selection, clipboard, undo, incremental
 // search, window-text messages), pictured on a form.
 #include "Clipbrd.h"
+#include "FloatFormat.h"
 #include "FormatSettings.h"
 #include "HeadlessBackend.h"
 #include "Messages.h"
@@ -60,6 +61,113 @@ TEST(cxTextEditProperties, ValueBoundsAndFormats) {
   EXPECT_EQ(p->GetEditingStyle(), esEdit);
   p->SetViewStyle(vsHideCursor);
   EXPECT_EQ(p->GetEditingStyle(), esNoEdit);
+}
+
+// Settings of a numeric text editor whose editor reads its text as a number.
+class TBoundedNumberProperties : public TcxTextEditProperties {
+  DECLARE_CLASS(TBoundedNumberProperties, TcxTextEditProperties)
+ public:
+  explicit TBoundedNumberProperties(TPersistent* AOwner = nullptr) : TcxTextEditProperties(AOwner) {}
+  bool IsEditValueNumeric() override { return true; }
+};
+IMPLEMENT_CLASS(TBoundedNumberProperties)
+
+class TBoundedNumberEdit : public TcxTextEdit {
+  DECLARE_CLASS(TBoundedNumberEdit, TcxTextEdit)
+ public:
+  explicit TBoundedNumberEdit(TComponent* AOwner = nullptr) : TcxTextEdit(AOwner) {}
+  TClass GetPropertiesClass() override { return TBoundedNumberProperties::StaticClass(); }
+  void PrepareEditValue(const TcxEditValue& ADisplayValue, TcxEditValue& EditValue, bool AEditFocused) override {
+    Extended number;
+    if (TryStrToFloat(VarToStr(ADisplayValue), number)) EditValue = number;
+    else EditValue = ADisplayValue;
+  }
+};
+IMPLEMENT_CLASS(TBoundedNumberEdit)
+
+TEST(cxTextEditProperties, ValuesOutsideTheBoundsFailValidation) {
+  TOwnedPtr<TBoundedNumberEdit> edit(New<TBoundedNumberEdit>(nullptr));
+  TcxCustomTextEditProperties* p = edit->GetProperties();
+  p->SetMinMaxValues(-10, 100);
+  const struct {
+    const char* Text;
+    bool Error;
+  } cases[] = {{"100", false}, {"-10", false}, {"100.5", true}, {"-11", true}, {"abc", false}, {"", false}};
+  for (const auto& c : cases) {
+    TcxEditValue value = c.Text;
+    String errorText;
+    bool error = false;
+    p->ValidateDisplayValue(value, errorText, error, edit.get());
+    EXPECT_EQ(error, c.Error) << c.Text;
+    if (c.Error) EXPECT_EQ(errorText, "Value out of bounds") << c.Text;
+  }
+  // Only the maximum assigned: no lower bound at all.
+  p->GetAssignedValues()->RestoreDefaults();
+  p->SetMaxValue(5);
+  TcxEditValue value = "-1000";
+  String errorText;
+  bool error = false;
+  p->ValidateDisplayValue(value, errorText, error, edit.get());
+  EXPECT_FALSE(error);
+}
+
+TEST(cxTextEditProperties, NumbersAreShownInTheDisplayFormatAndEditedInTheEditFormat) {
+  TOwnedPtr<TBoundedNumberProperties> p(New<TBoundedNumberProperties>());
+  auto shown = [&](const Variant& AValue, bool AEditing) {
+    TcxEditValue display;
+    p->PrepareDisplayValue(AValue, display, AEditing);
+    return VarToStr(display);
+  };
+  EXPECT_EQ(shown(1234.5, false), "1234.5") << "no format: the plain number";
+  EXPECT_EQ(shown(Null(), false), "");
+  p->SetDisplayFormat("#,##0.00");
+  EXPECT_EQ(shown(1234.5, false), "1,234.50");
+  EXPECT_EQ(shown(String("7"), false), "7.00") << "a numeric text is formatted as well";
+  EXPECT_EQ(p->GetDisplayText(1234.5), "1,234.50");
+  EXPECT_EQ(shown(1234.5, true), "1234.5") << "while editing the display format is not used";
+  p->SetUseDisplayFormatWhenEditing(true);
+  EXPECT_EQ(shown(1234.5, true), "1,234.50");
+  p->SetEditFormat("0.0##");
+  EXPECT_EQ(shown(1234.5, true), "1234.5") << "an edit format goes before the display format";
+  EXPECT_EQ(shown(2.0 / 3, true), "0.667");
+  EXPECT_THROW(shown(VarArrayOf({1, 2}), false), EConvertError) << "neither number nor text";
+}
+
+TEST(cxTextEditProperties, AssignCopiesTheTextSettingsAndOnlyTheAssignedFormats) {
+  TOwnedPtr<TcxTextEditProperties> source(New<TcxTextEditProperties>());
+  TOwnedPtr<TcxTextEditProperties> target(New<TcxTextEditProperties>());
+  source->SetCharCase(ecLowerCase);
+  source->SetEchoMode(eemPassword);
+  source->SetPasswordChar('#');
+  source->SetImmediateUpdateText(true);
+  source->SetMRUMode(true);
+  source->AcceptedChars.Include('+');
+  source->GetLookupItems()->Add("pear");
+  source->GetLookupItems()->Add("fig");
+  source->SetLookupItemsSorted(true);
+  source->SetMaxLength(7);
+  source->SetEditFormat("0.00");
+  Integer newTexts = 0;
+  source->OnNewLookupDisplayText = [&](TObject*, const String&) { ++newTexts; };
+  target->SetDisplayFormat("#,##0");
+  target->Assign(source.get());
+  EXPECT_EQ(target->GetCharCase(), ecLowerCase);
+  EXPECT_EQ(target->GetEchoMode(), eemPassword);
+  EXPECT_EQ(target->GetPasswordChar(), '#');
+  EXPECT_TRUE(target->GetImmediateUpdateText());
+  EXPECT_TRUE(target->GetMRUMode());
+  EXPECT_TRUE(target->AcceptedChars.Contains('+'));
+  EXPECT_TRUE(target->GetLookupItemsSorted());
+  ASSERT_EQ(target->GetLookupItems()->GetCount(), 2);
+  EXPECT_EQ(target->GetLookupItems()->GetStrings(0), "fig");
+  EXPECT_EQ(target->GetMaxLength(), 7);
+  EXPECT_TRUE(target->GetAssignedTextValues()->GetMaxLength());
+  EXPECT_EQ(target->GetEditFormat(), "0.00");
+  EXPECT_FALSE(target->GetAssignedTextValues()->GetDisplayFormat())
+      << "a format the source did not assign is not kept either";
+  ASSERT_TRUE(target->OnNewLookupDisplayText);
+  target->OnNewLookupDisplayText(nullptr, "x");
+  EXPECT_EQ(newTexts, 1);
 }
 
 // ---- Lookup data ---------------------------------------------------------------------------------------------------
@@ -228,6 +336,24 @@ TEST_F(cxTextEditControl, IncrementalSearchCompletesFromTheItems) {
   Edit->SetSelection(1, 0);
   Type("z");
   EXPECT_EQ(Edit->GetText(), "Azpple");
+}
+
+TEST_F(cxTextEditControl, ATextOutsideTheItemsIsAnnouncedNotRefused) {
+  Items({"apple"});
+  std::vector<String> announced;
+  Edit->GetProperties()->OnNewLookupDisplayText = [&](TObject* Sender, const String& AText) {
+    EXPECT_EQ(Sender, Edit);
+    announced.push_back(AText);
+  };
+  Focus();
+  Type("kiwi");
+  EXPECT_TRUE(Edit->ValidateEdit(false));
+  EXPECT_EQ(announced, std::vector<String>{"kiwi"});
+  EXPECT_EQ(Edit->GetText(), "kiwi");
+  Edit->SelectAll();
+  Type("apple");
+  EXPECT_TRUE(Edit->ValidateEdit(false));
+  EXPECT_EQ(announced.size(), 1u) << "an item is not announced";
 }
 
 TEST_F(cxTextEditControl, NoEditStyleHasNoSelection) {

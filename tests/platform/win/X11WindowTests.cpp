@@ -157,6 +157,32 @@ TEST_F(X11Windows, StylesBecomeWindowManagerHints) {
   EXPECT_TRUE(PumpUntil([&] { return !HasAtom(XOf(w), "_NET_WM_STATE", "_NET_WM_STATE_ABOVE"); }));
 }
 
+TEST_F(X11Windows, APopupSwitchedToChildStyleIsMappedUnmanagedAndTakesNoFocus) {
+  HWND owner = MakeWindow("owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200);
+  ASSERT_TRUE(PumpUntil([&] { return Viewable(owner); }));
+  // Shown once as a popup, which the window manager manages, then switched as a drop-down is.
+  HWND list = MakeWindow("list", WS_POPUP, 40, 60, 120, 80, owner);
+  ShowWindow(list, SW_SHOWNA);
+  ASSERT_TRUE(PumpUntil([&] { return Viewable(list); }));
+  ShowWindow(list, SW_HIDE);
+  ProcessMessages();
+  SetWindowLong(list, GWL_STYLE, static_cast<LONG>(WS_CHILD));
+  SetWindowPos(list, nullptr, 50, 150, 120, 80, SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(list, SW_SHOW);
+  ASSERT_TRUE(PumpUntil([&] { return Viewable(list); }));
+  XWindowAttributes a{};
+  XGetWindowAttributes(Peer, XOf(list), &a);
+  EXPECT_TRUE(a.override_redirect);
+  EXPECT_EQ(a.x, 50);
+  EXPECT_EQ(a.y, 150);
+  XWMHints* hints = XGetWMHints(Peer, XOf(list));
+  ASSERT_NE(hints, nullptr);
+  EXPECT_TRUE((hints->flags & InputHint) && !hints->input) << "the window manager gives it no focus";
+  XFree(hints);
+  EXPECT_EQ(GetActiveWindow(), owner);
+  DestroyWindow(list);
+}
+
 TEST_F(X11Windows, ClosingThroughTheWindowManagerAsksTheWindowToClose) {
   HWND main = MakeWindow("main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200);
   ASSERT_TRUE(PumpUntil([&] { return Viewable(main); }));
