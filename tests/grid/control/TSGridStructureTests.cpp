@@ -223,6 +223,32 @@ TEST_F(Structure, DeletingAColumnCarriesTheOverridesAboveItDownByOne) {
   EXPECT_EQ(Deleted, (std::vector<String>{"c2"}));
 }
 
+TEST_F(Structure, DeletionsInAnInsertModeGridLeaveTheInsertionRowAlone) {
+  Grid->SetGridColCount(3);
+  Grid->SetGridRowCount(4);
+  Grid->SetGridMode(gmEditInsert);
+  // Entering the insertion row makes it the fifth data row; deleting the last rows brings it back.
+  Grid->SetCurrentCell(1, 5);
+  ASSERT_EQ(Grid->GetGridRowCount(), 5);
+  Deleted.clear();
+  Grid->DeleteRows(4, 5);
+  EXPECT_EQ(Deleted, (std::vector<String>{"r5", "r4"}));
+  EXPECT_EQ(Grid->GetGridRowCount(), 3);
+  EXPECT_TRUE(Grid->IsAppendRow(4));
+
+  // The insertion row is never deleted: alone among the selected rows it leaves nothing to do.
+  Integer insertion = Grid->GetRowCount() - 1;
+  Grid->AddRowSelection(insertion, insertion);
+  Deleted.clear();
+  Grid->DeleteSelectedRows();
+  EXPECT_EQ(Grid->GetGridRowCount(), 3);
+  Grid->AddRowSelection(2, 2);
+  Grid->DeleteSelectedRows();
+  EXPECT_EQ(Deleted, (std::vector<String>{"r2"}));
+  EXPECT_EQ(Grid->GetGridRowCount(), 2);
+  EXPECT_TRUE(Grid->IsAppendRow(3));
+}
+
 TEST_F(Structure, RandomDeletionsInsertionsAndMovesCarryEverythingThatBelongsToAColumnOrRow) {
   for (unsigned seed : {1u, 2u, 3u}) {
     SCOPED_TRACE("seed " + IntToStr(Integer(seed)));
