@@ -10,6 +10,7 @@
 #include "cxFilterConsts.h"
 #include "cxFilterControlStrs.h"
 #include "cxLabel.h"
+#include "cxMaskEdit.h"
 #include "cxTextEdit.h"
 
 namespace cxFilterControlUtils {
@@ -202,6 +203,32 @@ void TcxFilterTextEditHelper::SetFilterValue(TcxCustomEdit* AEdit, TcxCustomEdit
   AEdit->SetEditValue(AValue);
 }
 
+// ---- TcxFilterMaskEditHelper -----------------------------------------------------------------------------------
+IMPLEMENT_CLASS(TcxFilterMaskEditHelper)
+
+TClass TcxFilterMaskEditHelper::GetFilterEditClass() { return TcxMaskEdit::StaticClass(); }
+
+TcxFilterControlOperators TcxFilterMaskEditHelper::GetSupportedFilterOperators(TcxCustomEditProperties* AProperties,
+                                                                               TcxValueTypeClass AValueTypeClass,
+                                                                               bool AExtendedSet) {
+  TcxFilterControlOperators result = inherited::GetSupportedFilterOperators(AProperties, AValueTypeClass, AExtendedSet);
+  auto* properties = dynamic_cast<TcxCustomMaskEditProperties*>(AProperties);
+  if (properties && properties->IsMasked()) {
+    result.Exclude(fcoLike);
+    result.Exclude(fcoNotLike);
+  }
+  return result;
+}
+
+void TcxFilterMaskEditHelper::InitializeProperties(TcxCustomEditProperties* AProperties,
+                                                   TcxCustomEditProperties* AEditProperties, bool AHasButtons) {
+  inherited::InitializeProperties(AProperties, AEditProperties, AHasButtons);
+  auto* properties = static_cast<TcxCustomMaskEditProperties*>(AProperties);
+  auto* source = dynamic_cast<TcxCustomMaskEditProperties*>(AEditProperties);
+  if (source && source->GetMaskKind() == emkRegExpr) properties->SetMaskKind(emkRegExprEx);
+  properties->SetAutoSelect(!properties->IsMasked());
+}
+
 // ---- TcxFilterEditsController ------------------------------------------------------------------------------------
 IMPLEMENT_CLASS(TcxFilterEditsController)
 
@@ -240,10 +267,12 @@ void cxFilterControlUtilsInitialization() {
   if (FUnitStartCount++ > 0) return;
   FilterEditsController()->Register(TcxTextEditProperties::StaticClass(), TcxFilterTextEditHelper::StaticClass());
   FilterEditsController()->Register(TcxLabelProperties::StaticClass(), TcxFilterTextEditHelper::StaticClass());
+  FilterEditsController()->Register(TcxMaskEditProperties::StaticClass(), TcxFilterMaskEditHelper::StaticClass());
 }
 
 void cxFilterControlUtilsFinalization() {
   if (FUnitStartCount == 0 || --FUnitStartCount > 0) return;
+  FilterEditsController()->Unregister(TcxMaskEditProperties::StaticClass(), TcxFilterMaskEditHelper::StaticClass());
   FilterEditsController()->Unregister(TcxLabelProperties::StaticClass(), TcxFilterTextEditHelper::StaticClass());
   FilterEditsController()->Unregister(TcxTextEditProperties::StaticClass(), TcxFilterTextEditHelper::StaticClass());
 }

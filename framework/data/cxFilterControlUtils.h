@@ -4,7 +4,8 @@
 // the editor in which a filter value is entered.
 //
 // The unit sits above the editors because its operators and value types are the filter's: it files
-// the helpers of the editor kinds that have one (the text editor's and the label's) when it starts.
+// the helpers of the editor kinds that have one (the text editor's, the label's and the mask editor's)
+// when it starts.
 #pragma once
 
 #include "Exceptions.h"
@@ -81,6 +82,19 @@ class TcxFilterTextEditHelper : public TcxCustomFilterEditHelper {
   void InitializeProperties(TcxCustomEditProperties* AProperties, TcxCustomEditProperties* AEditProperties,
                             bool AHasButtons) override;
   void SetFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AEditProperties, const Variant& AValue) override;
+};
+
+// The mask editor's helper: a masked value is entered in a mask editor (a regular expression with its
+// forced literals completed), and a masked text offers no LIKE.
+class TcxFilterMaskEditHelper : public TcxFilterTextEditHelper {
+  DECLARE_CLASS(TcxFilterMaskEditHelper, TcxFilterTextEditHelper)
+ public:
+  TClass GetFilterEditClass() override;
+  TcxFilterControlOperators GetSupportedFilterOperators(TcxCustomEditProperties* AProperties,
+                                                        TcxValueTypeClass AValueTypeClass,
+                                                        bool AExtendedSet = false) override;
+  void InitializeProperties(TcxCustomEditProperties* AProperties, TcxCustomEditProperties* AEditProperties,
+                            bool AHasButtons) override;
 };
 
 // Pairs of an editor settings class and its helper. A pair is filed under the parent of the settings

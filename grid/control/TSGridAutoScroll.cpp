@@ -184,9 +184,14 @@ void TtsBaseGrid::RangeLoop(const TPoint& MousePos, Integer Horz, Integer Vert, 
     }
     if (!AutoScrollGoesOn(MousePos, pointer, axis, ComparesYOnly ? Vertical : axis)) return;
     ChangeCellSelection(colTarget(false, pointer), rowTarget(false, pointer));
-    Integer left = GetLeftCol() + (h ? Horz : 0), top = GetTopRow() + (v ? Vert : 0);
-    ScrollGrid(left, top, smWindow);
+    const Integer left = GetLeftCol(), top = GetTopRow();
+    ScrollGrid(left + (h ? Horz : 0), top + (v ? Vert : 0), smWindow);
     Update();
+    // A view that did not move (a column wider than the window) will not move by waiting.
+    if (GetLeftCol() == left && GetTopRow() == top) {
+      RangeToPointer(pointer);
+      return;
+    }
   }
 }
 
@@ -211,7 +216,9 @@ void TtsBaseGrid::RightColSelecting(const TPoint&, const TPoint& MousePos) {
   else
     SelectCurrentCol(last);
   TPoint pointer;
-  while (GetLeftCol() < GetMaxLeftCol() && AutoScrollGoesOn(MousePos, pointer, Horizontal, Horizontal)) {
+  for (Integer left = -1; left != GetLeftCol() && GetLeftCol() < GetMaxLeftCol() &&
+                          AutoScrollGoesOn(MousePos, pointer, Horizontal, Horizontal);) {
+    left = GetLeftCol();
     Integer viewEnd = GetVisibleColCount() + GetLeftCol();
     if (cur < viewEnd) {
       AddScrollingRight();
@@ -238,12 +245,7 @@ void TtsBaseGrid::LeftColSelecting(const TPoint&, const TPoint& MousePos) {
       TPoint at = ScreenToClient(pointer);
       Integer col, row;
       ColRowFromXY(at.x, at.y, col, row);
-      if (col > cur)
-        SelectLargerCols(col);
-      else if (col < cur)
-        SelectSmallerCols(col);
-      else
-        SelectCurrentCol(col);
+      MoveColSelectionEnd(col);
       return;
     }
     if (LeftMostCol(false, true) >= GetLeftCol() || !AutoScrollGoesOn(MousePos, pointer, Horizontal, Horizontal)) return;
@@ -316,7 +318,9 @@ void TtsBaseGrid::DownRowSelecting(const TPoint&, const TPoint& MousePos, Intege
   else
     SelectCurrentRow(last);
   TPoint pointer;
-  while (GetTopRow() < GetMaxTopRow() && AutoScrollGoesOn(MousePos, pointer, Vertical, Vertical)) {
+  for (Integer top = -1; top != GetTopRow() && GetTopRow() < GetMaxTopRow() &&
+                         AutoScrollGoesOn(MousePos, pointer, Vertical, Vertical);) {
+    top = GetTopRow();
     Integer viewEnd = GetVisibleRowCount() + GetTopRow();
     if (cur < viewEnd) {
       AddScrollingDown();
@@ -347,13 +351,7 @@ void TtsBaseGrid::UpRowSelecting(const TPoint&, const TPoint& MousePos, Integer)
       TPoint at = ScreenToClient(pointer);
       Integer col, row;
       ColRowFromXY(at.x, at.y, col, row);
-      Integer order = CompareRowPos(row);
-      if (order > 0)
-        SelectLargerRows(row);
-      else if (order < 0)
-        SelectSmallerRows(row);
-      else
-        SelectCurrentRow(row);
+      MoveRowSelectionEnd(row);
       return;
     }
     if (TopMostRow(false, true) >= GetTopRow() || !AutoScrollGoesOn(MousePos, pointer, Vertical, Vertical)) return;
@@ -483,7 +481,9 @@ void TtsBaseGrid::RightColMoving(const TPoint&, const TPoint& MousePos) {
   TPoint pointer;
   bool atEnd = !ColsContinueRight();
   while (!atEnd && AutoScrollGoesOn(MousePos, pointer, Horizontal, Horizontal)) {
-    ScrollGrid(GetLeftCol() + 1, GetTopRow(), smWindow);
+    const Integer left = GetLeftCol();
+    ScrollGrid(left + 1, GetTopRow(), smWindow);
+    if (GetLeftCol() == left) break;
     FColMoveBarAtEnd = false;
     FMoveTargetPos = std::min(GetVisibleColCount() + GetLeftCol() + 1, last);
     Update();
@@ -526,7 +526,9 @@ void TtsBaseGrid::DownRowMoving(const TPoint&, const TPoint& MousePos) {
   TPoint pointer;
   bool atEnd = !RowsContinueBelow();
   while (!atEnd && AutoScrollGoesOn(MousePos, pointer, Vertical, Vertical)) {
-    ScrollGrid(GetLeftCol(), GetTopRow() + 1, smWindow);
+    const Integer top = GetTopRow();
+    ScrollGrid(GetLeftCol(), top + 1, smWindow);
+    if (GetTopRow() == top) break;
     FRowMoveBarAtEnd = false;
     FMoveTargetPos = std::min(GetVisibleRowCount() + GetTopRow() + 1, last);
     Update();

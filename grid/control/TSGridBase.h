@@ -626,6 +626,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
 #include "TSGridBaseSelection.inc"
 #include "TSGridBaseMouseSelect.inc"
 #include "TSGridBaseCombo.inc"
+#include "TSGridBaseDateTime.inc"
 
   // ======== Published settings ===================================================================
 #include "TSGridBaseSettings.inc"
@@ -656,6 +657,7 @@ class TtsBaseGrid : public TCustomGrid_ts {
 #include "TSGridBaseCellDrawingState.inc"
 #include "TSGridBaseMouseSelectState.inc"
 #include "TSGridBaseComboState.inc"
+#include "TSGridBaseDateTimeState.inc"
 };
 
 }  // namespace TSGrid

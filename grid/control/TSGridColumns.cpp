@@ -471,57 +471,25 @@ void TtsCol::UpdateHeadingFont(TFont* Value) {
 }
 
 void TtsCol::SetFont(TFont* Value) {
-  if (Value != FFont) {
-    try {
-      CopyFont(Value);
-    } catch (...) {
-      FParentFont = !FFont;
-      throw;
-    }
-    FParentFont = !FFont;
-  }
+  SetLayerFont(FFont, FParentFont, Value, [this](TFont* F) { CopyFont(F); });
   RedrawCol();
 }
 
 void TtsCol::SetParentFont(bool Value) {
-  if (FParentFont == Value) return;
-  FParentFont = Value;
-  if (!Value) {
-    UpdateFont(FGrid->GetFont());
-    return;
-  }
-  if (!FAutoCreateFont)
-    UpdateFont(nullptr);
-  else if (FFont)
-    UpdateFont(FGrid->GetFont());
-  RedrawCol();
+  if (SetLayerParentFont(FParentFont, Value, FAutoCreateFont, FFont, FGrid->GetFont(),
+                         [this](TFont* F) { UpdateFont(F); }))
+    RedrawCol();
 }
 
 void TtsCol::SetHeadingFont(TFont* Value) {
-  if (Value != FHeadingFont) {
-    try {
-      CopyHeadingFont(Value);
-    } catch (...) {
-      FHeadingParentFont = !FHeadingFont;
-      throw;
-    }
-    FHeadingParentFont = !FHeadingFont;
-  }
+  SetLayerFont(FHeadingFont, FHeadingParentFont, Value, [this](TFont* F) { CopyHeadingFont(F); });
   FGrid->CheckInvalidateCell(FDisplayCol, 0);
 }
 
 void TtsCol::SetHeadingParentFont(bool Value) {
-  if (FHeadingParentFont == Value) return;
-  FHeadingParentFont = Value;
-  if (!Value) {
-    UpdateHeadingFont(FGrid->GetHeadingFont());
-    return;
-  }
-  if (!FAutoCreateFont)
-    UpdateHeadingFont(nullptr);
-  else if (FHeadingFont)
-    UpdateHeadingFont(FGrid->GetHeadingFont());
-  FGrid->CheckInvalidateCell(FDisplayCol, 0);
+  if (SetLayerParentFont(FHeadingParentFont, Value, FAutoCreateFont, FHeadingFont, FGrid->GetHeadingFont(),
+                         [this](TFont* F) { UpdateHeadingFont(F); }))
+    FGrid->CheckInvalidateCell(FDisplayCol, 0);
 }
 
 void TtsCol::AssignFont() {

@@ -322,14 +322,7 @@ void TtsCustomPropElement::UpdateFont(TFont* Value) {
 void TtsCustomPropElement::SetChangeFont(bool Value) { CountFontChange(FChangeFontCount, Value); }
 
 void TtsCustomPropElement::SetFont(TFont* Value) {
-  if (Value == FFont) return;
-  try {
-    CopyFont(Value);
-  } catch (...) {
-    ParentFont = !FFont;
-    throw;
-  }
-  ParentFont = !FFont;
+  SetLayerFont(FFont, ParentFont, Value, [this](TFont* F) { CopyFont(F); });
 }
 
 void TtsCustomPropElement::SetParentFont(bool Value) { ParentFont = Value; }

@@ -59,6 +59,36 @@ void CopyUnreported(Integer& Count, Copy Step) {
   }
   CountFontChange(Count, true);
 }
+// Sets a layer's own font to Value by Copy: the layer follows its parent's font exactly while it
+// has none of its own, also when the copy fails.
+template <class Copy>
+void SetLayerFont(TFont*& Own, bool& ParentFont, TFont* Value, Copy Step) {
+  if (Value == Own) return;
+  try {
+    Step(Value);
+  } catch (...) {
+    ParentFont = !Own;
+    throw;
+  }
+  ParentFont = !Own;
+}
+// A layer's switch to follow its parent's font, the own font changed by Update: turned off, the
+// layer takes a copy of the parent's font (which reports itself); turned on, it drops its own font,
+// or an automatic one takes the parent's anew. True when the layer is to be redrawn.
+template <class Update>
+bool SetLayerParentFont(bool& ParentFont, bool Value, bool AutoCreate, TFont* Own, TFont* Parent, Update Step) {
+  if (ParentFont == Value) return false;
+  ParentFont = Value;
+  if (!Value) {
+    Step(Parent);
+    return false;
+  }
+  if (!AutoCreate)
+    Step(nullptr);
+  else if (Own)
+    Step(Parent);
+  return true;
+}
 // The legacy alignment, its own-flag and the horizontal alignment of a layer kept consistent; each
 // answers whether anything changed.
 bool SetLayerAlignment(TAlignment& Alignment, bool& Align, TSCommon::TtsHorzAlignment& Horz, TAlignment Value);

@@ -146,13 +146,26 @@ void TtsBaseGrid::MouseMoveRowSelecting(Integer X, Integer Y, Integer DisplayCol
   FMouseOverGrid = CheckMouseOverGrid(X, Y);
   Integer R = std::min(DisplayRow, GetGridRowCount());
   if (ScrollRows(X, Y, DisplayCol, R) || FSuppressAutoScroll) return;
-  Integer order = CompareRowPos(R);
+  MoveRowSelectionEnd(R);
+}
+
+void TtsBaseGrid::MoveRowSelectionEnd(Integer DisplayRow) {
+  Integer order = CompareRowPos(DisplayRow);
   if (order > 0)
-    SelectLargerRows(R);
+    SelectLargerRows(DisplayRow);
   else if (order < 0)
-    SelectSmallerRows(R);
+    SelectSmallerRows(DisplayRow);
   else
-    SelectCurrentRow(R);
+    SelectCurrentRow(DisplayRow);
+}
+
+void TtsBaseGrid::MoveColSelectionEnd(Integer DisplayCol) {
+  if (DisplayCol > FCurDisplayCol)
+    SelectLargerCols(DisplayCol);
+  else if (DisplayCol < FCurDisplayCol)
+    SelectSmallerCols(DisplayCol);
+  else
+    SelectCurrentCol(DisplayCol);
 }
 
 // A drop-down list selects the row under the pointer only while the pointer is inside the list.
@@ -237,12 +250,7 @@ void TtsBaseGrid::SelectCurrentRow(Integer Row) {
 void TtsBaseGrid::MouseMoveColSelecting(Integer X, Integer Y, Integer DisplayCol, Integer DisplayRow) {
   Integer C = DisplayCol, R = DisplayRow;
   if (ScrollCols(X, Y, C, R)) return;
-  if (C > FCurDisplayCol)
-    SelectLargerCols(C);
-  else if (C < FCurDisplayCol)
-    SelectSmallerCols(C);
-  else
-    SelectCurrentCol(C);
+  MoveColSelectionEnd(C);
 }
 
 void TtsBaseGrid::SelectLargerCols(Integer DisplayCol) {

@@ -269,39 +269,39 @@ void TtsBaseGrid::MUResizedRow(Integer, Integer Y, bool Commit) {
 }
 
 // ---- Keeping the view when all sizes change ------------------------------------------------------------------
+namespace {
+// Runs Change with painting suspended and Flag set (restored however it ends): the flag tells the
+// size-change handling that all rows (columns) change at once.
+template <class F>
+void ChangingAll(TtsBaseGrid* Grid, bool& Flag, F Change) {
+  TPaintSuspension suspension(Grid);
+  bool outer = Flag;
+  Flag = true;
+  try {
+    Change();
+  } catch (...) {
+    Flag = outer;
+    throw;
+  }
+  Flag = outer;
+}
+}  // namespace
+
 void TtsBaseGrid::ChangeAllRowHeights(Integer Height, bool KeepPosition) {
   Integer oldY = CalcRowOffset(FSizingIndex);
-  {
-    TPaintSuspension suspension(this);
-    bool outer = FAllRowHeightsChanging;
-    FAllRowHeightsChanging = true;
-    try {
-      SetDefaultRowHeight(Height);
-      if (GetHeadingOn() && ResizeRow(0, GetHeadingHeight())) UpdateScrollRange();
-    } catch (...) {
-      FAllRowHeightsChanging = outer;
-      throw;
-    }
-    FAllRowHeightsChanging = outer;
-  }
+  ChangingAll(this, FAllRowHeightsChanging, [&] {
+    SetDefaultRowHeight(Height);
+    if (GetHeadingOn() && ResizeRow(0, GetHeadingHeight())) UpdateScrollRange();
+  });
   if (KeepPosition) SetNewTopRow(FSizingIndex, Height, oldY);
 }
 
 void TtsBaseGrid::ChangeAllColWidths(Integer Width, bool KeepPosition) {
   Integer oldX = CalcColOffset(FSizingIndex);
-  {
-    TPaintSuspension suspension(this);
-    bool outer = FAllColWidthsChanging;
-    FAllColWidthsChanging = true;
-    try {
-      SetDefaultColWidth(Width);
-      if (GetRowBarOn() && ResizeCol(0, GetRowBarWidth())) UpdateScrollRange();
-    } catch (...) {
-      FAllColWidthsChanging = outer;
-      throw;
-    }
-    FAllColWidthsChanging = outer;
-  }
+  ChangingAll(this, FAllColWidthsChanging, [&] {
+    SetDefaultColWidth(Width);
+    if (GetRowBarOn() && ResizeCol(0, GetRowBarWidth())) UpdateScrollRange();
+  });
   if (KeepPosition) SetNewLeftCol(FSizingIndex, Width, oldX);
 }
 

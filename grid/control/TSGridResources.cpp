@@ -1,20 +1,12 @@
 // The grid unit's start and end: its cursors, glyph bitmaps, off-screen canvases, the picture
 // mask's pattern, the list of grids with an open drop-down and the grid's class for form streams.
 //
-// The cursors are pictures in text (resources/cursors): a "hotspot x y" line and 32 rows of 32
-// characters, '#' black, 'o' white, '.' transparent; the unit turns each into the platform's cursor
-// resource of its name and loads it from there.
+// The cursors are pictures in text (resources/cursors), loaded with LoadCursorPicture.
 #include "TSGridResources.h"
 
-#include <cstdio>
-#include <cstring>
-
-#include "Exceptions.h"
-#include "Format.h"
 #include "Graphics.h"
 #include "Lists.h"
 #include "Resources.h"
-#include "Strings.h"
 #include "TSCommonCanvas.h"
 #include "TSGridCustom.h"
 #include "TSGridDropDownForm.h"
@@ -61,46 +53,7 @@ const TGlyph Glyphs[] = {
     {"TSSPINLEFT", &SpinLeftBitmap},        {"TSSPINRIGHT", &SpinRightBitmap},
 };
 
-constexpr int CursorSize = 32;
 const char* const CursorPictureType = "GRIDCURSOR";
-
-// Makes the cursor picture of that name the program's cursor resource and loads it.
-HCURSOR LoadCursorPicture(const char* Name) {
-  TOwnedPtr<Resources::TResourceStream> stream(New<Resources::TResourceStream>(HInstance, Name, CursorPictureType));
-  String text(static_cast<const char*>(stream->GetMemory()), static_cast<size_t>(stream->GetSize()));
-  BYTE andMask[CursorSize * CursorSize / 8], xorMask[CursorSize * CursorSize / 8];
-  std::memset(andMask, 0xFF, sizeof andMask);
-  std::memset(xorMask, 0, sizeof xorMask);
-  int hotX = -1, hotY = -1, row = 0;
-  auto bad = [Name](const char* Why) { return Exception(Format("Cursor picture %s: %s", {Name, Why})); };
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == String::npos) end = text.size();
-    String line = TrimRight(text.substr(start, end - start));
-    start = end + 1;
-    if (line.empty() || line[0] == ';') continue;
-    if (line.compare(0, 8, "hotspot ") == 0) {
-      if (std::sscanf(line.c_str() + 8, "%d %d", &hotX, &hotY) != 2) throw bad("unreadable hot spot");
-      continue;
-    }
-    if (row >= CursorSize || line.size() != CursorSize) throw bad("a picture of 32 rows of 32 pixels expected");
-    for (int x = 0; x < CursorSize; ++x) {
-      const char c = line[x];
-      if (c == '.') continue;
-      if (c != '#' && c != 'o') throw bad("unknown pixel");
-      const int index = row * CursorSize / 8 + x / 8;
-      const BYTE bit = static_cast<BYTE>(0x80 >> (x % 8));
-      andMask[index] &= static_cast<BYTE>(~bit);
-      if (c == 'o') xorMask[index] |= bit;
-    }
-    ++row;
-  }
-  if (row != CursorSize) throw bad("a picture of 32 rows of 32 pixels expected");
-  if (hotX < 0 || hotX >= CursorSize || hotY < 0 || hotY >= CursorSize) throw bad("no hot spot inside the picture");
-  RegisterCursorResource(Name, hotX, hotY, andMask, xorMask);
-  return LoadCursor(HInstance, Name);
-}
 
 TBitmap* MakeMaskPattern() {
   TBitmap* pattern = New<TBitmap>();
@@ -117,9 +70,9 @@ TBitmap* MakeMaskPattern() {
 void TSGridInitialization() {
   if (Initialized) return;
   Initialized = true;
-  ArrowRevCursor = LoadCursorPicture("TSARROWREV");
-  HorzArrowRightCursor = LoadCursorPicture("TSHORARROWRIGHT");
-  VertArrowDownCursor = LoadCursorPicture("TSVERTARROWDOWN");
+  ArrowRevCursor = LoadCursorPicture(HInstance, "TSARROWREV", CursorPictureType);
+  HorzArrowRightCursor = LoadCursorPicture(HInstance, "TSHORARROWRIGHT", CursorPictureType);
+  VertArrowDownCursor = LoadCursorPicture(HInstance, "TSVERTARROWDOWN", CursorPictureType);
   for (const TGlyph& glyph : Glyphs) {
     *glyph.Bitmap = New<TBitmap>();
     (*glyph.Bitmap)->LoadFromResourceName(HInstance, glyph.Name);

@@ -333,30 +333,14 @@ void TtsRow::UpdateFont(TFont* Value) {
 }
 
 void TtsRow::SetFont(TFont* Value) {
-  if (Value != FFont) {
-    try {
-      CopyFont(Value);
-    } catch (...) {
-      FParentFont = !FFont;
-      throw;
-    }
-    FParentFont = !FFont;
-  }
+  SetLayerFont(FFont, FParentFont, Value, [this](TFont* F) { CopyFont(F); });
   RedrawRow();
 }
 
 void TtsRow::SetParentFont(bool Value) {
-  if (FParentFont == Value) return;
-  FParentFont = Value;
-  if (!Value) {
-    UpdateFont(FGrid->GetFont());
-    return;
-  }
-  if (!FAutoCreateFont)
-    UpdateFont(nullptr);
-  else if (FFont)
-    UpdateFont(FGrid->GetFont());
-  RedrawRow();
+  if (SetLayerParentFont(FParentFont, Value, FAutoCreateFont, FFont, FGrid->GetFont(),
+                         [this](TFont* F) { UpdateFont(F); }))
+    RedrawRow();
 }
 
 void TtsRow::AssignFont() {

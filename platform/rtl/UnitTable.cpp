@@ -59,6 +59,7 @@ const std::vector<String>& StartupOrder() {
       // framework/controls: the accessibility and style units, with the toolbar units
       "cxAccessibility",
       "cxStyles",
+      "dxBar",
       // framework/pagecontrol
       "cxPC",
       "cxPCPaintersFactory",

@@ -39,6 +39,10 @@ HCURSOR CreateCursor(HINSTANCE instance, int xHotSpot, int yHotSpot, int width, 
 BOOL DestroyCursor(HCURSOR cursor);
 // Makes a named cursor available to LoadCursor: the program's cursor resources (32 x 32, masks as above).
 void RegisterCursorResource(const char* name, int xHotSpot, int yHotSpot, const void* andMask, const void* xorMask);
+// Registers the cursor picture kept in the text resource Name of ResourceType as the cursor resource
+// Name and loads it (WinCursorPictures.cpp says the picture's form); raises Exception for a picture
+// that does not follow it.
+HCURSOR LoadCursorPicture(HINSTANCE Instance, const char* Name, const char* ResourceType);
 // The masks and hot spot of a cursor; false for an invalid handle.
 bool GetCursorShape(HCURSOR cursor, POINT* hotSpot, SIZE* size, const BYTE** andMask, const BYTE** xorMask);
 

@@ -9,6 +9,7 @@
 #include "cxEdit.h"
 #include "cxFilterControlUtils.h"
 #include "cxLabel.h"
+#include "cxMaskEdit.h"
 #include "cxTextEdit.h"
 
 namespace {
@@ -231,6 +232,28 @@ TEST(cxFilterTextEditHelper, MakesAPlainTextEditorLikeTheColumnsAndReadsItsValue
   EXPECT_EQ(VarToStr(value), "pear");
   EXPECT_EQ(text, "PEAR") << "shown as the column shows it";
   EXPECT_EQ(changes, 0);
+}
+
+TEST(cxFilterMaskEditHelper, IsFiledAndMakesAMaskEditorThatCompletesLiterals) {
+  TcxCustomFilterEditHelperClass helper = FilterEditsController()->FindHelper(TcxMaskEditProperties::StaticClass());
+  ASSERT_EQ(helper.Class(), TcxFilterMaskEditHelper::StaticClass());
+  TOwnedPtr<TcxMaskEditProperties> column(New<TcxMaskEditProperties>());
+  const auto plain = helper->GetSupportedFilterOperators(column.get(), ValueTypeClass<TcxStringValueType>(), true);
+  EXPECT_TRUE(plain.Contains(fcoLike)) << "an unmasked text may be matched with LIKE";
+  EXPECT_TRUE(plain.Contains(fcoInList));
+  column->SetMaskKind(emkRegExpr);
+  column->SetEditMask("\\d\\d-\\d\\d");
+  const auto masked = helper->GetSupportedFilterOperators(column.get(), ValueTypeClass<TcxStringValueType>());
+  EXPECT_FALSE(masked.Contains(fcoLike));
+  EXPECT_FALSE(masked.Contains(fcoNotLike));
+  EXPECT_TRUE(masked.Contains(fcoGreaterEqual));
+  EXPECT_FALSE(masked.Contains(fcoBetween));
+  TOwnedPtr<TcxCustomEdit> edit(helper->GetFilterEdit(column.get()));
+  ASSERT_TRUE(Is<TcxMaskEdit>(edit.get()));
+  auto* p = static_cast<TcxMaskEdit*>(edit.get())->GetProperties();
+  EXPECT_EQ(p->GetMaskKind(), emkRegExprEx) << "the filter's editor completes the forced literals";
+  EXPECT_EQ(p->GetEditMask(), "\\d\\d-\\d\\d");
+  EXPECT_FALSE(p->GetAutoSelect());
 }
 
 TEST(cxFilterTextEditHelper, TakesItsEditorFromAnInplaceList) {

@@ -145,6 +145,20 @@ TEST_F(cxMaskEditControl, StandardSelectionsBlankAndPastesFill) {
   EXPECT_EQ(Edit->GetText(), "(55 )983-4567") << "the value text has spaces for blanks";
 }
 
+TEST_F(cxMaskEditControl, StandardPictureTakesChineseCharactersWhole) {
+  Masked(emkStandard, "CC-0");
+  Focus();
+  Edit->SetSelStart(0);
+  Application->ProcessMessages();
+  Type("中文7");
+  EXPECT_EQ(Shown(), "中文-7");
+  Press(VK_HOME);
+  Press(VK_RIGHT);
+  EXPECT_EQ(Selection(), "1+1") << "the cursor covers the whole second character";
+  Press(VK_DELETE);
+  EXPECT_EQ(Shown(), "中_-7");
+}
+
 TEST_F(cxMaskEditControl, UnfocusedStandardEditorShowsTheValueText) {
   Masked(emkStandard, "(000)000;0");
   Edit->SetText("123456");
@@ -185,6 +199,26 @@ TEST_F(cxMaskEditControl, RegularExpressionTypingKeepsTheRestFitting) {
   Edit->PasteFromClipboard();
   EXPECT_EQ(Shown(), "139");
   EXPECT_EQ(Edit->GetText(), "139");
+}
+
+TEST_F(cxMaskEditControl, RegularExpressionSelectionsWhoseRestNoLongerFits) {
+  Masked(emkRegExpr, "a\\d*b");
+  Focus();
+  Edit->SetText("a12b");
+  Edit->SetSelection(0, 1);
+  Application->ProcessMessages();
+  Press(VK_BACK);
+  EXPECT_EQ(Shown(), "") << "without the a nothing after it can stand";
+  Edit->SetText("a12b");
+  Edit->SetSelection(1, 2);
+  Application->ProcessMessages();
+  Press(VK_DELETE);
+  EXPECT_EQ(Shown(), "ab") << "the rest still fits";
+  Edit->SetSelection(0, 1);
+  Application->ProcessMessages();
+  Type("x");
+  EXPECT_EQ(Shown(), "ab") << "a refused character leaves the selection in place";
+  EXPECT_EQ(Edit->GetSelText(), "a");
 }
 
 TEST_F(cxMaskEditControl, RegularExpressionTakesWholeCharactersAndThePatternsCase) {

@@ -5,6 +5,7 @@
 
 #include "DateTime.h"
 #include "GridControlTestSupport.h"
+#include "TSGridColumns.h"
 #include "WinCursor.h"
 #include "WinInput.h"
 #include "WinQueue.h"
@@ -177,6 +178,20 @@ TEST_F(AutoScroll, ARangeDraggedRightOfTheGridScrollsToTheLastColumn) {
   Grid->MouseMove({ssLeft}, right.x, right.y);
   EXPECT_EQ(Grid->GetLeftCol(), Grid->GetMaxLeftCol());
   EXPECT_EQ(Grid->GetSelectedRange(), MakeGridRect(2, 2, 10, 4));
+}
+
+TEST_F(AutoScroll, ARangeDragReachesALastColumnWiderThanTheWindow) {
+  Make(300, 4, 40);
+  Grid->GetCols()->GetItem(4)->SetWidth(400);
+  Grid->SetScrollSpeed(spHigh);
+  Pump();
+  Grid->StartCellSelection(1, 2);
+  Grid->SetMouseStatus(msCellSelect);
+  Grid->SetMouseCapture(true);
+  const TPoint right(310, 15 + 3 * 14 + 5);
+  PointerAt(right);
+  Grid->MouseMove({ssLeft}, right.x, right.y);
+  EXPECT_EQ(Grid->GetSelectedRange().Right, 4);
 }
 
 }  // namespace

@@ -91,6 +91,23 @@ TEST_F(MouseDrag, SelectionsFollowThePointerBackPastTheirFixedEndAndShowAsStored
   }
 }
 
+TEST_F(MouseDrag, InSingleRowModeTheOneSelectedRowFollowsThePointer) {
+  for (bool colour : {false, true}) {
+    SCOPED_TRACE(colour ? "colour" : "xor");
+    MakeRecorder(colour)->SetRowSelectMode(rsSingle);
+    Pump();
+    Press(TPoint(5, 15 + 2 * 14 + 5));
+    for (Integer row : {6, 2, 9}) {
+      MoveTo(TPoint(5, 15 + (row - 1) * 14 + 5));
+      EXPECT_EQ(Rows(), IntToStr(row));
+      EXPECT_EQ(Grid->GetCurDisplayRow(), row) << "the selected row is the current one";
+      EXPECT_EQ(Mismatch(), "");
+    }
+    Release(TPoint(5, 15 + 8 * 14 + 5));
+    FreeAndNil(Grid);
+  }
+}
+
 TEST_F(MouseDrag, EscapeTakesADragBack) {
   for (bool colour : {false, true}) {
     SCOPED_TRACE(colour ? "colour" : "xor");
@@ -147,6 +164,22 @@ TEST_F(MouseDrag, ADraggedColumnDropsWhereThePointerLeavesIt) {
   Release(In(6, 0, 40));
   EXPECT_EQ(DisplayColOrder(grid), "1,3,4,2,5,6,7,8");
   EXPECT_TRUE(moved.empty());
+}
+
+TEST_F(MouseDrag, EscapeDuringAColumnMoveErasesItsBarAndMovesNothing) {
+  TMouseGrid* grid = Make(700, 200, 8, 6);
+  Form->SetBounds(0, 0, 720, 300);
+  grid->SetColMoving(true);
+  Click(In(2, 0));
+  Press(In(2, 0));
+  MoveTo(In(5, 0, 30));
+  ASSERT_TRUE(grid->GetColMoveBarShown());
+  Key(VK_ESCAPE);
+  EXPECT_FALSE(grid->GetColMoveBarShown());
+  EXPECT_EQ(grid->GetMouseStatus(), msNormal);
+  EXPECT_FALSE(grid->GetMouseCapture());
+  Release(In(5, 0, 30));
+  EXPECT_EQ(DisplayColOrder(grid), "1,2,3,4,5,6,7,8");
 }
 
 TEST_F(MouseDrag, AfterAConsumedDoubleClickAMoveDragsNothing) {

@@ -3,6 +3,7 @@
 // press cell, the right and middle buttons, double clicks, and a drag of the selection.
 #include "Format.h"
 #include "MouseTestSupport.h"
+#include "SelectionRecorder.h"
 #include "TSGridColumns.h"
 
 using namespace GridControlTest;
@@ -164,6 +165,28 @@ TEST_F(MousePress, AButtonReleasedAwayFromItIsNoClickButStillReportsItsRelease) 
   Release(up);
   EXPECT_EQ(grid->CallsOf("DoSpin"), (std::vector<String>{"DoSpinButtonDown(2,2,1)", "DoSpinRepeat(2,2,1,1)", "DoSpinIncrement(2,2,1,1)",
                                                          "DoSpinButtonClick(2,2,1)", "DoSpinButtonUp(2,2,1)"}));
+}
+
+TEST_F(MousePress, APressThatOpensTheEditorIsHandedToIt) {
+  // A grid that loads its cells as the application's grid does, so that its editor shows.
+  auto* grid = MakeGrid<TInversionRecorder>(300, 200, 4, 8);
+  grid->SetScrollBars(ssNone);
+  Integer downs = 0;
+  grid->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, Integer, Integer) { ++downs; };
+  grid->SetAlwaysShowEditor(false);
+  grid->SetCurrentCell(2, 3);
+  Pump();
+  grid->SetFocus();
+  Pump();
+  ASSERT_FALSE(grid->ControlShownAsEditor());
+  Press(In(2, 3, 20));
+  ASSERT_NE(grid->GetActiveControl(), nullptr);
+  EXPECT_TRUE(grid->GetActiveControl()->GetVisible());
+  EXPECT_TRUE(grid->GetActiveControl()->Focused()) << "the editor has the press and the focus";
+  EXPECT_FALSE(grid->GetPressPending());
+  EXPECT_FALSE(grid->GetInMouseDown()) << "the press is the editor's now";
+  EXPECT_EQ(downs, 1) << "heard once, from the editor";
+  Release(In(2, 3, 20));
 }
 
 TEST_F(MousePress, WithoutTheFocusAPressOnlyReportsItself) {

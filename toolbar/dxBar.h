@@ -1,0 +1,26 @@
+// The toolbar unit: the bar manager and its command model, the bars, their windows and item
+// controls, and the bar painters.
+#pragma once
+
+#include "dxBarBar.h"
+#include "dxBarCaptionButtons.h"
+#include "dxBarCategories.h"
+#include "dxBarComponents.h"
+#include "dxBarConsts.h"
+#include "dxBarControl.h"
+#include "dxBarDispatch.h"
+#include "dxBarGroups.h"
+#include "dxBarHelpers.h"
+#include "dxBarItem.h"
+#include "dxBarItemActionLink.h"
+#include "dxBarItemControl.h"
+#include "dxBarItemLinks.h"
+#include "dxBarItemTypes.h"
+#include "dxBarLookups.h"
+#include "dxBarManager.h"
+#include "dxBarOptions.h"
+#include "dxBarPainter.h"
+#include "dxBarSelectable.h"
+#include "dxBarStylesData.h"
+#include "dxBarTypes.h"
+#include "dxBarUnit.h"

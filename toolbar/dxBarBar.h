@@ -1,0 +1,310 @@
+// A toolbar of a bar manager: its item links and everything about where and how it is shown (docked
+// on a side or in a dock control, in which row and at which offset, where it floats and how large),
+// its caption, fonts, caption buttons and options; and the manager's collection of bars.
+#pragma once
+
+#include "Graphics.h"
+#include "Menus.h"
+#include "cxClassesComponentCollection.h"
+#include "dxBarSelectable.h"
+#include "dxBarTypes.h"
+
+namespace IniFiles {
+class TCustomIniFile;
+}
+
+namespace dxBar {
+
+class TdxBarCaptionButtons;
+class TdxBarCaptionButton;
+class TdxBarDockControl;
+class TdxDockRow;
+class TdxBarMergeData;
+class TdxBarControlItemLinks;
+
+PUBLISHED_ENUM(TdxBarBorderStyle, bbsNone, bbsSingle)
+
+class TdxBar : public TcxComponentCollectionItem, public IdxBarSelectableItem {
+  DECLARE_CLASS(TdxBar, TcxComponentCollectionItem)
+ public:
+  explicit TdxBar(TComponent* AOwner = nullptr) : TcxComponentCollectionItem(AOwner) {}
+
+  // ---- Overridable operations ---------------------------------------------------------------------------
+  virtual TClass GetControlClass();
+  virtual void CaptionButtonsNotification(TObject* Sender, TdxBarCaptionButton* AItem);
+  TcxComponentCollection* GetCollectionFromParent(TComponent* AParent) override;
+  void Assign(TPersistent* Source) override;
+
+  // ---- Moving, merging and resetting ---------------------------------------------------------------------
+  void Move(Integer X, Integer Y);
+  void Move(TdxBarDockControl* ADockControl, Integer ARow, Integer APosition);
+  void Move(TdxBarDockingStyle ADockingStyle, Integer ARow, Integer APosition);
+  void Move(TdxBar* ABar, bool AAfter);
+  void Merge(TdxBar* ABar);
+  void Unmerge(TdxBar* ABar);
+  void InternalMerge(TdxBar* ABar, bool AKeepVisibility);
+  void InternalUnmergeFromBar(TdxBar* ABar, bool ARestoreVisibility);
+  void InternalUnmergeFromBarManager(TdxBarManager* ABarManager, bool ARestoreVisibility);
+  void SaveMergeState();
+  void RestoreMergeState();
+  void Reset();
+  void ResetWithConfirmation();
+  void ChangeDockingStyle(TdxBarDockingStyle AStyle, TdxBarDockControl* ADockControl);
+  void ShowControl();
+  void UpdateControlPosition();
+  void CreateControl();
+  void SetVisibility(bool Value);
+  void SetDockRow(TdxDockRow* ARow);
+  void RemoveFromDockRow(bool ADestroying);
+  void AddFreeNotification(TdxBarItem* AItem);
+  void RemoveFreeNotification(TdxBarItem* AItem);
+  void MakeFreeNotification();
+
+  // ---- Layout store ---------------------------------------------------------------------------------------
+  void LoadFromIni(IniFiles::TCustomIniFile* AIniFile, const String& ABaseSection, Integer ABarIndex,
+                   TdxBarStoringKind AStoringKind);
+  void LoadUsageData(IniFiles::TCustomIniFile* AIniFile, const String& ASection);
+  void SaveToIni(IniFiles::TCustomIniFile* AIniFile, const String& ABaseSection, Integer ABarIndex,
+                 TdxBarStoringKind AStoringKind);
+  String GetIniSection(const String& ABaseSection, Integer ABarIndex, TdxBarStoringKind AStoringKind);
+
+  // ---- Queries -----------------------------------------------------------------------------------------------
+  TdxBars* GetBars();
+  TCustomdxBarControl* GetControl();
+  TdxBarDockControl* GetRealDockControl();
+  TdxBarPainter* GetPainter();
+  TdxBar* GetNext();
+  Integer GetDockedPosition();
+  Integer BarNCSizeX(TdxBarDockingStyle AStyle);
+  Integer BarNCSizeY(TdxBarDockingStyle AStyle);
+  bool CanClose();
+  bool CanMoving();
+  bool CanReset();
+  bool HasSizeGrip();
+  bool IsFloat();
+  bool IsStatusBar();
+  bool IsVertical();
+  // Runs the item bound to the shortcut among the bar's links.
+  bool IsShortCut(TShortCut AShortCut);
+  void DoDestroy();
+  void DoChanged();
+  void SetLockUpdate(bool Value);
+
+  // ---- IdxBarSelectableItem -----------------------------------------------------------------------------------
+  bool CanDelete(bool AExtended = false) override;
+  void DeleteSelection(IdxBarSelectableItem*& AReference, bool AExtended) override;
+  void ExecuteCustomizationAction(TdxBarCustomizationAction AAction) override;
+  TdxBarManager* GetBarManager() override;
+  TPersistent* GetInstance() override { return this; }
+  void GetMasterObjects(TdxObjectList* AList) override;
+  IdxBarSelectableItem* GetNextSelectableItem() override;
+  IdxBarSelectableItem* GetSelectableParent() override;
+  TdxBarSelectionStatus GetSelectionStatus() override;
+  TdxBarCustomizationActions GetSupportedActions() override;
+  void Invalidate() override;
+  bool IsComplex() override;
+  bool IsComponentSelected() override;
+  void SelectComponent(TdxBarSelectionOperation AOperation = soExclusive) override;
+  bool SelectParentComponent() override;
+  void SelectionChanged() override;
+
+  // ---- Published settings ---------------------------------------------------------------------------------------
+  bool GetAllowClose() const { return FAllowClose; }
+  void SetAllowClose(bool Value);
+  bool GetAllowCustomizing() const { return FAllowCustomizing; }
+  void SetAllowCustomizing(bool Value) { FAllowCustomizing = Value; }
+  bool GetAllowQuickCustomizing() const { return FAllowQuickCustomizing; }
+  void SetAllowQuickCustomizing(bool Value);
+  bool GetAllowReset() const { return FAllowReset; }
+  void SetAllowReset(bool Value) { FAllowReset = Value; }
+  Byte GetAlphaBlendValue() const { return FAlphaBlendValue; }
+  void SetAlphaBlendValue(Byte Value);
+  TBitmap* GetBackgroundBitmap() const { return FBackgroundBitmap; }
+  void SetBackgroundBitmap(TBitmap* Value);
+  TdxBarBorderStyle GetBorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TdxBarBorderStyle Value);
+  const String& GetCaption() const { return FCaption; }
+  void SetCaption(const String& Value);
+  TdxBarCaptionButtons* GetCaptionButtons() const { return FCaptionButtons; }
+  void SetCaptionButtons(TdxBarCaptionButtons* Value);
+  TColor GetColor() const { return FColor; }
+  void SetColor(TColor Value);
+  TdxBarDockControl* GetDockControl();
+  void SetDockControl(TdxBarDockControl* Value);
+  TdxBarDockControl* GetDockedDockControl() const { return FDockedDockControl; }
+  void SetDockedDockControl(TdxBarDockControl* Value);
+  TdxBarDockingStyle GetDockedDockingStyle();
+  void SetDockedDockingStyle(TdxBarDockingStyle Value);
+  Integer GetDockedLeft() const { return FDockedLeft; }
+  Integer GetDockedTop() const { return FDockedTop; }
+  void SetDockedValue(Integer AIndex, Integer Value);
+  TdxBarDockingStyle GetDockingStyle();
+  void SetDockingStyle(TdxBarDockingStyle Value);
+  Integer GetFloatLeft() const { return FFloatLeft; }
+  Integer GetFloatTop() const { return FFloatTop; }
+  Integer GetFloatClientWidth() const { return FFloatClientWidth; }
+  Integer GetFloatClientHeight() const { return FFloatClientHeight; }
+  void SetFloatValue(Integer AIndex, Integer Value);
+  TFont* GetFont() const { return FFont; }
+  void SetFont(TFont* Value);
+  TFont* GetEditFont() const { return FEditFont; }
+  TBitmap* GetGlyph() const { return FGlyph; }
+  void SetGlyph(TBitmap* Value);
+  bool GetHidden() const { return FHidden; }
+  void SetHidden(bool Value) { FHidden = Value; }
+  bool GetIsMainMenu() const { return FIsMainMenu; }
+  void SetIsMainMenu(bool Value);
+  TdxBarControlItemLinks* GetItemLinks() const { return FItemLinks; }
+  void SetItemLinks(TdxBarItemLinks* Value);
+  const String& GetKeyTip() const { return FKeyTip; }
+  void SetKeyTip(const String& Value) { FKeyTip = Value; }
+  bool GetMultiLine() const { return FMultiLine; }
+  void SetMultiLine(bool Value);
+  TdxBarDockingStyles GetNotDocking() const { return FNotDocking; }
+  void SetNotDocking(TdxBarDockingStyles Value);
+  bool GetOneOnRow() const { return FOneOnRow; }
+  void SetOneOnRow(bool Value);
+  const String& GetOldName() const { return FOldName; }
+  void SetOldName(const String& Value) { FOldName = Value; }
+  bool GetRotateWhenVertical() const { return FRotateWhenVertical; }
+  void SetRotateWhenVertical(bool Value);
+  Integer GetRow() const { return FRow; }
+  void SetRow(Integer Value);
+  bool GetShowMark() const { return FShowMark; }
+  void SetShowMark(bool Value);
+  bool GetSizeGrip() const { return FSizeGrip; }
+  void SetSizeGrip(bool Value);
+  bool GetUseOwnFont() const { return FUseOwnFont; }
+  void SetUseOwnFont(bool Value);
+  bool GetUseRecentItems();
+  void SetUseRecentItems(bool Value);
+  bool GetUseRestSpace() const { return FUseRestSpace; }
+  void SetUseRestSpace(bool Value);
+  bool GetVisible();
+  void SetVisible(bool Value);
+  bool GetWholeRow() const { return FWholeRow; }
+  void SetWholeRow(bool Value);
+  bool GetChanged() const { return FChanged; }
+  void SetChanged(bool Value) { FChanged = Value; }
+  bool GetInternallyHidden() const { return FInternallyHidden; }
+  void SetInternallyHidden(bool Value) { FInternallyHidden = Value; }
+  bool GetPredefined() const { return FPredefined; }
+  void SetPredefined(bool Value) { FPredefined = Value; }
+  TdxDockRow* GetDockRow() const { return FDockRow; }
+  TdxBarMergeData* GetMergeData() const { return FMergeData; }
+
+  TNotifyEvent OnDestroy;
+  TNotifyEvent GetOnDestroy() const { return OnDestroy; }
+  void SetOnDestroy(TNotifyEvent Value) { OnDestroy = Value; }
+
+ protected:
+  void Construct() override;
+  void Destroy() override;
+  void SetName(const String& NewName) override;
+  void SetParentComponent(TComponent* Value) override;
+  void Updating() override;
+  void Updated() override;
+
+ private:
+  void FontChanged(TObject* Sender);
+  void GlyphChanged(TObject* Sender);
+  void BackgroundChanged(TObject* Sender);
+
+  bool FAllowClose = true;
+  bool FAllowCustomizing = true;
+  bool FAllowQuickCustomizing = true;
+  bool FAllowReset = true;
+  Byte FAlphaBlendValue = 255;
+  TBitmap* FBackgroundBitmap = nullptr;
+  TdxBarBorderStyle FBorderStyle = bbsSingle;
+  String FCaption;
+  TdxBarCaptionButtons* FCaptionButtons = nullptr;
+  bool FChanged = false;
+  TColor FColor = clDefault;
+  bool FChangingDockingStyle = false;
+  TdxBarDockControl* FDockControl = nullptr;
+  TdxBarDockControl* FDockedDockControl = nullptr;
+  TdxBarDockingStyle FDockedDockingStyle = dsTop;
+  Integer FDockedLeft = 0;
+  Integer FDockedTop = 0;
+  TdxBarDockingStyle FDockingStyle = dsNone;
+  TdxDockRow* FDockRow = nullptr;
+  TFont* FEditFont = nullptr;
+  Integer FFloatLeft = 0;
+  Integer FFloatTop = 0;
+  Integer FFloatClientWidth = 0;
+  Integer FFloatClientHeight = 0;
+  TFont* FFont = nullptr;
+  TList* FFreeNotificationItems = nullptr;
+  TBitmap* FGlyph = nullptr;
+  bool FHidden = false;
+  bool FInternalFontChange = false;
+  bool FInternallyHidden = false;
+  bool FIsMainMenu = false;
+  bool FNameLocked = false;
+  bool FPredefined = false;
+  TdxBarControlItemLinks* FItemLinks = nullptr;
+  String FKeyTip;
+  TdxBarDockControl* FLoadedDockControl = nullptr;
+  TdxBarDockingStyle FLoadedDockingStyle = dsNone;
+  bool FLoadedVisible = false;
+  bool FLockUpdate = false;
+  TdxBarMergeData* FMergeData = nullptr;
+  bool FNeedUpdatePosition = false;
+  TdxBarDockingStyles FNotDocking;
+  bool FMultiLine = false;
+  bool FOneOnRow = false;
+  String FOldName;
+  bool FRotateWhenVertical = true;
+  Integer FRow = 0;
+  bool FKeepWhenEmptied = false;
+  bool FShowMark = true;
+  bool FSizeGrip = true;
+  bool FUseOwnFont = false;
+  bool FUseRestSpace = false;
+  bool FVisible = false;
+  bool FWholeRow = false;
+};
+
+// The manager's bars, with the four internal dock controls along its form and the loop that moves a
+// bar window from dock to dock.
+class TdxBars : public TcxComponentCollection {
+  DECLARE_CLASS(TdxBars, TcxComponentCollection)
+ public:
+  TdxBars(TdxBarManager* ABarManager = nullptr);
+
+  TdxBar* Add();
+  TdxBar* Insert(Integer AIndex);
+  TdxBar* GetItem(Integer AIndex) const;
+  void SetItem(Integer AIndex, TdxBar* Value);
+  TdxDockControl* GetDockControl(TdxBarDockingStyle AStyle) const;
+  void RegInDock(TdxBarDockingStyle AStyle, TdxDockControl* ADockControl, TCustomdxBarControl* ABarControl,
+                 const TPoint& APoint);
+  void UnregFromDock(TdxBarDockingStyle AStyle, TdxDockControl* ADockControl, TCustomdxBarControl* ABarControl);
+  TdxBarDockingStyle GetDockingStyleAtPos(TdxBar* ABar, const TPoint& APoint, TdxDockControl*& ADockControl);
+  void ChangeBarControlPos(TCustomdxBarControl* ABarControl, const TPoint& APoint);
+  void Moving(TCustomdxBarControl* ABarControl);
+  void Repaint();
+  String GetUniqueToolbarName(const String& ABaseName);
+  TdxBarManager* GetBarManager() const { return FBarManager; }
+  bool GetIsMoving() const { return FMoving; }
+  Integer GetDockingZoneSize() const { return FDockingZoneSize; }
+
+ protected:
+  void Destroy() override;
+  void SetItemName(TcxComponentCollectionItem* AItem) override;
+  void Update(TcxComponentCollectionItem* AItem, TcxComponentCollectionNotification AAction) override;
+
+ private:
+  TdxDockControl* FDockControls[4] = {};
+  bool FDocking = false;
+  Integer FDockingZoneSize = 23;
+  TdxBarManager* FBarManager;
+  bool FMoving = false;
+  TCustomdxBarControl* FMovingBarControl = nullptr;
+  TdxBarDockingStyle FMovingBarOriginalDockingStyle = dsNone;
+};
+
+}  // namespace dxBar
+
+using namespace dxBar;
