@@ -9,6 +9,7 @@
 #include "TSDateTimeDef.h"
 #include "TSGridDropDownForm.h"
 #include "Variants.h"
+#include "WinManage.h"
 
 using namespace GridControlTest;
 
