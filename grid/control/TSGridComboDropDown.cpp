@@ -270,6 +270,8 @@ void TtsBaseGrid::DisplayCombo(Integer DataCol, Integer DataRow) {
   InternalShowCombo(DataCol, DataRow);
   SetGridFocus();
   RegisterDropDownGrid(this);
+  // The press that opened the list goes on selecting in it without scrolling it at once.
+  FCombo->GetGrid()->SetSuppressAutoScroll(true);
 }
 
 void TtsBaseGrid::InternalShowCombo(Integer DataCol, Integer DataRow) {
