@@ -5,6 +5,7 @@
 
 #include "Dialogs.h"
 #include "FileNames.h"
+#include "Multibyte.h"
 #include "TSGridExport.h"
 #include "TSGridImpl.h"
 #include "TypInfo.h"
@@ -118,6 +119,26 @@ class TScopedValue {
   T FSaved;
 };
 
+// XML 1.0 has no form at all for the C0 controls other than tab, line feed and carriage return, nor for
+// bytes that are not UTF-8: each becomes U+FFFD, so one odd cell cannot make the whole packet unreadable.
+String XmlCharacters(const String& Text) {
+  String result;
+  result.reserve(Text.size());
+  const char* end = Text.data() + Text.size();
+  for (const char* p = Text.data(); p < end;) {
+    const int len = Multibyte::Utf8CharLen(p, end);
+    const char32_t code = Multibyte::Utf8Decode(p, len);
+    const bool allowed = !Multibyte::Utf8IsInvalid(p, len) && (code >= 0x20 || code == 0x09 || code == 0x0A || code == 0x0D) &&
+                         code != 0xFFFE && code != 0xFFFF;
+    if (allowed)
+      result.append(p, len);
+    else
+      Multibyte::Utf8Append(result, 0xFFFD);
+    p += len;
+  }
+  return result;
+}
+
 }  // namespace
 
 // ---- Delimited text --------------------------------------------------------------------------------------
@@ -153,7 +174,7 @@ void TtsCustomGrid::ExportCSV(const String& FileName) {
 String TtsCustomGrid::GetXMLMetaData() {
   String result = "<METADATA><FIELDS>";
   for (const String& name : XMLFieldNames())
-    result += "<FIELD attrname=\"" + CheckForWhiteSpace(name) + "\" fieldtype=\"string\" />";
+    result += "<FIELD attrname=\"" + CheckForWhiteSpace(XmlCharacters(name)) + "\" fieldtype=\"string\" />";
   result += "</FIELDS><PARAMS LCID=\"1033\"/></METADATA>";
   return result;
 }
@@ -167,7 +188,7 @@ String TtsCustomGrid::GetXMLRowData(const Variant& DataRow) {
     const Integer dataCol = layout.Cols[i];
     String value;
     if (GetCellControlType(dataCol, dataRow) != ctPicture)
-      value = CheckForWhiteSpace(VarToStr(GetCellValue(dataCol, dataRow)));
+      value = CheckForWhiteSpace(XmlCharacters(VarToStr(GetCellValue(dataCol, dataRow))));
     result += layout.Names[i] + "=\"" + value + "\" ";
   }
   result += "/>";

@@ -118,6 +118,16 @@ TEST_F(ExportTest, TheXMLPacketNamesEachFieldAndEscapesValues) {
   EXPECT_NE(xml.find("</ROWDATA></DATAPACKET>"), std::string::npos) << "the packet end is always written";
 }
 
+// XML cannot carry these characters in any form: they are shown as U+FFFD, the rest of the value kept.
+TEST_F(ExportTest, CharactersXMLCannotHoldBecomeReplacementMarks) {
+  Fill({"Qty"}, {{std::string("a\x01" "b\tc\xff" "d")}});
+  Grid->GetXMLExport()->SetEncoding("UTF-8");
+  const std::string xml = XML();
+  EXPECT_NE(xml.find("<ROW Qty=\"a\xEF\xBF\xBD" "b\tc\xEF\xBF\xBD" "d\" />"), std::string::npos) << xml;
+  const XmlCheck::TResult check = XmlCheck::Check(xml);
+  EXPECT_TRUE(check.WellFormed) << check.Error;
+}
+
 TEST_F(ExportTest, RepeatedFieldNamesTakeTheFirstFreeNumber) {
   Fill({"A", "A2", "A", "A"}, {{"1", "2", "3", "4"}});
   EXPECT_NE(Grid->GetXMLRowData(Variant(1)).find("<ROW A=\"1\" A2=\"2\" A3=\"3\" A4=\"4\" />"), String::npos)
