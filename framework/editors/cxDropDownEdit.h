@@ -107,6 +107,7 @@ class TcxCustomEditPopupWindow : public TcxCustomPopupWindow {
  protected:
   void Destroy() override;
   bool AcceptsAnySize() override;
+  void Deactivate() override;
   bool HasBackground() override { return false; }
   bool NeedIgnoreMouseMessageAfterCloseUp(HWND AWnd, UINT AMsg, TShiftState AShift, const TPoint& APos) override;
   void DoClosed() override;
@@ -404,6 +405,7 @@ class TcxComboBoxListBox : public TcxCustomEditListBox {
   explicit TcxComboBoxListBox(TComponent* AOwner = nullptr) : TcxCustomEditListBox(AOwner) {}
   Integer GetHeight(Integer ARowCount) override;
   Integer GetItemHeight(Integer AIndex = -1) override;
+  String GetItem(Integer AIndex) override;
   void RecreateWindow() override;
   TcxCustomComboBox* GetComboBox();
   bool IgnoreNextMouseMove = false;

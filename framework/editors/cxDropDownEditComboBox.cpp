@@ -80,6 +80,11 @@ Integer TcxComboBoxListBox::GetItemHeight(Integer AIndex) {
   return height;
 }
 
+String TcxComboBoxListBox::GetItem(Integer AIndex) {
+  TcxCustomComboBox* combo = GetComboBox();
+  return combo && combo->GetLookupData() ? combo->GetLookupData()->GetItem(AIndex) : inherited::GetItem(AIndex);
+}
+
 Integer TcxComboBoxListBox::GetHeight(Integer ARowCount) {
   Integer height = 0;
   for (Integer i = 0; i < ARowCount; ++i) height += GetItemHeight(i);

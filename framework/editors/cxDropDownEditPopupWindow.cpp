@@ -278,6 +278,13 @@ bool TcxCustomEditPopupWindow::NeedIgnoreMouseMessageAfterCloseUp(HWND AWnd, UIN
   return index != -1 && index == edit->GetActiveProperties()->DropDownButtonVisibleIndex();
 }
 
+void TcxCustomEditPopupWindow::Deactivate() {
+  // A form shown in the popup takes the focus as a form of its own: the popup stays open.
+  const HWND focus = GetFocus();
+  if (HandleAllocated() && focus && IsChild(GetHandle(), focus)) return;
+  inherited::Deactivate();
+}
+
 void TcxCustomEditPopupWindow::Popup(TWinControl* AFocusedControl) {
   if (!IsOwnerControlVisible()) GetEdit()->DoFinalizePopup();
   inherited::Popup(AFocusedControl);
