@@ -322,7 +322,10 @@ void TcxCustomEditPopupWindow::DoPopupControlKey(char Key) {
   if (HWND focus = GetFocus()) SendMessage(focus, WM_CHAR, static_cast<Byte>(Key), 0);
 }
 
-void TcxCustomEditPopupWindow::PopupWindowStyleChanged(TObject*) {}
+void TcxCustomEditPopupWindow::PopupWindowStyleChanged(TObject*) {
+  // An open popup follows its style (the editor's look and feel) at once.
+  if (IsVisible()) RefreshPopupWindow();
+}
 
 void TcxCustomEditPopupWindow::CalculateViewInfo() {
   TcxCustomEditPopupWindowViewInfo* info = GetViewInfo();

@@ -105,6 +105,20 @@ TEST_F(cxComboBox, EnterRefusedByEditingClosesAsCancel) {
   EXPECT_EQ(Combo->GetText(), "");
 }
 
+TEST_F(cxComboBox, WithPostPopupValueOnTabTabSelectsAndTheEditorTakesIt) {
+  AddItems(3);
+  Combo->GetProperties()->SetPostPopupValueOnTab(true);
+  auto* next = Add<TcxComboBox>(10, 50, 150, 21);
+  Focus();
+  Key(VK_F4);
+  List()->SetItemIndex(2);
+  Key(VK_TAB);
+  EXPECT_FALSE(Combo->GetDroppedDown());
+  EXPECT_EQ(Combo->GetCloseUpReason(), crTab);
+  EXPECT_EQ(Combo->GetText(), "item 2");
+  EXPECT_TRUE(next->Focused());  // then Tab moves on as in any editor
+}
+
 TEST_F(cxComboBox, TypingOpensTheListAndSearchesIncrementally) {
   for (const char* item : {"apple", "apricot", "banana"}) Combo->GetProperties()->GetItems()->Add(item);
   Focus();
