@@ -68,6 +68,35 @@ TEST_F(cxComboBox, TwoRequestsBeforeTheMessageLoopOpenOnce) {
   EXPECT_EQ(Log, (std::vector<String>{"popup"}));
 }
 
+TEST_F(cxComboBox, DeactivatingWithARequestQueuedFinalizesThePopup) {
+  AddItems(3);
+  Combo->GetProperties()->OnInitPopup = LogEvent("init");
+  Focus();
+  Combo->SetDroppedDown(true);
+  Combo->Deactivate();
+  EXPECT_EQ(Log, (std::vector<String>{"init", "closeup"}));
+  Application->ProcessMessages();
+  EXPECT_FALSE(Combo->GetDroppedDown());
+  // The next request initializes the popup again.
+  Combo->SetDroppedDown(true);
+  Application->ProcessMessages();
+  EXPECT_EQ(Log, (std::vector<String>{"init", "closeup", "init", "popup"}));
+}
+
+TEST(cxDropDownEditProperties, PopupSizesKeepTheirBounds) {
+  TOwnedPtr<TcxComboBoxProperties> properties(New<TcxComboBoxProperties>());
+  properties->SetPopupMinHeight(50);
+  properties->SetPopupHeight(20);
+  EXPECT_EQ(properties->GetPopupHeight(), 50);
+  properties->SetPopupWidth(-5);
+  EXPECT_EQ(properties->GetPopupWidth(), 0);
+  properties->SetPopupMinWidth(80);
+  properties->SetPopupWidth(40);
+  EXPECT_EQ(properties->GetPopupWidth(), 80);
+  properties->SetPopupMinHeight(-1);
+  EXPECT_EQ(properties->GetPopupMinHeight(), 0);
+}
+
 TEST_F(cxComboBox, WithoutItemsTheListNeverOpens) {
   Focus();
   Key(VK_F4);
