@@ -190,6 +190,28 @@ TEST_F(cxComboBox, TheListShowsAtMostTheDropDownRows) {
   }
 }
 
+TEST_F(cxComboBox, AnOwnerDrawnListDrawsItsItemsThroughTheHandler) {
+  AddItems(3);
+  std::vector<Integer> drawn;
+  Combo->GetProperties()->OnDrawItem = TcxEditDrawItemEvent(
+      [&drawn](TcxCustomComboBox*, TcxCanvas* ACanvas, Integer AIndex, const TRect& ARect, TOwnerDrawState) {
+        ACanvas->FillRect(ARect, clRed);
+        drawn.push_back(AIndex);
+      });
+  Combo->GetProperties()->OnMeasureItem =
+      TcxComboBoxMeasureItemEvent([](TcxCustomComboBox*, Integer AIndex, TcxCanvas*, Integer& AHeight) {
+        AHeight = 10 + AIndex * 5;
+      });
+  Focus();
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->GetDroppedDown());
+  Combo->GetPopupWindow()->Update();
+  List()->Update();
+  EXPECT_NE(std::find(drawn.begin(), drawn.end(), 2), drawn.end());
+  // Rows of their measured heights: 10 + 15 + 20.
+  EXPECT_EQ(List()->GetClientHeight(), 45);
+}
+
 TEST_F(cxComboBox, DropDownRowsIgnoresValuesBelowOne) {
   TcxComboBoxProperties* properties = Combo->GetProperties();
   properties->SetDropDownRows(12);
