@@ -198,6 +198,7 @@ void TcxCustomDropDownEdit::CreatePopupWindow() {
   FPopupWindow->SetCaptureFocus(GetActiveProperties()->PopupWindowCapturesFocus());
   FPopupWindow->SetIsTopMost(!IsInplace());
   FPopupWindow->GetStyle()->GetLookAndFeel()->SetMasterLookAndFeel(GetEditActiveStyle()->GetLookAndFeel());
+  FPopupWindow->SetBiDiMode(GetBiDiMode());
   FPopupWindow->OnCloseQuery = TCloseQueryEvent(this, &TcxCustomDropDownEdit::PopupWindowCloseQuery);
   FPopupWindow->OnClosed = TNotifyEvent(this, &TcxCustomDropDownEdit::PopupWindowClosed);
   FPopupWindow->OnClosing = TNotifyEvent(this, &TcxCustomDropDownEdit::PopupWindowClosing);
@@ -602,6 +603,10 @@ void TcxCustomDropDownEdit::DropDownByPasteHandler() {
 void TcxCustomDropDownEdit::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case CM_DROPDOWNBYPASTE: DropDownByPasteHandler(); return;
+    case CM_BIDIMODECHANGED:
+      inherited::Dispatch(Message);
+      if (FPopupWindow) FPopupWindow->SetBiDiMode(GetBiDiMode());
+      return;
     case CM_HINTSHOW:
       inherited::Dispatch(Message);
       if (GetDroppedDown()) Message.Result = 1;  // no hint while the popup is open
