@@ -51,6 +51,8 @@ class TcxCustomPopupWindow : public TcxPopupWindow {
   bool GetModalMode() const { return FModalMode; }
   void SetModalMode(bool Value) { FModalMode = Value; }
   TWinControl* GetFocusedControl() const { return FFocusedControl; }
+  // The control that takes the focus when a posted show message opens the popup.
+  void SetPopupFocusedControl(TWinControl* Value) { FFocusedControl = Value; }
   TcxContainerStyle* GetStyle() const { return FStyle; }
   TcxContainerViewInfo* GetViewInfo() const { return FViewInfo; }
 

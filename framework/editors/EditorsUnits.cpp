@@ -2,6 +2,7 @@
 // units with start-up code.
 #include "ResStrings.h"
 #include "cxButtons.h"
+#include "cxDropDownEdit.h"
 #include "Resources.h"
 #include "Units.h"
 #include "cxEditPaintUtils.h"
@@ -28,6 +29,7 @@ void RegisterUnits_framework_editors() {
   RegisterUnit("cxEdit", &cxEdit::InitEdit, &cxEdit::DoneEdit);
   RegisterUnit("cxTextEdit", &cxTextEdit::InitTextEdit, &cxTextEdit::DoneTextEdit);
   RegisterUnit("cxMaskEdit", &cxMaskEdit::InitMaskEdit, nullptr);
+  RegisterUnit("cxDropDownEdit", &cxDropDownEdit::InitDropDownEdit, nullptr);
   RegisterUnit("cxButtons", &cxButtons::InitButtons, nullptr);
   RegisterUnit("cxLabel", &cxLabel::InitLabel, &cxLabel::DoneLabel);
 }

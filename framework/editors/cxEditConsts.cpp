@@ -9,6 +9,7 @@ const TResStringRec cxSEditValidateErrorText = {&HInstance, 65438};
 const TResStringRec cxSEditNumericValueConvertError = {&HInstance, 65436};
 const TResStringRec cxSEditValueOutOfBounds = {&HInstance, 65437};
 
+const TResStringRec cxSEditPopupCircularReferencingError = {&HInstance, 65435};
 const TResStringRec scxSEditRepositoryComboBoxItem = {&HInstance, 65360};
 const TResStringRec scxSEditRepositoryMaskItem = {&HInstance, 65367};
 const TResStringRec scxSEditRepositoryPopupItem = {&HInstance, 65370};

@@ -11,6 +11,7 @@ extern const TResStringRec cxSEditInvalidRepositoryItem;
 extern const TResStringRec cxSEditValidateErrorText;
 extern const TResStringRec cxSEditNumericValueConvertError;
 extern const TResStringRec cxSEditValueOutOfBounds;
+extern const TResStringRec cxSEditPopupCircularReferencingError;
 
 extern const TResStringRec scxSEditRepositoryComboBoxItem;
 extern const TResStringRec scxSEditRepositoryMaskItem;

@@ -344,6 +344,8 @@ class TcxCustomEditProperties : public TcxInterfacedPersistent {
   virtual void BaseSetAlignment(TcxEditAlignment* Value);
   virtual void ButtonsChanged(TObject* Sender) { Changed(); }
   virtual void FreeNotification(TComponent* AComponent) {}
+  // Tells FreeNotification when a component given to AddSender is freed.
+  TcxFreeNotificator* GetFreeNotificator() const { return FFreeNotificator; }
   virtual TAlignment GetDefaultHorzAlignment();
   // Fires the editor's validation event with a copy of the display value kept: a handler that
   // raises the error without a value of its own gets the editor's display value back.

@@ -44,6 +44,7 @@ const std::vector<String>& StartupOrder() {
       "cxEdit",
       "cxTextEdit",
       "cxMaskEdit",
+      "cxDropDownEdit",
       "cxButtons",
       "cxLabel",
       // framework/data

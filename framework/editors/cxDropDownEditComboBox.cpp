@@ -1,0 +1,331 @@
+// The combo box: a drop-down editor whose popup lists its items, sized to whole rows, with the
+// list styles deciding whether free text is allowed and owner-drawn items.
+#include "WinUser.h"
+#include <limits>
+
+#include "Strings.h"
+#include "cxControlsInternal.h"
+#include "cxVariants.h"
+#include "cxDropDownEdit.h"
+#include "cxScrollBar.h"
+
+namespace cxDropDownEdit {
+
+IMPLEMENT_CLASS(TcxCustomComboBoxProperties)
+IMPLEMENT_CLASS(TcxComboBoxListBox)
+IMPLEMENT_CLASS(TcxComboBoxLookupData)
+IMPLEMENT_CLASS(TcxComboBoxPopupWindow)
+IMPLEMENT_CLASS(TcxCustomComboBox)
+
+// ---- Settings -----------------------------------------------------------------------------------------
+
+TClass TcxCustomComboBoxProperties::GetContainerClass() { return TcxComboBox::StaticClass(); }
+TClass TcxCustomComboBoxProperties::GetLookupDataClass() { return TcxComboBoxLookupData::StaticClass(); }
+TClass TcxCustomComboBoxProperties::GetPopupWindowClass() { return TcxComboBoxPopupWindow::StaticClass(); }
+
+TcxEditEditingStyle TcxCustomComboBoxProperties::GetEditingStyle() {
+  static constexpr TcxEditEditingStyle styles[] = {esEditList, esEdit, esFixedList};
+  return styles[FDropDownListStyle];
+}
+
+void TcxCustomComboBoxProperties::SetDropDownListStyle(TcxEditDropDownListStyle Value) {
+  if (Value == FDropDownListStyle) return;
+  FDropDownListStyle = Value;
+  Changed();
+}
+
+void TcxCustomComboBoxProperties::SetDropDownRows(Integer Value) {
+  if (Value <= 0 || Value == FDropDownRows) return;
+  FDropDownRows = Value;
+  Changed();
+}
+
+void TcxCustomComboBoxProperties::SetItemHeight(Integer Value) {
+  if (Value == FItemHeight) return;
+  FItemHeight = Value;
+  Changed();
+}
+
+void TcxCustomComboBoxProperties::Assign(TPersistent* Source) {
+  auto* source = dynamic_cast<TcxCustomComboBoxProperties*>(Source);
+  if (!source) {
+    inherited::Assign(Source);
+    return;
+  }
+  BeginUpdate();
+  TFinally end([this] { EndUpdate(); });
+  inherited::Assign(Source);
+  SetDropDownListStyle(source->FDropDownListStyle);
+  SetDropDownRows(source->FDropDownRows);
+  SetItemHeight(source->FItemHeight);
+  FRevertable = source->FRevertable;
+  OnDrawItem = source->OnDrawItem;
+  OnMeasureItem = source->OnMeasureItem;
+}
+
+// ---- List box -----------------------------------------------------------------------------------------
+
+void TcxComboBoxListBox::Construct() {
+  inherited::Construct();
+  SetStyle(lbOwnerDrawVariable);
+}
+
+TcxCustomComboBox* TcxComboBoxListBox::GetComboBox() { return dynamic_cast<TcxCustomComboBox*>(GetEdit()); }
+
+Integer TcxComboBoxListBox::GetItemHeight(Integer AIndex) {
+  TcxCustomComboBox* combo = GetComboBox();
+  const Integer own = combo ? combo->GetActiveProperties()->GetItemHeight() : 0;
+  Integer height = own > 0 ? own : inherited::GetItemHeight(AIndex);
+  if (AIndex >= 0 && combo) combo->DoOnMeasureItem(AIndex, GetcxCanvas(), height);
+  return height;
+}
+
+String TcxComboBoxListBox::GetItem(Integer AIndex) {
+  TcxCustomComboBox* combo = GetComboBox();
+  return combo && combo->GetLookupData() ? combo->GetLookupData()->GetItem(AIndex) : inherited::GetItem(AIndex);
+}
+
+Integer TcxComboBoxListBox::GetHeight(Integer ARowCount) {
+  Integer height = 0;
+  for (Integer i = 0; i < ARowCount; ++i) height += GetItemHeight(i);
+  return height;
+}
+
+void TcxComboBoxListBox::RecreateWindow() {
+  TcxCustomComboBox* combo = GetComboBox();
+  SetItemHeight(GetItemHeight(-1));
+  SetStyle(combo && combo->IsOnMeasureItemEventAssigned() ? lbOwnerDrawVariable : lbOwnerDrawFixed);
+}
+
+bool TcxComboBoxListBox::DoDrawItem(Integer AIndex, const TRect& ARect, TOwnerDrawState AState) {
+  TcxCustomComboBox* combo = GetComboBox();
+  if (!combo || !combo->IsOnDrawItemEventAssigned()) return false;
+  combo->DoOnDrawItem(GetcxCanvas(), AIndex, ARect, AState);
+  return true;
+}
+
+void TcxComboBoxListBox::MouseMove(TShiftState Shift, Integer X, Integer Y) {
+  if (IgnoreNextMouseMove) {
+    IgnoreNextMouseMove = false;
+    return;
+  }
+  inherited::MouseMove(Shift, X, Y);
+}
+
+void TcxComboBoxListBox::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
+  inherited::MouseUp(Button, Shift, X, Y);
+  if (Button != mbLeft) return;
+  const Integer index = ItemAtPos(TPoint(X, Y), true);
+  TcxCustomComboBox* combo = GetComboBox();
+  if (index == -1 || !combo) return;
+  SetCaptureControl(nullptr);
+  SetItemIndex(index);
+  combo->CloseUp(crEnter);
+}
+
+// ---- Lookup data ------------------------------------------------------------------------------------
+
+TSize TcxComboBoxLookupData::GetPreferredSize(Integer AMaxHeight, Integer AWidthLimit) {
+  TcxComboBoxListBox* list = static_cast<TcxComboBoxListBox*>(GetList());
+  if (!list) return TSize{0, 0};
+  const Integer count = GetItemCount();
+  const Integer rows = std::min(count, GetEdit()->GetActiveProperties()->GetDropDownPageRowCount());
+  TSize size{0, list->GetHeight(rows)};
+  for (Integer i = 0; i < count; ++i) size.cx = std::max<Integer>(size.cx, list->GetItemWidth(i));
+  size.cx += 4;
+  list->SetScrollWidth(size.cx);
+  const TSize scrollBar = TcxScrollBar::GetScrollBarSize();
+  if (count > rows || (AMaxHeight > 0 && size.cy > AMaxHeight)) size.cx += scrollBar.cx;
+  if (AWidthLimit > 0 && size.cx > AWidthLimit) size.cy += scrollBar.cy;
+  return size;
+}
+
+void TcxComboBoxLookupData::ResizeToWholeRows(TSize& ASize, Integer AMaxHeight, Integer AMaxWidth) {
+  TcxComboBoxListBox* list = static_cast<TcxComboBoxListBox*>(GetList());
+  if (!list || (ASize.cx == list->TControl::GetWidth() && ASize.cy == list->TControl::GetHeight())) return;
+  const bool shrinking = ASize.cy < list->TControl::GetHeight();
+  const TSize scrollBar = TcxScrollBar::GetScrollBarSize();
+  const Integer maxHeight = AMaxHeight > 0 ? AMaxHeight : std::numeric_limits<Integer>::max();
+  const Integer count = GetItemCount();
+  auto hScroll = [&](Integer AIndex) {
+    const Integer width = ASize.cx - (AIndex + 1 < count ? scrollBar.cx : 0);
+    return list->GetScrollWidth() > width || (AMaxWidth > 0 && width > AMaxWidth) ? scrollBar.cy : 0;
+  };
+  Integer total = 0, rowsTotal = 0, hasHScroll = 0;
+  for (Integer i = 0; i < count; ++i) {
+    rowsTotal += list->GetItemHeight(i);
+    hasHScroll = hScroll(i);
+    total = rowsTotal + hasHScroll;
+    if (total == ASize.cy && total <= maxHeight) break;
+    if (total > ASize.cy || total > maxHeight) {
+      if (!shrinking || total > maxHeight) {
+        // Rounding down to the rows that fit.
+        rowsTotal -= list->GetItemHeight(i);
+        hasHScroll = i > 0 ? hScroll(i - 1) : hasHScroll;
+        total = rowsTotal + hasHScroll;
+      }
+      break;
+    }
+  }
+  ASize.cy = total;
+  ASize.cx = std::max<Integer>(ASize.cx, scrollBar.cx * (hasHScroll ? 2 : 1));
+}
+
+// ---- Popup window -----------------------------------------------------------------------------------
+
+void TcxComboBoxPopupWindow::CalculateSize() {
+  GetViewInfo()->SizeGripCorner = ecoBottomRight;
+  SetOwnerBounds(GetEdit()->GetPopupWindowOwnerControlBounds());
+  const TRect e = GetViewInfo()->GetClientExtent();
+  const TSize m = GetMinSize();
+  const TSize c = GetEdit()->GetPopupWindowClientPreferredSize();
+  const bool sizeable = GetSizeable(), userSized = GetEdit()->IsUserSizeValid() && sizeable;
+  const Integer ownerWidth = cxRectWidth(GetOwnerBounds());
+  Integer width;
+  if (userSized || (!PopupAutoSize && PreferredWidth > 0))
+    width = PreferredWidth;
+  else if (PopupAutoSize)
+    width = std::max<Integer>(c.cx + e.left + e.right, ownerWidth);
+  else
+    width = ownerWidth;
+  Integer height;
+  if ((userSized || PreferredHeight > 0) && (sizeable || !PopupAutoSize))
+    height = PreferredHeight;
+  else
+    height = c.cy + e.top + e.bottom;
+  if (sizeable) {
+    width = std::max(width, MinWidth);
+    height = std::max(height, MinHeight);
+  }
+  SetBounds(GetLeft(), GetTop(), std::max<Integer>(width, m.cx), std::max<Integer>(height, m.cy));
+}
+
+// ---- Control -------------------------------------------------------------------------------------------
+
+TClass TcxCustomComboBox::GetPropertiesClass() { return TcxCustomComboBoxProperties::StaticClass(); }
+TClass TcxComboBox::GetPropertiesClass() { return TcxComboBoxProperties::StaticClass(); }
+
+void TcxCustomComboBox::Initialize() {
+  inherited::Initialize();
+  ControlStyle.Exclude(csClickEvents);
+}
+
+TcxComboBoxListBox* TcxCustomComboBox::GetListBox() const {
+  return GetLookupData() ? static_cast<TcxComboBoxListBox*>(GetLookupData()->GetList()) : nullptr;
+}
+
+void TcxCustomComboBox::Activate(TcxCustomEditData*& AEditData) {
+  inherited::Activate(AEditData);
+  if (GetActiveProperties()->UseLookupData() && GetLookupData()) GetLookupData()->TextChanged();
+}
+
+bool TcxCustomComboBox::CanDropDown() { return !GetLookupData() || !GetLookupData()->IsEmpty(); }
+
+TSize TcxCustomComboBox::GetPopupWindowClientPreferredSize() {
+  TcxCustomComboBoxProperties* properties = GetActiveProperties();
+  TcxCustomEditPopupWindow* popup = GetPopupWindow();
+  const TSize m = popup->GetMaxVisualAreaSize();
+  Integer width = m.cx;
+  if (!properties->GetPopupSizeable() && !properties->GetPopupAutoSize()) {
+    width = properties->GetPopupWidth() >= 1 ? properties->GetPopupWidth() : GetWidth();
+    const TRect e = popup->GetViewInfo()->GetClientExtent();
+    width = std::min<Integer>(width - e.left - e.right, m.cx);
+  }
+  return GetComboLookupData()->GetPreferredSize(m.cy, width);
+}
+
+void TcxCustomComboBox::InitializePopupWindow() {
+  inherited::InitializePopupWindow();
+  GetPopupWindow()->SetSysPanelStyle(GetActiveProperties()->GetPopupSizeable());
+}
+
+void TcxCustomComboBox::SetupPopupWindow() {
+  inherited::SetupPopupWindow();
+  if (TcxComboBoxListBox* list = GetListBox()) list->Invalidate();
+}
+
+void TcxCustomComboBox::PopupWindowShowed(TObject* Sender) {
+  inherited::PopupWindowShowed(Sender);
+  TPoint cursor;
+  ::GetCursorPos(&cursor);
+  if (GetListBox() && GetLookupData()->IsMouseOverList(cursor)) GetListBox()->IgnoreNextMouseMove = true;
+}
+
+void TcxCustomComboBox::MouseMove(TShiftState Shift, Integer X, Integer Y) {
+  inherited::MouseMove(Shift, X, Y);
+  if (!GetDroppedDown() || !HandleAllocated() || GetCapture() != GetHandle() || !GetListBox()) return;
+  const TPoint screen = ClientToScreen(TPoint(X, Y));
+  const TPoint inPopup = GetPopupWindow()->ScreenToClient(screen);
+  if (!cxRectPtIn(GetPopupWindow()->GetViewInfo()->ClientRect, inPopup) || !GetLookupData()->IsMouseOverList(screen))
+    return;
+  // A press on the combo box followed by a drag selects in the list.
+  const TPoint inList = GetListBox()->ScreenToClient(screen);
+  SendMessage(GetListBox()->GetHandle(), WM_LBUTTONDOWN, 0, MAKELPARAM(inList.x, inList.y));
+}
+
+bool TcxCustomComboBox::CanSynchronizeLookupData() {
+  if (IsLookupDataTextChangedLocked()) return false;
+  if (GetDroppedDown()) return true;
+  MSG msg;
+  if (!GetActiveProperties()->GetIncrementalSearch() && GetPopupWindow() && GetPopupWindow()->HandleAllocated() &&
+      PeekMessage(&msg, GetPopupWindow()->GetHandle(), CM_SHOWPOPUPWINDOW, CM_SHOWPOPUPWINDOW, PM_NOREMOVE))
+    return true;
+  if (GetActiveProperties()->GetEditingStyle() != esEdit) return true;
+  return Focused() &&
+         AnsiCompareText(GetLookupData()->GetDisplayText(GetLookupData()->GetCurrentKey()), GetText()) != 0;
+}
+
+void TcxCustomComboBox::ChangeHandler(TObject* Sender) {
+  const TcxEditValue prevKey = GetLookupData() ? GetLookupData()->GetCurrentKey() : TcxEditValue();
+  {
+    LockChangeEvents(true);
+    LockClick(true);
+    TFinally unlock([this] {
+      LockClick(false);
+      LockChangeEvents(false);
+    });
+    inherited::ChangeHandler(Sender);
+    if (GetLookupData() && CanSynchronizeLookupData()) GetLookupData()->TextChanged();
+  }
+  if (GetLookupData() && !VarEqualsExact(prevKey, GetLookupData()->GetCurrentKey())) DoClick();
+}
+
+void TcxCustomComboBox::DblClick() {
+  inherited::DblClick();
+  if (GetDroppedDown() || !GetActiveProperties()->GetRevertable() || !GetLookupData()) return;
+  LockChangeEvents(true);
+  TFinally unlock([this] { LockChangeEvents(false); });
+  const TcxEditValue prevKey = GetLookupData()->GetCurrentKey();
+  GetLookupData()->Go(egdNext, true);
+  if (!VarEqualsExact(prevKey, GetLookupData()->GetCurrentKey()) && CanPostEditValue() &&
+      GetActiveProperties()->GetImmediatePost() && ValidateEdit(true))
+    InternalPostEditValue(false);
+}
+
+Integer TcxCustomComboBox::GetSelectedItem() const { return GetListBox() ? GetListBox()->GetItemIndex() : -1; }
+
+void TcxCustomComboBox::SetSelectedItem(Integer Value) {
+  if (GetListBox()) GetListBox()->SetItemIndex(Value);
+}
+
+bool TcxCustomComboBox::IsOnDrawItemEventAssigned() {
+  return GetProperties()->OnDrawItem || (GetRepositoryItem() && GetActiveProperties()->OnDrawItem);
+}
+
+bool TcxCustomComboBox::IsOnMeasureItemEventAssigned() {
+  return GetProperties()->OnMeasureItem || (GetRepositoryItem() && GetActiveProperties()->OnMeasureItem);
+}
+
+void TcxCustomComboBox::DoOnDrawItem(TcxCanvas* ACanvas, Integer AIndex, const TRect& ARect, TOwnerDrawState AState) {
+  if (GetProperties()->OnDrawItem) GetProperties()->OnDrawItem(this, ACanvas, AIndex, ARect, AState);
+  if (GetRepositoryItem() && GetActiveProperties()->OnDrawItem)
+    GetActiveProperties()->OnDrawItem(this, ACanvas, AIndex, ARect, AState);
+}
+
+void TcxCustomComboBox::DoOnMeasureItem(Integer AIndex, TcxCanvas* ACanvas, Integer& AHeight) {
+  if (GetProperties()->OnMeasureItem) GetProperties()->OnMeasureItem(this, AIndex, ACanvas, AHeight);
+  if (GetRepositoryItem() && GetActiveProperties()->OnMeasureItem)
+    GetActiveProperties()->OnMeasureItem(this, AIndex, ACanvas, AHeight);
+}
+
+}  // namespace cxDropDownEdit

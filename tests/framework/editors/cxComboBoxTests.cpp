@@ -1,0 +1,276 @@
+// The combo box: opening and closing its list by keys, clicks and paste through the posted show
+// message, the list's rows and size, the list styles, typing into it, and keys in the open list.
+#include "Clipbrd.h"
+#include "HeadlessBackend.h"
+#include "Messages.h"
+#include "WinUser.h"
+#include "cxDropDownEdit.h"
+#include "cxEditTestSupport.h"
+
+namespace {
+
+using cxEditTest::TEditFixture;
+
+class cxComboBox : public TEditFixture {
+ protected:
+  TcxComboBox* Combo = nullptr;
+  void SetUp() override {
+    TEditFixture::SetUp();
+    Combo = Add<TcxComboBox>(10, 10, 150, 21);
+    Combo->GetProperties()->OnPopup = LogEvent("popup");
+    Combo->GetProperties()->OnCloseUp = LogEvent("closeup");
+  }
+  void AddItems(Integer ACount) {
+    for (Integer i = 0; i < ACount; ++i) Combo->GetProperties()->GetItems()->Add("item " + std::to_string(i));
+  }
+  void Focus() {
+    ShowForm();
+    Combo->SetFocus();
+    Application->ProcessMessages();
+  }
+  static void Key(int AKey, bool AAlt = false) {
+    if (AAlt) SetKeyState(VK_MENU, true);
+    InjectKeyPress(AKey);
+    if (AAlt) SetKeyState(VK_MENU, false);
+    Application->ProcessMessages();
+  }
+  static void Type(const String& AText) {
+    InjectText(AText);
+    Application->ProcessMessages();
+  }
+  TcxComboBoxListBox* List() const { return Combo->GetListBox(); }
+};
+
+TEST_F(cxComboBox, KeysOpenAndCloseTheList) {
+  AddItems(3);
+  Focus();
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->GetDroppedDown());
+  EXPECT_EQ(Log, (std::vector<String>{"popup"}));
+  Key(VK_F4);
+  EXPECT_FALSE(Combo->GetDroppedDown());
+  EXPECT_EQ(Combo->GetCloseUpReason(), crClose);
+  Key(VK_DOWN, true);
+  EXPECT_TRUE(Combo->GetDroppedDown());
+  Key(VK_UP, true);
+  EXPECT_FALSE(Combo->GetDroppedDown());
+  EXPECT_EQ(Log, (std::vector<String>{"popup", "closeup", "popup", "closeup"}));
+}
+
+TEST_F(cxComboBox, TwoRequestsBeforeTheMessageLoopOpenOnce) {
+  AddItems(3);
+  Focus();
+  Combo->SetDroppedDown(true);
+  Combo->SetDroppedDown(true);
+  EXPECT_FALSE(Combo->GetDroppedDown());  // queued: shown when the posted message is served
+  Application->ProcessMessages();
+  EXPECT_TRUE(Combo->GetDroppedDown());
+  EXPECT_EQ(Log, (std::vector<String>{"popup"}));
+}
+
+TEST_F(cxComboBox, DeactivatingWithARequestQueuedFinalizesThePopup) {
+  AddItems(3);
+  Combo->GetProperties()->OnInitPopup = LogEvent("init");
+  Focus();
+  Combo->SetDroppedDown(true);
+  Combo->Deactivate();
+  EXPECT_EQ(Log, (std::vector<String>{"init", "closeup"}));
+  Application->ProcessMessages();
+  EXPECT_FALSE(Combo->GetDroppedDown());
+  // The next request initializes the popup again.
+  Combo->SetDroppedDown(true);
+  Application->ProcessMessages();
+  EXPECT_EQ(Log, (std::vector<String>{"init", "closeup", "init", "popup"}));
+}
+
+TEST(cxDropDownEditProperties, PopupSizesKeepTheirBounds) {
+  TOwnedPtr<TcxComboBoxProperties> properties(New<TcxComboBoxProperties>());
+  properties->SetPopupMinHeight(50);
+  properties->SetPopupHeight(20);
+  EXPECT_EQ(properties->GetPopupHeight(), 50);
+  properties->SetPopupWidth(-5);
+  EXPECT_EQ(properties->GetPopupWidth(), 0);
+  properties->SetPopupMinWidth(80);
+  properties->SetPopupWidth(40);
+  EXPECT_EQ(properties->GetPopupWidth(), 80);
+  properties->SetPopupMinHeight(-1);
+  EXPECT_EQ(properties->GetPopupMinHeight(), 0);
+}
+
+TEST_F(cxComboBox, WithoutItemsTheListNeverOpens) {
+  Focus();
+  Key(VK_F4);
+  EXPECT_FALSE(Combo->GetDroppedDown());
+  EXPECT_TRUE(Log.empty());
+}
+
+TEST_F(cxComboBox, EnterSelectsTheHighlightedItemAndEscapeDoesNot) {
+  AddItems(5);
+  Focus();
+  Key(VK_F4);
+  List()->SetItemIndex(2);
+  Key(VK_RETURN);
+  EXPECT_FALSE(Combo->GetDroppedDown());
+  EXPECT_EQ(Combo->GetCloseUpReason(), crEnter);
+  EXPECT_EQ(Combo->GetText(), "item 2");
+
+  Key(VK_F4);
+  List()->SetItemIndex(4);
+  Key(VK_ESCAPE);
+  EXPECT_FALSE(Combo->GetDroppedDown());
+  EXPECT_EQ(Combo->GetCloseUpReason(), crCancel);
+  EXPECT_EQ(Combo->GetText(), "item 2");
+}
+
+TEST_F(cxComboBox, EnterRefusedByEditingClosesAsCancel) {
+  AddItems(3);
+  Focus();
+  Key(VK_F4);
+  Combo->OnEditing = TcxEditEditingEvent([](TObject*, bool& CanEdit) { CanEdit = false; });
+  List()->SetItemIndex(1);
+  Key(VK_RETURN);
+  EXPECT_FALSE(Combo->GetDroppedDown());
+  EXPECT_EQ(Combo->GetCloseUpReason(), crCancel);
+  EXPECT_EQ(Combo->GetText(), "");
+}
+
+TEST_F(cxComboBox, WithPostPopupValueOnTabTabSelectsAndTheEditorTakesIt) {
+  AddItems(3);
+  Combo->GetProperties()->SetPostPopupValueOnTab(true);
+  auto* next = Add<TcxComboBox>(10, 50, 150, 21);
+  Focus();
+  Key(VK_F4);
+  List()->SetItemIndex(2);
+  Key(VK_TAB);
+  EXPECT_FALSE(Combo->GetDroppedDown());
+  EXPECT_EQ(Combo->GetCloseUpReason(), crTab);
+  EXPECT_EQ(Combo->GetText(), "item 2");
+  EXPECT_TRUE(next->Focused());  // then Tab moves on as in any editor
+}
+
+TEST_F(cxComboBox, TypingOpensTheListAndSearchesIncrementally) {
+  for (const char* item : {"apple", "apricot", "banana"}) Combo->GetProperties()->GetItems()->Add(item);
+  Focus();
+  Type("apr");
+  EXPECT_TRUE(Combo->GetDroppedDown());
+  EXPECT_EQ(Combo->GetText(), "apricot");
+  EXPECT_EQ(List()->GetItemIndex(), 1);
+  Key(VK_RETURN);
+  EXPECT_EQ(Combo->GetText(), "apricot");
+  EXPECT_EQ(Combo->GetItemIndex(), 1);
+}
+
+TEST_F(cxComboBox, PasteOpensTheListOnTheMatchingItem) {
+  for (const char* item : {"apple", "apricot", "banana"}) Combo->GetProperties()->GetItems()->Add(item);
+  Focus();
+  Clipboard()->SetAsText("banana");
+  Combo->PasteFromClipboard();
+  Application->ProcessMessages();
+  EXPECT_TRUE(Combo->GetDroppedDown());
+  EXPECT_EQ(List()->GetItemIndex(), 2);
+}
+
+TEST_F(cxComboBox, TheListShowsAtMostTheDropDownRows) {
+  const struct {
+    Integer Items;
+    Integer Rows;
+    bool ScrollBar;
+  } cases[] = {{20, 8, true}, {5, 5, false}};
+  for (const auto& c : cases) {
+    Combo->GetProperties()->GetItems()->Clear();
+    AddItems(c.Items);
+    Focus();
+    Key(VK_F4);
+    ASSERT_TRUE(Combo->GetDroppedDown()) << c.Items;
+    const Integer rowHeight = List()->GetItemHeight(0);
+    EXPECT_EQ(List()->GetClientHeight(), c.Rows * rowHeight) << c.Items;
+    const bool scrollBar = (GetWindowLong(List()->GetHandle(), GWL_STYLE) & WS_VSCROLL) != 0;
+    EXPECT_EQ(scrollBar, c.ScrollBar) << c.Items;
+    Key(VK_ESCAPE);
+  }
+}
+
+TEST_F(cxComboBox, AnOwnerDrawnListDrawsItsItemsThroughTheHandler) {
+  AddItems(3);
+  std::vector<Integer> drawn;
+  Combo->GetProperties()->OnDrawItem = TcxEditDrawItemEvent(
+      [&drawn](TcxCustomComboBox*, TcxCanvas* ACanvas, Integer AIndex, const TRect& ARect, TOwnerDrawState) {
+        ACanvas->FillRect(ARect, clRed);
+        drawn.push_back(AIndex);
+      });
+  Combo->GetProperties()->OnMeasureItem =
+      TcxComboBoxMeasureItemEvent([](TcxCustomComboBox*, Integer AIndex, TcxCanvas*, Integer& AHeight) {
+        AHeight = 10 + AIndex * 5;
+      });
+  Focus();
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->GetDroppedDown());
+  Combo->GetPopupWindow()->Update();
+  List()->Update();
+  EXPECT_NE(std::find(drawn.begin(), drawn.end(), 2), drawn.end());
+  // Rows of their measured heights: 10 + 15 + 20.
+  EXPECT_EQ(List()->GetClientHeight(), 45);
+}
+
+TEST_F(cxComboBox, DropDownRowsIgnoresValuesBelowOne) {
+  TcxComboBoxProperties* properties = Combo->GetProperties();
+  properties->SetDropDownRows(12);
+  properties->SetDropDownRows(0);
+  properties->SetDropDownRows(-3);
+  EXPECT_EQ(properties->GetDropDownRows(), 12);
+}
+
+TEST_F(cxComboBox, ListStylesGiveTheEditingStyles) {
+  const struct {
+    TcxEditDropDownListStyle Style;
+    TcxEditEditingStyle Editing;
+    bool OpensOnClick;
+  } cases[] = {{lsEditFixedList, esEditList, false}, {lsEditList, esEdit, false}, {lsFixedList, esFixedList, true}};
+  for (const auto& c : cases) {
+    Combo->GetProperties()->SetDropDownListStyle(c.Style);
+    EXPECT_EQ(Combo->GetProperties()->GetEditingStyle(), c.Editing);
+    EXPECT_EQ(Combo->GetProperties()->DropDownOnClick(), c.OpensOnClick);
+  }
+}
+
+TEST_F(cxComboBox, AFixedListOpensOnAClickAndAReleaseOnAnItemSelectsIt) {
+  AddItems(5);
+  Combo->GetProperties()->SetDropDownListStyle(lsFixedList);
+  Focus();
+  Press(Combo, 20, 10);
+  Release(Combo, 20, 10);
+  ASSERT_TRUE(Combo->GetDroppedDown());
+  const TRect item = List()->ItemRect(3);
+  Press(List(), item.left + 5, item.top + 2);
+  Release(List(), item.left + 5, item.top + 2);
+  EXPECT_FALSE(Combo->GetDroppedDown());
+  EXPECT_EQ(Combo->GetCloseUpReason(), crEnter);
+  EXPECT_EQ(Combo->GetText(), "item 3");
+}
+
+TEST_F(cxComboBox, TheDropDownButtonOpensTheList) {
+  AddItems(3);
+  Focus();
+  const TRect button = Combo->GetViewInfo()->ButtonsInfo.at(0)->Bounds;
+  Press(Combo, button.left + 3, button.top + 3);
+  Release(Combo, button.left + 3, button.top + 3);
+  EXPECT_TRUE(Combo->GetDroppedDown());
+  // A press on the button again closes the list and does not open it anew.
+  Press(Combo, button.left + 3, button.top + 3);
+  Release(Combo, button.left + 3, button.top + 3);
+  EXPECT_FALSE(Combo->GetDroppedDown());
+}
+
+TEST_F(cxComboBox, ADoubleClickOnARevertableComboMovesToTheNextItemAndWraps) {
+  AddItems(3);
+  Combo->GetProperties()->SetRevertable(true);
+  Focus();
+  Combo->SetItemIndex(1);
+  for (const char* expected : {"item 2", "item 0"}) {
+    SendMessage(Combo->GetHandle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 10));
+    Application->ProcessMessages();
+    EXPECT_EQ(Combo->GetText(), expected);
+  }
+}
+
+}  // namespace
