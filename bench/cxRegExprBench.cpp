@@ -41,8 +41,9 @@ std::vector<std::string> Inputs() {
   std::vector<std::string> inputs;
   char text[32];
   for (int i = 0; i < 10000; ++i) {
-    std::snprintf(text, sizeof text, "%02u/%02u/%04u %02u:%02u", 1 + random() % 31, 1 + random() % 12,
-                  1900 + random() % 200, random() % 24, random() % 60);
+    const unsigned day = 1 + random() % 31, month = 1 + random() % 12, year = 1900 + random() % 200;
+    const unsigned hour = random() % 24, minute = random() % 60;
+    std::snprintf(text, sizeof text, "%02u/%02u/%04u %02u:%02u", day, month, year, hour, minute);
     std::string input = text;
     switch (random() % 4) {
       case 0: input[random() % input.size()] = static_cast<char>('0' + random() % 10); break;
