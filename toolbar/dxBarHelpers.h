@@ -13,6 +13,7 @@
 #include "cxGraphicsCanvas.h"
 #include "cxGraphicsFunctions.h"
 #include "cxLookAndFeelPaintersBase.h"
+#include "dxThemeManager.h"
 
 namespace cxClasses {
 class TcxObjectLink;
@@ -172,6 +173,32 @@ void FreeGDIObject(T& AObject) {
 void RestoreSelectedGDIObject(HDC DC, HGDIOBJ APrevious);
 HFONT CloneFont(HFONT AFont);
 void BarDrawSizeGrip(HDC DC, const TRect& R);
+
+// ---- Hatch and the visual-style helpers -------------------------------------------------------------------
+// The corner of a window that carries a size grip; the grip's lines point into it.
+enum TdxCorner { coTopLeft, coTopRight, coBottomLeft, coBottomRight };
+
+// Veils R with a 2-pixel checkerboard of button face: every other cell keeps what lies under it.
+void BarDrawHatch(HDC DC, const TRect& R);
+// The colour AProperty of a part of a themed object; ADefault when visual styles are off or the theme
+// has no such colour.
+TColor GetThemeColorOrDefault(TdxThemedObjectType AThemedObjectType, Integer APart, Integer AState, Integer AProperty,
+                              TColor ADefault);
+// An edit's colours for a theme edit state (GetThemeEditState: 1 enabled, 4 disabled). The background
+// is the window colour, except that a disabled edit takes the theme's fill; the text is the theme's,
+// else grey text when disabled and window text otherwise.
+TColor GetEditBkColor(Integer AState);
+TColor GetEditTextColor(Integer AState);
+// The theme's toolbar colour, button face without visual styles.
+TColor GetToolbarColor();
+// The window's small close button: its size, and its drawing in R in a theme button state (1 normal,
+// 2 hot, 3 pressed, 4 disabled); the classic caption close button without visual styles.
+TSize GetThemeCloseButtonSize();
+void DrawThemeCloseButton(HDC DC, const TRect& R, Integer AState);
+// The status bar's size grip grown by 2 pixels each way (the scroll-bar metrics without visual styles),
+// and the grip drawn in R mirrored so that its lines point into ACorner.
+TSize GetThemeSizeGripSize();
+void DrawThemeSizeGrip(HDC DC, const TRect& R, TdxCorner ACorner);
 
 // ---- The shared drawing surface ------------------------------------------------------------------------
 // A canvas with a class-library canvas of its own that paints nest on: each BeginPaint puts the
