@@ -2,6 +2,7 @@
 // units with start-up code.
 #include "ResStrings.h"
 #include "cxButtons.h"
+#include "cxCheckBox.h"
 #include "Resources.h"
 #include "Units.h"
 #include "cxEditPaintUtils.h"
@@ -30,6 +31,7 @@ void RegisterUnits_framework_editors() {
   RegisterUnit("cxMaskEdit", &cxMaskEdit::InitMaskEdit, nullptr);
   RegisterUnit("cxButtons", &cxButtons::InitButtons, nullptr);
   RegisterUnit("cxLabel", &cxLabel::InitLabel, &cxLabel::DoneLabel);
+  RegisterUnit("cxCheckBox", &cxCheckBox::InitCheckBoxDrawing, &cxCheckBox::DoneCheckBoxDrawing);
 }
 
 }  // namespace Units

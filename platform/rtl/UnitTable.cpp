@@ -46,6 +46,7 @@ const std::vector<String>& StartupOrder() {
       "cxMaskEdit",
       "cxButtons",
       "cxLabel",
+      "cxCheckBox",
       // framework/data
       "cxFilterConsts",
       "cxDataStorage",
