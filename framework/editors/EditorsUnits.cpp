@@ -3,6 +3,7 @@
 #include "ResStrings.h"
 #include "cxButtons.h"
 #include "cxDropDownEdit.h"
+#include "cxCheckBox.h"
 #include "Resources.h"
 #include "Units.h"
 #include "cxEditPaintUtils.h"
@@ -32,6 +33,7 @@ void RegisterUnits_framework_editors() {
   RegisterUnit("cxDropDownEdit", &cxDropDownEdit::InitDropDownEdit, nullptr);
   RegisterUnit("cxButtons", &cxButtons::InitButtons, nullptr);
   RegisterUnit("cxLabel", &cxLabel::InitLabel, &cxLabel::DoneLabel);
+  RegisterUnit("cxCheckBox", &cxCheckBox::InitCheckBoxDrawing, &cxCheckBox::DoneCheckBoxDrawing);
 }
 
 }  // namespace Units

@@ -47,6 +47,7 @@ const std::vector<String>& StartupOrder() {
       "cxDropDownEdit",
       "cxButtons",
       "cxLabel",
+      "cxCheckBox",
       // framework/data
       "cxFilterConsts",
       "cxDataStorage",
