@@ -211,11 +211,35 @@ class TdxBarStandardPainter : public TdxBarPainter {
   DECLARE_CLASS(TdxBarStandardPainter, TdxBarPainter)
  public:
   using TdxBarPainter::TdxBarPainter;
+  Integer GetBorderSize() override;
+  Integer GlyphDownShift() override;
+  Integer GlyphDrawDownedShift(bool ADown) override;
+  Integer LoweredBorderSize() override;
+  Integer BeforeFingersSize() override;
+  Integer FingersSize() override;
+  Integer SubMenuBeginGroupIndent() override;
+  TRect GetEditTextVerticalOffsets() override;
+  TRect GetCaptionOffsets() override;
+  bool IgnoreGlyphOpaque() override;
+  bool BarUseSystemClose() override;
+  bool BarUseSystemNCBorder() override;
+  bool SubMenuControlIsOffsetRecentGroupNeeded() override;
+  bool BarIsBarSmall(const TRect& R) override;
+  bool BarAllowHotTrack() override;
+  bool BarAllowQuickCustomizing() override;
+  Integer BarHorSize() override;
+  Integer BarTopSize() override;
+  Integer BarBottomSize() override;
+  Integer SubMenuControlClientBorderSize() override;
 };
 class TdxBarEnhancedPainter : public TdxBarStandardPainter {
   DECLARE_CLASS(TdxBarEnhancedPainter, TdxBarStandardPainter)
  public:
   using TdxBarStandardPainter::TdxBarStandardPainter;
+  Integer BeforeFingersSize() override;
+  Integer FingersSize() override;
+  Integer SubMenuBeginGroupIndent() override;
+  bool BarAllowQuickCustomizing() override;
 };
 class TdxBarFlatPainter : public TdxBarPainter {
   DECLARE_CLASS(TdxBarFlatPainter, TdxBarPainter)

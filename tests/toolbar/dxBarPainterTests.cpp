@@ -204,3 +204,42 @@ TEST(dxBarManagerStyle, FlatColoursFollowTheSystemColours) {
 }
 
 }  // namespace
+
+namespace {
+
+TdxBarPainter* StandardPainter() { return TClassRef<TdxBarPainter>::Of<TdxBarStandardPainter>().operator->(); }
+TdxBarPainter* EnhancedPainter() { return TClassRef<TdxBarPainter>::Of<TdxBarEnhancedPainter>().operator->(); }
+
+// Base, standard and enhanced values side by side: the double grip is 9 deep, the single one 6.
+TEST(dxBarPainterStandard, MetricsAgainstTheBase) {
+  struct {
+    const char* Name;
+    std::function<Integer(TdxBarPainter*)> Value;
+    Integer Base, Standard, Enhanced;
+  } const cases[] = {
+      {"FingersSize", [](TdxBarPainter* p) { return p->FingersSize(); }, 0, 9, 6},
+      {"BeforeFingersSize", [](TdxBarPainter* p) { return p->BeforeFingersSize(); }, 0, 2, 1},
+      {"SubMenuBeginGroupIndent", [](TdxBarPainter* p) { return p->SubMenuBeginGroupIndent(); }, 0, 2, 12},
+      {"BarAllowQuickCustomizing", [](TdxBarPainter* p) { return Integer(p->BarAllowQuickCustomizing()); }, 1, 0, 1},
+      {"BarAllowHotTrack", [](TdxBarPainter* p) { return Integer(p->BarAllowHotTrack()); }, 1, 0, 0},
+      {"BarIsBarSmall(16 high)", [](TdxBarPainter* p) { return Integer(p->BarIsBarSmall(TRect(0, 0, 9, 16))); }, 1, 0,
+       0},
+      {"GetBorderSize", [](TdxBarPainter* p) { return p->GetBorderSize(); }, 0, 2, 2},
+      {"GlyphDrawDownedShift", [](TdxBarPainter* p) { return p->GlyphDrawDownedShift(true); }, 0, 1, 1},
+      {"BarHorSize + BarTopSize + BarBottomSize",
+       [](TdxBarPainter* p) { return p->BarHorSize() * 100 + p->BarTopSize() * 10 + p->BarBottomSize(); }, 0, 421,
+       421},
+      {"SubMenuControlBorderSize", [](TdxBarPainter* p) { return p->SubMenuControlBorderSize(); }, 2, 3, 3},
+      {"GetEditTextVerticalOffsets.top", [](TdxBarPainter* p) { return p->GetEditTextVerticalOffsets().top; }, 2, 0,
+       0},
+      {"GetCaptionOffsets.bottom", [](TdxBarPainter* p) { return p->GetCaptionOffsets().bottom; }, 3, 1, 1},
+      {"BarUseSystemNCBorder", [](TdxBarPainter* p) { return Integer(p->BarUseSystemNCBorder()); }, 0, 1, 1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.Value(BasePainter()), c.Base) << c.Name;
+    EXPECT_EQ(c.Value(StandardPainter()), c.Standard) << c.Name;
+    EXPECT_EQ(c.Value(EnhancedPainter()), c.Enhanced) << c.Name;
+  }
+}
+
+}  // namespace
