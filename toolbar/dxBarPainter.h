@@ -29,16 +29,11 @@ class TdxBarPainter : public TObject {
   explicit TdxBarPainter(NativeInt AData = 0) : FData(AData) {}
 
   // ---- Drawing on a device context ------------------------------------------------------------------------
-  virtual void DrawBackground(TdxBarItemControl* AControl, HDC DC, const TRect& R, HBRUSH ABrush, bool AOpaque);
-  virtual void DrawBackgroundFrameRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, HBRUSH ABrush,
-                                       bool AOpaque);
   virtual void FrameAndFillRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, bool APressed, bool ASelected,
                                 bool AEnabled);
   virtual void DrawLowered(HDC DC, TRect& R);
 
   // ---- Toolbar parts ---------------------------------------------------------------------------------------
-  virtual void BarDrawBeginGroup(TCustomdxBarControl* ABarControl, HDC DC, TRect ABeginGroupRect, HBRUSH ABrush,
-                                 bool AHorz);
   virtual void BarDrawDockedBarBorder(TCustomdxBarControl* ABarControl, HDC DC, TRect& R, HBRUSH ABrush);
   virtual void BarDrawFloatingBarBorder(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R,
                                         const TRect& AClientR, HBRUSH ABrush);
