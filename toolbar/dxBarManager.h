@@ -481,6 +481,7 @@ class TdxBarManager : public TComponent {
   TdxBarBackgrounds* FBackgrounds = nullptr;
   cxLookAndFeels::TcxLookAndFeel* FLookAndFeel = nullptr;
   TdxBarPainter* FDefaultPainter = nullptr;
+  bool FThemeAvailable = false;  // visual styles present for the bars' parts when the painter was made
   TdxBarPopupMenuLinks* FPopupMenuLinks = nullptr;
   IniFiles::TMemIniFile* FSavedState = nullptr;
 

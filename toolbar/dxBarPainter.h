@@ -12,17 +12,11 @@
 namespace cxGraphics {
 class TcxCanvas;
 }
+namespace StringLists {
+class TStrings;
+}
 
 namespace dxBar {
-
-class TdxBarItemControlDrawParams;
-class TdxBarButtonLikeControlDrawParams;
-class TdxBarEditLikeControlDrawParams;
-class TdxBarStaticLikeControlDrawParams;
-class TdxBarSeparatorControlDrawParams;
-class TdxBarProgressControlDrawParams;
-class TdxBarInPlaceSubItemControlDrawParams;
-class TdxBarHintViewInfo;
 
 enum TdxBarMDIButton { mdibMinimize, mdibRestore, mdibClose };
 enum TdxBarStaticBorderStyle { sbsNone, sbsLowered, sbsRaised, sbsEtched, sbsBump };
@@ -35,55 +29,171 @@ class TdxBarPainter : public TObject {
   explicit TdxBarPainter(NativeInt AData = 0) : FData(AData) {}
 
   // ---- Drawing on a device context ------------------------------------------------------------------------
-  virtual void DrawBackground(TdxBarItemControl* AControl, HDC DC, const TRect& R, HBRUSH ABrush, bool AOpaque);
-  virtual void DrawBackgroundFrameRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, HBRUSH ABrush,
-                                       bool AOpaque);
   virtual void FrameAndFillRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, bool APressed, bool ASelected,
                                 bool AEnabled);
   virtual void DrawLowered(HDC DC, TRect& R);
 
-  // ---- Whole item controls from their draw parameters -------------------------------------------------------
-  virtual void DrawButtonLikeControl(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R);
-  virtual void DrawEditLikeControl(TdxBarEditLikeControlDrawParams* ADrawParams, const TRect& R);
-  virtual void DrawStaticLikeControl(TdxBarStaticLikeControlDrawParams* ADrawParams, const TRect& R,
-                                     const TRect& AContentRect);
-  virtual void DrawSeparatorControl(TdxBarSeparatorControlDrawParams* ADrawParams, const TRect& R);
-  virtual void ProgressControlDrawBar(TdxBarProgressControlDrawParams* ADrawParams, const TRect& R, TColor AColor);
-  virtual void InPlaceSubItemControlDrawInMenu(TdxBarInPlaceSubItemControlDrawParams* ADrawParams, const TRect& R);
-
   // ---- Toolbar parts ---------------------------------------------------------------------------------------
-  virtual void BarDrawBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& ADestR,
-                                 const TRect& ASourceR, HBRUSH ABrush, TColor AColor);
   virtual void BarDrawDockedBarBorder(TCustomdxBarControl* ABarControl, HDC DC, TRect& R, HBRUSH ABrush);
   virtual void BarDrawFloatingBarBorder(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R,
                                         const TRect& AClientR, HBRUSH ABrush);
-  virtual void BarDrawFloatingBarCaption(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R,
-                                         const TRect& ACaptionR, HBRUSH ABrush);
-  virtual void BarDrawBeginGroup(TCustomdxBarControl* ABarControl, HDC DC, TRect ABeginGroupRect, HBRUSH ABrush,
-                                 bool AHorz);
-  virtual void BarDrawMarks(TCustomdxBarControl* ABarControl, cxGraphics::TcxCanvas* ACanvas, const TRect& R,
-                            HBRUSH ABrush);
   virtual void BarDrawMDIButton(TCustomdxBarControl* ABarControl, TdxBarMDIButton AButton, Integer AState, HDC DC,
                                 TRect R);
   virtual void BarDrawCloseButton(TCustomdxBarControl* ABarControl, HDC DC, TRect R);
 
   // ---- Menu parts --------------------------------------------------------------------------------------------
-  virtual void SubMenuControlDrawBorder(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, TRect R);
-  virtual void SubMenuControlDrawClientBorder(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, const TRect& R,
-                                              HBRUSH ABrush);
-  virtual void SubMenuControlDrawBackground(TdxBarSubMenuControl* ABarSubMenuControl, cxGraphics::TcxCanvas* ACanvas,
-                                            const TRect& ARect, HBRUSH ABrush, TColor AColor);
-  virtual void SubMenuControlDrawBeginGroup(TdxBarSubMenuControl* ABarSubMenuControl, TdxBarItemControl* AControl,
-                                            cxGraphics::TcxCanvas* ACanvas, const TRect& ARect);
   virtual void SubMenuControlDrawSeparator(cxGraphics::TcxCanvas* ACanvas, const TRect& ARect);
-  virtual void SubMenuControlDrawScrollBand(TdxBarSubMenuControl* ABarSubMenuControl, cxGraphics::TcxCanvas* ACanvas,
-                                            TcxArrowDirection ADirection);
-  virtual void SubMenuControlDrawMarkBand(TdxBarSubMenuControl* ABarSubMenuControl, const TRect& ARect,
-                                          bool ASelected);
 
-  // ---- Hints ---------------------------------------------------------------------------------------------------
-  virtual TdxBarHintViewInfo* CreateHintViewInfo(TdxBarManager* ABarManager, const String& AHintText,
-                                                 const String& AShortCut, TdxBarScreenTip* AScreenTip);
+  // ---- Metrics and predicates (class operations: they read nothing of the painter object) -----------------
+  // Toolbar frame and general.
+  virtual bool IsCompoundPainting();
+  virtual bool AllowLargeIcons();
+  virtual Integer GetToolbarsOffsetForAutoAlign();
+  virtual Integer GetBorderSize();
+  virtual Integer GetPopupWindowBorderWidth();
+  virtual TPoint GetBarItemContolHintPosition(const TPoint& ACursorPos);
+  // Toolbar caption and mark.
+  virtual bool BarIsBarSmall(const TRect& R);
+  virtual TColor BarCaptionBkColor(bool AActive);
+  virtual TColor BarCaptionColor();
+  virtual TColor BarMarkArrowColor();
+  virtual TColor GetDrawMarkElementColor();
+  virtual Integer MarkSizeX();
+  // Text layout and glyph flags.
+  virtual TRect GetControlTextIndents();
+  virtual Integer GetDotSpaceAfter(Integer ADotSize);
+  virtual TRect GetCaptionOffsets();
+  virtual Integer GlyphDownShift();
+  virtual Integer GlyphDrawDownedShift(bool ADown);
+  virtual Integer LoweredBorderSize();
+  virtual bool IsFlatGlyphImage();
+  virtual bool IsFlatItemText();
+  virtual bool IsFlatItemTextForMenu();
+  virtual bool IsCustomSelectedTextColorExists();
+  virtual bool IsGlyphImageHasShadow();
+  virtual bool IsItemTextSelectedInverted();
+  virtual bool IgnoreGlyphOpaque();
+  virtual bool IgnoreNonRecentColor();
+  virtual bool IsMenuItem();
+  virtual bool UseTextColorForItemArrow();
+  // Grips, borders and arrow widths.
+  virtual Integer BeforeFingersSize();
+  virtual Integer EmptyFingersSize();
+  virtual Integer FingersSize();
+  virtual Integer GripperSize();
+  virtual Integer BorderSizeX();
+  virtual Integer BorderSizeY();
+  virtual Integer RealButtonArrowWidth(TdxBarManager* ABarManager);
+  virtual Integer RealLargeButtonArrowWidth(TdxBarManager* ABarManager);
+  virtual Integer SubMenuBeginGroupIndent();
+  // Docks, shadows and bar brushes.
+  virtual bool IsNativeBackground();
+  virtual bool BarChildrenHaveShadows();
+  virtual Integer BarDockedGetRowIndent();
+  virtual HBRUSH BarToolbarBrush();
+  virtual HBRUSH BarToolbarDownedBrush();
+  virtual HBRUSH BarToolbarDownedSelBrush();
+  virtual HBRUSH BarToolbarSelBrush();
+  // Toolbars: behaviour and sizes.
+  virtual Integer ComboBoxArrowWidth(Integer AWidth);
+  virtual TRect GetEditTextVerticalOffsets();
+  virtual bool BarAllowHotTrack();
+  virtual bool BarAllowQuickCustomizing();
+  virtual Integer BarBeginGroupSize();
+  virtual Integer BarBeginGroupSideSize();
+  virtual Integer BarBorderSize();
+  virtual TRect BarBorderSizes();
+  virtual Integer BarCaptionSize();
+  virtual Integer BarCaptionAreaSize();
+  virtual TSize BarCloseButtonSize();
+  virtual bool BarCaptionTransparent();
+  virtual Integer BarHorSize();
+  virtual Integer BarTopSize();
+  virtual Integer BarBottomSize();
+  virtual bool BarUseSystemClose();
+  virtual bool BarUseSystemNCBorder();
+  virtual TRect StatusBarBorderOffsets();
+  virtual Integer StatusBarTopBorderSize();
+  // Quick customization and item indents. DrawQuickCustItemFrame makes the frame square and answers its
+  // new right edge.
+  virtual Integer DrawQuickCustItemFrame(HDC DC, TRect& R);
+  virtual bool IsQuickControlPopupOnRight();
+  virtual TRect ItemControlGetIndents();
+  virtual TRect SeparatorControlGetIndents();
+  // Buttons.
+  virtual Integer GetButtonBorderHeight();
+  virtual Integer GetButtonBorderWidth();
+  virtual Integer GetButtonHeight(Integer AHeight);
+  virtual Integer GetButtonWidth(Integer AWidth);
+  virtual TSize GetButtonSize(Integer AWidth, Integer AHeight);
+  virtual TSize GetDefaultArrowSignSize();
+  virtual void CorrectButtonControlDefaultHeight(Integer& AHeight);
+  virtual void CorrectButtonControlDefaultWidth(Integer& AWidth);
+  virtual bool IsButtonControlArrowFlat();
+  virtual bool IsDropDownRepaintNeeded();
+  // Combo boxes and drop-down list boxes.
+  virtual TColor ComboControlArrowColor();
+  virtual Integer ComboControlArrowOffset();
+  virtual TRect ComboControlButtonOffsets();
+  virtual Integer DropDownListBoxBorderSize();
+  // Menus.
+  virtual bool SubMenuControlHasBand();
+  virtual bool SubMenuControlIsOffsetRecentGroupNeeded();
+  virtual bool SubMenuControlUseScrollButtons();
+  virtual Integer SubMenuControlArrowsOffset();
+  virtual Integer SubMenuControlArrowWidth(Integer AHeight);
+  virtual Integer SubMenuControlBeginGroupSize();
+  virtual Integer SubMenuControlBorderSize();
+  virtual Integer SubMenuControlNCBorderSize();
+  virtual Integer SubMenuControlClientBorderSize();
+  virtual TRect SubMenuControlContentRectOffset();
+  virtual Integer SubMenuControlInternalBorderSize();
+  virtual Integer SubMenuControlInternalBorderOffset();
+  virtual Integer SubMenuControlMarkArrowSize(Integer AHeight);
+  virtual Integer SubMenuControlNormalItemHeight();
+  virtual TRect SubMenuControlGetItemIconRect(const TRect& AItemRect, Integer AWidth);
+  virtual void SubMenuControlOffsetDetachCaptionRect(TRect& R);
+  virtual Integer SubMenuControlGetScrollArrowSize(Integer AHeight);
+  virtual HBRUSH SubMenuControlToolbarItemsBrush();
+  virtual TRect ApplicationMenuGetFrameSizes();
+  // Edits and edit-like controls.
+  virtual TColor EditGetEnabledBkColor();
+  virtual TColor EditGetEnabledTextColor();
+  virtual TColor EditGetDisabledTextColor();
+  virtual bool EditButtonAllowOffsetContent();
+  virtual bool EditButtonAllowCompositeFrame();
+  virtual bool EditButtonIsCustomBorder();
+  virtual bool EditButtonIsCustomBackground();
+  virtual void EditButtonCorrectDefaultWidth(Integer& AWidth);
+  virtual TRect EditControlBorderOffsets();
+  virtual DWORD EditControlES_Style();
+  virtual bool EditControlShowIconDefault();
+  virtual Integer EditControlCaptionRelativeLeftIndent();
+  virtual Integer EditControlCaptionAbsoluteLeftIndent();
+  virtual Integer EditControlCaptionRightIndent();
+  virtual TRect EditControlSubMenuGlyphIndents();
+  virtual bool EditControlGlyphIsDrawSelected();
+  virtual bool HasEditControlExternalFrame();
+  // Colour combo, system panel, date navigator, spin edit.
+  virtual bool ColorComboHasCompleteFrame();
+  virtual TRect GetCustomColorButtonIndents();
+  virtual bool IsDateNavigatorFlat();
+  virtual TColor DateNavigatorHeaderColor();
+  virtual TRect GetSpinEditButtonIndents();
+  // Progress bar, containers and in-place sub-items.
+  virtual TColor ProgressControlBarBrushColor();
+  virtual Integer ProgressControlBarHeight();
+  virtual Integer ProgressControlIndent();
+  virtual Integer ContainerControlSubMenuOffset();
+  virtual HBRUSH InPlaceSubItemControlBrush();
+  virtual Integer InPlaceSubItemGetTextIndent();
+  virtual bool InPlaceSubItemControlIsArrowSelected();
+  // Static controls, separators and screen tips.
+  virtual TRect StaticControlGetBorderOffsets(TdxBarStaticBorderStyle AStyle);
+  virtual Integer SubMenuGetSeparatorSize();
+  virtual TColor ScreenTipGetDescriptionTextColor();
+  virtual TColor ScreenTipGetTitleTextColor();
+  virtual Integer ScreenTipGetFooterLineSize();
 
   NativeInt GetData() const { return FData; }
 
@@ -96,11 +206,35 @@ class TdxBarStandardPainter : public TdxBarPainter {
   DECLARE_CLASS(TdxBarStandardPainter, TdxBarPainter)
  public:
   using TdxBarPainter::TdxBarPainter;
+  Integer GetBorderSize() override;
+  Integer GlyphDownShift() override;
+  Integer GlyphDrawDownedShift(bool ADown) override;
+  Integer LoweredBorderSize() override;
+  Integer BeforeFingersSize() override;
+  Integer FingersSize() override;
+  Integer SubMenuBeginGroupIndent() override;
+  TRect GetEditTextVerticalOffsets() override;
+  TRect GetCaptionOffsets() override;
+  bool IgnoreGlyphOpaque() override;
+  bool BarUseSystemClose() override;
+  bool BarUseSystemNCBorder() override;
+  bool SubMenuControlIsOffsetRecentGroupNeeded() override;
+  bool BarIsBarSmall(const TRect& R) override;
+  bool BarAllowHotTrack() override;
+  bool BarAllowQuickCustomizing() override;
+  Integer BarHorSize() override;
+  Integer BarTopSize() override;
+  Integer BarBottomSize() override;
+  Integer SubMenuControlClientBorderSize() override;
 };
 class TdxBarEnhancedPainter : public TdxBarStandardPainter {
   DECLARE_CLASS(TdxBarEnhancedPainter, TdxBarStandardPainter)
  public:
   using TdxBarStandardPainter::TdxBarStandardPainter;
+  Integer BeforeFingersSize() override;
+  Integer FingersSize() override;
+  Integer SubMenuBeginGroupIndent() override;
+  bool BarAllowQuickCustomizing() override;
 };
 class TdxBarFlatPainter : public TdxBarPainter {
   DECLARE_CLASS(TdxBarFlatPainter, TdxBarPainter)
@@ -117,6 +251,15 @@ class TdxBarXPPainter : public TdxBarPainter {
  public:
   using TdxBarPainter::TdxBarPainter;
 };
+
+// The painter class of a real paint style; the skin style takes dxBarSkinPainterClass.
+TClass dxBarPainterClassOfPaintStyle(TdxBarRealPaintStyle AStyle);
+
+// The lines of a multi-line item text broken to R's width, at most AMaxLineCount of them (none for a
+// limit below 1): when lines must be dropped, the last kept line holds the whole rest of the text after
+// the lines kept before it, so no word is shown twice or lost from the middle.
+void dxBarGetItemTextLines(cxGraphics::TcxCanvas* ACanvas, const String& AText, const TRect& R,
+                           Integer AMaxLineCount, StringLists::TStrings* ALines);
 
 }  // namespace dxBar
 

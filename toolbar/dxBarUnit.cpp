@@ -11,6 +11,7 @@
 #include "dxBarComponents.h"
 #include "dxBarGroups.h"
 #include "dxBarHelpers.h"
+#include "dxBarPainter.h"
 
 namespace dxBar {
 
@@ -22,7 +23,7 @@ TObject* (*dxBarGetRootAccessibleObject)(HWND AWindow) = nullptr;
 const Word MDIButtonCommands[3] = {0xF020, 0xF120, 0xF060};
 bool dxBarMakeInactiveImagesDingy = true;
 bool dxBarPlaySound = true;
-TClass dxBarSkinPainterClass = nullptr;
+TClass dxBarSkinPainterClass = TdxBarStandardPainter::StaticClass();
 Integer dxBarNonrecentlyUsedItemsColorDelta = 20;
 Integer dxBarFlatToolbarsColorDelta = 20;
 Integer dxBarWaitForSubMenuTime = 400;
