@@ -6,6 +6,7 @@
 #include "Forms.h"
 #include "cxClassesResStrings.h"
 #include "cxDataStorage.h"
+#include "cxDropDownEdit.h"
 #include "cxEdit.h"
 #include "cxFilterConsts.h"
 #include "cxFilterControlStrs.h"
@@ -229,6 +230,24 @@ void TcxFilterMaskEditHelper::InitializeProperties(TcxCustomEditProperties* APro
   properties->SetAutoSelect(!properties->IsMasked());
 }
 
+// ---- TcxFilterDropDownEditHelper and TcxFilterComboBoxHelper -----------------------------------------------
+IMPLEMENT_CLASS(TcxFilterDropDownEditHelper)
+IMPLEMENT_CLASS(TcxFilterComboBoxHelper)
+
+TClass TcxFilterComboBoxHelper::GetFilterEditClass() { return TcxComboBox::StaticClass(); }
+
+void TcxFilterComboBoxHelper::InitializeProperties(TcxCustomEditProperties* AProperties,
+                                                   TcxCustomEditProperties* AEditProperties, bool AHasButtons) {
+  inherited::InitializeProperties(AProperties, AEditProperties, AHasButtons);
+  auto* properties = static_cast<TcxCustomComboBoxProperties*>(AProperties);
+  properties->SetButtonGlyph(nullptr);
+  properties->SetDropDownRows(8);
+  properties->SetDropDownListStyle(lsEditList);
+  properties->SetImmediateDropDown(false);
+  properties->SetPopupAlignment(taLeftJustify);
+  properties->SetRevertable(false);
+}
+
 // ---- TcxFilterEditsController ------------------------------------------------------------------------------------
 IMPLEMENT_CLASS(TcxFilterEditsController)
 
@@ -268,10 +287,12 @@ void cxFilterControlUtilsInitialization() {
   FilterEditsController()->Register(TcxTextEditProperties::StaticClass(), TcxFilterTextEditHelper::StaticClass());
   FilterEditsController()->Register(TcxLabelProperties::StaticClass(), TcxFilterTextEditHelper::StaticClass());
   FilterEditsController()->Register(TcxMaskEditProperties::StaticClass(), TcxFilterMaskEditHelper::StaticClass());
+  FilterEditsController()->Register(TcxComboBoxProperties::StaticClass(), TcxFilterComboBoxHelper::StaticClass());
 }
 
 void cxFilterControlUtilsFinalization() {
   if (FUnitStartCount == 0 || --FUnitStartCount > 0) return;
+  FilterEditsController()->Unregister(TcxComboBoxProperties::StaticClass(), TcxFilterComboBoxHelper::StaticClass());
   FilterEditsController()->Unregister(TcxMaskEditProperties::StaticClass(), TcxFilterMaskEditHelper::StaticClass());
   FilterEditsController()->Unregister(TcxLabelProperties::StaticClass(), TcxFilterTextEditHelper::StaticClass());
   FilterEditsController()->Unregister(TcxTextEditProperties::StaticClass(), TcxFilterTextEditHelper::StaticClass());

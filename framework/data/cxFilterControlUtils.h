@@ -4,7 +4,7 @@
 // the editor in which a filter value is entered.
 //
 // The unit sits above the editors because its operators and value types are the filter's: it files
-// the helpers of the editor kinds that have one (the text editor's, the label's and the mask editor's)
+// the helpers of the editor kinds that have one (the text editor's, the label's, the mask editor's and the combo box's)
 // when it starts.
 #pragma once
 
@@ -93,6 +93,23 @@ class TcxFilterMaskEditHelper : public TcxFilterTextEditHelper {
   TcxFilterControlOperators GetSupportedFilterOperators(TcxCustomEditProperties* AProperties,
                                                         TcxValueTypeClass AValueTypeClass,
                                                         bool AExtendedSet = false) override;
+  void InitializeProperties(TcxCustomEditProperties* AProperties, TcxCustomEditProperties* AEditProperties,
+                            bool AHasButtons) override;
+};
+
+// The drop-down editors' helper: their settings carry buttons.
+class TcxFilterDropDownEditHelper : public TcxFilterMaskEditHelper {
+  DECLARE_CLASS(TcxFilterDropDownEditHelper, TcxFilterMaskEditHelper)
+ public:
+  bool EditPropertiesHasButtons() override { return true; }
+};
+
+// The combo box's helper: a value is entered in a combo box that offers the column's items as a
+// plain editable list, dropped down only on request.
+class TcxFilterComboBoxHelper : public TcxFilterDropDownEditHelper {
+  DECLARE_CLASS(TcxFilterComboBoxHelper, TcxFilterDropDownEditHelper)
+ public:
+  TClass GetFilterEditClass() override;
   void InitializeProperties(TcxCustomEditProperties* AProperties, TcxCustomEditProperties* AEditProperties,
                             bool AHasButtons) override;
 };

@@ -436,6 +436,14 @@ class TcxComboBoxPopupWindow : public TcxCustomEditPopupWindow {
   void CalculateSize() override;
 };
 
+// The combo box's inner edit: like the combo box itself, it never turns a release into a click.
+class TcxCustomComboBoxInnerEdit : public TcxCustomInnerTextEdit {
+  DECLARE_CLASS(TcxCustomComboBoxInnerEdit, TcxCustomInnerTextEdit)
+ public:
+  explicit TcxCustomComboBoxInnerEdit(TComponent* AOwner = nullptr) : TcxCustomInnerTextEdit(AOwner) {}
+  void Dispatch(TMessage& Message) override;
+};
+
 class TcxCustomComboBox : public TcxCustomDropDownEdit {
   DECLARE_CLASS(TcxCustomComboBox, TcxCustomDropDownEdit)
  public:
@@ -469,6 +477,11 @@ class TcxCustomComboBox : public TcxCustomDropDownEdit {
   void SetupPopupWindow() override;
   void PopupWindowShowed(TObject* Sender) override;
   bool CanSynchronizeLookupData();
+  void DoFocusChanged() override;
+  TClass GetInnerEditClass() override;
+
+ public:
+  void Dispatch(TMessage& Message) override;
 };
 
 class TcxComboBox : public TcxCustomComboBox {

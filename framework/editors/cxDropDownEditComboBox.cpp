@@ -3,6 +3,7 @@
 #include "WinUser.h"
 #include <limits>
 
+#include "Forms.h"
 #include "Strings.h"
 #include "cxControlsInternal.h"
 #include "cxVariants.h"
@@ -16,6 +17,7 @@ IMPLEMENT_CLASS(TcxComboBoxListBox)
 IMPLEMENT_CLASS(TcxComboBoxLookupData)
 IMPLEMENT_CLASS(TcxComboBoxPopupWindow)
 IMPLEMENT_CLASS(TcxCustomComboBox)
+IMPLEMENT_CLASS(TcxCustomComboBoxInnerEdit)
 
 // ---- Settings -----------------------------------------------------------------------------------------
 
@@ -208,6 +210,27 @@ TClass TcxComboBox::GetPropertiesClass() { return TcxComboBoxProperties::StaticC
 void TcxCustomComboBox::Initialize() {
   inherited::Initialize();
   ControlStyle.Exclude(csClickEvents);
+}
+
+TClass TcxCustomComboBox::GetInnerEditClass() { return TcxCustomComboBoxInnerEdit::StaticClass(); }
+
+void TcxCustomComboBox::DoFocusChanged() {
+  // The focus state DoFocusChanged follows is the editor's focus while the application is active.
+  const bool lostFocus = !(Focused() && Application->Active());
+  TcxCustomComboBoxProperties* properties = GetActiveProperties();
+  if (lostFocus && properties->GetAutoSelect() && properties->GetHideSelection()) SetSelection(0, 0);
+  inherited::DoFocusChanged();
+}
+
+void TcxCustomComboBox::Dispatch(TMessage& Message) {
+  // The combo box clicks when its item changes, never on a release.
+  if (Message.Msg == WM_LBUTTONUP) ControlState.Exclude(csClicked);
+  inherited::Dispatch(Message);
+}
+
+void TcxCustomComboBoxInnerEdit::Dispatch(TMessage& Message) {
+  if (Message.Msg == WM_LBUTTONUP) ControlState.Exclude(csClicked);
+  inherited::Dispatch(Message);
 }
 
 TcxComboBoxListBox* TcxCustomComboBox::GetListBox() const {

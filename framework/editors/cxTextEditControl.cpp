@@ -16,48 +16,14 @@
 #include "Strings.h"
 #include "cxControlsInternal.h"
 #include "cxTextEdit.h"
+#include "cxTextEditPublished.h"
 #include "cxVariants.h"
 
 namespace cxTextEdit {
 
 IMPLEMENT_CLASS(TcxCustomTextEdit)
 
-IMPLEMENT_CLASS_PUBLISHED(TcxTextEdit) {
-  using E = TcxTextEdit;
-  d.Property("Anchors", &E::GetAnchors, &E::SetAnchors).Default(TAnchors{akLeft, akTop});
-  d.Property("AutoSize", &E::GetAutoSize, &E::SetAutoSize).Default(true);
-  d.Property("BeepOnEnter", &E::GetBeepOnEnter, &E::SetBeepOnEnter).Default(true);
-  d.Property("Constraints", &E::GetConstraints, &E::SetConstraints);
-  d.Property("DragCursor", &E::GetDragCursor, &E::SetDragCursor).Default(-12);
-  d.Property("DragKind", &E::GetDragKind, &E::SetDragKind).Default(dkDrag);
-  d.Property("DragMode", &E::GetDragMode, &E::SetDragMode).Default(dmManual);
-  d.Property("Enabled", &E::GetEnabled, &E::SetEnabled).Default(true);
-  d.Property("ParentColor", &E::GetParentColor, &E::SetParentColor).Default(false);
-  d.Property("ParentFont", &E::GetParentFont, &E::SetParentFont).Default(true);
-  d.Property("ParentShowHint", &E::GetParentShowHint, &E::SetParentShowHint).Default(true);
-  d.Property("PopupMenu", &E::GetPopupMenu, &E::SetPopupMenu);
-  d.Property("Properties", &E::GetProperties, &E::SetProperties);
-  d.Property("ShowHint", &E::GetShowHint, &E::SetShowHint);
-  d.Property("Style", &E::GetStyle, &E::SetStyle);
-  d.Property("StyleDisabled", &E::GetStyleDisabled, &E::SetStyleDisabled);
-  d.Property("StyleFocused", &E::GetStyleFocused, &E::SetStyleFocused);
-  d.Property("StyleHot", &E::GetStyleHot, &E::SetStyleHot);
-  d.Property("TabOrder", &E::GetTabOrder, &E::SetTabOrder).Default(-1);
-  d.Property("TabStop", &E::GetTabStop, &E::SetTabStop).Default(true);
-  d.Property("Text", &E::GetText, &E::SetText);
-  d.Property("Visible", &E::GetVisible, &E::SetVisible).Default(true);
-  d.Property("OnClick", &E::GetOnClick, &E::SetOnClick);
-  d.Property("OnDblClick", &E::GetOnDblClick, &E::SetOnDblClick);
-  d.Property("OnEditing", &E::GetOnEditing, &E::SetOnEditing);
-  d.Property("OnEnter", &E::GetOnEnter, &E::SetOnEnter);
-  d.Property("OnExit", &E::GetOnExit, &E::SetOnExit);
-  d.Property("OnKeyDown", &E::GetOnKeyDown, &E::SetOnKeyDown);
-  d.Property("OnKeyPress", &E::GetOnKeyPress, &E::SetOnKeyPress);
-  d.Property("OnKeyUp", &E::GetOnKeyUp, &E::SetOnKeyUp);
-  d.Property("OnMouseDown", &E::GetOnMouseDown, &E::SetOnMouseDown);
-  d.Property("OnMouseMove", &E::GetOnMouseMove, &E::SetOnMouseMove);
-  d.Property("OnMouseUp", &E::GetOnMouseUp, &E::SetOnMouseUp);
-}
+IMPLEMENT_CLASS_PUBLISHED(TcxTextEdit) { DescribeTextEditControl<TcxTextEdit>(d, false); }
 
 TClass TcxCustomTextEdit::GetPropertiesClass() { return TcxCustomTextEditProperties::StaticClass(); }
 TClass TcxTextEdit::GetPropertiesClass() { return TcxTextEditProperties::StaticClass(); }

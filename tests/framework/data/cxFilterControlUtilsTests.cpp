@@ -6,6 +6,7 @@
 #include "Controls.h"
 #include "Forms.h"
 #include "cxDataStorage.h"
+#include "cxDropDownEdit.h"
 #include "cxEdit.h"
 #include "cxFilterControlUtils.h"
 #include "cxLabel.h"
@@ -254,6 +255,33 @@ TEST(cxFilterMaskEditHelper, IsFiledAndMakesAMaskEditorThatCompletesLiterals) {
   EXPECT_EQ(p->GetMaskKind(), emkRegExprEx) << "the filter's editor completes the forced literals";
   EXPECT_EQ(p->GetEditMask(), "\\d\\d-\\d\\d");
   EXPECT_FALSE(p->GetAutoSelect());
+}
+
+TEST(cxFilterComboBoxHelper, IsFiledAndMakesAPlainEditableComboBoxWithTheColumnsItems) {
+  TcxCustomFilterEditHelperClass helper = FilterEditsController()->FindHelper(TcxComboBoxProperties::StaticClass());
+  ASSERT_EQ(helper.Class(), TcxFilterComboBoxHelper::StaticClass());
+  EXPECT_TRUE(helper->EditPropertiesHasButtons());
+  TOwnedPtr<TcxComboBoxProperties> column(New<TcxComboBoxProperties>());
+  column->GetItems()->Add("apple");
+  column->GetItems()->Add("pear");
+  column->SetDropDownListStyle(lsFixedList);
+  column->SetDropDownRows(3);
+  column->SetRevertable(true);
+  column->SetPopupAlignment(taRightJustify);
+  TOwnedPtr<TBitmap> glyph(New<TBitmap>());
+  glyph->SetWidth(4);
+  glyph->SetHeight(4);
+  column->SetButtonGlyph(glyph.get());
+  TOwnedPtr<TcxCustomEdit> edit(helper->GetFilterEdit(column.get()));
+  ASSERT_TRUE(Is<TcxComboBox>(edit.get()));
+  auto* p = static_cast<TcxComboBox*>(edit.get())->GetProperties();
+  EXPECT_EQ(p->GetItems()->GetCount(), 2) << "the column's items are offered";
+  EXPECT_EQ(p->GetDropDownListStyle(), lsEditList) << "any text may be entered";
+  EXPECT_EQ(p->GetDropDownRows(), 8);
+  EXPECT_FALSE(p->GetRevertable());
+  EXPECT_FALSE(p->GetImmediateDropDown());
+  EXPECT_EQ(p->GetPopupAlignment(), taLeftJustify);
+  EXPECT_TRUE(p->GetButtonGlyph()->GetEmpty()) << "the column's glyph is not taken over";
 }
 
 TEST(cxFilterTextEditHelper, TakesItsEditorFromAnInplaceList) {

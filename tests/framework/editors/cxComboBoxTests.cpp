@@ -273,4 +273,37 @@ TEST_F(cxComboBox, ADoubleClickOnARevertableComboMovesToTheNextItemAndWraps) {
   }
 }
 
+TEST_F(cxComboBox, LeavingCollapsesTheSelectionOnlyWhenItIsAutoSelectedAndHidden) {
+  const struct {
+    bool AutoSelect, HideSelection, Collapses;
+  } cases[] = {{true, true, true}, {true, false, false}, {false, true, false}};
+  auto* next = Add<TcxComboBox>(10, 50, 150, 21);
+  for (const auto& c : cases) {
+    Combo->GetProperties()->SetAutoSelect(c.AutoSelect);
+    Combo->GetProperties()->SetHideSelection(c.HideSelection);
+    Combo->SetText("hello world");
+    Focus();
+    Combo->SetSelection(2, 3);
+    next->SetFocus();
+    Application->ProcessMessages();
+    EXPECT_EQ(Combo->GetSelStart(), c.Collapses ? 0 : 2) << c.AutoSelect << c.HideSelection;
+    EXPECT_EQ(Combo->GetSelLength(), c.Collapses ? 0 : 3) << c.AutoSelect << c.HideSelection;
+  }
+}
+
+TEST_F(cxComboBox, AReleaseNeverClicksTheComboBoxOrItsInnerEdit) {
+  Integer clicks = 0;
+  const TNotifyEvent count([&clicks](TObject*) { ++clicks; });
+  Combo->OnClick = count;
+  Focus();
+  TControl* inner = Combo->GetInnerEdit()->GetControl();
+  inner->OnClick = count;
+  for (TControl* control : {static_cast<TControl*>(Combo), inner}) {
+    // A press that the control would turn into a click, released inside it.
+    control->ControlState.Include(csClicked);
+    control->Perform(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  }
+  EXPECT_EQ(clicks, 0);
+}
+
 }  // namespace
