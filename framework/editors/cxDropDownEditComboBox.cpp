@@ -215,8 +215,7 @@ void TcxCustomComboBox::Initialize() {
 TClass TcxCustomComboBox::GetInnerEditClass() { return TcxCustomComboBoxInnerEdit::StaticClass(); }
 
 void TcxCustomComboBox::DoFocusChanged() {
-  // The focus state DoFocusChanged follows is the editor's focus while the application is active.
-  const bool lostFocus = !(Focused() && Application->Active());
+  const bool lostFocus = !IsEditFocused();
   TcxCustomComboBoxProperties* properties = GetActiveProperties();
   if (lostFocus && properties->GetAutoSelect() && properties->GetHideSelection()) SetSelection(0, 0);
   inherited::DoFocusChanged();

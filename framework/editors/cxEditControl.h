@@ -239,6 +239,8 @@ class TcxCustomEdit : public TcxContainer, public IdxSkinSupport, public IcxEdit
   virtual void DoEditKeyUp(Word& Key, TShiftState Shift) {}
   virtual void DoEditProcessTab(TShiftState Shift) {}
   virtual void DoFocusChanged();
+  // The focus state that DoFocusChanged follows: the editor focused while the application is active.
+  bool IsEditFocused() const { return FFocused; }
   virtual void DoOnChange();
   virtual void DoOnEditValueChanged();
   virtual void DoShowEdit();
