@@ -29,16 +29,7 @@ PUBLISHED_ENUM(TtsRecordSelection, rseBookmarkRange, rseBookmarkSet)
 // Whether the columns follow the dataset's fields or were laid out by the designer.
 PUBLISHED_ENUM(TtsFieldState, fsDefault, fsCustomized)
 
-enum TtsDataEditMode { demNone, demEdit, demAppend, demInsert };
 enum TtsScanState { sstStart, sstScan, sstSave, sstEnd };
-
-// A place relative to a record: before it, on it or after it, or the dataset's start or end (then
-// the bookmark is empty).
-enum TtsBkmPosOffset : Byte { bpoBof, bpoPrior, bpoCurrent, bpoNext, bpoEof };
-struct TtsBkmPos {
-  String Bookmark;
-  TtsBkmPosOffset Offset = bpoCurrent;
-};
 
 // ---- The grid's parts, declared with their topics
 class TtsCustomDBGrid;
@@ -48,7 +39,6 @@ class TtsGridDataLink;
 class TtsGridData;
 class TtsStandardDataset;
 class TtsScrollDataset;
-struct TtsDatasetPosition;
 class TtsDBSelection;
 class TtsFieldList;
 class TtsDBGridCols;
