@@ -8,6 +8,7 @@
 // data-bound columns; per-record row and cell properties.
 #pragma once
 
+#include "TSDBGridData.h"
 #include "TSDBGridEvents.h"
 #include "TSGridBase.h"
 
