@@ -26,7 +26,15 @@ String OpeningValue(DB::TBlobField* Field, DB::TBlobStreamMode Mode) {
 }  // namespace
 
 TBlobStream::TBlobStream(DB::TBlobField* AField, DB::TBlobStreamMode AMode)
-    : TStringStream(OpeningValue(AField, AMode)), FField(AField), FMode(AMode) {}
+    : TStringStream(OpeningValue(AField, AMode)), FField(AField), FMode(AMode) {
+  if (AMode != bmRead) FRecord = AField->GetDataSet()->GetBookmark();
+}
+
+bool TBlobStream::EditLasts() const {
+  TDataSet* dataSet = FField->GetDataSet();
+  if (!dataSet || (dataSet->State() != dsEdit && dataSet->State() != dsInsert)) return false;
+  return dataSet->GetBookmark() == FRecord;
+}
 
 Integer TBlobStream::Write(const void* Buffer, Integer Count) {
   if (FMode == bmRead) return 0;
@@ -43,11 +51,9 @@ void TBlobStream::SetSize(Int64 NewSize) {
 
 void TBlobStream::Destroy() {
   // The edit the stream was opened for may have ended meanwhile (posted or cancelled): its bytes
-  // then belong to no record and are not stored into whichever record is current now.
-  TDataSet* dataSet = FField->GetDataSet();
-  bool editing = dataSet && (dataSet->State() == dsEdit || dataSet->State() == dsInsert);
+  // then belong to no record and are not stored into whichever record is being edited now.
   try {
-    if (FModified && editing) FField->SetAsString(GetDataString());
+    if (FModified && EditLasts()) FField->SetAsString(GetDataString());
   } catch (...) {
     inherited::Destroy();
     throw;

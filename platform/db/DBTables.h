@@ -8,8 +8,8 @@ namespace DBTables {
 
 // bmRead reads the field's value; bmWrite starts empty and bmReadWrite with the value. A write
 // stream needs its dataset in edit or insert state when it opens, and the field takes what was
-// written when the stream is freed (while that edit is still under way). A read stream writes
-// nothing.
+// written when the stream is freed, while the edit of the record it was opened on still lasts. A
+// read stream writes nothing.
 class TBlobStream : public Streams::TStringStream {
   DECLARE_CLASS(TBlobStream, Streams::TStringStream)
  public:
@@ -25,7 +25,10 @@ class TBlobStream : public Streams::TStringStream {
 
  private:
   DB::TBlobField* FField;
+  bool EditLasts() const;
+
   DB::TBlobStreamMode FMode;
+  DB::TBookmarkStr FRecord;  // the record a write stream was opened on
   bool FModified = false;
 };
 
