@@ -8,6 +8,7 @@
 // data-bound columns; per-record row and cell properties.
 #pragma once
 
+#include "TSDBGridData.h"
 #include "TSDBGridFieldTypes.h"
 #include "TSGridBase.h"
 
