@@ -1,6 +1,5 @@
 // The vocabulary of the data-bound grid's field side, light enough for the grid's class head: how
-// the columns follow the dataset's fields, which column settings the user set himself, and the
-// bookmark positions the grid data classes pass around.
+// the columns follow the dataset's fields and which column settings the user set himself.
 #pragma once
 
 #include "ClassTypes.h"
@@ -23,13 +22,5 @@ PUBLISHED_ENUM(TtsFieldState, fsDefault, fsCustomized)
 // The column settings that no longer follow the bound field; streamed as one byte, bit i for member i.
 enum TtsAssignedValue { avAlignment, avWidth, avVisible, avMaxLength, avControlType, avAllowGrayed };
 using TtsAssignedValues = TSet<TtsAssignedValue, 8>;
-
-// How a bookmark position relates to the record its bookmark names (or to the ends of the data).
-enum TtsBkmPosOffset { bpoBof, bpoPrior, bpoCurrent, bpoNext, bpoEof };
-
-struct TtsBkmPos {
-  String Bookmark;
-  TtsBkmPosOffset Offset = bpoCurrent;
-};
 
 }  // namespace TSDBGrid

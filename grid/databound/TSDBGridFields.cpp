@@ -217,21 +217,6 @@ Integer TtsFieldList::FieldIndex(TField* Field) const {
 
 // ---- Unit routines ---------------------------------------------------------------------------------------
 
-void BkmPosCurrent(const String& Bookmark, TtsBkmPos& Pos) {
-  Pos.Bookmark = Bookmark;
-  Pos.Offset = bpoCurrent;
-}
-
-void BkmPosBof(TtsBkmPos& Pos) {
-  Pos.Bookmark.clear();
-  Pos.Offset = bpoBof;
-}
-
-void BkmPosEof(TtsBkmPos& Pos) {
-  Pos.Bookmark.clear();
-  Pos.Offset = bpoEof;
-}
-
 bool GetBCDToCurr(const FmtBcd::TBcd& Bcd, Currency& Value) { return FmtBcd::BCDToCurr(Bcd, Value); }
 
 void GetCurrToBCD(Currency Value, FmtBcd::TBcd& Bcd, Integer Precision, Integer Decimals) {

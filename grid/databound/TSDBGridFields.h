@@ -4,8 +4,7 @@
 // edit hooks before every write. The field list owns the wrappers; a column that shows a field
 // points at its wrapper and the wrapper back at the column.
 //
-// Also here: the bookmark comparison and bookmark positions of the grid data classes and the
-// BCD/currency conversions they use.
+// Also here: the BCD/currency conversions of the grid data classes.
 #pragma once
 
 #include "DB.h"
@@ -319,9 +318,6 @@ class TtsFieldList : public Lists::TList {
 };
 
 // ---- Unit routines of the grid data classes
-void BkmPosCurrent(const String& Bookmark, TtsBkmPos& Pos);
-void BkmPosBof(TtsBkmPos& Pos);
-void BkmPosEof(TtsBkmPos& Pos);
 bool GetBCDToCurr(const FmtBcd::TBcd& Bcd, Currency& Value);
 void GetCurrToBCD(Currency Value, FmtBcd::TBcd& Bcd, Integer Precision, Integer Decimals);
 
