@@ -8,6 +8,8 @@
 // data-bound columns; per-record row and cell properties.
 #pragma once
 
+#include "TSDBGridData.h"
+#include "TSDBGridTypes.h"
 #include "TSGridBase.h"
 
 namespace TSDBGrid {
