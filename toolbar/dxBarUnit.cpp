@@ -11,11 +11,12 @@
 #include "dxBarComponents.h"
 #include "dxBarGroups.h"
 #include "dxBarHelpers.h"
+#include "dxBarHint.h"
 #include "dxBarPainter.h"
 
 namespace dxBar {
 
-TClass dxBarHintWindowClass = nullptr;
+TClass dxBarHintWindowClass = TdxBarHintWindow::StaticClass();
 TComponent* FHintWindow = nullptr;
 TObject* dxBarHintKeeper = nullptr;
 HBRUSH PatternBrush = nullptr;
