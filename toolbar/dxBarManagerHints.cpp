@@ -66,15 +66,26 @@ void StartHintTimer(TdxBarManager* AManager, UINT ADelay, TIMERPROC AProc) {
   TimerManager = AManager;
 }
 
+void StartGraceTime() {
+  KillGraceTimer();
+  GraceTimer = SetTimer(nullptr, 0, GraceTime, &GraceTimerProc);
+  InGraceTime = true;
+}
+
 }  // namespace
 
 void TdxBarManager::StopHintTimers() {
   if (TimerManager == this) KillHintTimer();
 }
 
+// A new activation takes the shown hint away first; the next hint then comes within the grace time, at
+// once.
 void TdxBarManager::ActivateHint(bool AActive, const String& AText, TObject* AHintObject) {
   if (GetIsCustomizing() || !FShowHint) return;
-  if (AActive && HintWindowVisible()) HideHint();
+  if (AActive && HintWindowVisible()) {
+    HideHint();
+    StartGraceTime();
+  }
   DoActivateHint(AActive, AText, AHintObject);
 }
 
@@ -95,11 +106,7 @@ void TdxBarManager::DoActivateHint(bool AActive, const String& AText, TObject* A
       StartHintTimer(this, window->GetShowHintTime(), &ShowTimerProc);
   } else if (HintWindowVisible()) {
     ShowWindow(window->GetHandle(), SW_HIDE);
-    if (AActive) {
-      KillGraceTimer();
-      GraceTimer = SetTimer(nullptr, 0, GraceTime, &GraceTimerProc);
-      InGraceTime = true;
-    }
+    if (AActive) StartGraceTime();
   }
 }
 

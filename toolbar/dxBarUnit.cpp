@@ -12,6 +12,7 @@
 #include "dxBarGroups.h"
 #include "dxBarHelpers.h"
 #include "dxBarHint.h"
+#include "dxBarScreenTip.h"
 #include "dxBarPainter.h"
 
 namespace dxBar {
@@ -137,7 +138,7 @@ void InitdxBar() {
   if (Started) return;
   Started = true;
   Finalizing = false;
-  RegisterClasses({TdxBarGroup::StaticClass()});
+  RegisterClasses({TdxBarGroup::StaticClass(), TdxBarScreenTipRepository::StaticClass(), TdxBarScreenTip::StaticClass()});
   LoadUser32Procs();
   dxBarManagerList = New<TdxBarManagerList>();
   RefreshScreenBitsPerPixel();
