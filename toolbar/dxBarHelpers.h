@@ -199,6 +199,8 @@ void DrawThemeCloseButton(HDC DC, const TRect& R, Integer AState);
 // and the grip drawn in R mirrored so that its lines point into ACorner.
 TSize GetThemeSizeGripSize();
 void DrawThemeSizeGrip(HDC DC, const TRect& R, TdxCorner ACorner);
+// The system's classic size-grip glyph, whatever the visual styles, pointing into ACorner.
+void DrawClassicSizeGrip(HDC DC, const TRect& R, TdxCorner ACorner);
 
 // ---- The shared drawing surface ------------------------------------------------------------------------
 // A canvas with a class-library canvas of its own that paints nest on: each BeginPaint puts the

@@ -80,7 +80,8 @@ TSize GetThemeSizeGripSize() {
   return TSize(size.cx + kGripGrowth, size.cy + kGripGrowth);
 }
 
-void DrawThemeSizeGrip(HDC DC, const TRect& R, TdxCorner ACorner) {
+namespace {
+void DrawSizeGripInCorner(HDC DC, const TRect& R, TdxCorner ACorner, bool AThemed) {
   const Integer w = R.Width(), h = R.Height();
   if (w <= 0 || h <= 0) return;
   // The grip is drawn for the bottom-right corner on a mirrored copy of what lies under R, and the copy
@@ -94,7 +95,7 @@ void DrawThemeSizeGrip(HDC DC, const TRect& R, TdxCorner ACorner) {
   const HGDIOBJ old = SelectObject(memory, bitmap);
   StretchBlt(memory, x0, y0, cx, cy, DC, R.left, R.top, w, h, SRCCOPY);
   RECT local{0, 0, w, h};
-  if (const TdxTheme theme = ThemeOf(totStatus))
+  if (const TdxTheme theme = AThemed ? ThemeOf(totStatus) : nullptr)
     dxUxTheme::DrawThemeBackground(theme, memory, SP_GRIPPER, 0, local);
   else
     DrawFrameControl(memory, &local, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
@@ -103,5 +104,9 @@ void DrawThemeSizeGrip(HDC DC, const TRect& R, TdxCorner ACorner) {
   DeleteObject(bitmap);
   DeleteDC(memory);
 }
+}  // namespace
+
+void DrawThemeSizeGrip(HDC DC, const TRect& R, TdxCorner ACorner) { DrawSizeGripInCorner(DC, R, ACorner, true); }
+void DrawClassicSizeGrip(HDC DC, const TRect& R, TdxCorner ACorner) { DrawSizeGripInCorner(DC, R, ACorner, false); }
 
 }  // namespace dxBar

@@ -157,6 +157,7 @@ void TdxBarManager::CreateOwnedObjects() {
   FImageOptions->GetDisabledLargeImagesChangeLink()->OnChange =
       TNotifyEvent(this, &TdxBarManager::LargeImagesChanged);
   if (!GetDesigning()) FSavedState = New<TMemIniFile>(String());
+  CreateLookObjects();
 }
 
 // ---- Destruction ----------------------------------------------------------------------------------------
@@ -167,7 +168,9 @@ void TdxBarManager::Destroy() {
     return;
   }
   UnregisterManager();
+  StopHintTimers();
   FHintObject = nullptr;
+  DestroyLookObjects();
   FreeAndNil(FSavedState);
   FreeAndNil(FImageOptions);
   FreeAndNil(FLookAndFeel);
@@ -365,9 +368,6 @@ void TdxBarManager::SetName(const String& NewName) {
   }
 }
 
-// The painter of the manager's paint style; none is chosen before the bar painters exist.
-TClass TdxBarManager::GetPainterClass() { return nullptr; }
-
 // ---- Settings -----------------------------------------------------------------------------------------------
 void TdxBarManager::SetBackgrounds(TdxBarBackgrounds* Value) { FBackgrounds->Assign(Value); }
 void TdxBarManager::SetImageOptions(TdxBarImageOptions* Value) { FImageOptions->Assign(Value); }
@@ -405,18 +405,13 @@ void TdxBarManager::SetWaitForDockingTime(Integer Value) {
 
 void TdxBarManager::SetAutoHideEmptyBars(bool Value) { FAutoHideEmptyBars = Value; }
 
-void TdxBarManager::SetStyle(TdxBarManagerStyle Value) { FStyle = Value; }
 void TdxBarManager::SetFlatCloseButton(bool Value) { FFlatCloseButton = Value; }
 void TdxBarManager::SetHideFloatingBarsWhenInactive(bool Value) { FHideFloatingBarsWhenInactive = Value; }
 void TdxBarManager::SetMenusShowRecentItemsFirst(bool Value) { FMenusShowRecentItemsFirst = Value; }
 void TdxBarManager::SetRegistryPath(const String& Value) { FRegistryPath = Value; }
-void TdxBarManager::SetScaled(bool Value) { FScaled = Value; }
 void TdxBarManager::SetShowCloseButton(bool Value) { FShowCloseButton = Value; }
 void TdxBarManager::SetShowHelpButton(bool Value) { FShowHelpButton = Value; }
 void TdxBarManager::SetSunkenBorder(bool Value) { FSunkenBorder = Value; }
-void TdxBarManager::SetUseSystemFont(bool Value) { FUseSystemFont = Value; }
-
-void TdxBarManager::SetNotDocking(TdxBarDockingStyles Value) { FNotDocking = Value; }
 
 ImgList::TCustomImageList* TdxBarManager::GetImages() const { return FImageOptions->GetImages(); }
 void TdxBarManager::SetImages(ImgList::TCustomImageList* Value) { FImageOptions->SetImages(Value); }

@@ -365,11 +365,19 @@ class TdxBarManager : public TComponent {
   void CreateToolbarsBrushes();
   void RecreateToolbarsBrushes();
   void DestroyToolbarsBrushes();
+  void CreateFlatToolbarsBrushes();
+  void DestroyFlatToolbarsBrushes();
+  void CreateThemeToolbarsBrushes();
+  void DestroyThemeToolbarsBrushes();
+  bool GetChangingStyle() const { return FChangingStyle; }
   void ResetBackgrounds();
   void RefreshFloatingBarsShadows();
   void AssignFont();
   void ActivateHint(bool AActive, const String& AText, TObject* AHintObject);
   void HideHint();
+  void DoActivateHint(bool AActive, const String& AText, TObject* AHintObject);
+  void DisplayHint();
+  TObject* GetHintObject() const { return FHintObject; }
   cxClasses::TcxEventHandlerCollection* GetSystemFontChangedHandlers() const { return FSystemFontChangedHandlers; }
   cxClasses::TcxEventHandlerCollection* GetIniFileReadHandlers() const { return FIniFileReadHandlers; }
   cxClasses::TcxEventHandlerCollection* GetIniFileWriteHandlers() const { return FIniFileWriteHandlers; }
@@ -443,6 +451,11 @@ class TdxBarManager : public TComponent {
   void RegisterManager();
   void UnregisterManager();
   void CreateOwnedObjects();
+  // The painter, the brushes, the fonts' derived forms and the watchers of the theme and look and feel.
+  void CreateLookObjects();
+  void DestroyLookObjects();
+  // Stops the unit's hint timers when they run for this manager.
+  void StopHintTimers();
   void CategoriesChanged(TObject* Sender);
   void SortItemsByCategory();
   void ResolveLoadedItemNames();
@@ -454,10 +467,9 @@ class TdxBarManager : public TComponent {
   // Runs AProc for every item under the update lock, unless loading or being destroyed.
   void ForEachItemLocked(TClosure<void(TdxBarItem*)> AProc);
   void FontChanged(TObject* Sender);
-  void LFChanged(TObject* Sender);
+  void LFChanged();
   void ThemeChanged();
-  void DoActivateHint(bool AActive, const String& AText, TObject* AHintObject);
-  void DisplayHint();
+  void DeriveFonts();
 
   // Owned objects.
   TdxBars* FBars = nullptr;
@@ -482,6 +494,8 @@ class TdxBarManager : public TComponent {
   cxLookAndFeels::TcxLookAndFeel* FLookAndFeel = nullptr;
   TdxBarPainter* FDefaultPainter = nullptr;
   bool FThemeAvailable = false;  // visual styles present for the bars' parts when the painter was made
+  bool FChangingStyle = false;
+  bool FInternalFontChange = false;  // the manager itself sets Font: UseSystemFont stays
   TdxBarPopupMenuLinks* FPopupMenuLinks = nullptr;
   IniFiles::TMemIniFile* FSavedState = nullptr;
 
@@ -546,6 +560,14 @@ class TdxBarManager : public TComponent {
   TdxBarInternalStates FInternalState;
   IdxBarDesigner* FDesigner = nullptr;
 };
+
+// The flat look's brushes and the visual styles' toolbar brush, made from the system colours while a
+// manager lives and shared by all of them: the painters' class operations read them without a manager.
+struct TdxBarToolbarsBrushes {
+  HBRUSH Border = nullptr, Face = nullptr, Downed = nullptr, DownedSel = nullptr, Selected = nullptr;
+  HBRUSH Theme = nullptr;  // only while visual styles are available
+};
+const TdxBarToolbarsBrushes& dxBarToolbarsBrushes();
 
 }  // namespace dxBar
 

@@ -18,6 +18,8 @@ class TStrings;
 
 namespace dxBar {
 
+class TdxBarCustomHintViewInfo;
+
 enum TdxBarMDIButton { mdibMinimize, mdibRestore, mdibClose };
 enum TdxBarStaticBorderStyle { sbsNone, sbsLowered, sbsRaised, sbsEtched, sbsBump };
 enum TdxBarSpinEditButton { sbNone, sbUp, sbDown };
@@ -27,6 +29,16 @@ class TdxBarPainter : public TObject {
  public:
   // The painter of a manager is made with the look-and-feel's skin painter reference; the base ignores it.
   explicit TdxBarPainter(NativeInt AData = 0) : FData(AData) {}
+  // Makes a painter of AClass (TdxBarPainter or a descendant) through its construction chain, with AData
+  // in place before the chain runs.
+  static TdxBarPainter* CreatePainter(TClass AClass, NativeInt AData);
+
+  // ---- Hints and screen tips -----------------------------------------------------------------------------
+  // A new view info that the caller owns: a plain hint at the mouse cursor.
+  virtual TdxBarCustomHintViewInfo* CreateHintViewInfo(TdxBarManager* ABarManager, const String& AHintText,
+                                                       const String& AShortCut, TdxBarScreenTip* AScreenTip);
+  virtual void ScreenTipDrawBackground(cxGraphics::TcxCanvas* ACanvas, const TRect& R);
+  virtual void ScreenTipDrawFooterLine(cxGraphics::TcxCanvas* ACanvas, const TRect& R);
 
   // ---- Drawing on a device context ------------------------------------------------------------------------
   virtual void FrameAndFillRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, bool APressed, bool ASelected,

@@ -4,9 +4,27 @@
 
 #include "WinGdi.h"
 #include "WinUserDraw.h"
+#include "WinCursor.h"
 #include "cxGraphicsCanvas.h"
+#include "dxBarHint.h"
 
 namespace dxBar {
+
+TdxBarPainter* TdxBarPainter::CreatePainter(TClass AClass, NativeInt AData) {
+  auto* painter = dynamic_cast<TdxBarPainter*>(AClass->NewInstance());
+  if (!painter) RaiseInvalidCast();
+  painter->FData = AData;
+  return static_cast<TdxBarPainter*>(TObject::Initialize(painter));
+}
+
+TdxBarCustomHintViewInfo* TdxBarPainter::CreateHintViewInfo(TdxBarManager* ABarManager, const String& AHintText,
+                                                            const String& AShortCut, TdxBarScreenTip*) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  return New<TdxBarHintViewInfo>(ABarManager, AHintText, AShortCut, TPoint(cursor.x, cursor.y));
+}
+void TdxBarPainter::ScreenTipDrawBackground(cxGraphics::TcxCanvas*, const TRect&) {}
+void TdxBarPainter::ScreenTipDrawFooterLine(cxGraphics::TcxCanvas*, const TRect&) {}
 
 void TdxBarPainter::FrameAndFillRect(TdxBarItemControl*, HDC, const TRect&, bool, bool, bool) {}
 

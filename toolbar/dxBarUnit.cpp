@@ -11,11 +11,13 @@
 #include "dxBarComponents.h"
 #include "dxBarGroups.h"
 #include "dxBarHelpers.h"
+#include "dxBarHint.h"
+#include "dxBarScreenTip.h"
 #include "dxBarPainter.h"
 
 namespace dxBar {
 
-TClass dxBarHintWindowClass = nullptr;
+TClass dxBarHintWindowClass = TdxBarHintWindow::StaticClass();
 TComponent* FHintWindow = nullptr;
 TObject* dxBarHintKeeper = nullptr;
 HBRUSH PatternBrush = nullptr;
@@ -136,7 +138,7 @@ void InitdxBar() {
   if (Started) return;
   Started = true;
   Finalizing = false;
-  RegisterClasses({TdxBarGroup::StaticClass()});
+  RegisterClasses({TdxBarGroup::StaticClass(), TdxBarScreenTipRepository::StaticClass(), TdxBarScreenTip::StaticClass()});
   LoadUser32Procs();
   dxBarManagerList = New<TdxBarManagerList>();
   RefreshScreenBitsPerPixel();

@@ -12,6 +12,7 @@
 #include "dxBar.h"
 #include "dxBarManager.h"
 #include "dxBarPainter.h"
+#include "UxTheme.h"
 #include "cxLookAndFeels.h"
 #include "dxBarTestSupport.h"
 
@@ -109,11 +110,20 @@ TEST(dxBarPainterBase, LoweredEdgeAndMenuSeparator) {
 
 namespace {
 
-// Without visual styles recorded by the manager (no painter made yet), the theme-dependent choices fall
-// back to the enhanced look.
-TEST(dxBarManagerStyle, RealPaintStyleAndPainterClassWithoutVisualStyles) {
+// The painter choice for every style and look-and-feel kind, with the visual styles the manager found
+// when it last made its painter.
+class dxBarManagerPainterChoice : public testing::TestWithParam<bool> {
+ protected:
+  void SetUp() override { SetThemeActive(GetParam()); }
+  void TearDown() override { SetThemeActive(true); }
+};
+
+TEST_P(dxBarManagerPainterChoice, StyleKindAndNativeFlagChooseTheRealStyleAndPainter) {
+  const bool themed = GetParam();
   TOwnedPtr<TForm> form(dxBarTests::NewTestForm());
   auto* manager = New<TdxBarManager>(form.get());
+  const TdxBarRealPaintStyle xp = themed ? rpsXP : rpsEnhanced;
+  const TClass xpPainter = themed ? TdxBarXPPainter::StaticClass() : TdxBarEnhancedPainter::StaticClass();
   struct {
     TdxBarManagerStyle Style;
     TcxLookAndFeelKind Kind;
@@ -126,24 +136,43 @@ TEST(dxBarManagerStyle, RealPaintStyleAndPainterClassWithoutVisualStyles) {
       {bmsEnhanced, lfFlat, false, rpsEnhanced, bmsEnhanced, TdxBarEnhancedPainter::StaticClass()},
       {bmsFlat, lfFlat, false, rpsFlat, bmsFlat, TdxBarFlatPainter::StaticClass()},
       {bmsOffice11, lfFlat, false, rpsOffice11, bmsOffice11, TdxBarOffice11Painter::StaticClass()},
-      {bmsXP, lfFlat, false, rpsEnhanced, bmsXP, TdxBarEnhancedPainter::StaticClass()},
+      {bmsXP, lfFlat, false, xp, bmsXP, xpPainter},
       {bmsUseLookAndFeel, lfFlat, false, rpsEnhanced, bmsEnhanced, TdxBarEnhancedPainter::StaticClass()},
       {bmsUseLookAndFeel, lfStandard, false, rpsStandard, bmsStandard, TdxBarStandardPainter::StaticClass()},
       {bmsUseLookAndFeel, lfUltraFlat, false, rpsFlat, bmsFlat, TdxBarFlatPainter::StaticClass()},
       {bmsUseLookAndFeel, lfOffice11, false, rpsOffice11, bmsOffice11, TdxBarOffice11Painter::StaticClass()},
-      {bmsUseLookAndFeel, lfOffice11, true, rpsOffice11, bmsOffice11, TdxBarOffice11Painter::StaticClass()},
+      {bmsUseLookAndFeel, lfOffice11, true, themed ? rpsXP : rpsOffice11, themed ? bmsXP : bmsOffice11,
+       themed ? TdxBarXPPainter::StaticClass() : TdxBarOffice11Painter::StaticClass()},
   };
   for (const auto& c : cases) {
     manager->SetStyle(c.Style);
     manager->GetLookAndFeel()->SetKind(c.Kind);
     manager->GetLookAndFeel()->SetNativeStyle(c.Native);
-    const auto style = manager->GetRealPaintStyle();
-    EXPECT_EQ(style, c.RealStyle) << c.Style << " " << c.Kind << " " << c.Native;
+    EXPECT_EQ(manager->GetRealPaintStyle(), c.RealStyle) << c.Style << " " << c.Kind << " " << c.Native;
     EXPECT_EQ(manager->GetPaintStyle(), c.PaintStyle) << c.Style << " " << c.Kind << " " << c.Native;
-    EXPECT_EQ(dxBarPainterClassOfPaintStyle(style), c.Painter) << c.Style << " " << c.Kind;
+    EXPECT_EQ(manager->GetPainterClass(), c.Painter) << c.Style << " " << c.Kind << " " << c.Native;
+    // The style and the look and feel make the manager's painter again.
+    EXPECT_EQ(manager->InternalGetPainterClass(), c.Painter) << c.Style << " " << c.Kind << " " << c.Native;
   }
   EXPECT_EQ(dxBarPainterClassOfPaintStyle(rpsSkin), TdxBarStandardPainter::StaticClass());
-  EXPECT_EQ(manager->InternalGetPainterClass(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(VisualStyles, dxBarManagerPainterChoice, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& AInfo) { return AInfo.param ? "On" : "Off"; });
+
+// The XP style falls back to the enhanced look while visual styles are off and comes back with them.
+TEST(dxBarManagerStyle, XPStyleFollowsTheVisualStyles) {
+  TOwnedPtr<TForm> form(dxBarTests::NewTestForm());
+  auto* manager = New<TdxBarManager>(form.get());
+  manager->SetStyle(bmsXP);
+  EXPECT_EQ(manager->InternalGetPainterClass(), TdxBarXPPainter::StaticClass());
+  SetThemeActive(false);
+  EXPECT_EQ(manager->InternalGetPainterClass(), TdxBarEnhancedPainter::StaticClass());
+  SetThemeActive(true);
+  EXPECT_EQ(manager->InternalGetPainterClass(), TdxBarXPPainter::StaticClass());
+  // The one painter the manager holds goes with it: the leak check of the sanitizer pass sees it.
+  manager->SetStyle(bmsOffice11);
+  EXPECT_TRUE(Is<TdxBarOffice11Painter>(manager->GetDefaultPainter()));
 }
 
 }  // namespace
