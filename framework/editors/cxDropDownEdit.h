@@ -243,6 +243,18 @@ class TcxCustomDropDownEditViewData : public TcxCustomTextEditViewData {
   bool IsButtonPressed(TcxCustomEditViewInfo* AViewInfo, Integer AButtonVisibleIndex) override;
   void Calculate(TcxCanvas* ACanvas, const TRect& ABounds, const TPoint& P, TcxMouseButton Button,
                  TShiftState Shift, TcxCustomEditViewInfo* AViewInfo, bool AIsMouseEvent) override;
+
+ protected:
+  // A closed fixed-list editor draws as a hot or normal field rather than a focused one.
+  Integer GetEditNativeState(TcxCustomEditViewInfo* AViewInfo) override;
+};
+
+// The drop-down editors' inner edit: no hint while its editor's popup is open.
+class TcxCustomDropDownInnerEdit : public TcxCustomInnerTextEdit {
+  DECLARE_CLASS(TcxCustomDropDownInnerEdit, TcxCustomInnerTextEdit)
+ public:
+  explicit TcxCustomDropDownInnerEdit(TComponent* AOwner = nullptr) : TcxCustomInnerTextEdit(AOwner) {}
+  void Dispatch(TMessage& Message) override;
 };
 
 // ---- The drop-down editor --------------------------------------------------------------------------
@@ -283,6 +295,8 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit {
   virtual void DropDown();
   virtual TSize GetPopupWindowClientPreferredSize() = 0;
   virtual void PositionPopupWindowChilds(const TRect& AClientRect);
+  virtual void EditButtonClick() {}
+  virtual bool CanHide() { return true; }
 
  protected:
   friend class TcxCustomEditPopupWindow;
@@ -302,6 +316,10 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit {
   bool SendActivationKey(char Key) override;
   bool TabsNeeded() override;
   TClass GetEditDataClass() override { return TcxCustomDropDownEditData::StaticClass(); }
+  TClass GetInnerEditClass() override { return TcxCustomDropDownInnerEdit::StaticClass(); }
+  TcxContainerStyleValues InternalGetNotPublishedStyleValues() override;
+  void BeforeDestruction() override;
+  void DoStartDock(TDragObject*& DragObject) override;
   TcxCustomEditViewData* CreateViewData() override;
   void PropertiesChanged(TObject* Sender) override;
   bool GetScrollLookupDataList(TcxEditScrollCause AScrollCause) override;
@@ -345,6 +363,33 @@ using TcxEditDrawItemEvent =
 using TcxComboBoxMeasureItemEvent =
     TClosure<void(TcxCustomComboBox* AControl, Integer AIndex, TcxCanvas* ACanvas, Integer& AHeight)>;
 
+// A fixed-list combo box with a draw handler lets the handler draw its value as it draws the items.
+class TcxCustomComboBoxViewInfo : public TcxCustomTextEditViewInfo {
+  DECLARE_CLASS(TcxCustomComboBoxViewInfo, TcxCustomTextEditViewInfo)
+ public:
+  virtual void DoCustomDraw(TcxCanvas* ACanvas, const TRect& ARect);
+  Integer ItemIndex = -1;
+
+ protected:
+  void Construct() override;
+};
+
+class TcxCustomComboBoxViewData : public TcxCustomDropDownEditViewData {
+  DECLARE_CLASS(TcxCustomComboBoxViewData, TcxCustomDropDownEditViewData)
+ public:
+  using TcxCustomDropDownEditViewData::TcxCustomDropDownEditViewData;
+  bool IsComboBoxStyle() override { return true; }
+  void Calculate(TcxCanvas* ACanvas, const TRect& ABounds, const TPoint& P, TcxMouseButton Button,
+                 TShiftState Shift, TcxCustomEditViewInfo* AViewInfo, bool AIsMouseEvent) override;
+  void EditValueToDrawValue(TcxCanvas* ACanvas, const TcxEditValue& AEditValue,
+                            TcxCustomEditViewInfo* AViewInfo) override;
+
+ private:
+  // A fixed list whose items a handler draws (the editor's, or the settings' without an editor).
+  bool IsValueCustomDrawn();
+  void SetItemIndex(TcxCustomEditViewInfo* AViewInfo, Integer AIndex);
+};
+
 class TcxCustomComboBoxProperties : public TcxCustomDropDownEditProperties {
   DECLARE_CLASS(TcxCustomComboBoxProperties, TcxCustomDropDownEditProperties)
  public:
@@ -353,6 +398,8 @@ class TcxCustomComboBoxProperties : public TcxCustomDropDownEditProperties {
   TClass GetContainerClass() override;
   TClass GetLookupDataClass() override;
   TClass GetPopupWindowClass() override;
+  TClass GetViewDataClass() override;
+  TClass GetViewInfoClass() override;
   TcxEditEditingStyle GetEditingStyle() override;
   bool UseLookupData() override { return true; }
   bool DropDownOnClick() override { return FDropDownListStyle == lsFixedList; }
@@ -415,6 +462,10 @@ class TcxComboBoxListBox : public TcxCustomEditListBox {
   bool DoDrawItem(Integer AIndex, const TRect& ARect, TOwnerDrawState AState) override;
   void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+  // A drawn list is drawn again whole when its height changes.
+  void CreateParams(TCreateParams& Params) override;
+  // The size grip between the two scroll bars is painted again at the new size.
+  void Resize() override;
 };
 
 class TcxComboBoxLookupData : public TcxCustomTextEditLookupData {
@@ -437,10 +488,10 @@ class TcxComboBoxPopupWindow : public TcxCustomEditPopupWindow {
 };
 
 // The combo box's inner edit: like the combo box itself, it never turns a release into a click.
-class TcxCustomComboBoxInnerEdit : public TcxCustomInnerTextEdit {
-  DECLARE_CLASS(TcxCustomComboBoxInnerEdit, TcxCustomInnerTextEdit)
+class TcxCustomComboBoxInnerEdit : public TcxCustomDropDownInnerEdit {
+  DECLARE_CLASS(TcxCustomComboBoxInnerEdit, TcxCustomDropDownInnerEdit)
  public:
-  explicit TcxCustomComboBoxInnerEdit(TComponent* AOwner = nullptr) : TcxCustomInnerTextEdit(AOwner) {}
+  explicit TcxCustomComboBoxInnerEdit(TComponent* AOwner = nullptr) : TcxCustomDropDownInnerEdit(AOwner) {}
   void Dispatch(TMessage& Message) override;
 };
 
@@ -467,6 +518,8 @@ class TcxCustomComboBox : public TcxCustomDropDownEdit {
   void DoOnMeasureItem(Integer AIndex, TcxCanvas* ACanvas, Integer& AHeight);
   bool IsOnDrawItemEventAssigned();
   bool IsOnMeasureItemEventAssigned();
+  // Forgets the popup height: the edit data's for an in-place editor whose popup the user sizes.
+  void ResetPopupHeight();
 
  protected:
   void Initialize() override;

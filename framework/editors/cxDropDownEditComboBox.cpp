@@ -18,12 +18,66 @@ IMPLEMENT_CLASS(TcxComboBoxLookupData)
 IMPLEMENT_CLASS(TcxComboBoxPopupWindow)
 IMPLEMENT_CLASS(TcxCustomComboBox)
 IMPLEMENT_CLASS(TcxCustomComboBoxInnerEdit)
+IMPLEMENT_CLASS(TcxCustomComboBoxViewInfo)
+IMPLEMENT_CLASS(TcxCustomComboBoxViewData)
 
 // ---- Settings -----------------------------------------------------------------------------------------
 
 TClass TcxCustomComboBoxProperties::GetContainerClass() { return TcxComboBox::StaticClass(); }
 TClass TcxCustomComboBoxProperties::GetLookupDataClass() { return TcxComboBoxLookupData::StaticClass(); }
 TClass TcxCustomComboBoxProperties::GetPopupWindowClass() { return TcxComboBoxPopupWindow::StaticClass(); }
+TClass TcxCustomComboBoxProperties::GetViewDataClass() { return TcxCustomComboBoxViewData::StaticClass(); }
+TClass TcxCustomComboBoxProperties::GetViewInfoClass() { return TcxCustomComboBoxViewInfo::StaticClass(); }
+
+// ---- Drawing a fixed-list value ----------------------------------------------------------------------
+
+void TcxCustomComboBoxViewInfo::Construct() {
+  inherited::Construct();
+  OnOwnerDraw = TcxEditOwnerDrawEvent(this, &TcxCustomComboBoxViewInfo::DoCustomDraw);
+}
+
+void TcxCustomComboBoxViewInfo::DoCustomDraw(TcxCanvas* ACanvas, const TRect& ARect) {
+  const TOwnerDrawState state =
+      Focused ? TOwnerDrawState{odSelected, odFocused, odComboBoxEdit} : TOwnerDrawState{odComboBoxEdit};
+  ACanvas->SetBrushColor(DrawSelectionBar ? clHighlight : GetBackgroundColor());
+  if (Font) ACanvas->SetFont(Font);
+  ACanvas->GetFont()->SetColor(DrawSelectionBar ? clHighlightText : TextColor);
+  if (auto* edit = dynamic_cast<TcxCustomComboBox*>(Edit)) {
+    edit->DoOnDrawItem(ACanvas, ItemIndex, ARect, state);
+  } else if (auto* properties = dynamic_cast<TcxCustomComboBoxProperties*>(EditProperties);
+             properties && properties->OnDrawItem) {
+    // Painted without an editor (a grid cell): the handler gets no control.
+    properties->OnDrawItem(nullptr, ACanvas, ItemIndex, ARect, state);
+  }
+}
+
+bool TcxCustomComboBoxViewData::IsValueCustomDrawn() {
+  auto* properties = static_cast<TcxCustomComboBoxProperties*>(GetProperties());
+  if (properties->GetDropDownListStyle() != lsFixedList) return false;
+  if (auto* edit = dynamic_cast<TcxCustomComboBox*>(Edit)) return edit->IsOnDrawItemEventAssigned();
+  return static_cast<bool>(properties->OnDrawItem);
+}
+
+void TcxCustomComboBoxViewData::SetItemIndex(TcxCustomEditViewInfo* AViewInfo, Integer AIndex) {
+  auto* info = static_cast<TcxCustomComboBoxViewInfo*>(AViewInfo);
+  info->ItemIndex = AIndex;
+  info->IsOwnerDrawing = AIndex != -1;
+}
+
+void TcxCustomComboBoxViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABounds, const TPoint& P,
+                                          TcxMouseButton Button, TShiftState Shift,
+                                          TcxCustomEditViewInfo* AViewInfo, bool AIsMouseEvent) {
+  inherited::Calculate(ACanvas, ABounds, P, Button, Shift, AViewInfo, AIsMouseEvent);
+  auto* edit = dynamic_cast<TcxCustomComboBox*>(Edit);
+  SetItemIndex(AViewInfo, edit && IsValueCustomDrawn() ? edit->GetItemIndex() : -1);
+}
+
+void TcxCustomComboBoxViewData::EditValueToDrawValue(TcxCanvas* ACanvas, const TcxEditValue& AEditValue,
+                                                     TcxCustomEditViewInfo* AViewInfo) {
+  inherited::EditValueToDrawValue(ACanvas, AEditValue, AViewInfo);
+  auto* properties = static_cast<TcxCustomComboBoxProperties*>(GetProperties());
+  SetItemIndex(AViewInfo, IsValueCustomDrawn() ? properties->GetItems()->IndexOf(VarToStr(AEditValue)) : -1);
+}
 
 TcxEditEditingStyle TcxCustomComboBoxProperties::GetEditingStyle() {
   static constexpr TcxEditEditingStyle styles[] = {esEditList, esEdit, esFixedList};
@@ -104,6 +158,27 @@ bool TcxComboBoxListBox::DoDrawItem(Integer AIndex, const TRect& ARect, TOwnerDr
   if (!combo || !combo->IsOnDrawItemEventAssigned()) return false;
   combo->DoOnDrawItem(GetcxCanvas(), AIndex, ARect, AState);
   return true;
+}
+
+void TcxComboBoxListBox::CreateParams(TCreateParams& Params) {
+  inherited::CreateParams(Params);
+  TcxCustomComboBox* combo = GetComboBox();
+  if (combo && combo->IsOnDrawItemEventAssigned()) Params.WindowClass.style |= CS_VREDRAW;
+}
+
+void TcxComboBoxListBox::Resize() {
+  inherited::Resize();
+  TcxCustomComboBox* combo = GetComboBox();
+  if (!HandleAllocated() || !combo || !combo->GetDroppedDown()) return;
+  const TRect grip = GetSizeGripRect();
+  if (cxRectIsEmpty(grip)) return;
+  // The non-client region is in screen coordinates.
+  RECT window;
+  GetWindowRect(GetHandle(), &window);
+  HRGN region = CreateRectRgn(window.left + grip.left, window.top + grip.top, window.left + grip.right,
+                              window.top + grip.bottom);
+  SendMessage(GetHandle(), WM_NCPAINT, reinterpret_cast<WPARAM>(region), 0);
+  DeleteObject(region);
 }
 
 void TcxComboBoxListBox::MouseMove(TShiftState Shift, Integer X, Integer Y) {
@@ -332,6 +407,15 @@ void TcxCustomComboBox::SetSelectedItem(Integer Value) {
 
 bool TcxCustomComboBox::IsOnDrawItemEventAssigned() {
   return GetProperties()->OnDrawItem || (GetRepositoryItem() && GetActiveProperties()->OnDrawItem);
+}
+
+void TcxCustomComboBox::ResetPopupHeight() {
+  auto* data = static_cast<TcxCustomDropDownEditData*>(GetEditData());
+  if (IsInplace() && GetActiveProperties()->GetPopupSizeable()) {
+    if (data) data->Height = 0;
+  } else {
+    GetActiveProperties()->SetPopupHeight(0);
+  }
 }
 
 bool TcxCustomComboBox::IsOnMeasureItemEventAssigned() {

@@ -18,6 +18,7 @@ IMPLEMENT_CLASS(TcxCustomDropDownEditProperties)
 IMPLEMENT_CLASS(TcxCustomDropDownEditData)
 IMPLEMENT_CLASS(TcxCustomDropDownEditViewData)
 IMPLEMENT_ABSTRACT_CLASS(TcxCustomDropDownEdit)
+IMPLEMENT_CLASS(TcxCustomDropDownInnerEdit)
 
 // ---- Settings -----------------------------------------------------------------------------------------
 
@@ -168,6 +169,24 @@ bool TcxCustomDropDownEditViewData::IsButtonPressed(TcxCustomEditViewInfo* AView
          AButtonVisibleIndex == properties->DropDownButtonVisibleIndex();
 }
 
+Integer TcxCustomDropDownEditViewData::GetEditNativeState(TcxCustomEditViewInfo* AViewInfo) {
+  const Integer state = inherited::GetEditNativeState(AViewInfo);
+  TcxCustomDropDownEdit* edit = DropDownEditOf(this);
+  auto* properties = static_cast<TcxCustomDropDownEditProperties*>(GetProperties());
+  if (state != ETS_SELECTED || properties->GetEditingStyle() != esFixedList || (edit && edit->GetDroppedDown()))
+    return state;
+  return ContainerState.Contains(csHotTrack) ? ETS_HOT : ETS_NORMAL;
+}
+
+void TcxCustomDropDownInnerEdit::Dispatch(TMessage& Message) {
+  auto* edit = dynamic_cast<TcxCustomDropDownEdit*>(GetContainer());
+  if (Message.Msg == CM_HINTSHOW && edit && edit->GetDroppedDown()) {
+    Message.Result = 1;
+    return;
+  }
+  inherited::Dispatch(Message);
+}
+
 // ---- Life ---------------------------------------------------------------------------------------------
 
 TClass TcxCustomDropDownEdit::GetPropertiesClass() { return TcxCustomDropDownEditProperties::StaticClass(); }
@@ -190,6 +209,23 @@ void TcxCustomDropDownEdit::Destroy() {
   }
   FreeAndNil(FPopupWindow);
   inherited::Destroy();
+}
+
+void TcxCustomDropDownEdit::BeforeDestruction() {
+  if (GetLookupData()) GetLookupData()->Deinitialize();
+  inherited::BeforeDestruction();
+}
+
+void TcxCustomDropDownEdit::DoStartDock(TDragObject*& DragObject) {
+  CloseUp(crUnknown);
+  inherited::DoStartDock(DragObject);
+}
+
+// The drop-down editors publish the button styles, the popup border style and the gradient buttons.
+TcxContainerStyleValues TcxCustomDropDownEdit::InternalGetNotPublishedStyleValues() {
+  TcxContainerStyleValues values = inherited::InternalGetNotPublishedStyleValues();
+  for (Integer value = 10; value <= 13; ++value) values.Exclude(static_cast<TcxContainerStyleValue>(value));
+  return values;
 }
 
 void TcxCustomDropDownEdit::CreatePopupWindow() {
@@ -323,6 +359,13 @@ void TcxCustomDropDownEdit::SetupPopupWindow() {
   FPopupWindow->RefreshPopupWindow();
   PositionPopupWindowChilds(FPopupWindow->GetViewInfo()->ClientRect);
   FPopupWindow->SetShadowRegion();
+  // The popup is as translucent as the form the editor sits on.
+  if (TCustomForm* form = GetParentForm(this)) {
+    FPopupWindow->SetAlphaBlend(form->GetAlphaBlend());
+    FPopupWindow->SetAlphaBlendValue(form->GetAlphaBlendValue());
+    FPopupWindow->SetTransparentColor(form->GetTransparentColor());
+    FPopupWindow->SetTransparentColorValue(form->GetTransparentColorValue());
+  }
 }
 
 TWinControl* TcxCustomDropDownEdit::GetPopupFocusedControl() {
