@@ -257,6 +257,24 @@ class TcxCustomDropDownInnerEdit : public TcxCustomInnerTextEdit {
   void Dispatch(TMessage& Message) override;
 };
 
+// The look of the controls a drop-down editor shows in its popup: kind, native style and skin follow
+// what the editor shows.
+class TcxEditPopupControlLookAndFeel : public TcxLookAndFeel {
+  DECLARE_CLASS(TcxEditPopupControlLookAndFeel, TcxLookAndFeel)
+ public:
+  explicit TcxEditPopupControlLookAndFeel(TcxCustomDropDownEdit* AEdit = nullptr);
+  // Tells the popup's controls when the editor's kind, native style or skin changed.
+  void EditStyleChanged();
+
+ protected:
+  TcxLookAndFeelKind InternalGetKind() const override;
+  bool InternalGetNativeStyle() const override;
+  TdxSkinName InternalGetSkinName() const override;
+
+ private:
+  TcxCustomDropDownEdit* FEdit;
+};
+
 // ---- The drop-down editor --------------------------------------------------------------------------
 
 class TcxCustomDropDownEdit : public TcxCustomMaskEdit {
@@ -297,6 +315,8 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit {
   virtual void PositionPopupWindowChilds(const TRect& AClientRect);
   virtual void EditButtonClick() {}
   virtual bool CanHide() { return true; }
+  virtual void PopupControlsLookAndFeelChanged(TcxLookAndFeel* Sender) {}
+  TcxEditPopupControlLookAndFeel* GetPopupControlsLookAndFeel() const { return FPopupControlsLookAndFeel; }
 
  protected:
   friend class TcxCustomEditPopupWindow;
@@ -320,6 +340,8 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit {
   TcxContainerStyleValues InternalGetNotPublishedStyleValues() override;
   void BeforeDestruction() override;
   void DoStartDock(TDragObject*& DragObject) override;
+  void ContainerStyleChanged(TObject* Sender) override;
+  bool RefreshContainer(const TPoint& P, TcxMouseButton Button, TShiftState Shift, bool AIsMouseEvent) override;
   TcxCustomEditViewData* CreateViewData() override;
   void PropertiesChanged(TObject* Sender) override;
   bool GetScrollLookupDataList(TcxEditScrollCause AScrollCause) override;
@@ -347,6 +369,7 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit {
     return static_cast<TcxCustomDropDownEditData*>(GetEditData());
   }
   TcxCustomEditPopupWindow* FPopupWindow = nullptr;
+  TcxEditPopupControlLookAndFeel* FPopupControlsLookAndFeel = nullptr;
   TcxEditCloseUpReason FCloseUpReason = crUnknown;
   bool FPopupInitialized = false;
   bool FIsHotAndPopup = false;
@@ -446,14 +469,15 @@ class TcxComboBoxProperties : public TcxCustomComboBoxProperties {
   void SetAssignedValues(TcxTextEditPropertiesValues* Value) { GetAssignedTextValues()->Assign(Value); }
 };
 
-class TcxComboBoxListBox : public TcxCustomEditListBox {
-  DECLARE_CLASS(TcxComboBoxListBox, TcxCustomEditListBox)
+// The combo box's list: its rows' heights summed, its items the lookup data's, drawn by the
+// settings' handler when there is one.
+class TcxCustomComboBoxListBox : public TcxCustomEditListBox {
+  DECLARE_CLASS(TcxCustomComboBoxListBox, TcxCustomEditListBox)
  public:
-  explicit TcxComboBoxListBox(TComponent* AOwner = nullptr) : TcxCustomEditListBox(AOwner) {}
+  explicit TcxCustomComboBoxListBox(TComponent* AOwner = nullptr) : TcxCustomEditListBox(AOwner) {}
   Integer GetHeight(Integer ARowCount) override;
-  Integer GetItemHeight(Integer AIndex = -1) override;
   String GetItem(Integer AIndex) override;
-  void RecreateWindow() override;
+  void RecreateWindow() override { InternalRecreateWindow(); }
   TcxCustomComboBox* GetComboBox();
   bool IgnoreNextMouseMove = false;
 
@@ -461,9 +485,21 @@ class TcxComboBoxListBox : public TcxCustomEditListBox {
   void Construct() override;
   bool DoDrawItem(Integer AIndex, const TRect& ARect, TOwnerDrawState AState) override;
   void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
-  void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
   // A drawn list is drawn again whole when its height changes.
   void CreateParams(TCreateParams& Params) override;
+};
+
+// The list the combo box shows: rows of the settings' item height (or measured), a release on an
+// item picks it.
+class TcxComboBoxListBox : public TcxCustomComboBoxListBox {
+  DECLARE_CLASS(TcxComboBoxListBox, TcxCustomComboBoxListBox)
+ public:
+  explicit TcxComboBoxListBox(TComponent* AOwner = nullptr) : TcxCustomComboBoxListBox(AOwner) {}
+  Integer GetItemHeight(Integer AIndex = -1) override;
+  void RecreateWindow() override;
+
+ protected:
+  void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
   // The size grip between the two scroll bars is painted again at the new size.
   void Resize() override;
 };
@@ -527,6 +563,8 @@ class TcxCustomComboBox : public TcxCustomDropDownEdit {
   void DblClick() override;
   void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
   void InitializePopupWindow() override;
+  // The list follows the look of the popup's controls.
+  void InitializeLookupData() override;
   void SetupPopupWindow() override;
   void PopupWindowShowed(TObject* Sender) override;
   bool CanSynchronizeLookupData();

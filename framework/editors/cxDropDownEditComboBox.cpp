@@ -13,6 +13,7 @@
 namespace cxDropDownEdit {
 
 IMPLEMENT_CLASS(TcxCustomComboBoxProperties)
+IMPLEMENT_CLASS(TcxCustomComboBoxListBox)
 IMPLEMENT_CLASS(TcxComboBoxListBox)
 IMPLEMENT_CLASS(TcxComboBoxLookupData)
 IMPLEMENT_CLASS(TcxComboBoxPopupWindow)
@@ -121,12 +122,12 @@ void TcxCustomComboBoxProperties::Assign(TPersistent* Source) {
 
 // ---- List box -----------------------------------------------------------------------------------------
 
-void TcxComboBoxListBox::Construct() {
+void TcxCustomComboBoxListBox::Construct() {
   inherited::Construct();
   SetStyle(lbOwnerDrawVariable);
 }
 
-TcxCustomComboBox* TcxComboBoxListBox::GetComboBox() { return dynamic_cast<TcxCustomComboBox*>(GetEdit()); }
+TcxCustomComboBox* TcxCustomComboBoxListBox::GetComboBox() { return dynamic_cast<TcxCustomComboBox*>(GetEdit()); }
 
 Integer TcxComboBoxListBox::GetItemHeight(Integer AIndex) {
   TcxCustomComboBox* combo = GetComboBox();
@@ -136,12 +137,12 @@ Integer TcxComboBoxListBox::GetItemHeight(Integer AIndex) {
   return height;
 }
 
-String TcxComboBoxListBox::GetItem(Integer AIndex) {
+String TcxCustomComboBoxListBox::GetItem(Integer AIndex) {
   TcxCustomComboBox* combo = GetComboBox();
   return combo && combo->GetLookupData() ? combo->GetLookupData()->GetItem(AIndex) : inherited::GetItem(AIndex);
 }
 
-Integer TcxComboBoxListBox::GetHeight(Integer ARowCount) {
+Integer TcxCustomComboBoxListBox::GetHeight(Integer ARowCount) {
   Integer height = 0;
   for (Integer i = 0; i < ARowCount; ++i) height += GetItemHeight(i);
   return height;
@@ -153,14 +154,14 @@ void TcxComboBoxListBox::RecreateWindow() {
   SetStyle(combo && combo->IsOnMeasureItemEventAssigned() ? lbOwnerDrawVariable : lbOwnerDrawFixed);
 }
 
-bool TcxComboBoxListBox::DoDrawItem(Integer AIndex, const TRect& ARect, TOwnerDrawState AState) {
+bool TcxCustomComboBoxListBox::DoDrawItem(Integer AIndex, const TRect& ARect, TOwnerDrawState AState) {
   TcxCustomComboBox* combo = GetComboBox();
   if (!combo || !combo->IsOnDrawItemEventAssigned()) return false;
   combo->DoOnDrawItem(GetcxCanvas(), AIndex, ARect, AState);
   return true;
 }
 
-void TcxComboBoxListBox::CreateParams(TCreateParams& Params) {
+void TcxCustomComboBoxListBox::CreateParams(TCreateParams& Params) {
   inherited::CreateParams(Params);
   TcxCustomComboBox* combo = GetComboBox();
   if (combo && combo->IsOnDrawItemEventAssigned()) Params.WindowClass.style |= CS_VREDRAW;
@@ -181,7 +182,7 @@ void TcxComboBoxListBox::Resize() {
   DeleteObject(region);
 }
 
-void TcxComboBoxListBox::MouseMove(TShiftState Shift, Integer X, Integer Y) {
+void TcxCustomComboBoxListBox::MouseMove(TShiftState Shift, Integer X, Integer Y) {
   if (IgnoreNextMouseMove) {
     IgnoreNextMouseMove = false;
     return;
@@ -407,6 +408,12 @@ void TcxCustomComboBox::SetSelectedItem(Integer Value) {
 
 bool TcxCustomComboBox::IsOnDrawItemEventAssigned() {
   return GetProperties()->OnDrawItem || (GetRepositoryItem() && GetActiveProperties()->OnDrawItem);
+}
+
+void TcxCustomComboBox::InitializeLookupData() {
+  inherited::InitializeLookupData();
+  if (GetListBox() && GetPopupControlsLookAndFeel())
+    GetListBox()->GetLookAndFeel()->SetMasterLookAndFeel(GetPopupControlsLookAndFeel());
 }
 
 void TcxCustomComboBox::ResetPopupHeight() {

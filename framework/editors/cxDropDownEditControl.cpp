@@ -19,6 +19,7 @@ IMPLEMENT_CLASS(TcxCustomDropDownEditData)
 IMPLEMENT_CLASS(TcxCustomDropDownEditViewData)
 IMPLEMENT_ABSTRACT_CLASS(TcxCustomDropDownEdit)
 IMPLEMENT_CLASS(TcxCustomDropDownInnerEdit)
+IMPLEMENT_CLASS(TcxEditPopupControlLookAndFeel)
 
 // ---- Settings -----------------------------------------------------------------------------------------
 
@@ -187,6 +188,31 @@ void TcxCustomDropDownInnerEdit::Dispatch(TMessage& Message) {
   inherited::Dispatch(Message);
 }
 
+// ---- The popup controls' look and feel ---------------------------------------------------------------
+
+TcxEditPopupControlLookAndFeel::TcxEditPopupControlLookAndFeel(TcxCustomDropDownEdit* AEdit)
+    : TcxLookAndFeel(AEdit), FEdit(AEdit) {}
+
+TcxLookAndFeelKind TcxEditPopupControlLookAndFeel::InternalGetKind() const {
+  return FEdit ? GetEditPopupWindowControlsLookAndFeelKind(FEdit) : inherited::InternalGetKind();
+}
+
+bool TcxEditPopupControlLookAndFeel::InternalGetNativeStyle() const {
+  return FEdit && FEdit->GetViewInfo() ? FEdit->GetViewInfo()->NativeStyle : inherited::InternalGetNativeStyle();
+}
+
+TdxSkinName TcxEditPopupControlLookAndFeel::InternalGetSkinName() const {
+  return FEdit ? FEdit->GetEditActiveStyle()->GetLookAndFeel()->GetSkinName() : inherited::InternalGetSkinName();
+}
+
+void TcxEditPopupControlLookAndFeel::EditStyleChanged() {
+  TcxLookAndFeelValues changed;
+  if (InternalGetKind() != GetKind()) changed.Include(lfvKind);
+  if (InternalGetNativeStyle() != GetNativeStyle()) changed.Include(lfvNativeStyle);
+  if (InternalGetSkinName() != GetSkinName()) changed.Include(lfvSkinName);
+  if (!changed.Empty()) MasterLookAndFeelChanged(this, changed);
+}
+
 // ---- Life ---------------------------------------------------------------------------------------------
 
 TClass TcxCustomDropDownEdit::GetPropertiesClass() { return TcxCustomDropDownEditProperties::StaticClass(); }
@@ -196,6 +222,21 @@ void TcxCustomDropDownEdit::Construct() { inherited::Construct(); }
 void TcxCustomDropDownEdit::Initialize() {
   inherited::Initialize();
   if (!ComponentState().Contains(csDesigning)) CreatePopupWindow();
+  FPopupControlsLookAndFeel = New<TcxEditPopupControlLookAndFeel>(this);
+  FPopupControlsLookAndFeel->OnChanged = TcxLookAndFeelChangedEvent(
+      [this](TcxLookAndFeel* Sender, TcxLookAndFeelValues) { PopupControlsLookAndFeelChanged(Sender); });
+}
+
+bool TcxCustomDropDownEdit::RefreshContainer(const TPoint& P, TcxMouseButton Button, TShiftState Shift,
+                                             bool AIsMouseEvent) {
+  const bool result = inherited::RefreshContainer(P, Button, Shift, AIsMouseEvent);
+  if (FPopupControlsLookAndFeel) FPopupControlsLookAndFeel->EditStyleChanged();
+  return result;
+}
+
+void TcxCustomDropDownEdit::ContainerStyleChanged(TObject* Sender) {
+  if (HandleAllocated() && FPopupControlsLookAndFeel) FPopupControlsLookAndFeel->EditStyleChanged();
+  inherited::ContainerStyleChanged(Sender);
 }
 
 void TcxCustomDropDownEdit::Destroy() {
@@ -208,6 +249,7 @@ void TcxCustomDropDownEdit::Destroy() {
     FPopupWindow->CloseUp();
   }
   FreeAndNil(FPopupWindow);
+  FreeAndNil(FPopupControlsLookAndFeel);
   inherited::Destroy();
 }
 

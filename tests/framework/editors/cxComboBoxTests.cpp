@@ -366,6 +366,7 @@ TEST_F(cxComboBox, AFixedListValueIsDrawnByTheItemHandler) {
   plain->Update();
   EXPECT_EQ(calls.size(), before);
 
+  Combo->GetProperties()->SetDropDownSizeable(true);
   Key(VK_F4);
   ASSERT_TRUE(Combo->GetDroppedDown());
   Application->ProcessMessages();
@@ -414,4 +415,25 @@ TEST_F(cxComboBox, ResettingThePopupHeightForgetsTheUsersHeight) {
   Combo->GetProperties()->SetPopupHeight(120);
   Combo->ResetPopupHeight();
   EXPECT_EQ(Combo->GetProperties()->GetPopupHeight(), 0);
+}
+
+TEST_F(cxComboBox, ThePopupsControlsFollowTheEditorsLook) {
+  AddItems(3);
+  Combo->GetStyle()->GetLookAndFeel()->SetNativeStyle(false);
+  Combo->GetStyle()->GetLookAndFeel()->SetKind(lfFlat);
+  std::vector<TcxLookAndFeelKind> kinds;
+  TcxEditPopupControlLookAndFeel* look = Combo->GetPopupControlsLookAndFeel();
+  look->OnChanged = TcxLookAndFeelChangedEvent(
+      [&kinds](TcxLookAndFeel* Sender, TcxLookAndFeelValues) { kinds.push_back(Sender->GetKind()); });
+  Focus();
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->GetDroppedDown());
+  EXPECT_EQ(look->GetKind(), GetEditPopupWindowControlsLookAndFeelKind(Combo));
+  EXPECT_EQ(List()->GetLookAndFeel()->GetMasterLookAndFeel(), look);
+  Key(VK_ESCAPE);
+  const size_t before = kinds.size();
+  Combo->GetStyle()->GetLookAndFeel()->SetKind(lfUltraFlat);
+  Application->ProcessMessages();
+  EXPECT_EQ(look->GetKind(), GetEditPopupWindowControlsLookAndFeelKind(Combo));
+  EXPECT_GT(kinds.size(), before) << "the change reaches the popup's controls";
 }
