@@ -289,7 +289,7 @@ bool TcxCustomCheckBox::IsDBEdit() { return GetDataBinding()->ClassType() != Tcx
 
 void TcxCustomCheckBox::PrepareEditValue(const TcxEditValue& ADisplayValue, TcxEditValue& EditValue, bool) {
   TcxCustomCheckBoxProperties* properties = GetActiveProperties();
-  switch (ADisplayValue.ToInteger()) {
+  switch (VarIsOrdinal(ADisplayValue) ? ADisplayValue.ToInteger() : -1) {
     case cbsUnchecked: EditValue = properties->GetValueUnchecked(); break;
     case cbsChecked: EditValue = properties->GetValueChecked(); break;
     case cbsGrayed: EditValue = properties->GetValueGrayed(); break;

@@ -114,6 +114,7 @@ class TcxCustomEditPopupWindow : public TcxCustomPopupWindow {
   void DoClosing() override;
   void ModalCloseUp() override;
   void AdjustClientRect(TRect& Rect) override;
+  void CreateParams(TCreateParams& Params) override;
   void Paint() override;
   void PopupWindowStyleChanged(TObject* Sender) override;
   TClass GetViewInfoClass() override { return TcxCustomEditPopupWindowViewInfo::StaticClass(); }

@@ -151,6 +151,26 @@ TEST_F(cxCheckBoxFixture, TheSpaceKeyTogglesOnReleaseAndTheMouseOnReleaseOverThe
   EXPECT_FALSE(box->GetChecked());
 }
 
+TEST_F(cxCheckBoxFixture, DisplayValuesOutsideTheStatesLeaveTheValueUnassigned) {
+  TcxCheckBox* box = AddCheckBox("A");
+  box->GetProperties()->SetValueGrayed(Variant("?"));
+  struct Case {
+    Variant Display;
+    const char* Value;
+  };
+  for (const Case& c : {Case{Variant(Integer(0)), "False"}, Case{Variant(Integer(1)), "True"},
+                        Case{Variant(Integer(2)), "?"}}) {
+    TcxEditValue value;
+    box->PrepareEditValue(c.Display, value, false);
+    EXPECT_EQ(VarToStr(value), c.Value);
+  }
+  for (const Variant& display : {Variant(Integer(3)), Variant(Integer(-1)), Variant("x"), Null()}) {
+    TcxEditValue value = Variant("kept?");
+    box->PrepareEditValue(display, value, false);
+    EXPECT_TRUE(VarIsEmpty(value)) << VarToStr(display);
+  }
+}
+
 TEST_F(cxCheckBoxFixture, AnInplaceBoxTogglesOnTheKeyPress) {
   auto* box = New<TcxCheckBox>(Form, true);
   box->SetParent(Form);
