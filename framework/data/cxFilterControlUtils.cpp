@@ -4,6 +4,7 @@
 
 #include "Controls.h"
 #include "Forms.h"
+#include "cxCheckBox.h"
 #include "cxClassesResStrings.h"
 #include "cxDataStorage.h"
 #include "cxDropDownEdit.h"
@@ -248,6 +249,49 @@ void TcxFilterComboBoxHelper::InitializeProperties(TcxCustomEditProperties* APro
   properties->SetRevertable(false);
 }
 
+// ---- TcxFilterCheckBoxHelper -------------------------------------------------------------------------------------
+IMPLEMENT_CLASS(TcxFilterCheckBoxHelper)
+
+void TcxFilterCheckBoxHelper::InitializeProperties(TcxCustomEditProperties* AProperties,
+                                                   TcxCustomEditProperties* AEditProperties, bool AHasButtons) {
+  auto* properties = static_cast<TcxCustomComboBoxProperties*>(AProperties);
+  auto* source = static_cast<TcxCustomCheckBoxProperties*>(AEditProperties);
+  properties->GetItems()->Clear();
+  properties->GetItems()->Add(source->GetDisplayText(source->GetValueChecked(), false, true));
+  properties->GetItems()->Add(source->GetDisplayText(source->GetValueUnchecked(), false, true));
+  properties->SetDropDownListStyle(lsFixedList);
+  properties->SetIDefaultValuesProvider(nullptr);
+  ClearPropertiesEvents(properties);
+}
+
+void TcxFilterCheckBoxHelper::GetFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AEditProperties,
+                                             Variant& V, String& S) {
+  auto* source = static_cast<TcxCustomCheckBoxProperties*>(AEditProperties);
+  switch (static_cast<TcxComboBox*>(AEdit)->GetItemIndex()) {
+    case 0: V = source->GetValueChecked(); break;
+    case 1: V = source->GetValueUnchecked(); break;
+    default:
+      V = Null();
+      S.clear();
+      return;
+  }
+  S = source->GetDisplayText(V, false, true);
+}
+
+void TcxFilterCheckBoxHelper::SetFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AEditProperties,
+                                             const Variant& AValue) {
+  TcxEditValue display;
+  AEditProperties->PrepareDisplayValue(AValue, display, AEdit->Focused());
+  static constexpr Integer ItemOfState[] = {1, 0, -1};
+  const Integer state = display.ToInteger();
+  static_cast<TcxComboBox*>(AEdit)->SetItemIndex(state >= 0 && state <= 2 ? ItemOfState[state] : -1);
+}
+
+TcxFilterControlOperators TcxFilterCheckBoxHelper::GetSupportedFilterOperators(TcxCustomEditProperties*,
+                                                                               TcxValueTypeClass, bool) {
+  return {fcoEqual, fcoNotEqual, fcoBlanks, fcoNonBlanks};
+}
+
 // ---- TcxFilterEditsController ------------------------------------------------------------------------------------
 IMPLEMENT_CLASS(TcxFilterEditsController)
 
@@ -288,10 +332,12 @@ void cxFilterControlUtilsInitialization() {
   FilterEditsController()->Register(TcxLabelProperties::StaticClass(), TcxFilterTextEditHelper::StaticClass());
   FilterEditsController()->Register(TcxMaskEditProperties::StaticClass(), TcxFilterMaskEditHelper::StaticClass());
   FilterEditsController()->Register(TcxComboBoxProperties::StaticClass(), TcxFilterComboBoxHelper::StaticClass());
+  FilterEditsController()->Register(TcxCheckBoxProperties::StaticClass(), TcxFilterCheckBoxHelper::StaticClass());
 }
 
 void cxFilterControlUtilsFinalization() {
   if (FUnitStartCount == 0 || --FUnitStartCount > 0) return;
+  FilterEditsController()->Unregister(TcxCheckBoxProperties::StaticClass(), TcxFilterCheckBoxHelper::StaticClass());
   FilterEditsController()->Unregister(TcxComboBoxProperties::StaticClass(), TcxFilterComboBoxHelper::StaticClass());
   FilterEditsController()->Unregister(TcxMaskEditProperties::StaticClass(), TcxFilterMaskEditHelper::StaticClass());
   FilterEditsController()->Unregister(TcxLabelProperties::StaticClass(), TcxFilterTextEditHelper::StaticClass());

@@ -4,7 +4,8 @@
 // the editor in which a filter value is entered.
 //
 // The unit sits above the editors because its operators and value types are the filter's: it files
-// the helpers of the editor kinds that have one (the text editor's, the label's, the mask editor's and the combo box's)
+// the helpers of the editor kinds that have one (the text editor's, the label's, the mask editor's, the combo box's and the
+// check box's)
 // when it starts.
 #pragma once
 
@@ -112,6 +113,22 @@ class TcxFilterComboBoxHelper : public TcxFilterDropDownEditHelper {
   TClass GetFilterEditClass() override;
   void InitializeProperties(TcxCustomEditProperties* AProperties, TcxCustomEditProperties* AEditProperties,
                             bool AHasButtons) override;
+};
+
+// The check box's helper: a value is picked in a fixed list of the texts shown for checked and
+// unchecked; a grayed value selects no item.
+class TcxFilterCheckBoxHelper : public TcxFilterComboBoxHelper {
+  DECLARE_CLASS(TcxFilterCheckBoxHelper, TcxFilterComboBoxHelper)
+ public:
+  void GetFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AEditProperties, Variant& V,
+                      String& S) override;
+  TcxFilterControlOperators GetSupportedFilterOperators(TcxCustomEditProperties* AProperties,
+                                                        TcxValueTypeClass AValueTypeClass,
+                                                        bool AExtendedSet = false) override;
+  void InitializeProperties(TcxCustomEditProperties* AProperties, TcxCustomEditProperties* AEditProperties,
+                            bool AHasButtons) override;
+  void SetFilterValue(TcxCustomEdit* AEdit, TcxCustomEditProperties* AEditProperties, const Variant& AValue) override;
+  bool UseDisplayValue() override { return true; }
 };
 
 // Pairs of an editor settings class and its helper. A pair is filed under the parent of the settings

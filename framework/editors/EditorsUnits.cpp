@@ -33,7 +33,7 @@ void RegisterUnits_framework_editors() {
   RegisterUnit("cxDropDownEdit", &cxDropDownEdit::InitDropDownEdit, nullptr);
   RegisterUnit("cxButtons", &cxButtons::InitButtons, nullptr);
   RegisterUnit("cxLabel", &cxLabel::InitLabel, &cxLabel::DoneLabel);
-  RegisterUnit("cxCheckBox", &cxCheckBox::InitCheckBoxDrawing, &cxCheckBox::DoneCheckBoxDrawing);
+  RegisterUnit("cxCheckBox", &cxCheckBox::InitCheckBox, &cxCheckBox::DoneCheckBox);
 }
 
 }  // namespace Units

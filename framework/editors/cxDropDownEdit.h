@@ -114,6 +114,7 @@ class TcxCustomEditPopupWindow : public TcxCustomPopupWindow {
   void DoClosing() override;
   void ModalCloseUp() override;
   void AdjustClientRect(TRect& Rect) override;
+  void CreateParams(TCreateParams& Params) override;
   void Paint() override;
   void PopupWindowStyleChanged(TObject* Sender) override;
   TClass GetViewInfoClass() override { return TcxCustomEditPopupWindowViewInfo::StaticClass(); }
@@ -243,6 +244,36 @@ class TcxCustomDropDownEditViewData : public TcxCustomTextEditViewData {
   bool IsButtonPressed(TcxCustomEditViewInfo* AViewInfo, Integer AButtonVisibleIndex) override;
   void Calculate(TcxCanvas* ACanvas, const TRect& ABounds, const TPoint& P, TcxMouseButton Button,
                  TShiftState Shift, TcxCustomEditViewInfo* AViewInfo, bool AIsMouseEvent) override;
+
+ protected:
+  // A closed fixed-list editor draws as a hot or normal field rather than a focused one.
+  Integer GetEditNativeState(TcxCustomEditViewInfo* AViewInfo) override;
+};
+
+// The drop-down editors' inner edit: no hint while its editor's popup is open.
+class TcxCustomDropDownInnerEdit : public TcxCustomInnerTextEdit {
+  DECLARE_CLASS(TcxCustomDropDownInnerEdit, TcxCustomInnerTextEdit)
+ public:
+  explicit TcxCustomDropDownInnerEdit(TComponent* AOwner = nullptr) : TcxCustomInnerTextEdit(AOwner) {}
+  void Dispatch(TMessage& Message) override;
+};
+
+// The look of the controls a drop-down editor shows in its popup: kind, native style and skin follow
+// what the editor shows.
+class TcxEditPopupControlLookAndFeel : public TcxLookAndFeel {
+  DECLARE_CLASS(TcxEditPopupControlLookAndFeel, TcxLookAndFeel)
+ public:
+  explicit TcxEditPopupControlLookAndFeel(TcxCustomDropDownEdit* AEdit = nullptr);
+  // Tells the popup's controls when the editor's kind, native style or skin changed.
+  void EditStyleChanged();
+
+ protected:
+  TcxLookAndFeelKind InternalGetKind() const override;
+  bool InternalGetNativeStyle() const override;
+  TdxSkinName InternalGetSkinName() const override;
+
+ private:
+  TcxCustomDropDownEdit* FEdit;
 };
 
 // ---- The drop-down editor --------------------------------------------------------------------------
@@ -283,6 +314,10 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit {
   virtual void DropDown();
   virtual TSize GetPopupWindowClientPreferredSize() = 0;
   virtual void PositionPopupWindowChilds(const TRect& AClientRect);
+  virtual void EditButtonClick() {}
+  virtual bool CanHide() { return true; }
+  virtual void PopupControlsLookAndFeelChanged(TcxLookAndFeel* Sender) {}
+  TcxEditPopupControlLookAndFeel* GetPopupControlsLookAndFeel() const { return FPopupControlsLookAndFeel; }
 
  protected:
   friend class TcxCustomEditPopupWindow;
@@ -302,6 +337,12 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit {
   bool SendActivationKey(char Key) override;
   bool TabsNeeded() override;
   TClass GetEditDataClass() override { return TcxCustomDropDownEditData::StaticClass(); }
+  TClass GetInnerEditClass() override { return TcxCustomDropDownInnerEdit::StaticClass(); }
+  TcxContainerStyleValues InternalGetNotPublishedStyleValues() override;
+  void BeforeDestruction() override;
+  void DoStartDock(TDragObject*& DragObject) override;
+  void ContainerStyleChanged(TObject* Sender) override;
+  bool RefreshContainer(const TPoint& P, TcxMouseButton Button, TShiftState Shift, bool AIsMouseEvent) override;
   TcxCustomEditViewData* CreateViewData() override;
   void PropertiesChanged(TObject* Sender) override;
   bool GetScrollLookupDataList(TcxEditScrollCause AScrollCause) override;
@@ -329,6 +370,7 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit {
     return static_cast<TcxCustomDropDownEditData*>(GetEditData());
   }
   TcxCustomEditPopupWindow* FPopupWindow = nullptr;
+  TcxEditPopupControlLookAndFeel* FPopupControlsLookAndFeel = nullptr;
   TcxEditCloseUpReason FCloseUpReason = crUnknown;
   bool FPopupInitialized = false;
   bool FIsHotAndPopup = false;
@@ -345,6 +387,33 @@ using TcxEditDrawItemEvent =
 using TcxComboBoxMeasureItemEvent =
     TClosure<void(TcxCustomComboBox* AControl, Integer AIndex, TcxCanvas* ACanvas, Integer& AHeight)>;
 
+// A fixed-list combo box with a draw handler lets the handler draw its value as it draws the items.
+class TcxCustomComboBoxViewInfo : public TcxCustomTextEditViewInfo {
+  DECLARE_CLASS(TcxCustomComboBoxViewInfo, TcxCustomTextEditViewInfo)
+ public:
+  virtual void DoCustomDraw(TcxCanvas* ACanvas, const TRect& ARect);
+  Integer ItemIndex = -1;
+
+ protected:
+  void Construct() override;
+};
+
+class TcxCustomComboBoxViewData : public TcxCustomDropDownEditViewData {
+  DECLARE_CLASS(TcxCustomComboBoxViewData, TcxCustomDropDownEditViewData)
+ public:
+  using TcxCustomDropDownEditViewData::TcxCustomDropDownEditViewData;
+  bool IsComboBoxStyle() override { return true; }
+  void Calculate(TcxCanvas* ACanvas, const TRect& ABounds, const TPoint& P, TcxMouseButton Button,
+                 TShiftState Shift, TcxCustomEditViewInfo* AViewInfo, bool AIsMouseEvent) override;
+  void EditValueToDrawValue(TcxCanvas* ACanvas, const TcxEditValue& AEditValue,
+                            TcxCustomEditViewInfo* AViewInfo) override;
+
+ private:
+  // A fixed list whose items a handler draws (the editor's, or the settings' without an editor).
+  bool IsValueCustomDrawn();
+  void SetItemIndex(TcxCustomEditViewInfo* AViewInfo, Integer AIndex);
+};
+
 class TcxCustomComboBoxProperties : public TcxCustomDropDownEditProperties {
   DECLARE_CLASS(TcxCustomComboBoxProperties, TcxCustomDropDownEditProperties)
  public:
@@ -353,6 +422,8 @@ class TcxCustomComboBoxProperties : public TcxCustomDropDownEditProperties {
   TClass GetContainerClass() override;
   TClass GetLookupDataClass() override;
   TClass GetPopupWindowClass() override;
+  TClass GetViewDataClass() override;
+  TClass GetViewInfoClass() override;
   TcxEditEditingStyle GetEditingStyle() override;
   bool UseLookupData() override { return true; }
   bool DropDownOnClick() override { return FDropDownListStyle == lsFixedList; }
@@ -399,14 +470,15 @@ class TcxComboBoxProperties : public TcxCustomComboBoxProperties {
   void SetAssignedValues(TcxTextEditPropertiesValues* Value) { GetAssignedTextValues()->Assign(Value); }
 };
 
-class TcxComboBoxListBox : public TcxCustomEditListBox {
-  DECLARE_CLASS(TcxComboBoxListBox, TcxCustomEditListBox)
+// The combo box's list: its rows' heights summed, its items the lookup data's, drawn by the
+// settings' handler when there is one.
+class TcxCustomComboBoxListBox : public TcxCustomEditListBox {
+  DECLARE_CLASS(TcxCustomComboBoxListBox, TcxCustomEditListBox)
  public:
-  explicit TcxComboBoxListBox(TComponent* AOwner = nullptr) : TcxCustomEditListBox(AOwner) {}
+  explicit TcxCustomComboBoxListBox(TComponent* AOwner = nullptr) : TcxCustomEditListBox(AOwner) {}
   Integer GetHeight(Integer ARowCount) override;
-  Integer GetItemHeight(Integer AIndex = -1) override;
   String GetItem(Integer AIndex) override;
-  void RecreateWindow() override;
+  void RecreateWindow() override { InternalRecreateWindow(); }
   TcxCustomComboBox* GetComboBox();
   bool IgnoreNextMouseMove = false;
 
@@ -414,7 +486,23 @@ class TcxComboBoxListBox : public TcxCustomEditListBox {
   void Construct() override;
   bool DoDrawItem(Integer AIndex, const TRect& ARect, TOwnerDrawState AState) override;
   void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+  // A drawn list is drawn again whole when its height changes.
+  void CreateParams(TCreateParams& Params) override;
+};
+
+// The list the combo box shows: rows of the settings' item height (or measured), a release on an
+// item picks it.
+class TcxComboBoxListBox : public TcxCustomComboBoxListBox {
+  DECLARE_CLASS(TcxComboBoxListBox, TcxCustomComboBoxListBox)
+ public:
+  explicit TcxComboBoxListBox(TComponent* AOwner = nullptr) : TcxCustomComboBoxListBox(AOwner) {}
+  Integer GetItemHeight(Integer AIndex = -1) override;
+  void RecreateWindow() override;
+
+ protected:
   void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+  // The size grip between the two scroll bars is painted again at the new size.
+  void Resize() override;
 };
 
 class TcxComboBoxLookupData : public TcxCustomTextEditLookupData {
@@ -437,10 +525,10 @@ class TcxComboBoxPopupWindow : public TcxCustomEditPopupWindow {
 };
 
 // The combo box's inner edit: like the combo box itself, it never turns a release into a click.
-class TcxCustomComboBoxInnerEdit : public TcxCustomInnerTextEdit {
-  DECLARE_CLASS(TcxCustomComboBoxInnerEdit, TcxCustomInnerTextEdit)
+class TcxCustomComboBoxInnerEdit : public TcxCustomDropDownInnerEdit {
+  DECLARE_CLASS(TcxCustomComboBoxInnerEdit, TcxCustomDropDownInnerEdit)
  public:
-  explicit TcxCustomComboBoxInnerEdit(TComponent* AOwner = nullptr) : TcxCustomInnerTextEdit(AOwner) {}
+  explicit TcxCustomComboBoxInnerEdit(TComponent* AOwner = nullptr) : TcxCustomDropDownInnerEdit(AOwner) {}
   void Dispatch(TMessage& Message) override;
 };
 
@@ -467,6 +555,8 @@ class TcxCustomComboBox : public TcxCustomDropDownEdit {
   void DoOnMeasureItem(Integer AIndex, TcxCanvas* ACanvas, Integer& AHeight);
   bool IsOnDrawItemEventAssigned();
   bool IsOnMeasureItemEventAssigned();
+  // Forgets the popup height: the edit data's for an in-place editor whose popup the user sizes.
+  void ResetPopupHeight();
 
  protected:
   void Initialize() override;
@@ -474,6 +564,8 @@ class TcxCustomComboBox : public TcxCustomDropDownEdit {
   void DblClick() override;
   void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
   void InitializePopupWindow() override;
+  // The list follows the look of the popup's controls.
+  void InitializeLookupData() override;
   void SetupPopupWindow() override;
   void PopupWindowShowed(TObject* Sender) override;
   bool CanSynchronizeLookupData();

@@ -13,17 +13,72 @@
 namespace cxDropDownEdit {
 
 IMPLEMENT_CLASS(TcxCustomComboBoxProperties)
+IMPLEMENT_CLASS(TcxCustomComboBoxListBox)
 IMPLEMENT_CLASS(TcxComboBoxListBox)
 IMPLEMENT_CLASS(TcxComboBoxLookupData)
 IMPLEMENT_CLASS(TcxComboBoxPopupWindow)
 IMPLEMENT_CLASS(TcxCustomComboBox)
 IMPLEMENT_CLASS(TcxCustomComboBoxInnerEdit)
+IMPLEMENT_CLASS(TcxCustomComboBoxViewInfo)
+IMPLEMENT_CLASS(TcxCustomComboBoxViewData)
 
 // ---- Settings -----------------------------------------------------------------------------------------
 
 TClass TcxCustomComboBoxProperties::GetContainerClass() { return TcxComboBox::StaticClass(); }
 TClass TcxCustomComboBoxProperties::GetLookupDataClass() { return TcxComboBoxLookupData::StaticClass(); }
 TClass TcxCustomComboBoxProperties::GetPopupWindowClass() { return TcxComboBoxPopupWindow::StaticClass(); }
+TClass TcxCustomComboBoxProperties::GetViewDataClass() { return TcxCustomComboBoxViewData::StaticClass(); }
+TClass TcxCustomComboBoxProperties::GetViewInfoClass() { return TcxCustomComboBoxViewInfo::StaticClass(); }
+
+// ---- Drawing a fixed-list value ----------------------------------------------------------------------
+
+void TcxCustomComboBoxViewInfo::Construct() {
+  inherited::Construct();
+  OnOwnerDraw = TcxEditOwnerDrawEvent(this, &TcxCustomComboBoxViewInfo::DoCustomDraw);
+}
+
+void TcxCustomComboBoxViewInfo::DoCustomDraw(TcxCanvas* ACanvas, const TRect& ARect) {
+  const TOwnerDrawState state =
+      Focused ? TOwnerDrawState{odSelected, odFocused, odComboBoxEdit} : TOwnerDrawState{odComboBoxEdit};
+  ACanvas->SetBrushColor(DrawSelectionBar ? clHighlight : GetBackgroundColor());
+  if (Font) ACanvas->SetFont(Font);
+  ACanvas->GetFont()->SetColor(DrawSelectionBar ? clHighlightText : TextColor);
+  if (auto* edit = dynamic_cast<TcxCustomComboBox*>(Edit)) {
+    edit->DoOnDrawItem(ACanvas, ItemIndex, ARect, state);
+  } else if (auto* properties = dynamic_cast<TcxCustomComboBoxProperties*>(EditProperties);
+             properties && properties->OnDrawItem) {
+    // Painted without an editor (a grid cell): the handler gets no control.
+    properties->OnDrawItem(nullptr, ACanvas, ItemIndex, ARect, state);
+  }
+}
+
+bool TcxCustomComboBoxViewData::IsValueCustomDrawn() {
+  auto* properties = static_cast<TcxCustomComboBoxProperties*>(GetProperties());
+  if (properties->GetDropDownListStyle() != lsFixedList) return false;
+  if (auto* edit = dynamic_cast<TcxCustomComboBox*>(Edit)) return edit->IsOnDrawItemEventAssigned();
+  return static_cast<bool>(properties->OnDrawItem);
+}
+
+void TcxCustomComboBoxViewData::SetItemIndex(TcxCustomEditViewInfo* AViewInfo, Integer AIndex) {
+  auto* info = static_cast<TcxCustomComboBoxViewInfo*>(AViewInfo);
+  info->ItemIndex = AIndex;
+  info->IsOwnerDrawing = AIndex != -1;
+}
+
+void TcxCustomComboBoxViewData::Calculate(TcxCanvas* ACanvas, const TRect& ABounds, const TPoint& P,
+                                          TcxMouseButton Button, TShiftState Shift,
+                                          TcxCustomEditViewInfo* AViewInfo, bool AIsMouseEvent) {
+  inherited::Calculate(ACanvas, ABounds, P, Button, Shift, AViewInfo, AIsMouseEvent);
+  auto* edit = dynamic_cast<TcxCustomComboBox*>(Edit);
+  SetItemIndex(AViewInfo, edit && IsValueCustomDrawn() ? edit->GetItemIndex() : -1);
+}
+
+void TcxCustomComboBoxViewData::EditValueToDrawValue(TcxCanvas* ACanvas, const TcxEditValue& AEditValue,
+                                                     TcxCustomEditViewInfo* AViewInfo) {
+  inherited::EditValueToDrawValue(ACanvas, AEditValue, AViewInfo);
+  auto* properties = static_cast<TcxCustomComboBoxProperties*>(GetProperties());
+  SetItemIndex(AViewInfo, IsValueCustomDrawn() ? properties->GetItems()->IndexOf(VarToStr(AEditValue)) : -1);
+}
 
 TcxEditEditingStyle TcxCustomComboBoxProperties::GetEditingStyle() {
   static constexpr TcxEditEditingStyle styles[] = {esEditList, esEdit, esFixedList};
@@ -67,12 +122,12 @@ void TcxCustomComboBoxProperties::Assign(TPersistent* Source) {
 
 // ---- List box -----------------------------------------------------------------------------------------
 
-void TcxComboBoxListBox::Construct() {
+void TcxCustomComboBoxListBox::Construct() {
   inherited::Construct();
   SetStyle(lbOwnerDrawVariable);
 }
 
-TcxCustomComboBox* TcxComboBoxListBox::GetComboBox() { return dynamic_cast<TcxCustomComboBox*>(GetEdit()); }
+TcxCustomComboBox* TcxCustomComboBoxListBox::GetComboBox() { return dynamic_cast<TcxCustomComboBox*>(GetEdit()); }
 
 Integer TcxComboBoxListBox::GetItemHeight(Integer AIndex) {
   TcxCustomComboBox* combo = GetComboBox();
@@ -82,12 +137,12 @@ Integer TcxComboBoxListBox::GetItemHeight(Integer AIndex) {
   return height;
 }
 
-String TcxComboBoxListBox::GetItem(Integer AIndex) {
+String TcxCustomComboBoxListBox::GetItem(Integer AIndex) {
   TcxCustomComboBox* combo = GetComboBox();
   return combo && combo->GetLookupData() ? combo->GetLookupData()->GetItem(AIndex) : inherited::GetItem(AIndex);
 }
 
-Integer TcxComboBoxListBox::GetHeight(Integer ARowCount) {
+Integer TcxCustomComboBoxListBox::GetHeight(Integer ARowCount) {
   Integer height = 0;
   for (Integer i = 0; i < ARowCount; ++i) height += GetItemHeight(i);
   return height;
@@ -99,14 +154,35 @@ void TcxComboBoxListBox::RecreateWindow() {
   SetStyle(combo && combo->IsOnMeasureItemEventAssigned() ? lbOwnerDrawVariable : lbOwnerDrawFixed);
 }
 
-bool TcxComboBoxListBox::DoDrawItem(Integer AIndex, const TRect& ARect, TOwnerDrawState AState) {
+bool TcxCustomComboBoxListBox::DoDrawItem(Integer AIndex, const TRect& ARect, TOwnerDrawState AState) {
   TcxCustomComboBox* combo = GetComboBox();
   if (!combo || !combo->IsOnDrawItemEventAssigned()) return false;
   combo->DoOnDrawItem(GetcxCanvas(), AIndex, ARect, AState);
   return true;
 }
 
-void TcxComboBoxListBox::MouseMove(TShiftState Shift, Integer X, Integer Y) {
+void TcxCustomComboBoxListBox::CreateParams(TCreateParams& Params) {
+  inherited::CreateParams(Params);
+  TcxCustomComboBox* combo = GetComboBox();
+  if (combo && combo->IsOnDrawItemEventAssigned()) Params.WindowClass.style |= CS_VREDRAW;
+}
+
+void TcxComboBoxListBox::Resize() {
+  inherited::Resize();
+  TcxCustomComboBox* combo = GetComboBox();
+  if (!HandleAllocated() || !combo || !combo->GetDroppedDown()) return;
+  const TRect grip = GetSizeGripRect();
+  if (cxRectIsEmpty(grip)) return;
+  // The non-client region is in screen coordinates.
+  RECT window;
+  GetWindowRect(GetHandle(), &window);
+  HRGN region = CreateRectRgn(window.left + grip.left, window.top + grip.top, window.left + grip.right,
+                              window.top + grip.bottom);
+  SendMessage(GetHandle(), WM_NCPAINT, reinterpret_cast<WPARAM>(region), 0);
+  DeleteObject(region);
+}
+
+void TcxCustomComboBoxListBox::MouseMove(TShiftState Shift, Integer X, Integer Y) {
   if (IgnoreNextMouseMove) {
     IgnoreNextMouseMove = false;
     return;
@@ -332,6 +408,21 @@ void TcxCustomComboBox::SetSelectedItem(Integer Value) {
 
 bool TcxCustomComboBox::IsOnDrawItemEventAssigned() {
   return GetProperties()->OnDrawItem || (GetRepositoryItem() && GetActiveProperties()->OnDrawItem);
+}
+
+void TcxCustomComboBox::InitializeLookupData() {
+  inherited::InitializeLookupData();
+  if (GetListBox() && GetPopupControlsLookAndFeel())
+    GetListBox()->GetLookAndFeel()->SetMasterLookAndFeel(GetPopupControlsLookAndFeel());
+}
+
+void TcxCustomComboBox::ResetPopupHeight() {
+  auto* data = static_cast<TcxCustomDropDownEditData*>(GetEditData());
+  if (IsInplace() && GetActiveProperties()->GetPopupSizeable()) {
+    if (data) data->Height = 0;
+  } else {
+    GetActiveProperties()->SetPopupHeight(0);
+  }
 }
 
 bool TcxCustomComboBox::IsOnMeasureItemEventAssigned() {

@@ -18,6 +18,8 @@ IMPLEMENT_CLASS(TcxCustomDropDownEditProperties)
 IMPLEMENT_CLASS(TcxCustomDropDownEditData)
 IMPLEMENT_CLASS(TcxCustomDropDownEditViewData)
 IMPLEMENT_ABSTRACT_CLASS(TcxCustomDropDownEdit)
+IMPLEMENT_CLASS(TcxCustomDropDownInnerEdit)
+IMPLEMENT_CLASS(TcxEditPopupControlLookAndFeel)
 
 // ---- Settings -----------------------------------------------------------------------------------------
 
@@ -168,6 +170,49 @@ bool TcxCustomDropDownEditViewData::IsButtonPressed(TcxCustomEditViewInfo* AView
          AButtonVisibleIndex == properties->DropDownButtonVisibleIndex();
 }
 
+Integer TcxCustomDropDownEditViewData::GetEditNativeState(TcxCustomEditViewInfo* AViewInfo) {
+  const Integer state = inherited::GetEditNativeState(AViewInfo);
+  TcxCustomDropDownEdit* edit = DropDownEditOf(this);
+  auto* properties = static_cast<TcxCustomDropDownEditProperties*>(GetProperties());
+  if (state != ETS_SELECTED || properties->GetEditingStyle() != esFixedList || (edit && edit->GetDroppedDown()))
+    return state;
+  return ContainerState.Contains(csHotTrack) ? ETS_HOT : ETS_NORMAL;
+}
+
+void TcxCustomDropDownInnerEdit::Dispatch(TMessage& Message) {
+  auto* edit = dynamic_cast<TcxCustomDropDownEdit*>(GetContainer());
+  if (Message.Msg == CM_HINTSHOW && edit && edit->GetDroppedDown()) {
+    Message.Result = 1;
+    return;
+  }
+  inherited::Dispatch(Message);
+}
+
+// ---- The popup controls' look and feel ---------------------------------------------------------------
+
+TcxEditPopupControlLookAndFeel::TcxEditPopupControlLookAndFeel(TcxCustomDropDownEdit* AEdit)
+    : TcxLookAndFeel(AEdit), FEdit(AEdit) {}
+
+TcxLookAndFeelKind TcxEditPopupControlLookAndFeel::InternalGetKind() const {
+  return FEdit ? GetEditPopupWindowControlsLookAndFeelKind(FEdit) : inherited::InternalGetKind();
+}
+
+bool TcxEditPopupControlLookAndFeel::InternalGetNativeStyle() const {
+  return FEdit && FEdit->GetViewInfo() ? FEdit->GetViewInfo()->NativeStyle : inherited::InternalGetNativeStyle();
+}
+
+TdxSkinName TcxEditPopupControlLookAndFeel::InternalGetSkinName() const {
+  return FEdit ? FEdit->GetEditActiveStyle()->GetLookAndFeel()->GetSkinName() : inherited::InternalGetSkinName();
+}
+
+void TcxEditPopupControlLookAndFeel::EditStyleChanged() {
+  TcxLookAndFeelValues changed;
+  if (InternalGetKind() != GetKind()) changed.Include(lfvKind);
+  if (InternalGetNativeStyle() != GetNativeStyle()) changed.Include(lfvNativeStyle);
+  if (InternalGetSkinName() != GetSkinName()) changed.Include(lfvSkinName);
+  if (!changed.Empty()) MasterLookAndFeelChanged(this, changed);
+}
+
 // ---- Life ---------------------------------------------------------------------------------------------
 
 TClass TcxCustomDropDownEdit::GetPropertiesClass() { return TcxCustomDropDownEditProperties::StaticClass(); }
@@ -177,6 +222,21 @@ void TcxCustomDropDownEdit::Construct() { inherited::Construct(); }
 void TcxCustomDropDownEdit::Initialize() {
   inherited::Initialize();
   if (!ComponentState().Contains(csDesigning)) CreatePopupWindow();
+  FPopupControlsLookAndFeel = New<TcxEditPopupControlLookAndFeel>(this);
+  FPopupControlsLookAndFeel->OnChanged = TcxLookAndFeelChangedEvent(
+      [this](TcxLookAndFeel* Sender, TcxLookAndFeelValues) { PopupControlsLookAndFeelChanged(Sender); });
+}
+
+bool TcxCustomDropDownEdit::RefreshContainer(const TPoint& P, TcxMouseButton Button, TShiftState Shift,
+                                             bool AIsMouseEvent) {
+  const bool result = inherited::RefreshContainer(P, Button, Shift, AIsMouseEvent);
+  if (FPopupControlsLookAndFeel) FPopupControlsLookAndFeel->EditStyleChanged();
+  return result;
+}
+
+void TcxCustomDropDownEdit::ContainerStyleChanged(TObject* Sender) {
+  if (HandleAllocated() && FPopupControlsLookAndFeel) FPopupControlsLookAndFeel->EditStyleChanged();
+  inherited::ContainerStyleChanged(Sender);
 }
 
 void TcxCustomDropDownEdit::Destroy() {
@@ -189,7 +249,25 @@ void TcxCustomDropDownEdit::Destroy() {
     FPopupWindow->CloseUp();
   }
   FreeAndNil(FPopupWindow);
+  FreeAndNil(FPopupControlsLookAndFeel);
   inherited::Destroy();
+}
+
+void TcxCustomDropDownEdit::BeforeDestruction() {
+  if (GetLookupData()) GetLookupData()->Deinitialize();
+  inherited::BeforeDestruction();
+}
+
+void TcxCustomDropDownEdit::DoStartDock(TDragObject*& DragObject) {
+  CloseUp(crUnknown);
+  inherited::DoStartDock(DragObject);
+}
+
+// The drop-down editors publish the button styles, the popup border style and the gradient buttons.
+TcxContainerStyleValues TcxCustomDropDownEdit::InternalGetNotPublishedStyleValues() {
+  TcxContainerStyleValues values = inherited::InternalGetNotPublishedStyleValues();
+  for (Integer value = 10; value <= 13; ++value) values.Exclude(static_cast<TcxContainerStyleValue>(value));
+  return values;
 }
 
 void TcxCustomDropDownEdit::CreatePopupWindow() {
@@ -323,6 +401,13 @@ void TcxCustomDropDownEdit::SetupPopupWindow() {
   FPopupWindow->RefreshPopupWindow();
   PositionPopupWindowChilds(FPopupWindow->GetViewInfo()->ClientRect);
   FPopupWindow->SetShadowRegion();
+  // The popup is as translucent as the form the editor sits on.
+  if (TCustomForm* form = GetParentForm(this)) {
+    FPopupWindow->SetAlphaBlend(form->GetAlphaBlend());
+    FPopupWindow->SetAlphaBlendValue(form->GetAlphaBlendValue());
+    FPopupWindow->SetTransparentColor(form->GetTransparentColor());
+    FPopupWindow->SetTransparentColorValue(form->GetTransparentColorValue());
+  }
 }
 
 TWinControl* TcxCustomDropDownEdit::GetPopupFocusedControl() {

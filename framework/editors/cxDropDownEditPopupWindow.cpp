@@ -11,7 +11,10 @@
 #include "cxControlsInternal.h"
 #include "cxVariants.h"
 #include "cxDropDownEdit.h"
+#include "cxDWMApi.h"
 #include "cxEditUtils.h"
+#include "dxThemeManager.h"
+#include "dxUxTheme.h"
 
 namespace cxDropDownEdit {
 
@@ -147,6 +150,13 @@ bool TcxCustomEditPopupWindowViewInfo::IsSizingPlace(Integer X, Integer Y, Integ
   return AHorzDirection != 0 || AVertDirection != 0;
 }
 
+void TcxCustomEditPopupWindow::CreateParams(TCreateParams& Params) {
+  inherited::CreateParams(Params);
+  // The composited desktop draws the shadow of a natively drawn popup.
+  TcxCustomDropDownEdit* edit = GetEdit();
+  if (edit && edit->IsNativeStyle() && IsCompositionEnabled()) Params.WindowClass.style |= CS_DROPSHADOW;
+}
+
 void TcxCustomEditPopupWindowViewInfo::DrawBorder(TcxCanvas* ACanvas, TRect R) {
   if (OnCustomDrawBorder) {
     bool handled = false;
@@ -155,7 +165,14 @@ void TcxCustomEditPopupWindowViewInfo::DrawBorder(TcxCanvas* ACanvas, TRect R) {
     if (handled) return;
   }
   if (NativeStyle) {
-    ACanvas->FrameRect(R, clBtnText);
+    // With desktop composition the border is the list box theme's.
+    TdxTheme theme = IsCompositionEnabled() ? OpenTheme(totListBox) : TdxTheme();
+    if (theme) {
+      const RECT r = R;
+      DrawThemeBackground(theme, ACanvas->GetHandle(), 3, 3, &r, nullptr);
+    } else {
+      ACanvas->FrameRect(R, clBtnText);
+    }
     return;
   }
   if (Painter) {

@@ -15,5 +15,8 @@ const TResStringRec scxSEditRepositoryMaskItem = {&HInstance, 65367};
 const TResStringRec scxSEditRepositoryPopupItem = {&HInstance, 65370};
 const TResStringRec scxSEditRepositoryTextItem = {&HInstance, 65373};
 const TResStringRec scxSEditRepositoryCheckBoxItem = {&HInstance, 65391};
+const TResStringRec cxSEditCheckBoxChecked = {&HInstance, 65408};
+const TResStringRec cxSEditCheckBoxGrayed = {&HInstance, 65409};
+const TResStringRec cxSEditCheckBoxUnchecked = {&HInstance, 65410};
 
 }  // namespace cxEditConsts

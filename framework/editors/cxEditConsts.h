@@ -19,6 +19,11 @@ extern const TResStringRec scxSEditRepositoryPopupItem;
 extern const TResStringRec scxSEditRepositoryTextItem;
 extern const TResStringRec scxSEditRepositoryCheckBoxItem;
 
+// What a check box shows for its checked, grayed and unchecked values.
+extern const TResStringRec cxSEditCheckBoxChecked;
+extern const TResStringRec cxSEditCheckBoxGrayed;
+extern const TResStringRec cxSEditCheckBoxUnchecked;
+
 }  // namespace cxEditConsts
 
 using namespace cxEditConsts;

@@ -252,7 +252,7 @@ void DrawTextEdit(TcxCanvas* ACanvas, TcxCustomTextEditViewInfo* AViewInfo) {
     ACanvas->FrameRect(r, AViewInfo->GetBackgroundColor());
     r = cxRectInflate(r, -1, -1);
   }
-  if (AViewInfo->OnOwnerDraw) {
+  if (AViewInfo->IsOwnerDrawing && AViewInfo->OnOwnerDraw) {
     AViewInfo->OnOwnerDraw(ACanvas, r);
   } else {
     if (AViewInfo->DrawSelectionBar) ACanvas->FillRect(r, clHighlight);

@@ -5,6 +5,7 @@
 
 #include "Controls.h"
 #include "Forms.h"
+#include "cxCheckBox.h"
 #include "cxDataStorage.h"
 #include "cxDropDownEdit.h"
 #include "cxEdit.h"
@@ -282,6 +283,42 @@ TEST(cxFilterComboBoxHelper, IsFiledAndMakesAPlainEditableComboBoxWithTheColumns
   EXPECT_FALSE(p->GetImmediateDropDown());
   EXPECT_EQ(p->GetPopupAlignment(), taLeftJustify);
   EXPECT_TRUE(p->GetButtonGlyph()->GetEmpty()) << "the column's glyph is not taken over";
+}
+
+TEST(cxFilterCheckBoxHelper, OffersTheCheckedAndUncheckedTextsAndGrayedSelectsNothing) {
+  TcxCustomFilterEditHelperClass helper = FilterEditsController()->FindHelper(TcxCheckBoxProperties::StaticClass());
+  ASSERT_EQ(helper.Class(), TcxFilterCheckBoxHelper::StaticClass());
+  TOwnedPtr<TcxCheckBoxProperties> column(New<TcxCheckBoxProperties>());
+  column->SetStateValues(Variant("Y"), Null(), Variant("N"));
+  column->SetDisplayChecked(u"\u662F");    // 是
+  column->SetDisplayUnchecked(u"\u5426");  // 否
+  TOwnedPtr<TcxCustomEdit> edit(helper->GetFilterEdit(column.get()));
+  ASSERT_TRUE(Is<TcxComboBox>(edit.get()));
+  auto* combo = static_cast<TcxComboBox*>(edit.get());
+  EXPECT_EQ(combo->GetProperties()->GetItems()->GetCount(), 2);
+  EXPECT_EQ(combo->GetProperties()->GetItems()->GetStrings(0), "\xE6\x98\xAF");
+  EXPECT_EQ(combo->GetProperties()->GetDropDownListStyle(), lsFixedList);
+  struct Case {
+    Variant Value;
+    Integer Item;
+  };
+  for (const Case& c : {Case{Variant("Y"), 0}, Case{Variant("N"), 1}, Case{Null(), -1}, Case{Variant("?"), -1}}) {
+    helper->SetFilterValue(edit.get(), column.get(), c.Value);
+    EXPECT_EQ(combo->GetItemIndex(), c.Item) << VarToStr(c.Value);
+    Variant value;
+    String text;
+    helper->GetFilterValue(edit.get(), column.get(), value, text);
+    if (c.Item < 0) {
+      EXPECT_TRUE(VarIsNull(value));
+      EXPECT_EQ(text, "");
+    } else {
+      EXPECT_EQ(VarToStr(value), VarToStr(c.Value));
+      EXPECT_EQ(text, combo->GetProperties()->GetItems()->GetStrings(c.Item));
+    }
+  }
+  EXPECT_TRUE(helper->UseDisplayValue());
+  EXPECT_EQ(helper->GetSupportedFilterOperators(column.get(), nullptr),
+            (TcxFilterControlOperators{fcoEqual, fcoNotEqual, fcoBlanks, fcoNonBlanks}));
 }
 
 TEST(cxFilterTextEditHelper, TakesItsEditorFromAnInplaceList) {

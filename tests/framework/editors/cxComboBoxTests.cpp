@@ -307,3 +307,133 @@ TEST_F(cxComboBox, AReleaseNeverClicksTheComboBoxOrItsInnerEdit) {
 }
 
 }  // namespace
+
+namespace {
+
+// Paints each colour name in its colour, behind a swatch.
+const std::pair<const char*, TColor> Swatches[] = {
+    {"\xE7\xBA\xA2\xE8\x89\xB2", clRed}, {"\xE7\xBB\xBF\xE8\x89\xB2", clGreen}, {"\xE8\x93\x9D\xE8\x89\xB2", clBlue}};
+
+TcxEditDrawItemEvent SwatchDrawer(std::vector<std::pair<TcxCustomComboBox*, TOwnerDrawState>>& ACalls,
+                                  std::vector<Integer>& AIndexes) {
+  return TcxEditDrawItemEvent([&ACalls, &AIndexes](TcxCustomComboBox* AControl, TcxCanvas* ACanvas, Integer AIndex,
+                                                   const TRect& ARect, TOwnerDrawState AState) {
+    ACalls.emplace_back(AControl, AState);
+    AIndexes.push_back(AIndex);
+    const bool selected = AState.Contains(odSelected) && !AState.Contains(odComboBoxEdit);
+    ACanvas->FillRect(ARect, selected ? clHighlight : clWindow);
+    ACanvas->GetFont()->SetColor(selected ? clHighlightText : clWindowText);
+    const TRect swatch(ARect.left + 2, ARect.top + 2, ARect.left + 14, ARect.bottom - 2);
+    ACanvas->FillRect(swatch, Swatches[AIndex].second);
+    ACanvas->GetBrush()->SetStyle(bsClear);
+    ACanvas->GetCanvas()->TextOut(ARect.left + 18, ARect.top + 1, Swatches[AIndex].first);
+    ACanvas->GetBrush()->SetStyle(bsSolid);
+  });
+}
+
+}  // namespace
+
+TEST_F(cxComboBox, AFixedListValueIsDrawnByTheItemHandler) {
+  for (const auto& swatch : Swatches) Combo->GetProperties()->GetItems()->Add(swatch.first);
+  std::vector<std::pair<TcxCustomComboBox*, TOwnerDrawState>> calls;
+  std::vector<Integer> indexes;
+  Combo->GetProperties()->SetDropDownListStyle(lsFixedList);
+  Combo->GetProperties()->OnDrawItem = SwatchDrawer(calls, indexes);
+  Combo->SetItemIndex(1);
+  auto* unfocused = Add<TcxComboBox>(200, 10, 150, 21);
+  unfocused->GetProperties()->Assign(Combo->GetProperties());
+  unfocused->SetItemIndex(2);
+  Focus();
+  unfocused->Invalidate();
+  unfocused->Update();
+  ASSERT_FALSE(calls.empty());
+  EXPECT_EQ(calls.back().first, unfocused);
+  EXPECT_EQ(indexes.back(), 2);
+  EXPECT_EQ(calls.back().second, TOwnerDrawState{odComboBoxEdit});
+  Combo->Invalidate();
+  Combo->Update();
+  EXPECT_EQ(calls.back().first, Combo);
+  EXPECT_EQ(indexes.back(), 1);
+  EXPECT_EQ(calls.back().second, (TOwnerDrawState{odSelected, odFocused, odComboBoxEdit}));
+
+  // Without a handler the text is drawn as usual.
+  auto* plain = Add<TcxComboBox>(200, 40, 150, 21);
+  plain->GetProperties()->GetItems()->Add("plain");
+  plain->GetProperties()->SetDropDownListStyle(lsFixedList);
+  plain->SetItemIndex(0);
+  const size_t before = calls.size();
+  plain->Invalidate();
+  plain->Update();
+  EXPECT_EQ(calls.size(), before);
+
+  Combo->GetProperties()->SetDropDownSizeable(true);
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->GetDroppedDown());
+  Application->ProcessMessages();
+  Form->Update();
+  GdiSurface::TGdiSurface form, popup;
+  ASSERT_TRUE(CaptureWindow(Form->GetHandle(), form));
+  ASSERT_TRUE(CaptureWindow(Combo->GetPopupWindow()->GetHandle(), popup));
+  // The form with the open list laid over it where it shows on the screen.
+  RECT formRect, popupRect;
+  GetWindowRect(Form->GetHandle(), &formRect);
+  GetWindowRect(Combo->GetPopupWindow()->GetHandle(), &popupRect);
+  for (int y = 0; y < popup.Height(); ++y)
+    for (int x = 0; x < popup.Width(); ++x) {
+      const int fx = popupRect.left - formRect.left + x, fy = popupRect.top - formRect.top + y;
+      if (fx < form.Width() && fy < form.Height()) form.SetPixel(fx, fy, popup.Pixel(x, y));
+    }
+  EXPECT_TRUE(SaveSurfaceToPng(form, testing::TempDir() + "combobox-custom-draw-open.png"));
+  Key(VK_ESCAPE);
+}
+
+TEST(cxComboBoxViewData, ACellValueIsDrawnByTheSettingsHandlerWithoutAControl) {
+  TOwnedPtr<TcxComboBoxProperties> properties(New<TcxComboBoxProperties>());
+  for (const auto& swatch : Swatches) properties->GetItems()->Add(swatch.first);
+  properties->SetDropDownListStyle(lsFixedList);
+  std::vector<std::pair<TcxCustomComboBox*, TOwnerDrawState>> calls;
+  std::vector<Integer> indexes;
+  properties->OnDrawItem = SwatchDrawer(calls, indexes);
+  TOwnedPtr<TcxEditStyleController> controller(New<TcxEditStyleController>(nullptr));
+  TOwnedPtr<TcxCustomEditViewData> data(properties->CreateViewData(controller->GetStyle(), true));
+  TOwnedPtr<TcxCustomEditViewInfo> info(static_cast<TcxCustomEditViewInfo*>(
+      TcxContainerViewInfo::Create(properties->GetViewInfoClass())));
+  TOwnedPtr<TBitmap> bitmap(New<TBitmap>());
+  bitmap->SetSize(120, 20);
+  TOwnedPtr<TcxCanvas> canvas(New<TcxCanvas>(bitmap->GetCanvas()));
+  data->Calculate(canvas.get(), TRect(0, 0, 120, 20), TPoint(-1, -1), cxmbNone, {}, info.get(), false);
+  data->EditValueToDrawValue(canvas.get(), Variant(String(Swatches[2].first)), info.get());
+  EXPECT_EQ(static_cast<TcxCustomComboBoxViewInfo*>(info.get())->ItemIndex, 2);
+  info->Paint(canvas.get());
+  ASSERT_EQ(indexes, std::vector<Integer>{2});
+  EXPECT_EQ(calls[0].first, nullptr);
+  data->EditValueToDrawValue(canvas.get(), Variant("none of them"), info.get());
+  EXPECT_EQ(static_cast<TcxCustomComboBoxViewInfo*>(info.get())->ItemIndex, -1);
+}
+
+TEST_F(cxComboBox, ResettingThePopupHeightForgetsTheUsersHeight) {
+  Combo->GetProperties()->SetPopupHeight(120);
+  Combo->ResetPopupHeight();
+  EXPECT_EQ(Combo->GetProperties()->GetPopupHeight(), 0);
+}
+
+TEST_F(cxComboBox, ThePopupsControlsFollowTheEditorsLook) {
+  AddItems(3);
+  Combo->GetStyle()->GetLookAndFeel()->SetNativeStyle(false);
+  Combo->GetStyle()->GetLookAndFeel()->SetKind(lfFlat);
+  std::vector<TcxLookAndFeelKind> kinds;
+  TcxEditPopupControlLookAndFeel* look = Combo->GetPopupControlsLookAndFeel();
+  look->OnChanged = TcxLookAndFeelChangedEvent(
+      [&kinds](TcxLookAndFeel* Sender, TcxLookAndFeelValues) { kinds.push_back(Sender->GetKind()); });
+  Focus();
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->GetDroppedDown());
+  EXPECT_EQ(look->GetKind(), GetEditPopupWindowControlsLookAndFeelKind(Combo));
+  EXPECT_EQ(List()->GetLookAndFeel()->GetMasterLookAndFeel(), look);
+  Key(VK_ESCAPE);
+  const size_t before = kinds.size();
+  Combo->GetStyle()->GetLookAndFeel()->SetKind(lfUltraFlat);
+  Application->ProcessMessages();
+  EXPECT_EQ(look->GetKind(), GetEditPopupWindowControlsLookAndFeelKind(Combo));
+  EXPECT_GT(kinds.size(), before) << "the change reaches the popup's controls";
+}
