@@ -102,6 +102,17 @@ TEST(dxBarPainterLooks, XPMetricsComeFromTheTheme) {
   EXPECT_EQ(xp->GlyphDrawDownedShift(false), 1);
   manager->SetButtonArrowWidth(8);
   EXPECT_EQ(xp->RealButtonArrowWidth(manager), 12);
+
+  // A second XP painter made without visual styles reads the metrics again, for both painters; the
+  // classic values stand in for the parts.
+  TOwnedPtr<TdxBarPainter> first(TdxBarPainter::CreatePainter(TdxBarXPPainter::StaticClass(), 0));
+  SetThemeActive(false);  // the manager's own painter is made again (enhanced) here
+  TOwnedPtr<TdxBarPainter> second(TdxBarPainter::CreatePainter(TdxBarXPPainter::StaticClass(), 0));
+  EXPECT_EQ(second->GripperSize(), 3);
+  EXPECT_EQ(first->GripperSize(), 3);
+  SetThemeActive(true);
+  TOwnedPtr<TdxBarPainter> third(TdxBarPainter::CreatePainter(TdxBarXPPainter::StaticClass(), 0));
+  EXPECT_EQ(first->GripperSize(), gripper.cx);
 }
 
 // Floating frames: the standard raised edge, the flat border ring with its highlight, the Office 2003
