@@ -238,6 +238,8 @@ class TdxBarStandardPainter : public TdxBarPainter {
   Integer BarTopSize() override;
   Integer BarBottomSize() override;
   Integer SubMenuControlClientBorderSize() override;
+  void FrameAndFillRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, bool APressed, bool ASelected,
+                        bool AEnabled) override;
   void BarDrawFloatingBarBorder(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, const TRect& AClientR,
                                 HBRUSH ABrush) override;
 };
@@ -289,6 +291,10 @@ class TdxBarFlatPainter : public TdxBarPainter {
   TRect EditControlSubMenuGlyphIndents() override;
   Integer ContainerControlSubMenuOffset() override;
   virtual TColor SubMenuControlGetSeparatorColor();
+  // The selection frame: the highlight-text colour in the high-contrast schemes.
+  virtual void FrameFlatSelRect(HDC DC, const TRect& R);
+  void FrameAndFillRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, bool APressed, bool ASelected,
+                        bool AEnabled) override;
   void DrawLowered(HDC DC, TRect& R) override;
   void SubMenuControlDrawSeparator(cxGraphics::TcxCanvas* ACanvas, const TRect& ARect) override;
   void BarDrawFloatingBarBorder(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, const TRect& AClientR,
@@ -325,6 +331,9 @@ class TdxBarOffice11Painter : public TdxBarFlatPainter {
   HBRUSH InPlaceSubItemControlBrush() override;
   void SubMenuControlOffsetDetachCaptionRect(TRect& R) override;
   TColor SubMenuControlGetSeparatorColor() override;
+  void FrameFlatSelRect(HDC DC, const TRect& R) override;
+  void FrameAndFillRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, bool APressed, bool ASelected,
+                        bool AEnabled) override;
   void BarDrawFloatingBarBorder(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, const TRect& AClientR,
                                 HBRUSH ABrush) override;
 };

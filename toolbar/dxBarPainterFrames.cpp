@@ -3,6 +3,7 @@
 #include "WinGdi.h"
 #include "WinUserDraw.h"
 #include "cxGraphicsCanvas.h"
+#include "dxBarHelpers.h"
 #include "dxBarManager.h"
 #include "dxBarPainter.h"
 #include "dxOffice11.h"
@@ -73,6 +74,59 @@ void TdxBarOffice11Painter::BarDrawFloatingBarBorder(TCustomdxBarControl*, HDC D
     SetPixel(DC, corner.x, corner.y, dxOffice11BarFloatingBorderColor1);
   InflateRect(&ring, -1, -1);
   FrameUpToClient(DC, ring, AClientR, ABrush);
+}
+
+// ---- Button cells --------------------------------------------------------------------------------------------
+// The bar window's brushes come back to the painter's own bar brushes; the background is its toolbar brush.
+void TdxBarStandardPainter::FrameAndFillRect(TdxBarItemControl*, HDC DC, const TRect& R, bool APressed,
+                                             bool ASelected, bool) {
+  TRect inner = R;
+  if (ASelected)
+    DrawEdge(DC, &inner, APressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+  else
+    FrameRect(DC, &inner, BarToolbarBrush());
+  InflateRect(&inner, -1, -1);
+  FillRect(DC, &inner, BarToolbarBrush());
+}
+
+void TdxBarFlatPainter::FrameFlatSelRect(HDC DC, const TRect& R) {
+  if (dxOffice11::IsHighContrastBlack() || dxOffice11::IsHighContrast2())
+    FrameRect(DC, &R, GetSysColorBrush(COLOR_HIGHLIGHTTEXT));
+  else
+    dxBar::FrameFlatSelRect(DC, R);
+}
+
+void TdxBarFlatPainter::FrameAndFillRect(TdxBarItemControl*, HDC DC, const TRect& R, bool APressed, bool ASelected,
+                                         bool) {
+  TRect inner = R;
+  HBRUSH fill = BarToolbarBrush();
+  if (ASelected) {
+    FrameFlatSelRect(DC, R);
+    fill = APressed ? BarToolbarDownedSelBrush() : BarToolbarSelBrush();
+  } else {
+    FrameRect(DC, &inner, fill);
+  }
+  InflateRect(&inner, -1, -1);
+  FillRect(DC, &inner, fill);
+}
+
+void TdxBarOffice11Painter::FrameFlatSelRect(HDC DC, const TRect& R) { dxOffice11::Office11FrameSelectedRect(DC, R); }
+
+void TdxBarOffice11Painter::FrameAndFillRect(TdxBarItemControl*, HDC DC, const TRect& R, bool APressed,
+                                             bool ASelected, bool AEnabled) {
+  using namespace dxOffice11;
+  TRect inner = R;
+  InflateRect(&inner, -1, -1);
+  if (ASelected) {
+    FrameFlatSelRect(DC, R);
+    FillRect(DC, &inner, APressed ? BarToolbarDownedSelBrush() : BarToolbarSelBrush());
+  } else if (AEnabled) {
+    FrameRect(DC, &R, BarToolbarBrush());
+    FillRect(DC, &inner, dxOffice11OwnerControlDownedBrush);
+  } else {
+    FrameInColor(DC, R, dxOffice11TextDisabledColor);
+    FillRect(DC, &inner, GetSysColorBrush(COLOR_BTNFACE));
+  }
 }
 
 TColor TdxBarOffice11Painter::SubMenuControlGetSeparatorColor() { return dxOffice11::dxOffice11BarSeparatorColor1; }

@@ -155,3 +155,36 @@ TEST(dxBarPainterLooks, FloatingFramesSeparatorsAndLoweredEdges) {
 }
 
 }  // namespace
+
+namespace {
+
+// The button cell of each look in the states normal, hot, pressed and (Office 2003) disabled.
+TEST(dxBarPainterLooks, ButtonCellsInTheirStates) {
+  TOwnedPtr<TForm> form(dxBarTests::NewTestForm());
+  auto* manager = New<TdxBarManager>(form.get());
+  using PixelSurface::RGBOf;
+  PixelSurface::TSurface surface(4 * 30 + 10, 3 * 30 + 10);
+  TdxBarPainter* painters[] = {Shared<TdxBarStandardPainter>(), Shared<TdxBarFlatPainter>(),
+                               Shared<TdxBarOffice11Painter>()};
+  struct {
+    bool Pressed, Selected, Enabled;
+  } const states[] = {{false, false, true}, {false, true, true}, {true, true, true}, {false, false, false}};
+  for (Integer row = 0; row < 3; ++row)
+    for (Integer column = 0; column < 4; ++column) {
+      const TRect R(5 + column * 30, 5 + row * 30, 5 + column * 30 + 24, 5 + row * 30 + 24);
+      painters[row]->FrameAndFillRect(nullptr, surface.DC, R, states[column].Pressed, states[column].Selected,
+                                      states[column].Enabled);
+    }
+  // Standard: hot raised (light top-left), pressed sunken (dark top-left).
+  EXPECT_EQ(surface.At(45, 5), RGBOf(clBtnHighlight));
+  EXPECT_EQ(surface.At(75, 5), RGBOf(clBtnShadow));
+  // Flat: the hot cell is filled with the selected brush, the pressed one with the downed-selected brush.
+  EXPECT_EQ(surface.At(45, 45), ColorToRGB(manager->GetFlatToolbarsSelColor()));
+  EXPECT_EQ(surface.At(75, 45), ColorToRGB(manager->GetFlatToolbarsDownedSelColor()));
+  // Office 2003: hot in the toolbar-selected colour, disabled framed in the disabled text colour.
+  EXPECT_EQ(surface.At(45, 75), dxOffice11::dxOffice11ToolbarSelectedColor);
+  EXPECT_EQ(surface.At(95, 65), dxOffice11::dxOffice11TextDisabledColor);
+  EXPECT_TRUE(SaveDCToPng(surface.DC, testing::TempDir() + "bar-painters-button-cells.png"));
+}
+
+}  // namespace
