@@ -23,7 +23,7 @@ namespace dxBar {
 class TdxBarShadow;
 class TdxBarItemControlViewInfo;
 class TCustomdxBarControlViewInfo;
-class TdxBarFader;
+class TdxFader;
 
 PUBLISHED_ENUM(TdxBarMarkState, msNone, msSelected, msPressed)
 enum TdxBarViewState { bvsNormal, bvsHot };
@@ -151,7 +151,7 @@ class TCustomdxBarControl : public TCustomControl, public IdxBarMouseTrackingWin
   virtual Integer GetDefaultItemHeight(TdxBarItemControl* AItemControl);
   virtual TBitmap* GetDefaultItemGlyph();
   virtual TFont* GetEditFont();
-  virtual TdxBarFader* GetFader();
+  virtual TdxFader* GetFader();
   virtual TRect GetFullItemRect(TdxBarItemControl* AItem);
   virtual bool GetIsCustomizing();
   virtual bool GetIsMainMenu() = 0;
@@ -234,6 +234,7 @@ class TCustomdxBarControl : public TCustomControl, public IdxBarMouseTrackingWin
 
   // ---- Called from the rest of the unit ---------------------------------------------------------------------
   TdxBarManager* GetBarManager();
+  bool GetFlat();
   cxGraphics::TcxCanvas* GetCanvas();
   TdxBarItemControl* GetSelectedControl();
   TdxBarItemControl* GetSelectedControlAtDesign();

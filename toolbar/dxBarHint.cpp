@@ -40,6 +40,20 @@ TPoint CursorPos() {
 
 // A length in 96-dpi units on the screen, scaled by its horizontal resolution.
 Integer Scaled(Integer AValue) { return WidthToCurrentDpi(AValue); }
+
+// Paints on the shared bar canvas put on ACanvas, and gives the canvas back however the paint ends.
+template <typename TPaint>
+void PaintOnBarCanvas(cxGraphics::TcxCanvas* ACanvas, TPaint APaint) {
+  TdxBarCanvas* canvas = BarCanvas();
+  canvas->BeginPaint(ACanvas->GetCanvas());
+  try {
+    APaint(canvas);
+  } catch (...) {
+    canvas->EndPaint();
+    throw;
+  }
+  canvas->EndPaint();
+}
 }  // namespace
 
 TdxBarHintWindow* BarHintWindow() { return dynamic_cast<TdxBarHintWindow*>(FHintWindow); }
@@ -118,15 +132,7 @@ TSize TdxBarLikeHintScreenTipViewInfo::CorrectMinSize(const TSize& ASize) {
 TRect TdxBarLikeHintScreenTipViewInfo::GetTextRect() { return Inset(FBounds, 5, 6); }
 
 void TdxBarLikeHintScreenTipViewInfo::Paint(cxGraphics::TcxCanvas* ACanvas) {
-  TdxBarCanvas* canvas = BarCanvas();
-  canvas->BeginPaint(ACanvas->GetCanvas());
-  try {
-    FPainter->ScreenTipDrawBackground(canvas, FBounds);
-  } catch (...) {
-    canvas->EndPaint();
-    throw;
-  }
-  canvas->EndPaint();
+  PaintOnBarCanvas(ACanvas, [this](TdxBarCanvas* ABarCanvas) { FPainter->ScreenTipDrawBackground(ABarCanvas, FBounds); });
   DrawText(ACanvas);
 }
 
@@ -257,16 +263,10 @@ void TdxBarScreenTipViewInfo::Calculate(cxGraphics::TcxCanvas* ACanvas) {
 }
 
 void TdxBarScreenTipViewInfo::Paint(cxGraphics::TcxCanvas* ACanvas) {
-  TdxBarCanvas* canvas = BarCanvas();
-  canvas->BeginPaint(ACanvas->GetCanvas());
-  try {
-    FPainter->ScreenTipDrawBackground(canvas, FBounds);
-    for (TdxBarScreenTipBandViewInfo* info : FBandViewInfos) info->Paint(canvas, FPainter);
-  } catch (...) {
-    canvas->EndPaint();
-    throw;
-  }
-  canvas->EndPaint();
+  PaintOnBarCanvas(ACanvas, [this](TdxBarCanvas* ABarCanvas) {
+    FPainter->ScreenTipDrawBackground(ABarCanvas, FBounds);
+    for (TdxBarScreenTipBandViewInfo* info : FBandViewInfos) info->Paint(ABarCanvas, FPainter);
+  });
 }
 
 // ---- The hint window -------------------------------------------------------------------------------------------

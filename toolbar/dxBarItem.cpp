@@ -43,18 +43,6 @@ IMPLEMENT_CLASS_PUBLISHED(TdxBarItem) {
 
 TdxBarItemVisible VisibleTodxBarVisible(bool AVisible) { return AVisible ? ivAlways : ivNever; }
 
-namespace {
-// Releases an object link when the scope ends.
-struct TObjectLinkHolder {
-  TcxObjectLink* Link;
-  explicit TObjectLinkHolder(TObject* AObject) : Link(cxAddObjectLink(AObject)) {}
-  ~TObjectLinkHolder() { cxRemoveObjectLink(Link); }
-  bool Alive() const { return Link && Link->Ref; }
-  TObjectLinkHolder(const TObjectLinkHolder&) = delete;
-  TObjectLinkHolder& operator=(const TObjectLinkHolder&) = delete;
-};
-}  // namespace
-
 // ---- Life cycle ---------------------------------------------------------------------------------------------
 void TdxBarItem::Construct() {
   inherited::Construct();
@@ -428,7 +416,7 @@ void TdxBarItem::Click() {
 void TdxBarItem::DirectClick() {
   if (!GetEnabled()) return;
   // The manager's handler may free the item: its own click runs only while it still exists.
-  TObjectLinkHolder self(this);
+  TcxObjectLinkHolder self(this);
   try {
     if (TdxBarManager* manager = GetBarManager()) manager->DoClickItem(this);
     if (self.Alive()) DoClick();

@@ -1,6 +1,7 @@
 // The action link of bar items.
 #include "dxBarItemActionLink.h"
 
+#include "dxBarButton.h"
 #include "dxBarItem.h"
 
 namespace dxBar {
@@ -15,8 +16,12 @@ bool TdxBarItemActionLink::IsCaptionLinked() {
   return inherited::IsCaptionLinked() && FClientItem->GetCaption() == Action()->GetCaption();
 }
 
-// Only a button has a checked state; no item kind of the unit carries one yet.
-bool TdxBarItemActionLink::IsCheckedLinked() { return false; }
+// Only a button has a checked state.
+bool TdxBarItemActionLink::IsCheckedLinked() {
+  auto* button = dynamic_cast<TdxBarButton*>(FClientItem);
+  auto* action = dynamic_cast<TCustomAction*>(Action());
+  return inherited::IsCheckedLinked() && button && action && button->GetDown() == action->GetChecked();
+}
 
 bool TdxBarItemActionLink::IsEnabledLinked() {
   return inherited::IsEnabledLinked() && FClientItem->GetEnabled() == Action()->GetEnabled();
@@ -55,7 +60,10 @@ void TdxBarItemActionLink::SetCaption(const String& Value) {
   if (IsCaptionLinked()) FClientItem->SetCaption(Value);
 }
 
-void TdxBarItemActionLink::SetChecked(bool Value) {}
+void TdxBarItemActionLink::SetChecked(bool Value) {
+  if (IsCheckedLinked())
+    if (auto* button = dynamic_cast<TdxBarButton*>(FClientItem)) button->SetDown(Value);
+}
 
 void TdxBarItemActionLink::SetEnabled(bool Value) {
   if (IsEnabledLinked()) FClientItem->SetEnabled(Value);

@@ -20,177 +20,248 @@ class TcxObjectLink;
 namespace cxStyles {
 class TcxStyle;
 }
+namespace cxGraphics {
+class TcxCanvas;
+}
 
 namespace dxBar {
 
 class TdxBarItemControlDrawParams;
 class TdxBarItemControlViewInfo;
+class IdxBarItemControlViewInfo;
 class TdxCachedImageOptions;
 class TdxBarHintViewInfo;
 class TdxFader;
 class IdxBarAccessibilityHelper;
 
-// Its operations are answered by the control kinds and by the base once the bar windows are built;
-// until then no control can be made.
 class TdxBarItemControl : public TcxIUnknownObject {
   DECLARE_CLASS(TdxBarItemControl, TcxIUnknownObject)
  public:
-  explicit TdxBarItemControl(TdxBarItemLink* AItemLink) : FItemLink(AItemLink) {}
+  // Made through the control class the item's kind registers; the link is stored before construction.
+  static TdxBarItemControl* Create(TClass AClass, TdxBarItemLink* AItemLink);
 
   // ---- Overridable operations, in slot order -----------------------------------------------------------
-  virtual TdxFader* GetFader() = 0;
-  virtual bool DoHint(bool& ANeedDeactivate, String& AHintText, String& AShortCut) = 0;
-  virtual TdxBarHintViewInfo* CreateHintViewInfo(const String& AHintText, const String& AShortCut) = 0;
-  virtual bool GetEnabled() = 0;
-  virtual TPoint GetHintPosition(const TPoint& ACursorPos, Integer AHeight) = 0;
-  virtual void BeginGroupChanged() = 0;
-  virtual void CaptionChanged() = 0;
-  virtual void EnabledChanged() = 0;
-  virtual void GlyphChanged() = 0;
-  virtual void HotGlyphChanged() = 0;
-  virtual void LargeGlyphChanged() = 0;
-  virtual void PartsChanged() = 0;
-  virtual void PaintStyleChanged() = 0;
-  virtual void ParentVisibleChange(bool AIsShowing) = 0;
-  virtual void PressedChanged() = 0;
-  virtual void RealVisibleChanging(bool AIsShowing) = 0;
-  virtual void VisibleChanged() = 0;
-  virtual void WidthChanged() = 0;
-  virtual void BeforeDestroyParentHandle() = 0;
-  virtual bool CanBePartOfButtonGroup() = 0;
-  virtual bool CanClicked() = 0;
-  virtual bool CanCustomize() = 0;
-  virtual bool CanDeselect() = 0;
-  virtual bool CanHide() = 0;
-  virtual bool CanMouseSelect() = 0;
-  virtual bool CanSelect() = 0;
-  virtual void CheckHotTrack(const TPoint& P) = 0;
-  virtual void Click(bool AByMouse, Char AKey = '\0') = 0;
-  virtual void ControlActivate(bool AImmediately) = 0;
-  virtual void ControlInactivate(bool AImmediately) = 0;
-  virtual void ControlClick(bool AByMouse, Char AKey = '\0') = 0;
-  virtual void ControlUnclick(bool AByMouse) = 0;
-  virtual void ControlGetFocus(bool AByMouse, bool& AHandled) = 0;
-  virtual bool DrawSelected() = 0;
-  virtual bool WantsKey(Word AKey) = 0;
-  virtual TClass GetAccessibilityHelperClass() = 0;
-  virtual TdxBarItemViewLevels GetPossibleViewLevels() = 0;
-  virtual TdxBarItemControlViewStructure GetViewStructure() = 0;
-  virtual TdxBarItemControlViewStructure GetDefaultViewStructure() = 0;
-  virtual TdxBarItemControlViewSize GetDefaultViewSize() = 0;
-  virtual TdxBarPaintType GetPaintType() = 0;
-  virtual Integer GetPartCount() = 0;
-  virtual TClass GetViewInfoClass() = 0;
-  virtual bool GrayScale() = 0;
-  virtual String GetCaption() = 0;
-  virtual TWinControl* GetControl() = 0;
-  virtual TClass GetDrawParamsClass() = 0;
-  virtual TBitmap* GetGlyph() = 0;
-  virtual bool GetImageEnabled() = 0;
-  virtual Integer GetImageIndex() = 0;
-  virtual ImgList::TCustomImageList* GetImageList(TdxBarItemControlViewSize AViewSize) = 0;
-  virtual ImgList::TCustomImageList* GetImages() = 0;
-  virtual String GetHint() = 0;
-  virtual ImgList::TCustomImageList* GetHotImages() = 0;
-  virtual TBitmap* GetLargeGlyph() = 0;
-  virtual Integer GetLargeImageIndex() = 0;
-  virtual ImgList::TCustomImageList* GetLargeImages() = 0;
-  virtual TdxBarMenuItemSize GetMenuItemSize() = 0;
-  virtual TdxBarPainter* GetPainter() = 0;
-  virtual TShortCut GetShortCut() = 0;
-  virtual Integer GetTextAreaOffset() = 0;
-  virtual void CalcDrawParams(bool AFull = true) = 0;
-  virtual void CalcParts() = 0;
-  virtual void CalcDrawingConsts() = 0;
-  virtual void DoCalcDrawingConsts() = 0;
-  virtual void DoPaint(const TRect& ARect, TdxBarPaintType PaintType) = 0;
-  virtual bool IsTransparentOnGlass() = 0;
-  virtual void PrepareCanvasFont(HFONT AItemLinkFont, cxStyles::TcxStyle* AStyle, LOGFONTA& ASavedFont) = 0;
-  virtual void RestoreCanvasFont(const LOGFONTA& ASavedFont) = 0;
-  virtual TCustomdxBarControl* GetOwnedBarControl() = 0;
-  virtual TRect GetNonBufferedRect() = 0;
-  virtual Integer GetCaptionWidth() = 0;
+  virtual TdxFader* GetFader();
+  virtual bool DoHint(bool& ANeedDeactivate, String& AHintText, String& AShortCut);
+  virtual TObject* CreateHintViewInfo(const String& AHintText, const String& AShortCut);
+  virtual bool GetEnabled();
+  virtual TPoint GetHintPosition(const TPoint& ACursorPos, Integer AHeight);
+  virtual void BeginGroupChanged();
+  virtual void CaptionChanged();
+  virtual void EnabledChanged();
+  virtual void GlyphChanged();
+  virtual void HotGlyphChanged();
+  virtual void LargeGlyphChanged();
+  virtual void PartsChanged();
+  virtual void PaintStyleChanged();
+  virtual void ParentVisibleChange(bool AIsShowing);
+  virtual void PressedChanged();
+  virtual void RealVisibleChanging(bool AIsShowing);
+  virtual void VisibleChanged();
+  virtual void WidthChanged();
+  virtual void BeforeDestroyParentHandle();
+  virtual bool CanBePartOfButtonGroup();
+  virtual bool CanClicked();
+  virtual bool CanCustomize();
+  virtual bool CanDeselect();
+  virtual bool CanHide();
+  virtual bool CanMouseSelect();
+  virtual bool CanSelect();
+  virtual void CheckHotTrack(const TPoint& P);
+  virtual void Click(bool AByMouse, Char AKey = '\0');
+  virtual void ControlActivate(bool AImmediately);
+  virtual void ControlInactivate(bool AImmediately);
+  virtual void ControlClick(bool AByMouse, Char AKey = '\0');
+  virtual void ControlUnclick(bool AByMouse);
+  virtual void ControlGetFocus(bool AByMouse, bool& AHandled);
+  virtual bool DrawSelected();
+  virtual bool WantsKey(Word AKey);
+  virtual TClass GetAccessibilityHelperClass();
+  virtual TdxBarItemViewLevels GetPossibleViewLevels();
+  virtual TdxBarItemControlViewStructure GetViewStructure();
+  virtual TdxBarItemControlViewStructure GetDefaultViewStructure();
+  virtual TdxBarItemControlViewSize GetDefaultViewSize();
+  virtual TdxBarPaintType GetPaintType();
+  virtual Integer GetPartCount();
+  virtual TClass GetViewInfoClass();
+  virtual bool GrayScale();
+  virtual String GetCaption();
+  virtual TWinControl* GetControl();
+  virtual TClass GetDrawParamsClass();
+  virtual TBitmap* GetGlyph();
+  virtual bool GetImageEnabled();
+  virtual Integer GetImageIndex();
+  virtual ImgList::TCustomImageList* GetImageList(TdxBarItemControlViewSize AViewSize);
+  virtual ImgList::TCustomImageList* GetImages();
+  virtual String GetHint();
+  virtual ImgList::TCustomImageList* GetHotImages();
+  virtual TBitmap* GetLargeGlyph();
+  virtual Integer GetLargeImageIndex();
+  virtual ImgList::TCustomImageList* GetLargeImages();
+  virtual TdxBarMenuItemSize GetMenuItemSize();
+  virtual TdxBarPainter* GetPainter();
+  virtual TShortCut GetShortCut();
+  virtual Integer GetTextAreaOffset();
+  virtual void CalcDrawParams(bool AFull = true);
+  virtual void CalcParts();
+  virtual void CalcDrawingConsts();
+  virtual void DoCalcDrawingConsts();
+  virtual void DoPaint(const TRect& ARect, TdxBarPaintType PaintType);
+  virtual bool IsTransparentOnGlass();
+  virtual void PrepareCanvasFont(HFONT AItemLinkFont, cxStyles::TcxStyle* AStyle, LOGFONTA& ASavedFont);
+  virtual void RestoreCanvasFont(const LOGFONTA& ASavedFont);
+  virtual TCustomdxBarControl* GetOwnedBarControl();
+  virtual TRect GetNonBufferedRect();
+  virtual Integer GetCaptionWidth();
   virtual bool GetCurrentImage(TdxBarItemControlViewSize AViewSize, bool ASelected, TBitmap*& ACurrentGlyph,
-                               ImgList::TCustomImageList*& ACurrentImages, Integer& ACurrentImageIndex) = 0;
-  virtual Integer GetCurrentImageIndex(TdxBarItemControlViewSize AViewSize) = 0;
-  virtual TSize GetGlyphSize(TdxBarItemControlViewSize AViewSize) = 0;
-  virtual TRect GetIndents() = 0;
-  virtual Integer GetCaptionAreaWidth() = 0;
-  virtual Integer GetControlAreaWidth() = 0;
-  virtual Integer GetGlyphAreaWidth() = 0;
-  virtual Integer GetControlCaptionOffset() = 0;
-  virtual Integer GetDefaultHeight() = 0;
-  virtual Integer GetDefaultWidth() = 0;
-  virtual Integer GetDefaultWidthHorzLayout() = 0;
-  virtual Integer GetDefaultWidthVertLayout() = 0;
-  virtual Integer GetDefaultHeightInSubMenu() = 0;
-  virtual Integer GetDefaultWidthInSubMenu() = 0;
-  virtual Integer GetMinHeight() = 0;
-  virtual Integer GetMinWidth() = 0;
-  virtual Integer GetLargeHeight() = 0;
-  virtual Integer GetSmallHeight() = 0;
-  virtual Integer InternalGetDefaultHeight() = 0;
-  virtual Integer InternalGetDefaultWidth() = 0;
-  virtual bool HasHint() = 0;
-  virtual bool HasShadow() = 0;
-  virtual bool HotPartWantMouse() = 0;
-  virtual bool IsChildWindow(HWND AWnd) = 0;
-  virtual bool IsDestroyOnClick() = 0;
-  virtual bool IsDropDown() = 0;
-  virtual bool IsEditTransparent() = 0;
-  virtual bool IsExpandable() = 0;
-  virtual bool IsHiddenForCustomization() = 0;
-  virtual bool IsInvertTextColor() = 0;
-  virtual bool IsMenuItem() = 0;
-  virtual bool IsRotated() = 0;
-  virtual bool NeedCaptureMouse() = 0;
-  virtual void BeginResize(const TPoint& AStartPoint) = 0;
-  virtual bool CanResize(const TPoint& P) = 0;
-  virtual void EndResize(bool ACanceled) = 0;
-  virtual void Resizing(const TPoint& P) = 0;
-  virtual bool HasWindow() = 0;
-  virtual bool IsDroppedDown() = 0;
-  virtual void Repaint() = 0;
+                               ImgList::TCustomImageList*& ACurrentImages, Integer& ACurrentImageIndex);
+  virtual Integer GetCurrentImageIndex(TdxBarItemControlViewSize AViewSize);
+  virtual TSize GetGlyphSize(TdxBarItemControlViewSize AViewSize);
+  virtual TRect GetIndents();
+  virtual Integer GetCaptionAreaWidth();
+  virtual Integer GetControlAreaWidth();
+  virtual Integer GetGlyphAreaWidth();
+  virtual Integer GetControlCaptionOffset();
+  virtual Integer GetDefaultHeight();
+  virtual Integer GetDefaultWidth();
+  virtual Integer GetDefaultWidthHorzLayout();
+  virtual Integer GetDefaultWidthVertLayout();
+  virtual Integer GetDefaultHeightInSubMenu();
+  virtual Integer GetDefaultWidthInSubMenu();
+  virtual Integer GetMinHeight();
+  virtual Integer GetMinWidth();
+  virtual Integer GetLargeHeight();
+  virtual Integer GetSmallHeight();
+  virtual Integer InternalGetDefaultHeight();
+  virtual Integer InternalGetDefaultWidth();
+  virtual bool HasHint();
+  virtual bool HasShadow();
+  virtual bool HotPartWantMouse();
+  virtual bool IsChildWindow(HWND AWnd);
+  virtual bool IsDestroyOnClick();
+  virtual bool IsDropDown();
+  virtual bool IsEditTransparent();
+  virtual bool IsExpandable();
+  virtual bool IsHiddenForCustomization();
+  virtual bool IsInvertTextColor();
+  virtual bool IsMenuItem();
+  virtual bool IsRotated();
+  virtual bool NeedCaptureMouse();
+  virtual void BeginResize(const TPoint& AStartPoint);
+  virtual bool CanResize(const TPoint& P);
+  virtual void EndResize(bool ACanceled);
+  virtual void Resizing(const TPoint& P);
+  virtual bool HasWindow();
+  virtual bool IsDroppedDown();
+  virtual void Repaint();
   // Message-style operations.
-  virtual void DblClick() = 0;
-  virtual bool WantsDblClick() = 0;
-  virtual void KeyDown(Word& AKey, TShiftState AShift) = 0;
-  virtual void KeyUp(Word& AKey, TShiftState AShift) = 0;
-  virtual void KeyPress(Char& AKey) = 0;
-  virtual void MouseDown(TMouseButton AButton, TShiftState AShift, Integer X, Integer Y) = 0;
-  virtual void MouseEnter(const TPoint& P) = 0;
-  virtual void MouseLeave() = 0;
-  virtual void MouseMove(TShiftState AShift, Integer X, Integer Y) = 0;
-  virtual void MouseUp(TMouseButton AButton, TShiftState AShift, Integer X, Integer Y) = 0;
+  virtual void DblClick();
+  virtual bool WantsDblClick();
+  virtual void KeyDown(Word& AKey, TShiftState AShift);
+  virtual void KeyUp(Word& AKey, TShiftState AShift);
+  virtual void KeyPress(Char& AKey);
+  virtual void MouseDown(TMouseButton AButton, TShiftState AShift, Integer X, Integer Y);
+  virtual void MouseEnter(const TPoint& P);
+  virtual void MouseLeave();
+  virtual void MouseMove(TShiftState AShift, Integer X, Integer Y);
+  virtual void MouseUp(TMouseButton AButton, TShiftState AShift, Integer X, Integer Y);
 
   // ---- Lookups ------------------------------------------------------------------------------------------
   TdxBarItem* GetItem();
   TdxBarItemLink* GetItemLink() const { return FItemLink; }
   TdxBarManager* GetBarManager();
   TCustomdxBarControl* GetParent() const { return FParent; }
+  cxGraphics::TcxCanvas* GetCanvas();
+  bool GetFlat();
+  HBRUSH GetBkBrush();
+  bool IsBkColorAssigned() const { return FBkBrush != nullptr; }
+  TClass GetPainterClass();
+  bool CanFade() { return GetFader() != nullptr; }
+  bool GetShowDescription();
+  bool CanShowShortCut();
+  TObject* GetSelectableObject();
+  TRect GetItemBounds();
+  TdxBarItemAlign GetAlign();
+  void FrameAndFillRect(HDC DC, const TRect& R, bool APressed, bool ASelected, bool AEnabled);
+  IdxBarAccessibilityHelper* GetIAccessibilityHelper();
+
+  // ---- State ---------------------------------------------------------------------------------------------
   bool GetActive() const { return FActive; }
   bool GetPressed() const { return FPressed; }
   void SetPressed(bool Value);
+  bool MousePressed();
   Integer GetHotPartIndex() const { return FHotPartIndex; }
   bool GetNonRecent() const { return FNonRecent; }
   void SetNonRecent(bool Value) { FNonRecent = Value; }
+  bool GetSelectedByMouse() const { return FSelectedByMouse; }
+  void SetSelectedByMouse(bool Value) { FSelectedByMouse = Value; }
+  bool GetIsSelected();
+  bool IsSelectionForbidden();
+  bool WantMouse() { return HotPartWantMouse(); }
+  Integer FindPartAtPos(const TPoint& P);
+  Integer GetPartCountValue() const { return static_cast<Integer>(FParts.size()); }
+  TRect GetPart(Integer AIndex) const { return FParts.at(static_cast<size_t>(AIndex)); }
+  void SetPart(Integer AIndex, const TRect& R) { FParts.at(static_cast<size_t>(AIndex)) = R; }
   TdxBarItemControlDrawParams* GetDrawParams() const { return FDrawParams; }
   TdxBarItemControlViewInfo* GetViewInfo() const { return FViewInfo; }
-  bool GetIsSelected();
+  IdxBarItemControlViewInfo* GetIViewInfo();
+  TdxCachedImageOptions* GetCachedImage() const { return FCachedImage; }
   void ResetCachedValues(bool AResetViewInfo);
   void DoCalculateParts();
 
+  // ---- Measuring -----------------------------------------------------------------------------------------
+  TdxBarItemViewLevels GetViewLevels();
+  TdxBarItemViewLevels InternalGetPossibleViewLevels();
+  TdxBarItemControlViewSize GetViewSize();
+  bool IconAssigned(TdxBarItemControlViewSize AViewSize);
+  bool HasIcon(TdxBarItemControlViewSize AViewSize, TdxBarItemControlViewStructure AStructure);
+  bool UseLargeIcons();
+  bool UseLargeImageSource(TdxBarItemControlViewSize AViewSize);
+  bool UseLargeImageList(TdxBarItemControlViewSize AViewSize);
+  bool UseLargeGlyph(TdxBarItemControlViewSize AViewSize);
+  Integer GetWidth();
+  Integer GetHeight();
+  Integer GetRealWidth();
+  Integer GetRealHeight();
+  Integer GetWidthByViewLevel(TdxBarItemViewLevel AViewLevel);
+  Integer GetRotationDependentWidth(const TSize& ASize);
+  Integer GetRotationDependentHeight(const TSize& ASize);
+  TSize GetTextExtent(const String& AText);
+  Integer GetTextHeight();
+  Integer GetTextWidth(const String& AText);
+  Integer GetTextSize();
+
+  // ---- Painting ------------------------------------------------------------------------------------------
+  void Paint(cxGraphics::TcxCanvas* ACanvas, const TRect& ARect, TdxBarPaintType PaintType);
+  void DrawBitmap(TBitmap* ABitmap);
+
+ protected:
+  void Construct() override;
+  void Destroy() override;
+
+  // The text of the item's own style font around a measuring or painting step.
+  struct TItemFontScope {
+    TdxBarItemControl* Control;
+    LOGFONTA Saved{};
+    explicit TItemFontScope(TdxBarItemControl* AControl);
+    ~TItemFontScope();
+  };
+
+  // The bar window's link to the control: its selection and the click road read these.
+  friend class TCustomdxBarControl;
+  TdxBarItemLink* FItemLink = nullptr;
+  TCustomdxBarControl* FParent = nullptr;
+
  private:
-  TcxCanvas* FPaintCanvas = nullptr;  // set only while Paint runs
+  cxGraphics::TcxCanvas* FPaintCanvas = nullptr;  // set only while Paint runs
   HBRUSH FBkBrush = nullptr;          // owned
   TdxCachedImageOptions* FCachedImage = nullptr;  // owned
   IdxBarAccessibilityHelper* FAccessibilityHelper = nullptr;
   bool FActive = false;
-  TdxBarItemLink* FItemLink;
   bool FNonRecent = false;
-  TCustomdxBarControl* FParent = nullptr;
   bool FPressed = false;
   bool FSelectedByMouse = false;
+  bool FFontChanged = false;  // PrepareCanvasFont changed the canvas font
   Integer FTextSize = 0;
   TdxBarItemControlDrawParams* FDrawParams = nullptr;  // owned
   Integer FHotPartIndex = -1;

@@ -174,6 +174,7 @@ class TdxBarItemLink : public TCollectionItem, public IdxBarSelectableItem {
  private:
   friend class TdxBarItemLinks;
   friend class TdxBarItem;
+  friend class TdxBarItemControl;
   void ReadItemName(Filer::TReader* Reader);
   void WriteItemName(Filer::TWriter* Writer);
   bool IsItemNameStored(TdxBarItemLink* AAncestor);

@@ -312,6 +312,7 @@ class TdxBarManager : public TComponent {
   TdxBar* GetMainMenuBar();
   TCustomdxBarControl* GetMainMenuControl();
   TCustomdxBarControl* GetBarControlFocused() const { return FFocusedBarControl; }
+  void SetBarControlFocused(TCustomdxBarControl* Value) { FFocusedBarControl = Value; }
   void Merge(TdxBarManager* ABarManager, bool AAddNewBars);
   void Unmerge(TdxBarManager* ABarManager);
   void InternalUnmerge(TdxBarManager* ABarManager, bool AAll);

@@ -238,6 +238,10 @@ class TdxBarStandardPainter : public TdxBarPainter {
   Integer BarTopSize() override;
   Integer BarBottomSize() override;
   Integer SubMenuControlClientBorderSize() override;
+  void FrameAndFillRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, bool APressed, bool ASelected,
+                        bool AEnabled) override;
+  void BarDrawFloatingBarBorder(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, const TRect& AClientR,
+                                HBRUSH ABrush) override;
 };
 class TdxBarEnhancedPainter : public TdxBarStandardPainter {
   DECLARE_CLASS(TdxBarEnhancedPainter, TdxBarStandardPainter)
@@ -248,20 +252,144 @@ class TdxBarEnhancedPainter : public TdxBarStandardPainter {
   Integer SubMenuBeginGroupIndent() override;
   bool BarAllowQuickCustomizing() override;
 };
+// The flat look: one-pixel frames, the manager's flat brushes, a tinted glyph column in menus.
 class TdxBarFlatPainter : public TdxBarPainter {
   DECLARE_CLASS(TdxBarFlatPainter, TdxBarPainter)
  public:
   using TdxBarPainter::TdxBarPainter;
+  Integer GetBorderSize() override;
+  Integer LoweredBorderSize() override;
+  Integer BeforeFingersSize() override;
+  Integer FingersSize() override;
+  bool IsFlatGlyphImage() override;
+  bool IsFlatItemText() override;
+  bool IsGlyphImageHasShadow() override;
+  bool BarChildrenHaveShadows() override;
+  bool IsQuickControlPopupOnRight() override;
+  bool IsDateNavigatorFlat() override;
+  Integer RealButtonArrowWidth(TdxBarManager* ABarManager) override;
+  Integer RealLargeButtonArrowWidth(TdxBarManager* ABarManager) override;
+  Integer SubMenuBeginGroupIndent() override;
+  HBRUSH BarToolbarBrush() override;
+  HBRUSH BarToolbarDownedBrush() override;
+  HBRUSH BarToolbarDownedSelBrush() override;
+  HBRUSH BarToolbarSelBrush() override;
+  HBRUSH SubMenuControlToolbarItemsBrush() override;
+  Integer BarBeginGroupSize() override;
+  Integer BarBeginGroupSideSize() override;
+  void CorrectButtonControlDefaultHeight(Integer& AHeight) override;
+  void CorrectButtonControlDefaultWidth(Integer& AWidth) override;
+  Integer SubMenuControlArrowsOffset() override;
+  Integer SubMenuControlBeginGroupSize() override;
+  Integer SubMenuControlMarkArrowSize(Integer AHeight) override;
+  Integer SubMenuControlNormalItemHeight() override;
+  void SubMenuControlOffsetDetachCaptionRect(TRect& R) override;
+  TColor BarCaptionBkColor(bool AActive) override;
+  TRect EditControlBorderOffsets() override;
+  Integer EditControlCaptionAbsoluteLeftIndent() override;
+  Integer EditControlCaptionRightIndent() override;
+  TRect EditControlSubMenuGlyphIndents() override;
+  Integer ContainerControlSubMenuOffset() override;
+  virtual TColor SubMenuControlGetSeparatorColor();
+  // The selection frame: the highlight-text colour in the high-contrast schemes.
+  virtual void FrameFlatSelRect(HDC DC, const TRect& R);
+  void FrameAndFillRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, bool APressed, bool ASelected,
+                        bool AEnabled) override;
+  void DrawLowered(HDC DC, TRect& R) override;
+  void SubMenuControlDrawSeparator(cxGraphics::TcxCanvas* ACanvas, const TRect& ARect) override;
+  void BarDrawFloatingBarBorder(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, const TRect& AClientR,
+                                HBRUSH ABrush) override;
 };
+
+// The Office 2003 look: the flat geometry in the colours of the Office 2003 scheme, with gradients.
 class TdxBarOffice11Painter : public TdxBarFlatPainter {
   DECLARE_CLASS(TdxBarOffice11Painter, TdxBarFlatPainter)
  public:
   using TdxBarFlatPainter::TdxBarFlatPainter;
+  // The dock background left before a toolbar's leading edge.
+  virtual Integer BarBeforeFingersIndent();
+  bool IsFlatGlyphImage() override;
+  bool IsGlyphImageHasShadow() override;
+  bool IgnoreNonRecentColor() override;
+  bool IsNativeBackground() override;
+  bool SubMenuControlHasBand() override;
+  bool IsItemTextSelectedInverted() override;
+  Integer BorderSizeX() override;
+  Integer BorderSizeY() override;
+  Integer EmptyFingersSize() override;
+  Integer BeforeFingersSize() override;
+  Integer ComboBoxArrowWidth(Integer AWidth) override;
+  HBRUSH BarToolbarBrush() override;
+  HBRUSH BarToolbarDownedBrush() override;
+  HBRUSH BarToolbarDownedSelBrush() override;
+  HBRUSH BarToolbarSelBrush() override;
+  HBRUSH SubMenuControlToolbarItemsBrush() override;
+  TColor BarCaptionBkColor(bool AActive) override;
+  TColor BarCaptionColor() override;
+  TColor EditGetDisabledTextColor() override;
+  TColor DateNavigatorHeaderColor() override;
+  HBRUSH InPlaceSubItemControlBrush() override;
+  void SubMenuControlOffsetDetachCaptionRect(TRect& R) override;
+  TColor SubMenuControlGetSeparatorColor() override;
+  void FrameFlatSelRect(HDC DC, const TRect& R) override;
+  void FrameAndFillRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, bool APressed, bool ASelected,
+                        bool AEnabled) override;
+  void BarDrawFloatingBarBorder(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, const TRect& AClientR,
+                                HBRUSH ABrush) override;
 };
+
+// The visual-styles look: theme parts for buttons, grips, separators, edits and progress bars. Its theme
+// metrics are read when an XP painter is made and shared by all of them.
 class TdxBarXPPainter : public TdxBarPainter {
   DECLARE_CLASS(TdxBarXPPainter, TdxBarPainter)
  public:
   using TdxBarPainter::TdxBarPainter;
+  Integer GlyphDownShift() override;
+  Integer GlyphDrawDownedShift(bool ADown) override;
+  bool IsFlatGlyphImage() override;
+  bool IsNativeBackground() override;
+  bool BarCaptionTransparent() override;
+  bool IsQuickControlPopupOnRight() override;
+  bool IsButtonControlArrowFlat() override;
+  bool IsDateNavigatorFlat() override;
+  Integer BeforeFingersSize() override;
+  Integer BarBorderSize() override;
+  Integer ComboControlArrowOffset() override;
+  Integer FingersSize() override;
+  Integer GripperSize() override;
+  Integer BarBeginGroupSize() override;
+  Integer BarBeginGroupSideSize() override;
+  Integer ComboBoxArrowWidth(Integer AWidth) override;
+  Integer GetButtonBorderHeight() override;
+  Integer GetButtonBorderWidth() override;
+  TRect EditControlBorderOffsets() override;
+  Integer ProgressControlBarHeight() override;
+  Integer SubMenuControlBeginGroupSize() override;
+  Integer SubMenuGetSeparatorSize() override;
+  TSize BarCloseButtonSize() override;
+  void CorrectButtonControlDefaultHeight(Integer& AHeight) override;
+  Integer RealButtonArrowWidth(TdxBarManager* ABarManager) override;
+  Integer RealLargeButtonArrowWidth(TdxBarManager* ABarManager) override;
+  HBRUSH BarToolbarBrush() override;
+  HBRUSH SubMenuControlToolbarItemsBrush() override;
+  Integer SubMenuControlArrowsOffset() override;
+  void SubMenuControlOffsetDetachCaptionRect(TRect& R) override;
+  Integer GetDotSpaceAfter(Integer ADotSize) override;
+  TRect GetCustomColorButtonIndents() override;
+  TRect GetSpinEditButtonIndents() override;
+  Integer EditControlCaptionAbsoluteLeftIndent() override;
+  Integer EditControlCaptionRightIndent() override;
+  TRect EditControlSubMenuGlyphIndents() override;
+  TColor EditGetEnabledBkColor() override;
+  TColor EditGetEnabledTextColor() override;
+  TColor EditGetDisabledTextColor() override;
+  TColor ProgressControlBarBrushColor() override;
+
+  // Reads the theme metrics again (every XP painter's construction does).
+  static void InitParams();
+
+ protected:
+  void Construct() override;
 };
 
 // The painter class of a real paint style; the skin style takes dxBarSkinPainterClass.

@@ -22,6 +22,20 @@ void cxRemoveObjectLink(TcxObjectLink* ALink);
 // other objects that hand out links call it from their destruction.
 void cxClearObjectLinks(TObject* AObject);
 
+// A link held for the length of a scope: taken on construction, released however the scope ends.
+class TcxObjectLinkHolder {
+ public:
+  explicit TcxObjectLinkHolder(TObject* AObject) : FLink(cxAddObjectLink(AObject)) {}
+  ~TcxObjectLinkHolder() { cxRemoveObjectLink(FLink); }
+  TcxObjectLinkHolder(const TcxObjectLinkHolder&) = delete;
+  TcxObjectLinkHolder& operator=(const TcxObjectLinkHolder&) = delete;
+  // The object still exists (false for a null object).
+  bool Alive() const { return FLink && FLink->Ref; }
+
+ private:
+  TcxObjectLink* FLink;
+};
+
 // Tells OnFreeNotification of every sender that is freed.
 class TcxFreeNotificator : public TComponent {
   DECLARE_CLASS(TcxFreeNotificator, TComponent)

@@ -9,6 +9,7 @@
 #include "WinCursor.h"
 #include "WinFocus.h"
 #include "WinGdi.h"
+#include "WinHelp.h"
 #include "WinInput.h"
 #include "WinInternals.h"
 #include "WinManage.h"
@@ -36,6 +37,19 @@ int CopyText(const String& text, char* buffer, size_t size) {
 LRESULT ToParent(TWindow* w, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!w->IsChildStyle() || !w->Parent || w->Parent == State().Desktop) return 0;
   return SendMessageA(w->Parent->Handle, msg, wParam, lParam);
+}
+
+// F1: help is asked about the focused window, or the active one when nothing has the focus.
+void SendHelpRequest() {
+  HWND target = GetFocus();
+  if (!target) target = GetActiveWindow();
+  if (!target) return;
+  HELPINFO info;
+  info.iContextType = HELPINFO_WINDOW;
+  info.iCtrlId = GetDlgCtrlID(target);
+  info.hItemHandle = target;
+  GetCursorPos(&info.MousePos);
+  SendMessageA(target, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 const char* SizeCursorFor(LRESULT hit) {
@@ -176,6 +190,9 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SETCURSOR: return SetCursorDefault(w, wParam, lParam);
     case WM_SYSCOMMAND: return SysCommand(w, wParam, lParam);
+    case WM_KEYDOWN:
+      if (wParam == VK_F1) SendHelpRequest();
+      return 0;
     case WM_SYSKEYDOWN:
       if (wParam == VK_F4 && (lParam & (1 << 29))) {
         TWindow* top = TopLevelOf(w);

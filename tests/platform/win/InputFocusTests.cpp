@@ -1,6 +1,7 @@
 // Mouse and keyboard input, capture, focus and activation, with the messages in their order.
 #include <cstring>
 
+#include "WinHelp.h"
 #include "WinTestSupport.h"
 
 using namespace WinTest;
@@ -267,6 +268,41 @@ TEST_F(InputFocus, TrayIconsReportClicksToTheirWindow) {
   EXPECT_EQ(Recorder().Log[0].LParam, static_cast<LPARAM>(WM_LBUTTONUP));
   EXPECT_TRUE(Shell_NotifyIcon(NIM_DELETE, &d));
   EXPECT_TRUE(TrayIcons().empty());
+}
+
+}  // namespace
+
+namespace {
+
+// F1 left to the default window procedure asks the focused window for help, or the active window
+// when none has the focus, with the window and the mouse point in the help record.
+TEST_F(InputFocus, F1AsksTheFocusedOrActiveWindowForHelp) {
+  HWND top = MakeWindow("top", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200);
+  HWND child = MakeWindow("child", WS_CHILD | WS_VISIBLE, 10, 10, 50, 50, top);
+  ProcessMessages();
+  struct TCase {
+    HWND Focus;
+    HWND Asked;
+  } const cases[] = {{child, child}, {nullptr, top}};
+  for (const TCase& c : cases) {
+    SetFocus(c.Focus);
+    std::vector<HWND> asked;
+    HELPINFO received;
+    Recorder().OnMessage = [&](HWND hwnd, UINT msg, WPARAM, LPARAM lParam, LRESULT& r) {
+      if (msg != WM_HELP) return false;
+      asked.push_back(hwnd);
+      received = *reinterpret_cast<const HELPINFO*>(lParam);
+      r = TRUE;
+      return true;
+    };
+    InjectKeyPress(VK_F1);
+    ProcessMessages();
+    Recorder().OnMessage = nullptr;
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], c.Asked);
+    EXPECT_EQ(received.iContextType, HELPINFO_WINDOW);
+    EXPECT_EQ(received.hItemHandle, c.Asked);
+  }
 }
 
 }  // namespace

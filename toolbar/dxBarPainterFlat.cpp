@@ -1,0 +1,86 @@
+// The flat and Office 2003 painters' metrics, flags, colours and brushes.
+#include "WinGdi.h"
+#include "WinMetrics.h"
+#include "WinUserDraw.h"
+#include "dxBarManager.h"
+#include "dxBarPainter.h"
+#include "dxOffice11.h"
+
+namespace dxBar {
+
+namespace {
+TRect SameAmount(Integer AAmount) { return TRect(AAmount, AAmount, AAmount, AAmount); }
+}  // namespace
+
+// ---- Flat ------------------------------------------------------------------------------------------------
+Integer TdxBarFlatPainter::GetBorderSize() { return 1; }
+Integer TdxBarFlatPainter::LoweredBorderSize() { return 1; }
+Integer TdxBarFlatPainter::BeforeFingersSize() { return 1; }
+Integer TdxBarFlatPainter::FingersSize() { return GripperSize() + BeforeFingersSize() + 2; }
+bool TdxBarFlatPainter::IsFlatGlyphImage() { return true; }
+bool TdxBarFlatPainter::IsFlatItemText() { return true; }
+bool TdxBarFlatPainter::IsGlyphImageHasShadow() { return true; }
+bool TdxBarFlatPainter::BarChildrenHaveShadows() { return true; }
+bool TdxBarFlatPainter::IsQuickControlPopupOnRight() { return true; }
+bool TdxBarFlatPainter::IsDateNavigatorFlat() { return true; }
+// The arrow part loses the pixel the three-dimensional edge took.
+Integer TdxBarFlatPainter::RealButtonArrowWidth(TdxBarManager* ABarManager) {
+  return TdxBarPainter::RealButtonArrowWidth(ABarManager) - 1;
+}
+Integer TdxBarFlatPainter::RealLargeButtonArrowWidth(TdxBarManager* ABarManager) {
+  return TdxBarPainter::RealLargeButtonArrowWidth(ABarManager) - 1;
+}
+Integer TdxBarFlatPainter::SubMenuBeginGroupIndent() { return 8; }
+HBRUSH TdxBarFlatPainter::BarToolbarBrush() { return dxBarToolbarsBrushes().Face; }
+HBRUSH TdxBarFlatPainter::BarToolbarDownedBrush() { return dxBarToolbarsBrushes().Downed; }
+HBRUSH TdxBarFlatPainter::BarToolbarDownedSelBrush() { return dxBarToolbarsBrushes().DownedSel; }
+HBRUSH TdxBarFlatPainter::BarToolbarSelBrush() { return dxBarToolbarsBrushes().Selected; }
+HBRUSH TdxBarFlatPainter::SubMenuControlToolbarItemsBrush() { return GetSysColorBrush(COLOR_WINDOW); }
+Integer TdxBarFlatPainter::BarBeginGroupSize() { return 5; }
+Integer TdxBarFlatPainter::BarBeginGroupSideSize() { return (BarBeginGroupSize() - 1) / 2; }
+void TdxBarFlatPainter::CorrectButtonControlDefaultHeight(Integer& AHeight) { AHeight += 2; }
+void TdxBarFlatPainter::CorrectButtonControlDefaultWidth(Integer& AWidth) { AWidth += 9; }
+Integer TdxBarFlatPainter::SubMenuControlArrowsOffset() { return 1; }
+Integer TdxBarFlatPainter::SubMenuControlBeginGroupSize() { return 5; }
+// An even size keeps the flat sub-menu arrow symmetric about its middle row.
+Integer TdxBarFlatPainter::SubMenuControlMarkArrowSize(Integer AHeight) {
+  Integer size = (AHeight - 4) / 2;
+  if (size > 4 && size % 2 == 1) --size;
+  return size;
+}
+Integer TdxBarFlatPainter::SubMenuControlNormalItemHeight() { return 20; }
+void TdxBarFlatPainter::SubMenuControlOffsetDetachCaptionRect(TRect& R) { InflateRect(&R, -2, -2); }
+TColor TdxBarFlatPainter::BarCaptionBkColor(bool) { return clInactiveCaption; }
+TRect TdxBarFlatPainter::EditControlBorderOffsets() { return SameAmount(1); }
+Integer TdxBarFlatPainter::EditControlCaptionAbsoluteLeftIndent() { return 6; }
+Integer TdxBarFlatPainter::EditControlCaptionRightIndent() { return 5; }
+TRect TdxBarFlatPainter::EditControlSubMenuGlyphIndents() { return TRect(7, 0, 0, 0); }
+Integer TdxBarFlatPainter::ContainerControlSubMenuOffset() { return 9; }
+
+// ---- Office 2003 -----------------------------------------------------------------------------------------
+Integer TdxBarOffice11Painter::BarBeforeFingersIndent() { return 2; }
+bool TdxBarOffice11Painter::IsFlatGlyphImage() { return false; }
+bool TdxBarOffice11Painter::IsGlyphImageHasShadow() { return false; }
+bool TdxBarOffice11Painter::IgnoreNonRecentColor() { return true; }
+bool TdxBarOffice11Painter::IsNativeBackground() { return true; }
+bool TdxBarOffice11Painter::SubMenuControlHasBand() { return true; }
+// The visual-style schemes keep the text colour on a selected item; the others invert it.
+bool TdxBarOffice11Painter::IsItemTextSelectedInverted() { return !dxOffice11::IsXPStandardScheme(); }
+Integer TdxBarOffice11Painter::BorderSizeX() { return 3; }
+Integer TdxBarOffice11Painter::BorderSizeY() { return 3; }
+Integer TdxBarOffice11Painter::EmptyFingersSize() { return 2; }
+Integer TdxBarOffice11Painter::BeforeFingersSize() { return TdxBarFlatPainter::BeforeFingersSize() + BarBeforeFingersIndent(); }
+Integer TdxBarOffice11Painter::ComboBoxArrowWidth(Integer) { return 13; }
+HBRUSH TdxBarOffice11Painter::BarToolbarBrush() { return dxOffice11::dxOffice11MenuBrush; }
+HBRUSH TdxBarOffice11Painter::BarToolbarDownedBrush() { return dxOffice11::dxOffice11DownedBrush; }
+HBRUSH TdxBarOffice11Painter::BarToolbarDownedSelBrush() { return dxOffice11::dxOffice11DownedSelectedBrush; }
+HBRUSH TdxBarOffice11Painter::BarToolbarSelBrush() { return dxOffice11::dxOffice11ToolbarSelectedBrush; }
+HBRUSH TdxBarOffice11Painter::SubMenuControlToolbarItemsBrush() { return dxOffice11::dxOffice11MenuBrush; }
+TColor TdxBarOffice11Painter::BarCaptionBkColor(bool) { return dxOffice11::dxOffice11BarFloatingCaptionColor; }
+TColor TdxBarOffice11Painter::BarCaptionColor() { return dxOffice11::dxOffice11BarFloatingCaptionTextColor1; }
+TColor TdxBarOffice11Painter::EditGetDisabledTextColor() { return dxOffice11::dxOffice11TextDisabledColor; }
+TColor TdxBarOffice11Painter::DateNavigatorHeaderColor() { return dxOffice11::dxOffice11DateHeaderColor; }
+HBRUSH TdxBarOffice11Painter::InPlaceSubItemControlBrush() { return dxOffice11::dxOffice11InPlaceSubItemBrush; }
+void TdxBarOffice11Painter::SubMenuControlOffsetDetachCaptionRect(TRect& R) { InflateRect(&R, -2, -4); }
+
+}  // namespace dxBar
