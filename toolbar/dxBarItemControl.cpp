@@ -77,7 +77,11 @@ HBRUSH TdxBarItemControl::GetBkBrush() {
   return FParent ? FParent->GetToolbarBrush() : nullptr;
 }
 
-TdxBarPainter* TdxBarItemControl::GetPainter() { return FParent ? FParent->GetPainter() : nullptr; }
+// Painters are stateless; a control not yet on a bar window measures with the base painter.
+TdxBarPainter* TdxBarItemControl::GetPainter() {
+  if (FParent) return FParent->GetPainter();
+  return static_cast<TdxBarPainter*>(ClassInstance(TdxBarPainter::StaticClass()));
+}
 
 TClass TdxBarItemControl::GetPainterClass() {
   TdxBarPainter* painter = GetPainter();

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "Filer.h"
+#include "dxBarButton.h"
 #include "Strings.h"
 #include "WinUser.h"
 #include "dxBarItemActionLink.h"
@@ -51,11 +52,7 @@ TdxBarItem* FindItemByName(TdxBarManager* AManager, const String& AName) {
 
 bool ManagerCanShowRecentItems(TdxBarManager* AManager) { return AManager && AManager->GetStyle() != bmsStandard; }
 
-bool IsSeparatorItem(TdxBarItem* AItem) {
-  for (TClass cls = AItem ? AItem->ClassType() : nullptr; cls; cls = cls->Parent)
-    if (String(cls->Name) == "TdxBarSeparator") return true;
-  return false;
-}
+bool IsSeparatorItem(TdxBarItem* AItem) { return Is<TdxBarSeparator>(AItem); }
 
 }  // namespace dxBarItemLinksInternal
 
