@@ -6,6 +6,8 @@
 
 #include "Filer.h"
 #include "dxBarButton.h"
+#include "dxBarControl.h"
+#include "dxBarItemControl.h"
 #include "Strings.h"
 #include "WinUser.h"
 #include "dxBarItemActionLink.h"
@@ -394,8 +396,10 @@ bool TdxBarItemLink::IsAccel(Word AKey, TShiftState AShift) {
 
 // ---- Controls -----------------------------------------------------------------------------------------------
 void TdxBarItemLink::CreateControl() {
-  // Item controls come with the bar windows that hold them.
-  if (FControl || !FItem || !GetBarControl()) return;
+  TCustomdxBarControl* bar = GetBarControl();
+  if (FControl || !FItem || !bar) return;
+  TClass controlClass = FItem->GetControlClass(bar->IsVertical());
+  if (controlClass) FControl = TdxBarItemControl::Create(controlClass, this);
 }
 
 void TdxBarItemLink::DestroyControl() {
