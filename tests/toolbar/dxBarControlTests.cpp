@@ -189,4 +189,31 @@ TEST_F(BarWindowFixture, APressBeforeAnyMoveEntersTheBarFirst) {
   EXPECT_EQ(1u, Counter.Clicks.size());
 }
 
+// In menu mode arrows, Home and End move the selection; an accelerator selects its link, and a letter
+// that two captions share selects them in turn.
+TEST_F(BarWindowFixture, KeysMoveTheSelectionInMenuMode) {
+  Buttons[0]->SetCaption("&Open");
+  Buttons[1]->SetCaption("&Save");
+  Buttons[2]->SetEnabled(true);
+  Buttons[2]->SetCaption("&Sum");
+  Bar->BarGetFocus(nullptr);
+  ASSERT_EQ(Bar, ActiveBarControl());
+  auto key = [&](Word AKey) { SendMessage(Bar->GetHandle(), WM_KEYDOWN, AKey, 0); };
+  key(VK_RIGHT);
+  EXPECT_EQ(ControlOf(0), Bar->GetSelectedControl());
+  key(VK_RIGHT);
+  EXPECT_EQ(ControlOf(1), Bar->GetSelectedControl());
+  key(VK_END);
+  EXPECT_EQ(ControlOf(2), Bar->GetSelectedControl());
+  key(VK_HOME);
+  EXPECT_EQ(ControlOf(0), Bar->GetSelectedControl());
+  key('S');
+  EXPECT_EQ(ControlOf(1), Bar->GetSelectedControl());
+  key('S');
+  EXPECT_EQ(ControlOf(2), Bar->GetSelectedControl());
+  EXPECT_TRUE(Counter.Clicks.empty());  // a shared accelerator only selects
+  Bar->BarLostFocus();
+  EXPECT_EQ(nullptr, ActiveBarControl());
+}
+
 }  // namespace
