@@ -216,4 +216,15 @@ TEST_F(BarWindowFixture, KeysMoveTheSelectionInMenuMode) {
   EXPECT_EQ(nullptr, ActiveBarControl());
 }
 
+// The drop-position test of a customization drag sets its outputs also when no link is hit.
+TEST_F(BarWindowFixture, DragOverParametersAreResetWhenNothingIsHit) {
+  TdxBarItemLink* link = Links->GetItem(0);
+  bool beginGroup = true;
+  Bar->CalcDragOverParameters(link, beginGroup, TPoint(150, 10));
+  EXPECT_EQ(nullptr, link);
+  EXPECT_FALSE(beginGroup);
+  Bar->CalcDragOverParameters(link, beginGroup, TPoint(45, 10));
+  EXPECT_EQ(Links->GetItem(1), link);
+}
+
 }  // namespace
