@@ -245,6 +245,11 @@ class TCustomdxBarControl : public TCustomControl, public IdxBarMouseTrackingWin
   void BarGetFocus(TdxBarItemControl* AItemControl);
   void BarLostFocus();
   void SetIsActive(bool Value);
+  // The control of ALink is going: the bar forgets the link as its selected and tracked one.
+  void ItemControlGone(TdxBarItemLink* ALink) {
+    if (FSelectedLink == ALink) FSelectedLink = nullptr;
+    if (FPrevTrackedLink == ALink) FPrevTrackedLink = nullptr;
+  }
   bool GetIsActive() const { return FIsActive; }
   void SetViewState(TdxBarViewState Value);
   TdxBarViewState GetViewState() const { return FViewState; }

@@ -49,6 +49,7 @@ void TdxBarItemControl::Destroy() {
     else
       FParent->SetMouseSelectedItem(nullptr);
   }
+  if (FParent) FParent->ItemControlGone(link);
   if (FBkBrush) {
     DeleteObject(FBkBrush);
     FBkBrush = nullptr;
