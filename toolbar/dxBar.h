@@ -3,6 +3,8 @@
 #pragma once
 
 #include "dxBarBar.h"
+#include "dxBarButton.h"
+#include "dxBarButtonControl.h"
 #include "dxBarCaptionButtons.h"
 #include "dxBarCategories.h"
 #include "dxBarComponents.h"
@@ -15,6 +17,8 @@
 #include "dxBarItem.h"
 #include "dxBarItemActionLink.h"
 #include "dxBarItemControl.h"
+#include "dxBarItemControlDrawParams.h"
+#include "dxBarItemControlViewInfo.h"
 #include "dxBarItemLinks.h"
 #include "dxBarItemTypes.h"
 #include "dxBarLookups.h"

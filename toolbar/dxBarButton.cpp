@@ -16,17 +16,17 @@ IMPLEMENT_CLASS(TdxBarLabel)
 IMPLEMENT_CLASS(TdxBarSeparator)
 IMPLEMENT_ABSTRACT_CLASS(TdxBarWindowItem)
 
-// ButtonStyle comes before Down and GroupIndex: both refuse a checked button's stored values while
-// the button is still bsDefault, so the other order would lose them when a form is read.
+// ButtonStyle comes before GroupIndex and Down: both refuse a checked button's stored values while
+// the button is still bsDefault, and GroupIndex before Down, which a group change releases.
 IMPLEMENT_CLASS_PUBLISHED(TdxBarButton) {
   d.Property("ButtonStyle", &TdxBarButton::GetButtonStyle, &TdxBarButton::SetButtonStyle).Default(bsDefault);
   d.Property("AllowAllUp", &TdxBarButton::GetAllowAllUp, &TdxBarButton::SetAllowAllUp).Default(false);
   d.Property("CloseSubMenuOnClick", &TdxBarButton::GetCloseSubMenuOnClick, &TdxBarButton::SetCloseSubMenuOnClick)
       .Default(true);
+  d.Property("GroupIndex", &TdxBarButton::GetGroupIndex, &TdxBarButton::SetGroupIndex).Default(0);
   d.Property("Down", &TdxBarButton::GetDown, &TdxBarButton::SetDown).Default(false).Stored(&TdxBarButton::IsDownStored);
   d.Property("DropDownEnabled", &TdxBarButton::GetDropDownEnabled, &TdxBarButton::SetDropDownEnabled).Default(true);
   d.Property("DropDownMenu", &TdxBarButton::GetDropDownMenu, &TdxBarButton::SetDropDownMenu);
-  d.Property("GroupIndex", &TdxBarButton::GetGroupIndex, &TdxBarButton::SetGroupIndex).Default(0);
   d.Property("Lowered", &TdxBarButton::GetLowered, &TdxBarButton::SetLowered).Default(false);
   d.Property("Caption", &TdxBarButton::GetCaption, &TdxBarButton::SetCaption).Stored(&TdxBarButton::IsCaptionStored);
   d.Property("Glyph", &TdxBarButton::GetGlyph, &TdxBarButton::SetGlyph);
@@ -184,7 +184,10 @@ void TdxBarButton::SetAllowAllUp(bool Value) {
 void TdxBarButton::SetGroupIndex(Integer Value) {
   if (FGroupIndex == Value) return;
   FGroupIndex = IsChecked() ? Value : 0;
-  SetDown(false);
+  // Leaving or joining a group releases the button, also the last one down of its old group.
+  if (!FDown || GetIsLoading()) return;
+  FDown = false;
+  Update();
 }
 
 void TdxBarButton::SetDropDownEnabled(bool Value) {

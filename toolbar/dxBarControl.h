@@ -53,6 +53,9 @@ struct TdxBarSeparatorInfo {
 };
 
 // The layout of a bar window that hit-testing and painting use.
+// The private message that asks a bar window to repaint itself.
+constexpr UINT WM_DXBAR_REPAINTBAR = 0x8065;
+
 class TCustomdxBarControlViewInfo : public TObject {
   DECLARE_CLASS(TCustomdxBarControlViewInfo, TObject)
  public:
@@ -79,6 +82,7 @@ class TCustomdxBarControlViewInfo : public TObject {
   void Destroy() override;
 
  private:
+  friend class TCustomdxBarControl;
   TCustomdxBarControl* FBarControl;
   TList* FItemControlViewInfos = nullptr;
   std::vector<TdxBarSeparatorInfo> FSeparators;
@@ -195,7 +199,7 @@ class TCustomdxBarControl : public TCustomControl, public IdxBarMouseTrackingWin
   virtual TRect MarkRect();
   virtual void SetMarkState(TdxBarMarkState Value) = 0;
   virtual bool NeedShowGlyphAndCheckForItem(TdxBarItemControl* AItemControl);
-  virtual bool NotHandleMouseMove(const TPoint& ACursorPos);
+  virtual bool NotHandleMouseMove(bool ACheckPosition);
   virtual void PaintItem(TdxBarItemControl* AControl);
   virtual void SetDockingStyle(TdxBarDockingStyle Value);
   virtual void SetFont() = 0;
@@ -241,6 +245,11 @@ class TCustomdxBarControl : public TCustomControl, public IdxBarMouseTrackingWin
   void BarGetFocus(TdxBarItemControl* AItemControl);
   void BarLostFocus();
   void SetIsActive(bool Value);
+  // The control of ALink is going: the bar forgets the link as its selected and tracked one.
+  void ItemControlGone(TdxBarItemLink* ALink) {
+    if (FSelectedLink == ALink) FSelectedLink = nullptr;
+    if (FPrevTrackedLink == ALink) FPrevTrackedLink = nullptr;
+  }
   bool GetIsActive() const { return FIsActive; }
   void SetViewState(TdxBarViewState Value);
   TdxBarViewState GetViewState() const { return FViewState; }
@@ -295,7 +304,11 @@ class TCustomdxBarControl : public TCustomControl, public IdxBarMouseTrackingWin
 
  protected:
   void Construct() override;
+  void BeforeDestruction() override;
   void Destroy() override;
+  void CreateWindowHandle(const TCreateParams& Params) override;
+  void CreateWnd() override;
+  void DestroyWindowHandle() override;
   void WndProc(TMessage& Message) override;
   void Paint() override;
   void Resize() override;
@@ -304,6 +317,16 @@ class TCustomdxBarControl : public TCustomControl, public IdxBarMouseTrackingWin
   void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
 
  private:
+  void BeforeDestroyHandle();
+  void UpdateControlStyle();
+  void MouseNotifyControls(TdxBarItemLink* ALink, const TPoint& APoint, TShiftState AShift);
+  void CalcDragOverParametersEx(const TPoint& APoint, TdxBarItemLink*& ALink, bool& ASeparatorHit, bool& ABefore);
+  void WMLButtonUp(TMessage& Message);
+  void WMSetFocus(TMessage& Message);
+  void WMKeyDown(TMessage& Message);
+  template <class F>
+  void ForEachCanVisibleControl(F AProc);
+
   cxGraphics::TcxCanvas* FCanvas = nullptr;
   cxGraphics::TcxCanvas* FActiveCanvas = nullptr;
   TBitmap* FBackgroundTempBitmap = nullptr;
@@ -345,6 +368,10 @@ class TCustomdxBarControl : public TCustomControl, public IdxBarMouseTrackingWin
   TCustomdxBarControlViewInfo* FViewInfo = nullptr;
   TdxBarViewState FViewState = bvsNormal;
 };
+
+// The bar window in menu mode, nil when none is; and whether a bar window still exists.
+TCustomdxBarControl* ActiveBarControl();
+bool IsBarControlAlive(TCustomdxBarControl* ABarControl);
 
 }  // namespace dxBar
 

@@ -49,6 +49,7 @@ void TdxBarItemControl::Destroy() {
     else
       FParent->SetMouseSelectedItem(nullptr);
   }
+  if (FParent) FParent->ItemControlGone(link);
   if (FBkBrush) {
     DeleteObject(FBkBrush);
     FBkBrush = nullptr;
@@ -77,7 +78,11 @@ HBRUSH TdxBarItemControl::GetBkBrush() {
   return FParent ? FParent->GetToolbarBrush() : nullptr;
 }
 
-TdxBarPainter* TdxBarItemControl::GetPainter() { return FParent ? FParent->GetPainter() : nullptr; }
+// Painters are stateless; a control not yet on a bar window measures with the base painter.
+TdxBarPainter* TdxBarItemControl::GetPainter() {
+  if (FParent) return FParent->GetPainter();
+  return static_cast<TdxBarPainter*>(ClassInstance(TdxBarPainter::StaticClass()));
+}
 
 TClass TdxBarItemControl::GetPainterClass() {
   TdxBarPainter* painter = GetPainter();

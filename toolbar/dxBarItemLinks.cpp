@@ -5,6 +5,9 @@
 #include <algorithm>
 
 #include "Filer.h"
+#include "dxBarButton.h"
+#include "dxBarControl.h"
+#include "dxBarItemControl.h"
 #include "Strings.h"
 #include "WinUser.h"
 #include "dxBarItemActionLink.h"
@@ -51,11 +54,7 @@ TdxBarItem* FindItemByName(TdxBarManager* AManager, const String& AName) {
 
 bool ManagerCanShowRecentItems(TdxBarManager* AManager) { return AManager && AManager->GetStyle() != bmsStandard; }
 
-bool IsSeparatorItem(TdxBarItem* AItem) {
-  for (TClass cls = AItem ? AItem->ClassType() : nullptr; cls; cls = cls->Parent)
-    if (String(cls->Name) == "TdxBarSeparator") return true;
-  return false;
-}
+bool IsSeparatorItem(TdxBarItem* AItem) { return Is<TdxBarSeparator>(AItem); }
 
 }  // namespace dxBarItemLinksInternal
 
@@ -397,8 +396,10 @@ bool TdxBarItemLink::IsAccel(Word AKey, TShiftState AShift) {
 
 // ---- Controls -----------------------------------------------------------------------------------------------
 void TdxBarItemLink::CreateControl() {
-  // Item controls come with the bar windows that hold them.
-  if (FControl || !FItem || !GetBarControl()) return;
+  TCustomdxBarControl* bar = GetBarControl();
+  if (FControl || !FItem || !bar) return;
+  TClass controlClass = FItem->GetControlClass(bar->IsVertical());
+  if (controlClass) FControl = TdxBarItemControl::Create(controlClass, this);
 }
 
 void TdxBarItemLink::DestroyControl() {

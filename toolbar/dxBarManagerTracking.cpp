@@ -1,5 +1,6 @@
 // The manager's side of the bar windows: the bar whose mouse it tracks and the selected item
 // control it remembers.
+#include "dxBarComponents.h"
 #include "dxBarControl.h"
 #include "dxBarItemControl.h"
 #include "dxBarManager.h"
@@ -16,6 +17,15 @@ void TdxBarManager::EndMouseTracking(TCustomdxBarControl* ABarControl) {
 
 bool TdxBarManager::IsMouseTracking(TCustomdxBarControl* ABarControl) {
   return ABarControl && FMouseTrackingBarControl == ABarControl;
+}
+
+// Hints come with the manager's hint timers and hint window; until then a bar window asks for none.
+void TdxBarManager::ActivateHint(bool, const String&, TObject*) {}
+void TdxBarManager::HideHint() {}
+
+bool TdxBarManager::IsUncustomizable() {
+  TdxBarManager* customizing = dxBarManagerList ? dxBarManagerList->GetCustomizingBarManager() : nullptr;
+  return customizing && customizing != this;
 }
 
 void TdxBarManager::SetSelectedItem(TdxBarItemControl* AItemControl) {

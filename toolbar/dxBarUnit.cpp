@@ -8,6 +8,8 @@
 #include "Threads.h"
 #include "WinCursor.h"
 #include "WinHooks.h"
+#include "dxBarButton.h"
+#include "dxBarButtonControl.h"
 #include "dxBarComponents.h"
 #include "dxBarGroups.h"
 #include "dxBarHelpers.h"
@@ -138,12 +140,14 @@ void InitdxBar() {
   if (Started) return;
   Started = true;
   Finalizing = false;
-  RegisterClasses({TdxBarGroup::StaticClass(), TdxBarScreenTipRepository::StaticClass(), TdxBarScreenTip::StaticClass()});
+  RegisterClasses({TdxBarGroup::StaticClass(), TdxBarScreenTipRepository::StaticClass(), TdxBarScreenTip::StaticClass(),
+                   TdxBarLabel::StaticClass(), TdxBarSeparator::StaticClass()});
   LoadUser32Procs();
   dxBarManagerList = New<TdxBarManagerList>();
   RefreshScreenBitsPerPixel();
   StartBarCanvas();
   BarControls = New<TList>();
+  dxBarRegisterItem(TdxBarButton::StaticClass(), TdxBarButtonControl::StaticClass(), true);
   for (const TCursorEntry& cursor : Cursors)
     Screen->SetCursors(cursor.Index, LoadCursorPicture(HInstance, cursor.Name, CursorPictureType));
   if (!IsLibrary) {
@@ -159,11 +163,14 @@ void DonedxBar() {
   PreviousInitProc = nullptr;
   for (const TCursorEntry& cursor : Cursors) Screen->SetCursors(cursor.Index, nullptr);
   FreeAndNil(BarControls);
+  dxBarUnregisterItem(TdxBarButton::StaticClass());
   FreeAndNil(ItemRegistry);
   FreeBarCanvas();
   FreePatternBrush();
   FreeAndNil(dxBarManagerList);
   UnloadUser32Procs();
+  UnRegisterClass(TdxBarSeparator::StaticClass());
+  UnRegisterClass(TdxBarLabel::StaticClass());
   UnRegisterClass(TdxBarGroup::StaticClass());
   Started = false;
 }

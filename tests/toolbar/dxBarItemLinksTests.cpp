@@ -22,34 +22,6 @@ class TdxBarLinksTestItem : public TdxBarItem {
 };
 IMPLEMENT_CLASS(TdxBarLinksTestItem)
 
-// The separator kind, the one the visibility lists prune.
-class TdxBarSeparator : public TdxBarItem {
-  DECLARE_CLASS(TdxBarSeparator, TdxBarItem)
- public:
-  explicit TdxBarSeparator(TComponent* AOwner = nullptr) : TdxBarItem(AOwner) {}
-};
-IMPLEMENT_CLASS(TdxBarSeparator)
-
-// An item with a menu of its own, which merges with another of its kind by caption.
-class TdxBarLinksTestSubItem : public TdxBarItem {
-  DECLARE_CLASS(TdxBarLinksTestSubItem, TdxBarItem)
- public:
-  explicit TdxBarLinksTestSubItem(TComponent* AOwner = nullptr) : TdxBarItem(AOwner) {}
-  TdxBarItemLinks* GetItemLinks() override { return Menu; }
-  bool InternalCanMergeWith(TdxBarItem* AItem) override { return dynamic_cast<TdxBarLinksTestSubItem*>(AItem) != nullptr; }
-  TdxBarItemLinks* Menu = nullptr;
-
- protected:
-  void Construct() override {
-    inherited::Construct();
-    Menu = New<TdxBarSubMenuControlItemLinks>(GetBarManager(), nullptr);
-  }
-  void Destroy() override {
-    FreeAndNil(Menu);
-    inherited::Destroy();
-  }
-};
-IMPLEMENT_CLASS(TdxBarLinksTestSubItem)
 
 // An owner of a collection that refuses items captioned "Refused".
 class TdxBarTestLinksOwner : public TComponent, public IdxBarLinksOwner {
@@ -408,10 +380,10 @@ TEST_F(LinksFixture, MergeThenUnmergeLeavesTheCollectionAsItWas) {
   int mergingBarToken = 0;
   auto* bar = reinterpret_cast<TdxBar*>(&mergingBarToken);  // identifies the merged bar only
 
-  auto* fileA = NewItem<TdxBarLinksTestSubItem>("&File");
+  auto* fileA = NewItem<dxBarTests::TdxBarTestSubItem>("&File");
   fileA->SetMergeKind(mkMergeByCaption);
   fileA->Menu->Add(NewItem("&Open"));
-  auto* fileB = NewItem<TdxBarLinksTestSubItem>("&File");
+  auto* fileB = NewItem<dxBarTests::TdxBarTestSubItem>("&File");
   fileB->SetMergeKind(mkMergeByCaption);
   fileB->Menu->Add(NewItem("&Export"));
   TdxBarItem* help = NewItem("&Help");

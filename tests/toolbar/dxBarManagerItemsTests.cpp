@@ -21,25 +21,6 @@ IMPLEMENT_CLASS_PUBLISHED(TManagerTestButton) {
   d.Property("OnClick", &TManagerTestButton::GetOnClick, &TManagerTestButton::SetOnClick);
 }
 
-// An item with a menu of its own, whose links point at other items.
-class TManagerTestSubItem : public TdxBarItem {
-  DECLARE_CLASS(TManagerTestSubItem, TdxBarItem)
- public:
-  explicit TManagerTestSubItem(TComponent* AOwner = nullptr) : TdxBarItem(AOwner) {}
-  TdxBarItemLinks* GetItemLinks() override { return Menu; }
-  TdxBarItemLinks* Menu = nullptr;
-
- protected:
-  void Construct() override {
-    inherited::Construct();
-    Menu = New<TdxBarSubMenuControlItemLinks>(GetBarManager(), nullptr);
-  }
-  void Destroy() override {
-    FreeAndNil(Menu);
-    inherited::Destroy();
-  }
-};
-IMPLEMENT_CLASS(TManagerTestSubItem)
 
 class dxBarManagerItems : public ::testing::Test {
  protected:
@@ -191,13 +172,13 @@ TEST_F(dxBarManagerItems, TheItemsOfACategoryAreTheVisibleOnesAtRunTime) {
 struct TTeardownScene {
   TForm* Form;
   TdxBarManager* Manager;
-  TManagerTestSubItem* Menu;
+  TdxBarTestSubItem* Menu;
   TManagerTestButton* Button;
   TdxBarGroup* Inner;
   TdxBarGroup* Outer;
   explicit TTeardownScene(TForm* AForm) : Form(AForm) {
     Manager = New<TdxBarManager>(Form);
-    Menu = New<TManagerTestSubItem>(Form);
+    Menu = New<TdxBarTestSubItem>(Form);
     static_cast<TComponent*>(Menu)->SetName("Menu");
     Button = New<TManagerTestButton>(Form);
     static_cast<TComponent*>(Button)->SetName("Button");

@@ -6,6 +6,17 @@
 namespace dxBarTests {
 
 IMPLEMENT_CLASS(TRecordingBarComponent)
+IMPLEMENT_CLASS(TdxBarTestSubItem)
+
+void TdxBarTestSubItem::Construct() {
+  inherited::Construct();
+  Menu = New<TdxBarSubMenuControlItemLinks>(GetBarManager(), nullptr);
+}
+
+void TdxBarTestSubItem::Destroy() {
+  FreeAndNil(Menu);
+  inherited::Destroy();
+}
 
 TForm* NewTestForm() { return TCustomForm::CreateNew<TForm>(nullptr); }
 

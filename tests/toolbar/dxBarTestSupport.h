@@ -20,6 +20,20 @@ class TRecordingBarComponent : public TdxBarComponent {
   TdxBarItemVisible GetVisible() const { return FVisible; }
 };
 
+// An item with a menu of its own (the collection of its links), which merges with another of its kind.
+class TdxBarTestSubItem : public TdxBarItem {
+  DECLARE_CLASS(TdxBarTestSubItem, TdxBarItem)
+ public:
+  explicit TdxBarTestSubItem(TComponent* AOwner = nullptr) : TdxBarItem(AOwner) {}
+  TdxBarItemLinks* GetItemLinks() override { return Menu; }
+  bool InternalCanMergeWith(TdxBarItem* AItem) override { return dynamic_cast<TdxBarTestSubItem*>(AItem) != nullptr; }
+  TdxBarItemLinks* Menu = nullptr;
+
+ protected:
+  void Construct() override;
+  void Destroy() override;
+};
+
 // A form without a resource, freed by the fixture.
 TForm* NewTestForm();
 
