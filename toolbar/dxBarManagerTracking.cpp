@@ -19,10 +19,6 @@ bool TdxBarManager::IsMouseTracking(TCustomdxBarControl* ABarControl) {
   return ABarControl && FMouseTrackingBarControl == ABarControl;
 }
 
-// Hints come with the manager's hint timers and hint window; until then a bar window asks for none.
-void TdxBarManager::ActivateHint(bool, const String&, TObject*) {}
-void TdxBarManager::HideHint() {}
-
 bool TdxBarManager::IsUncustomizable() {
   TdxBarManager* customizing = dxBarManagerList ? dxBarManagerList->GetCustomizingBarManager() : nullptr;
   return customizing && customizing != this;
