@@ -10,6 +10,7 @@
 
 #include "TSDBGridData.h"
 #include "TSDBGridEvents.h"
+#include "TSDBGridFieldTypes.h"
 #include "TSDBGridTypes.h"
 #include "TSGridBase.h"
 
