@@ -9,7 +9,7 @@
 #pragma once
 
 #include "TSDBGridData.h"
-#include "TSDBGridEvents.h"
+#include "TSDBGridTypes.h"
 #include "TSGridBase.h"
 
 namespace TSDBGrid {

@@ -58,6 +58,8 @@ const std::vector<String>& StartupOrder() {
       "Tsglib",
       // grid/control
       "TSGrid",
+      // grid/databound
+      "TSDBGrid",
       // framework/controls: the accessibility and style units, with the toolbar units
       "cxAccessibility",
       "cxStyles",

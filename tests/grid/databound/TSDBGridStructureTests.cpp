@@ -1,0 +1,14 @@
+// The data-bound grid's structure: construction and teardown with its data.
+#include "DBGridTestSupport.h"
+
+namespace DBGridTest {
+
+TEST_F(DBGridTest, ABoundGridOverAnOpenDatasetIsFreedWithItsForm) {
+  BindAndOpen();
+  EXPECT_TRUE(Grid->GetDataBound());
+  EXPECT_EQ(dstBDE, Grid->GetDatasetType());
+  EXPECT_TRUE(Grid->GetCanSetCurrentRec());
+  EXPECT_FALSE(Grid->GetInSyncDataset());
+}
+
+}  // namespace DBGridTest
