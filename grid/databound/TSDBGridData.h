@@ -11,14 +11,7 @@
 
 #include <vector>
 
-#include "System.h"
-#include "Variants.h"
 #include "TSDBGridTypes.h"
-#include "TSGridTypes.h"
-
-namespace DB {
-class TDataSet;
-}
 
 namespace TSGrid {
 class TtsBaseGrid;
@@ -26,17 +19,23 @@ class TtsBaseGrid;
 
 namespace TSDBGrid {
 
-using DB::TDataSet;
 using TSGrid::TtsBaseGrid;
-using TSGrid::TtsComboCompareType;
-
-class TtsCustomDBGrid;
-class TtsGridDataLink;
 class TtsFieldLayout;
-class TtsDBRowElement;
 class TtsSelectedList;
-class TtsDBCol;
 
+// The grid's data edit mode, following the dataset's edit state.
+enum TtsDataEditMode { demNone, demEdit, demAppend, demInsert };
+
+// A place relative to a record: before it, on it, after it, or the dataset's start or end (the
+// bookmark is then empty).
+enum TtsBkmPosOffset { bpoBof, bpoPrior, bpoCurrent, bpoNext, bpoEof };
+
+struct TtsBkmPos {
+  String Bookmark;
+  TtsBkmPosOffset Offset = bpoCurrent;
+};
+
+// Builders of bookmark positions: on a record, the dataset's start, the dataset's end.
 TtsBkmPos CurrentBkmPos(const String& Bookmark);
 TtsBkmPos StartBkmPos();
 TtsBkmPos EndBkmPos();
@@ -245,9 +244,6 @@ class TtsStandardDataset : public TtsGridData {
   void SetBookmarkPos(const String& Bookmark) override;
   String GetBookmarkPos() override;
 
-  // A table's nearest-key search; no platform dataset offers one.
-  bool CanFindNearest() { return false; }
-  void FindNearest(const String& Key) {}
 
   // The per-row caches of bookmarks and record ids.
   void ClearIdBuffers(Integer First, Integer Last, bool Finalize);
@@ -274,6 +270,10 @@ class TtsStandardDataset : public TtsGridData {
   // Runs Body with the link's active record on buffer row Row, putting the old one back however it ends.
   template <class F>
   void WithActiveRow(Integer Row, F Body);
+  template <class F>
+  void WithSavedPosition(F Body);
+  bool StepBookmark(const String& Bookmark, Integer Direction, String& Neighbour);
+  String TopRowBookmark();
 
   std::vector<Variant> FRecordIdCache;
   std::vector<Variant> FBookmarkCache;

@@ -1,6 +1,7 @@
 // Keeping the data-bound grid's view and its buffer together: the top-left cell, the buffer's size
 // as the window's changes, the current row, the redrawing of one record's line and the reports of
 // top-left and current-cell changes, which name rows by their records.
+#include "TSDBGridColumns.h"
 #include "TSDBGridDisplayImpl.h"
 
 namespace TSDBGrid {
@@ -77,7 +78,11 @@ void TtsCustomDBGrid::SetHeadingOn(bool Value) {
 // A width the user gave a bound column is its own from then on.
 void TtsCustomDBGrid::ColResized(Integer DataCol) {
   if (!FCreating && DataCol != -1)
-    if (TtsDBCol* col = GetGridDBCols()->GetDBCol(Variant(DataCol))) col->AddAssignedValue(avWidth);
+    if (TtsDBCol* col = GetGridDBCols()->GetDBCol(Variant(DataCol))) {
+      TtsAssignedValues values = col->GetAssignedValues();
+      values.Include(avWidth);
+      col->SetAssignedValues(values);
+    }
   inherited::ColResized(DataCol);
 }
 
