@@ -25,6 +25,10 @@ void TtsCustomDBGrid::UpdateData() {}
 // Per-record row and cell properties
 TtsButtonType TtsCustomDBGrid::GetDBRowButtonType(const Variant& DataRow) { return btDefault; }
 
+void TtsCustomDBGrid::GetActiveCellValue(Integer DataCol, const Variant& Bookmark, Variant& Value) { Value = Variant(); }
+
+void TtsCustomDBGrid::BookmarkValue(Integer DataCol, const Variant& Bookmark, Variant& Value) { Value = Variant(); }
+
 bool TtsDBRowPropSet::SetProperty(TtsVarRecArray Key, Integer KeyHigh, TtsCustomPropElement*& Element,
                                   const Variant& Value, TtsProperty Kind, Integer Index, bool Redraw) {
   return inherited::SetProperty(Key, KeyHigh, Element, Value, Kind, Index, Redraw);

@@ -208,7 +208,7 @@ TtsCurrentCell* TtsCustomDBGrid::CreateCurrentCell() { return inherited::CreateC
 
 TtsGridCols* TtsCustomDBGrid::CreateCols() { return New<TtsDBGridCols>(GetColCount(), this); }
 
-void TtsCustomDBGrid::CreateStandardDataset() {}
+void TtsCustomDBGrid::CreateStandardDataset() { FStandardDataset = New<TtsStandardDataset>(this); }
 
 TtsDBRowElement* TtsCustomDBGrid::CreateRowElement(const Variant& DataRow) {
   const TVarRec key[1] = {VarRecOfVariant(DataRow)};
