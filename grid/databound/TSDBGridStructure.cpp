@@ -146,6 +146,8 @@ void TtsCustomDBGrid::Assign(TPersistent* Source) {
 void TtsCustomDBGrid::AssignProperties(TtsBaseGrid* Source, const String& SkipList) {
   inherited::AssignProperties(Source, SkipList);
   if (LowerCase(SkipList).find("datasource") != String::npos) return;
+  // Reading a layout resets the grid from a fresh, unbound copy first: the binding is not layout.
+  if (Reading()) return;
   auto* source = dynamic_cast<TtsCustomDBGrid*>(Source);
   if (!source) return;
   TDataSource* theirs = source->GetDataSource();
