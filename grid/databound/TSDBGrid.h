@@ -7,6 +7,8 @@
 #include "TSDBGridPublished.h"
 #include "TSDBGridSelection.h"
 #include "TSDBGridTypes.h"
+#include "TSDBGridColumns.h"
+#include "TSDBGridFields.h"
 
 namespace TSDBGrid {
 

@@ -71,11 +71,12 @@ void TtsCustomDBGrid::FieldLayoutChanged(bool Bind, bool OrderChanged, bool Fiel
       SetGridColCount(0);
     }
     if (bind) {
-      Integer n = link->GetMapCount();
+      // The field map holds here one entry per dataset field, in field order.
+      Integer n = dataSet->FieldCount();
       bool created = GetGridColCount() == 0;
       if (created) SetGridColCount(n);
       for (Integer k = 0; k < n; ++k) {
-        TField* field = link->GetFields(k);
+        TField* field = dataSet->Fields()->GetField(k);
         Integer dataCol = k + 1;
         if (!created) {
           if (TtsDBCol* shown = cols->FindField(field)) {

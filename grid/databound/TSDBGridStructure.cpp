@@ -6,6 +6,7 @@
 #include "Strings.h"
 #include "TypInfo.h"
 #include "TSDBGrid.h"
+#include "TSDBGridDataLink.h"
 #include "TSGridStores.h"
 #include "Variants.h"
 
@@ -46,8 +47,10 @@ void TtsCustomDBGrid::Construct() {
   FCreating = true;
   inherited::Construct();
   SetResizeRows(rrAll);
+  FDataLink = New<TtsGridDataLink>(this);
   ResetLastRow();
   FSelection = New<TtsDBSelection>(this, GetRowSelection());
+  FFieldList = New<TtsFieldList>(this);
   FInFieldLayoutChanged = false;
   FExactRowCount = FAutoInsert = FConfirmDelete = true;
   FDataLinkActive = false;
@@ -79,6 +82,9 @@ void TtsCustomDBGrid::Destroy() {
   FreeAndNil(FSelection);
   FreeAndNil(FFieldBitmap);
   FreeAndNil(FSavedRowBits);
+  FreeAndNil(FDataLink);
+  ResetFields(true);
+  FreeAndNil(FFieldList);
   inherited::Destroy();
 }
 
@@ -178,7 +184,7 @@ bool TtsCustomDBGrid::ReadOnly() {
 // ---- Factories --------------------------------------------------------------------------------------
 TtsCurrentCell* TtsCustomDBGrid::CreateCurrentCell() { return inherited::CreateCurrentCell(); }
 
-TtsGridCols* TtsCustomDBGrid::CreateCols() { return inherited::CreateCols(); }
+TtsGridCols* TtsCustomDBGrid::CreateCols() { return New<TtsDBGridCols>(GetColCount(), this); }
 
 void TtsCustomDBGrid::CreateStandardDataset() {}
 
