@@ -4,6 +4,7 @@
 
 #include "DBGridTestSupport.h"
 #include "DBTables.h"
+#include "FieldTestSupport.h"
 #include "DateTime.h"
 #include "Graphics.h"
 #include "StringLists.h"
@@ -12,22 +13,12 @@
 namespace DBGridTest {
 namespace {
 
-// A grid whose edit hooks let every edit start, whatever its events say.
-class TEditingGrid : public TtsDBGrid {
- public:
-  using TtsDBGrid::TtsDBGrid;
-  void DoStartCellEdit(Integer DataCol, const Variant& DataRow, bool& Cancel) override { Cancel = false; }
-  void DoStartRowEdit(const Variant& DataRow, bool& Cancel) override { Cancel = false; }
-};
-
 // A dataset with a field of every kind, its wrappers made by the grid's field list.
 class FieldWrapperTest : public DBGridTest {
  protected:
   void SetUp() override {
     DBGridTest::SetUp();
-    Grid->Free();
-    Grid = New<TEditingGrid>(Form);
-    Grid->SetParent(Form);
+    Grid = ReplaceWithFieldTestGrid(Grid, Form);
     Kinds = New<TMemoryDataSet>(Form);
     struct {
       const char* Name;
