@@ -6,6 +6,7 @@
 #include "TSDBGridBase.h"
 #include "TSDBGridPublished.h"
 #include "TSDBGridSelection.h"
+#include "TSDBGridStreaming.h"
 #include "TSDBGridTypes.h"
 #include "TSDBGridColumns.h"
 #include "TSDBGridFields.h"

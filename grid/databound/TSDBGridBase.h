@@ -9,7 +9,6 @@
 #pragma once
 
 #include "TSDBGridData.h"
-#include "TSDBGridEvents.h"
 #include "TSDBGridFieldTypes.h"
 #include "TSDBGridTypes.h"
 #include "TSGridBase.h"

@@ -137,7 +137,10 @@ Integer TtsDBCol::DefaultWidth() {
 // The defaults go through the column's own setters, which mark nothing, or through the marking
 // ones with the mark taken back: a default never counts as the user's value.
 void TtsDBCol::SetDefaultWidth() {
-  if (!FAssignedValues.Contains(avWidth)) TtsCol::SetWidth(DefaultWidth());
+  if (FAssignedValues.Contains(avWidth)) return;
+  TtsCol::SetWidth(DefaultWidth());
+  // The grid counts every width change of a bound column as the user's; this one is not.
+  FAssignedValues.Exclude(avWidth);
 }
 
 void TtsDBCol::SetDefaultVisible() {

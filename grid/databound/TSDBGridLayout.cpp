@@ -131,7 +131,13 @@ void TtsCustomDBGrid::RemoveFieldLayout() {
   HideGridControl(false);
   if (GetFieldState() == fsDefault) {
     SetGridColCount(DefaultColCount());
-    for (Integer col = 1; col <= GetGridColCount(); ++col) GetGridDBCols()->GetDBCol(col)->TtsCol::SetWidth(GetDefaultColWidth());
+    for (Integer col = 1; col <= GetGridColCount(); ++col) {
+      // The grid's default width is no value of the user's: what the column had assigned stays.
+      TtsDBCol* column = GetGridDBCols()->GetDBCol(col);
+      TtsAssignedValues assigned = column->GetAssignedValues();
+      column->TtsCol::SetWidth(GetDefaultColWidth());
+      column->SetAssignedValues(assigned);
+    }
   }
   SetGridRowCount(DefaultRowCount());
   ResetFields(true);

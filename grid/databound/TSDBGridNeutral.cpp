@@ -1,6 +1,7 @@
 // Answers of the grid's overridable operations until the topic that defines each is built: each
 // does nothing or gives the neutral result. A topic that builds one moves it into its own source.
 #include "TSDBGrid.h"
+#include "TSDBGridPropSets.h"
 
 namespace TSDBGrid {
 
@@ -24,34 +25,15 @@ void TtsCustomDBGrid::UpdateData() {}
 // Per-record row and cell properties
 TtsButtonType TtsCustomDBGrid::GetDBRowButtonType(const Variant& DataRow) { return btDefault; }
 
-// Events
-void TtsCustomDBGrid::DoOnUpdateField(Integer DataCol, const Variant& DataRow, Variant& Value, bool& Cancel) {}
+bool TtsDBRowPropSet::SetProperty(TtsVarRecArray Key, Integer KeyHigh, TtsCustomPropElement*& Element,
+                                  const Variant& Value, TtsProperty Kind, Integer Index, bool Redraw) {
+  return inherited::SetProperty(Key, KeyHigh, Element, Value, Kind, Index, Redraw);
+}
 
-void TtsCustomDBGrid::DoGetDrawInfo(Integer DataCol, const Variant& DataRow, TtsDrawInfo& DrawInfo) {}
-
-void TtsCustomDBGrid::DoComboCellLoaded(Integer DataCol, const Variant& DataRow, Variant& Value) {}
-
-void TtsCustomDBGrid::DoTopLeftChanged(Integer OldCol, const Variant& OldRow, Integer NewCol, const Variant& NewRow,
-                                       bool ByUser) {}
-
-void TtsCustomDBGrid::DoPaintCell(Integer DataCol, const Variant& DataRow, const TRect& ARect,
-                                  TtsPaintCellState State, bool& Cancel) {}
-
-void TtsCustomDBGrid::DoCellLoaded(Integer DataCol, const Variant& DataRow, Variant& Value) {}
-
-void TtsCustomDBGrid::DoDeleteRow(const Variant& DataRow, bool ByUser) {}
-
-void TtsCustomDBGrid::DoInsertRow(const Variant& DataRow, bool ByUser) {}
-
-void TtsCustomDBGrid::DoGetRecordID(const Variant& DataRow, Variant& RecordID) { RecordID = Variant(); }
-
-void TtsCustomDBGrid::DoCompareRecordId(const Variant& RecordID1, const Variant& RecordID2, Integer& CompRes) {}
-
-void TtsCustomDBGrid::DoFieldLayoutChange() {}
-
-void TtsCustomDBGrid::DoPrintRow(const Variant& DataRow, bool& Cancel) {}
-
-void TtsCustomDBGrid::DoPrintCell(Integer DataCol, const Variant& DataRow, bool& Cancel) {}
+bool TtsDBCellPropSet::SetProperty(TtsVarRecArray Key, Integer KeyHigh, TtsCustomPropElement*& Element,
+                                   const Variant& Value, TtsProperty Kind, Integer Index, bool Redraw) {
+  return inherited::SetProperty(Key, KeyHigh, Element, Value, Kind, Index, Redraw);
+}
 
 // Export of the dataset (built with the data-bound export)
 String TtsCustomDBGrid::GetXMLMetaData() { return String(); }

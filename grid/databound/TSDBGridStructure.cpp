@@ -6,8 +6,13 @@
 #include "Strings.h"
 #include "TypInfo.h"
 #include "TSDBGrid.h"
+#include "TSDBGridColumns.h"
 #include "TSDBGridDataLink.h"
+#include "TSDBGridFields.h"
+#include "TSDBGridPropSets.h"
+#include "TSDBGridStreaming.h"
 #include "TSGridStores.h"
+#include "TSSetLib.h"
 #include "Variants.h"
 
 namespace TSDBGrid {
@@ -48,9 +53,15 @@ void TtsCustomDBGrid::Construct() {
   inherited::Construct();
   SetResizeRows(rrAll);
   FDataLink = New<TtsGridDataLink>(this);
+  CreateStandardDataset();
+  FScrollDataset = New<TtsScrollDataset>(this);
+  FGridData = FScrollDataset;
   ResetLastRow();
   FSelection = New<TtsDBSelection>(this, GetRowSelection());
+  FRowPropSet = New<TtsDBRowPropSet>(this);
+  FDBCellPropSet = New<TtsDBCellPropSet>(this);
   FFieldList = New<TtsFieldList>(this);
+  SetFieldState(fsDefault);
   FInFieldLayoutChanged = false;
   FExactRowCount = FAutoInsert = FConfirmDelete = true;
   FDataLinkActive = false;
@@ -66,6 +77,8 @@ void TtsCustomDBGrid::Construct() {
   FScrollDirection = FStartSide = FPreviousStartSide = FSelectDirection = 0;
   FKeyRowSelecting = FScanningRecords = false;
   FReadBoundProps = FApplyBoundPropsPending = FApplyingBoundProps = false;
+  FDBCellCollection = New<TtsDBCellCollection>(this, TtsDBCellItem::StaticClass());
+  FDBRowCollection = New<TtsDBRowCollection>(this, TtsDBRowItem::StaticClass());
   FLookupDataSource = nullptr;
   FComboEditAllowed = false;
   FLastAddedRow = TtsBkmPos{String(), bpoCurrent};
@@ -80,10 +93,19 @@ void TtsCustomDBGrid::Construct() {
 void TtsCustomDBGrid::Destroy() {
   if (!ComponentState().Contains(csDestroying)) Destroying();
   FreeAndNil(FSelection);
-  FreeAndNil(FFieldBitmap);
-  FreeAndNil(FSavedRowBits);
+  FGridData = nullptr;
+  FreeAndNil(FStandardDataset);
+  FreeAndNil(FScrollDataset);
   FreeAndNil(FDataLink);
+  FreeAndNil(FFieldBitmap);
+  FreeAndNil(FRowPropSet);
+  FreeAndNil(FDBCellPropSet);
+  FreeAndNil(FSavedRowBits);
+  FreeAndNil(FDBCellCollection);
+  FreeAndNil(FDBRowCollection);
+  // The field wrappers go last: the columns let go of theirs first.
   ResetFields(true);
+  FFieldList->Reset();
   FreeAndNil(FFieldList);
   inherited::Destroy();
 }
@@ -162,7 +184,7 @@ void TtsCustomDBGrid::CheckGridStatus() {
 // ---- Modes and defaults of a bound grid ---------------------------------------------------------------
 bool TtsCustomDBGrid::StoreRows() { return !FDataBound; }
 
-bool TtsCustomDBGrid::StoreCols() { return !FDataBound; }
+bool TtsCustomDBGrid::StoreCols() { return !FDataBound || GetFieldState() == fsCustomized; }
 
 Integer TtsCustomDBGrid::DefaultColCount() { return FDataBound ? 1 : inherited::DefaultColCount(); }
 Integer TtsCustomDBGrid::DefaultRowCount() { return FDataBound ? 1 : inherited::DefaultRowCount(); }
@@ -188,15 +210,49 @@ TtsGridCols* TtsCustomDBGrid::CreateCols() { return New<TtsDBGridCols>(GetColCou
 
 void TtsCustomDBGrid::CreateStandardDataset() {}
 
-TtsDBRowElement* TtsCustomDBGrid::CreateRowElement(const Variant& DataRow) { return nullptr; }
-
-TtsCustomPropElement* TtsCustomDBGrid::CreateCellElement(Integer DataCol, const Variant& DataRow) {
-  return inherited::CreateCellElement(DataCol, DataRow);
+TtsDBRowElement* TtsCustomDBGrid::CreateRowElement(const Variant& DataRow) {
+  const TVarRec key[1] = {VarRecOfVariant(DataRow)};
+  auto* element = static_cast<TtsDBRowElement*>(FRowPropSet->CreateElement(key, 0));
+  FRowPropSet->AddElement(element);
+  return element;
 }
 
-void TtsCustomDBGrid::AssignRowProperties(TtsBaseGrid* Source) { inherited::AssignRowProperties(Source); }
+TtsCustomPropElement* TtsCustomDBGrid::CreateCellElement(Integer DataCol, const Variant& DataRow) {
+  if (!FDataBound) return inherited::CreateCellElement(DataCol, DataRow);
+  const TVarRec key[2] = {DataCol, VarRecOfVariant(DataRow)};
+  TtsCustomPropElement* element = FDBCellPropSet->CreateElement(key, 1);
+  FDBCellPropSet->AddElement(element);
+  return element;
+}
 
-void TtsCustomDBGrid::AssignCellProperties(TtsBaseGrid* Source) { inherited::AssignCellProperties(Source); }
+namespace {
+// Replaces Own by a fresh empty set holding a copy of Theirs.
+template <class Set>
+void CopyPropSet(TtsCustomDBGrid* Grid, Set*& Own, Set* Theirs) {
+  FreeAndNil(Own);
+  Own = New<Set>(Grid);
+  Own->Assign(Theirs);
+}
+}  // namespace
+
+void TtsCustomDBGrid::AssignRowProperties(TtsBaseGrid* Source) {
+  auto* source = dynamic_cast<TtsCustomDBGrid*>(Source);
+  if (!FDataBound || !source) {
+    inherited::AssignRowProperties(Source);
+    return;
+  }
+  ResetLastRow();
+  CopyPropSet(this, FRowPropSet, source->GetRowPropSet());
+}
+
+void TtsCustomDBGrid::AssignCellProperties(TtsBaseGrid* Source) {
+  auto* source = dynamic_cast<TtsCustomDBGrid*>(Source);
+  if (!FDataBound || !source) {
+    inherited::AssignCellProperties(Source);
+    return;
+  }
+  CopyPropSet(this, FDBCellPropSet, source->GetCellPropSet());
+}
 
 // ---- Record ids -------------------------------------------------------------------------------------
 bool TtsCustomDBGrid::CanUseRecordIds() const { return FDataBound && FUseRecordIds && OnGetRecordID; }
@@ -205,13 +261,13 @@ void TtsCustomDBGrid::SetUseRecordIds(bool Value) {
   bool before = CanUseRecordIds();
   FUseRecordIds = Value;
   // Overrides keyed by bookmark mean nothing once rows are named by id, and the other way round.
-  if (CanUseRecordIds() != before) {}
+  if (CanUseRecordIds() != before) ResetRowCellProperties();
 }
 
 void TtsCustomDBGrid::SetOnGetRecordID(const TtsDBGetRecordIDEvent& Value) {
   bool before = CanUseRecordIds();
   OnGetRecordID = Value;
-  if (CanUseRecordIds() != before) {}
+  if (CanUseRecordIds() != before) ResetRowCellProperties();
 }
 
 bool TtsCustomDBGrid::CheckIdType(const Variant& DataRow) {
@@ -240,6 +296,11 @@ Integer CompareAsGridError(TtsBaseGrid* Grid, Compare&& Run) {
 }
 }  // namespace
 
+Integer TtsCustomDBGrid::CompareBkm(const String& A, const String& B) {
+  if (!FDataBound || !FDataLinkActive) return -2;
+  return FGridData->CompareBkm(A, B);
+}
+
 Integer TtsCustomDBGrid::CompareRecId(const Variant& Id1, const Variant& Id2) {
   return CompareAsGridError(this, [&] {
     Integer result = -2;
@@ -251,11 +312,12 @@ Integer TtsCustomDBGrid::CompareRecId(const Variant& Id1, const Variant& Id2) {
 
 Integer TtsCustomDBGrid::CompareRecordIds(const Variant& A, const Variant& B) {
   if (CanUseRecordIds()) return CompareRecId(A, B);
-  return CompareAsGridError(this, [&] { return A.ToString().compare(B.ToString()); });
+  return CompareAsGridError(this, [&] { return CompareBkm(VarToStr(A), VarToStr(B)); });
 }
 
 Integer TtsCustomDBGrid::RecordIDRow(const Variant& Id, bool UseIds) {
-  return 0;
+  if (CanUseRecordIds() && UseIds) return FGridData->RecIDRow(Id);
+  return FGridData->BufferRow(VarToStr(Id));
 }
 
 // ---- TtsDBSelection ------------------------------------------------------------------------------------
