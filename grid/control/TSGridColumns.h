@@ -177,14 +177,14 @@ class TtsCol : public TPersistent {
   explicit TtsCol(TtsBaseGrid* AGrid = nullptr) : FGrid(AGrid) {}
   void Destroy() override;
   void DefineProperties(Filer::TFiler* Filer) override;
+  // Redraws the column, and the in-place control when it is the current column.
+  void RedrawCol();
+  bool IsCurrentCol();
 
  private:
   friend class TtsGridCols;
   friend class TtsBaseGrid;
-  // Redraws the column, and the in-place control when it is the current column.
-  void RedrawCol();
   void RedrawHeading();
-  bool IsCurrentCol();
   void ReadAlignment(Filer::TReader* Reader);
   void ReadAlign(Filer::TReader* Reader);
   void ReadHeadingAlignment(Filer::TReader* Reader);

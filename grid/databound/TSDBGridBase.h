@@ -9,6 +9,7 @@
 #pragma once
 
 #include "TSDBGridData.h"
+#include "TSDBGridFieldTypes.h"
 #include "TSDBGridTypes.h"
 #include "TSGridBase.h"
 

@@ -63,6 +63,9 @@ using TResyncMode = TSet<TResyncModeItem, 8>;
 
 enum TGetMode { gmCurrent, gmNext, gmPrior };
 
+// How a blob stream opens its field (DBTables.h); fixed in size so that headers can name it alone.
+enum TBlobStreamMode : Byte { bmRead, bmWrite, bmReadWrite };
+
 using TBookmarkStr = String;
 
 using TDataSetNotifyEvent = TClosure<void(TDataSet* DataSet)>;

@@ -32,5 +32,7 @@ inline constexpr const char* SWrongPassword = "Not a valid password.";
 inline constexpr const char* SDatabaseExists = "The file '%s' already exists.";
 inline constexpr const char* STrailingCharacters = "Characters found after end of SQL statement.";
 inline constexpr const char* SNoActiveTransaction = "No transaction is active.";
+inline constexpr const char* STextTrue = "True";
+inline constexpr const char* STextFalse = "False";
 
 }  // namespace DBConsts

@@ -374,15 +374,19 @@ void TBooleanField::Construct() {
 void TBooleanField::SetDisplayValues(const String& Value) {
   if (Value == FDisplayValues) return;
   FDisplayValues = Value;
-  if (Value.empty()) {
-    FTextValues[0] = "False";
-    FTextValues[1] = "True";
-  } else {
-    auto sep = Value.find(';');
-    FTextValues[1] = Value.substr(0, sep);
-    FTextValues[0] = sep == String::npos ? String() : Value.substr(sep + 1);
-  }
+  SplitBooleanDisplayValues(Value, FTextValues[1], FTextValues[0]);
   PropertyChanged(true);
+}
+
+void SplitBooleanDisplayValues(const String& DisplayValues, String& TrueText, String& FalseText) {
+  if (DisplayValues.empty()) {
+    TrueText = STextTrue;
+    FalseText = STextFalse;
+    return;
+  }
+  auto sep = DisplayValues.find(';');
+  TrueText = DisplayValues.substr(0, sep);
+  FalseText = sep == String::npos ? String() : DisplayValues.substr(sep + 1);
 }
 
 Integer TBooleanField::GetDefaultWidth() const {

@@ -153,10 +153,17 @@ class TStringField : public TField {
   String GetAsString() const override;
   void SetAsString(const String& Value) override;
   void SetAsVariant(const Variant& Value) override;
+  // Whether text is converted between the database's character set and the program's. Both are
+  // UTF-8 here, so the setting is kept and reported but converts nothing.
+  bool GetTransliterate() const { return FTransliterate; }
+  void SetTransliterate(bool Value) { FTransliterate = Value; }
 
  protected:
   void Construct() override;
   Integer GetDefaultWidth() const override { return GetSize() > 0 ? GetSize() : 20; }
+
+ private:
+  bool FTransliterate = true;
 };
 
 class TNumericField : public TField {
@@ -326,6 +333,10 @@ class TBooleanField : public TField {
   String FTextValues[2] = {"False", "True"};
 };
 
+// The texts of True and False in a Boolean field's DisplayValues ("Yes;No"): an empty text gives
+// "True" and "False", a text without ";" is the True text alone (False shows as "").
+void SplitBooleanDisplayValues(const String& DisplayValues, String& TrueText, String& FalseText);
+
 class TDateTimeField : public TField {
   DECLARE_CLASS(TDateTimeField, TField)
  public:
@@ -434,9 +445,15 @@ class TMemoField : public TBlobField {
   DECLARE_CLASS(TMemoField, TBlobField)
  public:
   using TBlobField::TBlobField;
+  // As a string field's: kept and reported; UTF-8 on both sides, so nothing is converted.
+  bool GetTransliterate() const { return FTransliterate; }
+  void SetTransliterate(bool Value) { FTransliterate = Value; }
 
  protected:
   void Construct() override;
+
+ private:
+  bool FTransliterate = true;
 };
 
 class TGraphicField : public TBlobField {

@@ -1,0 +1,22 @@
+// The vocabulary of the data-bound grid's field side, light enough for the grid's class head: which
+// column settings the user set himself.
+#pragma once
+
+#include "ClassTypes.h"
+#include "System.h"
+#include "TSDBGridTypes.h"
+
+namespace TSDBGrid {
+
+class TtsCustomDBGrid;
+class TtsDBField;
+class TtsFieldList;
+class TtsDBCol;
+class TtsDBGridCols;
+class TtsFieldLayout;
+
+// The column settings that no longer follow the bound field; streamed as one byte, bit i for member i.
+enum TtsAssignedValue { avAlignment, avWidth, avVisible, avMaxLength, avControlType, avAllowGrayed };
+using TtsAssignedValues = TSet<TtsAssignedValue, 8>;
+
+}  // namespace TSDBGrid
