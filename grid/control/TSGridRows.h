@@ -232,7 +232,9 @@ class TtsDesignRow : public TPersistent {
 
   bool StoreSpinIncrement() const { return const_cast<TtsDesignRow*>(this)->GetSpinIncrement() != 1.0; }
   TtsBaseGrid* GetGrid() const { return FGrid; }
+  void SetGrid(TtsBaseGrid* Value) { FGrid = Value; }
   const Variant& GetKey() const { return FKey; }
+  void SetKey(const Variant& Value) { FKey = Value; }
 
  protected:
   TtsDesignRow(TtsBaseGrid* AGrid = nullptr, Variant AKey = Variant()) : FGrid(AGrid), FKey(std::move(AKey)) {}

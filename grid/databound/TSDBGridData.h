@@ -13,7 +13,6 @@
 
 #include "System.h"
 #include "Variants.h"
-#include "TSDBGridTypes.h"
 #include "TSGridTypes.h"
 
 namespace DB {
@@ -36,6 +35,18 @@ class TtsFieldLayout;
 class TtsDBRowElement;
 class TtsSelectedList;
 class TtsDBCol;
+
+// The grid's data edit mode, following the dataset's edit state.
+enum TtsDataEditMode { demNone, demEdit, demAppend, demInsert };
+
+// A place relative to a record: before it, on it, after it, or the dataset's start or end (the
+// bookmark is then empty).
+enum TtsBkmPosOffset { bpoBof, bpoPrior, bpoCurrent, bpoNext, bpoEof };
+
+struct TtsBkmPos {
+  String Bookmark;
+  TtsBkmPosOffset Offset = bpoCurrent;
+};
 
 TtsBkmPos CurrentBkmPos(const String& Bookmark);
 TtsBkmPos StartBkmPos();

@@ -77,7 +77,8 @@ void TtsCustomDBGrid::SetHeadingOn(bool Value) {
 // A width the user gave a bound column is its own from then on.
 void TtsCustomDBGrid::ColResized(Integer DataCol) {
   if (!FCreating && DataCol != -1)
-    if (TtsDBCol* col = GetGridDBCols()->GetDBCol(Variant(DataCol))) col->AddAssignedValue(avWidth);
+    if (TtsDBCol* col = GetGridDBCols()->GetDBCol(Variant(DataCol)))
+      col->SetAssignedValues(col->GetAssignedValues().Include(avWidth));
   inherited::ColResized(DataCol);
 }
 
