@@ -138,3 +138,72 @@ TEST(DBGridLayoutFuzz, SeedsLoadAndDamagedLayoutsEndInOrdinaryErrors) {
 
 }  // namespace
 }  // namespace DBGridTest
+
+namespace DBGridTest {
+namespace {
+
+// The application's timer list: five customized columns, the last two hidden date-time buttons.
+void LayOutTimerList(TtsDBGrid* Grid) {
+  struct Column {
+    const char* Field;
+    const char* Heading;
+    Integer Width;
+    bool Button;
+  };
+  const Column columns[] = {{"wpm", "物品名", 97, false},
+                            {"ddsj", "到期时间", 164, false},
+                            {"sjc", "距到期相差秒", 105, false},
+                            {nullptr, "秒表", 38, true},
+                            {nullptr, "修改时间", 70, true}};
+  Grid->SetFieldState(fsCustomized);
+  Grid->SetGridColCount(5);
+  Grid->SetDefaultRowHeight(19);
+  Grid->SetHeadingHeight(18);
+  for (Integer i = 0; i < 5; ++i) {
+    TtsCol* col = Grid->GetCols()->GetItem(i + 1);
+    if (columns[i].Field) col->SetFieldName(columns[i].Field);
+    col->SetHeading(columns[i].Heading);
+    col->SetWidth(columns[i].Width);
+    if (columns[i].Button) {
+      col->SetButtonType(btDateTimePopup);
+      col->SetHeadingColor(clWindow);
+      col->SetVisible(false);
+    }
+  }
+  Grid->GetCols()->GetItem(1)->SetHorzAlignment(TSCommon::htaCenter);
+  Grid->GetCols()->GetItem(1)->SetHeadingHorzAlignment(TSCommon::htaCenter);
+  Grid->GetCols()->GetItem(2)->SetHeadingHorzAlignment(TSCommon::htaCenter);
+}
+
+// The grid's form text without its data source reference, which the test binds by hand.
+String WithoutDataSource(String Text) {
+  size_t at = Text.find("  DataSource = ");
+  if (at != String::npos) Text.erase(at, Text.find('\n', at) + 1 - at);
+  return Text;
+}
+
+TEST_F(DBGridTest, TheTimerListsGridResourceReadsAndWritesBackEqual) {
+  Grid->SetDataSource(Source);
+  LayOutTimerList(Grid);
+  String written = WithoutDataSource(FormText(Grid));
+  size_t bound = written.find("DataBound = True");
+  ASSERT_NE(String::npos, bound) << written;
+  EXPECT_LT(bound, written.find("ColProperties = <"));
+  EXPECT_FALSE(Has(written, "ColPropCount"));
+  EXPECT_FALSE(Has(written, "\n  Rows = "));
+  EXPECT_TRUE(Has(written, "AssignedValues"));
+
+  auto* copy = New<TtsDBGrid>(Form);
+  copy->SetName("Copy");
+  copy->SetDataSource(Source);
+  String asCopy = written;
+  asCopy.replace(asCopy.find("object Grid:"), 12, "object Copy:");
+  ReadText(copy, asCopy);
+  EXPECT_EQ(5, copy->GetGridColCount());
+  EXPECT_EQ(fsCustomized, copy->GetFieldState());
+  EXPECT_FALSE(copy->GetCols()->GetItem(4)->GetVisible());
+  EXPECT_EQ(asCopy, WithoutDataSource(FormText(copy)));
+}
+
+}  // namespace
+}  // namespace DBGridTest
