@@ -1,29 +1,16 @@
 // Binding the grid to its data: the data source, the data strategy and the bookmark and selection
 // settings; and keeping the grid's current row and the dataset's current record on one record.
+#include <optional>
+
 #include "TSDBGrid.h"
 #include "TSDBGridData.h"
+#include "TSDBGridDisplayImpl.h"
 #include "TSDBGridDataLink.h"
 #include "TSDBGridPropSets.h"
 
 namespace TSDBGrid {
 
 namespace {
-// Suspends the grid's painting for the guard's lifetime, also when an exception passes.
-class TPaintOff {
- public:
-  explicit TPaintOff(TtsBaseGrid* Grid, bool Active = true) : FGrid(Active ? Grid : nullptr) {
-    if (FGrid) FGrid->SetEnablePaint(false);
-  }
-  ~TPaintOff() {
-    if (FGrid) FGrid->SetEnablePaint(true);
-  }
-  TPaintOff(const TPaintOff&) = delete;
-  TPaintOff& operator=(const TPaintOff&) = delete;
-
- private:
-  TtsBaseGrid* FGrid;
-};
-
 // Raises a "cannot" counter (CanSynchronize, CanSetCurrentRec) for the guard's lifetime.
 class TCounterHold {
  public:
@@ -55,7 +42,7 @@ void TtsCustomDBGrid::SetDataSource(TDataSource* Value) {
   if (Value == GetDataSource()) return;
   TDataSource* old = GetDataSource();
   {
-    TPaintOff paintOff(this);
+    TtsPaintSuspension paintOff(this);
     ClearCellBuffer();
     HideGridControl(false);
     ResetLastRow();
@@ -182,7 +169,8 @@ void TtsCustomDBGrid::SetStoreData(bool Value) {
 void TtsCustomDBGrid::PositionCurrentRec(Integer Col, const String& Bookmark, bool KeepPaint, bool Synchronize) {
   if (!GetCanSetCurrentRec()) return;
   TCounterHold hold(this, &TtsCustomDBGrid::SetCanSetCurrentRec);
-  TPaintOff paintOff(this, !KeepPaint);
+  std::optional<TtsPaintSuspension> paintOff;
+  if (!KeepPaint) paintOff.emplace(this);
   PositionRec(Col, Bookmark, Synchronize);
 }
 
@@ -269,7 +257,7 @@ Integer TtsCustomDBGrid::GetActiveRecord() { return FGridData->GetActiveRecord()
 Variant TtsCustomDBGrid::GetBookmarkRecordID(const String& Bookmark) {
   if (!FDataBound || !FDataLinkActive || !CanUseRecordIds()) return Variant();
   if (Bookmark.empty()) return NullDataRow();
-  TPaintOff paintOff(this);
+  TtsPaintSuspension paintOff(this);
   Variant id;
   FGridData->GetBookmarkRecID(Bookmark, FGridData->BufferRow(Bookmark), id);
   return id;
@@ -278,7 +266,8 @@ Variant TtsCustomDBGrid::GetBookmarkRecordID(const String& Bookmark) {
 void TtsCustomDBGrid::RepositionTopRow(Integer RowA, Integer RowB, bool KeepPaint) {
   if (!FDataLinkActive) return;
   Integer shift = RowA != 0 && RowB != 0 ? RowA - RowB : 0;
-  TPaintOff paintOff(this, !KeepPaint);
+  std::optional<TtsPaintSuspension> paintOff;
+  if (!KeepPaint) paintOff.emplace(this);
   Integer top = FScrollDataset && !FUseStandardScrolling && FScrollDataset->GetAtEnd() ? GetTopRow() - shift
                                                                                        : GetFixedRows();
   MoveTopLeft(GetLeftCol(), top);
