@@ -22,7 +22,9 @@ void TtsCustomDBGrid::RecordChanged(TField* Field) {}
 void TtsCustomDBGrid::UpdateData() {}
 
 // Per-record row and cell properties
-void TtsCustomDBGrid::GetActiveCellValue(Integer DataCol, const Variant& Bookmark, Variant& Value) { Value = Variant(); }
+void TtsCustomDBGrid::GetActiveCellValue(Integer DataCol, const Variant& Bookmark, Variant& Value) {
+  Value = Variant();
+}
 
 void TtsCustomDBGrid::BookmarkValue(Integer DataCol, const Variant& Bookmark, Variant& Value) { Value = Variant(); }
 

@@ -114,7 +114,7 @@ TEST_F(DBGridTest, RecordIdsNeedTheSwitchAndAHandler) {
   EXPECT_TRUE(Grid->CanUseRecordIds());
   Grid->SetUseRecordIds(false);
   EXPECT_FALSE(Grid->CanUseRecordIds());
-  // Without record ids a record is named by a null-free empty bookmark; with them, by Null.
+  // The insertion row is named by the empty bookmark without record ids and by Null with them.
   EXPECT_TRUE(VarIsStr(TtsCustomDBGrid::EmptyBookmark()));
   EXPECT_TRUE(VarIsNull(TtsCustomDBGrid::NullDataRow()));
   EXPECT_TRUE(VarIsEmpty(Grid->GetBookmarkRecordID(String())));
@@ -126,7 +126,8 @@ TEST_F(DBGridTest, DataRowKindsAreCheckedAsTheErrorSwitchSays) {
     Variant DataRow;
     bool IdValid, BkmValid;
   };
-  const Case cases[] = {{Variant(String("b1")), true, true}, {Variant(Integer{3}), false, false}, {Null(), false, false}};
+  const Case cases[] = {
+      {Variant(String("b1")), true, true}, {Variant(Integer{3}), false, false}, {Null(), false, false}};
   for (const Case& c : cases) {
     Grid->SetRaiseErrors(false);
     EXPECT_EQ(c.IdValid, Grid->CheckIdType(c.DataRow));
