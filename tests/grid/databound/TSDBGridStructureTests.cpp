@@ -1,5 +1,7 @@
 // The data-bound grid's structure: its parts and defaults, assignment, the nesting counters and the
 // rules for DataRow values.
+#include <functional>
+
 #include "DBGridTestSupport.h"
 #include "TSGridCustom.h"
 
@@ -32,30 +34,31 @@ TEST_F(DBGridTest, ABoundGridFreedBeforeItsDataLeavesTheDataSourceUnlinked) {
 }
 
 TEST_F(DBGridTest, NestingCountersPairAndNeverGoBelowZero) {
+  TtsCustomDBGrid* g = Grid;
   struct Counter {
-    void (TtsCustomDBGrid::*Set)(bool);
-    bool (TtsCustomDBGrid::*Get)() const;
+    std::function<void(bool)> Set;
+    std::function<bool()> Get;
     bool Raise;  // the call that raises the counter
   };
   const Counter counters[] = {
-      {&TtsCustomDBGrid::SetCanSetCurrentRec, &TtsCustomDBGrid::GetCanSetCurrentRec, false},
-      {&TtsCustomDBGrid::SetCanSynchronize, &TtsCustomDBGrid::GetCanSynchronize, false},
-      {&TtsCustomDBGrid::SetCanGetCurrentCell, &TtsCustomDBGrid::GetCanGetCurrentCell, false},
-      {&TtsCustomDBGrid::SetInSyncDataset, &TtsCustomDBGrid::GetInSyncDataset, true},
-      {&TtsCustomDBGrid::SetInDatasetEvent, &TtsCustomDBGrid::GetInDatasetEvent, true},
-      {&TtsCustomDBGrid::SetIgnoreDatasetScrolled, &TtsCustomDBGrid::GetIgnoreDatasetScrolled, true},
+      {[g](bool v) { g->SetCanSetCurrentRec(v); }, [g] { return g->GetCanSetCurrentRec(); }, false},
+      {[g](bool v) { g->SetCanSynchronize(v); }, [g] { return g->GetCanSynchronize(); }, false},
+      {[g](bool v) { g->SetCanGetCurrentCell(v); }, [g] { return g->GetCanGetCurrentCell(); }, false},
+      {[g](bool v) { g->SetInSyncDataset(v); }, [g] { return g->GetInSyncDataset(); }, true},
+      {[g](bool v) { g->SetInDatasetEvent(v); }, [g] { return g->GetInDatasetEvent(); }, true},
+      {[g](bool v) { g->SetIgnoreDatasetScrolled(v); }, [g] { return g->GetIgnoreDatasetScrolled(); }, true},
   };
   for (const Counter& c : counters) {
-    bool idle = (Grid->*c.Get)();
-    (Grid->*c.Set)(!c.Raise);  // a release at 0 stays at 0
-    EXPECT_EQ(idle, (Grid->*c.Get)());
-    (Grid->*c.Set)(c.Raise);
-    (Grid->*c.Set)(c.Raise);
-    EXPECT_NE(idle, (Grid->*c.Get)());
-    (Grid->*c.Set)(!c.Raise);
-    EXPECT_NE(idle, (Grid->*c.Get)()) << "one release of two holds";
-    (Grid->*c.Set)(!c.Raise);
-    EXPECT_EQ(idle, (Grid->*c.Get)());
+    bool idle = c.Get();
+    c.Set(!c.Raise);  // a release at 0 stays at 0
+    EXPECT_EQ(idle, c.Get());
+    c.Set(c.Raise);
+    c.Set(c.Raise);
+    EXPECT_NE(idle, c.Get());
+    c.Set(!c.Raise);
+    EXPECT_NE(idle, c.Get()) << "one release of two holds";
+    c.Set(!c.Raise);
+    EXPECT_EQ(idle, c.Get());
   }
 }
 
