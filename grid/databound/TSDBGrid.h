@@ -4,9 +4,14 @@
 #pragma once
 
 #include "TSDBGridBase.h"
+#include "TSDBGridFacades.h"
+#include "TSDBGridPropSets.h"
 #include "TSDBGridPublished.h"
 #include "TSDBGridSelection.h"
+#include "TSDBGridStreaming.h"
 #include "TSDBGridTypes.h"
+#include "TSDBGridColumns.h"
+#include "TSDBGridFields.h"
 
 namespace TSDBGrid {
 

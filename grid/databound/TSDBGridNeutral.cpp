@@ -22,36 +22,11 @@ void TtsCustomDBGrid::RecordChanged(TField* Field) {}
 void TtsCustomDBGrid::UpdateData() {}
 
 // Per-record row and cell properties
-TtsButtonType TtsCustomDBGrid::GetDBRowButtonType(const Variant& DataRow) { return btDefault; }
+void TtsCustomDBGrid::GetActiveCellValue(Integer DataCol, const Variant& Bookmark, Variant& Value) {
+  Value = Variant();
+}
 
-// Events
-void TtsCustomDBGrid::DoOnUpdateField(Integer DataCol, const Variant& DataRow, Variant& Value, bool& Cancel) {}
-
-void TtsCustomDBGrid::DoGetDrawInfo(Integer DataCol, const Variant& DataRow, TtsDrawInfo& DrawInfo) {}
-
-void TtsCustomDBGrid::DoComboCellLoaded(Integer DataCol, const Variant& DataRow, Variant& Value) {}
-
-void TtsCustomDBGrid::DoTopLeftChanged(Integer OldCol, const Variant& OldRow, Integer NewCol, const Variant& NewRow,
-                                       bool ByUser) {}
-
-void TtsCustomDBGrid::DoPaintCell(Integer DataCol, const Variant& DataRow, const TRect& ARect,
-                                  TtsPaintCellState State, bool& Cancel) {}
-
-void TtsCustomDBGrid::DoCellLoaded(Integer DataCol, const Variant& DataRow, Variant& Value) {}
-
-void TtsCustomDBGrid::DoDeleteRow(const Variant& DataRow, bool ByUser) {}
-
-void TtsCustomDBGrid::DoInsertRow(const Variant& DataRow, bool ByUser) {}
-
-void TtsCustomDBGrid::DoGetRecordID(const Variant& DataRow, Variant& RecordID) { RecordID = Variant(); }
-
-void TtsCustomDBGrid::DoCompareRecordId(const Variant& RecordID1, const Variant& RecordID2, Integer& CompRes) {}
-
-void TtsCustomDBGrid::DoFieldLayoutChange() {}
-
-void TtsCustomDBGrid::DoPrintRow(const Variant& DataRow, bool& Cancel) {}
-
-void TtsCustomDBGrid::DoPrintCell(Integer DataCol, const Variant& DataRow, bool& Cancel) {}
+void TtsCustomDBGrid::BookmarkValue(Integer DataCol, const Variant& Bookmark, Variant& Value) { Value = Variant(); }
 
 // Export of the dataset (built with the data-bound export)
 String TtsCustomDBGrid::GetXMLMetaData() { return String(); }
