@@ -5,29 +5,16 @@
 
 namespace TSDBGrid {
 
-// Data link and dataset notifications, editing state
-void TtsCustomDBGrid::LinkActive(bool Value) {}
-
-void TtsCustomDBGrid::CheckBrowseMode() {}
-
-void TtsCustomDBGrid::DataSetScrolled(Integer Distance) {}
-
-void TtsCustomDBGrid::DataSetChanged() {}
-
-void TtsCustomDBGrid::EditingChanged() {}
-
-void TtsCustomDBGrid::LayoutChanged() {}
-
-void TtsCustomDBGrid::RecordChanged(TField* Field) {}
-
-void TtsCustomDBGrid::UpdateData() {}
-
 // Per-record row and cell properties
 TtsButtonType TtsCustomDBGrid::GetDBRowButtonType(const Variant& DataRow) { return btDefault; }
 
 void TtsCustomDBGrid::GetActiveCellValue(Integer DataCol, const Variant& Bookmark, Variant& Value) { Value = Variant(); }
 
 void TtsCustomDBGrid::BookmarkValue(Integer DataCol, const Variant& Bookmark, Variant& Value) { Value = Variant(); }
+
+void TtsCustomDBGrid::GetDBCellValue(Integer DataCol, const Variant& Bookmark, Variant& Value) { Value = Variant(); }
+
+void TtsCustomDBGrid::SetDBRowChanged(const Variant& DataRow, bool Value) {}
 
 bool TtsDBRowPropSet::SetProperty(TtsVarRecArray Key, Integer KeyHigh, TtsCustomPropElement*& Element,
                                   const Variant& Value, TtsProperty Kind, Integer Index, bool Redraw) {
