@@ -58,6 +58,8 @@ class DBGridLinkTest : public DBGridTest {
     Integer current = data->CurrentBufRow();
     ASSERT_GE(current, 1);
     EXPECT_EQ(LineId(current), Data->FieldByName("id")->GetAsInteger());
+    EXPECT_EQ(Grid->GetCurDataRow(), current);
+    EXPECT_EQ(Grid->GetCurrentBookmark(), Data->GetBookmark());
   }
 
   static std::vector<Integer> Ids(Integer First, Integer Count) {
@@ -395,6 +397,7 @@ TEST_F(DBGridLinkTest, AQueryClosedReopenedAndRestoredKeepsTheCurrentRecord) {
     EXPECT_EQ(query->FieldByName("id")->GetAsInteger(), recNo);
     Strategy()->SetActiveRecord(active);
     EXPECT_EQ(Strategy()->GetBookmark(line), query->GetBookmark());
+    EXPECT_EQ(Grid->GetCurDataRow(), line);
     EXPECT_EQ(Grid->GetGridRowCount(), std::min(30, Grid->MaxDisplayRows()));
   }
   query->Close();
