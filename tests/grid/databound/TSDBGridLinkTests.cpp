@@ -11,6 +11,7 @@
 #include "SqliteDatabase.h"
 #include "StringLists.h"
 #include "Strings.h"
+#include "TSDBGridColumns.h"
 #include "TSDBGridData.h"
 #include "TSDBGridDataLink.h"
 
@@ -155,6 +156,41 @@ TEST_F(DBGridLinkTest, MovesInsideADisableControlsPairArriveAsOneChange) {
   // The window is the dataset's, which followed the cursor to record 51 and
   // back: it starts at 24.
   ExpectConsistent(Ids(51 - n + 1, n));
+}
+
+// Cell values by control type: a check box's three states are True, False and Null in a Boolean
+// field; text goes through the field's edit text.
+TEST_F(DBGridLinkTest, CellValuesAreWrittenAndReadByTheirControlType) {
+  Data->FieldDefs()->Add("ok", ftBoolean);
+  BindAndOpen();
+  TtsDBCol* check = Grid->GetGridDBCols()->GetDBCol(Variant(3));
+  TtsDBCol* text = Grid->GetGridDBCols()->GetDBCol(Variant(2));
+  ASSERT_NE(check, nullptr);
+  TField* ok = Data->FieldByName("ok");
+  Variant value;
+  Grid->GetFieldValue(check, 1, value, ctCheck, true);
+  EXPECT_EQ(value.ToInteger(), 2);  // a Null Boolean shows grayed
+  Data->Edit();
+  struct Case {
+    Integer State;
+    bool Null, Checked;
+  } cases[] = {{1, false, true}, {0, false, false}, {2, true, false}};
+  for (const Case& c : cases) {
+    Grid->SetFieldValue(check, ctCheck, Variant(c.State));
+    EXPECT_EQ(ok->IsNull(), c.Null) << c.State;
+    if (!c.Null) EXPECT_EQ(ok->GetAsBoolean(), c.Checked) << c.State;
+    Grid->GetFieldValue(check, 1, value, ctCheck, true);
+    EXPECT_EQ(value.ToInteger(), c.State);
+  }
+  Grid->SetFieldValue(check, ctCheck, Variant(7));  // no state: nothing written
+  EXPECT_TRUE(ok->IsNull());
+  Grid->SetFieldValue(text, ctText, Variant(String("周八")));
+  EXPECT_EQ(Data->FieldByName("name")->GetAsString(), "周八");
+  Grid->SetFieldValue(text, ctText, Null());
+  EXPECT_TRUE(Data->FieldByName("name")->IsNull());
+  Data->Cancel();
+  EXPECT_EQ(Grid->GetDataEditMode(), demNone);
+  EXPECT_TRUE(Grid->CheckCanceled());
 }
 
 // A naive model of the link's window: the first record it shows stays while the
