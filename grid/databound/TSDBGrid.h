@@ -6,7 +6,10 @@
 #include "TSDBGridBase.h"
 #include "TSDBGridPublished.h"
 #include "TSDBGridSelection.h"
+#include "TSDBGridStreaming.h"
 #include "TSDBGridTypes.h"
+#include "TSDBGridColumns.h"
+#include "TSDBGridFields.h"
 
 namespace TSDBGrid {
 

@@ -11,13 +11,7 @@
 
 #include <vector>
 
-#include "System.h"
-#include "Variants.h"
-#include "TSGridTypes.h"
-
-namespace DB {
-class TDataSet;
-}
+#include "TSDBGridTypes.h"
 
 namespace TSGrid {
 class TtsBaseGrid;
@@ -25,16 +19,9 @@ class TtsBaseGrid;
 
 namespace TSDBGrid {
 
-using DB::TDataSet;
 using TSGrid::TtsBaseGrid;
-using TSGrid::TtsComboCompareType;
-
-class TtsCustomDBGrid;
-class TtsGridDataLink;
 class TtsFieldLayout;
-class TtsDBRowElement;
 class TtsSelectedList;
-class TtsDBCol;
 
 // The grid's data edit mode, following the dataset's edit state.
 enum TtsDataEditMode { demNone, demEdit, demAppend, demInsert };
@@ -48,6 +35,7 @@ struct TtsBkmPos {
   TtsBkmPosOffset Offset = bpoCurrent;
 };
 
+// Builders of bookmark positions: on a record, the dataset's start, the dataset's end.
 TtsBkmPos CurrentBkmPos(const String& Bookmark);
 TtsBkmPos StartBkmPos();
 TtsBkmPos EndBkmPos();
@@ -256,9 +244,6 @@ class TtsStandardDataset : public TtsGridData {
   void SetBookmarkPos(const String& Bookmark) override;
   String GetBookmarkPos() override;
 
-  // A table's nearest-key search; no platform dataset offers one.
-  bool CanFindNearest() { return false; }
-  void FindNearest(const String& Key) {}
 
   // The per-row caches of bookmarks and record ids.
   void ClearIdBuffers(Integer First, Integer Last, bool Finalize);
@@ -285,6 +270,10 @@ class TtsStandardDataset : public TtsGridData {
   // Runs Body with the link's active record on buffer row Row, putting the old one back however it ends.
   template <class F>
   void WithActiveRow(Integer Row, F Body);
+  template <class F>
+  void WithSavedPosition(F Body);
+  bool StepBookmark(const String& Bookmark, Integer Direction, String& Neighbour);
+  String TopRowBookmark();
 
   std::vector<Variant> FRecordIdCache;
   std::vector<Variant> FBookmarkCache;

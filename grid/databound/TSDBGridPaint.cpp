@@ -2,6 +2,7 @@
 // buffered at its row, read while that record is the data link's active record (so the application's
 // handlers read the painted record from the dataset too); OnRowLoaded fires once for each record a
 // paint reaches, and OnPaintCell names the record by its bookmark.
+#include "TSDBGridColumns.h"
 #include "TSDBGridDisplayImpl.h"
 
 namespace TSDBGrid {

@@ -3,6 +3,7 @@
 // the scroll strategy they move the strategy themselves. Each answers how far the current row moved
 // and hands back the new top row, the new current data row and, where asked, the rows the view must
 // scroll; RepaintAllRows means more rows than any view holds (the caller repaints everything).
+#include "TSDBGridDataLink.h"
 #include "TSDBGridDisplayImpl.h"
 
 namespace TSDBGrid {

@@ -6,7 +6,13 @@
 #include "Strings.h"
 #include "TypInfo.h"
 #include "TSDBGrid.h"
+#include "TSDBGridColumns.h"
+#include "TSDBGridDataLink.h"
+#include "TSDBGridFields.h"
+#include "TSDBGridPropSets.h"
+#include "TSDBGridStreaming.h"
 #include "TSGridStores.h"
+#include "TSSetLib.h"
 #include "Variants.h"
 
 namespace TSDBGrid {
@@ -46,8 +52,16 @@ void TtsCustomDBGrid::Construct() {
   FCreating = true;
   inherited::Construct();
   SetResizeRows(rrAll);
+  FDataLink = New<TtsGridDataLink>(this);
+  CreateStandardDataset();
+  FScrollDataset = New<TtsScrollDataset>(this);
+  FGridData = FScrollDataset;
   ResetLastRow();
   FSelection = New<TtsDBSelection>(this, GetRowSelection());
+  FRowPropSet = New<TtsDBRowPropSet>(this);
+  FDBCellPropSet = New<TtsDBCellPropSet>(this);
+  FFieldList = New<TtsFieldList>(this);
+  SetFieldState(fsDefault);
   FInFieldLayoutChanged = false;
   FExactRowCount = FAutoInsert = FConfirmDelete = true;
   FDataLinkActive = false;
@@ -63,6 +77,8 @@ void TtsCustomDBGrid::Construct() {
   FScrollDirection = FStartSide = FPreviousStartSide = FSelectDirection = 0;
   FKeyRowSelecting = FScanningRecords = false;
   FReadBoundProps = FApplyBoundPropsPending = FApplyingBoundProps = false;
+  FDBCellCollection = New<TtsDBCellCollection>(this, TtsDBCellItem::StaticClass());
+  FDBRowCollection = New<TtsDBRowCollection>(this, TtsDBRowItem::StaticClass());
   FLookupDataSource = nullptr;
   FComboEditAllowed = false;
   FLastAddedRow = TtsBkmPos{String(), bpoCurrent};
@@ -77,8 +93,20 @@ void TtsCustomDBGrid::Construct() {
 void TtsCustomDBGrid::Destroy() {
   if (!ComponentState().Contains(csDestroying)) Destroying();
   FreeAndNil(FSelection);
+  FGridData = nullptr;
+  FreeAndNil(FStandardDataset);
+  FreeAndNil(FScrollDataset);
+  FreeAndNil(FDataLink);
   FreeAndNil(FFieldBitmap);
+  FreeAndNil(FRowPropSet);
+  FreeAndNil(FDBCellPropSet);
   FreeAndNil(FSavedRowBits);
+  FreeAndNil(FDBCellCollection);
+  FreeAndNil(FDBRowCollection);
+  // The field wrappers go last: the columns let go of theirs first.
+  ResetFields(true);
+  FFieldList->Reset();
+  FreeAndNil(FFieldList);
   inherited::Destroy();
 }
 
@@ -118,6 +146,8 @@ void TtsCustomDBGrid::Assign(TPersistent* Source) {
 void TtsCustomDBGrid::AssignProperties(TtsBaseGrid* Source, const String& SkipList) {
   inherited::AssignProperties(Source, SkipList);
   if (LowerCase(SkipList).find("datasource") != String::npos) return;
+  // Reading a layout resets the grid from a fresh, unbound copy first: the binding is not layout.
+  if (Reading()) return;
   auto* source = dynamic_cast<TtsCustomDBGrid*>(Source);
   if (!source) return;
   TDataSource* theirs = source->GetDataSource();
@@ -156,7 +186,7 @@ void TtsCustomDBGrid::CheckGridStatus() {
 // ---- Modes and defaults of a bound grid ---------------------------------------------------------------
 bool TtsCustomDBGrid::StoreRows() { return !FDataBound; }
 
-bool TtsCustomDBGrid::StoreCols() { return !FDataBound; }
+bool TtsCustomDBGrid::StoreCols() { return !FDataBound || GetFieldState() == fsCustomized; }
 
 Integer TtsCustomDBGrid::DefaultColCount() { return FDataBound ? 1 : inherited::DefaultColCount(); }
 Integer TtsCustomDBGrid::DefaultRowCount() { return FDataBound ? 1 : inherited::DefaultRowCount(); }
@@ -178,19 +208,53 @@ bool TtsCustomDBGrid::ReadOnly() {
 // ---- Factories --------------------------------------------------------------------------------------
 TtsCurrentCell* TtsCustomDBGrid::CreateCurrentCell() { return inherited::CreateCurrentCell(); }
 
-TtsGridCols* TtsCustomDBGrid::CreateCols() { return inherited::CreateCols(); }
+TtsGridCols* TtsCustomDBGrid::CreateCols() { return New<TtsDBGridCols>(GetColCount(), this); }
 
-void TtsCustomDBGrid::CreateStandardDataset() {}
+void TtsCustomDBGrid::CreateStandardDataset() { FStandardDataset = New<TtsStandardDataset>(this); }
 
-TtsDBRowElement* TtsCustomDBGrid::CreateRowElement(const Variant& DataRow) { return nullptr; }
-
-TtsCustomPropElement* TtsCustomDBGrid::CreateCellElement(Integer DataCol, const Variant& DataRow) {
-  return inherited::CreateCellElement(DataCol, DataRow);
+TtsDBRowElement* TtsCustomDBGrid::CreateRowElement(const Variant& DataRow) {
+  const TVarRec key[1] = {VarRecOfVariant(DataRow)};
+  auto* element = static_cast<TtsDBRowElement*>(FRowPropSet->CreateElement(key, 0));
+  FRowPropSet->AddElement(element);
+  return element;
 }
 
-void TtsCustomDBGrid::AssignRowProperties(TtsBaseGrid* Source) { inherited::AssignRowProperties(Source); }
+TtsCustomPropElement* TtsCustomDBGrid::CreateCellElement(Integer DataCol, const Variant& DataRow) {
+  if (!FDataBound) return inherited::CreateCellElement(DataCol, DataRow);
+  const TVarRec key[2] = {DataCol, VarRecOfVariant(DataRow)};
+  TtsCustomPropElement* element = FDBCellPropSet->CreateElement(key, 1);
+  FDBCellPropSet->AddElement(element);
+  return element;
+}
 
-void TtsCustomDBGrid::AssignCellProperties(TtsBaseGrid* Source) { inherited::AssignCellProperties(Source); }
+namespace {
+// Replaces Own by a fresh empty set holding a copy of Theirs.
+template <class Set>
+void CopyPropSet(TtsCustomDBGrid* Grid, Set*& Own, Set* Theirs) {
+  FreeAndNil(Own);
+  Own = New<Set>(Grid);
+  Own->Assign(Theirs);
+}
+}  // namespace
+
+void TtsCustomDBGrid::AssignRowProperties(TtsBaseGrid* Source) {
+  auto* source = dynamic_cast<TtsCustomDBGrid*>(Source);
+  if (!FDataBound || !source) {
+    inherited::AssignRowProperties(Source);
+    return;
+  }
+  ResetLastRow();
+  CopyPropSet(this, FRowPropSet, source->GetRowPropSet());
+}
+
+void TtsCustomDBGrid::AssignCellProperties(TtsBaseGrid* Source) {
+  auto* source = dynamic_cast<TtsCustomDBGrid*>(Source);
+  if (!FDataBound || !source) {
+    inherited::AssignCellProperties(Source);
+    return;
+  }
+  CopyPropSet(this, FDBCellPropSet, source->GetCellPropSet());
+}
 
 // ---- Record ids -------------------------------------------------------------------------------------
 bool TtsCustomDBGrid::CanUseRecordIds() const { return FDataBound && FUseRecordIds && OnGetRecordID; }
@@ -199,13 +263,13 @@ void TtsCustomDBGrid::SetUseRecordIds(bool Value) {
   bool before = CanUseRecordIds();
   FUseRecordIds = Value;
   // Overrides keyed by bookmark mean nothing once rows are named by id, and the other way round.
-  if (CanUseRecordIds() != before) {}
+  if (CanUseRecordIds() != before) ResetRowCellProperties();
 }
 
 void TtsCustomDBGrid::SetOnGetRecordID(const TtsDBGetRecordIDEvent& Value) {
   bool before = CanUseRecordIds();
   OnGetRecordID = Value;
-  if (CanUseRecordIds() != before) {}
+  if (CanUseRecordIds() != before) ResetRowCellProperties();
 }
 
 bool TtsCustomDBGrid::CheckIdType(const Variant& DataRow) {
@@ -234,6 +298,11 @@ Integer CompareAsGridError(TtsBaseGrid* Grid, Compare&& Run) {
 }
 }  // namespace
 
+Integer TtsCustomDBGrid::CompareBkm(const String& A, const String& B) {
+  if (!FDataBound || !FDataLinkActive) return -2;
+  return FGridData->CompareBkm(A, B);
+}
+
 Integer TtsCustomDBGrid::CompareRecId(const Variant& Id1, const Variant& Id2) {
   return CompareAsGridError(this, [&] {
     Integer result = -2;
@@ -245,11 +314,12 @@ Integer TtsCustomDBGrid::CompareRecId(const Variant& Id1, const Variant& Id2) {
 
 Integer TtsCustomDBGrid::CompareRecordIds(const Variant& A, const Variant& B) {
   if (CanUseRecordIds()) return CompareRecId(A, B);
-  return CompareAsGridError(this, [&] { return A.ToString().compare(B.ToString()); });
+  return CompareAsGridError(this, [&] { return CompareBkm(VarToStr(A), VarToStr(B)); });
 }
 
 Integer TtsCustomDBGrid::RecordIDRow(const Variant& Id, bool UseIds) {
-  return 0;
+  if (CanUseRecordIds() && UseIds) return FGridData->RecIDRow(Id);
+  return FGridData->BufferRow(VarToStr(Id));
 }
 
 // ---- TtsDBSelection ------------------------------------------------------------------------------------

@@ -15,6 +15,7 @@ IMPLEMENT_CLASS_PUBLISHED(TtsDBGrid) {
   d.Property("ConfirmDelete", &G::GetConfirmDelete, &G::SetConfirmDelete).Default(true);
   d.Property("DatasetType", &G::GetDatasetType, &G::SetDatasetType);
   d.Property("DataSource", &G::GetDataSource, &G::SetDataSource);
+  d.Property("FieldState", &G::GetFieldState, &G::SetFieldState).Default(fsDefault);
   d.Property("ExactRowCount", &G::GetExactRowCount, &G::SetExactRowCount).Default(true);
   d.Property("RecordSelection", &G::GetRecordSelection, &G::SetRecordSelection).Default(rseBookmarkRange);
   d.Property("UseRecordIds", &G::GetUseRecordIds, &G::SetUseRecordIds).Default(false);

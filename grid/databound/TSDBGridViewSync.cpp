@@ -1,6 +1,7 @@
 // Keeping the data-bound grid's view and its buffer together: the top-left cell, the buffer's size
 // as the window's changes, the current row, the redrawing of one record's line and the reports of
 // top-left and current-cell changes, which name rows by their records.
+#include "TSDBGridColumns.h"
 #include "TSDBGridDisplayImpl.h"
 
 namespace TSDBGrid {
