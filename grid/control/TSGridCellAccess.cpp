@@ -402,10 +402,7 @@ void TtsBaseGrid::GetTextSize(Integer DataCol, const Variant& DataRow, Integer& 
   String text = VarToStr(GetCellValue(DataCol, row));
   TtsDropDownStyle style;
   TtsButtonType button = GiveCellButton(DataCol, row, style);
-  Integer width = FCols->GetItem(DataCol)->GetWidth() - FVertLineWidth - 3;
-  if (button != btNone)
-    if (TtsCustomButton* object = GridCellButton(DataCol, button)) width -= object->FullWidth();
-  ComputeTextSize(DataCol, width, text, GiveCellFont(DataCol, row), GiveCellAlignment(DataCol, row),
+  ComputeTextSize(DataCol, TextAreaWidth(DataCol, button), text, GiveCellFont(DataCol, row), GiveCellAlignment(DataCol, row),
                   GiveCellWordWrap(DataCol, row), button, Lines, Height);
 }
 
@@ -448,16 +445,25 @@ Integer TtsBaseGrid::CalcTextHeight() {
   return GetCanvas()->TextHeight("X");
 }
 
+Integer TtsBaseGrid::TextAreaWidth(Integer DataCol, TtsButtonType Button) {
+  Integer width = FCols->GetItem(DataCol)->GetWidth() - FVertLineWidth - 3;
+  if (Button != btNone)
+    if (TtsCustomButton* object = GridCellButton(DataCol, Button)) width -= object->FullWidth();
+  return width;
+}
+
 Integer TtsBaseGrid::GetCellTextWidth(Integer DataCol, Integer DataRow) {
-  String text = VarToStr(GetCellValue(DataCol, DataRow));
-  TtsWordWrap own = GetCellWordWrap(DataCol, DataRow);
-  bool wrap = own == wwOn || (own == wwDefault && FWordWrap == wwOn);
+  return CellTextWidth(VarToStr(GetCellValue(DataCol, DataRow)), GetCellWordWrap(DataCol, DataRow));
+}
+
+Integer TtsBaseGrid::CellTextWidth(const String& Text, TtsWordWrap CellWordWrap) {
+  bool wrap = CellWordWrap == wwOn || (CellWordWrap == wwDefault && FWordWrap == wwOn);
   TCanvas* canvas = MeasureCanvas();
   canvas->TextExtent(String());
   TEXTMETRICA tm{};
   GetTextMetricsA(canvas->GetHandle(), &tm);
   Integer width = 0;
-  Tsglib::GetPrintCharWidth(canvas, tm, text.c_str(), static_cast<Integer>(text.size()), wrap, false, width);
+  Tsglib::GetPrintCharWidth(canvas, tm, Text.c_str(), static_cast<Integer>(Text.size()), wrap, false, width);
   return width;
 }
 

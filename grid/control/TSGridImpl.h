@@ -42,6 +42,15 @@ inline bool SizesRows(TtsMouseStatus Status) { return Status == msRowResize || S
 inline bool SizesCols(TtsMouseStatus Status) { return Status == msColResize || Status == msRowBarResize; }
 
 // ---- What the column, row and cell layers share ----------------------------------------------------
+// The first of the row and the column layer (in DrawOverlap order) that is not Unset; Unset when
+// neither sets the value.
+template <class T, class RowRead, class ColRead>
+T RowColLayer(TtsDrawOverlap Overlap, const T& Unset, RowRead Row, ColRead Col) {
+  bool colFirst = Overlap != doDrawRowOnTop;
+  T first = colFirst ? Col() : Row();
+  if (first != Unset) return first;
+  return colFirst ? Row() : Col();
+}
 // Copies Value into the layer's own font (made on first need, with the layer's change handler), or
 // frees the own font for nil.
 void CopyOwnedFont(TFont*& Own, TFont* Value, const TNotifyEvent& OnChange);

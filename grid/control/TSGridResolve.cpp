@@ -10,16 +10,6 @@ namespace {
 using TSCommon::TtsHorzAlignment;
 using TSCommon::TtsVertAlignment;
 
-// The first of the row and the column layer (in DrawOverlap order) that is not Unset; Unset when
-// neither sets the value.
-template <class T, class RowRead, class ColRead>
-T RowColLayer(TtsDrawOverlap Overlap, const T& Unset, RowRead Row, ColRead Col) {
-  bool colFirst = Overlap != doDrawRowOnTop;
-  T first = colFirst ? Col() : Row();
-  if (first != Unset) return first;
-  return colFirst ? Row() : Col();
-}
-
 TtsHorzAlignment LegacyAlignment(TAlignment Alignment) {
   switch (Alignment) {
     case taRightJustify:

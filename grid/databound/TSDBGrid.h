@@ -4,6 +4,8 @@
 #pragma once
 
 #include "TSDBGridBase.h"
+#include "TSDBGridFacades.h"
+#include "TSDBGridPropSets.h"
 #include "TSDBGridPublished.h"
 #include "TSDBGridSelection.h"
 #include "TSDBGridStreaming.h"

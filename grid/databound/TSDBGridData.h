@@ -50,6 +50,9 @@ struct TtsDatasetPosition {
 struct TtsPropBufferEntry {
   bool Resolved = false;
   TtsDBRowElement* Element = nullptr;
+  // The row's selected state once looked up (by its bookmark).
+  bool SelectedResolved = false;
+  bool Selected = false;
 };
 
 class TtsGridData : public TObject {

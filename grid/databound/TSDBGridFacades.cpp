@@ -1,126 +1,31 @@
 // The streaming facades of the per-record overrides.
-#include "TSDBGridBase.h"
 #include "TSDBGridFacades.h"
+
+#include "Graphics.h"
+#include "TSDBGrid.h"
 #include "TSDBGridPropSets.h"
+#include "TSDBGridPropsCommon.h"
+#include "TSGridCombo.h"
+#include "TSDateTimeDef.h"
+#include "TSGridImpl.h"
 
 namespace TSDBGrid {
 
 IMPLEMENT_CLASS(TtsDBRow)
 IMPLEMENT_CLASS(TtsDBCell)
 
-void TtsDBRow::Assign(TPersistent* Source) { inherited::Assign(Source); }
-bool TtsDBRow::GetAlign() { return inherited::GetAlign(); }
-void TtsDBRow::SetAlign(bool Value) { inherited::SetAlign(Value); }
-TAlignment TtsDBRow::GetAlignment() { return inherited::GetAlignment(); }
-void TtsDBRow::SetAlignment(TAlignment Value) { inherited::SetAlignment(Value); }
-TSCommon::TtsHorzAlignment TtsDBRow::GetHorzAlignment() { return inherited::GetHorzAlignment(); }
-void TtsDBRow::SetHorzAlignment(TSCommon::TtsHorzAlignment Value) { inherited::SetHorzAlignment(Value); }
-TSCommon::TtsVertAlignment TtsDBRow::GetVertAlignment() { return inherited::GetVertAlignment(); }
-void TtsDBRow::SetVertAlignment(TSCommon::TtsVertAlignment Value) { inherited::SetVertAlignment(Value); }
-bool TtsDBRow::GetChanged() { return inherited::GetChanged(); }
-void TtsDBRow::SetChanged(bool Value) { inherited::SetChanged(Value); }
-TColor TtsDBRow::GetColor() { return inherited::GetColor(); }
-void TtsDBRow::SetColor(TColor Value) { inherited::SetColor(Value); }
-Integer TtsDBRow::GetDisplayRow() { return inherited::GetDisplayRow(); }
-void TtsDBRow::SetDisplayRow(Integer Value) { inherited::SetDisplayRow(Value); }
-TFont* TtsDBRow::GetFont() { return inherited::GetFont(); }
-void TtsDBRow::SetFont(TFont* Value) { inherited::SetFont(Value); }
-TtsCombo* TtsDBRow::GetCombo() { return inherited::GetCombo(); }
-void TtsDBRow::SetCombo(TtsCombo* Value) { inherited::SetCombo(Value); }
-bool TtsDBRow::GetParentCombo() { return inherited::GetParentCombo(); }
-void TtsDBRow::SetParentCombo(bool Value) { inherited::SetParentCombo(Value); }
-void TtsDBRow::AssignCombo() { inherited::AssignCombo(); }
-Integer TtsDBRow::GetHeight() { return inherited::GetHeight(); }
-void TtsDBRow::SetHeight(Integer Value) { inherited::SetHeight(Value); }
-bool TtsDBRow::GetIs3D() { return inherited::GetIs3D(); }
-void TtsDBRow::SetIs3D(bool Value) { inherited::SetIs3D(Value); }
-String TtsDBRow::GetMaskName() { return inherited::GetMaskName(); }
-void TtsDBRow::SetMaskName(const String& Value) { inherited::SetMaskName(Value); }
-bool TtsDBRow::GetParentFont() { return inherited::GetParentFont(); }
-void TtsDBRow::SetParentFont(bool Value) { inherited::SetParentFont(Value); }
-bool TtsDBRow::GetReadOnly() { return inherited::GetReadOnly(); }
-void TtsDBRow::SetReadOnly(bool Value) { inherited::SetReadOnly(Value); }
-bool TtsDBRow::GetSelected() { return inherited::GetSelected(); }
-void TtsDBRow::SetSelected(bool Value) { inherited::SetSelected(Value); }
-bool TtsDBRow::GetVisible() { return inherited::GetVisible(); }
-void TtsDBRow::SetVisible(bool Value) { inherited::SetVisible(Value); }
-TtsWordWrap TtsDBRow::GetWordWrap() { return inherited::GetWordWrap(); }
-void TtsDBRow::SetWordWrap(TtsWordWrap Value) { inherited::SetWordWrap(Value); }
-TtsButtonType TtsDBRow::GetButtonType() { return inherited::GetButtonType(); }
-void TtsDBRow::SetButtonType(TtsButtonType Value) { inherited::SetButtonType(Value); }
-bool TtsDBRow::GetAutoCreateFont() { return inherited::GetAutoCreateFont(); }
-void TtsDBRow::SetAutoCreateFont(bool Value) { inherited::SetAutoCreateFont(Value); }
-Integer TtsDBRow::GetId() { return inherited::GetId(); }
-TtsDrawOption TtsDBRow::GetStretchPicture() { return inherited::GetStretchPicture(); }
-void TtsDBRow::SetStretchPicture(TtsDrawOption Value) { inherited::SetStretchPicture(Value); }
-TtsDrawOption TtsDBRow::GetShrinkPicture() { return inherited::GetShrinkPicture(); }
-void TtsDBRow::SetShrinkPicture(TtsDrawOption Value) { inherited::SetShrinkPicture(Value); }
-TtsDrawOption TtsDBRow::GetCenterPicture() { return inherited::GetCenterPicture(); }
-void TtsDBRow::SetCenterPicture(TtsDrawOption Value) { inherited::SetCenterPicture(Value); }
-TtsDrawOption TtsDBRow::GetKeepAspectRatio() { return inherited::GetKeepAspectRatio(); }
-void TtsDBRow::SetKeepAspectRatio(TtsDrawOption Value) { inherited::SetKeepAspectRatio(Value); }
-TtsControlType TtsDBRow::GetControlType() { return inherited::GetControlType(); }
-void TtsDBRow::SetControlType(TtsControlType Value) { inherited::SetControlType(Value); }
-TtsSpinOptions TtsDBRow::GetSpinOptions() { return inherited::GetSpinOptions(); }
-void TtsDBRow::SetSpinOptions(TtsSpinOptions Value) { inherited::SetSpinOptions(Value); }
-double TtsDBRow::GetSpinIncrement() { return inherited::GetSpinIncrement(); }
-void TtsDBRow::SetSpinIncrement(double Value) { inherited::SetSpinIncrement(Value); }
-TtsDateTimeDefComponent* TtsDBRow::GetDateTimeDef() { return inherited::GetDateTimeDef(); }
-void TtsDBRow::SetDateTimeDef(TtsDateTimeDefComponent* Value) { inherited::SetDateTimeDef(Value); }
-TtsDropDownStyle TtsDBRow::GetDropDownStyle() { return inherited::GetDropDownStyle(); }
-void TtsDBRow::SetDropDownStyle(TtsDropDownStyle Value) { inherited::SetDropDownStyle(Value); }
-bool TtsDBRow::StoreDisplayRow() { return inherited::StoreDisplayRow(); }
-bool TtsDBRow::StoreHeight() { return inherited::StoreHeight(); }
+namespace {
 
-TColor TtsDBCell::GetColor() { return inherited::GetColor(); }
-void TtsDBCell::SetColor(TColor Value) { inherited::SetColor(Value); }
-TtsControlType TtsDBCell::GetControlType() { return inherited::GetControlType(); }
-void TtsDBCell::SetControlType(TtsControlType Value) { inherited::SetControlType(Value); }
-TtsSpinOptions TtsDBCell::GetSpinOptions() { return inherited::GetSpinOptions(); }
-void TtsDBCell::SetSpinOptions(TtsSpinOptions Value) { inherited::SetSpinOptions(Value); }
-double TtsDBCell::GetSpinIncrement() { return inherited::GetSpinIncrement(); }
-void TtsDBCell::SetSpinIncrement(double Value) { inherited::SetSpinIncrement(Value); }
-TFont* TtsDBCell::GetFont() { return inherited::GetFont(); }
-void TtsDBCell::SetFont(TFont* Value) { inherited::SetFont(Value); }
-bool TtsDBCell::GetParentFont() { return inherited::GetParentFont(); }
-void TtsDBCell::SetParentFont(bool Value) { inherited::SetParentFont(Value); }
-TAlignment TtsDBCell::GetAlignment() { return inherited::GetAlignment(); }
-void TtsDBCell::SetAlignment(TAlignment Value) { inherited::SetAlignment(Value); }
-bool TtsDBCell::GetAlign() { return inherited::GetAlign(); }
-void TtsDBCell::SetAlign(bool Value) { inherited::SetAlign(Value); }
-TSCommon::TtsHorzAlignment TtsDBCell::GetHorzAlignment() { return inherited::GetHorzAlignment(); }
-void TtsDBCell::SetHorzAlignment(TSCommon::TtsHorzAlignment Value) { inherited::SetHorzAlignment(Value); }
-TSCommon::TtsVertAlignment TtsDBCell::GetVertAlignment() { return inherited::GetVertAlignment(); }
-void TtsDBCell::SetVertAlignment(TSCommon::TtsVertAlignment Value) { inherited::SetVertAlignment(Value); }
-bool TtsDBCell::GetIs3D() { return inherited::GetIs3D(); }
-void TtsDBCell::SetIs3D(bool Value) { inherited::SetIs3D(Value); }
-TtsWordWrap TtsDBCell::GetWordWrap() { return inherited::GetWordWrap(); }
-void TtsDBCell::SetWordWrap(TtsWordWrap Value) { inherited::SetWordWrap(Value); }
-TtsButtonType TtsDBCell::GetButtonType() { return inherited::GetButtonType(); }
-void TtsDBCell::SetButtonType(TtsButtonType Value) { inherited::SetButtonType(Value); }
-TtsDropDownStyle TtsDBCell::GetDropDownStyle() { return inherited::GetDropDownStyle(); }
-void TtsDBCell::SetDropDownStyle(TtsDropDownStyle Value) { inherited::SetDropDownStyle(Value); }
-TtsReadOnly TtsDBCell::GetReadOnly() { return inherited::GetReadOnly(); }
-void TtsDBCell::SetReadOnly(TtsReadOnly Value) { inherited::SetReadOnly(Value); }
-String TtsDBCell::GetMaskName() { return inherited::GetMaskName(); }
-void TtsDBCell::SetMaskName(const String& Value) { inherited::SetMaskName(Value); }
-bool TtsDBCell::GetAutoCreateFont() { return inherited::GetAutoCreateFont(); }
-void TtsDBCell::SetAutoCreateFont(bool Value) { inherited::SetAutoCreateFont(Value); }
-TtsCombo* TtsDBCell::GetCombo() { return inherited::GetCombo(); }
-void TtsDBCell::SetCombo(TtsCombo* Value) { inherited::SetCombo(Value); }
-void TtsDBCell::AssignCombo() { inherited::AssignCombo(); }
-bool TtsDBCell::GetParentCombo() { return inherited::GetParentCombo(); }
-void TtsDBCell::SetParentCombo(bool Value) { inherited::SetParentCombo(Value); }
-TtsDrawOption TtsDBCell::GetStretchPicture() { return inherited::GetStretchPicture(); }
-void TtsDBCell::SetStretchPicture(TtsDrawOption Value) { inherited::SetStretchPicture(Value); }
-TtsDrawOption TtsDBCell::GetShrinkPicture() { return inherited::GetShrinkPicture(); }
-void TtsDBCell::SetShrinkPicture(TtsDrawOption Value) { inherited::SetShrinkPicture(Value); }
-TtsDrawOption TtsDBCell::GetCenterPicture() { return inherited::GetCenterPicture(); }
-void TtsDBCell::SetCenterPicture(TtsDrawOption Value) { inherited::SetCenterPicture(Value); }
-TtsDrawOption TtsDBCell::GetKeepAspectRatio() { return inherited::GetKeepAspectRatio(); }
-void TtsDBCell::SetKeepAspectRatio(TtsDrawOption Value) { inherited::SetKeepAspectRatio(Value); }
-TtsDateTimeDefComponent* TtsDBCell::GetDateTimeDef() { return inherited::GetDateTimeDef(); }
-void TtsDBCell::SetDateTimeDef(TtsDateTimeDefComponent* Value) { inherited::SetDateTimeDef(Value); }
+// The element's font, made as a copy of the grid's when it has none, so that a stream reader can fill it.
+TFont* EnsureFont(TtsCustomPropElement* Element, TtsBaseGrid* Grid) {
+  if (!Element->GetFont()) Element->UpdateFont(Grid->GetFont());
+  return Element->GetFont();
+}
+
+}  // namespace
+
+// ---- TtsDBRow -----------------------------------------------------------------------------------------
+TtsCustomDBGrid* TtsDBRow::GetDBGrid() const { return static_cast<TtsCustomDBGrid*>(GetGrid()); }
 
 void TtsDBRow::Destroy() {
   FreeAndNil(FElement);
@@ -132,6 +37,225 @@ TtsDBRowElement* TtsDBRow::GetElement() {
   return FElement;
 }
 
+bool TtsDBRow::Reading() const { return GetDBGrid()->GetReadBoundProps(); }
+bool TtsDBRow::Applying() const { return !Reading() && GetDBGrid()->GetApplyingBoundProps(); }
+
+template <class Forward>
+void TtsDBRow::Put(TtsProperty Kind, Integer Index, const Variant& Value, Forward ToGrid) {
+  if (Reading()) {
+    GetElement()->SetPropValue(Value, Kind, Index);
+    FAssignedProps.Include(Kind);
+  } else if (!Applying() || FAssignedProps.Contains(Kind)) {
+    ToGrid();
+  }
+}
+
+// Getters: the own element while reading or applying, the grid's record otherwise.
+#define TS_DB_ROW_GET(Type, Name, Member)                                        \
+  Type TtsDBRow::Get##Name() {                                                   \
+    if (Reading() || Applying()) return GetElement()->Member;                    \
+    return GetDBGrid()->GetDBRow##Name(GetKey());                                \
+  }
+
+TS_DB_ROW_GET(bool, Align, Align)
+TS_DB_ROW_GET(TAlignment, Alignment, Alignment)
+TS_DB_ROW_GET(TSCommon::TtsHorzAlignment, HorzAlignment, HorzAlignment)
+TS_DB_ROW_GET(TSCommon::TtsVertAlignment, VertAlignment, VertAlignment)
+TS_DB_ROW_GET(TColor, Color, Color)
+TS_DB_ROW_GET(TtsCombo*, Combo, GetCombo())
+TS_DB_ROW_GET(bool, ParentCombo, ParentCombo)
+TS_DB_ROW_GET(bool, Is3D, Is3D)
+TS_DB_ROW_GET(bool, ParentFont, ParentFont)
+TS_DB_ROW_GET(bool, ReadOnly, ReadOnly)
+TS_DB_ROW_GET(TtsWordWrap, WordWrap, WordWrap)
+TS_DB_ROW_GET(TtsButtonType, ButtonType, ButtonType)
+TS_DB_ROW_GET(TtsDrawOption, StretchPicture, StretchPicture)
+TS_DB_ROW_GET(TtsDrawOption, ShrinkPicture, ShrinkPicture)
+TS_DB_ROW_GET(TtsDrawOption, CenterPicture, CenterPicture)
+TS_DB_ROW_GET(TtsDrawOption, KeepAspectRatio, KeepAspectRatio)
+TS_DB_ROW_GET(TtsControlType, ControlType, ControlType)
+TS_DB_ROW_GET(TtsSpinOptions, SpinOptions, SpinOptions)
+TS_DB_ROW_GET(double, SpinIncrement, SpinIncrement)
+TS_DB_ROW_GET(TtsDateTimeDefComponent*, DateTimeDef, GetDateTimeDef())
+TS_DB_ROW_GET(TtsDropDownStyle, DropDownStyle, GetDropDownStyle())
+#undef TS_DB_ROW_GET
+
+void TtsDBRow::SetAlign(bool Value) {
+  Put(prAlign, 0, Value, [&] { GetDBGrid()->SetDBRowAlign(GetKey(), Value); });
+}
+void TtsDBRow::SetAlignment(TAlignment Value) {
+  Put(prAlignment, 0, Ordinal(Value), [&] { GetDBGrid()->SetDBRowAlignment(GetKey(), Value); });
+}
+void TtsDBRow::SetHorzAlignment(TSCommon::TtsHorzAlignment Value) {
+  Put(prHorzAlignment, 0, Ordinal(Value), [&] { GetDBGrid()->SetDBRowHorzAlignment(GetKey(), Value); });
+}
+void TtsDBRow::SetVertAlignment(TSCommon::TtsVertAlignment Value) {
+  Put(prVertAlignment, 0, Ordinal(Value), [&] { GetDBGrid()->SetDBRowVertAlignment(GetKey(), Value); });
+}
+void TtsDBRow::SetColor(TColor Value) {
+  Put(prColor, 0, Integer{Value}, [&] { GetDBGrid()->SetDBRowColor(GetKey(), Value); });
+}
+void TtsDBRow::SetParentCombo(bool Value) {
+  Put(prParentCombo, 0, Value, [&] { GetDBGrid()->SetDBRowParentCombo(GetKey(), Value); });
+}
+void TtsDBRow::SetIs3D(bool Value) {
+  Put(prIs3D, 0, Value, [&] { GetDBGrid()->SetDBRowIs3D(GetKey(), Value); });
+}
+void TtsDBRow::SetParentFont(bool Value) {
+  Put(prParentFont, 0, Value, [&] { GetDBGrid()->SetDBRowParentFont(GetKey(), Value); });
+}
+void TtsDBRow::SetReadOnly(bool Value) {
+  Put(prReadOnly, 0, Value, [&] { GetDBGrid()->SetDBRowReadOnly(GetKey(), Value); });
+}
+void TtsDBRow::SetWordWrap(TtsWordWrap Value) {
+  Put(prWordWrap, 0, Ordinal(Value), [&] { GetDBGrid()->SetDBRowWordWrap(GetKey(), Value); });
+}
+void TtsDBRow::SetButtonType(TtsButtonType Value) {
+  Put(prButtonType, 0, Ordinal(Value), [&] { GetDBGrid()->SetDBRowButtonType(GetKey(), Value); });
+}
+void TtsDBRow::SetStretchPicture(TtsDrawOption Value) {
+  Put(prPicture, 1, Ordinal(Value), [&] { GetDBGrid()->SetDBRowStretchPicture(GetKey(), Value); });
+}
+void TtsDBRow::SetShrinkPicture(TtsDrawOption Value) {
+  Put(prPicture, 2, Ordinal(Value), [&] { GetDBGrid()->SetDBRowShrinkPicture(GetKey(), Value); });
+}
+void TtsDBRow::SetCenterPicture(TtsDrawOption Value) {
+  Put(prPicture, 3, Ordinal(Value), [&] { GetDBGrid()->SetDBRowCenterPicture(GetKey(), Value); });
+}
+void TtsDBRow::SetKeepAspectRatio(TtsDrawOption Value) {
+  Put(prPicture, 4, Ordinal(Value), [&] { GetDBGrid()->SetDBRowKeepAspectRatio(GetKey(), Value); });
+}
+void TtsDBRow::SetControlType(TtsControlType Value) {
+  Put(prControlType, 0, Ordinal(Value), [&] { GetDBGrid()->SetDBRowControlType(GetKey(), Value); });
+}
+void TtsDBRow::SetSpinOptions(TtsSpinOptions Value) {
+  Put(prSpinOptions, 0, SpinBits(Value), [&] { GetDBGrid()->SetDBRowSpinOptions(GetKey(), Value); });
+}
+void TtsDBRow::SetSpinIncrement(double Value) {
+  Put(prSpinIncrement, 0, Value, [&] { GetDBGrid()->SetDBRowSpinIncrement(GetKey(), Value); });
+}
+void TtsDBRow::SetDateTimeDef(TtsDateTimeDefComponent* Value) {
+  Put(prDateTime, 0, ObjectToVariant(Value), [&] { GetDBGrid()->SetDBRowDateTimeDef(GetKey(), Value); });
+}
+void TtsDBRow::SetDropDownStyle(TtsDropDownStyle Value) {
+  Put(prDropDownStyle, 0, Ordinal(Value), [&] { GetDBGrid()->SetDBRowDropDownStyle(GetKey(), Value); });
+}
+
+String TtsDBRow::GetMaskName() {
+  if (Reading() || Applying()) return GetElement()->MaskName;
+  String name;
+  GetDBGrid()->GetDBRowMaskName(GetKey(), name);
+  return name;
+}
+void TtsDBRow::SetMaskName(const String& Value) {
+  Put(prMask, 0, Value, [&] { GetDBGrid()->SetDBRowMaskName(GetKey(), Value); });
+}
+
+TFont* TtsDBRow::GetFont() {
+  if (Reading()) {
+    FAssignedProps.Include(prFont);
+    return EnsureFont(GetElement(), GetGrid());
+  }
+  if (Applying()) return GetElement()->GetFont();
+  return GetDBGrid()->GetDBRowFont(GetKey());
+}
+void TtsDBRow::SetFont(TFont* Value) {
+  if (Reading()) {
+    TFont* font = EnsureFont(GetElement(), GetGrid());
+    if (Value) font->Assign(Value);
+    FAssignedProps.Include(prFont);
+  } else if (!Applying() || FAssignedProps.Contains(prFont)) {
+    GetDBGrid()->SetDBRowFont(GetKey(), Value);
+  }
+}
+
+void TtsDBRow::SetCombo(TtsCombo* Value) {
+  if (Reading()) {
+    AssignCombo();
+    if (Value) GetElement()->GetCombo()->Assign(Value);
+  } else if (!Applying() || FAssignedProps.Contains(prCombo)) {
+    GetDBGrid()->SetDBRowCombo(GetKey(), Value);
+  }
+}
+void TtsDBRow::AssignCombo() {
+  if (Reading()) {
+    GetElement()->AssignCombo();
+    FAssignedProps.Include(prCombo);
+  } else {
+    GetDBGrid()->AssignDBRowCombo(GetKey());
+  }
+}
+
+bool TtsDBRow::GetSelected() {
+  if (Reading() || Applying()) return FSelected;
+  return GetDBGrid()->GetDBRowSelected(GetKey());
+}
+void TtsDBRow::SetSelected(bool Value) {
+  if (Reading()) {
+    FSelected = Value;
+    FAssignedProps.Include(prSelected);
+  } else if (!Applying() || FAssignedProps.Contains(prSelected)) {
+    GetDBGrid()->SetDBRowSelected(GetKey(), Value);
+  }
+}
+
+// Members the stream never sets per record: display place, height and changed mark follow the dataset.
+Integer TtsDBRow::GetDisplayRow() { return GetDBGrid()->GetDBDisplayRownr(GetKey()); }
+void TtsDBRow::SetDisplayRow(Integer Value) {
+  if (!Reading() && !Applying()) GetDBGrid()->SetDBDisplayRownr(GetKey(), Value);
+}
+Integer TtsDBRow::GetHeight() {
+  if (Reading() || Applying()) return GetGrid()->GetDefaultRowHeight();
+  return GetDBGrid()->GetDBRowHeight(GetKey());
+}
+void TtsDBRow::SetHeight(Integer Value) {
+  if (!Reading() && !Applying()) GetDBGrid()->SetDBRowHeight(GetKey(), Value);
+}
+bool TtsDBRow::GetChanged() {
+  if (Reading() || Applying()) return false;
+  return GetDBGrid()->GetDBRowChanged(GetKey());
+}
+void TtsDBRow::SetChanged(bool Value) {
+  if (!Reading() && !Applying()) GetDBGrid()->SetDBRowChanged(GetKey(), Value);
+}
+bool TtsDBRow::GetVisible() { return GetDBGrid()->GetDBRowVisible(GetKey()); }
+void TtsDBRow::SetVisible(bool Value) { GetDBGrid()->SetDBRowVisible(GetKey(), Value); }
+Integer TtsDBRow::GetId() { return GetDBGrid()->GetDBRowId(GetKey()); }
+bool TtsDBRow::StoreDisplayRow() { return !GetDBGrid()->GetDataBound(); }
+bool TtsDBRow::StoreHeight() { return !GetDBGrid()->GetDataBound(); }
+
+bool TtsDBRow::GetAutoCreateFont() {
+  TtsCustomDBGrid* grid = GetDBGrid();
+  if (!grid->GetDataBound()) return inherited::GetAutoCreateFont();
+  TtsDBRowPropSet* set = grid->GetRowPropSet();
+  TtsDBRowElement* element = set->GetCount() ? set->GetRow(GetKey()) : nullptr;
+  return element && element->AutoCreateFont;
+}
+void TtsDBRow::SetAutoCreateFont(bool Value) {
+  TtsCustomDBGrid* grid = GetDBGrid();
+  if (!grid->GetDataBound()) return inherited::SetAutoCreateFont(Value);
+  TtsDBRowPropSet* set = grid->GetRowPropSet();
+  TtsCustomPropElement* element = set->GetCount() ? set->GetRow(GetKey()) : nullptr;
+  const TVarRec key[1] = {VarRecOfVariant(GetKey())};
+  set->SetAutoCreateFont(key, 0, Value, element);
+}
+
+void TtsDBRow::Assign(TPersistent* Source) {
+  auto* source = dynamic_cast<TtsDBRow*>(Source);
+  if (!source || !GetDBGrid()->GetDataBound()) {
+    inherited::Assign(Source);
+    return;
+  }
+  AssignObject(this, source, "Font;ParentFont");
+  SetCombo(source->GetCombo());
+  SetParentFont(source->GetParentFont());
+  if (!GetParentFont()) SetFont(source->GetFont());
+}
+
+// ---- TtsDBCell ----------------------------------------------------------------------------------------
+TtsCustomDBGrid* TtsDBCell::GetDBGrid() const { return static_cast<TtsCustomDBGrid*>(GetGrid()); }
+void TtsDBCell::SetDBGrid(TtsCustomDBGrid* Value) { SetGrid(Value); }
+
 void TtsDBCell::Destroy() {
   FreeAndNil(FElement);
   inherited::Destroy();
@@ -142,8 +266,178 @@ TtsDBCellElement* TtsDBCell::GetElement() {
   return FElement;
 }
 
-TtsCustomDBGrid* TtsDBRow::GetDBGrid() const { return static_cast<TtsCustomDBGrid*>(GetGrid()); }
-TtsCustomDBGrid* TtsDBCell::GetDBGrid() const { return static_cast<TtsCustomDBGrid*>(GetGrid()); }
-void TtsDBCell::SetDBGrid(TtsCustomDBGrid* Value) { SetGrid(Value); }
+bool TtsDBCell::Reading() const { return GetDBGrid()->GetReadBoundProps(); }
+bool TtsDBCell::Applying() const { return !Reading() && GetDBGrid()->GetApplyingBoundProps(); }
+
+template <class Forward>
+void TtsDBCell::Put(TtsProperty Kind, Integer Index, const Variant& Value, Forward ToGrid) {
+  if (Reading()) {
+    GetElement()->SetPropValue(Value, Kind, Index);
+    FAssignedProps.Include(Kind);
+  } else if (!Applying() || FAssignedProps.Contains(Kind)) {
+    ToGrid();
+  }
+}
+
+#define TS_DB_CELL_GET(Type, Name, Member)                                       \
+  Type TtsDBCell::Get##Name() {                                                  \
+    if (Reading() || Applying()) return GetElement()->Member;                    \
+    return GetDBGrid()->GetDBCell##Name(GetDataCol(), GetKey());                 \
+  }
+
+TS_DB_CELL_GET(TColor, Color, Color)
+TS_DB_CELL_GET(TtsControlType, ControlType, ControlType)
+TS_DB_CELL_GET(TtsSpinOptions, SpinOptions, SpinOptions)
+TS_DB_CELL_GET(double, SpinIncrement, SpinIncrement)
+TS_DB_CELL_GET(bool, ParentFont, ParentFont)
+TS_DB_CELL_GET(TAlignment, Alignment, Alignment)
+TS_DB_CELL_GET(bool, Align, Align)
+TS_DB_CELL_GET(TSCommon::TtsHorzAlignment, HorzAlignment, HorzAlignment)
+TS_DB_CELL_GET(TSCommon::TtsVertAlignment, VertAlignment, VertAlignment)
+TS_DB_CELL_GET(bool, Is3D, Is3D)
+TS_DB_CELL_GET(TtsWordWrap, WordWrap, WordWrap)
+TS_DB_CELL_GET(TtsButtonType, ButtonType, ButtonType)
+TS_DB_CELL_GET(TtsDropDownStyle, DropDownStyle, GetDropDownStyle())
+TS_DB_CELL_GET(TtsReadOnly, ReadOnly, CellReadOnly)
+TS_DB_CELL_GET(TtsCombo*, Combo, GetCombo())
+TS_DB_CELL_GET(bool, ParentCombo, ParentCombo)
+TS_DB_CELL_GET(TtsDrawOption, StretchPicture, StretchPicture)
+TS_DB_CELL_GET(TtsDrawOption, ShrinkPicture, ShrinkPicture)
+TS_DB_CELL_GET(TtsDrawOption, CenterPicture, CenterPicture)
+TS_DB_CELL_GET(TtsDrawOption, KeepAspectRatio, KeepAspectRatio)
+TS_DB_CELL_GET(TtsDateTimeDefComponent*, DateTimeDef, GetDateTimeDef())
+#undef TS_DB_CELL_GET
+
+void TtsDBCell::SetColor(TColor Value) {
+  Put(prColor, 0, Integer{Value}, [&] { GetDBGrid()->SetDBCellColor(GetDataCol(), GetKey(), Value); });
+}
+void TtsDBCell::SetControlType(TtsControlType Value) {
+  Put(prControlType, 0, Ordinal(Value), [&] { GetDBGrid()->SetDBCellControlType(GetDataCol(), GetKey(), Value); });
+}
+void TtsDBCell::SetSpinOptions(TtsSpinOptions Value) {
+  Put(prSpinOptions, 0, SpinBits(Value), [&] { GetDBGrid()->SetDBCellSpinOptions(GetDataCol(), GetKey(), Value); });
+}
+void TtsDBCell::SetSpinIncrement(double Value) {
+  Put(prSpinIncrement, 0, Value, [&] { GetDBGrid()->SetDBCellSpinIncrement(GetDataCol(), GetKey(), Value); });
+}
+void TtsDBCell::SetParentFont(bool Value) {
+  Put(prParentFont, 0, Value, [&] { GetDBGrid()->SetDBCellParentFont(GetDataCol(), GetKey(), Value); });
+}
+void TtsDBCell::SetAlignment(TAlignment Value) {
+  Put(prAlignment, 0, Ordinal(Value), [&] { GetDBGrid()->SetDBCellAlignment(GetDataCol(), GetKey(), Value); });
+}
+void TtsDBCell::SetAlign(bool Value) {
+  Put(prAlign, 0, Value, [&] { GetDBGrid()->SetDBCellAlign(GetDataCol(), GetKey(), Value); });
+}
+void TtsDBCell::SetHorzAlignment(TSCommon::TtsHorzAlignment Value) {
+  Put(prHorzAlignment, 0, Ordinal(Value),
+      [&] { GetDBGrid()->SetDBCellHorzAlignment(GetDataCol(), GetKey(), Value); });
+}
+void TtsDBCell::SetVertAlignment(TSCommon::TtsVertAlignment Value) {
+  Put(prVertAlignment, 0, Ordinal(Value),
+      [&] { GetDBGrid()->SetDBCellVertAlignment(GetDataCol(), GetKey(), Value); });
+}
+void TtsDBCell::SetIs3D(bool Value) {
+  Put(prIs3D, 0, Value, [&] { GetDBGrid()->SetDBCellIs3D(GetDataCol(), GetKey(), Value); });
+}
+void TtsDBCell::SetWordWrap(TtsWordWrap Value) {
+  Put(prWordWrap, 0, Ordinal(Value), [&] { GetDBGrid()->SetDBCellWordWrap(GetDataCol(), GetKey(), Value); });
+}
+void TtsDBCell::SetButtonType(TtsButtonType Value) {
+  Put(prButtonType, 0, Ordinal(Value), [&] { GetDBGrid()->SetDBCellButtonType(GetDataCol(), GetKey(), Value); });
+}
+void TtsDBCell::SetDropDownStyle(TtsDropDownStyle Value) {
+  Put(prDropDownStyle, 0, Ordinal(Value),
+      [&] { GetDBGrid()->SetDBCellDropDownStyle(GetDataCol(), GetKey(), Value); });
+}
+void TtsDBCell::SetReadOnly(TtsReadOnly Value) {
+  // A cell keeps its three-state read-only member; the mark is the one the row facade uses.
+  if (Reading()) {
+    GetElement()->CellReadOnly = Value;
+    FAssignedProps.Include(prReadOnly);
+  } else if (!Applying() || FAssignedProps.Contains(prReadOnly)) {
+    GetDBGrid()->SetDBCellReadOnly(GetDataCol(), GetKey(), Value);
+  }
+}
+void TtsDBCell::SetParentCombo(bool Value) {
+  Put(prParentCombo, 0, Value, [&] { GetDBGrid()->SetDBCellParentCombo(GetDataCol(), GetKey(), Value); });
+}
+void TtsDBCell::SetStretchPicture(TtsDrawOption Value) {
+  Put(prPicture, 1, Ordinal(Value), [&] { GetDBGrid()->SetDBCellStretchPicture(GetDataCol(), GetKey(), Value); });
+}
+void TtsDBCell::SetShrinkPicture(TtsDrawOption Value) {
+  Put(prPicture, 2, Ordinal(Value), [&] { GetDBGrid()->SetDBCellShrinkPicture(GetDataCol(), GetKey(), Value); });
+}
+void TtsDBCell::SetCenterPicture(TtsDrawOption Value) {
+  Put(prPicture, 3, Ordinal(Value), [&] { GetDBGrid()->SetDBCellCenterPicture(GetDataCol(), GetKey(), Value); });
+}
+void TtsDBCell::SetKeepAspectRatio(TtsDrawOption Value) {
+  Put(prPicture, 4, Ordinal(Value),
+      [&] { GetDBGrid()->SetDBCellKeepAspectRatio(GetDataCol(), GetKey(), Value); });
+}
+void TtsDBCell::SetDateTimeDef(TtsDateTimeDefComponent* Value) {
+  Put(prDateTime, 0, ObjectToVariant(Value), [&] { GetDBGrid()->SetDBCellDateTimeDef(GetDataCol(), GetKey(), Value); });
+}
+
+String TtsDBCell::GetMaskName() {
+  if (Reading() || Applying()) return GetElement()->MaskName;
+  String name;
+  GetDBGrid()->GetDBCellMaskName(GetDataCol(), GetKey(), name);
+  return name;
+}
+void TtsDBCell::SetMaskName(const String& Value) {
+  Put(prMask, 0, Value, [&] { GetDBGrid()->SetDBCellMaskName(GetDataCol(), GetKey(), Value); });
+}
+
+TFont* TtsDBCell::GetFont() {
+  if (Reading()) {
+    FAssignedProps.Include(prFont);
+    return EnsureFont(GetElement(), GetGrid());
+  }
+  if (Applying()) return GetElement()->GetFont();
+  return GetDBGrid()->GetDBCellFont(GetDataCol(), GetKey());
+}
+void TtsDBCell::SetFont(TFont* Value) {
+  if (Reading()) {
+    TFont* font = EnsureFont(GetElement(), GetGrid());
+    if (Value) font->Assign(Value);
+    FAssignedProps.Include(prFont);
+  } else if (!Applying() || FAssignedProps.Contains(prFont)) {
+    GetDBGrid()->SetDBCellFont(GetDataCol(), GetKey(), Value);
+  }
+}
+
+void TtsDBCell::SetCombo(TtsCombo* Value) {
+  if (Reading()) {
+    AssignCombo();
+    if (Value) GetElement()->GetCombo()->Assign(Value);
+  } else if (!Applying() || FAssignedProps.Contains(prCombo)) {
+    GetDBGrid()->SetDBCellCombo(GetDataCol(), GetKey(), Value);
+  }
+}
+void TtsDBCell::AssignCombo() {
+  if (Reading()) {
+    GetElement()->AssignCombo();
+    FAssignedProps.Include(prCombo);
+  } else {
+    GetDBGrid()->AssignDBCellCombo(GetDataCol(), GetKey());
+  }
+}
+
+bool TtsDBCell::GetAutoCreateFont() {
+  TtsCustomDBGrid* grid = GetDBGrid();
+  if (!grid->GetDataBound()) return inherited::GetAutoCreateFont();
+  TtsDBCellPropSet* set = grid->GetCellPropSet();
+  TtsDBCellElement* element = set->GetCount() ? set->GetCell(GetDataCol(), GetKey()) : nullptr;
+  return element && element->AutoCreateFont;
+}
+void TtsDBCell::SetAutoCreateFont(bool Value) {
+  TtsCustomDBGrid* grid = GetDBGrid();
+  if (!grid->GetDataBound()) return inherited::SetAutoCreateFont(Value);
+  TtsDBCellPropSet* set = grid->GetCellPropSet();
+  TtsCustomPropElement* element = set->GetCount() ? set->GetCell(GetDataCol(), GetKey()) : nullptr;
+  const TVarRec key[2] = {GetDataCol(), VarRecOfVariant(GetKey())};
+  set->SetAutoCreateFont(key, 1, Value, element);
+}
 
 }  // namespace TSDBGrid

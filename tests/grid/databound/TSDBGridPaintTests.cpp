@@ -25,8 +25,6 @@ TEST_F(DBGridPaint, TheRowsABufferIsSizedTo) {
   Grid->SetDefaultRowHeight(19);
   Grid->SetDatasetType(dstStandard);
   EXPECT_EQ(Grid->MaxDisplayRows(), 20) << "whole rows below the heading of a 413-pixel window";
-  Grid->SetDatasetType(dstBDE);
-  EXPECT_EQ(Grid->MaxDisplayRows(), 21) << "the scroll strategy counts the part row";
 }
 
 TEST_F(DBGridPaint, AnUnboundGridReportsEachRowOnceAPaintByNumber) {
