@@ -223,7 +223,7 @@ void TtsCustomDBGrid::SetCurrentRow(Integer OldRow, Integer NewRow) {
     if (!ReadOnly()) StartAppend();
     return;
   }
-  if (FUseStandardScrolling && !GetInDatasetEvent() && NewRow != OldRow) {
+  if (FUseStandardScrolling && GetCanSynchronize() && !GetInDatasetEvent() && NewRow != OldRow) {
     try {
       FGridData->MoveBy(NewRow - OldRow);
     } catch (const Exception&) {

@@ -1,6 +1,7 @@
-// The behaviour every data strategy shares: the saved field layout and index, bookmark comparison
-// and bookmark-position arithmetic, the controls bracket, the data link's window size and the per-row
-// property buffer. The standard strategy is in TSDBGridStandard.cpp.
+// The behaviour every data strategy shares: the saved field layout and index,
+// bookmark comparison and bookmark-position arithmetic, the controls bracket,
+// the data link's window size and the per-row property buffer. The standard
+// strategy is in TSDBGridStandard.cpp.
 #include "TSDBGridData.h"
 
 #include <algorithm>
@@ -12,7 +13,7 @@
 
 namespace TSDBGrid {
 
-TtsBkmPos CurrentBkmPos(const String& Bookmark) { return TtsBkmPos{Bookmark, bpoCurrent}; }
+TtsBkmPos CurrentBkmPos(const String &Bookmark) { return TtsBkmPos{Bookmark, bpoCurrent}; }
 TtsBkmPos StartBkmPos() { return TtsBkmPos{String(), bpoBof}; }
 TtsBkmPos EndBkmPos() { return TtsBkmPos{String(), bpoEof}; }
 
@@ -38,7 +39,7 @@ void TtsGridData::LinkActive(bool Value) { SaveFieldLayout(); }
 
 bool TtsGridData::IsSequenced() { return FDataSet && FDataSet->GetActive() && FDataSet->IsSequenced(); }
 
-void TtsGridData::FirstBkmPos(TtsBkmPos& Pos) {
+void TtsGridData::FirstBkmPos(TtsBkmPos &Pos) {
   if (FGrid->GetUseStandardScrolling()) {
     Pos = StartBkmPos();
     return;
@@ -48,7 +49,7 @@ void TtsGridData::FirstBkmPos(TtsBkmPos& Pos) {
   Pos = CurrentBkmPos(bookmark);
 }
 
-void TtsGridData::LastBkmPos(TtsBkmPos& Pos) {
+void TtsGridData::LastBkmPos(TtsBkmPos &Pos) {
   if (FGrid->GetUseStandardScrolling()) {
     Pos = EndBkmPos();
     return;
@@ -58,11 +59,12 @@ void TtsGridData::LastBkmPos(TtsBkmPos& Pos) {
   Pos = CurrentBkmPos(bookmark);
 }
 
-void TtsGridData::GetDatasetPosition(TtsDatasetPosition& Pos) { Pos = TtsDatasetPosition(); }
+void TtsGridData::GetDatasetPosition(TtsDatasetPosition &Pos) { Pos = TtsDatasetPosition(); }
 
-// ---- Field layout ----------------------------------------------------------------------------------------
+// ---- Field layout
+// ----------------------------------------------------------------------------------------
 void TtsGridData::ResetFieldLayout() {
-  for (TtsFieldLayout* layout : FFieldLayouts) FreeObject(layout);
+  for (TtsFieldLayout *layout : FFieldLayouts) FreeObject(layout);
   FFieldLayouts.clear();
 }
 
@@ -105,7 +107,8 @@ bool TtsGridData::FieldOrderChanged() {
   return false;
 }
 
-// ---- Index -------------------------------------------------------------------------------------------------
+// ---- Index
+// -------------------------------------------------------------------------------------------------
 // No platform dataset is a table with indexes: both names are always empty.
 String TtsGridData::DatasetIndexName() { return String(); }
 String TtsGridData::DatasetIndexFieldNames() { return String(); }
@@ -122,19 +125,20 @@ bool TtsGridData::IndexChanged() {
   return DatasetIndexFieldNames() != FSavedIndexFieldNames;
 }
 
-// ---- Bookmarks and bookmark positions ----------------------------------------------------------------------
-Integer TtsGridData::CompareBkm(const String& A, const String& B) {
+// ---- Bookmarks and bookmark positions
+// ----------------------------------------------------------------------
+Integer TtsGridData::CompareBkm(const String &A, const String &B) {
   if (FGrid->GetBookmarkCompareType() == bctAsString) return A == B ? 0 : (A < B ? -1 : 1);
   if (A == B) return 0;
   if (A.empty()) return -1;
   if (B.empty()) return 1;
-  TDataSet* dataSet = FDataSet ? FDataSet : FGrid->GetDataLink()->DataSet();
+  TDataSet *dataSet = FDataSet ? FDataSet : FGrid->GetDataLink()->DataSet();
   if (!dataSet) return A < B ? -1 : 1;
   Integer c = dataSet->CompareBookmarks(A, B);
   return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
-Integer TtsGridData::CheckCompareBkmPos(const TtsBkmPos& P1, const TtsBkmPos& P2, bool& Decided) {
+Integer TtsGridData::CheckCompareBkmPos(const TtsBkmPos &P1, const TtsBkmPos &P2, bool &Decided) {
   Decided = true;
   if (P1.Offset == P2.Offset && (P1.Offset == bpoBof || P1.Offset == bpoEof)) return 0;
   if (P1.Offset == bpoBof) {
@@ -164,18 +168,19 @@ Integer TtsGridData::CheckCompareBkmPos(const TtsBkmPos& P1, const TtsBkmPos& P2
   return P2.Offset == bpoPrior ? 1 : -1;
 }
 
-Integer TtsGridData::CompareBkmPos(TtsBkmPos& P1, TtsBkmPos& P2) {
+Integer TtsGridData::CompareBkmPos(TtsBkmPos &P1, TtsBkmPos &P2) {
   bool decided;
   Integer c = CheckCompareBkmPos(P1, P2, decided);
   if (decided) return c;
-  auto atEnds = [](const TtsBkmPos& p) { return p.Offset == bpoBof || p.Offset == bpoEof; };
+  auto atEnds = [](const TtsBkmPos &p) { return p.Offset == bpoBof || p.Offset == bpoEof; };
   bool resolve = (c < 0 && (P1.Offset == bpoNext || P2.Offset == bpoPrior)) ||
                  (c > 0 && (P1.Offset == bpoPrior || P2.Offset == bpoNext)) || atEnds(P1) || atEnds(P2);
   if (!resolve) return c;
   TtsBkmPos a, b;
   ActualBkmPos(P1, a);
   ActualBkmPos(P2, b);
-  // A position that resolves to itself would compare undecided forever: the answer stands then.
+  // A position that resolves to itself would compare undecided forever: the
+  // answer stands then.
   if (a.Bookmark == P1.Bookmark && a.Offset == P1.Offset && b.Bookmark == P2.Bookmark && b.Offset == P2.Offset)
     return c;
   P1 = a;
@@ -183,7 +188,7 @@ Integer TtsGridData::CompareBkmPos(TtsBkmPos& P1, TtsBkmPos& P2) {
   return CompareBkmPos(P1, P2);
 }
 
-bool TtsGridData::GreaterEqualBkmPos(TtsBkmPos& P1, TtsBkmPos& P2) {
+bool TtsGridData::GreaterEqualBkmPos(TtsBkmPos &P1, TtsBkmPos &P2) {
   bool decided;
   Integer c = CheckCompareBkmPos(P1, P2, decided);
   if (decided) return c >= 0;
@@ -191,7 +196,7 @@ bool TtsGridData::GreaterEqualBkmPos(TtsBkmPos& P1, TtsBkmPos& P2) {
   return CompareBkmPos(P1, P2) >= 0;
 }
 
-bool TtsGridData::LessEqualBkmPos(TtsBkmPos& P1, TtsBkmPos& P2) {
+bool TtsGridData::LessEqualBkmPos(TtsBkmPos &P1, TtsBkmPos &P2) {
   bool decided;
   Integer c = CheckCompareBkmPos(P1, P2, decided);
   if (decided) return c <= 0;
@@ -199,7 +204,7 @@ bool TtsGridData::LessEqualBkmPos(TtsBkmPos& P1, TtsBkmPos& P2) {
   return CompareBkmPos(P1, P2) <= 0;
 }
 
-void TtsGridData::ActualBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result) {
+void TtsGridData::ActualBkmPos(const TtsBkmPos &Pos, TtsBkmPos &Result) {
   Result = Pos;
   String bookmark;
   if (Pos.Offset == bpoPrior)
@@ -208,7 +213,7 @@ void TtsGridData::ActualBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result) {
     Result = NextBookmark(Pos.Bookmark, bookmark) ? CurrentBkmPos(bookmark) : EndBkmPos();
 }
 
-bool TtsGridData::BkmPosBookmark(const TtsBkmPos& Pos, String& Bookmark) {
+bool TtsGridData::BkmPosBookmark(const TtsBkmPos &Pos, String &Bookmark) {
   Bookmark = Pos.Bookmark;
   switch (Pos.Offset) {
     case bpoBof:
@@ -224,7 +229,7 @@ bool TtsGridData::BkmPosBookmark(const TtsBkmPos& Pos, String& Bookmark) {
   return true;
 }
 
-Integer TtsGridData::RecIDRow(const Variant& Id) {
+Integer TtsGridData::RecIDRow(const Variant &Id) {
   if (!GetActive()) return 0;
   Integer rows = GetBufferRows();
   for (Integer row = 1; row <= rows; ++row) {
@@ -241,7 +246,8 @@ void TtsGridData::SetRecNo(Integer Value) {
   if (FDataSet) FDataSet->SetRecNo(Value);
 }
 
-// ---- The controls bracket ------------------------------------------------------------------------------------
+// ---- The controls bracket
+// ------------------------------------------------------------------------------------
 void TtsGridData::CheckDisableControls() {
   if (FDisableCount > 0 && !FControlsDisabledHere && FDataSet) {
     FDataSet->DisableControls();
@@ -261,7 +267,8 @@ void TtsGridData::SetCanDisableControls(bool Value) {
   }
 }
 
-// ---- The data link's window ----------------------------------------------------------------------------------
+// ---- The data link's window
+// ----------------------------------------------------------------------------------
 void TtsGridData::SetDatasetBufferCount(Integer Count) {
   if (!FGrid->HandleAllocated()) return;
   Integer old = FDataLink->GetBufferCount();
@@ -269,8 +276,9 @@ void TtsGridData::SetDatasetBufferCount(Integer Count) {
   CheckDatalinkBufferOk(old);
 }
 
-// A dataset may fill a grown window lazily: the link's window is grown further until its last row
-// holds a record. With no record buffered there is nothing to probe (the window never gets a row -1).
+// A dataset may fill a grown window lazily: the link's window is grown further
+// until its last row holds a record. With no record buffered there is nothing
+// to probe (the window never gets a row -1).
 void TtsGridData::CheckDatalinkBufferOk(Integer OldCount) {
   Integer count = FDataLink->GetBufferCount();
   if (count <= OldCount) return;
@@ -290,7 +298,8 @@ void TtsGridData::CheckDatalinkBufferOk(Integer OldCount) {
   }
 }
 
-// ---- The property buffer ---------------------------------------------------------------------------------------
+// ---- The property buffer
+// ---------------------------------------------------------------------------------------
 void TtsGridData::ResizePropBuffer(Integer Rows) {
   Rows = std::max(Rows, 0);
   if (static_cast<size_t>(Rows) == FPropBuffer.size()) return;
@@ -307,71 +316,71 @@ void TtsGridData::ClearPropBuffer(Integer First, Integer Last, bool All) {
   FPropBufferClear = whole;
 }
 
-TtsPropBufferEntry& TtsGridData::PropBufferEntry(Integer Row) { return FPropBuffer.at(static_cast<size_t>(Row - 1)); }
+TtsPropBufferEntry &TtsGridData::PropBufferEntry(Integer Row) { return FPropBuffer.at(static_cast<size_t>(Row - 1)); }
 
-void TtsGridData::SetPropBufferEntry(Integer Row, TtsDBRowElement* Element) {
-  TtsPropBufferEntry& entry = PropBufferEntry(Row);
+void TtsGridData::SetPropBufferEntry(Integer Row, TtsDBRowElement *Element) {
+  TtsPropBufferEntry &entry = PropBufferEntry(Row);
   entry.Resolved = true;
   entry.Element = Element;
   FPropBufferClear = false;
 }
 
-// ---- The scroll strategy, inactive until it is built ---------------------------------------------------------
+// ---- The scroll strategy, inactive until it is built
+// ---------------------------------------------------------
 IMPLEMENT_CLASS(TtsScrollDataset)
 
-Integer TtsScrollDataset::MoveActive(Integer Distance, Integer& Beyond) {
+Integer TtsScrollDataset::MoveActive(Integer Distance, Integer &Beyond) {
   Beyond = 0;
   return 0;
 }
 
-void TtsScrollDataset::GetRecId(Integer Row, Variant& Id) { Id = Unassigned(); }
+void TtsScrollDataset::GetRecId(Integer Row, Variant &Id) { Id = Unassigned(); }
 
-void TtsScrollDataset::GetRecordId(Integer Row, Variant& DataRow) { DataRow = Unassigned(); }
+void TtsScrollDataset::GetRecordId(Integer Row, Variant &DataRow) { DataRow = Unassigned(); }
 
-bool TtsScrollDataset::ResizeBuffer(Integer Rows, bool& Grown) {
+bool TtsScrollDataset::ResizeBuffer(Integer Rows, bool &Grown) {
   Grown = false;
   return false;
 }
 
-bool TtsScrollDataset::NextBookmark(const String& Bookmark, String& Next) {
+bool TtsScrollDataset::NextBookmark(const String &Bookmark, String &Next) {
   Next.clear();
   return false;
 }
 
-bool TtsScrollDataset::PrevBookmark(const String& Bookmark, String& Prev) {
+bool TtsScrollDataset::PrevBookmark(const String &Bookmark, String &Prev) {
   Prev.clear();
   return false;
 }
 
-void TtsScrollDataset::GetBookmarkRecID(const String& Bookmark, Integer Row, Variant& Id) { Id = Unassigned(); }
+void TtsScrollDataset::GetBookmarkRecID(const String &Bookmark, Integer Row, Variant &Id) { Id = Unassigned(); }
 
-void TtsScrollDataset::GetBkmValueAndRecordID(Integer DataCol, const String& Bookmark, Variant& Value,
-                                              Variant& DataRow) {
+void TtsScrollDataset::GetBkmValueAndRecordID(Integer DataCol, const String &Bookmark, Variant &Value,
+                                              Variant &DataRow) {
   Value = Unassigned();
   DataRow = Unassigned();
 }
 
-String TtsScrollDataset::FindKey(const String& Key, Integer DataCol, TtsComboCompareType CompareType,
-                                 TtsBaseGrid* Grid, bool FullLength, bool& Found) {
+String TtsScrollDataset::FindKey(const String &Key, Integer DataCol, TtsComboCompareType CompareType, TtsBaseGrid *Grid,
+                                 bool FullLength, bool &Found) {
   Found = false;
   return String();
 }
 
-String TtsScrollDataset::LocateValue(const String& Start, const String& Stop, const String& Key, Integer DataCol,
-                                     TtsComboCompareType CompareType, TtsBaseGrid* Grid, bool FullLength,
-                                     bool& Found) {
+String TtsScrollDataset::LocateValue(const String &Start, const String &Stop, const String &Key, Integer DataCol,
+                                     TtsComboCompareType CompareType, TtsBaseGrid *Grid, bool FullLength, bool &Found) {
   Found = false;
   return String();
 }
 
-bool TtsScrollDataset::GetPreviousBkms(String& Bookmark, const String& Stop, TtsSelectedList* List, Integer MaxCount,
-                                       bool ScanAll, bool& Done, Integer& Count, Integer& Reported, bool& Cancel) {
+bool TtsScrollDataset::GetPreviousBkms(String &Bookmark, const String &Stop, TtsSelectedList *List, Integer MaxCount,
+                                       bool ScanAll, bool &Done, Integer &Count, Integer &Reported, bool &Cancel) {
   Done = true;
   return true;
 }
 
-bool TtsScrollDataset::GetNextBkms(String& Bookmark, const String& Stop, TtsSelectedList* List, Integer MaxCount,
-                                   bool ScanAll, bool& Done, Integer& Count, Integer& Reported, bool& Cancel) {
+bool TtsScrollDataset::GetNextBkms(String &Bookmark, const String &Stop, TtsSelectedList *List, Integer MaxCount,
+                                   bool ScanAll, bool &Done, Integer &Count, Integer &Reported, bool &Cancel) {
   Done = true;
   return true;
 }

@@ -1,4 +1,5 @@
-// The grid's data link: the field map and the notifications it hands to the grid.
+// The grid's data link: the field map and the notifications it hands to the
+// grid.
 #include "TSDBGridDataLink.h"
 
 #include <algorithm>
@@ -19,7 +20,7 @@ void TtsGridDataLink::Destroy() {
   inherited::Destroy();
 }
 
-bool TtsGridDataLink::AddMapping(const String& FieldName, TField* Field) {
+bool TtsGridDataLink::AddMapping(const String &FieldName, TField *Field) {
   if (FMapCount >= MaxMapCount) return true;
   if (!Field && DataSet())
     Field = FLenientMapping ? DataSet()->FindField(FieldName) : DataSet()->FieldByName(FieldName);
@@ -40,9 +41,9 @@ Integer TtsGridDataLink::GetMappedIndex(Integer Index) const {
   return Index < 0 || Index >= FMapCount ? -1 : FFieldMap[static_cast<size_t>(Index)];
 }
 
-TField* TtsGridDataLink::GetFields(Integer Index) {
+TField *TtsGridDataLink::GetFields(Integer Index) {
   Integer mapped = GetMappedIndex(Index);
-  TDataSet* dataSet = DataSet();
+  TDataSet *dataSet = DataSet();
   if (mapped < 0 || !dataSet || mapped >= dataSet->FieldCount()) return nullptr;
   return dataSet->Fields()->GetField(mapped);
 }
@@ -59,7 +60,7 @@ void TtsGridDataLink::CheckBrowseMode() { FGrid->CheckBrowseMode(); }
 void TtsGridDataLink::DataSetChanged() { FGrid->DataSetChanged(); }
 void TtsGridDataLink::DataSetScrolled(Integer Distance) { FGrid->DataSetScrolled(Distance); }
 void TtsGridDataLink::EditingChanged() { FGrid->EditingChanged(); }
-void TtsGridDataLink::RecordChanged(TField* Field) { FGrid->RecordChanged(Field); }
+void TtsGridDataLink::RecordChanged(TField *Field) { FGrid->RecordChanged(Field); }
 
 void TtsGridDataLink::LayoutChanged() {
   bool previous = FGrid->FInLayoutChanged;

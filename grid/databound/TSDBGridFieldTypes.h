@@ -4,6 +4,7 @@
 
 #include "ClassTypes.h"
 #include "System.h"
+#include "TSDBGridTypes.h"
 #include "TypeInfoBase.h"
 
 namespace TSDBGrid {
@@ -14,10 +15,6 @@ class TtsFieldList;
 class TtsDBCol;
 class TtsDBGridCols;
 class TtsFieldLayout;
-
-// fsDefault: one column per dataset field, made and matched by the grid; fsCustomized: the columns
-// are the user's and name their fields.
-PUBLISHED_ENUM(TtsFieldState, fsDefault, fsCustomized)
 
 // The column settings that no longer follow the bound field; streamed as one byte, bit i for member i.
 enum TtsAssignedValue { avAlignment, avWidth, avVisible, avMaxLength, avControlType, avAllowGrayed };

@@ -4,27 +4,12 @@
 
 namespace TSDBGrid {
 
-// Data link and dataset notifications, editing state
-void TtsCustomDBGrid::LinkActive(bool Value) {}
-
-void TtsCustomDBGrid::CheckBrowseMode() {}
-
-void TtsCustomDBGrid::DataSetScrolled(Integer Distance) {}
-
-void TtsCustomDBGrid::DataSetChanged() {}
-
-void TtsCustomDBGrid::EditingChanged() {}
-
-void TtsCustomDBGrid::LayoutChanged() {}
-
-void TtsCustomDBGrid::RecordChanged(TField* Field) {}
-
-void TtsCustomDBGrid::UpdateData() {}
-
 // Per-record row and cell properties
 void TtsCustomDBGrid::GetActiveCellValue(Integer DataCol, const Variant& Bookmark, Variant& Value) { Value = Variant(); }
 
 void TtsCustomDBGrid::BookmarkValue(Integer DataCol, const Variant& Bookmark, Variant& Value) { Value = Variant(); }
+
+void TtsCustomDBGrid::GetDBCellValue(Integer DataCol, const Variant& Bookmark, Variant& Value) { Value = Variant(); }
 
 // Export of the dataset (built with the data-bound export)
 String TtsCustomDBGrid::GetXMLMetaData() { return String(); }

@@ -1,6 +1,7 @@
-// The standard strategy: the grid's rows are the data link's record window. Bookmarks and record ids
-// of the rows are cached per row; the caches move with the window when the dataset scrolls and are
-// not trusted while the dataset's controls are disabled (the link's window is not kept current then).
+// The standard strategy: the grid's rows are the data link's record window.
+// Bookmarks and record ids of the rows are cached per row; the caches move with
+// the window when the dataset scrolls and are not trusted while the dataset's
+// controls are disabled (the link's window is not kept current then).
 #include <algorithm>
 
 #include "TSDBGridBase.h"
@@ -47,7 +48,8 @@ void TtsStandardDataset::LinkActive(bool Value) {
   inherited::LinkActive(Value);
 }
 
-// ---- The window ---------------------------------------------------------------------------------------------
+// ---- The window
+// ---------------------------------------------------------------------------------------------
 Integer TtsStandardDataset::GetBufferRows() { return GetActive() ? FDataLink->RecordCount() : 0; }
 
 bool TtsStandardDataset::GetActive() { return FDataSet && FDataSet->GetActive(); }
@@ -81,7 +83,7 @@ Integer TtsStandardDataset::FirstRow() {
 
 Integer TtsStandardDataset::CurrentBufRow() { return GetActiveRecord(); }
 
-Integer TtsStandardDataset::BufferPos(const String& Bookmark) {
+Integer TtsStandardDataset::BufferPos(const String &Bookmark) {
   if (!GetActive()) return 0;
   if (FDataSet->GetBookmark() == Bookmark) return GetActiveRecord();
   bool ordered = FGrid->GetBookmarkType() == bmtDefault;
@@ -106,12 +108,12 @@ Integer TtsStandardDataset::BufferPos(const String& Bookmark) {
   return found == n + 1 && !ordered ? 0 : found;
 }
 
-Integer TtsStandardDataset::BufferRow(const String& Bookmark) {
+Integer TtsStandardDataset::BufferRow(const String &Bookmark) {
   Integer pos = BufferPos(Bookmark);
   return pos > GetBufferRows() ? 0 : pos;
 }
 
-Integer TtsStandardDataset::BufferBkmPos(const TtsBkmPos& Pos) {
+Integer TtsStandardDataset::BufferBkmPos(const TtsBkmPos &Pos) {
   if (!GetActive()) return 0;
   Integer rows = GetBufferRows();
   switch (Pos.Offset) {
@@ -139,7 +141,7 @@ Integer TtsStandardDataset::BufferBkmPos(const TtsBkmPos& Pos) {
   return 0;
 }
 
-Integer TtsStandardDataset::MoveActive(Integer Distance, Integer& Beyond) {
+Integer TtsStandardDataset::MoveActive(Integer Distance, Integer &Beyond) {
   Beyond = 0;
   if (!GetActive()) return 0;
   Integer active = GetActiveRecord();
@@ -147,13 +149,15 @@ Integer TtsStandardDataset::MoveActive(Integer Distance, Integer& Beyond) {
   return FDataSet->MoveBy(Distance);
 }
 
-// ---- Bookmarks and record ids -------------------------------------------------------------------------------
+// ---- Bookmarks and record ids
+// -------------------------------------------------------------------------------
 String TtsStandardDataset::GetBookmark(Integer Row) {
-  // Beyond the records the window holds there is no record, whatever the window's size.
+  // Beyond the records the window holds there is no record, whatever the
+  // window's size.
   if (!GetActive() || Row <= 0 || Row > FDataLink->RecordCount()) return String();
   bool cached = Row <= GetIdCacheSize();
   if (cached && !ControlsDisabled()) {
-    const Variant& entry = FBookmarkCache[static_cast<size_t>(Row - 1)];
+    const Variant &entry = FBookmarkCache[static_cast<size_t>(Row - 1)];
     if (!VarIsEmpty(entry)) return VarToStr(entry);
   }
   String bookmark;
@@ -162,7 +166,7 @@ String TtsStandardDataset::GetBookmark(Integer Row) {
   return bookmark;
 }
 
-void TtsStandardDataset::GetRecId(Integer Row, Variant& Id) {
+void TtsStandardDataset::GetRecId(Integer Row, Variant &Id) {
   Id = Unassigned();
   if (Row < 1 || Row > GetBufferRows()) return;
   WithActiveRow(Row, [&] {
@@ -170,7 +174,7 @@ void TtsStandardDataset::GetRecId(Integer Row, Variant& Id) {
       FGrid->DoGetRecordID(Variant(FDataSet->GetBookmark()), Id);
       return;
     }
-    Variant& entry = FRecordIdCache[static_cast<size_t>(Row - 1)];
+    Variant &entry = FRecordIdCache[static_cast<size_t>(Row - 1)];
     if (ControlsDisabled() || VarIsEmpty(entry)) {
       FGrid->DoGetRecordID(Variant(GetBookmark(Row)), Id);
       if (Row <= GetBufferRows()) entry = Id;
@@ -180,14 +184,14 @@ void TtsStandardDataset::GetRecId(Integer Row, Variant& Id) {
   });
 }
 
-void TtsStandardDataset::GetRecordId(Integer Row, Variant& DataRow) {
+void TtsStandardDataset::GetRecordId(Integer Row, Variant &DataRow) {
   if (FGrid->CanUseRecordIds())
     GetRecId(Row, DataRow);
   else
     DataRow = Variant(GetBookmark(Row));
 }
 
-void TtsStandardDataset::GetBookmarkRecID(const String& Bookmark, Integer Row, Variant& Id) {
+void TtsStandardDataset::GetBookmarkRecID(const String &Bookmark, Integer Row, Variant &Id) {
   if (Row > 0) {
     GetRecId(Row, Id);
     return;
@@ -202,8 +206,8 @@ void TtsStandardDataset::GetBookmarkRecID(const String& Bookmark, Integer Row, V
   });
 }
 
-void TtsStandardDataset::GetBkmValueAndRecordID(Integer DataCol, const String& Bookmark, Variant& Value,
-                                                Variant& DataRow) {
+void TtsStandardDataset::GetBkmValueAndRecordID(Integer DataCol, const String &Bookmark, Variant &Value,
+                                                Variant &DataRow) {
   WithSavedPosition([&] {
     SetToBookmark(Bookmark, false);
     FGrid->GetActiveCellValue(DataCol, Variant(Bookmark), Value);
@@ -211,14 +215,14 @@ void TtsStandardDataset::GetBkmValueAndRecordID(Integer DataCol, const String& B
   });
 }
 
-void TtsStandardDataset::BookmarkValue(Integer DataCol, const String& Bookmark, Variant& Value) {
+void TtsStandardDataset::BookmarkValue(Integer DataCol, const String &Bookmark, Variant &Value) {
   if (!GetActive()) return;
   SetToBookmark(Bookmark, false);
   FGrid->GetActiveCellValue(DataCol, Variant(Bookmark), Value);
 }
 
-// Looks at another record with the dataset's controls disabled, then puts the dataset and the view
-// back where they were.
+// Looks at another record with the dataset's controls disabled, then puts the
+// dataset and the view back where they were.
 template <class F>
 void TtsStandardDataset::WithSavedPosition(F Body) {
   if (!GetActive()) return;
@@ -235,7 +239,8 @@ void TtsStandardDataset::WithSavedPosition(F Body) {
   Body();
 }
 
-// ---- The caches ------------------------------------------------------------------------------------------------
+// ---- The caches
+// ------------------------------------------------------------------------------------------------
 void TtsStandardDataset::ClearIdBuffers(Integer First, Integer Last, bool Finalize) {
   Integer size = GetIdCacheSize();
   if (First <= 0) First = 1;
@@ -261,7 +266,7 @@ void TtsStandardDataset::MoveIdBuffers(Integer Distance) {
     ClearIdBuffers(0, 0, true);
     return;
   }
-  for (std::vector<Variant>* cache : {&FRecordIdCache, &FBookmarkCache}) {
+  for (std::vector<Variant> *cache : {&FRecordIdCache, &FBookmarkCache}) {
     if (Distance > 0) {
       std::move(cache->begin() + m, cache->end(), cache->begin());
       std::fill(cache->end() - m, cache->end(), Unassigned());
@@ -272,8 +277,9 @@ void TtsStandardDataset::MoveIdBuffers(Integer Distance) {
   }
 }
 
-// ---- Buffer size -----------------------------------------------------------------------------------------------
-bool TtsStandardDataset::ResizeBuffer(Integer Rows, bool& Grown) {
+// ---- Buffer size
+// -----------------------------------------------------------------------------------------------
+bool TtsStandardDataset::ResizeBuffer(Integer Rows, bool &Grown) {
   ResizeIdBuffers(Rows);
   ClearIdBuffers(0, 0, true);
   ResizePropBuffer(Rows);
@@ -286,10 +292,11 @@ bool TtsStandardDataset::ResizeBuffer(Integer Rows, bool& Grown) {
   return applied;
 }
 
-// ---- Walking the dataset -----------------------------------------------------------------------------------------
+// ---- Walking the dataset
+// -----------------------------------------------------------------------------------------
 bool TtsStandardDataset::OnLastRecord() { return GetActive() && FDataSet->Eof(); }
 
-bool TtsStandardDataset::SetToBookmark(const String& Bookmark, bool RaiseErrors) {
+bool TtsStandardDataset::SetToBookmark(const String &Bookmark, bool RaiseErrors) {
   if (FDataSet->GetBookmark() == Bookmark) return true;
   try {
     FDataSet->SetBookmark(Bookmark);
@@ -301,24 +308,25 @@ bool TtsStandardDataset::SetToBookmark(const String& Bookmark, bool RaiseErrors)
   return true;
 }
 
-bool TtsStandardDataset::NextBufferBkm(const String& Bookmark, String& Next) {
+bool TtsStandardDataset::NextBufferBkm(const String &Bookmark, String &Next) {
   Integer r = BufferRow(Bookmark);
   if (r < 1 || r >= GetBufferRows()) return false;
   Next = GetBookmark(r + 1);
   return true;
 }
 
-bool TtsStandardDataset::PrevBufferBkm(const String& Bookmark, String& Prev) {
+bool TtsStandardDataset::PrevBufferBkm(const String &Bookmark, String &Prev) {
   Integer r = BufferRow(Bookmark);
   if (r <= 1) return false;
   Prev = GetBookmark(r - 1);
   return true;
 }
 
-// One step from Bookmark in Direction (1 or -1), with the dataset's controls disabled and the dataset
-// put back afterwards. When Bookmark cannot be positioned on, ordered bookmarks tell whether the
-// record the dataset is on lies beyond it (then it is the neighbour) or not (then one more step).
-bool TtsStandardDataset::StepBookmark(const String& Bookmark, Integer Direction, String& Neighbour) {
+// One step from Bookmark in Direction (1 or -1), with the dataset's controls
+// disabled and the dataset put back afterwards. When Bookmark cannot be
+// positioned on, ordered bookmarks tell whether the record the dataset is on
+// lies beyond it (then it is the neighbour) or not (then one more step).
+bool TtsStandardDataset::StepBookmark(const String &Bookmark, Integer Direction, String &Neighbour) {
   Neighbour.clear();
   if (!GetActive()) return false;
   CheckDisableControls();
@@ -339,23 +347,23 @@ bool TtsStandardDataset::StepBookmark(const String& Bookmark, Integer Direction,
   return result;
 }
 
-bool TtsStandardDataset::GetNextBookmark(const String& Bookmark, String& Next) {
+bool TtsStandardDataset::GetNextBookmark(const String &Bookmark, String &Next) {
   return StepBookmark(Bookmark, 1, Next);
 }
 
-bool TtsStandardDataset::GetPrevBookmark(const String& Bookmark, String& Prev) {
+bool TtsStandardDataset::GetPrevBookmark(const String &Bookmark, String &Prev) {
   return StepBookmark(Bookmark, -1, Prev);
 }
 
-bool TtsStandardDataset::NextBookmark(const String& Bookmark, String& Next) {
+bool TtsStandardDataset::NextBookmark(const String &Bookmark, String &Next) {
   return NextBufferBkm(Bookmark, Next) || GetNextBookmark(Bookmark, Next);
 }
 
-bool TtsStandardDataset::PrevBookmark(const String& Bookmark, String& Prev) {
+bool TtsStandardDataset::PrevBookmark(const String &Bookmark, String &Prev) {
   return PrevBufferBkm(Bookmark, Prev) || GetPrevBookmark(Bookmark, Prev);
 }
 
-void TtsStandardDataset::PrevBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result) {
+void TtsStandardDataset::PrevBkmPos(const TtsBkmPos &Pos, TtsBkmPos &Result) {
   switch (Pos.Offset) {
     case bpoBof:
       Result = Pos;
@@ -375,7 +383,7 @@ void TtsStandardDataset::PrevBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result) {
   }
 }
 
-void TtsStandardDataset::NextBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result) {
+void TtsStandardDataset::NextBkmPos(const TtsBkmPos &Pos, TtsBkmPos &Result) {
   switch (Pos.Offset) {
     case bpoEof:
       Result = Pos;
@@ -395,7 +403,7 @@ void TtsStandardDataset::NextBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result) {
   }
 }
 
-void TtsStandardDataset::CheckPrevBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result) {
+void TtsStandardDataset::CheckPrevBkmPos(const TtsBkmPos &Pos, TtsBkmPos &Result) {
   if (Pos.Offset == bpoPrior) {
     String prev;
     Result = PrevBookmark(Pos.Bookmark, prev) ? TtsBkmPos{prev, bpoPrior} : Pos;
@@ -408,7 +416,7 @@ void TtsStandardDataset::CheckPrevBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result
   }
 }
 
-void TtsStandardDataset::CheckNextBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result) {
+void TtsStandardDataset::CheckNextBkmPos(const TtsBkmPos &Pos, TtsBkmPos &Result) {
   if (Pos.Offset == bpoPrior) {
     Result = CurrentBkmPos(Pos.Bookmark);
   } else if (Pos.Offset == bpoNext) {
@@ -424,7 +432,7 @@ void TtsStandardDataset::CheckNextBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result
   }
 }
 
-void TtsStandardDataset::FirstBookmark(String& Bookmark) {
+void TtsStandardDataset::FirstBookmark(String &Bookmark) {
   Bookmark.clear();
   if (!GetActive()) return;
   if (!FDataSet->Bof()) {
@@ -434,7 +442,7 @@ void TtsStandardDataset::FirstBookmark(String& Bookmark) {
   Bookmark = FDataSet->GetBookmark();
 }
 
-void TtsStandardDataset::LastBookmark(String& Bookmark) {
+void TtsStandardDataset::LastBookmark(String &Bookmark) {
   Bookmark.clear();
   if (!GetActive()) return;
   if (!FDataSet->Eof()) {
@@ -444,16 +452,17 @@ void TtsStandardDataset::LastBookmark(String& Bookmark) {
   Bookmark = FDataSet->GetBookmark();
 }
 
-// ---- Saved views -------------------------------------------------------------------------------------------------
+// ---- Saved views
+// -------------------------------------------------------------------------------------------------
 String TtsStandardDataset::TopRowBookmark() { return GetBookmark(FGrid->GetTopRow()); }
 
-bool TtsStandardDataset::BufferPositionChanged(const TtsDatasetPosition& Pos) {
+bool TtsStandardDataset::BufferPositionChanged(const TtsDatasetPosition &Pos) {
   if (CurrentBufRow() != Pos.BufferRow) return true;
   String top = TopRowBookmark();
   return top != Pos.Bookmark && CompareBkm(top, Pos.Bookmark) != 0;
 }
 
-void TtsStandardDataset::GetDatasetPosition(TtsDatasetPosition& Pos) {
+void TtsStandardDataset::GetDatasetPosition(TtsDatasetPosition &Pos) {
   if (!GetActive()) {
     inherited::GetDatasetPosition(Pos);
     return;
@@ -462,7 +471,7 @@ void TtsStandardDataset::GetDatasetPosition(TtsDatasetPosition& Pos) {
   Pos.BufferRow = CurrentBufRow();
 }
 
-void TtsStandardDataset::SetDatasetPosition(const TtsDatasetPosition& Pos) {
+void TtsStandardDataset::SetDatasetPosition(const TtsDatasetPosition &Pos) {
   if (!GetActive() || !BufferPositionChanged(Pos)) return;
   CheckDisableControls();
   FDataSet->DisableControls();
@@ -472,7 +481,7 @@ void TtsStandardDataset::SetDatasetPosition(const TtsDatasetPosition& Pos) {
   if (CurrentBufRow() != r) FDataSet->MoveBy(r - CurrentBufRow());
 }
 
-bool TtsStandardDataset::MoveToRecord(const String& Bookmark) {
+bool TtsStandardDataset::MoveToRecord(const String &Bookmark) {
   Integer rows = GetBufferRows();
   if (rows == 0) return false;
   FDataSet->DisableControls();
@@ -499,17 +508,18 @@ bool TtsStandardDataset::GetAtStart() { return GetActive() && FDataSet->Bof(); }
 
 Integer TtsStandardDataset::DoRecCount(bool Exact) { return GetRecCount(); }
 
-void TtsStandardDataset::SetBookmarkPos(const String& Bookmark) {
+void TtsStandardDataset::SetBookmarkPos(const String &Bookmark) {
   if (GetActive()) SetToBookmark(Bookmark, false);
 }
 
 String TtsStandardDataset::GetBookmarkPos() { return GetActive() ? FDataSet->GetBookmark() : String(); }
 
-// ---- Key search ----------------------------------------------------------------------------------------------------
+// ---- Key search
+// ----------------------------------------------------------------------------------------------------
 namespace {
 
-bool KeyMatches(const String& Key, const String& Value, size_t Length, TtsComboCompareType CompareType,
-                TtsBaseGrid* Grid) {
+bool KeyMatches(const String &Key, const String &Value, size_t Length, TtsComboCompareType CompareType,
+                TtsBaseGrid *Grid) {
   Integer n = static_cast<Integer>(Length);
   switch (CompareType) {
     case ctCaseSensitive:
@@ -522,15 +532,15 @@ bool KeyMatches(const String& Key, const String& Value, size_t Length, TtsComboC
   return Grid->CompOwn(Key, Value, n) == 0;
 }
 
-size_t MatchLength(const String& Key, const String& Value, bool FullLength) {
+size_t MatchLength(const String &Key, const String &Value, bool FullLength) {
   return FullLength ? Key.size() : std::min(Key.size(), Value.size());
 }
 
 }  // namespace
 
-String TtsStandardDataset::LocateValue(const String& Start, const String& Stop, const String& Key, Integer DataCol,
-                                       TtsComboCompareType CompareType, TtsBaseGrid* Grid, bool FullLength,
-                                       bool& Found) {
+String TtsStandardDataset::LocateValue(const String &Start, const String &Stop, const String &Key, Integer DataCol,
+                                       TtsComboCompareType CompareType, TtsBaseGrid *Grid, bool FullLength,
+                                       bool &Found) {
   Found = false;
   if (Key.empty()) return Start;
   if (!GetActive()) return String();
@@ -558,22 +568,22 @@ String TtsStandardDataset::LocateValue(const String& Start, const String& Stop, 
       if (!Stop.empty() && CompareBkm(bookmark, Stop) == 0) break;
       FDataSet->Next();
     }
-  } catch (const Exception&) {
+  } catch (const Exception &) {
     Found = false;
     return String();
   }
   return result;
 }
 
-String TtsStandardDataset::FindKey(const String& Key, Integer DataCol, TtsComboCompareType CompareType,
-                                   TtsBaseGrid* Grid, bool FullLength, bool& Found) {
+String TtsStandardDataset::FindKey(const String &Key, Integer DataCol, TtsComboCompareType CompareType,
+                                   TtsBaseGrid *Grid, bool FullLength, bool &Found) {
   bool located;
   String result = LocateValue(String(), String(), Key, DataCol, CompareType, Grid, FullLength, located);
   Found = KeyEqual(result, Key, FullLength, Grid, CompareType, DataCol);
   return result;
 }
 
-bool TtsStandardDataset::KeyEqual(const String& Bookmark, const String& Key, bool FullLength, TtsBaseGrid* Grid,
+bool TtsStandardDataset::KeyEqual(const String &Bookmark, const String &Key, bool FullLength, TtsBaseGrid *Grid,
                                   TtsComboCompareType CompareType, Integer DataCol) {
   if (Bookmark.empty()) return false;
   Variant value;
@@ -582,18 +592,18 @@ bool TtsStandardDataset::KeyEqual(const String& Bookmark, const String& Key, boo
   return KeyMatches(Key, text, MatchLength(Key, text, FullLength), CompareType, Grid ? Grid : FGrid);
 }
 
-// ---- Bookmark collection for range selections ----------------------------------------------------------------------
-// The walks belong with the row selection over the dataset, which is not built yet: they collect
-// nothing and report the end of the data.
-bool TtsStandardDataset::GetPreviousBkms(String& Bookmark, const String& Stop, TtsSelectedList* List,
-                                         Integer MaxCount, bool ScanAll, bool& Done, Integer& Count,
-                                         Integer& Reported, bool& Cancel) {
+// ---- Bookmark collection for range selections
+// ---------------------------------------------------------------------- The
+// walks belong with the row selection over the dataset, which is not built yet:
+// they collect nothing and report the end of the data.
+bool TtsStandardDataset::GetPreviousBkms(String &Bookmark, const String &Stop, TtsSelectedList *List, Integer MaxCount,
+                                         bool ScanAll, bool &Done, Integer &Count, Integer &Reported, bool &Cancel) {
   Done = true;
   return true;
 }
 
-bool TtsStandardDataset::GetNextBkms(String& Bookmark, const String& Stop, TtsSelectedList* List, Integer MaxCount,
-                                     bool ScanAll, bool& Done, Integer& Count, Integer& Reported, bool& Cancel) {
+bool TtsStandardDataset::GetNextBkms(String &Bookmark, const String &Stop, TtsSelectedList *List, Integer MaxCount,
+                                     bool ScanAll, bool &Done, Integer &Count, Integer &Reported, bool &Cancel) {
   Done = true;
   return true;
 }
