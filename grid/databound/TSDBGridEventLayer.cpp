@@ -170,6 +170,7 @@ void TtsCustomDBGrid::DoPaintCell(Integer DataCol, const Variant& DataRow, const
                                   bool& Cancel) {
   if (OnPaintCell) OnPaintCell(this, DataCol, Copy(DataRow), ARect, State, Cancel);
 }
+bool TtsCustomDBGrid::ActivateDoGetDrawInfo() { return static_cast<bool>(OnGetDrawInfo); }
 void TtsCustomDBGrid::DoGetDrawInfo(Integer DataCol, const Variant& DataRow, TtsDrawInfo& DrawInfo) {
   if (OnGetDrawInfo) OnGetDrawInfo(this, DataCol, Copy(DataRow), DrawInfo);
 }

@@ -28,7 +28,8 @@ void TtsCustomDBGrid::CellLoadedEvent(Integer DataCol, Integer DataRow, TtsContr
   if (!FDataActive) return;
   TtsActiveRecordKeeper keep(FGridData);
   FGridData->SetActiveRecord(DataRow);
-  GetFieldValue(GetGridDBCols()->GetDBCol(Variant(DataCol)), DataRow, Value, ControlType, true);
+  if (TtsDBCol* column = GetGridDBCols()->GetDBCol(Variant(DataCol)))
+    GetFieldValue(column, DataRow, Value, ControlType, true);
   DBCellLoaded(DataCol, Variant(FGridData->GetBookmark(DataRow)), DataRow, true, ControlType, Value);
 }
 
