@@ -1,5 +1,5 @@
-// The vocabulary of the data-bound grid's field side, light enough for the grid's class head: how
-// the columns follow the dataset's fields and which column settings the user set himself.
+// The vocabulary of the data-bound grid's field side, light enough for the grid's class head: which
+// column settings the user set himself.
 #pragma once
 
 #include "ClassTypes.h"
