@@ -16,6 +16,10 @@ class TtsDBCol;
 class TtsDBGridCols;
 class TtsFieldLayout;
 
+// fsDefault: one column per dataset field, made and matched by the grid; fsCustomized: the columns
+// are the user's and name their fields.
+PUBLISHED_ENUM(TtsFieldState, fsDefault, fsCustomized)
+
 // The column settings that no longer follow the bound field; streamed as one byte, bit i for member i.
 enum TtsAssignedValue { avAlignment, avWidth, avVisible, avMaxLength, avControlType, avAllowGrayed };
 using TtsAssignedValues = TSet<TtsAssignedValue, 8>;
