@@ -248,6 +248,28 @@ TEST_F(cxComboBox, AFixedListOpensOnAClickAndAReleaseOnAnItemSelectsIt) {
   EXPECT_EQ(Combo->GetText(), "item 3");
 }
 
+
+TEST_F(cxComboBox, AnItemChosenByTheEditorIsNotUndoneByTheNextPointerMove) {
+  AddItems(5);
+  Focus();
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->GetDroppedDown());
+  const auto moveOver = [this](Integer AIndex) {
+    const TRect item = List()->ItemRect(AIndex);
+    const TPoint p = List()->ClientToScreen(TPoint(item.left + 5, item.top + 2));
+    InjectMouseMove(p.x, p.y);
+    Application->ProcessMessages();
+  };
+  moveOver(0);
+  moveOver(1);
+  ASSERT_EQ(Combo->GetSelectedItem(), 1);  // the list follows the pointer
+  Combo->SetSelectedItem(3);
+  moveOver(0);
+  EXPECT_EQ(Combo->GetSelectedItem(), 3);
+  moveOver(2);
+  EXPECT_EQ(Combo->GetSelectedItem(), 2);
+  Key(VK_ESCAPE);
+}
 TEST_F(cxComboBox, TheDropDownButtonOpensTheList) {
   AddItems(3);
   Focus();
