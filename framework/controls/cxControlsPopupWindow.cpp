@@ -13,6 +13,9 @@ IMPLEMENT_CLASS(TcxPopupWindow)
 void TcxPopupWindow::Construct() {
   inherited::Construct();
   TCustomForm::SetBorderStyle(bsNone);
+  // The popup lays out its content itself: scroll bars of its own would only eat into it while its
+  // content is placed before or after it is sized.
+  SetAutoScroll(false);
   SetDefaultMonitor(dmDesktop);
   SetFormStyle(fsStayOnTop);
   FFormCanvas = New<TControlCanvas>();

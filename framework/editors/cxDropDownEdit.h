@@ -498,6 +498,8 @@ class TcxComboBoxListBox : public TcxCustomComboBoxListBox {
   explicit TcxComboBoxListBox(TComponent* AOwner = nullptr) : TcxCustomComboBoxListBox(AOwner) {}
   Integer GetItemHeight(Integer AIndex = -1) override;
   void RecreateWindow() override;
+  // An item chosen by the editor or a click stays chosen under a pointer that has not moved since.
+  void SetItemIndex(Integer Value);
 
  protected:
   void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;

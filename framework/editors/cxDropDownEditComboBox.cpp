@@ -190,6 +190,11 @@ void TcxCustomComboBoxListBox::MouseMove(TShiftState Shift, Integer X, Integer Y
   inherited::MouseMove(Shift, X, Y);
 }
 
+void TcxComboBoxListBox::SetItemIndex(Integer Value) {
+  IgnoreNextMouseMove = true;
+  inherited::SetItemIndex(Value);
+}
+
 void TcxComboBoxListBox::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
   inherited::MouseUp(Button, Shift, X, Y);
   if (Button != mbLeft) return;

@@ -248,6 +248,28 @@ TEST_F(cxComboBox, AFixedListOpensOnAClickAndAReleaseOnAnItemSelectsIt) {
   EXPECT_EQ(Combo->GetText(), "item 3");
 }
 
+
+TEST_F(cxComboBox, AnItemChosenByTheEditorIsNotUndoneByTheNextPointerMove) {
+  AddItems(5);
+  Focus();
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->GetDroppedDown());
+  const auto moveOver = [this](Integer AIndex) {
+    const TRect item = List()->ItemRect(AIndex);
+    const TPoint p = List()->ClientToScreen(TPoint(item.left + 5, item.top + 2));
+    InjectMouseMove(p.x, p.y);
+    Application->ProcessMessages();
+  };
+  moveOver(0);
+  moveOver(1);
+  ASSERT_EQ(Combo->GetSelectedItem(), 1);  // the list follows the pointer
+  Combo->SetSelectedItem(3);
+  moveOver(0);
+  EXPECT_EQ(Combo->GetSelectedItem(), 3);
+  moveOver(2);
+  EXPECT_EQ(Combo->GetSelectedItem(), 2);
+  Key(VK_ESCAPE);
+}
 TEST_F(cxComboBox, TheDropDownButtonOpensTheList) {
   AddItems(3);
   Focus();
@@ -384,6 +406,43 @@ TEST_F(cxComboBox, AFixedListValueIsDrawnByTheItemHandler) {
       if (fx < form.Width() && fy < form.Height()) form.SetPixel(fx, fy, popup.Pixel(x, y));
     }
   EXPECT_TRUE(SaveSurfaceToPng(form, testing::TempDir() + "combobox-custom-draw-open.png"));
+  Key(VK_ESCAPE);
+}
+
+TEST_F(cxComboBox, AFixedSizeListShowsEveryRowOfADrawnList) {
+  for (const auto& swatch : Swatches) Combo->GetProperties()->GetItems()->Add(swatch.first);
+  std::vector<std::pair<TcxCustomComboBox*, TOwnerDrawState>> calls;
+  std::vector<Integer> indexes;
+  Combo->GetProperties()->SetDropDownListStyle(lsFixedList);
+  Combo->GetProperties()->OnDrawItem = SwatchDrawer(calls, indexes);
+  Combo->GetProperties()->SetDropDownSizeable(false);
+  Combo->SetItemIndex(1);
+  Focus();
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->GetDroppedDown());
+  Application->ProcessMessages();
+  Combo->GetPopupWindow()->Update();
+  // No scroll bars of the popup's own take room from the list.
+  RECT client;
+  GetClientRect(Combo->GetPopupWindow()->GetHandle(), &client);
+  EXPECT_EQ(TSize(client.right, client.bottom),
+            TSize(Combo->GetPopupWindow()->GetWidth(), Combo->GetPopupWindow()->GetHeight()));
+  GdiSurface::TGdiSurface popup;
+  ASSERT_TRUE(CaptureWindow(Combo->GetPopupWindow()->GetHandle(), popup));
+  EXPECT_TRUE(SaveSurfaceToPng(popup, testing::TempDir() + "combobox-fixed-size-open.png"));
+  // Every row's swatch shows, top to bottom.
+  const auto rgb = [](TColor AColor) {
+    const COLORREF c = ColorToRGB(AColor);
+    return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+  };
+  std::vector<uint32_t> swatchesSeen;
+  for (int y = 0; y < popup.Height(); ++y)
+    for (int x = 0; x < popup.Width(); ++x) {
+      const uint32_t p = popup.Pixel(x, y) & 0xFFFFFFu;
+      for (const auto& swatch : Swatches)
+        if (p == rgb(swatch.second) && (swatchesSeen.empty() || swatchesSeen.back() != p)) swatchesSeen.push_back(p);
+    }
+  EXPECT_EQ(swatchesSeen, (std::vector<uint32_t>{rgb(clRed), rgb(clGreen), rgb(clBlue)}));
   Key(VK_ESCAPE);
 }
 
