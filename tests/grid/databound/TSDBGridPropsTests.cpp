@@ -335,3 +335,21 @@ TEST_F(DBGridPropsTest, InsertionRowAndButtonsFollowActivityAndDesignMode) {
 }
 
 }  // namespace DBGridTest
+
+namespace DBGridTest {
+
+TEST_F(DBGridPropsTest, ValuesOfAnInactiveGridAreUnassignedAndWritesOutsideTheCurrentRecordAreIgnored) {
+  EXPECT_TRUE(VarIsEmpty(Grid->GetCellValue(1, 1)));
+  Variant value = 5;
+  Grid->GetDBCellValue(1, Variant(String("x")), value);
+  EXPECT_TRUE(VarIsEmpty(value));
+  Grid->SetDBCellValue(1, RecordB, Variant(String("changed")));
+  Grid->SetDBCellPText(1, RecordB, "changed");
+  EXPECT_EQ(0, Grid->GetCellTextWidth(1, 1));
+  Integer lines = 7, height = 7;
+  Grid->GetTextSize(1, RecordA, lines, height);
+  EXPECT_EQ(0, lines);
+  EXPECT_EQ(0, height);
+}
+
+}  // namespace DBGridTest
