@@ -10,6 +10,8 @@
 #include "TSDBGridSelection.h"
 #include "TSDBGridStreaming.h"
 #include "TSDBGridTypes.h"
+#include "TSDBGridColumns.h"
+#include "TSDBGridFields.h"
 
 namespace TSDBGrid {
 

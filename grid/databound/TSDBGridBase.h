@@ -9,6 +9,7 @@
 #pragma once
 
 #include "TSDBGridData.h"
+#include "TSDBGridEvents.h"
 #include "TSDBGridFieldTypes.h"
 #include "TSDBGridTypes.h"
 #include "TSGridBase.h"

@@ -6,6 +6,7 @@
 #include "Filer.h"
 #include "Graphics.h"
 #include "TSDBGridBase.h"
+#include "TSDBGridDataLink.h"
 #include "TSDBGridFields.h"
 #include "TSGridCombo.h"
 #include "TSGridComboGrid.h"
@@ -22,8 +23,7 @@ IMPLEMENT_CLASS(TtsDBGridCols)
 IMPLEMENT_CLASS(TtsFieldLayout)
 
 namespace {
-DB::TDataSet* LinkedDataSet(TtsCustomDBGrid* Grid) { return nullptr; }
-TtsFieldList* FieldListOf(TtsCustomDBGrid* Grid) { return nullptr; }
+DB::TDataSet* LinkedDataSet(TtsCustomDBGrid* Grid) { return Grid->GetDataLink()->DataSet(); }
 }  // namespace
 
 // ---- Life and binding -------------------------------------------------------------------------------
@@ -63,7 +63,7 @@ void TtsDBCol::SetFieldName(const String& Value) {
 bool TtsDBCol::SetField(TField* Field) {
   if (GetDatasetField() == Field) return false;
   ResetField(true);
-  TtsFieldList* list = FieldListOf(GetDBGrid());
+  TtsFieldList* list = GetDBGrid()->GetFieldList();
   Integer index = Field && list ? list->FieldIndex(Field) : -1;
   if (index >= 0) {
     FDBField = list->GetField(index);
@@ -137,7 +137,10 @@ Integer TtsDBCol::DefaultWidth() {
 // The defaults go through the column's own setters, which mark nothing, or through the marking
 // ones with the mark taken back: a default never counts as the user's value.
 void TtsDBCol::SetDefaultWidth() {
-  if (!FAssignedValues.Contains(avWidth)) TtsCol::SetWidth(DefaultWidth());
+  if (FAssignedValues.Contains(avWidth)) return;
+  TtsCol::SetWidth(DefaultWidth());
+  // The grid counts every width change of a bound column as the user's; this one is not.
+  FAssignedValues.Exclude(avWidth);
 }
 
 void TtsDBCol::SetDefaultVisible() {
@@ -338,6 +341,10 @@ TtsDBCol* TtsDBGridCols::FindField(TField* Field) {
 void TtsDBGridCols::SetFieldState(TtsFieldState Value) {
   if (Value == FFieldState) return;
   FFieldState = Value;
+  if (Value != fsDefault) return;
+  auto* grid = static_cast<TtsCustomDBGrid*>(GetGrid());
+  grid->FieldLayoutChanged(true, false, false);
+  grid->DoFieldLayoutChange();
 }
 
 // ---- TtsFieldLayout --------------------------------------------------------------------------------------------

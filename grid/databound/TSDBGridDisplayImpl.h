@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 #include "TSDBGridBase.h"
+#include "TSDBGridColumns.h"
+#include "TSDBGridDataLink.h"
 #include "TSDBGridScrollBar.h"
 
 namespace TSDBGrid {

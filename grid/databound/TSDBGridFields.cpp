@@ -9,6 +9,7 @@
 #include "Strings.h"
 #include "TSDBGridBase.h"
 #include "TSDBGridColumns.h"
+#include "TSDBGridDataLink.h"
 
 namespace TSDBGrid {
 
@@ -33,7 +34,7 @@ IMPLEMENT_ABSTRACT_CLASS(TtsFieldList)
 
 // ---- TtsDBField ------------------------------------------------------------------------------------
 
-bool TtsDBField::StandardScrolling() const { return true; }
+bool TtsDBField::StandardScrolling() const { return FGrid->GetUseStandardScrolling(); }
 
 String TtsDBField::GetText(bool DisplayText) { return GetAsString(); }
 bool TtsDBField::GetAsBoolean() { return FField->GetAsBoolean(); }
@@ -100,12 +101,15 @@ bool TtsDBField::IsBlobField() const { return System::Is<DB::TBlobField>(FField)
 bool TtsDBField::GetIsNull() const { return FField->IsNull(); }
 
 bool TtsDBField::IsEditField() {
-  return !FField->GetReadOnly() && !FField->Calculated() && !FField->Lookup();
+  return !FGrid->ReadOnly() && !FField->GetReadOnly() && !FField->Calculated() && !FField->Lookup();
 }
 
 bool TtsDBField::FieldEditOk() {
   if (!IsEditField()) return false;
-  if (!FCol) return FGrid->StartRowEdit();
+  if (!FCol) {
+    if (!FGrid->StartRowEdit()) return false;
+    return FGrid->GetDataLink()->Edit();
+  }
   bool ok = true;
   Integer dataCol = FCol->GetDataCol();
   if (dataCol == FGrid->GetCurDataCol()) ok = FGrid->StartCellEdit();
@@ -163,7 +167,12 @@ void TtsFieldList::Reset() {
   Clear();
 }
 
-void TtsFieldList::CreateFields() { Reset(); }
+void TtsFieldList::CreateFields() {
+  Reset();
+  DB::TDataSet* dataSet = FGrid->GetDataLink()->DataSet();
+  if (!dataSet || (!dataSet->GetActive() && dataSet->DefaultFields())) return;
+  for (Integer i = 0; i < dataSet->FieldCount(); ++i) Add(CreateField(dataSet->Fields()->GetField(i)));
+}
 
 TtsDBField* TtsFieldList::CreateField(TField* Field) {
   // The first class the field is (or descends from) decides, in this order.

@@ -256,6 +256,17 @@ void TtsCustomDBGrid::ReadCells(Filer::TReader* Reader) {
   Reader->ReadCollection(FDBCellCollection);
 }
 
+void TtsCustomDBGrid::LoadFromStream(Streams::TStream* Stream, TtsColMatch ColMatch) {
+  try {
+    inherited::LoadFromStream(Stream, ColMatch);
+  } catch (...) {
+    // The stream component's end never came: what was read stays waiting like any streamed
+    // properties, but rows read later are the grid's own again.
+    FReadBoundProps = FApplyBoundPropsPending = false;
+    throw;
+  }
+}
+
 // ---- Applying what was read ---------------------------------------------------------------------------
 void TtsCustomDBGrid::CheckApplyProps(bool Clear) {
   if (FReadBoundProps) return;

@@ -146,6 +146,8 @@ void TtsCustomDBGrid::Assign(TPersistent* Source) {
 void TtsCustomDBGrid::AssignProperties(TtsBaseGrid* Source, const String& SkipList) {
   inherited::AssignProperties(Source, SkipList);
   if (LowerCase(SkipList).find("datasource") != String::npos) return;
+  // Reading a layout resets the grid from a fresh, unbound copy first: the binding is not layout.
+  if (Reading()) return;
   auto* source = dynamic_cast<TtsCustomDBGrid*>(Source);
   if (!source) return;
   TDataSource* theirs = source->GetDataSource();
@@ -208,7 +210,7 @@ TtsCurrentCell* TtsCustomDBGrid::CreateCurrentCell() { return inherited::CreateC
 
 TtsGridCols* TtsCustomDBGrid::CreateCols() { return New<TtsDBGridCols>(GetColCount(), this); }
 
-void TtsCustomDBGrid::CreateStandardDataset() {}
+void TtsCustomDBGrid::CreateStandardDataset() { FStandardDataset = New<TtsStandardDataset>(this); }
 
 TtsDBRowElement* TtsCustomDBGrid::CreateRowElement(const Variant& DataRow) {
   const TVarRec key[1] = {VarRecOfVariant(DataRow)};

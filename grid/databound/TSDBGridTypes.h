@@ -26,8 +26,6 @@ PUBLISHED_ENUM(TtsDatasetType, dstStandard, dstBDE)
 PUBLISHED_ENUM(TtsBookmarkType, bmtDefault, bmtNonOrdered)
 PUBLISHED_ENUM(TtsBookmarkCompareType, bctDefault, bctAsString)
 PUBLISHED_ENUM(TtsRecordSelection, rseBookmarkRange, rseBookmarkSet)
-// Whether the columns follow the dataset's fields or were laid out by the designer.
-PUBLISHED_ENUM(TtsFieldState, fsDefault, fsCustomized)
 
 // ---- The grid's parts, declared with their topics
 class TtsCustomDBGrid;

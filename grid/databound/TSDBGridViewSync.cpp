@@ -78,11 +78,8 @@ void TtsCustomDBGrid::SetHeadingOn(bool Value) {
 // A width the user gave a bound column is its own from then on.
 void TtsCustomDBGrid::ColResized(Integer DataCol) {
   if (!FCreating && DataCol != -1)
-    if (TtsDBCol* col = GetGridDBCols()->GetDBCol(Variant(DataCol))) {
-      TtsAssignedValues values = col->GetAssignedValues();
-      values.Include(avWidth);
-      col->SetAssignedValues(values);
-    }
+    if (TtsDBCol* col = GetGridDBCols()->GetDBCol(Variant(DataCol)))
+      col->SetAssignedValues(col->GetAssignedValues().Include(avWidth));
   inherited::ColResized(DataCol);
 }
 

@@ -1,0 +1,140 @@
+// The data-bound grid in streams: the "DataBound" and "ColPropCount" entries, per-record rows and
+// cells read as DataRow-keyed collections that wait for active data, and damaged layout streams.
+#include <random>
+
+#include "DBGridTestSupport.h"
+#include "Filer.h"
+#include "ObjectText.h"
+#include "SeedCorpus.h"
+#include "Streams.h"
+#include "TSDBGridStreaming.h"
+#include "../../../tools/fuzz/TSDBGridLayoutFuzz.h"
+
+namespace DBGridTest {
+namespace {
+
+String FormText(TComponent* Component, TComponent* Ancestor = nullptr) {
+  auto stream = NewOwned<Streams::TMemoryStream>();
+  if (Ancestor)
+    Filer::WriteDescendent(stream.get(), Component, Ancestor);
+  else
+    stream->WriteComponent(Component);
+  String bytes(static_cast<size_t>(stream->GetSize()), '\0');
+  stream->SetPosition(0);
+  if (!bytes.empty()) stream->ReadBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
+  return ObjectBinaryToTextString(bytes);
+}
+
+void ReadText(TComponent* Component, const String& Text) {
+  String binary = ObjectTextToBinaryString(Text);
+  auto stream = NewOwned<Streams::TMemoryStream>();
+  stream->WriteBuffer(binary.data(), static_cast<Integer>(binary.size()));
+  stream->SetPosition(0);
+  stream->ReadComponent(Component);
+}
+
+bool Has(const String& Text, const String& Entry) { return Text.find(Entry) != String::npos; }
+
+TEST_F(DBGridTest, DataBoundIsAlwaysWrittenAndColPropCountOnlyForInheritedCustomizedForms) {
+  String unbound = FormText(Grid);
+  EXPECT_TRUE(Has(unbound, "DataBound = False"));
+  EXPECT_FALSE(Has(unbound, "ColPropCount"));
+  Grid->SetDataSource(Source);
+  Grid->SetFieldState(fsCustomized);
+  String bound = FormText(Grid);
+  EXPECT_TRUE(Has(bound, "DataBound = True"));
+  EXPECT_FALSE(Has(bound, "ColPropCount"));
+  EXPECT_FALSE(Has(bound, "\n  Rows = "));
+  auto* ancestor = New<TtsDBGrid>(Form);
+  EXPECT_TRUE(Has(FormText(Grid, ancestor), "ColPropCount = "));
+}
+
+TEST_F(DBGridTest, ReadingDataBoundFalseUnbindsAGridWhoseStreamAnnouncedNoBoundProperties) {
+  Grid->SetDataSource(Source);
+  ReadText(Grid, "object Grid: TtsDBGrid\n  DataBound = False\nend\n");
+  EXPECT_FALSE(Grid->GetDataBound());
+  EXPECT_EQ(nullptr, Grid->GetDataSource());
+}
+
+const char* const PerRecordRows =
+    "object Grid: TtsDBGrid\n"
+    "  DataBound = True\n"
+    "  RowProperties = <\n"
+    "    item\n      DataRow = 'bookmark-1'\n    end\n"
+    "    item\n      DataRow = 42\n    end\n"
+    "    item\n      DataRow = Null\n    end>\n"
+    "  CellProperties = <\n"
+    "    item\n      DataCol = 2\n      DataRow = 'bookmark-2'\n    end>\n"
+    "end\n";
+
+TEST_F(DBGridTest, StreamedPerRecordPropertiesWaitForActiveDataWithTheirDataRows) {
+  Grid->SetDataSource(Source);  // the dataset stays closed
+  ReadText(Grid, PerRecordRows);
+  EXPECT_FALSE(Grid->GetReadBoundProps());
+  TtsDBRowCollection* rows = Grid->GetDBRowCollection();
+  ASSERT_EQ(3, rows->Count());
+  EXPECT_EQ("bookmark-1", static_cast<TtsDBRowItem*>(rows->GetItem(0))->GetDataRow().ToString());
+  EXPECT_EQ(42, static_cast<TtsDBRowItem*>(rows->GetItem(1))->GetDataRow().ToInteger());
+  EXPECT_TRUE(VarIsNull(static_cast<TtsDBRowItem*>(rows->GetItem(2))->GetDataRow()));
+  TtsDBCellCollection* cells = Grid->GetDBCellCollection();
+  ASSERT_EQ(1, cells->Count());
+  EXPECT_EQ(2, static_cast<TtsDBCellItem*>(cells->GetItem(0))->GetDataCol());
+  // Inactive data keeps them; a deactivation (applying with Clear) discards them.
+  Grid->CheckApplyProps(false);
+  EXPECT_EQ(3, rows->Count());
+  Grid->CheckApplyProps(true);
+  EXPECT_EQ(0, Grid->GetDBRowCollection()->Count());
+  EXPECT_EQ(0, Grid->GetDBCellCollection()->Count());
+}
+
+TEST_F(DBGridTest, AnUnboundGridReadsRowsByNumber) {
+  ReadText(Grid,
+           "object Grid: TtsDBGrid\n  DataBound = False\n  RowProperties = <\n"
+           "    item\n      DataRow = 2\n      Row.Color = clRed\n    end>\nend\n");
+  EXPECT_EQ(0, Grid->GetDBRowCollection()->Count());
+  EXPECT_EQ(clRed, Grid->GetRowColor(2));
+}
+
+TEST_F(DBGridTest, ALayoutStreamOfABoundGridSaysSoAndReadsBack) {
+  Grid->SetDataSource(Source);
+  auto stream = NewOwned<Streams::TMemoryStream>();
+  Grid->SaveToStream(stream.get(), false);
+  String bytes(static_cast<size_t>(stream->GetSize()), '\0');
+  stream->SetPosition(0);
+  stream->ReadBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
+  EXPECT_TRUE(Has(ObjectBinaryToTextString(bytes), "DataBound = True"));
+  stream->SetPosition(0);
+  Grid->LoadFromStream(stream.get(), cmaNone);
+  EXPECT_FALSE(Grid->GetReadBoundProps());
+  EXPECT_TRUE(Grid->GetDataBound());
+}
+
+TEST_F(DBGridTest, ALayoutCutShortLeavesTheGridReadingItsOwnRowsAgain) {
+  Grid->SetDataSource(Source);
+  auto stream = NewOwned<Streams::TMemoryStream>();
+  Grid->SaveToStream(stream.get(), false);
+  auto cut = NewOwned<Streams::TMemoryStream>();
+  cut->WriteBuffer(stream->GetMemory(), static_cast<Integer>(stream->GetSize() / 2));
+  cut->SetPosition(0);
+  EXPECT_THROW(Grid->LoadFromStream(cut.get(), cmaNone), Exception);
+  EXPECT_FALSE(Grid->GetReadBoundProps());
+}
+
+TEST(DBGridLayoutFuzz, SeedsLoadAndDamagedLayoutsEndInOrdinaryErrors) {
+  auto seeds = SeedCorpus("TSDBGridLayout");
+  ASSERT_GE(seeds.size(), 2u);
+  std::mt19937 random(20261211);
+  for (const auto& seed : seeds) {
+    EXPECT_TRUE(tsFuzzDBGridLayout(seed.data(), seed.size()));
+    for (size_t cut = 0; cut < seed.size(); cut += 5) tsFuzzDBGridLayout(seed.data(), cut);
+    for (int round = 0; round < 150; ++round) {
+      std::vector<uint8_t> mutated = seed;
+      for (int flips = 1 + static_cast<int>(random() % 3); flips > 0; --flips)
+        mutated[random() % mutated.size()] = static_cast<uint8_t>(random());
+      tsFuzzDBGridLayout(mutated.data(), mutated.size());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace DBGridTest
