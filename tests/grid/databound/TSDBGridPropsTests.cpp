@@ -356,3 +356,28 @@ TEST_F(DBGridPropsTest, ValuesOfAnInactiveGridAreUnassignedAndWritesOutsideTheCu
 }
 
 }  // namespace DBGridTest
+
+namespace DBGridTest {
+
+TEST_F(DBGridPropsTest, LineGettersOfAnInactiveGridAnswerUnsetAndRecordsOutsideTheBufferHaveNoLine) {
+  Grid->SetDBRowColor(RecordA, clRed);
+  Grid->SetDBCellColor(1, RecordA, clRed);
+  Grid->SetDBCellReadOnly(1, RecordA, roOn);
+  EXPECT_EQ(clNone, Grid->GetCellColor(1, 1));
+  EXPECT_EQ(roDefault, Grid->IsCellReadOnly(1, 1));
+  EXPECT_EQ(String(), Grid->GetCellMaskName(1, 1));
+  EXPECT_FALSE(Grid->IsRowSelected(1));
+  EXPECT_FALSE(Grid->IsRowChanged(1));
+  EXPECT_EQ(-1, Grid->GetDBDisplayRownr(RecordA));
+  EXPECT_EQ(-1, Grid->GetDBRowId(RecordA));
+  // Per-record heights and visibility do not exist: every record line has the default height.
+  Grid->SetDBRowHeight(RecordA, 40);
+  Grid->SetDBRowVisible(RecordA, false);
+  EXPECT_EQ(Grid->GetDefaultRowHeight(), Grid->GetDBRowHeight(RecordA));
+  EXPECT_TRUE(Grid->GetDBRowVisible(RecordA));
+  // Outside a drop-down list a record takes a button of its own.
+  Grid->SetDBRowButtonType(RecordB, btNormal);
+  EXPECT_EQ(btNormal, Grid->GetDBRowButtonType(RecordB));
+}
+
+}  // namespace DBGridTest
