@@ -22,6 +22,52 @@ TFont* EnsureFont(TtsCustomPropElement* Element, TtsBaseGrid* Grid) {
   return Element->GetFont();
 }
 
+// A value set through a facade: kept in the facade's element (Keep) and marked while reading,
+// forwarded to the grid while applying only when marked, forwarded always otherwise.
+template <class Keep, class Forward>
+void PutValue(TtsCustomDBGrid* Grid, TtsProperties& Marks, TtsProperty Mark, Keep Store, Forward ToGrid) {
+  if (Grid->GetReadBoundProps()) {
+    Store();
+    Marks.Include(Mark);
+  } else if (!Grid->GetApplyingBoundProps() || Marks.Contains(Mark)) {
+    ToGrid();
+  }
+}
+
+// The font getter: while reading the element's font, made so that the stream reader can fill it.
+template <class Normal>
+TFont* FacadeFont(TtsCustomDBGrid* Grid, TtsCustomPropElement* Element, TtsProperties& Marks, Normal FromGrid) {
+  if (Grid->GetReadBoundProps()) {
+    Marks.Include(prFont);
+    return EnsureFont(Element, Grid);
+  }
+  return Grid->GetApplyingBoundProps() ? Element->GetFont() : FromGrid();
+}
+
+template <class Forward>
+void PutFont(TtsCustomDBGrid* Grid, TtsCustomPropElement* Element, TtsProperties& Marks, TFont* Value,
+             Forward ToGrid) {
+  PutValue(
+      Grid, Marks, prFont,
+      [&] {
+        TFont* font = EnsureFont(Element, Grid);
+        if (Value) font->Assign(Value);
+      },
+      ToGrid);
+}
+
+template <class Forward>
+void PutCombo(TtsCustomDBGrid* Grid, TtsCustomPropElement* Element, TtsProperties& Marks, TtsCombo* Value,
+              Forward ToGrid) {
+  PutValue(
+      Grid, Marks, prCombo,
+      [&] {
+        Element->AssignCombo();
+        if (Value) Element->GetCombo()->Assign(Value);
+      },
+      ToGrid);
+}
+
 }  // namespace
 
 // ---- TtsDBRow -----------------------------------------------------------------------------------------
@@ -42,12 +88,7 @@ bool TtsDBRow::Applying() const { return !Reading() && GetDBGrid()->GetApplyingB
 
 template <class Forward>
 void TtsDBRow::Put(TtsProperty Kind, Integer Index, const Variant& Value, Forward ToGrid) {
-  if (Reading()) {
-    GetElement()->SetPropValue(Value, Kind, Index);
-    FAssignedProps.Include(Kind);
-  } else if (!Applying() || FAssignedProps.Contains(Kind)) {
-    ToGrid();
-  }
+  PutValue(GetDBGrid(), FAssignedProps, Kind, [&] { GetElement()->SetPropValue(Value, Kind, Index); }, ToGrid);
 }
 
 // Getters: the own element while reading or applying, the grid's record otherwise.
@@ -152,30 +193,14 @@ void TtsDBRow::SetMaskName(const String& Value) {
 }
 
 TFont* TtsDBRow::GetFont() {
-  if (Reading()) {
-    FAssignedProps.Include(prFont);
-    return EnsureFont(GetElement(), GetGrid());
-  }
-  if (Applying()) return GetElement()->GetFont();
-  return GetDBGrid()->GetDBRowFont(GetKey());
+  return FacadeFont(GetDBGrid(), GetElement(), FAssignedProps, [&] { return GetDBGrid()->GetDBRowFont(GetKey()); });
 }
 void TtsDBRow::SetFont(TFont* Value) {
-  if (Reading()) {
-    TFont* font = EnsureFont(GetElement(), GetGrid());
-    if (Value) font->Assign(Value);
-    FAssignedProps.Include(prFont);
-  } else if (!Applying() || FAssignedProps.Contains(prFont)) {
-    GetDBGrid()->SetDBRowFont(GetKey(), Value);
-  }
+  PutFont(GetDBGrid(), GetElement(), FAssignedProps, Value, [&] { GetDBGrid()->SetDBRowFont(GetKey(), Value); });
 }
 
 void TtsDBRow::SetCombo(TtsCombo* Value) {
-  if (Reading()) {
-    AssignCombo();
-    if (Value) GetElement()->GetCombo()->Assign(Value);
-  } else if (!Applying() || FAssignedProps.Contains(prCombo)) {
-    GetDBGrid()->SetDBRowCombo(GetKey(), Value);
-  }
+  PutCombo(GetDBGrid(), GetElement(), FAssignedProps, Value, [&] { GetDBGrid()->SetDBRowCombo(GetKey(), Value); });
 }
 void TtsDBRow::AssignCombo() {
   if (Reading()) {
@@ -191,12 +216,8 @@ bool TtsDBRow::GetSelected() {
   return GetDBGrid()->GetDBRowSelected(GetKey());
 }
 void TtsDBRow::SetSelected(bool Value) {
-  if (Reading()) {
-    FSelected = Value;
-    FAssignedProps.Include(prSelected);
-  } else if (!Applying() || FAssignedProps.Contains(prSelected)) {
-    GetDBGrid()->SetDBRowSelected(GetKey(), Value);
-  }
+  PutValue(GetDBGrid(), FAssignedProps, prSelected, [&] { FSelected = Value; },
+           [&] { GetDBGrid()->SetDBRowSelected(GetKey(), Value); });
 }
 
 // Members the stream never sets per record: display place, height and changed mark follow the dataset.
@@ -271,12 +292,7 @@ bool TtsDBCell::Applying() const { return !Reading() && GetDBGrid()->GetApplying
 
 template <class Forward>
 void TtsDBCell::Put(TtsProperty Kind, Integer Index, const Variant& Value, Forward ToGrid) {
-  if (Reading()) {
-    GetElement()->SetPropValue(Value, Kind, Index);
-    FAssignedProps.Include(Kind);
-  } else if (!Applying() || FAssignedProps.Contains(Kind)) {
-    ToGrid();
-  }
+  PutValue(GetDBGrid(), FAssignedProps, Kind, [&] { GetElement()->SetPropValue(Value, Kind, Index); }, ToGrid);
 }
 
 #define TS_DB_CELL_GET(Type, Name, Member)                                       \
@@ -352,12 +368,8 @@ void TtsDBCell::SetDropDownStyle(TtsDropDownStyle Value) {
 }
 void TtsDBCell::SetReadOnly(TtsReadOnly Value) {
   // A cell keeps its three-state read-only member; the mark is the one the row facade uses.
-  if (Reading()) {
-    GetElement()->CellReadOnly = Value;
-    FAssignedProps.Include(prReadOnly);
-  } else if (!Applying() || FAssignedProps.Contains(prReadOnly)) {
-    GetDBGrid()->SetDBCellReadOnly(GetDataCol(), GetKey(), Value);
-  }
+  PutValue(GetDBGrid(), FAssignedProps, prReadOnly, [&] { GetElement()->CellReadOnly = Value; },
+           [&] { GetDBGrid()->SetDBCellReadOnly(GetDataCol(), GetKey(), Value); });
 }
 void TtsDBCell::SetParentCombo(bool Value) {
   Put(prParentCombo, 0, Value, [&] { GetDBGrid()->SetDBCellParentCombo(GetDataCol(), GetKey(), Value); });
@@ -390,30 +402,17 @@ void TtsDBCell::SetMaskName(const String& Value) {
 }
 
 TFont* TtsDBCell::GetFont() {
-  if (Reading()) {
-    FAssignedProps.Include(prFont);
-    return EnsureFont(GetElement(), GetGrid());
-  }
-  if (Applying()) return GetElement()->GetFont();
-  return GetDBGrid()->GetDBCellFont(GetDataCol(), GetKey());
+  return FacadeFont(GetDBGrid(), GetElement(), FAssignedProps,
+                    [&] { return GetDBGrid()->GetDBCellFont(GetDataCol(), GetKey()); });
 }
 void TtsDBCell::SetFont(TFont* Value) {
-  if (Reading()) {
-    TFont* font = EnsureFont(GetElement(), GetGrid());
-    if (Value) font->Assign(Value);
-    FAssignedProps.Include(prFont);
-  } else if (!Applying() || FAssignedProps.Contains(prFont)) {
-    GetDBGrid()->SetDBCellFont(GetDataCol(), GetKey(), Value);
-  }
+  PutFont(GetDBGrid(), GetElement(), FAssignedProps, Value,
+          [&] { GetDBGrid()->SetDBCellFont(GetDataCol(), GetKey(), Value); });
 }
 
 void TtsDBCell::SetCombo(TtsCombo* Value) {
-  if (Reading()) {
-    AssignCombo();
-    if (Value) GetElement()->GetCombo()->Assign(Value);
-  } else if (!Applying() || FAssignedProps.Contains(prCombo)) {
-    GetDBGrid()->SetDBCellCombo(GetDataCol(), GetKey(), Value);
-  }
+  PutCombo(GetDBGrid(), GetElement(), FAssignedProps, Value,
+           [&] { GetDBGrid()->SetDBCellCombo(GetDataCol(), GetKey(), Value); });
 }
 void TtsDBCell::AssignCombo() {
   if (Reading()) {

@@ -99,8 +99,6 @@ class TtsDBRow : public TtsDesignRow {
  private:
   bool Reading() const;
   bool Applying() const;
-  // A property set through the facade: kept and marked while reading, forwarded while applying
-  // when marked, forwarded always otherwise.
   template <class Forward>
   void Put(TtsProperty Kind, Integer Index, const Variant& Value, Forward ToGrid);
   void PutPicture(Integer Index, TtsDrawOption Value);

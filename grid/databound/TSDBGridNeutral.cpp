@@ -4,13 +4,6 @@
 
 namespace TSDBGrid {
 
-// Per-record row and cell properties
-void TtsCustomDBGrid::GetActiveCellValue(Integer DataCol, const Variant& Bookmark, Variant& Value) {
-  Value = Variant();
-}
-
-void TtsCustomDBGrid::BookmarkValue(Integer DataCol, const Variant& Bookmark, Variant& Value) { Value = Variant(); }
-
 // Export of the dataset (built with the data-bound export)
 String TtsCustomDBGrid::GetXMLMetaData() { return String(); }
 

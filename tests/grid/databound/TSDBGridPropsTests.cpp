@@ -37,7 +37,10 @@ class DBGridPropsTest : public DBGridTest {
   void SetUp() override {
     DBGridTest::SetUp();
     Grid->SetDataSource(Source);
-    // A bound grid without active data has one column; the cell cases name columns up to 4.
+    // A bound grid without active data has one default column, which a layout change (a font
+    // change among them) brings back; the cell cases name columns up to 4, so the columns are the
+    // user's own.
+    Grid->SetFieldState(fsCustomized);
     Grid->SetGridColCount(4);
     Grid->SetUseRecordIds(true);
     Grid->SetOnGetRecordID(TtsDBGetRecordIDEvent(&Ids, &RecordIds::GetId));
@@ -335,6 +338,49 @@ TEST_F(DBGridPropsTest, InsertionRowAndButtonsFollowActivityAndDesignMode) {
   // Binding fell back to the standard strategy, which never shows an insertion row.
   Grid->SetGridMode(gmEditInsert);
   EXPECT_FALSE(Grid->CanDrawInsert());
+}
+
+}  // namespace DBGridTest
+
+namespace DBGridTest {
+
+TEST_F(DBGridPropsTest, ValuesOfAnInactiveGridAreUnassignedAndWritesOutsideTheCurrentRecordAreIgnored) {
+  EXPECT_TRUE(VarIsEmpty(Grid->GetCellValue(1, 1)));
+  Variant value = 5;
+  Grid->GetDBCellValue(1, Variant(String("x")), value);
+  EXPECT_TRUE(VarIsEmpty(value));
+  Grid->SetDBCellValue(1, RecordB, Variant(String("changed")));
+  Grid->SetDBCellPText(1, RecordB, "changed");
+  EXPECT_EQ(0, Grid->GetCellTextWidth(1, 1));
+  Integer lines = 7, height = 7;
+  Grid->GetTextSize(1, RecordA, lines, height);
+  EXPECT_EQ(0, lines);
+  EXPECT_EQ(0, height);
+}
+
+}  // namespace DBGridTest
+
+namespace DBGridTest {
+
+TEST_F(DBGridPropsTest, LineGettersOfAnInactiveGridAnswerUnsetAndRecordsOutsideTheBufferHaveNoLine) {
+  Grid->SetDBRowColor(RecordA, clRed);
+  Grid->SetDBCellColor(1, RecordA, clRed);
+  Grid->SetDBCellReadOnly(1, RecordA, roOn);
+  EXPECT_EQ(clNone, Grid->GetCellColor(1, 1));
+  EXPECT_EQ(roDefault, Grid->IsCellReadOnly(1, 1));
+  EXPECT_EQ(String(), Grid->GetCellMaskName(1, 1));
+  EXPECT_FALSE(Grid->IsRowSelected(1));
+  EXPECT_FALSE(Grid->IsRowChanged(1));
+  EXPECT_EQ(-1, Grid->GetDBDisplayRownr(RecordA));
+  EXPECT_EQ(-1, Grid->GetDBRowId(RecordA));
+  // Per-record heights and visibility do not exist: every record line has the default height.
+  Grid->SetDBRowHeight(RecordA, 40);
+  Grid->SetDBRowVisible(RecordA, false);
+  EXPECT_EQ(Grid->GetDefaultRowHeight(), Grid->GetDBRowHeight(RecordA));
+  EXPECT_TRUE(Grid->GetDBRowVisible(RecordA));
+  // Outside a drop-down list a record takes a button of its own.
+  Grid->SetDBRowButtonType(RecordB, btNormal);
+  EXPECT_EQ(btNormal, Grid->GetDBRowButtonType(RecordB));
 }
 
 }  // namespace DBGridTest
