@@ -27,6 +27,8 @@ class TtsCustomDBGrid : public TtsBaseGrid {
 #include "TSDBGridDisplay.inc"
 #include "TSDBGridFields.inc"
 #include "TSDBGridProps.inc"
+#include "TSDBGridEdit.inc"
+#include "TSDBGridSelect.inc"
 
  protected:
 #include "TSDBGridStructureState.inc"
@@ -34,6 +36,8 @@ class TtsCustomDBGrid : public TtsBaseGrid {
 #include "TSDBGridDisplayState.inc"
 #include "TSDBGridFieldsState.inc"
 #include "TSDBGridPropsState.inc"
+#include "TSDBGridEditState.inc"
+#include "TSDBGridSelectState.inc"
 };
 
 }  // namespace TSDBGrid
