@@ -230,6 +230,14 @@ void TcxCustomDropDownEdit::Initialize() {
 bool TcxCustomDropDownEdit::RefreshContainer(const TPoint& P, TcxMouseButton Button, TShiftState Shift,
                                              bool AIsMouseEvent) {
   const bool result = inherited::RefreshContainer(P, Button, Shift, AIsMouseEvent);
+  // A press the open popup keeps from pressing the drop-down button (the pointer is over the editor)
+  // closes the popup. The button drawn held while the popup is open counts as pressed, so it never
+  // closes the popup by itself.
+  TcxCustomEditViewInfo* info = GetViewInfo();
+  if (GetDroppedDown() && info->IsButtonReallyPressed && info->PressedButton == -1) CloseUp(crUnknown);
+  // A drag with the left button keeps the flag of its press, so the drag does not press the button.
+  if (AIsMouseEvent && !(Button == cxmbNone && Shift.Contains(ssLeft)))
+    FIsHotAndPopup = GetDroppedDown() && info->ContainerState.Contains(csHotTrack);
   if (FPopupControlsLookAndFeel) FPopupControlsLookAndFeel->EditStyleChanged();
   return result;
 }
@@ -632,9 +640,12 @@ void TcxCustomDropDownEdit::DoButtonDown(Integer AButtonVisibleIndex) {
 
 void TcxCustomDropDownEdit::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
   inherited::MouseDown(Button, Shift, X, Y);
-  if (Button == mbLeft && !FActivatingByMouse && GetActiveProperties()->DropDownOnClick() &&
-      cxRectPtIn(GetViewInfo()->ClientRect, TPoint(X, Y)) && !GetDroppedDown() && !FIsHotAndPopup && Focused())
-    SetDroppedDown(true);
+  if (Button != mbLeft || FActivatingByMouse || !GetActiveProperties()->DropDownOnClick() ||
+      !cxRectPtIn(GetViewInfo()->ClientRect, TPoint(X, Y)))
+    return;
+  // The press that has just closed the popup does not open it again.
+  if (FPopupWindow && FPopupWindow->GetJustClosed()) return;
+  if (!GetDroppedDown() && !FIsHotAndPopup && Focused()) SetDroppedDown(true);
 }
 
 bool TcxCustomDropDownEdit::GetScrollLookupDataList(TcxEditScrollCause AScrollCause) {
