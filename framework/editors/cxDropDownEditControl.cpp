@@ -4,6 +4,7 @@
 #include "Forms.h"
 #include "WinUser.h"
 #include "cxContainerUtils.h"
+#include "cxDWMApi.h"
 #include <limits>
 
 #include "Strings.h"
@@ -153,8 +154,18 @@ void TcxCustomDropDownEditViewData::Calculate(TcxCanvas* ACanvas, const TRect& A
                                               TcxMouseButton Button, TShiftState Shift,
                                               TcxCustomEditViewInfo* AViewInfo, bool AIsMouseEvent) {
   auto* properties = static_cast<TcxCustomDropDownEditProperties*>(GetProperties());
-  KeepArrowButtonPressed = properties->GetKeepArrowButtonPressedWhenDroppedDown();
+  const bool nativeOnGlass = NativeStyle && IsCompositionEnabled();
+  KeepArrowButtonPressed = properties->GetKeepArrowButtonPressedWhenDroppedDown() || nativeOnGlass;
   inherited::Calculate(ACanvas, ABounds, P, Button, Shift, AViewInfo, AIsMouseEvent);
+  // A focused fixed list shows its value on a selection bar, unless a search shows what it found
+  // as a selection of its own.
+  auto* viewInfo = static_cast<TcxCustomTextEditViewInfo*>(AViewInfo);
+  const TcxEditEditingStyle style = properties->GetEditingStyle();
+  auto* textEdit = dynamic_cast<TcxCustomTextEdit*>(Edit);
+  const bool findSelectionShown =
+      textEdit && style == esFixedList && properties->GetFixedListSelection() && textEdit->GetFindSelection();
+  viewInfo->DrawSelectionBar = !IsInplace() && !findSelectionShown && style == esFixedList && Focused &&
+                               !viewInfo->Transparent && !nativeOnGlass;
 }
 
 bool TcxCustomDropDownEditViewData::CanPressButton(TcxCustomEditViewInfo* AViewInfo, Integer AButtonVisibleIndex) {

@@ -11,6 +11,12 @@ namespace {
 
 using cxEditTest::TEditFixture;
 
+// A colour as a captured picture's pixel holds it (red in the high byte, no alpha).
+uint32_t PixelRgb(TColor AColor) {
+  const COLORREF c = ColorToRGB(AColor);
+  return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
+
 class cxComboBox : public TEditFixture {
  protected:
   TcxComboBox* Combo = nullptr;
@@ -431,18 +437,14 @@ TEST_F(cxComboBox, AFixedSizeListShowsEveryRowOfADrawnList) {
   ASSERT_TRUE(CaptureWindow(Combo->GetPopupWindow()->GetHandle(), popup));
   EXPECT_TRUE(SaveSurfaceToPng(popup, testing::TempDir() + "combobox-fixed-size-open.png"));
   // Every row's swatch shows, top to bottom.
-  const auto rgb = [](TColor AColor) {
-    const COLORREF c = ColorToRGB(AColor);
-    return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-  };
   std::vector<uint32_t> swatchesSeen;
   for (int y = 0; y < popup.Height(); ++y)
     for (int x = 0; x < popup.Width(); ++x) {
       const uint32_t p = popup.Pixel(x, y) & 0xFFFFFFu;
       for (const auto& swatch : Swatches)
-        if (p == rgb(swatch.second) && (swatchesSeen.empty() || swatchesSeen.back() != p)) swatchesSeen.push_back(p);
+        if (p == PixelRgb(swatch.second) && (swatchesSeen.empty() || swatchesSeen.back() != p)) swatchesSeen.push_back(p);
     }
-  EXPECT_EQ(swatchesSeen, (std::vector<uint32_t>{rgb(clRed), rgb(clGreen), rgb(clBlue)}));
+  EXPECT_EQ(swatchesSeen, (std::vector<uint32_t>{PixelRgb(clRed), PixelRgb(clGreen), PixelRgb(clBlue)}));
   Key(VK_ESCAPE);
 }
 
@@ -615,4 +617,38 @@ TEST_F(cxComboBox, AClickOnAnOpenFixedListClosesItAndTheNextClickOpensIt) {
   click();
   EXPECT_TRUE(Combo->GetDroppedDown());
   EXPECT_EQ(Log, (std::vector<String>{"popup", "closeup", "popup"}));
+}
+
+TEST_F(cxComboBox, AFocusedFixedListShowsItsValueOnASelectionBar) {
+  AddItems(3);
+  auto* other = Add<TcxComboBox>(10, 50, 150, 21);
+  const struct {
+    TcxEditDropDownListStyle Style;
+    bool Focused, FindSelection, Bar;
+  } cases[] = {{lsFixedList, true, false, true},
+               {lsFixedList, false, false, false},
+               {lsEditList, true, false, false},
+               {lsFixedList, true, true, false}};
+  for (const auto& c : cases) {
+    Combo->GetProperties()->SetDropDownListStyle(c.Style);
+    Combo->SetItemIndex(1);
+    Focus();
+    if (!c.Focused) other->SetFocus();
+    Combo->SetFindSelection(c.FindSelection);
+    Application->ProcessMessages();
+    Combo->ShortRefreshContainer(false);
+    auto* info = static_cast<TcxCustomTextEditViewInfo*>(Combo->GetViewInfo());
+    EXPECT_EQ(info->DrawSelectionBar, c.Bar) << c.Style << c.Focused << c.FindSelection;
+  }
+  // The picture of the focused fixed list: its value on the highlight.
+  Combo->GetProperties()->SetDropDownListStyle(lsFixedList);
+  Combo->SetFindSelection(false);
+  Focus();
+  Combo->ShortRefreshContainer(false);
+  Combo->Repaint();
+  ASSERT_TRUE(cxEditTest::SaveEditWindowPng(Combo->GetHandle(), "combo-fixed-list-focused.png"));
+  GdiSurface::TGdiSurface picture;
+  ASSERT_TRUE(CaptureWindow(Combo->GetHandle(), picture));
+  const TRect client = Combo->GetViewInfo()->ClientRect;
+  EXPECT_EQ(picture.Pixel(client.left + 2, client.top + 2) & 0xFFFFFFu, PixelRgb(clHighlight));
 }
