@@ -306,8 +306,8 @@ void TCustomdxBarControl::ActivateHint(bool AShow, const String& AText, TObject*
   if (TdxBarManager* manager = GetBarManager()) manager->ActivateHint(AShow, AText, ASender);
 }
 
-TObject* TCustomdxBarControl::CreateHintViewInfo(const String& AHintText, const String& AShortCut,
-                                                  TdxBarScreenTip* AScreenTip) {
+TdxBarCustomHintViewInfo* TCustomdxBarControl::CreateHintViewInfo(const String& AHintText, const String& AShortCut,
+                                                                  TdxBarScreenTip* AScreenTip) {
   TdxBarPainter* painter = GetPainter();
   return painter ? painter->CreateHintViewInfo(GetBarManager(), AHintText, AShortCut, AScreenTip) : nullptr;
 }
@@ -395,7 +395,7 @@ void TCustomdxBarControl::CalcDrawingConsts() {
   if (TFont* font = GetEditFont()) canvas->GetFont()->Assign(font);
   const TSize zero = canvas->TextExtent("0");
   canvas->GetFont()->Assign(GetFont());
-  FEditTextSize = zero.cy;
+  FEditTextSize = painter->EditTextSize(this, zero.cy);
   FComboBoxArrowWidth = painter->ComboBoxArrowWidth(zero.cx);
 }
 
@@ -624,16 +624,21 @@ Integer TCustomdxBarControl::GetBorderSize() {
   return painter ? painter->GetBorderSize() : 0;
 }
 
-// The painter's icon area and default text size come with its menu metrics; until then the icon
-// area is the text height plus the glyph margin and the text size the canvas's "Qq" height.
-Integer TCustomdxBarControl::GetIconAreaSize() { return FTextSize + 6; }
-
-Integer TCustomdxBarControl::GetTextSize() {
-  cxGraphics::TcxCanvas* canvas = GetCanvas();
-  return canvas ? canvas->TextHeight("Qq") : 0;
+Integer TCustomdxBarControl::GetIconAreaSize() {
+  TdxBarPainter* painter = GetPainter();
+  return painter ? painter->GetIconAreaSize(this) : 0;
 }
 
-bool TCustomdxBarControl::HasShadow() { return false; }
+Integer TCustomdxBarControl::GetTextSize() {
+  TdxBarPainter* painter = GetPainter();
+  cxGraphics::TcxCanvas* canvas = GetCanvas();
+  return painter && canvas ? painter->GetDefaultTextSize(canvas) : 0;
+}
+
+bool TCustomdxBarControl::HasShadow() {
+  TdxBarPainter* painter = GetPainter();
+  return painter && painter->BarHasShadow(this);
+}
 
 void TCustomdxBarControl::HideAllByEscape() {
   FClosedByEscape = true;

@@ -9,6 +9,7 @@
 #include "dxBarItemControlViewInfo.h"
 #include "dxBarItemLinks.h"
 #include "dxBarManager.h"
+#include "dxBarPainter.h"
 
 namespace dxBar {
 
@@ -76,7 +77,11 @@ void TCustomdxBarControl::RepaintBarEx(bool ARecreateControls) {
   if (reselect && reselect->GetControl()) SetKeySelectedItem(reselect->GetControl());
 }
 
-void TCustomdxBarControl::Resize() { inherited::Resize(); }
+void TCustomdxBarControl::Resize() {
+  inherited::Resize();
+  if (!IsPopup()) return;
+  if (TdxBarPainter* painter = GetPainter()) painter->SetWindowRgn(this);
+}
 
 // ---- Layout helpers -----------------------------------------------------------------------------------------
 void TCustomdxBarControl::CalcItemRects(TdxBarPaintType APaintType, Integer ATopIndex) {
