@@ -12,6 +12,7 @@
 #include "dxBarBar.h"
 #include "dxBarComponents.h"
 #include "dxBarManager.h"
+#include "dxBarUnit.h"
 
 namespace dxBar {
 
@@ -103,11 +104,19 @@ TCustomdxBarControl* GetParentBarForBar(TCustomdxBarControl* ABarControl) {
 
 std::vector<TCustomdxBarControl*> GetManagerBarControls(TdxBarManager* ABarManager) {
   std::vector<TCustomdxBarControl*> result;
-  TdxBars* bars = ABarManager ? ABarManager->GetBars() : nullptr;
+  // Read through the collection base: the toolbar classes' own operations are not all built.
+  TcxComponentCollection* bars = ABarManager ? ABarManager->GetBars() : nullptr;
   if (!bars) return result;
+  // A toolbar's window is the live bar window whose links the toolbar owns.
   for (Integer i = 0; i < bars->GetCount(); ++i) {
-    auto* bar = static_cast<TdxBar*>(bars->TcxComponentCollection::GetItem(i));
-    result.push_back(bar->GetItemLinks() ? bar->GetItemLinks()->GetBarControl() : nullptr);
+    TComponent* bar = bars->GetItem(i);
+    TCustomdxBarControl* window = nullptr;
+    for (Integer j = 0; BarControls && !window && j < BarControls->GetCount(); ++j) {
+      auto* candidate = static_cast<TCustomdxBarControl*>(BarControls->GetItems(j));
+      TdxBarItemLinks* links = candidate->GetItemLinks();
+      if (links && links->GetOwnerComponent() == bar && candidate->Kind() == bkBarControl) window = candidate;
+    }
+    result.push_back(window);
   }
   return result;
 }
