@@ -114,9 +114,8 @@ TRect TdxBarPainter::EditControlIndents(TdxBarEditLikeControlDrawParams* ADrawPa
   return TRect(GetControlTextIndents().right, 0, GetControlTextIndents().right, 0);
 }
 
-Integer TdxBarPainter::EditTextSize(TCustomdxBarControl* ABarControl, Integer ATextHeight) {
+Integer TdxBarPainter::EditTextSize(TCustomdxBarControl*, Integer ATextHeight) {
   const TRect caption = GetCaptionOffsets(), vertical = GetEditTextVerticalOffsets(), border = EditControlBorderOffsets();
-  (void)ABarControl;
   return ATextHeight + caption.top + caption.bottom + vertical.top + vertical.bottom + border.top + border.bottom;
 }
 
