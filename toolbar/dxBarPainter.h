@@ -35,9 +35,6 @@ class TdxBarSpinEditDrawParams;
 class TdxBarProgressControlDrawParams;
 class TdxBarInPlaceSubItemControlDrawParams;
 
-enum TdxBarMDIButton { mdibMinimize, mdibRestore, mdibClose };
-enum TdxBarStaticBorderStyle { sbsNone, sbsLowered, sbsRaised, sbsEtched, sbsBump };
-enum TdxBarSpinEditButton { sbNone, sbUp, sbDown };
 
 // The glyph cell's states, as the item controls hand them to DrawGlyph and its steps.
 struct TdxBarGlyphState {
@@ -48,6 +45,7 @@ struct TdxBarGlyphState {
   bool DroppedDown = false;
   bool GrayScale = false;
   bool IsSplit = false;      // a button with a separate arrow part
+  bool Enabled = true;
   TdxBarItemControlViewSize ViewSize = cvsSmall;
 };
 
@@ -140,24 +138,24 @@ class TdxBarPainter : public TObject {
                                      Integer ASize);
 
   // ---- Menu scroll band and expand mark --------------------------------------------------------------------------
-  virtual void SubMenuControlFillScrollArrow(TdxBarSubMenuControl* ABarSubMenuControl,
+  virtual void SubMenuControlFillScrollArrow(TCustomdxBarControl* ABarSubMenuControl,
                                              cxGraphics::TcxCanvas* ACanvas, const TRect& R, TColor AColor);
-  virtual void SubMenuControlDrawScrollArrow(TdxBarSubMenuControl* ABarSubMenuControl,
+  virtual void SubMenuControlDrawScrollArrow(TCustomdxBarControl* ABarSubMenuControl,
                                              cxGraphics::TcxCanvas* ACanvas, const TRect& R, TColor AColor,
                                              TcxArrowDirection ADirection);
-  virtual void SubMenuControlDrawScrollBand(TdxBarSubMenuControl* ABarSubMenuControl, cxGraphics::TcxCanvas* ACanvas,
+  virtual void SubMenuControlDrawScrollBand(TCustomdxBarControl* ABarSubMenuControl, cxGraphics::TcxCanvas* ACanvas,
                                             TcxArrowDirection ADirection);
-  virtual void SubMenuControlDrawScrollBandBackground(TdxBarSubMenuControl* ABarSubMenuControl,
+  virtual void SubMenuControlDrawScrollBandBackground(TCustomdxBarControl* ABarSubMenuControl,
                                                       cxGraphics::TcxCanvas* ACanvas, bool ABottom);
-  virtual void SubMenuControlDrawNonRecentGroupSeparator(TdxBarSubMenuControl* ABarSubMenuControl,
+  virtual void SubMenuControlDrawNonRecentGroupSeparator(TCustomdxBarControl* ABarSubMenuControl,
                                                          cxGraphics::TcxCanvas* ACanvas, bool ABottom);
-  virtual TRect SubMenuControlGetScrollBandBounds(TdxBarSubMenuControl* ABarSubMenuControl, bool ABottom);
-  virtual Integer SubMenuControlGetScrollBandSize(TdxBarSubMenuControl* ABarSubMenuControl);
+  virtual TRect SubMenuControlGetScrollBandBounds(TCustomdxBarControl* ABarSubMenuControl, bool ABottom);
+  virtual Integer SubMenuControlGetScrollBandSize(TCustomdxBarControl* ABarSubMenuControl);
   virtual Integer SubMenuControlGetScrollArrowSize(Integer AHeight);
-  virtual void SubMenuControlDrawMarkContent(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, const TRect& R,
+  virtual void SubMenuControlDrawMarkContent(TCustomdxBarControl* ABarSubMenuControl, HDC DC, const TRect& R,
                                              bool ASelected);
-  virtual void SubMenuControlDrawMarkBand(TdxBarSubMenuControl* ABarSubMenuControl, const TRect& R, bool ASelected);
-  virtual void SubMenuControlDrawMarkSelection(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, const TRect& R);
+  virtual void SubMenuControlDrawMarkBand(TCustomdxBarControl* ABarSubMenuControl, const TRect& R, bool ASelected);
+  virtual void SubMenuControlDrawMarkSelection(TCustomdxBarControl* ABarSubMenuControl, HDC DC, const TRect& R);
   virtual bool SubMenuControlUseScrollButtons();
 
   // ---- Edit interior, spin arrow, date navigator caption ---------------------------------------------------------
@@ -204,8 +202,9 @@ class TdxBarPainter : public TObject {
   // The glyph cell ACellRect; ABackgroundRect (empty: the cell) takes its border and background.
   virtual void DrawGlyph(TdxBarItemControl* AControl, HDC DC, const TRect& ACellRect, const TRect& ABackgroundRect,
                          TdxBarPaintType APaintType, const TdxBarGlyphState& AState);
-  virtual void DrawGlyphAndBkgnd(TdxBarItemControl* AControl, HDC DC, const TRect& ACellRect,
-                                 const TRect& ABackgroundRect, HBRUSH ABrush, TdxBarPaintType APaintType,
+  // The image in AImageRect over ABackgroundRect, which takes the cell's border and background.
+  virtual void DrawGlyphAndBkgnd(TdxBarItemControl* AControl, HDC DC, const TRect& ABackgroundRect,
+                                 const TRect& AImageRect, HBRUSH ABrush, TdxBarPaintType APaintType,
                                  const TdxBarGlyphState& AState);
   virtual void DrawItemBackgroundInSubMenu(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R);
   // AAlignment: 0 left, 1 centre, 2 right; AFormat the text-format flags.
@@ -348,6 +347,8 @@ class TdxBarPainter : public TObject {
                                                 HBRUSH ABrush);
   virtual void DrawSplitControlArrow(TdxBarButtonLikeControlDrawParams* ADrawParams, TRect R);
   virtual void DrawAssociateControlArrow(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R);
+  // A menu row: the glyph in the icon column, the caption, its description and its shortcut.
+  void DrawGlyphAndTextInSubMenu(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R);
 
   // ---- Combo boxes and drop-down list boxes -----------------------------------------------------------------------
   virtual TColor ComboControlArrowColor();
@@ -372,9 +373,9 @@ class TdxBarPainter : public TObject {
   virtual void SubMenuControlCalcDrawingConsts(cxGraphics::TcxCanvas* ACanvas, Integer AItemHeight,
                                                Integer& AMenuArrowWidth, Integer& AMarkSize);
   virtual TRect SubMenuControlContentRectOffset();
-  virtual Integer SubMenuControlDetachCaptionAreaSize(TdxBarSubMenuControl* ABarSubMenuControl);
-  virtual Integer SubMenuControlGetBandSize(TdxBarSubMenuControl* ABarSubMenuControl);
-  virtual Integer SubMenuControlGetControlContentIndent(TdxBarSubMenuControl* ABarSubMenuControl);
+  virtual Integer SubMenuControlDetachCaptionAreaSize(TCustomdxBarControl* ABarSubMenuControl);
+  virtual Integer SubMenuControlGetBandSize(TCustomdxBarControl* ABarSubMenuControl);
+  virtual Integer SubMenuControlGetControlContentIndent(TCustomdxBarControl* ABarSubMenuControl);
   virtual Integer SubMenuControlInternalBorderSize();
   virtual Integer SubMenuControlInternalBorderOffset();
   virtual Integer SubMenuControlMarkArrowSize(Integer AHeight);
@@ -382,17 +383,17 @@ class TdxBarPainter : public TObject {
   virtual TRect SubMenuControlGetItemIconRect(const TRect& AItemRect, Integer AWidth);
   virtual TRect SubMenuControlGetItemTextRect(TdxBarItemControl* AControl, const TRect& AItemRect);
   virtual Integer SubMenuControlGetItemTextIndent(TdxBarItemControl* AControl);
-  virtual TRect SubMenuControlBeginGroupRect(TdxBarSubMenuControl* ABarSubMenuControl, TdxBarItemControl* AControl,
+  virtual TRect SubMenuControlBeginGroupRect(TCustomdxBarControl* ABarSubMenuControl, TdxBarItemControl* AControl,
                                              const TRect& AItemRect);
   virtual void SubMenuControlOffsetDetachCaptionRect(TRect& R);
-  virtual void SubMenuControlDrawScrollButton(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, const TRect& R);
-  virtual void SubMenuControlDrawBackground(TdxBarSubMenuControl* ABarSubMenuControl, cxGraphics::TcxCanvas* ACanvas,
+  virtual void SubMenuControlDrawScrollButton(TCustomdxBarControl* ABarSubMenuControl, HDC DC, const TRect& R);
+  virtual void SubMenuControlDrawBackground(TCustomdxBarControl* ABarSubMenuControl, cxGraphics::TcxCanvas* ACanvas,
                                             const TRect& R, HBRUSH ABrush, TColor AColor);
-  virtual void SubMenuControlDrawBorder(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, TRect R);
-  virtual void SubMenuControlDrawClientBorder(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, const TRect& R,
+  virtual void SubMenuControlDrawBorder(TCustomdxBarControl* ABarSubMenuControl, HDC DC, TRect R);
+  virtual void SubMenuControlDrawClientBorder(TCustomdxBarControl* ABarSubMenuControl, HDC DC, const TRect& R,
                                               HBRUSH ABrush);
-  virtual void SubMenuControlDrawDetachCaption(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, TRect R);
-  virtual void SubMenuControlDrawBeginGroup(TdxBarSubMenuControl* ABarSubMenuControl, TdxBarItemControl* AControl,
+  virtual void SubMenuControlDrawDetachCaption(TCustomdxBarControl* ABarSubMenuControl, HDC DC, TRect R);
+  virtual void SubMenuControlDrawBeginGroup(TCustomdxBarControl* ABarSubMenuControl, TdxBarItemControl* AControl,
                                             cxGraphics::TcxCanvas* ACanvas, const TRect& R);
   virtual void SubMenuControlDrawItemFrame(TdxBarItemControl* AControl, cxGraphics::TcxCanvas* ACanvas,
                                            const TRect& R, Integer AIndex);
@@ -402,9 +403,9 @@ class TdxBarPainter : public TObject {
   virtual HBRUSH SubMenuControlToolbarItemsBrush();
 
   // ---- Application menu and extra menu ----------------------------------------------------------------------------
-  virtual void ApplicationMenuDrawBorder(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, TRect R);
+  virtual void ApplicationMenuDrawBorder(TCustomdxBarControl* ABarSubMenuControl, HDC DC, TRect R);
   virtual void ApplicationMenuDrawButton(TdxBarApplicationMenuButtonControlDrawParams* ADrawParams, const TRect& R);
-  virtual void ApplicationMenuDrawContentArea(TdxBarSubMenuControl* ABarSubMenuControl,
+  virtual void ApplicationMenuDrawContentArea(TCustomdxBarControl* ABarSubMenuControl,
                                               cxGraphics::TcxCanvas* ACanvas, const TRect& R,
                                               const TRect& AContentRect);
   virtual TRect ApplicationMenuGetFrameSizes();
@@ -727,6 +728,13 @@ TClass dxBarPainterClassOfPaintStyle(TdxBarRealPaintStyle AStyle);
 // The lines of a multi-line item text broken to R's width, at most AMaxLineCount of them (none for a
 // limit below 1): when lines must be dropped, the last kept line holds the whole rest of the text after
 // the lines kept before it, so no word is shown twice or lost from the middle.
+// Up to AMaxLineCount lines of AText from the top of R, each one "Wg" high, in the parameters' states.
+void dxBarDrawItemMultilineText(TdxBarPainter* APainter, TdxBarItemControlDrawParams* ADrawParams,
+                                const String& AText, TRect R, Integer AMaxLineCount, bool AFlat);
+
+// The filled length of a progress bar ALength long: 0 for an empty range (AMax <= AMin).
+Integer dxBarProgressFilledLength(Integer ALength, Integer AMin, Integer AMax, Integer APosition);
+
 void dxBarGetItemTextLines(cxGraphics::TcxCanvas* ACanvas, const String& AText, const TRect& R,
                            Integer AMaxLineCount, StringLists::TStrings* ALines);
 
