@@ -147,9 +147,14 @@ TRect TdxBarOffice11Painter::BarBorderPaintSizes(TCustomdxBarControl* ABarContro
 // line along the bottom and the trailing side, anti-aliased corners, then the dotted grip.
 void TdxBarOffice11Painter::BarDrawDockedBarBorder(TCustomdxBarControl* ABarControl, HDC DC, TRect& R, HBRUSH) {
   const bool horizontal = IsHorizontal(ABarControl);
+  // The dock shows through: its gradient, as the dock paints it under the bar.
   auto dockFill = [&](const TRect& APart) {
     if (IsRectEmpty(&APart)) return;
-    inherited::BarDrawDockedBackground(ABarControl, DC, APart, APart, nullptr, clDefault);
+    TWinControl* dock = ABarControl->GetParent();
+    const TRect whole = dock ? dock->GetClientRect() : TRect(0, 0, ABarControl->GetWidth(), ABarControl->GetHeight());
+    TRect source = APart;
+    if (dock) OffsetRect(&source, ABarControl->GetLeft(), ABarControl->GetTop());
+    FillDockBackground(DC, APart, source, whole, ABarControl->GetDockingStyle());
   };
   if (ABarControl->GetIsMainMenu()) {
     if (horizontal) {

@@ -86,17 +86,51 @@ const TdxBarGlyphState kCellStates[] = {
 };
 constexpr Integer kCellCount = 5;
 
+// The owner of a bar's links: makes the test bar window, in its menu kind when asked.
+class TLooksBarOwner : public TComponent, public IdxBarLinksOwner {
+  DECLARE_CLASS(TLooksBarOwner, TComponent)
+ public:
+  explicit TLooksBarOwner(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
+  bool CanContainItem(TdxBarItem*, String&) override { return true; }
+  TCustomdxBarControl* CreateBarControl() override {
+    auto* menu = New<TLooksTestBar>(Manager);
+    menu->Menu = Menu;
+    menu->SetItemLinks(Links);
+    return menu;
+  }
+  TComponent* GetComponentInstance() override { return this; }
+  TdxBarItemLinks* GetItemLinks() override { return Links; }
+  TdxBarManager* Manager = nullptr;
+  TdxBarItemLinks* Links = nullptr;
+  bool Menu = false;
+};
+IMPLEMENT_CLASS(TLooksBarOwner)
+
 struct LooksFixture : testing::Test {
   TOwnedPtr<TForm> Form{dxBarTests::NewTestForm()};
   TdxBarManager* Manager = New<TdxBarManager>(Form.get());
+  TOwnedPtr<TLooksBarOwner> Owner{New<TLooksBarOwner>()};
   TLooksTestBar* Bar = nullptr;
+  TdxBarItemControl* Cell = nullptr;  // the control each button cell is drawn for
 
   void SetUp() override {
     Form->SetBounds(0, 0, 400, 300);
-    Bar = New<TLooksTestBar>(Form.get());
+    Owner->Manager = Manager;
+    Owner->Links = New<TdxBarControlItemLinks>(Manager, Owner.get());
+    Owner->Links->Add(New<TdxBarButton>(Form.get()));
+    Owner->Links->CreateBarControl();
+    Bar = static_cast<TLooksTestBar*>(Owner->Links->GetBarControl());
     Bar->SetParent(Form.get());
     Bar->SetBounds(10, 8, 200, 26);
     Bar->SetDockingStyle(dsTop);
+    Bar->SetVisible(true);
+    Bar->HandleNeeded();
+    Bar->CalcLayout();
+    Cell = Owner->Links->GetItem(0)->GetControl();
+  }
+  void TearDown() override {
+    Owner->Links->Free();
+    Form.reset();
   }
 
   // The bar drawn as its window paints it, at its place on the dock that fills the surface: dock,
@@ -110,12 +144,14 @@ struct LooksFixture : testing::Test {
     SetViewportOrgEx(DC, Bar->GetLeft(), AY + Bar->GetTop(), &old);
     TRect R(0, 0, Bar->GetWidth(), Bar->GetHeight());
     const HBRUSH brush = APainter->BarToolbarBrush();
+    // A cell painted as background shows the bar's own background there.
+    Bar->Fill = [&](HDC ADC, const TRect& AR, HBRUSH ABrush) { APainter->BarDrawBackground(Bar, ADC, AR, AR, ABrush, clDefault); };
     APainter->BarDrawDockedBackground(Bar, DC, R, R, brush, clDefault);
     APainter->BarDrawDockedBarBorder(Bar, DC, R, brush);
     const Integer x0 = 2 + APainter->FingersSize();
     for (Integer i = 0; i < kCellCount; ++i) {
       const TRect cell(x0 + i * 23, 2, x0 + i * 23 + 22, 24);
-      APainter->DrawGlyphBorder(nullptr, DC, brush, cell, ptHorz, kCellStates[i]);
+      APainter->DrawGlyphBorder(Cell, DC, brush, cell, ptHorz, kCellStates[i]);
       const Integer shift = kCellStates[i].Pressed || kCellStates[i].Down ? APainter->GlyphDownShift() : 0;
       const RECT glyph{cell.left + 5 + shift, cell.top + 5 + shift, cell.left + 17 + shift, cell.top + 17 + shift};
       FillRectByColor(DC, glyph, i == kCellCount - 1 ? RGB(170, 170, 170) : RGB(40, 120, 40));
@@ -127,6 +163,7 @@ struct LooksFixture : testing::Test {
     APainter->BarDrawMarkBackground(Bar, DC, MarkRect(APainter), brush);
     APainter->BarDrawMarkElements(Bar, DC, MarkRect(APainter));
     SetViewportOrgEx(DC, old.x, old.y, nullptr);
+    Bar->Fill = nullptr;
   }
   // The mark at the bar's trailing end: the client's last 11 pixels, grown over the frame by the
   // Office 2003 look.
@@ -253,37 +290,19 @@ TEST_F(LooksFixture, XPToolbarWithTheThemeOnAndOff) {
   EXPECT_EQ(BarPixel(surface, 42, classicX0 + 2 * 23 + 3, 2), RGBOf(clBtnShadow));  // pressed: sunken
 }
 
-// The owner of a menu's links: makes the test bar window in its menu kind.
-class TLooksMenuOwner : public TComponent, public IdxBarLinksOwner {
-  DECLARE_CLASS(TLooksMenuOwner, TComponent)
- public:
-  explicit TLooksMenuOwner(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
-  bool CanContainItem(TdxBarItem*, String&) override { return true; }
-  TCustomdxBarControl* CreateBarControl() override {
-    auto* menu = New<TLooksTestBar>(Manager);
-    menu->Menu = true;
-    menu->SetItemLinks(Links);
-    return menu;
-  }
-  TComponent* GetComponentInstance() override { return this; }
-  TdxBarItemLinks* GetItemLinks() override { return Links; }
-  TdxBarManager* Manager = nullptr;
-  TdxBarItemLinks* Links = nullptr;
-};
-IMPLEMENT_CLASS(TLooksMenuOwner)
-
 // A menu of three rows and a group separator: a checked row without an image, the selected row with
 // an image, a row with a sub-menu arrow.
 struct MenuLooksFixture : testing::Test {
   TOwnedPtr<TForm> Form{dxBarTests::NewTestForm()};
   TdxBarManager* Manager = New<TdxBarManager>(Form.get());
-  TOwnedPtr<TLooksMenuOwner> Owner{New<TLooksMenuOwner>()};
+  TOwnedPtr<TLooksBarOwner> Owner{New<TLooksBarOwner>()};
   TLooksTestBar* Menu = nullptr;
   static constexpr Integer kRowHeight = 22, kWidth = 150;
 
   void SetUp() override {
     Form->SetBounds(0, 0, 300, 200);
     Owner->Manager = Manager;
+    Owner->Menu = true;
     Owner->Links = New<TdxBarControlItemLinks>(Manager, Owner.get());
     for (Integer i = 0; i < 3; ++i) Owner->Links->Add(New<TdxBarButton>(Form.get()));
     Owner->Links->CreateBarControl();
