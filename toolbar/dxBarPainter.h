@@ -51,6 +51,13 @@ struct TdxBarGlyphState {
 
 // The parts of an item control, as the part layout operations fill them.
 using TdxBarControlParts = std::vector<TRect>;
+// The parts of an edit-like control: its text field, its caption (with the icon area before it), the
+// strip after the caption, then the combo's drop-down button or a spin edit's up and down buttons, and
+// a colour combo's custom colour button.
+enum TdxBarEditControlPart {
+  ecpEdit = 0, ecpCaption = 1, ecpCaptionRightIndent = 2, ecpButton = 3, ecpSpinUp = 3, ecpSpinDown = 4,
+  ecpCustomColorButton = 4
+};
 
 class TdxBarPainter : public TObject {
   DECLARE_CLASS(TdxBarPainter, TObject)
