@@ -4,6 +4,7 @@
 #include "Controls.h"
 #include "Forms.h"
 #include "WinFocus.h"
+#include "WinHelp.h"
 #include "WinManage.h"
 #include "WinQueue.h"
 #include "WinMetrics.h"
@@ -95,6 +96,9 @@ void TdxBarManager::OwnerWndProc(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM AL
       break;
     case WM_CANCELMODE:
       DoModalActivate();
+      break;
+    case WM_HELP:
+      if (ALParam && !GetDesigning()) HelpOnMenuItem(*reinterpret_cast<const HELPINFO*>(ALParam));
       break;
     case WM_DISPLAYCHANGE:
       CheckToolbarsVisibility();
