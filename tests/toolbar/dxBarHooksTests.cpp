@@ -272,6 +272,14 @@ TEST_F(HooksFixture, AHelpRequestDuringMenuModeReachesTheFormsManager) {
   EXPECT_EQ(std::vector<NativeInt>{12}, calls.Topics);
 }
 
+// The application's activation is kept from the messages the hook sees.
+TEST_F(HooksFixture, TheApplicationsActivationFollowsItsMessages) {
+  SendMessage(Form->GetHandle(), WM_ACTIVATEAPP, 0, 0);
+  EXPECT_FALSE(IsApplicationActive());
+  SendMessage(Form->GetHandle(), WM_ACTIVATEAPP, 1, 0);
+  EXPECT_TRUE(IsApplicationActive());
+}
+
 // A manager on a control inside the form hears the form's broadcasts too.
 TEST_F(HooksFixture, BroadcastsReachTheManagersOfControlsInsideTheForm) {
   auto* panel = New<TCustomControl>(Form.get());
