@@ -76,12 +76,14 @@ class TdxBarEditLikeControlDrawParams : public TdxBarItemControlDrawParams {
 
   bool IsFocused = false;
   bool IsEditTransparent = false;
+  TdxBarItemControl* GetBarEditControl() const { return BarItemControl; }
 };
 
 class TdxBarStaticLikeControlDrawParams : public TdxBarItemControlDrawParams {
   DECLARE_CLASS(TdxBarStaticLikeControlDrawParams, TdxBarItemControlDrawParams)
  public:
   using TdxBarItemControlDrawParams::TdxBarItemControlDrawParams;
+  TdxBarItemControl* GetBarStaticControl() const { return BarItemControl; }
 
   TdxBarStaticBorderStyle BorderStyle = sbsNone;
   TRect BorderOffsets{0, 0, 0, 0};
