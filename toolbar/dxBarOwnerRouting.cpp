@@ -173,7 +173,7 @@ void TdxBarManager::ShowToolbars(bool AShow, bool AForce, HWND AWnd) {
   const HWND mainWnd = FormWindow(GetMainForm());
   if (AWnd && mainWnd && GetParent(AWnd) == mainWnd) return;
   TCustomdxBarControl* active = ActiveBarControl();
-  if (active && active->CanDeactivate(nullptr)) active->HideAll();
+  if (active && active->CanDeactivate(this, AWnd)) active->HideAll();
 }
 
 bool TdxBarManager::IsOwnerVisible() {
