@@ -24,34 +24,18 @@ namespace {
 using PixelSurface::RGBOf;
 using namespace dxOffice11;
 
-class TLooksTestBarViewInfo : public TCustomdxBarControlViewInfo {
-  DECLARE_CLASS(TLooksTestBarViewInfo, TCustomdxBarControlViewInfo)
- public:
-  void Calculate() override { Clear(); }
-};
-IMPLEMENT_CLASS(TLooksTestBarViewInfo)
-
 // A bar window standing for a docked toolbar or a menu: its kind, orientation, mark and glyph column
 // are the test's; its background fill is the test's too.
-class TLooksTestBar : public TCustomdxBarControl {
-  DECLARE_CLASS(TLooksTestBar, TCustomdxBarControl)
+class TLooksTestBar : public dxBarTests::TTestBarWindow {
+  DECLARE_CLASS(TLooksTestBar, dxBarTests::TTestBarWindow)
  public:
-  explicit TLooksTestBar(TComponent* AOwner = nullptr) : TCustomdxBarControl(AOwner) {}
-  TClass GetAccessibilityHelperClass() override { return nullptr; }
-  TBitmap* GetBackgroundBitmap() override { return nullptr; }
-  Integer GetBeginGroupSize() override { return 0; }
-  bool GetIsMainMenu() override { return false; }
-  bool GetIsStatusBar() override { return false; }
-  TClass GetViewInfoClass() override { return TLooksTestBarViewInfo::StaticClass(); }
+  explicit TLooksTestBar(TComponent* AOwner = nullptr) : dxBarTests::TTestBarWindow(AOwner) {}
   void SetMarkState(TdxBarMarkState Value) override { Mark = Value; }
   TdxBarMarkState GetMarkDrawState() override { return Mark; }
   bool MarkExists() override { return true; }
-  void SetFont() override {}
-  void UpdateItem(TdxBarItemControl*) override {}
   void FillBackground(HDC DC, const TRect& ADestR, const TRect&, HBRUSH ABrush, TColor) override {
     if (Fill) Fill(DC, ADestR, ABrush);
   }
-  void Hide() override { SetVisible(false); }
   TdxBarKind Kind() override { return Menu ? bkSubMenu : bkBarControl; }
   TdxBarPaintType GetPaintType() override { return Menu ? ptMenu : ptHorz; }
   Integer GetIconAreaSize() override { return 24; }
