@@ -193,7 +193,6 @@ void TdxBarPainter::DrawGlyph(TdxBarItemControl* AControl, HDC DC, const TRect& 
   const Integer glyphSize =
       manager && manager->GetImageOptions() ? manager->GetImageOptions()->GetGlyphSize() : 16;
   const TSize measured = state.NoImage ? TSize(glyphSize, glyphSize) : imageSize;
-  TRect cell = IsRectEmpty(&ABackgroundRect) ? ACellRect : ABackgroundRect;
   TRect imageR;
   if (AState.ViewSize == cvsLarge) {
     auto* params = dynamic_cast<TdxBarButtonLikeControlDrawParams*>(AControl->GetDrawParams());
@@ -203,9 +202,8 @@ void TdxBarPainter::DrawGlyph(TdxBarItemControl* AControl, HDC DC, const TRect& 
     const Integer shift = (state.Down ? GlyphDownShift() : 0) + (state.Pressed ? GlyphDrawDownedShift(state.Down) : 0);
     OffsetRect(&imageR, shift, shift);
   }
-  // A cell with room to spare gets a one-pixel ring around its content.
-  if (ACellRect.Width() >= measured.cx + 2 && ACellRect.Height() >= measured.cy + 2 && IsRectEmpty(&ABackgroundRect))
-    cell = ACellRect;
+  // The border and background cover the second rectangle when there is one, else the cell.
+  const TRect cell = IsRectEmpty(&ABackgroundRect) ? ACellRect : ABackgroundRect;
   DrawGlyphAndBkgnd(AControl, DC, cell, imageR, GlyphBkgndBrush(AControl, APaintType, state), APaintType, state);
 }
 
@@ -214,7 +212,8 @@ void TdxBarPainter::DrawGlyphAndBkgnd(TdxBarItemControl* AControl, HDC DC, const
                                       const TdxBarGlyphState& AState) {
   const bool native = IsNativeBackground();
   if (native) DrawGlyphBorder(AControl, DC, ABrush, ABackgroundRect, APaintType, AState);
-  // The cell is filled every time, so a former hot or pressed look never stays behind the image.
+  // The cell is filled unless a native background shows through it, so a former hot or pressed look
+  // never stays behind the image.
   if (!native || AState.NoImage || !IsGlyphImageTransparent(AControl))
     DrawBackground(AControl, DC, ABackgroundRect, ABrush, IsGlyphImageBackgroundOpaque(AControl, APaintType, AState));
   if (AState.NoImage) {

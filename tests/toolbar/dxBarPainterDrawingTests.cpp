@@ -324,4 +324,37 @@ TEST_F(PainterDrawingFixture, ProgressBarFillsItsShareAndNothingForAnEmptyRange)
   EXPECT_TRUE(SaveDCToPng(surface.DC, testing::TempDir() + "bar-painter-progress.png"));
 }
 
+// Spin edit geometry from the height, button states, and the colour combo's custom button.
+TEST_F(PainterDrawingFixture, SpinAndColorComboGeometry) {
+  MakeBar(false, {"Edit"});
+  TdxBarPainter* painter = PainterOf<TdxBarPainter>();
+  struct {
+    Integer Height, ArrowWidth, ArrowHeight, ButtonWidth;
+  } const spins[] = {{22, 7, 4, 17}, {30, 11, 6, 25}, {12, 3, 2, 9}};
+  TOwnedPtr<TdxBarSpinEditDrawParams> spin(New<TdxBarSpinEditDrawParams>(ControlOf(0)));
+  for (const auto& c : spins) {
+    EXPECT_EQ(painter->GetSpinEditArrowSize(c.Height), TSize(c.ArrowWidth, c.ArrowHeight)) << c.Height;
+    EXPECT_EQ(painter->GetSpinEditButtonWidth(spin.get(), TRect(0, 0, 100, c.Height)), c.ButtonWidth) << c.Height;
+  }
+  TRect up, down;
+  painter->GetSpinEditButtonBounds(spin.get(), TRect(0, 0, 100, 22), up, down);
+  EXPECT_EQ(up, TRect(83, 0, 100, 11));
+  EXPECT_EQ(down, TRect(83, 11, 100, 22));
+  painter->GetSpinEditButtonBounds(spin.get(), TRect(0, 0, 12, 22), up, down);  // too narrow: no buttons
+  EXPECT_TRUE(IsRectEmpty(&up) && IsRectEmpty(&down));
+  spin->Enabled = true;
+  spin->ActiveButton = sbUp;
+  spin->HotButton = sbDown;
+  EXPECT_EQ(painter->GetSpinEditButtonState(spin.get(), sbUp), 3);
+  EXPECT_EQ(painter->GetSpinEditButtonState(spin.get(), sbDown), 2);
+  spin->Enabled = false;
+  EXPECT_EQ(painter->GetSpinEditButtonState(spin.get(), sbUp), 4);
+
+  TOwnedPtr<TdxBarColorComboControlDrawParams> color(New<TdxBarColorComboControlDrawParams>(ControlOf(0)));
+  EXPECT_EQ(painter->GetCustomColorButtonWidth(color.get(), TRect(0, 0, 100, 22)), 14 - 1 - 1 + 4);
+  EXPECT_EQ(painter->GetCustomColorButtonBounds(color.get(), TRect(0, 0, 100, 22)), TRect(83, 2, 99, 20));
+  const TRect hidden = painter->GetCustomColorButtonBounds(color.get(), TRect(0, 0, 30, 22));
+  EXPECT_TRUE(IsRectEmpty(&hidden));
+}
+
 }  // namespace
