@@ -118,10 +118,7 @@ bool TdxBarButtonLikeControl::CanActivate() {
 }
 
 void TdxBarButtonLikeControl::DoPaint(const TRect& ARect, TdxBarPaintType) {
-  // Whole-control drawing is the painter's DrawButtonLikeControl; the base painter gives the frame
-  // and fill until it draws the whole button.
-  FrameAndFillRect(GetCanvas()->GetHandle(), ARect, GetButtonLikeDrawParams()->IsPressed, GetDrawParams()->DrawSelected,
-                   GetDrawParams()->Enabled);
+  if (TdxBarPainter* painter = GetPainter()) painter->DrawButtonLikeControl(GetButtonLikeDrawParams(), ARect);
 }
 
 void TdxBarButtonLikeControl::DropDown(bool) {
@@ -226,13 +223,13 @@ Integer TdxBarButtonControl::GetPartCount() { return IsDropDown() ? 2 : 1; }
 
 void TdxBarButtonControl::CalcParts() {
   inherited::CalcParts();
-  // The painter's CalculateButtonParts divides the rectangle into button and arrow; until it does,
-  // the arrow is the right-hand strip of the arrow's width.
-  if (GetPartCountValue() != 2) return;
-  const TRect bounds = GetItemBounds();
-  const Integer arrow = std::min(ArrowWidth(), bounds.Width());
-  SetPart(0, TRect(bounds.left, bounds.top, bounds.right - arrow, bounds.bottom));
-  SetPart(1, TRect(bounds.right - arrow, bounds.top, bounds.right, bounds.bottom));
+  TdxBarPainter* painter = GetPainter();
+  if (!painter || GetPartCountValue() < 2) return;
+  TdxBarButtonLikeControlDrawParams* params = GetButtonLikeDrawParams();
+  params->IsDropDown = IsDropDown();
+  TdxBarControlParts parts(static_cast<size_t>(GetPartCountValue()));
+  painter->CalculateButtonParts(params, parts, GetItemBounds());
+  for (Integer i = 0; i < GetPartCountValue(); ++i) SetPart(i, parts[static_cast<size_t>(i)]);
 }
 
 bool TdxBarButtonControl::MouseOverArrow() { return IsDropDown() && GetHotPartIndex() == 1; }
@@ -326,9 +323,14 @@ Integer TdxBarButtonControl::GetDefaultHeight() {
 
 Integer TdxBarButtonControl::GetDefaultWidth() {
   Integer width = inherited::GetDefaultWidth();
-  // The painter's InflateSizeForArrow widens a drop-down button by its arrow.
-  if (IsDropDown() && GetPaintType() != ptMenu) width += ArrowWidth();
   TdxBarPainter* painter = GetPainter();
+  if (painter) {
+    // The painter widens a drop-down button by its arrow part.
+    TdxBarButtonLikeControlDrawParams* params = GetButtonLikeDrawParams();
+    params->IsDropDown = IsDropDown();
+    params->PaintType = GetPaintType();
+    painter->InflateSizeForArrow(params, width);
+  }
   if (GetLowered() && painter) width += 2 * painter->LoweredBorderSize();
   return width;
 }
@@ -447,9 +449,11 @@ void TdxBarApplicationMenuButtonControl::CalcDrawParams(bool AFull) {
       InternalGetDefaultWidth();
 }
 
-// The application menu's button is drawn by the painter's ApplicationMenuDrawButton, which draws
-// nothing in every painter of the unit.
-void TdxBarApplicationMenuButtonControl::DoPaint(const TRect&, TdxBarPaintType) {}
+void TdxBarApplicationMenuButtonControl::DoPaint(const TRect& ARect, TdxBarPaintType) {
+  if (TdxBarPainter* painter = GetPainter())
+    painter->ApplicationMenuDrawButton(static_cast<TdxBarApplicationMenuButtonControlDrawParams*>(GetDrawParams()),
+                                       ARect);
+}
 
 void TdxBarApplicationMenuButtonControl::CaptionChanged() {
   if (GetParent()) GetParent()->FullInvalidate();

@@ -9,6 +9,7 @@
 #include "cxClassesLinks.h"
 #include "cxGeometry.h"
 #include "dxBarHelpers.h"
+#include "dxBarHint.h"
 #include "dxBarItem.h"
 #include "dxBarUnit.h"
 #include "cxGraphicsCanvas.h"
@@ -146,6 +147,10 @@ void TCustomdxBarControl::Destroy() {
   if (BarControls) BarControls->Remove(this);
   cxClearObjectLinks(this);
   inherited::Destroy();
+  // Links that container entries replaced belong to no collection while expanded: they go with the bar.
+  for (auto& [link, index] : FExpandedItemLinks)
+    if (!link->GetCollection()) link->Free();
+  FExpandedItemLinks.clear();
   FreeAndNil(FBackgroundTempBitmap);
   FreeAndNil(FViewInfo);
   FreeAndNil(FActiveCanvas);
@@ -206,7 +211,6 @@ TdxBarItemControl* TCustomdxBarControl::GetSelectedControl() {
   return FSelectedLink ? FSelectedLink->GetControl() : nullptr;
 }
 
-TdxBarItemControl* TCustomdxBarControl::GetSelectedControlAtDesign() { return nullptr; }
 
 TRect TCustomdxBarControl::GetItemRect(TdxBarItemControl* AControl) {
   return AControl ? AControl->GetItemBounds() : TRect();
@@ -391,7 +395,7 @@ void TCustomdxBarControl::CalcDrawingConsts() {
   if (TFont* font = GetEditFont()) canvas->GetFont()->Assign(font);
   const TSize zero = canvas->TextExtent("0");
   canvas->GetFont()->Assign(GetFont());
-  FEditTextSize = zero.cy;
+  FEditTextSize = painter->EditTextSize(this, zero.cy);
   FComboBoxArrowWidth = painter->ComboBoxArrowWidth(zero.cx);
 }
 
@@ -446,9 +450,16 @@ bool TCustomdxBarControl::CanControlPaint(TdxBarItemControl* AControl) {
 
 bool TCustomdxBarControl::CanCustomizing() { return GetBarManager() && GetBarManager()->GetDesigning(); }
 
-bool TCustomdxBarControl::CanDeactivate(TCustomdxBarControl*) {
+bool TCustomdxBarControl::CanDeactivate(TdxBarManager* ABarManager, HWND AWnd) {
+  if (ABarManager && ABarManager->IsCustomizingFlagSet() && !(HandleAllocated() && AWnd == GetHandle())) return true;
   TdxBarItemControl* selected = GetSelectedControl();
   return !(selected && !selected->CanDeselect());
+}
+
+bool TCustomdxBarControl::CanHide() {
+  TdxBarItemControl* selected = GetSelectedControl();
+  if (selected && !selected->CanHide()) return false;
+  return !FChildBar || FChildBar->CanHide();
 }
 
 bool TCustomdxBarControl::CanDrawClippedItem(const TRect&) { return false; }
@@ -613,16 +624,21 @@ Integer TCustomdxBarControl::GetBorderSize() {
   return painter ? painter->GetBorderSize() : 0;
 }
 
-// The painter's icon area and default text size come with its menu metrics; until then the icon
-// area is the text height plus the glyph margin and the text size the canvas's "Qq" height.
-Integer TCustomdxBarControl::GetIconAreaSize() { return FTextSize + 6; }
-
-Integer TCustomdxBarControl::GetTextSize() {
-  cxGraphics::TcxCanvas* canvas = GetCanvas();
-  return canvas ? canvas->TextHeight("Qq") : 0;
+Integer TCustomdxBarControl::GetIconAreaSize() {
+  TdxBarPainter* painter = GetPainter();
+  return painter ? painter->GetIconAreaSize(this) : 0;
 }
 
-bool TCustomdxBarControl::HasShadow() { return false; }
+Integer TCustomdxBarControl::GetTextSize() {
+  TdxBarPainter* painter = GetPainter();
+  cxGraphics::TcxCanvas* canvas = GetCanvas();
+  return painter && canvas ? painter->GetDefaultTextSize(canvas) : 0;
+}
+
+bool TCustomdxBarControl::HasShadow() {
+  TdxBarPainter* painter = GetPainter();
+  return painter && painter->BarHasShadow(this);
+}
 
 void TCustomdxBarControl::HideAllByEscape() {
   FClosedByEscape = true;
@@ -687,16 +703,13 @@ void TCustomdxBarControl::SetAccelSelectedItem(TdxBarItemControl* AControl, bool
 
 void TCustomdxBarControl::ViewStateChanged(TdxBarViewState) {}
 void TCustomdxBarControl::InitCustomizationPopup(TdxBarItemLinks*) {}
-void TCustomdxBarControl::ShowPopup(TdxBarItemControl*) {
-  // The customization popup is the design controller's, which comes with customization.
-}
 bool TCustomdxBarControl::AllowNCPaint() { return true; }
 
 void TCustomdxBarControl::FillBackgroundRgn(HDC DC, HRGN ARgn) {
   SaveDC(DC);
   ExtSelectClipRgn(DC, ARgn, RGN_AND);
   const TRect R = GetNCRect();
-  FillBackground(DC, R, R, nullptr, clNone);
+  FillBackground(DC, R, R, nullptr, static_cast<TColor>(0x1FFFFFFF));  // no colour: the painter's own
   RestoreDC(DC, -1);
 }
 
@@ -771,6 +784,43 @@ void TCustomdxBarControl::BarGetFocus(TdxBarItemControl* AItemControl) { DoBarGe
 void TCustomdxBarControl::BarLostFocus() {
   TdxBarManager* manager = GetBarManager();
   if (manager && manager->GetBarControlFocused() == this) DoBarLostFocus();
+}
+
+bool TCustomdxBarControl::GetIsDestroying() { return ComponentState().Contains(csDestroying); }
+
+bool TCustomdxBarControl::GetIsFocused() {
+  TdxBarManager* manager = GetBarManager();
+  return manager && manager->GetBarControlFocused() == this;
+}
+
+TCustomdxBarControl* TCustomdxBarControl::GetEquivalentParentBar() {
+  if (FParentBar && IsInternal() && !FParentBar->IsInternal()) return nullptr;
+  return FParentBar;
+}
+
+void TCustomdxBarControl::SetCursorForMoving(bool AMoving) { SetCursor(AMoving ? crSizeAll : crDefault); }
+
+bool TCustomdxBarControl::IsNeedBufferedOnGlass(TdxBarItemControl* AControl) {
+  return IsOnGlass() && AControl && !AControl->IsTransparentOnGlass();
+}
+
+// A vertical bar writes its texts downwards: its canvas takes the bar's font turned 90 degrees clockwise.
+void TCustomdxBarControl::UpdateCanvasFont() {
+  if (FState.Contains(bcsUpdatingCanvasFont)) return;
+  FState.Include(bcsUpdatingCanvasFont);
+  struct TReset {
+    TdxBarControlStates& State;
+    ~TReset() { State.Exclude(bcsUpdatingCanvasFont); }
+  } reset{FState};
+  TFont* target = GetCanvas()->GetFont();
+  target->Assign(GetFont());
+  if (!IsVertical()) return;
+  LOGFONTA font{};
+  GetObject(GetFont()->GetHandle(), sizeof(font), &font);
+  font.lfEscapement = -900;
+  font.lfOrientation = -900;
+  font.lfOutPrecision = 7;  // OUT_TT_ONLY_PRECIS: a rotated face must be an outline one
+  target->SetHandle(CreateFontIndirect(&font));
 }
 
 }  // namespace dxBar

@@ -25,6 +25,7 @@ class TdxBarCustomHintViewInfo;
 class TdxBarItemControlViewInfo;
 class TCustomdxBarControlViewInfo;
 class TdxFader;
+class IdxBarSelectableItem;
 
 enum TdxBarViewState { bvsNormal, bvsHot };
 enum TdxBarItemSeparatorKind { skHorizontal, skVertical };
@@ -102,12 +103,13 @@ class TCustomdxBarControl : public TCustomControl, public IdxBarMouseTrackingWin
   virtual void WindowPosChanged();
   virtual void CalcChildBarBounds();
   virtual void CalcControlsPositions();
-  virtual void CalcDragOverParameters(TdxBarItemLink*& ALink, bool& ABeginGroup, const TPoint& APoint);
+  virtual void CalcDragOverParameters(const TPoint& APoint, TdxBarItemLink*& ALink, bool& ASeparatorHit, bool& ABefore,
+                                      bool& AVertical);
   virtual void CalcDrawingConsts();
   virtual void CalcItemsRect();
   virtual void CalcColumnItemRects(Integer ATopIndex, Integer& ALastItemBottom);
   virtual void CalcRowItemRects();
-  virtual void CalcItemRects(Integer ATopIndex = 0);
+  virtual void CalcItemRects(TdxBarPaintType APaintType, Integer ATopIndex = 0);
   virtual void CalcLayout();
   virtual void CreateControls();
   virtual void DestroyControls();
@@ -117,7 +119,7 @@ class TCustomdxBarControl : public TCustomControl, public IdxBarMouseTrackingWin
   virtual bool CanCallInheritedNCCalcSize();
   virtual bool CanControlPaint(TdxBarItemControl* AControl);
   virtual bool CanCustomizing();
-  virtual bool CanDeactivate(TCustomdxBarControl* ABarControl);
+  virtual bool CanDeactivate(TdxBarManager* ABarManager, HWND AWnd);
   virtual bool CanDrawClippedItem(const TRect& AItemRect);
   virtual bool CanProcessMouseMessage();
   virtual bool CanShowPopupMenuOnMouseClick(bool AMousePressed);
@@ -126,7 +128,7 @@ class TCustomdxBarControl : public TCustomControl, public IdxBarMouseTrackingWin
   virtual bool ChildrenHaveShadows();
   virtual void CorrectVisibleItemsRectTop(TRect& ARect);
   virtual void CorrectVisibleItemsRectBottom(TRect& ARect);
-  virtual void CustomizePrepare(TdxBarItemControl* AItemControl, const TPoint& APoint);
+  virtual void CustomizePrepare(const TPoint& APoint, bool ASameSelection);
   virtual void DoBarGetFocus(TdxBarItemControl* AItemControl);
   virtual void DoBarLostFocus();
   virtual void DoBarMouseEnter(TdxBarItemControl* AItemControl);
@@ -204,7 +206,7 @@ class TCustomdxBarControl : public TCustomControl, public IdxBarMouseTrackingWin
   virtual void SetDockingStyle(TdxBarDockingStyle Value);
   virtual void SetFont() = 0;
   virtual void SetLayeredAttributes();
-  virtual void SelectItemControl(TdxBarItemControl* AItemControl);
+  virtual void SelectItemControl(TdxBarItemControl* AItemControl, TMouseButton AButton, TShiftState AShift);
   virtual void SetAccelSelectedItem(TdxBarItemControl* AControl, bool AShared);
   virtual void SetKeySelectedItem(TdxBarItemControl* Value);
   virtual void SetMouseSelectedItem(TdxBarItemControl* Value);
@@ -287,6 +289,19 @@ class TCustomdxBarControl : public TCustomControl, public IdxBarMouseTrackingWin
   void FullRepaint();
   void InvalidateNCRect(const TRect& ARect);
   void RepaintBarEx(bool ARecreateControls);
+  bool CanHide();
+  bool GetIsDestroying();
+  bool GetIsFocused();
+  TCustomdxBarControl* GetEquivalentParentBar();
+  void FocusNextBarControl(bool AForward);
+  void SetCursorForMoving(bool AMoving);
+  bool IsNeedBufferedOnGlass(TdxBarItemControl* AControl);
+  void UpdateCanvasFont();
+  void DrawSelectedItem(HDC DC, TdxBarItemControl* AControl, const TRect& AItemRect);
+  void DoShowPopup(TdxBarItemControl* AItemControl);
+  TdxBarSelectionOperation GetSelectionOperation(TMouseButton AButton, TShiftState AShift,
+                                                 IdxBarSelectableItem* ASelectableItem);
+  bool GetDragDown() const { return FDragDown; }
   TdxBarItemLinks* GetItemLinks() const { return FItemLinks; }
   TCustomdxBarControlViewInfo* GetViewInfo() const { return FViewInfo; }
   TRect GetItemsRect() const { return FItemsRect; }
@@ -321,10 +336,13 @@ class TCustomdxBarControl : public TCustomControl, public IdxBarMouseTrackingWin
   void BeforeDestroyHandle();
   void UpdateControlStyle();
   void MouseNotifyControls(TdxBarItemLink* ALink, const TPoint& APoint, TShiftState AShift);
-  void CalcDragOverParametersEx(const TPoint& APoint, TdxBarItemLink*& ALink, bool& ASeparatorHit, bool& ABefore);
   void WMLButtonUp(TMessage& Message);
   void WMSetFocus(TMessage& Message);
   void WMKeyDown(TMessage& Message);
+  void WMKillFocus(TMessage& Message);
+  void WMNCPaint(TMessage& Message);
+  void WMCommand(TMessage& Message);
+  void StartItemDrag(const TPoint& APoint);
   template <class F>
   void ForEachCanVisibleControl(F AProc);
 
@@ -341,7 +359,9 @@ class TCustomdxBarControl : public TCustomControl, public IdxBarMouseTrackingWin
   TdxBarDockingStyle FDockingStyle = dsNone;
   bool FDragDown = false;
   TPoint FDragPoint;
-  TList* FExpandedItemLinks = nullptr;
+  // The container links expanded into the bar, in the order of expansion, each with its index then.
+  std::vector<std::pair<TdxBarItemLink*, Integer>> FExpandedItemLinks;
+  bool FContainersExpanded = false;
   cxAccessibility::TcxAccessibilityHelper* FAccessibilityHelper = nullptr;
   bool FIgnoreMouseClick = false;
   bool FIsActive = false;
@@ -373,6 +393,18 @@ class TCustomdxBarControl : public TCustomControl, public IdxBarMouseTrackingWin
 // The bar window in menu mode, nil when none is; and whether a bar window still exists.
 TCustomdxBarControl* ActiveBarControl();
 bool IsBarControlAlive(TCustomdxBarControl* ABarControl);
+// The root of ABarControl's popup chain: up through the parent bars, stopping at a bar without a parent
+// or at an internal bar whose parent is not internal; nil when that root is a menu.
+TCustomdxBarControl* GetParentBarForBar(TCustomdxBarControl* ABarControl);
+
+// The windows of a manager's toolbars in index order, nil for a toolbar without one.
+using TdxBarManagerBarControls = std::vector<TCustomdxBarControl*> (*)(TdxBarManager* ABarManager);
+std::vector<TCustomdxBarControl*> GetManagerBarControls(TdxBarManager* ABarManager);
+// The bar the keyboard's Ctrl+Tab moves to from AStart: the next (previous) toolbar of its manager
+// with a window and links, past the last (first) continuing with the next (previous) active manager;
+// nil when the walk comes back to AStart.
+TCustomdxBarControl* FindNextBarControl(TCustomdxBarControl* AStart, bool AForward,
+                                        TdxBarManagerBarControls ABarControls = GetManagerBarControls);
 
 }  // namespace dxBar
 

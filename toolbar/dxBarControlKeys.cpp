@@ -1,5 +1,7 @@
 // The bar window's keys in menu mode: arrows turned on vertical bars and in menus, Tab and Ctrl+Tab,
 // Home and End, F10 and Alt, and accelerators that select, or select and run, their link.
+#include <algorithm>
+
 #include "Forms.h"
 #include "WinUser.h"
 #include "cxClassesLinks.h"
@@ -7,7 +9,10 @@
 #include "dxBarItem.h"
 #include "dxBarItemControl.h"
 #include "dxBarItemLinks.h"
+#include "dxBarBar.h"
+#include "dxBarComponents.h"
 #include "dxBarManager.h"
+#include "dxBarUnit.h"
 
 namespace dxBar {
 
@@ -48,7 +53,7 @@ void TCustomdxBarControl::WMKeyDown(TMessage& Message) {
     if (ALink && ALink->GetControl()) SetKeySelectedItem(ALink->GetControl());
   };
   if (ctrlTab) {
-    // Walking to the next toolbar needs the manager's bar collection, which comes with the toolbars.
+    FocusNextBarControl(!shift.Contains(ssShift));
     return;
   }
   switch (key) {
@@ -87,6 +92,74 @@ void TCustomdxBarControl::WMKeyDown(TMessage& Message) {
   TdxBarItemLink* again = FindLinkWithAccel(key, shift, found);
   const bool shared = again && again != found;
   SetAccelSelectedItem(found->GetControl(), shared);
+}
+
+// ---- Moving between toolbars --------------------------------------------------------------------------------
+TCustomdxBarControl* GetParentBarForBar(TCustomdxBarControl* ABarControl) {
+  TCustomdxBarControl* bar = ABarControl;
+  while (bar && bar->GetParentBar() && !(bar->IsInternal() && !bar->GetParentBar()->IsInternal()))
+    bar = bar->GetParentBar();
+  return bar && bar->Kind() != bkSubMenu ? bar : nullptr;
+}
+
+std::vector<TCustomdxBarControl*> GetManagerBarControls(TdxBarManager* ABarManager) {
+  std::vector<TCustomdxBarControl*> result;
+  // Read through the collection base: the toolbar classes' own operations are not all built.
+  TcxComponentCollection* bars = ABarManager ? ABarManager->GetBars() : nullptr;
+  if (!bars) return result;
+  // A toolbar's window is the live bar window whose links the toolbar owns.
+  for (Integer i = 0; i < bars->GetCount(); ++i) {
+    TComponent* bar = bars->GetItem(i);
+    TCustomdxBarControl* window = nullptr;
+    for (Integer j = 0; BarControls && !window && j < BarControls->GetCount(); ++j) {
+      auto* candidate = static_cast<TCustomdxBarControl*>(BarControls->GetItems(j));
+      TdxBarItemLinks* links = candidate->GetItemLinks();
+      if (links && links->GetOwnerComponent() == bar && candidate->Kind() == bkBarControl) window = candidate;
+    }
+    result.push_back(window);
+  }
+  return result;
+}
+
+TCustomdxBarControl* FindNextBarControl(TCustomdxBarControl* AStart, bool AForward,
+                                        TdxBarManagerBarControls ABarControls) {
+  TdxBarManager* manager = AStart ? AStart->GetBarManager() : nullptr;
+  if (!manager) return nullptr;
+  std::vector<TCustomdxBarControl*> bars = ABarControls(manager);
+  const auto found = std::find(bars.begin(), bars.end(), AStart);
+  if (found == bars.end()) return nullptr;
+  Integer index = static_cast<Integer>(found - bars.begin());
+  // Every step moves to another bar, so the walk visits each bar of each manager once at most before
+  // it returns to the start; the bound also ends it should the manager list change under it.
+  Integer budget = 1;
+  for (Integer i = 0; dxBarManagerList && i < dxBarManagerList->GetCount(); ++i)
+    budget += static_cast<Integer>(ABarControls(dxBarManagerList->GetBarManager(i)).size()) + 1;
+  while (budget-- > 0) {
+    index += AForward ? 1 : -1;
+    if (index < 0 || index >= static_cast<Integer>(bars.size())) {
+      manager = dxBarManagerList ? dxBarManagerList->NextActive(manager, AForward) : manager;
+      bars = ABarControls(manager);
+      index = AForward ? 0 : static_cast<Integer>(bars.size()) - 1;
+      if (bars.empty()) continue;
+    }
+    TCustomdxBarControl* bar = bars[static_cast<size_t>(index)];
+    if (bar == AStart) return nullptr;
+    if (bar && bar->HandleAllocated() && bar->GetItemLinks() && bar->GetItemLinks()->Count() > 0)
+      return bar;
+  }
+  return nullptr;
+}
+
+void TCustomdxBarControl::FocusNextBarControl(bool AForward) {
+  TCustomdxBarControl* root = GetParentBarForBar(this);
+  if (!root || root->Kind() != bkBarControl) return;
+  TCustomdxBarControl* next = FindNextBarControl(root, AForward);
+  if (!next) return;
+  TcxObjectLinkHolder target(next);
+  root->BarLostFocus();
+  if (!target.Alive()) return;
+  TdxBarItemLink* first = next->GetItemLinks()->First();
+  next->BarGetFocus(first ? first->GetControl() : nullptr);
 }
 
 }  // namespace dxBar

@@ -46,6 +46,13 @@ void TCustomdxBarControl::DoBarMouseDown(TMouseButton AButton, TShiftState AShif
   TcxObjectLinkHolder self(this);
   if (!NotHandleMouseMove(false) && AItemControl) AItemControl->MouseDown(AButton, AShift, X, Y);
   if (!self.Alive()) return;
+  TdxBarItemControl* selectedAtDesign = GetSelectedControlAtDesign();
+  if (GetIsCustomizing()) {
+    TcxObjectLinkHolder control(AItemControl);
+    SelectItemControl(AItemControl, AButton, AShift);
+    if (!self.Alive()) return;
+    if (!control.Alive()) AItemControl = nullptr;
+  }
   switch (AButton) {
     case mbRight:
       if (AItemControl != GetSelectedControl()) BarLostFocus();
@@ -55,7 +62,7 @@ void TCustomdxBarControl::DoBarMouseDown(TMouseButton AButton, TShiftState AShif
       break;
     case mbLeft:
       if (GetIsCustomizing())
-        CustomizePrepare(AItemControl, TPoint(X, Y));
+        CustomizePrepare(TPoint(X, Y), selectedAtDesign == GetSelectedControlAtDesign());
       else
         FocusItemControl(AItemControl);
       break;
@@ -114,10 +121,7 @@ void TCustomdxBarControl::MouseUp(TMouseButton Button, TShiftState Shift, Intege
   TcxObjectLinkHolder self(this);
   inherited::MouseUp(Button, Shift, X, Y);
   if (!self.Alive()) return;
-  const TRect client = GetClientRect();
-  const TPoint P(X, Y);
-  DoBarMouseUp(Button, Shift, X, Y, ItemAtPos(P));
-  (void)client;
+  DoBarMouseUp(Button, Shift, X, Y, ItemAtPos(TPoint(X, Y)));
 }
 
 void TCustomdxBarControl::DoBarMouseUp(TMouseButton AButton, TShiftState AShift, Integer X, Integer Y,
@@ -132,6 +136,14 @@ void TCustomdxBarControl::MouseMove(TShiftState Shift, Integer X, Integer Y) {
   if (ComponentState().Contains(csDestroying)) return;
   inherited::MouseMove(Shift, X, Y);
   const TPoint P(X, Y);
+  if (FDragDown) {
+    TRect dragRect(FDragPoint, FDragPoint);
+    InflateRect(&dragRect, GetSystemMetrics(SM_CXDRAG) / 2, GetSystemMetrics(SM_CYDRAG) / 2);
+    if (!PtInRect(&dragRect, P)) {
+      StartItemDrag(P);
+      return;
+    }
+  }
   TdxBarItemControl* control = ItemAtPos(P);
   if (FLastMousePos == cxInvalidPoint && !NotHandleMouseMove(true)) DoBarMouseEnter(control);
   DoBarMouseMove(Shift, X, Y, control);

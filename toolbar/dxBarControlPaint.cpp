@@ -1,5 +1,5 @@
 // The bar window's painting of its item controls, its repaint, its column layout, the drop position
-// of a customization drag, the owner-link line and the window messages of the bar window.
+// of a customization drag and the owner-link line.
 #include "WinUser.h"
 #include "cxClassesLinks.h"
 #include "cxGraphicsCanvas.h"
@@ -9,6 +9,7 @@
 #include "dxBarItemControlViewInfo.h"
 #include "dxBarItemLinks.h"
 #include "dxBarManager.h"
+#include "dxBarPainter.h"
 
 namespace dxBar {
 
@@ -48,6 +49,7 @@ void TCustomdxBarControl::DoPaintItem(TdxBarItemControl* AControl, cxGraphics::T
     throw;
   }
   ACanvas->RestoreClipRegion();
+  DrawSelectedItem(ACanvas->GetHandle(), AControl, AItemRect);
 }
 
 void TCustomdxBarControl::RepaintBarEx(bool ARecreateControls) {
@@ -75,14 +77,18 @@ void TCustomdxBarControl::RepaintBarEx(bool ARecreateControls) {
   if (reselect && reselect->GetControl()) SetKeySelectedItem(reselect->GetControl());
 }
 
-void TCustomdxBarControl::Resize() { inherited::Resize(); }
+void TCustomdxBarControl::Resize() {
+  inherited::Resize();
+  if (!IsPopup()) return;
+  if (TdxBarPainter* painter = GetPainter()) painter->SetWindowRgn(this);
+}
 
 // ---- Layout helpers -----------------------------------------------------------------------------------------
-void TCustomdxBarControl::CalcItemRects(Integer ATopIndex) {
+void TCustomdxBarControl::CalcItemRects(TdxBarPaintType APaintType, Integer ATopIndex) {
   FLayoutCursorRect = FItemsRect;
   CorrectVisibleItemsRectTop(FLayoutCursorRect);
   if (FItemLinks) FItemLinks->EmptyItemRects();
-  if (GetPaintType() == ptMenu) {
+  if (APaintType == ptMenu) {
     Integer bottom = 0;
     CalcColumnItemRects(ATopIndex, bottom);
   } else {
@@ -112,22 +118,13 @@ void TCustomdxBarControl::CalcColumnItemRects(Integer ATopIndex, Integer& ALastI
   }
 }
 
-// Every output is set on entry: no link, no separator hit, not before.
-void TCustomdxBarControl::CalcDragOverParameters(TdxBarItemLink*& ALink, bool& ABeginGroup, const TPoint& APoint) {
-  ALink = nullptr;
-  ABeginGroup = false;
-  bool before = false;
-  bool separatorHit = false;
-  CalcDragOverParametersEx(APoint, ALink, separatorHit, before);
-  ABeginGroup = separatorHit;
-}
-
-void TCustomdxBarControl::CalcDragOverParametersEx(const TPoint& APoint, TdxBarItemLink*& ALink, bool& ASeparatorHit,
-                                                   bool& ABefore) {
+// Every output is set on entry, so a point over no link leaves no stale link, separator or side.
+void TCustomdxBarControl::CalcDragOverParameters(const TPoint& APoint, TdxBarItemLink*& ALink, bool& ASeparatorHit,
+                                                 bool& ABefore, bool& AVertical) {
   ALink = nullptr;
   ASeparatorHit = false;
   ABefore = false;
-  bool vertical = IsVerticalDirection();
+  AVertical = IsVerticalDirection();
   if (!FItemLinks) return;
   for (Integer i = 0; i < FItemLinks->GetVisibleItemCount(); ++i) {
     TdxBarItemLink* link = FItemLinks->GetVisibleItem(i);
@@ -139,6 +136,7 @@ void TCustomdxBarControl::CalcDragOverParametersEx(const TPoint& APoint, TdxBarI
     if (!hit) continue;
     ALink = link;
     TRect R = GetFullItemRect(control);
+    bool vertical = AVertical;
     Integer separator = -1;
     if (!PtInRect(&R, APoint) && FViewInfo->IsAssociatedWithSeparator(control, separator)) {
       ASeparatorHit = true;
@@ -169,113 +167,6 @@ TRect TCustomdxBarControl::GetOwnerLinkBounds(bool AScreen) {
   R.right = std::min(owner.right, bar.right) - 1;
   if (AScreen) OffsetRect(&R, window.left, window.top);
   return R;
-}
-
-// Container items are expanded by the menus that hold them; no container item kind exists yet, so a
-// bar has nothing to expand.
-void TCustomdxBarControl::ExpandContainerItems() {}
-void TCustomdxBarControl::CollapseContainerItems() { FreeAndNil(FExpandedItemLinks); }
-
-// ---- Customization support ----------------------------------------------------------------------------------
-// The design controller's selection and drag come with customization; while customizing a press
-// selects the control in its bar.
-void TCustomdxBarControl::SelectItemControl(TdxBarItemControl* AItemControl) {
-  if (AItemControl) SetMouseSelectedItem(AItemControl);
-}
-
-void TCustomdxBarControl::CustomizePrepare(TdxBarItemControl* AItemControl, const TPoint& APoint) {
-  SelectItemControl(AItemControl);
-}
-
-void TCustomdxBarControl::DblClickOnItem(TdxBarItemControl* AItemControl) {
-  TdxBarManager* manager = GetBarManager();
-  if (manager && manager->GetDesigning()) {
-    if (AItemControl->GetItem()) AItemControl->GetItem()->ShowDefaultEventHandler();
-    return;
-  }
-  if (!AItemControl->IsExpandable()) AItemControl->DblClick();
-}
-
-// ---- Window messages ----------------------------------------------------------------------------------------
-void TCustomdxBarControl::WndProc(TMessage& Message) {
-  TMessage* saved = FCurrentMessage;
-  FCurrentMessage = &Message;
-  struct TRestore {
-    TMessage*& Ref;
-    TMessage* Saved;
-    ~TRestore() { Ref = Saved; }
-  } restore{FCurrentMessage, saved};
-  const UINT msg = Message.Msg;
-  if (((msg >= WM_MOUSEMOVE && msg <= WM_MOUSEWHEEL) || (msg >= WM_NCMOUSEMOVE && msg <= WM_NCMBUTTONDBLCLK)) &&
-      !CanProcessMouseMessage())
-    return;
-  switch (msg) {
-    case WM_MOUSEACTIVATE:
-      Message.Result = MA_NOACTIVATE;
-      return;
-    case WM_ERASEBKGND:
-      Message.Result = 1;
-      return;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      if (FIgnoreMouseClick) return;
-      break;
-    case WM_LBUTTONUP:
-      WMLButtonUp(Message);
-      return;
-    case WM_MOUSEMOVE: {
-      TcxObjectLinkHolder self(this);
-      inherited::WndProc(Message);
-      if (self.Alive())
-        AfterMouseMove(TPoint(static_cast<SHORT>(LOWORD(Message.LParam)), static_cast<SHORT>(HIWORD(Message.LParam))));
-      return;
-    }
-    case WM_CAPTURECHANGED:
-      // A pending design-time drag is abandoned; the manager's drag state comes with customization.
-      FDragDown = false;
-      FClickedControl = nullptr;
-      break;
-    case WM_SETFOCUS:
-      WMSetFocus(Message);
-      return;
-    case WM_KEYDOWN:
-      WMKeyDown(Message);
-      return;
-    case WM_DESTROY:
-      if (!ComponentState().Contains(csDestroying)) {
-        SetMarkState(msNone);
-        BeforeDestroyHandle();
-      }
-      break;
-    case WM_WINDOWPOSCHANGED:
-      inherited::WndProc(Message);
-      if (!ComponentState().Contains(csDestroying)) WindowPosChanged();
-      return;
-    case WM_PAINT:
-      if (ComponentState().Contains(csDestroying)) return;
-      break;
-    case WM_DXBAR_REPAINTBAR:
-      RepaintBar();
-      return;
-    default:
-      break;
-  }
-  inherited::WndProc(Message);
-}
-
-void TCustomdxBarControl::WMSetFocus(TMessage& Message) {
-  TdxBarItemControl* selected = GetSelectedControl();
-  if (selected && selected->HasWindow()) {
-    inherited::WndProc(Message);
-    return;
-  }
-  // A bar window never keeps the focus: it goes back to the manager's form, else the next window.
-  TdxBarManager* manager = GetBarManager();
-  auto* form = manager ? dynamic_cast<TWinControl*>(manager->Owner()) : nullptr;
-  if (form && form->HandleAllocated() && IsWindowVisible(form->GetHandle()))
-    ::SetFocus(form->GetHandle());
-  else if (HandleAllocated())
-    ::SetFocus(GetWindow(GetHandle(), GW_HWNDNEXT));
 }
 
 }  // namespace dxBar

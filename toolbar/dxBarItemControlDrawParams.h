@@ -76,12 +76,19 @@ class TdxBarEditLikeControlDrawParams : public TdxBarItemControlDrawParams {
 
   bool IsFocused = false;
   bool IsEditTransparent = false;
+  TdxBarItemControl* GetBarEditControl() const { return BarItemControl; }
 };
 
 class TdxBarStaticLikeControlDrawParams : public TdxBarItemControlDrawParams {
   DECLARE_CLASS(TdxBarStaticLikeControlDrawParams, TdxBarItemControlDrawParams)
  public:
   using TdxBarItemControlDrawParams::TdxBarItemControlDrawParams;
+  TdxBarItemControl* GetBarStaticControl() const { return BarItemControl; }
+
+  TdxBarStaticBorderStyle BorderStyle = sbsNone;
+  TRect BorderOffsets{0, 0, 0, 0};
+  TAlignment Alignment = taLeftJustify;
+  bool AllowCenter = false;  // a glyph without text may stand in the middle
 };
 
 class TdxBarSeparatorControlDrawParams : public TdxBarStaticLikeControlDrawParams {
@@ -102,18 +109,29 @@ class TdxBarSpinEditDrawParams : public TdxBarEditLikeControlDrawParams {
   DECLARE_CLASS(TdxBarSpinEditDrawParams, TdxBarEditLikeControlDrawParams)
  public:
   using TdxBarEditLikeControlDrawParams::TdxBarEditLikeControlDrawParams;
+
+  TdxBarSpinEditButton ActiveButton = sbNone;  // the one being pressed
+  TdxBarSpinEditButton HotButton = sbNone;
+  Integer ArrowSize = 0;
 };
 
 class TdxBarProgressControlDrawParams : public TdxBarStaticLikeControlDrawParams {
   DECLARE_CLASS(TdxBarProgressControlDrawParams, TdxBarStaticLikeControlDrawParams)
  public:
   using TdxBarStaticLikeControlDrawParams::TdxBarStaticLikeControlDrawParams;
+
+  Integer Min = 0;
+  Integer Max = 100;
+  Integer Position = 0;
+  bool Smooth = false;
 };
 
 class TdxBarInPlaceSubItemControlDrawParams : public TdxBarButtonLikeControlDrawParams {
   DECLARE_CLASS(TdxBarInPlaceSubItemControlDrawParams, TdxBarButtonLikeControlDrawParams)
  public:
   using TdxBarButtonLikeControlDrawParams::TdxBarButtonLikeControlDrawParams;
+
+  bool IsExpanded = false;
 };
 
 }  // namespace dxBar

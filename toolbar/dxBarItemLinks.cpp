@@ -67,7 +67,7 @@ void TdxBarItemLink::Construct() {
   FUseCount = manager ? dxBarMostRecentlyUsedUseCount(manager->GetMostRecentItemsPercents()) : 0;
   FUserGlyph = New<TBitmap>();
   FUserGlyph->OnChange = TNotifyEvent(this, &TdxBarItemLink::UserGlyphBitmapChanged);
-  if (FLinks) FLinks->AddToRecentList(this);
+  if (FLinks && FLinks->RecentIndexOf(this) < 0) FLinks->AddToRecentList(this);
   if (manager && !manager->GetIsLoading() && manager->OnItemLinkAdd) manager->OnItemLinkAdd(manager, this);
 }
 
@@ -94,6 +94,8 @@ void TdxBarItemLink::SetCollection(TdxBarItemLinks* Value) {
   if (FLinks && FLinks != Value) FLinks->RemoveFromRecentList(this);
   inherited::SetCollection(Value);
   FLinks = Value;
+  // A link that joins a collection takes a place in its recent order too.
+  if (FLinks && FLinks->RecentIndexOf(this) < 0) FLinks->AddToRecentList(this);
 }
 
 TdxBarManager* TdxBarItemLink::GetBarManager() { return FLinks ? FLinks->GetBarManager() : nullptr; }

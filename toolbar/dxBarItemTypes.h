@@ -34,6 +34,10 @@ enum TdxBarPaintType { ptHorz, ptMenu, ptVert };
 enum TdxBarItemControlPart { cpIcon, cpText };
 using TdxBarItemControlViewStructure = TSet<TdxBarItemControlPart, 8>;
 enum TdxBarItemControlViewSize { cvsSmall, cvsMedium, cvsLarge };
+// The painter's kinds of caption buttons, static borders and spin buttons.
+enum TdxBarMDIButton { mdibMinimize, mdibRestore, mdibClose };
+enum TdxBarStaticBorderStyle { sbsNone, sbsLowered, sbsRaised, sbsEtched, sbsBump };
+enum TdxBarSpinEditButton { sbNone, sbUp, sbDown };
 
 }  // namespace dxBar
 

@@ -4,6 +4,7 @@
 #include "Controls.h"
 #include "Forms.h"
 #include "WinFocus.h"
+#include "WinHelp.h"
 #include "WinManage.h"
 #include "WinQueue.h"
 #include "WinMetrics.h"
@@ -96,6 +97,9 @@ void TdxBarManager::OwnerWndProc(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM AL
     case WM_CANCELMODE:
       DoModalActivate();
       break;
+    case WM_HELP:
+      if (ALParam && !GetDesigning()) HelpOnMenuItem(*reinterpret_cast<const HELPINFO*>(ALParam));
+      break;
     case WM_DISPLAYCHANGE:
       CheckToolbarsVisibility();
       break;
@@ -169,7 +173,7 @@ void TdxBarManager::ShowToolbars(bool AShow, bool AForce, HWND AWnd) {
   const HWND mainWnd = FormWindow(GetMainForm());
   if (AWnd && mainWnd && GetParent(AWnd) == mainWnd) return;
   TCustomdxBarControl* active = ActiveBarControl();
-  if (active && active->CanDeactivate(nullptr)) active->HideAll();
+  if (active && active->CanDeactivate(this, AWnd)) active->HideAll();
 }
 
 bool TdxBarManager::IsOwnerVisible() {

@@ -35,9 +35,6 @@ class TdxBarSpinEditDrawParams;
 class TdxBarProgressControlDrawParams;
 class TdxBarInPlaceSubItemControlDrawParams;
 
-enum TdxBarMDIButton { mdibMinimize, mdibRestore, mdibClose };
-enum TdxBarStaticBorderStyle { sbsNone, sbsLowered, sbsRaised, sbsEtched, sbsBump };
-enum TdxBarSpinEditButton { sbNone, sbUp, sbDown };
 
 // The glyph cell's states, as the item controls hand them to DrawGlyph and its steps.
 struct TdxBarGlyphState {
@@ -48,11 +45,19 @@ struct TdxBarGlyphState {
   bool DroppedDown = false;
   bool GrayScale = false;
   bool IsSplit = false;      // a button with a separate arrow part
+  bool Enabled = true;
   TdxBarItemControlViewSize ViewSize = cvsSmall;
 };
 
 // The parts of an item control, as the part layout operations fill them.
 using TdxBarControlParts = std::vector<TRect>;
+// The parts of an edit-like control: its text field, its caption (with the icon area before it), the
+// strip after the caption, then the combo's drop-down button or a spin edit's up and down buttons, and
+// a colour combo's custom colour button.
+enum TdxBarEditControlPart {
+  ecpEdit = 0, ecpCaption = 1, ecpCaptionRightIndent = 2, ecpButton = 3, ecpSpinUp = 3, ecpSpinDown = 4,
+  ecpCustomColorButton = 4
+};
 
 class TdxBarPainter : public TObject {
   DECLARE_CLASS(TdxBarPainter, TObject)
@@ -140,24 +145,24 @@ class TdxBarPainter : public TObject {
                                      Integer ASize);
 
   // ---- Menu scroll band and expand mark --------------------------------------------------------------------------
-  virtual void SubMenuControlFillScrollArrow(TdxBarSubMenuControl* ABarSubMenuControl,
+  virtual void SubMenuControlFillScrollArrow(TCustomdxBarControl* ABarSubMenuControl,
                                              cxGraphics::TcxCanvas* ACanvas, const TRect& R, TColor AColor);
-  virtual void SubMenuControlDrawScrollArrow(TdxBarSubMenuControl* ABarSubMenuControl,
+  virtual void SubMenuControlDrawScrollArrow(TCustomdxBarControl* ABarSubMenuControl,
                                              cxGraphics::TcxCanvas* ACanvas, const TRect& R, TColor AColor,
                                              TcxArrowDirection ADirection);
-  virtual void SubMenuControlDrawScrollBand(TdxBarSubMenuControl* ABarSubMenuControl, cxGraphics::TcxCanvas* ACanvas,
+  virtual void SubMenuControlDrawScrollBand(TCustomdxBarControl* ABarSubMenuControl, cxGraphics::TcxCanvas* ACanvas,
                                             TcxArrowDirection ADirection);
-  virtual void SubMenuControlDrawScrollBandBackground(TdxBarSubMenuControl* ABarSubMenuControl,
+  virtual void SubMenuControlDrawScrollBandBackground(TCustomdxBarControl* ABarSubMenuControl,
                                                       cxGraphics::TcxCanvas* ACanvas, bool ABottom);
-  virtual void SubMenuControlDrawNonRecentGroupSeparator(TdxBarSubMenuControl* ABarSubMenuControl,
+  virtual void SubMenuControlDrawNonRecentGroupSeparator(TCustomdxBarControl* ABarSubMenuControl,
                                                          cxGraphics::TcxCanvas* ACanvas, bool ABottom);
-  virtual TRect SubMenuControlGetScrollBandBounds(TdxBarSubMenuControl* ABarSubMenuControl, bool ABottom);
-  virtual Integer SubMenuControlGetScrollBandSize(TdxBarSubMenuControl* ABarSubMenuControl);
+  virtual TRect SubMenuControlGetScrollBandBounds(TCustomdxBarControl* ABarSubMenuControl, bool ABottom);
+  virtual Integer SubMenuControlGetScrollBandSize(TCustomdxBarControl* ABarSubMenuControl);
   virtual Integer SubMenuControlGetScrollArrowSize(Integer AHeight);
-  virtual void SubMenuControlDrawMarkContent(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, const TRect& R,
+  virtual void SubMenuControlDrawMarkContent(TCustomdxBarControl* ABarSubMenuControl, HDC DC, const TRect& R,
                                              bool ASelected);
-  virtual void SubMenuControlDrawMarkBand(TdxBarSubMenuControl* ABarSubMenuControl, const TRect& R, bool ASelected);
-  virtual void SubMenuControlDrawMarkSelection(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, const TRect& R);
+  virtual void SubMenuControlDrawMarkBand(TCustomdxBarControl* ABarSubMenuControl, const TRect& R, bool ASelected);
+  virtual void SubMenuControlDrawMarkSelection(TCustomdxBarControl* ABarSubMenuControl, HDC DC, const TRect& R);
   virtual bool SubMenuControlUseScrollButtons();
 
   // ---- Edit interior, spin arrow, date navigator caption ---------------------------------------------------------
@@ -204,8 +209,9 @@ class TdxBarPainter : public TObject {
   // The glyph cell ACellRect; ABackgroundRect (empty: the cell) takes its border and background.
   virtual void DrawGlyph(TdxBarItemControl* AControl, HDC DC, const TRect& ACellRect, const TRect& ABackgroundRect,
                          TdxBarPaintType APaintType, const TdxBarGlyphState& AState);
-  virtual void DrawGlyphAndBkgnd(TdxBarItemControl* AControl, HDC DC, const TRect& ACellRect,
-                                 const TRect& ABackgroundRect, HBRUSH ABrush, TdxBarPaintType APaintType,
+  // The image in AImageRect over ABackgroundRect, which takes the cell's border and background.
+  virtual void DrawGlyphAndBkgnd(TdxBarItemControl* AControl, HDC DC, const TRect& ABackgroundRect,
+                                 const TRect& AImageRect, HBRUSH ABrush, TdxBarPaintType APaintType,
                                  const TdxBarGlyphState& AState);
   virtual void DrawItemBackgroundInSubMenu(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R);
   // AAlignment: 0 left, 1 centre, 2 right; AFormat the text-format flags.
@@ -348,6 +354,8 @@ class TdxBarPainter : public TObject {
                                                 HBRUSH ABrush);
   virtual void DrawSplitControlArrow(TdxBarButtonLikeControlDrawParams* ADrawParams, TRect R);
   virtual void DrawAssociateControlArrow(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R);
+  // A menu row: the glyph in the icon column, the caption, its description and its shortcut.
+  void DrawGlyphAndTextInSubMenu(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R);
 
   // ---- Combo boxes and drop-down list boxes -----------------------------------------------------------------------
   virtual TColor ComboControlArrowColor();
@@ -372,9 +380,9 @@ class TdxBarPainter : public TObject {
   virtual void SubMenuControlCalcDrawingConsts(cxGraphics::TcxCanvas* ACanvas, Integer AItemHeight,
                                                Integer& AMenuArrowWidth, Integer& AMarkSize);
   virtual TRect SubMenuControlContentRectOffset();
-  virtual Integer SubMenuControlDetachCaptionAreaSize(TdxBarSubMenuControl* ABarSubMenuControl);
-  virtual Integer SubMenuControlGetBandSize(TdxBarSubMenuControl* ABarSubMenuControl);
-  virtual Integer SubMenuControlGetControlContentIndent(TdxBarSubMenuControl* ABarSubMenuControl);
+  virtual Integer SubMenuControlDetachCaptionAreaSize(TCustomdxBarControl* ABarSubMenuControl);
+  virtual Integer SubMenuControlGetBandSize(TCustomdxBarControl* ABarSubMenuControl);
+  virtual Integer SubMenuControlGetControlContentIndent(TCustomdxBarControl* ABarSubMenuControl);
   virtual Integer SubMenuControlInternalBorderSize();
   virtual Integer SubMenuControlInternalBorderOffset();
   virtual Integer SubMenuControlMarkArrowSize(Integer AHeight);
@@ -382,17 +390,17 @@ class TdxBarPainter : public TObject {
   virtual TRect SubMenuControlGetItemIconRect(const TRect& AItemRect, Integer AWidth);
   virtual TRect SubMenuControlGetItemTextRect(TdxBarItemControl* AControl, const TRect& AItemRect);
   virtual Integer SubMenuControlGetItemTextIndent(TdxBarItemControl* AControl);
-  virtual TRect SubMenuControlBeginGroupRect(TdxBarSubMenuControl* ABarSubMenuControl, TdxBarItemControl* AControl,
+  virtual TRect SubMenuControlBeginGroupRect(TCustomdxBarControl* ABarSubMenuControl, TdxBarItemControl* AControl,
                                              const TRect& AItemRect);
   virtual void SubMenuControlOffsetDetachCaptionRect(TRect& R);
-  virtual void SubMenuControlDrawScrollButton(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, const TRect& R);
-  virtual void SubMenuControlDrawBackground(TdxBarSubMenuControl* ABarSubMenuControl, cxGraphics::TcxCanvas* ACanvas,
+  virtual void SubMenuControlDrawScrollButton(TCustomdxBarControl* ABarSubMenuControl, HDC DC, const TRect& R);
+  virtual void SubMenuControlDrawBackground(TCustomdxBarControl* ABarSubMenuControl, cxGraphics::TcxCanvas* ACanvas,
                                             const TRect& R, HBRUSH ABrush, TColor AColor);
-  virtual void SubMenuControlDrawBorder(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, TRect R);
-  virtual void SubMenuControlDrawClientBorder(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, const TRect& R,
+  virtual void SubMenuControlDrawBorder(TCustomdxBarControl* ABarSubMenuControl, HDC DC, TRect R);
+  virtual void SubMenuControlDrawClientBorder(TCustomdxBarControl* ABarSubMenuControl, HDC DC, const TRect& R,
                                               HBRUSH ABrush);
-  virtual void SubMenuControlDrawDetachCaption(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, TRect R);
-  virtual void SubMenuControlDrawBeginGroup(TdxBarSubMenuControl* ABarSubMenuControl, TdxBarItemControl* AControl,
+  virtual void SubMenuControlDrawDetachCaption(TCustomdxBarControl* ABarSubMenuControl, HDC DC, TRect R);
+  virtual void SubMenuControlDrawBeginGroup(TCustomdxBarControl* ABarSubMenuControl, TdxBarItemControl* AControl,
                                             cxGraphics::TcxCanvas* ACanvas, const TRect& R);
   virtual void SubMenuControlDrawItemFrame(TdxBarItemControl* AControl, cxGraphics::TcxCanvas* ACanvas,
                                            const TRect& R, Integer AIndex);
@@ -402,9 +410,9 @@ class TdxBarPainter : public TObject {
   virtual HBRUSH SubMenuControlToolbarItemsBrush();
 
   // ---- Application menu and extra menu ----------------------------------------------------------------------------
-  virtual void ApplicationMenuDrawBorder(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, TRect R);
+  virtual void ApplicationMenuDrawBorder(TCustomdxBarControl* ABarSubMenuControl, HDC DC, TRect R);
   virtual void ApplicationMenuDrawButton(TdxBarApplicationMenuButtonControlDrawParams* ADrawParams, const TRect& R);
-  virtual void ApplicationMenuDrawContentArea(TdxBarSubMenuControl* ABarSubMenuControl,
+  virtual void ApplicationMenuDrawContentArea(TCustomdxBarControl* ABarSubMenuControl,
                                               cxGraphics::TcxCanvas* ACanvas, const TRect& R,
                                               const TRect& AContentRect);
   virtual TRect ApplicationMenuGetFrameSizes();
@@ -571,6 +579,26 @@ class TdxBarStandardPainter : public TdxBarPainter {
                         bool AEnabled) override;
   void BarDrawFloatingBarBorder(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, const TRect& AClientR,
                                 HBRUSH ABrush) override;
+  // Drawing.
+  void DrawGlyphBorder(TdxBarItemControl* AControl, HDC DC, HBRUSH ABrush, const TRect& R, TdxBarPaintType APaintType,
+                       const TdxBarGlyphState& AState) override;
+  HBRUSH GlyphBkgndBrush(TdxBarItemControl* AControl, TdxBarPaintType APaintType,
+                         const TdxBarGlyphState& AState) override;
+  void DrawButtonControlArrowBackground(TdxBarButtonLikeControlDrawParams* ADrawParams, TRect& R,
+                                        HBRUSH ABrush) override;
+  void DrawDisabledShadowRect(TdxBarItemControl* AControl, HDC DC, const TRect& R) override;
+  void DrawGlyphCheckMark(TdxBarItemControl* AControl, HDC DC, const TRect& R, TdxBarPaintType APaintType,
+                          const TdxBarGlyphState& AState) override;
+  void ComboControlDrawSimpleButton(TdxBarEditLikeControlDrawParams* ADrawParams, TRect& R) override;
+  void DropDownListBoxDrawBorder(HDC DC, TColor AColor, TRect R) override;
+  void BarDrawDockedBarBorder(TCustomdxBarControl* ABarControl, HDC DC, TRect& R, HBRUSH ABrush) override;
+  void BarDrawCloseButton(TCustomdxBarControl* ABarControl, HDC DC, TRect R) override;
+  void BarDrawMDIButton(TCustomdxBarControl* ABarControl, TdxBarMDIButton AButton, Integer AState, HDC DC,
+                        TRect R) override;
+  TRect BarMarkItemRect(TCustomdxBarControl* ABarControl) override;
+  void BarDrawMarkBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, HBRUSH ABrush) override;
+  void BarDrawMarkAtPos(HDC DC, Integer X, Integer Y, bool AVertical, TColor AColor) override;
+  void DrawItemBackgroundInSubMenu(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R) override;
 };
 class TdxBarEnhancedPainter : public TdxBarStandardPainter {
   DECLARE_CLASS(TdxBarEnhancedPainter, TdxBarStandardPainter)
@@ -580,6 +608,9 @@ class TdxBarEnhancedPainter : public TdxBarStandardPainter {
   Integer FingersSize() override;
   Integer SubMenuBeginGroupIndent() override;
   bool BarAllowQuickCustomizing() override;
+  void BarDrawDockedBarBorder(TCustomdxBarControl* ABarControl, HDC DC, TRect& R, HBRUSH ABrush) override;
+  void BarDrawMarkBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, HBRUSH ABrush) override;
+  void BarDrawMarkAtPos(HDC DC, Integer X, Integer Y, bool AVertical, TColor AColor) override;
 };
 // The flat look: one-pixel frames, the manager's flat brushes, a tinted glyph column in menus.
 class TdxBarFlatPainter : public TdxBarPainter {
@@ -628,7 +659,72 @@ class TdxBarFlatPainter : public TdxBarPainter {
   void SubMenuControlDrawSeparator(cxGraphics::TcxCanvas* ACanvas, const TRect& ARect) override;
   void BarDrawFloatingBarBorder(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, const TRect& AClientR,
                                 HBRUSH ABrush) override;
+  // The operations the flat look adds: a small button's frame, the glyph column's brush, a static
+  // control's border brush, and the frame and link that join a button to its open popup.
+  virtual void DrawFrameRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, HBRUSH ABrush,
+                             TdxBarPaintType APaintType, bool ASelected, bool APressed);
+  virtual HBRUSH GetToolbarBrush(TdxBarItemControl* AControl);
+  virtual HBRUSH StaticBorderBrush(TdxBarItemControl* AControl, TdxBarStaticBorderStyle AStyle);
+  virtual void BarDrawBarControlOwner(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R);
+  virtual void BarDrawBarControlOwnerBorder(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R,
+                                            TdxBarItemControl* AControl);
+  virtual void BarDrawBarControlOwnerFrame(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R);
+  virtual void BarDrawBarControlOwnerLink(TCustomdxBarControl* ABarControl, HDC DC, const TRect& ALinkR,
+                                          const TRect& R, TdxBarItemControl* AControl);
+  // Drawing.
+  HBRUSH GlyphBkgndBrush(TdxBarItemControl* AControl, TdxBarPaintType APaintType,
+                         const TdxBarGlyphState& AState) override;
+  bool IsGlyphImageBackgroundOpaque(TdxBarItemControl* AControl, TdxBarPaintType APaintType,
+                                    const TdxBarGlyphState& AState) override;
+  void DrawGlyphBorder(TdxBarItemControl* AControl, HDC DC, HBRUSH ABrush, const TRect& R, TdxBarPaintType APaintType,
+                       const TdxBarGlyphState& AState) override;
+  void DrawGlyphCheckMark(TdxBarItemControl* AControl, HDC DC, const TRect& R, TdxBarPaintType APaintType,
+                          const TdxBarGlyphState& AState) override;
+  void DrawButtonControlArrowBackground(TdxBarButtonLikeControlDrawParams* ADrawParams, TRect& R,
+                                        HBRUSH ABrush) override;
+  HBRUSH ButtonControlArrowBrush(TdxBarButtonLikeControlDrawParams* ADrawParams) override;
+  void BarDrawDockedBarBorder(TCustomdxBarControl* ABarControl, HDC DC, TRect& R, HBRUSH ABrush) override;
+  void BarDrawBeginGroup(TCustomdxBarControl* ABarControl, HDC DC, TRect R, HBRUSH ABrush, bool AHorz) override;
+  void BarDrawCloseButton(TCustomdxBarControl* ABarControl, HDC DC, TRect R) override;
+  void BarDrawMark(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, TdxBarMarkState AState) override;
+  void BarDrawMarkBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, HBRUSH ABrush) override;
+  void DrawItemBackgroundInSubMenu(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R) override;
+  void SubMenuControlDrawBorder(TCustomdxBarControl* ABarSubMenuControl, HDC DC, TRect R) override;
+  void SubMenuControlDrawClientBorder(TCustomdxBarControl* ABarSubMenuControl, HDC DC, const TRect& R,
+                                      HBRUSH ABrush) override;
+  void SubMenuControlDrawBeginGroup(TCustomdxBarControl* ABarSubMenuControl, TdxBarItemControl* AControl,
+                                    cxGraphics::TcxCanvas* ACanvas, const TRect& R) override;
+  Integer TextAreaOffset(TdxBarItemControl* AControl) override;
+  TRect SubMenuControlGetItemIconRect(const TRect& AItemRect, Integer AWidth) override;
+  TRect SubMenuControlGetItemTextRect(TdxBarItemControl* AControl, const TRect& AItemRect) override;
+  Integer SubMenuControlGetItemTextIndent(TdxBarItemControl* AControl) override;
+  Integer SubMenuControlDetachCaptionAreaSize(TCustomdxBarControl* ABarSubMenuControl) override;
+  Integer SubMenuControlTextSize(cxGraphics::TcxCanvas* ACanvas) override;
+  HBRUSH BarToolbarBrushEx(TCustomdxBarControl* ABarControl) override;
+  HBRUSH BarToolbarBrushEx2(TCustomdxBarControl* ABarControl) override;
+  bool EditControlCaptionRightIndentIsOpaque(TdxBarEditLikeControlDrawParams* ADrawParams) override;
+  bool InPlaceSubItemControlIsFlatItemText(TdxBarInPlaceSubItemControlDrawParams* ADrawParams) override;
+  void BarOffsetFloatingBarCaption(TCustomdxBarControl* ABarControl, Integer& X, TRect& R) override;
+  void EditControlDrawBorder(TdxBarEditLikeControlDrawParams* ADrawParams, TRect& R) override;
+  void EditControlDrawSelectionFrame(TdxBarEditLikeControlDrawParams* ADrawParams, const TRect& R) override;
+  void ComboControlDrawSimpleButton(TdxBarEditLikeControlDrawParams* ADrawParams, TRect& R) override;
+  HBRUSH ComboControlButtonBrush(TdxBarEditLikeControlDrawParams* ADrawParams) override;
+  void SpinEditControlDrawButton(TdxBarSpinEditDrawParams* ADrawParams, TRect R,
+                                 TdxBarSpinEditButton AButton) override;
+  void DrawStaticBorder(TdxBarStaticLikeControlDrawParams* ADrawParams, TRect& R) override;
+  void SubMenuControlDrawMarkSelection(TCustomdxBarControl* ABarSubMenuControl, HDC DC, const TRect& R) override;
+  void SubMenuControlCalcDrawingConsts(cxGraphics::TcxCanvas* ACanvas, Integer AItemHeight, Integer& AMenuArrowWidth,
+                                       Integer& AMarkSize) override;
+
+ protected:
+  // The three-stroke check mark centred in R, ARowCount rows thick (times the scale) from AFirstRow.
+  static void DrawCheckMarkStrokes(HDC DC, const TRect& R, COLORREF AColor, Integer AFirstRow, Integer ARowCount);
+  // The glyph column's part of a menu strip.
+  virtual void DrawMenuColumnPart(TdxBarItemControl* AControl, HDC DC, const TRect& R);
 };
+
+// The flat painter that draws for users independent of a manager: the class's shared instance.
+TdxBarFlatPainter* dxBarFlatPainter();
 
 // The Office 2003 look: the flat geometry in the colours of the Office 2003 scheme, with gradients.
 class TdxBarOffice11Painter : public TdxBarFlatPainter {
@@ -665,6 +761,87 @@ class TdxBarOffice11Painter : public TdxBarFlatPainter {
                         bool AEnabled) override;
   void BarDrawFloatingBarBorder(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, const TRect& AClientR,
                                 HBRUSH ABrush) override;
+  // The grip's dots along R: a column of them on a horizontal bar.
+  virtual void BarDrawFingerElements(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, bool AHorizontal);
+  // Drawing.
+  void DockControlFillBackground(TdxDockControl* ADockControl, HDC DC, const TRect& ADestR, const TRect& ASourceR,
+                                 const TRect& AWholeR, HBRUSH ABrush, TColor AColor) override;
+  void BarDrawDockedBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& ADestR, const TRect& ASourceR,
+                               HBRUSH ABrush, TColor AColor) override;
+  void BarDrawFloatingBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& ADestR, const TRect& ASourceR,
+                                 HBRUSH ABrush, TColor AColor) override;
+  TRect BarBorderPaintSizes(TCustomdxBarControl* ABarControl) override;
+  void BarDrawDockedBarBorder(TCustomdxBarControl* ABarControl, HDC DC, TRect& R, HBRUSH ABrush) override;
+  void BarDrawFloatingBarCaption(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, TRect ACaptionR,
+                                 HBRUSH ABrush) override;
+  void BarDrawCaptionElement(TCustomdxBarControl* ABarControl, HDC DC, TdxBarMarkState AState, TRect& R) override;
+  void BarDrawBeginGroup(TCustomdxBarControl* ABarControl, HDC DC, TRect R, HBRUSH ABrush, bool AHorz) override;
+  TRect BarMarkRect(TCustomdxBarControl* ABarControl) override;
+  void BarDrawMarkBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, HBRUSH ABrush) override;
+  void BarDrawMarkElements(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R) override;
+  void BarDrawOwnerLink(TCustomdxBarControl* ABarControl, HDC DC) override;
+  void BarDrawBarControlOwnerFrame(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R) override;
+  void BarDrawBarControlOwnerLink(TCustomdxBarControl* ABarControl, HDC DC, const TRect& ALinkR, const TRect& R,
+                                  TdxBarItemControl* AControl) override;
+  void DrawGlyphBorder(TdxBarItemControl* AControl, HDC DC, HBRUSH ABrush, const TRect& R, TdxBarPaintType APaintType,
+                       const TdxBarGlyphState& AState) override;
+  HBRUSH ButtonControlArrowBrush(TdxBarButtonLikeControlDrawParams* ADrawParams) override;
+  HBRUSH BarToolbarBrushEx2(TCustomdxBarControl* ABarControl) override;
+  HBRUSH BarControlOwnerBrush(TdxBarManager* ABarManager) override;
+  HBRUSH GetToolbarBrush(TdxBarItemControl* AControl) override;
+  HBRUSH StaticBorderBrush(TdxBarItemControl* AControl, TdxBarStaticBorderStyle AStyle) override;
+  bool BarHasShadow(TCustomdxBarControl* ABarControl) override;
+  bool GetFaded(TCustomdxBarControl* ABarControl) override;
+  TColor BarMarkArrowColor() override;
+  TColor GetDefaultEnabledTextColor(TdxBarItemControl* AControl, bool ASelected, bool AFlat) override;
+  void GetDisabledTextColors(TdxBarItemControl* AControl, bool ASelected, bool AFlat, TColor& AColor1,
+                             TColor& AColor2) override;
+  TColor EditGetDisabledBkColor(TdxBarItemControl* AControl) override;
+  void DrawItemArrow(HDC DC, const TRect& R, TcxArrowDirection ADirection, bool AEnabled, bool ASelected, bool AFlat,
+                     TColor AColor = clDefault) override;
+  void DrawLargeItemArrow(HDC DC, const TRect& R, TcxArrowDirection ADirection, Integer ASize, bool AEnabled,
+                          bool ASelected, bool AFlat, TColor AColor = clDefault) override;
+  void SubMenuControlDrawBackground(TCustomdxBarControl* ABarSubMenuControl, cxGraphics::TcxCanvas* ACanvas,
+                                    const TRect& R, HBRUSH ABrush, TColor AColor) override;
+  void DrawItemBackgroundInSubMenu(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R) override;
+  void SubMenuControlDrawBorder(TCustomdxBarControl* ABarSubMenuControl, HDC DC, TRect R) override;
+  void SubMenuControlDrawClientBorder(TCustomdxBarControl* ABarSubMenuControl, HDC DC, const TRect& R,
+                                      HBRUSH ABrush) override;
+  void SubMenuControlDrawDetachCaption(TCustomdxBarControl* ABarSubMenuControl, HDC DC, TRect R) override;
+  void DropDownListBoxDrawBorder(HDC DC, TColor AColor, TRect R) override;
+  Integer SubMenuControlDetachCaptionAreaSize(TCustomdxBarControl* ABarSubMenuControl) override;
+  bool EditControlCaptionBackgroundIsOpaque(TdxBarEditLikeControlDrawParams* ADrawParams) override;
+  bool EditControlCaptionRightIndentIsOpaque(TdxBarEditLikeControlDrawParams* ADrawParams) override;
+  void DrawFrameRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, HBRUSH ABrush, TdxBarPaintType APaintType,
+                     bool ASelected, bool APressed) override;
+  void EditControlDrawBorder(TdxBarEditLikeControlDrawParams* ADrawParams, TRect& R) override;
+  void EditButtonDrawBackground(TdxBarEditLikeControlDrawParams* ADrawParams, HDC DC, const TRect& R) override;
+  HBRUSH ComboControlButtonBrush(TdxBarEditLikeControlDrawParams* ADrawParams) override;
+  void ComboControlDrawSimpleButton(TdxBarEditLikeControlDrawParams* ADrawParams, TRect& R) override;
+  void SubMenuControlCalcDrawingConsts(cxGraphics::TcxCanvas* ACanvas, Integer AItemHeight, Integer& AMenuArrowWidth,
+                                       Integer& AMarkSize) override;
+  void SubMenuControlDrawMarkContent(TCustomdxBarControl* ABarSubMenuControl, HDC DC, const TRect& R,
+                                     bool ASelected) override;
+
+  // Helpers of the look. The toolbar gradient's rectangle in the bar window: its whole size, less a
+  // pixel at both ends across a toolbar.
+  static TRect GetBarGradientRect(TCustomdxBarControl* ABarControl);
+  // The gradient of a hot, pressed or checked button cell.
+  static void GetSelectedColors(TdxBarItemControl* AControl, bool ADowned, bool ASelected, COLORREF& AColor1,
+                                COLORREF& AColor2);
+  // ADestR of a dock in the docking style's colours (a left dock plain in the first colour, a right
+  // one in the second), the gradient spanning the dock's whole rectangle.
+  static void FillDockBackground(HDC DC, const TRect& ADestR, const TRect& ASourceR, const TRect& AWholeR,
+                                 TdxBarDockingStyle AStyle);
+  // A menu's background: the glyph column ABandSize wide in the column gradient, the rest in ABrush.
+  static void FillMenuBackground(HDC DC, const TRect& R, Integer ABandSize, HBRUSH ABrush, bool ANonRecent);
+  // The mark of a bar without border or of the main menu is a plain gradient.
+  static bool IsSimpleMark(TCustomdxBarControl* ABarControl);
+  // A main-menu header or a button whose drop-down opens like a menu: drawn in the menu gradient when open.
+  static bool IsMenuGradient(TdxBarItemControl* AControl);
+
+ protected:
+  void DrawMenuColumnPart(TdxBarItemControl* AControl, HDC DC, const TRect& R) override;
 };
 
 // The visual-styles look: theme parts for buttons, grips, separators, edits and progress bars. Its theme
@@ -713,6 +890,44 @@ class TdxBarXPPainter : public TdxBarPainter {
   TColor EditGetEnabledTextColor() override;
   TColor EditGetDisabledTextColor() override;
   TColor ProgressControlBarBrushColor() override;
+  // Drawing.
+  void DrawGlyphBorder(TdxBarItemControl* AControl, HDC DC, HBRUSH ABrush, const TRect& R, TdxBarPaintType APaintType,
+                       const TdxBarGlyphState& AState) override;
+  HBRUSH GlyphBkgndBrush(TdxBarItemControl* AControl, TdxBarPaintType APaintType,
+                         const TdxBarGlyphState& AState) override;
+  void DrawButtonControlArrowBackground(TdxBarButtonLikeControlDrawParams* ADrawParams, TRect& R,
+                                        HBRUSH ABrush) override;
+  void DrawButtonControlArrow(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R) override;
+  void DrawGlyphCheckMark(TdxBarItemControl* AControl, HDC DC, const TRect& R, TdxBarPaintType APaintType,
+                          const TdxBarGlyphState& AState) override;
+  void DrawItemBackgroundInSubMenu(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R) override;
+  void DockControlFillBackground(TdxDockControl* ADockControl, HDC DC, const TRect& ADestR, const TRect& ASourceR,
+                                 const TRect& AWholeR, HBRUSH ABrush, TColor AColor) override;
+  void BarDrawDockedBarBorder(TCustomdxBarControl* ABarControl, HDC DC, TRect& R, HBRUSH ABrush) override;
+  void BarDrawFloatingBarBorder(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, const TRect& AClientR,
+                                HBRUSH ABrush) override;
+  void BarCaptionFillBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, HBRUSH ABrush) override;
+  void BarDrawCloseButton(TCustomdxBarControl* ABarControl, HDC DC, TRect R) override;
+  void BarDrawMDIButton(TCustomdxBarControl* ABarControl, TdxBarMDIButton AButton, Integer AState, HDC DC,
+                        TRect R) override;
+  void BarDrawBeginGroup(TCustomdxBarControl* ABarControl, HDC DC, TRect R, HBRUSH ABrush, bool AHorz) override;
+  void BarDrawMarkBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, HBRUSH ABrush) override;
+  void SubMenuControlDrawBorder(TCustomdxBarControl* ABarSubMenuControl, HDC DC, TRect R) override;
+  void SubMenuControlDrawClientBorder(TCustomdxBarControl* ABarSubMenuControl, HDC DC, const TRect& R,
+                                      HBRUSH ABrush) override;
+  void SubMenuControlDrawBeginGroup(TCustomdxBarControl* ABarSubMenuControl, TdxBarItemControl* AControl,
+                                    cxGraphics::TcxCanvas* ACanvas, const TRect& R) override;
+  void SubMenuControlDrawSeparator(cxGraphics::TcxCanvas* ACanvas, const TRect& ARect) override;
+  void EditControlDrawBorder(TdxBarEditLikeControlDrawParams* ADrawParams, TRect& R) override;
+  void ComboControlDrawArrowButton(TdxBarEditLikeControlDrawParams* ADrawParams, TRect R) override;
+  void SpinEditControlDrawButton(TdxBarSpinEditDrawParams* ADrawParams, TRect R,
+                                 TdxBarSpinEditButton AButton) override;
+  bool GetFaded(TCustomdxBarControl* ABarControl) override;
+  HBRUSH BarToolbarBrushEx(TCustomdxBarControl* ABarControl) override;
+  bool EditControlCaptionRightIndentIsOpaque(TdxBarEditLikeControlDrawParams* ADrawParams) override;
+  void BarOffsetFloatingBarCaption(TCustomdxBarControl* ABarControl, Integer& X, TRect& R) override;
+  TColor EditGetDisabledBkColor(TdxBarItemControl* AControl) override;
+  Integer SysPanelSize() override;
 
   // Reads the theme metrics again (every XP painter's construction does).
   static void InitParams();
@@ -727,6 +942,13 @@ TClass dxBarPainterClassOfPaintStyle(TdxBarRealPaintStyle AStyle);
 // The lines of a multi-line item text broken to R's width, at most AMaxLineCount of them (none for a
 // limit below 1): when lines must be dropped, the last kept line holds the whole rest of the text after
 // the lines kept before it, so no word is shown twice or lost from the middle.
+// Up to AMaxLineCount lines of AText from the top of R, each one "Wg" high, in the parameters' states.
+void dxBarDrawItemMultilineText(TdxBarPainter* APainter, TdxBarItemControlDrawParams* ADrawParams,
+                                const String& AText, TRect R, Integer AMaxLineCount, bool AFlat);
+
+// The filled length of a progress bar ALength long: 0 for an empty range (AMax <= AMin).
+Integer dxBarProgressFilledLength(Integer ALength, Integer AMin, Integer AMax, Integer APosition);
+
 void dxBarGetItemTextLines(cxGraphics::TcxCanvas* ACanvas, const String& AText, const TRect& R,
                            Integer AMaxLineCount, StringLists::TStrings* ALines);
 

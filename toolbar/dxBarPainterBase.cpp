@@ -4,6 +4,7 @@
 
 #include "WinMetrics.h"
 #include "WinUserDraw.h"
+#include "dxBarControl.h"
 #include "dxBarHelpers.h"
 #include "dxBarManager.h"
 #include "dxOffice11.h"
@@ -218,5 +219,18 @@ Integer TdxBarPainter::SubMenuGetSeparatorSize() { return 2; }
 TColor TdxBarPainter::ScreenTipGetDescriptionTextColor() { return clDefault; }
 TColor TdxBarPainter::ScreenTipGetTitleTextColor() { return clDefault; }
 Integer TdxBarPainter::ScreenTipGetFooterLineSize() { return 3; }
+
+// ---- Shadows, owner links, bar brushes and regions ----------------------------------------------------------
+// Popups and floating bars cast a shadow in the looks whose arrows are flat.
+bool TdxBarPainter::BarHasShadow(TCustomdxBarControl* ABarControl) {
+  return IsButtonControlArrowFlat() && ABarControl->GetDockingStyle() == dsNone;
+}
+bool TdxBarPainter::BarLinkedOwnerHasShadow(TCustomdxBarControl* ABarControl) { return ABarControl->HasShadow(); }
+HBRUSH TdxBarPainter::BarControlOwnerBrush(TdxBarManager*) { return dxBarToolbarsBrushes().Face; }
+HBRUSH TdxBarPainter::BarToolbarBrushEx(TCustomdxBarControl*) { return BarToolbarBrush(); }
+HBRUSH TdxBarPainter::BarToolbarBrushEx2(TCustomdxBarControl*) { return BarToolbarBrush(); }
+TRect TdxBarPainter::BarBorderPaintSizes(TCustomdxBarControl*) { return SameAmount(BarBorderSize()); }
+void TdxBarPainter::SetWindowRgn(TCustomdxBarControl*) {}
+void TdxBarPainter::DrawQuickCustItemFrameSelected(TdxBarItemControl*, HDC, const TRect&) {}
 
 }  // namespace dxBar

@@ -2,6 +2,9 @@
 #include "WinGdi.h"
 #include "WinMetrics.h"
 #include "WinUserDraw.h"
+#include "dxBarControl.h"
+#include "dxBarItemControl.h"
+#include "dxBarItemControlDrawParams.h"
 #include "dxBarManager.h"
 #include "dxBarPainter.h"
 #include "dxOffice11.h"
@@ -56,6 +59,50 @@ Integer TdxBarFlatPainter::EditControlCaptionAbsoluteLeftIndent() { return 6; }
 Integer TdxBarFlatPainter::EditControlCaptionRightIndent() { return 5; }
 TRect TdxBarFlatPainter::EditControlSubMenuGlyphIndents() { return TRect(7, 0, 0, 0); }
 Integer TdxBarFlatPainter::ContainerControlSubMenuOffset() { return 9; }
+// Menu rows: the text starts further from the glyph column, whose icon cell keeps a pixel free all round.
+Integer TdxBarFlatPainter::TextAreaOffset(TdxBarItemControl* AControl) {
+  TCustomdxBarControl* parent = AControl ? AControl->GetParent() : nullptr;
+  return parent && parent->Kind() == bkSubMenu ? parent->GetTextSize() + 3 : 0;
+}
+TRect TdxBarFlatPainter::SubMenuControlGetItemIconRect(const TRect& AItemRect, Integer AWidth) {
+  TRect R = TdxBarPainter::SubMenuControlGetItemIconRect(AItemRect, AWidth);
+  InflateRect(&R, -1, -1);
+  return R;
+}
+TRect TdxBarFlatPainter::SubMenuControlGetItemTextRect(TdxBarItemControl* AControl, const TRect& AItemRect) {
+  TRect R = TdxBarPainter::SubMenuControlGetItemTextRect(AControl, AItemRect);
+  InflateRect(&R, 0, -1);
+  return R;
+}
+Integer TdxBarFlatPainter::SubMenuControlGetItemTextIndent(TdxBarItemControl* AControl) {
+  return TdxBarPainter::SubMenuControlGetItemTextIndent(AControl) + 6;
+}
+// The detach caption's area is the caption and one pixel (the base leaves three).
+Integer TdxBarFlatPainter::SubMenuControlDetachCaptionAreaSize(TCustomdxBarControl* ABarSubMenuControl) {
+  return TdxBarPainter::SubMenuControlDetachCaptionAreaSize(ABarSubMenuControl) - 2;
+}
+Integer TdxBarFlatPainter::SubMenuControlTextSize(cxGraphics::TcxCanvas* ACanvas) {
+  return TdxBarPainter::SubMenuControlTextSize(ACanvas) + 1;
+}
+HBRUSH TdxBarFlatPainter::BarToolbarBrushEx(TCustomdxBarControl* ABarControl) {
+  if (ABarControl && (ABarControl->GetIsMainMenu() || ABarControl->GetIsStatusBar()))
+    return GetSysColorBrush(COLOR_BTNFACE);
+  return TdxBarPainter::BarToolbarBrushEx(ABarControl);
+}
+HBRUSH TdxBarFlatPainter::BarToolbarBrushEx2(TCustomdxBarControl*) { return GetSysColorBrush(COLOR_WINDOW); }
+bool TdxBarFlatPainter::EditControlCaptionRightIndentIsOpaque(TdxBarEditLikeControlDrawParams* ADrawParams) {
+  TdxBarItemControl* control = ADrawParams->BarItemControl;
+  return ADrawParams->PaintType == ptMenu && (ADrawParams->DrawSelected || (control && control->GetNonRecent()));
+}
+bool TdxBarFlatPainter::InPlaceSubItemControlIsFlatItemText(TdxBarInPlaceSubItemControlDrawParams* ADrawParams) {
+  return TdxBarPainter::InPlaceSubItemControlIsFlatItemText(ADrawParams) && IsFlatItemTextForMenu();
+}
+// The floating caption starts two pixels further in and ends at the mark.
+void TdxBarFlatPainter::BarOffsetFloatingBarCaption(TCustomdxBarControl* ABarControl, Integer& X, TRect& R) {
+  TdxBarPainter::BarOffsetFloatingBarCaption(ABarControl, X, R);
+  X += 2;
+  if (ABarControl && ABarControl->MarkExists()) R.right = BarMarkRect(ABarControl).left;
+}
 
 // ---- Office 2003 -----------------------------------------------------------------------------------------
 Integer TdxBarOffice11Painter::BarBeforeFingersIndent() { return 2; }
@@ -82,5 +129,15 @@ TColor TdxBarOffice11Painter::EditGetDisabledTextColor() { return dxOffice11::dx
 TColor TdxBarOffice11Painter::DateNavigatorHeaderColor() { return dxOffice11::dxOffice11DateHeaderColor; }
 HBRUSH TdxBarOffice11Painter::InPlaceSubItemControlBrush() { return dxOffice11::dxOffice11InPlaceSubItemBrush; }
 void TdxBarOffice11Painter::SubMenuControlOffsetDetachCaptionRect(TRect& R) { InflateRect(&R, -2, -4); }
+// The detach caption's area is the caption and five pixels.
+Integer TdxBarOffice11Painter::SubMenuControlDetachCaptionAreaSize(TCustomdxBarControl* ABarSubMenuControl) {
+  return TdxBarPainter::SubMenuControlDetachCaptionAreaSize(ABarSubMenuControl) + 2;
+}
+bool TdxBarOffice11Painter::EditControlCaptionBackgroundIsOpaque(TdxBarEditLikeControlDrawParams* ADrawParams) {
+  return ADrawParams->PaintType == ptMenu && ADrawParams->DrawSelected;
+}
+bool TdxBarOffice11Painter::EditControlCaptionRightIndentIsOpaque(TdxBarEditLikeControlDrawParams* ADrawParams) {
+  return EditControlCaptionBackgroundIsOpaque(ADrawParams);
+}
 
 }  // namespace dxBar

@@ -1,5 +1,7 @@
 // The XP painter's metrics, flags, colours and brushes. The sizes of the theme parts are read when an
 // XP painter is made and kept for every XP painter of the program.
+#include <algorithm>
+
 #include "WinGdi.h"
 #include "WinMetrics.h"
 #include "WinUserDraw.h"
@@ -146,6 +148,21 @@ TRect TdxBarXPPainter::EditControlSubMenuGlyphIndents() { return TRect(5, 0, 0, 
 TColor TdxBarXPPainter::EditGetEnabledBkColor() { return GetThemeColorOrDefault(totEdit, EP_EDITTEXT, 1, TMT_FILLCOLOR, clWindow); }
 TColor TdxBarXPPainter::EditGetEnabledTextColor() { return GetEditTextColor(1); }
 TColor TdxBarXPPainter::EditGetDisabledTextColor() { return GetEditTextColor(4); }
+bool TdxBarXPPainter::GetFaded(TCustomdxBarControl*) { return true; }
+HBRUSH TdxBarXPPainter::BarToolbarBrushEx(TCustomdxBarControl*) { return BarToolbarBrush(); }
+bool TdxBarXPPainter::EditControlCaptionRightIndentIsOpaque(TdxBarEditLikeControlDrawParams* ADrawParams) {
+  return dxBarFlatPainter()->EditControlCaptionRightIndentIsOpaque(ADrawParams);
+}
+void TdxBarXPPainter::BarOffsetFloatingBarCaption(TCustomdxBarControl* ABarControl, Integer& X, TRect& R) {
+  dxBarFlatPainter()->BarOffsetFloatingBarCaption(ABarControl, X, R);
+}
+TColor TdxBarXPPainter::EditGetDisabledBkColor(TdxBarItemControl*) {
+  return GetThemeColorOrDefault(totEdit, EP_EDITTEXT, 4, TMT_FILLCOLOR, clBtnFace);
+}
+// The size-grip panel holds the theme's close button and size grip.
+Integer TdxBarXPPainter::SysPanelSize() {
+  return std::max<Integer>(GetThemeCloseButtonSize().cy + 4, GetThemeSizeGripSize().cy + 1);
+}
 TColor TdxBarXPPainter::ProgressControlBarBrushColor() {
   return GetThemeColorOrDefault(totProgress, PP_CHUNK, 0, TMT_FILLCOLOR, TdxBarPainter::ProgressControlBarBrushColor());
 }

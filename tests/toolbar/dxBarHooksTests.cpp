@@ -9,6 +9,7 @@
 #include "Threads.h"
 #include "WinCursor.h"
 #include "WinFocus.h"
+#include "WinHelp.h"
 #include "WinHooks.h"
 #include "WinInput.h"
 #include "WinQueue.h"
@@ -248,6 +249,35 @@ TEST_F(HooksFixture, TheOwnerFormsMessagesAreRoutedToItsManager) {
     if (ActiveBarControl()) Bar->HideAll();
   }
   EXPECT_GT(TNextHooks::CallWndProc, 0);
+}
+
+// A help request about any window of the form while a menu is open is the menu's: the hook hands it
+// to the form's manager, which asks for the selected item's topic.
+TEST_F(HooksFixture, AHelpRequestDuringMenuModeReachesTheFormsManager) {
+  struct THelpCalls {
+    std::vector<NativeInt> Topics;
+    bool Help(Word, NativeInt AData, bool& ACallHelp) {
+      Topics.push_back(AData);
+      ACallHelp = false;
+      return true;
+    }
+  } calls;
+  Application->OnHelp = THelpEvent(&calls, &THelpCalls::Help);
+  Items[0]->SetHelpContext(12);
+  EnterMenuMode();
+  HELPINFO info;
+  info.hItemHandle = Recorder->GetHandle();
+  SendMessage(Recorder->GetHandle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+  Application->OnHelp = nullptr;
+  EXPECT_EQ(std::vector<NativeInt>{12}, calls.Topics);
+}
+
+// The application's activation is kept from the messages the hook sees.
+TEST_F(HooksFixture, TheApplicationsActivationFollowsItsMessages) {
+  SendMessage(Form->GetHandle(), WM_ACTIVATEAPP, 0, 0);
+  EXPECT_FALSE(IsApplicationActive());
+  SendMessage(Form->GetHandle(), WM_ACTIVATEAPP, 1, 0);
+  EXPECT_TRUE(IsApplicationActive());
 }
 
 // A manager on a control inside the form hears the form's broadcasts too.

@@ -13,61 +13,6 @@
 
 namespace {
 
-class THelpTestBarViewInfo : public TCustomdxBarControlViewInfo {
-  DECLARE_CLASS(THelpTestBarViewInfo, TCustomdxBarControlViewInfo)
- public:
-  void Calculate() override {
-    Clear();
-    TdxBarItemLinks* links = GetBarControl()->GetItemLinks();
-    for (Integer i = 0; i < links->GetVisibleItemCount(); ++i) {
-      TdxBarItemLink* link = links->GetVisibleItem(i);
-      if (!link->GetControl()) continue;
-      const TRect R(i * 40, 0, i * 40 + 40, 22);
-      link->SetItemRect(R);
-      link->GetControl()->GetViewInfo()->SetBounds(R);
-      AddItemControlViewInfo(link->GetControl()->GetViewInfo());
-    }
-  }
-};
-IMPLEMENT_CLASS(THelpTestBarViewInfo)
-
-// A bar window whose controls stand side by side, 40 pixels each.
-class THelpTestBar : public TCustomdxBarControl {
-  DECLARE_CLASS(THelpTestBar, TCustomdxBarControl)
- public:
-  explicit THelpTestBar(TComponent* AOwner = nullptr) : TCustomdxBarControl(AOwner) {}
-  TClass GetAccessibilityHelperClass() override { return nullptr; }
-  TBitmap* GetBackgroundBitmap() override { return nullptr; }
-  Integer GetBeginGroupSize() override { return 0; }
-  bool GetIsMainMenu() override { return false; }
-  bool GetIsStatusBar() override { return false; }
-  TClass GetViewInfoClass() override { return THelpTestBarViewInfo::StaticClass(); }
-  void SetMarkState(TdxBarMarkState) override {}
-  void SetFont() override {}
-  void UpdateItem(TdxBarItemControl*) override {}
-  void FillBackground(HDC, const TRect&, const TRect&, HBRUSH, TColor) override {}
-  void Hide() override { SetVisible(false); }
-  TdxBarKind Kind() override { return bkBarControl; }
-};
-IMPLEMENT_CLASS(THelpTestBar)
-
-class THelpTestBarOwner : public TComponent, public IdxBarLinksOwner {
-  DECLARE_CLASS(THelpTestBarOwner, TComponent)
- public:
-  explicit THelpTestBarOwner(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
-  bool CanContainItem(TdxBarItem*, String&) override { return true; }
-  TCustomdxBarControl* CreateBarControl() override {
-    auto* bar = New<THelpTestBar>(Manager);
-    bar->SetItemLinks(Links);
-    return bar;
-  }
-  TComponent* GetComponentInstance() override { return this; }
-  TdxBarItemLinks* GetItemLinks() override { return Links; }
-  TdxBarManager* Manager = nullptr;
-  TdxBarItemLinks* Links = nullptr;
-};
-IMPLEMENT_CLASS(THelpTestBarOwner)
-
 struct THelpRecorder {
   std::vector<std::pair<Word, NativeInt>> Calls;
   bool Help(Word ACommand, NativeInt AData, bool& ACallHelp) {
@@ -81,40 +26,29 @@ struct THelpRecorder {
 struct MenuHelpFixture : testing::Test {
   TOwnedPtr<TForm> Form{dxBarTests::NewTestForm()};
   TdxBarManager* Manager = New<TdxBarManager>(Form.get());
-  TOwnedPtr<THelpTestBarOwner> ToolbarOwner{New<THelpTestBarOwner>()}, MenuOwner{New<THelpTestBarOwner>()};
-  THelpTestBar* Toolbar = nullptr;
-  THelpTestBar* Menu = nullptr;
+  TOwnedPtr<dxBarTests::TTestBarLinks> ToolbarOwner{New<dxBarTests::TTestBarLinks>()},
+      MenuOwner{New<dxBarTests::TTestBarLinks>()};
+  dxBarTests::TTestBarWindow* Toolbar = nullptr;
+  dxBarTests::TTestBarWindow* Menu = nullptr;
   std::vector<TdxBarButton*> ToolbarButtons, MenuButtons;
   THelpRecorder Recorder;
 
-  THelpTestBar* MakeBar(THelpTestBarOwner* AOwner, std::vector<TdxBarButton*>& AButtons, const TRect& ABounds) {
-    AOwner->Manager = Manager;
-    AOwner->Links = New<TdxBarControlItemLinks>(Manager, AOwner);
-    for (Integer i = 0; i < 2; ++i) {
-      auto* button = New<TdxBarButton>(Form.get());
-      AOwner->Links->Add(button);
-      AButtons.push_back(button);
-    }
-    AOwner->Links->CreateBarControl();
-    auto* bar = static_cast<THelpTestBar*>(AOwner->Links->GetBarControl());
-    bar->SetParent(Form.get());
-    bar->SetBounds(ABounds.left, ABounds.top, ABounds.Width(), ABounds.Height());
-    bar->SetVisible(true);
-    bar->HandleNeeded();
-    bar->CalcLayout();
-    return bar;
+  dxBarTests::TTestBarWindow* MakeBar(dxBarTests::TTestBarLinks* AOwner, std::vector<TdxBarButton*>& AButtons) {
+    for (Integer i = 0; i < 2; ++i) AButtons.push_back(New<TdxBarButton>(Form.get()));
+    return AOwner->MakeBar(Manager, Form.get(), {AButtons[0], AButtons[1]});
   }
   void SetUp() override {
     Form->SetBounds(0, 0, 320, 200);
     Form->Show();
-    Toolbar = MakeBar(ToolbarOwner.get(), ToolbarButtons, TRect(10, 10, 90, 32));
-    Menu = MakeBar(MenuOwner.get(), MenuButtons, TRect(10, 40, 90, 62));
+    Toolbar = MakeBar(ToolbarOwner.get(), ToolbarButtons);
+    Menu = MakeBar(MenuOwner.get(), MenuButtons);
+    Menu->SetBounds(10, 40, 80, 22);
     Application->OnHelp = THelpEvent(&Recorder, &THelpRecorder::Help);
   }
   void TearDown() override {
     Application->OnHelp = nullptr;
-    MenuOwner->Links->Free();
-    ToolbarOwner->Links->Free();
+    MenuOwner.reset();
+    ToolbarOwner.reset();
     Form.reset();
   }
   // The menu dropped from the toolbar's first button is open, with AMenuItem selected.
@@ -132,7 +66,7 @@ struct MenuHelpFixture : testing::Test {
     info.MousePos = AMouse;
     Manager->HelpOnMenuItem(info);
   }
-  NativeInt PopupPosBelow(THelpTestBar* ABar, Integer AIndex) {
+  NativeInt PopupPosBelow(dxBarTests::TTestBarWindow* ABar, Integer AIndex) {
     const TRect R = ABar->GetItemLinks()->GetItem(AIndex)->GetControl()->GetItemBounds();
     const TPoint P = ABar->ClientToScreen(TPoint((R.left + R.right) / 2, R.bottom));
     return static_cast<NativeInt>(MAKELONG(P.x, P.y));

@@ -1,0 +1,48 @@
+#include "dxBarPainterLooks.h"
+
+#include "dxBarButton.h"
+#include "dxBarButtonControl.h"
+#include "dxBarControl.h"
+#include "cxGraphicsCanvas.h"
+#include "dxBarItemControl.h"
+#include "dxBarItemControlDrawParams.h"
+#include "dxBarItemLinks.h"
+#include "dxBarPainter.h"
+
+namespace dxBar {
+
+bool dxBarCanMove(TCustomdxBarControl* ABarControl) {
+  return !ABarControl || !ABarControl->GetBehaviorOptions().Contains(bboUnmoved);
+}
+
+bool dxBarHasHiddenItems(TCustomdxBarControl* ABarControl) {
+  TdxBarItemLinks* links = ABarControl ? ABarControl->GetItemLinks() : nullptr;
+  if (!links || !ABarControl->GetViewInfo()) return false;
+  for (Integer i = 0; i < links->GetVisibleItemCount(); ++i)
+    if (!ABarControl->GetViewInfo()->IsItemControlVisible(links->GetVisibleItem(i)->GetControl())) return true;
+  return false;
+}
+
+bool dxBarIsButtonDown(TdxBarItemControl* AControl) {
+  auto* button = dynamic_cast<TdxBarButtonControl*>(AControl);
+  return button && button->GetDown();
+}
+
+void dxBarDrawHighlightedMenuRow(TdxBarPainter* APainter, TdxBarButtonLikeControlDrawParams* ADrawParams,
+                                 const TRect& R) {
+  TdxBarItemControl* control = ADrawParams->BarItemControl;
+  TCustomdxBarControl* menu = control ? control->GetParent() : nullptr;
+  const HDC DC = ADrawParams->Canvas->GetHandle();
+  const bool selected = ADrawParams->DrawSelected;
+  const bool opaque = selected || (control && control->GetNonRecent());
+  const HBRUSH selectedBrush = menu ? menu->GetToolbarSelBrush() : APainter->BarToolbarSelBrush();
+  const HBRUSH background = control ? control->GetBkBrush() : APainter->BarToolbarBrush();
+  const bool noIcon = !ADrawParams->ViewStructure.Contains(cpIcon);
+  const Integer column = menu ? menu->GetIconAreaSize() : 0;
+  const HBRUSH columnBrush = selected && noIcon && !ADrawParams->Downed ? selectedBrush : background;
+  APainter->DrawBackground(control, DC, TRect(R.left, R.top, R.left + column + 1, R.bottom), columnBrush, opaque);
+  APainter->DrawBackground(control, DC, TRect(R.left + column + 1, R.top, R.right, R.bottom),
+                           selected ? selectedBrush : background, opaque);
+}
+
+}  // namespace dxBar
