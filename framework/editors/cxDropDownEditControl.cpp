@@ -452,6 +452,10 @@ void TcxCustomDropDownEdit::PopupWindowShowed(TObject*) {
   PositionPopupWindowChilds(FPopupWindow->GetViewInfo()->ClientRect);
   DoPopup();
   UpdateDrawValue();
+  TcxCustomDropDownEditProperties* properties = GetActiveProperties();
+  if (properties->UseLookupData() && GetLookupData() && GetFindSelection() && properties->GetImmediateDropDown() &&
+      properties->PopupWindowCapturesFocus())
+    GetLookupData()->DroppedDown(GetText().substr(0, static_cast<size_t>(std::max<Integer>(GetSelStart(), 0))));
   FPopupSizeChanged = false;
 }
 

@@ -63,7 +63,8 @@ class TcxCustomTextEditLookupData : public TcxInterfacedPersistent {
   virtual void ListChanged();
   virtual bool CanResizeVisualArea() { return true; }
   virtual void DropDown() {}
-  virtual bool DroppedDown() { return false; }
+  // Told, once the popup shows, the text searched for so far (a list that finds its own items uses it).
+  virtual void DroppedDown(const String& AFindStr) {}
   virtual bool Find(const String& AText) { return IndexOf(AText) != -1; }
   virtual TSize GetVisualAreaPreferredSize() { return TSize{0, 0}; }
   virtual void Initialize(TWinControl* AVisualControlsParent);

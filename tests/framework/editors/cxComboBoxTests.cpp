@@ -652,3 +652,59 @@ TEST_F(cxComboBox, AFocusedFixedListShowsItsValueOnASelectionBar) {
   const TRect client = Combo->GetViewInfo()->ClientRect;
   EXPECT_EQ(picture.Pixel(client.left + 2, client.top + 2) & 0xFFFFFFu, PixelRgb(clHighlight));
 }
+
+namespace {
+
+// A list that takes the focus of its popup and records the text it is told to look for.
+class TFindingLookupData : public TcxComboBoxLookupData {
+  DECLARE_CLASS(TFindingLookupData, TcxComboBoxLookupData)
+ public:
+  explicit TFindingLookupData(TPersistent* AOwner = nullptr) : TcxComboBoxLookupData(AOwner) {}
+  static inline std::vector<String> Told;
+  void DroppedDown(const String& AFindStr) override { Told.push_back(AFindStr); }
+};
+IMPLEMENT_CLASS(TFindingLookupData)
+
+class TFocusTakingComboProperties : public TcxComboBoxProperties {
+  DECLARE_CLASS(TFocusTakingComboProperties, TcxComboBoxProperties)
+ public:
+  explicit TFocusTakingComboProperties(TPersistent* AOwner = nullptr) : TcxComboBoxProperties(AOwner) {}
+  TClass GetLookupDataClass() override { return TFindingLookupData::StaticClass(); }
+  bool PopupWindowCapturesFocus() override { return true; }
+};
+IMPLEMENT_CLASS(TFocusTakingComboProperties)
+
+class TFocusTakingCombo : public TcxComboBox {
+  DECLARE_CLASS(TFocusTakingCombo, TcxComboBox)
+ public:
+  explicit TFocusTakingCombo(TComponent* AOwner = nullptr, bool AIsInplace = false) : TcxComboBox(AOwner, AIsInplace) {}
+  TClass GetPropertiesClass() override { return TFocusTakingComboProperties::StaticClass(); }
+};
+IMPLEMENT_CLASS(TFocusTakingCombo)
+
+}  // namespace
+
+// A popup whose list takes the focus is told, when it shows, what the search has found so far: the
+// text up to the caret.
+TEST_F(cxComboBox, AFocusTakingListIsToldTheTextSearchedSoFar) {
+  auto* combo = Add<TFocusTakingCombo>(10, 50, 150, 21);
+  for (const char* item : {"apple", "apricot", "banana"}) combo->GetProperties()->GetItems()->Add(item);
+  // Without its own message loop the popup returns to the test at once.
+  combo->GetPopupWindow()->SetModalMode(false);
+  TFindingLookupData::Told.clear();
+  ShowForm();
+  combo->SetFocus();
+  combo->GetProperties()->SetImmediateDropDown(false);
+  Type("apr");
+  ASSERT_TRUE(combo->GetFindSelection());
+  combo->GetProperties()->SetImmediateDropDown(true);
+  Key(VK_F4);
+  ASSERT_TRUE(combo->GetDroppedDown());
+  EXPECT_EQ(TFindingLookupData::Told, (std::vector<String>{"apr"}));
+  Key(VK_ESCAPE);
+  // Without a search in progress it is told nothing.
+  combo->SetFindSelection(false);
+  Key(VK_F4);
+  EXPECT_EQ(TFindingLookupData::Told.size(), 1u);
+  Key(VK_ESCAPE);
+}
