@@ -15,6 +15,8 @@ namespace TSDBGrid {
 IMPLEMENT_CLASS(TtsDBRowCollection)
 IMPLEMENT_CLASS(TtsDBCellCollection)
 
+IMPLEMENT_CLASS(TtsDBRecordItem)
+
 IMPLEMENT_CLASS_PUBLISHED(TtsDBRowItem) { d.Property("Row", &TtsDBRowItem::GetRow, &TtsDBRowItem::SetRow); }
 
 IMPLEMENT_CLASS_PUBLISHED(TtsDBCellItem) {
@@ -94,20 +96,20 @@ void TtsDBRowCollection::ApplyProps() {
   });
 }
 
-void TtsDBRowItem::Construct() {
-  inherited::Construct();
-  if (Owner() && Owner()->GetGrid()->Reading()) FOwnRow = Owner()->CreateRow();
-}
-
-void TtsDBRowItem::Destroy() {
-  FreeAndNil(FOwnRow);
+void TtsDBRecordItem::Destroy() {
+  FreeAndNil(FOwnFacade);
   inherited::Destroy();
 }
 
-void TtsDBRowItem::DefineProperties(Filer::TFiler* Filer) { DefineDataRow(Filer, FDataRow); }
+void TtsDBRecordItem::DefineProperties(Filer::TFiler* Filer) { DefineDataRow(Filer, FDataRow); }
+
+void TtsDBRowItem::Construct() {
+  inherited::Construct();
+  if (Owner() && Owner()->GetGrid()->Reading()) FOwnFacade = Owner()->CreateRow();
+}
 
 TtsDBRow* TtsDBRowItem::GetRow() {
-  TtsDBRow* row = FOwnRow ? FOwnRow : Owner()->GetSharedRow();
+  TtsDBRow* row = FOwnFacade ? static_cast<TtsDBRow*>(FOwnFacade) : Owner()->GetSharedRow();
   row->SetKey(FDataRow);
   return row;
 }
@@ -124,19 +126,11 @@ void TtsDBCellCollection::ApplyProps() {
 
 void TtsDBCellItem::Construct() {
   inherited::Construct();
-  if (Owner() && Owner()->GetGrid()->Reading())
-    FOwnCell = static_cast<TtsDBCell*>(Owner()->CreateCell(Owner()->GetGrid()));
+  if (Owner() && Owner()->GetGrid()->Reading()) FOwnFacade = Owner()->CreateCell(Owner()->GetGrid());
 }
-
-void TtsDBCellItem::Destroy() {
-  FreeAndNil(FOwnCell);
-  inherited::Destroy();
-}
-
-void TtsDBCellItem::DefineProperties(Filer::TFiler* Filer) { DefineDataRow(Filer, FDataRow); }
 
 TtsDBCell* TtsDBCellItem::GetCell() {
-  auto* cell = FOwnCell ? FOwnCell : static_cast<TtsDBCell*>(Owner()->GetSharedCell());
+  auto* cell = static_cast<TtsDBCell*>(FOwnFacade ? FOwnFacade : Owner()->GetSharedCell());
   cell->SetDataCol(FDataCol);
   cell->SetKey(FDataRow);
   return cell;

@@ -28,26 +28,38 @@ class TtsDBRowCollection : public TtsPropCollection {
   TtsDBRow* FSharedRow = nullptr;
 };
 
-class TtsDBRowItem : public TCollectionItem {
-  DECLARE_CLASS(TtsDBRowItem, TCollectionItem)
+// An item of a per-record collection: the record's DataRow (streamed as the entry "DataRow") and,
+// while the grid reads, a facade of its own that holds what was read for the record.
+class TtsDBRecordItem : public TCollectionItem {
+  DECLARE_CLASS(TtsDBRecordItem, TCollectionItem)
  public:
-  // The item's facade (its own while the grid reads, else the collection's), keyed by the item's record.
-  TtsDBRow* GetRow();
-  void SetRow(TtsDBRow* Value) {}
   const Variant& GetDataRow() const { return FDataRow; }
   void SetDataRow(const Variant& Value) { FDataRow = Value; }
 
  protected:
   friend struct ::System::TObjectFactory;
   using TCollectionItem::TCollectionItem;
-  void Construct() override;
   void Destroy() override;
   void DefineProperties(Filer::TFiler* Filer) override;
 
+  TPersistent* FOwnFacade = nullptr;
+  Variant FDataRow;
+};
+
+class TtsDBRowItem : public TtsDBRecordItem {
+  DECLARE_CLASS(TtsDBRowItem, TtsDBRecordItem)
+ public:
+  // The item's facade (its own while the grid reads, else the collection's), keyed by the item's record.
+  TtsDBRow* GetRow();
+  void SetRow(TtsDBRow* Value) {}
+
+ protected:
+  friend struct ::System::TObjectFactory;
+  using TtsDBRecordItem::TtsDBRecordItem;
+  void Construct() override;
+
  private:
   TtsDBRowCollection* Owner() const { return static_cast<TtsDBRowCollection*>(GetCollection()); }
-  TtsDBRow* FOwnRow = nullptr;
-  Variant FDataRow;
 };
 
 class TtsDBCellCollection : public TtsCellCollection {
@@ -62,29 +74,23 @@ class TtsDBCellCollection : public TtsCellCollection {
   using TtsCellCollection::TtsCellCollection;
 };
 
-class TtsDBCellItem : public TCollectionItem {
-  DECLARE_CLASS(TtsDBCellItem, TCollectionItem)
+class TtsDBCellItem : public TtsDBRecordItem {
+  DECLARE_CLASS(TtsDBCellItem, TtsDBRecordItem)
  public:
   Integer GetDataCol() const { return FDataCol; }
   void SetDataCol(Integer Value) { FDataCol = Value; }
   // The item's facade (its own while the grid reads, else the collection's), keyed by the item's cell.
   TtsDBCell* GetCell();
   void SetCell(TtsDBCell* Value) {}
-  const Variant& GetDataRow() const { return FDataRow; }
-  void SetDataRow(const Variant& Value) { FDataRow = Value; }
 
  protected:
   friend struct ::System::TObjectFactory;
-  using TCollectionItem::TCollectionItem;
+  using TtsDBRecordItem::TtsDBRecordItem;
   void Construct() override;
-  void Destroy() override;
-  void DefineProperties(Filer::TFiler* Filer) override;
 
  private:
   TtsDBCellCollection* Owner() const { return static_cast<TtsDBCellCollection*>(GetCollection()); }
-  TtsDBCell* FOwnCell = nullptr;
   Integer FDataCol = 0;
-  Variant FDataRow;
 };
 
 // A layout stream of a bound grid says so ("DataBound"), so that reading it takes its rows and cells
