@@ -330,5 +330,24 @@ TEST_F(DBGridEdit, AnEndEditCheckAskedFromAnEndEventAllowsAtOnceAndTheOuterOneDe
   EXPECT_EQ(Data->FieldByName("id")->GetAsInteger(), 1);
 }
 
+// ---- Cell buttons and clicks ------------------------------------------------------------------------
+TEST_F(DBGridEdit, ButtonsNameTheirRecordAndClicksReportTheRowsOfMouseDownAndUp) {
+  Start();
+  std::vector<String> seen;
+  auto name = [this](const Variant& Row) { return VarIsStr(Row) ? Names[VarToStr(Row)] : IntToStr(Row.ToInteger()); };
+  Grid->OnButtonClick = [&](TObject*, Integer Col, const Variant& Row) { seen.push_back("button " + name(Row)); };
+  Grid->OnSpinRepeat = [&](TObject*, Integer, const Variant& Row, Integer Count, TtsSpinButton) {
+    seen.push_back("spin " + name(Row) + " x" + IntToStr(Count));
+  };
+  Grid->OnClickCell = [&](TObject*, Integer, const Variant& Down, Integer, const Variant& Up, TtsClickPosition,
+                          TtsClickPosition) { seen.push_back("click " + name(Down) + ">" + name(Up)); };
+  Grid->ButtonClick(2, 3);
+  Grid->SpinRepeat(2, 4, spbIncrement, 5);
+  Grid->SetMouseDownColRow(2, 2);
+  Grid->SetMouseUpColRow(2, 0);  // the heading
+  Grid->CheckClickCell(2, Variant(Integer(7)), 2, Variant(Integer(8)), cpCell, cpCell);
+  EXPECT_EQ(seen, (std::vector<String>{"button r3", "spin r4 x5", "click r2>0"}));
+}
+
 }  // namespace
 }  // namespace DBGridTest
