@@ -20,13 +20,6 @@ class DBGridRecords : public DBGridTest {
     Application->ProcessMessages();
   }
   Integer CurrentId() { return Data->FieldByName("id")->GetAsInteger(); }
-  String BookmarkOf(Integer RecNo) {
-    String current = Data->GetBookmark();
-    Data->SetRecNo(RecNo);
-    String bookmark = Data->GetBookmark();
-    Data->SetBookmark(current);
-    return bookmark;
-  }
 };
 
 // ---- Appends -------------------------------------------------------------------------------------------
