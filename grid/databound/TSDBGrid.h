@@ -12,6 +12,7 @@
 #include "TSDBGridTypes.h"
 #include "TSDBGridColumns.h"
 #include "TSDBGridFields.h"
+#include "TSDBGridCurrentCell.h"
 
 namespace TSDBGrid {
 

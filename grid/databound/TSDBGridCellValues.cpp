@@ -2,10 +2,13 @@
 // active record: a displayed record by switching the active buffer record, never by moving the
 // dataset; a record outside the buffer through the strategy. Values are addressed by bookmark in
 // every mode; record ids serve only to look the record's overrides up.
+#include <algorithm>
+
 #include "TSCommon.h"
 #include "TSDBGrid.h"
 #include "TSDBGridColumns.h"
 #include "TSDBGridFields.h"
+#include "TSDBGridScope.h"
 #include "TSGridCells.h"
 #include "TSGridControls.h"
 #include "TSGridStores.h"
@@ -153,6 +156,26 @@ Integer TtsCustomDBGrid::GetDbCellTextWidth(Integer DataCol, const Variant& Data
   Variant value;
   GetDBCellValue(DataCol, Variant(KeyBookmark(DataRow)), value);
   return CellTextWidth(VarToStr(value), GetDBCellWordWrap(DataCol, DataRow));
+}
+
+Integer TtsCustomDBGrid::GetDBColMaxTextWidth(Integer DataCol) {
+  TDataSet* dataset = GetDataset();
+  if (!dataset || !dataset->GetActive() || !FGridData) return 0;
+  SetEnableRedraw(false);
+  TtsDatasetPosition view;
+  FGridData->GetDatasetPosition(view);
+  TtsFinally restore([&] {
+    // The view's top record first, then the current record by its place in the view.
+    FGridData->MoveToRecord(view.Bookmark);
+    if (view.BufferRow != FGridData->CurrentBufRow()) dataset->MoveBy(view.BufferRow - FGridData->CurrentBufRow());
+    SetEnableRedraw(true);
+  });
+  Integer widest = 0;
+  // Each record is current in turn, so its value is read from the link's active record; with record
+  // ids the key is the record's id, which is what the width's property lookups are keyed by.
+  for (dataset->First(); !dataset->Eof(); dataset->Next())
+    widest = std::max(widest, GetDbCellTextWidth(DataCol, CurrentRecordKey()));
+  return widest;
 }
 
 Integer TtsCustomDBGrid::GetCellTextWidth(Integer DataCol, Integer Line) {

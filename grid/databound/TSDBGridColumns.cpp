@@ -299,7 +299,10 @@ void TtsDBCol::Assign(TPersistent* Source) {
   inherited::Assign(Source);
 }
 
-Integer TtsDBCol::GetMaxTextWidth() { return inherited::GetMaxTextWidth(); }
+Integer TtsDBCol::GetMaxTextWidth() {
+  TtsCustomDBGrid* grid = GetDBGrid();
+  return grid->GetDataBound() ? grid->GetDBColMaxTextWidth(GetDataCol()) : inherited::GetMaxTextWidth();
+}
 
 DB::TDataSource* TtsDBCol::GetComboDatasource() { return nullptr; }
 

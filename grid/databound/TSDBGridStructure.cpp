@@ -7,6 +7,7 @@
 #include "TypInfo.h"
 #include "TSDBGrid.h"
 #include "TSDBGridColumns.h"
+#include "TSDBGridCurrentCell.h"
 #include "TSDBGridDataLink.h"
 #include "TSDBGridFields.h"
 #include "TSDBGridPropSets.h"
@@ -22,7 +23,9 @@ namespace TSDBGrid {
 IMPLEMENT_CLASS_PUBLISHED(TtsCustomDBGrid) {
   using G = TtsCustomDBGrid;
   d.Property("Cols", &G::GetGridColCount, &G::SetGridColCount).Stored(&G::StoreCols);
-  d.Property("Rows", &G::GetGridRowCount, &G::SetGridRowCount).Stored(&G::StoreRows);
+  d.Property("Rows", &G::GetDBRowCount, &G::SetDBRowCount).Stored(&G::StoreRows);
+  d.Property("FixedRowCount", &G::GetDBFixedRowCount, &G::SetDBFixedRowCount).Default(0);
+  d.Property("ResizeRows", &G::GetDBResizeRows, &G::SetDBResizeRows).Default(rrAll);
 }
 
 namespace {
@@ -205,7 +208,7 @@ bool TtsCustomDBGrid::ReadOnly() {
 }
 
 // ---- Factories --------------------------------------------------------------------------------------
-TtsCurrentCell* TtsCustomDBGrid::CreateCurrentCell() { return inherited::CreateCurrentCell(); }
+TtsCurrentCell* TtsCustomDBGrid::CreateCurrentCell() { return New<TtsDBCurrentCell>(this); }
 
 TtsGridCols* TtsCustomDBGrid::CreateCols() { return New<TtsDBGridCols>(GetColCount(), this); }
 

@@ -48,6 +48,7 @@ class TtsDBCell;
 class TtsDBRowCollection;
 class TtsDBCellCollection;
 class TtsDBGridStreamComponent;
+class TtsDBCurrentCell;
 
 // The events of the data-bound grid, in their published order. The two record-id events go through
 // RECORDID, since assigning OnGetRecordID may switch record ids on or off.
