@@ -89,7 +89,7 @@ void TtsCustomDBGrid::SetDBCurrentDataRow(const Variant& DataRow) {
       Update();
       InvertRow(oldRow, false, 0);
     }
-    FSelection->DeleteAll();
+    FSelection->ResetAll();
   }
   if (FUseStandardScrolling) {
     Integer row = FGridData->BufferRow(bookmark);
