@@ -76,21 +76,140 @@ void TtsCustomDBGrid::KeyLastRowSelect(bool PaintSuspended) {
   FDataLink->DataSet()->Last();
 }
 
-// ---- The key operations (filled in below) ------------------------------------------------------------------
-void TtsCustomDBGrid::KeyDownVK_Up() { inherited::KeyDownVK_Up(); }
-void TtsCustomDBGrid::VK_UpRowSelect() { inherited::VK_UpRowSelect(); }
-void TtsCustomDBGrid::KeyDownVK_Down() { inherited::KeyDownVK_Down(); }
-void TtsCustomDBGrid::VK_DownRowSelect() { inherited::VK_DownRowSelect(); }
-void TtsCustomDBGrid::KeyDownVK_Prior() { inherited::KeyDownVK_Prior(); }
-void TtsCustomDBGrid::KeyDownVK_Next() { inherited::KeyDownVK_Next(); }
-void TtsCustomDBGrid::KeyCtrl_Up() { inherited::KeyCtrl_Up(); }
-void TtsCustomDBGrid::KeyCtrl_Down() { inherited::KeyCtrl_Down(); }
-void TtsCustomDBGrid::KeyCtrl_Home() { inherited::KeyCtrl_Home(); }
-void TtsCustomDBGrid::KeyCtrl_End() { inherited::KeyCtrl_End(); }
+// ---- Vertical keys ---------------------------------------------------------------------------------------
+// The dataset's cursor moves and the data link scrolls the grid after it. The edit of the record
+// being left is ended first; an appended (inserted) record that was left empty has then been
+// dropped, and the cursor already stands where Up (Down) would have taken it.
+bool TtsCustomDBGrid::VerticalKeyAllowed() {
+  return FDataBound && FDataActive && CanMoveToPos(FCurDisplayCol, FCurDisplayRow);
+}
+
+bool TtsCustomDBGrid::InRowSelectKeys() { return !InEditMode() && !FocusRectActive(); }
+
+void TtsCustomDBGrid::RecordKey(TtsRecordKey Step) {
+  TDataSet* dataSet = FDataLink->DataSet();
+  bool lineOrPage = Step == rkUp || Step == rkDown || Step == rkPageUp || Step == rkPageDown;
+  if (lineOrPage && FCurDisplayRow < 1) return;
+  if (Step == rkDown) {
+    FGridData->SetActiveRecord(FCurDataRow);
+    if (!CanMoveDown()) return;
+  }
+  TtsDataEditMode mode = FDataEditMode;
+  if (!CheckEndEdit(FCurDataCol, -1, true)) return;
+  if (Step == rkUp && mode == demAppend && !FEditModified) return;
+  if (Step == rkDown && mode == demInsert && !FEditModified) return;
+  Integer page = std::max<Integer>(GetVisibleRowCount(), 1);
+  switch (Step) {
+    case rkUp: dataSet->Prior(); break;
+    case rkDown:
+      if (dataSet->MoveBy(1) == 0 && !FIsComboGrid && (FAutoInsert || FGridMode == gmEditInsert) && !ReadOnly())
+        Append();
+      break;
+    case rkPageUp: dataSet->MoveBy(-page); break;
+    case rkPageDown: dataSet->MoveBy(page); break;
+    case rkFirst: dataSet->First(); break;
+    case rkLast: dataSet->Last(); break;
+  }
+}
+
+// In row-select mode the new current record becomes the only selected one; the rows selected
+// before are repainted from the snapshot. A row-select key never appends.
+void TtsCustomDBGrid::RecordKeyRowSelect(TtsRecordKey Step) {
+  if (Step == rkUp || Step == rkDown) {
+    if (FCurDisplayRow < 1) return;
+    if (Step == rkDown) {
+      FGridData->SetActiveRecord(FCurDataRow);
+      if (!CanMoveDown()) return;
+    }
+    TtsDataEditMode mode = FDataEditMode;
+    if (!CheckEndEdit(FCurDataCol, -1, true)) return;
+    if (Step == rkUp && mode == demAppend && !FEditModified) return;
+    if (Step == rkDown && mode == demInsert && !FEditModified) return;
+  }
+  SaveSelectedRows(0);
+  String before = FCurrentBookmark;
+  Integer page = std::max<Integer>(GetVisibleRowCount(), 1);
+  switch (Step) {
+    case rkUp: KeyScrollRowSelect(-1); break;
+    case rkDown: KeyScrollRowSelect(1); break;
+    case rkPageUp: KeyScrollRowSelect(-page); break;
+    case rkPageDown: KeyScrollRowSelect(page); break;
+    case rkFirst: KeyFirstRowSelect(false); break;
+    case rkLast: KeyLastRowSelect(false); break;
+  }
+  if (FCurrentBookmark == before || FGridStatus != grRowSelect) return;
+  {
+    TtsPaintSuspension paintOff(this);
+    FSelection->ResetAll();
+    FSelection->SetSelected(FCurrentBookmark, true);
+  }
+  FLastAddedRow = CurrentBkmPos(FCurrentBookmark);
+  ToggleChangedRows(1, GetGridRowCount());
+  CheckRowColChanged();
+}
+
+void TtsCustomDBGrid::KeyDownVK_Up() {
+  if (!FDataBound) return inherited::KeyDownVK_Up();
+  if (!VerticalKeyAllowed()) return;
+  if (InRowSelectKeys()) return VK_UpRowSelect();
+  RecordKey(rkUp);
+}
+
+void TtsCustomDBGrid::VK_UpRowSelect() {
+  if (!FDataBound) return inherited::VK_UpRowSelect();
+  if (VerticalKeyAllowed()) RecordKeyRowSelect(rkUp);
+}
+
+void TtsCustomDBGrid::KeyDownVK_Down() {
+  if (!FDataBound) return inherited::KeyDownVK_Down();
+  if (!VerticalKeyAllowed()) return;
+  if (InRowSelectKeys()) return VK_DownRowSelect();
+  RecordKey(rkDown);
+}
+
+void TtsCustomDBGrid::VK_DownRowSelect() {
+  if (!FDataBound) return inherited::VK_DownRowSelect();
+  if (VerticalKeyAllowed()) RecordKeyRowSelect(rkDown);
+}
+
+void TtsCustomDBGrid::KeyDownVK_Prior() {
+  if (!FDataBound) return inherited::KeyDownVK_Prior();
+  if (VerticalKeyAllowed()) InRowSelectKeys() ? RecordKeyRowSelect(rkPageUp) : RecordKey(rkPageUp);
+}
+
+void TtsCustomDBGrid::KeyDownVK_Next() {
+  if (!FDataBound) return inherited::KeyDownVK_Next();
+  if (VerticalKeyAllowed()) InRowSelectKeys() ? RecordKeyRowSelect(rkPageDown) : RecordKey(rkPageDown);
+}
+
+void TtsCustomDBGrid::KeyCtrl_Up() {
+  if (!FDataBound) return inherited::KeyCtrl_Up();
+  if (VerticalKeyAllowed()) InRowSelectKeys() ? RecordKeyRowSelect(rkFirst) : RecordKey(rkFirst);
+}
+
+void TtsCustomDBGrid::KeyCtrl_Down() {
+  if (!FDataBound) return inherited::KeyCtrl_Down();
+  if (VerticalKeyAllowed()) InRowSelectKeys() ? RecordKeyRowSelect(rkLast) : RecordKey(rkLast);
+}
+
+// Ctrl+Home and Ctrl+End: the first (last) record; the column moves by the plain grid's keys.
+void TtsCustomDBGrid::KeyCtrl_Home() {
+  if (!FDataBound) return inherited::KeyCtrl_Home();
+  if (!VerticalKeyAllowed()) return;
+  if (InRowSelectKeys()) return RecordKeyRowSelect(rkFirst);
+  RecordKey(rkFirst);
+  inherited::KeyCtrl_Home();
+}
+
+void TtsCustomDBGrid::KeyCtrl_End() {
+  if (!FDataBound) return inherited::KeyCtrl_End();
+  if (!VerticalKeyAllowed()) return;
+  if (InRowSelectKeys()) return RecordKeyRowSelect(rkLast);
+  RecordKey(rkLast);
+  inherited::KeyCtrl_End();
+}
+
 void TtsCustomDBGrid::KeyDownVK_Tab(Word Key) { inherited::KeyDownVK_Tab(Key); }
 void TtsCustomDBGrid::ShiftKeyDownVK_Tab() { inherited::ShiftKeyDownVK_Tab(); }
-void TtsCustomDBGrid::ScrollReposition(Integer, Integer, Integer, Integer, Integer, bool, bool, bool) {}
-void TtsCustomDBGrid::RepositionRowSelect(Integer, Integer, Integer, Integer, Integer) {}
-void TtsCustomDBGrid::KeyScroll(Integer, Integer, Integer) {}
 
 }  // namespace TSDBGrid

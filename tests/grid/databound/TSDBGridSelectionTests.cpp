@@ -11,6 +11,7 @@
 #include "Strings.h"
 #include "TSDBGridData.h"
 #include "TSDBGridSelection.h"
+#include "WinInput.h"
 
 namespace DBGridTest {
 namespace {
@@ -356,6 +357,65 @@ TEST_F(DBSelectionTest, DatasetListsWalkTowardTheOtherEnd) {
   TtsSelectedList* list = nullptr;
   EXPECT_EQ(Grid->GetDatasetList(0, Bkm(30).ToString(), cancel, list, false, 1, Bkm(20).ToString()), 0);
   EXPECT_EQ(list, nullptr) << "an end the walk never meets hands out no list";
+}
+
+// Keys as a table: key x modifiers x mode -> the current record, the dataset's state and the
+// selection.
+TEST_F(DBSelectionTest, VerticalKeysMoveTheRecordAndKeepTheSelectionInStep) {
+  auto currentIndex = [&] {
+    for (Integer i = 0; i < RecordCount; ++i)
+      if (Bookmarks[static_cast<size_t>(i)] == Data->GetBookmark()) return i;
+    return -1;
+  };
+  Integer page = Grid->GetVisibleRowCount();
+  struct TCase {
+    const char* name;
+    TtsGridMode mode;
+    bool autoInsert;
+    std::vector<Integer> selected;  // before the key (row-select mode)
+    Integer from;
+    Word key;
+    TShiftState shift;
+    Integer to;
+    bool appends;
+  };
+  const TCase cases[] = {
+      {"Up", gmEdit, true, {}, 5, VK_UP, {}, 4, false},
+      {"Up at the first record", gmEdit, true, {}, 0, VK_UP, {}, 0, false},
+      {"Down", gmEdit, true, {}, 5, VK_DOWN, {}, 6, false},
+      {"Page Down", gmEdit, true, {}, 5, VK_NEXT, {}, 5 + page, false},
+      {"Page Up", gmEdit, true, {}, 30, VK_PRIOR, {}, 30 - page, false},
+      {"Ctrl+Up", gmEdit, true, {}, 20, VK_UP, {ssCtrl}, 0, false},
+      {"Ctrl+Down", gmEdit, true, {}, 20, VK_DOWN, {ssCtrl}, RecordCount - 1, false},
+      {"Ctrl+Home", gmEdit, true, {}, 20, VK_HOME, {ssCtrl}, 0, false},
+      {"Down past the end appends", gmEdit, true, {}, RecordCount - 1, VK_DOWN, {}, RecordCount - 1, true},
+      {"Down past the end without AutoInsert", gmEdit, false, {}, RecordCount - 1, VK_DOWN, {}, RecordCount - 1,
+       false},
+      {"row select: Up leaves one selected", gmListBox, true, {3, 4, 9}, 5, VK_UP, {}, 4, false},
+      {"row select: Down", gmListBox, true, {5, 6, 7}, 6, VK_DOWN, {}, 7, false},
+      {"row select: Down never appends", gmListBox, true, {RecordCount - 1}, RecordCount - 1, VK_DOWN, {},
+       RecordCount - 1, false},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (Data->State() == DB::dsInsert) Data->Cancel();
+    Grid->SetGridMode(c.mode);
+    Grid->SetAutoInsert(c.autoInsert);
+    Grid->DoSelectRows(StartBkmPos(), EndBkmPos(), false, false);
+    Data->SetBookmark(Bookmarks[static_cast<size_t>(c.from)]);
+    for (Integer i : c.selected) Grid->SetDBRowSelected(Bkm(i), true);
+    Word key = c.key;
+    Grid->ProcessKeyDown(key, c.shift);
+    EXPECT_EQ(Data->State() == DB::dsInsert, c.appends);
+    if (c.appends) continue;
+    EXPECT_EQ(currentIndex(), c.to);
+    EXPECT_EQ(Grid->GetCurrentBookmark(), Data->GetBookmark()) << "the grid follows the dataset";
+    if (!c.selected.empty()) {
+      EXPECT_EQ(Selection()->Count(), 1);
+      EXPECT_TRUE(Grid->GetDBRowSelected(Bkm(c.to))) << "the new current record alone is selected";
+    }
+  }
+  if (Data->State() == DB::dsInsert) Data->Cancel();
 }
 
 }  // namespace
