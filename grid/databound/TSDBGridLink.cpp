@@ -91,7 +91,9 @@ void TtsCustomDBGrid::DataSetScrolled(Integer Distance) {
       if (FUseStandardScrolling && FGridData->CompareBkm(bookmark, FCurrentBookmark) != 0)
         offset = FGridData->BufferRow(bookmark) - FCurDataRow;
       Integer topRow = 0, newRow = 0, count = 0, rows = 0;
-      if (Distance < 0 || (Distance == 0 && offset < 0)) {
+      bool upward = Distance < 0 || (Distance == 0 && offset < 0);
+      Integer oldRow = FCurDataRow;
+      if (upward) {
         if (FUseStandardScrolling)
           rows = DatasetScrolledUp(Distance, offset, topRow, newRow, count);
         else
@@ -102,8 +104,7 @@ void TtsCustomDBGrid::DataSetScrolled(Integer Distance) {
         else
           ScrollLineDown(Distance + offset, topRow, newRow, rows);
       }
-      // The rows moved under the view: what each line shows is painted again.
-      if (rows != 0) Invalidate();
+      if (rows != 0) ScrollRecordLines(upward ? -rows : rows, oldRow);
       PositionCurrentRec(FCurDisplayCol, bookmark, true, false);
     } else {
       PositionCurrentRec(FCurDisplayCol, bookmark, true, false);
@@ -116,6 +117,35 @@ void TtsCustomDBGrid::DataSetScrolled(Integer Distance) {
   CheckRowSelection(false);
   SelectionsChanged(false);
   CheckTopLeftChanged(false);
+}
+
+void TtsCustomDBGrid::ScrollRecordLines(Integer Shift, Integer OldRow) {
+  Integer lines = GetVisibleRowCount();
+  bool movable = HandleAllocated() && CanPaint() && FUseStandardScrolling &&
+                 GetTopRow() == GetFixedRows() && lines >= 2 && std::abs(Shift) < lines;
+  if (!movable) {
+    Invalidate();
+    return;
+  }
+  // Record lines all have the grid's one row height.
+  TRect first, second;
+  CellRect(GetLeftCol(), GetTopRow(), first);
+  CellRect(GetLeftCol(), GetTopRow() + 1, second);
+  Integer pitch = second.top - first.top;
+  if (pitch <= 0) {
+    Invalidate();
+    return;
+  }
+  // Only the record lines move: the empty area below the last one stays as it is.
+  TRect last;
+  CellRect(GetLeftCol(), GetGridRowCount(), last);
+  Integer bottom = std::min<Integer>(GetClientHeight(), last.top + pitch);
+  ScrollRect(0, GetFixedHeight(), GetClientWidth(), bottom, -Shift * pitch, false);
+  // The current row's marks (its focus frame reaches a pixel into its neighbours) moved with the
+  // pixels: the lines around where they went and where they were are painted again.
+  Integer moved = OldRow - Shift;
+  for (Integer line : {moved - 1, moved, moved + 1, OldRow - 1, OldRow, OldRow + 1})
+    if (line >= 1 && line <= GetGridRowCount()) InvalidateRow(line);
 }
 
 Integer TtsCustomDBGrid::DatasetScrolledUp(Integer Distance, Integer Offset, Integer &TopRow, Integer &NewRow,

@@ -167,6 +167,41 @@ TEST_F(DBGridLiveTest, AColumnsWidestTextIsMeasuredOverEveryRecordAndTheViewIsKe
   EXPECT_EQ(Grid->GetCols()->GetItem(1)->GetMaxTextWidth(), 0) << "no records to measure";
 }
 
+TEST_F(DBGridLiveTest, ALineStepMovesThePixelsAndPaintsOnlyTheNewLinesAsAWholeRepaintWould) {
+  SetRows(Range(1, 200));
+  BindAndOpen();
+  Grid->SetDBRowColor(Variant(BookmarkOfRecNo(30)), clYellow);
+  Grid->SetDBCellColor(2, Variant(BookmarkOfRecNo(33)), clAqua);
+  Paint();
+  Integer n = Lines();
+  TRect first, second;
+  Grid->CellRect(1, 1, first);
+  Grid->CellRect(1, 2, second);
+  const Integer pitch = second.top - first.top;
+  struct Step {
+    const char* Name;
+    Integer MoveBy;
+  };
+  const Step steps[] = {{"to the last line", n - 1}, {"one line on", 1}, {"three lines on", 3},
+                        {"back to the top line", -(n - 1)}, {"one line back", -1},
+                        {"two lines back", -2}, {"a page on", n + 4}};
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.Name);
+    Data->MoveBy(step.MoveBy);
+    if (std::abs(step.MoveBy) < 4) {
+      TRect pending = WindowPictures::UpdateBox(Grid);
+      EXPECT_LE(pending.Height(), (std::abs(step.MoveBy) + 3) * pitch + 1)
+          << "only the new lines and those around the current row's old and new places";
+    }
+    Grid->Update();
+    GdiSurface::TGdiSurface stepped, whole;
+    ASSERT_TRUE(WindowPictures::CaptureClient(Grid, stepped));
+    Paint();
+    ASSERT_TRUE(WindowPictures::CaptureClient(Grid, whole));
+    EXPECT_EQ(WindowPictures::Differences(stepped, whole), 0);
+  }
+}
+
 TEST_F(DBGridLiveTest, BarRequestsMoveTheDataset) {
   SetRows(Range(1, 200));
   BindAndOpen();
