@@ -302,9 +302,10 @@ void TCustomdxBarControl::ActivateHint(bool AShow, const String& AText, TObject*
   if (TdxBarManager* manager = GetBarManager()) manager->ActivateHint(AShow, AText, ASender);
 }
 
-TObject* TCustomdxBarControl::CreateHintViewInfo(const String&, const String&, TdxBarScreenTip*) {
-  // The painter's hint view info comes with the screen tips.
-  return nullptr;
+TdxBarCustomHintViewInfo* TCustomdxBarControl::CreateHintViewInfo(const String& AHintText, const String& AShortCut,
+                                                                  TdxBarScreenTip* AScreenTip) {
+  TdxBarPainter* painter = GetPainter();
+  return painter ? painter->CreateHintViewInfo(GetBarManager(), AHintText, AShortCut, AScreenTip) : nullptr;
 }
 
 TPoint TCustomdxBarControl::GetHintPosition(const TPoint& ACursorPos, Integer) {

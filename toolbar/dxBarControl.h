@@ -21,11 +21,11 @@ class TcxAccessibilityHelper;
 namespace dxBar {
 
 class TdxBarShadow;
+class TdxBarCustomHintViewInfo;
 class TdxBarItemControlViewInfo;
 class TCustomdxBarControlViewInfo;
 class TdxFader;
 
-PUBLISHED_ENUM(TdxBarMarkState, msNone, msSelected, msPressed)
 enum TdxBarViewState { bvsNormal, bvsHot };
 enum TdxBarItemSeparatorKind { skHorizontal, skVertical };
 enum TdxBarBehaviorOption {
@@ -275,7 +275,8 @@ class TCustomdxBarControl : public TCustomControl, public IdxBarMouseTrackingWin
   bool IsChildWindow(HWND AWnd);
   bool SelectedItemWantsKey(Word AKey);
   void ActivateHint(bool AShow, const String& AText, TObject* ASender);
-  TObject* CreateHintViewInfo(const String& AHintText, const String& AShortCut, TdxBarScreenTip* AScreenTip);
+  TdxBarCustomHintViewInfo* CreateHintViewInfo(const String& AHintText, const String& AShortCut,
+                                               TdxBarScreenTip* AScreenTip);
   TPoint GetHintPosition(const TPoint& ACursorPos, Integer AHeight);
   void Show();
   void RecreateControls();

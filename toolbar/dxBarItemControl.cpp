@@ -313,7 +313,7 @@ bool TdxBarItemControl::DoHint(bool& ANeedDeactivate, String& AHintText, String&
   return true;
 }
 
-TObject* TdxBarItemControl::CreateHintViewInfo(const String& AHintText, const String& AShortCut) {
+TdxBarCustomHintViewInfo* TdxBarItemControl::CreateHintViewInfo(const String& AHintText, const String& AShortCut) {
   if (!FParent) return nullptr;
   return FParent->CreateHintViewInfo(AHintText, AShortCut, GetItem() ? GetItem()->GetScreenTip() : nullptr);
 }

@@ -31,6 +31,7 @@ class TdxBarItemControlViewInfo;
 class IdxBarItemControlViewInfo;
 class TdxCachedImageOptions;
 class TdxBarHintViewInfo;
+class TdxBarCustomHintViewInfo;
 class TdxFader;
 class IdxBarAccessibilityHelper;
 
@@ -43,7 +44,7 @@ class TdxBarItemControl : public TcxIUnknownObject {
   // ---- Overridable operations, in slot order -----------------------------------------------------------
   virtual TdxFader* GetFader();
   virtual bool DoHint(bool& ANeedDeactivate, String& AHintText, String& AShortCut);
-  virtual TObject* CreateHintViewInfo(const String& AHintText, const String& AShortCut);
+  virtual TdxBarCustomHintViewInfo* CreateHintViewInfo(const String& AHintText, const String& AShortCut);
   virtual bool GetEnabled();
   virtual TPoint GetHintPosition(const TPoint& ACursorPos, Integer AHeight);
   virtual void BeginGroupChanged();

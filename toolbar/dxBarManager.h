@@ -29,6 +29,9 @@ class TcxEventHandlerCollection;
 namespace cxLookAndFeels {
 class TcxLookAndFeel;
 }
+namespace WinHelp {
+struct HELPINFO;
+}
 namespace dxThemeManager {
 class TdxThemeChangedNotificator;
 }
@@ -259,6 +262,13 @@ class TdxBarManager : public TComponent {
 
   // ---- Messages of the owner, activation and floating bars --------------------------------------------------
   void OwnerWndProc(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM ALParam);
+  // WM_HELP about a window at run time: the help topic of the selected item of the open menus (or of
+  // the items that opened them), else of the item under the mouse on a bar window.
+  void HelpOnMenuItem(const WinHelp::HELPINFO& AHelpInfo);
+  // A topic as a context popup (placed at APopupPos when given) when the form has a help button,
+  // else through the application's help.
+  void ShowContextHelp(Integer AHelpContext, const TPoint* APopupPos);
+  bool ShowsHelpPopups();
   static void SendFormBroadcastMessage(HWND AWnd, UINT AMsg, WPARAM AWParam, LPARAM ALParam);
   static bool IsFormBroadcastMessage(UINT AMsg);
   void MainFormClientWndProc(TMessage& AMessage);

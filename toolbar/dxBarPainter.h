@@ -4,6 +4,8 @@
 // may be called on the class's shared instance.
 #pragma once
 
+#include <vector>
+
 #include "Graphics.h"
 #include "cxLookAndFeelPaintersBase.h"
 #include "dxBarItemTypes.h"
@@ -15,14 +17,42 @@ class TcxCanvas;
 namespace StringLists {
 class TStrings;
 }
+namespace cxLookAndFeels {
+class TcxLookAndFeel;
+}
 
 namespace dxBar {
 
 class TdxBarCustomHintViewInfo;
+class TdxBarItemControlDrawParams;
+class TdxBarButtonLikeControlDrawParams;
+class TdxBarApplicationMenuButtonControlDrawParams;
+class TdxBarEditLikeControlDrawParams;
+class TdxBarStaticLikeControlDrawParams;
+class TdxBarSeparatorControlDrawParams;
+class TdxBarColorComboControlDrawParams;
+class TdxBarSpinEditDrawParams;
+class TdxBarProgressControlDrawParams;
+class TdxBarInPlaceSubItemControlDrawParams;
 
 enum TdxBarMDIButton { mdibMinimize, mdibRestore, mdibClose };
 enum TdxBarStaticBorderStyle { sbsNone, sbsLowered, sbsRaised, sbsEtched, sbsBump };
 enum TdxBarSpinEditButton { sbNone, sbUp, sbDown };
+
+// The glyph cell's states, as the item controls hand them to DrawGlyph and its steps.
+struct TdxBarGlyphState {
+  bool NoImage = false;      // the view structure shows no icon, or the control has none
+  bool Selected = false;     // hot
+  bool Down = false;         // checked
+  bool Pressed = false;      // being pressed
+  bool DroppedDown = false;
+  bool GrayScale = false;
+  bool IsSplit = false;      // a button with a separate arrow part
+  TdxBarItemControlViewSize ViewSize = cvsSmall;
+};
+
+// The parts of an item control, as the part layout operations fill them.
+using TdxBarControlParts = std::vector<TRect>;
 
 class TdxBarPainter : public TObject {
   DECLARE_CLASS(TdxBarPainter, TObject)
@@ -33,106 +63,273 @@ class TdxBarPainter : public TObject {
   // in place before the chain runs.
   static TdxBarPainter* CreatePainter(TClass AClass, NativeInt AData);
 
-  // ---- Hints and screen tips -----------------------------------------------------------------------------
-  // A new view info that the caller owns: a plain hint at the mouse cursor.
-  virtual TdxBarCustomHintViewInfo* CreateHintViewInfo(TdxBarManager* ABarManager, const String& AHintText,
-                                                       const String& AShortCut, TdxBarScreenTip* AScreenTip);
-  virtual void ScreenTipDrawBackground(cxGraphics::TcxCanvas* ACanvas, const TRect& R);
-  virtual void ScreenTipDrawFooterLine(cxGraphics::TcxCanvas* ACanvas, const TRect& R);
+  // The operations in the painter's fixed order. Class operations read nothing of the painter object and
+  // may be called on the class's shared instance.
 
-  // ---- Drawing on a device context ------------------------------------------------------------------------
-  virtual void FrameAndFillRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, bool APressed, bool ASelected,
-                                bool AEnabled);
-  virtual void DrawLowered(HDC DC, TRect& R);
-
-  // ---- Toolbar parts ---------------------------------------------------------------------------------------
-  virtual void BarDrawDockedBarBorder(TCustomdxBarControl* ABarControl, HDC DC, TRect& R, HBRUSH ABrush);
-  virtual void BarDrawFloatingBarBorder(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R,
-                                        const TRect& AClientR, HBRUSH ABrush);
-  virtual void BarDrawMDIButton(TCustomdxBarControl* ABarControl, TdxBarMDIButton AButton, Integer AState, HDC DC,
-                                TRect R);
-  virtual void BarDrawCloseButton(TCustomdxBarControl* ABarControl, HDC DC, TRect R);
-
-  // ---- Menu parts --------------------------------------------------------------------------------------------
-  virtual void SubMenuControlDrawSeparator(cxGraphics::TcxCanvas* ACanvas, const TRect& ARect);
-
-  // ---- Metrics and predicates (class operations: they read nothing of the painter object) -----------------
-  // Toolbar frame and general.
+  // ---- Toolbar frame and general -----------------------------------------------------------------------------
+  virtual void DrawToolbarContentPart(TCustomdxBarControl* ABarControl, cxGraphics::TcxCanvas* ACanvas);
+  virtual void DrawToolbarNonContentPart(TCustomdxBarControl* ABarControl, HDC DC);
+  virtual TRect GetToolbarCaptionRect(TCustomdxBarControl* ABarControl);
   virtual bool IsCompoundPainting();
   virtual bool AllowLargeIcons();
-  virtual Integer GetToolbarsOffsetForAutoAlign();
-  virtual Integer GetBorderSize();
-  virtual Integer GetPopupWindowBorderWidth();
-  virtual TPoint GetBarItemContolHintPosition(const TPoint& ACursorPos);
-  // Toolbar caption and mark.
-  virtual bool BarIsBarSmall(const TRect& R);
-  virtual TColor BarCaptionBkColor(bool AActive);
-  virtual TColor BarCaptionColor();
-  virtual TColor BarMarkArrowColor();
-  virtual TColor GetDrawMarkElementColor();
-  virtual Integer MarkSizeX();
-  // Text layout and glyph flags.
-  virtual TRect GetControlTextIndents();
-  virtual Integer GetDotSpaceAfter(Integer ADotSize);
-  virtual TRect GetCaptionOffsets();
-  virtual Integer GlyphDownShift();
-  virtual Integer GlyphDrawDownedShift(bool ADown);
-  virtual Integer LoweredBorderSize();
-  virtual bool IsFlatGlyphImage();
-  virtual bool IsFlatItemText();
-  virtual bool IsFlatItemTextForMenu();
-  virtual bool IsCustomSelectedTextColorExists();
-  virtual bool IsGlyphImageHasShadow();
-  virtual bool IsItemTextSelectedInverted();
+  // Places a button's caption beside or under its image (AImageRect) and chooses its alignment
+  // (0 left, 1 centre, 2 right).
+  virtual void CorrectCaptionParams(TdxBarButtonLikeControlDrawParams* ADrawParams, TRect& ACaptionRect,
+                                    Integer& AAlignment, const TRect& AImageRect);
+
+  // ---- Glyph cell and arrows -------------------------------------------------------------------------------------
+  virtual void DrawGlyphBorder(TdxBarItemControl* AControl, HDC DC, HBRUSH ABrush, const TRect& R,
+                               TdxBarPaintType APaintType, const TdxBarGlyphState& AState);
+  virtual void DrawGlyphCheckMark(TdxBarItemControl* AControl, HDC DC, const TRect& R, TdxBarPaintType APaintType,
+                                  const TdxBarGlyphState& AState);
+  virtual void DrawGlyphEmptyImage(TdxBarItemControl* AControl, HDC DC, const TRect& R, TdxBarPaintType APaintType,
+                                   bool ADown);
+  virtual void DrawItemArrow(HDC DC, const TRect& R, TcxArrowDirection ADirection, bool AEnabled, bool ASelected,
+                             bool AFlat, TColor AColor = clDefault);
+  virtual void DrawLargeItemArrow(HDC DC, const TRect& R, TcxArrowDirection ADirection, Integer ASize, bool AEnabled,
+                                  bool ASelected, bool AFlat, TColor AColor = clDefault);
+  virtual void FrameFlatSelRect(HDC DC, const TRect& R);
+
+  // ---- Text and glyph colours and flags --------------------------------------------------------------------------
+  virtual TColor GetDefaultEnabledTextColor(TdxBarItemControl* AControl, bool ASelected, bool AFlat);
+  virtual void GetDisabledTextColors(TdxBarItemControl* AControl, bool ASelected, bool AFlat, TColor& AColor1,
+                                     TColor& AColor2);
+  virtual TColor GetEnabledTextColor(TdxBarItemControl* AControl, bool ASelected, bool AFlat);
+  virtual TColor GetItemArrowColor(TdxBarItemControl* AControl, bool ASelected, bool AFlat);
+  virtual bool GetFaded(TCustomdxBarControl* ABarControl);
   virtual bool IgnoreGlyphOpaque();
   virtual bool IgnoreNonRecentColor();
   virtual bool IsMenuItem();
   virtual bool UseTextColorForItemArrow();
-  // Grips, borders and arrow widths.
+
+  // ---- Hints -----------------------------------------------------------------------------------------------------
+  virtual TPoint GetBarItemContolHintPosition(const TPoint& ACursorPos);
+  // A new view info that the caller owns: a plain hint at the mouse cursor.
+  virtual TdxBarCustomHintViewInfo* CreateHintViewInfo(TdxBarManager* ABarManager, const String& AHintText,
+                                                       const String& AShortCut, TdxBarScreenTip* AScreenTip);
+
+  // ---- Toolbar caption and mark ----------------------------------------------------------------------------------
+  virtual bool BarIsBarSmall(const TRect& R);
+  virtual TColor BarCaptionBkColor(bool AActive);
+  virtual TColor BarCaptionColor();
+  virtual TColor BarMarkArrowColor();
+  virtual void BarDrawGrip(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R);
+  virtual void BarDrawMarkArrow(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, TdxBarMarkState AState);
+  // Two chevrons with their top-left corner at (X, Y), pointing right on horizontal bars and down on
+  // vertical ones.
+  virtual void BarDrawMarkAtPos(HDC DC, Integer X, Integer Y, bool AVertical, TColor AColor);
+  virtual void BarDrawMarkBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, HBRUSH ABrush);
+  virtual void BarDrawMarkElements(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R);
+  virtual void BarOffsetFloatingBarCaption(TCustomdxBarControl* ABarControl, Integer& X, TRect& R);
+  virtual TColor GetDrawMarkElementColor();
+
+  // ---- Captions and ellipsis dots --------------------------------------------------------------------------------
+  virtual void ButtonLikeControlDoDrawCaption(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R,
+                                              UINT AFormat, Integer AAlignment);
+  virtual TRect GetControlTextIndents();
+  virtual TRect GetControlCaptionRect(TdxBarItemControlDrawParams* ADrawParams);
+  virtual void InflateSizeForArrow(TdxBarButtonLikeControlDrawParams* ADrawParams, Integer& ASize);
+  virtual Integer GetDotSpaceAfter(Integer ADotSize);
+
+  // ---- Colour combo button and combo arrow -----------------------------------------------------------------------
+  virtual TRect GetCustomColorButtonBounds(TdxBarColorComboControlDrawParams* ADrawParams, const TRect& R);
+  virtual Integer GetCustomColorButtonWidth(TdxBarColorComboControlDrawParams* ADrawParams, const TRect& R);
+  virtual void DrawDot(TdxBarItemControlDrawParams* ADrawParams, const TRect& R);
+  virtual void DrawDots(TdxBarItemControlDrawParams* ADrawParams, const TRect& R, bool APressed);
+  virtual void ComboControlDrawArrow(TdxBarEditLikeControlDrawParams* ADrawParams, const TRect& R, TColor AColor,
+                                     Integer ASize);
+
+  // ---- Menu scroll band and expand mark --------------------------------------------------------------------------
+  virtual void SubMenuControlFillScrollArrow(TdxBarSubMenuControl* ABarSubMenuControl,
+                                             cxGraphics::TcxCanvas* ACanvas, const TRect& R, TColor AColor);
+  virtual void SubMenuControlDrawScrollArrow(TdxBarSubMenuControl* ABarSubMenuControl,
+                                             cxGraphics::TcxCanvas* ACanvas, const TRect& R, TColor AColor,
+                                             TcxArrowDirection ADirection);
+  virtual void SubMenuControlDrawScrollBand(TdxBarSubMenuControl* ABarSubMenuControl, cxGraphics::TcxCanvas* ACanvas,
+                                            TcxArrowDirection ADirection);
+  virtual void SubMenuControlDrawScrollBandBackground(TdxBarSubMenuControl* ABarSubMenuControl,
+                                                      cxGraphics::TcxCanvas* ACanvas, bool ABottom);
+  virtual void SubMenuControlDrawNonRecentGroupSeparator(TdxBarSubMenuControl* ABarSubMenuControl,
+                                                         cxGraphics::TcxCanvas* ACanvas, bool ABottom);
+  virtual TRect SubMenuControlGetScrollBandBounds(TdxBarSubMenuControl* ABarSubMenuControl, bool ABottom);
+  virtual Integer SubMenuControlGetScrollBandSize(TdxBarSubMenuControl* ABarSubMenuControl);
+  virtual Integer SubMenuControlGetScrollArrowSize(Integer AHeight);
+  virtual void SubMenuControlDrawMarkContent(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, const TRect& R,
+                                             bool ASelected);
+  virtual void SubMenuControlDrawMarkBand(TdxBarSubMenuControl* ABarSubMenuControl, const TRect& R, bool ASelected);
+  virtual void SubMenuControlDrawMarkSelection(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, const TRect& R);
+  virtual bool SubMenuControlUseScrollButtons();
+
+  // ---- Edit interior, spin arrow, date navigator caption ---------------------------------------------------------
+  // The interior of an edit window whose text is ATextHeight high.
+  virtual void EditOffsetInteriorRect(TRect& R, Integer ATextHeight);
+  virtual void DrawSpinEditArrow(TdxBarSpinEditDrawParams* ADrawParams, const TPoint& P, TdxBarSpinEditButton AButton,
+                                 TColor AColor);
+  virtual void DateNavigatorDrawButtonCaption(HDC DC, const TRect& R, bool APressed, const String& AText,
+                                              Integer AOffset);
+
+  // ---- Control part layout (the constructor stands here in the painter's table) ---------------------------------
+  virtual void CalculateButtonParts(TdxBarButtonLikeControlDrawParams* ADrawParams, TdxBarControlParts& AParts,
+                                    const TRect& R);
+  virtual void CalculateColorComboParts(TdxBarColorComboControlDrawParams* ADrawParams, TdxBarControlParts& AParts,
+                                        const TRect& R);
+  virtual void CalculateComboParts(TdxBarEditLikeControlDrawParams* ADrawParams, TdxBarControlParts& AParts,
+                                   const TRect& R);
+  virtual void CalculateEditParts(TdxBarEditLikeControlDrawParams* ADrawParams, TdxBarControlParts& AParts,
+                                  const TRect& R);
+  virtual void CalculateSpinEditParts(TdxBarSpinEditDrawParams* ADrawParams, TdxBarControlParts& AParts,
+                                      const TRect& R);
+
+  // ---- Text colours and layout metrics ---------------------------------------------------------------------------
+  virtual void GetTextColors(TdxBarItemControl* AControl, bool AEnabled, bool ASelected, bool AFlat, TColor& AColor1,
+                             TColor& AColor2);
+  virtual TRect GetToolbarContentOffsets(TdxBar* ABar, TdxBarDockingStyle ADockingStyle, bool AHasSizeGrip);
+  virtual Integer GetToolbarsOffsetForAutoAlign();
+  virtual Integer GetBorderSize();
+  virtual Integer GetIconAreaSize(TCustomdxBarControl* ABarControl);
+  virtual Integer GetControlCaptionOffset(cxGraphics::TcxCanvas* ACanvas);
+  virtual Integer GetDefaultTextSize(cxGraphics::TcxCanvas* ACanvas);
+  virtual Integer GetPopupWindowBorderWidth();
+  virtual TRect GetLargeImageBounds(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& ACellRect,
+                                    const TSize& AImageSize);
+
+  // ---- Item background, glyph and text drawing -------------------------------------------------------------------
+  // Fills R with ABrush, or through the bar window's background fill when not AOpaque.
+  virtual void DrawBackground(TdxBarItemControl* AControl, HDC DC, const TRect& R, HBRUSH ABrush, bool AOpaque);
+  virtual void DrawBackgroundFrameRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, HBRUSH ABrush,
+                                       bool AOpaque);
+  virtual void DrawDisabledShadowRect(TdxBarItemControl* AControl, HDC DC, const TRect& R);
+  virtual void DrawItemBackground(TdxBarItemControl* AControl, cxGraphics::TcxCanvas* ACanvas, const TRect& R,
+                                  HBRUSH ABrush);
+  // The glyph cell ACellRect; ABackgroundRect (empty: the cell) takes its border and background.
+  virtual void DrawGlyph(TdxBarItemControl* AControl, HDC DC, const TRect& ACellRect, const TRect& ABackgroundRect,
+                         TdxBarPaintType APaintType, const TdxBarGlyphState& AState);
+  virtual void DrawGlyphAndBkgnd(TdxBarItemControl* AControl, HDC DC, const TRect& ACellRect,
+                                 const TRect& ABackgroundRect, HBRUSH ABrush, TdxBarPaintType APaintType,
+                                 const TdxBarGlyphState& AState);
+  virtual void DrawItemBackgroundInSubMenu(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R);
+  // AAlignment: 0 left, 1 centre, 2 right; AFormat the text-format flags.
+  virtual void DrawItemText(TdxBarItemControl* AControl, HDC DC, const String& AText, TRect R, Integer AAlignment,
+                            bool AClip, bool AVertical, bool ASelected, bool AEnabled, bool AFlat, UINT AFormat);
+  virtual void DrawLowered(HDC DC, TRect& R);
+  virtual void FrameAndFillRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, bool APressed, bool ASelected,
+                                bool AEnabled);
+  virtual TRect GetCaptionOffsets();
+  virtual HBRUSH GlyphBkgndBrush(TdxBarItemControl* AControl, TdxBarPaintType APaintType,
+                                 const TdxBarGlyphState& AState);
+  virtual Integer GlyphDownShift();
+  virtual Integer GlyphDrawDownedShift(bool ADown);
+  virtual bool IsFlatGlyphImage();
+  virtual bool IsFlatItemText();
+  virtual bool IsFlatItemTextForMenu();
+  virtual bool IsCustomSelectedTextColorExists();
+  virtual bool IsGlyphImageBackgroundOpaque(TdxBarItemControl* AControl, TdxBarPaintType APaintType,
+                                            const TdxBarGlyphState& AState);
+  virtual bool IsGlyphImageHasShadow();
+  virtual bool IsGlyphImageTransparent(TdxBarItemControl* AControl);
+  virtual bool IsItemTextSelectedInverted();
+  virtual Integer LoweredBorderSize();
+  virtual Integer TextAreaOffset(TdxBarItemControl* AControl);
+
+  // ---- Grips, borders and arrow widths ---------------------------------------------------------------------------
   virtual Integer BeforeFingersSize();
+  virtual Integer BorderSizeX();
+  virtual Integer BorderSizeY();
   virtual Integer EmptyFingersSize();
   virtual Integer FingersSize();
   virtual Integer GripperSize();
-  virtual Integer BorderSizeX();
-  virtual Integer BorderSizeY();
   virtual Integer RealButtonArrowWidth(TdxBarManager* ABarManager);
   virtual Integer RealLargeButtonArrowWidth(TdxBarManager* ABarManager);
   virtual Integer SubMenuBeginGroupIndent();
-  // Docks, shadows and bar brushes.
+
+  // ---- Docks, shadows, owner links and bar brushes ---------------------------------------------------------------
+  // ADestR of the dock, with ASourceR its place in the dock's whole rectangle AWholeR.
+  virtual void DockControlFillBackground(TdxDockControl* ADockControl, HDC DC, const TRect& ADestR,
+                                         const TRect& ASourceR, const TRect& AWholeR, HBRUSH ABrush, TColor AColor);
   virtual bool IsNativeBackground();
   virtual bool BarChildrenHaveShadows();
+  virtual bool BarHasShadow(TCustomdxBarControl* ABarControl);
+  virtual bool BarLinkedOwnerHasShadow(TCustomdxBarControl* ABarControl);
+  virtual HBRUSH BarControlOwnerBrush(TdxBarManager* ABarManager);
   virtual Integer BarDockedGetRowIndent();
+  virtual void BarDrawDockedBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& ADestR,
+                                       const TRect& ASourceR, HBRUSH ABrush, TColor AColor);
+  virtual void BarDrawFloatingBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& ADestR,
+                                         const TRect& ASourceR, HBRUSH ABrush, TColor AColor);
+  virtual void BarDrawOwnerLink(TCustomdxBarControl* ABarControl, HDC DC);
   virtual HBRUSH BarToolbarBrush();
+  virtual HBRUSH BarToolbarBrushEx(TCustomdxBarControl* ABarControl);
   virtual HBRUSH BarToolbarDownedBrush();
   virtual HBRUSH BarToolbarDownedSelBrush();
   virtual HBRUSH BarToolbarSelBrush();
-  // Toolbars: behaviour and sizes.
+
+  // ---- Combo and edit metrics, window region ---------------------------------------------------------------------
   virtual Integer ComboBoxArrowWidth(Integer AWidth);
+  virtual Integer EditTextSize(TCustomdxBarControl* ABarControl, Integer ATextHeight);
   virtual TRect GetEditTextVerticalOffsets();
+  virtual void SetWindowRgn(TCustomdxBarControl* ABarControl);
+
+  // ---- Toolbars: behaviour, sizes and drawing --------------------------------------------------------------------
   virtual bool BarAllowHotTrack();
   virtual bool BarAllowQuickCustomizing();
-  virtual Integer BarBeginGroupSize();
   virtual Integer BarBeginGroupSideSize();
+  virtual Integer BarBeginGroupSize();
+  virtual TRect BarBorderPaintSizes(TCustomdxBarControl* ABarControl);
   virtual Integer BarBorderSize();
   virtual TRect BarBorderSizes();
-  virtual Integer BarCaptionSize();
   virtual Integer BarCaptionAreaSize();
-  virtual TSize BarCloseButtonSize();
+  virtual void BarCaptionFillBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, HBRUSH ABrush);
+  virtual Integer BarCaptionSize();
   virtual bool BarCaptionTransparent();
+  virtual TSize BarCloseButtonSize();
+  virtual void BarDrawBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& ADestR, const TRect& ASourceR,
+                                 HBRUSH ABrush, TColor AColor);
+  // The gap between two groups; AHorz: a horizontal line (items stacked vertically).
+  virtual void BarDrawBeginGroup(TCustomdxBarControl* ABarControl, HDC DC, TRect R, HBRUSH ABrush, bool AHorz);
+  virtual void BarDrawCaptionElement(TCustomdxBarControl* ABarControl, HDC DC, TdxBarMarkState AState, TRect& R);
+  virtual void BarDrawCloseButton(TCustomdxBarControl* ABarControl, HDC DC, TRect R);
+  virtual void BarDrawDockedBarBorder(TCustomdxBarControl* ABarControl, HDC DC, TRect& R, HBRUSH ABrush);
+  virtual void BarDrawFloatingBarBorder(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R,
+                                        const TRect& AClientR, HBRUSH ABrush);
+  virtual void BarDrawFloatingBarCaption(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, TRect ACaptionR,
+                                         HBRUSH ABrush);
+  virtual void BarDrawMark(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, TdxBarMarkState AState);
+  virtual void BarDrawMarks(TCustomdxBarControl* ABarControl, cxGraphics::TcxCanvas* ACanvas, const TRect& R,
+                            HBRUSH ABrush);
+  virtual void BarDrawMDIButton(TCustomdxBarControl* ABarControl, TdxBarMDIButton AButton, Integer AState, HDC DC,
+                                TRect R);
+  virtual void BarDrawStatusBarGrip(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, HBRUSH ABrush);
+  virtual void BarDrawStatusBarBorder(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, HBRUSH ABrush);
   virtual Integer BarHorSize();
+  virtual TRect BarMarkRect(TCustomdxBarControl* ABarControl);
+  virtual TRect BarMarkItemRect(TCustomdxBarControl* ABarControl);
+  virtual void BarMarkRectInvalidate(TCustomdxBarControl* ABarControl);
   virtual Integer BarTopSize();
   virtual Integer BarBottomSize();
   virtual bool BarUseSystemClose();
   virtual bool BarUseSystemNCBorder();
+  virtual Integer MarkSizeX();
+  virtual void StatusBarFillBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& ADestR,
+                                       const TRect& ASourceR, const TRect& AWholeR, HBRUSH ABrush, TColor AColor);
   virtual TRect StatusBarBorderOffsets();
   virtual Integer StatusBarTopBorderSize();
-  // Quick customization and item indents. DrawQuickCustItemFrame makes the frame square and answers its
-  // new right edge.
+  virtual TSize StatusBarGripSize();
+
+  // ---- Quick customization and item indents -----------------------------------------------------------------------
+  virtual HBRUSH BarToolbarBrushEx2(TCustomdxBarControl* ABarControl);
+  // Makes the frame square and answers its new right edge.
   virtual Integer DrawQuickCustItemFrame(HDC DC, TRect& R);
+  virtual void DrawQuickCustItemFrameSelected(TdxBarItemControl* AControl, HDC DC, const TRect& R);
   virtual bool IsQuickControlPopupOnRight();
+  virtual Integer GetTailAreaSize(TdxBarItemControl* AControl);
   virtual TRect ItemControlGetIndents();
-  virtual TRect SeparatorControlGetIndents();
-  // Buttons.
+
+  // ---- Buttons and their drop-down arrows -------------------------------------------------------------------------
+  virtual HBRUSH ButtonControlArrowBrush(TdxBarButtonLikeControlDrawParams* ADrawParams);
+  virtual bool IsButtonControlArrowBackgroundOpaque(TdxBarButtonLikeControlDrawParams* ADrawParams);
+  virtual bool IsButtonControlArrowDrawSelected(TdxBarButtonLikeControlDrawParams* ADrawParams);
+  virtual bool IsButtonControlArrowFlat();
+  virtual bool IsDropDownRepaintNeeded();
   virtual Integer GetButtonBorderHeight();
   virtual Integer GetButtonBorderWidth();
   virtual Integer GetButtonHeight(Integer AHeight);
@@ -141,71 +338,203 @@ class TdxBarPainter : public TObject {
   virtual TSize GetDefaultArrowSignSize();
   virtual void CorrectButtonControlDefaultHeight(Integer& AHeight);
   virtual void CorrectButtonControlDefaultWidth(Integer& AWidth);
-  virtual bool IsButtonControlArrowFlat();
-  virtual bool IsDropDownRepaintNeeded();
-  // Combo boxes and drop-down list boxes.
+  virtual void OffsetCaptionBounds(bool ADown, bool APressed, TRect& R);
+  virtual void OffsetEllipsisBounds(bool APressed, TRect& R);
+  virtual void DrawButtonLikeControl(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R);
+  virtual void DrawButtonLikeControlCaption(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R,
+                                            const TRect& AImageRect);
+  virtual void DrawButtonControlArrow(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R);
+  virtual void DrawButtonControlArrowBackground(TdxBarButtonLikeControlDrawParams* ADrawParams, TRect& R,
+                                                HBRUSH ABrush);
+  virtual void DrawSplitControlArrow(TdxBarButtonLikeControlDrawParams* ADrawParams, TRect R);
+  virtual void DrawAssociateControlArrow(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R);
+
+  // ---- Combo boxes and drop-down list boxes -----------------------------------------------------------------------
   virtual TColor ComboControlArrowColor();
+  virtual HBRUSH ComboControlButtonBrush(TdxBarEditLikeControlDrawParams* ADrawParams);
   virtual Integer ComboControlArrowOffset();
   virtual TRect ComboControlButtonOffsets();
+  virtual void ComboControlDrawArrowButton(TdxBarEditLikeControlDrawParams* ADrawParams, TRect R);
+  virtual void ComboControlDrawSimpleButton(TdxBarEditLikeControlDrawParams* ADrawParams, TRect& R);
   virtual Integer DropDownListBoxBorderSize();
-  // Menus.
+  virtual void DropDownListBoxDrawBorder(HDC DC, TColor AColor, TRect R);
+
+  // ---- Menus ------------------------------------------------------------------------------------------------------
   virtual bool SubMenuControlHasBand();
   virtual bool SubMenuControlIsOffsetRecentGroupNeeded();
-  virtual bool SubMenuControlUseScrollButtons();
   virtual Integer SubMenuControlArrowsOffset();
   virtual Integer SubMenuControlArrowWidth(Integer AHeight);
   virtual Integer SubMenuControlBeginGroupSize();
   virtual Integer SubMenuControlBorderSize();
   virtual Integer SubMenuControlNCBorderSize();
   virtual Integer SubMenuControlClientBorderSize();
+  // The arrow width and the expand mark's height of a menu whose items are AItemHeight high.
+  virtual void SubMenuControlCalcDrawingConsts(cxGraphics::TcxCanvas* ACanvas, Integer AItemHeight,
+                                               Integer& AMenuArrowWidth, Integer& AMarkSize);
   virtual TRect SubMenuControlContentRectOffset();
+  virtual Integer SubMenuControlDetachCaptionAreaSize(TdxBarSubMenuControl* ABarSubMenuControl);
+  virtual Integer SubMenuControlGetBandSize(TdxBarSubMenuControl* ABarSubMenuControl);
+  virtual Integer SubMenuControlGetControlContentIndent(TdxBarSubMenuControl* ABarSubMenuControl);
   virtual Integer SubMenuControlInternalBorderSize();
   virtual Integer SubMenuControlInternalBorderOffset();
   virtual Integer SubMenuControlMarkArrowSize(Integer AHeight);
   virtual Integer SubMenuControlNormalItemHeight();
   virtual TRect SubMenuControlGetItemIconRect(const TRect& AItemRect, Integer AWidth);
+  virtual TRect SubMenuControlGetItemTextRect(TdxBarItemControl* AControl, const TRect& AItemRect);
+  virtual Integer SubMenuControlGetItemTextIndent(TdxBarItemControl* AControl);
+  virtual TRect SubMenuControlBeginGroupRect(TdxBarSubMenuControl* ABarSubMenuControl, TdxBarItemControl* AControl,
+                                             const TRect& AItemRect);
   virtual void SubMenuControlOffsetDetachCaptionRect(TRect& R);
-  virtual Integer SubMenuControlGetScrollArrowSize(Integer AHeight);
+  virtual void SubMenuControlDrawScrollButton(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, const TRect& R);
+  virtual void SubMenuControlDrawBackground(TdxBarSubMenuControl* ABarSubMenuControl, cxGraphics::TcxCanvas* ACanvas,
+                                            const TRect& R, HBRUSH ABrush, TColor AColor);
+  virtual void SubMenuControlDrawBorder(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, TRect R);
+  virtual void SubMenuControlDrawClientBorder(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, const TRect& R,
+                                              HBRUSH ABrush);
+  virtual void SubMenuControlDrawDetachCaption(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, TRect R);
+  virtual void SubMenuControlDrawBeginGroup(TdxBarSubMenuControl* ABarSubMenuControl, TdxBarItemControl* AControl,
+                                            cxGraphics::TcxCanvas* ACanvas, const TRect& R);
+  virtual void SubMenuControlDrawItemFrame(TdxBarItemControl* AControl, cxGraphics::TcxCanvas* ACanvas,
+                                           const TRect& R, Integer AIndex);
+  virtual void SubMenuControlDrawSeparator(cxGraphics::TcxCanvas* ACanvas, const TRect& ARect);
+  virtual void SubMenuControlPrepareBkBrush(HBRUSH& ABrush);
+  virtual Integer SubMenuControlTextSize(cxGraphics::TcxCanvas* ACanvas);
   virtual HBRUSH SubMenuControlToolbarItemsBrush();
+
+  // ---- Application menu and extra menu ----------------------------------------------------------------------------
+  virtual void ApplicationMenuDrawBorder(TdxBarSubMenuControl* ABarSubMenuControl, HDC DC, TRect R);
+  virtual void ApplicationMenuDrawButton(TdxBarApplicationMenuButtonControlDrawParams* ADrawParams, const TRect& R);
+  virtual void ApplicationMenuDrawContentArea(TdxBarSubMenuControl* ABarSubMenuControl,
+                                              cxGraphics::TcxCanvas* ACanvas, const TRect& R,
+                                              const TRect& AContentRect);
   virtual TRect ApplicationMenuGetFrameSizes();
-  // Edits and edit-like controls.
+  virtual void ExtraMenuControlDrawBackground(TCustomdxBarControl* ABarControl, cxGraphics::TcxCanvas* ACanvas,
+                                              const TRect& R, HBRUSH ABrush);
+  virtual void ExtraMenuControlDrawBeginGroup(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R,
+                                              HBRUSH ABrush, bool AHorz);
+
+  // ---- Edits and edit-like controls -------------------------------------------------------------------------------
+  virtual void EditDrawInterior(TdxBarItemControl* AEditControl, cxGraphics::TcxCanvas* ACanvas, const TRect& R);
+  virtual cxLookAndFeels::TcxLookAndFeel* EditGetRealLookAndFeel(TdxBarManager* ABarManager,
+                                                                  cxLookAndFeels::TcxLookAndFeel* ALookAndFeel);
   virtual TColor EditGetEnabledBkColor();
+  virtual TColor EditGetDisabledBkColor(TdxBarItemControl* AControl);
+  virtual TColor EditGetBkColor(TdxBarEditLikeControlDrawParams* ADrawParams);
   virtual TColor EditGetEnabledTextColor();
   virtual TColor EditGetDisabledTextColor();
+  virtual TColor EditGetTextColor(TdxBarEditLikeControlDrawParams* ADrawParams);
+  virtual void EditGetColors(TdxBarItemControl* AEditControl, TColor& ATextColor, TColor& ABkColor);
   virtual bool EditButtonAllowOffsetContent();
   virtual bool EditButtonAllowCompositeFrame();
+  virtual bool EditButtonAllowHotTrack(TdxBarEditLikeControlDrawParams* ADrawParams);
   virtual bool EditButtonIsCustomBorder();
   virtual bool EditButtonIsCustomBackground();
   virtual void EditButtonCorrectDefaultWidth(Integer& AWidth);
+  virtual void EditButtonDrawBackground(TdxBarEditLikeControlDrawParams* ADrawParams, HDC DC, const TRect& R);
+  virtual void EditButtonDrawBorder(TdxBarEditLikeControlDrawParams* ADrawParams, HDC DC, TRect& R);
+  // One row of a combo's list (AIndex -1: the combo's own text).
+  virtual void CustomComboDrawItem(TdxBarItem* ACombo, cxGraphics::TcxCanvas* ACanvas, Integer AIndex,
+                                   const TRect& R, StdCtrls::TOwnerDrawState AState);
+  virtual void DrawEditLikeControl(TdxBarEditLikeControlDrawParams* ADrawParams, const TRect& R);
   virtual TRect EditControlBorderOffsets();
+  virtual void EditControlDrawBackground(TdxBarEditLikeControlDrawParams* ADrawParams);
+  virtual void EditControlDrawBorder(TdxBarEditLikeControlDrawParams* ADrawParams, TRect& R);
+  virtual void EditControlDrawCaption(TdxBarEditLikeControlDrawParams* ADrawParams);
+  virtual void EditControlDrawSelectionFrame(TdxBarEditLikeControlDrawParams* ADrawParams, const TRect& R);
+  virtual void EditControlDrawGlyph(TdxBarEditLikeControlDrawParams* ADrawParams);
+  virtual bool EditControlCaptionBackgroundIsOpaque(TdxBarEditLikeControlDrawParams* ADrawParams);
+  virtual bool EditControlCaptionRightIndentIsOpaque(TdxBarEditLikeControlDrawParams* ADrawParams);
+  virtual void EditControlDrawTextField(TdxBarEditLikeControlDrawParams* ADrawParams);
   virtual DWORD EditControlES_Style();
   virtual bool EditControlShowIconDefault();
+  virtual TRect EditControlIndents(TdxBarEditLikeControlDrawParams* ADrawParams, TdxBarItemControlPart APart);
+  virtual Integer EditControlCaptionLeftIndent(TdxBarEditLikeControlDrawParams* ADrawParams);
   virtual Integer EditControlCaptionRelativeLeftIndent();
   virtual Integer EditControlCaptionAbsoluteLeftIndent();
   virtual Integer EditControlCaptionRightIndent();
   virtual TRect EditControlSubMenuGlyphIndents();
+  virtual HBRUSH EditControlGetRightCaptionIndentBrush(TdxBarItemControl* AControl);
   virtual bool EditControlGlyphIsDrawSelected();
+  virtual void EditControlPrepareEditWnd(TdxBarItemControl* AControl, HWND AEditWnd);
+  virtual void EditControlUpdateWndText(HWND AEditWnd, bool ANotify);
   virtual bool HasEditControlExternalFrame();
-  // Colour combo, system panel, date navigator, spin edit.
+
+  // ---- Colour combo -----------------------------------------------------------------------------------------------
   virtual bool ColorComboHasCompleteFrame();
+  virtual bool IsCustomColorButtonVisible(TdxBarColorComboControlDrawParams* ADrawParams);
+  virtual void ColorComboCorrectFrameRect(TdxBarColorComboControlDrawParams* ADrawParams, TRect& R);
   virtual TRect GetCustomColorButtonIndents();
+  virtual void ColorComboDrawCustomButton(TdxBarColorComboControlDrawParams* ADrawParams, TRect R);
+  virtual void ColorComboDrawCustomButtonAdjacentZone(TdxBarColorComboControlDrawParams* ADrawParams, TRect R);
+
+  // ---- System panel (the size grip under a drop-down list) --------------------------------------------------------
+  virtual void SysPanelCalcSize(HWND AWnd, TRect& R, TRect& ASysPanelR, bool ASysPanelShown, TdxBarItem* AItem,
+                                TdxCorner& ACorner);
+  virtual void SysPanelDraw(HWND AWnd, bool ASizeable, bool ACloseButtonIsTracking, bool AMouseAboveCloseButton,
+                            TRect& ACloseButtonRect, TRect& AGripRect, TdxCorner ACorner);
+  virtual Integer SysPanelSize();
+
+  // ---- Date navigator ---------------------------------------------------------------------------------------------
   virtual bool IsDateNavigatorFlat();
+  virtual void DateNavigatorDrawButton(cxGraphics::TcxCanvas* ACanvas, TRect R, const String& AText, bool APressed);
   virtual TColor DateNavigatorHeaderColor();
+
+  // ---- Spin edit ----------------------------------------------------------------------------------------------------
+  virtual void GetSpinEditArrowPos(TdxBarSpinEditDrawParams* ADrawParams, const TRect& AButtonRect, TPoint& P,
+                                   TdxBarSpinEditButton AButton);
+  virtual void SpinEditCorrectFrameRect(TdxBarSpinEditDrawParams* ADrawParams, TRect& R);
+  virtual TSize GetSpinEditArrowSize(Integer AHeight);
+  virtual void GetSpinEditButtonBounds(TdxBarSpinEditDrawParams* ADrawParams, const TRect& R, TRect& AUpRect,
+                                       TRect& ADownRect);
   virtual TRect GetSpinEditButtonIndents();
-  // Progress bar, containers and in-place sub-items.
+  virtual Integer GetSpinEditButtonWidth(TdxBarSpinEditDrawParams* ADrawParams, const TRect& R);
+  // 4 disabled, 3 the active (pressed) button, 2 the hot one, else 1.
+  virtual Integer GetSpinEditButtonState(TdxBarSpinEditDrawParams* ADrawParams, TdxBarSpinEditButton AButton);
+  virtual void SpinEditControlDrawButton(TdxBarSpinEditDrawParams* ADrawParams, TRect R, TdxBarSpinEditButton AButton);
+  virtual void SpinEditControlDrawButtonsAdjacentZone(TdxBarSpinEditDrawParams* ADrawParams, const TRect& R);
+
+  // ---- Progress bar -------------------------------------------------------------------------------------------------
   virtual TColor ProgressControlBarBrushColor();
   virtual Integer ProgressControlBarHeight();
+  virtual void ProgressControlDrawBar(TdxBarProgressControlDrawParams* ADrawParams, const TRect& R, TColor AColor);
+  virtual void ProgressControlDrawBackground(TdxBarProgressControlDrawParams* ADrawParams, const TRect& R);
+  virtual void ProgressControlFillContent(TdxBarProgressControlDrawParams* ADrawParams, const TRect& R,
+                                          HBRUSH ABrush);
+  virtual void ProgressControlFillDiscreteContent(TdxBarProgressControlDrawParams* ADrawParams, const TRect& R,
+                                                  HBRUSH ABrush);
   virtual Integer ProgressControlIndent();
+
+  // ---- Container and in-place sub-items -----------------------------------------------------------------------------
   virtual Integer ContainerControlSubMenuOffset();
   virtual HBRUSH InPlaceSubItemControlBrush();
+  virtual Integer InPlaceSubItemGetArrowWidth(TdxBarItemControl* AControl);
   virtual Integer InPlaceSubItemGetTextIndent();
+  virtual bool InPlaceSubItemControlIsFlatItemText(TdxBarInPlaceSubItemControlDrawParams* ADrawParams);
   virtual bool InPlaceSubItemControlIsArrowSelected();
-  // Static controls, separators and screen tips.
+  virtual void InPlaceSubItemControlDrawArrow(TdxBarInPlaceSubItemControlDrawParams* ADrawParams, const TRect& R);
+  virtual void InPlaceSubItemControlDrawBackground(TdxBarInPlaceSubItemControlDrawParams* ADrawParams,
+                                                   const TRect& R);
+  virtual void InPlaceSubItemControlDrawInMenu(TdxBarInPlaceSubItemControlDrawParams* ADrawParams, const TRect& R);
+
+  // ---- Static controls and separators -------------------------------------------------------------------------------
+  virtual void DrawStaticBackground(TdxBarStaticLikeControlDrawParams* ADrawParams, const TRect& R);
+  virtual void DrawStaticBorder(TdxBarStaticLikeControlDrawParams* ADrawParams, TRect& R);
+  virtual void DrawStaticGlyphAndCaption(TdxBarStaticLikeControlDrawParams* ADrawParams, const TRect& R);
+  virtual void DrawStaticLikeControl(TdxBarStaticLikeControlDrawParams* ADrawParams, const TRect& R,
+                                     const TRect& AContentRect);
+  virtual bool StaticBackgroundIsOpaque(TdxBarItemControl* AControl);
   virtual TRect StaticControlGetBorderOffsets(TdxBarStaticBorderStyle AStyle);
+  virtual TRect SeparatorControlGetIndents();
   virtual Integer SubMenuGetSeparatorSize();
+  virtual void DrawSeparatorGlyphAndCaption(TdxBarSeparatorControlDrawParams* ADrawParams, const TRect& R);
+  virtual void DrawSeparatorControl(TdxBarSeparatorControlDrawParams* ADrawParams, const TRect& R);
+
+  // ---- Screen tips --------------------------------------------------------------------------------------------------
   virtual TColor ScreenTipGetDescriptionTextColor();
   virtual TColor ScreenTipGetTitleTextColor();
   virtual Integer ScreenTipGetFooterLineSize();
+  virtual void ScreenTipDrawBackground(cxGraphics::TcxCanvas* ACanvas, const TRect& R);
+  virtual void ScreenTipDrawFooterLine(cxGraphics::TcxCanvas* ACanvas, const TRect& R);
 
   NativeInt GetData() const { return FData; }
 
@@ -292,7 +621,7 @@ class TdxBarFlatPainter : public TdxBarPainter {
   Integer ContainerControlSubMenuOffset() override;
   virtual TColor SubMenuControlGetSeparatorColor();
   // The selection frame: the highlight-text colour in the high-contrast schemes.
-  virtual void FrameFlatSelRect(HDC DC, const TRect& R);
+  void FrameFlatSelRect(HDC DC, const TRect& R) override;
   void FrameAndFillRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, bool APressed, bool ASelected,
                         bool AEnabled) override;
   void DrawLowered(HDC DC, TRect& R) override;

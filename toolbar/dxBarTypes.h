@@ -54,6 +54,8 @@ using TdxBarDockingStyles = TSet<TdxBarDockingStyle, 8>;
 PUBLISHED_ENUM(TdxBarManagerStyle, bmsStandard, bmsEnhanced, bmsFlat, bmsXP, bmsOffice11, bmsUseLookAndFeel)
 PUBLISHED_ENUM(TdxBarRealPaintStyle, rpsStandard, rpsEnhanced, rpsFlat, rpsXP, rpsOffice11, rpsSkin)
 PUBLISHED_ENUM(TdxBarMenuAnimations, maNone, maRandom, maUnfold, maSlide, maFade)
+// The state of a toolbar's mark and of a floating toolbar's caption buttons.
+PUBLISHED_ENUM(TdxBarMarkState, msNone, msSelected, msPressed)
 
 enum TdxBarInternalState {
   bisAfterLoading, bisBarsLoading, bisCreating, bisHandleCreating, bisModalActivating, bisFormActivating,

@@ -1,5 +1,4 @@
-// The toolbar unit's start and stop, its process-wide objects and the thread hooks that the first bar
-// manager installs and the last one removes.
+// The toolbar unit's start and stop and its process-wide objects.
 #include "dxBarUnit.h"
 
 #include "Forms.h"
@@ -7,7 +6,6 @@
 #include "SysInfo.h"
 #include "Threads.h"
 #include "WinCursor.h"
-#include "WinHooks.h"
 #include "dxBarButton.h"
 #include "dxBarButtonControl.h"
 #include "dxBarComponents.h"
@@ -15,6 +13,7 @@
 #include "dxBarHelpers.h"
 #include "dxBarHint.h"
 #include "dxBarScreenTip.h"
+#include "dxBarSystemController.h"
 #include "dxBarPainter.h"
 
 namespace dxBar {
@@ -46,9 +45,6 @@ bool Started = false;
 bool Finalizing = false;
 TdxBarItemList* ItemRegistry = nullptr;
 HMODULE User32Library = nullptr;
-HHOOK KeyboardHook = nullptr;
-HHOOK MouseHook = nullptr;
-HHOOK CallWndProcHook = nullptr;
 TInitProc PreviousInitProc = nullptr;
 
 const char* const CursorPictureType = "DXBARCURSOR";
@@ -60,18 +56,6 @@ const TCursorEntry Cursors[] = {{crdxBarDrag, "DXBARDRAGCURSOR"},
                                 {crdxBarDragCopy, "DXBARDRAGCOPYCURSOR"},
                                 {crdxBarDragNoDrop, "DXBARDRAGNODROPCURSOR"},
                                 {crdxBarEditSizing, "DXBAREDITSIZINGCURSOR"}};
-
-// The hooks see the thread's keys, mouse messages and window-procedure calls before the windows do;
-// what reaches them is passed on along the chain.
-LRESULT KeyboardHookProc(int Code, WPARAM WParam, LPARAM LParam) {
-  return CallNextHookEx(KeyboardHook, Code, WParam, LParam);
-}
-LRESULT MouseHookProc(int Code, WPARAM WParam, LPARAM LParam) {
-  return CallNextHookEx(MouseHook, Code, WParam, LParam);
-}
-LRESULT CallWndProcHookProc(int Code, WPARAM WParam, LPARAM LParam) {
-  return CallNextHookEx(CallWndProcHook, Code, WParam, LParam);
-}
 
 // The application's initialisation: the previous hook first, then silence for any menu sound still
 // playing.
@@ -111,24 +95,7 @@ TdxBarItemList* RegdxItemList() {
   return ItemRegistry;
 }
 
-// ---- Hooks and the shared hint window ---------------------------------------------------------------------
-void InstallBarHooks() {
-  const DWORD thread = GetCurrentThreadId();
-  if (!KeyboardHook) KeyboardHook = SetWindowsHookEx(WH_KEYBOARD, &KeyboardHookProc, nullptr, thread);
-  if (!MouseHook) MouseHook = SetWindowsHookEx(WH_MOUSE, &MouseHookProc, nullptr, thread);
-  if (!CallWndProcHook) CallWndProcHook = SetWindowsHookEx(WH_CALLWNDPROC, &CallWndProcHookProc, nullptr, thread);
-}
-
-void RemoveBarHooks() {
-  for (HHOOK* hook : {&CallWndProcHook, &MouseHook, &KeyboardHook})
-    if (*hook) {
-      UnhookWindowsHookEx(*hook);
-      *hook = nullptr;
-    }
-}
-
-bool BarHooksInstalled() { return KeyboardHook && MouseHook && CallWndProcHook; }
-
+// ---- The shared hint window -------------------------------------------------------------------------------
 void CreateSharedHintWindow() {
   if (!FHintWindow && dxBarHintWindowClass) FHintWindow = CreateComponent(dxBarHintWindowClass, nullptr);
 }
@@ -147,6 +114,7 @@ void InitdxBar() {
   RefreshScreenBitsPerPixel();
   StartBarCanvas();
   BarControls = New<TList>();
+  CreateBarSystemController();
   dxBarRegisterItem(TdxBarButton::StaticClass(), TdxBarButtonControl::StaticClass(), true);
   for (const TCursorEntry& cursor : Cursors)
     Screen->SetCursors(cursor.Index, LoadCursorPicture(HInstance, cursor.Name, CursorPictureType));
@@ -159,6 +127,7 @@ void InitdxBar() {
 void DonedxBar() {
   if (!Started) return;
   Finalizing = true;
+  FreeBarSystemController();
   if (InitProc == &dxBarInitProc) InitProc = PreviousInitProc;
   PreviousInitProc = nullptr;
   for (const TCursorEntry& cursor : Cursors) Screen->SetCursors(cursor.Index, nullptr);

@@ -4,6 +4,7 @@
 #include "Forms.h"
 #include "WinUser.h"
 #include "cxContainerUtils.h"
+#include "cxDWMApi.h"
 #include <limits>
 
 #include "Strings.h"
@@ -153,8 +154,18 @@ void TcxCustomDropDownEditViewData::Calculate(TcxCanvas* ACanvas, const TRect& A
                                               TcxMouseButton Button, TShiftState Shift,
                                               TcxCustomEditViewInfo* AViewInfo, bool AIsMouseEvent) {
   auto* properties = static_cast<TcxCustomDropDownEditProperties*>(GetProperties());
-  KeepArrowButtonPressed = properties->GetKeepArrowButtonPressedWhenDroppedDown();
+  const bool nativeOnGlass = NativeStyle && IsCompositionEnabled();
+  KeepArrowButtonPressed = properties->GetKeepArrowButtonPressedWhenDroppedDown() || nativeOnGlass;
   inherited::Calculate(ACanvas, ABounds, P, Button, Shift, AViewInfo, AIsMouseEvent);
+  // A focused fixed list shows its value on a selection bar, unless a search shows what it found
+  // as a selection of its own.
+  auto* viewInfo = static_cast<TcxCustomTextEditViewInfo*>(AViewInfo);
+  const TcxEditEditingStyle style = properties->GetEditingStyle();
+  auto* textEdit = dynamic_cast<TcxCustomTextEdit*>(Edit);
+  const bool findSelectionShown =
+      textEdit && style == esFixedList && properties->GetFixedListSelection() && textEdit->GetFindSelection();
+  viewInfo->DrawSelectionBar = !IsInplace() && !findSelectionShown && style == esFixedList && Focused &&
+                               !viewInfo->Transparent && !nativeOnGlass;
 }
 
 bool TcxCustomDropDownEditViewData::CanPressButton(TcxCustomEditViewInfo* AViewInfo, Integer AButtonVisibleIndex) {
@@ -230,6 +241,14 @@ void TcxCustomDropDownEdit::Initialize() {
 bool TcxCustomDropDownEdit::RefreshContainer(const TPoint& P, TcxMouseButton Button, TShiftState Shift,
                                              bool AIsMouseEvent) {
   const bool result = inherited::RefreshContainer(P, Button, Shift, AIsMouseEvent);
+  // A press the open popup keeps from pressing the drop-down button (the pointer is over the editor)
+  // closes the popup. The button drawn held while the popup is open counts as pressed, so it never
+  // closes the popup by itself.
+  TcxCustomEditViewInfo* info = GetViewInfo();
+  if (GetDroppedDown() && info->IsButtonReallyPressed && info->PressedButton == -1) CloseUp(crUnknown);
+  // A drag with the left button keeps the flag of its press, so the drag does not press the button.
+  if (AIsMouseEvent && !(Button == cxmbNone && Shift.Contains(ssLeft)))
+    FIsHotAndPopup = GetDroppedDown() && info->ContainerState.Contains(csHotTrack);
   if (FPopupControlsLookAndFeel) FPopupControlsLookAndFeel->EditStyleChanged();
   return result;
 }
@@ -632,9 +651,12 @@ void TcxCustomDropDownEdit::DoButtonDown(Integer AButtonVisibleIndex) {
 
 void TcxCustomDropDownEdit::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
   inherited::MouseDown(Button, Shift, X, Y);
-  if (Button == mbLeft && !FActivatingByMouse && GetActiveProperties()->DropDownOnClick() &&
-      cxRectPtIn(GetViewInfo()->ClientRect, TPoint(X, Y)) && !GetDroppedDown() && !FIsHotAndPopup && Focused())
-    SetDroppedDown(true);
+  if (Button != mbLeft || FActivatingByMouse || !GetActiveProperties()->DropDownOnClick() ||
+      !cxRectPtIn(GetViewInfo()->ClientRect, TPoint(X, Y)))
+    return;
+  // The press that has just closed the popup does not open it again.
+  if (FPopupWindow && FPopupWindow->GetJustClosed()) return;
+  if (!GetDroppedDown() && !FIsHotAndPopup && Focused()) SetDroppedDown(true);
 }
 
 bool TcxCustomDropDownEdit::GetScrollLookupDataList(TcxEditScrollCause AScrollCause) {

@@ -287,12 +287,15 @@ bool TcxCustomEditPopupWindow::AcceptsAnySize() {
 
 bool TcxCustomEditPopupWindow::NeedIgnoreMouseMessageAfterCloseUp(HWND AWnd, UINT AMsg, TShiftState AShift,
                                                                  const TPoint& APos) {
-  // A press on the editor's drop-down button that closes the popup must not open it again.
+  // A press that closes the popup where a press opens it (the drop-down button, or the text area of
+  // an editor that opens on a click there) must not open it again.
   TcxCustomDropDownEdit* edit = GetEdit();
   if (!edit || !edit->HandleAllocated() || (AMsg != WM_LBUTTONDOWN && AMsg != WM_LBUTTONDBLCLK)) return false;
   if (AWnd != edit->GetHandle() && !IsChild(edit->GetHandle(), AWnd)) return false;
-  const Integer index = edit->ButtonVisibleIndexAt(edit->ScreenToClient(APos));
-  return index != -1 && index == edit->GetActiveProperties()->DropDownButtonVisibleIndex();
+  const TPoint p = edit->ScreenToClient(APos);
+  const Integer index = edit->ButtonVisibleIndexAt(p);
+  if (index != -1) return index == edit->GetActiveProperties()->DropDownButtonVisibleIndex();
+  return edit->GetActiveProperties()->DropDownOnClick() && cxRectPtIn(edit->GetViewInfo()->ClientRect, p);
 }
 
 void TcxCustomEditPopupWindow::Deactivate() {

@@ -44,7 +44,15 @@ Integer TControlScrollBar::ControlSize() {
 // A range computed from the children is not stored: reading it back would turn AutoScroll off.
 bool TControlScrollBar::IsRangeStored() const { return !FControl || !FControl->GetAutoScroll(); }
 
-bool TControlScrollBar::IsScrollBarVisible() { return FVisible && FRange > ControlSize(); }
+// Whether the bar shows is decided on the client area as it is without the control's own bars, less
+// the other bar where the content needs that one: deciding on the current client area would keep
+// both bars once shown, each taking the room the other's content then lacks.
+bool TControlScrollBar::IsScrollBarVisible() {
+  if (!FControl) return FVisible && FRange > 0;
+  bool horz = false, vert = false;
+  FControl->NeededScrollBars(horz, vert);
+  return FKind == sbHorizontal ? horz : vert;
+}
 
 void TControlScrollBar::SetPosition(Integer Value) {
   Integer limit = std::max<Integer>(0, FRange - ControlSize());
@@ -187,6 +195,23 @@ void TScrollingWinControl::ScaleScrollBars(Integer M, Integer D) {
   if (M == D || D == 0 || FAutoScroll) return;
   FHorzScrollBar->SetRange(MulDiv(FHorzScrollBar->GetRange(), M, D));
   FVertScrollBar->SetRange(MulDiv(FVertScrollBar->GetRange(), M, D));
+}
+
+void TScrollingWinControl::NeededScrollBars(bool& Horz, bool& Vert) {
+  TRect client = GetClientRect();
+  Integer width = client.Width(), height = client.Height();
+  Integer barWidth = GetSystemMetrics(SM_CXVSCROLL), barHeight = GetSystemMetrics(SM_CYHSCROLL);
+  if (HandleAllocated()) {
+    DWORD style = static_cast<DWORD>(GetWindowLong(GetHandle(), GWL_STYLE));
+    if (style & WS_VSCROLL) width += barWidth;
+    if (style & WS_HSCROLL) height += barHeight;
+  }
+  auto needs = [](TControlScrollBar* Bar, Integer Extent) { return Bar->FVisible && Bar->FRange > Extent; };
+  Vert = needs(FVertScrollBar, height);
+  Horz = needs(FHorzScrollBar, width - (Vert ? barWidth : 0));
+  // A horizontal bar takes rows from the height, which can bring the vertical bar; the horizontal
+  // one is then needed all the more.
+  if (Horz && !Vert) Vert = needs(FVertScrollBar, height - barHeight);
 }
 
 void TScrollingWinControl::UpdateScrollBars() {

@@ -74,6 +74,8 @@ class TScrollingWinControl : public TWinControl {
   // Scrolls so that the control (a descendant) is wholly visible, its margin included.
   void ScrollInView(TControl* AControl);
   void UpdateScrollBars();
+  // Which bars the content needs, on the client area without the control's own bars.
+  void NeededScrollBars(bool& Horz, bool& Vert);
   void ChangeScale(Integer M, Integer D) override;
 
  protected:

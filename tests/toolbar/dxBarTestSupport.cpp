@@ -35,4 +35,68 @@ String WriteFormText(TComponent* ARoot) {
       String(static_cast<const char*>(stream->GetMemory()), static_cast<size_t>(stream->GetSize())));
 }
 
+// ---- The test bar window ----------------------------------------------------------------------------------
+namespace {
+class TTestBarWindowViewInfo : public TCustomdxBarControlViewInfo {
+  DECLARE_CLASS(TTestBarWindowViewInfo, TCustomdxBarControlViewInfo)
+ public:
+  void Calculate() override {
+    Clear();
+    TdxBarItemLinks* links = GetBarControl()->GetItemLinks();
+    for (Integer i = 0; i < links->GetVisibleItemCount(); ++i) {
+      TdxBarItemLink* link = links->GetVisibleItem(i);
+      if (!link->GetControl()) continue;
+      const TRect R(i * 40, 0, i * 40 + 40, 22);
+      link->SetItemRect(R);
+      link->GetControl()->GetViewInfo()->SetBounds(R);
+      link->GetControl()->DoCalculateParts();
+      AddItemControlViewInfo(link->GetControl()->GetViewInfo());
+    }
+  }
+};
+IMPLEMENT_CLASS(TTestBarWindowViewInfo)
+}  // namespace
+
+IMPLEMENT_CLASS(TTestBarWindow)
+IMPLEMENT_CLASS(TTestBarLinks)
+
+TClass TTestBarWindow::GetViewInfoClass() { return TTestBarWindowViewInfo::StaticClass(); }
+
+void TTestBarWindow::FocusItemControl(TdxBarItemControl* AItemControl) {
+  SetIsActive(true);
+  TCustomdxBarControl::FocusItemControl(AItemControl);
+}
+
+void TTestBarWindow::DoHideAll() {
+  ++HideAllCount;
+  if (OnHideAll) OnHideAll(this);
+  TCustomdxBarControl::DoHideAll();
+}
+
+TCustomdxBarControl* TTestBarLinks::CreateBarControl() {
+  auto* bar = New<TTestBarWindow>(Manager);
+  bar->SetItemLinks(Links);
+  return bar;
+}
+
+TTestBarWindow* TTestBarLinks::MakeBar(TdxBarManager* AManager, TWinControl* AParent,
+                                       const std::vector<TdxBarItem*>& AItems) {
+  Manager = AManager;
+  Links = New<TdxBarControlItemLinks>(AManager, this);
+  for (TdxBarItem* item : AItems) Links->Add(item);
+  Links->CreateBarControl();
+  auto* bar = static_cast<TTestBarWindow*>(Links->GetBarControl());
+  bar->SetParent(AParent);
+  bar->SetBounds(10, 10, 40 * static_cast<Integer>(AItems.size()), 22);
+  bar->SetVisible(true);
+  bar->HandleNeeded();
+  bar->CalcLayout();
+  return bar;
+}
+
+void TTestBarLinks::Destroy() {
+  FreeAndNil(Links);
+  inherited::Destroy();
+}
+
 }  // namespace dxBarTests

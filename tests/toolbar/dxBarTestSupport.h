@@ -42,4 +42,47 @@ void ReadFormText(TComponent* ARoot, const String& AText);
 // The form text that the object stream writes for ARoot.
 String WriteFormText(TComponent* ARoot);
 
+// A bar window standing for the toolbar window in tests: its controls sit side by side, 40 pixels
+// each; it becomes active when an item control is focused and counts how often its menus close.
+class TTestBarWindow : public TCustomdxBarControl {
+  DECLARE_CLASS(TTestBarWindow, TCustomdxBarControl)
+ public:
+  explicit TTestBarWindow(TComponent* AOwner = nullptr) : TCustomdxBarControl(AOwner) {}
+  TClass GetAccessibilityHelperClass() override { return nullptr; }
+  TBitmap* GetBackgroundBitmap() override { return nullptr; }
+  Integer GetBeginGroupSize() override { return 0; }
+  bool GetIsMainMenu() override { return false; }
+  bool GetIsStatusBar() override { return false; }
+  TClass GetViewInfoClass() override;
+  void SetMarkState(TdxBarMarkState) override {}
+  void SetFont() override {}
+  void UpdateItem(TdxBarItemControl*) override { Invalidate(); }
+  void FillBackground(HDC, const TRect&, const TRect&, HBRUSH, TColor) override {}
+  void Hide() override { SetVisible(false); }
+  TdxBarKind Kind() override { return bkBarControl; }
+  void FocusItemControl(TdxBarItemControl* AItemControl) override;
+  void DoHideAll() override;
+  int HideAllCount = 0;
+  TNotifyEvent OnHideAll;  // runs before the menus close; may raise
+};
+
+// The links of a test bar window and their owner; the bar window is made on the form at (10, 10).
+class TTestBarLinks : public TComponent, public IdxBarLinksOwner {
+  DECLARE_CLASS(TTestBarLinks, TComponent)
+ public:
+  explicit TTestBarLinks(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
+  bool CanContainItem(TdxBarItem*, String&) override { return true; }
+  TCustomdxBarControl* CreateBarControl() override;
+  TComponent* GetComponentInstance() override { return this; }
+  TdxBarItemLinks* GetItemLinks() override { return Links; }
+  // Makes the links of AManager and a shown bar window for them on AParent.
+  TTestBarWindow* MakeBar(TdxBarManager* AManager, TWinControl* AParent, const std::vector<TdxBarItem*>& AItems);
+
+  TdxBarManager* Manager = nullptr;
+  TdxBarItemLinks* Links = nullptr;
+
+ protected:
+  void Destroy() override;
+};
+
 }  // namespace dxBarTests

@@ -11,6 +11,12 @@ namespace {
 
 using cxEditTest::TEditFixture;
 
+// A colour as a captured picture's pixel holds it (red in the high byte, no alpha).
+uint32_t PixelRgb(TColor AColor) {
+  const COLORREF c = ColorToRGB(AColor);
+  return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
+
 class cxComboBox : public TEditFixture {
  protected:
   TcxComboBox* Combo = nullptr;
@@ -431,18 +437,14 @@ TEST_F(cxComboBox, AFixedSizeListShowsEveryRowOfADrawnList) {
   ASSERT_TRUE(CaptureWindow(Combo->GetPopupWindow()->GetHandle(), popup));
   EXPECT_TRUE(SaveSurfaceToPng(popup, testing::TempDir() + "combobox-fixed-size-open.png"));
   // Every row's swatch shows, top to bottom.
-  const auto rgb = [](TColor AColor) {
-    const COLORREF c = ColorToRGB(AColor);
-    return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-  };
   std::vector<uint32_t> swatchesSeen;
   for (int y = 0; y < popup.Height(); ++y)
     for (int x = 0; x < popup.Width(); ++x) {
       const uint32_t p = popup.Pixel(x, y) & 0xFFFFFFu;
       for (const auto& swatch : Swatches)
-        if (p == rgb(swatch.second) && (swatchesSeen.empty() || swatchesSeen.back() != p)) swatchesSeen.push_back(p);
+        if (p == PixelRgb(swatch.second) && (swatchesSeen.empty() || swatchesSeen.back() != p)) swatchesSeen.push_back(p);
     }
-  EXPECT_EQ(swatchesSeen, (std::vector<uint32_t>{rgb(clRed), rgb(clGreen), rgb(clBlue)}));
+  EXPECT_EQ(swatchesSeen, (std::vector<uint32_t>{PixelRgb(clRed), PixelRgb(clGreen), PixelRgb(clBlue)}));
   Key(VK_ESCAPE);
 }
 
@@ -495,4 +497,158 @@ TEST_F(cxComboBox, ThePopupsControlsFollowTheEditorsLook) {
   Application->ProcessMessages();
   EXPECT_EQ(look->GetKind(), GetEditPopupWindowControlsLookAndFeelKind(Combo));
   EXPECT_GT(kinds.size(), before) << "the change reaches the popup's controls";
+}
+
+namespace {
+
+enum class TOpening { ClickReleasedOnTheButton, ClickReleasedInThePopup, F4, AltDown, F4WhileHeld, Paste };
+
+struct TOpeningCase {
+  TOpening Opening;
+  const char* Name;
+};
+
+const TOpeningCase Openings[] = {{TOpening::ClickReleasedOnTheButton, "click released on the button"},
+                                 {TOpening::ClickReleasedInThePopup, "click released in the popup"},
+                                 {TOpening::F4, "F4"},
+                                 {TOpening::AltDown, "Alt+Down"},
+                                 {TOpening::F4WhileHeld, "F4 with the left button held over the button"},
+                                 {TOpening::Paste, "paste"}};
+
+}  // namespace
+
+// The drop-down button drawn held while the list is open is no press of the user's: the refreshes
+// that follow the opening, over the button or beside it, leave the list open.
+TEST_F(cxComboBox, TheListStaysOpenThroughTheRefreshesAfterItOpens) {
+  AddItems(3);
+  for (const bool keepPressed : {false, true}) {
+    Combo->GetProperties()->SetKeepArrowButtonPressedWhenDroppedDown(keepPressed);
+    for (const TOpeningCase& c : Openings) {
+      const std::string name = std::string(c.Name) + (keepPressed ? ", kept pressed" : "");
+      Combo->SetText("");
+      Focus();
+      const TRect button = Combo->GetViewInfo()->ButtonsInfo.at(0)->Bounds;
+      const TPoint onButton(button.left + 3, button.top + 3);
+      switch (c.Opening) {
+        case TOpening::ClickReleasedOnTheButton:
+          Press(Combo, onButton.x, onButton.y);
+          Release(Combo, onButton.x, onButton.y);
+          break;
+        case TOpening::ClickReleasedInThePopup:
+          Press(Combo, onButton.x, onButton.y);
+          ASSERT_TRUE(Combo->GetDroppedDown()) << name;
+          {
+            // On the popup's border, away from the list's items (a release on an item chooses it).
+            const TRect popup = Combo->GetPopupWindow()->GetBoundsRect();
+            InjectMouseMove(popup.left, popup.top);
+            InjectMouseButton(0, false);
+            Application->ProcessMessages();
+          }
+          break;
+        case TOpening::F4: Key(VK_F4); break;
+        case TOpening::AltDown: Key(VK_DOWN, true); break;
+        case TOpening::F4WhileHeld:
+          MoveTo(Combo, onButton.x, onButton.y);
+          SetKeyState(VK_LBUTTON, true);
+          Key(VK_F4);
+          ASSERT_TRUE(Combo->GetDroppedDown()) << name;
+          Release(Combo, onButton.x, onButton.y);
+          break;
+        case TOpening::Paste:
+          Clipboard()->SetAsText("item 1");
+          Combo->PasteFromClipboard();
+          Application->ProcessMessages();
+          break;
+      }
+      ASSERT_TRUE(Combo->GetDroppedDown()) << name;
+      MoveTo(Combo, onButton.x, onButton.y);
+      EXPECT_TRUE(Combo->IsHotAndPopup()) << name;
+      MoveTo(Combo, 5, 5);
+      Combo->ShortRefreshContainer(true);
+      EXPECT_TRUE(Combo->GetDroppedDown()) << name;
+      EXPECT_EQ(Combo->GetViewInfo()->ButtonsInfo.at(0)->State == ebsPressed, keepPressed) << name;
+      Key(VK_ESCAPE);
+      ASSERT_FALSE(Combo->GetDroppedDown()) << name;
+    }
+  }
+}
+
+// A press on the drop-down button while the list is open closes it and does not open it again: a
+// press the popup's watch on outside clicks misses (delivered straight to the editor) is refused by
+// the button while the pointer is over the editor, and that refusal closes the list; a button drawn
+// held is closed by the watch.
+TEST_F(cxComboBox, APressOnTheButtonWhileTheListIsOpenClosesIt) {
+  AddItems(3);
+  for (const bool keepPressed : {false, true}) {
+    Combo->GetProperties()->SetKeepArrowButtonPressedWhenDroppedDown(keepPressed);
+    Focus();
+    Key(VK_F4);
+    ASSERT_TRUE(Combo->GetDroppedDown());
+    const TRect button = Combo->GetViewInfo()->ButtonsInfo.at(0)->Bounds;
+    const TPoint p(button.left + 3, button.top + 3);
+    MoveTo(Combo, p.x, p.y);
+    if (keepPressed) {
+      Press(Combo, p.x, p.y);
+      Release(Combo, p.x, p.y);
+    } else {
+      SetKeyState(VK_LBUTTON, true);
+      SendMessage(Combo->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+      SetKeyState(VK_LBUTTON, false);
+      SendMessage(Combo->GetHandle(), WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+      Application->ProcessMessages();
+    }
+    EXPECT_FALSE(Combo->GetDroppedDown()) << keepPressed;
+    EXPECT_EQ(Combo->GetCloseUpReason(), crUnknown) << keepPressed;
+  }
+}
+
+TEST_F(cxComboBox, AClickOnAnOpenFixedListClosesItAndTheNextClickOpensIt) {
+  AddItems(5);
+  Combo->GetProperties()->SetDropDownListStyle(lsFixedList);
+  Focus();
+  const auto click = [this] {
+    Press(Combo, 20, 10);
+    Release(Combo, 20, 10);
+  };
+  click();
+  ASSERT_TRUE(Combo->GetDroppedDown());
+  click();
+  EXPECT_FALSE(Combo->GetDroppedDown());
+  click();
+  EXPECT_TRUE(Combo->GetDroppedDown());
+  EXPECT_EQ(Log, (std::vector<String>{"popup", "closeup", "popup"}));
+}
+
+TEST_F(cxComboBox, AFocusedFixedListShowsItsValueOnASelectionBar) {
+  AddItems(3);
+  auto* other = Add<TcxComboBox>(10, 50, 150, 21);
+  const struct {
+    TcxEditDropDownListStyle Style;
+    bool Focused, FindSelection, Bar;
+  } cases[] = {{lsFixedList, true, false, true},
+               {lsFixedList, false, false, false},
+               {lsEditList, true, false, false},
+               {lsFixedList, true, true, false}};
+  for (const auto& c : cases) {
+    Combo->GetProperties()->SetDropDownListStyle(c.Style);
+    Combo->SetItemIndex(1);
+    Focus();
+    if (!c.Focused) other->SetFocus();
+    Combo->SetFindSelection(c.FindSelection);
+    Application->ProcessMessages();
+    Combo->ShortRefreshContainer(false);
+    auto* info = static_cast<TcxCustomTextEditViewInfo*>(Combo->GetViewInfo());
+    EXPECT_EQ(info->DrawSelectionBar, c.Bar) << c.Style << c.Focused << c.FindSelection;
+  }
+  // The picture of the focused fixed list: its value on the highlight.
+  Combo->GetProperties()->SetDropDownListStyle(lsFixedList);
+  Combo->SetFindSelection(false);
+  Focus();
+  Combo->ShortRefreshContainer(false);
+  Combo->Repaint();
+  ASSERT_TRUE(cxEditTest::SaveEditWindowPng(Combo->GetHandle(), "combo-fixed-list-focused.png"));
+  GdiSurface::TGdiSurface picture;
+  ASSERT_TRUE(CaptureWindow(Combo->GetHandle(), picture));
+  const TRect client = Combo->GetViewInfo()->ClientRect;
+  EXPECT_EQ(picture.Pixel(client.left + 2, client.top + 2) & 0xFFFFFFu, PixelRgb(clHighlight));
 }

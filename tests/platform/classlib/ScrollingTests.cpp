@@ -54,6 +54,27 @@ TEST_F(Scrolling, TheContentPastTheClientAreaShowsTheBarItNeeds) {
   EXPECT_EQ(Form->GetClientWidth(), 300);
 }
 
+TEST_F(Scrolling, BarsGoOnceTheContentFitsTheWholeClientAreaAgain) {
+  const Integer vw = GetSystemMetrics(SM_CXVSCROLL), hh = GetSystemMetrics(SM_CYHSCROLL);
+  TControlScrollBar* horz = Form->GetHorzScrollBar();
+  Far->SetBounds(250, 400, 100, 40);  // past both edges: both bars
+  EXPECT_TRUE(Vert()->IsScrollBarVisible());
+  EXPECT_TRUE(horz->IsScrollBarVisible());
+  // Fits 300 x 200 but not the client area the two bars leave.
+  Far->SetBounds(300 - 100 - vw / 2, 200 - 40 - hh / 2, 100, 40);
+  EXPECT_FALSE(Vert()->IsScrollBarVisible());
+  EXPECT_FALSE(horz->IsScrollBarVisible());
+  EXPECT_EQ(Form->GetClientWidth(), 300);
+  EXPECT_EQ(Form->GetClientHeight(), 200);
+  // Only wider than the whole width: the horizontal bar alone, or both where its rows are needed.
+  Far->SetBounds(250, 100, 100, 40);
+  EXPECT_TRUE(horz->IsScrollBarVisible());
+  EXPECT_FALSE(Vert()->IsScrollBarVisible());
+  Far->SetBounds(250, 200 - 40 - hh / 2, 100, 40);
+  EXPECT_TRUE(horz->IsScrollBarVisible());
+  EXPECT_TRUE(Vert()->IsScrollBarVisible());
+}
+
 TEST_F(Scrolling, ThePositionMovesTheChildrenAndStaysInTheRange) {
   struct TCase {
     Integer set;
