@@ -154,7 +154,7 @@ bool TtsBaseGrid::IsCellSelected(Integer DisplayCol, Integer DisplayRow) {
   if (DisplayCol == FInversionCol && DisplayRow == FInversionRow) return FInversionSelected;
   if (DisplayRow == 0) return FColSelection->GetSelected(DisplayCol);
   if (DisplayCol == 0) return IsRowSelected(GetDataRow(DisplayRow));
-  if (FColSelection->GetSelected(DisplayCol) || FRowSelection->GetSelected(DisplayRow)) return true;
+  if (FColSelection->GetSelected(DisplayCol) || IsRowSelected(GetDataRow(DisplayRow))) return true;
   return FGridStatus == grCellSelect && DisplayCol >= FSelectedRange.Left && DisplayCol <= FSelectedRange.Right &&
          DisplayRow >= FSelectedRange.Top && DisplayRow <= FSelectedRange.Bottom;
 }

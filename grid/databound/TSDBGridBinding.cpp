@@ -48,7 +48,7 @@ void TtsCustomDBGrid::SetDataSource(TDataSource* Value) {
     ResetLastRow();
     ResetLastCell();
     DeleteSelections({grColSelect, grRowSelect, grCellSelect}, false);
-    FSelection->DeleteAll();
+    FSelection->ResetAll();
     LinkActive(false);
     if (Value) CheckBoundProperties();
     FDataBound = Value != nullptr;
@@ -138,7 +138,7 @@ void TtsCustomDBGrid::SetBookmarkType(TtsBookmarkType Value) {
 }
 
 TtsRecordSelection TtsCustomDBGrid::GetRecordSelection() {
-  return FSelection->GetRangeSelection() ? rseBookmarkRange : rseBookmarkSet;
+  return FSelection->GetUseRangeSelection() ? rseBookmarkRange : rseBookmarkSet;
 }
 
 void TtsCustomDBGrid::SetRecordSelection(TtsRecordSelection Value) {
@@ -151,7 +151,7 @@ void TtsCustomDBGrid::SetRecordSelection(TtsRecordSelection Value) {
 }
 
 void TtsCustomDBGrid::CheckRangeSelection() {
-  FSelection->SetRangeSelection(FBookmarkType == bmtDefault && FRecordSelection == rseBookmarkRange);
+  FSelection->SetUseRangeSelection(FBookmarkType == bmtDefault && FRecordSelection == rseBookmarkRange);
 }
 
 // A bound ordinary grid never keeps cell data of its own; a combo grid gives up its lookup binding

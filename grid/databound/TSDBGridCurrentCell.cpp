@@ -11,6 +11,10 @@ namespace TSDBGrid {
 
 IMPLEMENT_CLASS(TtsDBCurrentCell)
 
+TtsDBCurrentCell* TtsCustomDBGrid::GetDBCurrentCell() const {
+  return static_cast<TtsDBCurrentCell*>(GetCurrentCell());
+}
+
 TtsCustomDBGrid* TtsDBCurrentCell::GetGrid() const { return static_cast<TtsCustomDBGrid*>(inherited::GetGrid()); }
 
 Variant TtsDBCurrentCell::GetDBDataRow() {

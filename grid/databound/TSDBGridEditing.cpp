@@ -57,6 +57,8 @@ void TtsCustomDBGrid::EditingChanged() {
     }
     if (mode != demEdit) ResetInsertProperties();
     FDataEditMode = demNone;
+    // The next edit is the user's only when a cell change starts it again.
+    FStartingGridEdit = false;
     ClearCellBuffer();
     CheckDisableControl();
   }

@@ -89,7 +89,7 @@ void TtsCustomDBGrid::SetDBCurrentDataRow(const Variant& DataRow) {
       Update();
       InvertRow(oldRow, false, 0);
     }
-    FSelection->DeleteAll();
+    FSelection->ResetAll();
   }
   if (FUseStandardScrolling) {
     Integer row = FGridData->BufferRow(bookmark);
@@ -167,7 +167,10 @@ void TtsCustomDBGrid::DeleteRows(Integer FromRow, Integer ToRow) {
 }
 
 void TtsCustomDBGrid::DeleteSelectedRows() {
-  if (!FDataBound) inherited::DeleteSelectedRows();
+  if (!FDataBound)
+    inherited::DeleteSelectedRows();
+  else if (FDataActive && GetGridStatus() == grRowSelect)
+    DeleteSelectedRecords();
 }
 
 void TtsCustomDBGrid::InsertCol(Integer DataCol, const String& FieldName) {

@@ -195,22 +195,6 @@ bool TtsCustomDBGrid::IsRowChanged(Integer Line) {
 }
 
 // ---- Row selection, by bookmark ----------------------------------------------------------------------------
-bool TtsCustomDBGrid::GetDBRowSelected(const Variant& DataRow) {
-  if (!FDataBound) return inherited::GetRowSelected(DataRow.ToInteger());
-  return FSelection->BookmarkSelected(VarToStr(DataRow));
-}
-
-void TtsCustomDBGrid::SetDBRowSelected(const Variant& DataRow, bool Value) {
-  if (!FDataBound) return inherited::SetRowSelected(DataRow.ToInteger(), Value);
-  String bookmark = VarToStr(DataRow);
-  if (FSelection->BookmarkSelected(bookmark) == Value) return;
-  FSelection->SelectBookmark(bookmark, Value);
-  if (!FGridData) return;
-  FGridData->ClearPropBuffer(0, 0, true);
-  Integer line = FGridData->BufferRow(bookmark);
-  if (line > 0 && line <= GetRowCount() - 1) InvalidateRow(line);
-}
-
 bool TtsCustomDBGrid::GetRowSelect(Integer Line) {
   if (!FGridData || Line < 1 || Line > FGridData->GetPropBufferSize()) return false;
   TtsPropBufferEntry& entry = FGridData->PropBufferEntry(Line);

@@ -592,20 +592,4 @@ bool TtsStandardDataset::KeyEqual(const String &Bookmark, const String &Key, boo
   return KeyMatches(Key, text, MatchLength(Key, text, FullLength), CompareType, Grid ? Grid : FGrid);
 }
 
-// ---- Bookmark collection for range selections
-// ---------------------------------------------------------------------- The
-// walks belong with the row selection over the dataset, which is not built yet:
-// they collect nothing and report the end of the data.
-bool TtsStandardDataset::GetPreviousBkms(String &Bookmark, const String &Stop, TtsSelectedList *List, Integer MaxCount,
-                                         bool ScanAll, bool &Done, Integer &Count, Integer &Reported, bool &Cancel) {
-  Done = true;
-  return true;
-}
-
-bool TtsStandardDataset::GetNextBkms(String &Bookmark, const String &Stop, TtsSelectedList *List, Integer MaxCount,
-                                     bool ScanAll, bool &Done, Integer &Count, Integer &Reported, bool &Cancel) {
-  Done = true;
-  return true;
-}
-
 }  // namespace TSDBGrid

@@ -27,7 +27,6 @@ IMPLEMENT_CLASS_PUBLISHED(TtsCustomDBGrid) {
   d.Property("FixedRowCount", &G::GetDBFixedRowCount, &G::SetDBFixedRowCount).Default(0);
   d.Property("ResizeRows", &G::GetDBResizeRows, &G::SetDBResizeRows).Default(rrAll);
 }
-IMPLEMENT_CLASS(TtsDBSelection)
 
 namespace {
 // The insertion row's DataRow with record ids, and the empty bookmark: made once by the unit's start.
@@ -324,28 +323,5 @@ Integer TtsCustomDBGrid::RecordIDRow(const Variant& Id, bool UseIds) {
   if (CanUseRecordIds() && UseIds) return FGridData->RecIDRow(Id);
   return FGridData->BufferRow(VarToStr(Id));
 }
-
-// ---- TtsDBSelection ------------------------------------------------------------------------------------
-bool TtsDBSelection::Assign(TtsDBSelection* Source) {
-  if (!Source) return false;
-  bool changed = FBookmarks != Source->FBookmarks;
-  FRangeSelection = Source->FRangeSelection;
-  FBookmarks = Source->FBookmarks;
-  return changed;
-}
-
-bool TtsDBSelection::RowsSelected() const {
-  if (!FGrid || !FGrid->GetDataBound()) return FRowSelection && FRowSelection->Count > 0;
-  return !FBookmarks.empty();
-}
-
-void TtsDBSelection::SelectBookmark(const String& Bookmark, bool Selected) {
-  if (Selected)
-    FBookmarks.insert(Bookmark);
-  else
-    FBookmarks.erase(Bookmark);
-}
-
-bool TtsDBSelection::BookmarkSelected(const String& Bookmark) const { return FBookmarks.count(Bookmark) != 0; }
 
 }  // namespace TSDBGrid

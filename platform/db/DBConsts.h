@@ -34,5 +34,7 @@ inline constexpr const char* STrailingCharacters = "Characters found after end o
 inline constexpr const char* SNoActiveTransaction = "No transaction is active.";
 inline constexpr const char* STextTrue = "True";
 inline constexpr const char* STextFalse = "False";
+inline constexpr const char* SDeleteRecordQuestion = "Delete record?";
+inline constexpr const char* SDeleteMultipleRecordsQuestion = "Delete all selected records?";
 
 }  // namespace DBConsts

@@ -33,4 +33,12 @@ void DBGridTest::BindAndOpen() {
   Data->Open();
 }
 
+String DBGridTest::BookmarkOf(Integer RecNo) {
+  String current = Data->GetBookmark();
+  Data->SetRecNo(RecNo);
+  String bookmark = Data->GetBookmark();
+  Data->SetBookmark(current);
+  return bookmark;
+}
+
 }  // namespace DBGridTest

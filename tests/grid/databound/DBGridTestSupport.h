@@ -16,6 +16,8 @@ class DBGridTest : public ::testing::Test {
   void TearDown() override;
   // Binds the grid to the data source and opens the dataset.
   void BindAndOpen();
+  // The bookmark of the record at RecNo; the dataset's current record stays.
+  String BookmarkOf(Integer RecNo);
 
   TForm* Form = nullptr;
   TMemoryDataSet* Data = nullptr;

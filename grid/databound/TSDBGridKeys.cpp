@@ -1,0 +1,215 @@
+// The keyboard of the bound grid: a key moves the dataset's current record instead of a row index,
+// keeps the row selection in step, ends the edit of the record it leaves, and appends, inserts or
+// deletes records.
+#include "TSDBGrid.h"
+#include "TSDBGridDisplayImpl.h"
+#include "TSDBGridScope.h"
+#include "TSGridCells.h"
+#include "WinInput.h"
+
+namespace TSDBGrid {
+
+void TtsCustomDBGrid::ProcessKeyDown(Word& Key, TShiftState Shift) {
+  if (Key == 0) return;
+  inherited::ProcessKeyDown(Key, Shift);
+  if (!FDataBound || Key == 0) return;
+  if (Shift == TShiftState{ssCtrl} && Key == VK_DELETE && CtrlKeyDownVK_Delete())
+    Key = 0;
+  else if (Shift.Empty() && Key == VK_INSERT && KeyDownVK_Insert())
+    Key = 0;
+}
+
+void TtsCustomDBGrid::PostData(bool Cancel) {
+  TDataSet* dataSet = FDataLink->DataSet();
+  if (!dataSet) return;
+  if (Cancel)
+    dataSet->Cancel();
+  else
+    dataSet->CheckBrowseMode();
+}
+
+bool TtsCustomDBGrid::CanMoveDown() {
+  TDataSet* dataSet = FDataLink->DataSet();
+  return !(FGridData->OnLastRecord() && !dataSet->Modified() && !FCellChangePending &&
+           dataSet->State() == DB::dsInsert);
+}
+
+bool TtsCustomDBGrid::KeyDownVK_Insert() {
+  if (!FDataLink->Active() || (FGridMode != gmEdit && FGridMode != gmEditInsert) || ReadOnly()) return false;
+  FDataLink->DataSet()->Insert();
+  return true;
+}
+
+bool TtsCustomDBGrid::KeydownVK_Escape() {
+  if (!FDataBound) return inherited::KeydownVK_Escape();
+  if (FLinkEditing) PostData(true);
+  if (!GetAlwaysShowEditor()) {
+    HideEditor();
+    GetCurrentCell()->SelectAll();
+  }
+  return true;
+}
+
+void TtsCustomDBGrid::KeyScrollRowSelect(Integer Distance) {
+  FKeyRowSelecting = true;
+  TtsFinally clear([&] { FKeyRowSelecting = false; });
+  FDataLink->DataSet()->MoveBy(Distance);
+}
+
+void TtsCustomDBGrid::KeyFirstRowSelect(bool PaintSuspended) {
+  if (!PaintSuspended) SetEnablePaint(false);
+  FKeyRowSelecting = true;
+  TtsFinally clear([&] {
+    FKeyRowSelecting = false;
+    if (!PaintSuspended) SetEnablePaint(true);
+  });
+  FDataLink->DataSet()->First();
+}
+
+void TtsCustomDBGrid::KeyLastRowSelect(bool PaintSuspended) {
+  if (!PaintSuspended) SetEnablePaint(false);
+  FKeyRowSelecting = true;
+  TtsFinally clear([&] {
+    FKeyRowSelecting = false;
+    if (!PaintSuspended) SetEnablePaint(true);
+  });
+  FDataLink->DataSet()->Last();
+}
+
+// ---- Vertical keys ---------------------------------------------------------------------------------------
+// The dataset's cursor moves and the data link scrolls the grid after it. The edit of the record
+// being left is ended first; an appended (inserted) record that was left empty has then been
+// dropped, and the cursor already stands where Up (Down) would have taken it.
+bool TtsCustomDBGrid::VerticalKeyAllowed() {
+  return FDataBound && FDataActive && CanMoveToPos(FCurDisplayCol, FCurDisplayRow);
+}
+
+bool TtsCustomDBGrid::InRowSelectKeys() { return !InEditMode() && !FocusRectActive(); }
+
+void TtsCustomDBGrid::RecordKey(TtsRecordKey Step) {
+  TDataSet* dataSet = FDataLink->DataSet();
+  bool lineOrPage = Step == rkUp || Step == rkDown || Step == rkPageUp || Step == rkPageDown;
+  if (lineOrPage && FCurDisplayRow < 1) return;
+  if (Step == rkDown) {
+    FGridData->SetActiveRecord(FCurDataRow);
+    if (!CanMoveDown()) return;
+  }
+  TtsDataEditMode mode = FDataEditMode;
+  if (!CheckEndEdit(FCurDataCol, -1, true)) return;
+  if (Step == rkUp && mode == demAppend && !FEditModified) return;
+  if (Step == rkDown && mode == demInsert && !FEditModified) return;
+  Integer page = std::max<Integer>(GetVisibleRowCount(), 1);
+  switch (Step) {
+    case rkUp: dataSet->Prior(); break;
+    case rkDown:
+      if (dataSet->MoveBy(1) == 0 && !FIsComboGrid && (FAutoInsert || FGridMode == gmEditInsert) && !ReadOnly())
+        Append();
+      break;
+    case rkPageUp: dataSet->MoveBy(-page); break;
+    case rkPageDown: dataSet->MoveBy(page); break;
+    case rkFirst: dataSet->First(); break;
+    case rkLast: dataSet->Last(); break;
+  }
+}
+
+// In row-select mode the new current record becomes the only selected one; the rows selected
+// before are repainted from the snapshot. A row-select key never appends.
+void TtsCustomDBGrid::RecordKeyRowSelect(TtsRecordKey Step) {
+  if (Step == rkUp || Step == rkDown) {
+    if (FCurDisplayRow < 1) return;
+    if (Step == rkDown) {
+      FGridData->SetActiveRecord(FCurDataRow);
+      if (!CanMoveDown()) return;
+    }
+    TtsDataEditMode mode = FDataEditMode;
+    if (!CheckEndEdit(FCurDataCol, -1, true)) return;
+    if (Step == rkUp && mode == demAppend && !FEditModified) return;
+    if (Step == rkDown && mode == demInsert && !FEditModified) return;
+  }
+  SaveSelectedRows(0);
+  String before = FCurrentBookmark;
+  Integer page = std::max<Integer>(GetVisibleRowCount(), 1);
+  switch (Step) {
+    case rkUp: KeyScrollRowSelect(-1); break;
+    case rkDown: KeyScrollRowSelect(1); break;
+    case rkPageUp: KeyScrollRowSelect(-page); break;
+    case rkPageDown: KeyScrollRowSelect(page); break;
+    case rkFirst: KeyFirstRowSelect(false); break;
+    case rkLast: KeyLastRowSelect(false); break;
+  }
+  if (FCurrentBookmark == before || FGridStatus != grRowSelect) return;
+  {
+    TtsPaintSuspension paintOff(this);
+    FSelection->ResetAll();
+    FSelection->SetSelected(FCurrentBookmark, true);
+  }
+  FLastAddedRow = CurrentBkmPos(FCurrentBookmark);
+  ToggleChangedRows(1, GetGridRowCount());
+  CheckRowColChanged();
+}
+
+void TtsCustomDBGrid::KeyDownVK_Up() {
+  if (!FDataBound) return inherited::KeyDownVK_Up();
+  if (!VerticalKeyAllowed()) return;
+  if (InRowSelectKeys()) return VK_UpRowSelect();
+  RecordKey(rkUp);
+}
+
+void TtsCustomDBGrid::VK_UpRowSelect() {
+  if (!FDataBound) return inherited::VK_UpRowSelect();
+  if (VerticalKeyAllowed()) RecordKeyRowSelect(rkUp);
+}
+
+void TtsCustomDBGrid::KeyDownVK_Down() {
+  if (!FDataBound) return inherited::KeyDownVK_Down();
+  if (!VerticalKeyAllowed()) return;
+  if (InRowSelectKeys()) return VK_DownRowSelect();
+  RecordKey(rkDown);
+}
+
+void TtsCustomDBGrid::VK_DownRowSelect() {
+  if (!FDataBound) return inherited::VK_DownRowSelect();
+  if (VerticalKeyAllowed()) RecordKeyRowSelect(rkDown);
+}
+
+void TtsCustomDBGrid::KeyDownVK_Prior() {
+  if (!FDataBound) return inherited::KeyDownVK_Prior();
+  if (VerticalKeyAllowed()) InRowSelectKeys() ? RecordKeyRowSelect(rkPageUp) : RecordKey(rkPageUp);
+}
+
+void TtsCustomDBGrid::KeyDownVK_Next() {
+  if (!FDataBound) return inherited::KeyDownVK_Next();
+  if (VerticalKeyAllowed()) InRowSelectKeys() ? RecordKeyRowSelect(rkPageDown) : RecordKey(rkPageDown);
+}
+
+void TtsCustomDBGrid::KeyCtrl_Up() {
+  if (!FDataBound) return inherited::KeyCtrl_Up();
+  if (VerticalKeyAllowed()) InRowSelectKeys() ? RecordKeyRowSelect(rkFirst) : RecordKey(rkFirst);
+}
+
+void TtsCustomDBGrid::KeyCtrl_Down() {
+  if (!FDataBound) return inherited::KeyCtrl_Down();
+  if (VerticalKeyAllowed()) InRowSelectKeys() ? RecordKeyRowSelect(rkLast) : RecordKey(rkLast);
+}
+
+// Ctrl+Home and Ctrl+End: the first (last) record; the column moves by the plain grid's keys.
+void TtsCustomDBGrid::KeyCtrl_Home() {
+  if (!FDataBound) return inherited::KeyCtrl_Home();
+  if (!VerticalKeyAllowed()) return;
+  if (InRowSelectKeys()) return RecordKeyRowSelect(rkFirst);
+  RecordKey(rkFirst);
+  inherited::KeyCtrl_Home();
+}
+
+void TtsCustomDBGrid::KeyCtrl_End() {
+  if (!FDataBound) return inherited::KeyCtrl_End();
+  if (!VerticalKeyAllowed()) return;
+  if (InRowSelectKeys()) return RecordKeyRowSelect(rkLast);
+  RecordKey(rkLast);
+  inherited::KeyCtrl_End();
+}
+
+void TtsCustomDBGrid::KeyDownVK_Tab(Word Key) { inherited::KeyDownVK_Tab(Key); }
+void TtsCustomDBGrid::ShiftKeyDownVK_Tab() { inherited::ShiftKeyDownVK_Tab(); }
+
+}  // namespace TSDBGrid
