@@ -265,11 +265,12 @@ TEST_F(LooksFixture, XPToolbarWithTheThemeOnAndOff) {
   TdxBarPainter* classic = Manager->GetDefaultPainter();
   EXPECT_TRUE(Is<TdxBarEnhancedPainter>(classic));
   DrawToolbar(classic, surface, 42);
+  // The painter goes when the theme comes back: measure with it first.
+  const Integer classicX0 = 2 + classic->FingersSize();
   SetThemeActive(true);
   EXPECT_TRUE(SaveDCToPng(surface.DC, testing::TempDir() + "looks-xp-toolbar.png"));
   // The enhanced bar's raised edge and its hot cell's raised edge.
   EXPECT_EQ(BarPixel(surface, 42, 100, 0), RGBOf(clBtnHighlight));
-  const Integer classicX0 = 2 + classic->FingersSize();
   EXPECT_EQ(BarPixel(surface, 42, classicX0 + 23 + 3, 2), RGBOf(clBtnHighlight));
   EXPECT_EQ(BarPixel(surface, 42, classicX0 + 2 * 23 + 3, 2), RGBOf(clBtnShadow));  // pressed: sunken
 }
