@@ -349,5 +349,22 @@ TEST_F(DBGridEdit, ButtonsNameTheirRecordAndClicksReportTheRowsOfMouseDownAndUp)
   EXPECT_EQ(seen, (std::vector<String>{"button r3", "spin r4 x5", "click r2>0"}));
 }
 
+// ---- Appends by the keyboard ----------------------------------------------------------------------------
+TEST_F(DBGridEdit, DownPastTheLastRecordAppendsOnceAndAnEmptyAppendGoesWhenLeft) {
+  Start();
+  MoveTo(2, 5);
+  Key(VK_DOWN);
+  EXPECT_EQ(Grid->GetDataEditMode(), demAppend) << "AutoInsert appends below the last record";
+  Key(VK_DOWN);
+  EXPECT_EQ(Grid->GetGridRowCount(), 6) << "no second empty record";
+  Key(VK_UP);
+  EXPECT_EQ(Data->State(), dsBrowse);
+  EXPECT_EQ(Data->RecordCount(), 5) << "the empty append went when the cell left it";
+  Key(VK_DOWN);
+  Type("新");
+  Key(VK_UP);
+  EXPECT_EQ(Data->RecordCount(), 6) << "a typed append is posted";
+}
+
 }  // namespace
 }  // namespace DBGridTest
