@@ -86,18 +86,25 @@ bool TtsCustomDBGrid::VerticalKeyAllowed() {
 
 bool TtsCustomDBGrid::InRowSelectKeys() { return !InEditMode() && !FocusRectActive(); }
 
+// Up or Down may leave the record: Down only when the record is not an untouched insert at the end,
+// both only once its edit has ended; false also when the edit dropped an empty appended (Up) or
+// inserted (Down) record, the cursor then standing where the key would have taken it.
+bool TtsCustomDBGrid::LeaveRecordByKey(TtsRecordKey Step) {
+  if (Step == rkDown) {
+    FGridData->SetActiveRecord(FCurDataRow);
+    if (!CanMoveDown()) return false;
+  }
+  TtsDataEditMode mode = FDataEditMode;
+  if (!CheckEndEdit(FCurDataCol, -1, true)) return false;
+  if (Step == rkUp && mode == demAppend && !FEditModified) return false;
+  return !(Step == rkDown && mode == demInsert && !FEditModified);
+}
+
 void TtsCustomDBGrid::RecordKey(TtsRecordKey Step) {
   TDataSet* dataSet = FDataLink->DataSet();
   bool lineOrPage = Step == rkUp || Step == rkDown || Step == rkPageUp || Step == rkPageDown;
   if (lineOrPage && FCurDisplayRow < 1) return;
-  if (Step == rkDown) {
-    FGridData->SetActiveRecord(FCurDataRow);
-    if (!CanMoveDown()) return;
-  }
-  TtsDataEditMode mode = FDataEditMode;
-  if (!CheckEndEdit(FCurDataCol, -1, true)) return;
-  if (Step == rkUp && mode == demAppend && !FEditModified) return;
-  if (Step == rkDown && mode == demInsert && !FEditModified) return;
+  if ((Step == rkUp || Step == rkDown) && !LeaveRecordByKey(Step)) return;
   Integer page = std::max<Integer>(GetVisibleRowCount(), 1);
   switch (Step) {
     case rkUp: dataSet->Prior(); break;
@@ -115,17 +122,7 @@ void TtsCustomDBGrid::RecordKey(TtsRecordKey Step) {
 // In row-select mode the new current record becomes the only selected one; the rows selected
 // before are repainted from the snapshot. A row-select key never appends.
 void TtsCustomDBGrid::RecordKeyRowSelect(TtsRecordKey Step) {
-  if (Step == rkUp || Step == rkDown) {
-    if (FCurDisplayRow < 1) return;
-    if (Step == rkDown) {
-      FGridData->SetActiveRecord(FCurDataRow);
-      if (!CanMoveDown()) return;
-    }
-    TtsDataEditMode mode = FDataEditMode;
-    if (!CheckEndEdit(FCurDataCol, -1, true)) return;
-    if (Step == rkUp && mode == demAppend && !FEditModified) return;
-    if (Step == rkDown && mode == demInsert && !FEditModified) return;
-  }
+  if ((Step == rkUp || Step == rkDown) && (FCurDisplayRow < 1 || !LeaveRecordByKey(Step))) return;
   SaveSelectedRows(0);
   String before = FCurrentBookmark;
   Integer page = std::max<Integer>(GetVisibleRowCount(), 1);
