@@ -45,14 +45,6 @@ class DBGridLiveTest : public DBGridTest {
     return ids;
   }
 
-  String BookmarkOfRecNo(Integer RecNo) {
-    Integer keep = Data->GetRecNo();
-    Data->SetRecNo(RecNo);
-    String bookmark = Data->GetBookmark();
-    Data->SetRecNo(keep);
-    return bookmark;
-  }
-
   void Paint() {
     Grid->Invalidate();
     Application->ProcessMessages();
@@ -92,8 +84,8 @@ TEST_F(DBGridLiveTest, LooksKeyedByBookmarkStayWithTheirRecordsThroughScrollsAnd
   Integer n = Lines();
   ASSERT_GT(n, 5);
   ASSERT_LT(n, 200);
-  Grid->SetDBRowColor(Variant(BookmarkOfRecNo(3)), clYellow);
-  Grid->SetDBCellColor(2, Variant(BookmarkOfRecNo(5)), clAqua);
+  Grid->SetDBRowColor(Variant(BookmarkOf(3)), clYellow);
+  Grid->SetDBCellColor(2, Variant(BookmarkOf(5)), clAqua);
   ExpectLooks(3, 5, "first page");
 
   Data->MoveBy(n + 2);  // the window moves three records on: record 3 leaves, record 5 is on line 2
@@ -146,7 +138,7 @@ TEST_F(DBGridLiveTest, AColumnsWidestTextIsMeasuredOverEveryRecordAndTheViewIsKe
   Data->AddRow({Variant(201), Variant(String("一个很长很长很长的拍品名称"))});
   EXPECT_EQ(Grid->GetCols()->GetItem(1)->GetMaxTextWidth(), 0) << "unbound columns measure the grid's own rows";
   BindAndOpen();
-  const Variant longName = Variant(BookmarkOfRecNo(201)), lastName = Variant(BookmarkOfRecNo(200));
+  const Variant longName = Variant(BookmarkOf(201)), lastName = Variant(BookmarkOf(200));
   Data->SetRecNo(30);
   Data->MoveBy(-3);  // the current record is not the top line
   TtsDatasetPosition before;
@@ -170,8 +162,8 @@ TEST_F(DBGridLiveTest, AColumnsWidestTextIsMeasuredOverEveryRecordAndTheViewIsKe
 TEST_F(DBGridLiveTest, ALineStepMovesThePixelsAndPaintsOnlyTheNewLinesAsAWholeRepaintWould) {
   SetRows(Range(1, 200));
   BindAndOpen();
-  Grid->SetDBRowColor(Variant(BookmarkOfRecNo(30)), clYellow);
-  Grid->SetDBCellColor(2, Variant(BookmarkOfRecNo(33)), clAqua);
+  Grid->SetDBRowColor(Variant(BookmarkOf(30)), clYellow);
+  Grid->SetDBCellColor(2, Variant(BookmarkOf(33)), clAqua);
   Paint();
   Integer n = Lines();
   TRect first, second;
