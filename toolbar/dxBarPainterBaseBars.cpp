@@ -58,7 +58,7 @@ TRect TdxBarPainter::GetToolbarCaptionRect(TCustomdxBarControl* ABarControl) {
 }
 
 // A docked bar leaves room for its grip on the leading side; a floating bar for its frame and caption.
-TRect TdxBarPainter::GetToolbarContentOffsets(TdxBar* ABar, TdxBarDockingStyle ADockingStyle, bool) {
+TRect TdxBarPainter::GetToolbarContentOffsets(TdxBar*, TdxBarDockingStyle ADockingStyle, bool) {
   TRect R(0, 0, 0, 0);
   if (ADockingStyle == dsNone) {
     R = BarBorderSizes();
@@ -68,7 +68,6 @@ TRect TdxBarPainter::GetToolbarContentOffsets(TdxBar* ABar, TdxBarDockingStyle A
     R.bottom += BarBottomSize();
     return R;
   }
-  if (ABar && ABar->GetBorderStyle() == bbsNone) return R;
   R = BarBorderSizes();
   if (ADockingStyle == dsLeft || ADockingStyle == dsRight) R.top += FingersSize();
   else R.left += FingersSize();
