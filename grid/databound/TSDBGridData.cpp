@@ -325,6 +325,13 @@ void TtsGridData::SetPropBufferEntry(Integer Row, TtsDBRowElement *Element) {
   FPropBufferClear = false;
 }
 
+void TtsGridData::SetPropBufferSelected(Integer Row, bool Selected) {
+  TtsPropBufferEntry &entry = PropBufferEntry(Row);
+  entry.SelectedResolved = true;
+  entry.Selected = Selected;
+  FPropBufferClear = false;
+}
+
 // ---- The scroll strategy, inactive until it is built
 // ---------------------------------------------------------
 IMPLEMENT_CLASS(TtsScrollDataset)

@@ -168,6 +168,7 @@ class TtsGridData : public TObject {
   bool GetPropBufferClear() const { return FPropBufferClear; }
   TtsPropBufferEntry& PropBufferEntry(Integer Row);  // 1-based, within GetPropBufferSize
   void SetPropBufferEntry(Integer Row, TtsDBRowElement* Element);
+  void SetPropBufferSelected(Integer Row, bool Selected);
 
  protected:
   friend struct ::System::TObjectFactory;

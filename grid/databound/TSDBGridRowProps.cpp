@@ -197,11 +197,8 @@ bool TtsCustomDBGrid::IsRowChanged(Integer Line) {
 // ---- Row selection, by bookmark ----------------------------------------------------------------------------
 bool TtsCustomDBGrid::GetRowSelect(Integer Line) {
   if (!FGridData || Line < 1 || Line > FGridData->GetPropBufferSize()) return false;
-  TtsPropBufferEntry& entry = FGridData->PropBufferEntry(Line);
-  if (!entry.SelectedResolved) {
-    entry.Selected = GetDBRowSelected(String(FGridData->GetBookmark(Line)));
-    entry.SelectedResolved = true;
-  }
+  if (!FGridData->PropBufferEntry(Line).SelectedResolved)
+    FGridData->SetPropBufferSelected(Line, GetDBRowSelected(String(FGridData->GetBookmark(Line))));
   return true;
 }
 

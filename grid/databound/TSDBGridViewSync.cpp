@@ -158,18 +158,17 @@ void TtsCustomDBGrid::CheckTopLeftChanged(bool ByUser) {
     return;
   }
   Variant top(FGridData->GetBookmark(GetTopRow()));
-  try {
-    if (FLastTopLeftCol != GetLeftCol() || (FDataActive && FGridData->CompareBkm(top.ToString(), FLastTopRow.ToString()) != 0)) {
-      UpdateScrollPos();
-      DoTopLeftChanged(FLastTopLeftCol, FLastTopRow, GetLeftCol(), top, ByUser);
-    }
-  } catch (...) {
-    FLastTopLeftCol = GetLeftCol();
-    FLastTopRow = top;
-    throw;
-  }
+  bool changed =
+      FLastTopLeftCol != GetLeftCol() || (FDataActive && FGridData->CompareBkm(top.ToString(), FLastTopRow.ToString()) != 0);
+  if (!changed) return;
+  // Noted before the report: a handler that looks at other records moves the dataset, whose notice
+  // comes back here and must find the change reported already.
+  Integer oldCol = FLastTopLeftCol;
+  Variant oldRow = FLastTopRow;
   FLastTopLeftCol = GetLeftCol();
   FLastTopRow = top;
+  UpdateScrollPos();
+  DoTopLeftChanged(oldCol, oldRow, GetLeftCol(), top, ByUser);
 }
 
 void TtsCustomDBGrid::TopLeftChangedEvent(Integer OldCol, Integer OldRow, bool ByUser, Integer NewRow,
