@@ -138,8 +138,10 @@ void TtsCustomDBGrid::SelectLargerRows(Integer Row) {
       } else if (FPreviousStartSide >= 0) {
         ToggleDragSpan(NextPos(FLastAddedRow), target, last + 1, Row);
       } else {
-        // The pointer crossed the start from above: the rows above it go, those below it come.
+        // The pointer crossed the start from above: the rows above it go, those below it come. A start
+        // out of the buffer that cannot be placed by its bookmark lies where its side says.
         Integer start = FGridData->BufferPos(GetSelectionStart());
+        if (start == 0 && FBookmarkType == bmtNonOrdered && FStartSide == -1) start = rows + 1;
         TtsBkmPos startPos = CurrentBkmPos(GetSelectionStart());
         ToggleDragSpan(FLastAddedRow, PrevPos(startPos), last, start - 1);
         ToggleDragSpan(NextPos(startPos), target, start + 1, Row);

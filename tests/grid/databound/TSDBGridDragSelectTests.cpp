@@ -109,20 +109,23 @@ class DBDragSelect : public DBGridTest {
     Grid->MouseMove(TShiftState{ssLeft}, At.x, At.y);
   }
 
-  // What each step of a loop left: the record at the top, the selection, the current record and
-  // the tick of the step.
+  // What each step of a loop left: the record at the top, the selection, the current record (the
+  // dataset's, which must be the grid's) and the tick of the step.
   struct TStep {
     Integer Top;
     Records Selection;
     Integer Current;
     UInt64 Tick = 0;
+    bool CurrentAgrees = true;
   };
   std::vector<TStep> Steps;
-  // Notes every step as the view reports it; AfterStep runs after the note.
+  // Notes every step as the view reports it; AfterStep runs after the note. Reading the selection
+  // moves the dataset and back inside the report.
   void WatchSteps(std::function<void(size_t Count)> AfterStep = nullptr) {
     Steps.clear();
     Grid->SetOnTopLeftChanged([this, AfterStep](TObject*, Integer, const Variant&, Integer, const Variant&, bool) {
-      Steps.push_back({RecordAt(1), Selected(), Data->GetRecNo(), Clock.Peek()});
+      Steps.push_back({RecordAt(1), Selected(), Data->GetRecNo(), Clock.Peek(),
+                       Grid->GetCurrentBookmark() == Data->GetBookmark()});
       if (AfterStep) AfterStep(Steps.size());
     });
   }
@@ -187,6 +190,7 @@ TEST_F(DBDragSelect, BelowTheRowsEachStepScrollsOneRecordAndSelectsIt) {
       EXPECT_EQ(step.Top, 1 + k);
       EXPECT_EQ(step.Selection, Span(3, Rows + k)) << "step " << k;
       EXPECT_EQ(step.Current, Rows + k) << "the current record is the one that came into view";
+      EXPECT_TRUE(step.CurrentAgrees);
     }
     EXPECT_EQ(Grid->GetScrollDirection(), 0);
     if (mode == rseBookmarkRange) EXPECT_EQ(Grid->GetSelection()->GetRangesInUse(), 1);
@@ -196,7 +200,7 @@ TEST_F(DBDragSelect, BelowTheRowsEachStepScrollsOneRecordAndSelectsIt) {
     EXPECT_EQ(Selected(), Span(3, Rows + 1));
     if (mode == rseBookmarkRange) {
       Pump();
-      EXPECT_TRUE(SaveWindowPng(Form->GetHandle(), testing::TempDir() + "dbgrid-drag-selection.png"));
+      EXPECT_TRUE(SaveWindowPng(Grid->GetHandle(), testing::TempDir() + "dbgrid-drag-selection.png"));
       TRect selected, unselected;
       Grid->CellRect(1, 1, selected);
       Grid->CellRect(1, Rows, unselected);
@@ -263,10 +267,53 @@ TEST_F(DBDragSelect, AboveTheRowsTheSelectionShrinksOneRecordPerStepAndCrossesTh
       EXPECT_EQ(Steps[k].Top, expected[k].Top);
       EXPECT_EQ(Steps[k].Selection, expected[k].Selection);
       EXPECT_EQ(Steps[k].Current, expected[k].Current);
+      EXPECT_TRUE(Steps[k].CurrentAgrees);
     }
     HeadlessBackend::InjectMouseButton(0, false);
     Pump();
   }
+}
+
+// The start scrolled out below the buffer: back inside the rows the pointer is above it, which
+// bookmarks that do not follow the dataset's order can only tell from the side remembered.
+TEST_F(DBDragSelect, AStartBelowTheBufferIsJudgedByTheSideRemembered) {
+  for (TtsBookmarkType type : {bmtDefault, bmtNonOrdered}) {
+    SCOPED_TRACE(type == bmtDefault ? "ordered" : "not ordered");
+    Grid->SetBookmarkType(type);
+    Data->SetRecNo(30);
+    Pump();
+    Integer row = Grid->GetCurDataRow();
+    PressRowBar(row);
+    Integer start = RecordAt(row);
+    StopAfter(static_cast<size_t>(Rows));
+    DragTo(Above());
+    StopWatching();
+    DropQueued();
+    ASSERT_EQ(Grid->GetGridData()->BufferRow(Bookmarks[static_cast<size_t>(start - 1)]), 0);
+    DragTo(InRow(4));
+    EXPECT_EQ(Selected(), Span(RecordAt(4), start));
+    DragTo(InRow(2));
+    EXPECT_EQ(Selected(), Span(RecordAt(2), start));
+    HeadlessBackend::InjectMouseButton(0, false);
+    Pump();
+  }
+}
+
+// With single selection the one selected record follows the pointer, and beyond the rows it is the
+// record that came into view.
+TEST_F(DBDragSelect, SingleSelectionFollowsThePointerRecordByRecord) {
+  Grid->SetRowSelectMode(rsSingle);
+  PressRowBar(3);
+  DragTo(InRow(6));
+  EXPECT_EQ(Selected(), Records{6});
+  EXPECT_EQ(Data->GetRecNo(), 6);
+  StopAfter(2);
+  DragTo(Below());
+  StopWatching();
+  ASSERT_EQ(Steps.size(), 2u);
+  EXPECT_EQ(Steps[0].Selection, Records{Rows + 1});
+  EXPECT_EQ(Selected(), Records{Rows + 2});
+  EXPECT_EQ(Data->GetRecNo(), Rows + 2);
 }
 
 TEST_F(DBDragSelect, AWaitingMouseMessageOrEscapeEndsTheLoopKeepingTheSelection) {
