@@ -7,6 +7,7 @@
 
 #include "DBGridTestSupport.h"
 #include "DateTime.h"
+#include "Exceptions.h"
 #include "HeadlessBackend.h"
 #include "TSDBGridData.h"
 #include "WinCursor.h"
@@ -314,6 +315,23 @@ TEST_F(DBDragSelect, SingleSelectionFollowsThePointerRecordByRecord) {
   EXPECT_EQ(Steps[0].Selection, Records{Rows + 1});
   EXPECT_EQ(Selected(), Records{Rows + 2});
   EXPECT_EQ(Data->GetRecNo(), Rows + 2);
+}
+
+TEST_F(DBDragSelect, ADatasetErrorLeavesTheLoopWithTheGridListeningAgain) {
+  PressRowBar(3);
+  Integer scrolls = 0;
+  Data->BeforeScroll = [&](TDataSet*) {
+    if (++scrolls == 3) throw Exception("scroll refused");
+  };
+  EXPECT_THROW(DragTo(Below()), Exception);
+  Data->BeforeScroll = nullptr;
+  EXPECT_EQ(Grid->GetScrollDirection(), 0);
+  EXPECT_FALSE(Grid->GetIgnoreDatasetScrolled());
+  // The dataset's next move is followed by the grid again.
+  Data->First();
+  Pump();
+  EXPECT_EQ(RecordAt(1), 1);
+  EXPECT_EQ(Grid->GetCurrentBookmark(), Data->GetBookmark());
 }
 
 TEST_F(DBDragSelect, AWaitingMouseMessageOrEscapeEndsTheLoopKeepingTheSelection) {
