@@ -210,7 +210,7 @@ void TdxBarFlatPainter::BarDrawCloseButton(TCustomdxBarControl* ABarControl, HDC
   InflateRect(&R, -3, -4);
   if (R.Width() % 2) --R.right;
   const Integer h = R.Width() - 1;
-  const HPEN pen = CreatePen(PS_SOLID, 1, ColorToRGB(BarMarkArrowColor()));
+  const HPEN pen = CreatePen(PS_SOLID, 1, ColorToRGB(BarMarkArrowColor(state)));
   const HGDIOBJ old = SelectObject(DC, pen);
   for (Integer shift = 0; shift < 2; ++shift) {
     MoveToEx(DC, R.left + shift, R.top, nullptr);
@@ -278,8 +278,20 @@ void TdxBarFlatPainter::DrawItemBackgroundInSubMenu(TdxBarButtonLikeControlDrawP
   DrawBackground(control, DC, TRect(columnRight, inner.top, inner.right, inner.bottom), background, opaque);
 }
 
-void TdxBarFlatPainter::SubMenuControlDrawBorder(TCustomdxBarControl*, HDC DC, TRect R) {
+// The border, open where the menu joins its owner; a detachable menu's caption has window-coloured
+// strips above and beside it.
+void TdxBarFlatPainter::SubMenuControlDrawBorder(TCustomdxBarControl* ABarSubMenuControl, HDC DC, TRect R) {
   FrameRect(DC, &R, dxBarToolbarsBrushes().Border);
+  if (!ABarSubMenuControl) return;
+  BarDrawOwnerLink(ABarSubMenuControl, DC);
+  if (!ABarSubMenuControl->GetBehaviorOptions().Contains(bboAllowDetach)) return;
+  InflateRect(&R, -1, -1);
+  const HBRUSH window = GetSysColorBrush(COLOR_WINDOW);
+  const Integer bottom = R.top + SubMenuControlDetachCaptionAreaSize(ABarSubMenuControl);
+  for (const RECT& strip : {RECT{R.left, R.top, R.right, R.top + 1}, RECT{R.left, R.top + 1, R.left + 1, bottom},
+                            RECT{R.right - 1, R.top + 1, R.right, bottom}})
+    FillRect(DC, &strip, window);
+  SubMenuControlDrawDetachCaption(ABarSubMenuControl, DC, TRect(R.left + 1, R.top + 1, R.right - 1, bottom));
 }
 
 void TdxBarFlatPainter::SubMenuControlDrawClientBorder(TCustomdxBarControl*, HDC DC, const TRect& R, HBRUSH ABrush) {

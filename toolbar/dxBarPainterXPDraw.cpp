@@ -55,7 +55,7 @@ void TdxBarXPPainter::DrawGlyphBorder(TdxBarItemControl* AControl, HDC DC, HBRUS
   }
   if (!plainMenuRow) DrawBackground(AControl, DC, R, ABrush, false);
   if (inMenu) return;
-  if (AControl && AControl->IsMenuItem()) {
+  if (IsMenuItem(AControl)) {
     // A main-menu header is highlighted in the system colour, not by a theme part.
     if (AState.Selected || AState.Pressed || AState.Down || AState.DroppedDown)
       FillRect(DC, &R, GetSysColorBrush(COLOR_HIGHLIGHT));
@@ -227,6 +227,95 @@ void TdxBarXPPainter::SpinEditControlDrawButton(TdxBarSpinEditDrawParams* ADrawP
   DrawBackground(control, DC, R, parent ? parent->GetToolbarBrush() : BarToolbarBrush(), false);
   if (!DrawPart(totSpin, DC, AButton == sbUp ? SPNP_UP : SPNP_DOWN, GetSpinEditButtonState(ADrawParams, AButton), R))
     inherited::SpinEditControlDrawButton(ADrawParams, R, AButton);
+}
+
+// ---- Native pieces other looks borrow ------------------------------------------------------------------------------
+void TdxBarXPPainter::BarDrawNativeGrip(HDC DC, const TRect& R) { DrawPart(totStatus, DC, SP_GRIPPER, 0, R); }
+
+// The status bar's background part spans the whole bar; the asked part is cut from it.
+void TdxBarXPPainter::StatusBarFillNativeBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& ADestR,
+                                                    const TRect& ASourceR) {
+  TRect whole(0, 0, ABarControl->GetWidth(), ABarControl->GetHeight());
+  OffsetRect(&whole, ADestR.left - ASourceR.left, ADestR.top - ASourceR.top);
+  const int saved = SaveDC(DC);
+  IntersectClipRect(DC, ADestR.left, ADestR.top, ADestR.right, ADestR.bottom);
+  DrawPart(totStatus, DC, 0, 0, whole);
+  RestoreDC(DC, saved);
+}
+
+void TdxBarXPPainter::DateNavigatorDrawNativeButton(TdxBarPainter* APainter, cxGraphics::TcxCanvas* ACanvas, TRect R,
+                                                    const String& AText, bool APressed) {
+  const HDC DC = ACanvas->GetHandle();
+  FillRect(DC, &R, GetSysColorBrush(COLOR_WINDOW));
+  DrawPart(totToolBar, DC, TP_BUTTON, APressed ? TS_PRESSED : TS_HOT, R);
+  APainter->DateNavigatorDrawButtonCaption(DC, R, APressed, AText, APressed ? 1 : 0);
+}
+
+void TdxBarXPPainter::DateNavigatorDrawButton(cxGraphics::TcxCanvas* ACanvas, TRect R, const String& AText,
+                                              bool APressed) {
+  DateNavigatorDrawNativeButton(this, ACanvas, R, AText, APressed);
+}
+
+// ---- Colour combo, progress bar, drop-down lists -------------------------------------------------------------------
+// The custom colour button is a toolbar button part in the pressed and hot states of the parameters.
+void TdxBarXPPainter::ColorComboDrawCustomButton(TdxBarColorComboControlDrawParams* ADrawParams, TRect R) {
+  TdxBarGlyphState state;
+  state.Pressed = ADrawParams->IsPressed && ADrawParams->HotPartIndex == ecpCustomColorButton;
+  state.Selected = ADrawParams->DrawSelected;
+  state.Enabled = ADrawParams->Enabled;
+  DrawGlyphBorder(ADrawParams->BarItemControl, ADrawParams->Canvas->GetHandle(),
+                  ADrawParams->BarItemControl ? ADrawParams->BarItemControl->GetBkBrush() : BarToolbarBrush(), R,
+                  ADrawParams->PaintType == ptMenu ? ptHorz : ADrawParams->PaintType, state);
+  DrawDots(ADrawParams, R, state.Pressed);
+}
+
+void TdxBarXPPainter::ColorComboDrawCustomButtonAdjacentZone(TdxBarColorComboControlDrawParams* ADrawParams, TRect R) {
+  TdxBarItemControl* control = ADrawParams->BarItemControl;
+  TCustomdxBarControl* parent = control ? control->GetParent() : nullptr;
+  DrawBackgroundFrameRect(control, ADrawParams->Canvas->GetHandle(), R,
+                          parent ? parent->GetToolbarBrush() : BarToolbarBrush(), false);
+}
+
+void TdxBarXPPainter::DrawDot(TdxBarItemControlDrawParams* ADrawParams, const TRect& R) {
+  if (!ADrawParams->Enabled) return inherited::DrawDot(ADrawParams, R);
+  FillRect(ADrawParams->Canvas->GetHandle(), &R, GetSysColorBrush(COLOR_BTNTEXT));
+}
+
+// The bar part, then its filled length as the chunk part (a smooth bar in one solid run of the colour).
+void TdxBarXPPainter::ProgressControlDrawBar(TdxBarProgressControlDrawParams* ADrawParams, const TRect& R,
+                                             TColor AColor) {
+  const bool vertical = ADrawParams->PaintType == ptVert;
+  const Integer barPart = vertical ? PP_BARVERT : PP_BAR, chunkPart = vertical ? PP_CHUNKVERT : PP_CHUNK;
+  const HDC DC = ADrawParams->Canvas->GetHandle();
+  if (!AreVisualStylesAvailable(totProgress)) return inherited::ProgressControlDrawBar(ADrawParams, R, AColor);
+  if (IsPartiallyTransparent(totProgress, barPart, 1)) ProgressControlDrawBackground(ADrawParams, R);
+  DrawPart(totProgress, DC, barPart, 1, R);
+  const TRect content = ContentRect(totProgress, barPart, 1, R);
+  const Integer filled = dxBarProgressFilledLength(vertical ? content.Height() : content.Width(), ADrawParams->Min,
+                                                   ADrawParams->Max, ADrawParams->Position);
+  if (filled <= 0) return;
+  const TRect done = vertical ? TRect(content.left, content.bottom - filled, content.right, content.bottom)
+                              : TRect(content.left, content.top, content.left + filled, content.bottom);
+  if (ADrawParams->Smooth) {
+    const HBRUSH brush = CreateSolidBrush(ColorToRGB(AColor));
+    FillRect(DC, &done, brush);
+    DeleteObject(brush);
+  } else {
+    DrawPart(totProgress, DC, chunkPart, 1, done);
+  }
+}
+
+// The list's frame in button shadow with its grip panel; the theme's close button and grip are not
+// drawn there yet: the panel shows the flat ones.
+void TdxBarXPPainter::SysPanelDraw(HWND AWnd, bool ASizeable, bool ACloseButtonIsTracking, bool AMouseAboveCloseButton,
+                                   TRect& ACloseButtonRect, TRect& AGripRect, TdxCorner ACorner) {
+  dxBarFlatPainter()->SysPanelDraw(AWnd, ASizeable, ACloseButtonIsTracking, AMouseAboveCloseButton, ACloseButtonRect,
+                                   AGripRect, ACorner);
+}
+
+void TdxBarXPPainter::CustomComboDrawItem(TdxBarItem* ACombo, cxGraphics::TcxCanvas* ACanvas, Integer AIndex,
+                                          const TRect& R, StdCtrls::TOwnerDrawState AState) {
+  dxBarFlatPainter()->CustomComboDrawItem(ACombo, ACanvas, AIndex, R, AState);
 }
 
 }  // namespace dxBar
