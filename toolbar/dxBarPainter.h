@@ -969,6 +969,7 @@ class TdxBarXPPainter : public TdxBarPainter {
   TColor EditGetDisabledBkColor(TdxBarItemControl* AControl) override;
   Integer SysPanelSize() override;
   bool IsMenuItem(TdxBarItemControl* AControl) override;
+  HBRUSH EditControlGetRightCaptionIndentBrush(TdxBarItemControl* AControl) override;
   void DateNavigatorDrawButton(cxGraphics::TcxCanvas* ACanvas, TRect R, const String& AText, bool APressed) override;
   void ColorComboDrawCustomButton(TdxBarColorComboControlDrawParams* ADrawParams, TRect R) override;
   void ColorComboDrawCustomButtonAdjacentZone(TdxBarColorComboControlDrawParams* ADrawParams, TRect R) override;

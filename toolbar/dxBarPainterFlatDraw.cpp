@@ -278,20 +278,11 @@ void TdxBarFlatPainter::DrawItemBackgroundInSubMenu(TdxBarButtonLikeControlDrawP
   DrawBackground(control, DC, TRect(columnRight, inner.top, inner.right, inner.bottom), background, opaque);
 }
 
-// The border, open where the menu joins its owner; a detachable menu's caption has window-coloured
-// strips above and beside it.
+// The border, open where the menu joins its owner. Menus cannot be detached yet, so no menu has a
+// detach caption to frame.
 void TdxBarFlatPainter::SubMenuControlDrawBorder(TCustomdxBarControl* ABarSubMenuControl, HDC DC, TRect R) {
   FrameRect(DC, &R, dxBarToolbarsBrushes().Border);
-  if (!ABarSubMenuControl) return;
-  BarDrawOwnerLink(ABarSubMenuControl, DC);
-  if (!ABarSubMenuControl->GetBehaviorOptions().Contains(bboAllowDetach)) return;
-  InflateRect(&R, -1, -1);
-  const HBRUSH window = GetSysColorBrush(COLOR_WINDOW);
-  const Integer bottom = R.top + SubMenuControlDetachCaptionAreaSize(ABarSubMenuControl);
-  for (const RECT& strip : {RECT{R.left, R.top, R.right, R.top + 1}, RECT{R.left, R.top + 1, R.left + 1, bottom},
-                            RECT{R.right - 1, R.top + 1, R.right, bottom}})
-    FillRect(DC, &strip, window);
-  SubMenuControlDrawDetachCaption(ABarSubMenuControl, DC, TRect(R.left + 1, R.top + 1, R.right - 1, bottom));
+  if (ABarSubMenuControl) BarDrawOwnerLink(ABarSubMenuControl, DC);
 }
 
 void TdxBarFlatPainter::SubMenuControlDrawClientBorder(TCustomdxBarControl*, HDC DC, const TRect& R, HBRUSH ABrush) {

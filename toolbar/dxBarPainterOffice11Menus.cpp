@@ -52,22 +52,13 @@ void TdxBarOffice11Painter::DrawItemBackgroundInSubMenu(TdxBarButtonLikeControlD
   }
 }
 
-// The drop-down border, open where the menu joins its owner; a detachable menu's caption stands in a
-// band of the menu's colour under the top edge.
+// The drop-down border, open where the menu joins its owner. Menus cannot be detached yet, so no menu
+// has a detach caption to frame.
 void TdxBarOffice11Painter::SubMenuControlDrawBorder(TCustomdxBarControl* ABarSubMenuControl, HDC DC, TRect R) {
   FrameRect(DC, &R, dxOffice11DropDownBorderBrush1);
   if (!ABarSubMenuControl) return;
   const TRect link = ABarSubMenuControl->GetOwnerLinkBounds(false);
   if (!IsRectEmpty(&link)) FillRect(DC, &link, dxOffice11MenuBrush);
-  if (!ABarSubMenuControl->GetBehaviorOptions().Contains(bboAllowDetach)) return;
-  InflateRect(&R, -1, -1);
-  const TRect area(R.left, R.top, R.right, R.top + SubMenuControlDetachCaptionAreaSize(ABarSubMenuControl));
-  const TRect caption(area.left + 1, area.top + 2, area.right - 1, area.bottom - 1);
-  for (const RECT& band : {RECT{area.left, area.top, area.right, caption.top}, RECT{area.left, caption.bottom, area.right, area.bottom},
-                           RECT{area.left, caption.top, caption.left, caption.bottom},
-                           RECT{caption.right, caption.top, area.right, caption.bottom}})
-    FillRect(DC, &band, dxOffice11MenuBrush);
-  SubMenuControlDrawDetachCaption(ABarSubMenuControl, DC, caption);
 }
 
 void TdxBarOffice11Painter::SubMenuControlDrawClientBorder(TCustomdxBarControl*, HDC DC, const TRect& R, HBRUSH) {

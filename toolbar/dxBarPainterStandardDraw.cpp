@@ -232,8 +232,9 @@ void TdxBarStandardPainter::DrawItemBackgroundInSubMenu(TdxBarButtonLikeControlD
 
 // The outline of a menu's non-recent part, drawn round each row: a line above the first row of each run
 // (light above a recent run, dark above a non-recent one) and, round the non-recent rows, the menu's
-// background on both sides, above the run and below the last row. Menus have no side bar and do not
-// tie rows to separators yet: the line always reaches one pixel to the left and stays at the row's top.
+// background on both sides, above the run and below the last row. Menus have no side bar, cannot be
+// detached and do not tie rows to separators yet: the line always reaches one pixel to the left and
+// stays at the row's top, and the row above a run ends in a light pixel.
 void TdxBarStandardPainter::SubMenuControlDrawItemFrame(TdxBarItemControl* AControl, cxGraphics::TcxCanvas* ACanvas,
                                                         const TRect& R, Integer AIndex) {
   TCustomdxBarControl* menu = AControl ? AControl->GetParent() : nullptr;
@@ -254,10 +255,8 @@ void TdxBarStandardPainter::SubMenuControlDrawItemFrame(TdxBarItemControl* ACont
   if (startsRun) {
     const RECT row{R.left - 1, R.top - 2, R.right + 2, R.top - 1};
     FillRect(DC, &row, background);
-    if (!menu->GetBehaviorOptions().Contains(bboAllowDetach)) {
-      const RECT end{R.right + 1, R.top - 2, R.right + 2, R.top - 1};
-      FillRect(DC, &end, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
-    }
+    const RECT end{R.right + 1, R.top - 2, R.right + 2, R.top - 1};
+    FillRect(DC, &end, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
   }
   if (AIndex == links->GetVisibleItemCount() - 1) {
     const RECT rest{R.left - 1, R.bottom, R.right + 2, menu->GetClientRect().bottom};

@@ -10,6 +10,7 @@
 #include "dxBarItemControl.h"
 #include "dxBarManager.h"
 #include "dxBarPainter.h"
+#include "dxBarPainterLooks.h"
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
 
@@ -165,6 +166,9 @@ Integer TdxBarXPPainter::SysPanelSize() {
   return std::max<Integer>(GetThemeCloseButtonSize().cy + 4, GetThemeSizeGripSize().cy + 1);
 }
 bool TdxBarXPPainter::IsMenuItem(TdxBarItemControl* AControl) { return AControl && AControl->IsMenuItem(); }
+HBRUSH TdxBarXPPainter::EditControlGetRightCaptionIndentBrush(TdxBarItemControl* AControl) {
+  return dxBarEditCaptionBrush(AControl, AControl->GetDrawParams());
+}
 // Read at each call: the base asks for it for every native look, whether an XP painter was made or not.
 TSize TdxBarXPPainter::StatusBarNativeGripSize() {
   TSize size;
