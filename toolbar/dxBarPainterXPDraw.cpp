@@ -1,13 +1,19 @@
 // The XP painter's drawing through the platform's visual styles: toolbar button and split-button parts
 // in their states, the rebar background and gripper, toolbar separators, the window's caption and MDI
-// buttons, edit borders, combo and spin buttons; menus highlight the selected row.
+// buttons, edit borders, combo, spin and colour-combo buttons, progress bars, the status bar's grip and
+// background, the date navigator's buttons and the size-grip panel of drop-down lists; menus highlight
+// the selected row.
 #include "UxThemeConsts.h"
 #include "WinGdi.h"
+#include "WinManage.h"
+#include "WinMetrics.h"
+#include "WinPaint.h"
 #include "WinUserDraw.h"
 #include "Forms.h"
 #include "cxGraphicsCanvas.h"
 #include "dxBar.h"
 #include "dxBarControl.h"
+#include "dxBarHelpers.h"
 #include "dxBarItemControl.h"
 #include "dxBarItemControlDrawParams.h"
 #include "dxBarManager.h"
@@ -305,12 +311,57 @@ void TdxBarXPPainter::ProgressControlDrawBar(TdxBarProgressControlDrawParams* AD
   }
 }
 
-// The list's frame in button shadow with its grip panel; the theme's close button and grip are not
-// drawn there yet: the panel shows the flat ones.
+// The list's frame in button shadow and, for a sizeable list, the panel on the side away from its edit:
+// the theme's size grip in the list's corner and its close button at the other end, the rest in button
+// face. The rectangles of both come back in screen coordinates.
 void TdxBarXPPainter::SysPanelDraw(HWND AWnd, bool ASizeable, bool ACloseButtonIsTracking, bool AMouseAboveCloseButton,
                                    TRect& ACloseButtonRect, TRect& AGripRect, TdxCorner ACorner) {
-  dxBarFlatPainter()->SysPanelDraw(AWnd, ASizeable, ACloseButtonIsTracking, AMouseAboveCloseButton, ACloseButtonRect,
-                                   AGripRect, ACorner);
+  RECT window{};
+  GetWindowRect(AWnd, &window);
+  const TRect bounds(0, 0, window.right - window.left, window.bottom - window.top);
+  const HDC DC = GetWindowDC(AWnd);
+  const HBRUSH shadow = GetSysColorBrush(COLOR_BTNSHADOW), face = GetSysColorBrush(COLOR_BTNFACE);
+  FrameRect(DC, &bounds, shadow);
+  ACloseButtonRect = AGripRect = TRect();
+  if (ASizeable) {
+    const bool top = ACorner == coTopLeft || ACorner == coTopRight;
+    const bool right = ACorner == coTopRight || ACorner == coBottomRight;
+    const Integer height = SysPanelSize();
+    TRect band(bounds.left + 1, top ? bounds.top + 1 : bounds.bottom - 1 - height, bounds.right - 1,
+               top ? bounds.top + 1 + height : bounds.bottom - 1);
+    const RECT line = top ? RECT{band.left, band.bottom - 1, band.right, band.bottom}
+                          : RECT{band.left, band.top, band.right, band.top + 1};
+    FillRect(DC, &line, shadow);
+    if (top) --band.bottom;
+    else ++band.top;
+    const TSize gripSize = StatusBarNativeGripSize(), closeSize = GetThemeCloseButtonSize();
+    const Integer gripLeft = right ? band.right - gripSize.cx : band.left;
+    const Integer gripTop = top ? band.top : band.bottom - gripSize.cy;
+    const TRect grip(gripLeft, gripTop, gripLeft + gripSize.cx, gripTop + gripSize.cy);
+    const Integer closeLeft = right ? band.left + 2 : band.right - 2 - closeSize.cx;
+    const Integer closeTop = (band.top + band.bottom - closeSize.cy) / 2;
+    const TRect close(closeLeft, closeTop, closeLeft + closeSize.cx, closeTop + closeSize.cy);
+    const int saved = SaveDC(DC);
+    DrawThemeSizeGrip(DC, grip, ACorner);
+    DrawThemeCloseButton(DC, close,
+                         ACloseButtonIsTracking && AMouseAboveCloseButton       ? 3
+                         : ACloseButtonIsTracking || AMouseAboveCloseButton     ? 2
+                                                                                : 1);
+    for (const TRect& part : {grip, close}) ExcludeClipRect(DC, part.left, part.top, part.right, part.bottom);
+    FillRect(DC, &band, face);
+    RestoreDC(DC, saved);
+    ACloseButtonRect = close;
+    AGripRect = grip;
+    for (TRect* part : {&ACloseButtonRect, &AGripRect}) OffsetRect(part, window.left, window.top);
+    // The corner between both scroll bars stays in the panel's colour.
+    const LONG style = GetWindowLong(AWnd, GWL_STYLE);
+    if (!top && (style & WS_HSCROLL) && (style & WS_VSCROLL)) {
+      const TRect corner(bounds.right - 1 - GetSystemMetrics(SM_CXVSCROLL),
+                         band.top - 1 - GetSystemMetrics(SM_CYHSCROLL), bounds.right - 1, band.top - 1);
+      FillRect(DC, &corner, face);
+    }
+  }
+  ReleaseDC(AWnd, DC);
 }
 
 void TdxBarXPPainter::CustomComboDrawItem(TdxBarItem* ACombo, cxGraphics::TcxCanvas* ACanvas, Integer AIndex,

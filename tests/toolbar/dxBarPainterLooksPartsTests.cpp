@@ -9,6 +9,7 @@
 #include "Forms.h"
 #include "GdiPng.h"
 #include "PixelSurface.h"
+#include "WinManage.h"
 #include "WinUserDraw.h"
 #include "cxGraphicsCanvas.h"
 #include "dxBar.h"
@@ -304,6 +305,35 @@ TEST_F(LooksPartsFixture, XPProgressChunks) {
   // The empty range draws like the bar at its minimum.
   EXPECT_EQ(surface.At(50, 52), surface.At(50, 32));
   EXPECT_TRUE(SaveDCToPng(surface.DC, testing::TempDir() + "bar-painters-xp-progress.png"));
+}
+
+}  // namespace
+
+namespace {
+
+// The XP size-grip panel of a drop-down list that opened downwards: as high as the look's panel size,
+// the theme's grip in the list's bottom-right corner and its close button at the panel's left end; the
+// rectangles come back in screen coordinates.
+TEST(dxBarPainterLooksParts, XPSizeGripPanel) {
+  TOwnedPtr<TForm> form(dxBarTests::NewTestForm());
+  New<TdxBarManager>(form.get());
+  form->SetBounds(50, 40, 200, 150);
+  form->Show();
+  RECT window{};
+  GetWindowRect(form->GetHandle(), &window);
+  TdxBarPainter* xp = PartsPainter<TdxBarXPPainter>();
+  TRect close, grip;
+  xp->SysPanelDraw(form->GetHandle(), true, false, false, close, grip, coBottomRight);
+  const Integer panelTop = window.bottom - 1 - xp->SysPanelSize() + 1;
+  EXPECT_EQ(grip.right, window.right - 1);
+  EXPECT_EQ(grip.bottom, window.bottom - 1);
+  EXPECT_GE(grip.top, panelTop);
+  EXPECT_LT(close.left, window.left + 10);
+  EXPECT_GE(close.top, panelTop);
+  EXPECT_LE(close.bottom, window.bottom - 1);
+  xp->SysPanelDraw(form->GetHandle(), false, false, false, close, grip, coBottomRight);
+  EXPECT_TRUE(IsRectEmpty(&close));
+  EXPECT_TRUE(IsRectEmpty(&grip));
 }
 
 }  // namespace
