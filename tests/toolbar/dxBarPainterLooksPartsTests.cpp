@@ -337,3 +337,52 @@ TEST(dxBarPainterLooksParts, XPSizeGripPanel) {
 }
 
 }  // namespace
+
+namespace {
+
+// A popup bar that belongs to another control.
+class TInternalBar : public dxBarTests::TTestBarWindow {
+  DECLARE_CLASS(TInternalBar, dxBarTests::TTestBarWindow)
+ public:
+  explicit TInternalBar(TComponent* AOwner = nullptr) : dxBarTests::TTestBarWindow(AOwner) {}
+  bool IsInternal() override { return true; }
+};
+IMPLEMENT_CLASS(TInternalBar)
+
+// Office 2003: a popup that belongs to another control keeps the drop-down border and the bar's brush
+// inside it, not the floating toolbar's three-pixel frame.
+TEST(dxBarPainterLooksParts, Office2003InternalPopupFrame) {
+  TOwnedPtr<TForm> form(dxBarTests::NewTestForm());
+  New<TdxBarManager>(form.get());
+  TOwnedPtr<TInternalBar> internal(New<TInternalBar>());
+  TSurface surface(70, 50);
+  const TRect R(5, 5, 65, 45), client(R.left + 3, R.top + 3, R.right - 3, R.bottom - 3);
+  PartsPainter<TdxBarOffice11Painter>()->BarDrawFloatingBarBorder(internal.get(), surface.DC, R, client,
+                                                                   GetSysColorBrush(COLOR_BTNFACE));
+  LOGBRUSH border{};
+  GetObject(dxOffice11DropDownBorderBrush1, sizeof(border), &border);
+  EXPECT_EQ(surface.At(30, 5), border.lbColor & 0xFFFFFF);
+  EXPECT_EQ(surface.At(30, 6), RGBOf(clBtnFace));
+  EXPECT_EQ(surface.At(30, 7), RGBOf(clBtnFace));
+  EXPECT_EQ(surface.At(30, 8), PixelSurface::kWhite);
+}
+
+// The date navigator's buttons: flat frames in the flat look; the theme's button in Office 2003 while
+// visual styles are on, as in the XP look.
+TEST(dxBarPainterLooksParts, DateNavigatorButtons) {
+  TOwnedPtr<TForm> form(dxBarTests::NewTestForm());
+  New<TdxBarManager>(form.get());
+  TSurface flat(40, 24), office11(40, 24), xp(40, 24);
+  const TRect R(2, 2, 38, 22);
+  PartsPainter<TdxBarFlatPainter>()->DateNavigatorDrawButton(flat.Cx, R, "1", false);
+  EXPECT_EQ(flat.At(10, 2), RGBOf(clBtnShadow));
+  EXPECT_EQ(flat.At(10, 3), RGBOf(clBtnFace));
+  if (!AreVisualStylesAvailable(totToolBar)) GTEST_SKIP() << "no visual styles";
+  PartsPainter<TdxBarOffice11Painter>()->DateNavigatorDrawButton(office11.Cx, R, "1", false);
+  PartsPainter<TdxBarXPPainter>()->DateNavigatorDrawButton(xp.Cx, R, "1", false);
+  for (Integer x = 0; x < 40; x += 3)
+    for (Integer y = 0; y < 24; y += 3) EXPECT_EQ(office11.At(x, y), xp.At(x, y)) << x << "," << y;
+  EXPECT_NE(office11.At(10, 2), flat.At(10, 2));
+}
+
+}  // namespace
