@@ -7,7 +7,6 @@
 
 #include "Forms.h"
 #include "dxBar.h"
-#include "dxBarPainter.h"
 
 namespace dxBarTests {
 
