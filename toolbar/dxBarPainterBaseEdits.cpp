@@ -521,15 +521,29 @@ void TdxBarPainter::DateNavigatorDrawButtonCaption(HDC DC, const TRect& R, bool 
   DrawText(DC, AText.c_str(), static_cast<int>(AText.size()), &textR, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
 }
 
-// Pressed: the system's pushed button; otherwise two L-shaped outlines, light at the top left.
+// Pressed: the system's pushed button; otherwise two L-shaped outlines, light at the top left: button
+// face and button text outside, button highlight and button shadow inside, whose top-right pixel stays
+// in button face.
 void TdxBarPainter::DateNavigatorDrawButton(cxGraphics::TcxCanvas* ACanvas, TRect R, const String& AText,
                                             bool APressed) {
   HDC DC = ACanvas->GetHandle();
   if (APressed) {
     DrawFrameControl(DC, &R, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_PUSHED);
   } else {
-    FillRect(DC, &R, GetSysColorBrush(COLOR_BTNFACE));
-    DrawEdge(DC, &R, EDGE_RAISED, BF_RECT);
+    const HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
+    FillRect(DC, &R, face);
+    auto outline = [DC](const TRect& AR, HBRUSH ALight, HBRUSH ADark) {
+      const RECT light[] = {{AR.left, AR.top, AR.right - 1, AR.top + 1}, {AR.left, AR.top, AR.left + 1, AR.bottom - 1}};
+      const RECT dark[] = {{AR.left, AR.bottom - 1, AR.right, AR.bottom}, {AR.right - 1, AR.top, AR.right, AR.bottom}};
+      for (const RECT& side : light) FillRect(DC, &side, ALight);
+      for (const RECT& side : dark) FillRect(DC, &side, ADark);
+    };
+    outline(R, face, GetSysColorBrush(COLOR_BTNTEXT));
+    TRect inner = R;
+    InflateRect(&inner, -1, -1);
+    outline(inner, GetSysColorBrush(COLOR_BTNHIGHLIGHT), GetSysColorBrush(COLOR_BTNSHADOW));
+    const RECT corner{inner.right - 1, inner.top, inner.right, inner.top + 1};
+    FillRect(DC, &corner, face);
   }
   DateNavigatorDrawButtonCaption(DC, R, APressed, AText, APressed ? 1 : 0);
 }

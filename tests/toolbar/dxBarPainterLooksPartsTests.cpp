@@ -367,13 +367,19 @@ TEST(dxBarPainterLooksParts, Office2003InternalPopupFrame) {
   EXPECT_EQ(surface.At(30, 8), PixelSurface::kWhite);
 }
 
-// The date navigator's buttons: flat frames in the flat look; the theme's button in Office 2003 while
-// visual styles are on, as in the XP look.
+// The date navigator's buttons: two L-shaped outlines in the base look, flat frames in the flat look;
+// the theme's button in Office 2003 while visual styles are on, as in the XP look.
 TEST(dxBarPainterLooksParts, DateNavigatorButtons) {
   TOwnedPtr<TForm> form(dxBarTests::NewTestForm());
   New<TdxBarManager>(form.get());
-  TSurface flat(40, 24), office11(40, 24), xp(40, 24);
+  TSurface base(40, 24), flat(40, 24), office11(40, 24), xp(40, 24);
   const TRect R(2, 2, 38, 22);
+  PartsPainter<TdxBarPainter>()->DateNavigatorDrawButton(base.Cx, R, "1", false);
+  EXPECT_EQ(base.At(10, 2), RGBOf(clBtnFace));
+  EXPECT_EQ(base.At(10, 21), RGBOf(clBtnText));
+  EXPECT_EQ(base.At(10, 3), RGBOf(clBtnHighlight));
+  EXPECT_EQ(base.At(36, 10), RGBOf(clBtnShadow));
+  EXPECT_EQ(base.At(36, 3), RGBOf(clBtnFace));  // the inner outline's top-right pixel
   PartsPainter<TdxBarFlatPainter>()->DateNavigatorDrawButton(flat.Cx, R, "1", false);
   EXPECT_EQ(flat.At(10, 2), RGBOf(clBtnShadow));
   EXPECT_EQ(flat.At(10, 3), RGBOf(clBtnFace));
