@@ -176,6 +176,13 @@ class TdxBarItemControl : public TcxIUnknownObject {
   bool GetFlat();
   HBRUSH GetBkBrush();
   bool IsBkColorAssigned() const { return FBkBrush != nullptr; }
+  // Puts ABrush in place of the control's own background brush and answers the one it replaces; the
+  // caller owns the brush it puts in and swaps the previous one back.
+  HBRUSH ExchangeBkBrush(HBRUSH ABrush) {
+    const HBRUSH previous = FBkBrush;
+    FBkBrush = ABrush;
+    return previous;
+  }
   TClass GetPainterClass();
   bool CanFade() { return GetFader() != nullptr; }
   bool GetShowDescription();

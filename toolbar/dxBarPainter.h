@@ -104,7 +104,8 @@ class TdxBarPainter : public TObject {
   virtual bool GetFaded(TCustomdxBarControl* ABarControl);
   virtual bool IgnoreGlyphOpaque();
   virtual bool IgnoreNonRecentColor();
-  virtual bool IsMenuItem();
+  // A main-menu header on a bar: the looks that highlight it differently ask the control.
+  virtual bool IsMenuItem(TdxBarItemControl* AControl);
   virtual bool UseTextColorForItemArrow();
 
   // ---- Hints -----------------------------------------------------------------------------------------------------
@@ -117,7 +118,7 @@ class TdxBarPainter : public TObject {
   virtual bool BarIsBarSmall(const TRect& R);
   virtual TColor BarCaptionBkColor(bool AActive);
   virtual TColor BarCaptionColor();
-  virtual TColor BarMarkArrowColor();
+  virtual TColor BarMarkArrowColor(TdxBarMarkState AState);
   virtual void BarDrawGrip(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R);
   virtual void BarDrawMarkArrow(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, TdxBarMarkState AState);
   // Two chevrons with their top-left corner at (X, Y), pointing right on horizontal bars and down on
@@ -126,7 +127,7 @@ class TdxBarPainter : public TObject {
   virtual void BarDrawMarkBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, HBRUSH ABrush);
   virtual void BarDrawMarkElements(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R);
   virtual void BarOffsetFloatingBarCaption(TCustomdxBarControl* ABarControl, Integer& X, TRect& R);
-  virtual TColor GetDrawMarkElementColor();
+  virtual TColor GetDrawMarkElementColor(TdxBarMarkState AState);
 
   // ---- Captions and ellipsis dots --------------------------------------------------------------------------------
   virtual void ButtonLikeControlDoDrawCaption(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R,
@@ -192,7 +193,7 @@ class TdxBarPainter : public TObject {
   virtual Integer GetToolbarsOffsetForAutoAlign();
   virtual Integer GetBorderSize();
   virtual Integer GetIconAreaSize(TCustomdxBarControl* ABarControl);
-  virtual Integer GetControlCaptionOffset(cxGraphics::TcxCanvas* ACanvas);
+  virtual Integer GetControlCaptionOffset(TdxBarItemControl* AControl);
   virtual Integer GetDefaultTextSize(cxGraphics::TcxCanvas* ACanvas);
   virtual Integer GetPopupWindowBorderWidth();
   virtual TRect GetLargeImageBounds(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& ACellRect,
@@ -323,9 +324,12 @@ class TdxBarPainter : public TObject {
 
   // ---- Quick customization and item indents -----------------------------------------------------------------------
   virtual HBRUSH BarToolbarBrushEx2(TCustomdxBarControl* ABarControl);
-  // Makes the frame square and answers its new right edge.
-  virtual Integer DrawQuickCustItemFrame(HDC DC, TRect& R);
-  virtual void DrawQuickCustItemFrameSelected(TdxBarItemControl* AControl, HDC DC, const TRect& R);
+  // A quick-customization row's frame: makes R square, answers its new right edge and leaves R the
+  // content rectangle.
+  virtual Integer DrawQuickCustItemFrame(TdxBarItemControl* AControl, HDC DC, TRect& R, bool ASelected);
+  // The selection of a quick-customization row: ARect1 the check cell, ARect2 the row's content.
+  virtual void DrawQuickCustItemFrameSelected(TdxBarItemControl* AControl, HDC DC, const TRect& ARect1,
+                                              const TRect& ARect2, bool ASelected);
   virtual bool IsQuickControlPopupOnRight();
   virtual Integer GetTailAreaSize(TdxBarItemControl* AControl);
   virtual TRect ItemControlGetIndents();
@@ -358,7 +362,7 @@ class TdxBarPainter : public TObject {
   void DrawGlyphAndTextInSubMenu(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R);
 
   // ---- Combo boxes and drop-down list boxes -----------------------------------------------------------------------
-  virtual TColor ComboControlArrowColor();
+  virtual TColor ComboControlArrowColor(TdxBarEditLikeControlDrawParams* ADrawParams);
   virtual HBRUSH ComboControlButtonBrush(TdxBarEditLikeControlDrawParams* ADrawParams);
   virtual Integer ComboControlArrowOffset();
   virtual TRect ComboControlButtonOffsets();
@@ -436,7 +440,8 @@ class TdxBarPainter : public TObject {
   virtual bool EditButtonAllowCompositeFrame();
   virtual bool EditButtonAllowHotTrack(TdxBarEditLikeControlDrawParams* ADrawParams);
   virtual bool EditButtonIsCustomBorder();
-  virtual bool EditButtonIsCustomBackground();
+  // AState: the edit button's state (0 disabled, 1 normal, 2 pressed, 3 hot).
+  virtual bool EditButtonIsCustomBackground(Integer AState);
   virtual void EditButtonCorrectDefaultWidth(Integer& AWidth);
   virtual void EditButtonDrawBackground(TdxBarEditLikeControlDrawParams* ADrawParams, HDC DC, const TRect& R);
   virtual void EditButtonDrawBorder(TdxBarEditLikeControlDrawParams* ADrawParams, HDC DC, TRect& R);
@@ -454,18 +459,18 @@ class TdxBarPainter : public TObject {
   virtual bool EditControlCaptionRightIndentIsOpaque(TdxBarEditLikeControlDrawParams* ADrawParams);
   virtual void EditControlDrawTextField(TdxBarEditLikeControlDrawParams* ADrawParams);
   virtual DWORD EditControlES_Style();
-  virtual bool EditControlShowIconDefault();
+  virtual bool EditControlShowIconDefault(TdxBarPaintType APaintType);
   virtual TRect EditControlIndents(TdxBarEditLikeControlDrawParams* ADrawParams, TdxBarItemControlPart APart);
   virtual Integer EditControlCaptionLeftIndent(TdxBarEditLikeControlDrawParams* ADrawParams);
-  virtual Integer EditControlCaptionRelativeLeftIndent();
-  virtual Integer EditControlCaptionAbsoluteLeftIndent();
+  virtual Integer EditControlCaptionRelativeLeftIndent(TdxBarEditLikeControlDrawParams* ADrawParams);
+  virtual Integer EditControlCaptionAbsoluteLeftIndent(TdxBarEditLikeControlDrawParams* ADrawParams);
   virtual Integer EditControlCaptionRightIndent();
-  virtual TRect EditControlSubMenuGlyphIndents();
+  virtual TRect EditControlSubMenuGlyphIndents(TdxBarEditLikeControlDrawParams* ADrawParams);
   virtual HBRUSH EditControlGetRightCaptionIndentBrush(TdxBarItemControl* AControl);
-  virtual bool EditControlGlyphIsDrawSelected();
+  virtual bool EditControlGlyphIsDrawSelected(TdxBarEditLikeControlDrawParams* ADrawParams);
   virtual void EditControlPrepareEditWnd(TdxBarItemControl* AControl, HWND AEditWnd);
   virtual void EditControlUpdateWndText(HWND AEditWnd, bool ANotify);
-  virtual bool HasEditControlExternalFrame();
+  virtual bool HasEditControlExternalFrame(TdxBarPaintType APaintType, bool ATransparent);
 
   // ---- Colour combo -----------------------------------------------------------------------------------------------
   virtual bool ColorComboHasCompleteFrame();
@@ -510,7 +515,7 @@ class TdxBarPainter : public TObject {
                                           HBRUSH ABrush);
   virtual void ProgressControlFillDiscreteContent(TdxBarProgressControlDrawParams* ADrawParams, const TRect& R,
                                                   HBRUSH ABrush);
-  virtual Integer ProgressControlIndent();
+  virtual Integer ProgressControlIndent(TdxBarProgressControlDrawParams* ADrawParams);
 
   // ---- Container and in-place sub-items -----------------------------------------------------------------------------
   virtual Integer ContainerControlSubMenuOffset();
@@ -518,7 +523,7 @@ class TdxBarPainter : public TObject {
   virtual Integer InPlaceSubItemGetArrowWidth(TdxBarItemControl* AControl);
   virtual Integer InPlaceSubItemGetTextIndent();
   virtual bool InPlaceSubItemControlIsFlatItemText(TdxBarInPlaceSubItemControlDrawParams* ADrawParams);
-  virtual bool InPlaceSubItemControlIsArrowSelected();
+  virtual bool InPlaceSubItemControlIsArrowSelected(TdxBarInPlaceSubItemControlDrawParams* ADrawParams);
   virtual void InPlaceSubItemControlDrawArrow(TdxBarInPlaceSubItemControlDrawParams* ADrawParams, const TRect& R);
   virtual void InPlaceSubItemControlDrawBackground(TdxBarInPlaceSubItemControlDrawParams* ADrawParams,
                                                    const TRect& R);
@@ -599,6 +604,8 @@ class TdxBarStandardPainter : public TdxBarPainter {
   void BarDrawMarkBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R, HBRUSH ABrush) override;
   void BarDrawMarkAtPos(HDC DC, Integer X, Integer Y, bool AVertical, TColor AColor) override;
   void DrawItemBackgroundInSubMenu(TdxBarButtonLikeControlDrawParams* ADrawParams, const TRect& R) override;
+  void SubMenuControlDrawItemFrame(TdxBarItemControl* AControl, cxGraphics::TcxCanvas* ACanvas, const TRect& R,
+                                   Integer AIndex) override;
 };
 class TdxBarEnhancedPainter : public TdxBarStandardPainter {
   DECLARE_CLASS(TdxBarEnhancedPainter, TdxBarStandardPainter)
@@ -646,11 +653,35 @@ class TdxBarFlatPainter : public TdxBarPainter {
   void SubMenuControlOffsetDetachCaptionRect(TRect& R) override;
   TColor BarCaptionBkColor(bool AActive) override;
   TRect EditControlBorderOffsets() override;
-  Integer EditControlCaptionAbsoluteLeftIndent() override;
+  Integer EditControlCaptionAbsoluteLeftIndent(TdxBarEditLikeControlDrawParams* ADrawParams) override;
   Integer EditControlCaptionRightIndent() override;
-  TRect EditControlSubMenuGlyphIndents() override;
+  TRect EditControlSubMenuGlyphIndents(TdxBarEditLikeControlDrawParams* ADrawParams) override;
   Integer ContainerControlSubMenuOffset() override;
   virtual TColor SubMenuControlGetSeparatorColor();
+  Integer GetControlCaptionOffset(TdxBarItemControl* AControl) override;
+  TColor BarMarkArrowColor(TdxBarMarkState AState) override;
+  TColor GetDrawMarkElementColor(TdxBarMarkState AState) override;
+  bool EditControlGlyphIsDrawSelected(TdxBarEditLikeControlDrawParams* ADrawParams) override;
+  bool HasEditControlExternalFrame(TdxBarPaintType APaintType, bool ATransparent) override;
+  TColor ComboControlArrowColor(TdxBarEditLikeControlDrawParams* ADrawParams) override;
+  Integer EditControlCaptionRelativeLeftIndent(TdxBarEditLikeControlDrawParams* ADrawParams) override;
+  HBRUSH EditControlGetRightCaptionIndentBrush(TdxBarItemControl* AControl) override;
+  bool InPlaceSubItemControlIsArrowSelected(TdxBarInPlaceSubItemControlDrawParams* ADrawParams) override;
+  void CalculateSpinEditParts(TdxBarSpinEditDrawParams* ADrawParams, TdxBarControlParts& AParts,
+                              const TRect& R) override;
+  void SubMenuControlDrawNonRecentGroupSeparator(TCustomdxBarControl* ABarSubMenuControl,
+                                                 cxGraphics::TcxCanvas* ACanvas, bool ABottom) override;
+  Integer DrawQuickCustItemFrame(TdxBarItemControl* AControl, HDC DC, TRect& R, bool ASelected) override;
+  void DrawQuickCustItemFrameSelected(TdxBarItemControl* AControl, HDC DC, const TRect& ARect1, const TRect& ARect2,
+                                      bool ASelected) override;
+  void BarDrawMDIButton(TCustomdxBarControl* ABarControl, TdxBarMDIButton AButton, Integer AState, HDC DC,
+                        TRect R) override;
+  void DateNavigatorDrawButton(cxGraphics::TcxCanvas* ACanvas, TRect R, const String& AText, bool APressed) override;
+  void SysPanelDraw(HWND AWnd, bool ASizeable, bool ACloseButtonIsTracking, bool AMouseAboveCloseButton,
+                    TRect& ACloseButtonRect, TRect& AGripRect, TdxCorner ACorner) override;
+  void CustomComboDrawItem(TdxBarItem* ACombo, cxGraphics::TcxCanvas* ACanvas, Integer AIndex, const TRect& R,
+                           StdCtrls::TOwnerDrawState AState) override;
+  void SubMenuControlDrawDetachCaption(TCustomdxBarControl* ABarSubMenuControl, HDC DC, TRect R) override;
   // The selection frame: the highlight-text colour in the high-contrast schemes.
   void FrameFlatSelRect(HDC DC, const TRect& R) override;
   void FrameAndFillRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, bool APressed, bool ASelected,
@@ -792,7 +823,7 @@ class TdxBarOffice11Painter : public TdxBarFlatPainter {
   HBRUSH StaticBorderBrush(TdxBarItemControl* AControl, TdxBarStaticBorderStyle AStyle) override;
   bool BarHasShadow(TCustomdxBarControl* ABarControl) override;
   bool GetFaded(TCustomdxBarControl* ABarControl) override;
-  TColor BarMarkArrowColor() override;
+  TColor BarMarkArrowColor(TdxBarMarkState AState) override;
   TColor GetDefaultEnabledTextColor(TdxBarItemControl* AControl, bool ASelected, bool AFlat) override;
   void GetDisabledTextColors(TdxBarItemControl* AControl, bool ASelected, bool AFlat, TColor& AColor1,
                              TColor& AColor2) override;
@@ -822,6 +853,15 @@ class TdxBarOffice11Painter : public TdxBarFlatPainter {
                                        Integer& AMarkSize) override;
   void SubMenuControlDrawMarkContent(TCustomdxBarControl* ABarSubMenuControl, HDC DC, const TRect& R,
                                      bool ASelected) override;
+  bool EditControlShowIconDefault(TdxBarPaintType APaintType) override;
+  Integer EditControlCaptionAbsoluteLeftIndent(TdxBarEditLikeControlDrawParams* ADrawParams) override;
+  TRect EditControlSubMenuGlyphIndents(TdxBarEditLikeControlDrawParams* ADrawParams) override;
+  bool EditButtonIsCustomBackground(Integer AState) override;
+  Integer ProgressControlIndent(TdxBarProgressControlDrawParams* ADrawParams) override;
+  TColor ComboControlArrowColor(TdxBarEditLikeControlDrawParams* ADrawParams) override;
+  void DrawSeparatorGlyphAndCaption(TdxBarSeparatorControlDrawParams* ADrawParams, const TRect& R) override;
+  void DateNavigatorDrawButton(cxGraphics::TcxCanvas* ACanvas, TRect R, const String& AText, bool APressed) override;
+  void BarMarkRectInvalidate(TCustomdxBarControl* ABarControl) override;
 
   // Helpers of the look. The toolbar gradient's rectangle in the bar window: its whole size, less a
   // pixel at both ends across a toolbar.
@@ -883,9 +923,9 @@ class TdxBarXPPainter : public TdxBarPainter {
   Integer GetDotSpaceAfter(Integer ADotSize) override;
   TRect GetCustomColorButtonIndents() override;
   TRect GetSpinEditButtonIndents() override;
-  Integer EditControlCaptionAbsoluteLeftIndent() override;
+  Integer EditControlCaptionAbsoluteLeftIndent(TdxBarEditLikeControlDrawParams* ADrawParams) override;
   Integer EditControlCaptionRightIndent() override;
-  TRect EditControlSubMenuGlyphIndents() override;
+  TRect EditControlSubMenuGlyphIndents(TdxBarEditLikeControlDrawParams* ADrawParams) override;
   TColor EditGetEnabledBkColor() override;
   TColor EditGetEnabledTextColor() override;
   TColor EditGetDisabledTextColor() override;
@@ -928,6 +968,26 @@ class TdxBarXPPainter : public TdxBarPainter {
   void BarOffsetFloatingBarCaption(TCustomdxBarControl* ABarControl, Integer& X, TRect& R) override;
   TColor EditGetDisabledBkColor(TdxBarItemControl* AControl) override;
   Integer SysPanelSize() override;
+  bool IsMenuItem(TdxBarItemControl* AControl) override;
+  HBRUSH EditControlGetRightCaptionIndentBrush(TdxBarItemControl* AControl) override;
+  void DateNavigatorDrawButton(cxGraphics::TcxCanvas* ACanvas, TRect R, const String& AText, bool APressed) override;
+  void ColorComboDrawCustomButton(TdxBarColorComboControlDrawParams* ADrawParams, TRect R) override;
+  void ColorComboDrawCustomButtonAdjacentZone(TdxBarColorComboControlDrawParams* ADrawParams, TRect R) override;
+  void DrawDot(TdxBarItemControlDrawParams* ADrawParams, const TRect& R) override;
+  void ProgressControlDrawBar(TdxBarProgressControlDrawParams* ADrawParams, const TRect& R, TColor AColor) override;
+  void SysPanelDraw(HWND AWnd, bool ASizeable, bool ACloseButtonIsTracking, bool AMouseAboveCloseButton,
+                    TRect& ACloseButtonRect, TRect& AGripRect, TdxCorner ACorner) override;
+  void CustomComboDrawItem(TdxBarItem* ACombo, cxGraphics::TcxCanvas* ACanvas, Integer AIndex, const TRect& R,
+                           StdCtrls::TOwnerDrawState AState) override;
+
+  // The native pieces other looks borrow while visual styles are on: the status bar's size grip, its
+  // size and background, and the date navigator's button.
+  static TSize StatusBarNativeGripSize();
+  static void StatusBarFillNativeBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& ADestR,
+                                            const TRect& ASourceR);
+  static void BarDrawNativeGrip(HDC DC, const TRect& R);
+  static void DateNavigatorDrawNativeButton(TdxBarPainter* APainter, cxGraphics::TcxCanvas* ACanvas, TRect R,
+                                            const String& AText, bool APressed);
 
   // Reads the theme metrics again (every XP painter's construction does).
   static void InitParams();

@@ -39,8 +39,8 @@ TPoint TdxBarPainter::GetBarItemContolHintPosition(const TPoint& ACursorPos) {
 bool TdxBarPainter::BarIsBarSmall(const TRect& R) { return R.Height() <= 16; }
 TColor TdxBarPainter::BarCaptionBkColor(bool AActive) { return AActive ? clActiveCaption : clInactiveCaption; }
 TColor TdxBarPainter::BarCaptionColor() { return clCaptionText; }
-TColor TdxBarPainter::BarMarkArrowColor() { return clCaptionText; }
-TColor TdxBarPainter::GetDrawMarkElementColor() { return clBtnText; }
+TColor TdxBarPainter::BarMarkArrowColor(TdxBarMarkState) { return clCaptionText; }
+TColor TdxBarPainter::GetDrawMarkElementColor(TdxBarMarkState) { return clBtnText; }
 Integer TdxBarPainter::MarkSizeX() { return 11; }
 
 // ---- Text layout and glyph flags -------------------------------------------------------------------------
@@ -59,7 +59,7 @@ bool TdxBarPainter::IsGlyphImageHasShadow() { return false; }
 bool TdxBarPainter::IsItemTextSelectedInverted() { return true; }
 bool TdxBarPainter::IgnoreGlyphOpaque() { return false; }
 bool TdxBarPainter::IgnoreNonRecentColor() { return false; }
-bool TdxBarPainter::IsMenuItem() { return false; }
+bool TdxBarPainter::IsMenuItem(TdxBarItemControl*) { return false; }
 bool TdxBarPainter::UseTextColorForItemArrow() { return false; }
 
 // ---- Grips, borders and arrow widths ---------------------------------------------------------------------
@@ -119,7 +119,7 @@ TRect TdxBarPainter::StatusBarBorderOffsets() { return SameAmount(0); }
 Integer TdxBarPainter::StatusBarTopBorderSize() { return 2; }
 
 // ---- Quick customization and item indents ----------------------------------------------------------------
-Integer TdxBarPainter::DrawQuickCustItemFrame(HDC, TRect& R) {
+Integer TdxBarPainter::DrawQuickCustItemFrame(TdxBarItemControl*, HDC, TRect& R, bool) {
   R.right = R.left + R.Height();
   return R.right;
 }
@@ -142,7 +142,7 @@ bool TdxBarPainter::IsButtonControlArrowFlat() { return IsFlatItemText(); }
 bool TdxBarPainter::IsDropDownRepaintNeeded() { return IsFlatItemText(); }
 
 // ---- Combo boxes and drop-down list boxes ----------------------------------------------------------------
-TColor TdxBarPainter::ComboControlArrowColor() { return clBtnText; }
+TColor TdxBarPainter::ComboControlArrowColor(TdxBarEditLikeControlDrawParams*) { return clBtnText; }
 Integer TdxBarPainter::ComboControlArrowOffset() { return 1; }
 TRect TdxBarPainter::ComboControlButtonOffsets() { return EditControlBorderOffsets(); }
 Integer TdxBarPainter::DropDownListBoxBorderSize() { return 2; }
@@ -181,18 +181,18 @@ TColor TdxBarPainter::EditGetDisabledTextColor() { return clGrayText; }
 bool TdxBarPainter::EditButtonAllowOffsetContent() { return true; }
 bool TdxBarPainter::EditButtonAllowCompositeFrame() { return false; }
 bool TdxBarPainter::EditButtonIsCustomBorder() { return false; }
-bool TdxBarPainter::EditButtonIsCustomBackground() { return false; }
+bool TdxBarPainter::EditButtonIsCustomBackground(Integer) { return false; }
 void TdxBarPainter::EditButtonCorrectDefaultWidth(Integer&) {}
 TRect TdxBarPainter::EditControlBorderOffsets() { return SameAmount(2); }
 // Auto-horizontal-scroll, and multi-line so that the edit window takes a formatting rectangle.
 DWORD TdxBarPainter::EditControlES_Style() { return 0x84; }
-bool TdxBarPainter::EditControlShowIconDefault() { return false; }
-Integer TdxBarPainter::EditControlCaptionRelativeLeftIndent() { return 2; }
-Integer TdxBarPainter::EditControlCaptionAbsoluteLeftIndent() { return 2; }
+bool TdxBarPainter::EditControlShowIconDefault(TdxBarPaintType) { return false; }
+Integer TdxBarPainter::EditControlCaptionRelativeLeftIndent(TdxBarEditLikeControlDrawParams*) { return 2; }
+Integer TdxBarPainter::EditControlCaptionAbsoluteLeftIndent(TdxBarEditLikeControlDrawParams*) { return 2; }
 Integer TdxBarPainter::EditControlCaptionRightIndent() { return 4; }
-TRect TdxBarPainter::EditControlSubMenuGlyphIndents() { return GetControlTextIndents(); }
-bool TdxBarPainter::EditControlGlyphIsDrawSelected() { return false; }
-bool TdxBarPainter::HasEditControlExternalFrame() { return false; }
+TRect TdxBarPainter::EditControlSubMenuGlyphIndents(TdxBarEditLikeControlDrawParams*) { return GetControlTextIndents(); }
+bool TdxBarPainter::EditControlGlyphIsDrawSelected(TdxBarEditLikeControlDrawParams*) { return false; }
+bool TdxBarPainter::HasEditControlExternalFrame(TdxBarPaintType, bool) { return false; }
 
 // ---- Colour combo, system panel, date navigator, spin edit -----------------------------------------------
 bool TdxBarPainter::ColorComboHasCompleteFrame() { return false; }
@@ -204,11 +204,11 @@ TRect TdxBarPainter::GetSpinEditButtonIndents() { return Amounts(1, 0, 1, 0); }
 // ---- Progress bar, containers and in-place sub-items -----------------------------------------------------
 TColor TdxBarPainter::ProgressControlBarBrushColor() { return clHighlight; }
 Integer TdxBarPainter::ProgressControlBarHeight() { return 12; }
-Integer TdxBarPainter::ProgressControlIndent() { return 0; }
+Integer TdxBarPainter::ProgressControlIndent(TdxBarProgressControlDrawParams*) { return 0; }
 Integer TdxBarPainter::ContainerControlSubMenuOffset() { return 0; }
 HBRUSH TdxBarPainter::InPlaceSubItemControlBrush() { return GetSysColorBrush(COLOR_BTNSHADOW); }
 Integer TdxBarPainter::InPlaceSubItemGetTextIndent() { return 5; }
-bool TdxBarPainter::InPlaceSubItemControlIsArrowSelected() { return true; }
+bool TdxBarPainter::InPlaceSubItemControlIsArrowSelected(TdxBarInPlaceSubItemControlDrawParams*) { return true; }
 
 // ---- Static controls, separators and screen tips ---------------------------------------------------------
 TRect TdxBarPainter::StaticControlGetBorderOffsets(TdxBarStaticBorderStyle AStyle) {
@@ -231,6 +231,6 @@ HBRUSH TdxBarPainter::BarToolbarBrushEx(TCustomdxBarControl*) { return BarToolba
 HBRUSH TdxBarPainter::BarToolbarBrushEx2(TCustomdxBarControl*) { return BarToolbarBrush(); }
 TRect TdxBarPainter::BarBorderPaintSizes(TCustomdxBarControl*) { return SameAmount(BarBorderSize()); }
 void TdxBarPainter::SetWindowRgn(TCustomdxBarControl*) {}
-void TdxBarPainter::DrawQuickCustItemFrameSelected(TdxBarItemControl*, HDC, const TRect&) {}
+void TdxBarPainter::DrawQuickCustItemFrameSelected(TdxBarItemControl*, HDC, const TRect&, const TRect&, bool) {}
 
 }  // namespace dxBar

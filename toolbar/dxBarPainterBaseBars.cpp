@@ -14,6 +14,7 @@
 #include "dxBarManager.h"
 #include "dxBarOptions.h"
 #include "dxBarPainter.h"
+#include "dxBarPainterLooks.h"
 #include "dxBarItemLinks.h"
 
 namespace dxBar {
@@ -27,13 +28,6 @@ TBitmap* ManagerBarBackground(TCustomdxBarControl* ABarControl) {
 
 void FillPolygonTriangle(HDC DC, const POINT (&APoints)[3], TColor AColor) {
   FillPolygonInColor(DC, APoints, 3, AColor, AColor);
-}
-
-// Links that the bar could not lay out: they wait behind the mark.
-bool HasHiddenItems(TCustomdxBarControl* ABarControl) {
-  TdxBarItemLinks* links = ABarControl->GetItemLinks();
-  TCustomdxBarControlViewInfo* viewInfo = ABarControl->GetViewInfo();
-  return links && viewInfo && links->GetVisibleItemCount() > viewInfo->GetItemControlCount();
 }
 
 }  // namespace
@@ -92,6 +86,8 @@ void TdxBarPainter::BarDrawFloatingBackground(TCustomdxBarControl* ABarControl, 
 
 void TdxBarPainter::StatusBarFillBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& ADestR,
                                             const TRect& ASourceR, const TRect&, HBRUSH ABrush, TColor AColor) {
+  if (IsNativeBackground() && AreVisualStylesAvailable())
+    return TdxBarXPPainter::StatusBarFillNativeBackground(ABarControl, DC, ADestR, ASourceR);
   FillRectWithBrushOrBitmap(DC, ADestR, ASourceR, ManagerBarBackground(ABarControl), AColor, ABrush);
 }
 
@@ -145,15 +141,15 @@ void TdxBarPainter::BarDrawBeginGroup(TCustomdxBarControl* ABarControl, HDC DC, 
 
 // ---- Mark ------------------------------------------------------------------------------------------------------
 void TdxBarPainter::BarDrawGrip(TCustomdxBarControl*, HDC DC, const TRect& R) {
-  if (IsNativeBackground() && AreVisualStylesAvailable()) DrawThemeSizeGrip(DC, R, coBottomRight);
+  if (IsNativeBackground() && AreVisualStylesAvailable()) TdxBarXPPainter::BarDrawNativeGrip(DC, R);
   else BarDrawSizeGrip(DC, R);
 }
 
-void TdxBarPainter::BarDrawMarkArrow(TCustomdxBarControl*, HDC DC, const TRect& R, TdxBarMarkState) {
+void TdxBarPainter::BarDrawMarkArrow(TCustomdxBarControl*, HDC DC, const TRect& R, TdxBarMarkState AState) {
   const Integer x = (R.left + R.right - 7) / 2;
   const Integer y = (R.top + R.bottom - 4 + 1) / 2;
   const POINT points[3] = {{x, y}, {x + 6, y}, {x + 3, y + 3}};
-  FillPolygonTriangle(DC, points, BarMarkArrowColor());
+  FillPolygonTriangle(DC, points, BarMarkArrowColor(AState));
 }
 
 // Two chevrons ">>" (or "vv" on vertical bars), each a 2-pixel-thick angle three pixels deep.
@@ -178,9 +174,9 @@ void TdxBarPainter::BarDrawMarkElements(TCustomdxBarControl* ABarControl, HDC DC
     const Integer x = vertical ? R.left + 5 : R.left + 3;
     const Integer y = vertical ? R.top + 3 : R.bottom - 7 + (BarIsBarSmall(R) ? 1 : 0);
     const POINT points[3] = {{x, y}, {x + 4, y}, {x + 2, y + 2}};
-    FillPolygonTriangle(DC, points, GetDrawMarkElementColor());
+    FillPolygonTriangle(DC, points, GetDrawMarkElementColor(ABarControl->GetMarkDrawState()));
   }
-  if (HasHiddenItems(ABarControl))
+  if (dxBarHasHiddenItems(ABarControl))
     BarDrawMarkAtPos(DC, vertical ? R.right - 8 : R.left + 3, vertical ? R.top + 3 : R.top + 4, vertical, clBtnText);
 }
 
@@ -298,7 +294,7 @@ void TdxBarPainter::BarDrawStatusBarBorder(TCustomdxBarControl* ABarControl, HDC
 }
 
 TSize TdxBarPainter::StatusBarGripSize() {
-  if (IsNativeBackground() && AreVisualStylesAvailable()) return GetThemeSizeGripSize();
+  if (IsNativeBackground() && AreVisualStylesAvailable()) return TdxBarXPPainter::StatusBarNativeGripSize();
   return TSize(GetSystemMetrics(SM_CXHSCROLL), GetSystemMetrics(SM_CYHSCROLL));
 }
 

@@ -276,7 +276,7 @@ void TdxBarPainter::CorrectCaptionParams(TdxBarButtonLikeControlDrawParams* ADra
   const TRect indents = GetControlTextIndents();
   if (vertical) ACaptionRect.top += indents.left;
   else ACaptionRect.left += indents.left;
-  if (!IsMenuItem()) OffsetCaptionBounds(ADrawParams->Downed, ADrawParams->DrawDownFrame, ACaptionRect);
+  if (!IsMenuItem(ADrawParams->BarItemControl)) OffsetCaptionBounds(ADrawParams->Downed, ADrawParams->DrawDownFrame, ACaptionRect);
 }
 
 void TdxBarPainter::OffsetCaptionBounds(bool ADown, bool APressed, TRect& R) {

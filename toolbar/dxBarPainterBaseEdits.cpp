@@ -17,6 +17,7 @@
 #include "dxBarItemLinks.h"
 #include "dxBarManager.h"
 #include "dxBarPainter.h"
+#include "dxBarPainterLooks.h"
 #include "Dxbarcommon.h"
 #include "dxCommon.h"
 #include "dxOffice11.h"
@@ -104,13 +105,13 @@ bool TdxBarPainter::EditControlCaptionRightIndentIsOpaque(TdxBarEditLikeControlD
 
 // ---- Layout ----------------------------------------------------------------------------------------------------
 Integer TdxBarPainter::EditControlCaptionLeftIndent(TdxBarEditLikeControlDrawParams* ADrawParams) {
-  if (!ADrawParams->ViewStructure.Contains(cpIcon)) return EditControlCaptionAbsoluteLeftIndent();
-  return ADrawParams->PaintType == ptMenu ? EditControlCaptionRelativeLeftIndent() : 0;
+  if (!ADrawParams->ViewStructure.Contains(cpIcon)) return EditControlCaptionAbsoluteLeftIndent(ADrawParams);
+  return ADrawParams->PaintType == ptMenu ? EditControlCaptionRelativeLeftIndent(ADrawParams) : 0;
 }
 
 TRect TdxBarPainter::EditControlIndents(TdxBarEditLikeControlDrawParams* ADrawParams, TdxBarItemControlPart APart) {
   if (APart == cpText) return TRect(EditControlCaptionLeftIndent(ADrawParams), 0, EditControlCaptionRightIndent(), 0);
-  if (ADrawParams->PaintType == ptMenu) return EditControlSubMenuGlyphIndents();
+  if (ADrawParams->PaintType == ptMenu) return EditControlSubMenuGlyphIndents(ADrawParams);
   return TRect(GetControlTextIndents().right, 0, GetControlTextIndents().right, 0);
 }
 
@@ -190,10 +191,7 @@ void TdxBarPainter::EditControlDrawBackground(TdxBarEditLikeControlDrawParams* A
   TdxBarItemControl* control = ADrawParams->BarItemControl;
   HDC DC = ADrawParams->Canvas->GetHandle();
   if (ADrawParams->ViewStructure.Contains(cpText) || (ADrawParams->PaintType == ptMenu && SubMenuControlHasBand())) {
-    HBRUSH captionBrush = ADrawParams->DrawSelected && ADrawParams->PaintType == ptMenu && control->GetParent()
-                              ? control->GetParent()->GetToolbarSelBrush()
-                              : control->GetBkBrush();
-    DrawBackground(control, DC, ControlPart(control, ecpCaption), captionBrush,
+    DrawBackground(control, DC, ControlPart(control, ecpCaption), dxBarEditCaptionBrush(control, ADrawParams),
                    EditControlCaptionBackgroundIsOpaque(ADrawParams));
   }
   DrawBackground(control, DC, ControlPart(control, ecpCaptionRightIndent),
@@ -211,7 +209,7 @@ void TdxBarPainter::EditControlDrawGlyph(TdxBarEditLikeControlDrawParams* ADrawP
   TRect icon(caption.left, caption.top, caption.left + caption.Height(), caption.bottom);
   if (ADrawParams->PaintType != ptMenu) icon = Shrunk(icon, EditControlIndents(ADrawParams, cpIcon));
   TdxBarGlyphState state;
-  state.Selected = ADrawParams->DrawSelected && EditControlGlyphIsDrawSelected();
+  state.Selected = EditControlGlyphIsDrawSelected(ADrawParams);
   state.Enabled = ADrawParams->Enabled;
   state.ViewSize = ADrawParams->ViewSize;
   DrawGlyph(control, ADrawParams->Canvas->GetHandle(), icon, TRect(), ADrawParams->PaintType, state);
@@ -320,7 +318,7 @@ void TdxBarPainter::ComboControlDrawArrowButton(TdxBarEditLikeControlDrawParams*
   ComboControlDrawSimpleButton(ADrawParams, R);
   Integer size = (R.Width() + 2) / 4;
   if (size % 2 == 0) ++size;
-  ComboControlDrawArrow(ADrawParams, R, ComboControlArrowColor(), size);
+  ComboControlDrawArrow(ADrawParams, R, ComboControlArrowColor(ADrawParams), size);
 }
 
 void TdxBarPainter::DropDownListBoxDrawBorder(HDC DC, TColor AColor, TRect R) {
@@ -523,15 +521,29 @@ void TdxBarPainter::DateNavigatorDrawButtonCaption(HDC DC, const TRect& R, bool 
   DrawText(DC, AText.c_str(), static_cast<int>(AText.size()), &textR, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
 }
 
-// Pressed: the system's pushed button; otherwise two L-shaped outlines, light at the top left.
+// Pressed: the system's pushed button; otherwise two L-shaped outlines, light at the top left: button
+// face and button text outside, button highlight and button shadow inside, whose top-right pixel stays
+// in button face.
 void TdxBarPainter::DateNavigatorDrawButton(cxGraphics::TcxCanvas* ACanvas, TRect R, const String& AText,
                                             bool APressed) {
   HDC DC = ACanvas->GetHandle();
   if (APressed) {
     DrawFrameControl(DC, &R, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_PUSHED);
   } else {
-    FillRect(DC, &R, GetSysColorBrush(COLOR_BTNFACE));
-    DrawEdge(DC, &R, EDGE_RAISED, BF_RECT);
+    const HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
+    FillRect(DC, &R, face);
+    auto outline = [DC](const TRect& AR, HBRUSH ALight, HBRUSH ADark) {
+      const RECT light[] = {{AR.left, AR.top, AR.right - 1, AR.top + 1}, {AR.left, AR.top, AR.left + 1, AR.bottom - 1}};
+      const RECT dark[] = {{AR.left, AR.bottom - 1, AR.right, AR.bottom}, {AR.right - 1, AR.top, AR.right, AR.bottom}};
+      for (const RECT& side : light) FillRect(DC, &side, ALight);
+      for (const RECT& side : dark) FillRect(DC, &side, ADark);
+    };
+    outline(R, face, GetSysColorBrush(COLOR_BTNTEXT));
+    TRect inner = R;
+    InflateRect(&inner, -1, -1);
+    outline(inner, GetSysColorBrush(COLOR_BTNHIGHLIGHT), GetSysColorBrush(COLOR_BTNSHADOW));
+    const RECT corner{inner.right - 1, inner.top, inner.right, inner.top + 1};
+    FillRect(DC, &corner, face);
   }
   DateNavigatorDrawButtonCaption(DC, R, APressed, AText, APressed ? 1 : 0);
 }

@@ -9,6 +9,7 @@
 #include "cxGraphicsCanvas.h"
 #include "dxBarControl.h"
 #include "dxBarItemControl.h"
+#include "dxBarItemLinks.h"
 #include "dxBarManager.h"
 #include "dxBarOptions.h"
 #include "dxBarPainter.h"
@@ -134,7 +135,28 @@ void TdxBarPainter::SubMenuControlDrawScrollBandBackground(TCustomdxBarControl* 
   FillRect(ACanvas->GetHandle(), &R, ABarSubMenuControl->GetToolbarBrush());
 }
 
-void TdxBarPainter::SubMenuControlDrawNonRecentGroupSeparator(TCustomdxBarControl*, cxGraphics::TcxCanvas*, bool) {}
+// Under the bottom band: when the row the band covers starts a run of recent or non-recent rows, the
+// line between the runs stays visible across it (light below a recent row, dark below a non-recent one).
+void TdxBarPainter::SubMenuControlDrawNonRecentGroupSeparator(TCustomdxBarControl* ABarSubMenuControl,
+                                                              cxGraphics::TcxCanvas* ACanvas, bool ABottom) {
+  TdxBarItemLinks* links = ABarSubMenuControl->GetItemLinks();
+  if (!ABottom || !links) return;
+  const TRect band = SubMenuControlGetScrollBandBounds(ABarSubMenuControl, true);
+  TdxBarItemControl* bottom = nullptr;
+  TdxBarItemControl* above = nullptr;
+  for (Integer i = 0; i < links->GetVisibleItemCount(); ++i) {
+    TdxBarItemControl* control = links->GetVisibleItem(i)->GetControl();
+    if (!control || ABarSubMenuControl->GetItemRect(control).top >= band.top) break;
+    above = bottom;
+    bottom = control;
+  }
+  if (!bottom || !above || above->GetNonRecent() == bottom->GetNonRecent()) return;
+  const TRect item = ABarSubMenuControl->GetItemRect(bottom);
+  const TRect line(item.left - 1, item.top, item.right + 1, item.top + 1);
+  const HDC DC = ACanvas->GetHandle();
+  FillRect(DC, &line, GetSysColorBrush(above->GetNonRecent() ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT));
+  ACanvas->ExcludeClipRect(line);
+}
 
 void TdxBarPainter::SubMenuControlDrawScrollBand(TCustomdxBarControl* ABarSubMenuControl,
                                                  cxGraphics::TcxCanvas* ACanvas, TcxArrowDirection ADirection) {

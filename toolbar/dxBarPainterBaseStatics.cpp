@@ -211,7 +211,7 @@ void TdxBarPainter::InPlaceSubItemControlDrawArrow(TdxBarInPlaceSubItemControlDr
   TRect arrowR = R;
   if (!ADrawParams->IsExpanded) arrowR.left = R.right - size * 2;
   DrawLargeItemArrow(ADrawParams->Canvas->GetHandle(), arrowR, ADrawParams->IsExpanded ? adDown : adRight, size,
-                     ADrawParams->Enabled, ADrawParams->DrawSelected && InPlaceSubItemControlIsArrowSelected(),
+                     ADrawParams->Enabled, ADrawParams->DrawSelected && InPlaceSubItemControlIsArrowSelected(ADrawParams),
                      InPlaceSubItemControlIsFlatItemText(ADrawParams));
 }
 

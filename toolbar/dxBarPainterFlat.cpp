@@ -7,6 +7,7 @@
 #include "dxBarItemControlDrawParams.h"
 #include "dxBarManager.h"
 #include "dxBarPainter.h"
+#include "dxBarPainterLooks.h"
 #include "dxOffice11.h"
 
 namespace dxBar {
@@ -55,9 +56,9 @@ Integer TdxBarFlatPainter::SubMenuControlNormalItemHeight() { return 20; }
 void TdxBarFlatPainter::SubMenuControlOffsetDetachCaptionRect(TRect& R) { InflateRect(&R, -2, -2); }
 TColor TdxBarFlatPainter::BarCaptionBkColor(bool) { return clInactiveCaption; }
 TRect TdxBarFlatPainter::EditControlBorderOffsets() { return SameAmount(1); }
-Integer TdxBarFlatPainter::EditControlCaptionAbsoluteLeftIndent() { return 6; }
+Integer TdxBarFlatPainter::EditControlCaptionAbsoluteLeftIndent(TdxBarEditLikeControlDrawParams*) { return 6; }
 Integer TdxBarFlatPainter::EditControlCaptionRightIndent() { return 5; }
-TRect TdxBarFlatPainter::EditControlSubMenuGlyphIndents() { return TRect(7, 0, 0, 0); }
+TRect TdxBarFlatPainter::EditControlSubMenuGlyphIndents(TdxBarEditLikeControlDrawParams*) { return TRect(7, 0, 0, 0); }
 Integer TdxBarFlatPainter::ContainerControlSubMenuOffset() { return 9; }
 // Menu rows: the text starts further from the glyph column, whose icon cell keeps a pixel free all round.
 Integer TdxBarFlatPainter::TextAreaOffset(TdxBarItemControl* AControl) {
@@ -104,6 +105,46 @@ void TdxBarFlatPainter::BarOffsetFloatingBarCaption(TCustomdxBarControl* ABarCon
   if (ABarControl && ABarControl->MarkExists()) R.right = BarMarkRect(ABarControl).left;
 }
 
+// A menu row's caption starts further in; other controls keep half the font's height.
+Integer TdxBarFlatPainter::GetControlCaptionOffset(TdxBarItemControl* AControl) {
+  return AControl && AControl->IsMenuItem() ? 8 : TdxBarPainter::GetControlCaptionOffset(AControl);
+}
+TColor TdxBarFlatPainter::BarMarkArrowColor(TdxBarMarkState AState) {
+  return AState == msNone ? TdxBarPainter::BarMarkArrowColor(AState) : clBtnText;
+}
+TColor TdxBarFlatPainter::GetDrawMarkElementColor(TdxBarMarkState AState) {
+  return AState == msSelected && dxOffice11::IsHighContrastWhite() ? clBtnFace : clBtnText;
+}
+bool TdxBarFlatPainter::EditControlGlyphIsDrawSelected(TdxBarEditLikeControlDrawParams* ADrawParams) {
+  return ADrawParams->DrawSelected && ADrawParams->PaintType == ptMenu;
+}
+bool TdxBarFlatPainter::HasEditControlExternalFrame(TdxBarPaintType APaintType, bool ATransparent) {
+  return ATransparent && APaintType == ptMenu;
+}
+// The arrow of a selected combo turns to the highlight text while its list is open (or always in the
+// high-contrast white scheme); a disabled one greys out.
+TColor TdxBarFlatPainter::ComboControlArrowColor(TdxBarEditLikeControlDrawParams* ADrawParams) {
+  if (ADrawParams->DrawSelected && (ADrawParams->DroppedDown || dxOffice11::IsHighContrastWhite()))
+    return clHighlightText;
+  if (!ADrawParams->Enabled && !ADrawParams->DrawSelected) return clBtnShadow;
+  return clBtnText;
+}
+// A caption beside an icon in a menu starts where the menu's row texts start.
+Integer TdxBarFlatPainter::EditControlCaptionRelativeLeftIndent(TdxBarEditLikeControlDrawParams* ADrawParams) {
+  TdxBarItemControl* control = ADrawParams->BarItemControl;
+  TCustomdxBarControl* menu = control ? control->GetParent() : nullptr;
+  if (!menu) return TdxBarPainter::EditControlCaptionRelativeLeftIndent(ADrawParams);
+  return SubMenuControlGetItemTextIndent(control) - menu->GetIconAreaSize();
+}
+HBRUSH TdxBarFlatPainter::EditControlGetRightCaptionIndentBrush(TdxBarItemControl* AControl) {
+  return dxBarEditCaptionBrush(AControl, AControl->GetDrawParams());
+}
+// The arrow of an in-place sub-item keeps the text colour on a selected row, except in the
+// high-contrast white scheme.
+bool TdxBarFlatPainter::InPlaceSubItemControlIsArrowSelected(TdxBarInPlaceSubItemControlDrawParams* ADrawParams) {
+  return !ADrawParams->DrawSelected || dxOffice11::IsHighContrastWhite();
+}
+
 // ---- Office 2003 -----------------------------------------------------------------------------------------
 Integer TdxBarOffice11Painter::BarBeforeFingersIndent() { return 2; }
 bool TdxBarOffice11Painter::IsFlatGlyphImage() { return false; }
@@ -132,6 +173,36 @@ void TdxBarOffice11Painter::SubMenuControlOffsetDetachCaptionRect(TRect& R) { In
 // The detach caption's area is the caption and five pixels.
 Integer TdxBarOffice11Painter::SubMenuControlDetachCaptionAreaSize(TCustomdxBarControl* ABarSubMenuControl) {
   return TdxBarPainter::SubMenuControlDetachCaptionAreaSize(ABarSubMenuControl) + 2;
+}
+bool TdxBarOffice11Painter::EditControlShowIconDefault(TdxBarPaintType APaintType) { return APaintType == ptMenu; }
+// Without an icon, a caption in a menu lines up with the menu's row texts.
+Integer TdxBarOffice11Painter::EditControlCaptionAbsoluteLeftIndent(TdxBarEditLikeControlDrawParams* ADrawParams) {
+  TdxBarItemControl* control = ADrawParams->BarItemControl;
+  if (!control) return TdxBarFlatPainter::EditControlCaptionAbsoluteLeftIndent(ADrawParams);
+  return ADrawParams->PaintType == ptMenu ? SubMenuControlGetItemTextIndent(control) : control->GetTextAreaOffset();
+}
+TRect TdxBarOffice11Painter::EditControlSubMenuGlyphIndents(TdxBarEditLikeControlDrawParams* ADrawParams) {
+  TdxBarItemControl* control = ADrawParams->BarItemControl;
+  TCustomdxBarControl* menu = control ? control->GetParent() : nullptr;
+  if (!menu) return TdxBarFlatPainter::EditControlSubMenuGlyphIndents(ADrawParams);
+  return TRect(menu->GetIconAreaSize() - control->GetGlyphSize(ADrawParams->ViewSize).cx, 0, 0, 0);
+}
+// The disabled and the hot edit buttons are filled by the look; the others by the edit.
+bool TdxBarOffice11Painter::EditButtonIsCustomBackground(Integer AState) { return AState == 0 || AState == 3; }
+// A progress bar in a menu without an icon starts past the glyph column's gradient.
+Integer TdxBarOffice11Painter::ProgressControlIndent(TdxBarProgressControlDrawParams* ADrawParams) {
+  TdxBarItemControl* control = ADrawParams->BarItemControl;
+  TCustomdxBarControl* menu = control ? control->GetParent() : nullptr;
+  if (!menu || ADrawParams->PaintType != ptMenu || ADrawParams->ViewStructure.Contains(cpIcon)) return 0;
+  return menu->GetIconAreaSize();
+}
+TColor TdxBarOffice11Painter::ComboControlArrowColor(TdxBarEditLikeControlDrawParams* ADrawParams) {
+  if (!ADrawParams->Enabled) return dxOffice11::dxOffice11TextDisabledColor;
+  if (ADrawParams->DrawSelected) {
+    if (dxOffice11::IsHighContrastWhite()) return clWhite;
+    if (ADrawParams->DroppedDown && !dxOffice11::IsXPStandardScheme()) return clHighlightText;
+  }
+  return dxOffice11::dxOffice11TextEnabledColor;
 }
 bool TdxBarOffice11Painter::EditControlCaptionBackgroundIsOpaque(TdxBarEditLikeControlDrawParams* ADrawParams) {
   return ADrawParams->PaintType == ptMenu && ADrawParams->DrawSelected;

@@ -210,7 +210,7 @@ void TdxBarFlatPainter::BarDrawCloseButton(TCustomdxBarControl* ABarControl, HDC
   InflateRect(&R, -3, -4);
   if (R.Width() % 2) --R.right;
   const Integer h = R.Width() - 1;
-  const HPEN pen = CreatePen(PS_SOLID, 1, ColorToRGB(BarMarkArrowColor()));
+  const HPEN pen = CreatePen(PS_SOLID, 1, ColorToRGB(BarMarkArrowColor(state)));
   const HGDIOBJ old = SelectObject(DC, pen);
   for (Integer shift = 0; shift < 2; ++shift) {
     MoveToEx(DC, R.left + shift, R.top, nullptr);
@@ -278,8 +278,11 @@ void TdxBarFlatPainter::DrawItemBackgroundInSubMenu(TdxBarButtonLikeControlDrawP
   DrawBackground(control, DC, TRect(columnRight, inner.top, inner.right, inner.bottom), background, opaque);
 }
 
-void TdxBarFlatPainter::SubMenuControlDrawBorder(TCustomdxBarControl*, HDC DC, TRect R) {
+// The border, open where the menu joins its owner. Menus cannot be detached yet, so no menu has a
+// detach caption to frame.
+void TdxBarFlatPainter::SubMenuControlDrawBorder(TCustomdxBarControl* ABarSubMenuControl, HDC DC, TRect R) {
   FrameRect(DC, &R, dxBarToolbarsBrushes().Border);
+  if (ABarSubMenuControl) BarDrawOwnerLink(ABarSubMenuControl, DC);
 }
 
 void TdxBarFlatPainter::SubMenuControlDrawClientBorder(TCustomdxBarControl*, HDC DC, const TRect& R, HBRUSH ABrush) {

@@ -118,6 +118,14 @@ void TdxBarFlatPainter::SubMenuControlCalcDrawingConsts(cxGraphics::TcxCanvas* A
   if (size % 2) AMarkSize = 2 * size + 4;
 }
 
+// The buttons reach one pixel further down: the flat frame is one pixel thinner than the base's.
+void TdxBarFlatPainter::CalculateSpinEditParts(TdxBarSpinEditDrawParams* ADrawParams, TdxBarControlParts& AParts,
+                                               const TRect& R) {
+  inherited::CalculateSpinEditParts(ADrawParams, AParts, R);
+  if (static_cast<size_t>(ecpSpinDown) < AParts.size() && !IsRectEmpty(&AParts[ecpSpinDown]))
+    ++AParts[ecpSpinDown].bottom;
+}
+
 // ---- Office 2003 ---------------------------------------------------------------------------------------------------------
 void TdxBarOffice11Painter::DrawFrameRect(TdxBarItemControl* AControl, HDC DC, const TRect& R, HBRUSH ABrush,
                                           TdxBarPaintType APaintType, bool ASelected, bool APressed) {

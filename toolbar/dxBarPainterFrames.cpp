@@ -3,6 +3,7 @@
 #include "WinGdi.h"
 #include "WinUserDraw.h"
 #include "cxGraphicsCanvas.h"
+#include "dxBarControl.h"
 #include "dxBarHelpers.h"
 #include "dxBarManager.h"
 #include "dxBarPainter.h"
@@ -60,10 +61,18 @@ void TdxBarFlatPainter::SubMenuControlDrawSeparator(cxGraphics::TcxCanvas* ACanv
 
 // Three pixels of frame: two dark rings and a lighter inner one whose corners stay dark, so the inner
 // corners look rounded.
-void TdxBarOffice11Painter::BarDrawFloatingBarBorder(TCustomdxBarControl*, HDC DC, const TRect& R,
+// A popup that belongs to another control keeps the drop-down border; a floating toolbar gets a
+// three-pixel frame with rounded inner corners.
+void TdxBarOffice11Painter::BarDrawFloatingBarBorder(TCustomdxBarControl* ABarControl, HDC DC, const TRect& R,
                                                      const TRect& AClientR, HBRUSH ABrush) {
   using namespace dxOffice11;
   TRect ring = R;
+  if (ABarControl && ABarControl->IsInternal()) {
+    FrameRect(DC, &ring, dxOffice11DropDownBorderBrush1);
+    InflateRect(&ring, -1, -1);
+    FrameUpToClient(DC, ring, AClientR, ABrush);
+    return;
+  }
   for (Integer i = 0; i < 2; ++i) {
     FrameInColor(DC, ring, dxOffice11BarFloatingBorderColor1);
     InflateRect(&ring, -1, -1);

@@ -8,6 +8,7 @@
 #include "dxBarItemControlDrawParams.h"
 #include "dxBarItemLinks.h"
 #include "dxBarPainter.h"
+#include "WinUserDraw.h"
 
 namespace dxBar {
 
@@ -15,11 +16,17 @@ bool dxBarCanMove(TCustomdxBarControl* ABarControl) {
   return !ABarControl || !ABarControl->GetBehaviorOptions().Contains(bboUnmoved);
 }
 
+// The links the quick-customization popup would offer: those the bar could not show at all, and those
+// whose control got no room in the layout.
 bool dxBarHasHiddenItems(TCustomdxBarControl* ABarControl) {
   TdxBarItemLinks* links = ABarControl ? ABarControl->GetItemLinks() : nullptr;
-  if (!links || !ABarControl->GetViewInfo()) return false;
-  for (Integer i = 0; i < links->GetVisibleItemCount(); ++i)
-    if (!ABarControl->GetViewInfo()->IsItemControlVisible(links->GetVisibleItem(i)->GetControl())) return true;
+  if (!links) return false;
+  for (Integer i = 0; i < links->GetCanVisibleItemCount(); ++i) {
+    TdxBarItemLink* link = links->GetCanVisibleItem(i);
+    if (link->GetVisibleIndex() < 0) return true;
+    const TRect R = link->GetItemRect();
+    if (link->GetControl() && IsRectEmpty(&R)) return true;
+  }
   return false;
 }
 
@@ -43,6 +50,13 @@ void dxBarDrawHighlightedMenuRow(TdxBarPainter* APainter, TdxBarButtonLikeContro
   APainter->DrawBackground(control, DC, TRect(R.left, R.top, R.left + column + 1, R.bottom), columnBrush, opaque);
   APainter->DrawBackground(control, DC, TRect(R.left + column + 1, R.top, R.right, R.bottom),
                            selected ? selectedBrush : background, opaque);
+}
+
+HBRUSH dxBarEditCaptionBrush(TdxBarItemControl* AControl, TdxBarItemControlDrawParams* ADrawParams) {
+  TCustomdxBarControl* parent = AControl->GetParent();
+  if (ADrawParams && ADrawParams->DrawSelected && ADrawParams->PaintType == ptMenu && parent)
+    return parent->GetToolbarSelBrush();
+  return AControl->GetBkBrush();
 }
 
 }  // namespace dxBar

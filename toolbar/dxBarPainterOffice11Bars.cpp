@@ -448,7 +448,12 @@ bool TdxBarOffice11Painter::BarHasShadow(TCustomdxBarControl* ABarControl) {
 }
 bool TdxBarOffice11Painter::GetFaded(TCustomdxBarControl*) { return true; }
 
-TColor TdxBarOffice11Painter::BarMarkArrowColor() { return dxOffice11BarFloatingCaptionTextColor1; }
+// The caption's buttons and the mark take the caption text colour of their state.
+TColor TdxBarOffice11Painter::BarMarkArrowColor(TdxBarMarkState AState) {
+  if (AState == msSelected) return dxOffice11BarFloatingCaptionTextColor2;
+  if (AState == msPressed) return dxOffice11BarFloatingCaptionTextColor3;
+  return dxOffice11BarFloatingCaptionTextColor1;
+}
 
 TColor TdxBarOffice11Painter::GetDefaultEnabledTextColor(TdxBarItemControl*, bool ASelected, bool AFlat) {
   if (ASelected && !AFlat) return IsHighContrastWhite() ? clWhite : dxOffice11InPlaceSubItemTextColor;

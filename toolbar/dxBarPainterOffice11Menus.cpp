@@ -52,8 +52,13 @@ void TdxBarOffice11Painter::DrawItemBackgroundInSubMenu(TdxBarButtonLikeControlD
   }
 }
 
-void TdxBarOffice11Painter::SubMenuControlDrawBorder(TCustomdxBarControl*, HDC DC, TRect R) {
+// The drop-down border, open where the menu joins its owner. Menus cannot be detached yet, so no menu
+// has a detach caption to frame.
+void TdxBarOffice11Painter::SubMenuControlDrawBorder(TCustomdxBarControl* ABarSubMenuControl, HDC DC, TRect R) {
   FrameRect(DC, &R, dxOffice11DropDownBorderBrush1);
+  if (!ABarSubMenuControl) return;
+  const TRect link = ABarSubMenuControl->GetOwnerLinkBounds(false);
+  if (!IsRectEmpty(&link)) FillRect(DC, &link, dxOffice11MenuBrush);
 }
 
 void TdxBarOffice11Painter::SubMenuControlDrawClientBorder(TCustomdxBarControl*, HDC DC, const TRect& R, HBRUSH) {

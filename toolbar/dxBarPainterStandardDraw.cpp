@@ -7,6 +7,7 @@
 #include "dxBarControl.h"
 #include "dxBarItemControl.h"
 #include "dxBarItemControlDrawParams.h"
+#include "dxBarItemLinks.h"
 #include "dxBarManager.h"
 #include "dxBarPainter.h"
 #include "dxBarPainterLooks.h"
@@ -226,6 +227,43 @@ void TdxBarEnhancedPainter::BarDrawMarkAtPos(HDC DC, Integer X, Integer Y, bool 
 void TdxBarStandardPainter::DrawItemBackgroundInSubMenu(TdxBarButtonLikeControlDrawParams* ADrawParams,
                                                         const TRect& R) {
   dxBarDrawHighlightedMenuRow(this, ADrawParams, R);
+}
+
+
+// The outline of a menu's non-recent part, drawn round each row: a line above the first row of each run
+// (light above a recent run, dark above a non-recent one) and, round the non-recent rows, the menu's
+// background on both sides, above the run and below the last row. Menus have no side bar, cannot be
+// detached and do not tie rows to separators yet: the line always reaches one pixel to the left and
+// stays at the row's top, and the row above a run ends in a light pixel.
+void TdxBarStandardPainter::SubMenuControlDrawItemFrame(TdxBarItemControl* AControl, cxGraphics::TcxCanvas* ACanvas,
+                                                        const TRect& R, Integer AIndex) {
+  TCustomdxBarControl* menu = AControl ? AControl->GetParent() : nullptr;
+  TdxBarItemLinks* links = menu ? menu->GetItemLinks() : nullptr;
+  if (!links || AIndex < 0 || AIndex >= links->GetVisibleItemCount()) return;
+  const HDC DC = ACanvas->GetHandle();
+  const bool nonRecent = AControl->GetNonRecent();
+  TdxBarItemControl* above = AIndex > 0 ? links->GetVisibleItem(AIndex - 1)->GetControl() : nullptr;
+  const bool startsRun = above && above->GetNonRecent() != nonRecent;
+  if (startsRun) {
+    const RECT line{R.left - 1, R.top - 1, R.right, R.top};
+    FillRect(DC, &line, GetSysColorBrush(nonRecent ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT));
+  }
+  if (!nonRecent) return;
+  const HBRUSH background = menu->GetToolbarBrush();
+  const RECT sides[] = {{R.left - 1, R.top, R.left, R.bottom}, {R.right, R.top, R.right + 2, R.bottom}};
+  for (const RECT& side : sides) FillRect(DC, &side, background);
+  if (startsRun) {
+    const RECT row{R.left - 1, R.top - 2, R.right + 2, R.top - 1};
+    FillRect(DC, &row, background);
+    const RECT end{R.right + 1, R.top - 2, R.right + 2, R.top - 1};
+    FillRect(DC, &end, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+  }
+  if (AIndex == links->GetVisibleItemCount() - 1) {
+    const RECT rest{R.left - 1, R.bottom, R.right + 2, menu->GetClientRect().bottom};
+    if (rest.bottom > rest.top) FillRect(DC, &rest, background);
+    const RECT corner{R.left - 1, rest.bottom - 1, R.left, rest.bottom};
+    FillRect(DC, &corner, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+  }
 }
 
 }  // namespace dxBar

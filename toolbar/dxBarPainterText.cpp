@@ -167,8 +167,9 @@ TRect TdxBarPainter::GetControlCaptionRect(TdxBarItemControlDrawParams* ADrawPar
   return TRect(0, 0, extent.cx, extent.cy);
 }
 
-Integer TdxBarPainter::GetControlCaptionOffset(cxGraphics::TcxCanvas* ACanvas) {
-  return -ACanvas->GetFont()->GetHeight() / 2;
+Integer TdxBarPainter::GetControlCaptionOffset(TdxBarItemControl* AControl) {
+  cxGraphics::TcxCanvas* canvas = AControl ? AControl->GetCanvas() : nullptr;
+  return canvas ? -canvas->GetFont()->GetHeight() / 2 : 0;
 }
 
 Integer TdxBarPainter::GetDefaultTextSize(cxGraphics::TcxCanvas* ACanvas) { return ACanvas->TextHeight("Wg") + 6; }

@@ -7,8 +7,10 @@
 #include "WinUserDraw.h"
 #include "UxThemeConsts.h"
 #include "dxBarHelpers.h"
+#include "dxBarItemControl.h"
 #include "dxBarManager.h"
 #include "dxBarPainter.h"
+#include "dxBarPainterLooks.h"
 #include "dxThemeManager.h"
 #include "dxUxTheme.h"
 
@@ -142,9 +144,9 @@ void TdxBarXPPainter::SubMenuControlOffsetDetachCaptionRect(TRect& R) { InflateR
 Integer TdxBarXPPainter::GetDotSpaceAfter(Integer ADotSize) { return 2 * ADotSize; }
 TRect TdxBarXPPainter::GetCustomColorButtonIndents() { return TRect(1, 1, 1, 1); }
 TRect TdxBarXPPainter::GetSpinEditButtonIndents() { return TRect(0, 0, 0, 0); }
-Integer TdxBarXPPainter::EditControlCaptionAbsoluteLeftIndent() { return 6; }
+Integer TdxBarXPPainter::EditControlCaptionAbsoluteLeftIndent(TdxBarEditLikeControlDrawParams*) { return 6; }
 Integer TdxBarXPPainter::EditControlCaptionRightIndent() { return 5; }
-TRect TdxBarXPPainter::EditControlSubMenuGlyphIndents() { return TRect(5, 0, 0, 0); }
+TRect TdxBarXPPainter::EditControlSubMenuGlyphIndents(TdxBarEditLikeControlDrawParams*) { return TRect(5, 0, 0, 0); }
 TColor TdxBarXPPainter::EditGetEnabledBkColor() { return GetThemeColorOrDefault(totEdit, EP_EDITTEXT, 1, TMT_FILLCOLOR, clWindow); }
 TColor TdxBarXPPainter::EditGetEnabledTextColor() { return GetEditTextColor(1); }
 TColor TdxBarXPPainter::EditGetDisabledTextColor() { return GetEditTextColor(4); }
@@ -162,6 +164,17 @@ TColor TdxBarXPPainter::EditGetDisabledBkColor(TdxBarItemControl*) {
 // The size-grip panel holds the theme's close button and size grip.
 Integer TdxBarXPPainter::SysPanelSize() {
   return std::max<Integer>(GetThemeCloseButtonSize().cy + 4, GetThemeSizeGripSize().cy + 1);
+}
+bool TdxBarXPPainter::IsMenuItem(TdxBarItemControl* AControl) { return AControl && AControl->IsMenuItem(); }
+HBRUSH TdxBarXPPainter::EditControlGetRightCaptionIndentBrush(TdxBarItemControl* AControl) {
+  return dxBarEditCaptionBrush(AControl, AControl->GetDrawParams());
+}
+// Read at each call: the base asks for it for every native look, whether an XP painter was made or not.
+TSize TdxBarXPPainter::StatusBarNativeGripSize() {
+  TSize size;
+  if (!PartSize(totStatus, SP_GRIPPER, 0, TS_TRUE, size))
+    size = TSize(GetSystemMetrics(SM_CXHSCROLL), GetSystemMetrics(SM_CYHSCROLL));
+  return size;
 }
 TColor TdxBarXPPainter::ProgressControlBarBrushColor() {
   return GetThemeColorOrDefault(totProgress, PP_CHUNK, 0, TMT_FILLCOLOR, TdxBarPainter::ProgressControlBarBrushColor());

@@ -1,13 +1,19 @@
 // The XP painter's drawing through the platform's visual styles: toolbar button and split-button parts
 // in their states, the rebar background and gripper, toolbar separators, the window's caption and MDI
-// buttons, edit borders, combo and spin buttons; menus highlight the selected row.
+// buttons, edit borders, combo, spin and colour-combo buttons, progress bars, the status bar's grip and
+// background, the date navigator's buttons and the size-grip panel of drop-down lists; menus highlight
+// the selected row.
 #include "UxThemeConsts.h"
 #include "WinGdi.h"
+#include "WinManage.h"
+#include "WinMetrics.h"
+#include "WinPaint.h"
 #include "WinUserDraw.h"
 #include "Forms.h"
 #include "cxGraphicsCanvas.h"
 #include "dxBar.h"
 #include "dxBarControl.h"
+#include "dxBarHelpers.h"
 #include "dxBarItemControl.h"
 #include "dxBarItemControlDrawParams.h"
 #include "dxBarManager.h"
@@ -55,7 +61,7 @@ void TdxBarXPPainter::DrawGlyphBorder(TdxBarItemControl* AControl, HDC DC, HBRUS
   }
   if (!plainMenuRow) DrawBackground(AControl, DC, R, ABrush, false);
   if (inMenu) return;
-  if (AControl && AControl->IsMenuItem()) {
+  if (IsMenuItem(AControl)) {
     // A main-menu header is highlighted in the system colour, not by a theme part.
     if (AState.Selected || AState.Pressed || AState.Down || AState.DroppedDown)
       FillRect(DC, &R, GetSysColorBrush(COLOR_HIGHLIGHT));
@@ -227,6 +233,140 @@ void TdxBarXPPainter::SpinEditControlDrawButton(TdxBarSpinEditDrawParams* ADrawP
   DrawBackground(control, DC, R, parent ? parent->GetToolbarBrush() : BarToolbarBrush(), false);
   if (!DrawPart(totSpin, DC, AButton == sbUp ? SPNP_UP : SPNP_DOWN, GetSpinEditButtonState(ADrawParams, AButton), R))
     inherited::SpinEditControlDrawButton(ADrawParams, R, AButton);
+}
+
+// ---- Native pieces other looks borrow ------------------------------------------------------------------------------
+void TdxBarXPPainter::BarDrawNativeGrip(HDC DC, const TRect& R) { DrawPart(totStatus, DC, SP_GRIPPER, 0, R); }
+
+// The status bar's background part spans the whole bar; the asked part is cut from it.
+void TdxBarXPPainter::StatusBarFillNativeBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& ADestR,
+                                                    const TRect& ASourceR) {
+  TRect whole(0, 0, ABarControl->GetWidth(), ABarControl->GetHeight());
+  OffsetRect(&whole, ADestR.left - ASourceR.left, ADestR.top - ASourceR.top);
+  const int saved = SaveDC(DC);
+  IntersectClipRect(DC, ADestR.left, ADestR.top, ADestR.right, ADestR.bottom);
+  DrawPart(totStatus, DC, 0, 0, whole);
+  RestoreDC(DC, saved);
+}
+
+void TdxBarXPPainter::DateNavigatorDrawNativeButton(TdxBarPainter* APainter, cxGraphics::TcxCanvas* ACanvas, TRect R,
+                                                    const String& AText, bool APressed) {
+  const HDC DC = ACanvas->GetHandle();
+  FillRect(DC, &R, GetSysColorBrush(COLOR_WINDOW));
+  DrawPart(totToolBar, DC, TP_BUTTON, APressed ? TS_PRESSED : TS_HOT, R);
+  APainter->DateNavigatorDrawButtonCaption(DC, R, APressed, AText, APressed ? 1 : 0);
+}
+
+void TdxBarXPPainter::DateNavigatorDrawButton(cxGraphics::TcxCanvas* ACanvas, TRect R, const String& AText,
+                                              bool APressed) {
+  DateNavigatorDrawNativeButton(this, ACanvas, R, AText, APressed);
+}
+
+// ---- Colour combo, progress bar, drop-down lists -------------------------------------------------------------------
+// The custom colour button is a toolbar button part in the pressed and hot states of the parameters.
+void TdxBarXPPainter::ColorComboDrawCustomButton(TdxBarColorComboControlDrawParams* ADrawParams, TRect R) {
+  TdxBarGlyphState state;
+  state.Pressed = ADrawParams->IsPressed && ADrawParams->HotPartIndex == ecpCustomColorButton;
+  state.Selected = ADrawParams->DrawSelected;
+  state.Enabled = ADrawParams->Enabled;
+  DrawGlyphBorder(ADrawParams->BarItemControl, ADrawParams->Canvas->GetHandle(),
+                  ADrawParams->BarItemControl ? ADrawParams->BarItemControl->GetBkBrush() : BarToolbarBrush(), R,
+                  ADrawParams->PaintType == ptMenu ? ptHorz : ADrawParams->PaintType, state);
+  DrawDots(ADrawParams, R, state.Pressed);
+}
+
+void TdxBarXPPainter::ColorComboDrawCustomButtonAdjacentZone(TdxBarColorComboControlDrawParams* ADrawParams, TRect R) {
+  TdxBarItemControl* control = ADrawParams->BarItemControl;
+  TCustomdxBarControl* parent = control ? control->GetParent() : nullptr;
+  DrawBackgroundFrameRect(control, ADrawParams->Canvas->GetHandle(), R,
+                          parent ? parent->GetToolbarBrush() : BarToolbarBrush(), false);
+}
+
+void TdxBarXPPainter::DrawDot(TdxBarItemControlDrawParams* ADrawParams, const TRect& R) {
+  if (!ADrawParams->Enabled) return inherited::DrawDot(ADrawParams, R);
+  FillRect(ADrawParams->Canvas->GetHandle(), &R, GetSysColorBrush(COLOR_BTNTEXT));
+}
+
+// The bar part, then its filled length as the chunk part (a smooth bar in one solid run of the colour).
+void TdxBarXPPainter::ProgressControlDrawBar(TdxBarProgressControlDrawParams* ADrawParams, const TRect& R,
+                                             TColor AColor) {
+  const bool vertical = ADrawParams->PaintType == ptVert;
+  const Integer barPart = vertical ? PP_BARVERT : PP_BAR, chunkPart = vertical ? PP_CHUNKVERT : PP_CHUNK;
+  const HDC DC = ADrawParams->Canvas->GetHandle();
+  if (!AreVisualStylesAvailable(totProgress)) return inherited::ProgressControlDrawBar(ADrawParams, R, AColor);
+  if (IsPartiallyTransparent(totProgress, barPart, 1)) ProgressControlDrawBackground(ADrawParams, R);
+  DrawPart(totProgress, DC, barPart, 1, R);
+  const TRect content = ContentRect(totProgress, barPart, 1, R);
+  const Integer filled = dxBarProgressFilledLength(vertical ? content.Height() : content.Width(), ADrawParams->Min,
+                                                   ADrawParams->Max, ADrawParams->Position);
+  if (filled <= 0) return;
+  const TRect done = vertical ? TRect(content.left, content.bottom - filled, content.right, content.bottom)
+                              : TRect(content.left, content.top, content.left + filled, content.bottom);
+  if (ADrawParams->Smooth) {
+    const HBRUSH brush = CreateSolidBrush(ColorToRGB(AColor));
+    FillRect(DC, &done, brush);
+    DeleteObject(brush);
+  } else {
+    DrawPart(totProgress, DC, chunkPart, 1, done);
+  }
+}
+
+// The list's frame in button shadow and, for a sizeable list, the panel on the side away from its edit:
+// the theme's size grip in the list's corner and its close button at the other end, the rest in button
+// face. The rectangles of both come back in screen coordinates.
+void TdxBarXPPainter::SysPanelDraw(HWND AWnd, bool ASizeable, bool ACloseButtonIsTracking, bool AMouseAboveCloseButton,
+                                   TRect& ACloseButtonRect, TRect& AGripRect, TdxCorner ACorner) {
+  RECT window{};
+  GetWindowRect(AWnd, &window);
+  const TRect bounds(0, 0, window.right - window.left, window.bottom - window.top);
+  const HDC DC = GetWindowDC(AWnd);
+  const HBRUSH shadow = GetSysColorBrush(COLOR_BTNSHADOW), face = GetSysColorBrush(COLOR_BTNFACE);
+  FrameRect(DC, &bounds, shadow);
+  ACloseButtonRect = AGripRect = TRect();
+  if (ASizeable) {
+    const bool top = ACorner == coTopLeft || ACorner == coTopRight;
+    const bool right = ACorner == coTopRight || ACorner == coBottomRight;
+    const Integer height = SysPanelSize();
+    TRect band(bounds.left + 1, top ? bounds.top + 1 : bounds.bottom - 1 - height, bounds.right - 1,
+               top ? bounds.top + 1 + height : bounds.bottom - 1);
+    const RECT line = top ? RECT{band.left, band.bottom - 1, band.right, band.bottom}
+                          : RECT{band.left, band.top, band.right, band.top + 1};
+    FillRect(DC, &line, shadow);
+    if (top) --band.bottom;
+    else ++band.top;
+    const TSize gripSize = StatusBarNativeGripSize(), closeSize = GetThemeCloseButtonSize();
+    const Integer gripLeft = right ? band.right - gripSize.cx : band.left;
+    const Integer gripTop = top ? band.top : band.bottom - gripSize.cy;
+    const TRect grip(gripLeft, gripTop, gripLeft + gripSize.cx, gripTop + gripSize.cy);
+    const Integer closeLeft = right ? band.left + 2 : band.right - 2 - closeSize.cx;
+    const Integer closeTop = (band.top + band.bottom - closeSize.cy) / 2;
+    const TRect close(closeLeft, closeTop, closeLeft + closeSize.cx, closeTop + closeSize.cy);
+    const int saved = SaveDC(DC);
+    DrawThemeSizeGrip(DC, grip, ACorner);
+    DrawThemeCloseButton(DC, close,
+                         ACloseButtonIsTracking && AMouseAboveCloseButton       ? 3
+                         : ACloseButtonIsTracking || AMouseAboveCloseButton     ? 2
+                                                                                : 1);
+    for (const TRect& part : {grip, close}) ExcludeClipRect(DC, part.left, part.top, part.right, part.bottom);
+    FillRect(DC, &band, face);
+    RestoreDC(DC, saved);
+    ACloseButtonRect = close;
+    AGripRect = grip;
+    for (TRect* part : {&ACloseButtonRect, &AGripRect}) OffsetRect(part, window.left, window.top);
+    // The corner between both scroll bars stays in the panel's colour.
+    const LONG style = GetWindowLong(AWnd, GWL_STYLE);
+    if (!top && (style & WS_HSCROLL) && (style & WS_VSCROLL)) {
+      const TRect corner(bounds.right - 1 - GetSystemMetrics(SM_CXVSCROLL),
+                         band.top - 1 - GetSystemMetrics(SM_CYHSCROLL), bounds.right - 1, band.top - 1);
+      FillRect(DC, &corner, face);
+    }
+  }
+  ReleaseDC(AWnd, DC);
+}
+
+void TdxBarXPPainter::CustomComboDrawItem(TdxBarItem* ACombo, cxGraphics::TcxCanvas* ACanvas, Integer AIndex,
+                                          const TRect& R, StdCtrls::TOwnerDrawState AState) {
+  dxBarFlatPainter()->CustomComboDrawItem(ACombo, ACanvas, AIndex, R, AState);
 }
 
 }  // namespace dxBar

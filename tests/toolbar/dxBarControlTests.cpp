@@ -16,92 +16,8 @@
 
 namespace {
 
-// The layout of the test bar: the controls of the visible links side by side, 40 pixels each.
-class TTestBarViewInfo : public TCustomdxBarControlViewInfo {
-  DECLARE_CLASS(TTestBarViewInfo, TCustomdxBarControlViewInfo)
- public:
-  void Calculate() override;
-};
-IMPLEMENT_CLASS(TTestBarViewInfo)
-
-// A small bar window standing for the toolbar window: it becomes active and captures the mouse on a
-// press, as a toolbar does, and records the repaints its item controls ask for.
-class TTestBar : public TCustomdxBarControl {
-  DECLARE_CLASS(TTestBar, TCustomdxBarControl)
- public:
-  explicit TTestBar(TComponent* AOwner = nullptr) : TCustomdxBarControl(AOwner) {}
-  TClass GetAccessibilityHelperClass() override { return nullptr; }
-  TBitmap* GetBackgroundBitmap() override { return nullptr; }
-  Integer GetBeginGroupSize() override { return 0; }
-  bool GetIsMainMenu() override { return false; }
-  bool GetIsStatusBar() override { return false; }
-  TClass GetViewInfoClass() override { return TTestBarViewInfo::StaticClass(); }
-  void SetMarkState(TdxBarMarkState) override {}
-  void SetFont() override {}
-  void UpdateItem(TdxBarItemControl* AControl) override {
-    Repaints.push_back(AControl);
-    Invalidate();
-  }
-  void FillBackground(HDC, const TRect&, const TRect&, HBRUSH, TColor) override {}
-  void Hide() override { SetVisible(false); }
-  TdxBarKind Kind() override { return bkBarControl; }
-  void FocusItemControl(TdxBarItemControl* AItemControl) override {
-    SetIsActive(true);
-    TCustomdxBarControl::FocusItemControl(AItemControl);
-  }
-  void DoHideAll() override {
-    ++HideAllCount;
-    TCustomdxBarControl::DoHideAll();
-  }
-  bool CanCustomizing() override { return true; }
-  bool AllowNCPaint() override { return NCPaintAllowed; }
-  void NCPaint(HDC) override { ++NCPaintCount; }
-  bool IsVertical() override { return Vertical; }
-  // Enter clicks the key-selected control, as a toolbar window does.
-  void WndProc(TMessage& Message) override {
-    TCustomdxBarControl::WndProc(Message);
-    if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_RETURN && ActiveBarControl() == this)
-      if (TdxBarItemControl* selected = GetSelectedControl()) selected->Click(false);
-  }
-  std::vector<TdxBarItemControl*> Repaints;
-  int HideAllCount = 0;
-  int NCPaintCount = 0;
-  bool NCPaintAllowed = true;
-  bool Vertical = false;
-};
-IMPLEMENT_CLASS(TTestBar)
-
-void TTestBarViewInfo::Calculate() {
-  Clear();
-  TdxBarItemLinks* links = GetBarControl()->GetItemLinks();
-  for (Integer i = 0; i < links->GetVisibleItemCount(); ++i) {
-    TdxBarItemLink* link = links->GetVisibleItem(i);
-    if (!link->GetControl()) continue;
-    const TRect R(i * 40, 0, i * 40 + 40, 22);
-    link->SetItemRect(R);
-    link->GetControl()->GetViewInfo()->SetBounds(R);
-    link->GetControl()->DoCalculateParts();
-    AddItemControlViewInfo(link->GetControl()->GetViewInfo());
-  }
-}
-
-// The owner of the bar's links: makes the test bar window.
-class TTestBarOwner : public TComponent, public IdxBarLinksOwner {
-  DECLARE_CLASS(TTestBarOwner, TComponent)
- public:
-  explicit TTestBarOwner(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
-  bool CanContainItem(TdxBarItem*, String&) override { return true; }
-  TCustomdxBarControl* CreateBarControl() override {
-    auto* bar = New<TTestBar>(Manager);
-    bar->SetItemLinks(Links);
-    return bar;
-  }
-  TComponent* GetComponentInstance() override { return this; }
-  TdxBarItemLinks* GetItemLinks() override { return Links; }
-  TdxBarManager* Manager = nullptr;
-  TdxBarItemLinks* Links = nullptr;
-};
-IMPLEMENT_CLASS(TTestBarOwner)
+using dxBarTests::TTestBarLinks;
+using TTestBar = dxBarTests::TTestBarWindow;
 
 struct ClickCounter {
   std::vector<TObject*> Clicks;
@@ -111,7 +27,7 @@ struct ClickCounter {
 struct BarWindowFixture : testing::Test {
   TOwnedPtr<TForm> Form{dxBarTests::NewTestForm()};
   TdxBarManager* Manager = New<TdxBarManager>(Form.get());
-  TOwnedPtr<TTestBarOwner> Owner{New<TTestBarOwner>()};
+  TOwnedPtr<TTestBarLinks> Owner{New<TTestBarLinks>()};
   TdxBarItemLinks* Links = nullptr;
   TTestBar* Bar = nullptr;
   std::vector<TdxBarButton*> Buttons;
@@ -133,6 +49,7 @@ struct BarWindowFixture : testing::Test {
     Form->Show();
     Links->CreateBarControl();
     Bar = static_cast<TTestBar*>(Links->GetBarControl());
+    Bar->Customizable = true;
     Bar->SetParent(Form.get());
     Bar->SetBounds(10, 10, 160, 22);
     Bar->SetVisible(true);
@@ -141,7 +58,7 @@ struct BarWindowFixture : testing::Test {
     ProcessMessages();
   }
   void TearDown() override {
-    Links->Free();
+    Owner.reset();
     Form.reset();
   }
   TPoint Screen(Integer X, Integer Y) { return Bar->ClientToScreen(TPoint(X, Y)); }
@@ -285,10 +202,10 @@ TEST_F(BarWindowFixture, TheNextToolbarWrapsAcrossBarsAndManagers) {
   panel->SetParent(Form.get());
   panel->SetBounds(0, 100, 300, 80);
   TdxBarManager* second = New<TdxBarManager>(panel);
-  std::vector<TOwnedPtr<TTestBarOwner>> owners;
+  std::vector<TOwnedPtr<TTestBarLinks>> owners;
   std::vector<TdxBarItemLinks*> links;
   auto addBar = [&](TdxBarManager* AManager, bool AWithLink, bool AWithWindow) {
-    owners.emplace_back(New<TTestBarOwner>());
+    owners.emplace_back(New<TTestBarLinks>());
     owners.back()->Manager = AManager;
     links.push_back(New<TdxBarControlItemLinks>(AManager, owners.back().get()));
     owners.back()->Links = links.back();
@@ -309,7 +226,6 @@ TEST_F(BarWindowFixture, TheNextToolbarWrapsAcrossBarsAndManagers) {
   ToolbarsOf = {{Manager, {noLinks, Bar}}, {second, {}}};
   EXPECT_EQ(nullptr, FindNextBarControl(Bar, true, TestToolbars));
   EXPECT_EQ(nullptr, FindNextBarControl(Bar, false, TestToolbars));
-  for (TdxBarItemLinks* collection : links) collection->Free();
 }
 
 // The selection service of the tests: what is selected, as a designer keeps it.

@@ -25,70 +25,7 @@ TdxBarPainter* PainterOf() {
   return TClassRef<TdxBarPainter>::Of<T>().operator->();
 }
 
-class TPaintBarViewInfo : public TCustomdxBarControlViewInfo {
-  DECLARE_CLASS(TPaintBarViewInfo, TCustomdxBarControlViewInfo)
- public:
-  void Calculate() override {
-    Clear();
-    TdxBarItemLinks* links = GetBarControl()->GetItemLinks();
-    for (Integer i = 0; i < links->GetVisibleItemCount(); ++i)
-      if (TdxBarItemControl* control = links->GetVisibleItem(i)->GetControl())
-        AddItemControlViewInfo(control->GetViewInfo());
-  }
-};
-IMPLEMENT_CLASS(TPaintBarViewInfo)
-
-// A bar window standing for a toolbar or a menu: its background is its brush, its painter the one the
-// test chooses.
-class TPaintBar : public TCustomdxBarControl {
-  DECLARE_CLASS(TPaintBar, TCustomdxBarControl)
- public:
-  explicit TPaintBar(TComponent* AOwner = nullptr) : TCustomdxBarControl(AOwner) {}
-  TClass GetAccessibilityHelperClass() override { return nullptr; }
-  TBitmap* GetBackgroundBitmap() override { return nullptr; }
-  Integer GetBeginGroupSize() override { return 6; }
-  bool GetIsMainMenu() override { return false; }
-  bool GetIsStatusBar() override { return false; }
-  TClass GetViewInfoClass() override { return TPaintBarViewInfo::StaticClass(); }
-  void SetMarkState(TdxBarMarkState) override {}
-  void SetFont() override {}
-  void UpdateItem(TdxBarItemControl*) override {}
-  void FillBackground(HDC DC, const TRect& ADestR, const TRect&, HBRUSH ABrush, TColor AColor) override {
-    if (AColor != clDefault && AColor != clNone) {
-      HBRUSH brush = CreateSolidBrush(ColorToRGB(AColor));
-      FillRect(DC, &ADestR, brush);
-      DeleteObject(brush);
-    } else if (ABrush) {
-      FillRect(DC, &ADestR, ABrush);
-    }
-  }
-  void Hide() override { SetVisible(false); }
-  TdxBarKind Kind() override { return IsMenu ? bkSubMenu : bkBarControl; }
-  TdxBarPaintType GetPaintType() override { return IsMenu ? ptMenu : ptHorz; }
-  TdxBarPainter* GetPainter() override { return Painter; }
-  bool IsMenu = false;
-  TdxBarPainter* Painter = nullptr;
-};
-IMPLEMENT_CLASS(TPaintBar)
-
-class TPaintBarOwner : public TComponent, public IdxBarLinksOwner {
-  DECLARE_CLASS(TPaintBarOwner, TComponent)
- public:
-  explicit TPaintBarOwner(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
-  bool CanContainItem(TdxBarItem*, String&) override { return true; }
-  TCustomdxBarControl* CreateBarControl() override {
-    auto* bar = New<TPaintBar>(Manager);
-    bar->IsMenu = IsMenu;
-    bar->SetItemLinks(Links);
-    return bar;
-  }
-  TComponent* GetComponentInstance() override { return this; }
-  TdxBarItemLinks* GetItemLinks() override { return Links; }
-  TdxBarManager* Manager = nullptr;
-  TdxBarItemLinks* Links = nullptr;
-  bool IsMenu = false;
-};
-IMPLEMENT_CLASS(TPaintBarOwner)
+using TPaintBar = dxBarTests::TTestBarWindow;
 
 // A 16 x 16 glyph: a red square framed in dark blue on the transparent (left-bottom) olive.
 TBitmap* NewGlyph() {
@@ -110,7 +47,7 @@ TBitmap* NewGlyph() {
 struct PainterDrawingFixture : testing::Test {
   TOwnedPtr<TForm> Form{dxBarTests::NewTestForm()};
   TdxBarManager* Manager = New<TdxBarManager>(Form.get());
-  TOwnedPtr<TPaintBarOwner> Owner{New<TPaintBarOwner>()};
+  TOwnedPtr<dxBarTests::TTestBarLinks> Owner{New<dxBarTests::TTestBarLinks>()};
   TdxBarItemLinks* Links = nullptr;
   TPaintBar* Bar = nullptr;
   TOwnedPtr<TBitmap> Glyph{NewGlyph()};
@@ -118,7 +55,13 @@ struct PainterDrawingFixture : testing::Test {
   // One button per caption; the captions with a glyph are listed in AWithGlyph.
   void MakeBar(bool AMenu, const std::vector<const char*>& ACaptions) {
     Owner->Manager = Manager;
-    Owner->IsMenu = AMenu;
+    Owner->NewBar = [AMenu](TdxBarManager* AManager) {
+      auto* bar = New<TPaintBar>(AManager);
+      bar->IsMenu = AMenu;
+      bar->PaintsBackground = true;
+      bar->BeginGroupSize = 6;
+      return bar;
+    };
     Links = New<TdxBarControlItemLinks>(Manager, Owner.get());
     Owner->Links = Links;
     for (const char* caption : ACaptions) {
@@ -139,7 +82,7 @@ struct PainterDrawingFixture : testing::Test {
     ProcessMessages();
   }
   void TearDown() override {
-    if (Links) Links->Free();
+    Owner.reset();
     Form.reset();
   }
   TdxBarButton* ButtonOf(Integer AIndex) { return static_cast<TdxBarButton*>(Links->GetItem(AIndex)->GetItem()); }

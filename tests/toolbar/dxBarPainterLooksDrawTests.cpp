@@ -24,8 +24,8 @@ namespace {
 using PixelSurface::RGBOf;
 using namespace dxOffice11;
 
-// A bar window standing for a docked toolbar or a menu: its kind, orientation, mark and glyph column
-// are the test's; its background fill is the test's too.
+// A bar window standing for a docked toolbar or a menu: its mark and glyph column are the test's; its
+// background fill is the test's too.
 class TLooksTestBar : public dxBarTests::TTestBarWindow {
   DECLARE_CLASS(TLooksTestBar, dxBarTests::TTestBarWindow)
  public:
@@ -36,14 +36,11 @@ class TLooksTestBar : public dxBarTests::TTestBarWindow {
   void FillBackground(HDC DC, const TRect& ADestR, const TRect&, HBRUSH ABrush, TColor) override {
     if (Fill) Fill(DC, ADestR, ABrush);
   }
-  TdxBarKind Kind() override { return Menu ? bkSubMenu : bkBarControl; }
-  TdxBarPaintType GetPaintType() override { return Menu ? ptMenu : ptHorz; }
   Integer GetIconAreaSize() override { return 24; }
   // A menu's items stand on the painter's menu brush.
   HBRUSH GetToolbarBrush() override {
-    return Menu && GetPainter() ? GetPainter()->SubMenuControlToolbarItemsBrush() : TCustomdxBarControl::GetToolbarBrush();
+    return IsMenu && GetPainter() ? GetPainter()->SubMenuControlToolbarItemsBrush() : TCustomdxBarControl::GetToolbarBrush();
   }
-  bool Menu = false;
   TdxBarMarkState Mark = msNone;
   std::function<void(HDC, const TRect&, HBRUSH)> Fill;
 };
@@ -70,36 +67,17 @@ const TdxBarGlyphState kCellStates[] = {
 };
 constexpr Integer kCellCount = 5;
 
-// The owner of a bar's links: makes the test bar window, in its menu kind when asked.
-class TLooksBarOwner : public TComponent, public IdxBarLinksOwner {
-  DECLARE_CLASS(TLooksBarOwner, TComponent)
- public:
-  explicit TLooksBarOwner(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
-  bool CanContainItem(TdxBarItem*, String&) override { return true; }
-  TCustomdxBarControl* CreateBarControl() override {
-    auto* menu = New<TLooksTestBar>(Manager);
-    menu->Menu = Menu;
-    menu->SetItemLinks(Links);
-    return menu;
-  }
-  TComponent* GetComponentInstance() override { return this; }
-  TdxBarItemLinks* GetItemLinks() override { return Links; }
-  TdxBarManager* Manager = nullptr;
-  TdxBarItemLinks* Links = nullptr;
-  bool Menu = false;
-};
-IMPLEMENT_CLASS(TLooksBarOwner)
-
 struct LooksFixture : testing::Test {
   TOwnedPtr<TForm> Form{dxBarTests::NewTestForm()};
   TdxBarManager* Manager = New<TdxBarManager>(Form.get());
-  TOwnedPtr<TLooksBarOwner> Owner{New<TLooksBarOwner>()};
+  TOwnedPtr<dxBarTests::TTestBarLinks> Owner{New<dxBarTests::TTestBarLinks>()};
   TLooksTestBar* Bar = nullptr;
   TdxBarItemControl* Cell = nullptr;  // the control each button cell is drawn for
 
   void SetUp() override {
     Form->SetBounds(0, 0, 400, 300);
     Owner->Manager = Manager;
+    Owner->NewBar = [](TdxBarManager* AManager) { return New<TLooksTestBar>(AManager); };
     Owner->Links = New<TdxBarControlItemLinks>(Manager, Owner.get());
     Owner->Links->Add(New<TdxBarButton>(Form.get()));
     Owner->Links->CreateBarControl();
@@ -113,7 +91,7 @@ struct LooksFixture : testing::Test {
     Cell = Owner->Links->GetItem(0)->GetControl();
   }
   void TearDown() override {
-    Owner->Links->Free();
+    Owner.reset();
     Form.reset();
   }
 
@@ -280,14 +258,18 @@ TEST_F(LooksFixture, XPToolbarWithTheThemeOnAndOff) {
 struct MenuLooksFixture : testing::Test {
   TOwnedPtr<TForm> Form{dxBarTests::NewTestForm()};
   TdxBarManager* Manager = New<TdxBarManager>(Form.get());
-  TOwnedPtr<TLooksBarOwner> Owner{New<TLooksBarOwner>()};
+  TOwnedPtr<dxBarTests::TTestBarLinks> Owner{New<dxBarTests::TTestBarLinks>()};
   TLooksTestBar* Menu = nullptr;
   static constexpr Integer kRowHeight = 22, kWidth = 150;
 
   void SetUp() override {
     Form->SetBounds(0, 0, 300, 200);
     Owner->Manager = Manager;
-    Owner->Menu = true;
+    Owner->NewBar = [](TdxBarManager* AManager) {
+      auto* menu = New<TLooksTestBar>(AManager);
+      menu->IsMenu = true;
+      return menu;
+    };
     Owner->Links = New<TdxBarControlItemLinks>(Manager, Owner.get());
     for (Integer i = 0; i < 3; ++i) Owner->Links->Add(New<TdxBarButton>(Form.get()));
     Owner->Links->CreateBarControl();
@@ -299,7 +281,7 @@ struct MenuLooksFixture : testing::Test {
     Menu->CalcLayout();
   }
   void TearDown() override {
-    Owner->Links->Free();
+    Owner.reset();
     Form.reset();
   }
   TdxBarItemControl* Row(Integer AIndex) { return Owner->Links->GetItem(AIndex)->GetControl(); }

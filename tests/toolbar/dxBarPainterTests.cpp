@@ -62,7 +62,7 @@ TEST(dxBarPainterBase, PlainMetricValues) {
 
 TEST(dxBarPainterBase, QuickCustomizationFrameBecomesSquare) {
   TRect R(10, 5, 20, 27);  // 10 x 22
-  EXPECT_EQ(BasePainter()->DrawQuickCustItemFrame(nullptr, R), 32);
+  EXPECT_EQ(BasePainter()->DrawQuickCustItemFrame(nullptr, nullptr, R, false), 32);
   EXPECT_EQ(R, TRect(10, 5, 32, 27));
 }
 

@@ -2,6 +2,8 @@
 
 #include "ObjectText.h"
 #include "Streams.h"
+#include "WinUser.h"
+#include "WinUserDraw.h"
 
 namespace dxBarTests {
 
@@ -62,6 +64,29 @@ IMPLEMENT_CLASS(TTestBarLinks)
 
 TClass TTestBarWindow::GetViewInfoClass() { return TTestBarWindowViewInfo::StaticClass(); }
 
+void TTestBarWindow::UpdateItem(TdxBarItemControl* AControl) {
+  Repaints.push_back(AControl);
+  Invalidate();
+}
+
+void TTestBarWindow::FillBackground(HDC DC, const TRect& ADestR, const TRect&, HBRUSH ABrush, TColor AColor) {
+  if (!PaintsBackground) return;
+  if (AColor != clDefault && AColor != clNone) {
+    HBRUSH brush = CreateSolidBrush(ColorToRGB(AColor));
+    FillRect(DC, &ADestR, brush);
+    DeleteObject(brush);
+  } else if (ABrush) {
+    FillRect(DC, &ADestR, ABrush);
+  }
+}
+
+// Enter clicks the key-selected control, as a toolbar window does.
+void TTestBarWindow::WndProc(TMessage& Message) {
+  TCustomdxBarControl::WndProc(Message);
+  if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_RETURN && ActiveBarControl() == this)
+    if (TdxBarItemControl* selected = GetSelectedControl()) selected->Click(false);
+}
+
 void TTestBarWindow::FocusItemControl(TdxBarItemControl* AItemControl) {
   SetIsActive(true);
   TCustomdxBarControl::FocusItemControl(AItemControl);
@@ -74,7 +99,7 @@ void TTestBarWindow::DoHideAll() {
 }
 
 TCustomdxBarControl* TTestBarLinks::CreateBarControl() {
-  auto* bar = New<TTestBarWindow>(Manager);
+  TTestBarWindow* bar = NewBar ? NewBar(Manager) : New<TTestBarWindow>(Manager);
   bar->SetItemLinks(Links);
   return bar;
 }

@@ -2,6 +2,7 @@
 // owns the managers under test.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "Forms.h"
@@ -42,28 +43,47 @@ void ReadFormText(TComponent* ARoot, const String& AText);
 // The form text that the object stream writes for ARoot.
 String WriteFormText(TComponent* ARoot);
 
-// A bar window standing for the toolbar window in tests: its controls sit side by side, 40 pixels
-// each; it becomes active when an item control is focused and counts how often its menus close.
+// A bar window standing for the toolbar window or a menu in tests: its controls sit side by side, 40
+// pixels each; it becomes active when an item control is focused, clicks the key-selected control on
+// Enter, counts how often its menus close and its frame is painted, and records the repaints its item
+// controls ask for. Its kind, orientation, painter and background fill are the test's.
 class TTestBarWindow : public TCustomdxBarControl {
   DECLARE_CLASS(TTestBarWindow, TCustomdxBarControl)
  public:
   explicit TTestBarWindow(TComponent* AOwner = nullptr) : TCustomdxBarControl(AOwner) {}
   TClass GetAccessibilityHelperClass() override { return nullptr; }
   TBitmap* GetBackgroundBitmap() override { return nullptr; }
-  Integer GetBeginGroupSize() override { return 0; }
+  Integer GetBeginGroupSize() override { return BeginGroupSize; }
   bool GetIsMainMenu() override { return false; }
   bool GetIsStatusBar() override { return false; }
   TClass GetViewInfoClass() override;
   void SetMarkState(TdxBarMarkState) override {}
   void SetFont() override {}
-  void UpdateItem(TdxBarItemControl*) override { Invalidate(); }
-  void FillBackground(HDC, const TRect&, const TRect&, HBRUSH, TColor) override {}
+  void UpdateItem(TdxBarItemControl* AControl) override;
+  // Fills with the colour, else the brush, when PaintsBackground is set; otherwise leaves the pixels.
+  void FillBackground(HDC DC, const TRect& ADestR, const TRect& ASourceR, HBRUSH ABrush, TColor AColor) override;
   void Hide() override { SetVisible(false); }
-  TdxBarKind Kind() override { return bkBarControl; }
+  TdxBarKind Kind() override { return IsMenu ? bkSubMenu : bkBarControl; }
+  TdxBarPaintType GetPaintType() override { return IsMenu ? ptMenu : TCustomdxBarControl::GetPaintType(); }
+  TdxBarPainter* GetPainter() override { return Painter ? Painter : TCustomdxBarControl::GetPainter(); }
   void FocusItemControl(TdxBarItemControl* AItemControl) override;
   void DoHideAll() override;
+  bool CanCustomizing() override { return Customizable || TCustomdxBarControl::CanCustomizing(); }
+  bool AllowNCPaint() override { return NCPaintAllowed; }
+  void NCPaint(HDC) override { ++NCPaintCount; }
+  bool IsVertical() override { return Vertical; }
+  void WndProc(TMessage& Message) override;
   int HideAllCount = 0;
   TNotifyEvent OnHideAll;  // runs before the menus close; may raise
+  std::vector<TdxBarItemControl*> Repaints;
+  int NCPaintCount = 0;
+  bool NCPaintAllowed = true;
+  bool Vertical = false;
+  bool IsMenu = false;
+  bool Customizable = false;
+  bool PaintsBackground = false;
+  Integer BeginGroupSize = 0;
+  TdxBarPainter* Painter = nullptr;  // none: the manager's
 };
 
 // The links of a test bar window and their owner; the bar window is made on the form at (10, 10).
@@ -79,7 +99,9 @@ class TTestBarLinks : public TComponent, public IdxBarLinksOwner {
   TTestBarWindow* MakeBar(TdxBarManager* AManager, TWinControl* AParent, const std::vector<TdxBarItem*>& AItems);
 
   TdxBarManager* Manager = nullptr;
-  TdxBarItemLinks* Links = nullptr;
+  TdxBarItemLinks* Links = nullptr;  // owned
+  // Makes the bar window of the links; none: a TTestBarWindow.
+  std::function<TTestBarWindow*(TdxBarManager*)> NewBar;
 
  protected:
   void Destroy() override;

@@ -1,13 +1,20 @@
 // The data-bound grid in streams: the "DataBound" and "ColPropCount" entries, per-record rows and
 // cells read as DataRow-keyed collections that wait for active data, and damaged layout streams.
+#include <filesystem>
 #include <random>
 
+#include "ADODB.h"
 #include "DBGridTestSupport.h"
+#include "DateTime.h"
 #include "Filer.h"
+#include "Multibyte.h"
 #include "ObjectText.h"
 #include "SeedCorpus.h"
+#include "SqliteDatabase.h"
+#include "StringLists.h"
 #include "Streams.h"
 #include "TSDBGridStreaming.h"
+#include "WindowPictures.h"
 #include "../../../tools/fuzz/TSDBGridLayoutFuzz.h"
 
 namespace DBGridTest {
@@ -203,6 +210,60 @@ TEST_F(DBGridTest, TheTimerListsGridResourceReadsAndWritesBackEqual) {
   EXPECT_EQ(fsCustomized, copy->GetFieldState());
   EXPECT_FALSE(copy->GetCols()->GetItem(4)->GetVisible());
   EXPECT_EQ(asCopy, WithoutDataSource(FormText(copy)));
+}
+
+// The timer list read from its form text and bound to the application's query over a database file:
+// the seconds column is computed by the query on the program clock, and the rows are painted.
+TEST_F(DBGridTest, TheTimerListsGridResourcePaintsOverAQuery) {
+  Grid->SetDataSource(Source);
+  LayOutTimerList(Grid);
+  String text = WithoutDataSource(FormText(Grid));
+  text.replace(text.find("object Grid:"), 12, "object List:");
+
+  char folder[] = "/tmp/at-dblist-XXXXXX";
+  String dir = mkdtemp(folder), file = dir + "/vaskeldb.db";
+  std::vector<String> schema = {
+      "CREATE TABLE dat_buy (id INTEGER PRIMARY KEY AUTOINCREMENT, wpm TEXT, ddsj TEXT, flag INTEGER NOT NULL DEFAULT 0)"};
+  const char* due[] = {"2026-12-10 12:16:40", "2026-12-10 12:33:20", "2026-12-10 12:50:00"};
+  for (int i = 0; i < 3; ++i)
+    schema.push_back("INSERT INTO dat_buy (wpm, ddsj) VALUES ('物品" + IntToStr(i + 1) + "', '" + due[i] + "')");
+  SqliteDatabase::CreateDatabaseFile(file, "582047", schema, false);
+  TManualClock clock;
+  clock.SetNow(EncodeDate(2026, 12, 10) + EncodeTime(12, 0, 0, 0));
+  TClockOverride clockInUse{clock};
+  auto* con = New<TADOConnection>(Form);
+  con->SetLoginPrompt(false);
+  con->SetConnectionString(Utf8ToWide("Provider=Microsoft.Jet.OLEDB.4.0;Data Source='" + file +
+                                      "';Persist Security Info=False;Jet OLEDB:Database Password=582047"));
+  auto* query = New<TADOQuery>(Form);
+  query->SetConnection(con);
+  query->SQL()->SetText("select IIF(len(ddsj) > 5,DateDiff('s',NOW(),ddsj),' ') AS sjc,*  from dat_buy");
+  auto* source = New<TDataSource>(Form);
+  source->SetDataSet(query);
+
+  auto* list = New<TtsDBGrid>(Form);
+  list->SetName("List");
+  list->SetParent(Form);
+  list->SetBounds(0, 0, 433, 413);
+  ReadText(list, text);
+  list->SetDataSource(source);
+  query->Open();
+  Grid->SetVisible(false);
+  Form->Show();
+  Application->ProcessMessages();
+  EXPECT_TRUE(SaveWindowPng(Form->GetHandle(), testing::TempDir() + "dbgrid-timer-list-query.png"));
+
+  ASSERT_TRUE(list->GetDataActive());
+  EXPECT_EQ(5, list->GetGridColCount()) << "the stored layout, not one column per field";
+  EXPECT_EQ(3, list->GetGridRowCount());
+  EXPECT_EQ("物品2", list->GetCellValue(1, 2).ToString());
+  EXPECT_EQ("2000", list->GetCellValue(3, 2).ToString()) << "seconds left on the program clock";
+  TRect cell;
+  list->CellRect(1, 2, cell);
+  EXPECT_GT(WindowPictures::CountPixels(list, cell, ColorToRGB(clBlack)), 10) << "the item name is painted";
+  query->Close();
+  con->Close();
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
