@@ -17,19 +17,19 @@
 namespace DBGridTest {
 namespace {
 
-constexpr Integer RecordCount = 40;
-using Records = std::set<Integer>;
+constexpr Integer DragRecordCount = 40;
+using DragRecords = std::set<Integer>;
 
-Records Span(Integer From, Integer To) {
-  Records records;
+DragRecords DragSpan(Integer From, Integer To) {
+  DragRecords records;
   for (Integer r = From; r <= To; ++r) records.insert(r);
   return records;
 }
 
 // A clock whose tick count moves on by 5 ms at every reading, so that the loop's waits come to an end.
-class TSteppingClock : public TManualClock {
+class TDragClock : public TManualClock {
  public:
-  TSteppingClock() : TManualClock(45000.0, 1000) {}
+  TDragClock() : TManualClock(45000.0, 1000) {}
   UInt64 TickCount64() override {
     Advance(5);
     return TManualClock::TickCount64();
@@ -39,19 +39,19 @@ class TSteppingClock : public TManualClock {
 
 class DBDragSelect : public DBGridTest {
  protected:
-  TSteppingClock Clock;
+  TDragClock Clock;
   TClockOverride UseClock{Clock};
 
   void SetUp() override {
     DBGridTest::SetUp();
-    for (Integer i = 6; i <= RecordCount; ++i) Data->AddRow({Variant(i), Variant("R" + IntToStr(i))});
+    for (Integer i = 6; i <= DragRecordCount; ++i) Data->AddRow({Variant(i), Variant("R" + IntToStr(i))});
     Grid->SetBounds(0, 0, 300, 200);
     Grid->SetRowSelectMode(rsMulti);
     Grid->SetScrollSpeed(spHigh);
     BindAndOpen();
     Form->Show();
     Pump();
-    for (Integer r = 1; r <= RecordCount; ++r) Bookmarks.push_back(BookmarkOf(r));
+    for (Integer r = 1; r <= DragRecordCount; ++r) Bookmarks.push_back(BookmarkOf(r));
     Rows = Grid->GetGridRowCount();
     ASSERT_GT(Rows, 5);
     ASSERT_LT(Rows, 20);
@@ -73,13 +73,13 @@ class DBDragSelect : public DBGridTest {
   // The record number (1-based) buffered at a line, 0 for none.
   Integer RecordAt(Integer Line) {
     String bkm = Grid->GetGridData()->GetBookmark(Line);
-    for (Integer r = 1; r <= RecordCount; ++r)
+    for (Integer r = 1; r <= DragRecordCount; ++r)
       if (Bookmarks[static_cast<size_t>(r - 1)] == bkm) return r;
     return 0;
   }
-  Records Selected() {
-    Records records;
-    for (Integer r = 1; r <= RecordCount; ++r)
+  DragRecords Selected() {
+    DragRecords records;
+    for (Integer r = 1; r <= DragRecordCount; ++r)
       if (Grid->GetDBRowSelected(Variant(Bookmarks[static_cast<size_t>(r - 1)]))) records.insert(r);
     return records;
   }
@@ -100,7 +100,7 @@ class DBDragSelect : public DBGridTest {
     HeadlessBackend::InjectMouseButton(0, true);
     Pump();
     ASSERT_EQ(Grid->GetMouseStatus(), msRowSelect);
-    ASSERT_EQ(Selected(), Records{RecordAt(Row)});
+    ASSERT_EQ(Selected(), DragRecords{RecordAt(Row)});
   }
   // The pointer at a client point with the button held; a point outside the rows runs the loop.
   void DragTo(TPoint At) {
@@ -114,7 +114,7 @@ class DBDragSelect : public DBGridTest {
   // dataset's, which must be the grid's) and the tick of the step.
   struct TStep {
     Integer Top;
-    Records Selection;
+    DragRecords Selection;
     Integer Current;
     UInt64 Tick = 0;
     bool CurrentAgrees = true;
@@ -145,19 +145,19 @@ class DBDragSelect : public DBGridTest {
   Integer Rows = 0;
 };
 
-const TtsRecordSelection Modes[] = {rseBookmarkRange, rseBookmarkSet};
-const char* ModeName(TtsRecordSelection Mode) { return Mode == rseBookmarkRange ? "range mode" : "set mode"; }
+const TtsRecordSelection DragModes[] = {rseBookmarkRange, rseBookmarkSet};
+const char* DragModeName(TtsRecordSelection Mode) { return Mode == rseBookmarkRange ? "range mode" : "set mode"; }
 
 TEST_F(DBDragSelect, WithinTheRowsTheSelectionFollowsThePointerAcrossTheStart) {
-  for (TtsRecordSelection mode : Modes) {
-    SCOPED_TRACE(ModeName(mode));
+  for (TtsRecordSelection mode : DragModes) {
+    SCOPED_TRACE(DragModeName(mode));
     Grid->SetRecordSelection(mode);
     PressRowBar(5);
     const struct {
       Integer Row;
-      Records Expected;
-    } moves[] = {{8, Span(5, 8)}, {6, Span(5, 6)}, {5, {5}},       {2, Span(2, 5)},
-                 {4, Span(4, 5)}, {7, Span(5, 7)}, {1, Span(1, 5)}, {5, {5}}};
+      DragRecords Expected;
+    } moves[] = {{8, DragSpan(5, 8)}, {6, DragSpan(5, 6)}, {5, {5}},       {2, DragSpan(2, 5)},
+                 {4, DragSpan(4, 5)}, {7, DragSpan(5, 7)}, {1, DragSpan(1, 5)}, {5, {5}}};
     for (const auto& move : moves) {
       SCOPED_TRACE(move.Row);
       DragTo(InRow(move.Row));
@@ -172,8 +172,8 @@ TEST_F(DBDragSelect, WithinTheRowsTheSelectionFollowsThePointerAcrossTheStart) {
 }
 
 TEST_F(DBDragSelect, BelowTheRowsEachStepScrollsOneRecordAndSelectsIt) {
-  for (TtsRecordSelection mode : Modes) {
-    SCOPED_TRACE(ModeName(mode));
+  for (TtsRecordSelection mode : DragModes) {
+    SCOPED_TRACE(DragModeName(mode));
     Data->First();
     Grid->SetRecordSelection(mode);
     Grid->SetScrollSpeed(spLow);
@@ -189,7 +189,7 @@ TEST_F(DBDragSelect, BelowTheRowsEachStepScrollsOneRecordAndSelectsIt) {
       EXPECT_GE(step.Tick - previous, 200u) << "one record per wait at low speed";
       EXPECT_LE(step.Tick - previous, 240u);
       EXPECT_EQ(step.Top, 1 + k);
-      EXPECT_EQ(step.Selection, Span(3, Rows + k)) << "step " << k;
+      EXPECT_EQ(step.Selection, DragSpan(3, Rows + k)) << "step " << k;
       EXPECT_EQ(step.Current, Rows + k) << "the current record is the one that came into view";
       EXPECT_TRUE(step.CurrentAgrees);
     }
@@ -198,7 +198,7 @@ TEST_F(DBDragSelect, BelowTheRowsEachStepScrollsOneRecordAndSelectsIt) {
 
     // Back inside the rows the selection, which runs past the top of the view, shrinks to the pointer.
     DragTo(InRow(Rows - 3));
-    EXPECT_EQ(Selected(), Span(3, Rows + 1));
+    EXPECT_EQ(Selected(), DragSpan(3, Rows + 1));
     if (mode == rseBookmarkRange) {
       Pump();
       EXPECT_TRUE(SaveWindowPng(Grid->GetHandle(), testing::TempDir() + "dbgrid-drag-selection.png"));
@@ -231,15 +231,15 @@ TEST_F(DBDragSelect, TheEndsOfTheDataEndTheLoop) {
     WatchSteps();
     DragTo(down ? Below() : Above());
     StopWatching();
-    const size_t records = static_cast<size_t>(RecordCount - Rows);
+    const size_t records = static_cast<size_t>(DragRecordCount - Rows);
     ASSERT_GE(Steps.size(), records);
     ASSERT_LE(Steps.size(), records + (down ? 1 : 0));
     for (size_t k = 0; k < Steps.size(); ++k) {
       Integer current = static_cast<Integer>(std::min(k + 1, records));
-      EXPECT_EQ(Steps[k].Current, down ? Rows + current : RecordCount - Rows + 1 - current) << k;
+      EXPECT_EQ(Steps[k].Current, down ? Rows + current : DragRecordCount - Rows + 1 - current) << k;
     }
-    EXPECT_EQ(Selected(), down ? Span(start, RecordCount) : Span(1, start));
-    EXPECT_EQ(Data->GetRecNo(), down ? RecordCount : 1);
+    EXPECT_EQ(Selected(), down ? DragSpan(start, DragRecordCount) : DragSpan(1, start));
+    EXPECT_EQ(Data->GetRecNo(), down ? DragRecordCount : 1);
     EXPECT_EQ(Grid->GetScrollDirection(), 0);
     HeadlessBackend::InjectMouseButton(0, false);
     Pump();
@@ -249,8 +249,8 @@ TEST_F(DBDragSelect, TheEndsOfTheDataEndTheLoop) {
 // Scrolled back up, the records below the start are given up one per step, the start is passed
 // and the records above it are taken; the current record is the one at the top at every step.
 TEST_F(DBDragSelect, AboveTheRowsTheSelectionShrinksOneRecordPerStepAndCrossesTheStart) {
-  for (TtsRecordSelection mode : Modes) {
-    SCOPED_TRACE(ModeName(mode));
+  for (TtsRecordSelection mode : DragModes) {
+    SCOPED_TRACE(DragModeName(mode));
     Data->First();
     Grid->SetRecordSelection(mode);
     PressRowBar(3);
@@ -261,7 +261,7 @@ TEST_F(DBDragSelect, AboveTheRowsTheSelectionShrinksOneRecordPerStepAndCrossesTh
     WatchSteps();
     DragTo(Above());
     StopWatching();
-    const TStep expected[] = {{4, {3}, 4}, {3, {3}, 3}, {2, Span(2, 3), 2}, {1, Span(1, 3), 1}};
+    const TStep expected[] = {{4, {3}, 4}, {3, {3}, 3}, {2, DragSpan(2, 3), 2}, {1, DragSpan(1, 3), 1}};
     ASSERT_EQ(Steps.size(), std::size(expected));
     for (size_t k = 0; k < Steps.size(); ++k) {
       SCOPED_TRACE(k);
@@ -292,9 +292,9 @@ TEST_F(DBDragSelect, AStartBelowTheBufferIsJudgedByTheSideRemembered) {
     DropQueued();
     ASSERT_EQ(Grid->GetGridData()->BufferRow(Bookmarks[static_cast<size_t>(start - 1)]), 0);
     DragTo(InRow(4));
-    EXPECT_EQ(Selected(), Span(RecordAt(4), start));
+    EXPECT_EQ(Selected(), DragSpan(RecordAt(4), start));
     DragTo(InRow(2));
-    EXPECT_EQ(Selected(), Span(RecordAt(2), start));
+    EXPECT_EQ(Selected(), DragSpan(RecordAt(2), start));
     HeadlessBackend::InjectMouseButton(0, false);
     Pump();
   }
@@ -306,14 +306,14 @@ TEST_F(DBDragSelect, SingleSelectionFollowsThePointerRecordByRecord) {
   Grid->SetRowSelectMode(rsSingle);
   PressRowBar(3);
   DragTo(InRow(6));
-  EXPECT_EQ(Selected(), Records{6});
+  EXPECT_EQ(Selected(), DragRecords{6});
   EXPECT_EQ(Data->GetRecNo(), 6);
   StopAfter(2);
   DragTo(Below());
   StopWatching();
   ASSERT_EQ(Steps.size(), 2u);
-  EXPECT_EQ(Steps[0].Selection, Records{Rows + 1});
-  EXPECT_EQ(Selected(), Records{Rows + 2});
+  EXPECT_EQ(Steps[0].Selection, DragRecords{Rows + 1});
+  EXPECT_EQ(Selected(), DragRecords{Rows + 2});
   EXPECT_EQ(Data->GetRecNo(), Rows + 2);
 }
 
@@ -350,7 +350,7 @@ TEST_F(DBDragSelect, AWaitingMouseMessageOrEscapeEndsTheLoopKeepingTheSelection)
     DragTo(Below());
     StopWatching();
     EXPECT_EQ(Steps.size(), 2u);
-    EXPECT_EQ(Selected(), Span(3, Rows + 2));
+    EXPECT_EQ(Selected(), DragSpan(3, Rows + 2));
     EXPECT_EQ(Grid->GetScrollDirection(), 0);
     DropQueued();
     HeadlessBackend::InjectMouseButton(0, false);
