@@ -90,6 +90,17 @@ class DBDragSelect : public DBGridTest {
   }
   TPoint Below() { return TPoint(100, Grid->GetClientHeight() + 15); }
   TPoint Above() { return TPoint(100, Grid->GetFixedHeight() - 5); }
+  // The pixels by which the screen, once its pending paints are done, differs from a full repaint.
+  int DifferencesFromFullRepaint() {
+    DropQueued();
+    Pump();
+    GdiSurface::TGdiSurface shown, repainted;
+    if (!WindowPictures::CaptureClient(Grid, shown)) return -1;
+    Grid->Invalidate();
+    Pump();
+    if (!WindowPictures::CaptureClient(Grid, repainted)) return -1;
+    return WindowPictures::Differences(shown, repainted);
+  }
   // A press on the row bar of a row starts the drag there.
   void PressRowBar(Integer Row) {
     TRect r;
@@ -165,6 +176,7 @@ TEST_F(DBDragSelect, WithinTheRowsTheSelectionFollowsThePointerAcrossTheStart) {
       EXPECT_EQ(Data->GetRecNo(), move.Row) << "the current record follows the pointer";
       for (Integer line = 1; line <= Rows; ++line)
         EXPECT_EQ(Grid->IsRowSelected(line), move.Expected.count(line) != 0) << "line " << line;
+      EXPECT_EQ(DifferencesFromFullRepaint(), 0);
     }
     HeadlessBackend::InjectMouseButton(0, false);
     Pump();
@@ -195,6 +207,7 @@ TEST_F(DBDragSelect, BelowTheRowsEachStepScrollsOneRecordAndSelectsIt) {
     }
     EXPECT_EQ(Grid->GetScrollDirection(), 0);
     if (mode == rseBookmarkRange) EXPECT_EQ(Grid->GetSelection()->GetRangesInUse(), 1);
+    EXPECT_EQ(DifferencesFromFullRepaint(), 0) << "the scrolled rows are drawn as a repaint draws them";
 
     // Back inside the rows the selection, which runs past the top of the view, shrinks to the pointer.
     DragTo(InRow(Rows - 3));
@@ -270,6 +283,7 @@ TEST_F(DBDragSelect, AboveTheRowsTheSelectionShrinksOneRecordPerStepAndCrossesTh
       EXPECT_EQ(Steps[k].Current, expected[k].Current);
       EXPECT_TRUE(Steps[k].CurrentAgrees);
     }
+    EXPECT_EQ(DifferencesFromFullRepaint(), 0);
     HeadlessBackend::InjectMouseButton(0, false);
     Pump();
   }
