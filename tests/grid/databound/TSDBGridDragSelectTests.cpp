@@ -259,6 +259,33 @@ TEST_F(DBDragSelect, TheEndsOfTheDataEndTheLoop) {
   }
 }
 
+// A last row whose bottom line the window cuts off: at the end of the data the view scrolls inside
+// the buffer to show it whole, and scrolled back up it returns inside the buffer first.
+TEST_F(DBDragSelect, AtTheEndTheViewScrollsInsideTheBufferAndBack) {
+  ASSERT_EQ(Grid->GetMaxTopRow(), 2) << "the window cuts off the last row's line";
+  PressRowBar(3);
+  DragTo(Below());
+  DropQueued();
+  EXPECT_EQ(Grid->GetTopRow(), 2);
+  EXPECT_EQ(Selected(), DragSpan(3, DragRecordCount));
+  EXPECT_EQ(DifferencesFromFullRepaint(), 0);
+  const Integer first = RecordAt(1);
+  StopAfter(3);
+  DragTo(Above());
+  StopWatching();
+  ASSERT_EQ(Steps.size(), 3u);
+  for (Integer k = 0; k < 3; ++k) {
+    SCOPED_TRACE(k);
+    const TStep& step = Steps[static_cast<size_t>(k)];
+    EXPECT_EQ(step.Top, first - k) << "first the row above the view, then the dataset's records";
+    EXPECT_EQ(step.Selection, DragSpan(3, first - 1 - k)) << "the pointer is above the top row";
+    EXPECT_EQ(step.Current, first - k);
+    EXPECT_TRUE(step.CurrentAgrees);
+  }
+  EXPECT_EQ(Grid->GetTopRow(), 1);
+  EXPECT_EQ(DifferencesFromFullRepaint(), 0);
+}
+
 // Scrolled back up, the records below the start are given up one per step, the start is passed
 // and the records above it are taken; the current record is the one at the top at every step.
 TEST_F(DBDragSelect, AboveTheRowsTheSelectionShrinksOneRecordPerStepAndCrossesTheStart) {
