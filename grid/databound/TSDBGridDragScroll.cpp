@@ -52,7 +52,7 @@ void TtsCustomDBGrid::RowSelectScroll(const String& Bkm, Integer Distance) {
   DBScroll(0, Distance, false, smRowSelect);
 }
 
-// The selection start came into view at Line: it stays the only record selected on its side.
+// The selection start came into view at Line: the selection ends at the start again.
 void TtsCustomDBGrid::ScrollOverStart(Integer Line, Integer Distance) {
   String bkm = FGridData->GetBookmark(Line);
   RowSelectScroll(bkm, Distance);

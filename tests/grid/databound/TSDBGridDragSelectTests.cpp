@@ -316,6 +316,35 @@ TEST_F(DBDragSelect, AboveTheRowsTheSelectionShrinksOneRecordPerStepAndCrossesTh
   }
 }
 
+// The pointer above a start that has scrolled out below the view goes below the rows: the records
+// coming into view above the start are given up one per step until the start comes, and those after
+// it are taken.
+TEST_F(DBDragSelect, BelowTheRowsAScrollDownThroughTheStartGivesUpTheRecordsAboveIt) {
+  const Integer start = 30;
+  Data->SetRecNo(start);
+  Pump();
+  PressRowBar(Grid->GetCurDataRow());
+  StopAfter(static_cast<size_t>(Rows));
+  DragTo(Above());
+  StopWatching();
+  DropQueued();
+  const Integer bottom = RecordAt(Rows);
+  ASSERT_LT(bottom, start);
+  const size_t steps = static_cast<size_t>(start - bottom + 2);
+  StopAfter(steps);
+  DragTo(Below());
+  StopWatching();
+  ASSERT_EQ(Steps.size(), steps);
+  for (const TStep& step : Steps) {
+    const Integer last = step.Top + Rows - 1;
+    SCOPED_TRACE(last);
+    EXPECT_EQ(step.Selection, last < start ? DragSpan(last + 1, start) : DragSpan(start, last));
+    EXPECT_EQ(step.Current, last);
+    EXPECT_TRUE(step.CurrentAgrees);
+  }
+  EXPECT_EQ(DifferencesFromFullRepaint(), 0);
+}
+
 // The start scrolled out below the buffer: back inside the rows the pointer is above it, which
 // bookmarks that do not follow the dataset's order can only tell from the side remembered.
 TEST_F(DBDragSelect, AStartBelowTheBufferIsJudgedByTheSideRemembered) {
