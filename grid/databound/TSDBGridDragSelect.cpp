@@ -44,7 +44,8 @@ void TtsCustomDBGrid::ToggleDragSpan(const TtsBkmPos& From, const TtsBkmPos& To,
   // An empty span (the end one record before the start) toggles nothing.
   TtsBkmPos from = From, to = To;
   if (FGridData->CompareBkmPos(from, to) > 0) return;
-  FSelection->ChangeBkmPosSelection(From, To, FScrollDirection < 0 ? crNext : FScrollDirection > 0 ? crPrior : crBoth);
+  TtsCombineRange combine = FScrollDirection < 0 ? crNext : FScrollDirection > 0 ? crPrior : crBoth;
+  FSelection->ChangeBkmPosSelection(From, To, combine);
 }
 
 // ---- Where the pointer is -----------------------------------------------------------------------------------

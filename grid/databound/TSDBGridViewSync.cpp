@@ -158,8 +158,8 @@ void TtsCustomDBGrid::CheckTopLeftChanged(bool ByUser) {
     return;
   }
   Variant top(FGridData->GetBookmark(GetTopRow()));
-  bool changed =
-      FLastTopLeftCol != GetLeftCol() || (FDataActive && FGridData->CompareBkm(top.ToString(), FLastTopRow.ToString()) != 0);
+  bool changed = FLastTopLeftCol != GetLeftCol() ||
+                 (FDataActive && FGridData->CompareBkm(top.ToString(), FLastTopRow.ToString()) != 0);
   if (!changed) return;
   // Noted before the report: a handler that looks at other records moves the dataset, whose notice
   // comes back here and must find the change reported already.
