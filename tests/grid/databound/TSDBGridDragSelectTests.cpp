@@ -9,6 +9,7 @@
 #include "DateTime.h"
 #include "Exceptions.h"
 #include "HeadlessBackend.h"
+#include "Strings.h"
 #include "TSDBGridData.h"
 #include "WinCursor.h"
 #include "WinQueue.h"
