@@ -423,6 +423,12 @@ TEST_F(DBDragSelect, AWaitingMouseMessageOrEscapeEndsTheLoopKeepingTheSelection)
     EXPECT_EQ(Steps.size(), 2u);
     EXPECT_EQ(Selected(), DragSpan(3, Rows + 2));
     EXPECT_EQ(Grid->GetScrollDirection(), 0);
+    if (escape) {
+      // The key then ends the drag; the records selected so far stay selected.
+      Pump();
+      EXPECT_EQ(Grid->GetMouseStatus(), msNormal);
+      EXPECT_EQ(Selected(), DragSpan(3, Rows + 2));
+    }
     DropQueued();
     HeadlessBackend::InjectMouseButton(0, false);
     Pump();
