@@ -12,6 +12,7 @@
 #include "SeedCorpus.h"
 #include "SqliteDatabase.h"
 #include "StringLists.h"
+#include "Strings.h"
 #include "Streams.h"
 #include "TSDBGridStreaming.h"
 #include "WindowPictures.h"
