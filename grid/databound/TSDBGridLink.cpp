@@ -109,10 +109,13 @@ void TtsCustomDBGrid::DataSetScrolled(Integer Distance) {
         else
           count = ScrollLineDown(Distance + offset, topRow, newRow, rows);
       }
+      // The records moved by the link's distance; the rest of the step is the current record moving
+      // inside the window, which moves no pixels.
+      Integer shift = FUseStandardScrolling ? count : rows;
       if (rows != 0 && selecting)
         RepositionRowSelect(upward ? -count : count, FCurDisplayCol, newRow, GetLeftCol(), topRow);
       else if (rows != 0)
-        ScrollRecordLines(upward ? -rows : rows, oldRow);
+        ScrollRecordLines(upward ? -shift : shift, oldRow);
       PositionCurrentRec(FCurDisplayCol, bookmark, true, false);
     } else {
       PositionCurrentRec(FCurDisplayCol, bookmark, true, false);

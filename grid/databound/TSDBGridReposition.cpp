@@ -127,8 +127,7 @@ void TtsCustomDBGrid::PutInView(Integer DisplayCol, const Variant& DataRow, TtsV
     String bkm = VarToStr(DataRow);
     Integer line = FGridData->BufferPos(bkm);
     Integer visible = GetVisibleRowCount();
-    // A record on the top line is in view as much as one below it.
-    if (GetTopRow() <= line && line < GetTopRow() + visible) {
+    if (GetTopRow() < line && line < GetTopRow() + visible) {
       if (Change == ctlBoth) moveLeft();
     } else {
       TtsPaintSuspension paintOff(this);

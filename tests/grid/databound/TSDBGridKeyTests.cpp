@@ -83,6 +83,31 @@ class DBGridKeys : public DBGridTest {
     return WindowPictures::ClientPixel(Grid, cell.right - 3, cell.bottom - 3) == SelectedBackground;
   }
 
+  // The pixels by which the screen differs from what a full repaint draws; the current cell is left
+  // out, as the editor's caret blinks there.
+  int DifferencesFromFullRepaint() {
+    GdiSurface::TGdiSurface shown, repainted;
+    if (!WindowPictures::CaptureClient(Grid, shown)) return -1;
+    Grid->Invalidate();
+    Pump();
+    if (!WindowPictures::CaptureClient(Grid, repainted)) return -1;
+    TRect current;
+    Grid->CellRect(Grid->GetCurDisplayCol(), Grid->GetCurDisplayRow(), current);
+    int n = 0;
+    for (int y = 0; y < shown.Height(); ++y)
+      for (int x = 0; x < shown.Width(); ++x)
+        n += shown.Pixel(x, y) != repainted.Pixel(x, y) &&
+             !(x >= current.left && x < current.right && y >= current.top && y < current.bottom);
+    return n;
+  }
+  // Puts the current record on Line of a view that shows the first records (or, with FromEnd, the
+  // last ones).
+  void CurrentOnLine(bool FromEnd, Integer Line, Integer DataCol) {
+    FromEnd ? Data->Last() : Data->First();
+    Pump();
+    MoveTo(DataCol, RecordOfLine(Line));
+  }
+
   std::vector<String> Bookmarks;
   COLORREF SelectedBackground = 0;
 };
@@ -210,38 +235,40 @@ TEST_F(DBGridKeys, RowSelectKeysRepaintTheRowsWhoseSelectionChanged) {
   Grid->SetGridMode(gmListBox);
   Grid->SetRowSelectMode(rsMulti);
   Pump();
-  Integer lines = Grid->GetGridRowCount();
+  Integer lines = Grid->GetVisibleRowCount();
   ASSERT_GE(lines, 4);
   struct TCase {
     const char* name;
-    Integer current;
-    std::vector<Integer> selected;
+    bool fromEnd;
+    Integer line;                   // of the current record
+    std::vector<Integer> selected;  // lines
     Word key;
+    TShiftState shift;
     bool viewStays;
   };
   const TCase cases[] = {
-      {"Down inside the view", 2, {1, 2, 3}, VK_DOWN, true},
-      {"Up inside the view", 3, {1, 3, 4}, VK_UP, true},
-      {"Down past the view", lines, {lines - 2, lines - 1, lines}, VK_DOWN, false},
-      {"Up past the view", lines + 1, {lines + 1, lines + 2}, VK_UP, false},
-      {"Page Down", 2, {1, 2, 4}, VK_NEXT, false},
-      {"Ctrl+Home", 12, {11, 12}, VK_HOME, false},
+      {"Down inside the view", false, 2, {1, 2, 3}, VK_DOWN, {}, true},
+      {"Up inside the view", false, 3, {1, 3, 4}, VK_UP, {}, true},
+      {"Down past the view", false, lines, {lines - 2, lines - 1, lines}, VK_DOWN, {}, false},
+      {"Up past the view", true, 1, {1, 2}, VK_UP, {}, false},
+      {"Page Down", false, 2, {1, 2, 4}, VK_NEXT, {}, false},
+      {"Ctrl+Home", true, 3, {2, 3}, VK_HOME, {ssCtrl}, false},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.name);
     Grid->DoSelectRows(StartBkmPos(), EndBkmPos(), false, false);
-    Data->First();
-    Data->SetBookmark(Bkm(c.current).ToString());
-    for (Integer rec : c.selected) Grid->SetDBRowSelected(Bkm(rec), true);
+    CurrentOnLine(c.fromEnd, c.line, 1);
+    ASSERT_EQ(Grid->GetCurDisplayRow(), c.line);
+    for (Integer line : c.selected) Grid->SetDBRowSelected(Variant(Grid->GetGridData()->GetBookmark(line)), true);
     Pump();
     TRect cell;
-    Grid->CellRect(2, Grid->GetGridData()->BufferRow(Bkm(c.selected.front()).ToString()), cell);
+    Grid->CellRect(2, c.selected.front(), cell);
     SelectedBackground = WindowPictures::ClientPixel(Grid, cell.right - 3, cell.bottom - 3);
     std::set<String> painted;
     Grid->OnPaintCell = [&](TObject*, Integer, const Variant& DataRow, TRect, TtsPaintCellState, bool&) {
       painted.insert(VarToStr(DataRow));
     };
-    Press(c.key, c.key == VK_HOME ? TShiftState{ssCtrl} : TShiftState{});
+    Press(c.key, c.shift);
     Grid->OnPaintCell = nullptr;
     EXPECT_EQ(Grid->GetSelection()->Count(), 1);
     EXPECT_TRUE(Grid->GetDBRowSelected(Variant(Data->GetBookmark())));
@@ -250,12 +277,41 @@ TEST_F(DBGridKeys, RowSelectKeysRepaintTheRowsWhoseSelectionChanged) {
       bool selected = Grid->GetDBRowSelected(Variant(Grid->GetGridData()->GetBookmark(line)));
       EXPECT_EQ(LinePaintedSelected(line), selected) << "line " << line;
     }
-    GdiSurface::TGdiSurface afterKey, repainted;
-    ASSERT_TRUE(WindowPictures::CaptureClient(Grid, afterKey));
-    Grid->Invalidate();
-    Pump();
-    ASSERT_TRUE(WindowPictures::CaptureClient(Grid, repainted));
-    EXPECT_EQ(WindowPictures::Differences(afterKey, repainted), 0);
+    EXPECT_EQ(DifferencesFromFullRepaint(), 0);
+  }
+}
+
+// In a cell the keys move the current record; what they leave on the screen is what a full repaint
+// shows, whether the view stays or scrolls.
+TEST_F(DBGridKeys, CellKeysLeaveTheScreenAsAFullRepaintWouldDrawIt) {
+  Integer lines = Grid->GetVisibleRowCount();
+  struct TCase {
+    const char* name;
+    bool fromEnd;
+    Integer line, col;  // the current record's line and column
+    Word key;
+    TShiftState shift;
+  };
+  const TCase cases[] = {
+      {"Down inside the view", false, 2, 2, VK_DOWN, {}},
+      {"Up inside the view", false, 3, 2, VK_UP, {}},
+      {"Down past the view", false, lines, 2, VK_DOWN, {}},
+      {"Up past the view", true, 1, 2, VK_UP, {}},
+      {"Page Down", false, 2, 2, VK_NEXT, {}},
+      {"Page Up", true, 3, 2, VK_PRIOR, {}},
+      {"Tab to the next record", false, 3, 2, VK_TAB, {}},
+      {"Tab past the view", false, lines, 2, VK_TAB, {}},
+      {"Shift+Tab to the previous record", false, 3, 1, VK_TAB, {ssShift}},
+      {"Shift+Tab past the view", true, 1, 1, VK_TAB, {ssShift}},
+      {"Ctrl+End", false, 3, 1, VK_END, {ssCtrl}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Reset();
+    CurrentOnLine(c.fromEnd, c.line, c.col);
+    ASSERT_EQ(Grid->GetCurDisplayRow(), c.line);
+    Press(c.key, c.shift);
+    EXPECT_EQ(DifferencesFromFullRepaint(), 0);
   }
 }
 
@@ -279,8 +335,7 @@ TEST_F(DBGridKeys, SavedRowsSnapshotShiftsByTheScrolledLines) {
 }
 
 // A record above the view becomes the top line, one below it the last visible line, and with
-// vpBottom any record out of view ends on the last visible line; a record in view, even on the top
-// line, leaves the view where it is.
+// vpBottom any record out of view ends on the last visible line; a record in view stays where it is.
 TEST_F(DBGridKeys, PutInViewBringsTheRecordToTheTopOrTheBottomLine) {
   Integer visible = Grid->GetVisibleRowCount();
   ASSERT_GE(visible, 3);
