@@ -228,6 +228,41 @@ TEST_F(DBGridKeys, InsertAndEscapeFollowTheModeAndTheDataset) {
   Reset();
 }
 
+// Tab past the last record appends; Shift+Tab back from the appended record, left empty, drops it
+// and stands on the last column of the record above; a typed append is posted by the next Tab,
+// which appends again. Enter without TabRowWrap posts the record and stays.
+TEST_F(DBGridKeys, TabAppendsAndAnEmptyAppendIsDroppedOnTheWayBack) {
+  Reset();
+  MoveTo(2, RecordCount);
+  Press(VK_TAB);
+  ASSERT_EQ(Grid->GetDataEditMode(), demAppend);
+  EXPECT_EQ(Grid->GetCurDataCol(), 1);
+  Press(VK_TAB, {ssShift});
+  EXPECT_EQ(Data->State(), dsBrowse);
+  EXPECT_EQ(Data->RecordCount(), RecordCount) << "the empty append is dropped";
+  EXPECT_EQ(CurrentRecord(), RecordCount);
+  EXPECT_EQ(Grid->GetCurDataCol(), 2);
+  Press(VK_TAB);
+  HeadlessBackend::InjectText("31");
+  Pump();
+  Press(VK_TAB);
+  Press(VK_TAB);
+  EXPECT_EQ(Data->RecordCount(), RecordCount + 1) << "the typed append is posted";
+  EXPECT_EQ(Grid->GetDataEditMode(), demAppend) << "and another record appended";
+  Reset();
+
+  Grid->SetTabRowWrap(false);
+  MoveTo(2, 3);
+  HeadlessBackend::InjectText("x");
+  Pump();
+  ASSERT_EQ(Data->State(), dsEdit);
+  Press(VK_RETURN);
+  EXPECT_EQ(Data->State(), dsBrowse) << "Enter ends the row's edit";
+  EXPECT_NE(Data->FieldByName("name")->GetAsString(), String("王五"));
+  EXPECT_EQ(CurrentRecord(), 3);
+  Reset();
+}
+
 // In row-select mode Up, Down and the page keys leave the new record alone selected. The rows
 // selected before are repainted unselected from the snapshot, without repainting every row when
 // the view stays, and what the key left on the screen is what a full repaint shows.
