@@ -271,6 +271,7 @@ TEST_F(DBGridKeys, RowSelectKeysRepaintTheRowsWhoseSelectionChanged) {
   Grid->SetRowSelectMode(rsMulti);
   Pump();
   Integer lines = Grid->GetVisibleRowCount();
+  Integer last = Grid->GetGridRowCount();  // the last line, the one next to the records below
   ASSERT_GE(lines, 4);
   struct TCase {
     const char* name;
@@ -284,7 +285,7 @@ TEST_F(DBGridKeys, RowSelectKeysRepaintTheRowsWhoseSelectionChanged) {
   const TCase cases[] = {
       {"Down inside the view", false, 2, {1, 2, 3}, VK_DOWN, {}, true},
       {"Up inside the view", false, 3, {1, 3, 4}, VK_UP, {}, true},
-      {"Down past the view", false, lines, {lines - 2, lines - 1, lines}, VK_DOWN, {}, false},
+      {"Down past the view", false, last, {last - 2, last - 1, last}, VK_DOWN, {}, false},
       {"Up past the view", true, 1, {1, 2}, VK_UP, {}, false},
       {"Page Down", false, 2, {1, 2, 4}, VK_NEXT, {}, false},
       {"Ctrl+Home", true, 3, {2, 3}, VK_HOME, {ssCtrl}, false},
@@ -319,7 +320,7 @@ TEST_F(DBGridKeys, RowSelectKeysRepaintTheRowsWhoseSelectionChanged) {
 // In a cell the keys move the current record; what they leave on the screen is what a full repaint
 // shows, whether the view stays or scrolls.
 TEST_F(DBGridKeys, CellKeysLeaveTheScreenAsAFullRepaintWouldDrawIt) {
-  Integer lines = Grid->GetVisibleRowCount();
+  Integer last = Grid->GetGridRowCount();  // the last line, the one next to the records below
   struct TCase {
     const char* name;
     bool fromEnd;
@@ -330,12 +331,12 @@ TEST_F(DBGridKeys, CellKeysLeaveTheScreenAsAFullRepaintWouldDrawIt) {
   const TCase cases[] = {
       {"Down inside the view", false, 2, 2, VK_DOWN, {}},
       {"Up inside the view", false, 3, 2, VK_UP, {}},
-      {"Down past the view", false, lines, 2, VK_DOWN, {}},
+      {"Down past the view", false, last, 2, VK_DOWN, {}},
       {"Up past the view", true, 1, 2, VK_UP, {}},
       {"Page Down", false, 2, 2, VK_NEXT, {}},
       {"Page Up", true, 3, 2, VK_PRIOR, {}},
       {"Tab to the next record", false, 3, 2, VK_TAB, {}},
-      {"Tab past the view", false, lines, 2, VK_TAB, {}},
+      {"Tab past the view", false, last, 2, VK_TAB, {}},
       {"Shift+Tab to the previous record", false, 3, 1, VK_TAB, {ssShift}},
       {"Shift+Tab past the view", true, 1, 1, VK_TAB, {ssShift}},
       {"Ctrl+End", false, 3, 1, VK_END, {ssCtrl}},
