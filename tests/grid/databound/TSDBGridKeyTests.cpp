@@ -351,6 +351,39 @@ TEST_F(DBGridKeys, CellKeysLeaveTheScreenAsAFullRepaintWouldDrawIt) {
   }
 }
 
+// Unbound, the grid keeps the plain grid's rows: its cell block reports integer rows, Tab and
+// Shift+Tab move by the plain grid's rules and the record operations leave it alone.
+TEST_F(DBGridKeys, AnUnboundGridKeepsThePlainGridsRows) {
+  Grid->SetDataSource(nullptr);
+  Grid->SetDBRowCount(5);
+  Grid->SetCellSelectMode(cmRange);
+  Grid->SelectCells(1, 2, 2, 4);
+  TtsDBRect cells = Grid->GetSelectedCells();
+  EXPECT_EQ(cells.LeftCol, 1);
+  EXPECT_EQ(cells.RightCol, 2);
+  EXPECT_EQ(cells.TopRow.ToInteger(), 2);
+  EXPECT_EQ(cells.BottomRow.ToInteger(), 4);
+  Grid->ResetRowProperties(TtsProperties{prSelected});
+  Grid->ResetCellProperties(TtsProperties{prSelected});
+  EXPECT_FALSE(Grid->CellSelected(1, Variant(2)));
+  Integer lastCol = Grid->GetGridColCount();
+  Grid->SetCurrentDataRow(1);
+  Grid->SetCurrentDataCol(lastCol - 1);
+  Grid->SetTabRowWrap(true);
+  Pump();
+  Press(VK_TAB);
+  EXPECT_EQ(Grid->GetCurDataCol(), lastCol);
+  Press(VK_TAB);
+  EXPECT_EQ(Grid->GetCurDataRow(), 2) << "the plain grid wraps to its next row";
+  EXPECT_EQ(Grid->GetCurDataCol(), 1);
+  Press(VK_TAB, {ssShift});
+  EXPECT_EQ(Grid->GetCurDataRow(), 1);
+  EXPECT_EQ(Grid->GetCurDataCol(), lastCol);
+  Grid->PutCellInView(1, Variant(5));
+  Grid->SetTopLeft(1, Variant(2));
+  EXPECT_EQ(Grid->GetTopRow(), 1) << "the record top-left is a bound grid's";
+}
+
 // After the dataset scrolled by Offset lines the snapshot describes the lines as they stood before:
 // line r is stored at r + Offset, and lines that fall outside the view are skipped.
 TEST_F(DBGridKeys, SavedRowsSnapshotShiftsByTheScrolledLines) {
