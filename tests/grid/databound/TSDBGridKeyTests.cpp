@@ -14,14 +14,14 @@
 namespace DBGridTest {
 namespace {
 
-constexpr Integer RecordCount = 30;
+constexpr Integer KeyRecordCount = 30;
 
 class DBGridKeys : public DBGridTest {
  protected:
   void SetUp() override {
     DBGridTest::SetUp();
     for (int key : {VK_SHIFT, VK_CONTROL, VK_MENU}) HeadlessBackend::SetKeyState(key, false);
-    for (Integer i = 6; i <= RecordCount; ++i) Data->AddRow({Variant(i), Variant("R" + IntToStr(i))});
+    for (Integer i = 6; i <= KeyRecordCount; ++i) Data->AddRow({Variant(i), Variant("R" + IntToStr(i))});
     Grid->SetBounds(0, 0, 300, 160);
     Form->SetBounds(0, 0, 300, 160);
     BindAndOpen();
@@ -123,7 +123,7 @@ TEST_F(DBGridKeys, KeysMoveRecordAndColumnAsTheTableSays) {
     Integer toRec, toCol;  // toRec 0: the appended record
     TDataSetState state;
   };
-  const Integer last = RecordCount;
+  const Integer last = KeyRecordCount;
   const TCase cases[] = {
       {"Tab inside the record", gmEdit, true, true, false, 3, 1, VK_TAB, {}, 3, 2, dsBrowse},
       {"Tab on the last column goes to the next record", gmEdit, true, true, false, 3, 2, VK_TAB, {}, 4, 1, dsBrowse},
@@ -233,21 +233,21 @@ TEST_F(DBGridKeys, InsertAndEscapeFollowTheModeAndTheDataset) {
 // which appends again. Enter without TabRowWrap posts the record and stays.
 TEST_F(DBGridKeys, TabAppendsAndAnEmptyAppendIsDroppedOnTheWayBack) {
   Reset();
-  MoveTo(2, RecordCount);
+  MoveTo(2, KeyRecordCount);
   Press(VK_TAB);
   ASSERT_EQ(Grid->GetDataEditMode(), demAppend);
   EXPECT_EQ(Grid->GetCurDataCol(), 1);
   Press(VK_TAB, {ssShift});
   EXPECT_EQ(Data->State(), dsBrowse);
-  EXPECT_EQ(Data->RecordCount(), RecordCount) << "the empty append is dropped";
-  EXPECT_EQ(CurrentRecord(), RecordCount);
+  EXPECT_EQ(Data->RecordCount(), KeyRecordCount) << "the empty append is dropped";
+  EXPECT_EQ(CurrentRecord(), KeyRecordCount);
   EXPECT_EQ(Grid->GetCurDataCol(), 2);
   Press(VK_TAB);
   HeadlessBackend::InjectText("31");
   Pump();
   Press(VK_TAB);
   Press(VK_TAB);
-  EXPECT_EQ(Data->RecordCount(), RecordCount + 1) << "the typed append is posted";
+  EXPECT_EQ(Data->RecordCount(), KeyRecordCount + 1) << "the typed append is posted";
   EXPECT_EQ(Grid->GetDataEditMode(), demAppend) << "and another record appended";
   Reset();
 
@@ -440,11 +440,11 @@ TEST_F(DBGridKeys, PutInViewBringsTheRecordToTheTopOrTheBottomLine) {
     EXPECT_EQ(data->BufferRow(Bkm(c.rec).ToString()), c.line);
   }
   Data->First();
-  Grid->PutCellInView(2, Bkm(RecordCount));
-  EXPECT_GT(data->BufferRow(Bkm(RecordCount).ToString()), 0) << "the record comes into view";
+  Grid->PutCellInView(2, Bkm(KeyRecordCount));
+  EXPECT_GT(data->BufferRow(Bkm(KeyRecordCount).ToString()), 0) << "the record comes into view";
   Data->First();
-  Grid->PutCellInView(9, Bkm(RecordCount));
-  EXPECT_EQ(data->BufferRow(Bkm(RecordCount).ToString()), 0) << "a column the grid lacks: nothing";
+  Grid->PutCellInView(9, Bkm(KeyRecordCount));
+  EXPECT_EQ(data->BufferRow(Bkm(KeyRecordCount).ToString()), 0) << "a column the grid lacks: nothing";
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "ObjectText.h"
 #include "SeedCorpus.h"
 #include "Streams.h"
+#include "Strings.h"
 #include "TSDBGridStreaming.h"
 #include "../../../tools/fuzz/TSDBGridLayoutFuzz.h"
 
