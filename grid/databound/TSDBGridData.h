@@ -327,6 +327,8 @@ class TtsScrollDataset : public TtsGridData {
   void BookmarkValue(Integer DataCol, const String& Bookmark, Variant& Value) override {}
   void GetBookmarkRecID(const String& Bookmark, Integer Row, Variant& Id) override;
   void GetBkmValueAndRecordID(Integer DataCol, const String& Bookmark, Variant& Value, Variant& DataRow) override;
+  // Works out again where the buffer stands in the dataset.
+  void CalculatePos() {}
   Integer DoRecCount(bool Exact) override { return 0; }
   String FindKey(const String& Key, Integer DataCol, TtsComboCompareType CompareType, TtsBaseGrid* Grid,
                  bool FullLength, bool& Found) override;

@@ -101,10 +101,13 @@ bool TtsCustomDBGrid::LeaveRecordByKey(TtsRecordKey Step) {
 }
 
 void TtsCustomDBGrid::RecordKey(TtsRecordKey Step) {
-  TDataSet* dataSet = FDataLink->DataSet();
   bool lineOrPage = Step == rkUp || Step == rkDown || Step == rkPageUp || Step == rkPageDown;
   if (lineOrPage && FCurDisplayRow < 1) return;
-  if ((Step == rkUp || Step == rkDown) && !LeaveRecordByKey(Step)) return;
+  if (LeaveRecordByKey(Step)) MoveDatasetByKey(Step);
+}
+
+void TtsCustomDBGrid::MoveDatasetByKey(TtsRecordKey Step) {
+  TDataSet* dataSet = FDataLink->DataSet();
   Integer page = std::max<Integer>(GetVisibleRowCount(), 1);
   switch (Step) {
     case rkUp: dataSet->Prior(); break;
@@ -119,12 +122,11 @@ void TtsCustomDBGrid::RecordKey(TtsRecordKey Step) {
   }
 }
 
-// In row-select mode the new current record becomes the only selected one; the rows selected
-// before are repainted from the snapshot. A row-select key never appends.
+// In row-select mode the dataset's scroll notice makes the new current record the only selected
+// one and repaints the rows selected before from its snapshot. A row-select key never appends.
 void TtsCustomDBGrid::RecordKeyRowSelect(TtsRecordKey Step) {
   if ((Step == rkUp || Step == rkDown) && (FCurDisplayRow < 1 || !LeaveRecordByKey(Step))) return;
   SaveSelectedRows(0);
-  String before = FCurrentBookmark;
   Integer page = std::max<Integer>(GetVisibleRowCount(), 1);
   switch (Step) {
     case rkUp: KeyScrollRowSelect(-1); break;
@@ -134,15 +136,35 @@ void TtsCustomDBGrid::RecordKeyRowSelect(TtsRecordKey Step) {
     case rkFirst: KeyFirstRowSelect(false); break;
     case rkLast: KeyLastRowSelect(false); break;
   }
-  if (FCurrentBookmark == before || FGridStatus != grRowSelect) return;
+}
+
+// The column moves with the record; at the first (last) record only the column moves, and nothing
+// happens when it is there already.
+void TtsCustomDBGrid::KeyCtrlHomeEnd(bool Home) {
+  Integer target = Home ? LeftMostCol(InEditMode(), false) : RightMostCol(InEditMode(), false);
+  if (target < 1) target = FCurDisplayCol;
+  Integer newLeft = MoveToDisplayCol(GetLeftCol(), target, Home ? vpRight : vpNone);
+  TtsRecordKey step = Home ? rkFirst : rkLast;
+  if (InRowSelectKeys()) {
+    bool atEdge = Home ? GetDataset()->Bof() : GetDataset()->Eof();
+    if (atEdge && newLeft == GetLeftCol()) return;
+    if (newLeft != GetLeftCol()) SetLeftCol(newLeft);
+    RecordKeyRowSelect(step);
+    return;
+  }
+  if (!LeaveRecordByKey(step)) return;
+  Integer top = 0, newRow = 0;
+  bool repositioned = false;
+  Integer moved = Home ? KeyHomeUp(top, repositioned, newRow) : KeyEndDown(top, repositioned, newRow);
+  TtsFinally range([&] {
+    if (repositioned) UpdateScrollRange();
+  });
+  if (moved == 0 && FCurDisplayCol == target) return;
   {
     TtsPaintSuspension paintOff(this);
-    FSelection->ResetAll();
-    FSelection->SetSelected(FCurrentBookmark, true);
+    ScrollReposition(0, newLeft, GetFixedRows(), target, FCurDisplayRow, true, true, true);
   }
-  FLastAddedRow = CurrentBkmPos(FCurrentBookmark);
-  ToggleChangedRows(1, GetGridRowCount());
-  CheckRowColChanged();
+  if (moved != 0) MoveDatasetByKey(step);
 }
 
 void TtsCustomDBGrid::KeyDownVK_Up() {
@@ -189,24 +211,14 @@ void TtsCustomDBGrid::KeyCtrl_Down() {
   if (VerticalKeyAllowed()) InRowSelectKeys() ? RecordKeyRowSelect(rkLast) : RecordKey(rkLast);
 }
 
-// Ctrl+Home and Ctrl+End: the first (last) record; the column moves by the plain grid's keys.
 void TtsCustomDBGrid::KeyCtrl_Home() {
   if (!FDataBound) return inherited::KeyCtrl_Home();
-  if (!VerticalKeyAllowed()) return;
-  if (InRowSelectKeys()) return RecordKeyRowSelect(rkFirst);
-  RecordKey(rkFirst);
-  inherited::KeyCtrl_Home();
+  if (VerticalKeyAllowed()) KeyCtrlHomeEnd(true);
 }
 
 void TtsCustomDBGrid::KeyCtrl_End() {
   if (!FDataBound) return inherited::KeyCtrl_End();
-  if (!VerticalKeyAllowed()) return;
-  if (InRowSelectKeys()) return RecordKeyRowSelect(rkLast);
-  RecordKey(rkLast);
-  inherited::KeyCtrl_End();
+  if (VerticalKeyAllowed()) KeyCtrlHomeEnd(false);
 }
-
-void TtsCustomDBGrid::KeyDownVK_Tab(Word Key) { inherited::KeyDownVK_Tab(Key); }
-void TtsCustomDBGrid::ShiftKeyDownVK_Tab() { inherited::ShiftKeyDownVK_Tab(); }
 
 }  // namespace TSDBGrid

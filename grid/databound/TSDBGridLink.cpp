@@ -92,19 +92,30 @@ void TtsCustomDBGrid::DataSetScrolled(Integer Distance) {
         offset = FGridData->BufferRow(bookmark) - FCurDataRow;
       Integer topRow = 0, newRow = 0, count = 0, rows = 0;
       bool upward = Distance < 0 || (Distance == 0 && offset < 0);
+      bool downward = Distance > 0 || (Distance == 0 && offset > 0);
+      // A move in row-select mode selects the new record alone; the rows selected before are
+      // repainted from a snapshot of the lines as they stood before the scroll.
+      bool selecting = InRowSelectMode() || FKeyRowSelecting;
+      if (selecting && (upward || downward)) SaveSelectedRows(Distance);
       Integer oldRow = FCurDataRow;
       if (upward) {
         if (FUseStandardScrolling)
           rows = DatasetScrolledUp(Distance, offset, topRow, newRow, count);
         else
-          ScrollLineUp(std::abs(Distance + offset), topRow, newRow, rows);
-      } else if (Distance > 0 || offset > 0) {
+          count = ScrollLineUp(std::abs(Distance + offset), topRow, newRow, rows);
+      } else if (downward) {
         if (FUseStandardScrolling)
           rows = DatasetScrolledDown(Distance, offset, topRow, newRow, count);
         else
-          ScrollLineDown(Distance + offset, topRow, newRow, rows);
+          count = ScrollLineDown(Distance + offset, topRow, newRow, rows);
       }
-      if (rows != 0) ScrollRecordLines(upward ? -rows : rows, oldRow);
+      // The records moved by the link's distance; the rest of the step is the current record moving
+      // inside the window, which moves no pixels.
+      Integer shift = FUseStandardScrolling ? count : rows;
+      if (rows != 0 && selecting)
+        RepositionRowSelect(upward ? -count : count, FCurDisplayCol, newRow, GetLeftCol(), topRow);
+      else if (rows != 0)
+        ScrollRecordLines(upward ? -shift : shift, oldRow);
       PositionCurrentRec(FCurDisplayCol, bookmark, true, false);
     } else {
       PositionCurrentRec(FCurDisplayCol, bookmark, true, false);
@@ -248,7 +259,7 @@ void TtsCustomDBGrid::LayoutChanged() {
     Integer leftCol = GetLeftCol(), topRow = GetTopRow();
     FieldLayoutChanged(true, orderChanged, true);
     if (!changed || FUseStandardScrolling)
-      SyncData();
+      SyncData(false);
     else
       SetTopRow(topRow);
     SetLeftCol(std::min(leftCol, std::max(GetFixedColCount(), GetColCount() - 1)));
@@ -258,10 +269,11 @@ void TtsCustomDBGrid::LayoutChanged() {
 
 // The view follows the dataset after a change of its fields: the grid is reset
 // on the dataset's current record.
-void TtsCustomDBGrid::SyncData() {
+void TtsCustomDBGrid::SyncData(bool Reset) {
+  if (!BoundAndActive()) return;
   if (InRowSelectMode()) DeleteAllRowSelection();
   HideGridControl(true);
-  ResetDataset(false);
+  ResetDataset(Reset);
   ShowGridControl();
   CheckRowColChanged();
   CheckRowSelection(true);

@@ -27,6 +27,14 @@ PUBLISHED_ENUM(TtsBookmarkType, bmtDefault, bmtNonOrdered)
 PUBLISHED_ENUM(TtsBookmarkCompareType, bctDefault, bctAsString)
 PUBLISHED_ENUM(TtsRecordSelection, rseBookmarkRange, rseBookmarkSet)
 
+// The selected cell range of a bound grid: columns by number, rows by DataRow.
+struct TtsDBRect {
+  Integer LeftCol = 0;
+  Integer RightCol = 0;
+  Variant TopRow;
+  Variant BottomRow;
+};
+
 // ---- The grid's parts, declared with their topics
 class TtsCustomDBGrid;
 class TtsDBGrid;

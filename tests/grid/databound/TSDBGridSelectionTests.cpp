@@ -359,6 +359,34 @@ TEST_F(DBSelectionTest, DatasetListsWalkTowardTheOtherEnd) {
   EXPECT_EQ(list, nullptr) << "an end the walk never meets hands out no list";
 }
 
+// Resetting a kind of per-record property drops it from every record and nothing else; resetting
+// the selected state deselects every record. A bound grid reports no selected cell block, and its
+// top-left is set by record.
+TEST_F(DBSelectionTest, PropertyResetsAndTheTopLeftWorkByRecord) {
+  Grid->SelectRows(Bkm(3), Bkm(7), true);
+  Grid->SetDBRowColor(Bkm(4), clYellow);
+  Grid->SetDBCellColor(1, Bkm(5), clRed);
+  Grid->ResetRowProperties(TtsProperties{prColor});
+  EXPECT_NE(Grid->GetDBRowColor(Bkm(4)), clYellow);
+  EXPECT_EQ(Grid->GetDBCellColor(1, Bkm(5)), clRed) << "cell colours are the cells' own";
+  EXPECT_EQ(Selection()->Count(), 5) << "the selection stays unless asked for";
+  Grid->ResetRowProperties(TtsProperties{prSelected});
+  EXPECT_EQ(Selection()->Count(), 0);
+  EXPECT_EQ(Grid->GetGridStatus(), grNormal);
+  Grid->ResetCellProperties(TtsProperties{prColor});
+  EXPECT_NE(Grid->GetDBCellColor(1, Bkm(5)), clRed);
+
+  TtsDBRect cells = Grid->GetSelectedCells();
+  EXPECT_EQ(cells.LeftCol, 0);
+  EXPECT_EQ(cells.RightCol, 0);
+  EXPECT_TRUE(VarIsEmpty(cells.TopRow) && VarIsEmpty(cells.BottomRow));
+
+  Grid->SetTopLeft(1, Bkm(20));
+  EXPECT_EQ(Strategy()->GetBookmark(1), Bookmarks[20]);
+  Grid->CalculateRows();
+  EXPECT_EQ(Grid->GetGridRowCount(), Strategy()->GetBufferRows());
+}
+
 // Keys as a table: key x modifiers x mode -> the current record, the dataset's state and the
 // selection.
 TEST_F(DBSelectionTest, VerticalKeysMoveTheRecordAndKeepTheSelectionInStep) {

@@ -14,6 +14,7 @@
 #include "StringLists.h"
 #include "Strings.h"
 #include "Streams.h"
+#include "Strings.h"
 #include "TSDBGridStreaming.h"
 #include "WindowPictures.h"
 #include "../../../tools/fuzz/TSDBGridLayoutFuzz.h"
