@@ -10,7 +10,6 @@
 namespace TSDBGrid {
 
 namespace {
-Integer Sign(Integer Value) { return Value > 0 ? 1 : Value < 0 ? -1 : 0; }
 bool AtDatasetEdge(const TtsBkmPos& Pos) { return Pos.Offset == bpoBof || Pos.Offset == bpoEof; }
 }  // namespace
 
@@ -430,7 +429,7 @@ void TtsCustomDBGrid::SelectRowShiftMouseDown(Integer Line, bool& Cancel) {
       }
       if (!Cancel) {
         CheckSetCurrentRow(Line);
-        FStartSide = Sign(order);
+        FStartSide = TSCommon::Sign(order);
       }
     }
     CheckEndBkmScan(false, started, Cancel, list);
