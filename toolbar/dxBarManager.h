@@ -38,6 +38,13 @@ class TdxThemeChangedNotificator;
 
 namespace dxBar {
 
+// What the layout store's read and write handlers are given (as the event arguments).
+struct TdxBarIniFileEventArgs {
+  IniFiles::TCustomIniFile* IniFile;
+  String Delimiter;
+  String Section;
+};
+
 class TdxBarManager : public TComponent {
   DECLARE_CLASS(TdxBarManager, TComponent)
  public:
@@ -298,7 +305,10 @@ class TdxBarManager : public TComponent {
   String GetBarManagerSection(const String& ABase, TdxBarStoringKind AStoringKind);
   Integer GetSavedBarIndex(const String& ACaption);
   void SaveState();
-  static void CorrectRegistryPath(String& APath);
+  // Puts a backslash in front of and behind a registry path; false for an empty path.
+  static bool CorrectRegistryPath(String& APath);
+  // The manager's items that a layout being loaded does not know (nil outside loading).
+  TList* GetNewItemsList() const { return FNewItemsList; }
 
   // ---- Services: bars, items, merging, customizing, dragging and mouse tracking ------------------------------
   TdxBar* AddToolBar(bool AIsMainMenu = false, bool AAskName = false);
