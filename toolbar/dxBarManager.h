@@ -309,6 +309,11 @@ class TdxBarManager : public TComponent {
   static bool CorrectRegistryPath(String& APath);
   // The manager's items that a layout being loaded does not know (nil outside loading).
   TList* GetNewItemsList() const { return FNewItemsList; }
+  // The form-stream entries of the layout: "DockControlHeights" and the read-only "Bars".
+  void DefineLayoutProperties(Filer::TFiler* Filer);
+  void ReadDockControlHeights(Filer::TReader* Reader);
+  void WriteDockControlHeights(Filer::TWriter* Writer);
+  void ReadBars(Filer::TReader* Reader);
 
   // ---- Services: bars, items, merging, customizing, dragging and mouse tracking ------------------------------
   TdxBar* AddToolBar(bool AIsMainMenu = false, bool AAskName = false);
