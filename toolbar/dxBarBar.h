@@ -346,6 +346,7 @@ class TdxBars : public TcxComponentCollection {
   TdxBarManager* GetBarManager() const { return FBarManager; }
   bool GetIsMoving() const { return FMoving; }
   TCustomdxBarControl* GetMovingBarControl() const { return FMovingBarControl; }
+  TPoint GetCursorOffset() const { return FCursorOffset; }
   Integer GetDockingZoneSize() const { return FDockingZoneSize; }
   // True while a delayed docking runs its ChangeBarControlPos.
   bool GetDocking() const { return FDocking; }

@@ -119,6 +119,8 @@ class TdxDockControl : public TCustomControl {
   TdxBarDockingStyle GetDockingStyle() const;
   bool GetHorizontal() const;
   bool GetVertical() const { return !GetHorizontal(); }
+  // The rows as the docking bands see them: each row's extent, the client extent and the zone size.
+  TdxDockZones GetZones();
   bool GetTopLeft() const;
   Forms::TCustomForm* GetMainForm();
   Forms::TCustomForm* GetMasterForm();
@@ -147,22 +149,11 @@ class TdxDockControl : public TCustomControl {
   void AlignControls(TControl* AControl, TRect& Rect) override;
   void RequestAlign() override;
   void Paint() override;
-
-  // The row layout's view of the rows: each row's extent and the bands they make.
-  TdxDockZones GetZones();
-  TWinControl* GetDockParent();
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   friend class TdxDockRow;
   void BackgroundChanged(TObject* Sender);
-  void WMSize(TMessage& Message);
-  void WMWindowPosChanged(TMessage& Message);
-  void WMNCCalcSize(TMessage& Message);
-  void WMNCPaint(TMessage& Message);
-  void WMEraseBkgnd(TMessage& Message);
-  void WMMouseActivate(TMessage& Message);
-  void WMLButtonDblClk(TMessage& Message);
-  void WMRButtonDown(TMessage& Message);
   void CloseMenusOnResize();
   Integer RowExtent(Integer ARow);
   bool IsMovingBars();
@@ -175,6 +166,7 @@ class TdxDockControl : public TCustomControl {
   TdxBarDockingStyle FMainDockingStyle = dsNone;
   bool FBarHandleDestroying = false;
   bool FAligning = false;
+  bool FUpdatingDock = false;
   TList* FRowList = nullptr;  // of TdxDockRow, owned
 };
 
