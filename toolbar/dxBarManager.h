@@ -335,6 +335,18 @@ class TdxBarManager : public TComponent {
   void GetUniqueToolbarName(const String& ABase, String& AName);
   TdxDockControl* FindDockControl(const String& AName);
   TdxBar* GetMainMenuBar();
+  // The bar marked IsMainMenu, whatever its window; bars keep it.
+  TdxBar* GetMainMenuBarField() const { return FMainMenuBar; }
+  void SetMainMenuBarField(TdxBar* Value) { FMainMenuBar = Value; }
+  // The layout as loaded from the form, which resetting a bar reads back; nil at design time.
+  IniFiles::TMemIniFile* GetSavedState() const { return FSavedState; }
+  // True while a bar reads its links back from the saved layout: links find their items by name.
+  bool GetResetting() const { return FResetting; }
+  void SetResetting(bool Value) { FResetting = Value; }
+  void CreateBarRestoringList();
+  void DestroyBarRestoringList();
+  // The bar collection makes a new bar for merging another manager's bar.
+  TdxBar* CreateBarAsByMerging();
   TCustomdxBarControl* GetMainMenuControl();
   TCustomdxBarControl* GetBarControlFocused() const { return FFocusedBarControl; }
   void SetBarControlFocused(TCustomdxBarControl* Value) { FFocusedBarControl = Value; }
@@ -579,6 +591,8 @@ class TdxBarManager : public TComponent {
   bool FIsMDIMaximized = false;
   HWND FPrevActiveMDIChild = nullptr;
   TList* FBarRestoringList = nullptr;
+  TdxBar* FMainMenuBar = nullptr;
+  bool FResetting = false;
   TList* FDisabledFloatingWindows = nullptr;
   TList* FNewItemsList = nullptr;
   TObject* FHintObject = nullptr;
