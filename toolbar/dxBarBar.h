@@ -71,11 +71,13 @@ class TdxBar : public TcxComponentCollectionItem, public IdxBarLinksOwner, publi
   virtual TClass GetControlClass();
   virtual void CaptionButtonsNotification(TObject* Sender, TdxBarCaptionButton* AItem);
   TcxComponentCollection* GetCollectionFromParent(TComponent* AParent) override;
+  // A form stream gives every bar its manager as parent, before the bar is in the collection.
+  bool HasParent() override { return true; }
   void Assign(TPersistent* Source) override;
 
   // ---- Moving, merging and resetting ---------------------------------------------------------------------
   void Move(Integer X, Integer Y);
-  void Move(TdxBarDockControl* ADockControl, Integer ARow, Integer APosition);
+  void Move(TdxDockControl* ADockControl, Integer ARow, Integer APosition);
   void Move(TdxBarDockingStyle ADockingStyle, Integer ARow, Integer APosition);
   void Move(TdxBar* ABar, bool AAfter);
   void Merge(TdxBar* ABar);
@@ -87,7 +89,7 @@ class TdxBar : public TcxComponentCollectionItem, public IdxBarLinksOwner, publi
   void RestoreMergeState();
   void Reset();
   void ResetWithConfirmation();
-  void ChangeDockingStyle(TdxBarDockingStyle AStyle, TdxBarDockControl* ADockControl);
+  void ChangeDockingStyle(TdxBarDockingStyle AStyle, TdxDockControl* ADockControl);
   void ShowControl();
   void UpdateControlPosition();
   void CreateControl();
@@ -105,6 +107,8 @@ class TdxBar : public TcxComponentCollectionItem, public IdxBarLinksOwner, publi
   void SetKeepWhenEmptied(bool Value) { FKeepWhenEmptied = Value; }
   // The bar changes its own Name without the name lock recording it.
   void SetNameLocked(bool Value) { FNameLocked = Value; }
+  // Frees the bar window (hiding the bar's window without the visibility bookkeeping).
+  void DestroyControl();
 
   // ---- Layout store ---------------------------------------------------------------------------------------
   void LoadFromIni(IniFiles::TCustomIniFile* AIniFile, const String& ABaseSection, Integer ABarIndex,
@@ -117,7 +121,7 @@ class TdxBar : public TcxComponentCollectionItem, public IdxBarLinksOwner, publi
   // ---- Queries -----------------------------------------------------------------------------------------------
   TdxBars* GetBars();
   TCustomdxBarControl* GetControl();
-  TdxBarDockControl* GetRealDockControl();
+  TdxDockControl* GetRealDockControl();
   TdxBarPainter* GetPainter();
   TdxBar* GetNext();
   Integer GetDockedPosition();
@@ -221,7 +225,7 @@ class TdxBar : public TcxComponentCollectionItem, public IdxBarLinksOwner, publi
   void SetOldName(const String& Value) { FOldName = Value; }
   bool GetRotateWhenVertical() const { return FRotateWhenVertical; }
   void SetRotateWhenVertical(bool Value);
-  Integer GetRow() const { return FRow; }
+  Integer GetRow() const;
   void SetRow(Integer Value);
   bool GetShowMark() const { return FShowMark; }
   void SetShowMark(bool Value);
@@ -335,6 +339,8 @@ class TdxBars : public TcxComponentCollection {
   TdxBar* GetItem(Integer AIndex) const;
   void SetItem(Integer AIndex, TdxBar* Value);
   TdxDockControl* GetDockControl(TdxBarDockingStyle AStyle) const;
+  // A main dock freed elsewhere leaves its slot.
+  void ForgetDockControl(TdxDockControl* ADockControl);
   void RegInDock(TdxBarDockingStyle AStyle, TdxDockControl* ADockControl, TCustomdxBarControl* ABarControl,
                  const TPoint& APoint);
   void UnregFromDock(TdxBarDockingStyle AStyle, TdxDockControl* ADockControl, TCustomdxBarControl* ABarControl);
@@ -346,6 +352,7 @@ class TdxBars : public TcxComponentCollection {
   TdxBarManager* GetBarManager() const { return FBarManager; }
   bool GetIsMoving() const { return FMoving; }
   TCustomdxBarControl* GetMovingBarControl() const { return FMovingBarControl; }
+  TPoint GetCursorOffset() const { return FCursorOffset; }
   Integer GetDockingZoneSize() const { return FDockingZoneSize; }
   // True while a delayed docking runs its ChangeBarControlPos.
   bool GetDocking() const { return FDocking; }
