@@ -145,6 +145,12 @@ void TdxDockControl::ColorChanged() {
 TdxDockRow* TdxDockControl::GetRow(Integer AIndex) const {
   return AIndex >= 0 && AIndex < GetRowCount() ? static_cast<TdxDockRow*>(FRowList->GetItems(AIndex)) : nullptr;
 }
+TdxDockRow* TdxDockControl::AddRow() {
+  auto* row = New<TdxDockRow>(this);
+  FRowList->Add(row);
+  return row;
+}
+
 Integer TdxDockControl::GetRowCount() const { return FRowList ? FRowList->GetCount() : 0; }
 Integer TdxDockControl::IndexOfRow(TdxDockRow* ARow) const { return FRowList ? FRowList->IndexOf(ARow) : -1; }
 
