@@ -755,7 +755,7 @@ class TWinControl : public TControl {
   // messages to the control again; DetachWindowHandle lets the current window go without destroying
   // it; RestoreWindowProc gives a kept window the class's own procedure back before it is destroyed,
   // so its last messages no longer reach the control.
-  void AdoptWindowHandle(HWND AWnd);
+  bool AdoptWindowHandle(HWND AWnd);  // false when AWnd is no window
   HWND DetachWindowHandle();
   void RestoreWindowProc(HWND AWnd);
   void UpdateShowing();

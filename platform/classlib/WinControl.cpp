@@ -161,13 +161,14 @@ void TWinControl::DestroyWindowHandle() {
   ControlState.Exclude(csDestroyingHandle);
 }
 
-void TWinControl::AdoptWindowHandle(HWND AWnd) {
-  if (!AWnd || !IsWindow(AWnd)) return;
+bool TWinControl::AdoptWindowHandle(HWND AWnd) {
+  if (!AWnd || !IsWindow(AWnd)) return false;
   // The creation that asked for this window made none: nothing waits for its first message.
   if (CreationControl == this) CreationControl = nullptr;
   FHandle = AWnd;
   SetPropA(AWnd, ControlProp, this);
   SetWindowLongPtr(AWnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(FObjectInstance));
+  return true;
 }
 
 HWND TWinControl::DetachWindowHandle() {
