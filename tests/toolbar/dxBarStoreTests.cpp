@@ -13,7 +13,9 @@
 #include "dxBarBar.h"
 #include "dxBarButton.h"
 #include "dxBarItemLinks.h"
+#include "dxBarDock.h"
 #include "dxBarManager.h"
+#include "dxBarTestSupport.h"
 
 namespace {
 
@@ -260,6 +262,56 @@ TEST_F(StoreFixture, TheStreamFormIsTheIniText) {
   // Without a stream and a name the ini forms do nothing.
   Manager->SaveToIniFile("");
   Manager->LoadFromIniFile("");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(StoreFixture, RecentCountersOnlyWithAStyleThatShowsRecentItems) {
+  TdxBarButton* open = NewButton("btnOpen");
+  NewBar("Standard", {open});
+  for (TdxBarManagerStyle style : {bmsStandard, bmsOffice11}) {
+    Manager->SetStyle(style);
+    auto ini = NewOwned<TMemIniFile>();
+    Manager->SaveBarManager(ini.get(), Manager->GetBaseIniSection(), skIni);
+    const bool recent = style != bmsStandard;
+    EXPECT_EQ(ini->ValueExists("MainForm.BarManager.Main", "MenusShowRecentItemsFirst"), recent) << style;
+    EXPECT_EQ(ini->ValueExists("MainForm.BarManager.Bar0.ItemLink0", "UseCount"), recent) << style;
+    EXPECT_EQ(ini->ValueExists("MainForm.BarManager.Bar0.ItemLink0", "RecentIndex"), recent) << style;
+    EXPECT_FALSE(ini->ValueExists("MainForm.BarManager.Bar0.ItemLink0", "MostRecentlyUsed"));
+  }
+  Manager->SetStyle(bmsStandard);
+  Manager->SetMenusShowRecentItemsFirst(true);
+  Load("[MainForm.BarManager.Main]\nMenusShowRecentItemsFirst=0\n");
+  EXPECT_TRUE(Manager->GetMenusShowRecentItemsFirst());
+}
+
+// "DockControlHeights" lists the left and right docks' widths, then the top and bottom docks' heights.
+TEST_F(StoreFixture, TheFormStreamKeepsTheMainDocksSizesInTheirOrder) {
+  const std::pair<TdxBarDockingStyle, Integer> sizes[] = {{dsLeft, 5}, {dsRight, 7}, {dsTop, 26}, {dsBottom, 3}};
+  // Under the update lock the empty docks keep the sizes given instead of shrinking to their rows.
+  Manager->BeginUpdate();
+  for (auto [style, size] : sizes) {
+    TdxDockControl* dock = Manager->GetInternalDockControl(style);
+    ASSERT_NE(dock, nullptr);
+    if (style == dsLeft || style == dsRight)
+      dock->SetWidth(size);
+    else
+      dock->SetHeight(size);
+  }
+  const String text = dxBarTests::WriteFormText(Form);
+  Manager->EndUpdate(false);
+  const size_t at = text.find("DockControlHeights = (");
+  ASSERT_NE(at, String::npos) << text;
+  std::vector<Integer> written;
+  for (size_t p = at + 22; written.size() < 4;) {
+    p = text.find_first_of("0123456789", p);
+    const size_t end = text.find_first_not_of("0123456789", p);
+    written.push_back(StrToInt(text.substr(p, end - p)));
+    p = end;
+  }
+  EXPECT_EQ(written, (std::vector<Integer>{5, 7, 26, 3}));
 }
 
 }  // namespace
