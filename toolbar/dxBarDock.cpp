@@ -594,10 +594,7 @@ void TdxDockControl::WndProc(TMessage& Message) {
       return;
     case WM_DESTROY:
       // The toolbars on a dock whose window goes are shown again when it comes back.
-      if (FBarManager)
-        for (Integer i = 0; i < GetRowCount(); ++i)
-          for (Integer j = 0; j < GetRow(i)->GetColCount(); ++j)
-            if (TdxBar* bar = GetRow(i)->GetCol(j)->GetBarControl()->GetBar()) FBarManager->AddBarToRestoringList(bar);
+      if (FBarManager) FBarManager->CreateBarRestoringList();
       break;
     default:
       break;

@@ -342,6 +342,7 @@ void TdxBarManager::Loaded() {
     throw;
   }
   FInternalState.Exclude(bisAfterLoading);
+  if (!GetDesigning()) RestoreStoredLayout();
 }
 
 // Item links name their items in the form stream: every item's own links, then every bar's.
@@ -368,7 +369,10 @@ void TdxBarManager::Notification(TComponent* AComponent, TOperation Operation) {
   inherited::Notification(AComponent, Operation);
 }
 
-void TdxBarManager::DefineProperties(Filer::TFiler* Filer) { inherited::DefineProperties(Filer); }
+void TdxBarManager::DefineProperties(Filer::TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  DefineLayoutProperties(Filer);
+}
 
 // At design time the items named after the manager follow its new name.
 void TdxBarManager::SetName(const String& NewName) {
