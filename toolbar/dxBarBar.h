@@ -111,8 +111,9 @@ class TdxBar : public TcxComponentCollectionItem, public IdxBarLinksOwner, publi
   void DestroyControl();
 
   // ---- Layout store ---------------------------------------------------------------------------------------
+  // The links always; the bar's own values (caption, place, visibility) only with ALoadBarProperties.
   void LoadFromIni(IniFiles::TCustomIniFile* AIniFile, const String& ABaseSection, Integer ABarIndex,
-                   TdxBarStoringKind AStoringKind);
+                   TdxBarStoringKind AStoringKind, bool ALoadBarProperties = true);
   void LoadUsageData(IniFiles::TCustomIniFile* AIniFile, const String& ASection);
   void SaveToIni(IniFiles::TCustomIniFile* AIniFile, const String& ABaseSection, Integer ABarIndex,
                  TdxBarStoringKind AStoringKind);

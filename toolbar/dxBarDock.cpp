@@ -145,6 +145,12 @@ void TdxDockControl::ColorChanged() {
 TdxDockRow* TdxDockControl::GetRow(Integer AIndex) const {
   return AIndex >= 0 && AIndex < GetRowCount() ? static_cast<TdxDockRow*>(FRowList->GetItems(AIndex)) : nullptr;
 }
+TdxDockRow* TdxDockControl::AddRow() {
+  auto* row = New<TdxDockRow>(this);
+  FRowList->Add(row);
+  return row;
+}
+
 Integer TdxDockControl::GetRowCount() const { return FRowList ? FRowList->GetCount() : 0; }
 Integer TdxDockControl::IndexOfRow(TdxDockRow* ARow) const { return FRowList ? FRowList->IndexOf(ARow) : -1; }
 
@@ -588,10 +594,7 @@ void TdxDockControl::WndProc(TMessage& Message) {
       return;
     case WM_DESTROY:
       // The toolbars on a dock whose window goes are shown again when it comes back.
-      if (FBarManager)
-        for (Integer i = 0; i < GetRowCount(); ++i)
-          for (Integer j = 0; j < GetRow(i)->GetColCount(); ++j)
-            if (TdxBar* bar = GetRow(i)->GetCol(j)->GetBarControl()->GetBar()) FBarManager->AddBarToRestoringList(bar);
+      if (FBarManager) FBarManager->CreateBarRestoringList();
       break;
     default:
       break;

@@ -112,6 +112,8 @@ class TdxDockControl : public TCustomControl {
   TdxDockRow* GetRow(Integer AIndex) const;
   Integer GetRowCount() const;
   Integer IndexOfRow(TdxDockRow* ARow) const;
+  // Appends an empty row (a toolbar asking for a row past the last one).
+  TdxDockRow* AddRow();
   void InitiateAction();
 
   // ---- Queries --------------------------------------------------------------------------------------

@@ -307,6 +307,9 @@ class TdxBarManager : public TComponent {
   String GetBarManagerSection(const String& ABase, TdxBarStoringKind AStoringKind);
   Integer GetSavedBarIndex(const String& ACaption);
   void SaveState();
+  // At the end of loading at run time: the form's layout into the saved state, then the user's layout
+  // from the registry and the ini file when the manager stores there.
+  void RestoreStoredLayout();
   // Puts a backslash in front of and behind a registry path; false for an empty path.
   static bool CorrectRegistryPath(String& APath);
   // The manager's items that a layout being loaded does not know (nil outside loading).
