@@ -299,10 +299,7 @@ void TdxBar::RemoveFromDockRow(bool ADestroying) {
 
 // ---- Showing -----------------------------------------------------------------------------------------------
 void TdxBar::CreateControl() {
-  TdxBarManager* manager = GetBarManager();
-  if (!manager || GetControl()) return;
-  TdxBarControl* control = TdxBarControl::Create(GetControlClass(), manager, this);
-  control->UpdateFont();
+  if (FItemLinks) FItemLinks->CreateBarControl();
 }
 
 void TdxBar::DestroyControl() {

@@ -1,0 +1,126 @@
+// The manager's services: look-ups, unique names and captions, the use count of recently used items,
+// merging another manager's bars, adding and deleting toolbars with their confirmations.
+#include <gtest/gtest.h>
+
+#include "Exceptions.h"
+#include "Forms.h"
+#include "HeadlessBackend.h"
+#include "WinUser.h"
+#include "dxBar.h"
+#include "cxClassesLinks.h"
+#include "dxBarBar.h"
+#include "dxBarTestSupport.h"
+
+using namespace dxBarTests;
+
+namespace {
+
+class ServicesFixture : public ::testing::Test {
+ protected:
+  TOwnedPtr<TForm> Form{NewTestForm()};
+  TdxBarManager* Manager = New<TdxBarManager>(Form.get());
+
+  TdxBar* AddBar(TdxBarManager* AManager, const String& ACaption) {
+    TdxBar* bar = AManager->GetBars()->Add();
+    bar->SetCaption(ACaption);
+    return bar;
+  }
+};
+
+TEST_F(ServicesFixture, LookUpsCompareExactlyAndItemNamesIgnoreCase) {
+  TdxBar* bar = AddBar(Manager, "Standard");
+  bar->SetOldName("OldStandard");
+  TdxBarItem* item = Manager->AddButton();
+  item->SetName("btnOpen");
+  EXPECT_EQ(Manager->BarByCaption("Standard"), bar);
+  EXPECT_EQ(Manager->BarByCaption("standard"), nullptr);
+  EXPECT_EQ(Manager->BarByComponentName(bar->GetName()), bar);
+  EXPECT_EQ(Manager->BarByNewName(bar->GetName()), bar);
+  EXPECT_EQ(Manager->BarByOldName("OldStandard"), bar);
+  EXPECT_EQ(Manager->GetItemByName("BTNOPEN"), item);
+  EXPECT_EQ(Manager->GetItemByName("btnSave"), nullptr);
+}
+
+TEST_F(ServicesFixture, UniqueNamesAndCaptionsCountFromOne) {
+  String name;
+  Manager->GetUniqueItemName(TdxBarButton::StaticClass(), name);
+  EXPECT_EQ(name, "dxBarButton1");
+  Manager->AddButton()->SetName("DXBARBUTTON1");
+  Manager->GetUniqueItemName(TdxBarButton::StaticClass(), name);
+  EXPECT_EQ(name, "dxBarButton2") << "an item name taken in another case counts as taken";
+
+  String caption;
+  Manager->GetUniqueToolbarCaption("Custom ", caption);
+  EXPECT_EQ(caption, "Custom 1");
+  AddBar(Manager, "Custom 1");
+  Manager->GetUniqueToolbarCaption("Custom ", caption);
+  EXPECT_EQ(caption, "Custom 2");
+}
+
+TEST(dxBarMostRecentlyUsed, TheUseCountFollowsThePercentage) {
+  TOwnedPtr<TForm> form(NewTestForm());
+  auto* manager = New<TdxBarManager>(form.get());
+  EXPECT_EQ(manager->GetMostRecentlyUsedUseCount(), 20) << "the default 95 percent";
+  for (auto [percents, count] : {std::pair{100, 0}, {95, 20}, {99, 100}, {50, 2}, {0, 1}}) {
+    manager->SetMostRecentItemsPercents(static_cast<Byte>(percents));
+    EXPECT_EQ(manager->GetMostRecentlyUsedUseCount(), count) << percents;
+  }
+}
+
+// Merging another manager checks every bar of it first: a refused merge changes neither manager.
+TEST_F(ServicesFixture, MergeRefusesBeforeAnyChange) {
+  TOwnedPtr<TForm> childForm(NewTestForm());
+  auto* child = New<TdxBarManager>(childForm.get());
+  TdxBar* mine = AddBar(Manager, "Edit");
+  mine->GetItemLinks()->Add(Manager->AddButton());
+  TdxBar* first = AddBar(child, "Edit");
+  first->GetItemLinks()->Add(child->AddButton());
+  TdxBar* holder = AddBar(child, "Holder");
+  TdxBar* held = AddBar(child, "Held");
+  holder->Merge(held);
+
+  struct TCase {
+    TdxBarManager* Other;
+    String Message;
+  };
+  for (const TCase& c : {TCase{nullptr, "You cannot merge with the specified bar manager"},
+                         TCase{Manager, "You cannot merge with the specified bar manager"},
+                         TCase{child, "One of the toolbars of the specified bar manager has merged toolbars"}}) {
+    try {
+      Manager->Merge(c.Other, true);
+      ADD_FAILURE() << c.Message;
+    } catch (Exception& E) {
+      EXPECT_EQ(E.Message(), c.Message);
+    }
+    EXPECT_EQ(Manager->GetBars()->GetCount(), 1);
+    EXPECT_EQ(mine->GetItemLinks()->Count(), 1);
+    EXPECT_EQ(first->GetMergeData()->MergedWith, nullptr);
+  }
+  holder->Unmerge(held);
+  Manager->Merge(child, false);
+  EXPECT_EQ(mine->GetItemLinks()->Count(), 1) << "hidden bars take no part in merging";
+}
+
+TEST_F(ServicesFixture, DeletingAToolbarAsksFirstWhenToldTo) {
+  TdxBar* bar = AddBar(Manager, "Drawing");
+  TcxObjectLinkHolder link(bar);
+  InjectKeyPress(VK_ESCAPE);
+  Manager->DeleteToolBar(bar, true);
+  ASSERT_TRUE(link.Alive()) << "Cancel keeps the bar";
+  InjectKeyPress(VK_RETURN);
+  Manager->DeleteToolBar(bar, true);
+  EXPECT_FALSE(link.Alive());
+  Manager->DeleteToolBar(nullptr, true);
+}
+
+TEST_F(ServicesFixture, TheRestoringListHoldsABarOnce) {
+  TdxBar* bar = AddBar(Manager, "A");
+  EXPECT_EQ(Manager->GetBarIndexInRestoringList(bar), -1);
+  Manager->AddBarToRestoringList(bar);
+  Manager->AddBarToRestoringList(bar);
+  EXPECT_EQ(Manager->GetRestoringListBarCount(), 1);
+  bar->Free();
+  EXPECT_EQ(Manager->GetRestoringListBarCount(), 0) << "a bar that goes leaves the list";
+}
+
+}  // namespace
