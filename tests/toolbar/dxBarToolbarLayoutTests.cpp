@@ -6,6 +6,7 @@
 #include <random>
 
 #include "Forms.h"
+#include "WinUserDraw.h"
 #include "cxGeometry.h"
 #include "dxBar.h"
 #include "dxBarItemControl.h"
