@@ -239,6 +239,8 @@ class TdxBarManager : public TComponent {
   bool GetScaled() const { return FScaled; }
   void SetScaled(bool Value);
   bool GetShowCloseButton() const { return FShowCloseButton; }
+  // The main form is the active window (floating toolbars draw their captions active then).
+  bool GetMainFormActive() const { return FMainFormActive; }
   void SetShowCloseButton(bool Value);
   bool GetShowHelpButton() const { return FShowHelpButton; }
   void SetShowHelpButton(bool Value);

@@ -10,9 +10,6 @@
 namespace Forms {
 class TCustomForm;
 }
-namespace cxGraphics {
-class TcxRegion;
-}
 
 namespace dxBar {
 
@@ -142,8 +139,6 @@ class TdxBarControl : public TCustomdxBarControl {
   TObject* GetSelectableObject() override;
   HBRUSH GetToolbarBrush() override;
   TClass GetViewInfoClass() override;
-  HDC GetNCDrawingDC() override;
-  void ReleaseNCDrawingDC(HDC DC) override;
   bool HideOnClick() override;
   bool MarkExists() override;
   TRect MarkRect() override;
@@ -158,6 +153,7 @@ class TdxBarControl : public TCustomdxBarControl {
   bool AllowNCPaint() override;
   void FillBackground(HDC DC, const TRect& ADestR, const TRect& ASourceR, HBRUSH ABrush, TColor AColor) override;
   bool IsInternal() override;
+  bool IsPopup() override;
   void NCPaint(HDC DC) override;
   void Hide() override;
   bool IsRealVertical() override;
@@ -227,7 +223,6 @@ class TdxBarControl : public TCustomdxBarControl {
   void CreateParams(TCreateParams& Params) override;
   void CreateWindowHandle(const TCreateParams& Params) override;
   void CreateWnd() override;
-  void DestroyWindowHandle() override;
   void WndProc(TMessage& Message) override;
   void Paint() override;
   void Resize() override;
@@ -265,16 +260,24 @@ class TdxBarControl : public TCustomdxBarControl {
   void UpdateNCButtonLook(Integer AIndex, bool APressed);
   Integer NCButtonIndexAtCursor();
   void DrawMDIButtons(HDC DC);
+  void RedrawMDIButtons();
+  bool IsMDIButtonEnabled(TdxBarMDIButton AButton);
+  // The enabled MDI button under a client point, -1 for none.
+  Integer MDIButtonAt(const TPoint& APoint);
   void DrawBeginGroups();
-  void KeepRememberedWindow(HWND AWnd, TdxBarDockingStyle AStyle);
+  // The parented owner form's window: the owner of a floating toolbar window.
+  HWND OwnerFormHandle();
+  void KillMoreButtonsTimer();
+  void CancelMDIButtonPress();
+  // The windows kept for the other style while moving are given back and destroyed.
+  void DestroyKeptWindows();
+  void SwitchWindow(TdxBarDockingStyle AStyle, TdxDockControl* ADockControl);
 
   TdxBar* FBar = nullptr;
   HWND FFocusWindow = nullptr;
   TdxBarMarkState FCloseButtonState = msNone;
   HWND FDockedHandle = nullptr;
   HWND FFloatingHandle = nullptr;
-  TBitmap* FNCBuffer = nullptr;
-  HDC FNCBufferDC = nullptr;
   bool FResizing = false;
   bool FHasSizeGrip = false;
   Integer FLastHitTest = 0;
@@ -286,13 +289,13 @@ class TdxBarControl : public TCustomdxBarControl {
   bool FMoving = false;
   TdxBar* FPopupOwnerBar = nullptr;
   bool FSavingPosition = false;
-  cxGraphics::TcxRegion* FNCRegion = nullptr;
   TCustomdxBarControl* FPrevFocusedBar = nullptr;
   bool FMarkForced = false;
   TdxBarControl* FQuickControl = nullptr;
   TRect FNewBounds;
   TPoint FDragOffset;
   TSize FDragWindowSize;
+  TdxBarDockingStyle FMovingStartStyle = dsNone;
   bool FIsPopup = false;
   std::vector<TdxBarItemControl*> FLastInRowControls;
   std::vector<TdxBarItemControl*> FNewRowControls;

@@ -7,6 +7,7 @@
 #include "cxGeometry.h"
 #include "dxBarBar.h"
 #include "dxBarItemControl.h"
+#include "dxBarItemControlViewInfo.h"
 #include "dxBarItemLinks.h"
 #include "dxBarManager.h"
 #include "dxBarOptions.h"
@@ -366,8 +367,8 @@ TPoint TdxBarControl::SingleLineSizeForLength(TdxBarDockingStyle AStyle, Integer
     for (Integer n = 1; n <= count; ++n) {
       links->SetRecentItemCount(n);
       Integer across = 0;
-      if (fit(std::numeric_limits<Integer>::max(), across) > length && n > 1) {
-        fitting = n - 1;
+      if (fit(std::numeric_limits<Integer>::max(), across) > length) {
+        fitting = std::max(1, n - 1);
         break;
       }
     }
@@ -432,6 +433,93 @@ TPoint TdxBarControl::GetSizeForPopup() { return TPoint(0, 0); }
 TRect TdxBarControl::GetSizeAllCursorBounds() {
   if (GetDockingStyle() == dsNone || (FBar && FBar->GetBorderStyle() == bbsNone)) return TRect(0, 0, 0, 0);
   return GetVertical() ? TRect(-100, -100, 100, 0) : TRect(-100, -100, 0, 100);
+}
+
+// ---- View info and separators ---------------------------------------------------------------------------------
+TdxBarControl* TdxBarControlViewInfo::GetBarControl() const {
+  return static_cast<TdxBarControl*>(inherited::GetBarControl());
+}
+
+bool TdxBarControlViewInfo::CanShowButtonGroups() { return false; }
+bool TdxBarControlViewInfo::CanShowSeparators() { return true; }
+bool TdxBarControlViewInfo::IsLastVisibleItemControl(TdxBarItemControl*) { return false; }
+
+// The item controls the layout shows, in link order; a link left without room (an empty rect) is not
+// shown and takes no part in hit-testing.
+void TdxBarControlViewInfo::Calculate() {
+  TdxBarControl* bar = GetBarControl();
+  bar->CalcControlsPositions();
+  Clear();
+  TdxBarItemLinks* links = bar->GetItemLinks();
+  for (Integer i = 0; links && i < links->GetVisibleItemCount(); ++i) {
+    TdxBarItemLink* link = links->GetVisibleItem(i);
+    TdxBarItemControl* control = link->GetControl();
+    if (!control || cxRectIsEmpty(link->GetItemRect())) continue;
+    AddItemControlViewInfo(control->GetViewInfo());
+    control->GetViewInfo()->SetBounds(link->GetItemRect());
+    CalcSeparatorInfo(link);
+    if (IsLastVisibleItemControl(control)) break;
+  }
+}
+
+void TdxBarControlViewInfo::CalcSeparatorInfo(TdxBarItemLink* ALink) {
+  if (!CanShowSeparators() || !ALink->GetBeginGroup() || ALink->GetVisibleIndex() <= 0) return;
+  const TRect R = ALink->GetItemRect();
+  if (!cxRectIsEmpty(R)) DoCalcSeparatorInfo(ALink, R);
+}
+
+void TdxBarControlViewInfo::DoCalcSeparatorInfo(TdxBarItemLink* ALink, const TRect& AItemRect) {
+  TdxBarControl* bar = GetBarControl();
+  const Integer s = bar->GetBeginGroupSize();
+  const Integer m = bar->GetDockingStyle() != dsNone ? bar->GetMarkSize() : 0;
+  const Integer r = ALink->GetRowHeight();
+  const TRect client = bar->GetClientRect();
+  const TRect& R = AItemRect;
+  TdxBarItemControl* control = ALink->GetControl();
+  if (!bar->GetVertical() && R.left == client.left && R.top > client.top) {
+    const Integer bottom = R.top - (r - R.Height()) / 2;
+    AddSeparatorInfo(TRect(client.left, bottom - s, client.right - m, bottom), skHorizontal, control);
+  } else if (bar->GetVertical() && R.top > client.top) {
+    const Integer left = R.left + R.Width() / 2 - r / 2;
+    AddSeparatorInfo(TRect(left, R.top - s, left + r, R.top), skHorizontal, control);
+  } else if (bar->GetVertical()) {
+    const Integer left = R.right + (r - R.Width()) / 2;
+    AddSeparatorInfo(TRect(left, client.top, left + s, client.bottom - m), skVertical, control);
+  } else {
+    const Integer top = R.top + R.Height() / 2 - r / 2;
+    AddSeparatorInfo(TRect(R.left - s, top, R.left, top + r), skVertical, control);
+  }
+}
+
+// ---- Drop position ----------------------------------------------------------------------------------------------
+// Over no item but inside the client area, the drop goes to the row whose band holds the point: after
+// its last control, or before its first when the point lies before the last one.
+void TdxBarControl::CalcDragOverParameters(const TPoint& APoint, TdxBarItemLink*& ALink, bool& ASeparatorHit,
+                                           bool& ABefore, bool& AVertical) {
+  inherited::CalcDragOverParameters(APoint, ALink, ASeparatorHit, ABefore, AVertical);
+  const TRect client = GetClientRect();
+  TdxBarItemLinks* links = GetItemLinks();
+  if (ALink || !links || !PtInRect(&client, APoint)) return;
+  const bool vertical = GetVertical();
+  Integer rowFirst = 0;
+  for (Integer i = 0; i < links->GetVisibleItemCount(); ++i) {
+    TdxBarItemLink* link = links->GetVisibleItem(i);
+    TdxBarItemControl* control = link->GetControl();
+    if (!control || !IsLastInRow(control)) continue;
+    const Integer first = rowFirst;
+    rowFirst = i + 1;
+    if (!control->CanCustomize()) continue;
+    const TRect R = GetFullItemRect(control);
+    const bool inBand = vertical ? APoint.x >= R.left && APoint.x < R.right : APoint.y >= R.top && APoint.y < R.bottom;
+    if (!inBand) continue;
+    ALink = link;
+    if ((vertical ? APoint.y : APoint.x) < (vertical ? R.top : R.left)) {
+      ABefore = true;
+      const TdxBarItemAlign align = control->GetAlign();
+      if (align != iaCenter && align != iaRight) ALink = links->GetVisibleItem(first);
+    }
+    return;
+  }
 }
 
 }  // namespace dxBar
