@@ -339,15 +339,16 @@ void TdxBar::ShowDocked() {
   TdxDockControl* dock = GetRealDockControl();
   if (!control || !dock) return;
   const TdxBarDockingStyle style = GetDockingStyle();
+  // Inside the internal bracket the dock places the window by the bar's Row and OneOnRow, not by the point.
   control->BeginInternal();
   try {
     control->ChangeStyleWinTo(style, dock);
+    GetBars()->RegInDock(style, dock, control, dock->ClientToScreen(TPoint(FDockedLeft, FDockedTop)));
   } catch (...) {
     control->EndInternal();
     throw;
   }
   control->EndInternal();
-  GetBars()->RegInDock(style, dock, control, dock->ClientToScreen(TPoint(FDockedLeft, FDockedTop)));
 }
 
 void TdxBar::ShowControl() {
