@@ -437,9 +437,14 @@ bool TdxBar::CanContainItem(TdxBarItem* AItem, String& AErrorText) {
   return AItem->CanBePlacedOn(pkBar, this, AErrorText);
 }
 
+// The links ask for their window: one of the real dock's class (or floating), showing the links.
 TCustomdxBarControl* TdxBar::CreateBarControl() {
-  CreateControl();
-  return GetControl();
+  TdxBarManager* manager = GetBarManager();
+  if (!manager) return nullptr;
+  TdxBarControl* control = TdxBarControl::Create(GetControlClass(), manager, this);
+  control->SetItemLinks(FItemLinks);
+  control->UpdateFont();
+  return control;
 }
 
 // ---- IdxBarSelectableItem ---------------------------------------------------------------------------------

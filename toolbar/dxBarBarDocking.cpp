@@ -299,10 +299,7 @@ void TdxBar::RemoveFromDockRow(bool ADestroying) {
 
 // ---- Showing -----------------------------------------------------------------------------------------------
 void TdxBar::CreateControl() {
-  TdxBarManager* manager = GetBarManager();
-  if (!manager || GetControl()) return;
-  TdxBarControl* control = TdxBarControl::Create(GetControlClass(), manager, this);
-  control->UpdateFont();
+  if (FItemLinks) FItemLinks->CreateBarControl();
 }
 
 void TdxBar::DestroyControl() {
@@ -342,15 +339,16 @@ void TdxBar::ShowDocked() {
   TdxDockControl* dock = GetRealDockControl();
   if (!control || !dock) return;
   const TdxBarDockingStyle style = GetDockingStyle();
+  // Inside the internal bracket the dock places the window by the bar's Row and OneOnRow, not by the point.
   control->BeginInternal();
   try {
     control->ChangeStyleWinTo(style, dock);
+    GetBars()->RegInDock(style, dock, control, dock->ClientToScreen(TPoint(FDockedLeft, FDockedTop)));
   } catch (...) {
     control->EndInternal();
     throw;
   }
   control->EndInternal();
-  GetBars()->RegInDock(style, dock, control, dock->ClientToScreen(TPoint(FDockedLeft, FDockedTop)));
 }
 
 void TdxBar::ShowControl() {

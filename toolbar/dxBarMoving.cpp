@@ -221,7 +221,7 @@ void TdxBars::Moving(TCustomdxBarControl* ABarControl) {
       if (isKey && msg.wParam != VK_CONTROL) continue;
       if (isKey) last = TPoint(-1, -1);  // Ctrl pressed or released: the drop place is asked again at once
       if (isKey || msg.message == WM_MOUSEMOVE) {
-        const TPoint p = CursorPos();
+        const TPoint p(msg.pt.x, msg.pt.y);  // where the cursor was when the input came
         if (p != last) {
           ChangeBarControlPos(control, TPoint(p.x + FCursorOffset.x, p.y + FCursorOffset.y));
           last = p;
