@@ -94,6 +94,7 @@ TEST_F(ToolbarWindow, DockedHitTestMovesFromTheGripAndEmptySpaceOnly) {
   const TPoint origin = Window()->GetClientOffset();
   const TPoint item = CentreOf(0);
   const TRect client = Window()->GetClientRect();
+  ASSERT_TRUE(Window()->MarkExists());
   struct TCase {
     const char* Name;
     TPoint Point;
@@ -102,7 +103,7 @@ TEST_F(ToolbarWindow, DockedHitTestMovesFromTheGripAndEmptySpaceOnly) {
   const TCase cases[] = {
       {"the grip before the client area", TPoint(1, origin.y + 2), HTCAPTION},
       {"an item that wants the mouse", TPoint(origin.x + item.x, origin.y + item.y), HTCLIENT},
-      {"empty space after the items", TPoint(origin.x + client.right - 2, origin.y + 2), HTCAPTION},
+      {"the mark", TPoint(origin.x + client.right - 2, origin.y + 2), 0},
   };
   for (const TCase& c : cases) {
     const auto [result, last] = HitAt(c.Point);
@@ -185,9 +186,9 @@ TEST_F(ToolbarWindow, FloatingSizingKeepsTheOppositeEdgeAndTheTopOnScreen) {
   SendMessage(window->GetHandle(), WM_SIZING, WMSZ_TOPLEFT, reinterpret_cast<LPARAM>(&corner));
   EXPECT_EQ(TRect(corner.left, corner.top, corner.right, corner.bottom), current) << "corners are refused";
 
-  RECT high = {current.left, -100, current.right, current.bottom};
-  SendMessage(window->GetHandle(), WM_SIZING, WMSZ_TOP, reinterpret_cast<LPARAM>(&high));
-  EXPECT_EQ(high.top, -15);
+  RECT high = {current.left, -100, current.right, -100 + current.Height()};
+  SendMessage(window->GetHandle(), WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&high));
+  EXPECT_EQ(high.top, -15) << "the top never goes above -15";
 }
 
 TEST_F(ToolbarWindow, AFloatingToolbarMovedBesideTheWorkAreaComesBack) {
