@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "Forms.h"
+#include "HeadlessBackend.h"
 #include "WinUser.h"
 #include "cxGeometry.h"
 #include "dxBar.h"
@@ -79,6 +80,7 @@ TEST_F(ToolbarWindow, ADockedToolbarShowsInTheTopDockAndClicksItsButtons) {
   EXPECT_EQ(second.left, first.right) << "the buttons lie side by side";
   EXPECT_LE(second.right, window->GetClientWidth());
 
+  EXPECT_TRUE(SaveWindowPng(top->GetHandle(), testing::TempDir() + "toolbar-window-docked.png"));
   const TPoint p = CentreOf(0);
   SendMessage(window->GetHandle(), WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
   SendMessage(window->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
@@ -117,6 +119,7 @@ TEST_F(ToolbarWindow, FloatingHitTestGivesTheBorderBandsInOrder) {
   const TRect window = Window()->GetNCRect();
   const TRect close = Window()->CloseButtonRectNC();
   const Integer w = window.Width(), h = window.Height();
+  EXPECT_TRUE(SaveWindowPng(Window()->GetHandle(), testing::TempDir() + "toolbar-window-floating.png"));
   struct TCase {
     const char* Name;
     TPoint Point;
