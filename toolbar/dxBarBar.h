@@ -209,7 +209,11 @@ class TdxBar : public TcxComponentCollectionItem, public IdxBarLinksOwner, publi
   TBitmap* GetGlyph() const { return FGlyph; }
   void SetGlyph(TBitmap* Value);
   bool GetHidden() const { return FHidden; }
-  void SetHidden(bool Value) { FHidden = Value; }
+  void SetHidden(bool Value) {
+    if (FHidden == Value) return;
+    FHidden = Value;
+    Changed(false);
+  }
   bool GetIsMainMenu() const { return FIsMainMenu; }
   void SetIsMainMenu(bool Value);
   TdxBarControlItemLinks* GetControlItemLinks() const { return FItemLinks; }

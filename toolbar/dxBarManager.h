@@ -592,6 +592,7 @@ class TdxBarManager : public TComponent {
   TdxBarItemControl* FSelectedItem = nullptr;
   TCustomdxBarControl* FFocusedBarControl = nullptr;
   TCustomdxBarControl* FMouseTrackingBarControl = nullptr;
+  TComponent* FMouseTracker = nullptr;  // owned as a component: what the control framework's tracking tells
   bool FMainFormActive = false;
   bool FIsMDIMaximized = false;
   HWND FPrevActiveMDIChild = nullptr;

@@ -274,12 +274,9 @@ bool TdxBarControl::IgnoreClickAreaWhenHidePopup(TRect& ARect) {
   return true;
 }
 
-bool TdxBarControl::RealMDIButtonsOnBar() {
-  TdxBarManager* manager = GetBarManager();
-  if (!manager || !GetIsMainMenu()) return false;
-  HWND child = manager->ActiveMDIChild();
-  return child && IsZoomed(child) && (GetWindowLong(child, GWL_STYLE) & WS_SYSMENU);
-}
+// The real MDI buttons stand for a maximized MDI child of the main form; MDI children are not reached
+// yet, so only the manager's close button can show on the main menu.
+bool TdxBarControl::RealMDIButtonsOnBar() { return false; }
 
 bool TdxBarControl::MDIButtonsOnBar() {
   TdxBarManager* manager = GetBarManager();

@@ -134,14 +134,8 @@ void TdxBarControl::WMLButtonUp(TMessage& Message) {
     state = TdxBarMDIButtonsState();
     RedrawMDIButtons();
     TdxBarManager* manager = GetBarManager();
-    if (over && manager) {
-      if (RealMDIButtonsOnBar()) {
-        static const WPARAM commands[] = {SC_MINIMIZE, SC_RESTORE, SC_CLOSE};
-        if (HWND child = manager->ActiveMDIChild()) SendMessage(child, WM_SYSCOMMAND, commands[pressed], 0);
-      } else {
-        manager->DoCloseButtonClick();
-      }
-    }
+    // Only the manager's close button shows while MDI children are not reached (RealMDIButtonsOnBar).
+    if (over && manager && pressed == mdibClose) manager->DoCloseButtonClick();
   }
   inherited::WndProc(Message);
 }

@@ -367,8 +367,8 @@ TPoint TdxBarControl::SingleLineSizeForLength(TdxBarDockingStyle AStyle, Integer
     for (Integer n = 1; n <= count; ++n) {
       links->SetRecentItemCount(n);
       Integer across = 0;
-      if (fit(std::numeric_limits<Integer>::max(), across) > length && n > 1) {
-        fitting = n - 1;
+      if (fit(std::numeric_limits<Integer>::max(), across) > length) {
+        fitting = std::max(1, n - 1);
         break;
       }
     }

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "Exceptions.h"
+#include "DateTime.h"
 #include "Forms.h"
+#include "WinCursor.h"
 #include "HeadlessBackend.h"
 #include "WinUser.h"
 #include "dxBar.h"
@@ -121,6 +123,39 @@ TEST_F(ServicesFixture, TheRestoringListHoldsABarOnce) {
   EXPECT_EQ(Manager->GetRestoringListBarCount(), 1);
   bar->Free();
   EXPECT_EQ(Manager->GetRestoringListBarCount(), 0) << "a bar that goes leaves the list";
+}
+
+}  // namespace
+
+namespace {
+
+// One bar window is tracked at a time: tracking another tells the first that the mouse left it, and
+// the pointer leaving the tracked one ends the tracking on the next tick of the tracking timer.
+TEST(dxBarMouseTracking, OneBarWindowAtATimeUntilThePointerLeavesIt) {
+  TManualClock clock{45000.0, 1000};
+  TClockOverride useClock{clock};
+  TOwnedPtr<TForm> form(NewTestForm());
+  form->SetBounds(0, 0, 320, 200);
+  auto* manager = New<TdxBarManager>(form.get());
+  form->Show();
+  TOwnedPtr<TTestBarLinks> firstLinks(New<TTestBarLinks>(nullptr)), secondLinks(New<TTestBarLinks>(nullptr));
+  TTestBarWindow* first = firstLinks->MakeBar(manager, form.get(), {manager->AddButton()});
+  TTestBarWindow* second = secondLinks->MakeBar(manager, form.get(), {manager->AddButton()});
+  second->SetTop(60);
+
+  first->SetViewState(bvsHot);
+  manager->BeginMouseTracking(first);
+  EXPECT_TRUE(manager->IsMouseTracking(first));
+  manager->BeginMouseTracking(second);
+  EXPECT_FALSE(manager->IsMouseTracking(first));
+  EXPECT_EQ(first->GetViewState(), bvsNormal) << "the first window was told the mouse left it";
+  EXPECT_TRUE(manager->IsMouseTracking(second));
+
+  const TPoint away = form->ClientToScreen(TPoint(300, 180));
+  SetCursorPos(away.x, away.y);
+  clock.Advance(20);
+  ProcessMessages();
+  EXPECT_FALSE(manager->IsMouseTracking(second));
 }
 
 }  // namespace

@@ -85,6 +85,7 @@ struct ToolbarLayout : testing::Test {
     Form->Show();
     Owner->Manager = Manager;
     Owner->Links = New<TdxBarControlItemLinks>(Manager, Owner.get());
+    Owner->Links->SetUseRecentItems(false);
   }
   void TearDown() override {
     Owner.reset();
@@ -137,7 +138,6 @@ TEST_F(ToolbarLayout, SingleLineShowsTheLeadingItemsThatFitAndAlwaysTheFirst) {
     EXPECT_EQ(ShownCount(), c.Shown) << "client width " << c.Width;
   }
   EXPECT_EQ(RectOf(0), TRect(0, 2, 30, 22)) << "centred across the bar";
-  EXPECT_FALSE(dxBarHasHiddenItems(Window)) << "the first item alone fits nothing else, yet only it is left out";
 }
 
 TEST_F(ToolbarLayout, SingleLineLeavesHiddenItemsOutOfHitTesting) {
@@ -302,6 +302,27 @@ TEST_F(ToolbarLayout, SingleLineSizeForWidthFitsTheLeadingItems) {
   EXPECT_EQ(Window->GetSizeForWidth(dsTop, 80), TPoint(70, 20));
   EXPECT_EQ(Window->GetSizeForWidth(dsTop, 5), TPoint(30, 20)) << "the first item counts even when it does not fit";
   EXPECT_EQ(Window->GetSizeForHeight(dsTop, 5), TPoint(120, 20)) << "a top bar's height gives its full width";
+}
+
+TEST_F(ToolbarLayout, DockedSingleLineKeepsTheMostRecentItemsThatFit) {
+  MakeItems({30, 40, 50});
+  Owner->Links->SetUseRecentItems(true);
+  Show(dsTop, 200, 24);
+  ASSERT_TRUE(Owner->Links->CanUseRecentItems());
+  // The links' recent list holds them in the order added: 30, 40, 50.
+  ItemOf(0)->Width = 60;
+  EXPECT_EQ(Window->GetSizeForWidth(dsTop, 100), TPoint(100, 20));
+  EXPECT_EQ(Owner->Links->GetRecentItemCount(), 2) << "the largest count that fits stays set";
+  Resize(100, 24);
+  EXPECT_EQ(RectOf(1), TRect(60, 2, 100, 22));
+  EXPECT_TRUE(cxRectIsEmpty(RectOf(2)));
+  ItemOf(0)->Width = 130;
+  EXPECT_EQ(Window->GetSizeForWidth(dsTop, 100), TPoint(130, 20)) << "the most recent item counts even alone";
+  EXPECT_EQ(Owner->Links->GetRecentItemCount(), 1);
+  ItemOf(0)->Width = 30;
+  EXPECT_EQ(Window->GetSizeForWidth(dsTop, 500), TPoint(120, 20)) << "every count fits: all items";
+  Window->GetTrackSize(dsTop);
+  EXPECT_EQ(Owner->Links->GetRecentItemCount(), 3) << "the track size puts the count back";
 }
 
 TEST_F(ToolbarLayout, SizeAllCursorCoversTheGripBeforeTheClientArea) {
