@@ -275,7 +275,7 @@ class TdxBarControl : public TCustomdxBarControl {
   void CancelMDIButtonPress();
   // The windows kept for the other style while moving are given back and destroyed.
   void DestroyKeptWindows();
-  void SwitchWindow(TdxBarDockingStyle AStyle, TdxDockControl* ADockControl);
+  void SwitchWindow(TdxBarDockingStyle AStyle, TdxDockControl* ADockControl, bool AShow);
 
   TdxBar* FBar = nullptr;
   HWND FFocusWindow = nullptr;

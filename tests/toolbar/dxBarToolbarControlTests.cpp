@@ -153,6 +153,7 @@ TEST_F(ToolbarWindow, MovingKeepsTheDockedAndFloatingWindowsAndReleasesTheUnused
   window->SetMoving(true);
   ASSERT_TRUE(window->GetMoving());
   EXPECT_EQ(window->GetHandle(), docked) << "the docked window stays";
+  EXPECT_TRUE(IsWindowVisible(docked));
   HWND floating = window->GetFloatingHandle();
   ASSERT_TRUE(IsWindow(floating));
   EXPECT_NE(floating, docked);
@@ -168,7 +169,7 @@ TEST_F(ToolbarWindow, MovingKeepsTheDockedAndFloatingWindowsAndReleasesTheUnused
   EXPECT_EQ(GetParent(docked), top->GetHandle());
   window->SetMoving(false);
   EXPECT_FALSE(IsWindow(floating)) << "the window not in use is destroyed when moving ends";
-  EXPECT_TRUE(IsWindow(docked));
+  EXPECT_TRUE(IsWindowVisible(docked));
   EXPECT_EQ(FindControl(docked), window);
   EXPECT_TRUE(Bar->GetVisible()) << "destroying the kept window does not hide the toolbar";
 }
@@ -302,6 +303,32 @@ TEST_F(ToolbarWindow, PositionIsWrittenBackOnlyWhileShownAndNotMoving) {
   EXPECT_EQ(Bar->GetFloatLeft(), 120) << "nothing is written while moving";
   window->SetMoving(false);
   EXPECT_EQ(Bar->GetFloatLeft(), 200) << "the end of the move writes it";
+}
+
+// The press on the grip runs the toolbars' moving loop with the window's kept windows: dragged away
+// from the docks the toolbar floats on its floating window and the docked one is gone after release.
+TEST_F(ToolbarWindow, DraggingTheGripFloatsTheToolbarOnItsKeptFloatingWindow) {
+  TdxBarControl* window = Window();
+  HWND docked = window->GetHandle();
+  const TPoint grip = window->ClientToScreen(TPoint(-2, 3));
+  SetCursorPos(grip.x, grip.y);
+  HitAt(TPoint(1, window->GetClientOffset().y + 3));
+  ASSERT_EQ(window->GetLastHitTest(), HTCAPTION);
+  // Posted input carries the cursor position of its posting.
+  SetCursorPos(300, 260);
+  PostMessage(window->GetHandle(), WM_MOUSEMOVE, 0, 0);
+  PostMessage(window->GetHandle(), WM_LBUTTONUP, 0, 0);
+  SetCursorPos(grip.x, grip.y);
+  const TPoint client = window->ScreenToClient(grip);
+  SendMessage(window->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+  ASSERT_EQ(Window(), window) << "the window lives on through the move";
+  EXPECT_FALSE(window->GetMoving());
+  EXPECT_EQ(window->GetDockingStyle(), dsNone);
+  EXPECT_EQ(Bar->GetDockingStyle(), dsNone);
+  EXPECT_FALSE(IsWindow(docked)) << "the docked window is released when the move ends";
+  EXPECT_TRUE(IsWindowVisible(window->GetHandle()));
+  EXPECT_EQ(window->GetParent(), nullptr);
+  EXPECT_NE(ControlOf(0), nullptr);
 }
 
 }  // namespace
