@@ -120,3 +120,42 @@ TEST_F(DockFixture, WindowsOfARowNeverOverlapAndStayInsideTheDock) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DockFixture, ADockControlOfTheApplicationFollowsItsAlignmentColourAndBorder) {
+  auto* dock = New<TdxBarDockControl>(Form.get());
+  dock->SetParent(Form.get());
+  dock->SetBarManager(Manager);
+  dock->SetBounds(0, 100, 300, 40);
+  Application->ProcessMessages();
+  EXPECT_EQ(dock->GetHeight(), 0) << "an empty dock takes no room at run time";
+  EXPECT_EQ(dock->GetMinSize(), 0);
+  const std::pair<TdxBarDockAlign, TdxBarDockingStyle> aligns[] = {
+      {dalNone, dsTop}, {dalTop, dsTop}, {dalBottom, dsBottom}, {dalLeft, dsLeft}, {dalRight, dsRight}};
+  for (auto [align, style] : aligns) {
+    dock->SetAlign(align);
+    EXPECT_EQ(dock->GetDockingStyle(), style) << align;
+  }
+  dock->SetAlign(dalTop);
+  TdxBar* bar = Manager->GetBars()->Add();
+  bar->GetItemLinks()->Add(Manager->AddButton());
+  bar->SetDockControl(dock);
+  bar->SetVisible(true);
+  Application->ProcessMessages();
+  EXPECT_EQ(WindowOf(bar)->GetDockControl(), dock);
+  EXPECT_EQ(dock->GetHeight(), WindowOf(bar)->GetHeight());
+  dock->SetAlign(dalLeft);
+  EXPECT_EQ(WindowOf(bar)->GetDockingStyle(), dsLeft) << "the docked windows follow the alignment";
+
+  EXPECT_FALSE(dock->GetUseOwnColor());
+  dock->SetDockColor(clRed);
+  EXPECT_TRUE(dock->GetUseOwnColor()) << "a colour set outside loading is the dock's own";
+  Manager->SetSunkenBorder(true);
+  EXPECT_TRUE(dock->GetSunkenBorder());
+  dock->SetSunkenBorder(false);
+  EXPECT_TRUE(dock->GetUseOwnSunkenBorder());
+  EXPECT_FALSE(dock->GetSunkenBorder());
+}
+
+}  // namespace
