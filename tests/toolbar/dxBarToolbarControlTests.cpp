@@ -331,4 +331,13 @@ TEST_F(ToolbarWindow, DraggingTheGripFloatsTheToolbarOnItsKeptFloatingWindow) {
   EXPECT_NE(ControlOf(0), nullptr);
 }
 
+TEST_F(ToolbarWindow, AWindowDestroyedFromOutsideHidesItsToolbarForRestoring) {
+  HWND handle = Window()->GetHandle();
+  DestroyWindow(handle);
+  EXPECT_FALSE(IsWindow(handle));
+  EXPECT_FALSE(Bar->GetVisible());
+  EXPECT_EQ(Window(), nullptr);
+  EXPECT_GE(Manager->GetBarIndexInRestoringList(Bar), 0) << "the toolbar comes back with its dock";
+}
+
 }  // namespace
