@@ -340,4 +340,15 @@ TEST_F(ToolbarWindow, AWindowDestroyedFromOutsideHidesItsToolbarForRestoring) {
   EXPECT_GE(Manager->GetBarIndexInRestoringList(Bar), 0) << "the toolbar comes back with its dock";
 }
 
+TEST_F(ToolbarWindow, TrackSizeAddsTheFrameAndAWholeRowTakesTheDocksWidth) {
+  TdxBarControl* window = Window();
+  const TPoint floating = window->GetSizeForWidth(dsNone, Bar->GetFloatClientWidth());
+  EXPECT_EQ(window->GetTrackSize(dsNone),
+            TPoint(floating.x + Bar->BarNCSizeX(dsNone), floating.y + Bar->BarNCSizeY(dsNone)));
+  const TPoint docked = window->GetTrackSize(dsTop);
+  EXPECT_EQ(docked.x, window->GetMaxWidth(dsTop) + Bar->BarNCSizeX(dsTop)) << "a docked bar shows all its items";
+  Bar->SetWholeRow(true);
+  EXPECT_EQ(Window()->GetTrackSize(dsTop).x, Manager->GetInternalDockControl(dsTop)->GetClientWidth());
+}
+
 }  // namespace
