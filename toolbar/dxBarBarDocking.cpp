@@ -339,15 +339,16 @@ void TdxBar::ShowDocked() {
   TdxDockControl* dock = GetRealDockControl();
   if (!control || !dock) return;
   const TdxBarDockingStyle style = GetDockingStyle();
+  // Placed from the bar's own data: the dock takes the bar's row rather than the row under the point.
   control->BeginInternal();
   try {
     control->ChangeStyleWinTo(style, dock);
+    GetBars()->RegInDock(style, dock, control, dock->ClientToScreen(TPoint(FDockedLeft, FDockedTop)));
   } catch (...) {
     control->EndInternal();
     throw;
   }
   control->EndInternal();
-  GetBars()->RegInDock(style, dock, control, dock->ClientToScreen(TPoint(FDockedLeft, FDockedTop)));
 }
 
 void TdxBar::ShowControl() {
