@@ -385,7 +385,7 @@ void TdxBar::ShowControl() {
 
 void TdxBar::UpdateControlPosition() {
   TdxBarControl* control = ToolbarWindow(this);
-  if (!control || (GetBars() && GetBars()->GetIsMoving()) || control->GetMoving()) return;
+  if (!control || (GetBars() && GetBars()->GetIsMoving()) || control->GetMoving() || control->GetSavingPosition()) return;
   if (GetDockingStyle() != dsNone && GetRealDockControl()) {
     if (TdxDockControl* dock = control->GetDockControl()) dock->DeleteBarControl(control, nullptr, false);
     ShowControl();

@@ -105,12 +105,14 @@ void TdxBar::LoadFromIni(IniFiles::TCustomIniFile* AIniFile, const String& ABase
     SetFloatValue(1, AIniFile->ReadInteger(section, "FloatTop", FFloatTop));
     SetFloatValue(2, AIniFile->ReadInteger(section, "FloatClientWidth", FFloatClientWidth));
     SetFloatValue(3, AIniFile->ReadInteger(section, "FloatClientHeight", FFloatClientHeight));
+    // A dock control found gives the docking style; the stored style places the bar otherwise.
     if (TdxBarDockControl* dockControl =
             FindStoredDockControl(manager, AIniFile->ReadString(section, "DockControl", String())))
       SetDockControl(dockControl);
-    else if (FDockControl && FDockControl->AllowUndockWhenLoadFromIni())
-      SetDockControl(nullptr);
-    SetDockingStyle(dxBarReadOrdinal(AIniFile, section, "DockingStyle", dsNone, dsBottom, GetDockingStyle()));
+    else {
+      if (FDockControl && FDockControl->AllowUndockWhenLoadFromIni()) SetDockControl(nullptr);
+      SetDockingStyle(dxBarReadOrdinal(AIniFile, section, "DockingStyle", dsNone, dsBottom, GetDockingStyle()));
+    }
     SetRow(AIniFile->ReadInteger(section, "Row", FRow));
     SetVisible(AIniFile->ReadBool(section, "Visible", false));
     if (FMergeData) FMergeData->MergedWith = nullptr;

@@ -254,7 +254,7 @@ void TdxDockControl::AddBarControl(TdxBarControl* ABarControl, const TPoint& AP,
 
   const bool loading = FBarManager->GetBarsLoading() || FBarManager->GetIsHandleCreating();
   if (loading && locked)
-    while (rowIndex >= GetRowCount()) FRowList->Add(New<TdxDockRow>(this));
+    while (rowIndex >= GetRowCount()) AddRow();
   else
     rowIndex = std::max(0, std::min(rowIndex, newRow ? GetRowCount() : GetRowCount() - 1));
   if (rowIndex >= GetRowCount()) newRow = true;

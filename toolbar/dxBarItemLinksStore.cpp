@@ -2,8 +2,8 @@
 // collection's count beside them. A stored layout is outside data: counts are cut to the sections
 // present, ordinals outside their enumeration keep the current value.
 #include "IniFiles.h"
-#include "Strings.h"
 #include "Streams.h"
+#include "Strings.h"
 #include "dxBar.h"
 #include "dxBarItemLinks.h"
 #include "dxBarManager.h"

@@ -90,6 +90,8 @@ void TdxBarControl::Destroy() {
     DestroyHandle();
   else
     DestroyControls();
+  // Freed by its parent (a dock going away), the window leaves no stale reference in its links.
+  if (TdxBarItemLinks* links = GetItemLinks(); links && links->GetBarControl() == this) links->DestroyBarControl();
   TdxBar* popupBar = FIsPopup ? FBar : nullptr;
   inherited::Destroy();
   if (popupBar) popupBar->Free();

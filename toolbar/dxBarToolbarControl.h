@@ -212,6 +212,8 @@ class TdxBarControl : public TCustomdxBarControl {
   HWND GetDockedHandle() const { return FDockedHandle; }
   HWND GetFloatingHandle() const { return FFloatingHandle; }
   bool GetHasSizeGrip() const { return FHasSizeGrip; }
+  // SavePos is writing the position to the toolbar, which must not place the window meanwhile.
+  bool GetSavingPosition() const { return FSavingPosition; }
   // The layout's per-control flags: the control ends its row, the control starts a new row.
   bool IsLastInRow(TdxBarItemControl* AControl) const;
   bool IsNewRow(TdxBarItemControl* AControl) const;
@@ -268,10 +270,12 @@ class TdxBarControl : public TCustomdxBarControl {
   // The parented owner form's window: the owner of a floating toolbar window.
   HWND OwnerFormHandle();
   void KillMoreButtonsTimer();
+  // The cursor is on the mark, which a floating toolbar has in its caption.
+  bool CursorOnMark();
   void CancelMDIButtonPress();
   // The windows kept for the other style while moving are given back and destroyed.
   void DestroyKeptWindows();
-  void SwitchWindow(TdxBarDockingStyle AStyle, TdxDockControl* ADockControl);
+  void SwitchWindow(TdxBarDockingStyle AStyle, TdxDockControl* ADockControl, bool AShow);
 
   TdxBar* FBar = nullptr;
   HWND FFocusWindow = nullptr;

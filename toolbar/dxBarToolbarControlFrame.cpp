@@ -47,7 +47,9 @@ bool IntersectsAnyWorkArea(const TRect& ABounds) {
 // press there means (HTCAPTION starts moving the toolbar).
 void TdxBarControl::WMNCHitTest(TMessage& Message) {
   inherited::WndProc(Message);
-  const LRESULT hit = Message.Result;
+  // The window has no system border: the frame's own parts, which the platform reports as border,
+  // are no part of the system's.
+  const LRESULT hit = Message.Result == HTBORDER ? HTNOWHERE : Message.Result;
   if (GetBehaviorOptions().Contains(bboUnmoved)) {
     FLastHitTest = static_cast<Integer>(hit);
     return;

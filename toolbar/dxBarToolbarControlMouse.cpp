@@ -168,7 +168,7 @@ void TdxBarControl::DoBarMouseMove(TShiftState AShift, Integer X, Integer Y, Tdx
       buttons->UpdateButtonStates(TPoint(cursor.x - window.left, cursor.y - window.top), false);
     if (!ActiveBarControl()) {
       TdxBarPainter* painter = GetPainter();
-      if (painter && painter->BarAllowQuickCustomizing() && MarkExists() && MouseOnMark() &&
+      if (painter && painter->BarAllowQuickCustomizing() && CursorOnMark() &&
           GetMarkState() != msPressed) {
         SetMarkState(msSelected);
         markSelected = true;
@@ -178,7 +178,7 @@ void TdxBarControl::DoBarMouseMove(TShiftState AShift, Integer X, Integer Y, Tdx
   }
   if (!self.Alive()) return;
   inherited::DoBarMouseMove(AShift, X, Y, AItemControl);
-  if (self.Alive() && !markSelected && GetMarkState() == msSelected && !MouseOnMark()) SetMarkState(msNone);
+  if (self.Alive() && !markSelected && GetMarkState() == msSelected && !CursorOnMark()) SetMarkState(msNone);
 }
 
 void TdxBarControl::DoBarMouseLeave(TdxBarItemControl* AItemControl) {
@@ -250,6 +250,13 @@ void TdxBarControl::SetMarkState(TdxBarMarkState Value) {
   InvalidateMark();
 }
 
+bool TdxBarControl::CursorOnMark() {
+  if (!HandleAllocated() || !MarkExists()) return false;
+  const TRect mark = MarkScreenRect();
+  const TPoint cursor = CursorPos();
+  return PtInRect(&mark, cursor);
+}
+
 void TdxBarControl::KillMoreButtonsTimer() {
   if (!FMoreButtonsTimer) return;
   if (HandleAllocated()) KillTimer(GetHandle(), MoreButtonsTimerId);
@@ -261,7 +268,8 @@ void TdxBarControl::WMTimer(TMessage& Message) {
     inherited::WndProc(Message);
     return;
   }
-  if (HandleAllocated() && IsWindowVisible(GetHandle()) && MouseOnMark()) return;
+  if (!FMoreButtonsTimer) return;
+  if (HandleAllocated() && IsWindowVisible(GetHandle()) && CursorOnMark()) return;
   KillMoreButtonsTimer();
   if (GetMarkState() == msSelected) SetMarkState(msNone);
 }

@@ -51,8 +51,8 @@ void TdxBarControl::DestroyKeptWindows() {
 
 // Puts the window in AStyle on ADockControl: the current window is let go (kept while moving, destroyed
 // otherwise), the class library's parent follows the style, and the window of the new style is taken
-// back or made.
-void TdxBarControl::SwitchWindow(TdxBarDockingStyle AStyle, TdxDockControl* ADockControl) {
+// back or made, and shown when AShow (the bar window shows itself, its Visible stays off).
+void TdxBarControl::SwitchWindow(TdxBarDockingStyle AStyle, TdxDockControl* ADockControl, bool AShow) {
   TInternalLock lock(this);
   const bool hadWindow = HandleAllocated();
   if (hadWindow) {
@@ -78,12 +78,12 @@ void TdxBarControl::SwitchWindow(TdxBarDockingStyle AStyle, TdxDockControl* ADoc
   HandleNeeded();
   if (AStyle != dsNone && ADockControl && ::GetParent(GetHandle()) != ADockControl->GetHandle())
     ::SetParent(GetHandle(), ADockControl->GetHandle());
+  if (AShow) ShowWindow(GetHandle(), SW_SHOWNOACTIVATE);
 }
 
 void TdxBarControl::ChangeStyleWinTo(TdxBarDockingStyle AStyle, TdxDockControl* ADockControl) {
-  SwitchWindow(AStyle, ADockControl);
+  SwitchWindow(AStyle, ADockControl, HandleAllocated() && IsWindowVisible(GetHandle()));
   if (FMoving) {
-    UpdateShowing();
     RepaintBar();
   } else {
     FrameChanged();
@@ -96,24 +96,24 @@ void TdxBarControl::SetMoving(bool AMoving) {
     FMoving = true;
     FMovingStartStyle = GetDockingStyle();
     if (HandleAllocated()) {
+      const bool shown = IsWindowVisible(GetHandle());
       TdxDockControl* dock = GetDockControl();
       TdxBarManager* manager = GetBarManager();
       if (FMovingStartStyle != dsNone) {
         FDockedHandle = GetHandle();
-        SwitchWindow(dsNone, nullptr);
+        SwitchWindow(dsNone, nullptr, false);
         FFloatingHandle = GetHandle();
-        SwitchWindow(FMovingStartStyle, dock);
+        SwitchWindow(FMovingStartStyle, dock, shown);
       } else {
         FFloatingHandle = GetHandle();
         TdxDockControl* leftDock = manager ? manager->GetInternalDockControl(dsLeft) : nullptr;
         if (leftDock) {
-          SwitchWindow(dsLeft, leftDock);
+          SwitchWindow(dsLeft, leftDock, false);
           FDockedHandle = GetHandle();
-          SwitchWindow(dsNone, nullptr);
+          SwitchWindow(dsNone, nullptr, shown);
           ::SetParent(FDockedHandle, nullptr);
         }
       }
-      UpdateShowing();
     }
   } else {
     FMoving = false;

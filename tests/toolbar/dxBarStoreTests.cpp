@@ -113,6 +113,8 @@ TEST_F(StoreFixture, ASavedLayoutLoadsBackOverAChangedOne) {
   link->SetButtonGroup(bgpStart);
   link->SetViewLevels(TdxBarItemViewLevels{ivlLargeIconWithText});
   link->SetVisible(false);
+  bar->GetItemLinks()->GetItem(0)->SetUseCount(5);
+  bar->GetItemLinks()->GetItem(0)->SetRecentIndex(1);
   Manager->SetShowHint(false);
   auto ini = NewOwned<TMemIniFile>();
   Manager->SaveBarManager(ini.get(), Manager->GetBaseIniSection(), skIni);
@@ -139,6 +141,30 @@ TEST_F(StoreFixture, ASavedLayoutLoadsBackOverAChangedOne) {
   EXPECT_EQ(link->GetButtonGroup(), bgpStart);
   EXPECT_EQ(link->GetViewLevels(), TdxBarItemViewLevels{ivlLargeIconWithText});
   EXPECT_FALSE(link->GetVisible());
+  EXPECT_EQ(bar->GetItemLinks()->GetItem(0)->GetUseCount(), 5);
+  EXPECT_EQ(bar->GetItemLinks()->GetItem(0)->GetRecentIndex(), 1);
+}
+
+// A dock control is stored by its name and found again by it; one that is gone leaves the bar where
+// the stored docking style puts it.
+TEST_F(StoreFixture, ADockControlIsStoredByName) {
+  auto* dock = New<TdxBarDockControl>(Form);
+  dock->SetName("Dock1");
+  dock->SetParent(Form);
+  dock->SetBarManager(Manager);
+  TdxBar* bar = NewBar("Standard", {NewButton("btnOpen")});
+  bar->SetDockControl(dock);
+  auto ini = NewOwned<TMemIniFile>();
+  Manager->SaveBarManager(ini.get(), Manager->GetBaseIniSection(), skIni);
+  EXPECT_EQ(ini->ReadString("MainForm.BarManager.Bar0", "DockControl", ""), "Dock1");
+
+  bar->SetDockControl(nullptr);
+  bar->SetDockingStyle(dsBottom);
+  Manager->LoadBarManager(ini.get(), Manager->GetBaseIniSection(), skIni);
+  EXPECT_EQ(bar->GetDockControl(), dock);
+  EXPECT_EQ(Manager->FindDockControl("Dock1"), dock);
+  EXPECT_EQ(Manager->FindDockControl("Nowhere.Dock1"), nullptr);
+  EXPECT_EQ(Manager->FindDockControl("btnOpen"), nullptr) << "only a dock control answers";
 }
 
 TEST_F(StoreFixture, ThreeStoredBarsLoadIntoTwoByAddingOne) {
