@@ -339,7 +339,7 @@ void TdxBar::ShowDocked() {
   TdxDockControl* dock = GetRealDockControl();
   if (!control || !dock) return;
   const TdxBarDockingStyle style = GetDockingStyle();
-  // Inside the internal bracket the dock places the window by the bar's Row and OneOnRow, not by the point.
+  // Placed from the bar's own data: the dock takes the bar's row rather than the row under the point.
   control->BeginInternal();
   try {
     control->ChangeStyleWinTo(style, dock);

@@ -9,6 +9,7 @@
 #include "IniFiles.h"
 #include "ImgList.h"
 #include "Strings.h"
+#include "cxClassesLinks.h"
 #include "cxClassesResStrings.h"
 #include "cxClassesUtils.h"
 #include "cxLookAndFeels.h"
@@ -171,6 +172,8 @@ void TdxBarManager::Destroy() {
     inherited::Destroy();
     return;
   }
+  // Code that runs user events (the bar-moving loop among them) holds links to the manager.
+  cxClearObjectLinks(this);
   UnregisterManager();
   StopHintTimers();
   FHintObject = nullptr;

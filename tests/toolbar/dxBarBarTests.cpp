@@ -4,6 +4,7 @@
 
 #include "Exceptions.h"
 #include "Forms.h"
+#include "HeadlessBackend.h"
 #include "dxBar.h"
 #include "cxClassesLinks.h"
 #include "dxBarBar.h"
@@ -229,6 +230,48 @@ TEST_F(BarFixture, ResetNeedsASavedSectionForTheBarsCaption) {
   Manager->OnBarBeforeReset = [&](TdxBarManager*, TdxBar*) { ++resets; };
   bar->Reset();
   EXPECT_EQ(resets, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// A toolbar shown docked at the top: its window lies in the form's top dock, which takes its height,
+// and a press and release on a button clicks it once; hiding the bar frees the window.
+TEST(dxBarShownBar, ADockedToolbarShowsInTheTopDockAndClicksItsButtons) {
+  TOwnedPtr<TForm> form(NewTestForm());
+  form->SetBounds(0, 0, 400, 300);
+  auto* manager = New<TdxBarManager>(form.get());
+  form->Show();
+  TdxBar* bar = manager->GetBars()->Add();
+  auto* button = static_cast<TdxBarButton*>(manager->AddButton());
+  button->SetCaption("New");
+  std::vector<String> clicks;
+  manager->OnClickItem = [&](TdxBarManager*, TdxBarItem*) { clicks.push_back("manager"); };
+  button->SetOnClick([&](TObject*) { clicks.push_back("button"); });
+  bar->GetItemLinks()->Add(button);
+  bar->SetDockingStyle(dsTop);
+  bar->SetVisible(true);
+  ProcessMessages();
+
+  TdxDockControl* top = manager->GetBars()->GetDockControl(dsTop);
+  ASSERT_NE(bar->GetControl(), nullptr);
+  EXPECT_EQ(bar->GetControl()->GetDockControl(), top);
+  EXPECT_EQ(top->GetRowCount(), 1);
+  EXPECT_GT(top->GetHeight(), 0);
+  EXPECT_EQ(top->GetHeight(), bar->GetControl()->GetHeight());
+
+  TdxBarItemControl* control = bar->GetItemLinks()->GetItem(0)->GetControl();
+  ASSERT_NE(control, nullptr);
+  const TRect r = bar->GetControl()->GetItemScreenRect(control);
+  InjectClick((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  ProcessMessages();
+  EXPECT_EQ(clicks, (std::vector<String>{"manager", "button"}));
+
+  TcxObjectLinkHolder window(bar->GetControl());
+  bar->SetVisible(false);
+  EXPECT_FALSE(window.Alive());
+  EXPECT_EQ(bar->GetControl(), nullptr);
 }
 
 }  // namespace

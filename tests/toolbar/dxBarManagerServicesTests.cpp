@@ -11,6 +11,7 @@
 #include "dxBar.h"
 #include "cxClassesLinks.h"
 #include "dxBarBar.h"
+#include "dxBarDock.h"
 #include "dxBarTestSupport.h"
 
 using namespace dxBarTests;
@@ -156,6 +157,35 @@ TEST(dxBarMouseTracking, OneBarWindowAtATimeUntilThePointerLeavesIt) {
   clock.Advance(20);
   ProcessMessages();
   EXPECT_FALSE(manager->IsMouseTracking(second));
+}
+
+}  // namespace
+
+namespace {
+
+// New toolbars are captioned "Custom " with the next free number and float beside their form: left of
+// it, or right of it when that would leave the work area, and no higher than the work area's top.
+TEST(dxBarAddToolBar, CaptionsCountOnAndTheFloatingPlaceStaysOnTheWorkArea) {
+  struct TCase {
+    TRect FormBounds;
+    TPoint Float;
+  };
+  for (const TCase& c : {TCase{TRect(300, 200, 700, 500), TPoint(250, 200)},
+                         TCase{TRect(20, 200, 420, 500), TPoint(430, 200)},
+                         TCase{TRect(300, -40, 700, 260), TPoint(250, 10)}}) {
+    TOwnedPtr<TForm> form(NewTestForm());
+    form->SetBoundsRect(c.FormBounds);
+    auto* manager = New<TdxBarManager>(form.get());
+    TdxBar* first = manager->AddToolBar();
+    TdxBar* second = manager->AddToolBar();
+    EXPECT_EQ(first->GetCaption(), "Custom 1");
+    EXPECT_EQ(second->GetCaption(), "Custom 2");
+    EXPECT_EQ(TPoint(first->GetFloatLeft(), first->GetFloatTop()), c.Float) << c.FormBounds.left;
+    EXPECT_EQ(first->GetDockingStyle(), dsTop);
+    EXPECT_TRUE(first->GetVisible());
+    EXPECT_NE(first->GetRow(), second->GetRow()) << "each new toolbar takes a row of its own";
+    EXPECT_FALSE(second->GetOneOnRow());
+  }
 }
 
 }  // namespace
