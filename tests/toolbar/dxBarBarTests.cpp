@@ -280,15 +280,15 @@ TEST(dxBarShownBar, ADockedToolbarShowsInTheTopDockAndClicksItsButtons) {
 namespace {
 
 // A bar goes through the form stream with its manager: read back, it is predefined, docked where it
-// was, shows its window and links its items by name.
-TEST(dxBarStreamedBar, ABarReadFromAFormStreamIsDockedAndShown) {
+// was, shows its window, links its items by name, and a reset brings its links back.
+TEST(dxBarStreamedBar, ABarReadFromAFormStreamIsDockedShownAndResetToIt) {
   String text;
   {
     TOwnedPtr<TForm> form(NewTestForm());
     form->SetName("Main");
     auto* manager = New<TdxBarManager>(form.get());
     manager->SetName("Bars");
-    auto* button = static_cast<TdxBarButton*>(manager->AddButton());
+    auto* button = New<TdxBarButton>(form.get());  // the form's own items go into its stream
     button->SetName("btnNew");
     button->SetCaption("New");
     TdxBar* bar = manager->GetBars()->Add();
@@ -312,7 +312,19 @@ TEST(dxBarStreamedBar, ABarReadFromAFormStreamIsDockedAndShown) {
   ASSERT_NE(bar->GetControl(), nullptr);
   EXPECT_EQ(bar->GetControl()->GetDockControl(), manager->GetBars()->GetDockControl(dsTop));
   ASSERT_EQ(bar->GetItemLinks()->Count(), 1);
+  ASSERT_NE(manager->GetItemByName("btnNew"), nullptr);
   EXPECT_EQ(bar->GetItemLinks()->GetItem(0)->GetItem(), manager->GetItemByName("btnNew"));
+
+  // The layout saved after loading is what a reset brings back.
+  std::vector<String> events;
+  manager->OnBarBeforeReset = [&](TdxBarManager*, TdxBar*) { events.push_back("before"); };
+  manager->OnBarAfterReset = [&](TdxBarManager*, TdxBar*) { events.push_back("after"); };
+  bar->GetItemLinks()->GetItem(0)->Free();
+  ASSERT_EQ(bar->GetItemLinks()->Count(), 0);
+  bar->Reset();
+  ASSERT_EQ(bar->GetItemLinks()->Count(), 1);
+  EXPECT_EQ(bar->GetItemLinks()->GetItem(0)->GetItem(), manager->GetItemByName("btnNew"));
+  EXPECT_EQ(events, (std::vector<String>{"before", "after"}));
 }
 
 }  // namespace
