@@ -86,10 +86,17 @@ void TdxBarControl::Destroy() {
   BarLostFocus();
   KillMoreButtonsTimer();
   DestroyKeptWindows();
-  if (HandleAllocated())
-    DestroyHandle();
-  else
+  if (FWindowGoing && HandleAllocated()) {
+    // Freed while its window is being destroyed (the toolbar hidden from WM_DESTROY): the window goes on
+    // its way without the control.
+    HWND going = DetachWindowHandle();
     DestroyControls();
+    RestoreWindowProc(going);
+  } else if (HandleAllocated()) {
+    DestroyHandle();
+  } else {
+    DestroyControls();
+  }
   // Freed by its parent (a dock going away), the window leaves no stale reference in its links.
   if (TdxBarItemLinks* links = GetItemLinks(); links && links->GetBarControl() == this) links->DestroyBarControl();
   TdxBar* popupBar = FIsPopup ? FBar : nullptr;
@@ -201,11 +208,12 @@ void TdxBarControl::WMDestroy(TMessage& Message) {
   KillMoreButtonsTimer();
   inherited::WndProc(Message);
   if (dock) dock->SetBarHandleDestroying(false);
-  if (!FBar || IsInternallyLocked() || IsInternal()) return;
+  if (!FBar || IsInternallyLocked() || IsInternal() || ComponentState().Contains(csDestroying)) return;
   TdxBarManager* manager = GetBarManager();
   if (FBar->GetVisible() && manager && !manager->GetIsDestroying()) {
     manager->AddBarToRestoringList(FBar);
-    FBar->SetVisible(false);
+    FWindowGoing = true;
+    FBar->SetVisible(false);  // frees this window control
   }
 }
 

@@ -301,6 +301,7 @@ class TdxBarControl : public TCustomdxBarControl {
   TSize FDragWindowSize;
   TdxBarDockingStyle FMovingStartStyle = dsNone;
   bool FIsPopup = false;
+  bool FWindowGoing = false;  // WM_DESTROY hides the toolbar, which frees this control
   std::vector<TdxBarItemControl*> FLastInRowControls;
   std::vector<TdxBarItemControl*> FNewRowControls;
 };

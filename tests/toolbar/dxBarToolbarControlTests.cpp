@@ -331,4 +331,24 @@ TEST_F(ToolbarWindow, DraggingTheGripFloatsTheToolbarOnItsKeptFloatingWindow) {
   EXPECT_NE(ControlOf(0), nullptr);
 }
 
+TEST_F(ToolbarWindow, AWindowDestroyedFromOutsideHidesItsToolbarForRestoring) {
+  HWND handle = Window()->GetHandle();
+  DestroyWindow(handle);
+  EXPECT_FALSE(IsWindow(handle));
+  EXPECT_FALSE(Bar->GetVisible());
+  EXPECT_EQ(Window(), nullptr);
+  EXPECT_GE(Manager->GetBarIndexInRestoringList(Bar), 0) << "the toolbar comes back with its dock";
+}
+
+TEST_F(ToolbarWindow, TrackSizeAddsTheFrameAndAWholeRowTakesTheDocksWidth) {
+  TdxBarControl* window = Window();
+  const TPoint floating = window->GetSizeForWidth(dsNone, Bar->GetFloatClientWidth());
+  EXPECT_EQ(window->GetTrackSize(dsNone),
+            TPoint(floating.x + Bar->BarNCSizeX(dsNone), floating.y + Bar->BarNCSizeY(dsNone)));
+  const TPoint docked = window->GetTrackSize(dsTop);
+  EXPECT_EQ(docked.x, window->GetMaxWidth(dsTop) + Bar->BarNCSizeX(dsTop)) << "a docked bar shows all its items";
+  Bar->SetWholeRow(true);
+  EXPECT_EQ(Window()->GetTrackSize(dsTop).x, Manager->GetInternalDockControl(dsTop)->GetClientWidth());
+}
+
 }  // namespace

@@ -66,6 +66,7 @@ class TLayoutLinks : public TComponent, public IdxBarLinksOwner {
 
  protected:
   void Destroy() override {
+    if (TCustomdxBarControl* window = Links ? Links->GetBarControl() : nullptr) window->Free();
     FreeAndNil(Links);
     inherited::Destroy();
   }
