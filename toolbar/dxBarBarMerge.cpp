@@ -131,21 +131,20 @@ void TdxBar::Reset() {
   if (savedIndex < 0) return;
   manager->DoBarBeforeReset(this);
   const bool full = manager->GetUseFullReset();
+  // A full reset reads the bar's own settings too, its visibility among them.
   InManagerUpdate(manager, [&] {
-    const bool visible = GetVisible();
     if (full) SetVisible(false);
     IniFiles::TCustomIniFile* store = manager->GetSavedState();
-    const String base = manager->GetBarManagerSection(manager->GetBaseIniSection(), skIni);
+    const String base = manager->GetBaseIniSection();
     manager->SetResetting(true);
     try {
-      LoadFromIni(store, base, savedIndex, skIni);
+      LoadFromIni(store, base, savedIndex, skIni, full);
       LoadUsageData(store, GetIniSection(base, savedIndex, skIni));
     } catch (...) {
       manager->SetResetting(false);
       throw;
     }
     manager->SetResetting(false);
-    if (full) SetVisible(visible);
   });
   manager->DoBarAfterReset(this);
 }

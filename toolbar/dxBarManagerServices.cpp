@@ -201,7 +201,7 @@ void TdxBarManager::CalcMostRecentlyUsedUseCount() {
 void TdxBarManager::ResetUsageData() {
   BeginUpdate();
   try {
-    const String base = GetBarManagerSection(GetBaseIniSection(), skIni);
+    const String base = GetBaseIniSection();
     for (Integer i = 0; i < GetItemCount(); ++i) GetItem(i)->LoadUsageData(FSavedState, base);
     for (Integer i = 0; FBars && i < FBars->GetCount(); ++i) {
       TdxBar* bar = FBars->GetItem(i);

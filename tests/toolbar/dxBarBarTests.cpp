@@ -9,6 +9,7 @@
 #include "cxClassesLinks.h"
 #include "dxBarBar.h"
 #include "dxBarDock.h"
+#include "dxBarLookups.h"
 #include "dxBarTestSupport.h"
 
 using namespace dxBarTests;
@@ -272,6 +273,58 @@ TEST(dxBarShownBar, ADockedToolbarShowsInTheTopDockAndClicksItsButtons) {
   bar->SetVisible(false);
   EXPECT_FALSE(window.Alive());
   EXPECT_EQ(bar->GetControl(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// A bar goes through the form stream with its manager: read back, it is predefined, docked where it
+// was, shows its window, links its items by name, and a reset brings its links back.
+TEST(dxBarStreamedBar, ABarReadFromAFormStreamIsDockedShownAndResetToIt) {
+  String text;
+  {
+    TOwnedPtr<TForm> form(NewTestForm());
+    form->SetName("Main");
+    auto* manager = New<TdxBarManager>(form.get());
+    manager->SetName("Bars");
+    auto* button = New<TdxBarButton>(form.get());  // the form's own items go into its stream
+    button->SetName("btnNew");
+    button->SetCaption("New");
+    TdxBar* bar = manager->GetBars()->Add();
+    bar->SetCaption("Tools");
+    bar->GetItemLinks()->Add(button);
+    bar->SetDockingStyle(dsTop);
+    bar->SetOneOnRow(true);
+    bar->SetVisible(true);
+    text = WriteFormText(form.get());
+  }
+  TOwnedPtr<TForm> form(NewTestForm());
+  ReadFormText(form.get(), text);
+  TdxBarManager* manager = GetBarManagerByComponent(form.get());
+  ASSERT_NE(manager, nullptr);
+  ASSERT_EQ(manager->GetBars()->GetCount(), 1) << text;
+  TdxBar* bar = manager->GetBars()->GetItem(0);
+  EXPECT_EQ(bar->GetCaption(), "Tools");
+  EXPECT_TRUE(bar->GetPredefined());
+  EXPECT_EQ(bar->GetDockingStyle(), dsTop);
+  EXPECT_TRUE(bar->GetVisible());
+  ASSERT_NE(bar->GetControl(), nullptr);
+  EXPECT_EQ(bar->GetControl()->GetDockControl(), manager->GetBars()->GetDockControl(dsTop));
+  ASSERT_EQ(bar->GetItemLinks()->Count(), 1);
+  ASSERT_NE(manager->GetItemByName("btnNew"), nullptr);
+  EXPECT_EQ(bar->GetItemLinks()->GetItem(0)->GetItem(), manager->GetItemByName("btnNew"));
+
+  // The layout saved after loading is what a reset brings back.
+  std::vector<String> events;
+  manager->OnBarBeforeReset = [&](TdxBarManager*, TdxBar*) { events.push_back("before"); };
+  manager->OnBarAfterReset = [&](TdxBarManager*, TdxBar*) { events.push_back("after"); };
+  bar->GetItemLinks()->GetItem(0)->Free();
+  ASSERT_EQ(bar->GetItemLinks()->Count(), 0);
+  bar->Reset();
+  ASSERT_EQ(bar->GetItemLinks()->Count(), 1);
+  EXPECT_EQ(bar->GetItemLinks()->GetItem(0)->GetItem(), manager->GetItemByName("btnNew"));
+  EXPECT_EQ(events, (std::vector<String>{"before", "after"}));
 }
 
 }  // namespace
