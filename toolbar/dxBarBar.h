@@ -1,16 +1,21 @@
 // A toolbar of a bar manager: its item links and everything about where and how it is shown (docked
 // on a side or in a dock control, in which row and at which offset, where it floats and how large),
-// its caption, fonts, caption buttons and options; and the manager's collection of bars.
+// its caption, fonts, caption buttons and options; the record of its merges; and the manager's
+// collection of bars with the loop that moves a bar window from dock to dock.
 #pragma once
 
 #include "Graphics.h"
 #include "Menus.h"
 #include "cxClassesComponentCollection.h"
+#include "dxBarItemLinks.h"
 #include "dxBarSelectable.h"
 #include "dxBarTypes.h"
 
 namespace IniFiles {
 class TCustomIniFile;
+}
+namespace cxClasses {
+class TcxFreeNotificator;
 }
 
 namespace dxBar {
@@ -19,25 +24,60 @@ class TdxBarCaptionButtons;
 class TdxBarCaptionButton;
 class TdxBarDockControl;
 class TdxDockRow;
-class TdxBarMergeData;
-class TdxBarControlItemLinks;
 
 PUBLISHED_ENUM(TdxBarBorderStyle, bbsNone, bbsSingle)
 
-class TdxBar : public TcxComponentCollectionItem, public IdxBarSelectableItem {
+// What a bar remembers of its merges: the bar it is merged into, the bars merged into it, a saved
+// copy of that list (whose bars drop out when freed), and the visibility to give back afterwards.
+class TdxBarMergeData : public TObject {
+  DECLARE_CLASS(TdxBarMergeData, TObject)
+ public:
+  TdxBarMergeData() = default;
+
+  // Appends the merged bars to AList, or, with no list, to the saved copy (then watching them).
+  void SaveMergedBarList(TList* AList = nullptr);
+  void ClearSavedMergedBarList();
+  TdxBar* GetSavedMergedBar(Integer AIndex) const;
+  Integer GetSavedMergedBarListCount() const;
+
+  TdxBar* MergedWith = nullptr;
+  TList* MergedBars = nullptr;  // owned
+  bool CreatedByMerging = false;
+  bool VisibleBeforeMerging = false;
+  bool VisibleBeforeCustomizing = false;
+
+ protected:
+  void Construct() override;
+  void Destroy() override;
+
+ private:
+  void SavedBarFreed(TComponent* AComponent);
+  TList* FSavedMergedBars = nullptr;  // owned
+  TcxFreeNotificator* FFreeNotificator = nullptr;  // owned
+};
+
+class TdxBar : public TcxComponentCollectionItem, public IdxBarLinksOwner, public IdxBarSelectableItem {
   DECLARE_CLASS(TdxBar, TcxComponentCollectionItem)
  public:
   explicit TdxBar(TComponent* AOwner = nullptr) : TcxComponentCollectionItem(AOwner) {}
+
+  // ---- IdxBarLinksOwner -----------------------------------------------------------------------------------
+  bool CanContainItem(TdxBarItem* AItem, String& AErrorText) override;
+  TCustomdxBarControl* CreateBarControl() override;
+  TComponent* GetComponentInstance() override { return this; }
+  TdxBarItemLinks* GetItemLinks() override;
 
   // ---- Overridable operations ---------------------------------------------------------------------------
   virtual TClass GetControlClass();
   virtual void CaptionButtonsNotification(TObject* Sender, TdxBarCaptionButton* AItem);
   TcxComponentCollection* GetCollectionFromParent(TComponent* AParent) override;
+  // A form stream gives every bar its manager as parent, before the bar is in the collection.
+  bool HasParent() override { return true; }
   void Assign(TPersistent* Source) override;
 
   // ---- Moving, merging and resetting ---------------------------------------------------------------------
   void Move(Integer X, Integer Y);
-  void Move(TdxBarDockControl* ADockControl, Integer ARow, Integer APosition);
+  void Move(TdxDockControl* ADockControl, Integer ARow, Integer APosition);
   void Move(TdxBarDockingStyle ADockingStyle, Integer ARow, Integer APosition);
   void Move(TdxBar* ABar, bool AAfter);
   void Merge(TdxBar* ABar);
@@ -49,7 +89,7 @@ class TdxBar : public TcxComponentCollectionItem, public IdxBarSelectableItem {
   void RestoreMergeState();
   void Reset();
   void ResetWithConfirmation();
-  void ChangeDockingStyle(TdxBarDockingStyle AStyle, TdxBarDockControl* ADockControl);
+  void ChangeDockingStyle(TdxBarDockingStyle AStyle, TdxDockControl* ADockControl);
   void ShowControl();
   void UpdateControlPosition();
   void CreateControl();
@@ -59,10 +99,21 @@ class TdxBar : public TcxComponentCollectionItem, public IdxBarSelectableItem {
   void AddFreeNotification(TdxBarItem* AItem);
   void RemoveFreeNotification(TdxBarItem* AItem);
   void MakeFreeNotification();
+  // The manager applies what the form stream gave once it has loaded: the bar counts as predefined,
+  // takes the dock control read (or, without one, the docking style) and then the visibility read.
+  void ApplyLoadedSettings();
+  // A bar created by merging is hidden, not destroyed, when the last bar merged into it leaves.
+  bool GetKeepWhenEmptied() const { return FKeepWhenEmptied; }
+  void SetKeepWhenEmptied(bool Value) { FKeepWhenEmptied = Value; }
+  // The bar changes its own Name without the name lock recording it.
+  void SetNameLocked(bool Value) { FNameLocked = Value; }
+  // Frees the bar window (hiding the bar's window without the visibility bookkeeping).
+  void DestroyControl();
 
   // ---- Layout store ---------------------------------------------------------------------------------------
+  // The links always; the bar's own values (caption, place, visibility) only with ALoadBarProperties.
   void LoadFromIni(IniFiles::TCustomIniFile* AIniFile, const String& ABaseSection, Integer ABarIndex,
-                   TdxBarStoringKind AStoringKind);
+                   TdxBarStoringKind AStoringKind, bool ALoadBarProperties = true);
   void LoadUsageData(IniFiles::TCustomIniFile* AIniFile, const String& ASection);
   void SaveToIni(IniFiles::TCustomIniFile* AIniFile, const String& ABaseSection, Integer ABarIndex,
                  TdxBarStoringKind AStoringKind);
@@ -71,7 +122,7 @@ class TdxBar : public TcxComponentCollectionItem, public IdxBarSelectableItem {
   // ---- Queries -----------------------------------------------------------------------------------------------
   TdxBars* GetBars();
   TCustomdxBarControl* GetControl();
-  TdxBarDockControl* GetRealDockControl();
+  TdxDockControl* GetRealDockControl();
   TdxBarPainter* GetPainter();
   TdxBar* GetNext();
   Integer GetDockedPosition();
@@ -137,13 +188,20 @@ class TdxBar : public TcxComponentCollectionItem, public IdxBarSelectableItem {
   void SetDockedDockingStyle(TdxBarDockingStyle Value);
   Integer GetDockedLeft() const { return FDockedLeft; }
   Integer GetDockedTop() const { return FDockedTop; }
+  // Index 0 is DockedLeft, 1 DockedTop.
+  Integer GetDockedValue(Integer AIndex) const { return AIndex == 0 ? FDockedLeft : FDockedTop; }
   void SetDockedValue(Integer AIndex, Integer Value);
   TdxBarDockingStyle GetDockingStyle();
   void SetDockingStyle(TdxBarDockingStyle Value);
+  // A dock control replaces the docking styles in the form stream.
+  bool IsDockingStyleStored() const { return !FDockControl; }
+  bool IsDockedDockingStyleStored() const { return !FDockedDockControl; }
   Integer GetFloatLeft() const { return FFloatLeft; }
   Integer GetFloatTop() const { return FFloatTop; }
   Integer GetFloatClientWidth() const { return FFloatClientWidth; }
   Integer GetFloatClientHeight() const { return FFloatClientHeight; }
+  // Index 0 is FloatLeft, 1 FloatTop, 2 FloatClientWidth, 3 FloatClientHeight.
+  Integer GetFloatValue(Integer AIndex) const;
   void SetFloatValue(Integer AIndex, Integer Value);
   TFont* GetFont() const { return FFont; }
   void SetFont(TFont* Value);
@@ -151,10 +209,14 @@ class TdxBar : public TcxComponentCollectionItem, public IdxBarSelectableItem {
   TBitmap* GetGlyph() const { return FGlyph; }
   void SetGlyph(TBitmap* Value);
   bool GetHidden() const { return FHidden; }
-  void SetHidden(bool Value) { FHidden = Value; }
+  void SetHidden(bool Value) {
+    if (FHidden == Value) return;
+    FHidden = Value;
+    Changed(false);
+  }
   bool GetIsMainMenu() const { return FIsMainMenu; }
   void SetIsMainMenu(bool Value);
-  TdxBarControlItemLinks* GetItemLinks() const { return FItemLinks; }
+  TdxBarControlItemLinks* GetControlItemLinks() const { return FItemLinks; }
   void SetItemLinks(TdxBarItemLinks* Value);
   const String& GetKeyTip() const { return FKeyTip; }
   void SetKeyTip(const String& Value) { FKeyTip = Value; }
@@ -168,7 +230,7 @@ class TdxBar : public TcxComponentCollectionItem, public IdxBarSelectableItem {
   void SetOldName(const String& Value) { FOldName = Value; }
   bool GetRotateWhenVertical() const { return FRotateWhenVertical; }
   void SetRotateWhenVertical(bool Value);
-  Integer GetRow() const { return FRow; }
+  Integer GetRow() const;
   void SetRow(Integer Value);
   bool GetShowMark() const { return FShowMark; }
   void SetShowMark(bool Value);
@@ -206,6 +268,10 @@ class TdxBar : public TcxComponentCollectionItem, public IdxBarSelectableItem {
   void Updated() override;
 
  private:
+  friend class TdxBars;
+  // The docking style and real dock control the bar window stands in, registered at the dock.
+  void ShowDocked();
+  void ReportChanged();
   void FontChanged(TObject* Sender);
   void GlyphChanged(TObject* Sender);
   void BackgroundChanged(TObject* Sender);
@@ -271,13 +337,15 @@ class TdxBar : public TcxComponentCollectionItem, public IdxBarSelectableItem {
 class TdxBars : public TcxComponentCollection {
   DECLARE_CLASS(TdxBars, TcxComponentCollection)
  public:
-  TdxBars(TdxBarManager* ABarManager = nullptr);
+  explicit TdxBars(TdxBarManager* ABarManager = nullptr);
 
   TdxBar* Add();
   TdxBar* Insert(Integer AIndex);
   TdxBar* GetItem(Integer AIndex) const;
   void SetItem(Integer AIndex, TdxBar* Value);
   TdxDockControl* GetDockControl(TdxBarDockingStyle AStyle) const;
+  // A main dock freed elsewhere leaves its slot.
+  void ForgetDockControl(TdxDockControl* ADockControl);
   void RegInDock(TdxBarDockingStyle AStyle, TdxDockControl* ADockControl, TCustomdxBarControl* ABarControl,
                  const TPoint& APoint);
   void UnregFromDock(TdxBarDockingStyle AStyle, TdxDockControl* ADockControl, TCustomdxBarControl* ABarControl);
@@ -288,9 +356,16 @@ class TdxBars : public TcxComponentCollection {
   String GetUniqueToolbarName(const String& ABaseName);
   TdxBarManager* GetBarManager() const { return FBarManager; }
   bool GetIsMoving() const { return FMoving; }
+  TCustomdxBarControl* GetMovingBarControl() const { return FMovingBarControl; }
+  TPoint GetCursorOffset() const { return FCursorOffset; }
   Integer GetDockingZoneSize() const { return FDockingZoneSize; }
+  // True while a delayed docking runs its ChangeBarControlPos.
+  bool GetDocking() const { return FDocking; }
+  // The delayed docking timer fired: the moving bar docks where the cursor rests now.
+  void DockingTimerFired();
 
  protected:
+  void Construct() override;
   void Destroy() override;
   void SetItemName(TcxComponentCollectionItem* AItem) override;
   void Update(TcxComponentCollectionItem* AItem, TcxComponentCollectionNotification AAction) override;
@@ -303,6 +378,8 @@ class TdxBars : public TcxComponentCollection {
   bool FMoving = false;
   TCustomdxBarControl* FMovingBarControl = nullptr;
   TdxBarDockingStyle FMovingBarOriginalDockingStyle = dsNone;
+  TPoint FCursorOffset;         // added to the cursor position while moving
+  TPoint FMovingCursorPosInBar;  // where in the bar the cursor was when the move began
 };
 
 }  // namespace dxBar

@@ -392,6 +392,7 @@ void TCustomdxBarControl::CalcDrawingConsts() {
   TdxBarPainter* painter = GetPainter();
   cxGraphics::TcxCanvas* canvas = GetCanvas();
   if (!painter || !canvas) return;
+  FMarkSize = painter->MarkSizeX();
   if (TFont* font = GetEditFont()) canvas->GetFont()->Assign(font);
   const TSize zero = canvas->TextExtent("0");
   canvas->GetFont()->Assign(GetFont());

@@ -315,6 +315,15 @@ class TCustomdxBarControl : public TCustomControl, public IdxBarMouseTrackingWin
   Integer GetEditTextSize() const { return FEditTextSize; }
   Integer GetMarkSizeField() const { return FMarkSize; }
   double GetRatio() const { return FRatio; }
+  // State the windows built on this base keep up to date themselves.
+  bool GetIgnoreMouseClick() const { return FIgnoreMouseClick; }
+  void SetIgnoreMouseClick(bool Value) { FIgnoreMouseClick = Value; }
+  void SetClosedByEscape(bool Value) { FClosedByEscape = Value; }
+  TdxBarItemControl* GetClickedControl() const { return FClickedControl; }
+  void SetClickedControl(TdxBarItemControl* Value) { FClickedControl = Value; }
+  void StoreMarkState(TdxBarMarkState Value) { FMarkState = Value; }
+  TPoint GetLastMousePos() const { return FLastMousePos; }
+  void SetLastMousePos(const TPoint& Value) { FLastMousePos = Value; }
 
   TNotifyEvent OnDestroy;
 

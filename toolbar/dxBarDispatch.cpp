@@ -12,6 +12,8 @@
 #include "dxBarItemControl.h"
 #include "dxBarItemLinks.h"
 #include "dxBarLookups.h"
+#include "dxBarBar.h"
+#include "dxBarDock.h"
 #include "dxBarManager.h"
 
 namespace dxBar {
@@ -66,8 +68,11 @@ void TdxBarManager::DoShowToolbarsPopup(TdxBarItemLinks* AItemLinks) {
 // ---- Docking permission -------------------------------------------------------------------------------------
 // The manager's NotDocking decides for the form's own docks; OnDocking has the last word.
 bool TdxBarManager::DoDocking(TdxBar* ABar, TdxBarDockingStyle AStyle, TdxDockControl* ADockControl) {
-  bool result = true;
-  if (!ADockControl || IsInternalDockControl(ADockControl)) result = !FNotDocking.Contains(AStyle);
+  bool result = !(ABar && ABar->GetNotDocking().Contains(AStyle));
+  if (result) {
+    if (!ADockControl || IsInternalDockControl(ADockControl)) result = !FNotDocking.Contains(AStyle);
+    else result = ADockControl->CanDocking(ABar);
+  }
   if (OnDocking) OnDocking(ABar, AStyle, ADockControl, result);
   return result;
 }

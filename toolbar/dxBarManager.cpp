@@ -9,10 +9,13 @@
 #include "IniFiles.h"
 #include "ImgList.h"
 #include "Strings.h"
+#include "cxClassesLinks.h"
 #include "cxClassesResStrings.h"
 #include "cxClassesUtils.h"
 #include "cxLookAndFeels.h"
+#include "dxBarBar.h"
 #include "dxBarCategories.h"
+#include "dxBarDock.h"
 #include "dxBarConsts.h"
 #include "dxBarGroups.h"
 #include "dxBarItem.h"
@@ -140,6 +143,7 @@ void TdxBarManager::CreateOwnedObjects() {
   FCategories->OnChange = TNotifyEvent(this, &TdxBarManager::CategoriesChanged);
   FDockControls = New<TList>();
   FPopupMenus = New<TComponentList>(false);
+  FBars = New<TdxBars>(this);
   for (auto* handlers : {&FIniFileReadHandlers, &FIniFileWriteHandlers, &FMDIStateChangedHandlers,
                          &FSystemFontChangedHandlers})
     *handlers = New<cxClasses::TcxEventHandlerCollection>();
@@ -157,6 +161,7 @@ void TdxBarManager::CreateOwnedObjects() {
   FImageOptions->GetDisabledLargeImagesChangeLink()->OnChange =
       TNotifyEvent(this, &TdxBarManager::LargeImagesChanged);
   if (!GetDesigning()) FSavedState = New<TMemIniFile>(String());
+  CalcMostRecentlyUsedUseCount();
   CreateLookObjects();
 }
 
@@ -167,6 +172,8 @@ void TdxBarManager::Destroy() {
     inherited::Destroy();
     return;
   }
+  // Code that runs user events (the bar-moving loop among them) holds links to the manager.
+  cxClearObjectLinks(this);
   UnregisterManager();
   StopHintTimers();
   FHintObject = nullptr;
@@ -184,6 +191,7 @@ void TdxBarManager::Destroy() {
   FreeAndNil(FFont);
   FreeAndNil(FEditFont);
   FreeAndNil(FBarCaptionFont);
+  FreeAndNil(FBars);
   for (auto* handlers : {&FIniFileReadHandlers, &FIniFileWriteHandlers, &FMDIStateChangedHandlers,
                          &FSystemFontChangedHandlers})
     FreeAndNil(*handlers);
@@ -234,7 +242,17 @@ bool TdxBarManager::IsInternalDockControl(TdxDockControl* ADockControl) const {
 
 void TdxBarManager::AddDockControl(TdxDockControl* ADockControl) { FDockControls->Add(ADockControl); }
 
-void TdxBarManager::RemoveDockControl(TdxDockControl* ADockControl) { FDockControls->Remove(ADockControl); }
+// The bars let go of a dock that leaves: the bars shown on it hide, the others forget it.
+void TdxBarManager::RemoveDockControl(TdxDockControl* ADockControl) {
+  for (Integer i = 0; FBars && i < FBars->GetCount(); ++i) {
+    TdxBar* bar = FBars->GetItem(i);
+    if (bar->GetRealDockControl() == ADockControl) bar->SetVisible(false);
+    if (static_cast<TdxDockControl*>(bar->GetDockControl()) == ADockControl) bar->SetDockControl(nullptr);
+    if (static_cast<TdxDockControl*>(bar->GetDockedDockControl()) == ADockControl) bar->SetDockedDockControl(nullptr);
+  }
+  FDockControls->Remove(ADockControl);
+  if (FBars) FBars->ForgetDockControl(ADockControl);
+}
 
 Integer TdxBarManager::GetTabOrder() const { return dxBarManagerList ? dxBarManagerList->IndexOf(const_cast<TdxBarManager*>(this)) : -1; }
 
@@ -290,6 +308,8 @@ void TdxBarManager::ReadState(Filer::TReader* Reader) {
 
 // Bars, then the items that have a category, then the groups, each only when Root owns it.
 void TdxBarManager::GetChildren(TGetChildProc Proc, TComponent* Root) {
+  for (Integer i = 0; i < FBars->GetCount(); ++i)
+    if (FBars->GetItem(i)->Owner() == Root) Proc(FBars->GetItem(i));
   for (Integer i = 0; i < GetItemCount(); ++i)
     if (GetItem(i)->Owner() == Root && GetItem(i)->GetCategory() >= 0) Proc(GetItem(i));
   for (Integer i = 0; i < GetGroupCount(); ++i)
@@ -298,7 +318,7 @@ void TdxBarManager::GetChildren(TGetChildProc Proc, TComponent* Root) {
 
 void TdxBarManager::SetChildOrder(TComponent* Child, Integer Order) {
   inherited::SetChildOrder(Child, Order);
-  const Integer barCount = 0;  // the manager has no bars of its own yet
+  const Integer barCount = FBars->GetCount();
   if (const Integer index = FItems->IndexOf(Child); index >= 0)
     FItems->Move(index, std::clamp(Order - barCount, 0, GetItemCount() - 1));
   else if (const Integer index = FGroups->IndexOf(Child); index >= 0)
@@ -315,6 +335,7 @@ void TdxBarManager::Loaded() {
     // The values read from the stream are applied now; the bars and the stored layout follow them.
     FInternalState.Include(bisBarsLoading);
     for (Integer i = 0; i < GetItemCount(); ++i) GetItem(i)->SetVisible(GetItem(i)->GetLoadedVisible());
+    for (Integer i = 0; i < FBars->GetCount(); ++i) FBars->GetItem(i)->ApplyLoadedSettings();
     FInternalState.Exclude(bisBarsLoading);
     for (Integer i = 0; i < FCategories->GetCount(); ++i)
       if (TdxBarCategoryData* data = FCategories->GetData(i)) SetCategoryItemsVisible(i, data->LoadedItemsVisible);
@@ -324,13 +345,15 @@ void TdxBarManager::Loaded() {
     throw;
   }
   FInternalState.Exclude(bisAfterLoading);
+  if (!GetDesigning()) RestoreStoredLayout();
 }
 
-// Item links name their items in the form stream: every item's own links; the bars' links are resolved
-// with the bars.
+// Item links name their items in the form stream: every item's own links, then every bar's.
 void TdxBarManager::ResolveLoadedItemNames() {
   for (Integer i = 0; i < GetItemCount(); ++i)
     if (TdxBarItemLinks* links = GetItem(i)->GetItemLinks()) links->LoadItemNames();
+  for (Integer i = 0; i < FBars->GetCount(); ++i)
+    if (TdxBarItemLinks* links = FBars->GetItem(i)->GetItemLinks()) links->LoadItemNames();
 }
 
 // Adjacent pairs swapped while out of order, so that categories appear in order at design time.
@@ -349,7 +372,10 @@ void TdxBarManager::Notification(TComponent* AComponent, TOperation Operation) {
   inherited::Notification(AComponent, Operation);
 }
 
-void TdxBarManager::DefineProperties(Filer::TFiler* Filer) { inherited::DefineProperties(Filer); }
+void TdxBarManager::DefineProperties(Filer::TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  DefineLayoutProperties(Filer);
+}
 
 // At design time the items named after the manager follow its new name.
 void TdxBarManager::SetName(const String& NewName) {
@@ -397,7 +423,10 @@ void TdxBarManager::SetLargeButtonArrowWidth(Integer Value) {
   if (Value >= 2) FLargeButtonArrowWidth = Value;
 }
 
-void TdxBarManager::SetMostRecentItemsPercents(Byte Value) { FMostRecentItemsPercents = std::min<Byte>(Value, 100); }
+void TdxBarManager::SetMostRecentItemsPercents(Byte Value) {
+  FMostRecentItemsPercents = std::min<Byte>(Value, 100);
+  CalcMostRecentlyUsedUseCount();
+}
 
 void TdxBarManager::SetWaitForDockingTime(Integer Value) {
   if (Value >= 0) FWaitForDockingTime = Value;

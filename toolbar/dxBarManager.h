@@ -38,6 +38,13 @@ class TdxThemeChangedNotificator;
 
 namespace dxBar {
 
+// What the layout store's read and write handlers are given (as the event arguments).
+struct TdxBarIniFileEventArgs {
+  IniFiles::TCustomIniFile* IniFile;
+  String Delimiter;
+  String Section;
+};
+
 class TdxBarManager : public TComponent {
   DECLARE_CLASS(TdxBarManager, TComponent)
  public:
@@ -232,6 +239,8 @@ class TdxBarManager : public TComponent {
   bool GetScaled() const { return FScaled; }
   void SetScaled(bool Value);
   bool GetShowCloseButton() const { return FShowCloseButton; }
+  // The main form is the active window (floating toolbars draw their captions active then).
+  bool GetMainFormActive() const { return FMainFormActive; }
   void SetShowCloseButton(bool Value);
   bool GetShowHelpButton() const { return FShowHelpButton; }
   void SetShowHelpButton(bool Value);
@@ -298,7 +307,18 @@ class TdxBarManager : public TComponent {
   String GetBarManagerSection(const String& ABase, TdxBarStoringKind AStoringKind);
   Integer GetSavedBarIndex(const String& ACaption);
   void SaveState();
-  static void CorrectRegistryPath(String& APath);
+  // At the end of loading at run time: the form's layout into the saved state, then the user's layout
+  // from the registry and the ini file when the manager stores there.
+  void RestoreStoredLayout();
+  // Puts a backslash in front of and behind a registry path; false for an empty path.
+  static bool CorrectRegistryPath(String& APath);
+  // The manager's items that a layout being loaded does not know (nil outside loading).
+  TList* GetNewItemsList() const { return FNewItemsList; }
+  // The form-stream entries of the layout: "DockControlHeights" and the read-only "Bars".
+  void DefineLayoutProperties(Filer::TFiler* Filer);
+  void ReadDockControlHeights(Filer::TReader* Reader);
+  void WriteDockControlHeights(Filer::TWriter* Writer);
+  void ReadBars(Filer::TReader* Reader);
 
   // ---- Services: bars, items, merging, customizing, dragging and mouse tracking ------------------------------
   TdxBar* AddToolBar(bool AIsMainMenu = false, bool AAskName = false);
@@ -320,6 +340,18 @@ class TdxBarManager : public TComponent {
   void GetUniqueToolbarName(const String& ABase, String& AName);
   TdxDockControl* FindDockControl(const String& AName);
   TdxBar* GetMainMenuBar();
+  // The bar marked IsMainMenu, whatever its window; bars keep it.
+  TdxBar* GetMainMenuBarField() const { return FMainMenuBar; }
+  void SetMainMenuBarField(TdxBar* Value) { FMainMenuBar = Value; }
+  // The layout as loaded from the form, which resetting a bar reads back; nil at design time.
+  IniFiles::TMemIniFile* GetSavedState() const { return FSavedState; }
+  // True while a bar reads its links back from the saved layout: links find their items by name.
+  bool GetResetting() const { return FResetting; }
+  void SetResetting(bool Value) { FResetting = Value; }
+  void CreateBarRestoringList();
+  void DestroyBarRestoringList();
+  // The bar collection makes a new bar for merging another manager's bar.
+  TdxBar* CreateBarAsByMerging();
   TCustomdxBarControl* GetMainMenuControl();
   TCustomdxBarControl* GetBarControlFocused() const { return FFocusedBarControl; }
   void SetBarControlFocused(TCustomdxBarControl* Value) { FFocusedBarControl = Value; }
@@ -560,10 +592,13 @@ class TdxBarManager : public TComponent {
   TdxBarItemControl* FSelectedItem = nullptr;
   TCustomdxBarControl* FFocusedBarControl = nullptr;
   TCustomdxBarControl* FMouseTrackingBarControl = nullptr;
+  TComponent* FMouseTracker = nullptr;  // owned as a component: what the control framework's tracking tells
   bool FMainFormActive = false;
   bool FIsMDIMaximized = false;
   HWND FPrevActiveMDIChild = nullptr;
   TList* FBarRestoringList = nullptr;
+  TdxBar* FMainMenuBar = nullptr;
+  bool FResetting = false;
   TList* FDisabledFloatingWindows = nullptr;
   TList* FNewItemsList = nullptr;
   TObject* FHintObject = nullptr;

@@ -5,6 +5,7 @@
 #include "WinUserDraw.h"
 #include "dxBar.h"
 #include "dxBarControl.h"
+#include "dxBarDock.h"
 #include "dxBarItemControl.h"
 #include "dxBarItemControlDrawParams.h"
 #include "dxBarManager.h"
@@ -99,10 +100,10 @@ void TdxBarOffice11Painter::FillDockBackground(HDC DC, const TRect& ADestR, cons
 bool TdxBarOffice11Painter::IsSimpleMark(TCustomdxBarControl* ABarControl) { return ABarControl->GetIsMainMenu(); }
 
 // ---- Docks and toolbar backgrounds --------------------------------------------------------------------------------
-// A dock does not tell its side to the painter: it is painted as a top or bottom dock.
-void TdxBarOffice11Painter::DockControlFillBackground(TdxDockControl*, HDC DC, const TRect& ADestR,
+// The gradient runs across the dock's edge: a dock control of the application's own counts by its alignment.
+void TdxBarOffice11Painter::DockControlFillBackground(TdxDockControl* ADockControl, HDC DC, const TRect& ADestR,
                                                       const TRect& ASourceR, const TRect& AWholeR, HBRUSH, TColor) {
-  FillDockBackground(DC, ADestR, ASourceR, AWholeR, dsTop);
+  FillDockBackground(DC, ADestR, ASourceR, AWholeR, ADockControl ? ADockControl->GetDockingStyle() : dsTop);
 }
 
 void TdxBarOffice11Painter::BarDrawDockedBackground(TCustomdxBarControl* ABarControl, HDC DC, const TRect& ADestR,

@@ -6,9 +6,11 @@
 #include "SysInfo.h"
 #include "Threads.h"
 #include "WinCursor.h"
+#include "dxBarBar.h"
 #include "dxBarButton.h"
 #include "dxBarButtonControl.h"
 #include "dxBarComponents.h"
+#include "dxBarDock.h"
 #include "dxBarGroups.h"
 #include "dxBarHelpers.h"
 #include "dxBarHint.h"
@@ -108,7 +110,8 @@ void InitdxBar() {
   Started = true;
   Finalizing = false;
   RegisterClasses({TdxBarGroup::StaticClass(), TdxBarScreenTipRepository::StaticClass(), TdxBarScreenTip::StaticClass(),
-                   TdxBarLabel::StaticClass(), TdxBarSeparator::StaticClass()});
+                   TdxBarLabel::StaticClass(), TdxBarSeparator::StaticClass(), TdxBar::StaticClass(),
+                   TdxBarDockControl::StaticClass()});
   LoadUser32Procs();
   dxBarManagerList = New<TdxBarManagerList>();
   RefreshScreenBitsPerPixel();
@@ -138,6 +141,8 @@ void DonedxBar() {
   FreePatternBrush();
   FreeAndNil(dxBarManagerList);
   UnloadUser32Procs();
+  UnRegisterClass(TdxBarDockControl::StaticClass());
+  UnRegisterClass(TdxBar::StaticClass());
   UnRegisterClass(TdxBarSeparator::StaticClass());
   UnRegisterClass(TdxBarLabel::StaticClass());
   UnRegisterClass(TdxBarGroup::StaticClass());

@@ -750,6 +750,14 @@ class TWinControl : public TControl {
   virtual void DestroyWnd();
   virtual void DestroyWindowHandle();
   virtual void DestroyHandle();
+  // A control that keeps windows of its own beyond the current one (a window it shows in turns): its
+  // CreateWindowHandle may answer such a window instead of making one, which routes the window's
+  // messages to the control again; DetachWindowHandle lets the current window go without destroying
+  // it; RestoreWindowProc gives a kept window the class's own procedure back before it is destroyed,
+  // so its last messages no longer reach the control.
+  bool AdoptWindowHandle(HWND AWnd);  // false when AWnd is no window
+  HWND DetachWindowHandle();
+  void RestoreWindowProc(HWND AWnd);
   void UpdateShowing();
   void UpdateControlState();
   virtual void AlignControls(TControl* AControl, TRect& Rect);

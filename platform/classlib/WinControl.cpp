@@ -161,6 +161,30 @@ void TWinControl::DestroyWindowHandle() {
   ControlState.Exclude(csDestroyingHandle);
 }
 
+bool TWinControl::AdoptWindowHandle(HWND AWnd) {
+  if (!AWnd || !IsWindow(AWnd)) return false;
+  // The creation that asked for this window made none: nothing waits for its first message.
+  if (CreationControl == this) CreationControl = nullptr;
+  FHandle = AWnd;
+  SetPropA(AWnd, ControlProp, this);
+  SetWindowLongPtr(AWnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(FObjectInstance));
+  return true;
+}
+
+HWND TWinControl::DetachWindowHandle() {
+  HWND h = FHandle;
+  FHandle = nullptr;
+  FShowing = false;
+  return h;
+}
+
+void TWinControl::RestoreWindowProc(HWND AWnd) {
+  if (!AWnd || !IsWindow(AWnd) || AWnd == FHandle) return;
+  if (GetPropA(AWnd, ControlProp) == this) RemovePropA(AWnd, ControlProp);
+  if (reinterpret_cast<WNDPROC>(GetWindowLongPtr(AWnd, GWL_WNDPROC)) == FObjectInstance)
+    SetWindowLongPtr(AWnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc ? FDefWndProc : &DefWindowProcA));
+}
+
 void TWinControl::DestroyHandle() {
   if (!FHandle) return;
   for (TControl* c : FControls)

@@ -12,6 +12,7 @@
 #include "WinGdi.h"
 #include "WinUser.h"
 #include "dxBarHelpers.h"
+#include "dxBarUnit.h"
 
 using PixelSurface::TSurface;
 
