@@ -15,6 +15,7 @@
 #include "TSDBGrid.h"
 #include "TSGridReport.h"
 #include "Variants.h"
+#include "WinInput.h"
 
 using namespace DBGridTest;
 
@@ -31,10 +32,16 @@ class TDBExportFakeReport : public TosCustomGridReport {
 };
 IMPLEMENT_CLASS(TDBExportFakeReport)
 
-// A grid whose delimited line fails on the record with the given id.
-class TDBExportFailingGrid : public TtsDBGrid {
+// A grid whose delimited line fails on the record with the given id, and whose unbound cells show
+// "v" and the record's id.
+class TDBExportTestGrid : public TtsDBGrid {
  public:
   using TtsDBGrid::TtsDBGrid;
+  void DoCellLoaded(Integer DataCol, const Variant& DataRow, Variant& Value) override {
+    TtsDBGrid::DoCellLoaded(DataCol, DataRow, Value);
+    if (!static_cast<TtsDBCol*>(GetCols()->GetItem(DataCol))->GetDBField())
+      Value = "v" + GetDataset()->FieldByName("id")->GetAsString();
+  }
   String GetCSVRowData(const Variant& DataRow) override {
     if (GetDataset()->FieldByName("id")->GetAsInteger() == FailingId) throw std::runtime_error("disk full");
     return TtsDBGrid::GetCSVRowData(DataRow);
@@ -51,6 +58,12 @@ class DBGridExportTest : public DBGridTest {
  protected:
   void SetUp() override {
     DBGridTest::SetUp();
+    Grid->Free();
+    TestGrid = New<TDBExportTestGrid>(Form);
+    TestGrid->SetName("Grid");
+    TestGrid->SetParent(Form);
+    TestGrid->SetBounds(0, 0, 433, 413);
+    Grid = TestGrid;
     Folder = std::filesystem::temp_directory_path() / ("dbgrid-export-" + std::to_string(::getpid()));
     std::filesystem::remove_all(Folder);
     std::filesystem::create_directories(Folder);
@@ -82,6 +95,7 @@ class DBGridExportTest : public DBGridTest {
     return DBExportReadFile(Folder / "grid.xml");
   }
 
+  TDBExportTestGrid* TestGrid = nullptr;
   std::filesystem::path Folder;
 };
 
@@ -169,16 +183,11 @@ TEST_F(DBGridExportTest, PacketNamesFieldTypesFromTheFieldsAndWritesDatesInFixed
 // The walk puts the dataset back on its record and the grid shows the same rows, whether it ends or
 // fails half way; the failure reaches the caller.
 TEST_F(DBGridExportTest, WalkRestoresTheRecordTheViewAndTheControls) {
-  Grid->Free();
-  auto* grid = New<TDBExportFailingGrid>(Form);
-  grid->SetParent(Form);
-  grid->SetBounds(0, 0, 433, 413);
-  Grid = grid;
   BindNumbered(60);
   Data->SetRecNo(40);
   const String top = Grid->GetGridData()->GetBookmark(1);
   for (Integer failingId : {0, 7}) {
-    grid->FailingId = failingId;
+    TestGrid->FailingId = failingId;
     if (failingId) {
       EXPECT_THROW(CSV(), std::runtime_error);
     } else {
@@ -193,6 +202,35 @@ TEST_F(DBGridExportTest, WalkRestoresTheRecordTheViewAndTheControls) {
   }
   XML();
   EXPECT_EQ(Data->GetRecNo(), 40);
+}
+
+// A column bound to no field is plain text in the packet; its value is the cell's, empty where the
+// cell shows a picture.
+TEST_F(DBGridExportTest, UnboundColumnsWriteTheirCellValues) {
+  Grid->SetFieldState(fsCustomized);
+  Grid->SetGridColCount(2);
+  Grid->GetCols()->GetItem(1)->SetFieldName("id");
+  Grid->GetCols()->GetItem(2)->SetHeading("note");
+  BindNumbered(2);
+  Grid->SetDBCellControlType(2, Variant(BookmarkOf(2)), ctPicture);
+  EXPECT_EQ(Grid->GetXMLMetaData(), "<METADATA><FIELDS><FIELD attrname=\"id\" fieldtype=\"i4\" /><FIELD attrname=\"note\" "
+                                    "fieldtype=\"string\" /></FIELDS><PARAMS LCID=\"1033\"/></METADATA>");
+  const std::string packet = XML();
+  EXPECT_NE(packet.find("<ROW id=\"1\" note=\"v1\" />\r\n\r\n<ROW id=\"2\" note=\"\" /></ROWDATA>"), std::string::npos)
+      << packet;
+  EXPECT_EQ(CSV(), "\"id\",\"note\",\r\n\"1\",\"v1\",\r\n\"2\",\"v2\",\r\n");
+}
+
+// The file named in the save dialog is written in the format its ending names.
+TEST_F(DBGridExportTest, ExportGridWritesTheFormatTheFileNameEndsIn) {
+  BindNumbered(2);
+  for (const char* name : {"records.xml", "records.csv"}) {
+    InjectText((Folder / name).string());
+    InjectKeyPress(VK_RETURN);
+    Grid->ExportGrid();
+    EXPECT_EQ(DBExportReadFile(Folder / name).rfind(name == std::string("records.xml") ? "<?xml" : "\"id\",", 0), 0u)
+        << name;
+  }
 }
 
 TEST_F(DBGridExportTest, PacketOfTwentyRecordsOrMoreBeeps) {
