@@ -77,7 +77,10 @@ std::vector<String> XMLNames(TtsCustomDBGrid* Grid, const std::vector<Integer>& 
   return UniqueXMLNames(bases);
 }
 
-String CSVSeparator(const String& Delimiter) { return Delimiter == "#10#13" ? String("\n\r") : ExportSeparator(Delimiter); }
+// One code more than the grid control knows: "#10#13", a line feed followed by a carriage return.
+String CSVSeparator(const String& Delimiter) {
+  return Delimiter == "#10#13" ? String("\n\r") : ExportSeparator(Delimiter);
+}
 
 // The text after fieldtype= for a column: from its field's data type, plain text when unbound.
 String XMLFieldType(TtsDBCol* Col) {

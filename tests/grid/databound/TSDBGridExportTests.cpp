@@ -1,10 +1,10 @@
 // Export and printing of the data-bound grid: the delimited text and the XML data packet of the whole
 // dataset to the byte, the field types of the packet, the dataset and the grid put back after a walk
 // that ends or fails, the beep after a long packet, and what is refused without a dataset or a report.
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
+#include <string>
 
 #include <unistd.h>
 
@@ -191,8 +191,10 @@ TEST_F(DBGridExportTest, WalkRestoresTheRecordTheViewAndTheControls) {
     if (failingId) {
       EXPECT_THROW(CSV(), std::runtime_error);
     } else {
-      const std::string text = CSV();
-      EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 61);
+      // Records on screen and off it alike are read where the walk stands.
+      std::string expected = "\"id\",\"name\",\r\n";
+      for (int id = 1; id <= 60; ++id) expected += "\"" + std::to_string(id) + "\",\"r" + std::to_string(id) + "\",\r\n";
+      EXPECT_EQ(CSV(), expected);
     }
     EXPECT_EQ(Data->GetRecNo(), 40) << failingId;
     EXPECT_EQ(Grid->GetGridData()->GetBookmark(1), top) << failingId;
