@@ -30,10 +30,7 @@ void TosXMLExport::Assign(TPersistent* Source) {
   inherited::Assign(Source);
 }
 
-namespace {
-
-// A value between double quotes, its own double quotes doubled.
-String Quoted(const String& Text) {
+String ExportQuoted(const String& Text) {
   String result;
   result.reserve(Text.size() + 2);
   result += '"';
@@ -45,79 +42,12 @@ String Quoted(const String& Text) {
   return result;
 }
 
-// Redrawing off for a scope, on again however it ends.
-class TRedrawSuspension {
- public:
-  explicit TRedrawSuspension(TtsBaseGrid* Grid) : FGrid(Grid) { FGrid->SetEnableRedraw(false); }
-  ~TRedrawSuspension() { FGrid->SetEnableRedraw(true); }
-  TRedrawSuspension(const TRedrawSuspension&) = delete;
-  TRedrawSuspension& operator=(const TRedrawSuspension&) = delete;
-
- private:
-  TtsBaseGrid* FGrid;
-};
-
-}  // namespace
-
-// ---- Which columns, under which names -----------------------------------------------------------------
-String TtsCustomGrid::ExportSeparator() {
-  const String delimiter = GetExportDelimiter();
-  if (delimiter == "#9") return "\t";
-  if (delimiter == "#10") return "\n";
-  if (delimiter == "#13") return "\r";
-  return delimiter;
+String ExportSeparator(const String& Delimiter) {
+  if (Delimiter == "#9") return "\t";
+  if (Delimiter == "#10") return "\n";
+  if (Delimiter == "#13") return "\r";
+  return Delimiter;
 }
-
-std::vector<Integer> TtsCustomGrid::CSVExportCols() {
-  std::vector<Integer> cols;
-  for (Integer displayCol = 1; displayCol <= GetGridColCount(); ++displayCol) {
-    Integer dataCol = GetDataCol(displayCol);
-    TtsCol* col = FCols->GetItem(dataCol);
-    if (col->GetVisible() && col->GetControlType() != ctPicture) cols.push_back(dataCol);
-  }
-  return cols;
-}
-
-std::vector<Integer> TtsCustomGrid::XMLExportCols() {
-  std::vector<Integer> cols;
-  for (Integer dataCol = 1; dataCol <= GetGridColCount(); ++dataCol)
-    if (FCols->GetItem(dataCol)->GetControlType() != ctPicture) cols.push_back(dataCol);
-  return cols;
-}
-
-std::vector<String> TtsCustomGrid::XMLFieldNames() {
-  // An element takes every attribute name once: a repeated name is numbered from 2 on, past any
-  // name that is taken already.
-  std::vector<String> names;
-  std::set<String> taken;
-  for (Integer dataCol : XMLExportCols()) {
-    const String base = FCols->GetItem(dataCol)->XMLHeading();
-    String name = base;
-    for (Integer suffix = 2; taken.count(name); ++suffix) name = base + IntToStr(suffix);
-    taken.insert(name);
-    names.push_back(name);
-  }
-  return names;
-}
-
-TtsCustomGrid::TExportLayout TtsCustomGrid::CSVLayout() { return {CSVExportCols(), {}, ExportSeparator()}; }
-TtsCustomGrid::TExportLayout TtsCustomGrid::XMLLayout() { return {XMLExportCols(), XMLFieldNames(), {}}; }
-
-namespace {
-
-// A value in force for a scope, the one before it back however the scope ends.
-template <class T>
-class TScopedValue {
- public:
-  TScopedValue(T& Slot, T Value) : FSlot(Slot), FSaved(Slot) { FSlot = Value; }
-  ~TScopedValue() { FSlot = FSaved; }
-  TScopedValue(const TScopedValue&) = delete;
-  TScopedValue& operator=(const TScopedValue&) = delete;
-
- private:
-  T& FSlot;
-  T FSaved;
-};
 
 // XML 1.0 has no form at all for the C0 controls other than tab, line feed and carriage return, nor for
 // bytes that are not UTF-8: each becomes U+FFFD, so one odd cell cannot make the whole packet unreadable.
@@ -139,6 +69,122 @@ String XmlCharacters(const String& Text) {
   return result;
 }
 
+std::vector<String> UniqueXMLNames(const std::vector<String>& Bases) {
+  // An element takes every attribute name once: a repeated name is numbered past any name that is
+  // taken already.
+  std::vector<String> names;
+  std::set<String> taken;
+  for (const String& base : Bases) {
+    String name = base;
+    for (Integer suffix = 2; taken.count(name); ++suffix) name = base + IntToStr(suffix);
+    taken.insert(name);
+    names.push_back(name);
+  }
+  return names;
+}
+
+String XMLMetaData(const std::vector<String>& Names, const std::vector<String>& FieldTypes) {
+  String result = "<METADATA><FIELDS>";
+  for (size_t i = 0; i < Names.size(); ++i)
+    result += "<FIELD attrname=\"" + CheckForWhiteSpace(XmlCharacters(Names[i])) + "\" fieldtype=" + FieldTypes[i] + " />";
+  result += "</FIELDS><PARAMS LCID=\"1033\"/></METADATA>";
+  return result;
+}
+
+String XMLRowElement(const std::vector<String>& Names, const std::vector<String>& Values) {
+  String result = "<ROW ";
+  for (size_t i = 0; i < Names.size(); ++i) result += Names[i] + "=\"" + Values[i] + "\" ";
+  result += "/>";
+  return result;
+}
+
+String XMLPacketHead(TosXMLExport* Settings) {
+  const String encoding = Settings->GetEncoding().empty() ? String() : "encoding=\"" + Settings->GetEncoding() + "\"";
+  const String packet = Settings->GetDataPacketVersion().empty()
+                            ? String()
+                            : "<DATAPACKET Version=\"" + Settings->GetDataPacketVersion() + "\">";
+  return "<?xml version=\"" + Settings->GetVersion() + "\" " + encoding + " standalone=\"" +
+         (Settings->GetStandAlone() ? "yes" : "no") + "\"?> " + packet;
+}
+
+String ChooseExportFile(TtsBaseGrid* Grid) {
+  TOwnedPtr<TSaveDialog> dialog(New<TSaveDialog>(Grid));
+  dialog->SetFilter("CSV File (*.csv)|*.csv|XML File (*.xml)|*.xml");
+  dialog->SetFilterIndex(0);
+  dialog->SetDefaultExt("csv");
+  dialog->SetTitle("Grid Export");
+  if (!dialog->Execute()) return String();
+  const String fileName = dialog->GetFileName();
+  // Names of three characters or fewer are not taken (the folder does not count).
+  if (ExtractFileName(fileName).size() <= 3) return String();
+  return fileName;
+}
+
+bool IsXMLExportFile(const String& FileName) {
+  return FileName.size() >= 3 && LowerCase(FileName.substr(FileName.size() - 3)) == "xml";
+}
+
+namespace {
+
+// Redrawing off for a scope, on again however it ends.
+class TRedrawSuspension {
+ public:
+  explicit TRedrawSuspension(TtsBaseGrid* Grid) : FGrid(Grid) { FGrid->SetEnableRedraw(false); }
+  ~TRedrawSuspension() { FGrid->SetEnableRedraw(true); }
+  TRedrawSuspension(const TRedrawSuspension&) = delete;
+  TRedrawSuspension& operator=(const TRedrawSuspension&) = delete;
+
+ private:
+  TtsBaseGrid* FGrid;
+};
+
+}  // namespace
+
+// ---- Which columns, under which names -----------------------------------------------------------------
+String TtsCustomGrid::ExportSeparator() { return TSGrid::ExportSeparator(GetExportDelimiter()); }
+
+std::vector<Integer> TtsCustomGrid::CSVExportCols() {
+  std::vector<Integer> cols;
+  for (Integer displayCol = 1; displayCol <= GetGridColCount(); ++displayCol) {
+    Integer dataCol = GetDataCol(displayCol);
+    TtsCol* col = FCols->GetItem(dataCol);
+    if (col->GetVisible() && col->GetControlType() != ctPicture) cols.push_back(dataCol);
+  }
+  return cols;
+}
+
+std::vector<Integer> TtsCustomGrid::XMLExportCols() {
+  std::vector<Integer> cols;
+  for (Integer dataCol = 1; dataCol <= GetGridColCount(); ++dataCol)
+    if (FCols->GetItem(dataCol)->GetControlType() != ctPicture) cols.push_back(dataCol);
+  return cols;
+}
+
+std::vector<String> TtsCustomGrid::XMLFieldNames() {
+  std::vector<String> bases;
+  for (Integer dataCol : XMLExportCols()) bases.push_back(FCols->GetItem(dataCol)->XMLHeading());
+  return UniqueXMLNames(bases);
+}
+
+TtsCustomGrid::TExportLayout TtsCustomGrid::CSVLayout() { return {CSVExportCols(), {}, ExportSeparator()}; }
+TtsCustomGrid::TExportLayout TtsCustomGrid::XMLLayout() { return {XMLExportCols(), XMLFieldNames(), {}}; }
+
+namespace {
+
+// A value in force for a scope, the one before it back however the scope ends.
+template <class T>
+class TScopedValue {
+ public:
+  TScopedValue(T& Slot, T Value) : FSlot(Slot), FSaved(Slot) { FSlot = Value; }
+  ~TScopedValue() { FSlot = FSaved; }
+  TScopedValue(const TScopedValue&) = delete;
+  TScopedValue& operator=(const TScopedValue&) = delete;
+
+ private:
+  T& FSlot;
+  T FSaved;
+};
+
 }  // namespace
 
 // ---- Delimited text --------------------------------------------------------------------------------------
@@ -147,7 +193,7 @@ String TtsCustomGrid::GetCSVRowData(Integer DataRow) {
   const TExportLayout& layout = FExportLayout ? *FExportLayout : (own = CSVLayout());
   String line;
   for (Integer dataCol : layout.Cols) {
-    line += Quoted(VarToStr(GetCellValue(dataCol, DataRow)));
+    line += ExportQuoted(VarToStr(GetCellValue(dataCol, DataRow)));
     line += layout.Separator;
   }
   return line;
@@ -159,7 +205,7 @@ void TtsCustomGrid::ExportCSV(const String& FileName) {
   const TExportLayout layout = CSVLayout();
   String heading;
   for (Integer dataCol : layout.Cols) {
-    heading += Quoted(FCols->GetItem(dataCol)->GetHeading());
+    heading += ExportQuoted(FCols->GetItem(dataCol)->GetHeading());
     heading += layout.Separator;
   }
   lines->Add(heading);
@@ -172,37 +218,26 @@ void TtsCustomGrid::ExportCSV(const String& FileName) {
 
 // ---- XML data packet ---------------------------------------------------------------------------------------
 String TtsCustomGrid::GetXMLMetaData() {
-  String result = "<METADATA><FIELDS>";
-  for (const String& name : XMLFieldNames())
-    result += "<FIELD attrname=\"" + CheckForWhiteSpace(XmlCharacters(name)) + "\" fieldtype=\"string\" />";
-  result += "</FIELDS><PARAMS LCID=\"1033\"/></METADATA>";
-  return result;
+  const std::vector<String> names = XMLFieldNames();
+  return XMLMetaData(names, std::vector<String>(names.size(), "\"string\""));
 }
 
 String TtsCustomGrid::GetXMLRowData(const Variant& DataRow) {
   const Integer dataRow = DataRow.ToInteger();
   TExportLayout own;
   const TExportLayout& layout = FExportLayout ? *FExportLayout : (own = XMLLayout());
-  String result = "<ROW ";
-  for (size_t i = 0; i < layout.Cols.size(); ++i) {
-    const Integer dataCol = layout.Cols[i];
+  std::vector<String> values;
+  for (Integer dataCol : layout.Cols) {
     String value;
     if (GetCellControlType(dataCol, dataRow) != ctPicture)
       value = CheckForWhiteSpace(XmlCharacters(VarToStr(GetCellValue(dataCol, dataRow))));
-    result += layout.Names[i] + "=\"" + value + "\" ";
+    values.push_back(value);
   }
-  result += "/>";
-  return result;
+  return XMLRowElement(layout.Names, values);
 }
 
 String TtsCustomGrid::GetXMLData() {
-  TosXMLExport* settings = GetXMLExport();
-  const String encoding = settings->GetEncoding().empty() ? String() : "encoding=\"" + settings->GetEncoding() + "\"";
-  const String packet = settings->GetDataPacketVersion().empty()
-                            ? String()
-                            : "<DATAPACKET Version=\"" + settings->GetDataPacketVersion() + "\">";
-  String result = "<?xml version=\"" + settings->GetVersion() + "\" " + encoding + " standalone=\"" +
-                  (settings->GetStandAlone() ? "yes" : "no") + "\"?> " + packet;
+  String result = XMLPacketHead(GetXMLExport());
   result += GetXMLMetaData();
   result += " <ROWDATA> ";
   {
@@ -214,7 +249,7 @@ String TtsCustomGrid::GetXMLData() {
       result += GetXMLRowData(Variant(dataRow));
     }
   }
-  result += "</ROWDATA></DATAPACKET>";
+  result += XMLPacketTail;
   return result;
 }
 
@@ -226,16 +261,9 @@ void TtsCustomGrid::ExportXML(const String& FileName) {
 
 // ---- Asking for the file ---------------------------------------------------------------------------------
 void TtsCustomGrid::ExportGrid() {
-  TOwnedPtr<TSaveDialog> dialog(New<TSaveDialog>(this));
-  dialog->SetFilter("CSV File (*.csv)|*.csv|XML File (*.xml)|*.xml");
-  dialog->SetFilterIndex(0);
-  dialog->SetDefaultExt("csv");
-  dialog->SetTitle("Grid Export");
-  if (!dialog->Execute()) return;
-  const String fileName = dialog->GetFileName();
-  // Names of three characters or fewer are not taken (the folder does not count).
-  if (ExtractFileName(fileName).size() <= 3) return;
-  if (LowerCase(fileName.substr(fileName.size() - 3)) == "xml")
+  const String fileName = ChooseExportFile(this);
+  if (fileName.empty()) return;
+  if (IsXMLExportFile(fileName))
     ExportXML(fileName);
   else
     ExportCSV(fileName);

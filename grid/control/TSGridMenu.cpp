@@ -16,12 +16,12 @@ TMenuItem* FindGridItem(TPopupMenu* Menu) {
   return nullptr;
 }
 
+}  // namespace
+
 TosCustomGridReport* RequiredReport(TtsBaseGrid* Grid) {
   if (TosCustomGridReport* report = Grid->GetGridReport()) return report;
   throw Exception("Gridoak requires a GridReport component to be associated to this grid to support printing !");
 }
-
-}  // namespace
 
 // ---- Printing ----------------------------------------------------------------------------------------------
 void TtsCustomGrid::Print() { RequiredReport(this)->Print(this); }

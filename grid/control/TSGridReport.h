@@ -105,4 +105,7 @@ class TosCustomGridReport : public TComponent {
   TosReportPageMargins* FMargins = nullptr;
 };
 
+// The report component attached to the grid; without one printing is refused with an exception.
+TosCustomGridReport* RequiredReport(TtsBaseGrid* Grid);
+
 }  // namespace TSGrid
