@@ -2,7 +2,6 @@
 #include "TSGridImpl.h"
 #include <algorithm>
 #include <cctype>
-#include <functional>
 
 #include "Filer.h"
 #include "Strings.h"
@@ -16,6 +15,7 @@
 #include "TSGridCells.h"
 #include "TSGridColumns.h"
 #include "TSGridCombo.h"
+#include "TSGridLinePlace.h"
 #include "TSGridStores.h"
 #include "TypInfo.h"
 
@@ -89,12 +89,7 @@ void TtsCol::Destroy() {
   FreeAndNil(FHeadingFont);
   FreeAndNil(FButton);
   FreeAndNil(FCombo);
-  if (FGrid) {
-    if (FDateTimeDef) FGrid->RemoveDateTime(FDateTimeDef);
-    FGrid->ResetComboInit(true);
-    FGrid->ResetDateTimeInit();
-  }
-  FDateTimeDef = nullptr;
+  ReleaseLineLinks(FGrid, FDateTimeDef);
   inherited::Destroy();
 }
 
@@ -117,7 +112,7 @@ Integer TtsCol::GetMaxTextWidth() {
   return widest;
 }
 
-TtsDropDownStyle TtsCol::GetDropDownStyle() { return FCombo ? FCombo->GetDropDownStyle() : FKeptDropDownStyle; }
+TtsDropDownStyle TtsCol::GetDropDownStyle() { return LayerDropDownStyle(FCombo, FKeptDropDownStyle); }
 
 bool TtsCol::DefaultProps() {
   return FDisplayCol == GetDataCol() && FWidth == FGrid->GetDefaultColWidth() && FColor == Graphics::clNone &&
@@ -136,11 +131,11 @@ bool TtsCol::DefaultProps() {
 
 bool TtsCol::Empty() { return DefaultProps() && !FButton; }
 
-bool TtsCol::IsCurrentCol() { return FDisplayCol == FGrid->GetCurDisplayCol(); }
+TtsLinePlace TtsCol::Place() const { return TtsLinePlace::Col(FGrid, FDisplayCol); }
 
-void TtsCol::RedrawCol() {
-  if (FGrid->CheckInvalidateCol(FDisplayCol) && IsCurrentCol()) FGrid->RedisplayControl(true);
-}
+bool TtsCol::IsCurrentCol() { return Place().IsCurrent(); }
+
+void TtsCol::RedrawCol() { Place().Redraw(); }
 
 void TtsCol::RedrawHeading() { FGrid->InvalidateCell(FDisplayCol, 0); }
 
@@ -170,26 +165,14 @@ void TtsCol::SetHorzAlignment(TSCommon::TtsHorzAlignment Value) {
 }
 
 void TtsCol::SetIs3D(bool Value) {
-  if (FIs3D == Value) return;
-  FIs3D = Value;
-  FGrid->InvalidateCol(FDisplayCol);
-  if (IsCurrentCol()) FGrid->RedisplayControl(true);
+  if (TtsBaseGrid::Change(FIs3D, Value)) Place().Repaint();
 }
 
 void TtsCol::SetAllowGrayed(bool Value) {
-  if (FAllowGrayed == Value) return;
-  FAllowGrayed = Value;
-  FGrid->InvalidateCol(FDisplayCol);
-  if (IsCurrentCol()) FGrid->RedisplayControl(true);
+  if (TtsBaseGrid::Change(FAllowGrayed, Value)) Place().Repaint();
 }
 
-void TtsCol::SetReadOnly(bool Value) {
-  if (FReadOnly == Value) return;
-  FReadOnly = Value;
-  FGrid->InvalidateCol(FDisplayCol);
-  if (IsCurrentCol() || FGrid->GetCurDisplayCol() == 0)
-    FGrid->MoveToNewCol(FGrid->GetCurDisplayCol(), true, false, FGrid->CanSkipReadOnly());
-}
+void TtsCol::SetReadOnly(bool Value) { SetLineReadOnly(Place(), FReadOnly, Value); }
 
 void TtsCol::SetControlType(TtsControlType Value) {
   if (FControlType == Value) return;
@@ -201,22 +184,10 @@ void TtsCol::SetControlType(TtsControlType Value) {
   FGrid->CheckGridData(GetDataCol(), -1);
 }
 
-void TtsCol::SetButtonType(TtsButtonType Value) {
-  if (FGrid->IsComboGrid() || FButtonType == Value) return;
-  FButtonType = Value;
-  if (Value == btCombo) FGrid->CheckComboCreated();
-  FGrid->InvalidateCol(FDisplayCol);
-  if (IsCurrentCol()) {
-    FGrid->RedisplayControl(true);
-    if (Value == btDateTimeDropDown || Value == btDateTimePopup) FGrid->ResetDateTimeInit();
-  }
-}
+void TtsCol::SetButtonType(TtsButtonType Value) { SetLineButtonType(Place(), FButtonType, Value); }
 
 void TtsCol::SetDropDownStyle(TtsDropDownStyle Value) {
-  if (Value == GetDropDownStyle()) return;
-  FKeptDropDownStyle = Value;
-  if (FCombo) FCombo->SetDropDownStyle(Value);
-  if (IsCurrentCol()) FGrid->RedisplayControl(true);
+  SetLineDropDownStyle(Place(), FCombo, FKeptDropDownStyle, Value);
 }
 
 void TtsCol::SetHeadingButton(TtsColHeadingButton Value) {
@@ -240,25 +211,15 @@ void TtsCol::SetSortPicture(TtsSortPicture Value) {
 }
 
 void TtsCol::SetHeadingAlignment(TAlignment Value) {
-  if (FHeadingAlignment == Value) return;
-  FHeadingAlignment = Value;
-  FHeadingHorzAlignment = AlignmentToHorzAlignment(FHeadingAlignment, FHeadingAlign);
-  RedrawHeading();
+  if (SetLayerAlignment(FHeadingAlignment, FHeadingAlign, FHeadingHorzAlignment, Value)) RedrawHeading();
 }
 
 void TtsCol::SetHeadingAlign(bool Value) {
-  if (FHeadingAlign == Value) return;
-  FHeadingAlign = Value;
-  FHeadingHorzAlignment = AlignmentToHorzAlignment(FHeadingAlignment, FHeadingAlign);
-  RedrawHeading();
+  if (SetLayerAlign(FHeadingAlignment, FHeadingAlign, FHeadingHorzAlignment, Value)) RedrawHeading();
 }
 
 void TtsCol::SetHeadingHorzAlignment(TSCommon::TtsHorzAlignment Value) {
-  if (FHeadingHorzAlignment == Value) return;
-  FHeadingHorzAlignment = Value;
-  FHeadingAlignment = HorzAlignmentToAlignment(Value);
-  FHeadingAlign = Value != TSCommon::htaDefault;
-  RedrawHeading();
+  if (SetLayerHorzAlignment(FHeadingAlignment, FHeadingAlign, FHeadingHorzAlignment, Value)) RedrawHeading();
 }
 
 void TtsCol::SetHeading(const String& Value) {
@@ -274,11 +235,7 @@ void TtsCol::SetMaxLength(Integer Value) {
   FGrid->SetMaxTextLength(FDisplayCol, Value);
 }
 
-void TtsCol::SetMaskName(const String& Value) {
-  if (FMaskName == Value) return;
-  FMaskName = Value;
-  if (GetDataCol() == FGrid->GetCurDataCol()) FGrid->SetControlMask();
-}
+void TtsCol::SetMaskName(const String& Value) { SetLineMaskName(Place(), FMaskName, Value); }
 
 void TtsCol::SetCheckBoxValues(const String& Value) {
   if (FCheckBoxValues == Value) return;
@@ -293,40 +250,12 @@ void TtsCol::SetCheckBoxValues(const String& Value) {
   }
 }
 
-void TtsCol::SetStretchPicture(TtsDrawOption Value) {
-  if (FStretchPicture == Value) return;
-  FStretchPicture = Value;
-  FGrid->CheckInvalidateCol(FDisplayCol);
-}
+void TtsCol::SetStretchPicture(TtsDrawOption Value) { SetLinePicture(Place(), FStretchPicture, Value); }
+void TtsCol::SetShrinkPicture(TtsDrawOption Value) { SetLinePicture(Place(), FShrinkPicture, Value); }
+void TtsCol::SetCenterPicture(TtsDrawOption Value) { SetLinePicture(Place(), FCenterPicture, Value); }
+void TtsCol::SetKeepAspectRatio(TtsDrawOption Value) { SetLinePicture(Place(), FKeepAspectRatio, Value); }
 
-void TtsCol::SetShrinkPicture(TtsDrawOption Value) {
-  if (FShrinkPicture == Value) return;
-  FShrinkPicture = Value;
-  FGrid->CheckInvalidateCol(FDisplayCol);
-}
-
-void TtsCol::SetCenterPicture(TtsDrawOption Value) {
-  if (FCenterPicture == Value) return;
-  FCenterPicture = Value;
-  FGrid->CheckInvalidateCol(FDisplayCol);
-}
-
-void TtsCol::SetKeepAspectRatio(TtsDrawOption Value) {
-  if (FKeepAspectRatio == Value) return;
-  FKeepAspectRatio = Value;
-  FGrid->CheckInvalidateCol(FDisplayCol);
-}
-
-void TtsCol::SetDateTimeDef(TtsDateTimeDefComponent* Value) {
-  if (FDateTimeDef == Value) return;
-  if (IsCurrentCol())
-    FGrid->ResetDateTimeInit();
-  else
-    FGrid->CheckLastUsedDateTime(FDateTimeDef);
-  if (FDateTimeDef) FGrid->RemoveDateTime(FDateTimeDef);
-  FDateTimeDef = Value;
-  if (Value) FGrid->AddDateTime(Value);
-}
+void TtsCol::SetDateTimeDef(TtsDateTimeDefComponent* Value) { SetLineDateTimeDef(Place(), FDateTimeDef, Value); }
 
 void TtsCol::SetWidth(Integer Value) {
   FAssignedWidth = Value;
@@ -412,38 +341,10 @@ void TtsCol::SetSelected(bool Value) {
 }
 
 void TtsCol::SetAutoCreateFont(bool Value) {
-  if (FAutoCreateFont == Value) return;
-  FAutoCreateFont = Value;
-  Integer dataCol = GetDataCol();
-  if (Value) {
-    FGrid->GetColFontFollowers()->AddItem(dataCol);
-  } else {
-    FGrid->GetColFontFollowers()->Remove(dataCol);
-    RemoveFonts();
-  }
+  if (SetLineAutoCreateFont(Place(), FAutoCreateFont, Value)) RemoveFonts();
 }
 
 // ---- Fonts ------------------------------------------------------------------------------------------
-namespace {
-
-// The font answer shared by the cell font and the heading font: the own copy is made while the grid
-// is read or the column follows automatically, and a stale following copy is dropped otherwise.
-TFont* FollowedFont(TtsBaseGrid* Grid, TFont*& Own, bool Following, bool AutoCreate, TFont* GridFont,
-                    const std::function<void(TFont*)>& Update) {
-  if (Grid->Writing() && Following) return nullptr;
-  if (!Own && (Grid->Reading() || AutoCreate)) {
-    Update(GridFont);
-    return Own;
-  }
-  if (Own && Following && !AutoCreate && !Grid->Reading()) {
-    Update(nullptr);
-    return nullptr;
-  }
-  return Own;
-}
-
-}  // namespace
-
 TFont* TtsCol::GetFont() {
   return FollowedFont(FGrid, FFont, FParentFont, FAutoCreateFont, FGrid->GetFont(),
                       [this](TFont* F) { UpdateFont(F); });
@@ -514,10 +415,7 @@ void TtsCol::RemoveFonts() {
 }
 
 void TtsCol::FontChange(TObject*) {
-  if (!GetChangeFont()) return;
-  FParentFont = false;
-  RedrawCol();
-  FGrid->UpdateCellFonts();
+  if (GetChangeFont()) LineFontChanged(Place(), FParentFont);
 }
 
 void TtsCol::HeadingFontChange(TObject*) {
@@ -528,14 +426,7 @@ void TtsCol::HeadingFontChange(TObject*) {
 
 // ---- Combo and column button ------------------------------------------------------------------------
 void TtsCol::SetCombo(TtsCombo* Value) {
-  if (FGrid->IsComboGrid() || (Value && Value == FCombo)) return;
-  if (!Value) {
-    ResetCombo();
-    return;
-  }
-  AssignCombo();
-  FCombo->Assign(Value);
-  FGrid->ComboAssigned(FCombo, IsCurrentCol());
+  SetLineCombo(Place(), FCombo, Value, [this] { AssignCombo(); }, [this] { ResetCombo(); });
 }
 
 void TtsCol::AssignCombo() {
@@ -555,9 +446,7 @@ void TtsCol::ResetCombo() {
 }
 
 void TtsCol::SetParentCombo(bool Value) {
-  if (FParentCombo == Value) return;
-  FParentCombo = Value;
-  if (Value) SetCombo(nullptr);
+  if (SetLayerParentCombo(FParentCombo, Value)) SetCombo(nullptr);
 }
 
 void TtsCol::CreateButton(TBitmap* Bitmap, TColor TransparentColor, Integer Width, Integer Height) {

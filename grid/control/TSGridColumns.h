@@ -12,6 +12,7 @@ namespace TSGrid {
 
 class TtsBaseGrid;
 class TtsCombo;
+class TtsLinePlace;
 class TtsNormalButton;
 class TtsCustomButton;
 
@@ -180,6 +181,7 @@ class TtsCol : public TPersistent {
   // Redraws the column, and the in-place control when it is the current column.
   void RedrawCol();
   bool IsCurrentCol();
+  TtsLinePlace Place() const;
 
  private:
   friend class TtsGridCols;

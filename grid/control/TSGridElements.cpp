@@ -260,14 +260,10 @@ void TtsCustomPropElement::SetButtonType(TtsButtonType Value) {
   if ((Value == btDateTimeDropDown || Value == btDateTimePopup) && GetGrid()) GetGrid()->ResetDateTimeInit();
 }
 
-TtsDropDownStyle TtsCustomPropElement::GetDropDownStyle() {
-  return FCombo ? FCombo->GetDropDownStyle() : KeptDropDownStyle;
-}
+TtsDropDownStyle TtsCustomPropElement::GetDropDownStyle() { return LayerDropDownStyle(FCombo, KeptDropDownStyle); }
 
 void TtsCustomPropElement::SetDropDownStyle(TtsDropDownStyle Value) {
-  if (Value == GetDropDownStyle()) return;
-  KeptDropDownStyle = Value;
-  if (FCombo) FCombo->SetDropDownStyle(Value);
+  SetLayerDropDownStyle(FCombo, KeptDropDownStyle, Value);
 }
 
 void TtsCustomPropElement::AssignCombo() {
@@ -295,9 +291,7 @@ void TtsCustomPropElement::SetCombo(TtsCombo* Value) {
 }
 
 void TtsCustomPropElement::SetParentCombo(bool Value) {
-  if (ParentCombo == Value) return;
-  ParentCombo = Value;
-  if (Value) SetCombo(nullptr);
+  if (SetLayerParentCombo(ParentCombo, Value)) SetCombo(nullptr);
 }
 
 void TtsCustomPropElement::SetDateTimeDef(TtsDateTimeDefComponent* Value) {

@@ -5,6 +5,7 @@
 #include "TSGridBase.h"
 #include "TSGridCells.h"
 #include "TSGridCombo.h"
+#include "TSGridLinePlace.h"
 #include "TSGridRows.h"
 #include "TSGridStores.h"
 #include "TypInfo.h"
@@ -81,12 +82,7 @@ void TtsRow::Construct() {
 void TtsRow::Destroy() {
   FreeAndNil(FFont);
   FreeAndNil(FCombo);
-  if (FGrid) {
-    if (FDateTimeDef) FGrid->RemoveDateTime(FDateTimeDef);
-    FGrid->ResetComboInit(true);
-    FGrid->ResetDateTimeInit();
-  }
-  FDateTimeDef = nullptr;
+  ReleaseLineLinks(FGrid, FDateTimeDef);
   inherited::Destroy();
 }
 
@@ -96,19 +92,11 @@ bool TtsRow::GetFixed() { return GetDisplayRow() <= FGrid->GetFixedDataRowCount(
 bool TtsRow::GetSelected() { return FGrid->GetRowSelection()->GetSelected(GetDisplayRow()); }
 bool TtsRow::GetChanged() { return FGrid->GetRowChanged(FDataRow); }
 bool TtsRow::StoreDisplayRow() { return GetDisplayRow() != FDataRow; }
-TtsDropDownStyle TtsRow::GetDropDownStyle() { return FCombo ? FCombo->GetDropDownStyle() : FKeptDropDownStyle; }
+TtsDropDownStyle TtsRow::GetDropDownStyle() { return LayerDropDownStyle(FCombo, FKeptDropDownStyle); }
 
 TFont* TtsRow::GetFont() {
-  if (FGrid->Writing() && FParentFont) return nullptr;
-  if (!FFont && (FGrid->Reading() || FAutoCreateFont)) {
-    UpdateFont(FGrid->GetFont());
-    return FFont;
-  }
-  if (FFont && FParentFont && !FAutoCreateFont && !FGrid->Reading()) {
-    UpdateFont(nullptr);
-    return nullptr;
-  }
-  return FFont;
+  return FollowedFont(FGrid, FFont, FParentFont, FAutoCreateFont, FGrid->GetFont(),
+                      [this](TFont* F) { UpdateFont(F); });
 }
 
 bool TtsRow::DefaultProps() {
@@ -121,16 +109,11 @@ bool TtsRow::DefaultProps() {
          FSpinOptions == AllSpinOptions && FSpinIncrement == 1.0 && !FDateTimeDef;
 }
 
-bool TtsRow::IsCurrentRow() { return GetDisplayRow() == FGrid->GetCurDisplayRow(); }
+TtsLinePlace TtsRow::Place() const { return TtsLinePlace::Row(FGrid, FDataRow); }
 
-void TtsRow::RedrawRow() {
-  if (FGrid->CheckInvalidateRow(GetDisplayRow()) && IsCurrentRow()) FGrid->RedisplayControl(true);
-}
+bool TtsRow::IsCurrentRow() { return Place().IsCurrent(); }
 
-void TtsRow::InvalidateRow() {
-  FGrid->InvalidateRow(GetDisplayRow());
-  if (IsCurrentRow()) FGrid->RedisplayControl(true);
-}
+void TtsRow::RedrawRow() { Place().Redraw(); }
 
 void TtsRow::SetColor(TColor Value) {
   if (TtsBaseGrid::Change(FColor, Value)) RedrawRow();
@@ -157,16 +140,10 @@ void TtsRow::SetHorzAlignment(TSCommon::TtsHorzAlignment Value) {
 }
 
 void TtsRow::SetIs3D(bool Value) {
-  if (TtsBaseGrid::Change(FIs3D, Value)) InvalidateRow();
+  if (TtsBaseGrid::Change(FIs3D, Value)) Place().Repaint();
 }
 
-void TtsRow::SetReadOnly(bool Value) {
-  if (FReadOnly == Value) return;
-  FReadOnly = Value;
-  FGrid->InvalidateRow(GetDisplayRow());
-  if (IsCurrentRow() || FGrid->GetCurDisplayRow() == 0)
-    FGrid->MoveToNewRow(FGrid->GetCurDisplayRow(), true, false, FGrid->CanSkipReadOnly());
-}
+void TtsRow::SetReadOnly(bool Value) { SetLineReadOnly(Place(), FReadOnly, Value); }
 
 void TtsRow::SetControlType(TtsControlType Value) {
   if (FControlType == Value) return;
@@ -181,64 +158,19 @@ void TtsRow::SetControlType(TtsControlType Value) {
   FGrid->CheckGridData(-1, FDataRow);
 }
 
-void TtsRow::SetButtonType(TtsButtonType Value) {
-  if (FGrid->IsComboGrid() || FButtonType == Value) return;
-  FButtonType = Value;
-  if (Value == btCombo) FGrid->CheckComboCreated();
-  FGrid->InvalidateRow(GetDisplayRow());
-  if (IsCurrentRow()) {
-    FGrid->RedisplayControl(true);
-    if (Value == btDateTimeDropDown || Value == btDateTimePopup) FGrid->ResetDateTimeInit();
-  }
-}
+void TtsRow::SetButtonType(TtsButtonType Value) { SetLineButtonType(Place(), FButtonType, Value); }
 
 void TtsRow::SetDropDownStyle(TtsDropDownStyle Value) {
-  if (Value == GetDropDownStyle()) return;
-  FKeptDropDownStyle = Value;
-  if (FCombo) FCombo->SetDropDownStyle(Value);
-  if (IsCurrentRow()) FGrid->RedisplayControl(true);
+  SetLineDropDownStyle(Place(), FCombo, FKeptDropDownStyle, Value);
 }
 
-void TtsRow::SetMaskName(const String& Value) {
-  if (FMaskName == Value) return;
-  FMaskName = Value;
-  if (FDataRow == FGrid->GetCurDataRow()) FGrid->SetControlMask();
-}
+void TtsRow::SetMaskName(const String& Value) { SetLineMaskName(Place(), FMaskName, Value); }
+void TtsRow::SetStretchPicture(TtsDrawOption Value) { SetLinePicture(Place(), FStretchPicture, Value); }
+void TtsRow::SetShrinkPicture(TtsDrawOption Value) { SetLinePicture(Place(), FShrinkPicture, Value); }
+void TtsRow::SetCenterPicture(TtsDrawOption Value) { SetLinePicture(Place(), FCenterPicture, Value); }
+void TtsRow::SetKeepAspectRatio(TtsDrawOption Value) { SetLinePicture(Place(), FKeepAspectRatio, Value); }
 
-void TtsRow::SetStretchPicture(TtsDrawOption Value) {
-  if (FStretchPicture == Value) return;
-  FStretchPicture = Value;
-  FGrid->CheckInvalidateRow(GetDisplayRow());
-}
-
-void TtsRow::SetShrinkPicture(TtsDrawOption Value) {
-  if (FShrinkPicture == Value) return;
-  FShrinkPicture = Value;
-  FGrid->CheckInvalidateRow(GetDisplayRow());
-}
-
-void TtsRow::SetCenterPicture(TtsDrawOption Value) {
-  if (FCenterPicture == Value) return;
-  FCenterPicture = Value;
-  FGrid->CheckInvalidateRow(GetDisplayRow());
-}
-
-void TtsRow::SetKeepAspectRatio(TtsDrawOption Value) {
-  if (FKeepAspectRatio == Value) return;
-  FKeepAspectRatio = Value;
-  FGrid->CheckInvalidateRow(GetDisplayRow());
-}
-
-void TtsRow::SetDateTimeDef(TtsDateTimeDefComponent* Value) {
-  if (FDateTimeDef == Value) return;
-  if (IsCurrentRow())
-    FGrid->ResetDateTimeInit();
-  else
-    FGrid->CheckLastUsedDateTime(FDateTimeDef);
-  if (FDateTimeDef) FGrid->RemoveDateTime(FDateTimeDef);
-  FDateTimeDef = Value;
-  if (Value) FGrid->AddDateTime(Value);
-}
+void TtsRow::SetDateTimeDef(TtsDateTimeDefComponent* Value) { SetLineDateTimeDef(Place(), FDateTimeDef, Value); }
 
 void TtsRow::SetSelected(bool Value) {
   if (Value != GetSelected()) FGrid->SelectRows(GetDisplayRow(), GetDisplayRow(), Value);
@@ -313,14 +245,7 @@ void TtsRow::SetVisible(bool Value) {
 }
 
 void TtsRow::SetAutoCreateFont(bool Value) {
-  if (FAutoCreateFont == Value) return;
-  FAutoCreateFont = Value;
-  if (Value) {
-    FGrid->GetRowFontFollowers()->AddItem(FDataRow);
-  } else {
-    FGrid->GetRowFontFollowers()->Remove(FDataRow);
-    RemoveFonts();
-  }
+  if (SetLineAutoCreateFont(Place(), FAutoCreateFont, Value)) RemoveFonts();
 }
 
 // ---- Fonts ------------------------------------------------------------------------------------------
@@ -356,10 +281,7 @@ void TtsRow::RemoveFonts() {
 }
 
 void TtsRow::FontChange(TObject*) {
-  if (!GetChangeFont()) return;
-  FParentFont = false;
-  RedrawRow();
-  FGrid->UpdateCellFonts();
+  if (GetChangeFont()) LineFontChanged(Place(), FParentFont);
 }
 
 // ---- Combo ------------------------------------------------------------------------------------------
@@ -386,20 +308,11 @@ void TtsRow::ResetCombo() {
 }
 
 void TtsRow::SetCombo(TtsCombo* Value) {
-  if (FGrid->IsComboGrid() || (Value && Value == FCombo)) return;
-  if (!Value) {
-    ResetCombo();
-    return;
-  }
-  AssignCombo();
-  FCombo->Assign(Value);
-  FGrid->ComboAssigned(FCombo, IsCurrentRow());
+  SetLineCombo(Place(), FCombo, Value, [this] { AssignCombo(); }, [this] { ResetCombo(); });
 }
 
 void TtsRow::SetParentCombo(bool Value) {
-  if (FParentCombo == Value) return;
-  FParentCombo = Value;
-  if (Value) SetCombo(nullptr);
+  if (SetLayerParentCombo(FParentCombo, Value)) SetCombo(nullptr);
 }
 
 // ---- Assignment -------------------------------------------------------------------------------------

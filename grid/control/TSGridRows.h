@@ -12,6 +12,7 @@ namespace TSGrid {
 
 class TtsBaseGrid;
 class TtsCombo;
+class TtsLinePlace;
 
 class TtsRow : public TPersistent {
   DECLARE_CLASS(TtsRow, TPersistent)
@@ -124,8 +125,8 @@ class TtsRow : public TPersistent {
  private:
   friend class TtsGridRows;
   friend class TtsBaseGrid;
+  TtsLinePlace Place() const;
   void RedrawRow();
-  void InvalidateRow();
   bool IsCurrentRow();
   void ReadAlignment(Filer::TReader* Reader);
   void ReadAlign(Filer::TReader* Reader);
