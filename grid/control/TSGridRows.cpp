@@ -3,6 +3,7 @@
 #include "Filer.h"
 #include "Streams.h"
 #include "TSGridBase.h"
+#include "TSGridCellSettings.h"
 #include "TSGridCells.h"
 #include "TSGridCombo.h"
 #include "TSGridLinePlace.h"
@@ -14,63 +15,25 @@
 namespace TSGrid {
 
 IMPLEMENT_CLASS_PUBLISHED(TtsRow) {
-  d.Property("ButtonType", &TtsRow::GetButtonType, &TtsRow::SetButtonType).Default(btDefault);
-  d.Property("DateTimeDef", &TtsRow::GetDateTimeDef, &TtsRow::SetDateTimeDef);
-  d.Property("CenterPicture", &TtsRow::GetCenterPicture, &TtsRow::SetCenterPicture).Default(dopDefault);
-  d.Property("Color", &TtsRow::GetColor, &TtsRow::SetColor).Default(Graphics::clNone).Type(Graphics::ColorTypeInfo());
-  d.Property("ControlType", &TtsRow::GetControlType, &TtsRow::SetControlType).Default(ctDefault);
-  d.Property("DisplayRow", &TtsRow::GetDisplayRow, &TtsRow::SetDisplayRow).Stored(&TtsRow::StoreDisplayRowConst);
-  d.Property("DropDownStyle", &TtsRow::GetDropDownStyle, &TtsRow::SetDropDownStyle).Default(ddDropDown);
-  d.Property("Font", &TtsRow::GetFont, &TtsRow::SetFont);
-  d.Property("Height", &TtsRow::GetHeight, &TtsRow::SetHeight).Default(14);
-  d.Property("HorzAlignment", &TtsRow::GetHorzAlignment, &TtsRow::SetHorzAlignment).Default(TSCommon::htaDefault);
-  d.Property("Is3D", &TtsRow::GetIs3D, &TtsRow::SetIs3D).Default(false);
-  d.Property("KeepAspectRatio", &TtsRow::GetKeepAspectRatio, &TtsRow::SetKeepAspectRatio).Default(dopDefault);
-  d.Property("MaskName", &TtsRow::GetMaskName, &TtsRow::SetMaskName);
-  d.Property("ParentCombo", &TtsRow::GetParentCombo, &TtsRow::SetParentCombo).Default(true);
-  d.Property("ParentFont", &TtsRow::GetParentFont, &TtsRow::SetParentFont).Default(true);
-  d.Property("ReadOnly", &TtsRow::GetReadOnly, &TtsRow::SetReadOnly).Default(false);
-  d.Property("ShrinkPicture", &TtsRow::GetShrinkPicture, &TtsRow::SetShrinkPicture).Default(dopDefault);
-  d.Property("SpinIncrement", &TtsRow::GetSpinIncrement, &TtsRow::SetSpinIncrement)
-      .Stored(&TtsRow::StoreSpinIncrement);
-  d.Property("SpinOptions", &TtsRow::GetSpinOptions, &TtsRow::SetSpinOptions).Default(AllSpinOptions);
-  d.Property("StretchPicture", &TtsRow::GetStretchPicture, &TtsRow::SetStretchPicture).Default(dopDefault);
-  d.Property("VertAlignment", &TtsRow::GetVertAlignment, &TtsRow::SetVertAlignment).Default(TSCommon::vtaDefault);
-  d.Property("Visible", &TtsRow::GetVisible, &TtsRow::SetVisible).Default(true);
-  d.Property("WordWrap", &TtsRow::GetWordWrap, &TtsRow::SetWordWrap).Default(wwDefault);
+  PublishCellSettings<TtsRow>(d, false, [&](std::string_view Next) {
+    if (Next == "DropDownStyle")
+      d.Property("DisplayRow", &TtsRow::GetDisplayRow, &TtsRow::SetDisplayRow).Stored(&TtsRow::StoreDisplayRowConst);
+    else if (Next == "HorzAlignment")
+      d.Property("Height", &TtsRow::GetHeight, &TtsRow::SetHeight).Default(14);
+    else if (Next == "WordWrap")
+      d.Property("Visible", &TtsRow::GetVisible, &TtsRow::SetVisible).Default(true);
+  });
 }
 
 IMPLEMENT_CLASS_PUBLISHED(TtsDesignRow) {
-  d.Property("ButtonType", &TtsDesignRow::GetButtonType, &TtsDesignRow::SetButtonType).Default(btDefault);
-  d.Property("DateTimeDef", &TtsDesignRow::GetDateTimeDef, &TtsDesignRow::SetDateTimeDef);
-  d.Property("CenterPicture", &TtsDesignRow::GetCenterPicture, &TtsDesignRow::SetCenterPicture).Default(dopDefault);
-  d.Property("Color", &TtsDesignRow::GetColor, &TtsDesignRow::SetColor)
-      .Default(Graphics::clNone)
-      .Type(Graphics::ColorTypeInfo());
-  d.Property("ControlType", &TtsDesignRow::GetControlType, &TtsDesignRow::SetControlType).Default(ctDefault);
-  d.Property("DisplayRow", &TtsDesignRow::GetDisplayRow, &TtsDesignRow::SetDisplayRow);
-  d.Property("DropDownStyle", &TtsDesignRow::GetDropDownStyle, &TtsDesignRow::SetDropDownStyle).Default(ddDropDown);
-  d.Property("Font", &TtsDesignRow::GetFont, &TtsDesignRow::SetFont);
-  d.Property("Height", &TtsDesignRow::GetHeight, &TtsDesignRow::SetHeight);
-  d.Property("HorzAlignment", &TtsDesignRow::GetHorzAlignment, &TtsDesignRow::SetHorzAlignment)
-      .Default(TSCommon::htaDefault);
-  d.Property("Is3D", &TtsDesignRow::GetIs3D, &TtsDesignRow::SetIs3D).Default(false);
-  d.Property("KeepAspectRatio", &TtsDesignRow::GetKeepAspectRatio, &TtsDesignRow::SetKeepAspectRatio)
-      .Default(dopDefault);
-  d.Property("MaskName", &TtsDesignRow::GetMaskName, &TtsDesignRow::SetMaskName);
-  d.Property("ParentCombo", &TtsDesignRow::GetParentCombo, &TtsDesignRow::SetParentCombo).Default(true);
-  d.Property("ParentFont", &TtsDesignRow::GetParentFont, &TtsDesignRow::SetParentFont).Default(true);
-  d.Property("ReadOnly", &TtsDesignRow::GetReadOnly, &TtsDesignRow::SetReadOnly).Default(false);
-  d.Property("ShrinkPicture", &TtsDesignRow::GetShrinkPicture, &TtsDesignRow::SetShrinkPicture).Default(dopDefault);
-  d.Property("SpinIncrement", &TtsDesignRow::GetSpinIncrement, &TtsDesignRow::SetSpinIncrement)
-      .Stored(&TtsDesignRow::StoreSpinIncrement);
-  d.Property("SpinOptions", &TtsDesignRow::GetSpinOptions, &TtsDesignRow::SetSpinOptions).Default(AllSpinOptions);
-  d.Property("StretchPicture", &TtsDesignRow::GetStretchPicture, &TtsDesignRow::SetStretchPicture)
-      .Default(dopDefault);
-  d.Property("VertAlignment", &TtsDesignRow::GetVertAlignment, &TtsDesignRow::SetVertAlignment)
-      .Default(TSCommon::vtaDefault);
-  d.Property("Visible", &TtsDesignRow::GetVisible, &TtsDesignRow::SetVisible).Default(true);
-  d.Property("WordWrap", &TtsDesignRow::GetWordWrap, &TtsDesignRow::SetWordWrap).Default(wwDefault);
+  PublishCellSettings<TtsDesignRow>(d, false, [&](std::string_view Next) {
+    if (Next == "DropDownStyle")
+      d.Property("DisplayRow", &TtsDesignRow::GetDisplayRow, &TtsDesignRow::SetDisplayRow);
+    else if (Next == "HorzAlignment")
+      d.Property("Height", &TtsDesignRow::GetHeight, &TtsDesignRow::SetHeight);
+    else if (Next == "WordWrap")
+      d.Property("Visible", &TtsDesignRow::GetVisible, &TtsDesignRow::SetVisible).Default(true);
+  });
 }
 
 // ---- TtsRow -----------------------------------------------------------------------------------------
