@@ -110,16 +110,8 @@ void TtsCell::Assign(TPersistent* Source) {
 
 void TtsCell::DefineProperties(Filer::TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  Filer->DefineBinaryProperty(
-      "Combo",
-      [this](Streams::TStream* Stream) {
-        ReadComboEntry(Stream, GetCombo(), [this] {
-          AssignCombo();
-          return GetCombo();
-        });
-      },
-      [this](Streams::TStream* Stream) { Stream->WriteComponent(GetCombo()->GetGrid()); },
-      GetCombo() && GetButtonType() == btCombo);
+  DefineComboProperty(
+      Filer, [this] { return GetCombo(); }, [this] { AssignCombo(); }, GetCombo() && GetButtonType() == btCombo);
 }
 
 // ---- TtsCurrentCell ---------------------------------------------------------------------------------

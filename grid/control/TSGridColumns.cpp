@@ -622,22 +622,13 @@ void TtsCol::DefineProperties(Filer::TFiler* Filer) {
   Filer->DefineProperty("Align", Filer::TReaderProc(this, &TtsCol::ReadAlign), nullptr, false);
   Filer->DefineProperty("HeadingAlignment", Filer::TReaderProc(this, &TtsCol::ReadHeadingAlignment), nullptr, false);
   Filer->DefineProperty("HeadingAlign", Filer::TReaderProc(this, &TtsCol::ReadHeadingAlign), nullptr, false);
-  Filer->DefineBinaryProperty("Combo", Filer::TStreamProc(this, &TtsCol::ReadCombo),
-                              Filer::TStreamProc(this, &TtsCol::WriteCombo), FCombo && FButtonType == btCombo);
+  DefineComboProperty(
+      Filer, [this] { return FCombo; }, [this] { AssignCombo(); }, FCombo && FButtonType == btCombo);
 }
 
 void TtsCol::ReadAlignment(Filer::TReader* Reader) { SetAlignment(ReadAlignmentIdent(Reader)); }
 void TtsCol::ReadAlign(Filer::TReader* Reader) { SetAlign(Reader->ReadBoolean()); }
 void TtsCol::ReadHeadingAlignment(Filer::TReader* Reader) { SetHeadingAlignment(ReadAlignmentIdent(Reader)); }
 void TtsCol::ReadHeadingAlign(Filer::TReader* Reader) { SetHeadingAlign(Reader->ReadBoolean()); }
-
-void TtsCol::ReadCombo(Streams::TStream* Stream) {
-  ReadComboEntry(Stream, FCombo, [this] {
-    AssignCombo();
-    return FCombo;
-  });
-}
-
-void TtsCol::WriteCombo(Streams::TStream* Stream) { Stream->WriteComponent(FCombo->GetGrid()); }
 
 }  // namespace TSGrid

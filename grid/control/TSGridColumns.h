@@ -191,8 +191,6 @@ class TtsCol : public TPersistent {
   void ReadAlign(Filer::TReader* Reader);
   void ReadHeadingAlignment(Filer::TReader* Reader);
   void ReadHeadingAlign(Filer::TReader* Reader);
-  void ReadCombo(Streams::TStream* Stream);
-  void WriteCombo(Streams::TStream* Stream);
   String HTMLAlignment();
 
   TtsBaseGrid* FGrid;

@@ -359,15 +359,8 @@ void TtsRow::DefineProperties(Filer::TFiler* Filer) {
   inherited::DefineProperties(Filer);
   Filer->DefineProperty("Alignment", Filer::TReaderProc(this, &TtsRow::ReadAlignment), nullptr, false);
   Filer->DefineProperty("Align", Filer::TReaderProc(this, &TtsRow::ReadAlign), nullptr, false);
-  Filer->DefineBinaryProperty(
-      "Combo",
-      [this](Streams::TStream* Stream) {
-        ReadComboEntry(Stream, FCombo, [this] {
-          AssignCombo();
-          return FCombo;
-        });
-      },
-      [this](Streams::TStream* Stream) { Stream->WriteComponent(FCombo->GetGrid()); }, FCombo && FButtonType == btCombo);
+  DefineComboProperty(
+      Filer, [this] { return FCombo; }, [this] { AssignCombo(); }, FCombo && FButtonType == btCombo);
 }
 
 void TtsRow::ReadAlignment(Filer::TReader* Reader) { SetAlignment(ReadAlignmentIdent(Reader)); }
@@ -455,16 +448,8 @@ void TtsDesignRow::Assign(TPersistent* Source) {
 
 void TtsDesignRow::DefineProperties(Filer::TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  Filer->DefineBinaryProperty(
-      "Combo",
-      [this](Streams::TStream* Stream) {
-        ReadComboEntry(Stream, GetCombo(), [this] {
-          AssignCombo();
-          return GetCombo();
-        });
-      },
-      [this](Streams::TStream* Stream) { Stream->WriteComponent(GetCombo()->GetGrid()); },
-      GetCombo() && GetButtonType() == btCombo);
+  DefineComboProperty(
+      Filer, [this] { return GetCombo(); }, [this] { AssignCombo(); }, GetCombo() && GetButtonType() == btCombo);
 }
 
 }  // namespace TSGrid
