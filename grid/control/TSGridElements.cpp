@@ -431,6 +431,12 @@ TtsCustomPropElement* TtsCustomPropSet::CreateElement(TtsVarRecArray, Integer) {
 void TtsCustomPropSet::DeleteElement(TtsCustomPropElement*) { AbstractCall(); }
 bool TtsCustomPropSet::CheckDelete(TtsCustomPropElement*) { AbstractCall(); }
 
+bool TtsCustomPropSet::DeleteIfEmpty(TtsCustomPropElement* Element) {
+  if (!Element->Empty()) return false;
+  DeleteElement(Element);
+  return true;
+}
+
 bool TtsCustomPropSet::SetProperty(TtsVarRecArray Key, Integer KeyHigh, TtsCustomPropElement*& Element,
                                    const Variant& Value, TtsProperty Kind, Integer Index, bool) {
   return DoSetProperty(Key, KeyHigh, Element, Value, Kind, Index);
@@ -535,11 +541,7 @@ void TtsCellPropSet::DeleteElement(TtsCustomPropElement* Element) {
   Remove({cell->GetDataCol(), cell->GetDataRow()});
 }
 
-bool TtsCellPropSet::CheckDelete(TtsCustomPropElement* Element) {
-  if (!Element->Empty()) return false;
-  DeleteElement(Element);
-  return true;
-}
+bool TtsCellPropSet::CheckDelete(TtsCustomPropElement* Element) { return DeleteIfEmpty(Element); }
 
 TtsCellElement* TtsCellPropSet::GetCell(Integer DataCol, Integer DataRow) {
   return static_cast<TtsCellElement*>(Get({DataCol, DataRow}));
