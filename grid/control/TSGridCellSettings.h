@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "Graphics.h"
+#include "TSCommon.h"
 #include "TSGridTypes.h"
 #include "TypInfo.h"
 
@@ -44,6 +45,17 @@ void PublishCellSettings(TClassDescriber& d, ReadOnly ReadOnlyDefault,
   d.Property("VertAlignment", &T::GetVertAlignment, &T::SetVertAlignment).Default(TSCommon::vtaDefault);
   lineProperties("WordWrap");
   d.Property("WordWrap", &T::GetWordWrap, &T::SetWordWrap).Default(wwDefault);
+}
+
+// Copies the cell settings of another facade of T's class: all but the fonts through the published
+// table, then the combo and the font switch, and the own font only where the switch is off (so the
+// target never keeps a copy of a font it follows).
+template <class T>
+void AssignCellSettings(T* Target, T* Source) {
+  AssignObject(Target, Source, "Font;ParentFont");
+  Target->SetCombo(Source->GetCombo());
+  Target->SetParentFont(Source->GetParentFont());
+  if (!Target->GetParentFont()) Target->SetFont(Source->GetFont());
 }
 
 }  // namespace TSGrid

@@ -102,10 +102,7 @@ void TtsCell::Assign(TPersistent* Source) {
     inherited::Assign(Source);
     return;
   }
-  AssignObject(this, source, "Font;ParentFont");
-  SetCombo(source->GetCombo());
-  SetParentFont(source->GetParentFont());
-  if (!GetParentFont()) SetFont(source->GetFont());
+  AssignCellSettings(this, source);
 }
 
 void TtsCell::DefineProperties(Filer::TFiler* Filer) {
