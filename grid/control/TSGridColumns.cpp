@@ -272,11 +272,7 @@ void TtsCol::CopyWidth(Integer Value) {
 
 void TtsCol::CheckWidth(Integer OldWidth) {
   if (OldWidth == FWidth) return;
-  if (FVisible)
-    FGrid->ResizeCol(FDisplayCol, FWidth);
-  else if (FGrid->GetColWidths(FDisplayCol) != 0)
-    FGrid->ResizeCol(FDisplayCol, 0);
-  FGrid->ColResized(GetDataCol());
+  Place().Resized(FWidth, FVisible);
   if (FDisplayCol == 0 && !FGrid->FRowBarSizing) FGrid->FRowBarWidthMemory = FWidth;
 }
 

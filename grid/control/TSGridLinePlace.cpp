@@ -46,6 +46,24 @@ void TtsLinePlace::Repaint() const {
   if (IsCurrent()) FGrid->RedisplayControl(true);
 }
 
+void TtsLinePlace::Resized(Integer Size, bool Visible) const {
+  Integer displayNumber = DisplayNumber();
+  auto resize = [&](Integer To) {
+    if (FIsCol)
+      FGrid->ResizeCol(displayNumber, To);
+    else
+      FGrid->ResizeRow(displayNumber, To);
+  };
+  if (Visible)
+    resize(Size);
+  else if ((FIsCol ? FGrid->GetColWidths(displayNumber) : FGrid->GetRowHeights(displayNumber)) != 0)
+    resize(0);
+  if (FIsCol)
+    FGrid->ColResized(DataNumber());
+  else
+    FGrid->RowResized(FNumber);
+}
+
 TtsIntegerList* TtsLinePlace::FontFollowers() const {
   return FIsCol ? FGrid->GetColFontFollowers() : FGrid->GetRowFontFollowers();
 }

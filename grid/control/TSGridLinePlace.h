@@ -32,6 +32,8 @@ class TtsLinePlace {
   void Repaint() const;
   void Invalidate() const;
   void CheckInvalidate() const;
+  // Gives the line its new size in the grid (none while it is hidden) and reports the resize.
+  void Resized(Integer Size, bool Visible) const;
   // The grid's list of lines whose font follows the grid automatically.
   TtsIntegerList* FontFollowers() const;
 

@@ -158,12 +158,7 @@ void TtsRow::CopyHeight(Integer Value) {
 
 void TtsRow::CheckHeight(Integer OldHeight) {
   if (OldHeight == FHeight) return;
-  Integer displayRow = GetDisplayRow();
-  if (FVisible)
-    FGrid->ResizeRow(displayRow, FHeight);
-  else if (FGrid->GetRowHeights(displayRow) != 0)
-    FGrid->ResizeRow(displayRow, 0);
-  FGrid->RowResized(FDataRow);
+  Place().Resized(FHeight, FVisible);
   if (FDataRow == 0 && !FGrid->FHeadingSizing) FGrid->FHeadingHeightMemory = FHeight;
 }
 
