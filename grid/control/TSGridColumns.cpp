@@ -112,21 +112,16 @@ Integer TtsCol::GetMaxTextWidth() {
   return widest;
 }
 
-TtsDropDownStyle TtsCol::GetDropDownStyle() { return LayerDropDownStyle(FCombo, FKeptDropDownStyle); }
+TtsDropDownStyle TtsCol::GetDropDownStyle() { return LayerDropDownStyle(FCombo, FSettings.KeptDropDownStyle); }
 
 bool TtsCol::DefaultProps() {
-  return FDisplayCol == GetDataCol() && FWidth == FGrid->GetDefaultColWidth() && FColor == Graphics::clNone &&
-         !FFont && FParentFont && FAlignment == taLeftJustify && FHorzAlignment == TSCommon::htaDefault &&
-         FVertAlignment == TSCommon::vtaDefault && FWordWrap == wwDefault && !FAlign && FHeading.empty() &&
-         FControlType == ctDefault && FVisible && !FReadOnly && !FIs3D && FButtonType == btDefault &&
-         FKeptDropDownStyle == ddDropDown && !FAllowGrayed && FHeadingButton == cbGrid &&
-         FHeadingAlignment == taLeftJustify && !FHeadingAlign && FHeadingHorzAlignment == TSCommon::htaDefault &&
-         FHeadingVertAlignment == TSCommon::vtaDefault && FHeadingWordWrap == wwDefault && !FHeadingFont &&
-         FHeadingParentFont && FHeadingColor == Graphics::clNone && FSortPicture == spNone && FMaxLength == 0 &&
-         FFieldName.empty() && FMaskName.empty() && !FAutoCreateFont && FChangeFontCount == 0 && !FCombo &&
-         FParentCombo && FStretchPicture == dopDefault && FShrinkPicture == dopDefault &&
-         FCenterPicture == dopDefault && FKeepAspectRatio == dopDefault && FSpinOptions == AllSpinOptions &&
-         FSpinIncrement == 1.0 && !FDateTimeDef && FCheckBoxValues.empty();
+  return FSettings.IsDefault() && FDisplayCol == GetDataCol() && FWidth == FGrid->GetDefaultColWidth() && !FFont &&
+         FParentFont && FHeading.empty() && FVisible && FButtonType == btDefault && !FAllowGrayed &&
+         FHeadingButton == cbGrid && FHeadingAlignment == taLeftJustify && !FHeadingAlign &&
+         FHeadingHorzAlignment == TSCommon::htaDefault && FHeadingVertAlignment == TSCommon::vtaDefault &&
+         FHeadingWordWrap == wwDefault && !FHeadingFont && FHeadingParentFont && FHeadingColor == Graphics::clNone &&
+         FSortPicture == spNone && FMaxLength == 0 && FFieldName.empty() && !FAutoCreateFont && FChangeFontCount == 0 &&
+         !FCombo && !FDateTimeDef && FCheckBoxValues.empty();
 }
 
 bool TtsCol::Empty() { return DefaultProps() && !FButton; }
@@ -141,44 +136,44 @@ void TtsCol::RedrawHeading() { FGrid->InvalidateCell(FDisplayCol, 0); }
 
 // ---- Setters ----------------------------------------------------------------------------------------
 void TtsCol::SetColor(TColor Value) {
-  if (TtsBaseGrid::Change(FColor, Value)) RedrawCol();
+  if (TtsBaseGrid::Change(FSettings.Color, Value)) RedrawCol();
 }
 
 void TtsCol::SetVertAlignment(TSCommon::TtsVertAlignment Value) {
-  if (TtsBaseGrid::Change(FVertAlignment, Value)) RedrawCol();
+  if (TtsBaseGrid::Change(FSettings.VertAlignment, Value)) RedrawCol();
 }
 
 void TtsCol::SetWordWrap(TtsWordWrap Value) {
-  if (TtsBaseGrid::Change(FWordWrap, Value)) RedrawCol();
+  if (TtsBaseGrid::Change(FSettings.WordWrap, Value)) RedrawCol();
 }
 
 void TtsCol::SetAlignment(TAlignment Value) {
-  if (SetLayerAlignment(FAlignment, FAlign, FHorzAlignment, Value)) RedrawCol();
+  if (SetLayerAlignment(FSettings.Alignment, FSettings.Align, FSettings.HorzAlignment, Value)) RedrawCol();
 }
 
 void TtsCol::SetAlign(bool Value) {
-  if (SetLayerAlign(FAlignment, FAlign, FHorzAlignment, Value)) RedrawCol();
+  if (SetLayerAlign(FSettings.Alignment, FSettings.Align, FSettings.HorzAlignment, Value)) RedrawCol();
 }
 
 void TtsCol::SetHorzAlignment(TSCommon::TtsHorzAlignment Value) {
-  if (SetLayerHorzAlignment(FAlignment, FAlign, FHorzAlignment, Value)) RedrawCol();
+  if (SetLayerHorzAlignment(FSettings.Alignment, FSettings.Align, FSettings.HorzAlignment, Value)) RedrawCol();
 }
 
 void TtsCol::SetIs3D(bool Value) {
-  if (TtsBaseGrid::Change(FIs3D, Value)) Place().Repaint();
+  if (TtsBaseGrid::Change(FSettings.Is3D, Value)) Place().Repaint();
 }
 
 void TtsCol::SetAllowGrayed(bool Value) {
   if (TtsBaseGrid::Change(FAllowGrayed, Value)) Place().Repaint();
 }
 
-void TtsCol::SetReadOnly(bool Value) { SetLineReadOnly(Place(), FReadOnly, Value); }
+void TtsCol::SetReadOnly(bool Value) { SetLineReadOnly(Place(), FSettings.ReadOnly, Value); }
 
 void TtsCol::SetControlType(TtsControlType Value) {
-  if (FControlType == Value) return;
+  if (FSettings.ControlType == Value) return;
   bool current = IsCurrentCol();
   if (current) FGrid->ClearCurrentFocusRect(false);
-  FControlType = Value;
+  FSettings.ControlType = Value;
   FGrid->InvalidateCol(FDisplayCol);
   if (current) FGrid->RedisplayControl(true);
   FGrid->CheckGridData(GetDataCol(), -1);
@@ -187,7 +182,7 @@ void TtsCol::SetControlType(TtsControlType Value) {
 void TtsCol::SetButtonType(TtsButtonType Value) { SetLineButtonType(Place(), FButtonType, Value); }
 
 void TtsCol::SetDropDownStyle(TtsDropDownStyle Value) {
-  SetLineDropDownStyle(Place(), FCombo, FKeptDropDownStyle, Value);
+  SetLineDropDownStyle(Place(), FCombo, FSettings.KeptDropDownStyle, Value);
 }
 
 void TtsCol::SetHeadingButton(TtsColHeadingButton Value) {
@@ -235,7 +230,7 @@ void TtsCol::SetMaxLength(Integer Value) {
   FGrid->SetMaxTextLength(FDisplayCol, Value);
 }
 
-void TtsCol::SetMaskName(const String& Value) { SetLineMaskName(Place(), FMaskName, Value); }
+void TtsCol::SetMaskName(const String& Value) { SetLineMaskName(Place(), FSettings.MaskName, Value); }
 
 void TtsCol::SetCheckBoxValues(const String& Value) {
   if (FCheckBoxValues == Value) return;
@@ -250,10 +245,10 @@ void TtsCol::SetCheckBoxValues(const String& Value) {
   }
 }
 
-void TtsCol::SetStretchPicture(TtsDrawOption Value) { SetLinePicture(Place(), FStretchPicture, Value); }
-void TtsCol::SetShrinkPicture(TtsDrawOption Value) { SetLinePicture(Place(), FShrinkPicture, Value); }
-void TtsCol::SetCenterPicture(TtsDrawOption Value) { SetLinePicture(Place(), FCenterPicture, Value); }
-void TtsCol::SetKeepAspectRatio(TtsDrawOption Value) { SetLinePicture(Place(), FKeepAspectRatio, Value); }
+void TtsCol::SetStretchPicture(TtsDrawOption Value) { SetLinePicture(Place(), FSettings.StretchPicture, Value); }
+void TtsCol::SetShrinkPicture(TtsDrawOption Value) { SetLinePicture(Place(), FSettings.ShrinkPicture, Value); }
+void TtsCol::SetCenterPicture(TtsDrawOption Value) { SetLinePicture(Place(), FSettings.CenterPicture, Value); }
+void TtsCol::SetKeepAspectRatio(TtsDrawOption Value) { SetLinePicture(Place(), FSettings.KeepAspectRatio, Value); }
 
 void TtsCol::SetDateTimeDef(TtsDateTimeDefComponent* Value) { SetLineDateTimeDef(Place(), FDateTimeDef, Value); }
 
@@ -428,8 +423,8 @@ void TtsCol::SetCombo(TtsCombo* Value) {
 void TtsCol::AssignCombo() {
   if (FCombo) return;
   FCombo = FGrid->CreateCombo();
-  FParentCombo = false;
-  FCombo->SetDropDownStyle(FKeptDropDownStyle);
+  FSettings.ParentCombo = false;
+  FCombo->SetDropDownStyle(FSettings.KeptDropDownStyle);
   FCombo->GetGrid()->InitComboColWidth(FWidth);
   if (IsCurrentCol()) FGrid->ResetComboInit(false);
 }
@@ -442,7 +437,7 @@ void TtsCol::ResetCombo() {
 }
 
 void TtsCol::SetParentCombo(bool Value) {
-  if (SetLayerParentCombo(FParentCombo, Value)) SetCombo(nullptr);
+  if (SetLayerParentCombo(FSettings.ParentCombo, Value)) SetCombo(nullptr);
 }
 
 void TtsCol::CreateButton(TBitmap* Bitmap, TColor TransparentColor, Integer Width, Integer Height) {
@@ -479,22 +474,12 @@ void TtsCol::Assign(TPersistent* Source) {
 }
 
 void TtsCol::AssignProperties(TtsCol* Source) {
-  FColor = Source->FColor;
-  FAlignment = Source->FAlignment;
-  FAlign = Source->FAlign;
-  FHorzAlignment = Source->FHorzAlignment;
-  FVertAlignment = Source->FVertAlignment;
+  FSettings = Source->FSettings;
   FHeading = Source->FHeading;
   FWidth = FAssignedWidth = Source->FWidth;
-  FIs3D = Source->FIs3D;
   FVisible = Source->FVisible;
-  FReadOnly = Source->FReadOnly;
-  FKeptDropDownStyle = Source->FKeptDropDownStyle;
   FHeadingButton = Source->FHeadingButton;
   FSortPicture = Source->FSortPicture;
-  FSpinOptions = Source->FSpinOptions;
-  FSpinIncrement = Source->FSpinIncrement;
-  FWordWrap = Source->FWordWrap;
   FAllowGrayed = Source->FAllowGrayed;
   FHeadingAlignment = Source->FHeadingAlignment;
   FHeadingAlign = Source->FHeadingAlign;
@@ -504,13 +489,6 @@ void TtsCol::AssignProperties(TtsCol* Source) {
   FHeadingColor = Source->FHeadingColor;
   FMaxLength = Source->FMaxLength;
   FAccelPos = Source->FAccelPos;
-  FMaskName = Source->FMaskName;
-  FControlType = Source->FControlType;
-  FStretchPicture = Source->FStretchPicture;
-  FShrinkPicture = Source->FShrinkPicture;
-  FCenterPicture = Source->FCenterPicture;
-  FKeepAspectRatio = Source->FKeepAspectRatio;
-  FParentCombo = Source->FParentCombo;
   FFieldName = Source->FFieldName;
   FCheckBoxValues = Source->FCheckBoxValues;
   SetButtonType(Source->FButtonType);
@@ -537,31 +515,32 @@ void TtsCol::Copy(TtsCol* Source) {
 
 void TtsCol::Reset(const TtsProperties& Props) {
   if (Props.Contains(prColor)) {
-    FColor = Graphics::clNone;
+    FSettings.Color = Graphics::clNone;
     FHeadingColor = Graphics::clNone;
   }
   if (Props.Contains(prFont)) ResetFont();
-  if (Props.Contains(prIs3D)) FIs3D = false;
+  if (Props.Contains(prIs3D)) FSettings.Is3D = false;
   if (Props.Contains(prVisible)) SetVisible(true);
   if (Props.Contains(prWidth)) CopyWidth(FAssignedWidth);
   if (Props.Contains(prDisplayNumber)) SetDisplayCol(GetDataCol());
-  if (Props.Contains(prAlign)) FAlign = false;
-  if (Props.Contains(prAlignment)) FAlignment = taLeftJustify;
-  if (Props.Contains(prHorzAlignment)) FHorzAlignment = TSCommon::htaDefault;
-  if (Props.Contains(prVertAlignment)) FVertAlignment = TSCommon::vtaDefault;
+  if (Props.Contains(prAlign)) FSettings.Align = false;
+  if (Props.Contains(prAlignment)) FSettings.Alignment = taLeftJustify;
+  if (Props.Contains(prHorzAlignment)) FSettings.HorzAlignment = TSCommon::htaDefault;
+  if (Props.Contains(prVertAlignment)) FSettings.VertAlignment = TSCommon::vtaDefault;
   if (Props.Contains(prSortPicture)) FSortPicture = spNone;
   if (Props.Contains(prHeadingButton)) FHeadingButton = cbGrid;
   if (Props.Contains(prMaxLength)) SetMaxLength(0);
-  if (Props.Contains(prReadOnly)) FReadOnly = false;
-  if (Props.Contains(prWordWrap)) FWordWrap = wwDefault;
-  if (Props.Contains(prMask)) FMaskName.clear();
+  if (Props.Contains(prReadOnly)) FSettings.ReadOnly = false;
+  if (Props.Contains(prWordWrap)) FSettings.WordWrap = wwDefault;
+  if (Props.Contains(prMask)) FSettings.MaskName.clear();
   if (Props.Contains(prButtonType)) FButtonType = btDefault;
   if (Props.Contains(prCombo)) ResetCombo();
-  if (Props.Contains(prParentCombo)) FParentCombo = true;
+  if (Props.Contains(prParentCombo)) FSettings.ParentCombo = true;
   if (Props.Contains(prPicture))
-    FStretchPicture = FShrinkPicture = FCenterPicture = FKeepAspectRatio = dopDefault;
-  if (Props.Contains(prSpinOptions)) FSpinOptions = AllSpinOptions;
-  if (Props.Contains(prSpinIncrement)) FSpinIncrement = 1.0;
+    FSettings.StretchPicture = FSettings.ShrinkPicture = FSettings.CenterPicture = FSettings.KeepAspectRatio =
+        dopDefault;
+  if (Props.Contains(prSpinOptions)) FSettings.SpinOptions = AllSpinOptions;
+  if (Props.Contains(prSpinIncrement)) FSettings.SpinIncrement = 1.0;
   if (Props.Contains(prDateTime)) SetDateTimeDef(nullptr);
   if (Props.Contains(prSelected)) SetSelected(false);
   if (Props.Contains(prTag)) FColTag = 0;

@@ -55,7 +55,7 @@ bool TtsRow::GetFixed() { return GetDisplayRow() <= FGrid->GetFixedDataRowCount(
 bool TtsRow::GetSelected() { return FGrid->GetRowSelection()->GetSelected(GetDisplayRow()); }
 bool TtsRow::GetChanged() { return FGrid->GetRowChanged(FDataRow); }
 bool TtsRow::StoreDisplayRow() { return GetDisplayRow() != FDataRow; }
-TtsDropDownStyle TtsRow::GetDropDownStyle() { return LayerDropDownStyle(FCombo, FKeptDropDownStyle); }
+TtsDropDownStyle TtsRow::GetDropDownStyle() { return LayerDropDownStyle(FCombo, FSettings.KeptDropDownStyle); }
 
 TFont* TtsRow::GetFont() {
   return FollowedFont(FGrid, FFont, FParentFont, FAutoCreateFont, FGrid->GetFont(),
@@ -63,13 +63,8 @@ TFont* TtsRow::GetFont() {
 }
 
 bool TtsRow::DefaultProps() {
-  return FHeight == FGrid->GetDefaultRowHeight() && FAssignedHeight == FHeight && FColor == Graphics::clNone &&
-         !FFont && FParentFont && FAlignment == taLeftJustify && !FAlign && FHorzAlignment == TSCommon::htaDefault &&
-         FVertAlignment == TSCommon::vtaDefault && FWordWrap == wwDefault && FVisible && !FReadOnly && !FIs3D &&
-         FMaskName.empty() && !FAutoCreateFont && FButtonType == btDefault && FKeptDropDownStyle == ddDropDown &&
-         !FCombo && FParentCombo && FStretchPicture == dopDefault && FShrinkPicture == dopDefault &&
-         FCenterPicture == dopDefault && FKeepAspectRatio == dopDefault && FControlType == ctDefault &&
-         FSpinOptions == AllSpinOptions && FSpinIncrement == 1.0 && !FDateTimeDef;
+  return FSettings.IsDefault() && FHeight == FGrid->GetDefaultRowHeight() && FAssignedHeight == FHeight && !FFont &&
+         FParentFont && FVisible && !FAutoCreateFont && FButtonType == btDefault && !FCombo && !FDateTimeDef;
 }
 
 TtsLinePlace TtsRow::Place() const { return TtsLinePlace::Row(FGrid, FDataRow); }
@@ -79,40 +74,40 @@ bool TtsRow::IsCurrentRow() { return Place().IsCurrent(); }
 void TtsRow::RedrawRow() { Place().Redraw(); }
 
 void TtsRow::SetColor(TColor Value) {
-  if (TtsBaseGrid::Change(FColor, Value)) RedrawRow();
+  if (TtsBaseGrid::Change(FSettings.Color, Value)) RedrawRow();
 }
 
 void TtsRow::SetVertAlignment(TSCommon::TtsVertAlignment Value) {
-  if (TtsBaseGrid::Change(FVertAlignment, Value)) RedrawRow();
+  if (TtsBaseGrid::Change(FSettings.VertAlignment, Value)) RedrawRow();
 }
 
 void TtsRow::SetWordWrap(TtsWordWrap Value) {
-  if (TtsBaseGrid::Change(FWordWrap, Value)) RedrawRow();
+  if (TtsBaseGrid::Change(FSettings.WordWrap, Value)) RedrawRow();
 }
 
 void TtsRow::SetAlignment(TAlignment Value) {
-  if (SetLayerAlignment(FAlignment, FAlign, FHorzAlignment, Value)) RedrawRow();
+  if (SetLayerAlignment(FSettings.Alignment, FSettings.Align, FSettings.HorzAlignment, Value)) RedrawRow();
 }
 
 void TtsRow::SetAlign(bool Value) {
-  if (SetLayerAlign(FAlignment, FAlign, FHorzAlignment, Value)) RedrawRow();
+  if (SetLayerAlign(FSettings.Alignment, FSettings.Align, FSettings.HorzAlignment, Value)) RedrawRow();
 }
 
 void TtsRow::SetHorzAlignment(TSCommon::TtsHorzAlignment Value) {
-  if (SetLayerHorzAlignment(FAlignment, FAlign, FHorzAlignment, Value)) RedrawRow();
+  if (SetLayerHorzAlignment(FSettings.Alignment, FSettings.Align, FSettings.HorzAlignment, Value)) RedrawRow();
 }
 
 void TtsRow::SetIs3D(bool Value) {
-  if (TtsBaseGrid::Change(FIs3D, Value)) Place().Repaint();
+  if (TtsBaseGrid::Change(FSettings.Is3D, Value)) Place().Repaint();
 }
 
-void TtsRow::SetReadOnly(bool Value) { SetLineReadOnly(Place(), FReadOnly, Value); }
+void TtsRow::SetReadOnly(bool Value) { SetLineReadOnly(Place(), FSettings.ReadOnly, Value); }
 
 void TtsRow::SetControlType(TtsControlType Value) {
-  if (FControlType == Value) return;
+  if (FSettings.ControlType == Value) return;
   bool current = IsCurrentRow();
   if (current) FGrid->ClearCurrentFocusRect(false);
-  FControlType = Value;
+  FSettings.ControlType = Value;
   FGrid->InvalidateRow(GetDisplayRow());
   if (current) {
     FGrid->RedisplayControl(true);
@@ -124,14 +119,14 @@ void TtsRow::SetControlType(TtsControlType Value) {
 void TtsRow::SetButtonType(TtsButtonType Value) { SetLineButtonType(Place(), FButtonType, Value); }
 
 void TtsRow::SetDropDownStyle(TtsDropDownStyle Value) {
-  SetLineDropDownStyle(Place(), FCombo, FKeptDropDownStyle, Value);
+  SetLineDropDownStyle(Place(), FCombo, FSettings.KeptDropDownStyle, Value);
 }
 
-void TtsRow::SetMaskName(const String& Value) { SetLineMaskName(Place(), FMaskName, Value); }
-void TtsRow::SetStretchPicture(TtsDrawOption Value) { SetLinePicture(Place(), FStretchPicture, Value); }
-void TtsRow::SetShrinkPicture(TtsDrawOption Value) { SetLinePicture(Place(), FShrinkPicture, Value); }
-void TtsRow::SetCenterPicture(TtsDrawOption Value) { SetLinePicture(Place(), FCenterPicture, Value); }
-void TtsRow::SetKeepAspectRatio(TtsDrawOption Value) { SetLinePicture(Place(), FKeepAspectRatio, Value); }
+void TtsRow::SetMaskName(const String& Value) { SetLineMaskName(Place(), FSettings.MaskName, Value); }
+void TtsRow::SetStretchPicture(TtsDrawOption Value) { SetLinePicture(Place(), FSettings.StretchPicture, Value); }
+void TtsRow::SetShrinkPicture(TtsDrawOption Value) { SetLinePicture(Place(), FSettings.ShrinkPicture, Value); }
+void TtsRow::SetCenterPicture(TtsDrawOption Value) { SetLinePicture(Place(), FSettings.CenterPicture, Value); }
+void TtsRow::SetKeepAspectRatio(TtsDrawOption Value) { SetLinePicture(Place(), FSettings.KeepAspectRatio, Value); }
 
 void TtsRow::SetDateTimeDef(TtsDateTimeDefComponent* Value) { SetLineDateTimeDef(Place(), FDateTimeDef, Value); }
 
@@ -246,8 +241,8 @@ void TtsRow::FontChange(TObject*) {
 void TtsRow::AssignCombo() {
   if (FCombo) return;
   FCombo = FGrid->CreateCombo();
-  FParentCombo = false;
-  FCombo->SetDropDownStyle(FKeptDropDownStyle);
+  FSettings.ParentCombo = false;
+  FCombo->SetDropDownStyle(FSettings.KeptDropDownStyle);
   if (IsCurrentRow()) {
     FGrid->RedisplayControl(true);
     FGrid->ResetComboInit(false);
@@ -270,7 +265,7 @@ void TtsRow::SetCombo(TtsCombo* Value) {
 }
 
 void TtsRow::SetParentCombo(bool Value) {
-  if (SetLayerParentCombo(FParentCombo, Value)) SetCombo(nullptr);
+  if (SetLayerParentCombo(FSettings.ParentCombo, Value)) SetCombo(nullptr);
 }
 
 // ---- Assignment -------------------------------------------------------------------------------------
@@ -288,26 +283,9 @@ void TtsRow::Assign(TPersistent* Source) {
 }
 
 void TtsRow::AssignProperties(TtsRow* Source) {
-  FColor = Source->FColor;
-  FAlignment = Source->FAlignment;
-  FAlign = Source->FAlign;
-  FHorzAlignment = Source->FHorzAlignment;
-  FVertAlignment = Source->FVertAlignment;
-  FWordWrap = Source->FWordWrap;
+  FSettings = Source->FSettings;
   FHeight = FAssignedHeight = Source->FHeight;
   FVisible = Source->FVisible;
-  FReadOnly = Source->FReadOnly;
-  FIs3D = Source->FIs3D;
-  FMaskName = Source->FMaskName;
-  FKeptDropDownStyle = Source->FKeptDropDownStyle;
-  FControlType = Source->FControlType;
-  FStretchPicture = Source->FStretchPicture;
-  FShrinkPicture = Source->FShrinkPicture;
-  FCenterPicture = Source->FCenterPicture;
-  FKeepAspectRatio = Source->FKeepAspectRatio;
-  FParentCombo = Source->FParentCombo;
-  FSpinOptions = Source->FSpinOptions;
-  FSpinIncrement = Source->FSpinIncrement;
   SetButtonType(Source->FButtonType);
   SetDateTimeDef(Source->FDateTimeDef);
   SetCombo(Source->FCombo);
@@ -324,29 +302,30 @@ void TtsRow::Copy(TtsRow* Source) {
 }
 
 void TtsRow::Reset(const TtsProperties& Props) {
-  if (Props.Contains(prColor)) FColor = Graphics::clNone;
+  if (Props.Contains(prColor)) FSettings.Color = Graphics::clNone;
   if (Props.Contains(prFont)) ResetFont();
-  if (Props.Contains(prIs3D)) FIs3D = false;
+  if (Props.Contains(prIs3D)) FSettings.Is3D = false;
   if (Props.Contains(prVisible)) SetVisible(true);
   if (Props.Contains(prChanged)) SetChanged(false);
   if (Props.Contains(prHeight)) CopyHeight(FAssignedHeight);
   if (Props.Contains(prDisplayNumber)) SetDisplayRow(FDataRow);
-  if (Props.Contains(prAlign)) FAlign = false;
-  if (Props.Contains(prAlignment)) FAlignment = taLeftJustify;
-  if (Props.Contains(prHorzAlignment)) FHorzAlignment = TSCommon::htaDefault;
-  if (Props.Contains(prVertAlignment)) FVertAlignment = TSCommon::vtaDefault;
-  if (Props.Contains(prReadOnly)) FReadOnly = false;
-  if (Props.Contains(prWordWrap)) FWordWrap = wwDefault;
-  if (Props.Contains(prMask)) FMaskName.clear();
+  if (Props.Contains(prAlign)) FSettings.Align = false;
+  if (Props.Contains(prAlignment)) FSettings.Alignment = taLeftJustify;
+  if (Props.Contains(prHorzAlignment)) FSettings.HorzAlignment = TSCommon::htaDefault;
+  if (Props.Contains(prVertAlignment)) FSettings.VertAlignment = TSCommon::vtaDefault;
+  if (Props.Contains(prReadOnly)) FSettings.ReadOnly = false;
+  if (Props.Contains(prWordWrap)) FSettings.WordWrap = wwDefault;
+  if (Props.Contains(prMask)) FSettings.MaskName.clear();
   if (Props.Contains(prButtonType)) FButtonType = btDefault;
   if (Props.Contains(prCombo)) ResetCombo();
-  if (Props.Contains(prParentCombo)) FParentCombo = true;
+  if (Props.Contains(prParentCombo)) FSettings.ParentCombo = true;
   if (Props.Contains(prPicture))
-    FStretchPicture = FShrinkPicture = FCenterPicture = FKeepAspectRatio = dopDefault;
-  if (Props.Contains(prSpinOptions)) FSpinOptions = AllSpinOptions;
-  if (Props.Contains(prSpinIncrement)) FSpinIncrement = 1.0;
+    FSettings.StretchPicture = FSettings.ShrinkPicture = FSettings.CenterPicture = FSettings.KeepAspectRatio =
+        dopDefault;
+  if (Props.Contains(prSpinOptions)) FSettings.SpinOptions = AllSpinOptions;
+  if (Props.Contains(prSpinIncrement)) FSettings.SpinIncrement = 1.0;
   if (Props.Contains(prDateTime)) SetDateTimeDef(nullptr);
-  if (Props.Contains(prDropDownStyle)) FKeptDropDownStyle = ddDropDown;
+  if (Props.Contains(prDropDownStyle)) FSettings.KeptDropDownStyle = ddDropDown;
 }
 
 // ---- Streaming --------------------------------------------------------------------------------------
