@@ -593,17 +593,13 @@ String TtsCol::XMLHeading() {
 // ---- Streaming --------------------------------------------------------------------------------------
 void TtsCol::DefineProperties(Filer::TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  Filer->DefineProperty("Alignment", Filer::TReaderProc(this, &TtsCol::ReadAlignment), nullptr, false);
-  Filer->DefineProperty("Align", Filer::TReaderProc(this, &TtsCol::ReadAlign), nullptr, false);
-  Filer->DefineProperty("HeadingAlignment", Filer::TReaderProc(this, &TtsCol::ReadHeadingAlignment), nullptr, false);
-  Filer->DefineProperty("HeadingAlign", Filer::TReaderProc(this, &TtsCol::ReadHeadingAlign), nullptr, false);
+  DefineLegacyAlignment(
+      Filer, "", [this](TAlignment Value) { SetAlignment(Value); }, [this](bool Value) { SetAlign(Value); });
+  DefineLegacyAlignment(
+      Filer, "Heading", [this](TAlignment Value) { SetHeadingAlignment(Value); },
+      [this](bool Value) { SetHeadingAlign(Value); });
   DefineComboProperty(
       Filer, [this] { return FCombo; }, [this] { AssignCombo(); }, FCombo && FButtonType == btCombo);
 }
-
-void TtsCol::ReadAlignment(Filer::TReader* Reader) { SetAlignment(ReadAlignmentIdent(Reader)); }
-void TtsCol::ReadAlign(Filer::TReader* Reader) { SetAlign(Reader->ReadBoolean()); }
-void TtsCol::ReadHeadingAlignment(Filer::TReader* Reader) { SetHeadingAlignment(ReadAlignmentIdent(Reader)); }
-void TtsCol::ReadHeadingAlign(Filer::TReader* Reader) { SetHeadingAlign(Reader->ReadBoolean()); }
 
 }  // namespace TSGrid

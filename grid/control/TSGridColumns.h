@@ -188,10 +188,6 @@ class TtsCol : public TPersistent {
   friend class TtsGridCols;
   friend class TtsBaseGrid;
   void RedrawHeading();
-  void ReadAlignment(Filer::TReader* Reader);
-  void ReadAlign(Filer::TReader* Reader);
-  void ReadHeadingAlignment(Filer::TReader* Reader);
-  void ReadHeadingAlign(Filer::TReader* Reader);
   String HTMLAlignment();
 
   TtsBaseGrid* FGrid;

@@ -331,14 +331,11 @@ void TtsRow::Reset(const TtsProperties& Props) {
 // ---- Streaming --------------------------------------------------------------------------------------
 void TtsRow::DefineProperties(Filer::TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  Filer->DefineProperty("Alignment", Filer::TReaderProc(this, &TtsRow::ReadAlignment), nullptr, false);
-  Filer->DefineProperty("Align", Filer::TReaderProc(this, &TtsRow::ReadAlign), nullptr, false);
+  DefineLegacyAlignment(
+      Filer, "", [this](TAlignment Value) { SetAlignment(Value); }, [this](bool Value) { SetAlign(Value); });
   DefineComboProperty(
       Filer, [this] { return FCombo; }, [this] { AssignCombo(); }, FCombo && FButtonType == btCombo);
 }
-
-void TtsRow::ReadAlignment(Filer::TReader* Reader) { SetAlignment(ReadAlignmentIdent(Reader)); }
-void TtsRow::ReadAlign(Filer::TReader* Reader) { SetAlign(Reader->ReadBoolean()); }
 
 // ---- TtsDesignRow -----------------------------------------------------------------------------------
 Integer TtsDesignRow::DataRow() const { return FKey.ToInteger(); }

@@ -129,8 +129,6 @@ class TtsRow : public TPersistent {
   TtsLinePlace Place() const;
   void RedrawRow();
   bool IsCurrentRow();
-  void ReadAlignment(Filer::TReader* Reader);
-  void ReadAlign(Filer::TReader* Reader);
 
   TtsBaseGrid* FGrid;
   Integer FDataRow = 0;

@@ -147,6 +147,17 @@ void CountFontChange(Integer& Count, bool Value) {
     --Count;
 }
 
+void DefineLegacyAlignment(Filer::TFiler* Filer, const String& Prefix,
+                           const std::function<void(TAlignment)>& SetAlignment, const std::function<void(bool)>& SetAlign) {
+  Filer->DefineProperty(
+      Prefix + "Alignment",
+      Filer::TReaderProc([SetAlignment](Filer::TReader* Reader) { SetAlignment(ReadAlignmentIdent(Reader)); }),
+      Filer::TWriterProc(), false);
+  Filer->DefineProperty(
+      Prefix + "Align", Filer::TReaderProc([SetAlign](Filer::TReader* Reader) { SetAlign(Reader->ReadBoolean()); }),
+      Filer::TWriterProc(), false);
+}
+
 TtsDropDownStyle LayerDropDownStyle(TtsCombo* Combo, TtsDropDownStyle Kept) {
   return Combo ? Combo->GetDropDownStyle() : Kept;
 }
