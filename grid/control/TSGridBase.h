@@ -13,6 +13,7 @@
 // abstract raise the platform's abstract-call error here and are implemented by the descendants.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "Grids_ts.h"

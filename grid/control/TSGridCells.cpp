@@ -4,6 +4,7 @@
 #include "Filer.h"
 #include "Streams.h"
 #include "TSGridBase.h"
+#include "TSGridCellSettings.h"
 #include "TSGridCells.h"
 #include "TSGridColumns.h"
 #include "TSGridCombo.h"
@@ -18,29 +19,7 @@
 
 namespace TSGrid {
 
-IMPLEMENT_CLASS_PUBLISHED(TtsCell) {
-  d.Property("ButtonType", &TtsCell::GetButtonType, &TtsCell::SetButtonType).Default(btDefault);
-  d.Property("DateTimeDef", &TtsCell::GetDateTimeDef, &TtsCell::SetDateTimeDef);
-  d.Property("CenterPicture", &TtsCell::GetCenterPicture, &TtsCell::SetCenterPicture).Default(dopDefault);
-  d.Property("Color", &TtsCell::GetColor, &TtsCell::SetColor).Default(Graphics::clNone).Type(Graphics::ColorTypeInfo());
-  d.Property("ControlType", &TtsCell::GetControlType, &TtsCell::SetControlType).Default(ctDefault);
-  d.Property("DropDownStyle", &TtsCell::GetDropDownStyle, &TtsCell::SetDropDownStyle).Default(ddDropDown);
-  d.Property("Font", &TtsCell::GetFont, &TtsCell::SetFont);
-  d.Property("HorzAlignment", &TtsCell::GetHorzAlignment, &TtsCell::SetHorzAlignment).Default(TSCommon::htaDefault);
-  d.Property("Is3D", &TtsCell::GetIs3D, &TtsCell::SetIs3D).Default(false);
-  d.Property("KeepAspectRatio", &TtsCell::GetKeepAspectRatio, &TtsCell::SetKeepAspectRatio).Default(dopDefault);
-  d.Property("MaskName", &TtsCell::GetMaskName, &TtsCell::SetMaskName);
-  d.Property("ParentCombo", &TtsCell::GetParentCombo, &TtsCell::SetParentCombo).Default(true);
-  d.Property("ParentFont", &TtsCell::GetParentFont, &TtsCell::SetParentFont).Default(true);
-  d.Property("ReadOnly", &TtsCell::GetReadOnly, &TtsCell::SetReadOnly).Default(roDefault);
-  d.Property("ShrinkPicture", &TtsCell::GetShrinkPicture, &TtsCell::SetShrinkPicture).Default(dopDefault);
-  d.Property("SpinIncrement", &TtsCell::GetSpinIncrement, &TtsCell::SetSpinIncrement)
-      .Stored(&TtsCell::StoreSpinIncrement);
-  d.Property("SpinOptions", &TtsCell::GetSpinOptions, &TtsCell::SetSpinOptions).Default(AllSpinOptions);
-  d.Property("StretchPicture", &TtsCell::GetStretchPicture, &TtsCell::SetStretchPicture).Default(dopDefault);
-  d.Property("VertAlignment", &TtsCell::GetVertAlignment, &TtsCell::SetVertAlignment).Default(TSCommon::vtaDefault);
-  d.Property("WordWrap", &TtsCell::GetWordWrap, &TtsCell::SetWordWrap).Default(wwDefault);
-}
+IMPLEMENT_CLASS_PUBLISHED(TtsCell) { PublishCellSettings<TtsCell>(d, roDefault); }
 
 IMPLEMENT_CLASS(TtsCurrentCell)
 
@@ -123,24 +102,13 @@ void TtsCell::Assign(TPersistent* Source) {
     inherited::Assign(Source);
     return;
   }
-  AssignObject(this, source, "Font;ParentFont");
-  SetCombo(source->GetCombo());
-  SetParentFont(source->GetParentFont());
-  if (!GetParentFont()) SetFont(source->GetFont());
+  AssignCellSettings(this, source);
 }
 
 void TtsCell::DefineProperties(Filer::TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  Filer->DefineBinaryProperty(
-      "Combo",
-      [this](Streams::TStream* Stream) {
-        ReadComboEntry(Stream, GetCombo(), [this] {
-          AssignCombo();
-          return GetCombo();
-        });
-      },
-      [this](Streams::TStream* Stream) { Stream->WriteComponent(GetCombo()->GetGrid()); },
-      GetCombo() && GetButtonType() == btCombo);
+  DefineComboProperty(
+      Filer, [this] { return GetCombo(); }, [this] { AssignCombo(); }, GetCombo() && GetButtonType() == btCombo);
 }
 
 // ---- TtsCurrentCell ---------------------------------------------------------------------------------

@@ -84,9 +84,6 @@ class TtsCell : public TPersistent {
   Integer DataRow() const;
 
  private:
-  void ReadCombo(Streams::TStream* Stream);
-  void WriteCombo(Streams::TStream* Stream);
-
   TtsBaseGrid* FGrid;
   Integer FDataCol;
   Variant FDataRow;

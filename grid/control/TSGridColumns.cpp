@@ -2,7 +2,6 @@
 #include "TSGridImpl.h"
 #include <algorithm>
 #include <cctype>
-#include <functional>
 
 #include "Filer.h"
 #include "Strings.h"
@@ -16,6 +15,7 @@
 #include "TSGridCells.h"
 #include "TSGridColumns.h"
 #include "TSGridCombo.h"
+#include "TSGridLinePlace.h"
 #include "TSGridStores.h"
 #include "TypInfo.h"
 
@@ -89,12 +89,7 @@ void TtsCol::Destroy() {
   FreeAndNil(FHeadingFont);
   FreeAndNil(FButton);
   FreeAndNil(FCombo);
-  if (FGrid) {
-    if (FDateTimeDef) FGrid->RemoveDateTime(FDateTimeDef);
-    FGrid->ResetComboInit(true);
-    FGrid->ResetDateTimeInit();
-  }
-  FDateTimeDef = nullptr;
+  ReleaseLineLinks(FGrid, FDateTimeDef);
   inherited::Destroy();
 }
 
@@ -117,106 +112,77 @@ Integer TtsCol::GetMaxTextWidth() {
   return widest;
 }
 
-TtsDropDownStyle TtsCol::GetDropDownStyle() { return FCombo ? FCombo->GetDropDownStyle() : FKeptDropDownStyle; }
+TtsDropDownStyle TtsCol::GetDropDownStyle() { return LayerDropDownStyle(FCombo, FSettings.KeptDropDownStyle); }
 
 bool TtsCol::DefaultProps() {
-  return FDisplayCol == GetDataCol() && FWidth == FGrid->GetDefaultColWidth() && FColor == Graphics::clNone &&
-         !FFont && FParentFont && FAlignment == taLeftJustify && FHorzAlignment == TSCommon::htaDefault &&
-         FVertAlignment == TSCommon::vtaDefault && FWordWrap == wwDefault && !FAlign && FHeading.empty() &&
-         FControlType == ctDefault && FVisible && !FReadOnly && !FIs3D && FButtonType == btDefault &&
-         FKeptDropDownStyle == ddDropDown && !FAllowGrayed && FHeadingButton == cbGrid &&
-         FHeadingAlignment == taLeftJustify && !FHeadingAlign && FHeadingHorzAlignment == TSCommon::htaDefault &&
-         FHeadingVertAlignment == TSCommon::vtaDefault && FHeadingWordWrap == wwDefault && !FHeadingFont &&
-         FHeadingParentFont && FHeadingColor == Graphics::clNone && FSortPicture == spNone && FMaxLength == 0 &&
-         FFieldName.empty() && FMaskName.empty() && !FAutoCreateFont && FChangeFontCount == 0 && !FCombo &&
-         FParentCombo && FStretchPicture == dopDefault && FShrinkPicture == dopDefault &&
-         FCenterPicture == dopDefault && FKeepAspectRatio == dopDefault && FSpinOptions == AllSpinOptions &&
-         FSpinIncrement == 1.0 && !FDateTimeDef && FCheckBoxValues.empty();
+  return FSettings.IsDefault() && FDisplayCol == GetDataCol() && FWidth == FGrid->GetDefaultColWidth() && !FFont &&
+         FParentFont && FHeading.empty() && FVisible && FButtonType == btDefault && !FAllowGrayed &&
+         FHeadingButton == cbGrid && FHeadingAlignment == taLeftJustify && !FHeadingAlign &&
+         FHeadingHorzAlignment == TSCommon::htaDefault && FHeadingVertAlignment == TSCommon::vtaDefault &&
+         FHeadingWordWrap == wwDefault && !FHeadingFont && FHeadingParentFont && FHeadingColor == Graphics::clNone &&
+         FSortPicture == spNone && FMaxLength == 0 && FFieldName.empty() && !FAutoCreateFont && FChangeFontCount == 0 &&
+         !FCombo && !FDateTimeDef && FCheckBoxValues.empty();
 }
 
 bool TtsCol::Empty() { return DefaultProps() && !FButton; }
 
-bool TtsCol::IsCurrentCol() { return FDisplayCol == FGrid->GetCurDisplayCol(); }
+TtsLinePlace TtsCol::Place() const { return TtsLinePlace::Col(FGrid, FDisplayCol); }
 
-void TtsCol::RedrawCol() {
-  if (FGrid->CheckInvalidateCol(FDisplayCol) && IsCurrentCol()) FGrid->RedisplayControl(true);
-}
+bool TtsCol::IsCurrentCol() { return Place().IsCurrent(); }
+
+void TtsCol::RedrawCol() { Place().Redraw(); }
 
 void TtsCol::RedrawHeading() { FGrid->InvalidateCell(FDisplayCol, 0); }
 
 // ---- Setters ----------------------------------------------------------------------------------------
 void TtsCol::SetColor(TColor Value) {
-  if (TtsBaseGrid::Change(FColor, Value)) RedrawCol();
+  if (TtsBaseGrid::Change(FSettings.Color, Value)) RedrawCol();
 }
 
 void TtsCol::SetVertAlignment(TSCommon::TtsVertAlignment Value) {
-  if (TtsBaseGrid::Change(FVertAlignment, Value)) RedrawCol();
+  if (TtsBaseGrid::Change(FSettings.VertAlignment, Value)) RedrawCol();
 }
 
 void TtsCol::SetWordWrap(TtsWordWrap Value) {
-  if (TtsBaseGrid::Change(FWordWrap, Value)) RedrawCol();
+  if (TtsBaseGrid::Change(FSettings.WordWrap, Value)) RedrawCol();
 }
 
 void TtsCol::SetAlignment(TAlignment Value) {
-  if (SetLayerAlignment(FAlignment, FAlign, FHorzAlignment, Value)) RedrawCol();
+  if (SetLayerAlignment(FSettings.Alignment, FSettings.Align, FSettings.HorzAlignment, Value)) RedrawCol();
 }
 
 void TtsCol::SetAlign(bool Value) {
-  if (SetLayerAlign(FAlignment, FAlign, FHorzAlignment, Value)) RedrawCol();
+  if (SetLayerAlign(FSettings.Alignment, FSettings.Align, FSettings.HorzAlignment, Value)) RedrawCol();
 }
 
 void TtsCol::SetHorzAlignment(TSCommon::TtsHorzAlignment Value) {
-  if (SetLayerHorzAlignment(FAlignment, FAlign, FHorzAlignment, Value)) RedrawCol();
+  if (SetLayerHorzAlignment(FSettings.Alignment, FSettings.Align, FSettings.HorzAlignment, Value)) RedrawCol();
 }
 
 void TtsCol::SetIs3D(bool Value) {
-  if (FIs3D == Value) return;
-  FIs3D = Value;
-  FGrid->InvalidateCol(FDisplayCol);
-  if (IsCurrentCol()) FGrid->RedisplayControl(true);
+  if (TtsBaseGrid::Change(FSettings.Is3D, Value)) Place().Repaint();
 }
 
 void TtsCol::SetAllowGrayed(bool Value) {
-  if (FAllowGrayed == Value) return;
-  FAllowGrayed = Value;
-  FGrid->InvalidateCol(FDisplayCol);
-  if (IsCurrentCol()) FGrid->RedisplayControl(true);
+  if (TtsBaseGrid::Change(FAllowGrayed, Value)) Place().Repaint();
 }
 
-void TtsCol::SetReadOnly(bool Value) {
-  if (FReadOnly == Value) return;
-  FReadOnly = Value;
-  FGrid->InvalidateCol(FDisplayCol);
-  if (IsCurrentCol() || FGrid->GetCurDisplayCol() == 0)
-    FGrid->MoveToNewCol(FGrid->GetCurDisplayCol(), true, false, FGrid->CanSkipReadOnly());
-}
+void TtsCol::SetReadOnly(bool Value) { SetLineReadOnly(Place(), FSettings.ReadOnly, Value); }
 
 void TtsCol::SetControlType(TtsControlType Value) {
-  if (FControlType == Value) return;
+  if (FSettings.ControlType == Value) return;
   bool current = IsCurrentCol();
   if (current) FGrid->ClearCurrentFocusRect(false);
-  FControlType = Value;
+  FSettings.ControlType = Value;
   FGrid->InvalidateCol(FDisplayCol);
   if (current) FGrid->RedisplayControl(true);
   FGrid->CheckGridData(GetDataCol(), -1);
 }
 
-void TtsCol::SetButtonType(TtsButtonType Value) {
-  if (FGrid->IsComboGrid() || FButtonType == Value) return;
-  FButtonType = Value;
-  if (Value == btCombo) FGrid->CheckComboCreated();
-  FGrid->InvalidateCol(FDisplayCol);
-  if (IsCurrentCol()) {
-    FGrid->RedisplayControl(true);
-    if (Value == btDateTimeDropDown || Value == btDateTimePopup) FGrid->ResetDateTimeInit();
-  }
-}
+void TtsCol::SetButtonType(TtsButtonType Value) { SetLineButtonType(Place(), FButtonType, Value); }
 
 void TtsCol::SetDropDownStyle(TtsDropDownStyle Value) {
-  if (Value == GetDropDownStyle()) return;
-  FKeptDropDownStyle = Value;
-  if (FCombo) FCombo->SetDropDownStyle(Value);
-  if (IsCurrentCol()) FGrid->RedisplayControl(true);
+  SetLineDropDownStyle(Place(), FCombo, FSettings.KeptDropDownStyle, Value);
 }
 
 void TtsCol::SetHeadingButton(TtsColHeadingButton Value) {
@@ -240,25 +206,15 @@ void TtsCol::SetSortPicture(TtsSortPicture Value) {
 }
 
 void TtsCol::SetHeadingAlignment(TAlignment Value) {
-  if (FHeadingAlignment == Value) return;
-  FHeadingAlignment = Value;
-  FHeadingHorzAlignment = AlignmentToHorzAlignment(FHeadingAlignment, FHeadingAlign);
-  RedrawHeading();
+  if (SetLayerAlignment(FHeadingAlignment, FHeadingAlign, FHeadingHorzAlignment, Value)) RedrawHeading();
 }
 
 void TtsCol::SetHeadingAlign(bool Value) {
-  if (FHeadingAlign == Value) return;
-  FHeadingAlign = Value;
-  FHeadingHorzAlignment = AlignmentToHorzAlignment(FHeadingAlignment, FHeadingAlign);
-  RedrawHeading();
+  if (SetLayerAlign(FHeadingAlignment, FHeadingAlign, FHeadingHorzAlignment, Value)) RedrawHeading();
 }
 
 void TtsCol::SetHeadingHorzAlignment(TSCommon::TtsHorzAlignment Value) {
-  if (FHeadingHorzAlignment == Value) return;
-  FHeadingHorzAlignment = Value;
-  FHeadingAlignment = HorzAlignmentToAlignment(Value);
-  FHeadingAlign = Value != TSCommon::htaDefault;
-  RedrawHeading();
+  if (SetLayerHorzAlignment(FHeadingAlignment, FHeadingAlign, FHeadingHorzAlignment, Value)) RedrawHeading();
 }
 
 void TtsCol::SetHeading(const String& Value) {
@@ -274,11 +230,7 @@ void TtsCol::SetMaxLength(Integer Value) {
   FGrid->SetMaxTextLength(FDisplayCol, Value);
 }
 
-void TtsCol::SetMaskName(const String& Value) {
-  if (FMaskName == Value) return;
-  FMaskName = Value;
-  if (GetDataCol() == FGrid->GetCurDataCol()) FGrid->SetControlMask();
-}
+void TtsCol::SetMaskName(const String& Value) { SetLineMaskName(Place(), FSettings.MaskName, Value); }
 
 void TtsCol::SetCheckBoxValues(const String& Value) {
   if (FCheckBoxValues == Value) return;
@@ -293,40 +245,12 @@ void TtsCol::SetCheckBoxValues(const String& Value) {
   }
 }
 
-void TtsCol::SetStretchPicture(TtsDrawOption Value) {
-  if (FStretchPicture == Value) return;
-  FStretchPicture = Value;
-  FGrid->CheckInvalidateCol(FDisplayCol);
-}
+void TtsCol::SetStretchPicture(TtsDrawOption Value) { SetLinePicture(Place(), FSettings.StretchPicture, Value); }
+void TtsCol::SetShrinkPicture(TtsDrawOption Value) { SetLinePicture(Place(), FSettings.ShrinkPicture, Value); }
+void TtsCol::SetCenterPicture(TtsDrawOption Value) { SetLinePicture(Place(), FSettings.CenterPicture, Value); }
+void TtsCol::SetKeepAspectRatio(TtsDrawOption Value) { SetLinePicture(Place(), FSettings.KeepAspectRatio, Value); }
 
-void TtsCol::SetShrinkPicture(TtsDrawOption Value) {
-  if (FShrinkPicture == Value) return;
-  FShrinkPicture = Value;
-  FGrid->CheckInvalidateCol(FDisplayCol);
-}
-
-void TtsCol::SetCenterPicture(TtsDrawOption Value) {
-  if (FCenterPicture == Value) return;
-  FCenterPicture = Value;
-  FGrid->CheckInvalidateCol(FDisplayCol);
-}
-
-void TtsCol::SetKeepAspectRatio(TtsDrawOption Value) {
-  if (FKeepAspectRatio == Value) return;
-  FKeepAspectRatio = Value;
-  FGrid->CheckInvalidateCol(FDisplayCol);
-}
-
-void TtsCol::SetDateTimeDef(TtsDateTimeDefComponent* Value) {
-  if (FDateTimeDef == Value) return;
-  if (IsCurrentCol())
-    FGrid->ResetDateTimeInit();
-  else
-    FGrid->CheckLastUsedDateTime(FDateTimeDef);
-  if (FDateTimeDef) FGrid->RemoveDateTime(FDateTimeDef);
-  FDateTimeDef = Value;
-  if (Value) FGrid->AddDateTime(Value);
-}
+void TtsCol::SetDateTimeDef(TtsDateTimeDefComponent* Value) { SetLineDateTimeDef(Place(), FDateTimeDef, Value); }
 
 void TtsCol::SetWidth(Integer Value) {
   FAssignedWidth = Value;
@@ -343,11 +267,7 @@ void TtsCol::CopyWidth(Integer Value) {
 
 void TtsCol::CheckWidth(Integer OldWidth) {
   if (OldWidth == FWidth) return;
-  if (FVisible)
-    FGrid->ResizeCol(FDisplayCol, FWidth);
-  else if (FGrid->GetColWidths(FDisplayCol) != 0)
-    FGrid->ResizeCol(FDisplayCol, 0);
-  FGrid->ColResized(GetDataCol());
+  Place().Resized(FWidth, FVisible);
   if (FDisplayCol == 0 && !FGrid->FRowBarSizing) FGrid->FRowBarWidthMemory = FWidth;
 }
 
@@ -412,38 +332,10 @@ void TtsCol::SetSelected(bool Value) {
 }
 
 void TtsCol::SetAutoCreateFont(bool Value) {
-  if (FAutoCreateFont == Value) return;
-  FAutoCreateFont = Value;
-  Integer dataCol = GetDataCol();
-  if (Value) {
-    FGrid->GetColFontFollowers()->AddItem(dataCol);
-  } else {
-    FGrid->GetColFontFollowers()->Remove(dataCol);
-    RemoveFonts();
-  }
+  if (SetLineAutoCreateFont(Place(), FAutoCreateFont, Value)) RemoveFonts();
 }
 
 // ---- Fonts ------------------------------------------------------------------------------------------
-namespace {
-
-// The font answer shared by the cell font and the heading font: the own copy is made while the grid
-// is read or the column follows automatically, and a stale following copy is dropped otherwise.
-TFont* FollowedFont(TtsBaseGrid* Grid, TFont*& Own, bool Following, bool AutoCreate, TFont* GridFont,
-                    const std::function<void(TFont*)>& Update) {
-  if (Grid->Writing() && Following) return nullptr;
-  if (!Own && (Grid->Reading() || AutoCreate)) {
-    Update(GridFont);
-    return Own;
-  }
-  if (Own && Following && !AutoCreate && !Grid->Reading()) {
-    Update(nullptr);
-    return nullptr;
-  }
-  return Own;
-}
-
-}  // namespace
-
 TFont* TtsCol::GetFont() {
   return FollowedFont(FGrid, FFont, FParentFont, FAutoCreateFont, FGrid->GetFont(),
                       [this](TFont* F) { UpdateFont(F); });
@@ -514,10 +406,7 @@ void TtsCol::RemoveFonts() {
 }
 
 void TtsCol::FontChange(TObject*) {
-  if (!GetChangeFont()) return;
-  FParentFont = false;
-  RedrawCol();
-  FGrid->UpdateCellFonts();
+  if (GetChangeFont()) LineFontChanged(Place(), FParentFont);
 }
 
 void TtsCol::HeadingFontChange(TObject*) {
@@ -528,21 +417,14 @@ void TtsCol::HeadingFontChange(TObject*) {
 
 // ---- Combo and column button ------------------------------------------------------------------------
 void TtsCol::SetCombo(TtsCombo* Value) {
-  if (FGrid->IsComboGrid() || (Value && Value == FCombo)) return;
-  if (!Value) {
-    ResetCombo();
-    return;
-  }
-  AssignCombo();
-  FCombo->Assign(Value);
-  FGrid->ComboAssigned(FCombo, IsCurrentCol());
+  SetLineCombo(Place(), FCombo, Value, [this] { AssignCombo(); }, [this] { ResetCombo(); });
 }
 
 void TtsCol::AssignCombo() {
   if (FCombo) return;
   FCombo = FGrid->CreateCombo();
-  FParentCombo = false;
-  FCombo->SetDropDownStyle(FKeptDropDownStyle);
+  FSettings.ParentCombo = false;
+  FCombo->SetDropDownStyle(FSettings.KeptDropDownStyle);
   FCombo->GetGrid()->InitComboColWidth(FWidth);
   if (IsCurrentCol()) FGrid->ResetComboInit(false);
 }
@@ -555,9 +437,7 @@ void TtsCol::ResetCombo() {
 }
 
 void TtsCol::SetParentCombo(bool Value) {
-  if (FParentCombo == Value) return;
-  FParentCombo = Value;
-  if (Value) SetCombo(nullptr);
+  if (SetLayerParentCombo(FSettings.ParentCombo, Value)) SetCombo(nullptr);
 }
 
 void TtsCol::CreateButton(TBitmap* Bitmap, TColor TransparentColor, Integer Width, Integer Height) {
@@ -594,22 +474,12 @@ void TtsCol::Assign(TPersistent* Source) {
 }
 
 void TtsCol::AssignProperties(TtsCol* Source) {
-  FColor = Source->FColor;
-  FAlignment = Source->FAlignment;
-  FAlign = Source->FAlign;
-  FHorzAlignment = Source->FHorzAlignment;
-  FVertAlignment = Source->FVertAlignment;
+  FSettings = Source->FSettings;
   FHeading = Source->FHeading;
   FWidth = FAssignedWidth = Source->FWidth;
-  FIs3D = Source->FIs3D;
   FVisible = Source->FVisible;
-  FReadOnly = Source->FReadOnly;
-  FKeptDropDownStyle = Source->FKeptDropDownStyle;
   FHeadingButton = Source->FHeadingButton;
   FSortPicture = Source->FSortPicture;
-  FSpinOptions = Source->FSpinOptions;
-  FSpinIncrement = Source->FSpinIncrement;
-  FWordWrap = Source->FWordWrap;
   FAllowGrayed = Source->FAllowGrayed;
   FHeadingAlignment = Source->FHeadingAlignment;
   FHeadingAlign = Source->FHeadingAlign;
@@ -619,13 +489,6 @@ void TtsCol::AssignProperties(TtsCol* Source) {
   FHeadingColor = Source->FHeadingColor;
   FMaxLength = Source->FMaxLength;
   FAccelPos = Source->FAccelPos;
-  FMaskName = Source->FMaskName;
-  FControlType = Source->FControlType;
-  FStretchPicture = Source->FStretchPicture;
-  FShrinkPicture = Source->FShrinkPicture;
-  FCenterPicture = Source->FCenterPicture;
-  FKeepAspectRatio = Source->FKeepAspectRatio;
-  FParentCombo = Source->FParentCombo;
   FFieldName = Source->FFieldName;
   FCheckBoxValues = Source->FCheckBoxValues;
   SetButtonType(Source->FButtonType);
@@ -652,31 +515,32 @@ void TtsCol::Copy(TtsCol* Source) {
 
 void TtsCol::Reset(const TtsProperties& Props) {
   if (Props.Contains(prColor)) {
-    FColor = Graphics::clNone;
+    FSettings.Color = Graphics::clNone;
     FHeadingColor = Graphics::clNone;
   }
   if (Props.Contains(prFont)) ResetFont();
-  if (Props.Contains(prIs3D)) FIs3D = false;
+  if (Props.Contains(prIs3D)) FSettings.Is3D = false;
   if (Props.Contains(prVisible)) SetVisible(true);
   if (Props.Contains(prWidth)) CopyWidth(FAssignedWidth);
   if (Props.Contains(prDisplayNumber)) SetDisplayCol(GetDataCol());
-  if (Props.Contains(prAlign)) FAlign = false;
-  if (Props.Contains(prAlignment)) FAlignment = taLeftJustify;
-  if (Props.Contains(prHorzAlignment)) FHorzAlignment = TSCommon::htaDefault;
-  if (Props.Contains(prVertAlignment)) FVertAlignment = TSCommon::vtaDefault;
+  if (Props.Contains(prAlign)) FSettings.Align = false;
+  if (Props.Contains(prAlignment)) FSettings.Alignment = taLeftJustify;
+  if (Props.Contains(prHorzAlignment)) FSettings.HorzAlignment = TSCommon::htaDefault;
+  if (Props.Contains(prVertAlignment)) FSettings.VertAlignment = TSCommon::vtaDefault;
   if (Props.Contains(prSortPicture)) FSortPicture = spNone;
   if (Props.Contains(prHeadingButton)) FHeadingButton = cbGrid;
   if (Props.Contains(prMaxLength)) SetMaxLength(0);
-  if (Props.Contains(prReadOnly)) FReadOnly = false;
-  if (Props.Contains(prWordWrap)) FWordWrap = wwDefault;
-  if (Props.Contains(prMask)) FMaskName.clear();
+  if (Props.Contains(prReadOnly)) FSettings.ReadOnly = false;
+  if (Props.Contains(prWordWrap)) FSettings.WordWrap = wwDefault;
+  if (Props.Contains(prMask)) FSettings.MaskName.clear();
   if (Props.Contains(prButtonType)) FButtonType = btDefault;
   if (Props.Contains(prCombo)) ResetCombo();
-  if (Props.Contains(prParentCombo)) FParentCombo = true;
+  if (Props.Contains(prParentCombo)) FSettings.ParentCombo = true;
   if (Props.Contains(prPicture))
-    FStretchPicture = FShrinkPicture = FCenterPicture = FKeepAspectRatio = dopDefault;
-  if (Props.Contains(prSpinOptions)) FSpinOptions = AllSpinOptions;
-  if (Props.Contains(prSpinIncrement)) FSpinIncrement = 1.0;
+    FSettings.StretchPicture = FSettings.ShrinkPicture = FSettings.CenterPicture = FSettings.KeepAspectRatio =
+        dopDefault;
+  if (Props.Contains(prSpinOptions)) FSettings.SpinOptions = AllSpinOptions;
+  if (Props.Contains(prSpinIncrement)) FSettings.SpinIncrement = 1.0;
   if (Props.Contains(prDateTime)) SetDateTimeDef(nullptr);
   if (Props.Contains(prSelected)) SetSelected(false);
   if (Props.Contains(prTag)) FColTag = 0;
@@ -729,26 +593,13 @@ String TtsCol::XMLHeading() {
 // ---- Streaming --------------------------------------------------------------------------------------
 void TtsCol::DefineProperties(Filer::TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  Filer->DefineProperty("Alignment", Filer::TReaderProc(this, &TtsCol::ReadAlignment), nullptr, false);
-  Filer->DefineProperty("Align", Filer::TReaderProc(this, &TtsCol::ReadAlign), nullptr, false);
-  Filer->DefineProperty("HeadingAlignment", Filer::TReaderProc(this, &TtsCol::ReadHeadingAlignment), nullptr, false);
-  Filer->DefineProperty("HeadingAlign", Filer::TReaderProc(this, &TtsCol::ReadHeadingAlign), nullptr, false);
-  Filer->DefineBinaryProperty("Combo", Filer::TStreamProc(this, &TtsCol::ReadCombo),
-                              Filer::TStreamProc(this, &TtsCol::WriteCombo), FCombo && FButtonType == btCombo);
+  DefineLegacyAlignment(
+      Filer, "", [this](TAlignment Value) { SetAlignment(Value); }, [this](bool Value) { SetAlign(Value); });
+  DefineLegacyAlignment(
+      Filer, "Heading", [this](TAlignment Value) { SetHeadingAlignment(Value); },
+      [this](bool Value) { SetHeadingAlign(Value); });
+  DefineComboProperty(
+      Filer, [this] { return FCombo; }, [this] { AssignCombo(); }, FCombo && FButtonType == btCombo);
 }
-
-void TtsCol::ReadAlignment(Filer::TReader* Reader) { SetAlignment(ReadAlignmentIdent(Reader)); }
-void TtsCol::ReadAlign(Filer::TReader* Reader) { SetAlign(Reader->ReadBoolean()); }
-void TtsCol::ReadHeadingAlignment(Filer::TReader* Reader) { SetHeadingAlignment(ReadAlignmentIdent(Reader)); }
-void TtsCol::ReadHeadingAlign(Filer::TReader* Reader) { SetHeadingAlign(Reader->ReadBoolean()); }
-
-void TtsCol::ReadCombo(Streams::TStream* Stream) {
-  ReadComboEntry(Stream, FCombo, [this] {
-    AssignCombo();
-    return FCombo;
-  });
-}
-
-void TtsCol::WriteCombo(Streams::TStream* Stream) { Stream->WriteComponent(FCombo->GetGrid()); }
 
 }  // namespace TSGrid

@@ -6,12 +6,14 @@
 #pragma once
 
 #include "Persistent.h"
+#include "TSGridLineSettings.h"
 #include "TSGridTypes.h"
 
 namespace TSGrid {
 
 class TtsBaseGrid;
 class TtsCombo;
+class TtsLinePlace;
 class TtsNormalButton;
 class TtsCustomButton;
 
@@ -30,11 +32,11 @@ class TtsCol : public TPersistent {
   virtual void AssignProperties(TtsCol* Source);
   virtual void Copy(TtsCol* Source);
   virtual String GetHeading();
-  virtual TAlignment GetAlignment() { return FAlignment; }
+  virtual TAlignment GetAlignment() { return FSettings.Alignment; }
   virtual Integer GetMaxTextWidth();
-  virtual bool GetAlign() { return FAlign; }
-  virtual TSCommon::TtsHorzAlignment GetHorzAlignment() { return FHorzAlignment; }
-  virtual bool GetReadOnly() { return FReadOnly; }
+  virtual bool GetAlign() { return FSettings.Align; }
+  virtual TSCommon::TtsHorzAlignment GetHorzAlignment() { return FSettings.HorzAlignment; }
+  virtual bool GetReadOnly() { return FSettings.ReadOnly; }
   virtual bool GetAllowGrayed() { return FAllowGrayed; }
   virtual void SetWidth(Integer Value);
   virtual void SetAlignment(TAlignment Value);
@@ -57,7 +59,7 @@ class TtsCol : public TPersistent {
   Integer GetDataCol();
   bool GetFixed();
   bool GetSelected();
-  bool StoreSpinIncrement() const { return FSpinIncrement != 1.0; }
+  bool StoreSpinIncrement() const { return FSettings.SpinIncrement != 1.0; }
   // The stored-tests of the published table, which asks const predicates.
   bool StoreDisplayColConst() const { return const_cast<TtsCol*>(this)->StoreDisplayCol(); }
   bool StoreHeadingConst() const { return const_cast<TtsCol*>(this)->StoreHeading(); }
@@ -69,13 +71,13 @@ class TtsCol : public TPersistent {
   Integer GetWidth() const { return FWidth; }
   Integer GetAssignedWidth() const { return FAssignedWidth; }
   bool GetVisible() const { return FVisible; }
-  TColor GetColor() const { return FColor; }
+  TColor GetColor() const { return FSettings.Color; }
   bool GetParentFont() const { return FParentFont; }
-  TSCommon::TtsVertAlignment GetVertAlignment() const { return FVertAlignment; }
-  TtsWordWrap GetWordWrap() const { return FWordWrap; }
+  TSCommon::TtsVertAlignment GetVertAlignment() const { return FSettings.VertAlignment; }
+  TtsWordWrap GetWordWrap() const { return FSettings.WordWrap; }
   String GetOwnHeading() const { return FHeading; }
-  TtsControlType GetControlType() const { return FControlType; }
-  bool GetIs3D() const { return FIs3D; }
+  TtsControlType GetControlType() const { return FSettings.ControlType; }
+  bool GetIs3D() const { return FSettings.Is3D; }
   TtsButtonType GetButtonType() const { return FButtonType; }
   TtsNormalButton* GetButton() const { return FButton; }
   TtsColHeadingButton GetHeadingButton() const { return FHeadingButton; }
@@ -90,19 +92,19 @@ class TtsCol : public TPersistent {
   Integer GetMaxLength() const { return FMaxLength; }
   String GetFieldName() const { return FFieldName; }
   Integer GetAccelPos() const { return FAccelPos; }
-  String GetMaskName() const { return FMaskName; }
+  String GetMaskName() const { return FSettings.MaskName; }
   Integer GetId() const { return FId; }
   void SetId(Integer Value) { FId = Value; }
   bool GetAutoCreateFont() const { return FAutoCreateFont; }
-  bool GetParentCombo() const { return FParentCombo; }
-  TtsDrawOption GetStretchPicture() const { return FStretchPicture; }
-  TtsDrawOption GetShrinkPicture() const { return FShrinkPicture; }
-  TtsDrawOption GetCenterPicture() const { return FCenterPicture; }
-  TtsDrawOption GetKeepAspectRatio() const { return FKeepAspectRatio; }
-  TtsSpinOptions GetSpinOptions() const { return FSpinOptions; }
-  void SetSpinOptions(TtsSpinOptions Value) { FSpinOptions = Value; }
-  double GetSpinIncrement() const { return FSpinIncrement; }
-  void SetSpinIncrement(double Value) { FSpinIncrement = Value; }
+  bool GetParentCombo() const { return FSettings.ParentCombo; }
+  TtsDrawOption GetStretchPicture() const { return FSettings.StretchPicture; }
+  TtsDrawOption GetShrinkPicture() const { return FSettings.ShrinkPicture; }
+  TtsDrawOption GetCenterPicture() const { return FSettings.CenterPicture; }
+  TtsDrawOption GetKeepAspectRatio() const { return FSettings.KeepAspectRatio; }
+  TtsSpinOptions GetSpinOptions() const { return FSettings.SpinOptions; }
+  void SetSpinOptions(TtsSpinOptions Value) { FSettings.SpinOptions = Value; }
+  double GetSpinIncrement() const { return FSettings.SpinIncrement; }
+  void SetSpinIncrement(double Value) { FSettings.SpinIncrement = Value; }
   TtsDateTimeDefComponent* GetDateTimeDef() const { return FDateTimeDef; }
   String GetCheckBoxValues() const { return FCheckBoxValues; }
   bool GetPrintTotals() const { return FPrintTotals; }
@@ -180,39 +182,25 @@ class TtsCol : public TPersistent {
   // Redraws the column, and the in-place control when it is the current column.
   void RedrawCol();
   bool IsCurrentCol();
+  TtsLinePlace Place() const;
 
  private:
   friend class TtsGridCols;
   friend class TtsBaseGrid;
   void RedrawHeading();
-  void ReadAlignment(Filer::TReader* Reader);
-  void ReadAlign(Filer::TReader* Reader);
-  void ReadHeadingAlignment(Filer::TReader* Reader);
-  void ReadHeadingAlign(Filer::TReader* Reader);
-  void ReadCombo(Streams::TStream* Stream);
-  void WriteCombo(Streams::TStream* Stream);
   String HTMLAlignment();
 
   TtsBaseGrid* FGrid;
   Integer FDisplayCol = 0;
-  TColor FColor = Graphics::clNone;
+  TtsLineSettings FSettings;
   TFont* FFont = nullptr;
   bool FParentFont = true;
-  TAlignment FAlignment = taLeftJustify;
-  TSCommon::TtsHorzAlignment FHorzAlignment = TSCommon::htaDefault;
-  TSCommon::TtsVertAlignment FVertAlignment = TSCommon::vtaDefault;
-  TtsWordWrap FWordWrap = wwDefault;
-  bool FAlign = false;
   String FHeading;
-  TtsControlType FControlType = ctDefault;
   Integer FWidth = 0;
   Integer FAssignedWidth = 0;
   bool FVisible = true;
-  bool FReadOnly = false;
-  bool FIs3D = false;
   TtsButtonType FButtonType = btDefault;
   TtsNormalButton* FButton = nullptr;
-  TtsDropDownStyle FKeptDropDownStyle = ddDropDown;
   bool FAllowGrayed = false;
   TtsColHeadingButton FHeadingButton = cbGrid;
   TAlignment FHeadingAlignment = taLeftJustify;
@@ -227,16 +215,10 @@ class TtsCol : public TPersistent {
   Integer FMaxLength = 0;
   String FFieldName;
   Integer FAccelPos = 0;
-  String FMaskName;
   Integer FId = 0;
   bool FAutoCreateFont = false;
   Integer FChangeFontCount = 0;
   TtsCombo* FCombo = nullptr;
-  bool FParentCombo = true;
-  TtsDrawOption FStretchPicture = dopDefault, FShrinkPicture = dopDefault, FCenterPicture = dopDefault,
-                FKeepAspectRatio = dopDefault;
-  TtsSpinOptions FSpinOptions = AllSpinOptions;
-  double FSpinIncrement = 1.0;
   TtsDateTimeDefComponent* FDateTimeDef = nullptr;
   String FCheckBoxValues;
   void* FColData = nullptr;

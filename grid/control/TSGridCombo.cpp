@@ -108,14 +108,22 @@ void TtsCombo::Reset() {
     FDropDownGrid->AdjustComboGridExtents(FDropDownGrid->GetDropDownCols(), FDropDownGrid->GetDropDownRows());
 }
 
-void ReadComboEntry(Streams::TStream* Stream, TtsCombo* Existing, const std::function<TtsCombo*()>& Create) {
-  TtsCombo* combo = Existing;
-  if (combo)
-    combo->GetGrid()->Reset();
-  else
-    combo = Create();
-  Stream->ReadComponent(combo->GetGrid());
-  combo->GetGrid()->SetName(String());
+void DefineComboProperty(Filer::TFiler* Filer, const std::function<TtsCombo*()>& Combo,
+                         const std::function<void()>& AssignCombo, bool Store) {
+  Filer->DefineBinaryProperty(
+      "Combo",
+      [Combo, AssignCombo](Streams::TStream* Stream) {
+        TtsCombo* combo = Combo();
+        if (combo) {
+          combo->GetGrid()->Reset();
+        } else {
+          AssignCombo();
+          combo = Combo();
+        }
+        Stream->ReadComponent(combo->GetGrid());
+        combo->GetGrid()->SetName(String());
+      },
+      [Combo](Streams::TStream* Stream) { Stream->WriteComponent(Combo()->GetGrid()); }, Store);
 }
 
 }  // namespace TSGrid

@@ -58,9 +58,10 @@ class TtsCombo : public TPersistent {
   TtsBaseGrid* FDropDownGrid = nullptr;
 };
 
-// Reads a "Combo" stream entry of a column, row or cell: the combo's drop-down grid as a component,
-// read into the existing combo's drop-down grid (reset first) or into the combo Create makes; the
-// drop-down grid's component name is cleared afterwards.
-void ReadComboEntry(Streams::TStream* Stream, TtsCombo* Existing, const std::function<TtsCombo*()>& Create);
+// Defines the streamed "Combo" of a column, row or cell (written while Store holds): the combo's
+// drop-down grid as a component. Reading resets the layer's combo, or first makes one by
+// AssignCombo, reads into its drop-down grid and clears that grid's component name afterwards.
+void DefineComboProperty(Filer::TFiler* Filer, const std::function<TtsCombo*()>& Combo,
+                         const std::function<void()>& AssignCombo, bool Store);
 
 }  // namespace TSGrid

@@ -41,18 +41,13 @@ void TtsCustomGrid::CellLoadedEvent(Integer DataCol, Integer DataRow, TtsControl
     FLastLoadedRow = DataRow;
     DoRowLoaded(Variant(DataRow));
   }
-  struct TLoadingFlag {
-    bool& Flag;
-    explicit TLoadingFlag(bool& F) : Flag(F) { Flag = true; }
-    ~TLoadingFlag() { Flag = false; }
-  } loading(FInCellLoadedEvent);
-  DoCellLoaded(DataCol, DataRow, Value);
-  // A drop-down list grid lets its owning grid see every value it loads.
-  if (FIsComboGrid)
-    if (auto* owner = dynamic_cast<TtsCustomGrid*>(GetParentGrid())) owner->DoComboCellLoaded(DataCol, DataRow, Value);
-  if (VarIsEmpty(Value)) return;
-  CheckVarType(ControlType, Value);
-  if (ControlType == ctText && !VarIsStr(Value)) CheckStrValue(ControlType, Value, Value);
+  RunCellLoaded(ControlType, Value, [&] {
+    DoCellLoaded(DataCol, DataRow, Value);
+    // A drop-down list grid lets its owning grid see every value it loads.
+    if (FIsComboGrid)
+      if (auto* owner = dynamic_cast<TtsCustomGrid*>(GetParentGrid()))
+        owner->DoComboCellLoaded(DataCol, DataRow, Value);
+  });
 }
 
 bool TtsCustomGrid::PaintCell(TtsDrawData& DrawData, const TRect&, bool Selected) {

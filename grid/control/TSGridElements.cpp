@@ -260,14 +260,10 @@ void TtsCustomPropElement::SetButtonType(TtsButtonType Value) {
   if ((Value == btDateTimeDropDown || Value == btDateTimePopup) && GetGrid()) GetGrid()->ResetDateTimeInit();
 }
 
-TtsDropDownStyle TtsCustomPropElement::GetDropDownStyle() {
-  return FCombo ? FCombo->GetDropDownStyle() : KeptDropDownStyle;
-}
+TtsDropDownStyle TtsCustomPropElement::GetDropDownStyle() { return LayerDropDownStyle(FCombo, KeptDropDownStyle); }
 
 void TtsCustomPropElement::SetDropDownStyle(TtsDropDownStyle Value) {
-  if (Value == GetDropDownStyle()) return;
-  KeptDropDownStyle = Value;
-  if (FCombo) FCombo->SetDropDownStyle(Value);
+  SetLayerDropDownStyle(FCombo, KeptDropDownStyle, Value);
 }
 
 void TtsCustomPropElement::AssignCombo() {
@@ -295,9 +291,7 @@ void TtsCustomPropElement::SetCombo(TtsCombo* Value) {
 }
 
 void TtsCustomPropElement::SetParentCombo(bool Value) {
-  if (ParentCombo == Value) return;
-  ParentCombo = Value;
-  if (Value) SetCombo(nullptr);
+  if (SetLayerParentCombo(ParentCombo, Value)) SetCombo(nullptr);
 }
 
 void TtsCustomPropElement::SetDateTimeDef(TtsDateTimeDefComponent* Value) {
@@ -437,6 +431,12 @@ TtsCustomPropElement* TtsCustomPropSet::CreateElement(TtsVarRecArray, Integer) {
 void TtsCustomPropSet::DeleteElement(TtsCustomPropElement*) { AbstractCall(); }
 bool TtsCustomPropSet::CheckDelete(TtsCustomPropElement*) { AbstractCall(); }
 
+bool TtsCustomPropSet::DeleteIfEmpty(TtsCustomPropElement* Element) {
+  if (!Element->Empty()) return false;
+  DeleteElement(Element);
+  return true;
+}
+
 bool TtsCustomPropSet::SetProperty(TtsVarRecArray Key, Integer KeyHigh, TtsCustomPropElement*& Element,
                                    const Variant& Value, TtsProperty Kind, Integer Index, bool) {
   return DoSetProperty(Key, KeyHigh, Element, Value, Kind, Index);
@@ -541,11 +541,7 @@ void TtsCellPropSet::DeleteElement(TtsCustomPropElement* Element) {
   Remove({cell->GetDataCol(), cell->GetDataRow()});
 }
 
-bool TtsCellPropSet::CheckDelete(TtsCustomPropElement* Element) {
-  if (!Element->Empty()) return false;
-  DeleteElement(Element);
-  return true;
-}
+bool TtsCellPropSet::CheckDelete(TtsCustomPropElement* Element) { return DeleteIfEmpty(Element); }
 
 TtsCellElement* TtsCellPropSet::GetCell(Integer DataCol, Integer DataRow) {
   return static_cast<TtsCellElement*>(Get({DataCol, DataRow}));

@@ -164,6 +164,8 @@ class TtsCustomPropSet : public TtsObjectSet {
   bool DoSetProperty(TtsVarRecArray Key, Integer KeyHigh, TtsCustomPropElement*& Element, const Variant& Value,
                      TtsProperty Kind, Integer Index);
   void DoSetAutoCreateFont(TtsVarRecArray Key, Integer KeyHigh, bool Value, TtsCustomPropElement*& Element);
+  // The CheckDelete of the concrete sets: an element left with no value of its own is deleted.
+  bool DeleteIfEmpty(TtsCustomPropElement* Element);
 
  private:
   TtsBaseGrid* FGrid;

@@ -2,6 +2,8 @@
 // foundation units its bodies use. Included by the unit's .cpp files only.
 #pragma once
 
+#include <functional>
+
 #include "Bits.h"
 #include "Exceptions.h"
 #include "Filer.h"
@@ -98,6 +100,16 @@ bool SetLayerParentFont(bool& ParentFont, bool Value, bool AutoCreate, TFont* Ow
     Step(Parent);
   return true;
 }
+// A layer's drop-down style: its combo's while it has one, else the one it keeps for a combo to come.
+TtsDropDownStyle LayerDropDownStyle(TtsCombo* Combo, TtsDropDownStyle Kept);
+// Sets the kept style and the combo's; true when the style changed.
+bool SetLayerDropDownStyle(TtsCombo* Combo, TtsDropDownStyle& Kept, TtsDropDownStyle Value);
+// A layer's switch to use its parent's combo; true when the layer is to drop its own combo.
+bool SetLayerParentCombo(bool& ParentCombo, bool Value);
+// Defines a layer's legacy entries <Prefix>Alignment and <Prefix>Align, read only and handed to its
+// setters (older streams kept the horizontal alignment as these two).
+void DefineLegacyAlignment(Filer::TFiler* Filer, const String& Prefix,
+                           const std::function<void(TAlignment)>& SetAlignment, const std::function<void(bool)>& SetAlign);
 // The legacy alignment, its own-flag and the horizontal alignment of a layer kept consistent; each
 // answers whether anything changed.
 bool SetLayerAlignment(TAlignment& Alignment, bool& Align, TSCommon::TtsHorzAlignment& Horz, TAlignment Value);

@@ -433,6 +433,20 @@ bool TtsBaseGrid::CheckGetCell() {
   return false;
 }
 
+void TtsBaseGrid::RunCellLoaded(TtsControlType ControlType, Variant& Value, const std::function<void()>& Handlers) {
+  {
+    struct TLoadingFlag {
+      bool& Flag;
+      explicit TLoadingFlag(bool& F) : Flag(F) { Flag = true; }
+      ~TLoadingFlag() { Flag = false; }
+    } loading(FInCellLoadedEvent);
+    Handlers();
+  }
+  if (VarIsEmpty(Value)) return;
+  CheckVarType(ControlType, Value);
+  if (ControlType == ctText && !VarIsStr(Value)) CheckStrValue(ControlType, Value, Value);
+}
+
 bool TtsBaseGrid::VarTypeFits(TtsControlType ControlType, const Variant& Value) {
   if (GetInDesignMode()) return true;
   auto isInteger = [&] {

@@ -3,8 +3,10 @@
 #include "Filer.h"
 #include "Streams.h"
 #include "TSGridBase.h"
+#include "TSGridCellSettings.h"
 #include "TSGridCells.h"
 #include "TSGridCombo.h"
+#include "TSGridLinePlace.h"
 #include "TSGridRows.h"
 #include "TSGridStores.h"
 #include "TypInfo.h"
@@ -13,63 +15,25 @@
 namespace TSGrid {
 
 IMPLEMENT_CLASS_PUBLISHED(TtsRow) {
-  d.Property("ButtonType", &TtsRow::GetButtonType, &TtsRow::SetButtonType).Default(btDefault);
-  d.Property("DateTimeDef", &TtsRow::GetDateTimeDef, &TtsRow::SetDateTimeDef);
-  d.Property("CenterPicture", &TtsRow::GetCenterPicture, &TtsRow::SetCenterPicture).Default(dopDefault);
-  d.Property("Color", &TtsRow::GetColor, &TtsRow::SetColor).Default(Graphics::clNone).Type(Graphics::ColorTypeInfo());
-  d.Property("ControlType", &TtsRow::GetControlType, &TtsRow::SetControlType).Default(ctDefault);
-  d.Property("DisplayRow", &TtsRow::GetDisplayRow, &TtsRow::SetDisplayRow).Stored(&TtsRow::StoreDisplayRowConst);
-  d.Property("DropDownStyle", &TtsRow::GetDropDownStyle, &TtsRow::SetDropDownStyle).Default(ddDropDown);
-  d.Property("Font", &TtsRow::GetFont, &TtsRow::SetFont);
-  d.Property("Height", &TtsRow::GetHeight, &TtsRow::SetHeight).Default(14);
-  d.Property("HorzAlignment", &TtsRow::GetHorzAlignment, &TtsRow::SetHorzAlignment).Default(TSCommon::htaDefault);
-  d.Property("Is3D", &TtsRow::GetIs3D, &TtsRow::SetIs3D).Default(false);
-  d.Property("KeepAspectRatio", &TtsRow::GetKeepAspectRatio, &TtsRow::SetKeepAspectRatio).Default(dopDefault);
-  d.Property("MaskName", &TtsRow::GetMaskName, &TtsRow::SetMaskName);
-  d.Property("ParentCombo", &TtsRow::GetParentCombo, &TtsRow::SetParentCombo).Default(true);
-  d.Property("ParentFont", &TtsRow::GetParentFont, &TtsRow::SetParentFont).Default(true);
-  d.Property("ReadOnly", &TtsRow::GetReadOnly, &TtsRow::SetReadOnly).Default(false);
-  d.Property("ShrinkPicture", &TtsRow::GetShrinkPicture, &TtsRow::SetShrinkPicture).Default(dopDefault);
-  d.Property("SpinIncrement", &TtsRow::GetSpinIncrement, &TtsRow::SetSpinIncrement)
-      .Stored(&TtsRow::StoreSpinIncrement);
-  d.Property("SpinOptions", &TtsRow::GetSpinOptions, &TtsRow::SetSpinOptions).Default(AllSpinOptions);
-  d.Property("StretchPicture", &TtsRow::GetStretchPicture, &TtsRow::SetStretchPicture).Default(dopDefault);
-  d.Property("VertAlignment", &TtsRow::GetVertAlignment, &TtsRow::SetVertAlignment).Default(TSCommon::vtaDefault);
-  d.Property("Visible", &TtsRow::GetVisible, &TtsRow::SetVisible).Default(true);
-  d.Property("WordWrap", &TtsRow::GetWordWrap, &TtsRow::SetWordWrap).Default(wwDefault);
+  PublishCellSettings<TtsRow>(d, false, [&](std::string_view Next) {
+    if (Next == "DropDownStyle")
+      d.Property("DisplayRow", &TtsRow::GetDisplayRow, &TtsRow::SetDisplayRow).Stored(&TtsRow::StoreDisplayRowConst);
+    else if (Next == "HorzAlignment")
+      d.Property("Height", &TtsRow::GetHeight, &TtsRow::SetHeight).Default(14);
+    else if (Next == "WordWrap")
+      d.Property("Visible", &TtsRow::GetVisible, &TtsRow::SetVisible).Default(true);
+  });
 }
 
 IMPLEMENT_CLASS_PUBLISHED(TtsDesignRow) {
-  d.Property("ButtonType", &TtsDesignRow::GetButtonType, &TtsDesignRow::SetButtonType).Default(btDefault);
-  d.Property("DateTimeDef", &TtsDesignRow::GetDateTimeDef, &TtsDesignRow::SetDateTimeDef);
-  d.Property("CenterPicture", &TtsDesignRow::GetCenterPicture, &TtsDesignRow::SetCenterPicture).Default(dopDefault);
-  d.Property("Color", &TtsDesignRow::GetColor, &TtsDesignRow::SetColor)
-      .Default(Graphics::clNone)
-      .Type(Graphics::ColorTypeInfo());
-  d.Property("ControlType", &TtsDesignRow::GetControlType, &TtsDesignRow::SetControlType).Default(ctDefault);
-  d.Property("DisplayRow", &TtsDesignRow::GetDisplayRow, &TtsDesignRow::SetDisplayRow);
-  d.Property("DropDownStyle", &TtsDesignRow::GetDropDownStyle, &TtsDesignRow::SetDropDownStyle).Default(ddDropDown);
-  d.Property("Font", &TtsDesignRow::GetFont, &TtsDesignRow::SetFont);
-  d.Property("Height", &TtsDesignRow::GetHeight, &TtsDesignRow::SetHeight);
-  d.Property("HorzAlignment", &TtsDesignRow::GetHorzAlignment, &TtsDesignRow::SetHorzAlignment)
-      .Default(TSCommon::htaDefault);
-  d.Property("Is3D", &TtsDesignRow::GetIs3D, &TtsDesignRow::SetIs3D).Default(false);
-  d.Property("KeepAspectRatio", &TtsDesignRow::GetKeepAspectRatio, &TtsDesignRow::SetKeepAspectRatio)
-      .Default(dopDefault);
-  d.Property("MaskName", &TtsDesignRow::GetMaskName, &TtsDesignRow::SetMaskName);
-  d.Property("ParentCombo", &TtsDesignRow::GetParentCombo, &TtsDesignRow::SetParentCombo).Default(true);
-  d.Property("ParentFont", &TtsDesignRow::GetParentFont, &TtsDesignRow::SetParentFont).Default(true);
-  d.Property("ReadOnly", &TtsDesignRow::GetReadOnly, &TtsDesignRow::SetReadOnly).Default(false);
-  d.Property("ShrinkPicture", &TtsDesignRow::GetShrinkPicture, &TtsDesignRow::SetShrinkPicture).Default(dopDefault);
-  d.Property("SpinIncrement", &TtsDesignRow::GetSpinIncrement, &TtsDesignRow::SetSpinIncrement)
-      .Stored(&TtsDesignRow::StoreSpinIncrement);
-  d.Property("SpinOptions", &TtsDesignRow::GetSpinOptions, &TtsDesignRow::SetSpinOptions).Default(AllSpinOptions);
-  d.Property("StretchPicture", &TtsDesignRow::GetStretchPicture, &TtsDesignRow::SetStretchPicture)
-      .Default(dopDefault);
-  d.Property("VertAlignment", &TtsDesignRow::GetVertAlignment, &TtsDesignRow::SetVertAlignment)
-      .Default(TSCommon::vtaDefault);
-  d.Property("Visible", &TtsDesignRow::GetVisible, &TtsDesignRow::SetVisible).Default(true);
-  d.Property("WordWrap", &TtsDesignRow::GetWordWrap, &TtsDesignRow::SetWordWrap).Default(wwDefault);
+  PublishCellSettings<TtsDesignRow>(d, false, [&](std::string_view Next) {
+    if (Next == "DropDownStyle")
+      d.Property("DisplayRow", &TtsDesignRow::GetDisplayRow, &TtsDesignRow::SetDisplayRow);
+    else if (Next == "HorzAlignment")
+      d.Property("Height", &TtsDesignRow::GetHeight, &TtsDesignRow::SetHeight);
+    else if (Next == "WordWrap")
+      d.Property("Visible", &TtsDesignRow::GetVisible, &TtsDesignRow::SetVisible).Default(true);
+  });
 }
 
 // ---- TtsRow -----------------------------------------------------------------------------------------
@@ -81,12 +45,7 @@ void TtsRow::Construct() {
 void TtsRow::Destroy() {
   FreeAndNil(FFont);
   FreeAndNil(FCombo);
-  if (FGrid) {
-    if (FDateTimeDef) FGrid->RemoveDateTime(FDateTimeDef);
-    FGrid->ResetComboInit(true);
-    FGrid->ResetDateTimeInit();
-  }
-  FDateTimeDef = nullptr;
+  ReleaseLineLinks(FGrid, FDateTimeDef);
   inherited::Destroy();
 }
 
@@ -96,83 +55,59 @@ bool TtsRow::GetFixed() { return GetDisplayRow() <= FGrid->GetFixedDataRowCount(
 bool TtsRow::GetSelected() { return FGrid->GetRowSelection()->GetSelected(GetDisplayRow()); }
 bool TtsRow::GetChanged() { return FGrid->GetRowChanged(FDataRow); }
 bool TtsRow::StoreDisplayRow() { return GetDisplayRow() != FDataRow; }
-TtsDropDownStyle TtsRow::GetDropDownStyle() { return FCombo ? FCombo->GetDropDownStyle() : FKeptDropDownStyle; }
+TtsDropDownStyle TtsRow::GetDropDownStyle() { return LayerDropDownStyle(FCombo, FSettings.KeptDropDownStyle); }
 
 TFont* TtsRow::GetFont() {
-  if (FGrid->Writing() && FParentFont) return nullptr;
-  if (!FFont && (FGrid->Reading() || FAutoCreateFont)) {
-    UpdateFont(FGrid->GetFont());
-    return FFont;
-  }
-  if (FFont && FParentFont && !FAutoCreateFont && !FGrid->Reading()) {
-    UpdateFont(nullptr);
-    return nullptr;
-  }
-  return FFont;
+  return FollowedFont(FGrid, FFont, FParentFont, FAutoCreateFont, FGrid->GetFont(),
+                      [this](TFont* F) { UpdateFont(F); });
 }
 
 bool TtsRow::DefaultProps() {
-  return FHeight == FGrid->GetDefaultRowHeight() && FAssignedHeight == FHeight && FColor == Graphics::clNone &&
-         !FFont && FParentFont && FAlignment == taLeftJustify && !FAlign && FHorzAlignment == TSCommon::htaDefault &&
-         FVertAlignment == TSCommon::vtaDefault && FWordWrap == wwDefault && FVisible && !FReadOnly && !FIs3D &&
-         FMaskName.empty() && !FAutoCreateFont && FButtonType == btDefault && FKeptDropDownStyle == ddDropDown &&
-         !FCombo && FParentCombo && FStretchPicture == dopDefault && FShrinkPicture == dopDefault &&
-         FCenterPicture == dopDefault && FKeepAspectRatio == dopDefault && FControlType == ctDefault &&
-         FSpinOptions == AllSpinOptions && FSpinIncrement == 1.0 && !FDateTimeDef;
+  return FSettings.IsDefault() && FHeight == FGrid->GetDefaultRowHeight() && FAssignedHeight == FHeight && !FFont &&
+         FParentFont && FVisible && !FAutoCreateFont && FButtonType == btDefault && !FCombo && !FDateTimeDef;
 }
 
-bool TtsRow::IsCurrentRow() { return GetDisplayRow() == FGrid->GetCurDisplayRow(); }
+TtsLinePlace TtsRow::Place() const { return TtsLinePlace::Row(FGrid, FDataRow); }
 
-void TtsRow::RedrawRow() {
-  if (FGrid->CheckInvalidateRow(GetDisplayRow()) && IsCurrentRow()) FGrid->RedisplayControl(true);
-}
+bool TtsRow::IsCurrentRow() { return Place().IsCurrent(); }
 
-void TtsRow::InvalidateRow() {
-  FGrid->InvalidateRow(GetDisplayRow());
-  if (IsCurrentRow()) FGrid->RedisplayControl(true);
-}
+void TtsRow::RedrawRow() { Place().Redraw(); }
 
 void TtsRow::SetColor(TColor Value) {
-  if (TtsBaseGrid::Change(FColor, Value)) RedrawRow();
+  if (TtsBaseGrid::Change(FSettings.Color, Value)) RedrawRow();
 }
 
 void TtsRow::SetVertAlignment(TSCommon::TtsVertAlignment Value) {
-  if (TtsBaseGrid::Change(FVertAlignment, Value)) RedrawRow();
+  if (TtsBaseGrid::Change(FSettings.VertAlignment, Value)) RedrawRow();
 }
 
 void TtsRow::SetWordWrap(TtsWordWrap Value) {
-  if (TtsBaseGrid::Change(FWordWrap, Value)) RedrawRow();
+  if (TtsBaseGrid::Change(FSettings.WordWrap, Value)) RedrawRow();
 }
 
 void TtsRow::SetAlignment(TAlignment Value) {
-  if (SetLayerAlignment(FAlignment, FAlign, FHorzAlignment, Value)) RedrawRow();
+  if (SetLayerAlignment(FSettings.Alignment, FSettings.Align, FSettings.HorzAlignment, Value)) RedrawRow();
 }
 
 void TtsRow::SetAlign(bool Value) {
-  if (SetLayerAlign(FAlignment, FAlign, FHorzAlignment, Value)) RedrawRow();
+  if (SetLayerAlign(FSettings.Alignment, FSettings.Align, FSettings.HorzAlignment, Value)) RedrawRow();
 }
 
 void TtsRow::SetHorzAlignment(TSCommon::TtsHorzAlignment Value) {
-  if (SetLayerHorzAlignment(FAlignment, FAlign, FHorzAlignment, Value)) RedrawRow();
+  if (SetLayerHorzAlignment(FSettings.Alignment, FSettings.Align, FSettings.HorzAlignment, Value)) RedrawRow();
 }
 
 void TtsRow::SetIs3D(bool Value) {
-  if (TtsBaseGrid::Change(FIs3D, Value)) InvalidateRow();
+  if (TtsBaseGrid::Change(FSettings.Is3D, Value)) Place().Repaint();
 }
 
-void TtsRow::SetReadOnly(bool Value) {
-  if (FReadOnly == Value) return;
-  FReadOnly = Value;
-  FGrid->InvalidateRow(GetDisplayRow());
-  if (IsCurrentRow() || FGrid->GetCurDisplayRow() == 0)
-    FGrid->MoveToNewRow(FGrid->GetCurDisplayRow(), true, false, FGrid->CanSkipReadOnly());
-}
+void TtsRow::SetReadOnly(bool Value) { SetLineReadOnly(Place(), FSettings.ReadOnly, Value); }
 
 void TtsRow::SetControlType(TtsControlType Value) {
-  if (FControlType == Value) return;
+  if (FSettings.ControlType == Value) return;
   bool current = IsCurrentRow();
   if (current) FGrid->ClearCurrentFocusRect(false);
-  FControlType = Value;
+  FSettings.ControlType = Value;
   FGrid->InvalidateRow(GetDisplayRow());
   if (current) {
     FGrid->RedisplayControl(true);
@@ -181,64 +116,19 @@ void TtsRow::SetControlType(TtsControlType Value) {
   FGrid->CheckGridData(-1, FDataRow);
 }
 
-void TtsRow::SetButtonType(TtsButtonType Value) {
-  if (FGrid->IsComboGrid() || FButtonType == Value) return;
-  FButtonType = Value;
-  if (Value == btCombo) FGrid->CheckComboCreated();
-  FGrid->InvalidateRow(GetDisplayRow());
-  if (IsCurrentRow()) {
-    FGrid->RedisplayControl(true);
-    if (Value == btDateTimeDropDown || Value == btDateTimePopup) FGrid->ResetDateTimeInit();
-  }
-}
+void TtsRow::SetButtonType(TtsButtonType Value) { SetLineButtonType(Place(), FButtonType, Value); }
 
 void TtsRow::SetDropDownStyle(TtsDropDownStyle Value) {
-  if (Value == GetDropDownStyle()) return;
-  FKeptDropDownStyle = Value;
-  if (FCombo) FCombo->SetDropDownStyle(Value);
-  if (IsCurrentRow()) FGrid->RedisplayControl(true);
+  SetLineDropDownStyle(Place(), FCombo, FSettings.KeptDropDownStyle, Value);
 }
 
-void TtsRow::SetMaskName(const String& Value) {
-  if (FMaskName == Value) return;
-  FMaskName = Value;
-  if (FDataRow == FGrid->GetCurDataRow()) FGrid->SetControlMask();
-}
+void TtsRow::SetMaskName(const String& Value) { SetLineMaskName(Place(), FSettings.MaskName, Value); }
+void TtsRow::SetStretchPicture(TtsDrawOption Value) { SetLinePicture(Place(), FSettings.StretchPicture, Value); }
+void TtsRow::SetShrinkPicture(TtsDrawOption Value) { SetLinePicture(Place(), FSettings.ShrinkPicture, Value); }
+void TtsRow::SetCenterPicture(TtsDrawOption Value) { SetLinePicture(Place(), FSettings.CenterPicture, Value); }
+void TtsRow::SetKeepAspectRatio(TtsDrawOption Value) { SetLinePicture(Place(), FSettings.KeepAspectRatio, Value); }
 
-void TtsRow::SetStretchPicture(TtsDrawOption Value) {
-  if (FStretchPicture == Value) return;
-  FStretchPicture = Value;
-  FGrid->CheckInvalidateRow(GetDisplayRow());
-}
-
-void TtsRow::SetShrinkPicture(TtsDrawOption Value) {
-  if (FShrinkPicture == Value) return;
-  FShrinkPicture = Value;
-  FGrid->CheckInvalidateRow(GetDisplayRow());
-}
-
-void TtsRow::SetCenterPicture(TtsDrawOption Value) {
-  if (FCenterPicture == Value) return;
-  FCenterPicture = Value;
-  FGrid->CheckInvalidateRow(GetDisplayRow());
-}
-
-void TtsRow::SetKeepAspectRatio(TtsDrawOption Value) {
-  if (FKeepAspectRatio == Value) return;
-  FKeepAspectRatio = Value;
-  FGrid->CheckInvalidateRow(GetDisplayRow());
-}
-
-void TtsRow::SetDateTimeDef(TtsDateTimeDefComponent* Value) {
-  if (FDateTimeDef == Value) return;
-  if (IsCurrentRow())
-    FGrid->ResetDateTimeInit();
-  else
-    FGrid->CheckLastUsedDateTime(FDateTimeDef);
-  if (FDateTimeDef) FGrid->RemoveDateTime(FDateTimeDef);
-  FDateTimeDef = Value;
-  if (Value) FGrid->AddDateTime(Value);
-}
+void TtsRow::SetDateTimeDef(TtsDateTimeDefComponent* Value) { SetLineDateTimeDef(Place(), FDateTimeDef, Value); }
 
 void TtsRow::SetSelected(bool Value) {
   if (Value != GetSelected()) FGrid->SelectRows(GetDisplayRow(), GetDisplayRow(), Value);
@@ -263,12 +153,7 @@ void TtsRow::CopyHeight(Integer Value) {
 
 void TtsRow::CheckHeight(Integer OldHeight) {
   if (OldHeight == FHeight) return;
-  Integer displayRow = GetDisplayRow();
-  if (FVisible)
-    FGrid->ResizeRow(displayRow, FHeight);
-  else if (FGrid->GetRowHeights(displayRow) != 0)
-    FGrid->ResizeRow(displayRow, 0);
-  FGrid->RowResized(FDataRow);
+  Place().Resized(FHeight, FVisible);
   if (FDataRow == 0 && !FGrid->FHeadingSizing) FGrid->FHeadingHeightMemory = FHeight;
 }
 
@@ -313,14 +198,7 @@ void TtsRow::SetVisible(bool Value) {
 }
 
 void TtsRow::SetAutoCreateFont(bool Value) {
-  if (FAutoCreateFont == Value) return;
-  FAutoCreateFont = Value;
-  if (Value) {
-    FGrid->GetRowFontFollowers()->AddItem(FDataRow);
-  } else {
-    FGrid->GetRowFontFollowers()->Remove(FDataRow);
-    RemoveFonts();
-  }
+  if (SetLineAutoCreateFont(Place(), FAutoCreateFont, Value)) RemoveFonts();
 }
 
 // ---- Fonts ------------------------------------------------------------------------------------------
@@ -356,18 +234,15 @@ void TtsRow::RemoveFonts() {
 }
 
 void TtsRow::FontChange(TObject*) {
-  if (!GetChangeFont()) return;
-  FParentFont = false;
-  RedrawRow();
-  FGrid->UpdateCellFonts();
+  if (GetChangeFont()) LineFontChanged(Place(), FParentFont);
 }
 
 // ---- Combo ------------------------------------------------------------------------------------------
 void TtsRow::AssignCombo() {
   if (FCombo) return;
   FCombo = FGrid->CreateCombo();
-  FParentCombo = false;
-  FCombo->SetDropDownStyle(FKeptDropDownStyle);
+  FSettings.ParentCombo = false;
+  FCombo->SetDropDownStyle(FSettings.KeptDropDownStyle);
   if (IsCurrentRow()) {
     FGrid->RedisplayControl(true);
     FGrid->ResetComboInit(false);
@@ -386,20 +261,11 @@ void TtsRow::ResetCombo() {
 }
 
 void TtsRow::SetCombo(TtsCombo* Value) {
-  if (FGrid->IsComboGrid() || (Value && Value == FCombo)) return;
-  if (!Value) {
-    ResetCombo();
-    return;
-  }
-  AssignCombo();
-  FCombo->Assign(Value);
-  FGrid->ComboAssigned(FCombo, IsCurrentRow());
+  SetLineCombo(Place(), FCombo, Value, [this] { AssignCombo(); }, [this] { ResetCombo(); });
 }
 
 void TtsRow::SetParentCombo(bool Value) {
-  if (FParentCombo == Value) return;
-  FParentCombo = Value;
-  if (Value) SetCombo(nullptr);
+  if (SetLayerParentCombo(FSettings.ParentCombo, Value)) SetCombo(nullptr);
 }
 
 // ---- Assignment -------------------------------------------------------------------------------------
@@ -417,26 +283,9 @@ void TtsRow::Assign(TPersistent* Source) {
 }
 
 void TtsRow::AssignProperties(TtsRow* Source) {
-  FColor = Source->FColor;
-  FAlignment = Source->FAlignment;
-  FAlign = Source->FAlign;
-  FHorzAlignment = Source->FHorzAlignment;
-  FVertAlignment = Source->FVertAlignment;
-  FWordWrap = Source->FWordWrap;
+  FSettings = Source->FSettings;
   FHeight = FAssignedHeight = Source->FHeight;
   FVisible = Source->FVisible;
-  FReadOnly = Source->FReadOnly;
-  FIs3D = Source->FIs3D;
-  FMaskName = Source->FMaskName;
-  FKeptDropDownStyle = Source->FKeptDropDownStyle;
-  FControlType = Source->FControlType;
-  FStretchPicture = Source->FStretchPicture;
-  FShrinkPicture = Source->FShrinkPicture;
-  FCenterPicture = Source->FCenterPicture;
-  FKeepAspectRatio = Source->FKeepAspectRatio;
-  FParentCombo = Source->FParentCombo;
-  FSpinOptions = Source->FSpinOptions;
-  FSpinIncrement = Source->FSpinIncrement;
   SetButtonType(Source->FButtonType);
   SetDateTimeDef(Source->FDateTimeDef);
   SetCombo(Source->FCombo);
@@ -453,49 +302,40 @@ void TtsRow::Copy(TtsRow* Source) {
 }
 
 void TtsRow::Reset(const TtsProperties& Props) {
-  if (Props.Contains(prColor)) FColor = Graphics::clNone;
+  if (Props.Contains(prColor)) FSettings.Color = Graphics::clNone;
   if (Props.Contains(prFont)) ResetFont();
-  if (Props.Contains(prIs3D)) FIs3D = false;
+  if (Props.Contains(prIs3D)) FSettings.Is3D = false;
   if (Props.Contains(prVisible)) SetVisible(true);
   if (Props.Contains(prChanged)) SetChanged(false);
   if (Props.Contains(prHeight)) CopyHeight(FAssignedHeight);
   if (Props.Contains(prDisplayNumber)) SetDisplayRow(FDataRow);
-  if (Props.Contains(prAlign)) FAlign = false;
-  if (Props.Contains(prAlignment)) FAlignment = taLeftJustify;
-  if (Props.Contains(prHorzAlignment)) FHorzAlignment = TSCommon::htaDefault;
-  if (Props.Contains(prVertAlignment)) FVertAlignment = TSCommon::vtaDefault;
-  if (Props.Contains(prReadOnly)) FReadOnly = false;
-  if (Props.Contains(prWordWrap)) FWordWrap = wwDefault;
-  if (Props.Contains(prMask)) FMaskName.clear();
+  if (Props.Contains(prAlign)) FSettings.Align = false;
+  if (Props.Contains(prAlignment)) FSettings.Alignment = taLeftJustify;
+  if (Props.Contains(prHorzAlignment)) FSettings.HorzAlignment = TSCommon::htaDefault;
+  if (Props.Contains(prVertAlignment)) FSettings.VertAlignment = TSCommon::vtaDefault;
+  if (Props.Contains(prReadOnly)) FSettings.ReadOnly = false;
+  if (Props.Contains(prWordWrap)) FSettings.WordWrap = wwDefault;
+  if (Props.Contains(prMask)) FSettings.MaskName.clear();
   if (Props.Contains(prButtonType)) FButtonType = btDefault;
   if (Props.Contains(prCombo)) ResetCombo();
-  if (Props.Contains(prParentCombo)) FParentCombo = true;
+  if (Props.Contains(prParentCombo)) FSettings.ParentCombo = true;
   if (Props.Contains(prPicture))
-    FStretchPicture = FShrinkPicture = FCenterPicture = FKeepAspectRatio = dopDefault;
-  if (Props.Contains(prSpinOptions)) FSpinOptions = AllSpinOptions;
-  if (Props.Contains(prSpinIncrement)) FSpinIncrement = 1.0;
+    FSettings.StretchPicture = FSettings.ShrinkPicture = FSettings.CenterPicture = FSettings.KeepAspectRatio =
+        dopDefault;
+  if (Props.Contains(prSpinOptions)) FSettings.SpinOptions = AllSpinOptions;
+  if (Props.Contains(prSpinIncrement)) FSettings.SpinIncrement = 1.0;
   if (Props.Contains(prDateTime)) SetDateTimeDef(nullptr);
-  if (Props.Contains(prDropDownStyle)) FKeptDropDownStyle = ddDropDown;
+  if (Props.Contains(prDropDownStyle)) FSettings.KeptDropDownStyle = ddDropDown;
 }
 
 // ---- Streaming --------------------------------------------------------------------------------------
 void TtsRow::DefineProperties(Filer::TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  Filer->DefineProperty("Alignment", Filer::TReaderProc(this, &TtsRow::ReadAlignment), nullptr, false);
-  Filer->DefineProperty("Align", Filer::TReaderProc(this, &TtsRow::ReadAlign), nullptr, false);
-  Filer->DefineBinaryProperty(
-      "Combo",
-      [this](Streams::TStream* Stream) {
-        ReadComboEntry(Stream, FCombo, [this] {
-          AssignCombo();
-          return FCombo;
-        });
-      },
-      [this](Streams::TStream* Stream) { Stream->WriteComponent(FCombo->GetGrid()); }, FCombo && FButtonType == btCombo);
+  DefineLegacyAlignment(
+      Filer, "", [this](TAlignment Value) { SetAlignment(Value); }, [this](bool Value) { SetAlign(Value); });
+  DefineComboProperty(
+      Filer, [this] { return FCombo; }, [this] { AssignCombo(); }, FCombo && FButtonType == btCombo);
 }
-
-void TtsRow::ReadAlignment(Filer::TReader* Reader) { SetAlignment(ReadAlignmentIdent(Reader)); }
-void TtsRow::ReadAlign(Filer::TReader* Reader) { SetAlign(Reader->ReadBoolean()); }
 
 // ---- TtsDesignRow -----------------------------------------------------------------------------------
 Integer TtsDesignRow::DataRow() const { return FKey.ToInteger(); }
@@ -579,16 +419,8 @@ void TtsDesignRow::Assign(TPersistent* Source) {
 
 void TtsDesignRow::DefineProperties(Filer::TFiler* Filer) {
   inherited::DefineProperties(Filer);
-  Filer->DefineBinaryProperty(
-      "Combo",
-      [this](Streams::TStream* Stream) {
-        ReadComboEntry(Stream, GetCombo(), [this] {
-          AssignCombo();
-          return GetCombo();
-        });
-      },
-      [this](Streams::TStream* Stream) { Stream->WriteComponent(GetCombo()->GetGrid()); },
-      GetCombo() && GetButtonType() == btCombo);
+  DefineComboProperty(
+      Filer, [this] { return GetCombo(); }, [this] { AssignCombo(); }, GetCombo() && GetButtonType() == btCombo);
 }
 
 }  // namespace TSGrid

@@ -6,12 +6,14 @@
 #pragma once
 
 #include "Persistent.h"
+#include "TSGridLineSettings.h"
 #include "TSGridTypes.h"
 
 namespace TSGrid {
 
 class TtsBaseGrid;
 class TtsCombo;
+class TtsLinePlace;
 
 class TtsRow : public TPersistent {
   DECLARE_CLASS(TtsRow, TPersistent)
@@ -38,35 +40,35 @@ class TtsRow : public TPersistent {
   TFont* GetFont();
   TtsDropDownStyle GetDropDownStyle();
   TtsCombo* GetCombo() const { return FCombo; }
-  bool StoreSpinIncrement() const { return FSpinIncrement != 1.0; }
+  bool StoreSpinIncrement() const { return FSettings.SpinIncrement != 1.0; }
   bool StoreDisplayRow();
   bool StoreDisplayRowConst() const { return const_cast<TtsRow*>(this)->StoreDisplayRow(); }
-  TColor GetColor() const { return FColor; }
+  TColor GetColor() const { return FSettings.Color; }
   bool GetParentFont() const { return FParentFont; }
-  TAlignment GetAlignment() const { return FAlignment; }
-  bool GetAlign() const { return FAlign; }
-  TSCommon::TtsHorzAlignment GetHorzAlignment() const { return FHorzAlignment; }
-  TSCommon::TtsVertAlignment GetVertAlignment() const { return FVertAlignment; }
-  TtsWordWrap GetWordWrap() const { return FWordWrap; }
+  TAlignment GetAlignment() const { return FSettings.Alignment; }
+  bool GetAlign() const { return FSettings.Align; }
+  TSCommon::TtsHorzAlignment GetHorzAlignment() const { return FSettings.HorzAlignment; }
+  TSCommon::TtsVertAlignment GetVertAlignment() const { return FSettings.VertAlignment; }
+  TtsWordWrap GetWordWrap() const { return FSettings.WordWrap; }
   Integer GetHeight() const { return FHeight; }
   Integer GetAssignedHeight() const { return FAssignedHeight; }
   void SetAssignedHeight(Integer Value) { FAssignedHeight = Value; }
   bool GetVisible() const { return FVisible; }
-  bool GetReadOnly() const { return FReadOnly; }
-  bool GetIs3D() const { return FIs3D; }
-  String GetMaskName() const { return FMaskName; }
+  bool GetReadOnly() const { return FSettings.ReadOnly; }
+  bool GetIs3D() const { return FSettings.Is3D; }
+  String GetMaskName() const { return FSettings.MaskName; }
   bool GetAutoCreateFont() const { return FAutoCreateFont; }
   TtsButtonType GetButtonType() const { return FButtonType; }
-  bool GetParentCombo() const { return FParentCombo; }
-  TtsDrawOption GetStretchPicture() const { return FStretchPicture; }
-  TtsDrawOption GetShrinkPicture() const { return FShrinkPicture; }
-  TtsDrawOption GetCenterPicture() const { return FCenterPicture; }
-  TtsDrawOption GetKeepAspectRatio() const { return FKeepAspectRatio; }
-  TtsControlType GetControlType() const { return FControlType; }
-  TtsSpinOptions GetSpinOptions() const { return FSpinOptions; }
-  void SetSpinOptions(TtsSpinOptions Value) { FSpinOptions = Value; }
-  double GetSpinIncrement() const { return FSpinIncrement; }
-  void SetSpinIncrement(double Value) { FSpinIncrement = Value; }
+  bool GetParentCombo() const { return FSettings.ParentCombo; }
+  TtsDrawOption GetStretchPicture() const { return FSettings.StretchPicture; }
+  TtsDrawOption GetShrinkPicture() const { return FSettings.ShrinkPicture; }
+  TtsDrawOption GetCenterPicture() const { return FSettings.CenterPicture; }
+  TtsDrawOption GetKeepAspectRatio() const { return FSettings.KeepAspectRatio; }
+  TtsControlType GetControlType() const { return FSettings.ControlType; }
+  TtsSpinOptions GetSpinOptions() const { return FSettings.SpinOptions; }
+  void SetSpinOptions(TtsSpinOptions Value) { FSettings.SpinOptions = Value; }
+  double GetSpinIncrement() const { return FSettings.SpinIncrement; }
+  void SetSpinIncrement(double Value) { FSettings.SpinIncrement = Value; }
   TtsDateTimeDefComponent* GetDateTimeDef() const { return FDateTimeDef; }
 
   // ---- Setters
@@ -124,39 +126,22 @@ class TtsRow : public TPersistent {
  private:
   friend class TtsGridRows;
   friend class TtsBaseGrid;
+  TtsLinePlace Place() const;
   void RedrawRow();
-  void InvalidateRow();
   bool IsCurrentRow();
-  void ReadAlignment(Filer::TReader* Reader);
-  void ReadAlign(Filer::TReader* Reader);
 
   TtsBaseGrid* FGrid;
   Integer FDataRow = 0;
-  TColor FColor = Graphics::clNone;
+  TtsLineSettings FSettings;
   TFont* FFont = nullptr;
   bool FParentFont = true;
-  TAlignment FAlignment = taLeftJustify;
-  bool FAlign = false;
-  TSCommon::TtsHorzAlignment FHorzAlignment = TSCommon::htaDefault;
-  TSCommon::TtsVertAlignment FVertAlignment = TSCommon::vtaDefault;
-  TtsWordWrap FWordWrap = wwDefault;
   Integer FHeight = 0;
   Integer FAssignedHeight = 0;
   bool FVisible = true;
-  bool FReadOnly = false;
-  bool FIs3D = false;
-  String FMaskName;
   bool FAutoCreateFont = false;
   Integer FChangeFontCount = 0;
   TtsButtonType FButtonType = btDefault;
-  TtsDropDownStyle FKeptDropDownStyle = ddDropDown;
   TtsCombo* FCombo = nullptr;
-  bool FParentCombo = true;
-  TtsDrawOption FStretchPicture = dopDefault, FShrinkPicture = dopDefault, FCenterPicture = dopDefault,
-                FKeepAspectRatio = dopDefault;
-  TtsControlType FControlType = ctDefault;
-  TtsSpinOptions FSpinOptions = AllSpinOptions;
-  double FSpinIncrement = 1.0;
   TtsDateTimeDefComponent* FDateTimeDef = nullptr;
 };
 

@@ -6,6 +6,7 @@
 #include "Graphics.h"
 #include "Strings.h"
 #include "SysConst.h"
+#include "TSGridCombo.h"
 #include "TSGridTypes.h"
 #include "Variants.h"
 
@@ -144,6 +145,34 @@ void CountFontChange(Integer& Count, bool Value) {
     ++Count;
   else if (Count > 0)
     --Count;
+}
+
+void DefineLegacyAlignment(Filer::TFiler* Filer, const String& Prefix,
+                           const std::function<void(TAlignment)>& SetAlignment, const std::function<void(bool)>& SetAlign) {
+  Filer->DefineProperty(
+      Prefix + "Alignment",
+      Filer::TReaderProc([SetAlignment](Filer::TReader* Reader) { SetAlignment(ReadAlignmentIdent(Reader)); }),
+      Filer::TWriterProc(), false);
+  Filer->DefineProperty(
+      Prefix + "Align", Filer::TReaderProc([SetAlign](Filer::TReader* Reader) { SetAlign(Reader->ReadBoolean()); }),
+      Filer::TWriterProc(), false);
+}
+
+TtsDropDownStyle LayerDropDownStyle(TtsCombo* Combo, TtsDropDownStyle Kept) {
+  return Combo ? Combo->GetDropDownStyle() : Kept;
+}
+
+bool SetLayerDropDownStyle(TtsCombo* Combo, TtsDropDownStyle& Kept, TtsDropDownStyle Value) {
+  if (Value == LayerDropDownStyle(Combo, Kept)) return false;
+  Kept = Value;
+  if (Combo) Combo->SetDropDownStyle(Value);
+  return true;
+}
+
+bool SetLayerParentCombo(bool& ParentCombo, bool Value) {
+  if (ParentCombo == Value) return false;
+  ParentCombo = Value;
+  return Value;
 }
 
 bool SetLayerAlignment(TAlignment& Alignment, bool& Align, TSCommon::TtsHorzAlignment& Horz, TAlignment Value) {

@@ -5,6 +5,7 @@
 #include "TSDBGrid.h"
 #include "TSDBGridPropSets.h"
 #include "TSDBGridPropsCommon.h"
+#include "TSGridCellSettings.h"
 #include "TSGridCombo.h"
 #include "TSDateTimeDef.h"
 #include "TSGridImpl.h"
@@ -267,10 +268,7 @@ void TtsDBRow::Assign(TPersistent* Source) {
     inherited::Assign(Source);
     return;
   }
-  AssignObject(this, source, "Font;ParentFont");
-  SetCombo(source->GetCombo());
-  SetParentFont(source->GetParentFont());
-  if (!GetParentFont()) SetFont(source->GetFont());
+  AssignCellSettings(this, source);
 }
 
 // ---- TtsDBCell ----------------------------------------------------------------------------------------

@@ -47,20 +47,13 @@ void TtsCustomDBGrid::DBCellLoaded(Integer DataCol, const Variant& DataRow, Inte
     FPaintRowValid = false;
     DoRowLoaded(DataRow);
   }
-  {
-    struct TLoadingFlag {
-      bool& Flag;
-      explicit TLoadingFlag(bool& F) : Flag(F) { Flag = true; }
-      ~TLoadingFlag() { Flag = false; }
-    } loading(FInCellLoadedEvent);
+  RunCellLoaded(ControlType, Value, [&] {
     DoCellLoaded(DataCol, DataRow, Value);
     // A drop-down list grid lets its owning grid see every value it loads.
     if (FIsComboGrid)
-      if (auto* owner = dynamic_cast<TtsCustomDBGrid*>(GetParentGrid())) owner->DoComboCellLoaded(DataCol, DataRow, Value);
-  }
-  if (VarIsEmpty(Value)) return;
-  CheckVarType(ControlType, Value);
-  if (ControlType == ctText && !VarIsStr(Value)) CheckStrValue(ControlType, Value, Value);
+      if (auto* owner = dynamic_cast<TtsCustomDBGrid*>(GetParentGrid()))
+        owner->DoComboCellLoaded(DataCol, DataRow, Value);
+  });
 }
 
 bool TtsCustomDBGrid::PaintCell(TtsDrawData& DrawData, const TRect&, bool DrawButton) {

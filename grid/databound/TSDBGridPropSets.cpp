@@ -146,11 +146,7 @@ void TtsDBRowPropSet::DeleteElement(TtsCustomPropElement* Element) {
   Remove(key, 0);
 }
 
-bool TtsDBRowPropSet::CheckDelete(TtsCustomPropElement* Element) {
-  if (!Element->Empty()) return false;
-  DeleteElement(Element);
-  return true;
-}
+bool TtsDBRowPropSet::CheckDelete(TtsCustomPropElement* Element) { return DeleteIfEmpty(Element); }
 
 TtsDBRowElement* TtsDBRowPropSet::GetRow(const Variant& DataRow) {
   const TVarRec key[1] = {VarRecOfVariant(DataRow)};
@@ -184,11 +180,7 @@ void TtsDBCellPropSet::DeleteElement(TtsCustomPropElement* Element) {
   Remove(key, 1);
 }
 
-bool TtsDBCellPropSet::CheckDelete(TtsCustomPropElement* Element) {
-  if (!Element->Empty()) return false;
-  DeleteElement(Element);
-  return true;
-}
+bool TtsDBCellPropSet::CheckDelete(TtsCustomPropElement* Element) { return DeleteIfEmpty(Element); }
 
 TtsDBCellElement* TtsDBCellPropSet::GetCell(Integer DataCol, const Variant& DataRow) {
   const TVarRec key[2] = {DataCol, VarRecOfVariant(DataRow)};

@@ -1,9 +1,10 @@
 // A combo's settings as its drop-down list grid keeps them: the settings holder's accessors, the
-// auto-fill rule, a column combo written to a form stream and read back, and the engine grid that
-// makes no combos.
+// auto-fill rule, column, row and cell combos written to a form stream and read back, and the
+// engine grid that makes no combos.
 #include "ComboTestSupport.h"
 #include "GridControlTestSupport.h"
 #include "Filer.h"
+#include "ObjectText.h"
 #include "Streams.h"
 #include "TSGridComboGrid.h"
 
@@ -28,6 +29,22 @@ class ComboGrid : public GridTest {
     stream->SetPosition(0);
     stream->ReadComponent(Copy);
     return Copy->GetCols()->GetItem(1)->GetCombo();
+  }
+  // Reads the form stream Grid writes into Target.
+  void ReadInto(TtsGrid* Grid, TtsGrid* Target) {
+    auto stream = NewOwned<Streams::TMemoryStream>();
+    stream->WriteComponent(Grid);
+    stream->SetPosition(0);
+    stream->ReadComponent(Target);
+  }
+  // Whether Grid's form text holds a "Combo" entry.
+  bool WritesCombo(TtsGrid* Grid) {
+    auto stream = NewOwned<Streams::TMemoryStream>();
+    stream->WriteComponent(Grid);
+    String binary(static_cast<size_t>(stream->GetSize()), '\0');
+    stream->SetPosition(0);
+    stream->ReadBuffer(binary.data(), static_cast<Integer>(binary.size()));
+    return ObjectBinaryToTextString(binary).find("Combo = {") != String::npos;
   }
 };
 
@@ -110,6 +127,57 @@ TEST_F(ComboGrid, AColumnsComboTravelsWithTheGridThroughAFormStream) {
   ASSERT_EQ(read->GetGrid()->GetGridRowCount(), 2);
   EXPECT_EQ(VarToStr(read->GetGrid()->GetCellValue(1, 2)), "乙等");
   EXPECT_EQ(read->GetGrid()->GetParentGrid(), copy);
+}
+
+// Every layer's own combo is its "Combo" entry while the layer shows combo buttons: read into a
+// fresh layer (the combo made first) or into the combo the layer already has (reset first, so none
+// of its own settings survive).
+TEST_F(ComboGrid, RowAndCellCombosTravelLikeAColumnsAndReplaceOnesAlreadyThere) {
+  struct Layer {
+    const char* Name;
+    std::function<void(TtsBaseGrid*, TtsButtonType)> SetButton;
+    std::function<void(TtsBaseGrid*)> Assign;
+    std::function<TtsCombo*(TtsBaseGrid*)> Combo;
+  };
+  const Layer layers[] = {
+      {"column", [](TtsBaseGrid* g, TtsButtonType b) { g->GetCols()->GetItem(2)->SetButtonType(b); },
+       [](TtsBaseGrid* g) { g->GetCols()->GetItem(2)->AssignCombo(); },
+       [](TtsBaseGrid* g) { return g->GetCols()->GetItem(2)->GetCombo(); }},
+      {"row", [](TtsBaseGrid* g, TtsButtonType b) { g->SetRowButtonType(3, b); },
+       [](TtsBaseGrid* g) { g->AssignRowCombo(3); }, [](TtsBaseGrid* g) { return g->GetRowCombo(3); }},
+      {"cell", [](TtsBaseGrid* g, TtsButtonType b) { g->SetCellButtonType(2, 3, b); },
+       [](TtsBaseGrid* g) { g->AssignCellCombo(2, 3); }, [](TtsBaseGrid* g) { return g->GetCellCombo(2, 3); }},
+  };
+  for (const Layer& layer : layers) {
+    SCOPED_TRACE(layer.Name);
+    TtsGrid* source = NewControlGrid();
+    layer.SetButton(source, btCombo);
+    layer.Assign(source);
+    layer.Combo(source)->SetDropDownRows(5);
+    layer.Combo(source)->GetGrid()->SetGridColCount(3);
+    EXPECT_TRUE(WritesCombo(source));
+
+    TtsGrid* fresh = NewControlGrid();
+    ReadInto(source, fresh);
+    ASSERT_NE(layer.Combo(fresh), nullptr);
+    EXPECT_EQ(layer.Combo(fresh)->GetDropDownRows(), 5);
+    EXPECT_EQ(layer.Combo(fresh)->GetGrid()->GetGridColCount(), 3);
+
+    TtsGrid* furnished = NewControlGrid();
+    layer.SetButton(furnished, btCombo);
+    layer.Assign(furnished);
+    TtsCombo* existing = layer.Combo(furnished);
+    Integer defaultCols = existing->GetDropDownCols();
+    existing->SetDropDownCols(defaultCols + 2);
+    ReadInto(source, furnished);
+    EXPECT_EQ(layer.Combo(furnished), existing);
+    EXPECT_EQ(existing->GetDropDownRows(), 5);
+    EXPECT_EQ(existing->GetDropDownCols(), defaultCols);
+
+    // Without combo buttons the combo is not written.
+    layer.SetButton(source, btNormal);
+    EXPECT_FALSE(WritesCombo(source));
+  }
 }
 
 TEST_F(ComboGrid, TheEngineGridMakesNoCombos) {

@@ -1,5 +1,8 @@
-// The model objects on their own: columns and rows back to their defaults by property kind, fonts
-// that follow the grid's, and the cell facade over the grid's cell settings.
+// The model objects on their own: columns and rows back to their defaults by property kind, each
+// shared setting counted and assigned alike, fonts that follow the grid's, and the cell facade over
+// the grid's cell settings.
+#include <functional>
+
 #include "GridControlTestSupport.h"
 #include "Graphics.h"
 
@@ -43,6 +46,61 @@ TEST_F(ModelObjects, AColumnResetByAllKindsIsANewColumnAgain) {
   EXPECT_EQ(col->GetDisplayCol(), 2);
   EXPECT_TRUE(col->GetVisible());
   EXPECT_EQ(Grid->GetColWidths(2), Grid->GetDefaultColWidth());
+}
+
+// Each cell setting a column and a row both keep counts against their defaults on its own, and an
+// assignment carries it to another column or row.
+TEST_F(ModelObjects, EachSharedSettingLeavesTheDefaultsAndTravelsByAssignment) {
+  struct Setting {
+    const char* Name;
+    std::function<void(TtsCol*)> SetCol;
+    std::function<void(TtsRow*)> SetRow;
+    std::function<bool(TtsCol*, TtsRow*)> Equal;
+  };
+#define TS_SETTING(Name, Value) \
+  {#Name, [](TtsCol* C) { C->Set##Name(Value); }, [](TtsRow* R) { R->Set##Name(Value); }, \
+   [](TtsCol* C, TtsRow* R) { return C->Get##Name() == R->Get##Name(); }}
+  const Setting settings[] = {
+      TS_SETTING(Color, Graphics::clRed),
+      TS_SETTING(Alignment, taCenter),
+      TS_SETTING(Align, true),
+      TS_SETTING(HorzAlignment, TSCommon::htaRight),
+      TS_SETTING(VertAlignment, TSCommon::vtaBottom),
+      TS_SETTING(WordWrap, wwOn),
+      TS_SETTING(ReadOnly, true),
+      TS_SETTING(Is3D, true),
+      TS_SETTING(MaskName, "mask"),
+      TS_SETTING(DropDownStyle, ddDropDownList),
+      TS_SETTING(ControlType, ctCheck),
+      TS_SETTING(StretchPicture, dopOn),
+      TS_SETTING(ShrinkPicture, dopOn),
+      TS_SETTING(CenterPicture, dopOn),
+      TS_SETTING(KeepAspectRatio, dopOn),
+      TS_SETTING(ParentCombo, false),
+      TS_SETTING(SpinOptions, TtsSpinOptions()),
+      TS_SETTING(SpinIncrement, 0.5),
+  };
+#undef TS_SETTING
+  for (const Setting& setting : settings) {
+    SCOPED_TRACE(setting.Name);
+    TTestGrid* grid = NewGrid(3, 3);
+    TtsCol* col = grid->GetCols()->GetItem(1);
+    grid->GetRows()->CreateDataRow(1);
+    grid->GetRows()->CreateDataRow(2);
+    TtsRow* row = grid->GetRows()->GetItem(1);
+    setting.SetCol(col);
+    setting.SetRow(row);
+    EXPECT_FALSE(col->DefaultProps());
+    EXPECT_FALSE(row->DefaultProps());
+    TtsCol* otherCol = grid->GetCols()->GetItem(2);
+    TtsRow* otherRow = grid->GetRows()->GetItem(2);
+    otherCol->Assign(col);
+    otherRow->Assign(row);
+    EXPECT_TRUE(setting.Equal(col, otherRow));
+    EXPECT_TRUE(setting.Equal(otherCol, row));
+    EXPECT_FALSE(otherCol->DefaultProps());
+    EXPECT_FALSE(otherRow->DefaultProps());
+  }
 }
 
 TEST_F(ModelObjects, AResetTouchesOnlyItsKinds) {

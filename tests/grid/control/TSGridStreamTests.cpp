@@ -177,6 +177,25 @@ TEST_F(Streaming, EntriesOfOlderVersionsAreReadAndNotWrittenAgain) {
   EXPECT_FALSE(Has(again, "EditMode ="));
 }
 
+TEST_F(Streaming, OlderAlignmentEntriesOfColumnsAndRowsSetTheirAlignment) {
+  String text =
+      "object Grid1: TTestGrid\n"
+      "  ColProperties = <\n    item\n      DataCol = 2\n      Col.Alignment = taRightJustify\n"
+      "      Col.Align = True\n      Col.HeadingAlignment = taCenter\n      Col.HeadingAlign = True\n    end>\n"
+      "  RowProperties = <\n    item\n      DataRow = 3\n      Row.Alignment = taCenter\n"
+      "      Row.Align = True\n    end>\n"
+      "end\n";
+  ReadBinary(Grid, ObjectTextToBinaryString(text));
+  TtsCol* col = Col(Grid, 2);
+  EXPECT_EQ(col->GetHorzAlignment(), TSCommon::htaRight);
+  EXPECT_EQ(col->GetHeadingHorzAlignment(), TSCommon::htaCenter);
+  ASSERT_NE(Grid->GetRows()->GetItem(3), nullptr);
+  EXPECT_EQ(Grid->GetRows()->GetItem(3)->GetHorzAlignment(), TSCommon::htaCenter);
+  String again = FormText(Grid);
+  EXPECT_FALSE(Has(again, "Col.Alignment")) << again;
+  EXPECT_FALSE(Has(again, "Row.Align =")) << again;
+}
+
 TEST_F(Streaming, ItemsOutsideTheGridAreRefused) {
   String text =
       "object Grid1: TTestGrid\n"
