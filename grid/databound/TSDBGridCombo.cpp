@@ -136,14 +136,16 @@ TField* TtsCustomDBGrid::LookupFieldOf(Integer DataCol) {
 bool TtsCustomDBGrid::IsLookupCombo(Integer DataCol) { return LookupFieldOf(DataCol) != nullptr; }
 
 void TtsCustomDBGrid::InitCombo(TtsCombo* Combo) {
-  if (auto* list = dynamic_cast<TtsCustomDBGrid*>(Combo ? Combo->GetGrid() : nullptr)) {
+  auto* list = dynamic_cast<TtsCustomDBGrid*>(Combo ? Combo->GetGrid() : nullptr);
+  // A grid being destroyed resets its combos with its parts already gone: nothing to copy then.
+  if (list && !ComponentState().Contains(csDestroying)) {
     // Unbinding frees the data source of a previous lookup binding.
     list->SetDataSource(nullptr);
     list->SetAutoLookup(true);
     list->SetDatasetType(FDatasetType);
     list->SetBookmarkType(FBookmarkType);
     list->SetBookmarkCompareType(FBookmarkCompareType);
-    list->SetRecordSelection(GetRecordSelection());
+    list->SetRecordSelection(FRecordSelection);
   }
   inherited::InitCombo(Combo);
 }
