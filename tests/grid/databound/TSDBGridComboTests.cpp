@@ -8,6 +8,7 @@
 #include "DBGridTestSupport.h"
 #include "DateTime.h"
 #include "MemoryDataSet.h"
+#include "Strings.h"
 #include "TSDBGridCombo.h"
 #include "TSDBGridCurrentCell.h"
 #include "TSDBGridData.h"
@@ -157,6 +158,136 @@ TEST_F(DBComboList, TypedPrefixSearchOfASortedListForgetsTheTextAfterTwoSeconds)
     TearDown();
     SetUp();
   }
+}
+
+TEST_F(DBComboList, AShownRecordIsPlacedAtTheTopBottomOrCentreAsFarAsRecordsAllow) {
+  struct TCase {
+    TtsComboAutoSearchType Search;
+    Integer Record;
+    const char* Top;
+  };
+  const TCase cases[] = {
+      {asTop, 10, "R10"},    {asNone, 10, "R10"},    {asBottom, 10, "R03"}, {asCenter, 10, "R07"},
+      {asCenter, 2, "R01"},  {asBottom, 2, "R01"},   {asBottom, 20, "R13"}, {asTop, 20, "R13"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(Format("%d %d", {Integer(c.Search), c.Record}));
+    std::vector<String> codes;
+    for (Integer i = 1; i <= 20; ++i) codes.push_back(Format("R%.2d", {i}));
+    StartWithList(codes, "R01");
+    TtsCustomDBGrid* list = WorkingList();
+    list->SetBounds(0, 0, 120, 8 * (list->GetDefaultRowHeight() + 1) + 4);
+    ASSERT_EQ(list->GetVisibleRowCount(), 8);
+    Grid->GetDBCombo()->SetAutoSearch(c.Search);
+    ListData->SetRecNo(c.Record);
+    String bookmark = ListData->GetBookmark();
+    Grid->SetDBComboRow(bookmark);
+    Variant top;
+    list->BookmarkValue(1, Variant(list->GetGridData()->GetBookmark(1)), top);
+    EXPECT_EQ(VarToStr(top), c.Top);
+    EXPECT_EQ(list->GetCurrentBookmark(), bookmark);
+    TearDown();
+    SetUp();
+  }
+}
+
+// A grid of orders whose city column looks the city's name up by the order's city id.
+class DBComboLookup : public DBGridTest {
+ protected:
+  void SetUp() override {
+    DBGridTest::SetUp();
+    Cities = New<TMemoryDataSet>(Form);
+    Cities->SetName("Cities");
+    Cities->FieldDefs()->Add("id", ftInteger);
+    Cities->FieldDefs()->Add("name", ftString, 20);
+    const char* names[] = {"北京", "上海", "广州"};
+    for (int i = 0; i < 3; ++i) Cities->AddRow({i + 1, String(names[i])});
+    Orders = New<TMemoryDataSet>(Form);
+    Orders->SetName("Orders");
+    Orders->FieldDefs()->Add("cityid", ftInteger);
+    Orders->AddRow({1});
+    Orders->AddRow({3});
+    TIntegerField* cityId = New<TIntegerField>(Orders);
+    cityId->SetFieldName("cityid");
+    cityId->SetDataSet(Orders);
+    City = New<TStringField>(Orders);
+    City->SetFieldName("city");
+    City->SetLookup(true);
+    City->SetLookupDataSet(Cities);
+    City->SetKeyFields("cityid");
+    City->SetLookupKeyFields("id");
+    City->SetLookupResultField("name");
+    City->SetDataSet(Orders);
+    Cities->Open();
+    Orders->Open();
+    Source->SetDataSet(Orders);
+    Grid->SetDataSource(Source);
+    Form->Show();
+    Grid->SetFocus();
+    Application->ProcessMessages();
+    Grid->GetDBCol(Variant(2))->SetButtonType(btCombo);
+    Grid->SetCurrentCell(2, 1);
+    Grid->ComboInit(2, 1);
+    Grid->GetComboForm()->HandleNeeded();
+    List()->HandleNeeded();
+  }
+  TtsCustomDBGrid* List() { return Grid->GetDBCombo()->GetDBGrid(); }
+  String CityBookmark(Integer Id) {
+    Cities->SetRecNo(Id);
+    return Cities->GetBookmark();
+  }
+
+  TMemoryDataSet* Cities = nullptr;
+  TMemoryDataSet* Orders = nullptr;
+  TStringField* City = nullptr;
+};
+
+TEST_F(DBComboLookup, TheListBindsItselfToTheLookupDatasetWithTheResultColumn) {
+  TtsCustomDBGrid* list = List();
+  ASSERT_NE(list->GetDataSource(), nullptr);
+  EXPECT_EQ(list->GetDataSource()->GetName(), "AutoLookup");
+  EXPECT_EQ(list->GetLookupDataSource(), list->GetDataSource());
+  EXPECT_EQ(list->GetDataset(), Cities);
+  EXPECT_EQ(list->GetGridColCount(), 1);
+  EXPECT_EQ(Grid->GetDBCombo()->GetAutoSearch(), asTop);
+  EXPECT_TRUE(Grid->IsLookupCombo(2));
+  EXPECT_FALSE(Grid->IsLookupCombo(1));
+  // A new initialisation unbinds the list first, which frees the lookup data source.
+  Grid->InitCombo(Grid->GetDBCombo());
+  EXPECT_EQ(list->GetDataSource(), nullptr);
+  EXPECT_EQ(list->GetLookupDataSource(), nullptr);
+  EXPECT_EQ(list->FindComponent("AutoLookup"), nullptr);
+}
+
+TEST_F(DBComboLookup, AChosenRowWritesTheKeyFieldsAndTheLookupFieldFollows) {
+  List()->SetDBCurrentDataRow(Variant(CityBookmark(2)));
+  Variant value;
+  Grid->GetComboValue(0, 0, 0, value);
+  EXPECT_TRUE(VarIsEmpty(value)) << "value column 0 without a handler";
+  Grid->GetComboValue(1, 0, 0, value);
+  EXPECT_EQ(value.ToInteger(), 2) << "the lookup record's key, not its shown name";
+  Grid->SetComboValue(value);
+  EXPECT_EQ(Orders->FieldByName("cityid")->GetAsInteger(), 2);
+  EXPECT_EQ(City->GetAsString(), "上海");
+  // Typing in the lookup cell finds the list row and gives its key.
+  Variant typed;
+  Grid->PositionDropDownList("广", typed);
+  EXPECT_EQ(typed.ToInteger(), 3);
+}
+
+TEST_F(DBComboLookup, TheApplicationsValueWinsAndTheEventsNameTheRecordAndTheList) {
+  std::vector<String> seen;
+  Grid->OnComboGetValue = [&](TObject*, TtsDBComboGrid* Combo, Integer Col, const Variant& Row, const Variant& ComboRow,
+                              Variant& Value) {
+    seen.push_back(IntToStr(Col) + (VarToStr(Row) == Grid->GetCurrentBookmark() ? " current" : " other") +
+                   (VarToStr(ComboRow) == CityBookmark(3) ? " 广州" : " ?") + (Combo == List() ? " list" : ""));
+    Value = Variant(String("x"));
+  };
+  List()->SetDBCurrentDataRow(Variant(CityBookmark(3)));
+  Variant value;
+  Grid->GetComboValue(1, 0, 0, value);
+  EXPECT_EQ(VarToStr(value), "x");
+  EXPECT_EQ(seen, std::vector<String>{"2 current 广州 list"});
 }
 
 }  // namespace
