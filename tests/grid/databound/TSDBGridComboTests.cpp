@@ -1,6 +1,7 @@
 // The data-bound combo: a list grid whose rows are the records of a dataset of its own, sized to
 // its records, searched as the user types (under the test clock), placed by its AutoSearch, and a
 // lookup column whose list binds itself to the lookup dataset and writes the chosen key.
+#include <cstring>
 #include <vector>
 
 #include "DB.h"
@@ -186,6 +187,36 @@ TEST_F(DBComboList, AShownRecordIsPlacedAtTheTopBottomOrCentreAsFarAsRecordsAllo
     list->BookmarkValue(1, Variant(list->GetGridData()->GetBookmark(1)), top);
     EXPECT_EQ(VarToStr(top), c.Top);
     EXPECT_EQ(list->GetCurrentBookmark(), bookmark);
+    TearDown();
+    SetUp();
+  }
+}
+
+TEST_F(DBComboList, AutoFillCompletesTypedTextFromTheListsDataset) {
+  struct TCase {
+    TtsConvertCase Convert;
+    bool OnExit;
+    const char* Typed;
+    bool Filled;
+    const char* Cell;
+  };
+  const TCase cases[] = {
+      {afcOnEdit, false, "ba", true, "Banana"},  {afcNone, false, "ba", true, "banana"},
+      {afcOnExit, true, "banana", true, "Banana"}, {afcNone, true, "banana", false, "banana"},
+      {afcOnEdit, false, "x", false, "x"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Convert << " " << c.OnExit << " " << c.Typed);
+    StartWithList({"Apple", "Banana", "Cherry"}, "Apple");
+    TtsCombo* combo = Grid->GetDBCombo();
+    combo->SetDropDownStyle(ddDropDown);
+    combo->SetAutoFill(true);
+    combo->SetAutoFillConvertCase(c.Convert);
+    Grid->GetCurrentCell()->SetValue(Variant(String(c.Typed)));
+    Grid->GetCurrentCell()->SetSelStart(static_cast<Integer>(strlen(c.Typed)));
+    EXPECT_EQ(Grid->PositionAutoFill(c.OnExit), c.Filled);
+    EXPECT_EQ(VarToStr(Grid->GetCurrentCell()->GetValue()), c.Cell);
+    if (c.Filled) EXPECT_EQ(ListText(), "Banana");
     TearDown();
     SetUp();
   }
