@@ -13,6 +13,8 @@
 #include "TSDBGridCombo.h"
 #include "TSDBGridCurrentCell.h"
 #include "TSDBGridData.h"
+#include "TSDateTimeDef.h"
+#include "TSCommon.h"
 
 namespace DBGridTest {
 namespace {
@@ -319,6 +321,66 @@ TEST_F(DBComboLookup, TheApplicationsValueWinsAndTheEventsNameTheRecordAndTheLis
   Grid->GetComboValue(1, 0, 0, value);
   EXPECT_EQ(VarToStr(value), "x");
   EXPECT_EQ(seen, std::vector<String>{"2 current 广州 list"});
+}
+
+// A picker that is only a name for the grid's date-time settings.
+class TComboTestPicker : public TtsDateTimeDefComponent {
+  DECLARE_CLASS(TComboTestPicker, TtsDateTimeDefComponent)
+ public:
+  explicit TComboTestPicker(TComponent* AOwner = nullptr) : TtsDateTimeDefComponent(AOwner) {}
+  TWinControl* GetControl() override { return nullptr; }
+  void SetSelect(TNotifyEvent) override {}
+  TNotifyEvent GetSelect() override { return {}; }
+  void SetCancel(TNotifyEvent) override {}
+  TNotifyEvent GetCancel() override { return {}; }
+  void SetDateTime(const Variant&) override {}
+  Variant GetDateTime() override { return Variant(); }
+  void SetDateTimeDisplay(TtsDateTimeDisplay) override {}
+  TtsDateTimeDisplay GetDateTimeDisplay() override { return TtsDateTimeDisplay(); }
+  void SetPopupForm(bool) override {}
+  bool GetPopupForm() override { return false; }
+  void SetDateTimeProps(TtsDateTimeProps*) override {}
+  TtsDateTimeProps* GetDateTimeProps() override { return nullptr; }
+  void InitializeDisplay() override {}
+  void InitializeFocus() override {}
+};
+IMPLEMENT_CLASS(TComboTestPicker)
+
+TEST_F(DBGridTest, DateTimeHooksNameTheRecordAndReadTheBoundFieldsDate) {
+  auto* dates = New<TMemoryDataSet>(Form);
+  dates->FieldDefs()->Add("id", ftInteger);
+  dates->FieldDefs()->Add("due", ftDateTime);
+  dates->AddRow({1, VarFromDateTime(EncodeDate(2026, 3, 1))});
+  dates->AddRow({2, VarFromDateTime(EncodeDate(2026, 12, 24))});
+  Source->SetDataSet(dates);
+  dates->Open();
+  Grid->SetDataSource(Source);
+  Form->Show();
+  Application->ProcessMessages();
+  String first = dates->GetBookmark();
+  dates->Next();
+  String second = dates->GetBookmark();
+  Grid->SetCurrentCell(2, 2);
+  ASSERT_EQ(Grid->GetCurrentBookmark(), dates->GetBookmark());
+  Variant value;
+  Grid->GetCurrentDateTime(value);
+  EXPECT_EQ(VariantToDateTime(value), EncodeDate(2026, 12, 24));
+  Variant seen;
+  Grid->OnDateTimeInit = [&](TObject*, TtsDateTimeDefComponent*, Integer, const Variant& DataRow) { seen = DataRow; };
+  Grid->ActivateDateTimeInit(nullptr, 2, 2);
+  EXPECT_EQ(VarToStr(seen), Grid->GetCurrentBookmark());
+
+  // A picker going away leaves no record's row or cell naming it; another picker stays.
+  auto* going = New<TComboTestPicker>(Form);
+  auto* staying = New<TComboTestPicker>(Form);
+  Grid->SetDBRowDateTimeDef(Variant(first), going);
+  Grid->SetDBRowDateTimeDef(Variant(second), staying);
+  Grid->SetDBCellDateTimeDef(2, Variant(second), going);
+  Grid->RemoveRowDateTimeDef(going);
+  Grid->RemoveCellDateTimeDef(going);
+  EXPECT_EQ(Grid->GetDBRowDateTimeDef(Variant(first)), nullptr);
+  EXPECT_EQ(Grid->GetDBRowDateTimeDef(Variant(second)), staying);
+  EXPECT_EQ(Grid->GetDBCellDateTimeDef(2, Variant(second)), nullptr);
 }
 
 }  // namespace
