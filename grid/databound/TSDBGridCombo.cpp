@@ -110,7 +110,7 @@ void TtsDBCombo::SetAutoFillConvertCase(TtsConvertCase Value) {
 // ---- The grid's combo ---------------------------------------------------------------------------------------
 TtsCombo* TtsCustomDBGrid::CreateCombo() { return New<TtsDBCombo>(this); }
 
-TtsBaseGrid* TtsCustomDBGrid::CreateComboGrid() { return New<TtsDBComboGrid>(static_cast<TComponent*>(GetComboForm())); }
+TtsBaseGrid* TtsCustomDBGrid::CreateComboGrid() { return New<TtsDBComboGrid>(GetComboForm()); }
 
 TtsDBCombo* TtsCustomDBGrid::GetDBCombo() {
   CheckComboCreated();

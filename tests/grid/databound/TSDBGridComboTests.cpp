@@ -224,6 +224,41 @@ TEST_F(DBComboList, AutoFillCompletesTypedTextFromTheListsDataset) {
   }
 }
 
+TEST_F(DBComboList, DroppingDownStartsTheListOnItsFirstRecordOnce) {
+  StartWithList({"A", "B", "C"}, "B");
+  Grid->PositionComboRow();
+  ASSERT_EQ(ListText(), "B");
+  Grid->ComboDropDown(2, 1);
+  EXPECT_EQ(ListText(), "A");
+  EXPECT_EQ(Grid->GetDroppedDownCol(), 2);
+  Grid->PositionComboRow();
+  Grid->ComboDropDown(2, 1);
+  EXPECT_EQ(ListText(), "B") << "while the list is down a second drop-down does nothing";
+}
+
+TEST_F(DBComboList, AnUnboundGridsComboSearchesItsOwnRowsAsThePlainGridDoes) {
+  Grid->SetStoreData(true);
+  TtsCol* col = Grid->GetCols()->GetItem(1);
+  col->SetButtonType(btCombo);
+  col->AssignCombo();
+  TtsCombo* combo = col->GetCombo();
+  ASSERT_NE(dynamic_cast<TtsDBComboGrid*>(combo->GetGrid()), nullptr);
+  TtsBaseGrid* list = combo->GetGrid();
+  list->SetStoreData(true);
+  list->SetGridRowCount(2);
+  list->SetCellValue(1, 1, Variant(String("Apple")));
+  list->SetCellValue(1, 2, Variant(String("Banana")));
+  combo->SetDropDownStyle(ddDropDownList);
+  combo->SetAutoSearch(asTop);
+  Form->Show();
+  Grid->SetFocus();
+  ComboPump();
+  Grid->SetCurrentCell(1, 1);
+  char key = 'b';
+  Grid->ProcessKeyDropDownList(key);
+  EXPECT_EQ(VarToStr(Grid->GetCurrentCell()->GetValue()), "Banana");
+}
+
 // A grid of orders whose city column looks the city's name up by the order's city id.
 class DBComboLookup : public DBGridTest {
  protected:
