@@ -29,6 +29,7 @@ class TtsCustomDBGrid : public TtsBaseGrid {
 #include "TSDBGridProps.inc"
 #include "TSDBGridEdit.inc"
 #include "TSDBGridSelect.inc"
+#include "TSDBGridCombo.inc"
 
  protected:
 #include "TSDBGridStructureState.inc"

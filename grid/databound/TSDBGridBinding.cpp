@@ -90,7 +90,7 @@ void TtsCustomDBGrid::SetDataSource(TDataSource* Value) {
     GridStatusChanged();
   }
   if (FIsComboGrid) SetComboGridExtents(GetDropDownCols(), GetDropDownRows());
-  if (old && old == FLookupDataSource) FLookupDataSource = nullptr;
+  if (old && old == FLookupDataSource) ResetLookupDatasource();
   DoFieldLayoutChange();
 }
 

@@ -48,9 +48,6 @@ void TtsCustomDBGrid::DoSpinIncrement(Integer DataCol, const Variant& DataRow, T
 }
 
 // ---- Combos and date-time drop-downs ----------------------------------------------------------------------
-// The grid has no data-bound combo list of its own: the combo events name none.
-TtsDBComboGrid* TtsCustomDBGrid::DBComboDropDownGrid() { return nullptr; }
-
 void TtsCustomDBGrid::DoComboInit(Integer DataCol, const Variant& DataRow) {
   if (OnComboInit) OnComboInit(this, DBComboDropDownGrid(), DataCol, Copy(DataRow));
 }

@@ -1,8 +1,9 @@
-// The data-bound grid as the application places it on a form (TtsDBGrid: it only publishes), and
-// the data-bound drop-down list grid's class.
+// The data-bound grid as the application places it on a form (TtsDBGrid: it only publishes); the
+// data-bound drop-down list grid is in TSDBGridCombo.h.
 #pragma once
 
 #include "TSDBGridBase.h"
+#include "TSDBGridCombo.h"
 #include "TSGridCustom.h"
 
 namespace TSDBGrid {
@@ -18,13 +19,6 @@ class TtsDBGrid : public TtsCustomDBGrid {
   void Set##Name(const Type& Value) { Name = Value; }
   TS_BASE_GRID_EVENTS(TS_DECLARE_BASE_EVENT_ACCESSORS)
 #undef TS_DECLARE_BASE_EVENT_ACCESSORS
-};
-
-// The drop-down list of a data-bound combo.
-class TtsDBComboGrid : public TtsCustomDBGrid {
-  DECLARE_CLASS(TtsDBComboGrid, TtsCustomDBGrid)
- public:
-  explicit TtsDBComboGrid(TComponent* AOwner = nullptr) : TtsCustomDBGrid(AOwner) {}
 };
 
 }  // namespace TSDBGrid

@@ -38,6 +38,7 @@ struct TtsDBRect {
 // ---- The grid's parts, declared with their topics
 class TtsCustomDBGrid;
 class TtsDBGrid;
+class TtsDBCombo;
 class TtsDBComboGrid;
 class TtsGridDataLink;
 class TtsGridData;

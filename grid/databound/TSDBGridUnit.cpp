@@ -25,8 +25,6 @@ IMPLEMENT_CLASS_PUBLISHED(TtsDBGrid) {
 #undef TS_PUBLISH_EVENT
 }
 
-IMPLEMENT_CLASS(TtsDBComboGrid)
-
 namespace {
 Integer InitCount = 0;
 }
