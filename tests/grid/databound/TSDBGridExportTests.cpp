@@ -12,6 +12,7 @@
 #include "DateTime.h"
 #include "HeadlessBackend.h"
 #include "MemoryDataSet.h"
+#include "Strings.h"
 #include "TSDBGrid.h"
 #include "TSGridReport.h"
 #include "Variants.h"
