@@ -59,10 +59,13 @@ class TCursorDataSet : public TDataSet {
   void SourceChanged();
 
  private:
+  void OpenCursor();
   void FetchRecords();
-  Int64 CurrentRowId() const;
+  void RowsChanged() { ++*FChanges; }
 
   std::unique_ptr<EngineCursor::TEngineCursor> FCursor;
+  std::shared_ptr<Cardinal> FChanges = std::make_shared<Cardinal>(0);
+  bool FSourceChanged = false;  // the next refresh takes a new cursor
   String FFilter;
   bool FFiltered = false;
   TFilterOptions FFilterOptions;

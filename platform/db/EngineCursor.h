@@ -6,6 +6,7 @@
 // and reads a record's values when it steps onto it, so a record another connection deleted is
 // skipped when stepping and answers crNoCurrentRecord when it is the current one; ForceReread takes
 // the order afresh (records added or moved since then show up) and keeps the position by its key.
+// Changes made through the cursor's dataset are taken at once (TCursorSource::Changes).
 //
 // Bookmarks are strings: the record's order values, then its row id, in an encoding whose byte order
 // is the order of the rows (NULL first, numbers by value, texts and blobs by their bytes), so
@@ -78,9 +79,17 @@ struct TCursorSource {
   std::vector<Integer> OrderFields;      // FieldNo of each order field; empty: row id order
   String Filter;                         // a condition in the dialect; empty: every row
   std::vector<Variant> RangeValues;      // the first order fields must equal these
+  // Bumped by the rows' owner whenever it changed them: its cursors then take the order afresh
+  // at their next call, as ForceReread does. May be null.
+  std::shared_ptr<Cardinal> Changes;
 };
 
-// The bookmark of a row with these order values.
+// The value of a field that a stored column value stands for (the dialect's date texts read as
+// dates, numbers of text columns as text, ...); Null stays Null. Raises EEngineError when the
+// stored value is no value of the field's type.
+Variant ColumnValue(const TCursorFieldDesc& Field, const Variant& Stored);
+
+// The bookmark of a row with these order values (field values, as ColumnValue gives them).
 TBookmarkStr EncodeBookmark(const std::vector<Variant>& OrderValues, Int64 RowId);
 // The row id a bookmark names (-1 for a string that is no bookmark).
 Int64 BookmarkRowId(const TBookmarkStr& Bookmark);
@@ -120,6 +129,15 @@ class TEngineCursor {
   // The same over the first KeyValues.size() order fields.
   TCursorResult SetToKeyValues(const std::vector<Variant>& KeyValues);
   TCursorResult ForceReread();
+  // Every row's field values (ColumnValue; blobs whole) with its bookmark, in order. Takes the
+  // order afresh as ForceReread does, from the same read.
+  struct TRowValues {
+    TBookmarkStr Bookmark;
+    std::vector<Variant> Values;
+  };
+  std::vector<TRowValues> ReadAllRows();
+  // The bookmark that the row with RowId has now ("" when no row of the cursor's rows has it).
+  TBookmarkStr BookmarkOfRow(Int64 RowId);
 
   // ---- Fields of a record buffer (FieldNo 1-based)
   // Copies the native form to Dest (may be null); Blank tells whether the field is empty.

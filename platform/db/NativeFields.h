@@ -7,9 +7,9 @@
 //   ftFloat, ftCurrency                  8-byte double
 //   ftBCD, ftFMTBcd                      a TBcd (34 bytes), precision 32, Size digits after the point
 //   ftBoolean                            16-bit word, 0 False, anything else True
-//   ftDate                               signed 32 bits: days, day 1 being 0001-01-01
+//   ftDate                               signed 32 bits: days since 0001-01-01 plus one (1899-12-30 is 693594)
 //   ftTime                               signed 32 bits: milliseconds since midnight
-//   ftDateTime, ftTimeStamp              8-byte double: milliseconds since 0001-01-01 00:00 minus one day
+//   ftDateTime, ftTimeStamp              8-byte double: that day number times 86400000 plus the time's milliseconds
 //   ftBytes                              Size bytes
 //   ftVarBytes                           a 16-bit length, then Size bytes
 //   blobs and memos                      nothing: they are read through the cursor's blob calls
@@ -25,7 +25,8 @@ Integer NativeSize(TFieldType DataType, Integer Size);
 bool IsBlobType(TFieldType DataType);
 // Writes Value (not Null) in native form; raises EConvertError for a value that does not convert.
 void ValueToNative(TFieldType DataType, Integer Size, const Variant& Value, void* Dest);
-// The value that a native form holds (Integer, Int64, double, Currency, Boolean, TDateTime or string).
+// The value that a native form holds: Integer, Int64, double, a BCD Variant, Boolean, a date Variant
+// or a string (bytes fields: a string of their bytes).
 Variant NativeToValue(TFieldType DataType, Integer Size, const void* Source);
 
 }  // namespace NativeFields
