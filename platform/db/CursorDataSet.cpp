@@ -122,16 +122,17 @@ void TCursorDataSet::InternalPost(Integer Position, bool Inserting, const std::v
   RowsChanged();
 }
 
-// The posted row's bookmark as its cursor reads it back (its stored order values).
-TBookmarkStr TCursorDataSet::PostedBookmark(const TBookmarkStr& Bookmark, const std::vector<Variant>& Values) {
+// The posted row as its table holds it now: its stored values (a new row's number included) and
+// its bookmark as the cursor reads it back.
+TBookmarkStr TCursorDataSet::PostedBookmark(const TBookmarkStr& Bookmark, std::vector<Variant>& Values) {
   Int64 rowId = Bookmark.empty() ? FPostedRowId : EngineCursor::BookmarkRowId(Bookmark);
+  FCursor->ReadRowValues(rowId, Values);
   TBookmarkStr bookmark = FCursor->BookmarkOfRow(rowId);
   if (!bookmark.empty()) return bookmark;
-  // A row outside the filter or range keeps its place by the values it was given.
+  // A row outside the filter or range keeps a place by its values.
   const EngineCursor::TCursorSource& source = FCursor->Source();
   std::vector<Variant> order;
-  for (Integer no : source.OrderFields)
-    order.push_back(EngineCursor::ColumnValue(source.Fields[static_cast<size_t>(no - 1)], Values[static_cast<size_t>(no - 1)]));
+  for (Integer no : source.OrderFields) order.push_back(Values[static_cast<size_t>(no - 1)]);
   return EngineCursor::EncodeBookmark(order, rowId);
 }
 

@@ -378,9 +378,11 @@ class TDataSet : public TComponent {
   virtual void InternalPost(Integer Position, bool Inserting, const std::vector<Variant>& Values) {}
   virtual void InternalDelete(Integer Position) {}
   virtual void InternalRefresh() {}  // re-reads the store; the default keeps it
-  // The bookmark of a record just posted with Values (Bookmark: the one it had while edited); a
-  // different one moves the record to that bookmark's place in the order. The default keeps it.
-  virtual TBookmarkStr PostedBookmark(const TBookmarkStr& Bookmark, const std::vector<Variant>& Values) {
+  // The bookmark of a record just posted with Values (Bookmark: the one it had while edited, ""
+  // for an insert); a different one moves the record to that bookmark's place in the order. The
+  // descendant may put the values the store gave the record (a new row's number) into Values.
+  // The default keeps both.
+  virtual TBookmarkStr PostedBookmark(const TBookmarkStr& Bookmark, std::vector<Variant>& Values) {
     return Bookmark;
   }
 

@@ -461,6 +461,18 @@ std::vector<TEngineCursor::TRowValues> TEngineCursor::ReadAllRows() {
   return rows;
 }
 
+bool TEngineCursor::ReadRowValues(Int64 RowId, std::vector<Variant>& Values) {
+  String columns;
+  for (const TCursorFieldDesc& f : FSource.Fields) columns += (columns.empty() ? "" : ", ") + QuotedName(f.Name);
+  String sql = SqlDialect::TranslateSql("SELECT " + columns + " FROM " + QuotedName(FSource.TableName) + " WHERE rowid = :id");
+  SqliteDatabase::TSqliteDatabase* db = FImpl->Database();
+  SqliteDatabase::TResultSet result = FImpl->Guarded([&] { return db->Query(sql, {{"id", RowId, ftLargeint}}); });
+  if (result.RowCount() == 0) return false;
+  if (Values.size() < FSource.Fields.size()) Values.resize(FSource.Fields.size());
+  for (size_t c = 0; c < FSource.Fields.size(); ++c) Values[c] = ColumnValue(FSource.Fields[c], result.Value(0, c));
+  return true;
+}
+
 TBookmarkStr TEngineCursor::BookmarkOfRow(Int64 RowId) {
   FImpl->Sync();
   if (FImpl->RowIndex.empty())

@@ -136,6 +136,9 @@ class TEngineCursor {
     std::vector<Variant> Values;
   };
   std::vector<TRowValues> ReadAllRows();
+  // Puts the stored values of the row with RowId (ColumnValue; blobs whole) into the first fields'
+  // places of Values; false, Values untouched, when no row has that id.
+  bool ReadRowValues(Int64 RowId, std::vector<Variant>& Values);
   // The bookmark that the row with RowId has now ("" when no row of the cursor's rows has it).
   TBookmarkStr BookmarkOfRow(Int64 RowId);
 

@@ -245,6 +245,11 @@ bool TTable::SeekKey(const std::vector<Variant>& KeyValues, bool Exact) {
   if (!cursor) CheckActive();
   if (cursor->SetToKeyValues(KeyValues) != EngineCursor::crOk)
     DatabaseError("No index is active", this);
+  // The key as the order fields hold it ("2" for an integer field is 2).
+  std::vector<Variant> key;
+  const EngineCursor::TCursorSource& source = cursor->Source();
+  for (size_t i = 0; i < KeyValues.size(); ++i)
+    key.push_back(EngineCursor::ColumnValue(source.Fields[static_cast<size_t>(source.OrderFields[i] - 1)], KeyValues[i]));
   TBookmarkStr bookmark;
   while (cursor->GetNextRecord(nullptr, nullptr) == EngineCursor::crOk) {
     cursor->GetBookmark(bookmark);
@@ -257,7 +262,7 @@ bool TTable::SeekKey(const std::vector<Variant>& KeyValues, bool Exact) {
     return true;
   }
   if (Exact) {
-    String prefix = EngineCursor::EncodeBookmark(KeyValues, 0);
+    String prefix = EngineCursor::EncodeBookmark(key, 0);
     prefix.resize(prefix.size() - 8);
     if (bookmark.compare(0, prefix.size(), prefix) != 0) return false;
   }
