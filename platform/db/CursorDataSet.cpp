@@ -122,6 +122,12 @@ void TCursorDataSet::InternalPost(Integer Position, bool Inserting, const std::v
   RowsChanged();
 }
 
+// No bookmark is a prefix of another (EngineCursor.h), so Low with a zero byte added sorts after
+// Low and before every bookmark above it; every bookmark starts above a zero byte.
+TBookmarkStr TCursorDataSet::PendingBookmark(const TBookmarkStr& Low, const TBookmarkStr& High) {
+  return Low + '\0';
+}
+
 // The posted row as its table holds it now: its stored values (a new row's number included) and
 // its bookmark as the cursor reads it back.
 TBookmarkStr TCursorDataSet::PostedBookmark(const TBookmarkStr& Bookmark, std::vector<Variant>& Values) {

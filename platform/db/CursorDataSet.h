@@ -53,6 +53,7 @@ class TCursorDataSet : public TDataSet {
   void InternalRefresh() override;
   void InternalPost(Integer Position, bool Inserting, const std::vector<Variant>& Values) override;
   void InternalDelete(Integer Position) override;
+  TBookmarkStr PendingBookmark(const TBookmarkStr& Low, const TBookmarkStr& High) override;
   TBookmarkStr PostedBookmark(const TBookmarkStr& Bookmark, std::vector<Variant>& Values) override;
   // Re-reads the records through a new cursor (order, filter or range changed); keeps the current
   // record when it is still there.

@@ -378,6 +378,9 @@ class TDataSet : public TComponent {
   virtual void InternalPost(Integer Position, bool Inserting, const std::vector<Variant>& Values) {}
   virtual void InternalDelete(Integer Position) {}
   virtual void InternalRefresh() {}  // re-reads the store; the default keeps it
+  // The bookmark of a record being inserted between records Low and High ("" for none): it must
+  // sort strictly between them. The default makes one of the dataset's own ordering keys.
+  virtual TBookmarkStr PendingBookmark(const TBookmarkStr& Low, const TBookmarkStr& High);
   // The bookmark of a record just posted with Values (Bookmark: the one it had while edited, ""
   // for an insert); a different one moves the record to that bookmark's place in the order. The
   // descendant may put the values the store gave the record (a new row's number) into Values.

@@ -96,6 +96,10 @@ void TDataSet::Edit() {
   DoEvent(AfterEdit);
 }
 
+TBookmarkStr TDataSet::PendingBookmark(const TBookmarkStr& Low, const TBookmarkStr& High) {
+  return Keys::Between(Low, High);
+}
+
 void TDataSet::Insert() { BeginInsertAppend(false); }
 void TDataSet::Append() { BeginInsertAppend(true); }
 
@@ -107,8 +111,8 @@ void TDataSet::BeginInsertAppend(bool Appending) {
   NativeInt n = static_cast<NativeInt>(FRecords.size());
   NativeInt pos = Appending || n == 0 ? n : FCursor;
   auto record = std::make_unique<TRecordData>();
-  record->Key = Keys::Between(pos > 0 ? FRecords[static_cast<size_t>(pos - 1)]->Key : String(),
-                              pos < n ? FRecords[static_cast<size_t>(pos)]->Key : String());
+  record->Key = PendingBookmark(pos > 0 ? FRecords[static_cast<size_t>(pos - 1)]->Key : String(),
+                                pos < n ? FRecords[static_cast<size_t>(pos)]->Key : String());
   record->Pending = true;
   record->Values.assign(static_cast<size_t>(FFieldDefs->Count() + FCalcFieldCount), Null());
   FEditValues = record->Values;

@@ -10,7 +10,8 @@
 //
 // Bookmarks are strings: the record's order values, then its row id, in an encoding whose byte order
 // is the order of the rows (NULL first, numbers by value, texts and blobs by their bytes), so
-// bookmarks compare as strings in the cursor's order. A cursor dataset's records carry the same
+// bookmarks compare as strings in the cursor's order. No bookmark is a prefix of another, and none
+// starts with a zero byte. A cursor dataset's records carry the same
 // strings as their bookmarks.
 //
 // Record buffers hold the row id, a blank flag per field and each field's value in its native form

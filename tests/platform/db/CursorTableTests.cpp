@@ -12,6 +12,7 @@
 #include "EngineCursor.h"
 #include "FmtBcd.h"
 #include "NativeFields.h"
+#include "Strings.h"
 #include "Table.h"
 
 namespace CursorTest {
@@ -138,6 +139,24 @@ TEST_F(CursorTableTest, FindKeyAndFindNearest) {
   }
   TTable* byRowId = OpenTable("items");
   EXPECT_THROW(byRowId->FindKey({1}), EDatabaseError);
+}
+
+TEST_F(CursorTableTest, RecordBeingInsertedKeepsEveryOtherRecordReachable) {
+  for (const char* order : {"name", "qty;cat", ""}) {
+    TTable* table = OpenTable("items", order);
+    std::vector<TBookmarkStr> marks;
+    for (table->First(); !table->Eof(); table->Next()) marks.push_back(table->GetBookmark());
+    for (Integer at : {1, 3, 5, 6}) {
+      SCOPED_TRACE(String(order) + " " + IntToStr(at));
+      if (at > 5) table->Append();
+      else {
+        table->SetRecNo(at);
+        table->Insert();
+      }
+      for (const TBookmarkStr& mark : marks) EXPECT_TRUE(table->BookmarkValid(mark));
+      table->Cancel();
+    }
+  }
 }
 
 TEST_F(CursorTableTest, PostsWriteTheTableAndTakeTheirPlaceInTheOrder) {
