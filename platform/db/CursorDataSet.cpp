@@ -60,7 +60,7 @@ void TCursorDataSet::OpenCursor() {
   EngineCursor::TCursorSource source = CursorSource();
   source.Filter = FFiltered ? FFilter : String();
   source.Changes = FChanges;
-  FCursor.reset();
+  // A source that cannot be read (a bad filter) leaves the cursor that was.
   FCursor = std::make_unique<EngineCursor::TEngineCursor>(std::move(source));
 }
 

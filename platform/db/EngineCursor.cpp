@@ -150,7 +150,10 @@ struct TEngineCursor::TImpl {
   Cardinal SeenChanges = 0;
   std::map<Cardinal, NativeInt> Props{{cpRecordTypes, 0}};
   std::map<std::pair<const void*, Integer>, String> Blobs;
-  String RecordSql;  // reads a row's values by its row id
+  String RecordSql;  // reads rows' values by their row ids, up to the list of ids
+  // Stored values of the rows read ahead while stepping, by row id.
+  std::unordered_map<Int64, std::vector<Variant>> Ahead;
+  static constexpr size_t AheadRows = 32;
   std::unordered_map<Int64, size_t> RowIndex;  // row id to index in Rows, made when first asked
 
   explicit TImpl(const TCursorSource& ASource) : Source(ASource), Layout(LayoutOf(ASource.Fields)) {
@@ -159,8 +162,7 @@ struct TEngineCursor::TImpl {
       if (!columns.empty()) columns += ", ";
       columns += NativeFields::IsBlobType(f.DataType) ? "length(" + QuotedName(f.Name) + ")" : QuotedName(f.Name);
     }
-    RecordSql = SqlDialect::TranslateSql("SELECT " + columns + " FROM " + QuotedName(Source.TableName) +
-                                         " WHERE rowid = :id");
+    RecordSql = "SELECT rowid, " + columns + " FROM " + QuotedName(Source.TableName) + " WHERE rowid IN ";
   }
 
   template <typename F>
@@ -212,6 +214,7 @@ struct TEngineCursor::TImpl {
     SqliteDatabase::TResultSet result = Guarded([&] { return db->Query(SqlDialect::TranslateSql(sql), params); });
     Rows.clear();
     RowIndex.clear();
+    Ahead.clear();
     Rows.reserve(result.RowCount());
     std::vector<Variant> order(Source.OrderFields.size());
     std::vector<TEngineCursor::TRowValues> all;
@@ -264,32 +267,44 @@ struct TEngineCursor::TImpl {
     if (Source.Changes && *Source.Changes != SeenChanges) Reread();
   }
 
-  // Reads row Index into Record; false when the row is gone.
-  bool ReadRow(size_t Index, void* Record, TRecordProps* Props) {
-    Int64 id = Rows[Index].RowId;
-    if (Record) {
-      SqliteDatabase::TSqliteDatabase* db = Database();
-      SqliteDatabase::TResultSet result = Guarded([&] { return db->Query(RecordSql, {{"id", id, ftLargeint}}); });
-      if (result.RowCount() == 0) return false;
-      Byte* rec = static_cast<Byte*>(Record);
-      std::memset(rec, 0, static_cast<size_t>(Layout.Size));
-      std::memcpy(rec, &id, sizeof id);
-      for (size_t c = 0; c < Source.Fields.size(); ++c) {
-        const TCursorFieldDesc& f = Source.Fields[c];
-        Variant stored = result.Value(0, c);
-        bool blank = VarIsNull(stored);
-        rec[TLayout::FlagsAt + c] = blank ? 1 : 0;
-        if (blank || NativeFields::IsBlobType(f.DataType)) continue;
-        Variant value = ColumnValue(f, stored);
-        try {
-          NativeFields::ValueToNative(f.DataType, f.Size, value, rec + Layout.Offsets[c]);
-        } catch (const Exception& e) {
-          throw EEngineError("Field '" + f.Name + "': " + e.Message());
-        }
-      }
-    } else if (!RowExists(id)) {
-      return false;
+  // Reads the stored values of the rows with these ids (blobs: their length) into Ahead, which
+  // holds nothing else afterwards.
+  void FetchRows(const std::vector<Int64>& Ids) {
+    String sql = RecordSql + "(";
+    SqliteDatabase::TParamValues params;
+    for (size_t i = 0; i < Ids.size(); ++i) {
+      String name = "a" + IntToStr(static_cast<Integer>(i));
+      sql += (i ? ", :" : ":") + name;
+      params.push_back({name, Ids[i], ftLargeint});
     }
+    sql += ")";
+    SqliteDatabase::TSqliteDatabase* db = Database();
+    SqliteDatabase::TResultSet result = Guarded([&] { return db->Query(SqlDialect::TranslateSql(sql), params); });
+    Ahead.clear();
+    for (size_t r = 0; r < result.RowCount(); ++r) {
+      std::vector<Variant> values(Source.Fields.size());
+      for (size_t c = 0; c < values.size(); ++c) values[c] = result.Value(r, c + 1);
+      Ahead[result.Value(r, 0).ToInt64()] = std::move(values);
+    }
+  }
+
+  // Reads row Index into Record (may be null); false when the row is gone. Direction 0 reads the
+  // row alone and afresh; stepping (+1 or -1) reads the rows that follow in that direction with it
+  // when it was not read ahead already.
+  bool ReadRow(size_t Index, void* Record, TRecordProps* Props, int Direction) {
+    Int64 id = Rows[Index].RowId;
+    auto it = Ahead.find(id);
+    if (Direction == 0 || it == Ahead.end()) {
+      std::vector<Int64> ids{id};
+      const NativeInt n = static_cast<NativeInt>(Rows.size());
+      for (NativeInt i = static_cast<NativeInt>(Index) + Direction; Direction && ids.size() < AheadRows && i >= 0 && i < n;
+           i += Direction)
+        ids.push_back(Rows[static_cast<size_t>(i)].RowId);
+      FetchRows(ids);
+      it = Ahead.find(id);
+      if (it == Ahead.end()) return false;
+    }
+    if (Record) FillRecord(id, it->second, Record);
     if (Props) {
       Props->SeqNum = static_cast<Integer>(Index + 1);
       Props->PhyRecNum = static_cast<Integer>(id);
@@ -298,10 +313,29 @@ struct TEngineCursor::TImpl {
     return true;
   }
 
-  bool RowExists(Int64 Id) {
-    SqliteDatabase::TSqliteDatabase* db = Database();
-    String sql = SqlDialect::TranslateSql("SELECT 1 FROM " + QuotedName(Source.TableName) + " WHERE rowid = :id");
-    return Guarded([&] { return db->Query(sql, {{"id", Id, ftLargeint}}); }).RowCount() > 0;
+  void FillRecord(Int64 Id, const std::vector<Variant>& Stored, void* Record) const {
+    Byte* rec = static_cast<Byte*>(Record);
+    std::memset(rec, 0, static_cast<size_t>(Layout.Size));
+    std::memcpy(rec, &Id, sizeof Id);
+    for (size_t c = 0; c < Source.Fields.size(); ++c) {
+      const TCursorFieldDesc& f = Source.Fields[c];
+      bool blank = VarIsNull(Stored[c]);
+      rec[TLayout::FlagsAt + c] = blank ? 1 : 0;
+      if (blank || NativeFields::IsBlobType(f.DataType)) continue;
+      Variant value = ColumnValue(f, Stored[c]);
+      try {
+        NativeFields::ValueToNative(f.DataType, f.Size, value, rec + Layout.Offsets[c]);
+      } catch (const Exception& e) {
+        throw EEngineError("Field '" + f.Name + "': " + e.Message());
+      }
+    }
+  }
+
+  // Stands on (On) or before record Pos; what was read ahead is read again from there.
+  void Place(size_t NewPos, bool On) {
+    Pos = NewPos;
+    OnRecord = On;
+    Ahead.clear();
   }
 
   TCursorResult Step(bool Forward, void* Record, TRecordProps* Props) {
@@ -311,13 +345,12 @@ struct TEngineCursor::TImpl {
                           : static_cast<NativeInt>(Pos) - 1;
     const NativeInt n = static_cast<NativeInt>(Rows.size());
     for (; i >= 0 && i < n; i += Forward ? 1 : -1)
-      if (ReadRow(static_cast<size_t>(i), Record, Props)) {
+      if (ReadRow(static_cast<size_t>(i), Record, Props, Forward ? 1 : -1)) {
         Pos = static_cast<size_t>(i);
         OnRecord = true;
         return crOk;
       }
-    OnRecord = false;
-    Pos = Forward ? Rows.size() : 0;
+    Place(Forward ? Rows.size() : 0, false);
     return Forward ? crEof : crBof;
   }
 
@@ -370,15 +403,13 @@ TCursorResult TEngineCursor::SetProp(Cardinal Id, NativeInt Value) {
 
 TCursorResult TEngineCursor::SetToBegin() {
   FImpl->Sync();
-  FImpl->Pos = 0;
-  FImpl->OnRecord = false;
+  FImpl->Place(0, false);
   return crOk;
 }
 
 TCursorResult TEngineCursor::SetToEnd() {
   FImpl->Sync();
-  FImpl->Pos = FImpl->Rows.size();
-  FImpl->OnRecord = false;
+  FImpl->Place(FImpl->Rows.size(), false);
   return crOk;
 }
 
@@ -387,7 +418,7 @@ TCursorResult TEngineCursor::GetPriorRecord(void* Record, TRecordProps* Props) {
 
 TCursorResult TEngineCursor::GetRecord(void* Record, TRecordProps* Props) {
   FImpl->Sync();
-  if (!FImpl->OnRecord || !FImpl->ReadRow(FImpl->Pos, Record, Props)) return crNoCurrentRecord;
+  if (!FImpl->OnRecord || !FImpl->ReadRow(FImpl->Pos, Record, Props, 0)) return crNoCurrentRecord;
   return crOk;
 }
 
@@ -401,8 +432,8 @@ TCursorResult TEngineCursor::GetBookmark(TBookmarkStr& Bookmark) const {
 TCursorResult TEngineCursor::SetToBookmark(const TBookmarkStr& Bookmark) {
   if (Bookmark.size() < 8) throw EEngineError("Invalid bookmark");
   FImpl->Sync();
-  FImpl->Pos = FImpl->LowerBound(Bookmark);
-  FImpl->OnRecord = FImpl->Pos < FImpl->Rows.size() && FImpl->Rows[FImpl->Pos].Key == Bookmark;
+  size_t at = FImpl->LowerBound(Bookmark);
+  FImpl->Place(at, at < FImpl->Rows.size() && FImpl->Rows[at].Key == Bookmark);
   return crOk;
 }
 
@@ -415,17 +446,15 @@ TCursorResult TEngineCursor::GetSeqNo(Integer& SeqNo) const {
 
 TCursorResult TEngineCursor::SetToSeqNo(Integer SeqNo) {
   FImpl->Sync();
-  FImpl->OnRecord = false;
   if (SeqNo < 1) {
-    FImpl->Pos = 0;
+    FImpl->Place(0, false);
     return crBof;
   }
   if (static_cast<size_t>(SeqNo) > FImpl->Rows.size()) {
-    FImpl->Pos = FImpl->Rows.size();
+    FImpl->Place(FImpl->Rows.size(), false);
     return crEof;
   }
-  FImpl->Pos = static_cast<size_t>(SeqNo - 1);
-  FImpl->OnRecord = true;
+  FImpl->Place(static_cast<size_t>(SeqNo - 1), true);
   return crOk;
 }
 
@@ -445,8 +474,7 @@ TCursorResult TEngineCursor::SetToKeyValues(const std::vector<Variant>& KeyValue
   String prefix;
   for (size_t i = 0; i < KeyValues.size(); ++i)
     AppendValue(prefix, ColumnValue(FSource.Fields[static_cast<size_t>(FSource.OrderFields[i] - 1)], KeyValues[i]));
-  FImpl->Pos = FImpl->LowerBound(prefix);
-  FImpl->OnRecord = false;
+  FImpl->Place(FImpl->LowerBound(prefix), false);
   return crOk;
 }
 

@@ -3,10 +3,12 @@
 // application's dialect and by equal values of the first order fields (a detail table's range).
 //
 // A cursor takes the order of the rows it sees when it opens (the row ids and their order keys)
-// and reads a record's values when it steps onto it, so a record another connection deleted is
+// and reads records' values as it steps, so a record another connection deleted is
 // skipped when stepping and answers crNoCurrentRecord when it is the current one; ForceReread takes
 // the order afresh (records added or moved since then show up) and keeps the position by its key.
-// Changes made through the cursor's dataset are taken at once (TCursorSource::Changes).
+// Changes made through the cursor's dataset are taken at once (TCursorSource::Changes). Stepping
+// reads a block of records ahead in its direction; a read of the current record, and every call
+// that places the cursor, read afresh.
 //
 // Bookmarks are strings: the record's order values, then its row id, in an encoding whose byte order
 // is the order of the rows (NULL first, numbers by value, texts and blobs by their bytes), so

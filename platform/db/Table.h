@@ -6,7 +6,7 @@
 //
 // A detail table: with MasterSource and MasterFields ("a;b"), only the records whose first index
 // fields equal the master record's MasterFields are read, again whenever the master moves to a
-// record with other values.
+// record with other values (all records while the master is closed).
 //
 // Posts and deletes write the table at once through the connection. Column types come from their
 // declared types (TableFieldType).

@@ -92,6 +92,8 @@ TEST_F(CursorTableTest, FilterRestrictsTheRecordsAndTheClones) {
   EXPECT_EQ(TableNames(table), (std::vector<String>{"bravo"}));
   table->SetFilterOptions(TFilterOptions{foCaseInsensitive});
   EXPECT_TRUE(table->GetFilterOptions().Contains(foCaseInsensitive));
+  EXPECT_THROW(table->SetFilter("no_such_column = 1"), EDatabaseError);
+  EXPECT_EQ(TableNames(table), (std::vector<String>{"bravo"})) << "a filter that fails keeps the records";
   table->SetFiltered(false);
   EXPECT_EQ(table->RecordCount(), 5);
 }
