@@ -173,6 +173,31 @@ TEST_F(CursorEngineTest, ForceRereadShowsOutsideChangesAndKeepsThePosition) {
   EXPECT_EQ(ReadForward(*cursor).front(), "able");
 }
 
+TEST_F(CursorEngineTest, PlacingTheCursorReadsAfreshWhatSteppingReadAhead) {
+  auto cursor = CloneOf(OpenTable("items", "name"));
+  std::vector<Byte> record = NewRecord(*cursor);
+  ASSERT_EQ(cursor->GetNextRecord(record.data(), nullptr), crOk);  // alpha, and the records after it
+  Other->Execute("UPDATE items SET qty = 20 WHERE name = 'bravo'");
+  struct Place {
+    const char* What;
+    TCursorResult (*Move)(TEngineCursor&);
+  };
+  const Place places[] = {
+      {"sequence number", [](TEngineCursor& c) { return c.SetToSeqNo(1); }},
+      {"key", [](TEngineCursor& c) { return c.SetToKeyValues({"b"}); }},
+  };
+  for (const Place& p : places) {
+    SCOPED_TRACE(p.What);
+    ASSERT_EQ(p.Move(*cursor), crOk);
+    ASSERT_EQ(cursor->GetNextRecord(record.data(), nullptr), crOk);
+    EXPECT_EQ(FieldOf(*cursor, record, 3).ToInteger(), 20);
+    Other->Execute("UPDATE items SET qty = qty + 1 WHERE name = 'bravo'");
+    ASSERT_EQ(cursor->GetRecord(record.data(), nullptr), crOk);
+    EXPECT_EQ(FieldOf(*cursor, record, 3).ToInteger(), 21) << "the current record is read afresh";
+    Other->Execute("UPDATE items SET qty = 20 WHERE name = 'bravo'");
+  }
+}
+
 TEST_F(CursorEngineTest, ChangesPostedThroughTheDatasetReachItsClones) {
   TTable* table = OpenTable("items", "name");
   auto cursor = CloneOf(table);
