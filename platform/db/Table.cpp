@@ -243,8 +243,9 @@ bool TTable::SeekKey(const std::vector<Variant>& KeyValues, bool Exact) {
   CheckBrowseMode();
   EngineCursor::TEngineCursor* cursor = Handle();
   if (!cursor) CheckActive();
-  if (cursor->SetToKeyValues(KeyValues) != EngineCursor::crOk)
-    DatabaseError("No index is active", this);
+  if (cursor->Source().OrderFields.empty()) DatabaseError("No index is active", this);
+  if (KeyValues.size() > cursor->Source().OrderFields.size()) DatabaseError("Too many key values", this);
+  EngineCursor::CheckCursorResult(cursor->SetToKeyValues(KeyValues));
   // The key as the order fields hold it ("2" for an integer field is 2).
   std::vector<Variant> key;
   const EngineCursor::TCursorSource& source = cursor->Source();

@@ -139,6 +139,7 @@ TEST_F(CursorTableTest, FindKeyAndFindNearest) {
     table->FindNearest(c.Key);
     EXPECT_EQ(table->FieldByName("name")->GetAsString(), c.Nearest);
   }
+  EXPECT_THROW(table->FindKey({1, "alpha", 3}), EDatabaseError);
   TTable* byRowId = OpenTable("items");
   EXPECT_THROW(byRowId->FindKey({1}), EDatabaseError);
 }
