@@ -1,8 +1,9 @@
 // TCursorDataSet: a dataset read through an engine cursor (EngineCursor.h). Opening reads the
 // cursor's rows in its order into the dataset's records, each with the cursor's bookmark, so that
 // a record's bookmark is the same string in the dataset and in any clone of its cursor and
-// bookmarks compare in the cursor's order. A post moves the record to its place in that order
-// and gives it its new bookmark; the order, the filter or a range changed while open re-reads the
+// bookmarks compare in the cursor's order. A post writes the table at once; the record then
+// shows the values the table holds (a new row's number) and moves to its place in the order with
+// its new bookmark; the order, the filter or a range changed while open re-reads the
 // records and keeps the current one.
 //
 // Filter is a condition in the application's SQL dialect ("wpm = 'a' and flag > 0"); it applies
