@@ -394,6 +394,12 @@ Integer TtsScrollDataset::DoRecCount(bool Force) {
   return FExactCount;
 }
 
+// The passed counter counts from the end the positions are counted from.
+void TtsScrollDataset::SyncPassed() {
+  FPassed = FCountDirection == cdForward ? std::max<Integer>(FCursorPos, 0)
+                                         : std::min<Integer>(FCursorPos - (GetRecCount() + 1), 0);
+}
+
 void TtsScrollDataset::ShiftPositions(Integer By) {
   FFirst += By;
   FLast += By;
@@ -513,7 +519,8 @@ bool TtsScrollDataset::CheckAtEnd() {
   if (code != crOk && code != crEof) CheckErr(code);
   AfterStep(code, 1);
   if (code != crEof) return false;
-  if (!FEstimated) {
+  // Positions counted from the start are true ones, so the end met tells the count.
+  if (!FEstimated && FCountDirection == cdForward) {
     FCounted = std::max(FCounted, FLast);
     FExactCount = FLast;
   }
@@ -649,8 +656,8 @@ void TtsScrollDataset::SetToRecord(Integer R) {
     SetCloneTo(String());
     position = 0;
   }
-  FPassed += position - FCursorPos;
   FCursorPos = position;
+  SyncPassed();
 }
 
 void TtsScrollDataset::CheckErr(Integer Code) {

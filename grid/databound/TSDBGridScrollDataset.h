@@ -128,6 +128,7 @@ class TtsScrollDataset : public TtsGridData {
   Integer CountedRecords() const { return FCounted; }
   Integer ExactCount() const { return FExactCount; }
   bool GetEstimated() const { return FEstimated; }
+  TtsCountDirection GetCountDirection() const { return FCountDirection; }
   bool GetInsertPending() const { return FInsertPending; }
   Integer RowCount() const { return static_cast<Integer>(FRows.size()); }
   bool IsPlaceholderRow(Integer Row) const;
@@ -142,6 +143,8 @@ class TtsScrollDataset : public TtsGridData {
   TtsScrollRow& Row(Integer R) { return (*FBuffer)[static_cast<size_t>(R - 1)]; }
   void CreateBuffer(Integer Rows);
   void GrowCounts(Integer Position, Integer By);
+  void ResizeRows(Integer Rows);
+  void SyncPassed();
   void ResetPositions();
   void AllocateRows(std::vector<TtsScrollRow>& Rows, Integer Count);
   void MoveRows(Integer To, Integer From, Integer Count);

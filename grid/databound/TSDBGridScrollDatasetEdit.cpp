@@ -9,22 +9,31 @@
 
 namespace TSDBGrid {
 
-bool TtsScrollDataset::ResizeBuffer(Integer Rows, bool& Reset) {
-  Reset = false;
-  if (!FActive || Rows == RowCount()) return false;
-  Rows = std::max<Integer>(Rows, 0);
+// Positions counted from the end move with the estimated count, which the row count is part of.
+void TtsScrollDataset::ResizeRows(Integer Rows) {
+  Integer before = GetRecCount();
   ResizePropBuffer(Rows);
   ClearPropBuffer(0, 0, true);
-  Integer filled = Filled();
   size_t old = FRows.size();
   FRows.resize(static_cast<size_t>(Rows));
   for (size_t r = old; r < FRows.size(); ++r) {
     FRows[r].Record.resize(static_cast<size_t>(FProps.RecordSize));
     FRows[r].Clear();
   }
+  if (FCountDirection == cdBackward) ShiftPositions(GetRecCount() - before);
+}
+
+bool TtsScrollDataset::ResizeBuffer(Integer Rows, bool& Reset) {
+  Reset = false;
+  if (!FActive || Rows == RowCount()) return false;
+  Rows = std::max<Integer>(Rows, 0);
+  Integer filled = Filled();
   if (Rows < filled) {
     FLast = FFirst + Rows - 1;
-  } else if (filled > 0 && filled < Rows) {
+    FAtEnd = false;
+  }
+  ResizeRows(Rows);
+  if (filled > 0 && filled < Rows) {
     SetToRecord(filled);
     if (GetRecords(filled + 1, Rows, 1) == crEof) {
       Reset = true;
@@ -48,15 +57,9 @@ void TtsScrollDataset::ResizeAppend(Integer Delta) {
     Integer cut = filled - newRows;
     MoveRows(1, cut + 1, filled - cut);
     FFirst += cut;
+    FAtStart = false;
   }
-  ResizePropBuffer(newRows);
-  ClearPropBuffer(0, 0, true);
-  size_t old = FRows.size();
-  FRows.resize(static_cast<size_t>(newRows));
-  for (size_t r = old; r < FRows.size(); ++r) {
-    FRows[r].Record.resize(static_cast<size_t>(FProps.RecordSize));
-    FRows[r].Clear();
-  }
+  ResizeRows(newRows);
 }
 
 void TtsScrollDataset::RereadBuffer(Integer R, bool Force) {
@@ -67,10 +70,8 @@ void TtsScrollDataset::RereadBuffer(Integer R, bool Force) {
     return;
   }
   SetToRecord(R);
-  if (R > 1)
-    FAtEnd = false;
-  else
-    FAtStart = false;
+  FAtStart = false;
+  FAtEnd = false;
   Integer moved = 0;
   if (MoveRelative(-1, moved) == crBof) {
     MoveFirst();
@@ -81,7 +82,7 @@ void TtsScrollDataset::RereadBuffer(Integer R, bool Force) {
     MoveLast();
     return;
   }
-  MoveRelative(1, moved);
+  if (MoveRelative(1, moved) == crEof) FAtEnd = true;
   FLast = FCursorPos - 1;
   FFirst = FLast + 1;
   if (GetRecords(rows, 1, -1) == crBof) MoveFirst();
@@ -101,10 +102,15 @@ bool TtsScrollDataset::MoveToRecord(const String& Bookmark) {
 // Answers whether the buffer moved.
 bool TtsScrollDataset::PlaceBuffer(const String& Bookmark, Integer RowOffset, bool Keeping, const String& OldTop) {
   if (!Keeping && Bookmark.empty() && !FInsertPending) return false;
+  bool locked = true;
   SetEnableCheckRows(false);
-  TtsFinally unlock([&] { SetEnableCheckRows(true); });
+  TtsFinally unlock([&] {
+    if (locked) SetEnableCheckRows(true);
+  });
   Integer savedFirst = FFirst;
   Integer moved = 0;
+  FAtStart = false;
+  FAtEnd = false;
   Integer code = crOk;
   bool unchanged = false;
   if (Keeping && Filled() > 0) {
@@ -126,7 +132,6 @@ bool TtsScrollDataset::PlaceBuffer(const String& Bookmark, Integer RowOffset, bo
       SetCloneTo(Row(1).Bookmark);
       code = MoveRelative(-1, moved);
     }
-    FCursorPos = savedFirst - 1;
   } else {
     if (Bookmark.empty()) {
       SetCloneTo(FInsertBookmark);
@@ -136,19 +141,28 @@ bool TtsScrollDataset::PlaceBuffer(const String& Bookmark, Integer RowOffset, bo
       SetCloneTo(Bookmark);
       code = MoveRelative(Keeping ? -1 : -RowOffset, moved);
     }
-    FCursorPos = savedFirst - 1;
   }
+  FCursorPos = savedFirst - 1;
+  SyncPassed();
   FCursorState = cpNormal;
+  // Meeting an end anchors the positions at that end, which is better than any estimate.
+  bool anchored = true;
   if (code == crBof) {
     MoveFirst();
   } else {
     FFirst = FCursorPos + 1;
     FLast = FFirst - 1;
-    if (GetRecords(1, RowCount(), 1) == crEof) MoveLast();
+    if (GetRecords(1, RowCount(), 1) == crEof)
+      MoveLast();
+    else
+      anchored = false;
   }
+  locked = false;
+  SetEnableCheckRows(true);
+  CheckCounts(crOk);
   Integer row = BufferRow(Bookmark);
   if (row > 0) SetActiveRecord(row);
-  if (!unchanged) EstimatePosition(OldTop, Bookmark);
+  if (!unchanged && !anchored) EstimatePosition(OldTop, Bookmark);
   return !unchanged;
 }
 
@@ -165,7 +179,15 @@ void TtsScrollDataset::EstimatePosition(const String& OldBookmark, const String&
   Integer newRow = BufferRow(NewBookmark);
   Integer oldRow = OldBookmark.empty() ? 0 : BufferRow(OldBookmark);
   if (newRow > 0 && IsSequenced() && Row(newRow).RecordNumber > 0) {
-    ShiftPositions(Row(newRow).RecordNumber - (FFirst + newRow - 1));
+    // Sequence numbers do not count a pending insert's placeholder.
+    Integer number = Row(newRow).RecordNumber;
+    if (FInsertPending && CompareBkm(FInsertBookmark, NewBookmark) < 0) ++number;
+    ShiftPositions(number - (FFirst + newRow - 1));
+    FEstimated = false;
+    FCountDirection = cdForward;
+    SyncPassed();
+    FCounted = std::max(FCounted, FLast);
+    CheckCounts(crOk);
   } else if (oldRow > 0) {
     // The old top's position is known; the rows around it follow from it.
   } else if (Filled() > 0) {
@@ -214,13 +236,15 @@ void TtsScrollDataset::CalculatePos() {
 
 // ---- Inserts and appends
 // --------------------------------------------------------------------------------------
+// A record more or less at Position. Positions counted from the end move with the estimate, which may
+// change by more than the one record (it adds a tenth of the count).
 void TtsScrollDataset::GrowCounts(Integer Position, Integer By) {
+  Integer before = GetRecCount();
   FCounted = std::max<Integer>(FCounted + By, 0);
   if (FExactCount >= 0) FExactCount = std::max<Integer>(FExactCount + By, 0);
-  if (FCursorPos >= Position) {
-    FCursorPos += By;
-    if (FCountDirection == cdForward) FPassed += By;
-  }
+  if (FCursorPos >= Position) FCursorPos += By;
+  if (FCountDirection == cdBackward) ShiftPositions(GetRecCount() - before - By);
+  SyncPassed();
 }
 
 void TtsScrollDataset::InsertRecord(bool KeepBelow, const String& Bookmark, String& NewBookmark) {
