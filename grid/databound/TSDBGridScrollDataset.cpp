@@ -283,9 +283,13 @@ void TtsScrollDataset::AfterStep(Integer Code, Integer Direction) {
     FPassed += Direction;
     FCursorState = cpNormal;
   } else if (Code == crEof) {
-    if (FCursorState != cpEof) FCursorPos += 1;
+    if (FCursorState != cpEof) {
+      FCursorPos += 1;
+      FPassed += 1;
+    }
     FCursorState = cpEof;
   } else if (Code == crBof) {
+    if (FCursorState != cpBof) FPassed -= 1;
     FCursorPos = 0;
     FCursorState = cpBof;
   }
@@ -353,8 +357,14 @@ bool TtsScrollDataset::JumpBySequence(Integer Distance, Integer& Moved, Integer&
   FCursorPos += Moved;
   FPassed += Moved;
   FCursorState = code == crOk ? cpNormal : code == crEof ? cpEof : cpBof;
-  if (code == crEof) FCursorPos += 1;
-  if (code == crBof) FCursorPos = 0;
+  if (code == crEof) {
+    FCursorPos += 1;
+    FPassed += 1;
+  }
+  if (code == crBof) {
+    FCursorPos = 0;
+    FPassed -= 1;
+  }
   return true;
 }
 
@@ -394,39 +404,32 @@ Integer TtsScrollDataset::DoRecCount(bool Force) {
   return FExactCount;
 }
 
-// The passed counter counts from the end the positions are counted from.
-void TtsScrollDataset::SyncPassed() {
-  FPassed = FCountDirection == cdForward ? std::max<Integer>(FCursorPos, 0)
-                                         : std::min<Integer>(FCursorPos - (GetRecCount() + 1), 0);
-}
-
 void TtsScrollDataset::ShiftPositions(Integer By) {
   FFirst += By;
   FLast += By;
   FCursorPos += By;
 }
 
+// The passed counter counts records from the end the positions are counted from. Passing that end
+// the other way means records were there that were not counted. After a jump the counter no longer
+// measures from an end, so then it only re-bases and never touches a known count.
 void TtsScrollDataset::CheckCounts(Integer Code) {
   if (FCheckLock > 0) return;
   Integer before = GetRecCount();
-  if (FCountDirection == cdForward) {
-    bool endMet = Code == crEof;
-    if (FPassed < 0) {
-      FCounted += -FPassed;
-      FPassed = 0;
-    } else if (FPassed > FCounted || endMet) {
-      FCounted = FPassed;
-    }
-    if ((endMet && !FEstimated) || (FExactCount >= 0 && FExactCount < FCounted)) FExactCount = FCounted;
-  } else {
-    bool endMet = Code == crBof;
-    if (FPassed > 0) {
-      FCounted += FPassed;
-      FPassed = 0;
-    } else if (-FPassed > FCounted || endMet) {
-      FCounted = -FPassed;
-    }
-    if ((endMet && !FEstimated) || (FExactCount >= 0 && FExactCount < FCounted)) FExactCount = FCounted;
+  Integer sign = FCountDirection == cdForward ? 1 : -1;
+  bool endMet = Code == (FCountDirection == cdForward ? crEof : crBof);
+  Integer passed = sign * FPassed;
+  // Standing on the far end, the counter includes the step off the last record.
+  bool onFarEnd = FCursorState == (FCountDirection == cdForward ? cpEof : cpBof);
+  Integer known = endMet || onFarEnd ? passed - 1 : passed;
+  if (passed < 0) {
+    if (!FEstimated) FCounted += -passed;
+    FPassed = 0;
+  } else if (known > FCounted || endMet) {
+    if (!FEstimated || FExactCount < 0) FCounted = known;
+  }
+  if (!FEstimated && (endMet || (FExactCount >= 0 && FExactCount < FCounted))) FExactCount = FCounted;
+  if (FCountDirection == cdBackward) {
     Integer change = GetRecCount() - before;
     if (change != 0) ShiftPositions(change);
   }
@@ -656,8 +659,9 @@ void TtsScrollDataset::SetToRecord(Integer R) {
     SetCloneTo(String());
     position = 0;
   }
+  // Positions counted from the start are the records passed since it, unless they are guesses.
+  FPassed = FCountDirection == cdForward && !FEstimated ? position : FPassed + position - FCursorPos;
   FCursorPos = position;
-  SyncPassed();
 }
 
 void TtsScrollDataset::CheckErr(Integer Code) {

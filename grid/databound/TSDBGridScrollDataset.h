@@ -142,9 +142,9 @@ class TtsScrollDataset : public TtsGridData {
   Integer Filled() const { return FLast - FFirst + 1; }
   TtsScrollRow& Row(Integer R) { return (*FBuffer)[static_cast<size_t>(R - 1)]; }
   void CreateBuffer(Integer Rows);
-  void GrowCounts(Integer Position, Integer By);
+  void GrowCounts(Integer Position, Integer By, bool ShiftBuffer);
+  Integer OutsidePosition();
   void ResizeRows(Integer Rows);
-  void SyncPassed();
   void ResetPositions();
   void AllocateRows(std::vector<TtsScrollRow>& Rows, Integer Count);
   void MoveRows(Integer To, Integer From, Integer Count);

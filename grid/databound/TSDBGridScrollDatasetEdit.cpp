@@ -107,7 +107,7 @@ bool TtsScrollDataset::PlaceBuffer(const String& Bookmark, Integer RowOffset, bo
   TtsFinally unlock([&] {
     if (locked) SetEnableCheckRows(true);
   });
-  Integer savedFirst = FFirst;
+  Integer savedFirst = FFirst, savedCursor = FCursorPos, savedPassed = FPassed;
   Integer moved = 0;
   FAtStart = false;
   FAtEnd = false;
@@ -142,8 +142,8 @@ bool TtsScrollDataset::PlaceBuffer(const String& Bookmark, Integer RowOffset, bo
       code = MoveRelative(Keeping ? -1 : -RowOffset, moved);
     }
   }
+  FPassed = savedPassed + (savedFirst - 1 - savedCursor);
   FCursorPos = savedFirst - 1;
-  SyncPassed();
   FCursorState = cpNormal;
   // Meeting an end anchors the positions at that end, which is better than any estimate.
   bool anchored = true;
@@ -159,7 +159,7 @@ bool TtsScrollDataset::PlaceBuffer(const String& Bookmark, Integer RowOffset, bo
   }
   locked = false;
   SetEnableCheckRows(true);
-  CheckCounts(crOk);
+  if (!anchored) CheckCounts(crOk);
   Integer row = BufferRow(Bookmark);
   if (row > 0) SetActiveRecord(row);
   if (!unchanged && !anchored) EstimatePosition(OldTop, Bookmark);
@@ -185,11 +185,12 @@ void TtsScrollDataset::EstimatePosition(const String& OldBookmark, const String&
     ShiftPositions(number - (FFirst + newRow - 1));
     FEstimated = false;
     FCountDirection = cdForward;
-    SyncPassed();
+    FPassed = std::max<Integer>(FCursorPos, 0);
     FCounted = std::max(FCounted, FLast);
     CheckCounts(crOk);
   } else if (oldRow > 0) {
-    // The old top's position is known; the rows around it follow from it.
+    // The buffer was read with row 1 on the old top's position; the old top keeps it.
+    ShiftPositions(1 - oldRow);
   } else if (Filled() > 0) {
     FEstimated = true;
     if (CompareBkm(OldBookmark, Row(1).Bookmark) > 0)
@@ -236,15 +237,30 @@ void TtsScrollDataset::CalculatePos() {
 
 // ---- Inserts and appends
 // --------------------------------------------------------------------------------------
-// A record more or less at Position. Positions counted from the end move with the estimate, which may
+// A record more or less at Position: the cursor, and with ShiftBuffer the buffer when it lies at or
+// after Position, move by By. Positions counted from the end then move with the estimate, which may
 // change by more than the one record (it adds a tenth of the count).
-void TtsScrollDataset::GrowCounts(Integer Position, Integer By) {
+void TtsScrollDataset::GrowCounts(Integer Position, Integer By, bool ShiftBuffer) {
   Integer before = GetRecCount();
   FCounted = std::max<Integer>(FCounted + By, 0);
   if (FExactCount >= 0) FExactCount = std::max<Integer>(FExactCount + By, 0);
-  if (FCursorPos >= Position) FCursorPos += By;
+  if (ShiftBuffer && FFirst >= Position) {
+    FFirst += By;
+    FLast += By;
+  }
+  if (FCursorPos >= Position) {
+    FCursorPos += By;
+    if (FCountDirection == cdForward) FPassed += By;
+  } else if (FCountDirection == cdBackward) {
+    FPassed -= By;
+  }
   if (FCountDirection == cdBackward) ShiftPositions(GetRecCount() - before - By);
-  SyncPassed();
+}
+
+// The position a placeholder outside the buffer takes: before row 1 or after the last row.
+Integer TtsScrollDataset::OutsidePosition() {
+  if (Filled() > 0 && CompareBkm(FInsertBookmark, Row(1).Bookmark) < 0) return FFirst;
+  return FLast + 1;
 }
 
 void TtsScrollDataset::InsertRecord(bool KeepBelow, const String& Bookmark, String& NewBookmark) {
@@ -257,7 +273,7 @@ void TtsScrollDataset::InsertRecord(bool KeepBelow, const String& Bookmark, Stri
       FInsertBookmark.clear();
     else if (!StepFrom(Bookmark, -1, FInsertBookmark))
       FInsertBookmark.clear();
-    position = FCursorPos + 1;
+    position = OutsidePosition();
   } else {
     Integer rows = RowCount();
     Integer filled = Filled();
@@ -276,14 +292,14 @@ void TtsScrollDataset::InsertRecord(bool KeepBelow, const String& Bookmark, Stri
     Row(placeholder).Placeholder = true;
     if (placeholder > 1) {
       FInsertBookmark = Row(placeholder - 1).Bookmark;
-    } else if (!StepFrom(Row(2).Bookmark, -1, FInsertBookmark)) {
+    } else if (!StepFrom(Bookmark, -1, FInsertBookmark)) {
       FInsertBookmark.clear();
     }
     position = FFirst + placeholder - 1;
     FActiveRow = placeholder;
     FActiveBookmark.clear();
   }
-  GrowCounts(position, 1);
+  GrowCounts(position, 1, at == 0);
   FAtStart = false;
   FAtEnd = false;
   FInsertPending = true;
@@ -309,6 +325,7 @@ void TtsScrollDataset::AppendRecord(const String& Bookmark, String& NewBookmark)
       MoveRows(1, 2, rows - 1);
       ++FFirst;
       ++FLast;
+      FAtStart = false;
     }
   } else {
     if (FCursor->GetBookmark(FInsertBookmark) != crOk) FInsertBookmark.clear();
@@ -318,7 +335,7 @@ void TtsScrollDataset::AppendRecord(const String& Bookmark, String& NewBookmark)
   filled = Filled();
   Row(filled).Clear();
   Row(filled).Placeholder = true;
-  GrowCounts(FLast, 1);
+  GrowCounts(FLast, 1, false);
   FActiveRow = filled;
   FActiveBookmark.clear();
   FInsertPending = true;
@@ -347,7 +364,7 @@ void TtsScrollDataset::EndInsert(String& Bookmark, bool Cancelled, bool& Changed
     FInsertBookmark.clear();
     return;
   }
-  Integer position = placeholder > 0 ? FFirst + placeholder - 1 : FCursorPos;
+  Integer position = placeholder > 0 ? FFirst + placeholder - 1 : OutsidePosition();
   if (Filled() > 1 && placeholder == 1) {
     MoveRows(1, 2, Filled() - 1);
     --FLast;
@@ -357,7 +374,7 @@ void TtsScrollDataset::EndInsert(String& Bookmark, bool Cancelled, bool& Changed
   FOnPlaceholder = false;
   FInsertBookmark.clear();
   Bookmark = FDataSet->GetBookmark();
-  GrowCounts(position, -1);
+  GrowCounts(position, -1, placeholder == 0);
   SetActiveRecord(1);
   if (Reread) {
     if (Filled() <= 1)
