@@ -378,10 +378,22 @@ class TDataSet : public TComponent {
   virtual void InternalPost(Integer Position, bool Inserting, const std::vector<Variant>& Values) {}
   virtual void InternalDelete(Integer Position) {}
   virtual void InternalRefresh() {}  // re-reads the store; the default keeps it
+  // The bookmark of a record being inserted between records Low and High ("" for none): it must
+  // sort strictly between them. The default makes one of the dataset's own ordering keys.
+  virtual TBookmarkStr PendingBookmark(const TBookmarkStr& Low, const TBookmarkStr& High);
+  // The bookmark of a record just posted with Values (Bookmark: the one it had while edited, ""
+  // for an insert); a different one moves the record to that bookmark's place in the order. The
+  // descendant may put the values the store gave the record (a new row's number) into Values.
+  // The default keeps both.
+  virtual TBookmarkStr PostedBookmark(const TBookmarkStr& Bookmark, std::vector<Variant>& Values) {
+    return Bookmark;
+  }
 
   // Descendants fill the store through these while opening or refreshing.
   void ClearRecords();
   void AppendFetchedRecord(std::vector<Variant>&& Values);
+  // The same with the bookmark the descendant gives the record (records appended in its order).
+  void AppendFetchedRecord(std::vector<Variant>&& Values, TBookmarkStr Bookmark);
   // Records for the Count rows of Rows, which the dataset keeps until its records are cleared.
   void AppendFetchedRows(std::unique_ptr<TFetchedRows> Rows, size_t Count);
   void ReserveRecords(size_t Count) { FRecords.reserve(Count); }
@@ -418,6 +430,7 @@ class TDataSet : public TComponent {
   // The record's values, made from its fetched row first when they have not been read yet.
   std::vector<Variant>& ValuesOf(TRecordData& Record) const;
   NativeInt PendingPos() const;
+  void MoveRecordToKey(TBookmarkStr Key);
   TRecordData* RecordAtWindow(Integer Index) const;
   void NotifyScroll(Integer Distance);
 

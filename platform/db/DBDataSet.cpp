@@ -155,6 +155,11 @@ void TDataSet::AppendFetchedRecord(std::vector<Variant>&& Values) {
   FRecords.push_back(std::move(record));
 }
 
+void TDataSet::AppendFetchedRecord(std::vector<Variant>&& Values, TBookmarkStr Bookmark) {
+  AppendFetchedRecord(std::move(Values));
+  FRecords.back()->Key = std::move(Bookmark);
+}
+
 void TDataSet::AppendFetchedRows(std::unique_ptr<TFetchedRows> Rows, size_t Count) {
   FFetched = std::move(Rows);
   FRecords.reserve(FRecords.size() + Count);

@@ -96,6 +96,10 @@ void TDataSet::Edit() {
   DoEvent(AfterEdit);
 }
 
+TBookmarkStr TDataSet::PendingBookmark(const TBookmarkStr& Low, const TBookmarkStr& High) {
+  return Keys::Between(Low, High);
+}
+
 void TDataSet::Insert() { BeginInsertAppend(false); }
 void TDataSet::Append() { BeginInsertAppend(true); }
 
@@ -107,8 +111,8 @@ void TDataSet::BeginInsertAppend(bool Appending) {
   NativeInt n = static_cast<NativeInt>(FRecords.size());
   NativeInt pos = Appending || n == 0 ? n : FCursor;
   auto record = std::make_unique<TRecordData>();
-  record->Key = Keys::Between(pos > 0 ? FRecords[static_cast<size_t>(pos - 1)]->Key : String(),
-                              pos < n ? FRecords[static_cast<size_t>(pos)]->Key : String());
+  record->Key = PendingBookmark(pos > 0 ? FRecords[static_cast<size_t>(pos - 1)]->Key : String(),
+                                pos < n ? FRecords[static_cast<size_t>(pos)]->Key : String());
   record->Pending = true;
   record->Values.assign(static_cast<size_t>(FFieldDefs->Count() + FCalcFieldCount), Null());
   FEditValues = record->Values;
@@ -143,14 +147,28 @@ void TDataSet::Post() {
   TRecordData& record = *FRecords[static_cast<size_t>(FCursor)];
   bool inserting = FState == dsInsert;
   InternalPost(static_cast<Integer>(FCursor), inserting, FEditValues);
+  TBookmarkStr key = PostedBookmark(inserting ? TBookmarkStr() : record.Key, FEditValues);
   record.Values = std::move(FEditValues);
   FEditValues.clear();
   record.Pending = false;
   CalculateFields(record);
+  if (!key.empty() && key != record.Key) MoveRecordToKey(std::move(key));
   SetState(dsBrowse);
   FBOF = FEOF = false;
   DataEvent(deDataSetChange, 0);
   DoEvent(AfterPost);
+}
+
+// The current record takes Key and its place in the store's order; the window follows it.
+void TDataSet::MoveRecordToKey(TBookmarkStr Key) {
+  std::unique_ptr<TRecordData> record = std::move(FRecords[static_cast<size_t>(FCursor)]);
+  FRecords.erase(FRecords.begin() + FCursor);
+  record->Key = std::move(Key);
+  auto at = std::lower_bound(FRecords.begin(), FRecords.end(), record->Key,
+                             [](const std::unique_ptr<TRecordData>& r, const String& k) { return r->Key < k; });
+  NativeInt pos = at - FRecords.begin();
+  FRecords.insert(at, std::move(record));
+  SetCursor(pos);
 }
 
 void TDataSet::Cancel() {
