@@ -22,10 +22,10 @@ class TtsGridCursorGuard : public TtsScrollCursor {
  public:
   TtsGridCursorGuard(std::unique_ptr<TtsScrollCursor> Inner, TtsCustomDBGrid* Grid)
       : FInner(std::move(Inner)), FGrid(Grid) {}
-  TtsCursorProperties Properties() override { return Guard([&] { return FInner->Properties(); }); }
+  TCursorProps Properties() override { return Guard([&] { return FInner->Properties(); }); }
   Integer SetToBegin() override { return Guard([&] { return FInner->SetToBegin(); }); }
   Integer SetToEnd() override { return Guard([&] { return FInner->SetToEnd(); }); }
-  Integer GetRecord(Integer Direction, Byte* Record, TtsRecordProperties& Props) override {
+  Integer GetRecord(Integer Direction, Byte* Record, TRecordProps& Props) override {
     return Guard([&] { return FInner->GetRecord(Direction, Record, Props); });
   }
   Integer GetBookmark(String& Bookmark) override { return Guard([&] { return FInner->GetBookmark(Bookmark); }); }
@@ -83,7 +83,8 @@ void TtsScrollDataset::Destroy() {
 
 void TtsScrollDataset::InitGridDataSet() {
   inherited::InitGridDataSet();
-  FProps = TtsCursorProperties();
+  FProps = TCursorProps();
+  FProps.Numbering = rnNone;
   FRecordTypes = 0;
 }
 
@@ -111,7 +112,7 @@ void TtsScrollDataset::Open() {
   FCursor = std::make_unique<TtsGridCursorGuard>(std::move(clone), FGrid);
   FProps = FCursor->Properties();
   FRecordTypes = source->DataSetRecordTypes(dataSet);
-  FCursor->SetProperty(RecordTypesProperty, FRecordTypes);
+  FCursor->SetProperty(cpRecordTypes, FRecordTypes);
   CreateBuffer(FGrid->MaxDisplayRows());
   FActive = true;
 }
@@ -141,7 +142,7 @@ void TtsScrollDataset::SetProperties(bool Reread) {
   if (!FActive) return;
   TtsScrollCursorSource* source = FCursorSource ? FCursorSource : DefaultCursorSource;
   FRecordTypes = source->DataSetRecordTypes(FDataSet);
-  FCursor->SetProperty(RecordTypesProperty, FRecordTypes);
+  FCursor->SetProperty(cpRecordTypes, FRecordTypes);
   if (Reread) RereadBuffer(1, true);
 }
 
@@ -235,7 +236,7 @@ Integer TtsScrollDataset::ReadStep(TtsScrollRow& Target, Integer Direction, bool
   String before;
   bool beforeAtStart = FCursorState == cpBof, beforeAtEnd = FCursorState == cpEof;
   if (checkGap && !beforeAtStart && !beforeAtEnd && FCursor->GetBookmark(before) != crOk) beforeAtStart = true;
-  TtsRecordProperties props;
+  TRecordProps props;
   Integer code = FCursor->GetRecord(direction, Target.Record.data(), props);
   bool wasOnPlaceholder = FOnPlaceholder;
   FOnPlaceholder = false;
@@ -255,7 +256,7 @@ Integer TtsScrollDataset::ReadStep(TtsScrollRow& Target, Integer Direction, bool
                                                 : CompareBkm(Target.Bookmark, FInsertBookmark) <= 0);
     if (crossed) {
       if (Direction > 0) {
-        TtsRecordProperties ignored;
+        TRecordProps ignored;
         Integer back = FCursor->GetRecord(-1, FScratch.data(), ignored);
         if (back != crOk && back != crBof) CheckErr(back);
       }
@@ -268,8 +269,8 @@ Integer TtsScrollDataset::ReadStep(TtsScrollRow& Target, Integer Direction, bool
   }
   if (code != crOk) return code;
   Target.Placeholder = false;
-  Target.RecordNumber = FProps.Numbering == rnPhysical   ? props.PhysicalNumber
-                        : FProps.Numbering == rnSequence ? props.SequenceNumber
+  Target.RecordNumber = FProps.Numbering == rnPhysical   ? props.PhyRecNum
+                        : FProps.Numbering == rnSequence ? props.SeqNum
                                                          : -1;
   Target.Status = props.Status;
   Target.RecordId = Unassigned();
@@ -337,7 +338,7 @@ bool TtsScrollDataset::JumpBySequence(Integer Distance, Integer& Moved, Integer&
   } else if (code == crBof) {
     Moved = 1 - start;
   } else if (code == crEof) {
-    TtsRecordProperties props;
+    TRecordProps props;
     Integer back = FCursor->GetRecord(-1, FScratch.data(), props);
     Integer lastNumber = 0;
     if (back == crOk && FCursor->GetSequenceNumber(lastNumber) == crOk) {

@@ -168,7 +168,7 @@ class TtsScrollDataset : public TtsGridData {
 
   TtsScrollCursorSource* FCursorSource = nullptr;
   std::unique_ptr<TtsScrollCursor> FCursor;
-  TtsCursorProperties FProps;
+  TCursorProps FProps;
   bool FActive = false;
   Integer FRecordTypes = 0;
 

@@ -212,7 +212,7 @@ void TtsScrollDataset::CalculatePos() {
     String bookmark;
     if (FCountDirection == cdForward) {
       CheckErr(FCursor->SetToBegin());
-      TtsRecordProperties props;
+      TRecordProps props;
       while (FCursor->GetRecord(1, scratch.Record.data(), props) == crOk) {
         CheckErr(FCursor->GetBookmark(bookmark));
         if (CompareBkm(bookmark, top) >= 0) break;
@@ -222,7 +222,7 @@ void TtsScrollDataset::CalculatePos() {
       ShiftPositions(records + 1 - FFirst);
     } else {
       CheckErr(FCursor->SetToEnd());
-      TtsRecordProperties props;
+      TRecordProps props;
       while (FCursor->GetRecord(-1, scratch.Record.data(), props) == crOk) {
         ++records;
         CheckErr(FCursor->GetBookmark(bookmark));

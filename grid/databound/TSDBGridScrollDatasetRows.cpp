@@ -38,7 +38,7 @@ bool TtsScrollDataset::StepFrom(const String& Bookmark, Integer Direction, Strin
       CheckErr(Direction > 0 ? FCursor->SetToBegin() : FCursor->SetToEnd());
     else
       CheckErr(FCursor->SetToBookmark(Bookmark));
-    TtsRecordProperties props;
+    TRecordProps props;
     Integer code = FCursor->GetRecord(Direction, FScratch.data(), props);
     if (code == crOk) {
       CheckErr(FCursor->GetBookmark(Neighbour));

@@ -31,13 +31,13 @@ struct ScrollTestTable {
 // fail the call with (0 lets it run) or raises itself.
 class ScrollTestCursor : public TtsScrollCursor {
  public:
-  ScrollTestCursor(ScrollTestTable& Table, TtsRecordNumbering Numbering) : FTable(Table), FNumbering(Numbering) {}
+  ScrollTestCursor(ScrollTestTable& Table, TRecordNumbering Numbering) : FTable(Table), FNumbering(Numbering) {}
   std::function<Integer(const char*)> Fault;
 
-  TtsCursorProperties Properties() override { return {4, 8, FNumbering}; }
+  TCursorProps Properties() override { return {4, 8, FNumbering}; }
   Integer SetToBegin() override { return Run("begin", [&] { FPos = -1; return crOk; }); }
   Integer SetToEnd() override { return Run("end", [&] { FPos = FTable.Size(); return crOk; }); }
-  Integer GetRecord(Integer Direction, Byte* Record, TtsRecordProperties& Props) override {
+  Integer GetRecord(Integer Direction, Byte* Record, TRecordProps& Props) override {
     return Run("record", [&] {
       if (Direction > 0 && FPos + 1 >= FTable.Size()) {
         FPos = FTable.Size();
@@ -50,8 +50,8 @@ class ScrollTestCursor : public TtsScrollCursor {
       FPos += Direction;
       if (!OnRecord()) return Integer(crNoCurrentRecord);
       std::memcpy(Record, &FTable.Ids[static_cast<size_t>(FPos)], 4);
-      Props.SequenceNumber = FPos + 1;
-      Props.PhysicalNumber = FTable.Ids[static_cast<size_t>(FPos)];
+      Props.SeqNum = FPos + 1;
+      Props.PhyRecNum = FTable.Ids[static_cast<size_t>(FPos)];
       return Integer(crOk);
     });
   }
@@ -111,13 +111,13 @@ class ScrollTestCursor : public TtsScrollCursor {
     return Body();
   }
   ScrollTestTable& FTable;
-  TtsRecordNumbering FNumbering;
+  TRecordNumbering FNumbering;
   Integer FPos = -1;
 };
 
 class ScrollTestSource : public TtsScrollCursorSource {
  public:
-  ScrollTestSource(ScrollTestTable& Table, TtsRecordNumbering Numbering) : FTable(Table), FNumbering(Numbering) {}
+  ScrollTestSource(ScrollTestTable& Table, TRecordNumbering Numbering) : FTable(Table), FNumbering(Numbering) {}
   std::unique_ptr<TtsScrollCursor> CloneCursor(TDataSet*) override {
     auto cursor = std::make_unique<ScrollTestCursor>(FTable, FNumbering);
     Last = cursor.get();
@@ -128,7 +128,7 @@ class ScrollTestSource : public TtsScrollCursorSource {
 
  private:
   ScrollTestTable& FTable;
-  TtsRecordNumbering FNumbering;
+  TRecordNumbering FNumbering;
 };
 
 constexpr Integer ScrollPlaceholderId = -1;
@@ -136,7 +136,7 @@ constexpr Integer ScrollPlaceholderId = -1;
 class ScrollDatasetTest : public DBGridTest {
  protected:
   // Opens the strategy over Records records (ids 1..Records) with a buffer of Rows rows.
-  void OpenScroll(Integer Records, Integer Rows, TtsRecordNumbering Numbering) {
+  void OpenScroll(Integer Records, Integer Rows, TRecordNumbering Numbering) {
     Data->Close();
     Data->ClearRows();
     for (Integer i = 1; i <= Records; ++i) Data->AddRow({i, String("r")});
@@ -235,7 +235,7 @@ class ScrollDatasetTest : public DBGridTest {
     return bookmark;
   }
 
-  void RunModel(Integer Records, Integer Rows, TtsRecordNumbering Numbering, unsigned Seed, Integer Steps) {
+  void RunModel(Integer Records, Integer Rows, TRecordNumbering Numbering, unsigned Seed, Integer Steps) {
     OpenScroll(Records, Rows, Numbering);
     std::mt19937 random(Seed);
     auto pick = [&](Integer Low, Integer High) { return std::uniform_int_distribution<Integer>(Low, High)(random); };
@@ -354,7 +354,7 @@ class ScrollDatasetTest : public DBGridTest {
 TEST_F(ScrollDatasetTest, RandomOperationsKeepTheBufferOnTheModel) {
   struct Case {
     Integer Records, Rows;
-    TtsRecordNumbering Numbering;
+    TRecordNumbering Numbering;
     unsigned Seed;
   };
   const Case cases[] = {
