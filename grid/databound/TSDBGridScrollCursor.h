@@ -39,4 +39,7 @@ struct TtsScrollCursorSource {
   virtual Integer DataSetRecordTypes(TDataSet* DataSet) = 0;
 };
 
+// The source for the platform's cursor datasets (TCursorDataSet and its tables).
+TtsScrollCursorSource* EngineCursorSource();
+
 }  // namespace TSDBGrid

@@ -15,8 +15,6 @@ namespace TSDBGrid {
 
 namespace {
 
-TtsScrollCursorSource* DefaultCursorSource = nullptr;
-
 // Every engine call goes through here so that an engine error surfaces as the grid's own error.
 class TtsGridCursorGuard : public TtsScrollCursor {
  public:
@@ -74,8 +72,6 @@ void TtsScrollRow::Clear() {
 
 IMPLEMENT_CLASS(TtsScrollDataset)
 
-void TtsScrollDataset::SetDefaultCursorSource(TtsScrollCursorSource* Source) { DefaultCursorSource = Source; }
-
 void TtsScrollDataset::Destroy() {
   Close();
   inherited::Destroy();
@@ -100,7 +96,7 @@ void TtsScrollDataset::LinkActive(bool Value) {
 void TtsScrollDataset::Open() {
   if (FActive) return;
   TDataSet* dataSet = FDataLink ? FDataLink->DataSet() : nullptr;
-  TtsScrollCursorSource* source = FCursorSource ? FCursorSource : DefaultCursorSource;
+  TtsScrollCursorSource* source = FCursorSource ? FCursorSource : EngineCursorSource();
   if (!dataSet || !dataSet->GetActive() || !source) return;
   FDataSet = dataSet;
   SaveCurIndex();
@@ -134,13 +130,13 @@ void TtsScrollDataset::Reopen() {
 }
 
 bool TtsScrollDataset::PropertiesChanged() {
-  TtsScrollCursorSource* source = FCursorSource ? FCursorSource : DefaultCursorSource;
+  TtsScrollCursorSource* source = FCursorSource ? FCursorSource : EngineCursorSource();
   return FActive && source && source->DataSetRecordTypes(FDataSet) != FRecordTypes;
 }
 
 void TtsScrollDataset::SetProperties(bool Reread) {
   if (!FActive) return;
-  TtsScrollCursorSource* source = FCursorSource ? FCursorSource : DefaultCursorSource;
+  TtsScrollCursorSource* source = FCursorSource ? FCursorSource : EngineCursorSource();
   FRecordTypes = source->DataSetRecordTypes(FDataSet);
   FCursor->SetProperty(cpRecordTypes, FRecordTypes);
   if (Reread) RereadBuffer(1, true);

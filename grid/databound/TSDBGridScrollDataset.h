@@ -88,9 +88,8 @@ class TtsScrollDataset : public TtsGridData {
   String GetBookmarkPos() override;
 
   // ======== Called by the grid directly ==========================================================
-  // Where the clone comes from; the platform's cursor datasets register theirs. Not owned.
+  // Where the clone comes from instead of the platform's cursor datasets. Not owned.
   void SetCursorSource(TtsScrollCursorSource* Source) { FCursorSource = Source; }
-  static void SetDefaultCursorSource(TtsScrollCursorSource* Source);
 
   void Open();
   void Close();

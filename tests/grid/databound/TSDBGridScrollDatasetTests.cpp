@@ -4,12 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <random>
 #include <vector>
 
+#include "ADODB.h"
 #include "DBGridTestSupport.h"
+#include "EngineCursor.h"
+#include "SqliteDatabase.h"
+#include "Table.h"
 #include "Exceptions.h"
 #include "MemoryDataSet.h"
 #include "TSDBGrid.h"
@@ -148,9 +154,9 @@ class ScrollDatasetTest : public DBGridTest {
     }
     Model = Table.Ids;
     NextId = Records + 1;
-    Source = std::make_unique<ScrollTestSource>(Table, Numbering);
+    TestCursors = std::make_unique<ScrollTestSource>(Table, Numbering);
     Scroll = Grid->GetScrollDataset();
-    Scroll->SetCursorSource(Source.get());
+    Scroll->SetCursorSource(TestCursors.get());
     Scroll->Open();
     ASSERT_TRUE(Scroll->GetActive());
     bool reset = false;
@@ -347,7 +353,7 @@ class ScrollDatasetTest : public DBGridTest {
   std::vector<Integer> Model;
   Integer NextId = 0;
   Integer Grown = 0;
-  std::unique_ptr<ScrollTestSource> Source;
+  std::unique_ptr<ScrollTestSource> TestCursors;
   TtsScrollDataset* Scroll = nullptr;
 };
 
@@ -395,10 +401,10 @@ TEST_F(ScrollDatasetTest, ShortTableEndsAtItsRecordsAndKnowsItsCount) {
 TEST_F(ScrollDatasetTest, LongScrollsJumpBySequenceNumber) {
   OpenScroll(200, 5, rnSequence);
   Scroll->MoveFirst();
-  Source->Last->SequenceJumps = 0;
+  TestCursors->Last->SequenceJumps = 0;
   EXPECT_EQ(Scroll->MoveBy(100), 100);
   EXPECT_EQ(RowId(1), 101);
-  EXPECT_EQ(Source->Last->SequenceJumps, 1);
+  EXPECT_EQ(TestCursors->Last->SequenceJumps, 1);
 }
 
 TEST_F(ScrollDatasetTest, PlaceholderRowHasNoBookmarkAndAppendOnEmptyData) {
@@ -437,7 +443,7 @@ TEST_F(ScrollDatasetTest, CursorFailuresRaiseTheGridsError) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Op + std::string(" ") + std::to_string(c.Code));
     OpenScroll(20, 5, rnNone);
-    Source->Last->Fault = [&](const char* Op) -> Integer {
+    TestCursors->Last->Fault = [&](const char* Op) -> Integer {
       if (std::string(Op) != c.Op) return crOk;
       if (c.Raise) DatabaseError("engine is gone");
       return c.Code;
@@ -451,6 +457,61 @@ TEST_F(ScrollDatasetTest, CursorFailuresRaiseTheGridsError) {
     }
     Scroll->Close();
   }
+}
+
+// The strategy over a table's own engine cursor: the rows are the records at first..last.
+TEST_F(ScrollDatasetTest, ReadsATableThroughACloneOfItsCursor) {
+  char dirTemplate[] = "/tmp/at-scroll-XXXXXX";
+  std::string dir = mkdtemp(dirTemplate);
+  String file = dir + "/scroll.db";
+  String values;
+  for (Integer i = 1; i <= 120; ++i) values += (i > 1 ? ", (" : "(") + IntToStr(i) + ", 'r" + IntToStr(i) + "')";
+  CreateDatabaseFile(file, "", {"CREATE TABLE items (id INTEGER PRIMARY KEY, name VARCHAR(20))",
+                                "INSERT INTO items (id, name) VALUES " + values},
+                     false);
+  TADOConnection* connection = New<TADOConnection>(Form);
+  connection->SetLoginPrompt(false);
+  connection->SetConnectionString(
+      Utf8ToWide("Provider=Microsoft.Jet.OLEDB.4.0;Data Source='" + file + "';Persist Security Info=False"));
+  TTable* table = New<TTable>(Form);
+  table->SetConnection(connection);
+  table->SetTableName("items");
+  Source->SetDataSet(table);
+  Grid->SetDataSource(Source);
+  table->Open();
+  Scroll = Grid->GetScrollDataset();
+  Scroll->Open();
+  ASSERT_TRUE(Scroll->GetActive());
+  bool reset = false;
+  Scroll->ResizeBuffer(7, reset);
+  auto rowIds = [&] {
+    std::vector<Integer> ids;
+    for (Integer r = 1; r <= Scroll->GetBufferRows(); ++r)
+      ids.push_back(static_cast<Integer>(BookmarkRowId(Scroll->GetBookmark(r))));
+    return ids;
+  };
+  auto idsFrom = [](Integer First, Integer Count) {
+    std::vector<Integer> ids;
+    for (Integer i = 0; i < Count; ++i) ids.push_back(First + i);
+    return ids;
+  };
+  Scroll->MoveFirst();
+  EXPECT_EQ(rowIds(), idsFrom(1, 7));
+  EXPECT_EQ(Scroll->MoveBy(50), 50);
+  EXPECT_EQ(rowIds(), idsFrom(51, 7));
+  EXPECT_EQ(Scroll->FirstRow(), 51);
+  Scroll->MoveLast();
+  EXPECT_EQ(rowIds(), idsFrom(114, 7));
+  table->SetRecNo(60);
+  ASSERT_TRUE(Scroll->MoveToRecord(table->GetBookmark()));
+  EXPECT_EQ(rowIds().front(), 60);
+  EXPECT_EQ(Scroll->FirstRow(), 60);
+  Scroll->MoveBy(-200);
+  EXPECT_EQ(rowIds(), idsFrom(1, 7));
+  EXPECT_EQ(Scroll->DoRecCount(false), 120);
+  Scroll->Close();
+  table->Close();
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
