@@ -163,6 +163,8 @@ class TtsScrollDataset : public TtsGridData {
   String CloneBookmark();
   bool StepFrom(const String& Bookmark, Integer Direction, String& Neighbour);
   // Runs Body with the clone's position restored afterwards, also when Body raises.
+  bool WalkBookmarks(Integer Direction, String& Bookmark, const String& Stop, TtsSelectedList* List, Integer MaxCount,
+                     bool ScanAll, bool& Done, Integer& Count, Integer& Reported, bool& Cancel);
   void KeepingClonePosition(const std::function<void()>& Body);
 
   TtsScrollCursorSource* FCursorSource = nullptr;

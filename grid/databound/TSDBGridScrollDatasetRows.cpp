@@ -6,6 +6,7 @@
 #include "TSDBGridBase.h"
 #include "TSDBGridScope.h"
 #include "TSDBGridScrollDataset.h"
+#include "TSDBGridSelection.h"
 
 namespace TSDBGrid {
 
@@ -228,17 +229,65 @@ String TtsScrollDataset::LocateValue(const String& Start, const String& Stop, co
   return Key.empty() ? Start : String();
 }
 
+// One walk of the clone from Bookmark (the first record when it is empty and the walk goes forward),
+// reporting and collecting each record until Stop is met, the data ends, MaxCount records were walked
+// or the scan is cancelled; with ordered bookmarks a record beyond Stop ends it. A forward walk that
+// reaches the end while Stop is empty has found it. The clone is put back afterwards.
+bool TtsScrollDataset::WalkBookmarks(Integer Direction, String& Bookmark, const String& Stop, TtsSelectedList* List,
+                                     Integer MaxCount, bool ScanAll, bool& Done, Integer& Count, Integer& Reported,
+                                     bool& Cancel) {
+  Done = true;
+  if (!FActive || (Bookmark.empty() && Direction < 0)) return false;
+  bool found = false;
+  KeepingClonePosition([&] {
+    if (Bookmark.empty())
+      CheckErr(FCursor->SetToBegin());
+    else if (FCursor->SetToBookmark(Bookmark) != crOk)
+      return;
+    Done = false;
+    bool ordered = FGrid->GetBookmarkType() == bmtDefault;
+    TRecordProps props;
+    for (Integer steps = 0;;) {
+      Integer code = FCursor->GetRecord(Direction, FScratch.data(), props);
+      if (code == crBof || code == crEof) {
+        Done = true;
+        found = Direction > 0 && Stop.empty();
+        return;
+      }
+      CheckErr(code);
+      String bookmark;
+      CheckErr(FCursor->GetBookmark(bookmark));
+      FGrid->DoScanRecord(ScanAll, sstScan, Cancel, Reported, Count);
+      if (Cancel && Count >= Reported) {
+        Done = true;
+        return;
+      }
+      Bookmark = bookmark;
+      Integer order = Stop.empty() ? -Direction : CompareBkm(bookmark, Stop);
+      if (order != 0 && ordered && order == Direction) {
+        Done = true;
+        return;
+      }
+      List->AddItem(bookmark);
+      if (order == 0) {
+        found = true;
+        return;
+      }
+      if (++steps >= MaxCount) return;
+    }
+  });
+  return found;
+}
+
 bool TtsScrollDataset::GetPreviousBkms(String& Bookmark, const String& Stop, TtsSelectedList* List,
                                        Integer MaxCount, bool ScanAll, bool& Done, Integer& Count,
                                        Integer& Reported, bool& Cancel) {
-  Done = true;
-  return true;
+  return WalkBookmarks(-1, Bookmark, Stop, List, MaxCount, ScanAll, Done, Count, Reported, Cancel);
 }
 
 bool TtsScrollDataset::GetNextBkms(String& Bookmark, const String& Stop, TtsSelectedList* List, Integer MaxCount,
                                    bool ScanAll, bool& Done, Integer& Count, Integer& Reported, bool& Cancel) {
-  Done = true;
-  return true;
+  return WalkBookmarks(1, Bookmark, Stop, List, MaxCount, ScanAll, Done, Count, Reported, Cancel);
 }
 
 }  // namespace TSDBGrid
