@@ -7,6 +7,7 @@
 #include "TSDBGridDisplayImpl.h"
 #include "TSDBGridDataLink.h"
 #include "TSDBGridPropSets.h"
+#include "TSDBGridScrollDataset.h"
 
 namespace TSDBGrid {
 

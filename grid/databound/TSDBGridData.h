@@ -2,8 +2,8 @@
 // strategy knows which records are buffered for display, where a bookmark lies relative to that
 // buffer, how to step and compare bookmark positions, and how to move the dataset. TtsGridData is the
 // interface with the behaviour every strategy shares; TtsStandardDataset shows the data link's own
-// record window as the grid's rows; TtsScrollDataset keeps a buffer of its own over a cursor and is
-// not active yet (every grid falls back to the standard strategy when its link becomes active).
+// record window as the grid's rows; TtsScrollDataset (TSDBGridScrollDataset.h) keeps a buffer of its
+// own over a clone of the dataset's engine cursor.
 //
 // A buffer row is a 1-based index into the strategy's buffer of displayed records; a bookmark is the
 // dataset's bookmark string, empty for no record.
@@ -281,69 +281,6 @@ class TtsStandardDataset : public TtsGridData {
 
   std::vector<Variant> FRecordIdCache;
   std::vector<Variant> FBookmarkCache;
-};
-
-// The strategy that keeps its own record buffer over a cursor of the dataset. Until it is built it
-// stays inactive: every answer is that of a strategy without a dataset.
-class TtsScrollDataset : public TtsGridData {
-  DECLARE_CLASS(TtsScrollDataset, TtsGridData)
- public:
-  Integer GetBufferRows() override { return 0; }
-  bool GetActive() override { return false; }
-  void MoveFirst() override {}
-  void MoveLast() override {}
-  void SetActiveRecord(Integer Row) override {}
-  Integer GetActiveRecord() override { return 0; }
-  Integer GetActiveRecordNumber() override { return 0; }
-  String GetActiveBookmark() override { return String(); }
-  Integer GetRecCount() override { return 0; }
-  Integer FirstRow() override { return 0; }
-  Integer CurrentBufRow() override { return 0; }
-  Integer BufferPos(const String& Bookmark) override { return 0; }
-  Integer BufferRow(const String& Bookmark) override { return 0; }
-  Integer BufferBkmPos(const TtsBkmPos& Pos) override { return 0; }
-  Integer MoveActive(Integer Distance, Integer& Beyond) override;
-  String GetBookmark(Integer Row) override { return String(); }
-  void GetRecId(Integer Row, Variant& Id) override;
-  void GetRecordId(Integer Row, Variant& DataRow) override;
-  bool ResizeBuffer(Integer Rows, bool& Grown) override;
-  bool OnLastRecord() override { return false; }
-  bool NextBookmark(const String& Bookmark, String& Next) override;
-  bool PrevBookmark(const String& Bookmark, String& Prev) override;
-  void PrevBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result) override { Result = Pos; }
-  void NextBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result) override { Result = Pos; }
-  void CheckPrevBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result) override { Result = Pos; }
-  void CheckNextBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result) override { Result = Pos; }
-  void FirstBookmark(String& Bookmark) override { Bookmark.clear(); }
-  void LastBookmark(String& Bookmark) override { Bookmark.clear(); }
-  Integer MoveBy(Integer Distance) override { return 0; }
-  bool GetAtEnd() override { return false; }
-  void SetAtEnd(bool Value) override {}
-  bool GetAtStart() override { return false; }
-  void SetAtStart(bool Value) override {}
-  bool MoveToRecord(const String& Bookmark) override { return false; }
-  void RereadBuffer(Integer Row, bool Force) override {}
-  void SetProperties(bool Value) override {}
-  void BookmarkValue(Integer DataCol, const String& Bookmark, Variant& Value) override {}
-  void GetBookmarkRecID(const String& Bookmark, Integer Row, Variant& Id) override;
-  void GetBkmValueAndRecordID(Integer DataCol, const String& Bookmark, Variant& Value, Variant& DataRow) override;
-  // Works out again where the buffer stands in the dataset.
-  void CalculatePos() {}
-  Integer DoRecCount(bool Exact) override { return 0; }
-  String FindKey(const String& Key, Integer DataCol, TtsComboCompareType CompareType, TtsBaseGrid* Grid,
-                 bool FullLength, bool& Found) override;
-  String LocateValue(const String& Start, const String& Stop, const String& Key, Integer DataCol,
-                     TtsComboCompareType CompareType, TtsBaseGrid* Grid, bool FullLength, bool& Found) override;
-  bool GetPreviousBkms(String& Bookmark, const String& Stop, TtsSelectedList* List, Integer MaxCount, bool ScanAll,
-                       bool& Done, Integer& Count, Integer& Reported, bool& Cancel) override;
-  bool GetNextBkms(String& Bookmark, const String& Stop, TtsSelectedList* List, Integer MaxCount, bool ScanAll,
-                   bool& Done, Integer& Count, Integer& Reported, bool& Cancel) override;
-  void SetBookmarkPos(const String& Bookmark) override {}
-  String GetBookmarkPos() override { return String(); }
-
- protected:
-  friend struct ::System::TObjectFactory;
-  using TtsGridData::TtsGridData;
 };
 
 }  // namespace TSDBGrid

@@ -7,6 +7,7 @@
 #include "TypInfo.h"
 #include "TSDBGrid.h"
 #include "TSDBGridColumns.h"
+#include "TSDBGridScrollDataset.h"
 #include "TSDBGridCurrentCell.h"
 #include "TSDBGridDataLink.h"
 #include "TSDBGridFields.h"

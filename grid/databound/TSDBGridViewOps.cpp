@@ -3,6 +3,7 @@
 // recomputed, the top-left set by record, and the per-record row and cell overrides reset.
 #include "TSDBGrid.h"
 #include "TSDBGridDisplayImpl.h"
+#include "TSDBGridScrollDataset.h"
 #include "TSDBGridSelection.h"
 
 namespace TSDBGrid {

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "DBGridTestSupport.h"
+#include "TSDBGridScrollDataset.h"
 #include "TSGridCustom.h"
 
 namespace DBGridTest {
