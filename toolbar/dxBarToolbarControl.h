@@ -123,6 +123,7 @@ class TdxBarControl : public TCustomdxBarControl {
                       TdxBarItemControl* AItemControl, bool APointInSelectedControl) override;
   void DoBarMouseLeave(TdxBarItemControl* AItemControl) override;
   void DoBarMouseMove(TShiftState AShift, Integer X, Integer Y, TdxBarItemControl* AItemControl) override;
+  void DoDestroyControls() override;
   void DoHideAll() override;
   void DoRepaintBar() override;
   void DoSetIsActive(bool Value) override;

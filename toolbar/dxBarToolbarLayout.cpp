@@ -54,6 +54,13 @@ void TdxBarControl::SetRowFlags(TdxBarItemControl* AControl, bool ALastInRow, bo
   set(FNewRowControls, ANewRow);
 }
 
+// The flags name controls by address: they go with the controls.
+void TdxBarControl::DoDestroyControls() {
+  inherited::DoDestroyControls();
+  FLastInRowControls.clear();
+  FNewRowControls.clear();
+}
+
 void TdxBarControl::ClearRowFlags(TdxBarItemControl* AControl) {
   SetRowFlags(AControl, false, IsNewRow(AControl));
 }
