@@ -102,14 +102,9 @@ void TdxBar::Destroy() {
     if (FMergeData->MergedBars && FMergeData->MergedBars->GetCount() > 0) InternalUnmergeFromBar(nullptr, false);
     FreeAndNil(FMergeData);
   }
-  if (manager) {
-    FVisible = FVisible && !manager->GetIsDestroying();
-    if (GetControl()) {
-      FVisible = false;
-      DestroyControl();
-    }
-    manager->RemoveBarFromRestoringList(this);
-  }
+  FVisible = false;
+  DestroyControl();
+  if (manager) manager->RemoveBarFromRestoringList(this);
   RemoveFromDockRow(true);
   MakeFreeNotification();
   FreeAndNil(FFreeNotificationItems);

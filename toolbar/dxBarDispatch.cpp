@@ -15,6 +15,7 @@
 #include "dxBarBar.h"
 #include "dxBarDock.h"
 #include "dxBarManager.h"
+#include "dxBarToolbarControl.h"
 
 namespace dxBar {
 
@@ -103,9 +104,17 @@ TdxBarAccelActions GetAccelActions(bool AItemEnabled, bool AShared, bool ADestro
   return result;
 }
 
+// The main menu, then the visible bars whose windows take shortcuts; the popup menus come with the
+// popup menus themselves.
 bool TdxBarManager::TryShortCut(TShortCut AShortCut) {
-  // The main menu, the visible bars that take shortcuts and the popup menus: none of them exists
-  // before the manager has bars and popup menus of its own.
+  TdxBar* mainMenu = GetMainMenuBar();
+  if (mainMenu && mainMenu->IsShortCut(AShortCut)) return true;
+  for (Integer i = 0; FBars && i < FBars->GetCount(); ++i) {
+    TdxBar* bar = FBars->GetItem(i);
+    auto* control = dynamic_cast<TdxBarControl*>(bar->GetControl());
+    if (bar != mainMenu && bar->GetVisible() && control && control->CanProcessShortCut() && bar->IsShortCut(AShortCut))
+      return true;
+  }
   return false;
 }
 
@@ -135,8 +144,16 @@ bool TdxBarManager::HandleShortCut(TShortCut AShortCut) {
   return ForEachManagerInSearchOrder([AShortCut](TdxBarManager* AManager) { return AManager->TryShortCut(AShortCut); });
 }
 
+// The main menu's links first (when it has a window), then those of the other visible bars.
 TdxBarItemLink* TdxBarManager::FindAccelLink(Word AKey, TShiftState AShift) {
-  // The main menu's links first, then those of the visible bars; the bars are not built yet.
+  TdxBar* mainMenu = GetMainMenuBar();
+  if (mainMenu && mainMenu->GetControl())
+    if (TdxBarItemLink* link = mainMenu->GetItemLinks()->FindItemWithAccel(AKey, AShift, nullptr)) return link;
+  for (Integer i = 0; FBars && i < FBars->GetCount(); ++i) {
+    TdxBar* bar = FBars->GetItem(i);
+    if (bar == mainMenu || !bar->GetVisible()) continue;
+    if (TdxBarItemLink* link = bar->GetItemLinks()->FindItemWithAccel(AKey, AShift, nullptr)) return link;
+  }
   return nullptr;
 }
 

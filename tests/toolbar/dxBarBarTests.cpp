@@ -238,7 +238,8 @@ TEST_F(BarFixture, ResetNeedsASavedSectionForTheBarsCaption) {
 namespace {
 
 // A toolbar shown docked at the top: its window lies in the form's top dock, which takes its height,
-// and a press and release on a button clicks it once; hiding the bar frees the window.
+// a press and release on a button clicks it once, its shortcuts and accelerators work; hiding the
+// bar frees the window.
 TEST(dxBarShownBar, ADockedToolbarShowsInTheTopDockAndClicksItsButtons) {
   TOwnedPtr<TForm> form(NewTestForm());
   form->SetBounds(0, 0, 400, 300);
@@ -269,8 +270,16 @@ TEST(dxBarShownBar, ADockedToolbarShowsInTheTopDockAndClicksItsButtons) {
   ProcessMessages();
   EXPECT_EQ(clicks, (std::vector<String>{"manager", "button"}));
 
+  // The shown bar takes its buttons' shortcuts and accelerators.
+  button->SetShortCut(scCtrl | 'N');
+  button->SetCaption("&New");
+  EXPECT_TRUE(manager->HandleShortCut(scCtrl | 'N'));
+  EXPECT_EQ(clicks.size(), 4u);
+  EXPECT_EQ(manager->GetItemLinkWithAccel('N', {}), bar->GetItemLinks()->GetItem(0));
+
   TcxObjectLinkHolder window(bar->GetControl());
   bar->SetVisible(false);
+  EXPECT_FALSE(manager->HandleShortCut(scCtrl | 'N')) << "a hidden bar takes no shortcuts";
   EXPECT_FALSE(window.Alive());
   EXPECT_EQ(bar->GetControl(), nullptr);
 }

@@ -145,6 +145,24 @@ TEST_F(MovingFixture, CtrlKeepsTheBarFloatingOverADock) {
   EXPECT_EQ(Bar->GetDockingStyle(), dsNone);
 }
 
+// Pressing Ctrl while the mouse rests asks for the drop place again at once: the bar leaves the dock.
+TEST_F(MovingFixture, CtrlPressedWhileTheMouseRestsFloatsTheBarAtOnce) {
+  const TPoint inDock = TopDock()->ClientToScreen(TPoint(150, 5));
+  bool dockedBeforeCtrl = false;
+  Move(Grip(), [&] {
+    InjectMouseMove(inDock.x, inDock.y);
+    Scripter->Post([&] {
+      dockedBeforeCtrl = Window()->GetDockingStyle() == dsTop;
+      InjectKey(VK_CONTROL, true);
+      InjectMouseButton(0, false);
+    });
+  });
+  InjectKey(VK_CONTROL, false);
+  ProcessMessages();
+  EXPECT_TRUE(dockedBeforeCtrl);
+  EXPECT_EQ(Bar->GetDockingStyle(), dsNone);
+}
+
 // Escape ends the move with no undo: the bar stays where the last move put it.
 TEST_F(MovingFixture, EscapeOrALostCaptureEndsTheMoveWhereTheBarStands) {
   for (bool byEscape : {true, false}) {
