@@ -14,6 +14,8 @@
 #include "ADODB.h"
 #include "DBGridTestSupport.h"
 #include "EngineCursor.h"
+#include "Multibyte.h"
+#include "Strings.h"
 #include "SqliteDatabase.h"
 #include "Table.h"
 #include "Exceptions.h"
