@@ -19,11 +19,6 @@
 namespace dxBar {
 
 namespace {
-TPoint CursorPos() {
-  POINT p;
-  GetCursorPos(&p);
-  return TPoint(p.x, p.y);
-}
 
 BOOL MeetWorkArea(HMONITOR AMonitor, HDC, RECT*, LPARAM AData) {
   auto* bounds = reinterpret_cast<std::pair<TRect, bool>*>(AData);
@@ -124,7 +119,7 @@ void TdxBarControl::WMNCHitTest(TMessage& Message) {
 // -2 over the close button, else the caption button under the cursor (-1 for none).
 Integer TdxBarControl::NCButtonIndexAtCursor() {
   const TRect window = GetWindowRect();
-  const TPoint cursor = CursorPos();
+  const TPoint cursor = Mouse->GetCursorPos();
   const TPoint p(cursor.x - window.left, cursor.y - window.top);
   const TRect closeRect = CloseButtonRectNC();
   if (PtInRect(&closeRect, p)) return -2;
@@ -134,7 +129,7 @@ Integer TdxBarControl::NCButtonIndexAtCursor() {
 
 void TdxBarControl::UpdateNCButtonLook(Integer AIndex, bool APressed) {
   const TRect window = GetWindowRect();
-  const TPoint cursor = CursorPos();
+  const TPoint cursor = Mouse->GetCursorPos();
   const TPoint p(cursor.x - window.left, cursor.y - window.top);
   if (AIndex == -2) {
     const TRect closeRect = CloseButtonRectNC();
@@ -165,7 +160,7 @@ bool TdxBarControl::RunNCButtonLoop(Integer AIndex) {
     }
     if (msg.message == WM_MOUSEMOVE && msg.hwnd == GetHandle()) {
       const TRect window = GetWindowRect();
-      const TPoint cursor = CursorPos();
+      const TPoint cursor = Mouse->GetCursorPos();
       if (PtInRect(&window, cursor)) {
         if (GetLastMousePos() == cxInvalidPoint) DoBarMouseEnter(nullptr);
         SetLastMousePos(cursor);
@@ -202,7 +197,7 @@ void TdxBarControl::WMNCLButtonDown(TMessage& Message) {
   if (!self.Alive()) return;
   if (index == -2) {
     const TRect window = GetWindowRect();
-    const TPoint cursor = CursorPos();
+    const TPoint cursor = Mouse->GetCursorPos();
     const TRect closeRect = CloseButtonRectNC();
     FCloseButtonState = PtInRect(&closeRect, TPoint(cursor.x - window.left, cursor.y - window.top)) ? msSelected : msNone;
     if (HandleAllocated()) {
@@ -333,7 +328,7 @@ void TdxBarControl::WMWindowPosChanging(TMessage& Message) {
   const Integer height = (pos->flags & SWP_NOSIZE) ? current.Height() : pos->cy;
   const TRect bounds(left, top, left + width, top + height);
   if (IntersectsAnyWorkArea(bounds)) return;
-  const TRect work = GetWorkArea(CursorPos());
+  const TRect work = GetWorkArea(Mouse->GetCursorPos());
   TPoint p(left, top);
   bool moved = false;
   auto place = [&](const TPoint& ANew) {
@@ -353,14 +348,14 @@ void TdxBarControl::WMWindowPosChanging(TMessage& Message) {
 // ---- Cursor --------------------------------------------------------------------------------------------------------
 void TdxBarControl::WMSetCursor(TMessage& Message) {
   TdxBarItemControl* selected = GetSelectedControl();
-  if (FResizing || (GetIsCustomizing() && selected && selected->CanResize(ScreenToClient(CursorPos())))) {
+  if (FResizing || (GetIsCustomizing() && selected && selected->CanResize(ScreenToClient(Mouse->GetCursorPos())))) {
     ::SetCursor(Screen->GetCursors(crdxBarEditSizing));
     Message.Result = TRUE;
     return;
   }
   if (!FMoving && CanMoving() && LOWORD(Message.LParam) == HTCLIENT) {
     const TRect bounds = GetSizeAllCursorBounds();
-    const TPoint p = ScreenToClient(CursorPos());
+    const TPoint p = ScreenToClient(Mouse->GetCursorPos());
     if (PtInRect(&bounds, p)) {
       ::SetCursor(Screen->GetCursors(crSizeAll));
       Message.Result = TRUE;

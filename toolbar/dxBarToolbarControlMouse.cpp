@@ -18,12 +18,6 @@ namespace dxBar {
 namespace {
 constexpr UINT_PTR MoreButtonsTimerId = 1;
 constexpr UINT MoreButtonsTimerInterval = 50;
-
-TPoint CursorPos() {
-  POINT p;
-  GetCursorPos(&p);
-  return TPoint(p.x, p.y);
-}
 }  // namespace
 
 // ---- MDI buttons ----------------------------------------------------------------------------------------------------
@@ -86,7 +80,7 @@ void TdxBarControl::DoBarMouseDown(TMouseButton AButton, TShiftState AShift, Int
   }
   if (FLastHitTest == HTCAPTION) {
     const TRect window = GetWindowRect();
-    const TPoint cursor = CursorPos();
+    const TPoint cursor = Mouse->GetCursorPos();
     FDragOffset = TPoint(cursor.x - window.left, cursor.y - window.top);
     FDragWindowSize = TSize(window.Width(), window.Height());
     if (FBar && FBar->GetBars()) FBar->GetBars()->Moving(this);
@@ -96,7 +90,7 @@ void TdxBarControl::DoBarMouseDown(TMouseButton AButton, TShiftState AShift, Int
   if (!self.Alive()) return;
   const TRect client = GetClientRect();
   if (!GetIsCustomizing() && !PtInRect(&client, point) && HandleAllocated()) {
-    const TPoint cursor = CursorPos();
+    const TPoint cursor = Mouse->GetCursorPos();
     SendMessage(GetHandle(), WM_NCLBUTTONDOWN, static_cast<WPARAM>(FLastHitTest), MAKELPARAM(cursor.x, cursor.y));
   }
 }
@@ -163,7 +157,7 @@ void TdxBarControl::DoBarMouseMove(TShiftState AShift, Integer X, Integer Y, Tdx
   bool markSelected = false;
   if (!NotHandleMouseMove(true)) {
     const TRect window = GetWindowRect();
-    const TPoint cursor = CursorPos();
+    const TPoint cursor = Mouse->GetCursorPos();
     if (TdxBarCaptionButtons* buttons = GetCaptionButtons())
       buttons->UpdateButtonStates(TPoint(cursor.x - window.left, cursor.y - window.top), false);
     if (!ActiveBarControl()) {
@@ -253,7 +247,7 @@ void TdxBarControl::SetMarkState(TdxBarMarkState Value) {
 bool TdxBarControl::CursorOnMark() {
   if (!HandleAllocated() || !MarkExists()) return false;
   const TRect mark = MarkScreenRect();
-  const TPoint cursor = CursorPos();
+  const TPoint cursor = Mouse->GetCursorPos();
   return PtInRect(&mark, cursor);
 }
 
@@ -277,7 +271,7 @@ void TdxBarControl::WMTimer(TMessage& Message) {
 // ---- Focus and activation -------------------------------------------------------------------------------------------
 void TdxBarControl::DoBarGetFocus(TdxBarItemControl* AItemControl) {
   TdxBarManager* manager = GetBarManager();
-  if (TCustomdxBarControl* under = dynamic_cast<TCustomdxBarControl*>(FindControl(WindowFromPoint(CursorPos())));
+  if (TCustomdxBarControl* under = dynamic_cast<TCustomdxBarControl*>(FindControl(WindowFromPoint(Mouse->GetCursorPos())));
       under && under != this && IsBarControlAlive(under))
     under->MouseLeave();
   if (Forms::TCustomForm* active = Forms::Screen->ActiveCustomForm()) active->SendCancelMode(nullptr);
@@ -367,7 +361,7 @@ void TdxBarControl::DoHideAll() {
   if (!self.Alive() || !FIsPopup) return;
   TRect area;
   if ((GetAsyncKeyState(VK_LBUTTON) & 0x8000) && IgnoreClickAreaWhenHidePopup(area)) {
-    const TPoint cursor = CursorPos();
+    const TPoint cursor = Mouse->GetCursorPos();
     if (PtInRect(&area, cursor))
       if (TCustomdxBarControl* parent = GetParentBar()) parent->SetIgnoreMouseClick(true);
   }

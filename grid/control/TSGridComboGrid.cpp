@@ -19,18 +19,24 @@ IMPLEMENT_CLASS_PUBLISHED(TtsComboGrid) {
   d.Property("AutoFillConvertCase", &G::GetAutoFillConvertCase, &G::SetAutoFillConvertCase).Default(afcOnEdit);
 }
 
-void TtsComboGrid::Construct() {
-  inherited::Construct();
+TtsBaseGrid* TtsBaseGrid::BecomeComboList() {
   FIsComboGrid = true;
-  FGrid = this;
+  TtsBaseGrid* parentGrid = nullptr;
   if (auto* form = dynamic_cast<TWinControl*>(Owner())) {
     SetParent(form);
-    FParentGrid = dynamic_cast<TtsBaseGrid*>(form->Owner());
+    parentGrid = dynamic_cast<TtsBaseGrid*>(form->Owner());
   }
   if (!Reading()) {
     SetCtl3D(false);
     SetParentCtl3D(false);
   }
+  return parentGrid;
+}
+
+void TtsComboGrid::Construct() {
+  inherited::Construct();
+  FGrid = this;
+  FParentGrid = BecomeComboList();
 }
 
 void TtsComboGrid::Destroy() {

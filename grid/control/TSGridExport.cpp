@@ -107,6 +107,9 @@ String XMLPacketHead(TosXMLExport* Settings) {
          (Settings->GetStandAlone() ? "yes" : "no") + "\"?> " + packet;
 }
 
+namespace {
+
+// Asks for the export file in the save dialog: empty when the user cancels or names no file.
 String ChooseExportFile(TtsBaseGrid* Grid) {
   TOwnedPtr<TSaveDialog> dialog(New<TSaveDialog>(Grid));
   dialog->SetFilter("CSV File (*.csv)|*.csv|XML File (*.xml)|*.xml");
@@ -120,8 +123,23 @@ String ChooseExportFile(TtsBaseGrid* Grid) {
   return fileName;
 }
 
-bool IsXMLExportFile(const String& FileName) {
-  return FileName.size() >= 3 && LowerCase(FileName.substr(FileName.size() - 3)) == "xml";
+}  // namespace
+
+void ExportToChosenFile(TtsBaseGrid* Grid, const std::function<void(const String&)>& ExportXML,
+                        const std::function<void(const String&)>& ExportCSV) {
+  const String fileName = ChooseExportFile(Grid);
+  if (fileName.empty()) return;
+  const bool xml = fileName.size() >= 3 && LowerCase(fileName.substr(fileName.size() - 3)) == "xml";
+  if (xml)
+    ExportXML(fileName);
+  else
+    ExportCSV(fileName);
+}
+
+void SaveExportText(const String& FileName, const String& Text) {
+  TOwnedPtr<TStringList> lines(New<TStringList>());
+  lines->SetText(Text);
+  lines->SaveToFile(FileName);
 }
 
 namespace {
@@ -253,20 +271,13 @@ String TtsCustomGrid::GetXMLData() {
   return result;
 }
 
-void TtsCustomGrid::ExportXML(const String& FileName) {
-  TOwnedPtr<TStringList> lines(New<TStringList>());
-  lines->SetText(GetXMLData());
-  lines->SaveToFile(FileName);
-}
+void TtsCustomGrid::ExportXML(const String& FileName) { SaveExportText(FileName, GetXMLData()); }
 
 // ---- Asking for the file ---------------------------------------------------------------------------------
 void TtsCustomGrid::ExportGrid() {
-  const String fileName = ChooseExportFile(this);
-  if (fileName.empty()) return;
-  if (IsXMLExportFile(fileName))
-    ExportXML(fileName);
-  else
-    ExportCSV(fileName);
+  ExportToChosenFile(
+      this, [this](const String& FileName) { ExportXML(FileName); },
+      [this](const String& FileName) { ExportCSV(FileName); });
 }
 
 }  // namespace TSGrid

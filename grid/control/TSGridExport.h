@@ -2,6 +2,7 @@
 // standalone attributes and the data packet's version.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "Persistent.h"
@@ -53,9 +54,11 @@ String XMLRowElement(const std::vector<String>& Names, const std::vector<String>
 // The XML declaration and the packet's opening element, and the packet's end.
 String XMLPacketHead(TosXMLExport* Settings);
 inline const char* const XMLPacketTail = "</ROWDATA></DATAPACKET>";
-// Asks for the export file in the save dialog: empty when the user cancels or names no file.
-String ChooseExportFile(TtsBaseGrid* Grid);
-// Whether the file is exported as an XML data packet (by its ending) rather than as delimited text.
-bool IsXMLExportFile(const String& FileName);
+// Asks for the export file in the save dialog and writes it by its ending: an XML data packet for
+// ".xml", delimited text otherwise. Nothing is written when the user cancels or names no file.
+void ExportToChosenFile(TtsBaseGrid* Grid, const std::function<void(const String&)>& ExportXML,
+                        const std::function<void(const String&)>& ExportCSV);
+// Writes export text to a file as lines.
+void SaveExportText(const String& FileName, const String& Text);
 
 }  // namespace TSGrid

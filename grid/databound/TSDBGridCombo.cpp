@@ -39,16 +39,8 @@ IMPLEMENT_CLASS(TtsDBCombo)
 // ---- The list grid ------------------------------------------------------------------------------------------
 void TtsDBComboGrid::Construct() {
   inherited::Construct();
-  FIsComboGrid = true;
   FGrid = this;
-  if (auto* form = dynamic_cast<TWinControl*>(Owner())) {
-    SetParent(form);
-    FParentGrid = dynamic_cast<TtsBaseGrid*>(form->Owner());
-  }
-  if (!Reading()) {
-    SetCtl3D(false);
-    SetParentCtl3D(false);
-  }
+  FParentGrid = BecomeComboList();
 }
 
 void TtsDBComboGrid::Destroy() {

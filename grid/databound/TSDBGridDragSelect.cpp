@@ -158,8 +158,14 @@ void TtsCustomDBGrid::SelectLargerRows(Integer Row) {
     }
     MoveSingleDragRow(Row, target);
   }
+  EndDragStep(Row, target);
+}
+
+// Every drag step ends alike: the row reached and its record become the last added ones, and the
+// scroll bar, the current-cell events and the selection notice follow.
+void TtsCustomDBGrid::EndDragStep(Integer Row, const TtsBkmPos& Target) {
   FLastAddedDisplayRow = Row;
-  FLastAddedRow = target;
+  FLastAddedRow = Target;
   UpdateScrollPos();
   CheckRowColChanged();
   SelectionsChanged(true);
@@ -209,11 +215,7 @@ void TtsCustomDBGrid::SelectSmallerRows(Integer Row) {
     }
     MoveSingleDragRow(std::max<Integer>(Row, 1), target);
   }
-  FLastAddedDisplayRow = Row;
-  FLastAddedRow = target;
-  UpdateScrollPos();
-  CheckRowColChanged();
-  SelectionsChanged(true);
+  EndDragStep(Row, target);
 }
 
 void TtsCustomDBGrid::SelectCurrentRow(Integer Row) {

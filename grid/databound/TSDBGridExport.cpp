@@ -200,21 +200,14 @@ String TtsCustomDBGrid::GetXMLData() {
   return result;
 }
 
-void TtsCustomDBGrid::ExportXML(const String& FileName) {
-  TOwnedPtr<TStringList> lines(New<TStringList>());
-  lines->SetText(GetXMLData());
-  lines->SaveToFile(FileName);
-}
+void TtsCustomDBGrid::ExportXML(const String& FileName) { SaveExportText(FileName, GetXMLData()); }
 
 // ---- Asking for the file ---------------------------------------------------------------------------------
 void TtsCustomDBGrid::ExportGrid() {
   if (!ActiveDataset(this)) throw Exception("No active Dataset to Export!");
-  const String fileName = ChooseExportFile(this);
-  if (fileName.empty()) return;
-  if (IsXMLExportFile(fileName))
-    ExportXML(fileName);
-  else
-    ExportCSV(fileName);
+  ExportToChosenFile(
+      this, [this](const String& FileName) { ExportXML(FileName); },
+      [this](const String& FileName) { ExportCSV(FileName); });
 }
 
 }  // namespace TSDBGrid
