@@ -162,6 +162,7 @@ class TtsScrollDataset : public TtsGridData {
   void SetCloneTo(const String& Bookmark);
   String CloneBookmark();
   bool StepFrom(const String& Bookmark, Integer Direction, String& Neighbour);
+  TtsBkmPos StepBkmPos(const TtsBkmPos& Pos, Integer Direction, bool StayAtEnd);
   // Runs Body with the clone's position restored afterwards, also when Body raises.
   bool WalkBookmarks(Integer Direction, String& Bookmark, const String& Stop, TtsSelectedList* List, Integer MaxCount,
                      bool ScanAll, bool& Done, Integer& Count, Integer& Reported, bool& Cancel);

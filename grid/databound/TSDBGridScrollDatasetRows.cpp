@@ -137,36 +137,26 @@ bool TtsScrollDataset::PrevBookmark(const String& Bookmark, String& Prev) {
   return true;
 }
 
-void TtsScrollDataset::NextBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result) {
+// The position one record from Pos in Direction; at an end the empty position, or with StayAtEnd the
+// record Pos stands on.
+TtsBkmPos TtsScrollDataset::StepBkmPos(const TtsBkmPos& Pos, Integer Direction, bool StayAtEnd) {
   TtsBkmPos actual = Pos;
   if (Pos.Offset != bpoCurrent) ActualBkmPos(Pos, actual);
-  String next;
-  NextBookmark(actual.Bookmark, next);
-  Result = CurrentBkmPos(next);
+  String neighbour;
+  if (Direction > 0)
+    NextBookmark(actual.Bookmark, neighbour);
+  else
+    PrevBookmark(actual.Bookmark, neighbour);
+  return CurrentBkmPos(StayAtEnd && neighbour.empty() ? actual.Bookmark : neighbour);
 }
 
-void TtsScrollDataset::PrevBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result) {
-  TtsBkmPos actual = Pos;
-  if (Pos.Offset != bpoCurrent) ActualBkmPos(Pos, actual);
-  String prev;
-  PrevBookmark(actual.Bookmark, prev);
-  Result = CurrentBkmPos(prev);
-}
-
+void TtsScrollDataset::NextBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result) { Result = StepBkmPos(Pos, 1, false); }
+void TtsScrollDataset::PrevBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result) { Result = StepBkmPos(Pos, -1, false); }
 void TtsScrollDataset::CheckNextBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result) {
-  TtsBkmPos actual = Pos;
-  if (Pos.Offset != bpoCurrent) ActualBkmPos(Pos, actual);
-  String next;
-  NextBookmark(actual.Bookmark, next);
-  Result = CurrentBkmPos(next.empty() ? actual.Bookmark : next);
+  Result = StepBkmPos(Pos, 1, true);
 }
-
 void TtsScrollDataset::CheckPrevBkmPos(const TtsBkmPos& Pos, TtsBkmPos& Result) {
-  TtsBkmPos actual = Pos;
-  if (Pos.Offset != bpoCurrent) ActualBkmPos(Pos, actual);
-  String prev;
-  PrevBookmark(actual.Bookmark, prev);
-  Result = CurrentBkmPos(prev.empty() ? actual.Bookmark : prev);
+  Result = StepBkmPos(Pos, -1, true);
 }
 
 void TtsScrollDataset::FirstBookmark(String& Bookmark) {
